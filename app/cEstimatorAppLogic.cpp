@@ -1,0 +1,111 @@
+#include "app/cEstimatorAppLogic.h"
+
+#include <fstream>
+
+#include "app/cDocumentFactory.h"
+#include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
+#include "framework/cModelDoc.h"
+
+namespace korval {
+
+cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath)
+    : context_{platform, std::move(defaultsProfilePath)} {}
+
+std::string cEstimatorAppLogic::GetDefaultsProfilePath(const std::string& executableFolder,
+                                                       const char* profileOverride) {
+    if (profileOverride != nullptr && *profileOverride != '\0') return profileOverride;
+    std::string folder = executableFolder.empty() ? std::string(".") : executableFolder;
+    if (folder.back() != '/') folder += '/';
+    return folder + "korval.ini";
+}
+
+std::string cEstimatorAppLogic::WindowsDefaultsProfilePath(const std::string& programPath) {
+    std::string path = ToUpperAscii(programPath);
+    std::size_t exe = path.find(".EXE");
+    if (exe != std::string::npos) path.replace(exe + 1, 3, "INI");
+    return path;
+}
+
+std::string cEstimatorAppLogic::CommandLinePath(int argc, const char* const* argv) {
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) path += ' ';
+        path += argv[i];
+    }
+    return path;
+}
+
+void cEstimatorAppLogic::LoadExtensions() {
+    for (const cDocumentKind& kind : cDocumentKind::All()) {
+        context_.extensions[static_cast<int>(kind.kind)] = ReadProfileString(
+            "Extensions", kind.extensionKey, kind.defaultExtension, 5, context_.defaultsProfilePath);
+    }
+}
+
+const std::string& cEstimatorAppLogic::Extension(DocumentKind kind) const {
+    return context_.extensions[static_cast<int>(kind)];
+}
+
+std::string cEstimatorAppLogic::FilterText(DocumentKind kind) const {
+    return cDocumentKind::Of(kind).FilterText(Extension(kind));
+}
+
+std::string cEstimatorAppLogic::OpenFilters() const {
+    std::string filters = "All Files (*.*)|*.*|";
+    for (const cDocumentKind& kind : cDocumentKind::All()) filters += FilterText(kind.kind);
+    return filters;
+}
+
+std::string cEstimatorAppLogic::SaveFilters(DocumentKind kind) const {
+    return FilterText(kind) + "All Files (*.*)|*.*|";
+}
+
+std::string cEstimatorAppLogic::SaveDefaultExtension(DocumentKind kind) const {
+    const std::string& extension = Extension(kind);
+    return CutToChars(extension.empty() ? extension : extension.substr(1), 3);
+}
+
+std::unique_ptr<cModelDoc> cEstimatorAppLogic::NewDocument(DocumentKind kind) {
+    std::unique_ptr<cModelDoc> document = CreateDocument(kind, context_);
+    int number = ++untitledCounters_[static_cast<int>(kind)];
+    document->SetDocumentTitle(std::string(cDocumentKind::Of(kind).documentName) + std::to_string(number));
+    return document;
+}
+
+std::optional<DocumentKind> cEstimatorAppLogic::KindOfFile(const std::string& path) {
+    return cDocumentKind::FromTypeName(ReadProfileString("KORVAL", "KORVAL_Type", "", 20, path));
+}
+
+std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& path) {
+    if (path.empty()) return nullptr;
+    std::optional<DocumentKind> kind = KindOfFile(path);
+    if (!kind) {
+        context_.platform.ShowMessage("This file is not recognized by KORVAL");
+        return nullptr;
+    }
+    if (!std::ifstream(path, std::ios::binary)) {
+        context_.platform.ShowMessage("Cannot open " + path + ".");
+        return nullptr;
+    }
+    std::unique_ptr<cModelDoc> document = CreateDocument(*kind, context_);
+    document->SetPathName(path);
+    document->LoadModel(path);
+    document->UpdateAllViews();
+    return document;
+}
+
+void cEstimatorAppLogic::CheckDefaultsProfile() {
+    const std::string& path = context_.defaultsProfilePath;
+    if (!context_.platform.FileExists(path)) {
+        context_.platform.ShowMessage(path + " not found");
+        return;
+    }
+    CheckFileVersion(path, context_.platform);
+}
+
+std::string cEstimatorAppLogic::AboutVersionText() const { return "Version " + GetProductVersion(); }
+
+std::string cEstimatorAppLogic::AboutCopyrightText() const { return GetProductCopyright(); }
+
+}  // namespace korval

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "framework/cAppContext.h"
+#include "framework/cDocumentKind.h"
+
+namespace korval {
+
+class cModelDoc;
+
+// What the application object decides, without any window: where the defaults profile
+// is, which extensions are in use, the file-dialog filters, opening a file as the kind
+// written in it, new documents and the start-up check of the defaults profile.
+class cEstimatorAppLogic {
+public:
+    cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath);
+
+    cAppContext& Context() { return context_; }
+    const std::string& DefaultsProfilePath() const { return context_.defaultsProfilePath; }
+
+    // korval.ini beside the executables, unless KORVAL_PROFILE names another file.
+    static std::string GetDefaultsProfilePath(const std::string& executableFolder,
+                                              const char* profileOverride);
+    // The rule of the Windows program: the program path upper-cased with ".EXE" turned
+    // into ".INI". Kept for reference; upper-casing would lose files on Linux.
+    static std::string WindowsDefaultsProfilePath(const std::string& programPath);
+    // The command line's arguments joined by single blanks: the one path to open.
+    static std::string CommandLinePath(int argc, const char* const* argv);
+
+    // [Extensions] of the defaults profile, at most 4 characters each.
+    void LoadExtensions();
+    const std::string& Extension(DocumentKind kind) const;
+    std::string FilterText(DocumentKind kind) const;
+    std::string OpenFilters() const;
+    std::string SaveFilters(DocumentKind kind) const;
+    std::string SaveDefaultExtension(DocumentKind kind) const;
+
+    // A new untitled document of the kind ("Project1", "FP2", ...), not yet described.
+    std::unique_ptr<cModelDoc> NewDocument(DocumentKind kind);
+    // Opens the file as the kind named in its [KORVAL] section; null (after telling the
+    // user) when the file is not a Korval file or cannot be read.
+    std::unique_ptr<cModelDoc> OpenByKind(const std::string& path);
+    // The kind written in a file, if it is one of the five.
+    static std::optional<DocumentKind> KindOfFile(const std::string& path);
+
+    // Warns when the defaults profile is missing or of another version.
+    void CheckDefaultsProfile();
+    std::string AboutVersionText() const;
+    std::string AboutCopyrightText() const;
+
+private:
+    cAppContext context_;
+    std::array<int, 5> untitledCounters_{};
+};
+
+}  // namespace korval

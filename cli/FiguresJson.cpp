@@ -1,0 +1,56 @@
+#include "cli/FiguresJson.h"
+
+#include <cmath>
+
+#include "cocomo/cCocomoDoc.h"
+#include "framework/TextUtil.h"
+#include "functionpoint/cFunctionPointDoc.h"
+#include "project/cProjectDoc.h"
+#include "rayleigh/cRayleighDoc.h"
+#include "system/cSystemDoc.h"
+
+namespace korval {
+
+Json NumberJson(double value) { return std::isfinite(value) ? Json(value) : Json(nullptr); }
+
+Json RangeJson(double value, double low, double high) {
+    return Json{{"value", NumberJson(value)}, {"low", NumberJson(low)}, {"high", NumberJson(high)}};
+}
+
+Json DocumentFigures(cModelDoc& document) {
+    Json figures;
+    figures["kind"] = std::string(document.KindInfo().typeName);
+    figures["title"] = document.GetTitle();
+    figures["preparedBy"] = document.GetPreparedBy();
+    figures["description"] = ReplaceAll(document.GetDescription(), "\r\n", "\n");
+    switch (document.Kind()) {
+        case DocumentKind::Cocomo: {
+            Json model = CocomoFigures(static_cast<cCocomoDoc&>(document));
+            if (!model.is_null()) figures["cocomo"] = std::move(model);
+            break;
+        }
+        case DocumentKind::FunctionPoint: {
+            Json model = FunctionPointFigures(static_cast<cFunctionPointDoc&>(document));
+            if (!model.is_null()) figures["functionPoint"] = std::move(model);
+            break;
+        }
+        case DocumentKind::Rayleigh: {
+            Json model = RayleighFigures(static_cast<cRayleighDoc&>(document));
+            if (!model.is_null()) figures["rayleigh"] = std::move(model);
+            break;
+        }
+        case DocumentKind::Project: {
+            Json model = ProjectFigures(static_cast<cProjectDoc&>(document));
+            if (!model.is_null()) figures["project"] = std::move(model);
+            break;
+        }
+        case DocumentKind::System: {
+            Json model = SystemFigures(static_cast<cSystemDoc&>(document));
+            if (!model.is_null()) figures["system"] = std::move(model);
+            break;
+        }
+    }
+    return figures;
+}
+
+}  // namespace korval

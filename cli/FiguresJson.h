@@ -1,0 +1,30 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+namespace korval {
+
+class cModelDoc;
+class cCocomoDoc;
+class cFunctionPointDoc;
+class cRayleighDoc;
+class cProjectDoc;
+class cSystemDoc;
+
+using Json = nlohmann::ordered_json;
+
+// Every computed figure of a document, as the "figures" command prints it. A range is
+// {"value", "low", "high"}; a number that is not finite becomes null.
+Json DocumentFigures(cModelDoc& document);
+
+// One object per kind; each lives in a file of its own.
+Json CocomoFigures(cCocomoDoc& document);
+Json FunctionPointFigures(cFunctionPointDoc& document);
+Json RayleighFigures(cRayleighDoc& document);
+Json ProjectFigures(cProjectDoc& document);
+Json SystemFigures(cSystemDoc& document);
+
+Json RangeJson(double value, double low, double high);
+Json NumberJson(double value);
+
+}  // namespace korval

@@ -1,0 +1,44 @@
+#include "cli/cCliPlatform.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+
+namespace korval {
+
+MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons buttons) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') {
+            if (!line.empty() && line.back() != ' ') line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    err_ << "korval-cli: " << line << '\n';
+    ++messages_;
+    switch (buttons) {
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
+bool cCliPlatform::FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+bool cCliPlatform::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+std::tm cCliPlatform::Now() {
+    std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace korval

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <ostream>
+
+#include "framework/cPlatformServices.h"
+
+namespace korval {
+
+// The platform of the command-line tool: messages go to stderr, one per line; questions
+// are answered Cancel (or No), dialogs are cancelled and file dialogs give no path.
+class cCliPlatform : public cPlatformServices {
+public:
+    explicit cCliPlatform(std::ostream& err) : err_(err) {}
+
+    MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
+    bool RunDialog(cDialogLogic&) override { return false; }
+    std::string PromptOpenFileName(const std::string&, const std::string&) override { return {}; }
+    std::string PromptSaveFileName(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    bool FileExists(const std::string& path) override;
+    bool DeleteFile(const std::string& path) override;
+    void ShowHelpTopic(int) override {}
+    void Beep() override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    std::tm Now() override;
+    std::string ReadSetting(const std::string&, const std::string&, const std::string& fallback) override {
+        return fallback;
+    }
+    void WriteSetting(const std::string&, const std::string&, const std::string&) override {}
+
+    int MessageCount() const { return messages_; }
+
+private:
+    std::ostream& err_;
+    int messages_ = 0;
+};
+
+}  // namespace korval

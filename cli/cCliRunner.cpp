@@ -1,0 +1,112 @@
+#include "cli/cCliRunner.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "app/cEstimatorAppLogic.h"
+#include "cli/FiguresJson.h"
+#include "cli/cCliPlatform.h"
+#include "framework/cDrawContext.h"
+#include "framework/cModelDoc.h"
+#include "framework/cTextReportSurface.h"
+
+namespace korval {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: korval-cli report  FILE [--profile INI] [--format text]\n"
+    "       korval-cli figures FILE [--profile INI]\n"
+    "       korval-cli new     KIND OUT [--profile INI]\n"
+    "       korval-cli resave  FILE OUT [--profile INI]\n"
+    "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
+
+struct Invocation {
+    std::string command;
+    std::vector<std::string> operands;
+    std::string profile;
+    std::string format = "text";
+};
+
+std::string ExecutableFolder() {
+    char buffer[4096];
+    ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) return ".";
+    std::string path(buffer, static_cast<std::size_t>(length));
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+std::optional<Invocation> Parse(const std::vector<std::string>& args) {
+    if (args.empty()) return std::nullopt;
+    Invocation call;
+    call.command = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--profile" || arg == "--format") {
+            if (i + 1 >= args.size()) return std::nullopt;
+            (arg == "--profile" ? call.profile : call.format) = args[++i];
+        } else if (arg.rfind("--", 0) == 0) {
+            return std::nullopt;
+        } else {
+            call.operands.push_back(arg);
+        }
+    }
+    std::size_t wanted = (call.command == "report" || call.command == "figures") ? 1
+                         : (call.command == "new" || call.command == "resave")  ? 2
+                                                                                 : 0;
+    if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
+    if (call.command == "report" && call.format != "text") return std::nullopt;
+    return call;
+}
+
+std::string RenderReport(cModelDoc& document) {
+    cTextReportSurface surface;
+    cDrawContext dc(surface);
+    int y = 5;
+    document.DrawReport(dc, y, TextFlags::kBase);
+    return surface.Render();
+}
+
+}  // namespace
+
+int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::optional<Invocation> call = Parse(args);
+    if (!call) {
+        err << kUsage;
+        return kUsageError;
+    }
+    std::string profile = call->profile.empty()
+                              ? cEstimatorAppLogic::GetDefaultsProfilePath(ExecutableFolder(),
+                                                                           std::getenv("KORVAL_PROFILE"))
+                              : call->profile;
+    cCliPlatform platform(err);
+    cEstimatorAppLogic app(platform, profile);
+    app.LoadExtensions();
+
+    std::unique_ptr<cModelDoc> document;
+    if (call->command == "new") {
+        std::optional<DocumentKind> kind = cDocumentKind::FromTypeName(call->operands[0]);
+        if (!kind) {
+            err << "korval-cli: unknown kind " << call->operands[0] << '\n' << kUsage;
+            return kUsageError;
+        }
+        document = app.NewDocument(*kind);
+    } else {
+        document = app.OpenByKind(call->operands[0]);
+        if (!document) return kFileError;
+    }
+
+    if (call->command == "report") {
+        out << RenderReport(*document);
+    } else if (call->command == "figures") {
+        out << DocumentFigures(*document).dump(2) << '\n';
+    } else if (!document->SaveAs(call->operands[1])) {
+        return kFileError;
+    }
+    return kSuccess;
+}
+
+}  // namespace korval

@@ -1,0 +1,83 @@
+#include "framework/ProfileAccess.h"
+
+#include "framework/NumberText.h"
+#include "framework/TextUtil.h"
+#include "framework/cPlatformServices.h"
+#include "framework/cProfileStore.h"
+
+#ifndef KORVAL_VERSION_TEXT
+#define KORVAL_VERSION_TEXT "4.1"
+#endif
+
+namespace korval {
+
+std::string EncodeLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r') {
+            out += kEnterToken;
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += kEnterToken;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string DecodeLineBreaks(std::string_view text) { return ReplaceAll(text, kEnterToken, "\r\n"); }
+
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view defaultText, std::size_t bufferSize,
+                              const std::string& path) {
+    std::optional<std::string> value = cProfileStore::Instance().Read(path, section, key);
+    return CutToBuffer(value ? std::string_view(*value) : defaultText, bufferSize);
+}
+
+std::string ReadProfileValue(std::string_view section, std::string_view key,
+                             std::string_view defaultText, std::size_t bufferSize,
+                             const std::string& path) {
+    return DecodeLineBreaks(ReadProfileString(section, key, defaultText, bufferSize, path));
+}
+
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view text,
+                        const std::string& path) {
+    return cProfileStore::Instance().Write(path, section, key, EncodeLineBreaks(text));
+}
+
+bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view text,
+                       const std::string& path) {
+    return WriteProfileString(section, key, text, path);
+}
+
+std::string LastProfileError() { return cProfileStore::Instance().LastError(); }
+
+std::string GetProductVersion() { return KORVAL_VERSION_TEXT; }
+
+std::string GetProductCopyright() { return "Copyright (C) 2026 The Korval developers"; }
+
+bool WriteFileVersion(const std::string& path) {
+    return WriteProfileValue("KORVAL", "Version", GetProductVersion(), path);
+}
+
+bool CheckFileVersion(const std::string& path, cPlatformServices& platform) {
+    std::string fileVersion = ReadProfileValue("KORVAL", "Version", "-1", 10, path);
+    double fileNumber = ParseLeadingDouble(fileVersion);
+    double productNumber = ParseLeadingDouble(GetProductVersion());
+    if (fileNumber == -1.0) {
+        platform.ShowMessage("File version not found in " + path);
+    } else if (fileNumber != productNumber) {
+        platform.ShowMessage("File " + path + " version " + fileVersion +
+                             " does not match application version");
+    }
+    return true;
+}
+
+bool IsProjectFilePath(std::string_view path) {
+    return path.size() >= 4 && EqualsNoCase(path.substr(path.size() - 4), ".PRJ");
+}
+
+}  // namespace korval

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small text helpers shared by the profile store, the documents and the reports.
+// "Characters" are UTF-8 code points: limits never split a multi-byte sequence.
+namespace korval {
+
+std::string Trim(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+std::string ToLowerAscii(std::string_view text);
+std::string ToUpperAscii(std::string_view text);
+std::size_t CountChars(std::string_view text);
+// The longest prefix of at most maxChars code points.
+std::string CutToChars(std::string_view text, std::size_t maxChars);
+// Text kept by a caller's buffer of bufferSize characters including the terminating NUL.
+std::string CutToBuffer(std::string_view text, std::size_t bufferSize);
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+// The part of a path after its last '/' or '\'.
+std::string FileNameOf(std::string_view path);
+
+}  // namespace korval

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace korval {
+
+// Base of every dialog's logic. The logic holds the dialog's working copy, field texts
+// and states and its rules; a Qt form mirrors it, a test drives it directly.
+class cDialogLogic {
+public:
+    virtual ~cDialogLogic() = default;
+    // The dialog's title, which also lets a platform pick the form for it.
+    virtual const char* Title() const = 0;
+    // Help topic number opened by the Help button; 0 when the dialog has none.
+    virtual int HelpTopic() const { return 0; }
+};
+
+}  // namespace korval

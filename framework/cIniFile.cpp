@@ -1,0 +1,175 @@
+#include "framework/cIniFile.h"
+
+#include "framework/TextUtil.h"
+
+namespace korval {
+
+namespace {
+
+std::string_view TrimView(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string_view SectionNameOf(std::string_view trimmedLine) {
+    std::string_view inner = trimmedLine.substr(1);
+    std::size_t close = inner.find(']');
+    return TrimView(close == std::string_view::npos ? inner : inner.substr(0, close));
+}
+
+}  // namespace
+
+cIniFile cIniFile::Parse(std::string_view content) {
+    cIniFile file;
+    bool styleKnown = false;
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        std::size_t lf = content.find('\n', pos);
+        std::string_view text;
+        std::string_view ending;
+        if (lf == std::string_view::npos) {
+            text = content.substr(pos);
+            pos = content.size();
+        } else {
+            std::size_t end = lf;
+            if (end > pos && content[end - 1] == '\r') --end;
+            text = content.substr(pos, end - pos);
+            ending = content.substr(end, lf + 1 - end);
+            pos = lf + 1;
+            if (!styleKnown) {
+                file.newline_ = std::string(ending);
+                styleKnown = true;
+            }
+        }
+        file.AddLine(text, ending);
+    }
+    return file;
+}
+
+void cIniFile::AddLine(std::string_view text, std::string_view ending) {
+    Line line{std::string(text), std::string(ending)};
+    std::string_view trimmed = TrimView(text);
+    if (!trimmed.empty() && trimmed.front() == '[') {
+        Section section;
+        section.header = std::move(line);
+        std::string name = ToLowerAscii(SectionNameOf(trimmed));
+        sectionIndex_.emplace(std::move(name), sections_.size());  // first one wins
+        sections_.push_back(std::move(section));
+        return;
+    }
+    if (sections_.empty()) {
+        preamble_.push_back(std::move(line));
+        return;
+    }
+    Section& section = sections_.back();
+    std::size_t equals = text.find('=');
+    bool isComment = !trimmed.empty() && trimmed.front() == ';';
+    if (!isComment && equals != std::string_view::npos) {
+        std::string_view rawKey = text.substr(0, equals);
+        std::string_view key = TrimView(rawKey);
+        line.keyOffset = static_cast<std::size_t>(key.data() - text.data());
+        line.keyLength = key.size();
+        section.keys.emplace(ToLowerAscii(key), section.body.size());
+        section.lastKeyLine = section.body.size();
+    }
+    section.body.push_back(std::move(line));
+}
+
+std::string cIniFile::ValueOf(const Line& line) {
+    std::string_view text = line.text;
+    std::size_t equals = text.find('=');
+    std::string_view value = TrimView(text.substr(equals + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value);
+}
+
+std::optional<std::string> cIniFile::Find(std::string_view section, std::string_view key) const {
+    auto s = sectionIndex_.find(ToLowerAscii(Trim(section)));
+    if (s == sectionIndex_.end()) return std::nullopt;
+    const Section& found = sections_[s->second];
+    auto k = found.keys.find(ToLowerAscii(Trim(key)));
+    if (k == found.keys.end()) return std::nullopt;
+    return ValueOf(found.body[k->second]);
+}
+
+bool cIniFile::HasSection(std::string_view section) const {
+    return sectionIndex_.count(ToLowerAscii(Trim(section))) != 0;
+}
+
+void cIniFile::EnsureLastLineEnded() {
+    Line* last = nullptr;
+    if (!sections_.empty()) {
+        Section& s = sections_.back();
+        last = s.body.empty() ? &s.header : &s.body.back();
+    } else if (!preamble_.empty()) {
+        last = &preamble_.back();
+    }
+    if (last != nullptr && last->ending.empty()) last->ending = newline_;
+}
+
+cIniFile::Section& cIniFile::AppendSection(std::string_view name) {
+    EnsureLastLineEnded();
+    // A blank line before each new section keeps hand-reading easy; readers skip it.
+    if (!sections_.empty() || !preamble_.empty()) {
+        (sections_.empty() ? preamble_ : sections_.back().body).push_back(Line{"", newline_});
+    }
+    Section section;
+    section.header = Line{"[" + std::string(name) + "]", newline_};
+    sectionIndex_.emplace(ToLowerAscii(name), sections_.size());
+    sections_.push_back(std::move(section));
+    return sections_.back();
+}
+
+void cIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    std::string sectionName = Trim(section);
+    std::string keyName = Trim(key);
+    auto s = sectionIndex_.find(ToLowerAscii(sectionName));
+    Section& target = s == sectionIndex_.end() ? AppendSection(sectionName) : sections_[s->second];
+    std::string lowerKey = ToLowerAscii(keyName);
+    auto k = target.keys.find(lowerKey);
+    if (k != target.keys.end()) {
+        Line& line = target.body[k->second];
+        std::string writtenKey = line.text.substr(line.keyOffset, line.keyLength);
+        line.text = writtenKey + "=" + std::string(value);
+        line.keyOffset = 0;
+        return;
+    }
+    bool isLastSection = &target == &sections_.back();
+    std::size_t at = target.lastKeyLine == SIZE_MAX ? 0 : target.lastKeyLine + 1;
+    if (isLastSection && at == target.body.size()) EnsureLastLineEnded();
+    Line line{keyName + "=" + std::string(value), newline_, keyName.size(), 0};
+    target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    for (auto& entry : target.keys) {
+        if (entry.second >= at) ++entry.second;
+    }
+    target.keys.emplace(std::move(lowerKey), at);
+    target.lastKeyLine = at;
+}
+
+std::string cIniFile::Serialize() const {
+    std::string out;
+    auto append = [&out](const Line& line) {
+        out += line.text;
+        out += line.ending;
+    };
+    for (const Line& line : preamble_) append(line);
+    for (const Section& section : sections_) {
+        append(section.header);
+        for (const Line& line : section.body) append(line);
+    }
+    return out;
+}
+
+std::size_t cIniFile::LineCount() const {
+    std::size_t count = preamble_.size();
+    for (const Section& section : sections_) count += 1 + section.body.size();
+    return count;
+}
+
+}  // namespace korval

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace korval {
+
+// One INI text file held in memory, read the way the Windows private-profile
+// functions read it and written back with every byte it did not change kept:
+// names match without regard to ASCII case, blanks around names and values are
+// dropped, one pair of quotes around a value goes, ';' starts a comment line and the
+// first of duplicated sections or keys wins. Line ends (CR LF or LF) are kept per line.
+class cIniFile {
+public:
+    static cIniFile Parse(std::string_view content);
+
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+
+    // Replaces the value in place, or appends the key after the last key of its section,
+    // or appends the section at the end of the file.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+
+    std::string Serialize() const;
+    std::size_t LineCount() const;
+
+private:
+    struct Line {
+        std::string text;
+        std::string ending;
+        std::size_t keyLength = 0;  // key lines: the trimmed key as written, for rewriting
+        std::size_t keyOffset = 0;
+    };
+    struct Section {
+        Line header;
+        std::vector<Line> body;
+        std::unordered_map<std::string, std::size_t> keys;  // lower-case key -> body index
+        std::size_t lastKeyLine = SIZE_MAX;                  // body index of the last key line
+    };
+
+    void AddLine(std::string_view text, std::string_view ending);
+    Section& AppendSection(std::string_view name);
+    void EnsureLastLineEnded();
+    static std::string ValueOf(const Line& line);
+
+    std::vector<Line> preamble_;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> first
+    std::string newline_ = "\r\n";
+};
+
+}  // namespace korval

@@ -1,0 +1,383 @@
+#include "framework/cModelDoc.h"
+
+#include <algorithm>
+
+#include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
+#include "framework/cDescriptionDlg.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "framework/cDocObserver.h"
+#include "framework/cProfileFileScope.h"
+#include "framework/cProfileStore.h"
+
+namespace korval {
+
+namespace {
+
+constexpr const char* kFilterSection = "Filter_Values";
+constexpr const char* kFilterKeys[] = {"Description", "Totals", "Intermediate_Totals",
+                                       "SensitivityAnalysis", "PhaseDistribution"};
+constexpr FilterState kFilterDefaults[] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff, kFilterOff};
+constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary", "RayleighSummary",
+                                         "ProjectSummary", "SystemSummary"};
+
+// The encoded description can be up to five times its decoded length (every character a
+// line break); it is read whole, decoded and only then cut to its limit.
+constexpr std::size_t kEncodedDescriptionBuffer = 6 * cModelDoc::kDescriptionLimit + 1;
+
+}  // namespace
+
+cModelDoc::cModelDoc(cAppContext& context, DocumentKind kind) : context_(context), kind_(kind) {
+    if (kind == DocumentKind::Project || kind == DocumentKind::System) extentHeight_ = 800;
+}
+
+cModelDoc::~cModelDoc() = default;
+
+void cModelDoc::SetPathName(const std::string& path) {
+    pathName_ = path;
+    documentTitle_ = FileNameOf(path);
+}
+
+void cModelDoc::AddObserver(cDocObserver* observer) { observers_.push_back(observer); }
+
+void cModelDoc::RemoveObserver(cDocObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void cModelDoc::UpdateAllViews() {
+    std::vector<cDocObserver*> copy = observers_;
+    for (cDocObserver* observer : copy) observer->OnDocumentUpdated(*this);
+}
+
+void cModelDoc::SetDescriptionTexts(const std::string& title, const std::string& preparedBy,
+                                    const std::string& description) {
+    title_ = CutToChars(title, kTitleLimit);
+    preparedBy_ = CutToChars(preparedBy, kPreparedByLimit);
+    description_ = CutToChars(description, kDescriptionLimit);
+}
+
+bool cModelDoc::SetSummarySection(std::string_view name) {
+    for (const char* allowed : kSummaryNames) {
+        if (name == allowed) {
+            summarySection_ = std::string(name);
+            return true;
+        }
+    }
+    return false;
+}
+
+void cModelDoc::SetReportExtent(int width, int height) {
+    extentWidth_ = width;
+    extentHeight_ = height;
+}
+
+bool cModelDoc::WriteFilterValues(const std::string& path) {
+    for (int i = 0; i < kFilterSwitchCount; ++i) {
+        if (!WriteProfileValue(kFilterSection, kFilterKeys[i], FilterToken(filter_[i]), path)) return false;
+    }
+    return true;
+}
+
+bool cModelDoc::ReadFilterValues(const std::string& path) {
+    cProfileFileScope scope(path);
+    for (int i = 0; i < kFilterSwitchCount; ++i) {
+        std::string token = ReadProfileValue(kFilterSection, kFilterKeys[i], "", 10, path);
+        if (token.empty()) {
+            filter_[i] = kFilterDefaults[i];
+        } else if (std::optional<FilterState> state = ParseFilterToken(token)) {
+            filter_[i] = *state;
+        }
+    }
+    return true;
+}
+
+bool cModelDoc::IsProjectFile(const std::string& path) const { return IsProjectFilePath(path); }
+
+bool cModelDoc::WriteFileVersion(const std::string& path) { return korval::WriteFileVersion(path); }
+
+bool cModelDoc::WriteIdentity(const std::string& path) {
+    return IsProjectFile(path) ? true : WriteFileVersion(path);
+}
+
+bool cModelDoc::SaveOwnSections(const std::string&) { return true; }
+
+void cModelDoc::LoadOwnSections(const std::string&) {}
+
+bool cModelDoc::SaveBasePart(const std::string& path) {
+    return WriteProfileValue(summarySection_, "Title", title_, path) &&
+           WriteProfileValue(summarySection_, "PreparedBy", preparedBy_, path) &&
+           WriteProfileValue(summarySection_, "Description", description_, path) &&
+           WriteFilterValues(path);
+}
+
+void cModelDoc::LoadBasePart(const std::string& path) {
+    title_ = ReadProfileValue(summarySection_, "Title", "", kTitleLimit + 1, path);
+    preparedBy_ = ReadProfileValue(summarySection_, "PreparedBy", "", kPreparedByLimit + 1, path);
+    description_ = CutToChars(
+        ReadProfileValue(summarySection_, "Description", "", kEncodedDescriptionBuffer, path),
+        kDescriptionLimit);
+    ReadFilterValues(path);
+}
+
+void cModelDoc::ReportSaveFailure(const std::string& path) {
+    Platform().ShowMessage("The file " + path + " could not be saved:\n" + LastProfileError() +
+                           "\n\nThe document has not been changed on disk.");
+}
+
+bool cModelDoc::SaveModel(const std::string& path) {
+    cProfileFileScope scope(path);
+    if (ReplacesWholeFile()) cProfileStore::Instance().StartEmpty(path);
+    SetSummarySection(KindInfo().summarySection);
+    bool written = WriteIdentity(path) && SaveBasePart(path) && SaveOwnSections(path);
+    if (!written || !scope.Commit()) {
+        ReportSaveFailure(path);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool cModelDoc::LoadModel(const std::string& path) {
+    cProfileFileScope scope(path);
+    SetSummarySection(KindInfo().summarySection);
+    LoadBasePart(path);
+    LoadOwnSections(path);
+    return true;
+}
+
+void cModelDoc::ResetToDefaults() { ReadFilterValues(DefaultsProfile()); }
+
+bool cModelDoc::SaveAs(const std::string& path) {
+    SetPathName(path);
+    cProfileFileScope scope(path);
+    if (WritesTypeOnFileSave()) WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
+    bool saved = SaveModel(path);
+    if (saved && !scope.Commit()) {
+        SetModifiedFlag(true);
+        ReportSaveFailure(path);
+        return false;
+    }
+    return saved;
+}
+
+bool cModelDoc::SaveToFile() {
+    if (pathName_.empty()) return OnFileSaveAs();
+    return SaveAs(pathName_);
+}
+
+bool cModelDoc::OnFileSaveAs() {
+    const cDocumentKind& info = KindInfo();
+    const std::string& extension = context_.extensions[static_cast<int>(kind_)];
+    std::string filters = info.FilterText(extension) + "All Files (*.*)|*.*|";
+    std::string answer = Platform().PromptSaveFileName(pathName_, filters,
+                                                       CutToChars(extension.empty() ? extension : extension.substr(1), 3));
+    if (answer.empty()) return false;
+    return SaveAs(answer);
+}
+
+void cModelDoc::EditDescription() {
+    cDescriptionDlg dialog(title_, preparedBy_, description_);
+    if (!Platform().RunDialog(dialog)) return;
+    SetDescriptionTexts(dialog.GetTitleText(), dialog.GetPreparedByText(), dialog.GetDescriptionText());
+    UpdateAllViews();
+    SetModifiedFlag();
+}
+
+bool cModelDoc::OnInitialize() {
+    if (Platform().ShowMessage(std::string(KindInfo().initializeText), MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+        return false;
+    }
+    ResetToDefaults();
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
+}
+
+void cModelDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
+    dialog.SetValue(cDisplayOptionsDlg::kDescriptionBox, filter_[kDescriptionSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, filter_[kPhaseDistributionSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, filter_[kIntermediateTotalsSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kTotalsBox, filter_[kTotalsSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, filter_[kSensitivityAnalysisSwitch]);
+}
+
+void cModelDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
+    filter_[kDescriptionSwitch] = dialog.Result(cDisplayOptionsDlg::kDescriptionBox);
+    filter_[kPhaseDistributionSwitch] = dialog.Result(cDisplayOptionsDlg::kPhaseDistributionBox);
+    filter_[kIntermediateTotalsSwitch] = dialog.Result(cDisplayOptionsDlg::kIntermediateTotalsBox);
+    filter_[kTotalsSwitch] = dialog.Result(cDisplayOptionsDlg::kTotalsBox);
+    filter_[kSensitivityAnalysisSwitch] = dialog.Result(cDisplayOptionsDlg::kSensitivityBox);
+}
+
+void cModelDoc::OnDisplayOptions() {
+    cDisplayOptionsDlg dialog;
+    FillDisplayOptions(dialog);
+    if (!Platform().RunDialog(dialog)) return;
+    StoreDisplayOptions(dialog);
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+bool cModelDoc::CanCloseDocument() {
+    if (!modified_) return true;
+    std::string name = !pathName_.empty() ? pathName_
+                       : !documentTitle_.empty() ? documentTitle_
+                                                 : std::string("Untitled");
+    switch (Platform().ShowMessage("Save changes to " + name + "?", MessageButtons::YesNoCancel)) {
+        case MessageAnswer::Yes:
+            SaveToFile();
+            return !modified_;
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int cModelDoc::FinishReport(const cDrawContext& dc, int total) {
+    if (!dc.surface.IsPrinter()) SetReportExtent(1000, total + 50);
+    return total;
+}
+
+int cModelDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
+    if (filter_[kDescriptionSwitch] != kFilterOn) return 0;
+    int advanced = DrawRow(dc, y, "", "Title:", title_, "", flags, 0.5);
+    advanced += DrawRow(dc, y, "", "Prepared By:", preparedBy_, "", flags, 0.5);
+    unsigned wrapping = flags | TextFlags::kWordBreak | TextFlags::kExpandTabs;
+    advanced += DrawRow(dc, y, "", "Description:", description_, "", wrapping, 0.5);
+    flags = (flags & ~TextFlags::kMeasureOnly) | (wrapping & TextFlags::kMeasureOnly);
+    return advanced;
+}
+
+// --- Row layout --------------------------------------------------------------------
+
+std::vector<cModelDoc::Cell> cModelDoc::RowCells(const PageMetrics& m, std::string_view c0,
+                                                 std::string_view c1, std::string_view c2,
+                                                 std::string_view c3) const {
+    return {{m.column[0], c0}, {m.column[1], c1}, {m.column[2], c2}, {m.column[3], c3}};
+}
+
+std::vector<cModelDoc::Cell> cModelDoc::ArrayCells(const PageMetrics& m,
+                                                   const std::vector<std::string>& items) const {
+    std::vector<Cell> cells;
+    cells.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        cells.push_back({m.column[1] + static_cast<int>(i) * m.columnStep, items[i]});
+    }
+    return cells;
+}
+
+int cModelDoc::MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& cells,
+                            unsigned flags) const {
+    int height = 0;
+    for (const Cell& cell : cells) {
+        if (cell.text.empty()) continue;
+        SurfaceRect rect{cell.x, top, dc.metrics.rightEdge, top + dc.metrics.text.height};
+        height = std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
+    }
+    return height;
+}
+
+// On paper a row that would cross the bottom edge starts the next page instead, so every
+// row lies whole between the top margin and the bottom edge of exactly one page. The
+// measuring pass lays out the same way, so the page count it announces holds every row.
+int cModelDoc::PlaceRow(const PageMetrics& m, int y0, int height) const {
+    if (!m.paged || m.bodyHeight <= 0) return y0;
+    int offset = y0 - m.topMargin;
+    int pageIndex = offset / m.bodyHeight;
+    int positionOnPage = offset - pageIndex * m.bodyHeight;
+    if (positionOnPage > 0 && positionOnPage + height > m.bodyHeight) {
+        return m.topMargin + (pageIndex + 1) * m.bodyHeight;
+    }
+    return y0;
+}
+
+int cModelDoc::PageOfRow(const PageMetrics& m, int top) const {
+    if (!m.paged || m.bodyHeight <= 0) return 1;
+    return (top - m.topMargin) / m.bodyHeight + 1;
+}
+
+int cModelDoc::LayoutRow(cDrawContext& dc, int& y, const std::vector<Cell>& cells, unsigned flags,
+                         double spacing, bool draw) const {
+    const PageMetrics& m = dc.metrics;
+    int y0 = std::max(y, m.topMargin);
+    int height = MeasureCells(dc, y0, cells, flags);
+    int top = PlaceRow(m, y0, height);
+    if (draw && !(flags & TextFlags::kMeasureOnly)) {
+        int shift = dc.page ? (*dc.page - 1) * m.bodyHeight : 0;
+        for (const Cell& cell : cells) {
+            if (cell.text.empty()) continue;
+            SurfaceRect rect{cell.x, top - shift, m.rightEdge, top - shift + m.text.height};
+            dc.surface.DrawText(cell.text, rect, flags);
+        }
+    }
+    int next = top + height + static_cast<int>(m.text.height * spacing);
+    y = next;
+    return next - y0;
+}
+
+bool cModelDoc::BelongsToPage(cDrawContext& dc, int y, const std::vector<Cell>& cells,
+                              unsigned flags) const {
+    if (!dc.surface.IsPrinter() || !dc.page) return true;
+    int y0 = std::max(y, dc.metrics.topMargin);
+    int top = PlaceRow(dc.metrics, y0, MeasureCells(dc, y0, cells, flags));
+    return PageOfRow(dc.metrics, top) == *dc.page;
+}
+
+int cModelDoc::DrawRowUnpaged(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
+                              std::string_view c2, std::string_view c3, unsigned flags,
+                              double spacing) const {
+    return LayoutRow(dc, y, RowCells(dc.metrics, c0, c1, c2, c3), flags, spacing, true);
+}
+
+int cModelDoc::DrawArrayRowUnpaged(cDrawContext& dc, int& y, const std::vector<std::string>& items,
+                                   unsigned flags, double spacing) const {
+    return LayoutRow(dc, y, ArrayCells(dc.metrics, items), flags, spacing, true);
+}
+
+bool cModelDoc::IsRowOnPage(cDrawContext& dc, int y, std::string_view c0, std::string_view c1,
+                            std::string_view c2, std::string_view c3, unsigned flags) const {
+    return BelongsToPage(dc, y, RowCells(dc.metrics, c0, c1, c2, c3), flags);
+}
+
+int cModelDoc::DrawRow(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
+                       std::string_view c2, std::string_view c3, unsigned& flags,
+                       double spacing) const {
+    std::vector<Cell> cells = RowCells(dc.metrics, c0, c1, c2, c3);
+    bool onPage = BelongsToPage(dc, y, cells, flags);
+    flags = onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
+                   : flags | TextFlags::kMeasureOnly;
+    return LayoutRow(dc, y, cells, flags, spacing, true);
+}
+
+int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
+                            unsigned& flags, double spacing) const {
+    std::vector<Cell> cells = ArrayCells(dc.metrics, items);
+    bool onPage = BelongsToPage(dc, y, cells, flags);
+    flags = onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
+                   : flags | TextFlags::kMeasureOnly;
+    return LayoutRow(dc, y, cells, flags, spacing, true);
+}
+
+void cModelDoc::DrawBand(cDrawContext& dc, int top, int bottom, std::string_view left,
+                         std::string_view centre, std::string_view right) const {
+    SurfaceRect rect{dc.metrics.leftMargin, top, dc.metrics.rightEdge, bottom};
+    if (!left.empty()) dc.surface.DrawText(left, rect, TextFlags::kBase);
+    if (!centre.empty()) dc.surface.DrawText(centre, rect, TextFlags::kCenter);
+    if (!right.empty()) dc.surface.DrawText(right, rect, TextFlags::kRight);
+}
+
+void cModelDoc::DrawPageHeader(cDrawContext& dc, std::string_view left, std::string_view centre,
+                               std::string_view right) const {
+    DrawBand(dc, dc.metrics.topMargin / 2, dc.metrics.topMargin, left, centre, right);
+}
+
+void cModelDoc::DrawPageFooter(cDrawContext& dc, std::string_view left, std::string_view centre,
+                               std::string_view right) const {
+    int top = dc.metrics.bottomEdge + dc.metrics.topMargin / 3;
+    DrawBand(dc, top, top + dc.metrics.text.height, left, centre, right);
+}
+
+}  // namespace korval

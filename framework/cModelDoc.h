@@ -1,0 +1,175 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/FilterState.h"
+#include "framework/cAppContext.h"
+#include "framework/cDocumentKind.h"
+#include "framework/cDrawContext.h"
+
+namespace korval {
+
+class cDocObserver;
+class cDisplayOptionsDlg;
+
+// Common base of the five document kinds: description texts, report filter, the fixed
+// order of reset, load and save, and the row primitives every report body is laid out with.
+class cModelDoc {
+public:
+    // The report filter switches, in file order.
+    enum FilterSwitch {
+        kDescriptionSwitch,
+        kTotalsSwitch,
+        kIntermediateTotalsSwitch,
+        kSensitivityAnalysisSwitch,
+        kPhaseDistributionSwitch,
+        kFilterSwitchCount
+    };
+    static constexpr std::size_t kTitleLimit = 50;
+    static constexpr std::size_t kPreparedByLimit = 50;
+    static constexpr std::size_t kDescriptionLimit = 500;
+
+    cModelDoc(cAppContext& context, DocumentKind kind);
+    virtual ~cModelDoc();
+    cModelDoc(const cModelDoc&) = delete;
+    cModelDoc& operator=(const cModelDoc&) = delete;
+
+    DocumentKind Kind() const { return kind_; }
+    const cDocumentKind& KindInfo() const { return cDocumentKind::Of(kind_); }
+    cAppContext& Context() const { return context_; }
+    cPlatformServices& Platform() const { return context_.platform; }
+    const std::string& DefaultsProfile() const { return context_.defaultsProfilePath; }
+
+    // What the platform document keeps: path, window title, modified flag, views.
+    const std::string& GetPathName() const { return pathName_; }
+    void SetPathName(const std::string& path);
+    const std::string& GetDocumentTitle() const { return documentTitle_; }
+    void SetDocumentTitle(const std::string& title) { documentTitle_ = title; }
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    void AddObserver(cDocObserver* observer);
+    void RemoveObserver(cDocObserver* observer);
+    void UpdateAllViews();
+
+    // Description texts (Title at most 50, PreparedBy 50, Description 500 characters;
+    // line breaks in the description are CR LF).
+    const std::string& GetTitle() const { return title_; }
+    const std::string& GetPreparedBy() const { return preparedBy_; }
+    const std::string& GetDescription() const { return description_; }
+    void SetDescriptionTexts(const std::string& title, const std::string& preparedBy,
+                             const std::string& description);
+
+    FilterState GetFilter(FilterSwitch which) const { return filter_[which]; }
+    void SetFilter(FilterSwitch which, FilterState state) { filter_[which] = state; }
+
+    bool SetSummarySection(std::string_view name);
+    const std::string& GetSummarySection() const { return summarySection_; }
+
+    int GetReportExtentWidth() const { return extentWidth_; }
+    int GetReportExtentHeight() const { return extentHeight_; }
+    void SetReportExtent(int width, int height);
+
+    virtual bool WriteFilterValues(const std::string& path);
+    virtual bool ReadFilterValues(const std::string& path);
+    virtual bool IsProjectFile(const std::string& path) const;
+    virtual bool WriteFileVersion(const std::string& path);
+
+    // File Save and File Save As. False when nothing was saved (cancelled or failed).
+    virtual bool SaveToFile();
+    virtual bool OnFileSaveAs();
+    // Save As without the dialog: path becomes the document's path, then it is saved.
+    bool SaveAs(const std::string& path);
+
+    // Lays out the report body; returns the height advanced. The base lays out the
+    // description block.
+    virtual int DrawReport(cDrawContext& dc, int& y, unsigned flags);
+
+    virtual void ResetToDefaults();
+    // Reads the document from a model file in the kind's order.
+    virtual bool LoadModel(const std::string& path);
+    // Writes the document into a model file in the kind's order; the file is replaced
+    // once, atomically. A failure is told to the user and keeps the modified flag.
+    virtual bool SaveModel(const std::string& path);
+
+    // Commands shared by every kind.
+    void EditDescription();
+    bool OnInitialize();
+    virtual void OnDisplayOptions();
+    // Asks about saving a modified document; false when the document must stay open.
+    bool CanCloseDocument();
+
+    // Row primitives (texts for columns 0 to 3; empty texts are skipped).
+    int DrawRow(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
+                std::string_view c2, std::string_view c3, unsigned& flags, double spacing) const;
+    int DrawRowUnpaged(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
+                       std::string_view c2, std::string_view c3, unsigned flags,
+                       double spacing) const;
+    // Item i at column 1 + i x column step.
+    int DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
+                     unsigned& flags, double spacing) const;
+    int DrawArrayRowUnpaged(cDrawContext& dc, int& y, const std::vector<std::string>& items,
+                            unsigned flags, double spacing) const;
+    bool IsRowOnPage(cDrawContext& dc, int y, std::string_view c0, std::string_view c1,
+                     std::string_view c2, std::string_view c3, unsigned flags) const;
+    void DrawPageHeader(cDrawContext& dc, std::string_view left, std::string_view centre,
+                        std::string_view right) const;
+    void DrawPageFooter(cDrawContext& dc, std::string_view left, std::string_view centre,
+                        std::string_view right) const;
+
+protected:
+    // The identity section of step 2 of a save: model kinds write the version unless the
+    // file is a project file; project and system documents write their type and version.
+    virtual bool WriteIdentity(const std::string& path);
+    // The kind's own sections (step 4 of a save, step 3 of a load).
+    virtual bool SaveOwnSections(const std::string& path);
+    virtual void LoadOwnSections(const std::string& path);
+    // Model kinds write KORVAL_Type in File Save and Save As.
+    virtual bool WritesTypeOnFileSave() const { return true; }
+    // Display Options: which values the dialog starts with and which are stored back.
+    virtual void FillDisplayOptions(cDisplayOptionsDlg& dialog) const;
+    virtual void StoreDisplayOptions(const cDisplayOptionsDlg& dialog);
+    // A save starts from an empty file instead of the file's old content.
+    virtual bool ReplacesWholeFile() const { return false; }
+
+    // Stores the report extent after a screen pass; returns total.
+    int FinishReport(const cDrawContext& dc, int total);
+    bool SaveBasePart(const std::string& path);
+    void LoadBasePart(const std::string& path);
+    void ReportSaveFailure(const std::string& path);
+
+private:
+    struct Cell {
+        int x;
+        std::string_view text;
+    };
+    int LayoutRow(cDrawContext& dc, int& y, const std::vector<Cell>& cells, unsigned flags,
+                  double spacing, bool draw) const;
+    int MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& cells, unsigned flags) const;
+    int PlaceRow(const PageMetrics& m, int y0, int height) const;
+    int PageOfRow(const PageMetrics& m, int top) const;
+    bool BelongsToPage(cDrawContext& dc, int y, const std::vector<Cell>& cells, unsigned flags) const;
+    std::vector<Cell> RowCells(const PageMetrics& m, std::string_view c0, std::string_view c1,
+                               std::string_view c2, std::string_view c3) const;
+    std::vector<Cell> ArrayCells(const PageMetrics& m, const std::vector<std::string>& items) const;
+    void DrawBand(cDrawContext& dc, int top, int bottom, std::string_view left,
+                  std::string_view centre, std::string_view right) const;
+
+    cAppContext& context_;
+    DocumentKind kind_;
+    std::string pathName_;
+    std::string documentTitle_;
+    bool modified_ = false;
+    std::vector<cDocObserver*> observers_;
+
+    int extentWidth_ = 1000;
+    int extentHeight_ = 400;
+    std::string summarySection_;
+    FilterState filter_[kFilterSwitchCount] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff, kFilterOff};
+    std::string title_;
+    std::string preparedBy_;
+    std::string description_;
+};
+
+}  // namespace korval

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+
+namespace korval {
+
+class cDialogLogic;
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// Everything the core needs from the desktop. The Qt application, the command-line
+// tool and the tests each supply their own.
+class cPlatformServices {
+public:
+    virtual ~cPlatformServices() = default;
+
+    virtual MessageAnswer ShowMessage(const std::string& text,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+    // Runs a dialog modally over its logic; true when the user confirmed it with OK.
+    virtual bool RunDialog(cDialogLogic& dialog) = 0;
+
+    // File dialogs. filters is a list of "Description|pattern|" pairs; the answer is a
+    // path, or empty when cancelled.
+    virtual std::string PromptOpenFileName(const std::string& initial, const std::string& filters) = 0;
+    virtual std::string PromptSaveFileName(const std::string& initial, const std::string& filters,
+                                           const std::string& defaultExtension) = 0;
+
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+
+    virtual void ShowHelpTopic(int topic) = 0;
+    virtual void Beep() = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    // Local date and time, for print job times.
+    virtual std::tm Now() = 0;
+
+    // The application's own settings store (window placement, toolbars, recent files).
+    virtual std::string ReadSetting(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) = 0;
+    virtual void WriteSetting(const std::string& section, const std::string& key,
+                              const std::string& value) = 0;
+};
+
+}  // namespace korval

@@ -1,0 +1,21 @@
+#include "framework/cProfileFileScope.h"
+
+#include "framework/cProfileStore.h"
+
+namespace korval {
+
+cProfileFileScope::cProfileFileScope(std::string path) : path_(std::move(path)) {
+    cProfileStore::Instance().BeginScope(path_);
+}
+
+cProfileFileScope::~cProfileFileScope() {
+    if (open_) cProfileStore::Instance().EndScope(path_, false);
+}
+
+bool cProfileFileScope::Commit() {
+    if (!open_) return true;
+    open_ = false;
+    return cProfileStore::Instance().EndScope(path_, true);
+}
+
+}  // namespace korval

@@ -1,0 +1,204 @@
+#include "framework/cProfileStore.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace korval {
+
+namespace {
+
+// Files larger than this are not kept once nobody holds them: a stray huge file must
+// not stay in memory for the rest of the session.
+constexpr std::uintmax_t kKeepLimit = 8u * 1024u * 1024u;
+
+struct FileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;
+};
+
+FileStamp StampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    return {true, static_cast<std::uintmax_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
+}
+
+bool ReadWholeFile(const std::string& path, std::string& content) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    content = std::move(buffer).str();
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string ReasonFromErrno() { return std::strerror(errno); }
+
+// Writes content to a temporary file beside the target and renames it over the target,
+// so the target holds either its old or its new content, never a mix.
+bool ReplaceFileAtomically(const std::string& path, const std::string& content, std::string& error) {
+    std::string base = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    std::string pattern = FolderOf(path) + "/." + base + ".XXXXXX";
+    int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        error = ReasonFromErrno();
+        return false;
+    }
+    struct stat info {};
+    mode_t mode = 0;
+    if (::stat(path.c_str(), &info) == 0) {
+        mode = info.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool ok = ::fchmod(fd, mode) == 0;
+    std::size_t written = 0;
+    while (ok && written < content.size()) {
+        ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (ok) ok = ::fsync(fd) == 0;
+    if (!ok) error = ReasonFromErrno();
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = ReasonFromErrno();
+    }
+    if (ok && ::rename(pattern.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = ReasonFromErrno();
+    }
+    if (!ok) ::unlink(pattern.c_str());
+    return ok;
+}
+
+}  // namespace
+
+cProfileStore& cProfileStore::Instance() {
+    static cProfileStore store;
+    return store;
+}
+
+cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
+    auto found = cache_.find(path);
+    if (found != cache_.end() && found->second.scopeDepth > 0) return found->second;
+    FileStamp stamp = StampOf(path);
+    if (found != cache_.end() && found->second.exists == stamp.exists &&
+        found->second.size == stamp.size && found->second.modified == stamp.modified) {
+        return found->second;
+    }
+    Entry entry;
+    entry.exists = stamp.exists;
+    entry.size = stamp.size;
+    entry.modified = stamp.modified;
+    std::string content;
+    if (stamp.exists && ReadWholeFile(path, content)) {
+        entry.ini = cIniFile::Parse(content);
+        ++parseCount_;
+    }
+    Entry& slot = cache_[path];
+    int depth = slot.scopeDepth;
+    slot = std::move(entry);
+    slot.scopeDepth = depth;
+    return slot;
+}
+
+void cProfileStore::ReleaseIfLarge(const std::string& path, const Entry& entry) {
+    if (entry.scopeDepth == 0 && entry.size > kKeepLimit) cache_.erase(path);
+}
+
+std::optional<std::string> cProfileStore::Read(const std::string& path, std::string_view section,
+                                               std::string_view key) {
+    Entry& entry = Acquire(path);
+    std::optional<std::string> value = entry.ini.Find(section, key);
+    ReleaseIfLarge(path, entry);
+    return value;
+}
+
+bool cProfileStore::Write(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view value) {
+    Entry& entry = Acquire(path);
+    entry.ini.Set(section, key, value);
+    entry.dirty = true;
+    if (entry.scopeDepth > 0) return true;
+    bool ok = Flush(path, entry);
+    if (!ok) {
+        cache_.erase(path);
+    } else {
+        ReleaseIfLarge(path, cache_[path]);
+    }
+    return ok;
+}
+
+bool cProfileStore::Flush(const std::string& path, Entry& entry) {
+    if (!ReplaceFileAtomically(path, entry.ini.Serialize(), lastError_)) return false;
+    FileStamp stamp = StampOf(path);
+    entry.exists = stamp.exists;
+    entry.size = stamp.size;
+    entry.modified = stamp.modified;
+    entry.dirty = false;
+    return true;
+}
+
+void cProfileStore::BeginScope(const std::string& path) {
+    Entry& entry = Acquire(path);
+    ++entry.scopeDepth;
+}
+
+bool cProfileStore::EndScope(const std::string& path, bool commit) {
+    auto found = cache_.find(path);
+    if (found == cache_.end()) return true;
+    Entry& entry = found->second;
+    if (entry.scopeDepth > 0) --entry.scopeDepth;
+    if (entry.scopeDepth > 0) return true;
+    if (!entry.dirty) {
+        ReleaseIfLarge(path, entry);
+        return true;
+    }
+    if (!commit) {
+        cache_.erase(found);
+        return true;
+    }
+    bool ok = Flush(path, entry);
+    if (!ok) {
+        cache_.erase(found);
+    } else {
+        ReleaseIfLarge(path, entry);
+    }
+    return ok;
+}
+
+void cProfileStore::StartEmpty(const std::string& path) {
+    Entry& entry = Acquire(path);
+    entry.ini = cIniFile();
+    entry.dirty = true;
+}
+
+void cProfileStore::Clear() {
+    for (auto it = cache_.begin(); it != cache_.end();) {
+        it = it->second.scopeDepth > 0 ? std::next(it) : cache_.erase(it);
+    }
+}
+
+}  // namespace korval
+

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "framework/cIniFile.h"
+
+namespace korval {
+
+// The process-wide cache of parsed profile files. A file is parsed once and reused
+// while its size and modification time stay the same; inside a file scope (see
+// cProfileFileScope) reads do not even look at the disk, and writes are collected and
+// replace the file once, atomically, when the outermost scope commits. A write outside
+// any scope replaces the file at once.
+class cProfileStore {
+public:
+    static cProfileStore& Instance();
+
+    std::optional<std::string> Read(const std::string& path, std::string_view section,
+                                    std::string_view key);
+    bool Write(const std::string& path, std::string_view section, std::string_view key,
+               std::string_view value);
+
+    void BeginScope(const std::string& path);
+    // Ends one scope level; the outermost level writes pending changes when commit is
+    // true and drops them otherwise. False (with LastError) when the file could not be written.
+    bool EndScope(const std::string& path, bool commit);
+
+    // Inside a scope: the file's content is replaced as a whole by what is written next.
+    void StartEmpty(const std::string& path);
+
+    // Why the last write failed, in words for the user.
+    const std::string& LastError() const { return lastError_; }
+    // Forgets every cached file (tests, and after files were changed behind our back).
+    void Clear();
+    // Files parsed from disk since start: lets tests and benchmarks prove a file is read once.
+    std::uint64_t ParseCount() const { return parseCount_; }
+
+private:
+    struct Entry {
+        cIniFile ini;
+        bool exists = false;
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0;
+        int scopeDepth = 0;
+        bool dirty = false;
+    };
+
+    Entry& Acquire(const std::string& path);
+    bool Flush(const std::string& path, Entry& entry);
+    void ReleaseIfLarge(const std::string& path, const Entry& entry);
+
+    std::unordered_map<std::string, Entry> cache_;
+    std::string lastError_;
+    std::uint64_t parseCount_ = 0;
+};
+
+}  // namespace korval
