@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "framework/ProfileAccess.h"
+#include "framework/cDescriptionDlg.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "framework/cModelDoc.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/cScriptedPlatform.h"
+
+namespace korval {
+namespace {
+
+using testing::TempDir;
+
+// A document of a model kind with nothing of its own, to exercise the shared behaviour.
+class cPlainDoc : public cModelDoc {
+public:
+    explicit cPlainDoc(cAppContext& context, DocumentKind kind = DocumentKind::Cocomo)
+        : cModelDoc(context, kind) {
+        ResetToDefaults();
+    }
+};
+
+class ModelDocTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    testing::cScriptedPlatform platform;
+    cAppContext context{platform, dir.File("korval.ini")};
+
+    void WriteProfile(const std::string& content) { TempDir::WriteFile(context.defaultsProfilePath, content); }
+};
+
+TEST_F(ModelDocTest, FilterValuesReadCaseInsensitivelyAndKeepUnknownTokens) {
+    WriteProfile("[Filter_Values]\nDescription=maybe\nTotals=off\nIntermediate_Totals=\n"
+                 "SensitivityAnalysis=on\nPhaseDistribution=N/A\n");
+    cPlainDoc doc(context);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kDescriptionSwitch), kFilterOn);  // unchanged
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kIntermediateTotalsSwitch), kFilterOn);  // empty: default
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterNotApplicable);
+}
+
+TEST_F(ModelDocTest, UnknownSwitchValueIsWrittenAsUnknownAndReadsBackUnchanged) {
+    cPlainDoc doc(context);
+    doc.SetFilter(cModelDoc::kTotalsSwitch, 3);
+    std::string path = dir.File("a.ccm");
+    ASSERT_TRUE(doc.SaveModel(path));
+    EXPECT_EQ(ReadProfileValue("Filter_Values", "Totals", "", 10, path), "UNKNOWN");
+    cPlainDoc reader(context);
+    reader.SetFilter(cModelDoc::kTotalsSwitch, kFilterOff);
+    reader.LoadModel(path);
+    EXPECT_EQ(reader.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+}
+
+TEST_F(ModelDocTest, SaveAndLoadKeepDescriptionsWithLineBreaks) {
+    cPlainDoc doc(context);
+    std::string description;
+    for (int i = 0; i < 50; ++i) description += "line " + std::to_string(i % 10) + "\r\n";
+    description = description.substr(0, cModelDoc::kDescriptionLimit);
+    doc.SetDescriptionTexts("Payroll", "A. Analyst", description);
+    std::string path = dir.File("a.ccm");
+    ASSERT_TRUE(doc.SaveAs(path));
+    cPlainDoc reader(context);
+    reader.LoadModel(path);
+    EXPECT_EQ(reader.GetTitle(), "Payroll");
+    EXPECT_EQ(reader.GetPreparedBy(), "A. Analyst");
+    EXPECT_EQ(reader.GetDescription(), description) << "a 500-character description reads back whole";
+    EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "", 20, path), "Cocomo");
+    EXPECT_EQ(ReadProfileValue("KORVAL", "Version", "", 10, path), "4.1");
+}
+
+TEST_F(ModelDocTest, AModelSavedIntoAProjectFileLeavesItsVersionAlone) {
+    cPlainDoc doc(context);
+    std::string path = dir.File("plan.prj");
+    ASSERT_TRUE(doc.SaveModel(path));
+    EXPECT_EQ(ReadProfileValue("KORVAL", "Version", "none", 10, path), "none");
+    EXPECT_EQ(ReadProfileValue("CocomoSummary", "Title", "none", 51, path), "");
+}
+
+TEST_F(ModelDocTest, SaveOfANeverSavedDocumentAsksForANameAndCancelKeepsItModified) {
+    cPlainDoc doc(context);
+    doc.SetDocumentTitle("COCOMO1");
+    doc.SetModifiedFlag();
+    platform.ExpectSaveFileName("");
+    EXPECT_FALSE(doc.SaveToFile());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(platform.lastFilters.back(), "COCOMO (*.CCM)|*.CCM|All Files (*.*)|*.*|");
+
+    platform.ExpectMessage(MessageAnswer::Cancel);
+    EXPECT_FALSE(doc.CanCloseDocument());
+    EXPECT_EQ(platform.Messages().back(), "Save changes to COCOMO1?");
+}
+
+TEST_F(ModelDocTest, ClosingAModifiedDocumentFollowsTheAnswer) {
+    struct Case {
+        MessageAnswer answer;
+        bool saveDialogAnswered;
+        bool closes;
+    };
+    const Case cases[] = {{MessageAnswer::No, false, true},
+                          {MessageAnswer::Cancel, false, false},
+                          {MessageAnswer::Yes, true, true}};
+    for (const Case& c : cases) {
+        cPlainDoc doc(context);
+        doc.SetModifiedFlag();
+        platform.ExpectMessage(c.answer);
+        if (c.saveDialogAnswered) platform.ExpectSaveFileName(dir.File("saved.ccm"));
+        EXPECT_EQ(doc.CanCloseDocument(), c.closes);
+        EXPECT_EQ(platform.Messages().back(), "Save changes to Untitled?");
+    }
+    cPlainDoc unmodified(context);
+    EXPECT_TRUE(unmodified.CanCloseDocument());
+}
+
+TEST_F(ModelDocTest, AFailedSaveIsToldAndKeepsTheDocumentModified) {
+    cPlainDoc doc(context);
+    doc.SetModifiedFlag();
+    platform.ExpectMessage();
+    EXPECT_FALSE(doc.SaveAs(dir.Path()));  // a folder cannot be replaced by a file
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_NE(platform.Messages()[0].find(dir.Path()), std::string::npos);
+}
+
+TEST_F(ModelDocTest, DescriptionDialogRefusesTextBeyondItsLimits) {
+    cDescriptionDlg dialog("", "", "");
+    EXPECT_TRUE(dialog.SetTitleText(std::string(50, 'x')));
+    EXPECT_FALSE(dialog.SetTitleText(std::string(51, 'x')));
+    EXPECT_EQ(dialog.GetTitleText(), std::string(50, 'x'));
+    EXPECT_TRUE(dialog.SetPreparedByText(std::string(50, 'y')));
+    EXPECT_FALSE(dialog.SetDescriptionText(std::string(501, 'd')));
+    std::string accented;
+    for (int i = 0; i < 50; ++i) accented += "\xC3\xA9";
+    EXPECT_TRUE(dialog.SetTitleText(accented)) << "limits count characters, not bytes";
+}
+
+TEST_F(ModelDocTest, EditDescriptionCopiesBackOnlyOnOk) {
+    cPlainDoc doc(context);
+    platform.ExpectDialogCancel();
+    doc.EditDescription();
+    EXPECT_EQ(doc.GetTitle(), "");
+    EXPECT_FALSE(doc.IsModified());
+
+    platform.ExpectDialog([](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cDescriptionDlg&>(logic);
+        dialog.SetTitleText("Billing");
+        dialog.SetDescriptionText("two\r\nlines");
+        return true;
+    });
+    doc.EditDescription();
+    EXPECT_EQ(doc.GetTitle(), "Billing");
+    EXPECT_EQ(doc.GetDescription(), "two\r\nlines");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ModelDocTest, InitializeResetsOnlyWhenConfirmed) {
+    WriteProfile("[Filter_Values]\nTotals=OFF\n");
+    cPlainDoc doc(context);
+    doc.SetFilter(cModelDoc::kTotalsSwitch, kFilterOn);
+    platform.ExpectMessage(MessageAnswer::No);
+    EXPECT_FALSE(doc.OnInitialize());
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOn);
+    platform.ExpectMessage(MessageAnswer::Yes);
+    EXPECT_TRUE(doc.OnInitialize());
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(platform.Messages().back(),
+              "All existing data for the COCOMO model will be reset to their default values.\n\nContinue?");
+}
+
+TEST_F(ModelDocTest, DisplayOptionsHideNotApplicableBoxesAndStoreOffForThem) {
+    cPlainDoc doc(context);
+    doc.SetFilter(cModelDoc::kTotalsSwitch, kFilterNotApplicable);
+    platform.ExpectDialog([](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cDisplayOptionsDlg&>(logic);
+        EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kTotalsBox));
+        EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kModelDescriptionsBox));
+        EXPECT_TRUE(dialog.IsChecked(cDisplayOptionsDlg::kDescriptionBox));
+        EXPECT_FALSE(dialog.IsChecked(cDisplayOptionsDlg::kSensitivityBox));
+        dialog.SetChecked(cDisplayOptionsDlg::kSensitivityBox, true);
+        return true;
+    });
+    doc.OnDisplayOptions();
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ModelDocTest, SummarySectionAcceptsOnlyTheFiveNames) {
+    cPlainDoc doc(context);
+    EXPECT_TRUE(doc.SetSummarySection("RayleighSummary"));
+    EXPECT_FALSE(doc.SetSummarySection("rayleighsummary"));
+    EXPECT_FALSE(doc.SetSummarySection("Other"));
+    EXPECT_EQ(doc.GetSummarySection(), "RayleighSummary");
+}
+
+}  // namespace
+}  // namespace korval

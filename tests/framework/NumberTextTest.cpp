@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include "framework/NumberText.h"
+
+namespace korval {
+namespace {
+
+struct LeadingCase {
+    const char* text;
+    std::optional<double> expected;
+};
+
+TEST(NumberTextTest, LeadingDecimalNumbersOnly) {
+    const LeadingCase cases[] = {
+        {"12.5", 12.5},        {"  -3e2xyz", -300.0}, {"+7", 7.0},          {".5", 0.5},
+        {"5.", 5.0},           {"1e", 1.0},           {"abc", std::nullopt}, {"", std::nullopt},
+        {"nan", std::nullopt}, {"inf", std::nullopt}, {"0x1A", 0.0},        {"-", std::nullopt},
+        {"1,5", 1.0},
+    };
+    for (const LeadingCase& c : cases) {
+        EXPECT_EQ(TryParseLeadingDouble(c.text), c.expected) << c.text;
+    }
+}
+
+TEST(NumberTextTest, HugeAndTinyNumbersStayFinite) {
+    EXPECT_EQ(ParseLeadingDouble("1e999"), std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseLeadingDouble("-1e999"), -std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseLeadingDouble("1e-999"), 0.0);
+    EXPECT_EQ(ParseLeadingDouble(std::string(400, '9')), std::numeric_limits<double>::max());
+}
+
+TEST(NumberTextTest, IntegersClampLikeAtoiWithoutOverflow) {
+    EXPECT_EQ(ParseLeadingInt("42abc"), 42);
+    EXPECT_EQ(ParseLeadingInt("  -17"), -17);
+    EXPECT_EQ(ParseLeadingInt("99999999999999999999"), std::numeric_limits<int>::max());
+    EXPECT_EQ(ParseLeadingInt("-99999999999999999999"), std::numeric_limits<int>::min());
+    EXPECT_EQ(TryParseLeadingInt("x1"), std::nullopt);
+    EXPECT_EQ(ParseLeadingInt("2.9"), 2);
+}
+
+TEST(NumberTextTest, WholeNumberText) {
+    EXPECT_TRUE(IsWholeNumberText(" 12.5 "));
+    EXPECT_FALSE(IsWholeNumberText("12.5x"));
+    EXPECT_FALSE(IsWholeNumberText(""));
+    EXPECT_FALSE(IsWholeNumberText("inf"));
+}
+
+TEST(NumberTextTest, FormattingIgnoresTheUserLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous ? previous : "C";
+    bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    EXPECT_EQ(FormatNumber("%lf", 50000.0), "50000.000000");
+    EXPECT_EQ(FormatNumber("%-3.1lf person months", 145.508), "145.5 person months");
+    EXPECT_EQ(ParseLeadingDouble("3.25"), 3.25);
+    std::setlocale(LC_ALL, saved.c_str());
+    if (!german) GTEST_SKIP() << "de_DE.UTF-8 is not installed; formatted under C only";
+}
+
+TEST(NumberTextTest, LongFormattedTextIsNotCut) {
+    std::string text = FormatNumber("%.2f", 1e200);
+    EXPECT_GT(text.size(), 200u);
+    EXPECT_EQ(text.substr(text.size() - 3), ".00");
+}
+
+}  // namespace
+}  // namespace korval
