@@ -151,6 +151,7 @@ bool cProfileStore::Write(const std::string& path, std::string_view section, std
 }
 
 bool cProfileStore::Flush(const std::string& path, Entry& entry) {
+    ++writeCount_;
     if (!ReplaceFileAtomically(path, entry.ini.Serialize(), lastError_)) return false;
     FileStamp stamp = StampOf(path);
     entry.exists = stamp.exists;

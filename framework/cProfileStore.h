@@ -38,6 +38,8 @@ public:
     void Clear();
     // Files parsed from disk since start: lets tests and benchmarks prove a file is read once.
     std::uint64_t ParseCount() const { return parseCount_; }
+    // Files written to disk since start: a document save writes its file once.
+    std::uint64_t WriteCount() const { return writeCount_; }
 
 private:
     struct Entry {
@@ -56,6 +58,7 @@ private:
     std::unordered_map<std::string, Entry> cache_;
     std::string lastError_;
     std::uint64_t parseCount_ = 0;
+    std::uint64_t writeCount_ = 0;
 };
 
 }  // namespace korval

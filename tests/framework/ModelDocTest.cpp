@@ -7,6 +7,7 @@
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cModelDoc.h"
+#include "framework/cProfileStore.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/cScriptedPlatform.h"
 
@@ -71,6 +72,20 @@ TEST_F(ModelDocTest, SaveAndLoadKeepDescriptionsWithLineBreaks) {
     EXPECT_EQ(reader.GetDescription(), description) << "a 500-character description reads back whole";
     EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "", 20, path), "Cocomo");
     EXPECT_EQ(ReadProfileValue("KORVAL", "Version", "", 10, path), "4.1");
+}
+
+TEST_F(ModelDocTest, SavingWritesTheFileOnceAndLoadingParsesItOnce) {
+    cPlainDoc doc(context);
+    std::string path = dir.File("once.ccm");
+    cProfileStore& store = cProfileStore::Instance();
+    std::uint64_t writes = store.WriteCount();
+    ASSERT_TRUE(doc.SaveAs(path));
+    EXPECT_EQ(store.WriteCount() - writes, 1u);
+    store.Clear();
+    std::uint64_t parses = store.ParseCount();
+    cPlainDoc reader(context);
+    reader.LoadModel(path);
+    EXPECT_EQ(store.ParseCount() - parses, 1u);
 }
 
 TEST_F(ModelDocTest, AModelSavedIntoAProjectFileLeavesItsVersionAlone) {
