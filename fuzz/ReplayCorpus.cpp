@@ -2,6 +2,7 @@
 // CTest replay what the fuzzer found without needing clang.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
