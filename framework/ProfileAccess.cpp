@@ -28,7 +28,10 @@ std::string EncodeLineBreaks(std::string_view text) {
     return out;
 }
 
-std::string DecodeLineBreaks(std::string_view text) { return ReplaceAll(text, kEnterToken, "\r\n"); }
+std::string DecodeLineBreaks(std::string_view text) {
+    if (text.find('<') == std::string_view::npos) return std::string(text);
+    return ReplaceAll(text, kEnterToken, "\r\n");
+}
 
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t bufferSize,

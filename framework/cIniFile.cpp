@@ -20,7 +20,22 @@ std::string_view SectionNameOf(std::string_view trimmedLine) {
     return TrimView(close == std::string_view::npos ? inner : inner.substr(0, close));
 }
 
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 }  // namespace
+
+std::size_t cIniFile::NoCaseHash::operator()(std::string_view text) const noexcept {
+    std::size_t hash = 1469598103934665603ull;  // FNV-1a over the lower-cased bytes
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(LowerAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool cIniFile::NoCaseEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    return EqualsNoCase(a, b);
+}
 
 cIniFile cIniFile::Parse(std::string_view content) {
     cIniFile file;
@@ -55,8 +70,7 @@ void cIniFile::AddLine(std::string_view text, std::string_view ending) {
     if (!trimmed.empty() && trimmed.front() == '[') {
         Section section;
         section.header = std::move(line);
-        std::string name = ToLowerAscii(SectionNameOf(trimmed));
-        sectionIndex_.emplace(std::move(name), sections_.size());  // first one wins
+        sectionIndex_.emplace(std::string(SectionNameOf(trimmed)), sections_.size());  // first one wins
         sections_.push_back(std::move(section));
         return;
     }
@@ -72,7 +86,7 @@ void cIniFile::AddLine(std::string_view text, std::string_view ending) {
         std::string_view key = TrimView(rawKey);
         line.keyOffset = static_cast<std::size_t>(key.data() - text.data());
         line.keyLength = key.size();
-        section.keys.emplace(ToLowerAscii(key), section.body.size());
+        section.keys.emplace(std::string(key), section.body.size());
         section.lastKeyLine = section.body.size();
     }
     section.body.push_back(std::move(line));
@@ -90,16 +104,16 @@ std::string cIniFile::ValueOf(const Line& line) {
 }
 
 std::optional<std::string> cIniFile::Find(std::string_view section, std::string_view key) const {
-    auto s = sectionIndex_.find(ToLowerAscii(Trim(section)));
+    auto s = sectionIndex_.find(TrimView(section));
     if (s == sectionIndex_.end()) return std::nullopt;
     const Section& found = sections_[s->second];
-    auto k = found.keys.find(ToLowerAscii(Trim(key)));
+    auto k = found.keys.find(TrimView(key));
     if (k == found.keys.end()) return std::nullopt;
     return ValueOf(found.body[k->second]);
 }
 
 bool cIniFile::HasSection(std::string_view section) const {
-    return sectionIndex_.count(ToLowerAscii(Trim(section))) != 0;
+    return sectionIndex_.find(TrimView(section)) != sectionIndex_.end();
 }
 
 void cIniFile::EnsureLastLineEnded() {
@@ -121,7 +135,7 @@ cIniFile::Section& cIniFile::AppendSection(std::string_view name) {
     }
     Section section;
     section.header = Line{"[" + std::string(name) + "]", newline_};
-    sectionIndex_.emplace(ToLowerAscii(name), sections_.size());
+    sectionIndex_.emplace(std::string(name), sections_.size());
     sections_.push_back(std::move(section));
     return sections_.back();
 }
@@ -129,10 +143,9 @@ cIniFile::Section& cIniFile::AppendSection(std::string_view name) {
 void cIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
     std::string sectionName = Trim(section);
     std::string keyName = Trim(key);
-    auto s = sectionIndex_.find(ToLowerAscii(sectionName));
+    auto s = sectionIndex_.find(std::string_view(sectionName));
     Section& target = s == sectionIndex_.end() ? AppendSection(sectionName) : sections_[s->second];
-    std::string lowerKey = ToLowerAscii(keyName);
-    auto k = target.keys.find(lowerKey);
+    auto k = target.keys.find(std::string_view(keyName));
     if (k != target.keys.end()) {
         Line& line = target.body[k->second];
         std::string writtenKey = line.text.substr(line.keyOffset, line.keyLength);
@@ -148,7 +161,7 @@ void cIniFile::Set(std::string_view section, std::string_view key, std::string_v
     for (auto& entry : target.keys) {
         if (entry.second >= at) ++entry.second;
     }
-    target.keys.emplace(std::move(lowerKey), at);
+    target.keys.emplace(keyName, at);
     target.lastKeyLine = at;
 }
 

@@ -28,6 +28,17 @@ public:
     std::size_t LineCount() const;
 
 private:
+    // Names compare without regard to ASCII case; lookups by string_view allocate nothing.
+    struct NoCaseHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const noexcept;
+    };
+    struct NoCaseEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
+
     struct Line {
         std::string text;
         std::string ending;
@@ -37,7 +48,7 @@ private:
     struct Section {
         Line header;
         std::vector<Line> body;
-        std::unordered_map<std::string, std::size_t> keys;  // lower-case key -> body index
+        NameIndex keys;                                      // key -> body index
         std::size_t lastKeyLine = SIZE_MAX;                  // body index of the last key line
     };
 
@@ -48,7 +59,7 @@ private:
 
     std::vector<Line> preamble_;
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> first
+    NameIndex sectionIndex_;  // name -> first section of that name
     std::string newline_ = "\r\n";
 };
 
