@@ -1,0 +1,23 @@
+#include "functionpoint/cValueAdjustmentDlg.h"
+
+namespace korval {
+
+cValueAdjustmentDlg::cValueAdjustmentDlg(const Ratings& ratings) {
+    for (int i = 0; i < kSystemCharacteristicCount; ++i) {
+        selection_[i] = (ratings[i] >= 1 && ratings[i] < kRatingCount) ? ratings[i] : 0;
+    }
+}
+
+const char* cValueAdjustmentDlg::RatingLabel(int rating) {
+    static const char* const kLabels[kRatingCount] = {"None",        "Insignificant", "Moderate",
+                                                      "Average",     "Significant",   "Strong"};
+    return (rating >= 0 && rating < kRatingCount) ? kLabels[rating] : "";
+}
+
+const char* cValueAdjustmentDlg::RowLabel(int characteristic) { return SystemCharacteristicLabel(characteristic).data(); }
+
+void cValueAdjustmentDlg::Select(int characteristic, int rating) {
+    if (rating >= 0 && rating < kRatingCount) selection_.at(characteristic) = rating;
+}
+
+}  // namespace korval
