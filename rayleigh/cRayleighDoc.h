@@ -1,15 +1,113 @@
 #pragma once
 
+#include <string>
+
 #include "framework/cModelDoc.h"
+#include "rayleigh/RayleighSensitivityType.h"
+#include "rayleigh/cApplicationTypeList.h"
 
 namespace korval {
 
+// The Rayleigh staffing model: size, time to develop, the main build share of it and an
+// application type's productivity give the main build phase time and the manpower
+// buildup index (MBI), each with a low and a high value for the chosen sensitivity type.
+// Nothing computed is stored; every caller recomputes from the inputs.
 class cRayleighDoc : public cModelDoc {
 public:
+    static constexpr int kDefaultBuildPhasePercentage = 75;
+    static constexpr int kMaxIndexSteps = 10;
+
     explicit cRayleighDoc(cAppContext& context);
+
+    // --- Inputs ----------------------------------------------------------------------
+    double GetSourceLines() const { return sourceLines_; }
+    double GetSchedule() const { return schedule_; }
+    int GetBuildPhasePercentage() const { return buildPhasePercentage_; }
+    const cApplicationTypeList& GetApplicationTypes() const { return applicationTypes_; }
+    int GetSelectedApplication() const { return selectedApplication_; }
+    // The selected entry; nullptr only while the list is empty.
+    const cApplicationType* SelectedApplicationType() const;
+    bool IsSourceLinesEditable() const { return sourceLinesEditable_; }
+    bool IsScheduleEditable() const { return scheduleEditable_; }
+
+    double GetSlocSensitivityPercent() const { return slocSensitivityPercent_; }
+    double GetScheduleSensitivityPercent() const { return scheduleSensitivityPercent_; }
+    int GetPiSensitivity() const { return piSensitivity_; }
+    int GetPmSensitivityPercent() const { return pmSensitivityPercent_; }
+    double GetSlocLow() const { return slocLow_; }
+    double GetSlocHigh() const { return slocHigh_; }
+    double GetScheduleLow() const { return scheduleLow_; }
+    double GetScheduleHigh() const { return scheduleHigh_; }
+    int GetSensitivityType() const { return sensitivityType_; }
+
+    // Setters a project uses: stored as given, except that a type outside 0..4 becomes 0.
+    void SetSourceLines(double sloc) { sourceLines_ = sloc; }
+    void SetSchedule(double months) { schedule_ = months; }
+    void SetSourceLinesEditable(bool editable) { sourceLinesEditable_ = editable; }
+    void SetScheduleEditable(bool editable) { scheduleEditable_ = editable; }
+    void SetSourceLinesRange(double low, double high);
+    void SetScheduleRange(double low, double high);
+    void SetSensitivityType(int type);
+    void SetBuildPhasePercentage(int percentage) { buildPhasePercentage_ = percentage; }
+    // An index outside the list is ignored.
+    void SetSelectedApplication(int index);
+
+    // The checked setter used when a file is read: a percentage outside 0..100 (or not a
+    // number), PI steps outside 0..10 or a type outside 0..4 store 0.
+    void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps, int pmPercent,
+                                int type);
+
+    // --- Outputs ---------------------------------------------------------------------
+    // Main build phase time in months; low and high by the sensitivity type.
+    double MainBuildPhaseTime(double& low, double& high) const;
+    // Manpower buildup index; minus infinity when the size is 0 and the build time is not.
+    double ManpowerBuildupIndex(double& low, double& high) const;
+
+    // --- Application type table --------------------------------------------------------
+    // An empty path means the defaults profile.
+    int LoadApplicationTypes(const std::string& path);
+    bool SaveApplicationTypes(const std::string& path) const;
+    // Takes the stored selection when it lies inside the list.
+    void ReadSelectedApplication(const std::string& path);
+
+    // --- Commands ----------------------------------------------------------------------
+    void OnAttributes();
+    void OnSensitivityAnalysis();
+    void OnReverseEngineering();
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+
+protected:
+    bool SaveOwnSections(const std::string& path) override;
+    void LoadOwnSections(const std::string& path) override;
+    void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
+    void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
+
+private:
+    std::string ProfilePath(const std::string& path) const;
+    void LoadModelSection(const std::string& path);
+    void LoadSensitivitySection(const std::string& path);
+    int DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
+    int DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
+
+    double sourceLines_ = 0.0;
+    double schedule_ = 0.0;
+    int buildPhasePercentage_ = kDefaultBuildPhasePercentage;
+    cApplicationTypeList applicationTypes_;
+    int selectedApplication_ = 0;
+    bool sourceLinesEditable_ = true;
+    bool scheduleEditable_ = true;
+    double slocSensitivityPercent_ = 0.0;
+    double slocLow_ = 0.0;
+    double slocHigh_ = 0.0;
+    double scheduleSensitivityPercent_ = 0.0;
+    double scheduleLow_ = 0.0;
+    double scheduleHigh_ = 0.0;
+    int piSensitivity_ = 0;
+    int pmSensitivityPercent_ = 0;
+    int sensitivityType_ = kRayleighSlocSensitivity;
 };
 
 }  // namespace korval

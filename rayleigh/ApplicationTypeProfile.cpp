@@ -1,0 +1,163 @@
+#include "rayleigh/ApplicationTypeProfile.h"
+
+#include <new>
+
+#include "framework/NumberText.h"
+#include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
+#include "framework/cPlatformServices.h"
+#include "rayleigh/RayleighFormulas.h"
+
+namespace korval {
+
+namespace {
+
+constexpr const char* kNameKey = "Application_Type_Name";
+constexpr const char* kUserKey = "Application_Type_User";
+constexpr const char* kProdKey = "Application_Type_Prod";
+constexpr const char* kValKey = "Application_Type_Val";
+constexpr const char* kSdKey = "Application_Type_SD";
+
+// Buffer sizes, terminating NUL included: at most 50, 5, 2, 8 and 2 characters arrive.
+constexpr std::size_t kNameBuffer = cApplicationType::kNameLimit + 1;
+constexpr std::size_t kUserBuffer = 6;
+constexpr std::size_t kProdBuffer = 3;
+constexpr std::size_t kValBuffer = 9;
+constexpr std::size_t kSdBuffer = 3;
+constexpr std::size_t kSelectionBuffer = 20;
+
+std::string EntryKey(const char* stem, int number) { return stem + FormatNumber("%2.2d", number); }
+
+std::string Read(const std::string& key, std::size_t buffer, const std::string& path) {
+    return ReadProfileString(kApplicationTypesSection, key, "", buffer, path);
+}
+
+std::string KeyValueText(std::string_view prefix, const std::string& key, std::string_view separator,
+                         const std::string& value) {
+    return std::string(prefix) + CutToChars(key, 40) + std::string(separator) + value;
+}
+
+void ShowInvalidEntry(cPlatformServices& platform, const std::string& key, const std::string& value) {
+    platform.ShowMessage(KeyValueText("Invalid entry:  ", key, " = ", value));
+}
+
+void ShowInvalidValue(cPlatformServices& platform, const std::string& key, const std::string& value) {
+    platform.ShowMessage(KeyValueText("Invalid value:  ", key, " = ", value));
+}
+
+bool Store(cApplicationTypeList& list, const cApplicationType& entry, cPlatformServices& platform) {
+    try {
+        list.Append(entry);
+        return true;
+    } catch (const std::bad_alloc&) {
+        platform.ShowMessage("Memory allocation error");
+        return false;
+    }
+}
+
+// One entry of the table; nothing (after telling the user) when it is invalid.
+std::optional<cApplicationType> ReadEntry(int number, const std::string& name, const std::string& path,
+                                          cPlatformServices& platform) {
+    std::string userKey = EntryKey(kUserKey, number);
+    std::string user = Read(userKey, kUserBuffer, path);
+    if (user != "TRUE" && user != "FALSE") {
+        ShowInvalidEntry(platform, userKey, user);
+        return std::nullopt;
+    }
+    std::string prodKey = EntryKey(kProdKey, number);
+    std::string prod = Read(prodKey, kProdBuffer, path);
+    if (prod != "PI" && prod != "PM") {
+        ShowInvalidEntry(platform, prodKey, prod);
+        return std::nullopt;
+    }
+    std::string valKey = EntryKey(kValKey, number);
+    std::string val = Read(valKey, kValBuffer, path);
+    double value = static_cast<double>(ParseLeadingInt(val));
+    cProductivity productivity;
+    if (prod == "PI") {
+        productivity.FromIndex(value);
+    } else {
+        productivity.FromMeasure(value);
+    }
+    double index = RoundHalfAwayFromZero(productivity.Index());
+    // A measure of 0 or below has no index at all; it counts as below the scale.
+    if (productivity.Measure() <= 0.0 || !(index >= 0.0) || index > 40.0) {
+        ShowInvalidValue(platform, valKey, val);
+        return std::nullopt;
+    }
+    std::string sdKey = EntryKey(kSdKey, number);
+    std::string sd = Read(sdKey, kSdBuffer, path);
+    int deviation = ParseLeadingInt(sd);
+    if (deviation < 0 || deviation > cApplicationType::kMaxStandardDeviation) {
+        ShowInvalidValue(platform, sdKey, sd);
+        return std::nullopt;
+    }
+    return cApplicationType(name, productivity, deviation, user == "TRUE");
+}
+
+cApplicationType BuiltInApplicationType() {
+    cProductivity productivity;
+    productivity.FromIndex(16.0);
+    return cApplicationType("User specified system", productivity, 4, true);
+}
+
+}  // namespace
+
+int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path, cPlatformServices& platform) {
+    bool first = true;
+    int result = 0;
+    for (int number = 0;;) {
+        std::string nameKey = EntryKey(kNameKey, number);
+        std::string name = Read(nameKey, kNameBuffer, path);
+        if (name.empty()) {
+            result = 1;
+            break;
+        }
+        std::optional<cApplicationType> entry = ReadEntry(number, name, path, platform);
+        if (!entry) break;
+        if (first) {
+            list.ClearApplicationTypes();
+            first = false;
+        }
+        if (list.FindApplicationType(name) >= 0) {
+            platform.ShowMessage(KeyValueText("Duplicate application type name:  ", nameKey, " =", name));
+            break;
+        }
+        if (!Store(list, *entry, platform)) return 0;
+        number = list.Count();
+    }
+    if (first && list.IsEmpty()) Store(list, BuiltInApplicationType(), platform);
+    return result;
+}
+
+bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path) {
+    int number = 0;
+    auto write = [&](const char* stem, const std::string& text) {
+        return WriteProfileString(kApplicationTypesSection, EntryKey(stem, number), text, path);
+    };
+    for (const cApplicationType& entry : list) {
+        const cProductivity& productivity = entry.Productivity();
+        bool measure = productivity.IsFromMeasure();
+        // The value is stored the way it was given, never converted to the other form.
+        int value = RoundToInt(measure ? productivity.Measure() : productivity.Index());
+        if (!write(kNameKey, entry.Name()) || !write(kProdKey, measure ? "PM" : "PI") ||
+            !write(kValKey, FormatNumber("%d", value)) ||
+            !write(kSdKey, FormatNumber("%d", entry.StandardDeviation())) ||
+            !write(kUserKey, entry.IsUserDefined() ? "TRUE" : "FALSE")) {
+            return false;
+        }
+        ++number;
+    }
+    return true;
+}
+
+std::optional<int> ReadSelectedApplicationIndex(const std::string& path) {
+    return TryParseLeadingInt(
+        ReadProfileValue(kApplicationTypesSection, kSelectedApplicationKey, "-1", kSelectionBuffer, path));
+}
+
+bool WriteSelectedApplication(int index, const std::string& path) {
+    return WriteProfileValue(kApplicationTypesSection, kSelectedApplicationKey, FormatNumber("%02d", index), path);
+}
+
+}  // namespace korval

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "rayleigh/cApplicationTypeList.h"
+
+// The [Application_Types] table of a profile file: the defaults profile gives new
+// documents their list, and every Rayleigh model file carries its own copy.
+namespace korval {
+
+class cPlatformServices;
+
+inline constexpr const char* kApplicationTypesSection = "Application_Types";
+inline constexpr const char* kSelectedApplicationKey = "Selected_application";
+
+// Reads the table into the list. The list is replaced only once a valid entry has been
+// read; an invalid entry is reported and ends the reading, keeping the entries before it.
+// An empty list that gains nothing gets the built-in "User specified system". Returns 1
+// when the table ended at its first empty name, 0 when reading stopped early.
+int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path, cPlatformServices& platform);
+// Writes every entry (name, PI or PM as given, value, deviation, user flag); false when a
+// write failed.
+bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path);
+
+// The stored selection index, if the key holds a number.
+std::optional<int> ReadSelectedApplicationIndex(const std::string& path);
+bool WriteSelectedApplication(int index, const std::string& path);
+
+}  // namespace korval
