@@ -1,15 +1,134 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cocomo/CocomoTables.h"
+#include "cocomo/PhaseFigures.h"
+#include "cocomo/cCostDriverAttribute.h"
+#include "cocomo/cPhaseDistribution.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
 
+// The COCOMO model document (intermediate form). It holds the inputs of one estimate and
+// computes every figure afresh from them on each request; nothing computed is stored.
+// Every figure comes with a low and a high value from the sensitivity settings.
 class cCocomoDoc : public cModelDoc {
 public:
+    enum Phase { kProductDesignPhase = 0, kIntegrationAndTestPhase = 1 };
+
     explicit cCocomoDoc(cAppContext& context);
+
+    // --- Inputs -------------------------------------------------------------------
+    int GetDevelopmentMode() const { return developmentMode_; }
+    void SetDevelopmentMode(int mode) { developmentMode_ = mode; }
+    int GetModelType() const { return modelType_; }
+    void SetModelType(int model) { modelType_ = model; }
+
+    double GetSourceLines() const { return sourceLines_; }
+    void SetSourceLines(double sourceLines) { sourceLines_ = sourceLines; }
+    // The size the figures are computed from (a negative size counts as 0), varied by the
+    // SLOC sensitivity whatever the sensitivity type.
+    double GetSourceLinesRange(double& low, double& high) const;
+    // 1 lets the Attributes dialog edit the size; a project sets 0.
+    int GetSlocEditable() const { return slocEditable_; }
+    void SetSlocEditable(int flag) { slocEditable_ = flag; }
+
+    // Sensitivity settings; percentages outside 0..100 and types outside 0..2 become 0.
+    double GetSlocSensitivity() const { return slocSensitivity_; }
+    void SetSlocSensitivity(double percent);
+    double GetNominalSensitivity() const { return nominalSensitivity_; }
+    double GetAdjustedSensitivity() const { return adjustedSensitivity_; }
+    int GetSensitivityType() const { return sensitivityType_; }
+    void SetSensitivityType(int type);
+    void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent, int type);
+
+    const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return costDrivers_; }
+    // Chooses the rating with this multiplier for the attribute at the index; false when
+    // there is no such attribute or rating.
+    bool SetCostDriverMultiplier(std::size_t index, double multiplier);
+    // The constants of a mode; all 0 for a mode outside 0..2.
+    ModeConstants GetModeConstants(int mode) const;
+    const std::vector<cPhaseDistribution>& GetPhaseDistribution() const { return phaseDistribution_; }
+
+    // --- Figures (each returns the value; low and high through the out-parameters) -----
+    double GetNominalEffort(double& low, double& high) const;
+    // Product of the current multipliers of all cost drivers; 0 without cost drivers.
+    double GetEffortAdjustmentFactor() const;
+    double GetAdjustedEffort(double& low, double& high) const;
+    double GetTimeToDevelop(double& low, double& high) const;
+    // Product design (kProductDesignPhase) or integration and test (kIntegrationAndTestPhase).
+    PhaseFigures GetPhaseFigures(int phase) const;
+    PhaseFigures GetProgrammingPhaseFigures() const;
+    // The two size class sizes (KSLOC) that enclose the size; left as they are for a size
+    // below 2 or from 512 KSLOC on.
+    void GetInterpolationBounds(double& lower, double& upper) const;
+
+    // --- Tables -------------------------------------------------------------------
+    void LoadCostDrivers(const std::string& file);
+    double ReadMultiplier(std::string_view section, std::string_view keyPrefix, int index,
+                          const std::string& file);
+    bool AddCostDriver(std::string_view group, std::string_view name, double veryLow, double low,
+                       double nominal, double high, double veryHigh, double extraHigh);
+    void LoadModeConstants(const std::string& file);
+    void LoadPhaseDistribution();
+    double ReadPhaseFraction(std::string_view section, std::string_view keyPrefix, int index,
+                             double builtInDefault);
+    bool AddPhaseRow(std::string_view name, double s, double i, double m, double l, double vl);
+
+    // --- Commands (each opens its dialog; OK stores, marks modified, redraws) -----------
+    void OnAttributes();
+    void OnCostDrivers();
+    void OnSensitivityAnalysis();
+    // The what-if calculator; it never changes the document.
+    void OnReverseEngineering();
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+
+protected:
+    bool SaveOwnSections(const std::string& path) override;
+    void LoadOwnSections(const std::string& path) override;
+
+private:
+    // The size the equations use: a negative size (only a file can give one) counts as 0.
+    double EffectiveSourceLines() const;
+    double Ksloc() const { return EffectiveSourceLines() * 0.001; }
+    bool IsModeValid() const { return developmentMode_ >= 0 && developmentMode_ < kDevelopmentModeCount; }
+    double NominalEffortOf(double sourceLines) const;
+    double ScheduleOf(double adjustedEffort) const;
+    // The row's share for the current size, interpolated between size classes.
+    double FractionFor(const cPhaseDistribution& row) const;
+    const cPhaseDistribution* PhaseRow(int offset) const;
+
+    bool SaveModelSection(const std::string& path);
+    bool SaveModeConstants(const std::string& path);
+    bool SaveCostDrivers(const std::string& path);
+    bool SaveSensitivity(const std::string& path);
+    bool SavePhaseDistribution(const std::string& path);
+    void LoadModelSection(const std::string& path);
+    void LoadCostDriverRatings(const std::string& path);
+    void LoadSensitivity(const std::string& path);
+    void LoadPhaseFractions(const std::string& path);
+
+    int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
+    int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
+    int DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::string_view label,
+                      const char* format, double value, double low, double high, bool showRange);
+
+    int developmentMode_ = kSemidetached;
+    int modelType_ = kIntermediateModel;
+    double sourceLines_ = 0;
+    std::vector<cCostDriverAttribute> costDrivers_;
+    std::array<ModeConstants, kDevelopmentModeCount> modeConstants_{};
+    int slocEditable_ = 1;
+    double slocSensitivity_ = 0;
+    double nominalSensitivity_ = 0;
+    double adjustedSensitivity_ = 0;
+    int sensitivityType_ = kSensitivitySloc;
+    std::vector<cPhaseDistribution> phaseDistribution_;
 };
 
 }  // namespace korval

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The fixed vocabulary of the COCOMO model: modes, model types, sensitivity types,
+// ratings and size classes, the built-in constants, and the section and key names of
+// the cost driver, mode constant and phase distribution tables.
+namespace korval {
+
+enum DevelopmentMode : int { kOrganic = 0, kSemidetached = 1, kEmbedded = 2 };
+inline constexpr int kDevelopmentModeCount = 3;
+
+enum ModelType : int { kBasicModel = 0, kIntermediateModel = 1, kAdvancedModel = 2 };
+
+// Which quantity the sensitivity analysis varies.
+enum CocomoSensitivityType : int { kSensitivitySloc = 0, kSensitivityNomPm = 1, kSensitivityAdjPm = 2 };
+
+enum Rating : int { kVeryLow, kLow, kNominal, kHigh, kVeryHigh, kExtraHigh, kRatingCount };
+inline constexpr int kRatingUndefined = -1;
+
+enum SizeClass : int { kSizeS, kSizeI, kSizeM, kSizeL, kSizeVL, kSizeClassCount };
+
+// Equation constants of one development mode: effort = a x KSLOC^b, schedule = tm x effort^te.
+struct ModeConstants {
+    double a = 0;
+    double b = 0;
+    double tm = 0;
+    double te = 0;
+};
+
+struct CostDriverGroup {
+    std::string_view section;  // "Product_CDA_Group"
+    std::string_view word;     // "Product", the start of every key of the group
+    std::string_view label;    // "Product", as the Cost Driver Attributes dialog shows it
+};
+inline constexpr int kCostDriverGroupCount = 5;
+inline constexpr int kMaxAttributesPerGroup = 100;
+
+// One section of the phase distribution table and the rows it holds.
+struct PhaseSection {
+    std::string_view name;          // "Effort_PDP_Organic"
+    std::string_view keyStem;       // "Effort_PDP_Org"
+    int mode;
+    int rows;                       // 4 effort rows or 3 schedule rows
+};
+inline constexpr int kPhaseSectionCount = 6;
+inline constexpr int kPhaseRowsPerMode = 7;
+inline constexpr int kPhaseRowCount = kPhaseRowsPerMode * kDevelopmentModeCount;
+
+// Offsets of the rows of one mode in the phase distribution table.
+enum PhaseRowOffset : int {
+    kProductDesignEffortRow = 0,
+    kDetailedDesignEffortRow = 1,
+    kCodeAndUnitTestEffortRow = 2,
+    kIntegrationEffortRow = 3,
+    kProductDesignScheduleRow = 4,
+    kProgrammingScheduleRow = 5,
+    kIntegrationScheduleRow = 6
+};
+
+const std::array<CostDriverGroup, kCostDriverGroupCount>& CostDriverGroups();
+// The group whose section name this is; null for any other text.
+const CostDriverGroup* FindCostDriverGroup(std::string_view section);
+
+// "VL", "L", "N", "H", "VH", "EH".
+std::string_view RatingKeyPart(int rating);
+// "Very Low" ... "Extra High"; empty for an undefined rating.
+std::string_view RatingName(int rating);
+
+// A numbered key: the prefix (at most 28 characters) and a two-digit index.
+std::string NumberedKey(std::string_view prefix, int index);
+// "Product_CDA_VL_Mult" and the like; the rating part is left out for the name and the
+// value keys ("Product_CDA_Name", "Product_CDA_Value").
+std::string CostDriverMultiplierKey(const CostDriverGroup& group, int rating);
+std::string CostDriverNameKey(const CostDriverGroup& group);
+std::string CostDriverValueKey(const CostDriverGroup& group);
+
+inline constexpr std::string_view kModeConstantsSection = "Development_Mode_Constants";
+// The four keys of a mode, in reading order: PM_Nom_Mult, PM_Nom_Exp, TDEV_Mult, TDEV_Exp.
+std::array<std::string, 4> ModeConstantKeys(int mode);
+const std::array<ModeConstants, kDevelopmentModeCount>& BuiltInModeConstants();
+
+const std::array<PhaseSection, kPhaseSectionCount>& PhaseSections();
+const PhaseSection* FindPhaseSection(std::string_view name);
+// The key prefix of one size class in a phase section. Model files keep the semidetached
+// effort VL fractions under the organic key name; defaults profiles do not.
+enum class PhaseKeyStyle { DefaultsProfile, ModelFile };
+std::string PhaseKeyPrefix(const PhaseSection& section, int sizeClass, PhaseKeyStyle style);
+// The built-in fractions of row 0..20 of the table.
+const std::array<double, kSizeClassCount>& BuiltInPhaseFractions(int row);
+// Size of each size class in KSLOC: 2, 8, 32, 128, 512.
+double SizeClassKsloc(int sizeClass);
+
+// File tokens. Any value outside the known ones is written "UNKNOWN".
+std::string DevelopmentModeToken(int mode);
+std::string ModelTypeToken(int model);
+std::string SensitivityTypeToken(int type);
+// "0" or "ORGANIC" and so on, in any letter case; nothing for another text.
+std::optional<int> ParseDevelopmentModeToken(std::string_view text);
+std::optional<int> ParseModelTypeToken(std::string_view text);
+// "SLOC", "NOM_PM", "ADJ_PM" in any letter case; nothing for another text.
+std::optional<int> ParseSensitivityTypeToken(std::string_view text);
+
+// "Invalid profile entry:  " (two blanks) and the key, cut to 40 characters.
+std::string InvalidProfileEntryText(std::string_view key);
+
+}  // namespace korval

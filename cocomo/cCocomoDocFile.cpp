@@ -1,0 +1,193 @@
+// The .CCM model file of cCocomoDoc: the model's own sections, written after and read
+// after the description and report filter of the document base.
+#include "cocomo/FiniteFigure.h"
+#include "cocomo/cCocomoDoc.h"
+#include "framework/NumberText.h"
+#include "framework/ProfileAccess.h"
+
+namespace korval {
+
+namespace {
+
+constexpr const char* kModelSection = "COCOMO_Model";
+constexpr const char* kSensitivitySection = "COCOMO_Sensitivity_Analysis";
+constexpr std::size_t kTokenBuffer = 20;
+constexpr std::size_t kSizeBuffer = 20;
+constexpr std::size_t kRatingValueBuffer = 10;
+constexpr std::size_t kSensitivityBuffer = 15;
+constexpr std::size_t kFileFractionBuffer = 10;
+constexpr double kAbsentFraction = -1;
+
+// Numbered keys count from 00 within each run of consecutive entries of one section.
+template <class Item, class SectionOf>
+std::vector<int> IndexesWithinSections(const std::vector<Item>& items, SectionOf sectionOf) {
+    std::vector<int> indexes;
+    indexes.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        bool continues = i > 0 && sectionOf(items[i]) == sectionOf(items[i - 1]);
+        indexes.push_back(continues ? indexes.back() + 1 : 0);
+    }
+    return indexes;
+}
+
+std::vector<int> CostDriverIndexes(const std::vector<cCostDriverAttribute>& attributes) {
+    return IndexesWithinSections(attributes, [](const cCostDriverAttribute& a) { return a.GetGroup(); });
+}
+
+std::vector<int> PhaseRowIndexes(const std::vector<cPhaseDistribution>& rows) {
+    return IndexesWithinSections(rows, [](const cPhaseDistribution& row) { return row.GetName(); });
+}
+
+std::string TwoDecimals(double value) { return FormatNumber("%.2f", FiniteFigure(value)); }
+std::string SixDecimals(double value) { return FormatNumber("%lf", FiniteFigure(value)); }
+std::string MultiplierText(double multiplier) { return multiplier == 0 ? "NA" : TwoDecimals(multiplier); }
+
+}  // namespace
+
+bool cCocomoDoc::SaveOwnSections(const std::string& path) {
+    bool written = SaveModelSection(path);
+    written = SaveModeConstants(path) && written;
+    written = SaveCostDrivers(path) && written;
+    written = SaveSensitivity(path) && written;
+    return SavePhaseDistribution(path) && written;
+}
+
+bool cCocomoDoc::SaveModelSection(const std::string& path) {
+    return WriteProfileValue(kModelSection, "Development_Mode", DevelopmentModeToken(developmentMode_), path) &&
+           WriteProfileValue(kModelSection, "Model", ModelTypeToken(modelType_), path) &&
+           WriteProfileValue(kModelSection, "Source_Lines_Code", SixDecimals(sourceLines_), path);
+}
+
+bool cCocomoDoc::SaveModeConstants(const std::string& path) {
+    bool written = true;
+    for (int mode = 0; mode < kDevelopmentModeCount; ++mode) {
+        const ModeConstants& c = modeConstants_[static_cast<std::size_t>(mode)];
+        const double values[] = {c.a, c.b, c.tm, c.te};
+        std::array<std::string, 4> keys = ModeConstantKeys(mode);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            written = WriteProfileValue(kModeConstantsSection, keys[i], TwoDecimals(values[i]), path) && written;
+        }
+    }
+    return written;
+}
+
+bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
+    bool written = true;
+    std::vector<int> indexes = CostDriverIndexes(costDrivers_);
+    for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
+        const cCostDriverAttribute& attribute = costDrivers_[i];
+        const CostDriverGroup* group = FindCostDriverGroup(attribute.GetGroup());
+        if (!group) continue;
+        auto write = [&](const std::string& prefix, const std::string& value) {
+            written = WriteProfileValue(group->section, NumberedKey(prefix, indexes[i]), value, path) && written;
+        };
+        write(CostDriverNameKey(*group), attribute.GetName());
+        for (int rating = 0; rating < kRatingCount; ++rating) {
+            write(CostDriverMultiplierKey(*group, rating), MultiplierText(attribute.GetMultiplier(rating)));
+        }
+        write(CostDriverValueKey(*group), TwoDecimals(attribute.GetCurrentMultiplier()));
+    }
+    return written;
+}
+
+bool cCocomoDoc::SaveSensitivity(const std::string& path) {
+    return WriteProfileValue(kSensitivitySection, "Selected_COCOMO_Sen", SensitivityTypeToken(sensitivityType_), path) &&
+           WriteProfileValue(kSensitivitySection, "SLOC_Sen", SixDecimals(slocSensitivity_), path) &&
+           WriteProfileValue(kSensitivitySection, "Nominal_Person_Months_Sen", SixDecimals(nominalSensitivity_), path) &&
+           WriteProfileValue(kSensitivitySection, "Adjusted_Person_Months_Sen", SixDecimals(adjustedSensitivity_), path);
+}
+
+bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
+    bool written = true;
+    std::vector<int> indexes = PhaseRowIndexes(phaseDistribution_);
+    for (std::size_t i = 0; i < phaseDistribution_.size(); ++i) {
+        const cPhaseDistribution& row = phaseDistribution_[i];
+        const PhaseSection* section = FindPhaseSection(row.GetName());
+        if (!section) continue;
+        for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
+            std::string key = NumberedKey(PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
+            written = WriteProfileValue(row.GetName(), key, TwoDecimals(row.GetFraction(sizeClass)), path) && written;
+        }
+    }
+    return written;
+}
+
+void cCocomoDoc::LoadOwnSections(const std::string& path) {
+    LoadModelSection(path);
+    LoadModeConstants(path);
+    LoadCostDrivers(path);
+    LoadCostDriverRatings(path);
+    LoadSensitivity(path);
+    LoadPhaseFractions(path);
+}
+
+// Missing tokens give Semidetached and Intermediate; unknown ones leave the value as it is.
+void cCocomoDoc::LoadModelSection(const std::string& path) {
+    std::string mode = ReadProfileValue(kModelSection, "Development_Mode", "", kTokenBuffer, path);
+    if (mode.empty()) {
+        developmentMode_ = kSemidetached;
+    } else if (std::optional<int> parsed = ParseDevelopmentModeToken(mode)) {
+        developmentMode_ = *parsed;
+    }
+    std::string model = ReadProfileValue(kModelSection, "Model", "", kTokenBuffer, path);
+    if (model.empty()) {
+        modelType_ = kIntermediateModel;
+    } else if (std::optional<int> parsed = ParseModelTypeToken(model)) {
+        modelType_ = *parsed;
+    }
+    if (std::optional<double> size =
+            TryParseLeadingDouble(ReadProfileValue(kModelSection, "Source_Lines_Code", "0", kSizeBuffer, path))) {
+        sourceLines_ = *size;
+    }
+}
+
+// A stored value that is none of the attribute's multipliers leaves it at Nominal.
+void cCocomoDoc::LoadCostDriverRatings(const std::string& path) {
+    std::vector<int> indexes = CostDriverIndexes(costDrivers_);
+    for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
+        const CostDriverGroup* group = FindCostDriverGroup(costDrivers_[i].GetGroup());
+        if (!group) continue;
+        std::string text = ReadProfileValue(group->section, NumberedKey(CostDriverValueKey(*group), indexes[i]), "1.0",
+                                            kRatingValueBuffer, path);
+        if (std::optional<double> value = TryParseLeadingDouble(text)) costDrivers_[i].SetCurrentMultiplier(*value);
+    }
+}
+
+void cCocomoDoc::LoadSensitivity(const std::string& path) {
+    std::string type = ReadProfileValue(kSensitivitySection, "Selected_COCOMO_Sen", "", kSensitivityBuffer, path);
+    auto percent = [&](const char* key) {
+        return ParseLeadingDouble(ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
+    };
+    double sloc = percent("SLOC_Sen");
+    double nominal = percent("Nominal_Person_Months_Sen");
+    double adjusted = percent("Adjusted_Person_Months_Sen");
+    SetCocomoSensitivity(sloc, nominal, adjusted, ParseSensitivityTypeToken(type).value_or(kSensitivitySloc));
+}
+
+// The file overrides the defaults profile's fractions value by value; a missing key keeps
+// the defaults profile's value.
+void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
+    if (phaseDistribution_.empty()) {
+        Platform().ShowMessage("no array");
+        return;
+    }
+    std::vector<int> indexes = PhaseRowIndexes(phaseDistribution_);
+    for (std::size_t i = 0; i < phaseDistribution_.size(); ++i) {
+        cPhaseDistribution& row = phaseDistribution_[i];
+        const PhaseSection* section = FindPhaseSection(row.GetName());
+        if (!section) continue;
+        for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
+            std::string key = NumberedKey(PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
+            std::optional<double> fraction =
+                TryParseLeadingDouble(ReadProfileValue(row.GetName(), key, "-1", kFileFractionBuffer, path));
+            if (fraction && *fraction == kAbsentFraction) continue;
+            if (fraction && *fraction >= 0 && *fraction <= 1) {
+                row.SetFraction(sizeClass, *fraction);
+            } else {
+                Platform().ShowMessage(InvalidProfileEntryText(key));
+            }
+        }
+    }
+}
+
+}  // namespace korval

@@ -1,0 +1,59 @@
+#include "cocomo/cCocomoSensitivityDlg.h"
+
+#include "cocomo/NumberField.h"
+
+namespace korval {
+
+namespace {
+
+bool IsField(int field) { return field >= 0 && field < cCocomoSensitivityDlg::kFieldCount; }
+
+}  // namespace
+
+cCocomoSensitivityDlg::cCocomoSensitivityDlg(cPlatformServices& platform, double slocPercent, double nominalPercent,
+                                             double adjustedPercent, int type)
+    : platform_(platform),
+      percents_{slocPercent, nominalPercent, adjustedPercent},
+      selectedType_(IsField(type) ? type : kSensitivitySloc),
+      focusField_(selectedType_) {
+    for (int field = 0; field < kFieldCount; ++field) {
+        texts_[static_cast<std::size_t>(field)] = NumberFieldText(percents_[static_cast<std::size_t>(field)]);
+    }
+}
+
+const char* cCocomoSensitivityDlg::FieldLabel(int field) {
+    static constexpr const char* kLabels[kFieldCount] = {"Source Lines of Code (SLOC)", "Nominal Person Months",
+                                                         "Adjusted Person Months"};
+    return IsField(field) ? kLabels[field] : "";
+}
+
+const char* cCocomoSensitivityDlg::RadioLabel(int type) {
+    static constexpr const char* kLabels[kFieldCount] = {"SLOC", "Nom. Person Mon.", "Adj. Person Mon."};
+    return IsField(type) ? kLabels[type] : "";
+}
+
+void cCocomoSensitivityDlg::SetFieldText(int field, std::string text) {
+    if (IsField(field)) texts_[static_cast<std::size_t>(field)] = std::move(text);
+}
+
+void cCocomoSensitivityDlg::OnRadioType(int type) {
+    if (!IsField(type)) return;
+    selectedType_ = type;
+    focusField_ = type;
+}
+
+bool cCocomoSensitivityDlg::OnOk() {
+    std::array<double, kFieldCount> accepted{};
+    for (int field = 0; field < kFieldCount; ++field) {
+        std::optional<double> percent = CheckNumberField(texts_[static_cast<std::size_t>(field)], 0, 100, platform_);
+        if (!percent) {
+            focusField_ = field;
+            return false;
+        }
+        accepted[static_cast<std::size_t>(field)] = *percent;
+    }
+    percents_ = accepted;
+    return true;
+}
+
+}  // namespace korval
