@@ -44,7 +44,8 @@ double PercentOf(std::uint64_t amount, int percent) {
     return static_cast<double>(amount * factor) * 0.01;
 }
 
-double NotBelowZero(double value) { return value < 0.0 ? 0.0 : value; }
+// A low value below zero becomes zero (and never the negative zero "-0.0").
+double NotBelowZero(double value) { return value > 0.0 ? value : 0.0; }
 
 int PercentageOrZero(int percentage) { return (percentage < 0 || percentage > 100) ? 0 : percentage; }
 

@@ -163,6 +163,20 @@ TEST_F(FpEngineTest, HugeCountsFromAFileNeverOverflowIntoAWrongTotal) {
     EXPECT_GT(high, 0.0);
 }
 
+TEST_F(FpEngineTest, NegativeRatingsFromAFileNeverGiveANegativeZeroLow) {
+    cFunctionPointDoc doc(context);
+    doc.SetCount(0, 10);
+    doc.SetRating(0, -100);
+    doc.SetSelectedLanguage(cLanguage("C", 128));
+    doc.SetSensitivity({}, {}, 100, 0, static_cast<int>(SensitivityType::UNADJ_FP));
+    double low = -1, high = 0;
+    EXPECT_LT(doc.SourceLinesOfCode(low, high), 0.0);
+    EXPECT_EQ(low, 0.0);
+    EXPECT_FALSE(std::signbit(low)) << "a report would print -0.0";
+    doc.AdjustedFunctionPoints(low, high);
+    EXPECT_FALSE(std::signbit(low));
+}
+
 TEST_F(FpEngineTest, SettersIgnoreNegativeValues) {
     cFunctionPointDoc doc(context);
     doc.SetCount(0, 7);
