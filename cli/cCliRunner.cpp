@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <map>
 #include <optional>
 
 #include "app/cEstimatorAppLogic.h"
@@ -17,7 +18,7 @@ namespace korval {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: korval-cli report  FILE [--profile INI] [--format text]\n"
+    "usage: korval-cli report  FILE [--profile INI] [--format text|pdf -o OUT]\n"
     "       korval-cli figures FILE [--profile INI]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
@@ -28,7 +29,13 @@ struct Invocation {
     std::vector<std::string> operands;
     std::string profile;
     std::string format = "text";
+    std::string output;
 };
+
+std::map<std::string, cCliRunner::ReportFormat>& ReportFormats() {
+    static std::map<std::string, cCliRunner::ReportFormat> formats;
+    return formats;
+}
 
 std::string ExecutableFolder() {
     char buffer[4096];
@@ -45,9 +52,12 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args) {
     call.command = args[0];
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--profile" || arg == "--format") {
+        if (arg == "--profile" || arg == "--format" || arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) return std::nullopt;
-            (arg == "--profile" ? call.profile : call.format) = args[++i];
+            std::string& value = arg == "--profile" ? call.profile
+                                 : arg == "--format" ? call.format
+                                                     : call.output;
+            value = args[++i];
         } else if (arg.rfind("--", 0) == 0) {
             return std::nullopt;
         } else {
@@ -58,7 +68,10 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args) {
                          : (call.command == "new" || call.command == "resave")  ? 2
                                                                                  : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
-    if (call.command == "report" && call.format != "text") return std::nullopt;
+    if (call.command == "report" && call.format != "text" &&
+        (ReportFormats().count(call.format) == 0 || call.output.empty())) {
+        return std::nullopt;
+    }
     return call;
 }
 
@@ -71,6 +84,11 @@ std::string RenderReport(cModelDoc& document) {
 }
 
 }  // namespace
+
+bool cCliRunner::RegisterReportFormat(const std::string& name, ReportFormat format) {
+    if (format == nullptr || name == "text") return false;
+    return ReportFormats().emplace(name, format).second;
+}
 
 int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::optional<Invocation> call = Parse(args);
@@ -99,7 +117,9 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         if (!document) return kFileError;
     }
 
-    if (call->command == "report") {
+    if (call->command == "report" && call->format != "text") {
+        return ReportFormats().at(call->format)(*document, call->output, err);
+    } else if (call->command == "report") {
         out << RenderReport(*document);
     } else if (call->command == "figures") {
         out << DocumentFigures(*document).dump(2) << '\n';

@@ -6,11 +6,19 @@
 
 namespace korval {
 
+class cModelDoc;
+
 // korval-cli: report, figures, new and resave. Exit status 0 on success, 1 when a file
 // cannot be opened, is not a Korval file or cannot be saved, 2 on bad usage.
 class cCliRunner {
 public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+    // A report format beyond "text" ("pdf" when the desktop is built): writes the
+    // document's report to the output path given with -o and returns the exit status.
+    using ReportFormat = int (*)(cModelDoc& document, const std::string& output, std::ostream& err);
+    // Registered once at start-up, from the executable; false when the name is taken.
+    static bool RegisterReportFormat(const std::string& name, ReportFormat format);
 
     static constexpr int kSuccess = 0;
     static constexpr int kFileError = 1;

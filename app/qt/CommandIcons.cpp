@@ -1,0 +1,149 @@
+#include "app/qt/CommandIcons.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <cstring>
+
+namespace korval {
+
+namespace {
+
+constexpr int kSize = 32;
+
+QPixmap Blank() {
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+void DrawPage(QPainter& p) {
+    QPainterPath page;
+    page.moveTo(7, 3);
+    page.lineTo(19, 3);
+    page.lineTo(25, 9);
+    page.lineTo(25, 29);
+    page.lineTo(7, 29);
+    page.closeSubpath();
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.setBrush(Qt::white);
+    p.drawPath(page);
+    p.drawLine(QPointF(19, 3), QPointF(19, 9));
+    p.drawLine(QPointF(19, 9), QPointF(25, 9));
+}
+
+void DrawNew(QPainter& p) {
+    DrawPage(p);
+    p.setPen(QPen(QColor(30, 120, 40), 3));
+    p.drawLine(QPointF(16, 14), QPointF(16, 24));
+    p.drawLine(QPointF(11, 19), QPointF(21, 19));
+}
+
+void DrawOpen(QPainter& p) {
+    p.setPen(QPen(QColor(120, 90, 20), 1.5));
+    p.setBrush(QColor(240, 200, 90));
+    p.drawRect(QRectF(3, 9, 22, 17));
+    p.drawRect(QRectF(3, 6, 9, 3));
+    p.setBrush(QColor(250, 220, 130));
+    QPolygonF flap({QPointF(7, 14), QPointF(30, 14), QPointF(25, 26), QPointF(3, 26)});
+    p.drawPolygon(flap);
+}
+
+void DrawSave(QPainter& p) {
+    p.setPen(QPen(QColor(30, 40, 80), 1.5));
+    p.setBrush(QColor(70, 90, 160));
+    p.drawRoundedRect(QRectF(4, 4, 24, 24), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 4, 14, 9));
+    p.setBrush(QColor(200, 200, 210));
+    p.drawRect(QRectF(8, 18, 16, 10));
+}
+
+void DrawPrint(QPainter& p) {
+    p.setPen(QPen(QColor(50, 50, 50), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 10));
+    p.setBrush(QColor(150, 150, 160));
+    p.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 19, 14, 10));
+    p.drawLine(QPointF(12, 23), QPointF(20, 23));
+    p.drawLine(QPointF(12, 26), QPointF(20, 26));
+}
+
+void DrawHelp(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 180));
+    p.drawEllipse(QRectF(3, 3, 26, 26));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(20);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void DrawTile(QPainter& p, const QString& letters, const QColor& tile) {
+    p.setPen(QPen(tile.darker(140), 1));
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2.5, 2.5, 27, 27), 5, 5);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(letters.size() > 1 ? 13 : 17);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, letters);
+}
+
+}  // namespace
+
+QIcon CommandIcon(const char* glyph, const QColor& tile) {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (std::strcmp(glyph, "new") == 0) DrawNew(p);
+    else if (std::strcmp(glyph, "open") == 0) DrawOpen(p);
+    else if (std::strcmp(glyph, "save") == 0) DrawSave(p);
+    else if (std::strcmp(glyph, "print") == 0) DrawPrint(p);
+    else if (std::strcmp(glyph, "help") == 0) DrawHelp(p);
+    else DrawTile(p, QString::fromUtf8(glyph), tile);
+    p.end();
+    return QIcon(pixmap);
+}
+
+QColor ToolbarColour(int barId) {
+    switch (barId) {
+        case 59397: return QColor(0, 128, 128);    // import/export
+        case 59402: return QColor(110, 60, 150);   // system
+        case 59398: return QColor(140, 90, 40);    // project
+        case 59399: return QColor(40, 130, 60);    // function point
+        case 59400: return QColor(40, 80, 170);    // COCOMO
+        case 59401: return QColor(200, 100, 20);   // Rayleigh
+        default: return QColor(90, 90, 90);
+    }
+}
+
+QIcon ApplicationIcon() {
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 80, 170));
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    p.setBrush(QColor(250, 200, 60));
+    const double bars[] = {18, 30, 42};
+    for (int i = 0; i < 3; ++i) p.drawRect(QRectF(12 + i * 15, 52 - bars[i], 10, bars[i]));
+    p.end();
+    return QIcon(pixmap);
+}
+
+QIcon DocumentKindIcon(DocumentKind kind) {
+    static const char* const kGlyphs[] = {"P", "FP", "C", "R", "S"};
+    static const int kBars[] = {59398, 59399, 59400, 59401, 59402};
+    int index = static_cast<int>(kind);
+    return CommandIcon(kGlyphs[index], ToolbarColour(kBars[index]));
+}
+
+}  // namespace korval

@@ -1,0 +1,23 @@
+#include "app/qt/ReportViewFactory.h"
+
+#include "app/qt/cCocomoView.h"
+#include "app/qt/cFunctionPointView.h"
+#include "app/qt/cProjectView.h"
+#include "app/qt/cRayleighView.h"
+#include "app/qt/cSystemView.h"
+#include "framework/cModelDoc.h"
+
+namespace korval {
+
+cReportView* CreateReportView(cModelDoc& document, cPlatformServices& platform) {
+    switch (document.Kind()) {
+        case DocumentKind::Project: return new cProjectView(document, platform);
+        case DocumentKind::FunctionPoint: return new cFunctionPointView(document, platform);
+        case DocumentKind::Cocomo: return new cCocomoView(document, platform);
+        case DocumentKind::Rayleigh: return new cRayleighView(document, platform);
+        case DocumentKind::System: return new cSystemView(document, platform);
+    }
+    return new cReportView(document, platform);
+}
+
+}  // namespace korval

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+namespace korval {
+
+class cModelDoc;
+class cPlatformServices;
+class cReportView;
+
+// The window of one open document inside the main frame: it owns the document and its
+// report view, and asks about unsaved changes before it closes.
+class cChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices& platform, QWidget* parent = nullptr);
+    ~cChildFrame() override;
+
+    cModelDoc& Document() const { return *document_; }
+    cReportView& View() const { return *view_; }
+
+    // The main frame has already asked (at exit): close without asking again.
+    void SetCloseConfirmed(bool confirmed) { closeConfirmed_ = confirmed; }
+    // The caption follows the document's title (its file name once saved).
+    void RefreshTitle();
+
+signals:
+    void DocumentChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<cModelDoc> document_;
+    cReportView* view_;
+    bool closeConfirmed_ = false;
+};
+
+}  // namespace korval

@@ -1,0 +1,61 @@
+#include "app/qt/cEstimatorApp.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <cstdlib>
+
+#include "app/cEstimatorAppLogic.h"
+#include "app/qt/QtText.h"
+#include "app/qt/cMainFrame.h"
+
+namespace korval {
+
+cEstimatorApp::cEstimatorApp(QStringList arguments) : arguments_(std::move(arguments)) {}
+
+cEstimatorApp::~cEstimatorApp() {
+    mainFrame_.reset();
+    platform_.SetMainWindow(nullptr);
+}
+
+void cEstimatorApp::ApplyDialogColours() {
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Button, QColor(192, 192, 192));
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    QApplication::setPalette(palette, "QDialog");
+}
+
+std::string cEstimatorApp::CommandLinePath(const QStringList& arguments) {
+    std::vector<std::string> texts;
+    for (const QString& argument : arguments) texts.push_back(ToStdString(argument));
+    std::vector<const char*> argv;
+    for (const std::string& text : texts) argv.push_back(text.c_str());
+    return cEstimatorAppLogic::CommandLinePath(static_cast<int>(argv.size()), argv.data());
+}
+
+bool cEstimatorApp::Start() {
+    ApplyDialogColours();
+    recentFiles_.Load(platform_);
+
+    // The five document kinds are fixed (cDocumentKind::All); their views come from
+    // CreateReportView. The defaults profile is needed before the frame so that the
+    // frame's commands can reach it.
+    std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
+        ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
+    logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile);
+
+    mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
+    platform_.SetMainWindow(mainFrame_.get());
+
+    logic_->LoadExtensions();
+    mainFrame_->ShowWithPlacement();
+    mainFrame_->repaint();
+
+    std::string path = CommandLinePath(arguments_);
+    if (!path.empty()) mainFrame_->OpenFile(path);
+    logic_->CheckDefaultsProfile();
+    return true;
+}
+
+}  // namespace korval

@@ -1,0 +1,42 @@
+#include "app/qt/cPdfReportWriter.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+
+#include "app/qt/QtText.h"
+#include "app/qt/cQtPrintJob.h"
+
+namespace korval {
+
+namespace {
+// QGuiApplication keeps references to argc and argv for its whole life.
+int gArgc = 3;
+char gProgram[] = "korval-cli";
+char gPlatformOption[] = "-platform";
+char gPlatform[] = "offscreen";
+char* gArgv[] = {gProgram, gPlatformOption, gPlatform, nullptr};
+}  // namespace
+
+cPdfReportWriter::cPdfReportWriter() {
+    if (QCoreApplication::instance() == nullptr) ownApplication_ = std::make_unique<QGuiApplication>(gArgc, gArgv);
+}
+
+cPdfReportWriter::~cPdfReportWriter() = default;
+
+bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const std::tm& jobTime,
+                             std::string& error) {
+    pages_ = 0;
+    QString file = ToQString(path);
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, file);
+    cQtPrintJob job(document, jobTime);
+    pages_ = job.Run(printer);
+    if (pages_ == 0 || !QFileInfo(file).isFile() || QFileInfo(file).size() == 0) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace korval

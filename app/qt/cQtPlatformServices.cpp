@@ -1,0 +1,191 @@
+#include "app/qt/cQtPlatformServices.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <ctime>
+
+#include "app/qt/QtText.h"
+#include "app/qt/cDialogFormRegistry.h"
+#include "app/qt/cHelpWindow.h"
+#include "framework/ProfileAccess.h"
+#include "framework/cDialogLogic.h"
+
+namespace korval {
+
+namespace {
+
+QSettings Store() { return QSettings(QStringLiteral("Korval"), QStringLiteral("Korval")); }
+
+QString SettingKey(const std::string& section, const std::string& key) {
+    return ToQString(section) + '/' + ToQString(key);
+}
+
+// The folder and file name a dialog starts with; wildcard names ("*.*", "*.PRJ") only
+// set the folder.
+void StartDialogAt(QFileDialog& dialog, const std::string& initial) {
+    if (initial.empty()) return;
+    QFileInfo info(ToQString(initial));
+    if (info.isDir()) {
+        dialog.setDirectory(info.absoluteFilePath());
+        return;
+    }
+    if (info.dir().exists()) dialog.setDirectory(info.absolutePath());
+    if (!info.fileName().contains('*') && !info.fileName().contains('?')) dialog.selectFile(info.fileName());
+}
+
+QMessageBox::StandardButtons QtButtons(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer CoreAnswer(int button) {
+    switch (button) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Cancel: return MessageAnswer::Cancel;
+        default: return MessageAnswer::Ok;
+    }
+}
+
+}  // namespace
+
+cQtPlatformServices::cQtPlatformServices() = default;
+
+cQtPlatformServices::~cQtPlatformServices() {
+    while (waitCursorDepth_ > 0) EndWaitCursor();
+    delete helpWindow_.data();
+}
+
+QWidget* cQtPlatformServices::DialogParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return mainWindow_.data();
+}
+
+MessageAnswer cQtPlatformServices::ShowMessage(const std::string& text, MessageButtons buttons) {
+    if (messageResponder_) return messageResponder_(text, buttons);
+    QMessageBox box(buttons == MessageButtons::Ok ? QMessageBox::Warning : QMessageBox::Question,
+                    ToQString(kProductName), ToQtLineBreaks(text), QtButtons(buttons), DialogParent());
+    box.setDefaultButton(buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    if (buttons == MessageButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
+    if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    return CoreAnswer(box.exec());
+}
+
+bool cQtPlatformServices::RunDialog(cDialogLogic& dialog) {
+    std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(dialog, *this, DialogParent());
+    if (!form) {
+        ShowMessage(std::string("The \"") + dialog.Title() + "\" dialog is not available in this version.");
+        return false;
+    }
+    if (dialogResponder_) return dialogResponder_(*form, dialog);
+    return form->exec() == QDialog::Accepted;
+}
+
+std::string cQtPlatformServices::PromptOpenFileName(const std::string& initial, const std::string& filters) {
+    return PromptOpenFileNameTitled("Open", initial, filters, "");
+}
+
+std::string cQtPlatformServices::PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
+                                                          const std::string& filters,
+                                                          const std::string& defaultExtension) {
+    QStringList nameFilters = ToQtNameFilters(filters);
+    if (openFileResponder_) return openFileResponder_(initial, nameFilters);
+    QFileDialog dialog(DialogParent(), ToQString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters);
+    if (!nameFilters.isEmpty()) dialog.selectNameFilter(nameFilters.front());
+    dialog.setDefaultSuffix(ToQString(defaultExtension));
+    StartDialogAt(dialog, initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return ToStdString(dialog.selectedFiles().front());
+}
+
+std::string cQtPlatformServices::PromptSaveFileName(const std::string& initial, const std::string& filters,
+                                                    const std::string& defaultExtension) {
+    QStringList nameFilters = ToQtNameFilters(filters);
+    if (saveFileResponder_) return saveFileResponder_(initial, nameFilters);
+    QFileDialog dialog(DialogParent(), QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters);
+    if (!nameFilters.isEmpty()) dialog.selectNameFilter(nameFilters.front());
+    dialog.setDefaultSuffix(ToQString(defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    StartDialogAt(dialog, initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return ToStdString(dialog.selectedFiles().front());
+}
+
+bool cQtPlatformServices::FileExists(const std::string& path) { return QFileInfo::exists(ToQString(path)); }
+
+bool cQtPlatformServices::DeleteFile(const std::string& path) { return QFile::remove(ToQString(path)); }
+
+cHelpWindow& cQtPlatformServices::HelpWindow() {
+    if (!helpWindow_) {
+        helpWindow_ = new cHelpWindow(cHelpWindow::DefaultHelpFolder());
+        // The help window never keeps the program running after its main window closed.
+        helpWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return *helpWindow_;
+}
+
+void cQtPlatformServices::CloseHelp() {
+    if (helpWindow_) helpWindow_->close();
+}
+
+void cQtPlatformServices::ShowHelpTopic(int topic) {
+    cHelpWindow& window = HelpWindow();
+    window.ShowTopic(topic);
+    window.Present();
+}
+
+void cQtPlatformServices::ShowHelpPage(const QString& page) {
+    cHelpWindow& window = HelpWindow();
+    window.ShowPage(page);
+    window.Present();
+}
+
+void cQtPlatformServices::Beep() { QApplication::beep(); }
+
+void cQtPlatformServices::BeginWaitCursor() {
+    ++waitCursorDepth_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void cQtPlatformServices::EndWaitCursor() {
+    if (waitCursorDepth_ == 0) return;
+    --waitCursorDepth_;
+    QApplication::restoreOverrideCursor();
+}
+
+std::tm cQtPlatformServices::Now() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::string cQtPlatformServices::ReadSetting(const std::string& section, const std::string& key,
+                                             const std::string& defaultValue) {
+    QVariant value = Store().value(SettingKey(section, key));
+    return value.isValid() ? ToStdString(value.toString()) : defaultValue;
+}
+
+void cQtPlatformServices::WriteSetting(const std::string& section, const std::string& key,
+                                       const std::string& value) {
+    QSettings store = Store();
+    store.setValue(SettingKey(section, key), ToQString(value));
+}
+
+}  // namespace korval
