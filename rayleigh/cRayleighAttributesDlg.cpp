@@ -9,7 +9,7 @@ namespace korval {
 
 namespace {
 
-constexpr double kMaxInput = 999999999.0;
+constexpr double kMaxInput = cRayleighDoc::kMaxInputValue;
 
 double RoundedToOneDecimal(double value) { return ParseLeadingDouble(FormatNumber("%-3.1f", value)); }
 

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
@@ -28,6 +29,13 @@ constexpr int kNotAnInteger = INT_MIN;
 constexpr int kIndexStepsFromDeviation = -1;
 
 bool IsPercentage(double value) { return value >= 0.0 && value <= 100.0; }
+
+// A stored number the attributes dialog would refuse counts as no number at all.
+template <typename Number>
+std::optional<Number> Within(std::optional<Number> value, Number low, Number high) {
+    if (value && *value >= low && *value <= high) return value;
+    return std::nullopt;
+}
 
 // value - d and value + d with d the percentage of the value; the low end stops at 0.
 void PercentRange(double value, double percent, double& low, double& high) {
@@ -202,10 +210,14 @@ void cRayleighDoc::LoadModelSection(const std::string& path) {
     auto read = [&](const char* key, const char* fallback) {
         return ReadProfileValue(kModelSection, key, fallback, kModelValueBuffer, path);
     };
-    // A value that does not begin with a number leaves the field as it was.
-    sourceLines_ = TryParseLeadingDouble(read("Source_Lines_Code", "0")).value_or(sourceLines_);
-    schedule_ = TryParseLeadingDouble(read("Schedule", "0")).value_or(schedule_);
-    buildPhasePercentage_ = TryParseLeadingInt(read("Build_Phase_Percentage", "75")).value_or(buildPhasePercentage_);
+    // A value that does not begin with a number, or lies outside what the attributes
+    // dialog accepts, leaves the field as it was: a negative size or a percentage of
+    // -20 would only give figures that mean nothing.
+    sourceLines_ = Within(TryParseLeadingDouble(read("Source_Lines_Code", "0")), 0.0, kMaxInputValue)
+                       .value_or(sourceLines_);
+    schedule_ = Within(TryParseLeadingDouble(read("Schedule", "0")), 0.0, kMaxInputValue).value_or(schedule_);
+    buildPhasePercentage_ =
+        Within(TryParseLeadingInt(read("Build_Phase_Percentage", "75")), 0, 100).value_or(buildPhasePercentage_);
 }
 
 void cRayleighDoc::LoadSensitivitySection(const std::string& path) {

@@ -16,6 +16,8 @@ class cRayleighDoc : public cModelDoc {
 public:
     static constexpr int kDefaultBuildPhasePercentage = 75;
     static constexpr int kMaxIndexSteps = 10;
+    // The largest size or time to develop a user can enter.
+    static constexpr double kMaxInputValue = 999999999.0;
 
     explicit cRayleighDoc(cAppContext& context);
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "framework/ProfileAccess.h"
 #include "rayleigh/ApplicationTypeProfile.h"
 #include "tests/rayleigh/RayleighTestSupport.h"
@@ -129,12 +131,30 @@ TEST_F(RayleighFileTest, MissingIndexStepsTakeTheSelectedDeviationOrZeroAboveTen
 }
 
 TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
-    cRayleighDoc doc(context);
-    doc.LoadModel(ModelFile("[Rayleigh_Model]\r\nSource_Lines_Code=lots\r\nSchedule= 9.5 months\r\n"
-                            "Build_Phase_Percentage=abc\r\n"));
-    EXPECT_EQ(doc.GetSourceLines(), 0);
-    EXPECT_EQ(doc.GetSchedule(), 9.5);
-    EXPECT_EQ(doc.GetBuildPhasePercentage(), 75);
+    struct Case {
+        const char* sloc;
+        const char* schedule;
+        const char* percentage;
+        double wantSloc, wantSchedule;
+        int wantPercentage;
+    };
+    const Case cases[] = {
+        {"lots", " 9.5 months", "abc", 0, 9.5, 75},
+        {"-5000", "1e308", "-20", 0, 0, 75},
+        {"999999999", "0", "100", 999999999, 0, 100},
+        {"1000000000", "-0.5", "101", 0, 0, 75},
+        {"12.5e3", "nan", "80.9", 12500, 0, 80},
+    };
+    for (const Case& c : cases) {
+        cRayleighDoc doc(context);
+        doc.LoadModel(ModelFile(std::string("[Rayleigh_Model]\r\nSource_Lines_Code=") + c.sloc +
+                                "\r\nSchedule=" + c.schedule + "\r\nBuild_Phase_Percentage=" + c.percentage + "\r\n"));
+        EXPECT_EQ(doc.GetSourceLines(), c.wantSloc) << c.sloc;
+        EXPECT_EQ(doc.GetSchedule(), c.wantSchedule) << c.schedule;
+        EXPECT_EQ(doc.GetBuildPhasePercentage(), c.wantPercentage) << c.percentage;
+        double low = 0, high = 0;
+        EXPECT_TRUE(std::isfinite(doc.MainBuildPhaseTime(low, high)));
+    }
 }
 
 TEST_F(RayleighFileTest, ProjectRangesAreStoredAsSlocAndReadBackAsSloc) {
