@@ -1,0 +1,222 @@
+#include <cmath>
+
+#include "framework/ProfileAccess.h"
+#include "tests/cocomo/CocomoTestSupport.h"
+
+namespace korval::testing {
+namespace {
+
+using ModelFile = CocomoTest;
+
+std::string Read(const std::string& section, const std::string& key, const std::string& path) {
+    return ReadProfileValue(section, key, "<missing>", 200, path);
+}
+
+struct Figures {
+    double nominal, adjusted, time, designStaff, programmingStaff;
+};
+
+Figures FiguresOf(const cCocomoDoc& d) {
+    double low = 0, high = 0;
+    return {d.GetNominalEffort(low, high), d.GetAdjustedEffort(low, high), d.GetTimeToDevelop(low, high),
+            d.GetPhaseFigures(cCocomoDoc::kProductDesignPhase)[PhaseFigures::kStaff],
+            d.GetProgrammingPhaseFigures()[PhaseFigures::kStaffHigh]};
+}
+
+TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
+    auto d = Estimate(kEmbedded, 60000);
+    d->SetCostDriverMultiplier(DriverIndex("RELY", *d), 1.40);
+    d->SetCostDriverMultiplier(DriverIndex("PCAP", *d), 0.86);
+    d->SetCocomoSensitivity(15, 30, 40, kSensitivitySloc);
+    d->SetDescriptionTexts("Flight software", "R. O.", "Line one\r\nLine two");
+    std::string path = dir.File("model.CCM");
+    ASSERT_TRUE(d->SaveAs(path));
+    EXPECT_FALSE(d->IsModified());
+    EXPECT_EQ(Read("KORVAL", "KORVAL_Type", path), "Cocomo");
+    EXPECT_EQ(Read("KORVAL", "Version", path), GetProductVersion());
+
+    auto reopened = NewDocument();
+    reopened->LoadModel(path);
+    Figures before = FiguresOf(*d);
+    Figures after = FiguresOf(*reopened);
+    EXPECT_EQ(after.nominal, before.nominal);
+    EXPECT_EQ(after.adjusted, before.adjusted);
+    EXPECT_EQ(after.time, before.time);
+    EXPECT_EQ(after.designStaff, before.designStaff);
+    EXPECT_EQ(after.programmingStaff, before.programmingStaff);
+    EXPECT_EQ(reopened->GetDevelopmentMode(), kEmbedded);
+    EXPECT_EQ(reopened->GetSlocSensitivity(), 15);
+    EXPECT_EQ(reopened->GetNominalSensitivity(), 30);
+    EXPECT_EQ(reopened->GetAdjustedSensitivity(), 40);
+    EXPECT_EQ(reopened->GetDescription(), "Line one\r\nLine two");
+    EXPECT_EQ(reopened->GetCostDrivers()[DriverIndex("RELY", *reopened)].GetRating(), kVeryHigh);
+}
+
+TEST_F(ModelFile, KeysOfEachSection) {
+    UseProfile({"[Development_Mode_Constants]", "Organic_PM_Nom_Mult=3.2", "[Product_CDA_Group]",
+                "Product_CDA_Name00=A", "Product_CDA_N_Mult00=1.00", "Product_CDA_Name01=B", "Product_CDA_N_Mult01=1.00",
+                "Product_CDA_H_Mult01=1.10", "Product_CDA_Name02=C", "Product_CDA_N_Mult02=1.00", "[Hardware_CDA_Group]",
+                "Hardware_CDA_Name00=D", "Hardware_CDA_N_Mult00=1.00", "Hardware_CDA_Name01=E",
+                "Hardware_CDA_N_Mult01=1.00"});
+    platform.AcceptAllMessages();  // the undefined multipliers are reported
+    auto d = NewDocument();
+    d->SetCostDriverMultiplier(1, 1.10);
+    d->SetSourceLines(1234.5);
+    d->SetCocomoSensitivity(5, 0, 0, kSensitivityNomPm);
+    std::string path = dir.File("keys.CCM");
+    ASSERT_TRUE(d->SaveModel(path));
+    EXPECT_EQ(Read("COCOMO_Model", "Development_Mode", path), "SEMIDETACHED");
+    EXPECT_EQ(Read("COCOMO_Model", "Model", path), "INTERMEDIATE");
+    EXPECT_EQ(Read("COCOMO_Model", "Source_Lines_Code", path), "1234.500000");
+    EXPECT_EQ(Read("Development_Mode_Constants", "Organic_PM_Nom_Mult", path), "3.20");
+    EXPECT_EQ(Read("Development_Mode_Constants", "Embedded_TDEV_Exp", path), "0.00");
+    EXPECT_EQ(Read("Product_CDA_Group", "Product_CDA_Name02", path), "C");
+    EXPECT_EQ(Read("Product_CDA_Group", "Product_CDA_VL_Mult01", path), "NA");
+    EXPECT_EQ(Read("Product_CDA_Group", "Product_CDA_H_Mult01", path), "1.10");
+    EXPECT_EQ(Read("Product_CDA_Group", "Product_CDA_Value01", path), "1.10");
+    EXPECT_EQ(Read("Product_CDA_Group", "Product_CDA_Name03", path), "<missing>");
+    EXPECT_EQ(Read("Hardware_CDA_Group", "Hardware_CDA_Name00", path), "D");
+    EXPECT_EQ(Read("Hardware_CDA_Group", "Hardware_CDA_Value01", path), "1.00");
+    EXPECT_EQ(TempDir::ReadFile(path).find("[UserDef_CDA_Group]"), std::string::npos);
+    EXPECT_EQ(Read("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", path), "NOM_PM");
+    EXPECT_EQ(Read("COCOMO_Sensitivity_Analysis", "SLOC_Sen", path), "5.000000");
+    EXPECT_EQ(Read("COCOMO_Sensitivity_Analysis", "Adjusted_Person_Months_Sen", path), "0.000000");
+    EXPECT_EQ(Read("Effort_PDP_Organic", "Effort_PDP_Org_S_Per03", path), "0.16");
+    EXPECT_EQ(Read("Sched_PDP_Embedded", "Sched_PDP_Emb_VL_Per02", path), "0.30");
+    // The semidetached effort VL fractions go under the organic key name.
+    EXPECT_EQ(Read("Effort_PDP_Semidetached", "Effort_PDP_Org_VL_Per03", path), "0.31");
+    EXPECT_EQ(Read("Effort_PDP_Semidetached", "Effort_PDP_Sem_VL_Per03", path), "<missing>");
+    // A save that is no project file writes its version but not its type.
+    EXPECT_EQ(Read("KORVAL", "KORVAL_Type", path), "<missing>");
+    EXPECT_NE(Read("KORVAL", "Version", path), "<missing>");
+}
+
+TEST_F(ModelFile, ModelWrittenIntoAProjectFileLeavesItsIdentityAlone) {
+    auto d = Estimate(kOrganic, 5000);
+    std::string path = dir.File("plan.prj");
+    ASSERT_TRUE(d->SaveModel(path));
+    EXPECT_EQ(Read("KORVAL", "Version", path), "<missing>");
+    EXPECT_EQ(Read("CocomoSummary", "Title", path), "");
+}
+
+TEST_F(ModelFile, ModelTokens) {
+    struct Case { const char* mode; const char* model; int expectedMode; int expectedModel; };
+    for (Case c : {Case{"embedded", "ADVANCED", kEmbedded, kAdvancedModel}, Case{"2", "0", kEmbedded, kBasicModel},
+                   Case{"Organic", "basic", kOrganic, kBasicModel}, Case{"fast", "huge", kSemidetached, kIntermediateModel},
+                   Case{nullptr, nullptr, kSemidetached, kIntermediateModel}}) {
+        std::vector<std::string> lines = {"[COCOMO_Model]"};
+        if (c.mode) lines.push_back(std::string("Development_Mode=") + c.mode);
+        if (c.model) lines.push_back(std::string("Model=") + c.model);
+        std::string path = WriteFile("tokens.CCM", lines);
+        auto d = NewDocument();
+        d->SetDevelopmentMode(kOrganic);
+        d->SetModelType(kBasicModel);
+        d->ResetToDefaults();
+        d->LoadModel(path);
+        EXPECT_EQ(d->GetDevelopmentMode(), c.expectedMode) << (c.mode ? c.mode : "none");
+        EXPECT_EQ(d->GetModelType(), c.expectedModel) << (c.model ? c.model : "none");
+    }
+}
+
+TEST_F(ModelFile, RatingsAndSensitivityFromTheFile) {
+    auto d = Estimate(kSemidetached, 20000);
+    std::string path = dir.File("ratings.CCM");
+    ASSERT_TRUE(d->SaveModel(path));
+    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value00", "1.15", path);
+    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value01", "1.15", path);
+    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value02", "high", path);
+    WriteProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "150", path);
+    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Nominal_Person_Months_Sen", "abc", path);
+    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Adjusted_Person_Months_Sen", "35", path);
+    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", "adj_pm", path);
+    auto reopened = NewDocument();
+    reopened->LoadModel(path);
+    EXPECT_EQ(reopened->GetCostDrivers()[0].GetRating(), kHigh);
+    EXPECT_EQ(reopened->GetCostDrivers()[1].GetRating(), kNominal);  // 1.15 is no multiplier of DATA
+    EXPECT_EQ(reopened->GetCostDrivers()[2].GetRating(), kNominal);
+    EXPECT_EQ(reopened->GetSlocSensitivity(), 0);
+    EXPECT_EQ(reopened->GetNominalSensitivity(), 0);
+    EXPECT_EQ(reopened->GetAdjustedSensitivity(), 35);
+    EXPECT_EQ(reopened->GetSensitivityType(), kSensitivityAdjPm);
+}
+
+TEST_F(ModelFile, FileTablesReplaceTheDefaults) {
+    auto d = Estimate(kSemidetached, 32000);
+    std::string path = dir.File("tables.CCM");
+    ASSERT_TRUE(d->SaveModel(path));
+    WriteProfileValue("Development_Mode_Constants", "Semidetached_PM_Nom_Mult", "3.5", path);
+    WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Org_VL_Per00", "0.20", path);
+    WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Sem_VL_Per01", "0.90", path);
+    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_S_Per00", "1.20", path);
+    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_I_Per00", "-1", path);
+    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_M_Per00", "none", path);
+    platform.ExpectMessage();
+    platform.ExpectMessage();
+    auto reopened = NewDocument();
+    reopened->LoadModel(path);
+    EXPECT_EQ(platform.Messages(), (std::vector<std::string>{"Invalid profile entry:  Effort_PDP_Emb_S_Per00",
+                                                             "Invalid profile entry:  Effort_PDP_Emb_M_Per00"}));
+    EXPECT_EQ(reopened->GetModeConstants(kSemidetached).a, 3.5);
+    const auto& table = reopened->GetPhaseDistribution();
+    EXPECT_EQ(table[7].GetFraction(kSizeVL), 0.20);
+    EXPECT_EQ(table[8].GetFraction(kSizeVL), 0.23);  // the semidetached key name is not read
+    EXPECT_EQ(table[14].GetFraction(kSizeS), 0.18);
+    EXPECT_EQ(table[14].GetFraction(kSizeI), 0.18);
+}
+
+TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
+    const std::vector<std::vector<std::string>> files = {
+        {"[KORVAL]", "KORVAL_Type=Cocomo"},
+        {"[COCOMO_Model]", "Development_Mode=EMBEDDED", "Source_Lines_Code=1e300"},
+        {"[COCOMO_Model]", "Source_Lines_Code=lots", "[Product_CDA_Group]", "Product_CDA_Name00=X",
+         "Product_CDA_N_Mult00=9999", "Product_CDA_Value00=9999"},
+        {"[COCOMO_Model]", "Source_Lines_Code=-25000", "[Development_Mode_Constants]", "Semidetached_PM_Nom_Mult=3",
+         "Semidetached_PM_Nom_Exp=1.12", "Semidetached_TDEV_Mult=2.5", "Semidetached_TDEV_Exp=0.35"},
+        {"garbage without sections", "=", "[", "[COCOMO_Sensitivity_Analysis]", "Selected_COCOMO_Sen=everything",
+         "SLOC_Sen=nan", "Adjusted_Person_Months_Sen=inf"},
+    };
+    platform.AcceptAllMessages();
+    for (const auto& lines : files) {
+        std::string path = WriteFile("damaged.CCM", lines);
+        auto d = NewDocument();
+        d->LoadModel(path);
+        Figures f = FiguresOf(*d);
+        for (double value : {f.nominal, f.adjusted, f.time, f.designStaff, f.programmingStaff}) {
+            EXPECT_TRUE(std::isfinite(value)) << lines[0];
+        }
+        for (std::string& row : ReportRows(*d)) {
+            EXPECT_EQ(row.find("nan"), std::string::npos) << row;
+            EXPECT_EQ(row.find("inf"), std::string::npos) << row;
+        }
+        EXPECT_EQ(d->GetSensitivityType(), kSensitivitySloc);
+    }
+}
+
+TEST_F(ModelFile, MissingSectionsGiveZeroConstantsAndNoCostDrivers) {
+    std::string path = WriteFile("bare.CCM", {"[COCOMO_Model]", "Source_Lines_Code=32000"});
+    auto d = NewDocument();
+    d->LoadModel(path);
+    EXPECT_EQ(d->GetSourceLines(), 32000);
+    EXPECT_TRUE(d->GetCostDrivers().empty());
+    EXPECT_EQ(d->GetModeConstants(kSemidetached).a, 0);
+    double low = 0, high = 0;
+    EXPECT_EQ(d->GetAdjustedEffort(low, high), 0);
+    EXPECT_EQ(d->GetPhaseDistribution().size(), 21u);  // fractions stay those of the defaults profile
+}
+
+TEST_F(ModelFile, FileSaveWithoutPathAsksForOne) {
+    auto d = Estimate(kOrganic, 8000);
+    d->SetModifiedFlag();
+    platform.ExpectSaveFileName("");
+    EXPECT_FALSE(d->SaveToFile());
+    EXPECT_TRUE(d->IsModified());
+    std::string path = dir.File("asked.CCM");
+    platform.ExpectSaveFileName(path);
+    EXPECT_TRUE(d->SaveToFile());
+    EXPECT_FALSE(d->IsModified());
+    EXPECT_EQ(Read("KORVAL", "KORVAL_Type", path), "Cocomo");
+    EXPECT_EQ(Read("COCOMO_Model", "Development_Mode", path), "ORGANIC");
+}
+
+}  // namespace
+}  // namespace korval::testing

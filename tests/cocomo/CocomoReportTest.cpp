@@ -1,0 +1,93 @@
+#include "tests/cocomo/CocomoTestSupport.h"
+
+namespace korval::testing {
+namespace {
+
+using Report = CocomoTest;
+using Rows = std::vector<std::string>;
+
+void SwitchOn(cCocomoDoc& d, std::initializer_list<cModelDoc::FilterSwitch> on) {
+    for (int s = 0; s < cModelDoc::kFilterSwitchCount; ++s) d.SetFilter(static_cast<cModelDoc::FilterSwitch>(s), kFilterOff);
+    for (cModelDoc::FilterSwitch s : on) d.SetFilter(s, kFilterOn);
+}
+
+TEST_F(Report, DefaultSwitchesShowDescriptionTotalsAndNoRanges) {
+    auto d = Estimate(kSemidetached, 32000);
+    d->SetDescriptionTexts("Billing", "M. Chen", "Order entry");
+    d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);  // ranges exist but are not shown
+    EXPECT_EQ(ReportRows(*d), (Rows{"Title: | Billing", "Prepared By: | M. Chen", "Description: | Order entry",
+                                    "Source Lines of Code: | 32000.0", "Nominal Effort: | 145.5 person months",
+                                    "Adjusted Effort: | 145.5 person months", "Time to Develop: | 14.3 calendar months"}));
+}
+
+TEST_F(Report, RangesFollowTheSensitivityType) {
+    struct Case {
+        int type;
+        const char* typeLabel;
+        bool sizeRange, nominalRange;
+    };
+    for (Case c : {Case{kSensitivitySloc, "Source Lines of Code (SLOC)", true, true},
+                   Case{kSensitivityNomPm, "Nominal Person Months", false, true},
+                   Case{kSensitivityAdjPm, "Adjusted Person Months", false, false}}) {
+        auto d = Estimate(kSemidetached, 32000);
+        d->SetCocomoSensitivity(10, 10, 10, c.type);
+        SwitchOn(*d, {cModelDoc::kSensitivityAnalysisSwitch, cModelDoc::kIntermediateTotalsSwitch, cModelDoc::kTotalsSwitch});
+        Rows rows = ReportRows(*d);
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(rows[0], std::string("Sensitivity Analysis Type: | ") + c.typeLabel);
+        EXPECT_EQ(rows[1].find('(') != std::string::npos, c.sizeRange) << rows[1];
+        EXPECT_EQ(rows[2].find('(') != std::string::npos, c.nominalRange) << rows[2];
+        EXPECT_NE(rows[3].find('('), std::string::npos) << rows[3];
+        EXPECT_NE(rows[4].find('('), std::string::npos) << rows[4];
+    }
+}
+
+TEST_F(Report, RangeFormatRoundsToOneDecimal) {
+    auto d = Estimate(kSemidetached, 32000);
+    d->SetCocomoSensitivity(0, 0, 10, kSensitivityAdjPm);
+    SwitchOn(*d, {cModelDoc::kSensitivityAnalysisSwitch, cModelDoc::kIntermediateTotalsSwitch});
+    EXPECT_EQ(ReportRows(*d)[3], "Adjusted Effort: | 145.5 person months | (131.0 - 160.1)");
+}
+
+TEST_F(Report, PhaseDistributionOfTheWorkedExample) {
+    auto d = Estimate(kSemidetached, 32000);
+    SwitchOn(*d, {cModelDoc::kPhaseDistributionSwitch});
+    EXPECT_EQ(ReportRows(*d), (Rows{"Phase Distribution",
+                                    "    Product Design Phase",
+                                    "        Adjusted Effort: | 24.7 person months",
+                                    "        Schedule: | 3.7 calendar months",
+                                    "        Average Staff: | 6.7 FSP",
+                                    "    Programming Phase",
+                                    "        Adjusted Effort",
+                                    "            Detailed Design: | 36.4 person months",
+                                    "            Code and Unit Test: | 48.0 person months",
+                                    "        Schedule: | 6.9 calendar months",
+                                    "        Average Staff: | 12.3 FSP",
+                                    "    Integration and Test Phase",
+                                    "        Adjusted Effort: | 36.4 person months",
+                                    "        Schedule: | 3.7 calendar months",
+                                    "        Average Staff: | 9.8 FSP"}));
+}
+
+TEST_F(Report, NewDocumentShowsZerosWithRangesOnPhaseRows) {
+    auto d = NewDocument();
+    SwitchOn(*d, {cModelDoc::kPhaseDistributionSwitch, cModelDoc::kSensitivityAnalysisSwitch});
+    Rows rows = ReportRows(*d);
+    ASSERT_EQ(rows.size(), 16u);
+    EXPECT_EQ(rows[3], "        Adjusted Effort: | 0.0 person months | (0.0 - 0.0)");
+    EXPECT_EQ(rows[11], "        Average Staff: | 0.0 FSP | (0.0 - 0.0)");
+}
+
+TEST_F(Report, ScreenPassStoresTheReportExtent) {
+    auto d = Estimate(kOrganic, 10000);
+    cRecordingSurface surface;
+    cDrawContext dc(surface);
+    int y = 5;
+    int total = d->DrawReport(dc, y, TextFlags::kBase);
+    EXPECT_GT(total, 0);
+    EXPECT_EQ(d->GetReportExtentWidth(), 1000);
+    EXPECT_EQ(d->GetReportExtentHeight(), total + 50);
+}
+
+}  // namespace
+}  // namespace korval::testing
