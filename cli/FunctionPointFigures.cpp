@@ -6,7 +6,8 @@ namespace korval {
 Json FunctionPointFigures(cFunctionPointDoc& document) {
     double low = 0.0, high = 0.0;
     Json figures;
-    figures["sensitivityType"] = std::string(FpSensitivityTypeToken(static_cast<int>(document.GetSensitivityType())));
+    figures["sensitivityType"] =
+        std::string(FpSensitivityTypeToken(static_cast<int>(document.GetSensitivityType())));
     double ufp = document.UnadjustedFunctionPoints(low, high);
     figures["ufp"] = RangeJson(ufp, low, high);
     figures["vaf"] = NumberJson(document.ValueAdjustmentFactor());
@@ -15,7 +16,8 @@ Json FunctionPointFigures(cFunctionPointDoc& document) {
     double sloc = document.SourceLinesOfCode(low, high);
     figures["sloc"] = RangeJson(sloc, low, high);
     const cLanguage& language = document.GetSelectedLanguage();
-    figures["language"] = Json{{"name", language.GetName()}, {"multiplier", language.GetMultiplier()}};
+    figures["language"] =
+        Json{{"name", language.GetName()}, {"multiplier", language.GetMultiplier()}};
     return figures;
 }
 

@@ -9,9 +9,11 @@ namespace korval::fp {
 namespace {
 // More digits than any field accepts; longer numbers are out of range whatever they are.
 constexpr std::size_t kMaxDigits = 18;
-}
+}  // namespace
 
-std::string IntegerMessage() { return "Please enter an integer."; }
+std::string IntegerMessage() {
+    return "Please enter an integer.";
+}
 
 std::string IntegerRangeMessage(int min, int max) {
     return FormatNumber("Please enter an integer between %d and %d.", min, max);
@@ -21,7 +23,8 @@ std::optional<long long> ParseIntegerText(std::string_view text) {
     std::string trimmed = Trim(text);
     std::size_t i = 0;
     bool negative = false;
-    if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) negative = trimmed[i++] == '-';
+    if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-'))
+        negative = trimmed[i++] == '-';
     if (i == trimmed.size()) return std::nullopt;
     long long value = 0;
     std::size_t digits = 0;
@@ -35,7 +38,8 @@ std::optional<long long> ParseIntegerText(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<int> ReadIntegerField(std::string_view text, int min, int max, cPlatformServices& platform) {
+std::optional<int> ReadIntegerField(std::string_view text, int min, int max,
+                                    cPlatformServices& platform) {
     std::optional<long long> value = ParseIntegerText(text);
     if (!value) {
         platform.ShowMessage(IntegerMessage());

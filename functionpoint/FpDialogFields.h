@@ -23,6 +23,7 @@ std::optional<long long> ParseIntegerText(std::string_view text);
 
 // The field's value when it is an integer within min..max; otherwise the user is told
 // why and nothing is returned.
-std::optional<int> ReadIntegerField(std::string_view text, int min, int max, cPlatformServices& platform);
+std::optional<int> ReadIntegerField(std::string_view text, int min, int max,
+                                    cPlatformServices& platform);
 
 }  // namespace korval::fp

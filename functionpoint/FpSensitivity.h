@@ -14,10 +14,10 @@ enum class SensitivityType { DETAILS = 0, INTERM_TOT = 1, UNADJ_FP = 2, ADJ_FP =
 // The sensitivity settings of a function point model. Only the set that belongs to the
 // type is used; the others stay stored and are saved unchanged.
 struct FpSensitivitySettings {
-    std::array<int, kFunctionCellCount> cellPercentages{};   // DETAILS, in cell order
-    std::array<int, kFunctionTypeCount> typePercentages{};   // INTERM_TOT, in type order
-    int unadjustedPercentage = 0;                            // UNADJ_FP
-    int adjustedPercentage = 0;                              // ADJ_FP
+    std::array<int, kFunctionCellCount> cellPercentages{};  // DETAILS, in cell order
+    std::array<int, kFunctionTypeCount> typePercentages{};  // INTERM_TOT, in type order
+    int unadjustedPercentage = 0;                           // UNADJ_FP
+    int adjustedPercentage = 0;                             // ADJ_FP
     SensitivityType type = SensitivityType::ADJ_FP;
 
     bool operator==(const FpSensitivitySettings&) const = default;

@@ -17,15 +17,23 @@ enum FunctionType {
     kFunctionTypeCount
 };
 
-enum FunctionComplexity { kLowComplexity, kAverageComplexity, kHighComplexity, kFunctionComplexityCount };
+enum FunctionComplexity {
+    kLowComplexity,
+    kAverageComplexity,
+    kHighComplexity,
+    kFunctionComplexityCount
+};
 
-inline constexpr int kFunctionCellCount = static_cast<int>(kFunctionTypeCount) * static_cast<int>(kFunctionComplexityCount);
+inline constexpr int kFunctionCellCount =
+    static_cast<int>(kFunctionTypeCount) * static_cast<int>(kFunctionComplexityCount);
 inline constexpr int kSystemCharacteristicCount = 14;
 
 constexpr int FunctionCellIndex(FunctionType type, FunctionComplexity complexity) {
     return static_cast<int>(type) * kFunctionComplexityCount + static_cast<int>(complexity);
 }
-constexpr FunctionType FunctionTypeOfCell(int cell) { return static_cast<FunctionType>(cell / kFunctionComplexityCount); }
+constexpr FunctionType FunctionTypeOfCell(int cell) {
+    return static_cast<FunctionType>(cell / kFunctionComplexityCount);
+}
 constexpr FunctionComplexity ComplexityOfFunctionCell(int cell) {
     return static_cast<FunctionComplexity>(cell % kFunctionComplexityCount);
 }

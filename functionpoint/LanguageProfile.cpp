@@ -15,13 +15,19 @@ namespace {
 constexpr std::size_t kNameBuffer = 51;
 constexpr std::size_t kMultiplierBuffer = 5;
 
-std::string NumberedKey(const char* stem, int number) { return stem + FormatNumber("%2.2d", number); }
+std::string NumberedKey(const char* stem, int number) {
+    return stem + FormatNumber("%2.2d", number);
+}
 
 }  // namespace
 
-std::string LanguageNameKey(int number) { return NumberedKey("LanguageName", number); }
+std::string LanguageNameKey(int number) {
+    return NumberedKey("LanguageName", number);
+}
 
-std::string LanguageMultKey(int number) { return NumberedKey("LanguageMult", number); }
+std::string LanguageMultKey(int number) {
+    return NumberedKey("LanguageMult", number);
+}
 
 bool LoadLanguages(std::string& path, cLanguageTable& table, cAppContext& context) {
     if (path.empty()) path = context.defaultsProfilePath;
@@ -29,13 +35,15 @@ bool LoadLanguages(std::string& path, cLanguageTable& table, cAppContext& contex
     table.ResetToNone();
     while (table.Count() < kLanguageLoadLimit) {
         int number = table.Count() - 1;
-        std::string name = ReadProfileString(kLanguagesSection, LanguageNameKey(number), "", kNameBuffer, path);
+        std::string name =
+            ReadProfileString(kLanguagesSection, LanguageNameKey(number), "", kNameBuffer, path);
         if (name.empty()) return true;
         std::string multiplierKey = LanguageMultKey(number);
-        int multiplier =
-            ParseLeadingInt(ReadProfileString(kLanguagesSection, multiplierKey, "", kMultiplierBuffer, path));
+        int multiplier = ParseLeadingInt(
+            ReadProfileString(kLanguagesSection, multiplierKey, "", kMultiplierBuffer, path));
         if (multiplier <= 0) {
-            context.platform.ShowMessage("Invalid profile entry:  " + CutToChars(multiplierKey, 40));
+            context.platform.ShowMessage("Invalid profile entry:  " +
+                                         CutToChars(multiplierKey, 40));
             return false;
         }
         if (!table.AddLanguage(name, multiplier)) {
@@ -50,8 +58,8 @@ bool SaveLanguages(const std::string& path, const cLanguageTable& table) {
     for (int i = 1; i < table.Count(); ++i) {
         const cLanguage& entry = table.At(i);
         if (!WriteProfileString(kLanguagesSection, LanguageNameKey(i - 1), entry.GetName(), path) ||
-            !WriteProfileString(kLanguagesSection, LanguageMultKey(i - 1), FormatNumber("%d", entry.GetMultiplier()),
-                                path)) {
+            !WriteProfileString(kLanguagesSection, LanguageMultKey(i - 1),
+                                FormatNumber("%d", entry.GetMultiplier()), path)) {
             return false;
         }
     }
@@ -62,7 +70,8 @@ bool BlankSurplusLanguages(const std::string& path, int count, int knownCount) {
     cProfileFileScope scope(path);
     for (int index = count < 1 ? 1 : count;; ++index) {
         std::string nameKey = LanguageNameKey(index - 1);
-        bool present = !ReadProfileString(kLanguagesSection, nameKey, "", kNameBuffer, path).empty();
+        bool present =
+            !ReadProfileString(kLanguagesSection, nameKey, "", kNameBuffer, path).empty();
         if (index >= knownCount && !present) break;
         if (!WriteProfileString(kLanguagesSection, nameKey, "", path) ||
             !WriteProfileString(kLanguagesSection, LanguageMultKey(index - 1), "0", path)) {
@@ -72,21 +81,24 @@ bool BlankSurplusLanguages(const std::string& path, int count, int knownCount) {
     return scope.Commit();
 }
 
-void ReadSelectedLanguage(const std::string& path, const cLanguageTable& table, cLanguage& selected) {
-    selected.SetName(ReadProfileValue(kLanguagesSection, "Selected_Language", "", kNameBuffer, path));
-    selected.SetMultiplier(
-        ParseLeadingInt(ReadProfileValue(kLanguagesSection, "Selected_Language_Mult", "0", kMultiplierBuffer, path)));
+void ReadSelectedLanguage(const std::string& path, const cLanguageTable& table,
+                          cLanguage& selected) {
+    selected.SetName(
+        ReadProfileValue(kLanguagesSection, "Selected_Language", "", kNameBuffer, path));
+    selected.SetMultiplier(ParseLeadingInt(ReadProfileValue(
+        kLanguagesSection, "Selected_Language_Mult", "0", kMultiplierBuffer, path)));
     if (table.FindLanguage(selected.GetName()) < 0) selected = cLanguage();
 }
 
 bool WriteSelectedLanguage(const std::string& path, const cLanguage& selected) {
     return WriteProfileString(kLanguagesSection, "Selected_Language", selected.GetName(), path) &&
-           WriteProfileString(kLanguagesSection, "Selected_Language_Mult", FormatNumber("%d", selected.GetMultiplier()),
-                              path);
+           WriteProfileString(kLanguagesSection, "Selected_Language_Mult",
+                              FormatNumber("%d", selected.GetMultiplier()), path);
 }
 
 std::string LanguageLabel(const cLanguage& language) {
-    return CutToChars(language.GetName(), 25) + FormatNumber("  (%d SLOC/FP)", language.GetMultiplier());
+    return CutToChars(language.GetName(), 25) +
+           FormatNumber("  (%d SLOC/FP)", language.GetMultiplier());
 }
 
 }  // namespace korval

@@ -32,7 +32,8 @@ bool BlankSurplusLanguages(const std::string& path, int count, int knownCount = 
 
 // The selected language of a model file. The multiplier stored in the file is used; a
 // name that is not in the table gives "None" with multiplier 0.
-void ReadSelectedLanguage(const std::string& path, const cLanguageTable& table, cLanguage& selected);
+void ReadSelectedLanguage(const std::string& path, const cLanguageTable& table,
+                          cLanguage& selected);
 bool WriteSelectedLanguage(const std::string& path, const cLanguage& selected);
 
 // "<first 25 characters of the name>  (<multiplier> SLOC/FP)", as reports and the reverse

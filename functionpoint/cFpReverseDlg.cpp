@@ -13,7 +13,8 @@ namespace {
 
 constexpr const char* kNotANumber = "Please enter a valid floating point number";
 constexpr const char* kNegativeMessages[cFpReverseDlg::kFigureCount] = {
-    "Unadjusted function points must be greater than zero", "Adjusted function points must be greater than zero",
+    "Unadjusted function points must be greater than zero",
+    "Adjusted function points must be greater than zero",
     "Source lines of code must be greater than zero"};
 
 // Digits with at most one point and at most one leading minus, blanks only around it.
@@ -35,12 +36,14 @@ bool IsPlainNumber(std::string_view text) {
     return digit;
 }
 
-double Quotient(double numerator, double denominator) { return denominator == 0.0 ? 0.0 : numerator / denominator; }
+double Quotient(double numerator, double denominator) {
+    return denominator == 0.0 ? 0.0 : numerator / denominator;
+}
 
 }  // namespace
 
-cFpReverseDlg::cFpReverseDlg(cPlatformServices& platform, double ufp, double afp, double sloc, double vaf,
-                             const cLanguage& language)
+cFpReverseDlg::cFpReverseDlg(cPlatformServices& platform, double ufp, double afp, double sloc,
+                             double vaf, const cLanguage& language)
     : platform_(platform), language_(language) {
     inputs_ = outputs_ = originals_ = {ufp, afp, sloc};
     if (vaf < 0.65 || vaf > 1.35) {
@@ -54,19 +57,22 @@ cFpReverseDlg::cFpReverseDlg(cPlatformServices& platform, double ufp, double afp
 }
 
 const char* cFpReverseDlg::RadioLabel(Figure figure) {
-    static const char* const kLabels[kFigureCount] = {"Unadjusted Function Points", "Adjusted Function Points",
-                                                      "Source Lines of Code"};
+    static const char* const kLabels[kFigureCount] = {
+        "Unadjusted Function Points", "Adjusted Function Points", "Source Lines of Code"};
     return kLabels[figure];
 }
 
-std::string cFpReverseDlg::GetOutputText(Figure figure) const { return FormatNumber("%3.1lf", outputs_.at(figure)); }
+std::string cFpReverseDlg::GetOutputText(Figure figure) const {
+    return FormatNumber("%3.1lf", outputs_.at(figure));
+}
 
 std::string cFpReverseDlg::GetOriginalText(Figure figure) const {
     return FormatNumber("%3.1lf", originals_.at(figure));
 }
 
 void cFpReverseDlg::ShowInputs() {
-    for (int figure = 0; figure < kFigureCount; ++figure) inputTexts_[figure] = FormatNumber("%3.7lf", inputs_[figure]);
+    for (int figure = 0; figure < kFigureCount; ++figure)
+        inputTexts_[figure] = FormatNumber("%3.7lf", inputs_[figure]);
 }
 
 bool cFpReverseDlg::Refuse(Figure figure, const char* message) {

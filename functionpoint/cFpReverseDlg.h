@@ -14,7 +14,7 @@ class cPlatformServices;
 // points, adjusted function points or source lines it works out the other two with the
 // model's value adjustment factor and language multiplier. It never changes the model.
 class cFpReverseDlg : public cDialogLogic {
-public:
+  public:
     enum Figure { kUfp, kAfp, kSloc, kFigureCount };
 
     // Prepares and opens the calculator on the model's figures. A value adjustment factor
@@ -44,7 +44,7 @@ public:
     bool OnCalculate();
     void OnReset();
 
-private:
+  private:
     bool ReadInputs();
     bool Refuse(Figure figure, const char* message);
     std::array<double, kFigureCount> Calculate() const;

@@ -8,7 +8,8 @@ namespace korval {
 namespace {
 
 constexpr FunctionType kShownTypeOrder[kFunctionTypeCount] = {
-    kExternalInput, kExternalOutput, kExternalInquiry, kExternalInterfaceFile, kInternalLogicalFile};
+    kExternalInput, kExternalOutput, kExternalInquiry, kExternalInterfaceFile,
+    kInternalLogicalFile};
 
 std::array<int, cFpSensitivityDlg::kFieldCount> MakeDisplayOrder() {
     std::array<int, cFpSensitivityDlg::kFieldCount> order{};
@@ -29,14 +30,17 @@ int& SettingOfField(FpSensitivitySettings& settings, int field) {
     if (field < cFpSensitivityDlg::kUnadjustedField) {
         return settings.typePercentages.at(field - cFpSensitivityDlg::kFirstTypeField);
     }
-    return field == cFpSensitivityDlg::kUnadjustedField ? settings.unadjustedPercentage : settings.adjustedPercentage;
+    return field == cFpSensitivityDlg::kUnadjustedField ? settings.unadjustedPercentage
+                                                        : settings.adjustedPercentage;
 }
 
 }  // namespace
 
-cFpSensitivityDlg::cFpSensitivityDlg(cPlatformServices& platform, const FpSensitivitySettings& settings)
+cFpSensitivityDlg::cFpSensitivityDlg(cPlatformServices& platform,
+                                     const FpSensitivitySettings& settings)
     : platform_(platform), settings_(settings), type_(settings.type) {
-    for (int field = 0; field < kFieldCount; ++field) texts_[field] = std::to_string(SettingOfField(settings_, field));
+    for (int field = 0; field < kFieldCount; ++field)
+        texts_[field] = std::to_string(SettingOfField(settings_, field));
     OnRadio(type_);
 }
 
@@ -47,10 +51,14 @@ const std::array<int, cFpSensitivityDlg::kFieldCount>& cFpSensitivityDlg::Displa
 
 const char* cFpSensitivityDlg::RadioLabel(SensitivityType type) {
     switch (type) {
-        case SensitivityType::DETAILS: return "Details";
-        case SensitivityType::INTERM_TOT: return "Intermediate Totals";
-        case SensitivityType::UNADJ_FP: return "Unadjusted FPs";
-        default: return "Adjusted FPs";
+        case SensitivityType::DETAILS:
+            return "Details";
+        case SensitivityType::INTERM_TOT:
+            return "Intermediate Totals";
+        case SensitivityType::UNADJ_FP:
+            return "Unadjusted FPs";
+        default:
+            return "Adjusted FPs";
     }
 }
 
@@ -60,7 +68,9 @@ SensitivityType cFpSensitivityDlg::TypeOfField(int field) {
     return field == kUnadjustedField ? SensitivityType::UNADJ_FP : SensitivityType::ADJ_FP;
 }
 
-bool cFpSensitivityDlg::IsFieldEnabled(int field) const { return TypeOfField(field) == type_; }
+bool cFpSensitivityDlg::IsFieldEnabled(int field) const {
+    return TypeOfField(field) == type_;
+}
 
 void cFpSensitivityDlg::OnRadio(SensitivityType type) {
     type_ = type;

@@ -14,7 +14,7 @@ class cPlatformServices;
 // radio buttons of the sensitivity type. Only the fields of the selected type are
 // enabled; the others keep their values and are saved unchanged.
 class cFpSensitivityDlg : public cDialogLogic {
-public:
+  public:
     // Fields: the 15 cell percentages by cell index, then the five type percentages in
     // type order, then the unadjusted and the adjusted total.
     static constexpr int kFirstTypeField = kFunctionCellCount;
@@ -49,7 +49,7 @@ public:
     bool OnOk();
     const FpSensitivitySettings& GetSettings() const { return settings_; }
 
-private:
+  private:
     static SensitivityType TypeOfField(int field);
 
     cPlatformServices& platform_;

@@ -7,7 +7,7 @@ namespace korval {
 // One cell of a function point count: how many functions of one type and complexity,
 // and how many function points each is worth.
 class cFunctionCount {
-public:
+  public:
     cFunctionCount() = default;
     cFunctionCount(int count, int weight);
 
@@ -23,7 +23,7 @@ public:
 
     bool operator==(const cFunctionCount&) const = default;
 
-private:
+  private:
     int count_ = 0;
     int weight_ = 0;
 };

@@ -14,11 +14,14 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-cFunctionPointCountDlg::cFunctionPointCountDlg(cPlatformServices& platform, const FunctionCounts& counts,
-                                               const cLanguage& selected, const cLanguageTable& table)
+cFunctionPointCountDlg::cFunctionPointCountDlg(cPlatformServices& platform,
+                                               const FunctionCounts& counts,
+                                               const cLanguage& selected,
+                                               const cLanguageTable& table)
     : platform_(platform), counts_(counts), selected_(selected), table_(table) {
     if (table_.IsEmpty()) table_.ResetToNone();
-    for (int cell = 0; cell < kFunctionCellCount; ++cell) countTexts_[cell] = std::to_string(counts_[cell].GetCount());
+    for (int cell = 0; cell < kFunctionCellCount; ++cell)
+        countTexts_[cell] = std::to_string(counts_[cell].GetCount());
     typeTotalTexts_.fill("0");
     languageList_ = table_.SortedNames();
     // The list selects the first entry that begins with the selected language's name.
@@ -31,23 +34,26 @@ cFunctionPointCountDlg::cFunctionPointCountDlg(cPlatformServices& platform, cons
 }
 
 const char* cFunctionPointCountDlg::RowLabel(FunctionType type) {
-    static const char* const kLabels[kFunctionTypeCount] = {"External Input:", "External Output:",
-                                                            "Internal Logical File:", "External Interface File:",
-                                                            "External Inquiry:"};
+    static const char* const kLabels[kFunctionTypeCount] = {
+        "External Input:", "External Output:", "Internal Logical File:", "External Interface File:",
+        "External Inquiry:"};
     return kLabels[type];
 }
 
 void cFunctionPointCountDlg::SelectLanguage(int index) {
-    languageSelection_ = (index >= 0 && index < static_cast<int>(languageList_.size())) ? index : -1;
+    languageSelection_ =
+        (index >= 0 && index < static_cast<int>(languageList_.size())) ? index : -1;
 }
 
 std::string cFunctionPointCountDlg::GetLanguageText() const {
-    return languageSelection_ >= 0 ? languageList_[static_cast<std::size_t>(languageSelection_)] : std::string();
+    return languageSelection_ >= 0 ? languageList_[static_cast<std::size_t>(languageSelection_)]
+                                   : std::string();
 }
 
 bool cFunctionPointCountDlg::ReadCounts(FunctionCounts& counts) {
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        std::optional<int> count = fp::ReadIntegerField(countTexts_[cell], kCountMin, kCountMax, platform_);
+        std::optional<int> count =
+            fp::ReadIntegerField(countTexts_[cell], kCountMin, kCountMax, platform_);
         if (!count) {
             focusField_ = reportedField_ = cell;
             return false;
@@ -65,7 +71,9 @@ bool cFunctionPointCountDlg::OnRecalculate() {
     for (int type = 0; type < kFunctionTypeCount; ++type) {
         std::uint64_t typeTotal = 0;
         for (int complexity = 0; complexity < kFunctionComplexityCount; ++complexity) {
-            typeTotal += counts[FunctionCellIndex(static_cast<FunctionType>(type), static_cast<FunctionComplexity>(complexity))].Product();
+            typeTotal += counts[FunctionCellIndex(static_cast<FunctionType>(type),
+                                                  static_cast<FunctionComplexity>(complexity))]
+                             .Product();
         }
         typeTotalTexts_[type] = std::to_string(typeTotal);
         total += typeTotal;

@@ -18,7 +18,7 @@ class cPlatformServices;
 // Average, High), the weighted total of each type, the total unadjusted function points
 // and the language list. The weights are the document's and cannot be edited here.
 class cFunctionPointCountDlg : public cDialogLogic {
-public:
+  public:
     using FunctionCounts = std::array<cFunctionCount, kFunctionCellCount>;
 
     // The fields the focus can enter: the 15 count fields by cell index, then these.
@@ -28,8 +28,8 @@ public:
     static constexpr int kCountMax = 9999;
 
     // A table without entries is replaced by one that holds only "None".
-    cFunctionPointCountDlg(cPlatformServices& platform, const FunctionCounts& counts, const cLanguage& selected,
-                           const cLanguageTable& table);
+    cFunctionPointCountDlg(cPlatformServices& platform, const FunctionCounts& counts,
+                           const cLanguage& selected, const cLanguageTable& table);
 
     const char* Title() const override { return "Function Point Count"; }
     int HelpTopic() const override { return 34; }
@@ -39,7 +39,9 @@ public:
     const std::string& GetCountText(int cell) const { return countTexts_.at(cell); }
     void SetCountText(int cell, std::string text) { countTexts_.at(cell) = std::move(text); }
     int GetWeight(int cell) const { return counts_.at(cell).GetWeight(); }
-    const std::string& GetTypeTotalText(FunctionType type) const { return typeTotalTexts_.at(type); }
+    const std::string& GetTypeTotalText(FunctionType type) const {
+        return typeTotalTexts_.at(type);
+    }
     const std::string& GetTotalText() const { return totalText_; }
 
     // The sorted language list, "None" included, and the entry selected in it (-1: none).
@@ -66,7 +68,7 @@ public:
     const FunctionCounts& GetFunctionCounts() const { return counts_; }
     const cLanguage& GetSelectedLanguage() const { return selected_; }
 
-private:
+  private:
     bool ReadCounts(FunctionCounts& counts);
 
     cPlatformServices& platform_;

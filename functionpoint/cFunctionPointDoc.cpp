@@ -30,8 +30,9 @@ constexpr std::size_t kModelIntegerBuffer = 10;
 constexpr std::size_t kSensitivityBuffer = 15;
 
 // The type percentages have always been filed in this order.
-constexpr FunctionType kTypeKeyOrder[kFunctionTypeCount] = {
-    kExternalInput, kExternalInquiry, kExternalInterfaceFile, kExternalOutput, kInternalLogicalFile};
+constexpr FunctionType kTypeKeyOrder[kFunctionTypeCount] = {kExternalInput, kExternalInquiry,
+                                                            kExternalInterfaceFile, kExternalOutput,
+                                                            kInternalLogicalFile};
 
 // amount x percent x 0.01, the product formed exactly in 64 bits while it fits there; a
 // larger product (possible only with extreme counts from a file) is formed in floating
@@ -45,18 +46,28 @@ double PercentOf(std::uint64_t amount, int percent) {
 }
 
 // A low value below zero becomes zero (and never the negative zero "-0.0").
-double NotBelowZero(double value) { return value > 0.0 ? value : 0.0; }
+double NotBelowZero(double value) {
+    return value > 0.0 ? value : 0.0;
+}
 
-int PercentageOrZero(int percentage) { return (percentage < 0 || percentage > 100) ? 0 : percentage; }
+int PercentageOrZero(int percentage) {
+    return (percentage < 0 || percentage > 100) ? 0 : percentage;
+}
 
-std::string RangeText(double low, double high) { return FormatNumber("(%-3.1lf - %3.1lf)", low, high); }
+std::string RangeText(double low, double high) {
+    return FormatNumber("(%-3.1lf - %3.1lf)", low, high);
+}
 
 std::string_view SensitivityTypeText(SensitivityType type) {
     switch (type) {
-        case SensitivityType::DETAILS: return "Function Count Details";
-        case SensitivityType::INTERM_TOT: return "FP Intermediate Totals";
-        case SensitivityType::UNADJ_FP: return "Unadjusted Function Points";
-        default: return "Adjusted Function Points";
+        case SensitivityType::DETAILS:
+            return "Function Count Details";
+        case SensitivityType::INTERM_TOT:
+            return "FP Intermediate Totals";
+        case SensitivityType::UNADJ_FP:
+            return "Unadjusted Function Points";
+        default:
+            return "Adjusted Function Points";
     }
 }
 
@@ -66,7 +77,8 @@ bool WriteInt(std::string_view section, std::string_view key, int value, const s
 
 }  // namespace
 
-cFunctionPointDoc::cFunctionPointDoc(cAppContext& context) : cModelDoc(context, DocumentKind::FunctionPoint) {
+cFunctionPointDoc::cFunctionPointDoc(cAppContext& context)
+    : cModelDoc(context, DocumentKind::FunctionPoint) {
     ResetToDefaults();
 }
 
@@ -75,7 +87,8 @@ cFunctionPointDoc::cFunctionPointDoc(cAppContext& context) : cModelDoc(context, 
 std::uint64_t cFunctionPointDoc::TypeSubtotal(FunctionType type) const {
     std::uint64_t subtotal = 0;
     for (int complexity = 0; complexity < kFunctionComplexityCount; ++complexity) {
-        subtotal += counts_[FunctionCellIndex(type, static_cast<FunctionComplexity>(complexity))].Product();
+        subtotal +=
+            counts_[FunctionCellIndex(type, static_cast<FunctionComplexity>(complexity))].Product();
     }
     return subtotal;
 }
@@ -197,8 +210,9 @@ void cFunctionPointDoc::LoadWeights() {
     cProfileFileScope scope(path);
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
         std::string key = FunctionWeightKey(cell);
-        std::string text = ReadProfileValue(kCountsSection, key, FormatNumber("%d", BuiltInFunctionWeight(cell)),
-                                            kDefaultWeightBuffer, path);
+        std::string text =
+            ReadProfileValue(kCountsSection, key, FormatNumber("%d", BuiltInFunctionWeight(cell)),
+                             kDefaultWeightBuffer, path);
         int weight = ParseLeadingInt(text);
         if ((weight == 0 && (text.empty() || text[0] != '0')) || weight < 0) {
             Platform().ShowMessage("Invalid profile entry:  " + CutToChars(key, 40));
@@ -223,10 +237,12 @@ void cFunctionPointDoc::ResetToDefaults() {
 
 bool cFunctionPointDoc::SaveFunctionCounts(const std::string& path) const {
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        if (!WriteInt(kCountsSection, FunctionWeightKey(cell), counts_[cell].GetWeight(), path)) return false;
+        if (!WriteInt(kCountsSection, FunctionWeightKey(cell), counts_[cell].GetWeight(), path))
+            return false;
     }
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        if (!WriteInt(kCountsSection, FunctionCountKey(cell), counts_[cell].GetCount(), path)) return false;
+        if (!WriteInt(kCountsSection, FunctionCountKey(cell), counts_[cell].GetCount(), path))
+            return false;
     }
     return true;
 }
@@ -239,7 +255,8 @@ bool cFunctionPointDoc::SaveLanguageSection(const std::string& path) const {
 
 bool cFunctionPointDoc::SaveRatings(const std::string& path) const {
     for (int i = 0; i < kSystemCharacteristicCount; ++i) {
-        if (!WriteInt(kComplexitySection, SystemCharacteristicKey(i), ratings_[i], path)) return false;
+        if (!WriteInt(kComplexitySection, SystemCharacteristicKey(i), ratings_[i], path))
+            return false;
     }
     return true;
 }
@@ -250,48 +267,62 @@ bool cFunctionPointDoc::SaveSensitivity(const std::string& path) const {
         return false;
     }
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        if (!WriteInt(kSensitivitySection, FunctionWeightKey(cell), sensitivity_.cellPercentages[cell], path)) return false;
+        if (!WriteInt(kSensitivitySection, FunctionWeightKey(cell),
+                      sensitivity_.cellPercentages[cell], path))
+            return false;
     }
     for (FunctionType type : kTypeKeyOrder) {
-        if (!WriteInt(kSensitivitySection, FunctionTypeTotalKey(type), sensitivity_.typePercentages[type], path)) return false;
+        if (!WriteInt(kSensitivitySection, FunctionTypeTotalKey(type),
+                      sensitivity_.typePercentages[type], path))
+            return false;
     }
-    return WriteInt(kSensitivitySection, "Total_Unadjusted_FP_Sen", sensitivity_.unadjustedPercentage, path) &&
-           WriteInt(kSensitivitySection, "Total_Adjusted_FP_Sen", sensitivity_.adjustedPercentage, path);
+    return WriteInt(kSensitivitySection, "Total_Unadjusted_FP_Sen",
+                    sensitivity_.unadjustedPercentage, path) &&
+           WriteInt(kSensitivitySection, "Total_Adjusted_FP_Sen", sensitivity_.adjustedPercentage,
+                    path);
 }
 
 bool cFunctionPointDoc::SaveOwnSections(const std::string& path) {
-    return SaveFunctionCounts(path) && SaveLanguageSection(path) && SaveRatings(path) && SaveSensitivity(path);
+    return SaveFunctionCounts(path) && SaveLanguageSection(path) && SaveRatings(path) &&
+           SaveSensitivity(path);
 }
 
 // A weight or count that does not begin with a number keeps its previous value, as a
 // rating does; a negative one is ignored by the cell.
 void cFunctionPointDoc::LoadFunctionCounts(const std::string& path) {
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        std::string text = ReadProfileValue(kCountsSection, FunctionWeightKey(cell), "0", kModelIntegerBuffer, path);
+        std::string text = ReadProfileValue(kCountsSection, FunctionWeightKey(cell), "0",
+                                            kModelIntegerBuffer, path);
         if (std::optional<int> weight = TryParseLeadingInt(text)) counts_[cell].SetWeight(*weight);
     }
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        std::string text = ReadProfileValue(kCountsSection, FunctionCountKey(cell), "0", kModelIntegerBuffer, path);
+        std::string text = ReadProfileValue(kCountsSection, FunctionCountKey(cell), "0",
+                                            kModelIntegerBuffer, path);
         if (std::optional<int> count = TryParseLeadingInt(text)) counts_[cell].SetCount(*count);
     }
 }
 
 void cFunctionPointDoc::LoadRatings(const std::string& path) {
     for (int i = 0; i < kSystemCharacteristicCount; ++i) {
-        std::string text = ReadProfileValue(kComplexitySection, SystemCharacteristicKey(i), "0", kModelIntegerBuffer, path);
+        std::string text = ReadProfileValue(kComplexitySection, SystemCharacteristicKey(i), "0",
+                                            kModelIntegerBuffer, path);
         if (std::optional<int> rating = TryParseLeadingInt(text)) ratings_[i] = *rating;
     }
 }
 
 void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
     auto readPercentage = [&](std::string_view key) {
-        return ParseLeadingInt(ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
+        return ParseLeadingInt(
+            ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
     };
     FpSensitivitySettings settings;
-    std::string token = ReadProfileValue(kSensitivitySection, "Selected_FP_Sen", "", kSensitivityBuffer, path);
+    std::string token =
+        ReadProfileValue(kSensitivitySection, "Selected_FP_Sen", "", kSensitivityBuffer, path);
     settings.type = ParseFpSensitivityType(token).value_or(SensitivityType::ADJ_FP);
-    for (int cell = 0; cell < kFunctionCellCount; ++cell) settings.cellPercentages[cell] = readPercentage(FunctionWeightKey(cell));
-    for (FunctionType type : kTypeKeyOrder) settings.typePercentages[type] = readPercentage(FunctionTypeTotalKey(type));
+    for (int cell = 0; cell < kFunctionCellCount; ++cell)
+        settings.cellPercentages[cell] = readPercentage(FunctionWeightKey(cell));
+    for (FunctionType type : kTypeKeyOrder)
+        settings.typePercentages[type] = readPercentage(FunctionTypeTotalKey(type));
     settings.unadjustedPercentage = readPercentage("Total_Unadjusted_FP_Sen");
     settings.adjustedPercentage = readPercentage("Total_Adjusted_FP_Sen");
     SetSensitivity(settings);
@@ -308,12 +339,14 @@ void cFunctionPointDoc::LoadOwnSections(const std::string& path) {
 
 // --- Report ------------------------------------------------------------------------
 
-void cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags, int& total) const {
+void cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags,
+                                       int& total) const {
     constexpr double kSpacing = 0.5;
     bool sensitivityOn = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
     if (sensitivityOn) {
-        total += DrawRow(dc, y, "", "Sensitivity Analysis Type: ", SensitivityTypeText(sensitivity_.type), "", flags,
-                         kSpacing);
+        total += DrawRow(dc, y, "",
+                         "Sensitivity Analysis Type: ", SensitivityTypeText(sensitivity_.type), "",
+                         flags, kSpacing);
     }
     if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn) {
         double ufpLow = 0.0, ufpHigh = 0.0, afpLow = 0.0, afpHigh = 0.0;
@@ -322,11 +355,12 @@ void cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags
         bool ufpHasRange = sensitivityOn && sensitivity_.type != SensitivityType::ADJ_FP;
         total += DrawRow(dc, y, "", "Unadj. Function Points:", FormatNumber("%-3.1lf", ufp),
                          ufpHasRange ? RangeText(ufpLow, ufpHigh) : "", flags, kSpacing);
-        total += DrawRow(dc, y, "", "Value Adjustment Factor:", FormatNumber("%-.2lf", ValueAdjustmentFactor()), "",
-                         flags, kSpacing);
+        total += DrawRow(dc, y, "", "Value Adjustment Factor:",
+                         FormatNumber("%-.2lf", ValueAdjustmentFactor()), "", flags, kSpacing);
         total += DrawRow(dc, y, "", "Adj. Function Points:", FormatNumber("%-3.1lf", afp),
                          sensitivityOn ? RangeText(afpLow, afpHigh) : "", flags, kSpacing);
-        total += DrawRow(dc, y, "", "Language:", LanguageLabel(selectedLanguage_), "", flags, kSpacing);
+        total +=
+            DrawRow(dc, y, "", "Language:", LanguageLabel(selectedLanguage_), "", flags, kSpacing);
     }
     if (GetFilter(kTotalsSwitch) == kFilterOn) {
         double low = 0.0, high = 0.0;
@@ -385,19 +419,22 @@ bool cFunctionPointDoc::OnSensitivityAnalysis() {
 }
 
 void cFunctionPointDoc::OnReverseEngineering() {
-    cFpReverseDlg dialog(Platform(), UnadjustedFunctionPoints(), AdjustedFunctionPoints(), SourceLinesOfCode(),
-                         ValueAdjustmentFactor(), selectedLanguage_);
+    cFpReverseDlg dialog(Platform(), UnadjustedFunctionPoints(), AdjustedFunctionPoints(),
+                         SourceLinesOfCode(), ValueAdjustmentFactor(), selectedLanguage_);
     Platform().RunDialog(dialog);
 }
 
-bool cFunctionPointDoc::OnLanguages() { return OnLanguages(GetPathName()); }
+bool cFunctionPointDoc::OnLanguages() {
+    return OnLanguages(GetPathName());
+}
 
 bool cFunctionPointDoc::OnLanguages(const std::string& modelPath) {
     std::string editPath = DefaultsProfile();
     if (!modelPath.empty()) {
         std::string question = "Load languages from " + modelPath +
                                "?\n\n(Selecting 'NO' will load the KORVAL default languages.)\n";
-        if (Platform().ShowMessage(question, MessageButtons::YesNo) == MessageAnswer::Yes) editPath = modelPath;
+        if (Platform().ShowMessage(question, MessageButtons::YesNo) == MessageAnswer::Yes)
+            editPath = modelPath;
     }
     cLanguageDlg dialog(Context(), editPath, modelPath);
     if (!Platform().RunDialog(dialog)) return false;

@@ -16,7 +16,7 @@ namespace korval {
 // characteristics, a language with its source lines per function point and the
 // sensitivity settings. Every figure is computed from them on demand; nothing is cached.
 class cFunctionPointDoc : public cModelDoc {
-public:
+  public:
     using FunctionCounts = std::array<cFunctionCount, kFunctionCellCount>;
     using Ratings = std::array<int, kSystemCharacteristicCount>;
 
@@ -57,8 +57,8 @@ public:
     void SetSensitivity(const FpSensitivitySettings& settings);
     // The same with the type as a number: one outside 0..3 becomes ADJ_FP.
     void SetSensitivity(const std::array<int, kFunctionCellCount>& cellPercentages,
-                        const std::array<int, kFunctionTypeCount>& typePercentages, int unadjustedPercentage,
-                        int adjustedPercentage, int type);
+                        const std::array<int, kFunctionTypeCount>& typePercentages,
+                        int unadjustedPercentage, int adjustedPercentage, int type);
 
     // The 15 default weights from [FunctionCounts] of the defaults profile.
     void LoadWeights();
@@ -83,13 +83,13 @@ public:
     bool OnLanguages();
     bool OnLanguages(const std::string& modelPath);
 
-protected:
+  protected:
     bool SaveOwnSections(const std::string& path) override;
     void LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
-private:
+  private:
     double UnadjustedRange(double ufp, double& low, double& high) const;
     bool SaveFunctionCounts(const std::string& path) const;
     bool SaveLanguageSection(const std::string& path) const;

@@ -2,7 +2,9 @@
 
 namespace korval {
 
-cLanguage::cLanguage(std::string name, int multiplier) : name_(std::move(name)) { SetMultiplier(multiplier); }
+cLanguage::cLanguage(std::string name, int multiplier) : name_(std::move(name)) {
+    SetMultiplier(multiplier);
+}
 
 void cLanguage::SetMultiplier(int multiplier) {
     if (multiplier >= 0) multiplier_ = multiplier;

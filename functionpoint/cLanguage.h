@@ -6,7 +6,7 @@ namespace korval {
 
 // A programming language and its source lines of code per function point.
 class cLanguage {
-public:
+  public:
     cLanguage() = default;
     cLanguage(std::string name, int multiplier);
 
@@ -18,7 +18,7 @@ public:
 
     bool operator==(const cLanguage&) const = default;
 
-private:
+  private:
     std::string name_ = "None";
     int multiplier_ = 0;
 };

@@ -35,7 +35,9 @@ bool cLanguageDlg::EditDefaultLanguages(cAppContext& context) {
     return context.platform.RunDialog(dialog);
 }
 
-void cLanguageDlg::SetNameText(const std::string& text) { nameText_ = CutToChars(text, kNameLimit); }
+void cLanguageDlg::SetNameText(const std::string& text) {
+    nameText_ = CutToChars(text, kNameLimit);
+}
 
 void cLanguageDlg::SetSetCurrentModel(bool checked) {
     if (IsSetCurrentModelEnabled()) setCurrentModel_ = checked;
@@ -49,7 +51,9 @@ void cLanguageDlg::OnSelectItem(int index) {
     multiplierText_ = std::to_string(entry >= 0 ? table_.At(entry).GetMultiplier() : 0);
 }
 
-std::string cLanguageDlg::TypedName() const { return Trim(nameText_); }
+std::string cLanguageDlg::TypedName() const {
+    return Trim(nameText_);
+}
 
 bool cLanguageDlg::Refuse(Focus focus, const char* message) {
     focus_ = focus;
@@ -81,11 +85,13 @@ bool cLanguageDlg::OnAdd() {
     std::optional<int> multiplier = ReadMultiplier();
     if (!multiplier) return false;
     std::string name = TypedName();
-    if (IsNoneLanguageName(name)) return Refuse(kNameField, "Language specifier 'None' may not be added");
+    if (IsNoneLanguageName(name))
+        return Refuse(kNameField, "Language specifier 'None' may not be added");
     if (IsBlankName(name)) return Refuse(kNameField, "Blank language may not be added");
     if (*multiplier <= 0) return Refuse(kMultiplierField, "Multiplier must be > 0");
     if (table_.FindLanguage(name) >= 0) return Refuse(kNameField, "Language already exists");
-    if (!table_.AddLanguage(name, *multiplier)) return Refuse(kNameField, "Memory allocation error");
+    if (!table_.AddLanguage(name, *multiplier))
+        return Refuse(kNameField, "Memory allocation error");
     RefillList(name);
     return true;
 }
@@ -96,11 +102,14 @@ bool cLanguageDlg::OnModify() {
     std::optional<int> multiplier = ReadMultiplier();
     if (!multiplier) return false;
     std::string name = TypedName();
-    if (IsNoneLanguageName(name)) return Refuse(kNameField, "Language specifier 'None' may not be modified");
+    if (IsNoneLanguageName(name))
+        return Refuse(kNameField, "Language specifier 'None' may not be modified");
     if (IsBlankName(name)) return Refuse(kNameField, "Blank language may not be modified");
-    std::string target = selectedIndex_ >= 0 ? list_[static_cast<std::size_t>(selectedIndex_)] : name;
+    std::string target =
+        selectedIndex_ >= 0 ? list_[static_cast<std::size_t>(selectedIndex_)] : name;
     int entry = table_.FindLanguage(target);
-    if (entry < 0) return Refuse(kNameField, "Language not found, must be added before it can be modified");
+    if (entry < 0)
+        return Refuse(kNameField, "Language not found, must be added before it can be modified");
     if (entry == 0 || IsNoneLanguageName(target)) {
         return Refuse(kNameField, "Language specifier 'None' may not be modified");
     }
@@ -115,7 +124,8 @@ bool cLanguageDlg::OnModify() {
 
 bool cLanguageDlg::OnDelete() {
     std::string name = TypedName();
-    if (IsNoneLanguageName(name)) return Refuse(kNameField, "Language specifier 'None' may not be deleted");
+    if (IsNoneLanguageName(name))
+        return Refuse(kNameField, "Language specifier 'None' may not be deleted");
     if (!table_.RemoveLanguage(name)) return Refuse(kNameField, "Language does not exist");
     RefillList("");
     nameText_.clear();
@@ -134,10 +144,12 @@ void cLanguageDlg::OnUseDefaults() {
 // Keys the table no longer fills are emptied, so a deleted language never returns.
 bool cLanguageDlg::WriteTable(const std::string& path) {
     cProfileFileScope scope(path);
-    if (SaveLanguages(path, table_) && BlankSurplusLanguages(path, table_.Count(), loadedCount_) && scope.Commit()) {
+    if (SaveLanguages(path, table_) && BlankSurplusLanguages(path, table_.Count(), loadedCount_) &&
+        scope.Commit()) {
         return true;
     }
-    context_.platform.ShowMessage("The languages could not be saved in " + path + ":\n" + LastProfileError());
+    context_.platform.ShowMessage("The languages could not be saved in " + path + ":\n" +
+                                  LastProfileError());
     return false;
 }
 

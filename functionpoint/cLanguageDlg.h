@@ -14,7 +14,7 @@ namespace korval {
 // profile or a model file) and writes it, on OK, into the model file, the defaults
 // profile or both.
 class cLanguageDlg : public cDialogLogic {
-public:
+  public:
     enum Focus { kNameField, kMultiplierField };
     // Names are typed with at most 50 characters (and read back with as many).
     static constexpr std::size_t kNameLimit = 50;
@@ -67,7 +67,7 @@ public:
     const std::string& GetModelPath() const { return modelPath_; }
     int GetLoadedCount() const { return loadedCount_; }
 
-private:
+  private:
     std::string TypedName() const;
     bool Refuse(Focus focus, const char* message);
     std::optional<int> ReadMultiplier();

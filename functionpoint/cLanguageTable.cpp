@@ -58,6 +58,8 @@ int cLanguageTable::FindExactName(std::string_view name) const {
     return -1;
 }
 
-bool IsNoneLanguageName(std::string_view name) { return EqualsNoCase(name, cLanguageTable::kNoneName); }
+bool IsNoneLanguageName(std::string_view name) {
+    return EqualsNoCase(name, cLanguageTable::kNoneName);
+}
 
 }  // namespace korval

@@ -11,7 +11,7 @@ namespace korval {
 // An ordered list of languages in insertion order. Every load puts "None" (multiplier 0)
 // first; it is never written to a file. Names compare without regard to letter case.
 class cLanguageTable {
-public:
+  public:
     static constexpr std::string_view kNoneName = "None";
 
     int Count() const { return static_cast<int>(entries_.size()); }
@@ -39,7 +39,7 @@ public:
 
     bool operator==(const cLanguageTable&) const = default;
 
-private:
+  private:
     std::vector<cLanguage> entries_;
 };
 

@@ -9,12 +9,14 @@ cValueAdjustmentDlg::cValueAdjustmentDlg(const Ratings& ratings) {
 }
 
 const char* cValueAdjustmentDlg::RatingLabel(int rating) {
-    static const char* const kLabels[kRatingCount] = {"None",        "Insignificant", "Moderate",
-                                                      "Average",     "Significant",   "Strong"};
+    static const char* const kLabels[kRatingCount] = {"None",    "Insignificant", "Moderate",
+                                                      "Average", "Significant",   "Strong"};
     return (rating >= 0 && rating < kRatingCount) ? kLabels[rating] : "";
 }
 
-const char* cValueAdjustmentDlg::RowLabel(int characteristic) { return SystemCharacteristicLabel(characteristic).data(); }
+const char* cValueAdjustmentDlg::RowLabel(int characteristic) {
+    return SystemCharacteristicLabel(characteristic).data();
+}
 
 void cValueAdjustmentDlg::Select(int characteristic, int rating) {
     if (rating >= 0 && rating < kRatingCount) selection_.at(characteristic) = rating;

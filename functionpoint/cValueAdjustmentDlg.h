@@ -10,7 +10,7 @@ namespace korval {
 // The Value Adjustment Factor dialog: one row of six radio buttons (None .. Strong, the
 // ratings 0..5) for each of the 14 general system characteristics.
 class cValueAdjustmentDlg : public cDialogLogic {
-public:
+  public:
     using Ratings = std::array<int, kSystemCharacteristicCount>;
     static constexpr int kRatingCount = 6;
 
@@ -34,7 +34,7 @@ public:
     // The ratings as selected.
     const Ratings& GetRatings() const { return selection_; }
 
-private:
+  private:
     Ratings selection_{};
 };
 

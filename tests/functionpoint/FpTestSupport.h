@@ -15,18 +15,21 @@ namespace korval::testing {
 inline constexpr const char* kSmallProfile =
     "[Filter_Values]\r\nDescription=ON\r\nTotals=ON\r\nIntermediate_Totals=ON\r\n"
     "SensitivityAnalysis=OFF\r\nPhaseDistribution=OFF\r\n"
-    "[Languages]\r\nLanguageName00=Ada 95\r\nLanguageMult00=49\r\nLanguageName01=C\r\nLanguageMult01=128\r\n"
+    "[Languages]\r\nLanguageName00=Ada "
+    "95\r\nLanguageMult00=49\r\nLanguageName01=C\r\nLanguageMult01=128\r\n"
     "LanguageName02=Java\r\nLanguageMult02=53\r\n";
 
 // Every test gets its own folder, defaults profile and scripted platform.
 class FpFixture {
-public:
+  public:
     TempDir dir;
     cScriptedPlatform platform;
     cAppContext context{platform, dir.File("korval.ini")};
 
     explicit FpFixture(const std::string& profile = kSmallProfile) { WriteProfile(profile); }
-    void WriteProfile(const std::string& content) const { TempDir::WriteFile(context.defaultsProfilePath, content); }
+    void WriteProfile(const std::string& content) const {
+        TempDir::WriteFile(context.defaultsProfilePath, content);
+    }
 };
 
 // Counts in cell order (External Input Low, Average, High, External Output ...).

@@ -14,7 +14,7 @@ using testing::SetCounts;
 using testing::SetRatingSum;
 
 class FpDialogTest : public ::testing::Test, public FpFixture {
-protected:
+  protected:
     cFunctionPointDoc doc{context};
 
     cFunctionPointCountDlg CountDialog() {
@@ -81,7 +81,8 @@ TEST_F(FpDialogTest, OkTakesCountsAndTheTableMultiplierOfTheChosenLanguage) {
 }
 
 TEST_F(FpDialogTest, TableWithoutEntriesOffersNone) {
-    cFunctionPointCountDlg dialog(platform, doc.GetFunctionCounts(), cLanguage("None", 0), cLanguageTable());
+    cFunctionPointCountDlg dialog(platform, doc.GetFunctionCounts(), cLanguage("None", 0),
+                                  cLanguageTable());
     EXPECT_EQ(dialog.GetLanguageList(), std::vector<std::string>{"None"});
     EXPECT_EQ(dialog.GetLanguageSelection(), 0);
 }
@@ -123,7 +124,8 @@ TEST_F(FpDialogTest, RatingsOutsideTheScaleOpenAsNoneAndStoreZero) {
         return dialog.OnOk();
     });
     EXPECT_TRUE(doc.OnValueAdjustmentFactor());
-    EXPECT_EQ(doc.GetRatings(), (cFunctionPointDoc::Ratings{0, 0, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(doc.GetRatings(),
+              (cFunctionPointDoc::Ratings{0, 0, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -227,7 +229,9 @@ struct ReverseCase {
     const char* sloc;
 };
 
-void PrintTo(const ReverseCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReverseCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FpReverseTest : public ::testing::TestWithParam<ReverseCase>, public FpFixture {};
 
@@ -244,12 +248,14 @@ TEST_P(FpReverseTest, WorksOutTheOtherTwoFigures) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReverseTest,
-    ::testing::Values(ReverseCase{"SlocWithMultiplierHundred", 1.0, 100, cFpReverseDlg::kSloc, "5000", "50.0", "50.0",
-                                  "5000.0"},
-                      ReverseCase{"SlocWithMultiplierZero", 1.0, 0, cFpReverseDlg::kSloc, "5000", "0.0", "0.0",
-                                  "5000.0"},
-                      ReverseCase{"UfpThroughVaf", 1.2, 50, cFpReverseDlg::kUfp, " 100 ", "100.0", "120.0", "6000.0"},
-                      ReverseCase{"AfpBackToUfp", 0.8, 10, cFpReverseDlg::kAfp, "40.5", "50.6", "40.5", "405.0"}),
+    ::testing::Values(ReverseCase{"SlocWithMultiplierHundred", 1.0, 100, cFpReverseDlg::kSloc,
+                                  "5000", "50.0", "50.0", "5000.0"},
+                      ReverseCase{"SlocWithMultiplierZero", 1.0, 0, cFpReverseDlg::kSloc, "5000",
+                                  "0.0", "0.0", "5000.0"},
+                      ReverseCase{"UfpThroughVaf", 1.2, 50, cFpReverseDlg::kUfp, " 100 ", "100.0",
+                                  "120.0", "6000.0"},
+                      ReverseCase{"AfpBackToUfp", 0.8, 10, cFpReverseDlg::kAfp, "40.5", "50.6",
+                                  "40.5", "405.0"}),
     [](const auto& info) { return info.param.name; });
 
 const std::string kHugeNumber(400, '9');
@@ -261,7 +267,9 @@ struct BadInputCase {
     const char* message;
 };
 
-void PrintTo(const BadInputCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BadInputCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FpReverseInputTest : public ::testing::TestWithParam<BadInputCase>, public FpFixture {};
 
@@ -274,22 +282,31 @@ TEST_P(FpReverseInputTest, RefusesAndSelectsTheOffendingInput) {
     EXPECT_EQ(platform.Messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(dialog.GetSelectedFigure(), c.field);
     EXPECT_EQ(dialog.GetFocusField(), c.field);
-    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSloc), "500.0") << "outputs keep their last values";
+    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSloc), "500.0")
+        << "outputs keep their last values";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReverseInputTest,
-    ::testing::Values(
-        BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfp, "12a", "Please enter a valid floating point number"},
-        BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSloc, "1 2", "Please enter a valid floating point number"},
-        BadInputCase{"Empty", cFpReverseDlg::kAfp, "  ", "Please enter a valid floating point number"},
-        BadInputCase{"MinusAlone", cFpReverseDlg::kAfp, "-", "Please enter a valid floating point number"},
-        BadInputCase{"TwoPoints", cFpReverseDlg::kUfp, "1.2.3", "Please enter a valid floating point number"},
-        BadInputCase{"NegativeUfp", cFpReverseDlg::kUfp, "-1", "Unadjusted function points must be greater than zero"},
-        BadInputCase{"NegativeAfp", cFpReverseDlg::kAfp, "-0.5", "Adjusted function points must be greater than zero"},
-        BadInputCase{"NegativeSloc", cFpReverseDlg::kSloc, "-100", "Source lines of code must be greater than zero"},
-        BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfp, kHugeNumber.c_str(),
-                     "Please enter a valid floating point number"}),
+    ::testing::Values(BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfp, "12a",
+                                   "Please enter a valid floating point number"},
+                      BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSloc, "1 2",
+                                   "Please enter a valid floating point number"},
+                      BadInputCase{"Empty", cFpReverseDlg::kAfp, "  ",
+                                   "Please enter a valid floating point number"},
+                      BadInputCase{"MinusAlone", cFpReverseDlg::kAfp, "-",
+                                   "Please enter a valid floating point number"},
+                      BadInputCase{"TwoPoints", cFpReverseDlg::kUfp, "1.2.3",
+                                   "Please enter a valid floating point number"},
+                      BadInputCase{"NegativeUfp", cFpReverseDlg::kUfp, "-1",
+                                   "Unadjusted function points must be greater than zero"},
+                      BadInputCase{"NegativeAfp", cFpReverseDlg::kAfp, "-0.5",
+                                   "Adjusted function points must be greater than zero"},
+                      BadInputCase{"NegativeSloc", cFpReverseDlg::kSloc, "-100",
+                                   "Source lines of code must be greater than zero"},
+                      BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfp,
+                                   kHugeNumber.c_str(),
+                                   "Please enter a valid floating point number"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
@@ -299,7 +316,8 @@ TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cFpReverseDlg&>(logic);
         EXPECT_DOUBLE_EQ(dialog.GetValueAdjustmentFactor(), 1.0);
-        EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfp), "49.2") << "the model's own figure stays the start";
+        EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfp), "49.2")
+            << "the model's own figure stays the start";
         EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfp), "30.0");
         dialog.SetInputText(cFpReverseDlg::kUfp, "7");
         EXPECT_TRUE(dialog.OnCalculate());
@@ -309,7 +327,8 @@ TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
         return true;
     });
     doc.OnReverseEngineering();
-    EXPECT_EQ(platform.Messages().front(), "PCA not within acceptable range and set to default of 1.0");
+    EXPECT_EQ(platform.Messages().front(),
+              "PCA not within acceptable range and set to default of 1.0");
     EXPECT_EQ(doc.GetFunctionCount(0).GetCount(), 10);
 }
 
@@ -324,7 +343,8 @@ TEST_F(FpDialogTest, InitializeAsksAndResetsOnYesOnly) {
     platform.ExpectMessage(MessageAnswer::Yes);
     EXPECT_TRUE(doc.OnInitialize());
     EXPECT_EQ(platform.Messages().back(),
-              "All existing data for the function point model will be reset to their default values.\n\nContinue?");
+              "All existing data for the function point model will be reset to their default "
+              "values.\n\nContinue?");
     EXPECT_EQ(doc.UnadjustedFunctionPoints(), 0.0);
     EXPECT_DOUBLE_EQ(doc.ValueAdjustmentFactor(), 0.65);
     EXPECT_TRUE(doc.IsModified());

@@ -26,11 +26,13 @@ TEST_F(FpEngineTest, FreshDocumentHasOnlyZeroFiguresAndTheProfileDefaults) {
     EXPECT_EQ(doc.SourceLinesOfCode(low, high), 0.0);
     EXPECT_EQ(high, 0.0);
     EXPECT_EQ(doc.GetSelectedLanguage(), cLanguage("None", 0));
-    EXPECT_EQ(doc.GetLanguageTable().Names(), (std::vector<std::string>{"None", "Ada 95", "C", "Java"}));
+    EXPECT_EQ(doc.GetLanguageTable().Names(),
+              (std::vector<std::string>{"None", "Ada 95", "C", "Java"}));
     EXPECT_EQ(doc.GetSensitivityType(), SensitivityType::ADJ_FP);
     const int standard[] = {3, 4, 6, 4, 5, 7, 7, 10, 15, 5, 7, 10, 3, 4, 6};
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        EXPECT_EQ(doc.GetFunctionCount(cell), cFunctionCount(0, standard[cell])) << FunctionWeightKey(cell);
+        EXPECT_EQ(doc.GetFunctionCount(cell), cFunctionCount(0, standard[cell]))
+            << FunctionWeightKey(cell);
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
@@ -51,7 +53,9 @@ struct VafCase {
     double vaf;
 };
 
-void PrintTo(const VafCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const VafCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FpVafTest : public ::testing::TestWithParam<VafCase>, public FpFixture {};
 
@@ -62,7 +66,8 @@ TEST_P(FpVafTest, IsSixtyFiveHundredthsPlusOneHundredthOfTheRatingSum) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FpVafTest,
-                         ::testing::Values(VafCase{"AllNone", 0, 0.65}, VafCase{"SumThirtyFive", 35, 1.00},
+                         ::testing::Values(VafCase{"AllNone", 0, 0.65},
+                                           VafCase{"SumThirtyFive", 35, 1.00},
                                            VafCase{"AllStrong", 70, 1.35}),
                          [](const auto& info) { return info.param.name; });
 
@@ -85,7 +90,9 @@ struct RangeCase {
     double ufp, ufpLow, ufpHigh, afp, afpLow, afpHigh, sloc, slocLow, slocHigh;
 };
 
-void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FpRangeTest : public ::testing::TestWithParam<RangeCase>, public FpFixture {};
 
@@ -115,31 +122,178 @@ TEST_P(FpRangeTest, FiguresAndRangesFollowTheSensitivityType) {
     EXPECT_NEAR(high, c.slocHigh, 1e-7);
 }
 
-constexpr std::array<int, kFunctionCellCount> kTenInputs = {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-// UFP 100: 10 simple inputs (30), 10 average outputs (50), 2 simple logical files (14), 2 simple inquiries (6).
-constexpr std::array<int, kFunctionCellCount> kHundred = {10, 0, 0, 0, 10, 0, 2, 0, 0, 0, 0, 0, 2, 0, 0};
+constexpr std::array<int, kFunctionCellCount> kTenInputs = {10, 0, 0, 0, 0, 0, 0, 0,
+                                                            0,  0, 0, 0, 0, 0, 0};
+// UFP 100: 10 simple inputs (30), 10 average outputs (50), 2 simple logical files (14), 2 simple
+// inquiries (6).
+constexpr std::array<int, kFunctionCellCount> kHundred = {10, 0, 0, 0, 10, 0, 2, 0,
+                                                          0,  0, 0, 0, 2,  0, 0};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpRangeTest,
     ::testing::Values(
         // p = 30, d = 300 x 0.01 = 3: the cell adds 27 to low and 33 to high.
-        RangeCase{"DetailsCellTenPercent", kTenInputs, 35, 10, SensitivityType::DETAILS, 0, 10, 0, 0, 0, 0,
-                  30, 27, 33, 30, 27, 33, 300, 270, 330},
-        RangeCase{"DetailsCellHundredPercent", kTenInputs, 35, 1, SensitivityType::DETAILS, 0, 100, 0, 0, 0, 0,
-                  30, 0, 60, 30, 0, 60, 30, 0, 60},
-        RangeCase{"DetailsOtherCellsAddTheirProduct", kHundred, 35, 1, SensitivityType::DETAILS, 4, 20, 0, 0, 0, 0,
-                  100, 90, 110, 100, 90, 110, 100, 90, 110},
+        RangeCase{"DetailsCellTenPercent",
+                  kTenInputs,
+                  35,
+                  10,
+                  SensitivityType::DETAILS,
+                  0,
+                  10,
+                  0,
+                  0,
+                  0,
+                  0,
+                  30,
+                  27,
+                  33,
+                  30,
+                  27,
+                  33,
+                  300,
+                  270,
+                  330},
+        RangeCase{"DetailsCellHundredPercent",
+                  kTenInputs,
+                  35,
+                  1,
+                  SensitivityType::DETAILS,
+                  0,
+                  100,
+                  0,
+                  0,
+                  0,
+                  0,
+                  30,
+                  0,
+                  60,
+                  30,
+                  0,
+                  60,
+                  30,
+                  0,
+                  60},
+        RangeCase{"DetailsOtherCellsAddTheirProduct",
+                  kHundred,
+                  35,
+                  1,
+                  SensitivityType::DETAILS,
+                  4,
+                  20,
+                  0,
+                  0,
+                  0,
+                  0,
+                  100,
+                  90,
+                  110,
+                  100,
+                  90,
+                  110,
+                  100,
+                  90,
+                  110},
         // External Input subtotal 30 at 10 %: 27 to 33; the other types add their subtotal.
-        RangeCase{"IntermediateTotalTenPercent", kHundred, 35, 1, SensitivityType::INTERM_TOT, 0, 0, 0, 10, 0, 0,
-                  100, 97, 103, 100, 97, 103, 100, 97, 103},
-        RangeCase{"UnadjustedTenPercentIgnoresAdjusted", kHundred, 35, 50, SensitivityType::UNADJ_FP, 0, 0, 0, 0, 10,
-                  40, 100, 90, 110, 100, 90, 110, 5000, 4500, 5500},
-        RangeCase{"AdjustedTwentyPercentLeavesUfpWithoutRange", kHundred, 35, 2, SensitivityType::ADJ_FP, 0, 90, 0,
-                  90, 90, 20, 100, 100, 100, 100, 80, 120, 200, 160, 240},
-        RangeCase{"UnadjustedRangeTimesVaf", kHundred, 70, 1, SensitivityType::UNADJ_FP, 0, 0, 0, 0, 50, 0,
-                  100, 50, 150, 135, 67.5, 202.5, 135, 67.5, 202.5},
-        RangeCase{"LanguageNoneGivesNoLines", kHundred, 35, 0, SensitivityType::ADJ_FP, 0, 0, 0, 0, 0, 50,
-                  100, 100, 100, 100, 50, 150, 0, 0, 0}),
+        RangeCase{"IntermediateTotalTenPercent",
+                  kHundred,
+                  35,
+                  1,
+                  SensitivityType::INTERM_TOT,
+                  0,
+                  0,
+                  0,
+                  10,
+                  0,
+                  0,
+                  100,
+                  97,
+                  103,
+                  100,
+                  97,
+                  103,
+                  100,
+                  97,
+                  103},
+        RangeCase{"UnadjustedTenPercentIgnoresAdjusted",
+                  kHundred,
+                  35,
+                  50,
+                  SensitivityType::UNADJ_FP,
+                  0,
+                  0,
+                  0,
+                  0,
+                  10,
+                  40,
+                  100,
+                  90,
+                  110,
+                  100,
+                  90,
+                  110,
+                  5000,
+                  4500,
+                  5500},
+        RangeCase{"AdjustedTwentyPercentLeavesUfpWithoutRange",
+                  kHundred,
+                  35,
+                  2,
+                  SensitivityType::ADJ_FP,
+                  0,
+                  90,
+                  0,
+                  90,
+                  90,
+                  20,
+                  100,
+                  100,
+                  100,
+                  100,
+                  80,
+                  120,
+                  200,
+                  160,
+                  240},
+        RangeCase{"UnadjustedRangeTimesVaf",
+                  kHundred,
+                  70,
+                  1,
+                  SensitivityType::UNADJ_FP,
+                  0,
+                  0,
+                  0,
+                  0,
+                  50,
+                  0,
+                  100,
+                  50,
+                  150,
+                  135,
+                  67.5,
+                  202.5,
+                  135,
+                  67.5,
+                  202.5},
+        RangeCase{"LanguageNoneGivesNoLines",
+                  kHundred,
+                  35,
+                  0,
+                  SensitivityType::ADJ_FP,
+                  0,
+                  0,
+                  0,
+                  0,
+                  0,
+                  50,
+                  100,
+                  100,
+                  100,
+                  100,
+                  50,
+                  150,
+                  0,
+                  0,
+                  0}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpEngineTest, HugeCountsFromAFileNeverOverflowIntoAWrongTotal) {
@@ -157,7 +311,8 @@ TEST_F(FpEngineTest, HugeCountsFromAFileNeverOverflowIntoAWrongTotal) {
     EXPECT_DOUBLE_EQ(doc.UnadjustedFunctionPoints(low, high), expected);
     EXPECT_EQ(low, 0.0);
     EXPECT_NEAR(high, 2 * expected, expected * 1e-12);
-    EXPECT_DOUBLE_EQ(static_cast<double>(doc.TypeSubtotal(kExternalInput)), 3.0 * 2000000000.0 * INT_MAX);
+    EXPECT_DOUBLE_EQ(static_cast<double>(doc.TypeSubtotal(kExternalInput)),
+                     3.0 * 2000000000.0 * INT_MAX);
     doc.SetSelectedLanguage(cLanguage("Big", INT_MAX));
     EXPECT_TRUE(std::isfinite(doc.SourceLinesOfCode(low, high)));
     EXPECT_GT(high, 0.0);
@@ -215,7 +370,9 @@ struct WeightCase {
     bool message;
 };
 
-void PrintTo(const WeightCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WeightCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FpLoadWeightsTest : public ::testing::TestWithParam<WeightCase>, public FpFixture {};
 
@@ -228,14 +385,16 @@ TEST_P(FpLoadWeightsTest, ReadsThreeCharactersAndFallsBackToTheBuiltInWeight) {
     cFunctionPointDoc doc(context);
     EXPECT_EQ(doc.GetFunctionCount(1).GetWeight(), c.weight);
     if (c.message) {
-        EXPECT_EQ(platform.Messages(), std::vector<std::string>{"Invalid profile entry:  External_Input_Average_Mult"});
+        EXPECT_EQ(platform.Messages(),
+                  std::vector<std::string>{"Invalid profile entry:  External_Input_Average_Mult"});
     } else {
         EXPECT_TRUE(platform.Messages().empty());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FpLoadWeightsTest,
-                         ::testing::Values(WeightCase{"Missing", nullptr, 4, false}, WeightCase{"Zero", "0", 0, false},
+                         ::testing::Values(WeightCase{"Missing", nullptr, 4, false},
+                                           WeightCase{"Zero", "0", 0, false},
                                            WeightCase{"Letters", "abc", 4, true},
                                            WeightCase{"FourDigitsReadAsThree", "1234", 123, false},
                                            WeightCase{"Negative", "-5", 4, true},

@@ -16,7 +16,7 @@ using testing::SetCounts;
 using testing::TempDir;
 
 class FpFileTest : public ::testing::Test, public FpFixture {
-protected:
+  protected:
     // Opens a file the way the application does: a fresh document, then the load.
     std::unique_ptr<cFunctionPointDoc> Open(const std::string& path) {
         auto doc = std::make_unique<cFunctionPointDoc>(context);
@@ -43,27 +43,44 @@ TEST_F(FpFileTest, FreshModelWritesEveryKeyInOrder) {
     cFunctionPointDoc doc(context);
     std::string path = dir.File("fresh.FPM");
     ASSERT_TRUE(doc.SaveAs(path));
-    std::vector<std::string> expected = {"[KORVAL]", "KORVAL_Type", "Version", "[FunctionPointSummary]", "Title",
-                                         "PreparedBy", "Description", "[Filter_Values]", "Description", "Totals",
-                                         "Intermediate_Totals", "SensitivityAnalysis", "PhaseDistribution",
+    std::vector<std::string> expected = {"[KORVAL]",
+                                         "KORVAL_Type",
+                                         "Version",
+                                         "[FunctionPointSummary]",
+                                         "Title",
+                                         "PreparedBy",
+                                         "Description",
+                                         "[Filter_Values]",
+                                         "Description",
+                                         "Totals",
+                                         "Intermediate_Totals",
+                                         "SensitivityAnalysis",
+                                         "PhaseDistribution",
                                          "[FunctionCounts]"};
-    for (int cell = 0; cell < kFunctionCellCount; ++cell) expected.push_back(FunctionWeightKey(cell));
-    for (int cell = 0; cell < kFunctionCellCount; ++cell) expected.push_back(FunctionCountKey(cell));
+    for (int cell = 0; cell < kFunctionCellCount; ++cell)
+        expected.push_back(FunctionWeightKey(cell));
+    for (int cell = 0; cell < kFunctionCellCount; ++cell)
+        expected.push_back(FunctionCountKey(cell));
     expected.push_back("[Languages]");
     for (int i = 0; i < 3; ++i) {
         expected.push_back(LanguageNameKey(i));
         expected.push_back("LanguageMult0" + std::to_string(i));
     }
-    expected.insert(expected.end(), {"Selected_Language", "Selected_Language_Mult", "[ProcessingComplexity]"});
-    for (int i = 0; i < kSystemCharacteristicCount; ++i) expected.emplace_back(SystemCharacteristicKey(i));
+    expected.insert(expected.end(),
+                    {"Selected_Language", "Selected_Language_Mult", "[ProcessingComplexity]"});
+    for (int i = 0; i < kSystemCharacteristicCount; ++i)
+        expected.emplace_back(SystemCharacteristicKey(i));
     expected.insert(expected.end(), {"[FP_Sensitivity_Analysis]", "Selected_FP_Sen"});
-    for (int cell = 0; cell < kFunctionCellCount; ++cell) expected.push_back(FunctionWeightKey(cell));
+    for (int cell = 0; cell < kFunctionCellCount; ++cell)
+        expected.push_back(FunctionWeightKey(cell));
     expected.insert(expected.end(), {"External_Input_Total_Mult", "External_Inquiry_Total_Mult",
                                      "External_Interface_Total_Mult", "External_Output_Total_Mult",
-                                     "Logical_Internal_Total_Mult", "Total_Unadjusted_FP_Sen", "Total_Adjusted_FP_Sen"});
+                                     "Logical_Internal_Total_Mult", "Total_Unadjusted_FP_Sen",
+                                     "Total_Adjusted_FP_Sen"});
     EXPECT_EQ(KeyLines(TempDir::ReadFile(path)), expected);
     EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "", 20, path), "FunctionPoint");
-    EXPECT_EQ(ReadProfileValue("FP_Sensitivity_Analysis", "Selected_FP_Sen", "", 20, path), "ADJ_FP");
+    EXPECT_EQ(ReadProfileValue("FP_Sensitivity_Analysis", "Selected_FP_Sen", "", 20, path),
+              "ADJ_FP");
     EXPECT_EQ(ReadProfileValue("Languages", "Selected_Language", "", 20, path), "None");
     EXPECT_EQ(ReadProfileValue("Languages", "Selected_Language_Mult", "", 20, path), "0");
     EXPECT_EQ(ReadProfileValue("ProcessingComplexity", "Facilitate_Change", "", 20, path), "0");
@@ -99,8 +116,12 @@ TEST_F(FpFileTest, SavedModelReopensWithTheSameData) {
     EXPECT_EQ(low2, low1);
     EXPECT_EQ(high2, high1);
     // The five type keys are filed as Input, Inquiry, Interface, Output, Logical Internal.
-    EXPECT_EQ(ReadProfileValue("FP_Sensitivity_Analysis", "External_Inquiry_Total_Mult", "", 9, path), "50");
-    EXPECT_EQ(ReadProfileValue("FP_Sensitivity_Analysis", "Logical_Internal_Total_Mult", "", 9, path), "30");
+    EXPECT_EQ(
+        ReadProfileValue("FP_Sensitivity_Analysis", "External_Inquiry_Total_Mult", "", 9, path),
+        "50");
+    EXPECT_EQ(
+        ReadProfileValue("FP_Sensitivity_Analysis", "Logical_Internal_Total_Mult", "", 9, path),
+        "30");
 }
 
 // A file written by hand or by another tool, with the value of one key replaced.
@@ -112,7 +133,9 @@ struct LoadCase {
     std::function<void(const cFunctionPointDoc&)> check;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FpLoadValueTest : public ::testing::TestWithParam<LoadCase>, public FpFixture {};
 
@@ -137,21 +160,38 @@ TEST_P(FpLoadValueTest, LoadsBadOrOddValuesSafely) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpLoadValueTest,
     ::testing::Values(
-        LoadCase{"SensitivityTypeInLowerCase", "FP_Sensitivity_Analysis", "Selected_FP_Sen", "details",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetSensitivityType(), SensitivityType::DETAILS); }},
-        LoadCase{"UnknownSensitivityType", "FP_Sensitivity_Analysis", "Selected_FP_Sen", "SOMETIMES",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetSensitivityType(), SensitivityType::ADJ_FP); }},
-        LoadCase{"TypePercentageAboveHundred", "FP_Sensitivity_Analysis", "External_Input_Total_Mult", "150",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetSensitivity().typePercentages[0], 0); }},
+        LoadCase{"SensitivityTypeInLowerCase", "FP_Sensitivity_Analysis", "Selected_FP_Sen",
+                 "details",
+                 [](const cFunctionPointDoc& d) {
+                     EXPECT_EQ(d.GetSensitivityType(), SensitivityType::DETAILS);
+                 }},
+        LoadCase{"UnknownSensitivityType", "FP_Sensitivity_Analysis", "Selected_FP_Sen",
+                 "SOMETIMES",
+                 [](const cFunctionPointDoc& d) {
+                     EXPECT_EQ(d.GetSensitivityType(), SensitivityType::ADJ_FP);
+                 }},
+        LoadCase{"TypePercentageAboveHundred", "FP_Sensitivity_Analysis",
+                 "External_Input_Total_Mult", "150",
+                 [](const cFunctionPointDoc& d) {
+                     EXPECT_EQ(d.GetSensitivity().typePercentages[0], 0);
+                 }},
         LoadCase{"NegativePercentage", "FP_Sensitivity_Analysis", "Total_Adjusted_FP_Sen", "-20",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetSensitivity().adjustedPercentage, 0); }},
-        LoadCase{"GarbledCountKeepsTheCount", "FunctionCounts", "External_Input_Simple_Value", "many",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetFunctionCount(0).GetCount(), 0); }},
-        LoadCase{"GarbledWeightKeepsTheProfileWeight", "FunctionCounts", "External_Input_Simple_Mult", "x3",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetFunctionCount(0).GetWeight(), 3); }},
-        LoadCase{"NegativeWeightKeepsTheProfileWeight", "FunctionCounts", "External_Input_Simple_Mult", "-8",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetFunctionCount(0).GetWeight(), 3); }},
-        LoadCase{"HugeCountReadsNineCharacters", "FunctionCounts", "External_Input_Simple_Value", "2000000000",
+                 [](const cFunctionPointDoc& d) {
+                     EXPECT_EQ(d.GetSensitivity().adjustedPercentage, 0);
+                 }},
+        LoadCase{
+            "GarbledCountKeepsTheCount", "FunctionCounts", "External_Input_Simple_Value", "many",
+            [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetFunctionCount(0).GetCount(), 0); }},
+        LoadCase{
+            "GarbledWeightKeepsTheProfileWeight", "FunctionCounts", "External_Input_Simple_Mult",
+            "x3",
+            [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetFunctionCount(0).GetWeight(), 3); }},
+        LoadCase{
+            "NegativeWeightKeepsTheProfileWeight", "FunctionCounts", "External_Input_Simple_Mult",
+            "-8",
+            [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetFunctionCount(0).GetWeight(), 3); }},
+        LoadCase{"HugeCountReadsNineCharacters", "FunctionCounts", "External_Input_Simple_Value",
+                 "2000000000",
                  [](const cFunctionPointDoc& d) {
                      EXPECT_EQ(d.GetFunctionCount(0).GetCount(), 200000000);
                      EXPECT_EQ(d.UnadjustedFunctionPoints(), 600000000.0);
@@ -161,21 +201,25 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(d.GetRating(0), 99);
                      EXPECT_DOUBLE_EQ(d.ValueAdjustmentFactor(), 1.64);
                  }},
-        LoadCase{"GarbledRatingIsLeftAsItWas", "ProcessingComplexity", "Data_Communications", "high",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetRating(0), 0); }},
+        LoadCase{"GarbledRatingIsLeftAsItWas", "ProcessingComplexity", "Data_Communications",
+                 "high", [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetRating(0), 0); }},
         LoadCase{"SelectedLanguageNotInTheTable", "Languages", "Selected_Language", "Cobol",
-                 [](const cFunctionPointDoc& d) { EXPECT_EQ(d.GetSelectedLanguage(), cLanguage("None", 0)); }},
+                 [](const cFunctionPointDoc& d) {
+                     EXPECT_EQ(d.GetSelectedLanguage(), cLanguage("None", 0));
+                 }},
         LoadCase{"LanguageTableWithAGap", "Languages", "LanguageName01", "",
                  [](const cFunctionPointDoc& d) {
-                     EXPECT_EQ(d.GetLanguageTable().Names(), (std::vector<std::string>{"None", "Ada 95"}));
+                     EXPECT_EQ(d.GetLanguageTable().Names(),
+                               (std::vector<std::string>{"None", "Ada 95"}));
                      EXPECT_EQ(d.GetSelectedLanguage(), cLanguage("None", 0));
                  }}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpFileTest, MissingWeightsLoadAsZero) {
     std::string path = dir.File("bare.FPM");
-    TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=FunctionPoint\r\n[FunctionCounts]\r\n"
-                             "External_Input_Simple_Value=10\r\n");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\r\nKORVAL_Type=FunctionPoint\r\n[FunctionCounts]\r\n"
+                       "External_Input_Simple_Value=10\r\n");
     auto doc = Open(path);
     EXPECT_EQ(doc->GetFunctionCount(0), cFunctionCount(10, 0));
     EXPECT_EQ(doc->UnadjustedFunctionPoints(), 0.0);

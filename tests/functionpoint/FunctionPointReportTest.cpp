@@ -14,7 +14,7 @@ using testing::SetCounts;
 using testing::SetRatingSum;
 
 class FpReportTest : public ::testing::Test, public FpFixture {
-protected:
+  protected:
     cFunctionPointDoc doc{context};
 
     // The report body, one string per printed line, without the column blanks.
@@ -46,7 +46,8 @@ protected:
         return lines;
     }
 
-    void Switches(FilterState description, FilterState sensitivity, FilterState intermediate, FilterState totals) {
+    void Switches(FilterState description, FilterState sensitivity, FilterState intermediate,
+                  FilterState totals) {
         doc.SetFilter(cModelDoc::kDescriptionSwitch, description);
         doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, sensitivity);
         doc.SetFilter(cModelDoc::kIntermediateTotalsSwitch, intermediate);
@@ -68,9 +69,10 @@ protected:
 
 TEST_F(FpReportTest, FreshDocumentPrintsZerosAndLanguageNone) {
     Switches(kFilterOff, kFilterOff, kFilterOn, kFilterOn);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"Unadj. Function Points:|0.0", "Value Adjustment Factor:|0.65",
-                                                 "Adj. Function Points:|0.0", "Language:|None (0 SLOC/FP)",
-                                                 "Source Lines of Code:|0.0"}));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           "Unadj. Function Points:|0.0", "Value Adjustment Factor:|0.65",
+                           "Adj. Function Points:|0.0", "Language:|None (0 SLOC/FP)",
+                           "Source Lines of Code:|0.0"}));
 }
 
 TEST_F(FpReportTest, AllSwitchesOffLeaveTheBodyEmpty) {
@@ -86,9 +88,12 @@ struct RangeRowCase {
     std::vector<std::string> lines;
 };
 
-void PrintTo(const RangeRowCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RangeRowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
-class FpReportRangeTest : public FpReportTest, public ::testing::WithParamInterface<RangeRowCase> {};
+class FpReportRangeTest : public FpReportTest,
+                          public ::testing::WithParamInterface<RangeRowCase> {};
 
 TEST_P(FpReportRangeTest, RangesFollowTheSwitchAndTheType) {
     HundredPoints(GetParam().type);
@@ -99,26 +104,35 @@ TEST_P(FpReportRangeTest, RangesFollowTheSwitchAndTheType) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReportRangeTest,
     ::testing::Values(
-        RangeRowCase{"AdjustedHasNoUnadjustedRange",
-                     SensitivityType::ADJ_FP,
-                     kFilterOn,
-                     {"Sensitivity Analysis Type:|Adjusted Function Points", "Unadj. Function Points:|100.0",
-                      "Value Adjustment Factor:|1.00", "Adj. Function Points:|100.0 (80.0 - 120.0)",
-                      "Language:|Java (50 SLOC/FP)", "Source Lines of Code:|5000.0 (4000.0 - 6000.0)"}},
-        RangeRowCase{"UnadjustedRangesEverywhere",
+        RangeRowCase{
+            "AdjustedHasNoUnadjustedRange",
+            SensitivityType::ADJ_FP,
+            kFilterOn,
+            {"Sensitivity Analysis Type:|Adjusted Function Points", "Unadj. Function Points:|100.0",
+             "Value Adjustment Factor:|1.00", "Adj. Function Points:|100.0 (80.0 - 120.0)",
+             "Language:|Java (50 SLOC/FP)", "Source Lines of Code:|5000.0 (4000.0 - 6000.0)"}},
+        RangeRowCase{
+            "UnadjustedRangesEverywhere",
+            SensitivityType::UNADJ_FP,
+            kFilterOn,
+            {"Sensitivity Analysis Type:|Unadjusted Function Points",
+             "Unadj. Function Points:|100.0 (90.0 - 110.0)", "Value Adjustment Factor:|1.00",
+             "Adj. Function Points:|100.0 (90.0 - 110.0)", "Language:|Java (50 SLOC/FP)",
+             "Source Lines of Code:|5000.0 (4500.0 - 5500.0)"}},
+        RangeRowCase{
+            "DetailsNamed",
+            SensitivityType::DETAILS,
+            kFilterOn,
+            {"Sensitivity Analysis Type:|Function Count Details",
+             "Unadj. Function Points:|100.0 (100.0 - 100.0)", "Value Adjustment Factor:|1.00",
+             "Adj. Function Points:|100.0 (100.0 - 100.0)", "Language:|Java (50 SLOC/FP)",
+             "Source Lines of Code:|5000.0 (5000.0 - 5000.0)"}},
+        RangeRowCase{"SensitivityOffHidesTypeAndRanges",
                      SensitivityType::UNADJ_FP,
-                     kFilterOn,
-                     {"Sensitivity Analysis Type:|Unadjusted Function Points",
-                      "Unadj. Function Points:|100.0 (90.0 - 110.0)", "Value Adjustment Factor:|1.00",
-                      "Adj. Function Points:|100.0 (90.0 - 110.0)", "Language:|Java (50 SLOC/FP)",
-                      "Source Lines of Code:|5000.0 (4500.0 - 5500.0)"}},
-        RangeRowCase{"DetailsNamed", SensitivityType::DETAILS, kFilterOn,
-                     {"Sensitivity Analysis Type:|Function Count Details", "Unadj. Function Points:|100.0 (100.0 - 100.0)",
-                      "Value Adjustment Factor:|1.00", "Adj. Function Points:|100.0 (100.0 - 100.0)",
-                      "Language:|Java (50 SLOC/FP)", "Source Lines of Code:|5000.0 (5000.0 - 5000.0)"}},
-        RangeRowCase{"SensitivityOffHidesTypeAndRanges", SensitivityType::UNADJ_FP, kFilterOff,
-                     {"Unadj. Function Points:|100.0", "Value Adjustment Factor:|1.00", "Adj. Function Points:|100.0",
-                      "Language:|Java (50 SLOC/FP)", "Source Lines of Code:|5000.0"}}),
+                     kFilterOff,
+                     {"Unadj. Function Points:|100.0", "Value Adjustment Factor:|1.00",
+                      "Adj. Function Points:|100.0", "Language:|Java (50 SLOC/FP)",
+                      "Source Lines of Code:|5000.0"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpReportTest, IntermediateTotalsTypeIsNamedAndLongLanguageNamesAreCut) {
@@ -134,8 +148,9 @@ TEST_F(FpReportTest, IntermediateTotalsTypeIsNamedAndLongLanguageNamesAreCut) {
 TEST_F(FpReportTest, DescriptionBlockComesFirst) {
     doc.SetDescriptionTexts("Billing", "Analyst", "Two\r\nlines");
     Switches(kFilterOn, kFilterOff, kFilterOff, kFilterOn);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"Title:|Billing", "Prepared By:|Analyst", "Description:|Two", "lines",
-                                                 "Source Lines of Code:|0.0"}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{"Title:|Billing", "Prepared By:|Analyst",
+                                        "Description:|Two", "lines", "Source Lines of Code:|0.0"}));
 }
 
 TEST_F(FpReportTest, RowsUseTheFourColumns) {
@@ -147,8 +162,9 @@ TEST_F(FpReportTest, RowsUseTheFourColumns) {
     int y = 5;
     doc.DrawReport(dc, y, TextFlags::kBase);
     std::vector<std::string> texts = surface.Texts();
-    EXPECT_EQ(texts, (std::vector<std::string>{"Sensitivity Analysis Type: ", "Unadjusted Function Points",
-                                               "Source Lines of Code:", "5000.0", "(4500.0 - 5500.0)"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Sensitivity Analysis Type: ", "Unadjusted Function Points",
+                                        "Source Lines of Code:", "5000.0", "(4500.0 - 5500.0)"}));
     ASSERT_EQ(surface.drawn.size(), 5u);
     EXPECT_EQ(surface.drawn[2].rect.left, dc.metrics.column[1]);
     EXPECT_EQ(surface.drawn[3].rect.left, dc.metrics.column[2]);
@@ -172,7 +188,8 @@ TEST_F(FpReportTest, DisplayOptionsOfferFourSwitches) {
     doc.OnDisplayOptions();
     EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
     EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterNotApplicable) << "not the report's switch";
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterNotApplicable)
+        << "not the report's switch";
     EXPECT_TRUE(doc.IsModified());
 }
 

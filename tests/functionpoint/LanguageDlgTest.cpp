@@ -13,14 +13,16 @@ using testing::FpFixture;
 using testing::TempDir;
 
 class LanguageDlgTest : public ::testing::Test, public FpFixture {
-protected:
+  protected:
     std::string modelPath = dir.File("model.FPM");
 
     // A model file whose table holds only Cobol.
     void WriteModel() {
-        TempDir::WriteFile(modelPath, "[KORVAL]\r\nKORVAL_Type=FunctionPoint\r\n[Languages]\r\n"
-                                      "LanguageName00=Cobol\r\nLanguageMult00=91\r\nSelected_Language=Cobol\r\n"
-                                      "Selected_Language_Mult=91\r\n");
+        TempDir::WriteFile(
+            modelPath,
+            "[KORVAL]\r\nKORVAL_Type=FunctionPoint\r\n[Languages]\r\n"
+            "LanguageName00=Cobol\r\nLanguageMult00=91\r\nSelected_Language=Cobol\r\n"
+            "Selected_Language_Mult=91\r\n");
     }
     cLanguageTable Stored(const std::string& path) {
         cProfileStore::Instance().Clear();
@@ -76,9 +78,12 @@ struct RefusalCase {
     cLanguageDlg::Focus focus;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
-class LanguageDlgRefusalTest : public LanguageDlgTest, public ::testing::WithParamInterface<RefusalCase> {};
+class LanguageDlgRefusalTest : public LanguageDlgTest,
+                               public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(LanguageDlgRefusalTest, RefusesWithItsMessageAndKeepsTheTable) {
     const RefusalCase& c = GetParam();
@@ -99,34 +104,43 @@ const auto kDelete = [](cLanguageDlg& d) { return d.OnDelete(); };
 INSTANTIATE_TEST_SUITE_P(
     Cases, LanguageDlgRefusalTest,
     ::testing::Values(
-        RefusalCase{"AddNone", kAdd, "nONe", "10", "Language specifier 'None' may not be added", cLanguageDlg::kNameField},
-        RefusalCase{"AddBlank", kAdd, " ", "10", "Blank language may not be added", cLanguageDlg::kNameField},
-        RefusalCase{"AddBlanksOnly", kAdd, "    ", "10", "Blank language may not be added", cLanguageDlg::kNameField},
+        RefusalCase{"AddNone", kAdd, "nONe", "10", "Language specifier 'None' may not be added",
+                    cLanguageDlg::kNameField},
+        RefusalCase{"AddBlank", kAdd, " ", "10", "Blank language may not be added",
+                    cLanguageDlg::kNameField},
+        RefusalCase{"AddBlanksOnly", kAdd, "    ", "10", "Blank language may not be added",
+                    cLanguageDlg::kNameField},
         RefusalCase{"AddControlCharacter", kAdd, "\x01X", "10", "Blank language may not be added",
                     cLanguageDlg::kNameField},
-        RefusalCase{"AddZeroMultiplier", kAdd, "Rust", "0", "Multiplier must be > 0", cLanguageDlg::kMultiplierField},
-        RefusalCase{"AddExistingInOtherCase", kAdd, "JAVA", "10", "Language already exists", cLanguageDlg::kNameField},
-        RefusalCase{"AddMultiplierTooLarge", kAdd, "Rust", "10000", "Please enter an integer between 0 and 9999.",
+        RefusalCase{"AddZeroMultiplier", kAdd, "Rust", "0", "Multiplier must be > 0",
                     cLanguageDlg::kMultiplierField},
+        RefusalCase{"AddExistingInOtherCase", kAdd, "JAVA", "10", "Language already exists",
+                    cLanguageDlg::kNameField},
+        RefusalCase{"AddMultiplierTooLarge", kAdd, "Rust", "10000",
+                    "Please enter an integer between 0 and 9999.", cLanguageDlg::kMultiplierField},
         RefusalCase{"AddMultiplierNotANumber", kAdd, "Rust", "ten", "Please enter an integer.",
                     cLanguageDlg::kMultiplierField},
-        RefusalCase{"ModifyNone", kModify, "none", "10", "Language specifier 'None' may not be modified",
+        RefusalCase{"ModifyNone", kModify, "none", "10",
+                    "Language specifier 'None' may not be modified", cLanguageDlg::kNameField},
+        RefusalCase{"ModifyBlank", kModify, "", "10", "Blank language may not be modified",
                     cLanguageDlg::kNameField},
-        RefusalCase{"ModifyBlank", kModify, "", "10", "Blank language may not be modified", cLanguageDlg::kNameField},
-        RefusalCase{"ModifyUnknown", kModify, "Rust", "10", "Language not found, must be added before it can be modified",
+        RefusalCase{"ModifyUnknown", kModify, "Rust", "10",
+                    "Language not found, must be added before it can be modified",
                     cLanguageDlg::kNameField},
         RefusalCase{"ModifyZeroMultiplier", kModify, "Java", "0", "Multiplier must be > 0",
                     cLanguageDlg::kMultiplierField},
-        RefusalCase{"DeleteNone", kDelete, "None", "0", "Language specifier 'None' may not be deleted",
-                    cLanguageDlg::kNameField},
-        RefusalCase{"DeleteUnknown", kDelete, "Rust", "0", "Language does not exist", cLanguageDlg::kNameField}),
+        RefusalCase{"DeleteNone", kDelete, "None", "0",
+                    "Language specifier 'None' may not be deleted", cLanguageDlg::kNameField},
+        RefusalCase{"DeleteUnknown", kDelete, "Rust", "0", "Language does not exist",
+                    cLanguageDlg::kNameField}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(LanguageDlgTest, AddAppendsAndSelectsTheNewLanguage) {
     cLanguageDlg dialog(context, "", "");
     Fill(dialog, "  Rust ", "45");
     ASSERT_TRUE(dialog.OnAdd());
-    EXPECT_EQ(dialog.GetTable().Names(), (std::vector<std::string>{"None", "Ada 95", "C", "Java", "Rust"}));
+    EXPECT_EQ(dialog.GetTable().Names(),
+              (std::vector<std::string>{"None", "Ada 95", "C", "Java", "Rust"}));
     EXPECT_EQ(dialog.GetList()[static_cast<std::size_t>(dialog.GetSelectedIndex())], "Rust");
     EXPECT_EQ(dialog.GetMultiplierText(), "45") << "name and multiplier stay in their fields";
 }
@@ -152,7 +166,8 @@ TEST_F(LanguageDlgTest, ModifyAfterAddChangesTheLanguageShownSelected) {
     dialog.SetMultiplierText("42");
     ASSERT_TRUE(dialog.OnModify());
     EXPECT_EQ(dialog.GetTable().At(dialog.GetTable().FindLanguage("Zig")).GetMultiplier(), 42);
-    EXPECT_EQ(dialog.GetTable().At(1), cLanguage("Ada 95", 49)) << "the earlier selection is left alone";
+    EXPECT_EQ(dialog.GetTable().At(1), cLanguage("Ada 95", 49))
+        << "the earlier selection is left alone";
 }
 
 TEST_F(LanguageDlgTest, ModifyAfterDeleteLooksUpTheTypedName) {
@@ -206,8 +221,12 @@ TEST_F(LanguageDlgTest, OkWritesWhereTheBoxesSayAndEmptiesTheSurplusKeys) {
     expected.AddLanguage("Go", 9999);
     EXPECT_EQ(Stored(context.defaultsProfilePath), expected);
     EXPECT_EQ(Stored(modelPath), expected);
-    EXPECT_EQ(ReadProfileString("Languages", "LanguageName02", "missing", 60, context.defaultsProfilePath), "");
-    EXPECT_EQ(ReadProfileString("Languages", "LanguageMult02", "missing", 60, context.defaultsProfilePath), "0");
+    EXPECT_EQ(ReadProfileString("Languages", "LanguageName02", "missing", 60,
+                                context.defaultsProfilePath),
+              "");
+    EXPECT_EQ(ReadProfileString("Languages", "LanguageMult02", "missing", 60,
+                                context.defaultsProfilePath),
+              "0");
 }
 
 TEST_F(LanguageDlgTest, OkValidatesTheMultiplierButDoesNotApplyTheFields) {
@@ -254,10 +273,12 @@ TEST_F(LanguageDlgTest, CommandAsksWhichTableAndReloadsFromTheModelFile) {
         return dialog.OnModify() && dialog.OnOk();
     });
     EXPECT_TRUE(doc.OnLanguages());
-    EXPECT_EQ(platform.Messages().front(), "Load languages from " + modelPath +
-                                               "?\n\n(Selecting 'NO' will load the KORVAL default languages.)\n");
+    EXPECT_EQ(platform.Messages().front(),
+              "Load languages from " + modelPath +
+                  "?\n\n(Selecting 'NO' will load the KORVAL default languages.)\n");
     EXPECT_EQ(doc.GetLanguageTable().At(1), cLanguage("Cobol", 107));
-    EXPECT_EQ(doc.GetSelectedLanguage(), cLanguage("Cobol", 91)) << "the selection stored in the file";
+    EXPECT_EQ(doc.GetSelectedLanguage(), cLanguage("Cobol", 91))
+        << "the selection stored in the file";
 }
 
 TEST_F(LanguageDlgTest, CommandCancelledChangesNothing) {
@@ -285,7 +306,8 @@ TEST_F(LanguageDlgTest, MainFrameCommandEditsTheDefaultsProfile) {
         return dialog.OnOk();
     });
     EXPECT_TRUE(cLanguageDlg::EditDefaultLanguages(context));
-    EXPECT_EQ(Stored(context.defaultsProfilePath).Names(), (std::vector<std::string>{"None", "Ada 95", "C"}));
+    EXPECT_EQ(Stored(context.defaultsProfilePath).Names(),
+              (std::vector<std::string>{"None", "Ada 95", "C"}));
 }
 
 }  // namespace

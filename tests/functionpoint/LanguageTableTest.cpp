@@ -19,7 +19,9 @@ struct LoadCase {
     const char* message;  // nullptr: none
 };
 
-void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LoadLanguagesTest : public ::testing::TestWithParam<LoadCase>, public FpFixture {};
 
@@ -45,20 +47,37 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LoadLanguagesTest,
     ::testing::Values(
         LoadCase{"TwoLanguages",
-                 "[Languages]\nLanguageName00=First\nLanguageMult00=100\nLanguageName01=Second\nLanguageMult01=128\n",
-                 {"None", "First", "Second"}, {0, 100, 128}, nullptr},
+                 "[Languages]\nLanguageName00=First\nLanguageMult00=100\nLanguageName01="
+                 "Second\nLanguageMult01=128\n",
+                 {"None", "First", "Second"},
+                 {0, 100, 128},
+                 nullptr},
         LoadCase{"GapEndsTheTable",
-                 "[Languages]\nLanguageName00=First\nLanguageMult00=100\nLanguageName02=Third\nLanguageMult02=5\n",
-                 {"None", "First"}, {0, 100}, nullptr},
-        LoadCase{"ZeroMultiplier", "[Languages]\nLanguageName00=First\nLanguageMult00=0\n", {"None"}, {0},
+                 "[Languages]\nLanguageName00=First\nLanguageMult00=100\nLanguageName02="
+                 "Third\nLanguageMult02=5\n",
+                 {"None", "First"},
+                 {0, 100},
+                 nullptr},
+        LoadCase{"ZeroMultiplier",
+                 "[Languages]\nLanguageName00=First\nLanguageMult00=0\n",
+                 {"None"},
+                 {0},
                  "Invalid profile entry:  LanguageMult00"},
-        LoadCase{"LetterMultiplier", "[Languages]\nLanguageName00=First\nLanguageMult00=abc\n", {"None"}, {0},
+        LoadCase{"LetterMultiplier",
+                 "[Languages]\nLanguageName00=First\nLanguageMult00=abc\n",
+                 {"None"},
+                 {0},
                  "Invalid profile entry:  LanguageMult00"},
         LoadCase{"MissingMultiplierKeepsEarlierEntries",
-                 "[Languages]\nLanguageName00=First\nLanguageMult00=7\nLanguageName01=Second\n", {"None", "First"},
-                 {0, 7}, "Invalid profile entry:  LanguageMult01"},
-        LoadCase{"FourDigitMultiplierReadsBack", "[Languages]\nLanguageName00=Spreadsheet\nLanguageMult00=9999\n",
-                 {"None", "Spreadsheet"}, {0, 9999}, nullptr},
+                 "[Languages]\nLanguageName00=First\nLanguageMult00=7\nLanguageName01=Second\n",
+                 {"None", "First"},
+                 {0, 7},
+                 "Invalid profile entry:  LanguageMult01"},
+        LoadCase{"FourDigitMultiplierReadsBack",
+                 "[Languages]\nLanguageName00=Spreadsheet\nLanguageMult00=9999\n",
+                 {"None", "Spreadsheet"},
+                 {0, 9999},
+                 nullptr},
         LoadCase{"NoSection", "[Other]\nKey=1\n", {"None"}, {0}, nullptr}),
     [](const auto& info) { return info.param.name; });
 
@@ -68,7 +87,8 @@ TEST_F(LanguageTableTest, LoadStopsAtOneHundredEntriesIncludingNone) {
     std::string path = dir.File("long.fpm");
     std::string content = "[Languages]\n";
     for (int i = 0; i < 120; ++i) {
-        content += LanguageNameKey(i) + "=L" + std::to_string(i) + "\n" + LanguageMultKey(i) + "=1\n";
+        content +=
+            LanguageNameKey(i) + "=L" + std::to_string(i) + "\n" + LanguageMultKey(i) + "=1\n";
     }
     TempDir::WriteFile(path, content);
     cLanguageTable table;
@@ -113,15 +133,17 @@ TEST_F(LanguageTableTest, FindAddAndRemoveCompareNamesWithoutCase) {
 
 TEST_F(LanguageTableTest, SaveWritesEveryEntryButNoneAndBlankingEndsALongerOldTable) {
     std::string path = dir.File("m.fpm");
-    TempDir::WriteFile(path, "[Languages]\nLanguageName00=Old0\nLanguageMult00=1\nLanguageName01=Old1\n"
-                             "LanguageMult01=2\nLanguageName02=Old2\nLanguageMult02=3\n");
+    TempDir::WriteFile(path,
+                       "[Languages]\nLanguageName00=Old0\nLanguageMult00=1\nLanguageName01=Old1\n"
+                       "LanguageMult01=2\nLanguageName02=Old2\nLanguageMult02=3\n");
     cLanguageTable table;
     table.ResetToNone();
     table.AddLanguage("New", 9999);
     ASSERT_TRUE(SaveLanguages(path, table));
     ASSERT_TRUE(BlankSurplusLanguages(path, table.Count()));
-    EXPECT_EQ(TempDir::ReadFile(path), "[Languages]\nLanguageName00=New\nLanguageMult00=9999\nLanguageName01=\n"
-                                       "LanguageMult01=0\nLanguageName02=\nLanguageMult02=0\n");
+    EXPECT_EQ(TempDir::ReadFile(path),
+              "[Languages]\nLanguageName00=New\nLanguageMult00=9999\nLanguageName01=\n"
+              "LanguageMult01=0\nLanguageName02=\nLanguageMult02=0\n");
     cLanguageTable reread;
     LoadLanguages(path, reread, context);
     EXPECT_EQ(reread, table);
@@ -135,7 +157,8 @@ TEST_F(LanguageTableTest, SelectedLanguageKeepsTheFileMultiplierOrBecomesNone) {
     cLanguage selected;
     TempDir::WriteFile(path, "[Languages]\nSelected_Language=java\nSelected_Language_Mult=60\n");
     ReadSelectedLanguage(path, table, selected);
-    EXPECT_EQ(selected, cLanguage("java", 60)) << "the multiplier stored with the model wins over the table";
+    EXPECT_EQ(selected, cLanguage("java", 60))
+        << "the multiplier stored with the model wins over the table";
     TempDir::WriteFile(path, "[Languages]\nSelected_Language=Java\nSelected_Language_Mult=-3\n");
     cProfileStore::Instance().Clear();
     ReadSelectedLanguage(path, table, selected);
