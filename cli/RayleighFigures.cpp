@@ -8,11 +8,16 @@ namespace {
 
 const char* SensitivityToken(int type) {
     switch (type) {
-        case kRayleighScheduleSensitivity: return "SCHD";
-        case kRayleighMeasureSensitivity: return "PM";
-        case kRayleighIndexSensitivity: return "PI";
-        case kRayleighProjectRangesSensitivity: return "PROJECT";
-        default: return "SLOC";
+        case kRayleighScheduleSensitivity:
+            return "SCHD";
+        case kRayleighMeasureSensitivity:
+            return "PM";
+        case kRayleighIndexSensitivity:
+            return "PI";
+        case kRayleighProjectRangesSensitivity:
+            return "PROJECT";
+        default:
+            return "SLOC";
     }
 }
 
@@ -33,10 +38,13 @@ Json RayleighFigures(cRayleighDoc& document) {
     figures["buildPhasePercentage"] = document.GetBuildPhasePercentage();
     figures["applicationType"] = type ? type->Name() : std::string();
     figures["productivityIndex"] = type ? NumberJson(type->Productivity().Index()) : Json(nullptr);
-    figures["productivityMeasure"] = type ? NumberJson(type->Productivity().Measure()) : Json(nullptr);
+    figures["productivityMeasure"] =
+        type ? NumberJson(type->Productivity().Measure()) : Json(nullptr);
     figures["mainBuildPhaseTime"] = RangeJson(build, buildLow, buildHigh);
     figures["mbi"] = RangeJson(mbi, mbiLow, mbiHigh);
-    figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi)}, {"low", MbiLevelText(mbiLow)}, {"high", MbiLevelText(mbiHigh)}};
+    figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi)},
+                               {"low", MbiLevelText(mbiLow)},
+                               {"high", MbiLevelText(mbiHigh)}};
     return figures;
 }
 

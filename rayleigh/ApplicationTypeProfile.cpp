@@ -26,22 +26,26 @@ constexpr std::size_t kValBuffer = 9;
 constexpr std::size_t kSdBuffer = 3;
 constexpr std::size_t kSelectionBuffer = 20;
 
-std::string EntryKey(const char* stem, int number) { return stem + FormatNumber("%2.2d", number); }
+std::string EntryKey(const char* stem, int number) {
+    return stem + FormatNumber("%2.2d", number);
+}
 
 std::string Read(const std::string& key, std::size_t buffer, const std::string& path) {
     return ReadProfileString(kApplicationTypesSection, key, "", buffer, path);
 }
 
-std::string KeyValueText(std::string_view prefix, const std::string& key, std::string_view separator,
-                         const std::string& value) {
+std::string KeyValueText(std::string_view prefix, const std::string& key,
+                         std::string_view separator, const std::string& value) {
     return std::string(prefix) + CutToChars(key, 40) + std::string(separator) + value;
 }
 
-void ShowInvalidEntry(cPlatformServices& platform, const std::string& key, const std::string& value) {
+void ShowInvalidEntry(cPlatformServices& platform, const std::string& key,
+                      const std::string& value) {
     platform.ShowMessage(KeyValueText("Invalid entry:  ", key, " = ", value));
 }
 
-void ShowInvalidValue(cPlatformServices& platform, const std::string& key, const std::string& value) {
+void ShowInvalidValue(cPlatformServices& platform, const std::string& key,
+                      const std::string& value) {
     platform.ShowMessage(KeyValueText("Invalid value:  ", key, " = ", value));
 }
 
@@ -56,8 +60,8 @@ bool Store(cApplicationTypeList& list, const cApplicationType& entry, cPlatformS
 }
 
 // One entry of the table; nothing (after telling the user) when it is invalid.
-std::optional<cApplicationType> ReadEntry(int number, const std::string& name, const std::string& path,
-                                          cPlatformServices& platform) {
+std::optional<cApplicationType> ReadEntry(int number, const std::string& name,
+                                          const std::string& path, cPlatformServices& platform) {
     std::string userKey = EntryKey(kUserKey, number);
     std::string user = Read(userKey, kUserBuffer, path);
     if (user != "TRUE" && user != "FALSE") {
@@ -103,7 +107,8 @@ cApplicationType BuiltInApplicationType() {
 
 }  // namespace
 
-int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path, cPlatformServices& platform) {
+int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
+                         cPlatformServices& platform) {
     bool first = true;
     int result = 0;
     for (int number = 0;;) {
@@ -120,7 +125,8 @@ int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path, cP
             first = false;
         }
         if (list.FindApplicationType(name) >= 0) {
-            platform.ShowMessage(KeyValueText("Duplicate application type name:  ", nameKey, " =", name));
+            platform.ShowMessage(
+                KeyValueText("Duplicate application type name:  ", nameKey, " =", name));
             break;
         }
         if (!Store(list, *entry, platform)) return 0;
@@ -152,12 +158,13 @@ bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& p
 }
 
 std::optional<int> ReadSelectedApplicationIndex(const std::string& path) {
-    return TryParseLeadingInt(
-        ReadProfileValue(kApplicationTypesSection, kSelectedApplicationKey, "-1", kSelectionBuffer, path));
+    return TryParseLeadingInt(ReadProfileValue(kApplicationTypesSection, kSelectedApplicationKey,
+                                               "-1", kSelectionBuffer, path));
 }
 
 bool WriteSelectedApplication(int index, const std::string& path) {
-    return WriteProfileValue(kApplicationTypesSection, kSelectedApplicationKey, FormatNumber("%02d", index), path);
+    return WriteProfileValue(kApplicationTypesSection, kSelectedApplicationKey,
+                             FormatNumber("%02d", index), path);
 }
 
 }  // namespace korval

@@ -18,7 +18,8 @@ inline constexpr const char* kSelectedApplicationKey = "Selected_application";
 // read; an invalid entry is reported and ends the reading, keeping the entries before it.
 // An empty list that gains nothing gets the built-in "User specified system". Returns 1
 // when the table ended at its first empty name, 0 when reading stopped early.
-int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path, cPlatformServices& platform);
+int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
+                         cPlatformServices& platform);
 // Writes every entry (name, PI or PM as given, value, deviation, user flag); false when a
 // write failed.
 bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path);

@@ -20,7 +20,8 @@ std::optional<int> ParseWholeInteger(std::string_view text) {
 
 }  // namespace
 
-std::optional<int> CheckIntegerField(cPlatformServices& platform, std::string_view text, int min, int max) {
+std::optional<int> CheckIntegerField(cPlatformServices& platform, std::string_view text, int min,
+                                     int max) {
     std::optional<int> value = ParseWholeInteger(text);
     if (!value) {
         platform.ShowMessage("Please enter an integer.");
@@ -33,22 +34,27 @@ std::optional<int> CheckIntegerField(cPlatformServices& platform, std::string_vi
     return value;
 }
 
-std::optional<double> CheckNumberField(cPlatformServices& platform, std::string_view text, double min,
-                                       double max) {
+std::optional<double> CheckNumberField(cPlatformServices& platform, std::string_view text,
+                                       double min, double max) {
     if (!IsWholeNumberText(text)) {
         platform.ShowMessage("Please enter a number.");
         return std::nullopt;
     }
     double value = ParseLeadingDouble(text);
     if (value < min || value > max) {
-        platform.ShowMessage("Please enter a number between " + FieldText(min) + " and " + FieldText(max) + ".");
+        platform.ShowMessage("Please enter a number between " + FieldText(min) + " and " +
+                             FieldText(max) + ".");
         return std::nullopt;
     }
     return value;
 }
 
-std::string FieldText(double value) { return FormatNumber("%.15g", value); }
+std::string FieldText(double value) {
+    return FormatNumber("%.15g", value);
+}
 
-std::string FieldText(int value) { return FormatNumber("%d", value); }
+std::string FieldText(int value) {
+    return FormatNumber("%d", value);
+}
 
 }  // namespace korval

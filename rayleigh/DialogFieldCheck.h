@@ -12,10 +12,11 @@ namespace korval {
 class cPlatformServices;
 
 // A whole integer (blanks around it allowed) within min..max.
-std::optional<int> CheckIntegerField(cPlatformServices& platform, std::string_view text, int min, int max);
+std::optional<int> CheckIntegerField(cPlatformServices& platform, std::string_view text, int min,
+                                     int max);
 // A decimal number within min..max.
-std::optional<double> CheckNumberField(cPlatformServices& platform, std::string_view text, double min,
-                                       double max);
+std::optional<double> CheckNumberField(cPlatformServices& platform, std::string_view text,
+                                       double min, double max);
 
 // How a dialog field shows a number ("%.15g": 50000, 14.5, 12345.678).
 std::string FieldText(double value);

@@ -9,9 +9,13 @@ namespace korval {
 
 namespace {
 
-double FiniteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
+double FiniteOrZero(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
 
-double BuildYears(double tdev, double percentage) { return tdev * percentage * 0.01 * (1.0 / 12.0); }
+double BuildYears(double tdev, double percentage) {
+    return tdev * percentage * 0.01 * (1.0 / 12.0);
+}
 
 }  // namespace
 
@@ -64,6 +68,8 @@ double MbiFromBuildup(double buildup) {
     return FiniteOrZero(std::log2(buildup) - 2.0);
 }
 
-double BuildupFromMbi(double mbi) { return FiniteOrZero(std::pow(2.0, mbi + 2.0)); }
+double BuildupFromMbi(double mbi) {
+    return FiniteOrZero(std::pow(2.0, mbi + 2.0));
+}
 
 }  // namespace korval

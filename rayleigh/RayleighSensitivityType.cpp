@@ -10,20 +10,29 @@ bool IsRayleighSensitivityType(int type) {
 
 std::string RayleighSensitivityTypeName(int type) {
     switch (type) {
-        case kRayleighSlocSensitivity: return "Source Lines of Code (SLOC)";
-        case kRayleighScheduleSensitivity: return "Time to Develop (TDEV)";
-        case kRayleighIndexSensitivity: return "Productivity Index (PI)";
-        case kRayleighProjectRangesSensitivity: return "Project SLOC and TDEV Ranges";
-        default: return "Productivity Measure (PM)";
+        case kRayleighSlocSensitivity:
+            return "Source Lines of Code (SLOC)";
+        case kRayleighScheduleSensitivity:
+            return "Time to Develop (TDEV)";
+        case kRayleighIndexSensitivity:
+            return "Productivity Index (PI)";
+        case kRayleighProjectRangesSensitivity:
+            return "Project SLOC and TDEV Ranges";
+        default:
+            return "Productivity Measure (PM)";
     }
 }
 
 std::string RayleighSensitivityFileToken(int type) {
     switch (type) {
-        case kRayleighScheduleSensitivity: return "SCHD";
-        case kRayleighMeasureSensitivity: return "PM";
-        case kRayleighIndexSensitivity: return "PI";
-        default: return "SLOC";
+        case kRayleighScheduleSensitivity:
+            return "SCHD";
+        case kRayleighMeasureSensitivity:
+            return "PM";
+        case kRayleighIndexSensitivity:
+            return "PI";
+        default:
+            return "SLOC";
     }
 }
 

@@ -9,7 +9,7 @@ namespace korval {
 // A named class of software with its typical productivity and the standard deviation of
 // its productivity index. User-defined types have a productivity the user may change.
 class cApplicationType {
-public:
+  public:
     static constexpr std::size_t kNameLimit = 50;
     static constexpr int kMaxStandardDeviation = 40;
 
@@ -29,7 +29,7 @@ public:
     void SetStandardDeviation(int deviation) { standardDeviation_ = deviation; }
     void SetUserDefined(bool userDefined) { userDefined_ = userDefined; }
 
-private:
+  private:
     std::string name_;
     cProductivity productivity_;
     int standardDeviation_ = 0;

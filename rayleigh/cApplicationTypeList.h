@@ -11,7 +11,7 @@ namespace korval {
 // The ordered application types of one Rayleigh document. Entries are owned values: a
 // copy of the list never shares an entry's productivity with the original.
 class cApplicationTypeList {
-public:
+  public:
     int Count() const { return static_cast<int>(entries_.size()); }
     bool IsEmpty() const { return entries_.empty(); }
 
@@ -29,7 +29,7 @@ public:
     std::vector<cApplicationType>::const_iterator begin() const { return entries_.begin(); }
     std::vector<cApplicationType>::const_iterator end() const { return entries_.end(); }
 
-private:
+  private:
     bool Contains(int index) const { return index >= 0 && index < Count(); }
 
     std::vector<cApplicationType> entries_;

@@ -7,7 +7,7 @@ namespace korval {
 // PM = 10^(a x PI + b); which of them was given decides what files store and which
 // value the attributes dialog lets the user edit.
 class cProductivity {
-public:
+  public:
     // Each index step multiplies the measure by 10^a (about 1.272).
     static constexpr double kIndexSlope = 0.104513950904823;
     static constexpr double kIndexOffset = 2.77859411713129;
@@ -21,7 +21,7 @@ public:
     double Measure() const { return measure_; }
     bool IsFromMeasure() const { return fromMeasure_; }
 
-private:
+  private:
     double index_ = 0.0;
     double measure_ = 0.0;
     bool fromMeasure_ = false;

@@ -11,11 +11,14 @@ namespace {
 
 constexpr double kMaxInput = cRayleighDoc::kMaxInputValue;
 
-double RoundedToOneDecimal(double value) { return ParseLeadingDouble(FormatNumber("%-3.1f", value)); }
+double RoundedToOneDecimal(double value) {
+    return ParseLeadingDouble(FormatNumber("%-3.1f", value));
+}
 
 }  // namespace
 
-cRayleighAttributesDlg::cRayleighAttributesDlg(cPlatformServices& platform, const cRayleighDoc& document)
+cRayleighAttributesDlg::cRayleighAttributesDlg(cPlatformServices& platform,
+                                               const cRayleighDoc& document)
     : platform_(platform),
       document_(document),
       selected_(document.GetSelectedApplication()),
@@ -23,19 +26,23 @@ cRayleighAttributesDlg::cRayleighAttributesDlg(cPlatformServices& platform, cons
       scheduleEditable_(document.IsScheduleEditable()) {
     for (const cApplicationType& type : document.GetApplicationTypes()) {
         names_.push_back(type.Name());
-        workingCopies_.push_back(type.IsUserDefined() ? std::optional<cApplicationType>(type) : std::nullopt);
+        workingCopies_.push_back(type.IsUserDefined() ? std::optional<cApplicationType>(type)
+                                                      : std::nullopt);
     }
     // A field the user cannot change shows the figure a project passed in, to one decimal.
-    double sourceLines = sourceLinesEditable_ ? document.GetSourceLines() : RoundedToOneDecimal(document.GetSourceLines());
-    double schedule = scheduleEditable_ ? document.GetSchedule() : RoundedToOneDecimal(document.GetSchedule());
+    double sourceLines = sourceLinesEditable_ ? document.GetSourceLines()
+                                              : RoundedToOneDecimal(document.GetSourceLines());
+    double schedule =
+        scheduleEditable_ ? document.GetSchedule() : RoundedToOneDecimal(document.GetSchedule());
     texts_[kSourceLinesField] = FieldText(sourceLines);
     texts_[kScheduleField] = FieldText(schedule);
     texts_[kPercentageField] = FieldText(document.GetBuildPhasePercentage());
-    if (const cApplicationType* type = document.SelectedApplicationType()) ShowProductivity(type->Productivity());
+    if (const cApplicationType* type = document.SelectedApplicationType())
+        ShowProductivity(type->Productivity());
     // Opening shows the previews of the document's figures; the checks come with the
     // first thing the user does.
-    UpdatePreviews(ParseLeadingInt(texts_[kMeasureField]), schedule, document.GetBuildPhasePercentage(),
-                   sourceLines);
+    UpdatePreviews(ParseLeadingInt(texts_[kMeasureField]), schedule,
+                   document.GetBuildPhasePercentage(), sourceLines);
 }
 
 void cRayleighAttributesDlg::SetText(Field field, std::string text) {
@@ -46,20 +53,29 @@ void cRayleighAttributesDlg::SetText(Field field, std::string text) {
 bool cRayleighAttributesDlg::IsReadOnly(Field field) const {
     switch (field) {
         case kBuildTimeField:
-        case kMbiLevelField: return true;
-        case kSourceLinesField: return !sourceLinesEditable_;
-        case kScheduleField: return !scheduleEditable_;
-        default: return false;
+        case kMbiLevelField:
+            return true;
+        case kSourceLinesField:
+            return !sourceLinesEditable_;
+        case kScheduleField:
+            return !scheduleEditable_;
+        default:
+            return false;
     }
 }
 
 bool cRayleighAttributesDlg::IsEnabled(Field field) const {
     switch (field) {
-        case kIndexField: return IsSelectedUserDefined() && form_ == kIndexForm;
-        case kMeasureField: return IsSelectedUserDefined() && form_ == kMeasureForm;
-        case kSourceLinesField: return sourceLinesEditable_;
-        case kScheduleField: return scheduleEditable_;
-        default: return true;
+        case kIndexField:
+            return IsSelectedUserDefined() && form_ == kIndexForm;
+        case kMeasureField:
+            return IsSelectedUserDefined() && form_ == kMeasureForm;
+        case kSourceLinesField:
+            return sourceLinesEditable_;
+        case kScheduleField:
+            return scheduleEditable_;
+        default:
+            return true;
     }
 }
 
@@ -79,21 +95,25 @@ std::optional<cRayleighAttributesDlg::Values> cRayleighAttributesDlg::ReadFields
     if (!index) return std::nullopt;
     std::optional<int> measure = CheckIntegerField(platform_, texts_[kMeasureField], 700, 10000000);
     if (!measure) return std::nullopt;
-    std::optional<double> schedule = CheckNumberField(platform_, texts_[kScheduleField], 0.0, kMaxInput);
+    std::optional<double> schedule =
+        CheckNumberField(platform_, texts_[kScheduleField], 0.0, kMaxInput);
     if (!schedule) return std::nullopt;
     std::optional<int> percentage = CheckIntegerField(platform_, texts_[kPercentageField], 0, 100);
     if (!percentage) return std::nullopt;
-    std::optional<double> sourceLines = CheckNumberField(platform_, texts_[kSourceLinesField], 0.0, kMaxInput);
+    std::optional<double> sourceLines =
+        CheckNumberField(platform_, texts_[kSourceLinesField], 0.0, kMaxInput);
     if (!sourceLines) return std::nullopt;
     return Values{*index, *measure, *schedule, *percentage, *sourceLines};
 }
 
 // The previews work from the rounded build time and the whole PM the user sees, so they
 // may differ slightly from the report, which uses full precision.
-void cRayleighAttributesDlg::UpdatePreviews(int measure, double schedule, int percentage, double sourceLines) {
+void cRayleighAttributesDlg::UpdatePreviews(int measure, double schedule, int percentage,
+                                            double sourceLines) {
     std::string buildTime = FormatNumber("%-3.1f", percentage * schedule * 0.01);
     texts_[kBuildTimeField] = buildTime;
-    double mbi = ComputeMbi(ParseLeadingDouble(buildTime), sourceLines, static_cast<double>(measure));
+    double mbi =
+        ComputeMbi(ParseLeadingDouble(buildTime), sourceLines, static_cast<double>(measure));
     texts_[kMbiLevelField] = MbiLevelText(mbi);
 }
 
@@ -116,7 +136,8 @@ bool cRayleighAttributesDlg::ApplyForm(Form form) {
     std::optional<Values> values = ReadFields();
     if (!values) return false;
     if (IsSelectedUserDefined()) {
-        cProductivity& productivity = workingCopies_[static_cast<std::size_t>(selected_)]->Productivity();
+        cProductivity& productivity =
+            workingCopies_[static_cast<std::size_t>(selected_)]->Productivity();
         if (form == kIndexForm) {
             productivity.FromIndex(values->index);
             texts_[kMeasureField] = FieldText(RoundToInt(productivity.Measure()));
@@ -131,14 +152,22 @@ bool cRayleighAttributesDlg::ApplyForm(Form form) {
     return true;
 }
 
-bool cRayleighAttributesDlg::OnIndexRadio() { return ApplyForm(kIndexForm); }
+bool cRayleighAttributesDlg::OnIndexRadio() {
+    return ApplyForm(kIndexForm);
+}
 
-bool cRayleighAttributesDlg::OnMeasureRadio() { return ApplyForm(kMeasureForm); }
+bool cRayleighAttributesDlg::OnMeasureRadio() {
+    return ApplyForm(kMeasureForm);
+}
 
 // Only the enabled productivity edit can be left, so the form stays as it is.
-bool cRayleighAttributesDlg::OnLeaveIndexField() { return ApplyForm(form_); }
+bool cRayleighAttributesDlg::OnLeaveIndexField() {
+    return ApplyForm(form_);
+}
 
-bool cRayleighAttributesDlg::OnLeaveMeasureField() { return ApplyForm(form_); }
+bool cRayleighAttributesDlg::OnLeaveMeasureField() {
+    return ApplyForm(form_);
+}
 
 bool cRayleighAttributesDlg::OnLeaveInputField() {
     std::optional<Values> values = ReadFields();
@@ -151,7 +180,8 @@ bool cRayleighAttributesDlg::OnOk() {
     std::optional<Values> values = ReadFields();
     if (!values) return false;
     if (IsSelectedUserDefined()) {
-        cProductivity& productivity = workingCopies_[static_cast<std::size_t>(selected_)]->Productivity();
+        cProductivity& productivity =
+            workingCopies_[static_cast<std::size_t>(selected_)]->Productivity();
         if (productivity.IsFromMeasure()) {
             productivity.FromMeasure(values->measure);
         } else {

@@ -17,7 +17,7 @@ class cRayleighDoc;
 // phase time and the MBI level are previews recomputed while the user types. Edits of a
 // user-defined type's productivity go to a working copy and reach the document on OK.
 class cRayleighAttributesDlg : public cDialogLogic {
-public:
+  public:
     enum Field {
         kIndexField,        // "Productivity Index (PI):", integer 1..40
         kMeasureField,      // "Productivity Measure (PM):", integer 700..10000000
@@ -65,7 +65,7 @@ public:
     // The working copy of a user-defined entry; nullptr for the others.
     const cApplicationType* GetWorkingCopy(int index) const;
 
-private:
+  private:
     struct Values {
         int index;
         int measure;

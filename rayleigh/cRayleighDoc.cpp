@@ -28,7 +28,9 @@ constexpr std::size_t kSensitivityValueBuffer = 15;
 constexpr int kNotAnInteger = INT_MIN;
 constexpr int kIndexStepsFromDeviation = -1;
 
-bool IsPercentage(double value) { return value >= 0.0 && value <= 100.0; }
+bool IsPercentage(double value) {
+    return value >= 0.0 && value <= 100.0;
+}
 
 // A stored number the attributes dialog would refuse counts as no number at all.
 template <typename Number>
@@ -44,11 +46,15 @@ void PercentRange(double value, double percent, double& low, double& high) {
     high = value + delta;
 }
 
-std::string RangeText(double low, double high) { return FormatNumber("(%-3.1lf - %3.1lf)", low, high); }
+std::string RangeText(double low, double high) {
+    return FormatNumber("(%-3.1lf - %3.1lf)", low, high);
+}
 
 }  // namespace
 
-cRayleighDoc::cRayleighDoc(cAppContext& context) : cModelDoc(context, DocumentKind::Rayleigh) { ResetToDefaults(); }
+cRayleighDoc::cRayleighDoc(cAppContext& context) : cModelDoc(context, DocumentKind::Rayleigh) {
+    ResetToDefaults();
+}
 
 const cApplicationType* cRayleighDoc::SelectedApplicationType() const {
     return applicationTypes_.At(selectedApplication_);
@@ -213,11 +219,13 @@ void cRayleighDoc::LoadModelSection(const std::string& path) {
     // A value that does not begin with a number, or lies outside what the attributes
     // dialog accepts, leaves the field as it was: a negative size or a percentage of
     // -20 would only give figures that mean nothing.
-    sourceLines_ = Within(TryParseLeadingDouble(read("Source_Lines_Code", "0")), 0.0, kMaxInputValue)
-                       .value_or(sourceLines_);
-    schedule_ = Within(TryParseLeadingDouble(read("Schedule", "0")), 0.0, kMaxInputValue).value_or(schedule_);
-    buildPhasePercentage_ =
-        Within(TryParseLeadingInt(read("Build_Phase_Percentage", "75")), 0, 100).value_or(buildPhasePercentage_);
+    sourceLines_ =
+        Within(TryParseLeadingDouble(read("Source_Lines_Code", "0")), 0.0, kMaxInputValue)
+            .value_or(sourceLines_);
+    schedule_ = Within(TryParseLeadingDouble(read("Schedule", "0")), 0.0, kMaxInputValue)
+                    .value_or(schedule_);
+    buildPhasePercentage_ = Within(TryParseLeadingInt(read("Build_Phase_Percentage", "75")), 0, 100)
+                                .value_or(buildPhasePercentage_);
 }
 
 void cRayleighDoc::LoadSensitivitySection(const std::string& path) {
@@ -229,7 +237,8 @@ void cRayleighDoc::LoadSensitivitySection(const std::string& path) {
     double slocPercent = TryParseLeadingDouble(read("SLOC_Sen", "0")).value_or(kNotANumber);
     double schedulePercent = TryParseLeadingDouble(read("Schedule_Sen", "0")).value_or(kNotANumber);
     int piSteps = TryParseLeadingInt(read("Productivity_Index_Sen", "-1")).value_or(kNotAnInteger);
-    int pmPercent = TryParseLeadingInt(read("Productivity_Measure_Sen", "0")).value_or(kNotAnInteger);
+    int pmPercent =
+        TryParseLeadingInt(read("Productivity_Measure_Sen", "0")).value_or(kNotAnInteger);
     if (piSteps == kIndexStepsFromDeviation) {
         const cApplicationType* selected = SelectedApplicationType();
         piSteps = selected ? selected->StandardDeviation() : 0;
@@ -243,13 +252,15 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = cModelDoc::DrawReport(dc, y, flags);
     bool ranges = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
     if (ranges) total += DrawSensitivityRow(dc, y, flags);
-    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn) total += DrawInputRows(dc, y, flags, ranges);
+    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn)
+        total += DrawInputRows(dc, y, flags, ranges);
     if (GetFilter(kTotalsSwitch) == kFilterOn) total += DrawMbiRows(dc, y, flags, ranges);
     return FinishReport(dc, total);
 }
 
 int cRayleighDoc::DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags) {
-    return DrawRow(dc, y, "", "Sensitivity Analysis Type: ", RayleighSensitivityTypeName(sensitivityType_), "",
+    return DrawRow(dc, y, "",
+                   "Sensitivity Analysis Type: ", RayleighSensitivityTypeName(sensitivityType_), "",
                    flags, 0.5);
 }
 
@@ -280,14 +291,16 @@ int cRayleighDoc::DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool 
         }
     }
     const cApplicationType* type = SelectedApplicationType();
-    int total = DrawRow(dc, y, "", "Source Lines of Code:", FormatNumber("%-3.1lf", sourceLines_), slocRange,
-                        flags, 0.5);
-    total += DrawRow(dc, y, "", "Time to Develop (TDEV):", FormatNumber("%-3.1lf calendar months", schedule_),
+    int total = DrawRow(dc, y, "", "Source Lines of Code:", FormatNumber("%-3.1lf", sourceLines_),
+                        slocRange, flags, 0.5);
+    total += DrawRow(dc, y, "",
+                     "Time to Develop (TDEV):", FormatNumber("%-3.1lf calendar months", schedule_),
                      scheduleRange, flags, 0.5);
     total += DrawRow(dc, y, "", "Main Build Phase Time", "", "", flags, 0.05);
     total += DrawRow(dc, y, "", FormatNumber("    (%d%% of TDEV):", buildPhasePercentage_),
                      FormatNumber("%-3.1lf calendar months", build), buildRange, flags, 0.5);
-    total += DrawRow(dc, y, "", "Application Type:", type ? type->Name() : std::string(), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "Application Type:", type ? type->Name() : std::string(), "", flags,
+                     0.5);
     return total;
 }
 
@@ -295,7 +308,8 @@ int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ra
     double low = 0.0;
     double high = 0.0;
     double mbi = ManpowerBuildupIndex(low, high);
-    std::string range = ranges ? "(" + MbiLevelText(low) + " - " + MbiLevelText(high) + ")" : std::string();
+    std::string range =
+        ranges ? "(" + MbiLevelText(low) + " - " + MbiLevelText(high) + ")" : std::string();
     int total = DrawRow(dc, y, "", "Manpower Buildup Index", "", "", flags, 0.05);
     total += DrawRow(dc, y, "", "    (MBI) Level:", MbiLevelText(mbi), range, flags, 0.5);
     return total;
@@ -337,7 +351,8 @@ void cRayleighDoc::OnAttributes() {
     cRayleighAttributesDlg dialog(Platform(), *this);
     if (!Platform().RunDialog(dialog)) return;
     for (int i = 0; i < applicationTypes_.Count(); ++i) {
-        if (const cApplicationType* copy = dialog.GetWorkingCopy(i)) *applicationTypes_.At(i) = *copy;
+        if (const cApplicationType* copy = dialog.GetWorkingCopy(i))
+            *applicationTypes_.At(i) = *copy;
     }
     // A read-only field shows a rounded value; the document keeps the exact one.
     if (sourceLinesEditable_) sourceLines_ = dialog.GetSourceLines();

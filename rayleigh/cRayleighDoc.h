@@ -13,7 +13,7 @@ namespace korval {
 // buildup index (MBI), each with a low and a high value for the chosen sensitivity type.
 // Nothing computed is stored; every caller recomputes from the inputs.
 class cRayleighDoc : public cModelDoc {
-public:
+  public:
     static constexpr int kDefaultBuildPhasePercentage = 75;
     static constexpr int kMaxIndexSteps = 10;
     // The largest size or time to develop a user can enter.
@@ -56,8 +56,8 @@ public:
 
     // The checked setter used when a file is read: a percentage outside 0..100 (or not a
     // number), PI steps outside 0..10 or a type outside 0..4 store 0.
-    void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps, int pmPercent,
-                                int type);
+    void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
+                                int pmPercent, int type);
 
     // --- Outputs ---------------------------------------------------------------------
     // Main build phase time in months; low and high by the sensitivity type.
@@ -80,13 +80,13 @@ public:
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
 
-protected:
+  protected:
     bool SaveOwnSections(const std::string& path) override;
     void LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
-private:
+  private:
     std::string ProfilePath(const std::string& path) const;
     void LoadModelSection(const std::string& path);
     void LoadSensitivitySection(const std::string& path);

@@ -11,8 +11,12 @@ namespace korval {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 constexpr const char* kNotANumberMessage = "Please enter a valid floating point number";
 
@@ -43,7 +47,8 @@ bool IsNumberText(std::string_view text) {
 
 cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document)
     : platform_(platform), percentage_(document.GetBuildPhasePercentage()) {
-    if (const cApplicationType* type = document.SelectedApplicationType()) measure_ = type->Productivity().Measure();
+    if (const cApplicationType* type = document.SelectedApplicationType())
+        measure_ = type->Productivity().Measure();
     double low = 0.0;
     double high = 0.0;
     double mbi = document.ManpowerBuildupIndex(low, high);
@@ -55,12 +60,17 @@ cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRay
     OnReset();
 }
 
-std::string cRayleighReverseDlg::GetOutputText(Row row) const { return FormatNumber("%3.1lf", outputs_[row]); }
+std::string cRayleighReverseDlg::GetOutputText(Row row) const {
+    return FormatNumber("%3.1lf", outputs_[row]);
+}
 
-std::string cRayleighReverseDlg::GetOriginalText(Row row) const { return FormatNumber("%3.1lf", originals_[row]); }
+std::string cRayleighReverseDlg::GetOriginalText(Row row) const {
+    return FormatNumber("%3.1lf", originals_[row]);
+}
 
 void cRayleighReverseDlg::ShowInputs(const double values[kRowCount]) {
-    for (int row = 0; row < kRowCount; ++row) inputTexts_[row] = FormatNumber("%3.7lf", values[row]);
+    for (int row = 0; row < kRowCount; ++row)
+        inputTexts_[row] = FormatNumber("%3.7lf", values[row]);
 }
 
 void cRayleighReverseDlg::OnReset() {
@@ -88,9 +98,11 @@ bool cRayleighReverseDlg::Refuse(Row row, const char* message) {
 bool cRayleighReverseDlg::ReadInputs(double values[kRowCount]) {
     for (int row = 0; row < kRowCount; ++row) values[row] = ParseLeadingDouble(inputTexts_[row]);
     if (!IsNumberText(inputTexts_[kSlocRow])) return Refuse(kSlocRow, kNotANumberMessage);
-    if (!(values[kSlocRow] > 0.0)) return Refuse(kSlocRow, "Source lines of code must be greater than 0");
+    if (!(values[kSlocRow] > 0.0))
+        return Refuse(kSlocRow, "Source lines of code must be greater than 0");
     if (!IsNumberText(inputTexts_[kScheduleRow])) return Refuse(kScheduleRow, kNotANumberMessage);
-    if (!(values[kScheduleRow] > 0.0)) return Refuse(kScheduleRow, "Time to develop must be greater than 0 months");
+    if (!(values[kScheduleRow] > 0.0))
+        return Refuse(kScheduleRow, "Time to develop must be greater than 0 months");
     if (!IsNumberText(inputTexts_[kMbiRow])) return Refuse(kMbiRow, kNotANumberMessage);
     return true;
 }
@@ -110,9 +122,14 @@ bool cRayleighReverseDlg::OnCalculate() {
             buildup_ = BuildupFromSizeAndSchedule(sloc, schedule, percentage_, measure_);
             mbi = MbiFromBuildup(buildup_);
             break;
-        case kScheduleRow: schedule = ScheduleFromBuildup(sloc, buildup_, percentage_, measure_); break;
-        case kSlocRow: sloc = SizeFromBuildup(schedule, buildup_, percentage_, measure_); break;
-        case kRowCount: break;
+        case kScheduleRow:
+            schedule = ScheduleFromBuildup(sloc, buildup_, percentage_, measure_);
+            break;
+        case kSlocRow:
+            sloc = SizeFromBuildup(schedule, buildup_, percentage_, measure_);
+            break;
+        case kRowCount:
+            break;
     }
     ShowInputs(inputs);
     return true;

@@ -19,7 +19,7 @@ bool IsNumberText(std::string_view text);
 // (TDEV) and manpower buildup index (MBI). The user modifies one row, holds another fixed
 // and sees the third. It never changes the document.
 class cRayleighReverseDlg : public cDialogLogic {
-public:
+  public:
     enum Row { kSlocRow, kScheduleRow, kMbiRow, kRowCount };
 
     cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document);
@@ -52,7 +52,7 @@ public:
     // Every column back to the document's figures, Modify SLOC with TDEV fixed.
     void OnReset();
 
-private:
+  private:
     bool ReadInputs(double values[kRowCount]);
     bool Refuse(Row row, const char* message);
     void SetModifyRow(Row row);

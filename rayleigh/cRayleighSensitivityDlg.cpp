@@ -15,13 +15,15 @@ constexpr cRayleighSensitivityDlg::Field kRowOfType[] = {
     cRayleighSensitivityDlg::kSlocPercentField, cRayleighSensitivityDlg::kSchedulePercentField,
     cRayleighSensitivityDlg::kMeasurePercentField, cRayleighSensitivityDlg::kIndexStepsField};
 
-bool IsRadioType(int type) { return type >= kRayleighSlocSensitivity && type <= kRayleighIndexSensitivity; }
+bool IsRadioType(int type) {
+    return type >= kRayleighSlocSensitivity && type <= kRayleighIndexSensitivity;
+}
 
 }  // namespace
 
 cRayleighSensitivityDlg::cRayleighSensitivityDlg(cPlatformServices& platform, double slocPercent,
-                                                 double schedulePercent, int measurePercent, int indexSteps,
-                                                 double selectedIndex, int type)
+                                                 double schedulePercent, int measurePercent,
+                                                 int indexSteps, double selectedIndex, int type)
     : platform_(platform),
       slocPercent_(slocPercent),
       schedulePercent_(schedulePercent),
@@ -58,14 +60,16 @@ bool cRayleighSensitivityDlg::OnOk() {
     };
     std::optional<double> sloc = CheckNumberField(platform_, texts_[kSlocPercentField], 0.0, 100.0);
     if (!sloc) return refuse(kSlocPercentField);
-    std::optional<double> schedule = CheckNumberField(platform_, texts_[kSchedulePercentField], 0.0, 100.0);
+    std::optional<double> schedule =
+        CheckNumberField(platform_, texts_[kSchedulePercentField], 0.0, 100.0);
     if (!schedule) return refuse(kSchedulePercentField);
     std::optional<int> measure = CheckIntegerField(platform_, texts_[kMeasurePercentField], 0, 100);
     if (!measure) return refuse(kMeasurePercentField);
     std::optional<int> steps = CheckIntegerField(platform_, texts_[kIndexStepsField], 0, 10);
     if (!steps) return refuse(kIndexStepsField);
     // The selected type's PI must lie on the index scale for the steps to mean anything.
-    if (!CheckIntegerField(platform_, texts_[kSelectedIndexField], 1, 40)) return refuse(kSelectedIndexField);
+    if (!CheckIntegerField(platform_, texts_[kSelectedIndexField], 1, 40))
+        return refuse(kSelectedIndexField);
     slocPercent_ = *sloc;
     schedulePercent_ = *schedule;
     measurePercent_ = *measure;

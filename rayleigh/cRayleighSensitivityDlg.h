@@ -11,7 +11,7 @@ class cPlatformServices;
 // "Rayleigh Sensitivity Adjustments": the four sensitivity inputs and the radio buttons
 // that choose which of them varies. The rows follow the sensitivity types 0 to 3.
 class cRayleighSensitivityDlg : public cDialogLogic {
-public:
+  public:
     enum Field {
         kSlocPercentField,      // "Source Lines of Code (SLOC)" ... "%"
         kSchedulePercentField,  // "Time to Develop (TDEV)" ... "%"
@@ -47,7 +47,7 @@ public:
     int GetMeasurePercent() const { return measurePercent_; }
     int GetIndexSteps() const { return indexSteps_; }
 
-private:
+  private:
     cPlatformServices& platform_;
     std::string texts_[kFieldCount];
     int checkedType_ = kNoType;

@@ -17,9 +17,8 @@ std::string Entry(int n, const std::string& name, const std::string& user, const
     char number[8];
     std::snprintf(number, sizeof number, "%02d", n);
     return "Application_Type_Name" + std::string(number) + "=" + name + "\n" +
-           "Application_Type_User" + number + "=" + user + "\n" +
-           "Application_Type_Prod" + number + "=" + prod + "\n" +
-           "Application_Type_Val" + number + "=" + val + "\n" +
+           "Application_Type_User" + number + "=" + user + "\n" + "Application_Type_Prod" + number +
+           "=" + prod + "\n" + "Application_Type_Val" + number + "=" + val + "\n" +
            "Application_Type_SD" + number + "=" + sd + "\n";
 }
 
@@ -30,7 +29,7 @@ cApplicationType Type(const std::string& name, double pi) {
 }
 
 class ApplicationTypeProfileTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     testing::cScriptedPlatform platform;
     int files = 0;
@@ -89,15 +88,24 @@ TEST_F(ApplicationTypeProfileTest, AnInvalidEntryIsReportedAndEndsTheReading) {
     const std::string good = Entry(0, "Avionics", "FALSE", "PI", "6", "3");
     const InvalidCase cases[] = {
         {Entry(0, "A", "Yes", "PI", "6", "3"), "Invalid entry:  Application_Type_User00 = Yes", 0},
-        {Entry(0, "A", "true", "PI", "6", "3"), "Invalid entry:  Application_Type_User00 = true", 0},
-        {good + Entry(1, "B", "TRUE", "pi", "6", "3"), "Invalid entry:  Application_Type_Prod01 = pi", 1},
-        {good + Entry(1, "B", "TRUE", "PM", "500", "3"), "Invalid value:  Application_Type_Val01 = 500", 1},
-        {good + Entry(1, "B", "TRUE", "PM", "0", "3"), "Invalid value:  Application_Type_Val01 = 0", 1},
-        {good + Entry(1, "B", "TRUE", "PM", "-700", "3"), "Invalid value:  Application_Type_Val01 = -700", 1},
-        {good + Entry(1, "B", "TRUE", "PI", "41", "3"), "Invalid value:  Application_Type_Val01 = 41", 1},
-        {good + Entry(1, "B", "TRUE", "PI", "-1", "3"), "Invalid value:  Application_Type_Val01 = -1", 1},
-        {good + Entry(1, "B", "TRUE", "PI", "6", "41"), "Invalid value:  Application_Type_SD01 = 41", 1},
-        {good + Entry(1, "B", "TRUE", "PI", "6", "-1"), "Invalid value:  Application_Type_SD01 = -1", 1},
+        {Entry(0, "A", "true", "PI", "6", "3"), "Invalid entry:  Application_Type_User00 = true",
+         0},
+        {good + Entry(1, "B", "TRUE", "pi", "6", "3"),
+         "Invalid entry:  Application_Type_Prod01 = pi", 1},
+        {good + Entry(1, "B", "TRUE", "PM", "500", "3"),
+         "Invalid value:  Application_Type_Val01 = 500", 1},
+        {good + Entry(1, "B", "TRUE", "PM", "0", "3"), "Invalid value:  Application_Type_Val01 = 0",
+         1},
+        {good + Entry(1, "B", "TRUE", "PM", "-700", "3"),
+         "Invalid value:  Application_Type_Val01 = -700", 1},
+        {good + Entry(1, "B", "TRUE", "PI", "41", "3"),
+         "Invalid value:  Application_Type_Val01 = 41", 1},
+        {good + Entry(1, "B", "TRUE", "PI", "-1", "3"),
+         "Invalid value:  Application_Type_Val01 = -1", 1},
+        {good + Entry(1, "B", "TRUE", "PI", "6", "41"),
+         "Invalid value:  Application_Type_SD01 = 41", 1},
+        {good + Entry(1, "B", "TRUE", "PI", "6", "-1"),
+         "Invalid value:  Application_Type_SD01 = -1", 1},
         {good + Entry(1, "Avionics", "TRUE", "PI", "6", "3"),
          "Duplicate application type name:  Application_Type_Name01 =Avionics", 1},
     };
@@ -120,7 +128,8 @@ TEST_F(ApplicationTypeProfileTest, AnInvalidEntryIsReportedAndEndsTheReading) {
 
 TEST_F(ApplicationTypeProfileTest, ValuesAtTheEndsOfTheScaleAreAccepted) {
     cApplicationTypeList list;
-    std::string path = Profile(Entry(0, "Zero", "FALSE", "PI", "0", "0") + Entry(1, "Forty", "FALSE", "PI", "40", "40") +
+    std::string path = Profile(Entry(0, "Zero", "FALSE", "PI", "0", "0") +
+                               Entry(1, "Forty", "FALSE", "PI", "40", "40") +
                                Entry(2, "Low PM", "TRUE", "PM", "700", "3") +
                                Entry(3, "Embedded", "FALSE", "PI", "5", "3") +
                                Entry(4, "embedded", "FALSE", "PI", "5", "3"));
@@ -135,7 +144,8 @@ TEST_F(ApplicationTypeProfileTest, ValuesAtTheEndsOfTheScaleAreAccepted) {
 TEST_F(ApplicationTypeProfileTest, LongNamesAndValuesAreCutToTheirBuffers) {
     cApplicationTypeList list;
     std::string longName(60, 'n');
-    LoadApplicationTypes(list, Profile(Entry(0, longName, "FALSE", "PI", "12abc", "3 steps")), platform);
+    LoadApplicationTypes(list, Profile(Entry(0, longName, "FALSE", "PI", "12abc", "3 steps")),
+                         platform);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.At(0)->Name(), std::string(50, 'n'));
     EXPECT_EQ(list.At(0)->Productivity().Index(), 12);
@@ -144,11 +154,14 @@ TEST_F(ApplicationTypeProfileTest, LongNamesAndValuesAreCutToTheirBuffers) {
 
 TEST_F(ApplicationTypeProfileTest, SavingKeepsTheFormTheValueWasGivenIn) {
     cApplicationTypeList list;
-    std::string path = Profile(Entry(0, "Web", "TRUE", "PM", "8000", "5") + Entry(1, "Radar", "FALSE", "PI", "12", "3"));
+    std::string path = Profile(Entry(0, "Web", "TRUE", "PM", "8000", "5") +
+                               Entry(1, "Radar", "FALSE", "PI", "12", "3"));
     LoadApplicationTypes(list, path, platform);
     std::string saved = dir.File("saved.ini");
     ASSERT_TRUE(SaveApplicationTypes(list, saved));
-    auto read = [&](const char* key) { return ReadProfileString(kApplicationTypesSection, key, "", 60, saved); };
+    auto read = [&](const char* key) {
+        return ReadProfileString(kApplicationTypesSection, key, "", 60, saved);
+    };
     EXPECT_EQ(read("Application_Type_Prod00"), "PM");
     EXPECT_EQ(read("Application_Type_Val00"), "8000");
     EXPECT_EQ(read("Application_Type_User00"), "TRUE");
@@ -180,7 +193,9 @@ TEST_F(ApplicationTypeProfileTest, SelectionIsReadAsANumber) {
     TempDir::WriteFile(dir.File("text.ini"), "[Application_Types]\nSelected_application=first\n");
     EXPECT_EQ(ReadSelectedApplicationIndex(dir.File("text.ini")), std::nullopt);
     ASSERT_TRUE(WriteSelectedApplication(3, dir.File("w.ini")));
-    EXPECT_EQ(ReadProfileValue(kApplicationTypesSection, kSelectedApplicationKey, "", 20, dir.File("w.ini")), "03");
+    EXPECT_EQ(ReadProfileValue(kApplicationTypesSection, kSelectedApplicationKey, "", 20,
+                               dir.File("w.ini")),
+              "03");
 }
 
 TEST(ApplicationTypeListTest, RemoveGivesTheEntryAndCopiesAreIndependent) {

@@ -27,7 +27,8 @@ TEST_F(RayleighAttributesDlgTest, OpensWithTheDocumentAndItsPreviews) {
     doc.SetSourceLines(150000);
     doc.SetSchedule(16);
     Dlg dialog(platform, doc);
-    EXPECT_EQ(dialog.GetApplicationTypeNames(), (std::vector<std::string>{"Business", "Embedded", "Custom"}));
+    EXPECT_EQ(dialog.GetApplicationTypeNames(),
+              (std::vector<std::string>{"Business", "Embedded", "Custom"}));
     EXPECT_EQ(dialog.GetSelectedApplication(), kBusiness);
     EXPECT_EQ(dialog.GetText(Dlg::kIndexField), "17");
     EXPECT_EQ(dialog.GetText(Dlg::kMeasureField), "35920");
@@ -43,9 +44,10 @@ TEST_F(RayleighAttributesDlgTest, OpensWithTheDocumentAndItsPreviews) {
 }
 
 TEST_F(RayleighAttributesDlgTest, PreviewsUseTheRoundedTimeAndTheWholeMeasure) {
-    cRayleighDoc doc(ContextWithTypes("Application_Type_Name00=Sixteen\r\nApplication_Type_User00=TRUE\r\n"
-                                      "Application_Type_Prod00=PI\r\nApplication_Type_Val00=16\r\n"
-                                      "Application_Type_SD00=4\r\n"));
+    cRayleighDoc doc(
+        ContextWithTypes("Application_Type_Name00=Sixteen\r\nApplication_Type_User00=TRUE\r\n"
+                         "Application_Type_Prod00=PI\r\nApplication_Type_Val00=16\r\n"
+                         "Application_Type_SD00=4\r\n"));
     Dlg dialog(platform, doc);
     EXPECT_EQ(dialog.GetText(Dlg::kMeasureField), "28237");
     struct Case {
@@ -116,7 +118,8 @@ TEST_F(RayleighAttributesDlgTest, AUserDefinedTypeTakesANewMeasure) {
     std::string path = dir.File("custom.RLM");
     ASSERT_TRUE(doc.SaveAs(path));
     EXPECT_EQ(ReadProfileString("Application_Types", "Application_Type_Prod02", "", 3, path), "PM");
-    EXPECT_EQ(ReadProfileString("Application_Types", "Application_Type_Val02", "", 9, path), "5000");
+    EXPECT_EQ(ReadProfileString("Application_Types", "Application_Type_Val02", "", 9, path),
+              "5000");
 }
 
 TEST_F(RayleighAttributesDlgTest, WorkingCopiesSurviveSwitchingAndCancelDropsThem) {
@@ -204,11 +207,13 @@ TEST_F(RayleighAttributesDlgTest, FieldChecksStopEveryStep) {
 }
 
 TEST_F(RayleighAttributesDlgTest, ATypeOffTheEditRangesBlocksUntilAnotherIsChosen) {
-    cRayleighDoc doc(ContextWithTypes(
-        "Application_Type_Name00=Slow\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00=PM\r\n"
-        "Application_Type_Val00=650\r\nApplication_Type_SD00=1\r\n"
-        "Application_Type_Name01=Normal\r\nApplication_Type_User01=FALSE\r\nApplication_Type_Prod01=PI\r\n"
-        "Application_Type_Val01=10\r\nApplication_Type_SD01=1\r\n"));
+    cRayleighDoc doc(
+        ContextWithTypes("Application_Type_Name00=Slow\r\nApplication_Type_User00="
+                         "FALSE\r\nApplication_Type_Prod00=PM\r\n"
+                         "Application_Type_Val00=650\r\nApplication_Type_SD00=1\r\n"
+                         "Application_Type_Name01=Normal\r\nApplication_Type_User01="
+                         "FALSE\r\nApplication_Type_Prod01=PI\r\n"
+                         "Application_Type_Val01=10\r\nApplication_Type_SD01=1\r\n"));
     Dlg dialog(platform, doc);
     EXPECT_EQ(dialog.GetText(Dlg::kIndexField), "0");
     platform.ExpectMessage();

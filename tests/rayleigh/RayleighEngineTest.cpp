@@ -54,17 +54,18 @@ TEST_F(RayleighEngineTest, ResetHonoursTheStoredSelectionOnlyInsideTheList) {
 
     cAppContext second{platform, dir.File("second.ini")};
     TempDir::WriteFile(second.defaultsProfilePath,
-                                "[Application_Types]\r\nSelected_application=02\r\n" +
-                                    profile.substr(profile.find("Application_Type_Name00")));
+                       "[Application_Types]\r\nSelected_application=02\r\n" +
+                           profile.substr(profile.find("Application_Type_Name00")));
     cRayleighDoc selected(second);
     EXPECT_EQ(selected.GetSelectedApplication(), 2);
     EXPECT_EQ(selected.GetPiSensitivity(), 4);
 }
 
 TEST_F(RayleighEngineTest, WorkedExamplesAtIndexSixteen) {
-    cRayleighDoc doc(ContextWithTypes("Application_Type_Name00=Sixteen\r\nApplication_Type_User00=FALSE\r\n"
-                                      "Application_Type_Prod00=PI\r\nApplication_Type_Val00=16\r\n"
-                                      "Application_Type_SD00=4\r\n"));
+    cRayleighDoc doc(
+        ContextWithTypes("Application_Type_Name00=Sixteen\r\nApplication_Type_User00=FALSE\r\n"
+                         "Application_Type_Prod00=PI\r\nApplication_Type_Val00=16\r\n"
+                         "Application_Type_SD00=4\r\n"));
     ASSERT_EQ(doc.SelectedApplicationType()->Name(), "Sixteen");
     struct Case {
         double sloc;
@@ -73,7 +74,8 @@ TEST_F(RayleighEngineTest, WorkedExamplesAtIndexSixteen) {
         double mbi;
         const char* level;
     };
-    const Case cases[] = {{50000, 20, 15, -1.780, "<0"}, {200000, 12, 9, 9.378, ">6"}, {0, 20, 15, -INFINITY, "<0"}};
+    const Case cases[] = {
+        {50000, 20, 15, -1.780, "<0"}, {200000, 12, 9, 9.378, ">6"}, {0, 20, 15, -INFINITY, "<0"}};
     for (const Case& c : cases) {
         doc.SetSourceLines(c.sloc);
         doc.SetSchedule(c.tdev);
@@ -111,7 +113,8 @@ TEST_F(RayleighEngineTest, EachSensitivityTypeVariesItsOwnInput) {
         {"SLOC 10 %", kRayleighSlocSensitivity, 15, 15, 90000, 110000, pm, pm},
         {"TDEV 20 %", kRayleighScheduleSensitivity, 12, 18, 100000, 100000, pm, pm},
         {"PM 30 %", kRayleighMeasureSensitivity, 15, 15, 100000, 100000, 0.7 * pm, 1.3 * pm},
-        {"PI 3 steps", kRayleighIndexSensitivity, 15, 15, 100000, 100000, MeasureOfIndex(14), MeasureOfIndex(20)},
+        {"PI 3 steps", kRayleighIndexSensitivity, 15, 15, 100000, 100000, MeasureOfIndex(14),
+         MeasureOfIndex(20)},
         {"project ranges", kRayleighProjectRangesSensitivity, 13.5, 18.75, 80000, 130000, pm, pm},
     };
     for (const RangeCase& c : cases) {
@@ -131,9 +134,10 @@ TEST_F(RayleighEngineTest, EachSensitivityTypeVariesItsOwnInput) {
 
 TEST_F(RayleighEngineTest, LowEndsStopAtZero) {
     // PM 1000 is PI 2.118.
-    cRayleighDoc doc(ContextWithTypes("Application_Type_Name00=Slow\r\nApplication_Type_User00=TRUE\r\n"
-                                      "Application_Type_Prod00=PM\r\nApplication_Type_Val00=1000\r\n"
-                                      "Application_Type_SD00=4\r\n"));
+    cRayleighDoc doc(
+        ContextWithTypes("Application_Type_Name00=Slow\r\nApplication_Type_User00=TRUE\r\n"
+                         "Application_Type_Prod00=PM\r\nApplication_Type_Val00=1000\r\n"
+                         "Application_Type_SD00=4\r\n"));
     const double index = doc.SelectedApplicationType()->Productivity().Index();
     ASSERT_NEAR(index, 2.118, 5e-4);
     doc.SetSourceLines(20000);
@@ -143,7 +147,8 @@ TEST_F(RayleighEngineTest, LowEndsStopAtZero) {
     double high = 0;
     doc.ManpowerBuildupIndex(low, high);
     EXPECT_NEAR(high, ComputeMbi(18, 20000, MeasureOfIndex(0)), 1e-9) << "PI 2.118 - 4 stops at 0";
-    EXPECT_NEAR(low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9) << "the upper end is not capped";
+    EXPECT_NEAR(low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9)
+        << "the upper end is not capped";
 
     doc.SetSensitivityType(kRayleighScheduleSensitivity);
     doc.MainBuildPhaseTime(low, high);
@@ -180,6 +185,29 @@ TEST_F(RayleighEngineTest, SettersRefuseBadValuesQuietly) {
     EXPECT_EQ(doc.GetSensitivityType(), 0);
     doc.SetSelectedApplication(3);
     EXPECT_EQ(doc.GetSelectedApplication(), 0) << "outside the list";
+}
+
+}  // namespace
+}  // namespace korval
+
+namespace korval {
+namespace {
+
+TEST_F(RayleighEngineTest, InitializeAsksAndResetsOnlyOnYes) {
+    cRayleighDoc doc(context);
+    doc.SetSourceLines(40000);
+    doc.SetSelectedApplication(2);
+    platform.ExpectMessage(MessageAnswer::No);
+    EXPECT_FALSE(doc.OnInitialize());
+    EXPECT_EQ(doc.GetSourceLines(), 40000);
+    EXPECT_EQ(platform.Messages().back(),
+              "All existing data for the Rayleigh model will be reset to their default values.\n\nContinue?");
+    platform.ExpectMessage(MessageAnswer::Yes);
+    EXPECT_TRUE(doc.OnInitialize());
+    EXPECT_EQ(doc.GetSourceLines(), 0);
+    EXPECT_EQ(doc.GetSelectedApplication(), 0);
+    EXPECT_EQ(doc.GetPiSensitivity(), 3);
+    EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace

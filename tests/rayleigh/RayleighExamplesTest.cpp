@@ -19,7 +19,8 @@ TEST(RayleighExamplesTest, SavedAndReopenedExamplesKeepTheirFigures) {
     testing::cScriptedPlatform platform;
     cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE);
     int examples = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(KORVAL_SOURCE_DIR) + "/examples")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(KORVAL_SOURCE_DIR) + "/examples")) {
         if (entry.path().extension() != ".RLM") continue;
         ++examples;
         std::string original = entry.path().string();
@@ -37,7 +38,8 @@ TEST(RayleighExamplesTest, SavedAndReopenedExamplesKeepTheirFigures) {
             EXPECT_EQ(ReadProfileString("Application_Types", key, "", 3, copy), before) << key;
             std::snprintf(key, sizeof key, "Application_Type_Val%02d", i);
             EXPECT_EQ(ReadProfileString("Application_Types", key, "", 9, copy),
-                      ReadProfileString("Application_Types", key, "", 9, original)) << key;
+                      ReadProfileString("Application_Types", key, "", 9, original))
+                << key;
             if (before.empty()) break;
         }
     }

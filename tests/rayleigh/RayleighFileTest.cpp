@@ -13,7 +13,7 @@ using testing::RayleighDocFixture;
 using testing::TempDir;
 
 class RayleighFileTest : public RayleighDocFixture {
-protected:
+  protected:
     std::string Value(const char* section, const char* key, const std::string& path) {
         return ReadProfileValue(section, key, "<missing>", 60, path);
     }
@@ -74,9 +74,11 @@ TEST_F(RayleighFileTest, ReopenedFileGivesTheSameFigures) {
 TEST_F(RayleighFileTest, ProductivityIsWrittenBackAsItWasRead) {
     std::string path = ModelFile(
         "[Application_Types]\r\n"
-        "Application_Type_Name00=Web\r\nApplication_Type_User00=TRUE\r\nApplication_Type_Prod00=PM\r\n"
+        "Application_Type_Name00=Web\r\nApplication_Type_User00=TRUE\r\nApplication_Type_Prod00="
+        "PM\r\n"
         "Application_Type_Val00=8000\r\nApplication_Type_SD00=5\r\n"
-        "Application_Type_Name01=Radar\r\nApplication_Type_User01=FALSE\r\nApplication_Type_Prod01=PI\r\n"
+        "Application_Type_Name01=Radar\r\nApplication_Type_User01=FALSE\r\nApplication_Type_Prod01="
+        "PI\r\n"
         "Application_Type_Val01=12\r\nApplication_Type_SD01=3\r\n");
     cRayleighDoc doc(context);
     doc.LoadModel(path);
@@ -105,9 +107,15 @@ TEST_F(RayleighFileTest, SensitivityKeysReadByTheirRules) {
         {"tokens ignore case", "Selected_Rayleigh_Sen=Schd\r\n", 1, 0, 3, 0},
         {"pm", "Selected_Rayleigh_Sen=pm\r\n", 2, 0, 3, 0},
         {"PI", "Selected_Rayleigh_Sen=PI\r\n", 3, 0, 3, 0},
-        {"out of range", "SLOC_Sen=150\r\nProductivity_Index_Sen=11\r\nProductivity_Measure_Sen=101\r\n", 0, 0, 0, 0},
-        {"text is out of range", "SLOC_Sen=ten\r\nProductivity_Index_Sen=abc\r\nProductivity_Measure_Sen=x\r\n", 0, 0, 0, 0},
-        {"leading numbers", "SLOC_Sen=12.5 %\r\nProductivity_Index_Sen=2.9\r\nProductivity_Measure_Sen=20%\r\n", 0, 12.5, 2, 20},
+        {"out of range",
+         "SLOC_Sen=150\r\nProductivity_Index_Sen=11\r\nProductivity_Measure_Sen=101\r\n", 0, 0, 0,
+         0},
+        {"text is out of range",
+         "SLOC_Sen=ten\r\nProductivity_Index_Sen=abc\r\nProductivity_Measure_Sen=x\r\n", 0, 0, 0,
+         0},
+        {"leading numbers",
+         "SLOC_Sen=12.5 %\r\nProductivity_Index_Sen=2.9\r\nProductivity_Measure_Sen=20%\r\n", 0,
+         12.5, 2, 20},
         {"-1 means the deviation", "Productivity_Index_Sen=-1\r\n", 0, 0, 3, 0},
     };
     for (const LoadCase& c : cases) {
@@ -123,7 +131,8 @@ TEST_F(RayleighFileTest, SensitivityKeysReadByTheirRules) {
 TEST_F(RayleighFileTest, MissingIndexStepsTakeTheSelectedDeviationOrZeroAboveTen) {
     std::string path = ModelFile(
         "[Application_Types]\r\n"
-        "Application_Type_Name00=Wide\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00=PI\r\n"
+        "Application_Type_Name00=Wide\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00="
+        "PI\r\n"
         "Application_Type_Val00=9\r\nApplication_Type_SD00=12\r\nSelected_application=00\r\n");
     cRayleighDoc doc(context);
     doc.LoadModel(path);
@@ -139,16 +148,15 @@ TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
         int wantPercentage;
     };
     const Case cases[] = {
-        {"lots", " 9.5 months", "abc", 0, 9.5, 75},
-        {"-5000", "1e308", "-20", 0, 0, 75},
-        {"999999999", "0", "100", 999999999, 0, 100},
-        {"1000000000", "-0.5", "101", 0, 0, 75},
+        {"lots", " 9.5 months", "abc", 0, 9.5, 75},   {"-5000", "1e308", "-20", 0, 0, 75},
+        {"999999999", "0", "100", 999999999, 0, 100}, {"1000000000", "-0.5", "101", 0, 0, 75},
         {"12.5e3", "nan", "80.9", 12500, 0, 80},
     };
     for (const Case& c : cases) {
         cRayleighDoc doc(context);
         doc.LoadModel(ModelFile(std::string("[Rayleigh_Model]\r\nSource_Lines_Code=") + c.sloc +
-                                "\r\nSchedule=" + c.schedule + "\r\nBuild_Phase_Percentage=" + c.percentage + "\r\n"));
+                                "\r\nSchedule=" + c.schedule +
+                                "\r\nBuild_Phase_Percentage=" + c.percentage + "\r\n"));
         EXPECT_EQ(doc.GetSourceLines(), c.wantSloc) << c.sloc;
         EXPECT_EQ(doc.GetSchedule(), c.wantSchedule) << c.schedule;
         EXPECT_EQ(doc.GetBuildPhasePercentage(), c.wantPercentage) << c.percentage;
@@ -182,18 +190,22 @@ TEST_F(RayleighFileTest, SavingIntoAProjectFileWritesNoIdentity) {
 
 TEST_F(RayleighFileTest, ASelectionOutsideAShorterTableBecomesTheFirstType) {
     cAppContext& third = ContextWithTypes(
-        "Application_Type_Name00=A\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00=PI\r\n"
+        "Application_Type_Name00=A\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00="
+        "PI\r\n"
         "Application_Type_Val00=5\r\nApplication_Type_SD00=1\r\n"
-        "Application_Type_Name01=B\r\nApplication_Type_User01=FALSE\r\nApplication_Type_Prod01=PI\r\n"
+        "Application_Type_Name01=B\r\nApplication_Type_User01=FALSE\r\nApplication_Type_Prod01="
+        "PI\r\n"
         "Application_Type_Val01=6\r\nApplication_Type_SD01=1\r\n"
-        "Application_Type_Name02=C\r\nApplication_Type_User02=FALSE\r\nApplication_Type_Prod02=PI\r\n"
+        "Application_Type_Name02=C\r\nApplication_Type_User02=FALSE\r\nApplication_Type_Prod02="
+        "PI\r\n"
         "Application_Type_Val02=7\r\nApplication_Type_SD02=1\r\nSelected_application=02\r\n");
     cRayleighDoc doc(third);
     ASSERT_EQ(doc.GetSelectedApplication(), 2);
-    doc.LoadModel(ModelFile("[Application_Types]\r\n"
-                            "Application_Type_Name00=Only\r\nApplication_Type_User00=FALSE\r\n"
-                            "Application_Type_Prod00=PI\r\nApplication_Type_Val00=9\r\nApplication_Type_SD00=2\r\n"
-                            "Selected_application=05\r\n"));
+    doc.LoadModel(ModelFile(
+        "[Application_Types]\r\n"
+        "Application_Type_Name00=Only\r\nApplication_Type_User00=FALSE\r\n"
+        "Application_Type_Prod00=PI\r\nApplication_Type_Val00=9\r\nApplication_Type_SD00=2\r\n"
+        "Selected_application=05\r\n"));
     EXPECT_EQ(doc.GetSelectedApplication(), 0);
     EXPECT_EQ(doc.SelectedApplicationType()->Name(), "Only");
     EXPECT_EQ(doc.GetPiSensitivity(), 2);
@@ -205,7 +217,8 @@ TEST_F(RayleighFileTest, BadTablesLoadWithoutLosingTheDocument) {
     doc.LoadModel(ModelFile(
         "[Rayleigh_Model]\r\nSource_Lines_Code=40000\r\nSchedule=12\r\n"
         "[Application_Types]\r\n"
-        "Application_Type_Name00=Huge\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00=PI\r\n"
+        "Application_Type_Name00=Huge\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00="
+        "PI\r\n"
         "Application_Type_Val00=41\r\nApplication_Type_SD00=2\r\nSelected_application=01\r\n"));
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0], "Invalid value:  Application_Type_Val00 = 41");

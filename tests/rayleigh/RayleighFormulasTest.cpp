@@ -33,7 +33,8 @@ TEST(ProductivityTest, IndexAndMeasureConvertByTheStaffingScale) {
         EXPECT_FALSE(fromIndex.IsFromMeasure());
         cProductivity fromMeasure;
         fromMeasure.FromMeasure(fromIndex.Measure());
-        EXPECT_NEAR(fromMeasure.Index(), c.index, 1e-9) << "PM of PI " << c.index << " gives it back";
+        EXPECT_NEAR(fromMeasure.Index(), c.index, 1e-9)
+            << "PM of PI " << c.index << " gives it back";
         EXPECT_TRUE(fromMeasure.IsFromMeasure());
     }
 }
@@ -71,10 +72,10 @@ struct MbiCase {
 TEST(ComputeMbiTest, WorkedExamples) {
     const double pi16 = MeasureOfIndex(16);
     const MbiCase cases[] = {
-        {15, 50000, pi16, -1.780, "<0"},   // SLOC 50000, TDEV 20, 75 %
-        {9, 200000, pi16, 9.378, ">6"},    // SLOC 200000, TDEV 12, 75 %
-        {0, 50000, pi16, 0.0, "0"},        // no schedule: no buildup at all
-        {15, 50000, 0, 0.0, "0"},          // no productivity
+        {15, 50000, pi16, -1.780, "<0"},  // SLOC 50000, TDEV 20, 75 %
+        {9, 200000, pi16, 9.378, ">6"},   // SLOC 200000, TDEV 12, 75 %
+        {0, 50000, pi16, 0.0, "0"},       // no schedule: no buildup at all
+        {15, 50000, 0, 0.0, "0"},         // no productivity
     };
     for (const MbiCase& c : cases) {
         double mbi = ComputeMbi(c.buildMonths, c.sloc, c.pm);
@@ -94,8 +95,16 @@ TEST(ComputeMbiTest, BuildupIsTheCubeOverTheFourthPower) {
 
 TEST(MbiLevelTextTest, RoundsHalfAwayFromZero) {
     const std::pair<double, const char*> cases[] = {
-        {6.49, "6"}, {6.5, ">6"}, {-0.49, "0"}, {-0.5, "<0"}, {0.5, "1"}, {2.4999, "2"},
-        {-kInfinity, "<0"}, {kInfinity, ">6"}, {1e300, ">6"}, {-1e300, "<0"},
+        {6.49, "6"},
+        {6.5, ">6"},
+        {-0.49, "0"},
+        {-0.5, "<0"},
+        {0.5, "1"},
+        {2.4999, "2"},
+        {-kInfinity, "<0"},
+        {kInfinity, ">6"},
+        {1e300, ">6"},
+        {-1e300, "<0"},
         {std::numeric_limits<double>::quiet_NaN(), "<0"},
     };
     for (const auto& [mbi, level] : cases) EXPECT_EQ(MbiLevelText(mbi), level) << mbi;
@@ -117,19 +126,27 @@ TEST(ReverseRelationsTest, EachRelationInvertsTheOthers) {
     EXPECT_NEAR(ScheduleFromBuildup(80000, buildup, 75, pm), 18, 1e-9);
     EXPECT_NEAR(SizeFromBuildup(18, buildup, 75, pm), 80000, 1e-6);
     EXPECT_NEAR(BuildupFromMbi(MbiFromBuildup(buildup)), buildup, 1e-9);
-    EXPECT_NEAR(MbiFromBuildup(BuildupFromSizeAndSchedule(160000, 18, 75, pm)) - MbiFromBuildup(buildup), 3, 1e-9)
+    EXPECT_NEAR(
+        MbiFromBuildup(BuildupFromSizeAndSchedule(160000, 18, 75, pm)) - MbiFromBuildup(buildup), 3,
+        1e-9)
         << "twice the size is 2^3 times the buildup";
 }
 
 TEST(ReverseRelationsTest, ZeroInputsGiveZeroNotInfinity) {
     const double pm = MeasureOfIndex(12);
     const double results[] = {
-        BuildupFromSizeAndSchedule(50000, 20, 0, pm), BuildupFromSizeAndSchedule(50000, 20, 75, 0),
-        BuildupFromSizeAndSchedule(50000, 0, 75, pm), ScheduleFromBuildup(50000, 4, 0, pm),
-        ScheduleFromBuildup(50000, 4, 75, 0),         ScheduleFromBuildup(50000, 0, 75, pm),
-        SizeFromBuildup(20, 4, 0, pm),                SizeFromBuildup(20, 4, 75, 0),
-        SizeFromBuildup(0, 4, 75, pm),                MbiFromBuildup(0),
-        BuildupFromMbi(5000),                         MbiFromBuildup(kInfinity),
+        BuildupFromSizeAndSchedule(50000, 20, 0, pm),
+        BuildupFromSizeAndSchedule(50000, 20, 75, 0),
+        BuildupFromSizeAndSchedule(50000, 0, 75, pm),
+        ScheduleFromBuildup(50000, 4, 0, pm),
+        ScheduleFromBuildup(50000, 4, 75, 0),
+        ScheduleFromBuildup(50000, 0, 75, pm),
+        SizeFromBuildup(20, 4, 0, pm),
+        SizeFromBuildup(20, 4, 75, 0),
+        SizeFromBuildup(0, 4, 75, pm),
+        MbiFromBuildup(0),
+        BuildupFromMbi(5000),
+        MbiFromBuildup(kInfinity),
     };
     for (double result : results) EXPECT_EQ(result, 0.0);
 }

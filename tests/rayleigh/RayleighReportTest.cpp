@@ -15,7 +15,7 @@ using testing::RayleighDocFixture;
 using Row = std::array<std::string, 4>;
 
 class RayleighReportTest : public RayleighDocFixture {
-protected:
+  protected:
     std::vector<int> tops;
 
     // The report as rows of four column texts, in order; the row tops go to `tops`.
@@ -66,13 +66,15 @@ TEST_F(RayleighReportTest, NewDocumentShowsZerosAndLevelZero) {
     const int line = 20;
     std::vector<int> gaps;
     for (std::size_t i = 1; i < tops.size(); ++i) gaps.push_back(tops[i] - tops[i - 1]);
-    EXPECT_EQ(gaps, (std::vector<int>{line + 10, line + 10, line + 1, line + 10, line + 10, line + 1}));
+    EXPECT_EQ(gaps,
+              (std::vector<int>{line + 10, line + 10, line + 1, line + 10, line + 10, line + 1}));
 }
 
 TEST_F(RayleighReportTest, AllSwitchesOffLeaveAnEmptyBody) {
     cRayleighDoc doc(context);
-    for (auto which : {cModelDoc::kDescriptionSwitch, cModelDoc::kTotalsSwitch, cModelDoc::kIntermediateTotalsSwitch,
-                       cModelDoc::kSensitivityAnalysisSwitch}) {
+    for (auto which :
+         {cModelDoc::kDescriptionSwitch, cModelDoc::kTotalsSwitch,
+          cModelDoc::kIntermediateTotalsSwitch, cModelDoc::kSensitivityAnalysisSwitch}) {
         doc.SetFilter(which, kFilterOff);
     }
     EXPECT_TRUE(Report(doc).empty());
@@ -89,7 +91,8 @@ TEST_F(RayleighReportTest, ScheduleRangesShowTheInputAndTheMainBuildTime) {
     ASSERT_EQ(rows.size(), 8u);
     EXPECT_EQ(rows[0], (Row{"", "Sensitivity Analysis Type: ", "Time to Develop (TDEV)", ""}));
     EXPECT_EQ(rows[1][3], "") << "no SLOC range for a schedule sensitivity";
-    EXPECT_EQ(rows[2], (Row{"", "Time to Develop (TDEV):", "20.0 calendar months", "(18.0 - 22.0)"}));
+    EXPECT_EQ(rows[2],
+              (Row{"", "Time to Develop (TDEV):", "20.0 calendar months", "(18.0 - 22.0)"}));
     EXPECT_EQ(rows[4], (Row{"", "    (75% of TDEV):", "15.0 calendar months", "(13.5 - 16.5)"}));
     // MBI 1.93 nominal, 0.97 over 16.5 months and 3.00 over 13.5 months.
     EXPECT_EQ(rows[7], (Row{"", "    (MBI) Level:", "2", "(1 - 3)"}));
@@ -104,7 +107,8 @@ TEST_F(RayleighReportTest, MeasureSensitivityRangesOnlyTheLevel) {
     std::vector<Row> rows = Report(doc);
     ASSERT_EQ(rows.size(), 8u);
     EXPECT_EQ(rows[0][2], "Productivity Measure (PM)");
-    for (int i : {1, 2, 4}) EXPECT_EQ(rows[static_cast<std::size_t>(i)][3], "") << rows[static_cast<std::size_t>(i)][1];
+    for (int i : {1, 2, 4})
+        EXPECT_EQ(rows[static_cast<std::size_t>(i)][3], "") << rows[static_cast<std::size_t>(i)][1];
     EXPECT_EQ(rows[7], (Row{"", "    (MBI) Level:", "4", "(3 - 5)"}));
 }
 

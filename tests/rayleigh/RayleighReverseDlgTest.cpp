@@ -13,7 +13,7 @@ using Dlg = cRayleighReverseDlg;
 using testing::RayleighDocFixture;
 
 class RayleighReverseDlgTest : public RayleighDocFixture {
-protected:
+  protected:
     // Business (PI 17), SLOC 50000, TDEV 20 months, 75 %.
     cRayleighDoc& Document() {
         doc_.SetSourceLines(50000);
@@ -28,18 +28,19 @@ protected:
 
     double Measure() { return doc_.SelectedApplicationType()->Productivity().Measure(); }
 
-private:
+  private:
     cRayleighDoc doc_{context};
 };
 
 TEST(IsNumberTextTest, PlainDecimalsOnly) {
     const std::pair<const char*, bool> cases[] = {
-        {"12", true},     {"  12.5  ", true}, {"-3", true},    {"-", true},      {".", true},
+        {"12", true},     {"  12.5  ", true}, {"-3", true},      {"-", true},     {".", true},
         {"-.", true},     {"0.", true},       {"\t7\r\n", true}, {"", false},     {"   ", false},
-        {"1-", false},    {"--1", false},     {"+1", false},   {"1e5", false},   {"1 2", false},
-        {"1.2.3", false}, {"- 1", false},     {"abc", false},  {"12,5", false},
+        {"1-", false},    {"--1", false},     {"+1", false},     {"1e5", false},  {"1 2", false},
+        {"1.2.3", false}, {"- 1", false},     {"abc", false},    {"12,5", false},
     };
-    for (const auto& [text, number] : cases) EXPECT_EQ(IsNumberText(text), number) << '"' << text << '"';
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(IsNumberText(text), number) << '"' << text << '"';
 }
 
 TEST_F(RayleighReverseDlgTest, OpensWithTheDocumentInEveryColumn) {
@@ -65,10 +66,12 @@ TEST_F(RayleighReverseDlgTest, DoublingTheSizeWithTheScheduleFixedRaisesTheIndex
     Dlg dialog(platform, Document());
     dialog.SetInputText(Dlg::kSlocRow, "100000");
     ASSERT_TRUE(dialog.OnCalculate());
-    EXPECT_NEAR(dialog.GetOutputValue(Dlg::kMbiRow) - dialog.GetOriginalValue(Dlg::kMbiRow), 3, 1e-9);
+    EXPECT_NEAR(dialog.GetOutputValue(Dlg::kMbiRow) - dialog.GetOriginalValue(Dlg::kMbiRow), 3,
+                1e-9);
     EXPECT_EQ(dialog.GetOutputValue(Dlg::kScheduleRow), 20);
     EXPECT_EQ(dialog.GetInputText(Dlg::kSlocRow), "100000.0000000");
-    EXPECT_NEAR(dialog.GetBuildup(), 8 * std::pow(2.0, dialog.GetOriginalValue(Dlg::kMbiRow) + 2), 1e-9);
+    EXPECT_NEAR(dialog.GetBuildup(), 8 * std::pow(2.0, dialog.GetOriginalValue(Dlg::kMbiRow) + 2),
+                1e-9);
 }
 
 TEST_F(RayleighReverseDlgTest, EveryPairSolvesForTheThirdRow) {
@@ -83,10 +86,14 @@ TEST_F(RayleighReverseDlgTest, EveryPairSolvesForTheThirdRow) {
     };
     const double buildupAt45 = std::pow(2.0, 6.5);
     const Case cases[] = {
-        {Dlg::kSlocRow, Dlg::kScheduleRow, 60000, 20, MbiFromBuildup(BuildupFromSizeAndSchedule(60000, 20, p, pm))},
-        {Dlg::kSlocRow, Dlg::kMbiRow, 60000, ScheduleFromBuildup(60000, originalBuildup, p, pm), NominalMbi()},
-        {Dlg::kScheduleRow, Dlg::kSlocRow, 50000, 16, MbiFromBuildup(BuildupFromSizeAndSchedule(50000, 16, p, pm))},
-        {Dlg::kScheduleRow, Dlg::kMbiRow, SizeFromBuildup(16, originalBuildup, p, pm), 16, NominalMbi()},
+        {Dlg::kSlocRow, Dlg::kScheduleRow, 60000, 20,
+         MbiFromBuildup(BuildupFromSizeAndSchedule(60000, 20, p, pm))},
+        {Dlg::kSlocRow, Dlg::kMbiRow, 60000, ScheduleFromBuildup(60000, originalBuildup, p, pm),
+         NominalMbi()},
+        {Dlg::kScheduleRow, Dlg::kSlocRow, 50000, 16,
+         MbiFromBuildup(BuildupFromSizeAndSchedule(50000, 16, p, pm))},
+        {Dlg::kScheduleRow, Dlg::kMbiRow, SizeFromBuildup(16, originalBuildup, p, pm), 16,
+         NominalMbi()},
         {Dlg::kMbiRow, Dlg::kSlocRow, 50000, ScheduleFromBuildup(50000, buildupAt45, p, pm), 4.5},
         {Dlg::kMbiRow, Dlg::kScheduleRow, SizeFromBuildup(20, buildupAt45, p, pm), 20, 4.5},
     };
@@ -101,8 +108,10 @@ TEST_F(RayleighReverseDlgTest, EveryPairSolvesForTheThirdRow) {
         dialog.SetInputText(Dlg::kMbiRow, "4.5");
         ASSERT_TRUE(dialog.OnCalculate());
         // The radio clicks calculate too, from inputs shown to seven decimals.
-        EXPECT_NEAR(dialog.GetOutputValue(Dlg::kSlocRow), c.sloc, 1e-2) << c.modify << "/" << c.fixed;
-        EXPECT_NEAR(dialog.GetOutputValue(Dlg::kScheduleRow), c.tdev, 1e-6) << c.modify << "/" << c.fixed;
+        EXPECT_NEAR(dialog.GetOutputValue(Dlg::kSlocRow), c.sloc, 1e-2)
+            << c.modify << "/" << c.fixed;
+        EXPECT_NEAR(dialog.GetOutputValue(Dlg::kScheduleRow), c.tdev, 1e-6)
+            << c.modify << "/" << c.fixed;
         EXPECT_NEAR(dialog.GetOutputValue(Dlg::kMbiRow), c.mbi, 1e-6) << c.modify << "/" << c.fixed;
     }
 }
@@ -123,13 +132,15 @@ TEST_F(RayleighReverseDlgTest, ResetReturnsToTheOriginalBuildup) {
     dialog.OnFixedRadio(Dlg::kMbiRow);
     dialog.SetInputText(Dlg::kSlocRow, "50000");
     ASSERT_TRUE(dialog.OnCalculate());
-    EXPECT_NEAR(dialog.GetOutputValue(Dlg::kScheduleRow), 20, 1e-9) << "the original MBI gives back the original TDEV";
+    EXPECT_NEAR(dialog.GetOutputValue(Dlg::kScheduleRow), 20, 1e-9)
+        << "the original MBI gives back the original TDEV";
 }
 
 TEST_F(RayleighReverseDlgTest, ClickingTheFixedRowAsModifyMovesTheFixedRow) {
     Dlg dialog(platform, Document());
-    const std::pair<Dlg::Row, Dlg::Row> moves[] = {
-        {Dlg::kScheduleRow, Dlg::kMbiRow}, {Dlg::kMbiRow, Dlg::kSlocRow}, {Dlg::kSlocRow, Dlg::kScheduleRow}};
+    const std::pair<Dlg::Row, Dlg::Row> moves[] = {{Dlg::kScheduleRow, Dlg::kMbiRow},
+                                                   {Dlg::kMbiRow, Dlg::kSlocRow},
+                                                   {Dlg::kSlocRow, Dlg::kScheduleRow}};
     for (const auto& [modify, fixedAfter] : moves) {
         dialog.OnFixedRadio(modify);
         dialog.OnModifyRadio(modify);
@@ -177,7 +188,8 @@ TEST_F(RayleighReverseDlgTest, WithoutASizeEveryStepAsksForOne) {
     cRayleighDoc& doc = Document();
     doc.SetSourceLines(0);
     Dlg dialog(platform, doc);
-    EXPECT_EQ(dialog.GetOriginalValue(Dlg::kMbiRow), 0) << "no buildup is shown as 0, not minus infinity";
+    EXPECT_EQ(dialog.GetOriginalValue(Dlg::kMbiRow), 0)
+        << "no buildup is shown as 0, not minus infinity";
     for (int attempt = 0; attempt < 3; ++attempt) platform.ExpectMessage();
     EXPECT_FALSE(dialog.OnCalculate());
     dialog.OnModifyRadio(Dlg::kScheduleRow);

@@ -20,11 +20,12 @@ TEST_F(RayleighSensitivityDlgTest, OpensWithTheCurrentTypeCheckedAndOnlyItsRowEn
     EXPECT_EQ(dialog.GetText(Dlg::kSelectedIndexField), "17") << "PI rounded half away from zero";
     EXPECT_EQ(dialog.GetCheckedType(), kRayleighMeasureSensitivity);
     EXPECT_EQ(dialog.GetFocus(), Dlg::kMeasurePercentField);
-    const Dlg::Field rows[] = {Dlg::kSlocPercentField, Dlg::kSchedulePercentField, Dlg::kMeasurePercentField,
-                               Dlg::kIndexStepsField};
+    const Dlg::Field rows[] = {Dlg::kSlocPercentField, Dlg::kSchedulePercentField,
+                               Dlg::kMeasurePercentField, Dlg::kIndexStepsField};
     for (int type = 0; type < 4; ++type) {
         dialog.OnRadio(type);
-        for (int row = 0; row < 4; ++row) EXPECT_EQ(dialog.IsEnabled(rows[row]), row == type) << type << row;
+        for (int row = 0; row < 4; ++row)
+            EXPECT_EQ(dialog.IsEnabled(rows[row]), row == type) << type << row;
         EXPECT_EQ(dialog.GetFocus(), rows[type]);
         EXPECT_FALSE(dialog.IsEnabled(Dlg::kSelectedIndexField));
     }
@@ -35,7 +36,8 @@ TEST_F(RayleighSensitivityDlgTest, OpensWithTheCurrentTypeCheckedAndOnlyItsRowEn
 TEST_F(RayleighSensitivityDlgTest, ProjectRangesOpenWithNoButtonChecked) {
     Dlg dialog(platform, 0, 0, 0, 3, 17, kRayleighProjectRangesSensitivity);
     EXPECT_EQ(dialog.GetCheckedType(), Dlg::kNoType);
-    for (int field = 0; field < Dlg::kFieldCount; ++field) EXPECT_FALSE(dialog.IsEnabled(static_cast<Dlg::Field>(field)));
+    for (int field = 0; field < Dlg::kFieldCount; ++field)
+        EXPECT_FALSE(dialog.IsEnabled(static_cast<Dlg::Field>(field)));
     EXPECT_TRUE(dialog.OnOk());
 }
 
@@ -100,7 +102,8 @@ TEST_F(RayleighSensitivityDlgTest, CommandStoresOnOkAndNothingOnCancel) {
     doc.SetSensitivityType(kRayleighProjectRangesSensitivity);
     platform.ExpectDialog([](cDialogLogic& logic) { return dynamic_cast<Dlg&>(logic).OnOk(); });
     doc.OnSensitivityAnalysis();
-    EXPECT_EQ(doc.GetSensitivityType(), kRayleighProjectRangesSensitivity) << "no button chosen keeps type 4";
+    EXPECT_EQ(doc.GetSensitivityType(), kRayleighProjectRangesSensitivity)
+        << "no button chosen keeps type 4";
 }
 
 }  // namespace
