@@ -13,7 +13,8 @@ Json CostDriverJson(const cCostDriverAttribute& attribute) {
     int rating = attribute.GetRating();
     return Json{{"group", attribute.GetGroup()},
                 {"name", attribute.GetName()},
-                {"rating", rating == kRatingUndefined ? Json(nullptr) : Json(std::string(RatingName(rating)))},
+                {"rating", rating == kRatingUndefined ? Json(nullptr)
+                                                      : Json(std::string(RatingName(rating)))},
                 {"multiplier", NumberJson(attribute.GetCurrentMultiplier())}};
 }
 
@@ -41,17 +42,20 @@ Json CocomoFigures(cCocomoDoc& document) {
                                     {"schedule", PhaseRange(design, PhaseFigures::kSchedule)},
                                     {"staff", PhaseRange(design, PhaseFigures::kStaff)}};
     PhaseFigures programming = document.GetProgrammingPhaseFigures();
-    figures["programming"] = Json{{"detailedDesign", PhaseRange(programming, PhaseFigures::kDetailedDesign)},
-                                  {"codeAndUnitTest", PhaseRange(programming, PhaseFigures::kCodeAndUnitTest)},
-                                  {"schedule", PhaseRange(programming, PhaseFigures::kSchedule)},
-                                  {"staff", PhaseRange(programming, PhaseFigures::kStaff)}};
+    figures["programming"] =
+        Json{{"detailedDesign", PhaseRange(programming, PhaseFigures::kDetailedDesign)},
+             {"codeAndUnitTest", PhaseRange(programming, PhaseFigures::kCodeAndUnitTest)},
+             {"schedule", PhaseRange(programming, PhaseFigures::kSchedule)},
+             {"staff", PhaseRange(programming, PhaseFigures::kStaff)}};
     PhaseFigures integration = document.GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
-    figures["integrationAndTest"] = Json{{"effort", PhaseRange(integration, PhaseFigures::kEffort)},
-                                         {"schedule", PhaseRange(integration, PhaseFigures::kSchedule)},
-                                         {"staff", PhaseRange(integration, PhaseFigures::kStaff)}};
+    figures["integrationAndTest"] =
+        Json{{"effort", PhaseRange(integration, PhaseFigures::kEffort)},
+             {"schedule", PhaseRange(integration, PhaseFigures::kSchedule)},
+             {"staff", PhaseRange(integration, PhaseFigures::kStaff)}};
 
     Json drivers = Json::array();
-    for (const cCostDriverAttribute& attribute : document.GetCostDrivers()) drivers.push_back(CostDriverJson(attribute));
+    for (const cCostDriverAttribute& attribute : document.GetCostDrivers())
+        drivers.push_back(CostDriverJson(attribute));
     figures["costDrivers"] = std::move(drivers);
     return figures;
 }

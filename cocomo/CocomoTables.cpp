@@ -7,14 +7,16 @@ namespace korval {
 
 namespace {
 
-constexpr std::array<std::string_view, kRatingCount> kRatingKeyParts = {"VL", "L", "N", "H", "VH", "EH"};
+constexpr std::array<std::string_view, kRatingCount> kRatingKeyParts = {"VL", "L",  "N",
+                                                                        "H",  "VH", "EH"};
 constexpr std::array<std::string_view, kRatingCount> kRatingNames = {
     "Very Low", "Low", "Nominal", "High", "Very High", "Extra High"};
-constexpr std::array<std::string_view, kSizeClassCount> kSizeClassParts = {"S", "I", "M", "L", "VL"};
+constexpr std::array<std::string_view, kSizeClassCount> kSizeClassParts = {"S", "I", "M", "L",
+                                                                           "VL"};
 constexpr std::array<double, kSizeClassCount> kSizeClassKsloc = {2, 8, 32, 128, 512};
 
-constexpr std::array<std::string_view, kDevelopmentModeCount> kModeWords = {"Organic", "Semidetached",
-                                                                            "Embedded"};
+constexpr std::array<std::string_view, kDevelopmentModeCount> kModeWords = {
+    "Organic", "Semidetached", "Embedded"};
 constexpr std::array<std::string_view, 3> kModeTokens = {"ORGANIC", "SEMIDETACHED", "EMBEDDED"};
 constexpr std::array<std::string_view, 3> kModelTokens = {"BASIC", "INTERMEDIATE", "ADVANCED"};
 constexpr std::array<std::string_view, 3> kSensitivityTokens = {"SLOC", "NOM_PM", "ADJ_PM"};
@@ -48,14 +50,17 @@ constexpr std::array<std::array<double, kSizeClassCount>, kPhaseRowCount> kBuilt
 }};
 
 std::string TokenOf(int value, const std::array<std::string_view, 3>& tokens) {
-    return value >= 0 && value < 3 ? std::string(tokens[static_cast<std::size_t>(value)]) : "UNKNOWN";
+    return value >= 0 && value < 3 ? std::string(tokens[static_cast<std::size_t>(value)])
+                                   : "UNKNOWN";
 }
 
 // The word or the digit of a value, in any letter case.
-std::optional<int> ParseWordOrDigit(std::string_view text, const std::array<std::string_view, 3>& tokens) {
+std::optional<int> ParseWordOrDigit(std::string_view text,
+                                    const std::array<std::string_view, 3>& tokens) {
     static constexpr std::array<std::string_view, 3> kDigits = {"0", "1", "2"};
     for (int i = 0; i < 3; ++i) {
-        if (text == kDigits[static_cast<std::size_t>(i)] || EqualsNoCase(text, tokens[static_cast<std::size_t>(i)])) {
+        if (text == kDigits[static_cast<std::size_t>(i)] ||
+            EqualsNoCase(text, tokens[static_cast<std::size_t>(i)])) {
             return i;
         }
     }
@@ -101,9 +106,13 @@ std::string CostDriverMultiplierKey(const CostDriverGroup& group, int rating) {
     return std::string(group.word) + "_CDA_" + std::string(RatingKeyPart(rating)) + "_Mult";
 }
 
-std::string CostDriverNameKey(const CostDriverGroup& group) { return std::string(group.word) + "_CDA_Name"; }
+std::string CostDriverNameKey(const CostDriverGroup& group) {
+    return std::string(group.word) + "_CDA_Name";
+}
 
-std::string CostDriverValueKey(const CostDriverGroup& group) { return std::string(group.word) + "_CDA_Value"; }
+std::string CostDriverValueKey(const CostDriverGroup& group) {
+    return std::string(group.word) + "_CDA_Value";
+}
 
 std::array<std::string, 4> ModeConstantKeys(int mode) {
     std::string word(kModeWords[static_cast<std::size_t>(mode)]);
@@ -140,24 +149,38 @@ const PhaseSection* FindPhaseSection(std::string_view name) {
 
 std::string PhaseKeyPrefix(const PhaseSection& section, int sizeClass, PhaseKeyStyle style) {
     std::string_view stem = section.keyStem;
-    if (style == PhaseKeyStyle::ModelFile && section.name == "Effort_PDP_Semidetached" && sizeClass == kSizeVL) {
+    if (style == PhaseKeyStyle::ModelFile && section.name == "Effort_PDP_Semidetached" &&
+        sizeClass == kSizeVL) {
         stem = "Effort_PDP_Org";
     }
-    return std::string(stem) + "_" + std::string(kSizeClassParts[static_cast<std::size_t>(sizeClass)]) + "_Per";
+    return std::string(stem) + "_" +
+           std::string(kSizeClassParts[static_cast<std::size_t>(sizeClass)]) + "_Per";
 }
 
 const std::array<double, kSizeClassCount>& BuiltInPhaseFractions(int row) {
     return kBuiltInFractions[static_cast<std::size_t>(row)];
 }
 
-double SizeClassKsloc(int sizeClass) { return kSizeClassKsloc[static_cast<std::size_t>(sizeClass)]; }
+double SizeClassKsloc(int sizeClass) {
+    return kSizeClassKsloc[static_cast<std::size_t>(sizeClass)];
+}
 
-std::string DevelopmentModeToken(int mode) { return TokenOf(mode, kModeTokens); }
-std::string ModelTypeToken(int model) { return TokenOf(model, kModelTokens); }
-std::string SensitivityTypeToken(int type) { return TokenOf(type, kSensitivityTokens); }
+std::string DevelopmentModeToken(int mode) {
+    return TokenOf(mode, kModeTokens);
+}
+std::string ModelTypeToken(int model) {
+    return TokenOf(model, kModelTokens);
+}
+std::string SensitivityTypeToken(int type) {
+    return TokenOf(type, kSensitivityTokens);
+}
 
-std::optional<int> ParseDevelopmentModeToken(std::string_view text) { return ParseWordOrDigit(text, kModeTokens); }
-std::optional<int> ParseModelTypeToken(std::string_view text) { return ParseWordOrDigit(text, kModelTokens); }
+std::optional<int> ParseDevelopmentModeToken(std::string_view text) {
+    return ParseWordOrDigit(text, kModeTokens);
+}
+std::optional<int> ParseModelTypeToken(std::string_view text) {
+    return ParseWordOrDigit(text, kModelTokens);
+}
 
 std::optional<int> ParseSensitivityTypeToken(std::string_view text) {
     for (int i = 0; i < 3; ++i) {

@@ -16,7 +16,11 @@ inline constexpr int kDevelopmentModeCount = 3;
 enum ModelType : int { kBasicModel = 0, kIntermediateModel = 1, kAdvancedModel = 2 };
 
 // Which quantity the sensitivity analysis varies.
-enum CocomoSensitivityType : int { kSensitivitySloc = 0, kSensitivityNomPm = 1, kSensitivityAdjPm = 2 };
+enum CocomoSensitivityType : int {
+    kSensitivitySloc = 0,
+    kSensitivityNomPm = 1,
+    kSensitivityAdjPm = 2
+};
 
 enum Rating : int { kVeryLow, kLow, kNominal, kHigh, kVeryHigh, kExtraHigh, kRatingCount };
 inline constexpr int kRatingUndefined = -1;
@@ -41,10 +45,10 @@ inline constexpr int kMaxAttributesPerGroup = 100;
 
 // One section of the phase distribution table and the rows it holds.
 struct PhaseSection {
-    std::string_view name;          // "Effort_PDP_Organic"
-    std::string_view keyStem;       // "Effort_PDP_Org"
+    std::string_view name;     // "Effort_PDP_Organic"
+    std::string_view keyStem;  // "Effort_PDP_Org"
     int mode;
-    int rows;                       // 4 effort rows or 3 schedule rows
+    int rows;  // 4 effort rows or 3 schedule rows
 };
 inline constexpr int kPhaseSectionCount = 6;
 inline constexpr int kPhaseRowsPerMode = 7;

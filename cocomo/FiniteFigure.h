@@ -10,7 +10,8 @@ namespace korval {
 // quotient or product without a value counts as 0: no report or export ever shows nan or inf.
 inline double FiniteFigure(double value) {
     if (std::isnan(value)) return 0;
-    if (std::isinf(value)) return value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+    if (std::isinf(value))
+        return value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
     return value;
 }
 

@@ -5,7 +5,9 @@
 
 namespace korval {
 
-std::string NumberFieldText(double value) { return FormatNumber("%.15g", value); }
+std::string NumberFieldText(double value) {
+    return FormatNumber("%.15g", value);
+}
 
 std::optional<double> CheckNumberField(std::string_view text, double minimum, double maximum,
                                        cPlatformServices& platform) {

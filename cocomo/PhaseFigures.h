@@ -8,12 +8,25 @@ namespace korval {
 // phase does not have are 0: the detailed design and code and unit test efforts belong to
 // the programming phase only, whose own effort is given only as those two parts.
 struct PhaseFigures {
+    // Value, low and high of: effort (person months), schedule (calendar months),
+    // detailed design and code and unit test efforts (person months), average staff
+    // (full-time staff).
     enum Index {
-        kEffort = 0, kEffortLow, kEffortHigh,                  // person months
-        kSchedule, kScheduleLow, kScheduleHigh,                // calendar months
-        kDetailedDesign, kDetailedDesignLow, kDetailedDesignHigh,
-        kCodeAndUnitTest, kCodeAndUnitTestLow, kCodeAndUnitTestHigh,
-        kStaff, kStaffLow, kStaffHigh,                         // full-time staff
+        kEffort = 0,
+        kEffortLow,
+        kEffortHigh,
+        kSchedule,
+        kScheduleLow,
+        kScheduleHigh,
+        kDetailedDesign,
+        kDetailedDesignLow,
+        kDetailedDesignHigh,
+        kCodeAndUnitTest,
+        kCodeAndUnitTestLow,
+        kCodeAndUnitTestHigh,
+        kStaff,
+        kStaffLow,
+        kStaffHigh,
         kEntryCount
     };
 

@@ -6,12 +6,14 @@ namespace korval {
 
 namespace {
 
-bool IsMode(int mode) { return mode >= 0 && mode < kDevelopmentModeCount; }
+bool IsMode(int mode) {
+    return mode >= 0 && mode < kDevelopmentModeCount;
+}
 
 }  // namespace
 
-cCocomoAttributesDlg::cCocomoAttributesDlg(cPlatformServices& platform, int mode, double sourceLines,
-                                           bool sourceLinesEditable)
+cCocomoAttributesDlg::cCocomoAttributesDlg(cPlatformServices& platform, int mode,
+                                           double sourceLines, bool sourceLinesEditable)
     : platform_(platform),
       mode_(mode),
       sourceLines_(sourceLines < 0 ? 0 : sourceLines),
@@ -20,7 +22,8 @@ cCocomoAttributesDlg::cCocomoAttributesDlg(cPlatformServices& platform, int mode
       sourceLinesText_(NumberFieldText(sourceLines_)) {}
 
 const char* cCocomoAttributesDlg::ModeLabel(int mode) {
-    static constexpr const char* kLabels[kDevelopmentModeCount] = {"Organic", "Semidetached", "Embedded"};
+    static constexpr const char* kLabels[kDevelopmentModeCount] = {"Organic", "Semidetached",
+                                                                   "Embedded"};
     return IsMode(mode) ? kLabels[mode] : "";
 }
 

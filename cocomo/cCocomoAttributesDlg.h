@@ -13,13 +13,14 @@ class cPlatformServices;
 // is offered, so confirming the dialog always sets the model type to Intermediate. Inside
 // a project the size comes from the function point model and cannot be edited here.
 class cCocomoAttributesDlg : public cDialogLogic {
-public:
+  public:
     static constexpr double kMaxSourceLines = 999999999;
     static constexpr int kNoRadio = -1;
 
     // The model type always starts at Intermediate, whatever the document holds: Basic and
     // Advanced cannot be chosen. A negative size shows as 0.
-    cCocomoAttributesDlg(cPlatformServices& platform, int mode, double sourceLines, bool sourceLinesEditable);
+    cCocomoAttributesDlg(cPlatformServices& platform, int mode, double sourceLines,
+                         bool sourceLinesEditable);
 
     const char* Title() const override { return "COCOMO Attributes"; }
     int HelpTopic() const override { return 38; }
@@ -51,7 +52,7 @@ public:
     int GetModelType() const { return modelType_; }
     double GetSourceLines() const { return sourceLines_; }
 
-private:
+  private:
     cPlatformServices& platform_;
     int mode_;
     int modelType_ = kIntermediateModel;

@@ -12,8 +12,12 @@ namespace {
 constexpr double kKslocPerSloc = 0.001;
 constexpr double kPercent = 0.01;
 
-bool IsPercentage(double percent) { return percent >= 0 && percent <= 100; }
-bool IsSensitivityType(int type) { return type >= kSensitivitySloc && type <= kSensitivityAdjPm; }
+bool IsPercentage(double percent) {
+    return percent >= 0 && percent <= 100;
+}
+bool IsSensitivityType(int type) {
+    return type >= kSensitivitySloc && type <= kSensitivityAdjPm;
+}
 
 }  // namespace
 
@@ -57,11 +61,16 @@ double cCocomoDoc::GetSourceLinesRange(double& low, double& high) const {
     return size;
 }
 
-void cCocomoDoc::SetSlocSensitivity(double percent) { slocSensitivity_ = IsPercentage(percent) ? percent : 0; }
+void cCocomoDoc::SetSlocSensitivity(double percent) {
+    slocSensitivity_ = IsPercentage(percent) ? percent : 0;
+}
 
-void cCocomoDoc::SetSensitivityType(int type) { sensitivityType_ = IsSensitivityType(type) ? type : kSensitivitySloc; }
+void cCocomoDoc::SetSensitivityType(int type) {
+    sensitivityType_ = IsSensitivityType(type) ? type : kSensitivitySloc;
+}
 
-void cCocomoDoc::SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent, int type) {
+void cCocomoDoc::SetCocomoSensitivity(double slocPercent, double nominalPercent,
+                                      double adjustedPercent, int type) {
     SetSlocSensitivity(slocPercent);
     nominalSensitivity_ = IsPercentage(nominalPercent) ? nominalPercent : 0;
     adjustedSensitivity_ = IsPercentage(adjustedPercent) ? adjustedPercent : 0;
@@ -168,14 +177,17 @@ double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
     double ksloc = Ksloc();
     if (ksloc <= SizeClassKsloc(kSizeS)) return row.GetFraction(kSizeS);
     // Organic products of 128 KSLOC and more use L: the organic VL column is never read.
-    if (developmentMode_ == kOrganic && ksloc >= SizeClassKsloc(kSizeL)) return row.GetFraction(kSizeL);
-    if (developmentMode_ != kOrganic && ksloc >= SizeClassKsloc(kSizeVL)) return row.GetFraction(kSizeVL);
+    if (developmentMode_ == kOrganic && ksloc >= SizeClassKsloc(kSizeL))
+        return row.GetFraction(kSizeL);
+    if (developmentMode_ != kOrganic && ksloc >= SizeClassKsloc(kSizeVL))
+        return row.GetFraction(kSizeVL);
     for (int lower = kSizeS; lower < kSizeVL; ++lower) {
         double from = SizeClassKsloc(lower);
         double to = SizeClassKsloc(lower + 1);
         if (ksloc >= from && ksloc < to) {
             double g = (ksloc - from) / (to - from);
-            return row.GetFraction(lower) + (row.GetFraction(lower + 1) - row.GetFraction(lower)) * g;
+            return row.GetFraction(lower) +
+                   (row.GetFraction(lower + 1) - row.GetFraction(lower)) * g;
         }
     }
     return row.GetFraction(kSizeS);
@@ -189,7 +201,8 @@ const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {
 
 namespace {
 
-void SetRange(PhaseFigures& figures, int index, double fraction, double value, double low, double high) {
+void SetRange(PhaseFigures& figures, int index, double fraction, double value, double low,
+              double high) {
     figures[index] = FiniteFigure(fraction * value);
     figures[index + 1] = FiniteFigure(fraction * low);
     figures[index + 2] = FiniteFigure(fraction * high);
@@ -197,8 +210,10 @@ void SetRange(PhaseFigures& figures, int index, double fraction, double value, d
 
 void SetStaff(PhaseFigures& figures, double effort, double effortLow, double effortHigh) {
     figures[PhaseFigures::kStaff] = StaffQuotient(effort, figures[PhaseFigures::kSchedule]);
-    figures[PhaseFigures::kStaffLow] = StaffQuotient(effortLow, figures[PhaseFigures::kScheduleLow]);
-    figures[PhaseFigures::kStaffHigh] = StaffQuotient(effortHigh, figures[PhaseFigures::kScheduleHigh]);
+    figures[PhaseFigures::kStaffLow] =
+        StaffQuotient(effortLow, figures[PhaseFigures::kScheduleLow]);
+    figures[PhaseFigures::kStaffHigh] =
+        StaffQuotient(effortHigh, figures[PhaseFigures::kScheduleHigh]);
 }
 
 }  // namespace
@@ -208,15 +223,17 @@ PhaseFigures cCocomoDoc::GetPhaseFigures(int phase) const {
     if (phase != kProductDesignPhase && phase != kIntegrationAndTestPhase) return figures;
     const cPhaseDistribution* effortRow =
         PhaseRow(phase == kProductDesignPhase ? kProductDesignEffortRow : kIntegrationEffortRow);
-    const cPhaseDistribution* scheduleRow =
-        PhaseRow(phase == kProductDesignPhase ? kProductDesignScheduleRow : kIntegrationScheduleRow);
+    const cPhaseDistribution* scheduleRow = PhaseRow(
+        phase == kProductDesignPhase ? kProductDesignScheduleRow : kIntegrationScheduleRow);
     if (!effortRow || !scheduleRow || Ksloc() <= 0) return figures;
 
     double scheduleLow = 0, scheduleHigh = 0, effortLow = 0, effortHigh = 0;
     double schedule = GetTimeToDevelop(scheduleLow, scheduleHigh);
     double effort = GetAdjustedEffort(effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kEffort, FractionFor(*effortRow), effort, effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow, scheduleHigh);
+    SetRange(figures, PhaseFigures::kEffort, FractionFor(*effortRow), effort, effortLow,
+             effortHigh);
+    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow,
+             scheduleHigh);
     SetStaff(figures, figures[PhaseFigures::kEffort], figures[PhaseFigures::kEffortLow],
              figures[PhaseFigures::kEffortHigh]);
     return figures;
@@ -232,13 +249,19 @@ PhaseFigures cCocomoDoc::GetProgrammingPhaseFigures() const {
     double scheduleLow = 0, scheduleHigh = 0, effortLow = 0, effortHigh = 0;
     double schedule = GetTimeToDevelop(scheduleLow, scheduleHigh);
     double effort = GetAdjustedEffort(effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kDetailedDesign, FractionFor(*designRow), effort, effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kCodeAndUnitTest, FractionFor(*codeRow), effort, effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow, scheduleHigh);
+    SetRange(figures, PhaseFigures::kDetailedDesign, FractionFor(*designRow), effort, effortLow,
+             effortHigh);
+    SetRange(figures, PhaseFigures::kCodeAndUnitTest, FractionFor(*codeRow), effort, effortLow,
+             effortHigh);
+    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow,
+             scheduleHigh);
     SetStaff(figures,
-             FiniteFigure(figures[PhaseFigures::kDetailedDesign] + figures[PhaseFigures::kCodeAndUnitTest]),
-             FiniteFigure(figures[PhaseFigures::kDetailedDesignLow] + figures[PhaseFigures::kCodeAndUnitTestLow]),
-             FiniteFigure(figures[PhaseFigures::kDetailedDesignHigh] + figures[PhaseFigures::kCodeAndUnitTestHigh]));
+             FiniteFigure(figures[PhaseFigures::kDetailedDesign] +
+                          figures[PhaseFigures::kCodeAndUnitTest]),
+             FiniteFigure(figures[PhaseFigures::kDetailedDesignLow] +
+                          figures[PhaseFigures::kCodeAndUnitTestLow]),
+             FiniteFigure(figures[PhaseFigures::kDetailedDesignHigh] +
+                          figures[PhaseFigures::kCodeAndUnitTestHigh]));
     return figures;
 }
 

@@ -16,7 +16,7 @@ namespace korval {
 // computes every figure afresh from them on each request; nothing computed is stored.
 // Every figure comes with a low and a high value from the sensitivity settings.
 class cCocomoDoc : public cModelDoc {
-public:
+  public:
     enum Phase { kProductDesignPhase = 0, kIntegrationAndTestPhase = 1 };
 
     explicit cCocomoDoc(cAppContext& context);
@@ -43,7 +43,8 @@ public:
     double GetAdjustedSensitivity() const { return adjustedSensitivity_; }
     int GetSensitivityType() const { return sensitivityType_; }
     void SetSensitivityType(int type);
-    void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent, int type);
+    void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent,
+                              int type);
 
     const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return costDrivers_; }
     // Chooses the rating with this multiplier for the attribute at the index; false when
@@ -51,7 +52,9 @@ public:
     bool SetCostDriverMultiplier(std::size_t index, double multiplier);
     // The constants of a mode; all 0 for a mode outside 0..2.
     ModeConstants GetModeConstants(int mode) const;
-    const std::vector<cPhaseDistribution>& GetPhaseDistribution() const { return phaseDistribution_; }
+    const std::vector<cPhaseDistribution>& GetPhaseDistribution() const {
+        return phaseDistribution_;
+    }
 
     // --- Figures (each returns the value; low and high through the out-parameters) -----
     double GetNominalEffort(double& low, double& high) const;
@@ -88,15 +91,17 @@ public:
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
 
-protected:
+  protected:
     bool SaveOwnSections(const std::string& path) override;
     void LoadOwnSections(const std::string& path) override;
 
-private:
+  private:
     // The size the equations use: a negative size (only a file can give one) counts as 0.
     double EffectiveSourceLines() const;
     double Ksloc() const { return EffectiveSourceLines() * 0.001; }
-    bool IsModeValid() const { return developmentMode_ >= 0 && developmentMode_ < kDevelopmentModeCount; }
+    bool IsModeValid() const {
+        return developmentMode_ >= 0 && developmentMode_ < kDevelopmentModeCount;
+    }
     double NominalEffortOf(double sourceLines) const;
     double ScheduleOf(double adjustedEffort) const;
     // The row's share for the current size, interpolated between size classes.

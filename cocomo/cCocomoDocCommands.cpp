@@ -35,18 +35,20 @@ void cCocomoDoc::OnCostDrivers() {
     cCostDriverDlg dialog(std::move(working));
     if (!Platform().RunDialog(dialog)) return;
     const std::vector<cCostDriverAttribute>& edited = dialog.GetAttributes();
-    for (std::size_t i = 0; i < edited.size() && i < costDrivers_.size(); ++i) costDrivers_[i] = edited[i];
+    for (std::size_t i = 0; i < edited.size() && i < costDrivers_.size(); ++i)
+        costDrivers_[i] = edited[i];
     SetModifiedFlag();
     UpdateAllViews();
 }
 
 void cCocomoDoc::OnSensitivityAnalysis() {
-    cCocomoSensitivityDlg dialog(Platform(), slocSensitivity_, nominalSensitivity_, adjustedSensitivity_,
-                                 sensitivityType_);
+    cCocomoSensitivityDlg dialog(Platform(), slocSensitivity_, nominalSensitivity_,
+                                 adjustedSensitivity_, sensitivityType_);
     if (!Platform().RunDialog(dialog)) return;
     SetCocomoSensitivity(dialog.GetPercent(cCocomoSensitivityDlg::kSlocField),
                          dialog.GetPercent(cCocomoSensitivityDlg::kNominalField),
-                         dialog.GetPercent(cCocomoSensitivityDlg::kAdjustedField), dialog.GetType());
+                         dialog.GetPercent(cCocomoSensitivityDlg::kAdjustedField),
+                         dialog.GetType());
     SetModifiedFlag();
     UpdateAllViews();
 }
@@ -55,8 +57,10 @@ void cCocomoDoc::OnReverseEngineering() {
     double low = 0;
     double high = 0;
     cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(low, high),
-                                          GetAdjustedEffort(low, high), GetTimeToDevelop(low, high)};
-    cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(), GetModeConstants(developmentMode_));
+                                          GetAdjustedEffort(low, high),
+                                          GetTimeToDevelop(low, high)};
+    cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(),
+                             GetModeConstants(developmentMode_));
     Platform().RunDialog(dialog);
 }
 

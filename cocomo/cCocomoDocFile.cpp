@@ -31,16 +31,23 @@ std::vector<int> IndexesWithinSections(const std::vector<Item>& items, SectionOf
 }
 
 std::vector<int> CostDriverIndexes(const std::vector<cCostDriverAttribute>& attributes) {
-    return IndexesWithinSections(attributes, [](const cCostDriverAttribute& a) { return a.GetGroup(); });
+    return IndexesWithinSections(attributes,
+                                 [](const cCostDriverAttribute& a) { return a.GetGroup(); });
 }
 
 std::vector<int> PhaseRowIndexes(const std::vector<cPhaseDistribution>& rows) {
     return IndexesWithinSections(rows, [](const cPhaseDistribution& row) { return row.GetName(); });
 }
 
-std::string TwoDecimals(double value) { return FormatNumber("%.2f", FiniteFigure(value)); }
-std::string SixDecimals(double value) { return FormatNumber("%lf", FiniteFigure(value)); }
-std::string MultiplierText(double multiplier) { return multiplier == 0 ? "NA" : TwoDecimals(multiplier); }
+std::string TwoDecimals(double value) {
+    return FormatNumber("%.2f", FiniteFigure(value));
+}
+std::string SixDecimals(double value) {
+    return FormatNumber("%lf", FiniteFigure(value));
+}
+std::string MultiplierText(double multiplier) {
+    return multiplier == 0 ? "NA" : TwoDecimals(multiplier);
+}
 
 }  // namespace
 
@@ -53,7 +60,8 @@ bool cCocomoDoc::SaveOwnSections(const std::string& path) {
 }
 
 bool cCocomoDoc::SaveModelSection(const std::string& path) {
-    return WriteProfileValue(kModelSection, "Development_Mode", DevelopmentModeToken(developmentMode_), path) &&
+    return WriteProfileValue(kModelSection, "Development_Mode",
+                             DevelopmentModeToken(developmentMode_), path) &&
            WriteProfileValue(kModelSection, "Model", ModelTypeToken(modelType_), path) &&
            WriteProfileValue(kModelSection, "Source_Lines_Code", SixDecimals(sourceLines_), path);
 }
@@ -65,7 +73,9 @@ bool cCocomoDoc::SaveModeConstants(const std::string& path) {
         const double values[] = {c.a, c.b, c.tm, c.te};
         std::array<std::string, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            written = WriteProfileValue(kModeConstantsSection, keys[i], TwoDecimals(values[i]), path) && written;
+            written =
+                WriteProfileValue(kModeConstantsSection, keys[i], TwoDecimals(values[i]), path) &&
+                written;
         }
     }
     return written;
@@ -79,11 +89,14 @@ bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
         const CostDriverGroup* group = FindCostDriverGroup(attribute.GetGroup());
         if (!group) continue;
         auto write = [&](const std::string& prefix, const std::string& value) {
-            written = WriteProfileValue(group->section, NumberedKey(prefix, indexes[i]), value, path) && written;
+            written =
+                WriteProfileValue(group->section, NumberedKey(prefix, indexes[i]), value, path) &&
+                written;
         };
         write(CostDriverNameKey(*group), attribute.GetName());
         for (int rating = 0; rating < kRatingCount; ++rating) {
-            write(CostDriverMultiplierKey(*group, rating), MultiplierText(attribute.GetMultiplier(rating)));
+            write(CostDriverMultiplierKey(*group, rating),
+                  MultiplierText(attribute.GetMultiplier(rating)));
         }
         write(CostDriverValueKey(*group), TwoDecimals(attribute.GetCurrentMultiplier()));
     }
@@ -91,10 +104,14 @@ bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
 }
 
 bool cCocomoDoc::SaveSensitivity(const std::string& path) {
-    return WriteProfileValue(kSensitivitySection, "Selected_COCOMO_Sen", SensitivityTypeToken(sensitivityType_), path) &&
-           WriteProfileValue(kSensitivitySection, "SLOC_Sen", SixDecimals(slocSensitivity_), path) &&
-           WriteProfileValue(kSensitivitySection, "Nominal_Person_Months_Sen", SixDecimals(nominalSensitivity_), path) &&
-           WriteProfileValue(kSensitivitySection, "Adjusted_Person_Months_Sen", SixDecimals(adjustedSensitivity_), path);
+    return WriteProfileValue(kSensitivitySection, "Selected_COCOMO_Sen",
+                             SensitivityTypeToken(sensitivityType_), path) &&
+           WriteProfileValue(kSensitivitySection, "SLOC_Sen", SixDecimals(slocSensitivity_),
+                             path) &&
+           WriteProfileValue(kSensitivitySection, "Nominal_Person_Months_Sen",
+                             SixDecimals(nominalSensitivity_), path) &&
+           WriteProfileValue(kSensitivitySection, "Adjusted_Person_Months_Sen",
+                             SixDecimals(adjustedSensitivity_), path);
 }
 
 bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
@@ -105,8 +122,11 @@ bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
         const PhaseSection* section = FindPhaseSection(row.GetName());
         if (!section) continue;
         for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-            std::string key = NumberedKey(PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
-            written = WriteProfileValue(row.GetName(), key, TwoDecimals(row.GetFraction(sizeClass)), path) && written;
+            std::string key = NumberedKey(
+                PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
+            written = WriteProfileValue(row.GetName(), key, TwoDecimals(row.GetFraction(sizeClass)),
+                                        path) &&
+                      written;
         }
     }
     return written;
@@ -135,8 +155,8 @@ void cCocomoDoc::LoadModelSection(const std::string& path) {
     } else if (std::optional<int> parsed = ParseModelTypeToken(model)) {
         modelType_ = *parsed;
     }
-    if (std::optional<double> size =
-            TryParseLeadingDouble(ReadProfileValue(kModelSection, "Source_Lines_Code", "0", kSizeBuffer, path))) {
+    if (std::optional<double> size = TryParseLeadingDouble(
+            ReadProfileValue(kModelSection, "Source_Lines_Code", "0", kSizeBuffer, path))) {
         sourceLines_ = *size;
     }
 }
@@ -147,21 +167,26 @@ void cCocomoDoc::LoadCostDriverRatings(const std::string& path) {
     for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
         const CostDriverGroup* group = FindCostDriverGroup(costDrivers_[i].GetGroup());
         if (!group) continue;
-        std::string text = ReadProfileValue(group->section, NumberedKey(CostDriverValueKey(*group), indexes[i]), "1.0",
-                                            kRatingValueBuffer, path);
-        if (std::optional<double> value = TryParseLeadingDouble(text)) costDrivers_[i].SetCurrentMultiplier(*value);
+        std::string text =
+            ReadProfileValue(group->section, NumberedKey(CostDriverValueKey(*group), indexes[i]),
+                             "1.0", kRatingValueBuffer, path);
+        if (std::optional<double> value = TryParseLeadingDouble(text))
+            costDrivers_[i].SetCurrentMultiplier(*value);
     }
 }
 
 void cCocomoDoc::LoadSensitivity(const std::string& path) {
-    std::string type = ReadProfileValue(kSensitivitySection, "Selected_COCOMO_Sen", "", kSensitivityBuffer, path);
+    std::string type =
+        ReadProfileValue(kSensitivitySection, "Selected_COCOMO_Sen", "", kSensitivityBuffer, path);
     auto percent = [&](const char* key) {
-        return ParseLeadingDouble(ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
+        return ParseLeadingDouble(
+            ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
     };
     double sloc = percent("SLOC_Sen");
     double nominal = percent("Nominal_Person_Months_Sen");
     double adjusted = percent("Adjusted_Person_Months_Sen");
-    SetCocomoSensitivity(sloc, nominal, adjusted, ParseSensitivityTypeToken(type).value_or(kSensitivitySloc));
+    SetCocomoSensitivity(sloc, nominal, adjusted,
+                         ParseSensitivityTypeToken(type).value_or(kSensitivitySloc));
 }
 
 // The file overrides the defaults profile's fractions value by value; a missing key keeps
@@ -177,9 +202,10 @@ void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
         const PhaseSection* section = FindPhaseSection(row.GetName());
         if (!section) continue;
         for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-            std::string key = NumberedKey(PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
-            std::optional<double> fraction =
-                TryParseLeadingDouble(ReadProfileValue(row.GetName(), key, "-1", kFileFractionBuffer, path));
+            std::string key = NumberedKey(
+                PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
+            std::optional<double> fraction = TryParseLeadingDouble(
+                ReadProfileValue(row.GetName(), key, "-1", kFileFractionBuffer, path));
             if (fraction && *fraction == kAbsentFraction) continue;
             if (fraction && *fraction >= 0 && *fraction <= 1) {
                 row.SetFraction(sizeClass, *fraction);

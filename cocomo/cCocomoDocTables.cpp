@@ -28,16 +28,17 @@ void cCocomoDoc::LoadCostDrivers(const std::string& file) {
     costDrivers_.clear();
     for (const CostDriverGroup& group : CostDriverGroups()) {
         for (int index = 0; index < kMaxAttributesPerGroup; ++index) {
-            std::string name = ReadProfileValue(group.section, NumberedKey(CostDriverNameKey(group), index), "",
-                                                kNameBuffer, file);
+            std::string name = ReadProfileValue(
+                group.section, NumberedKey(CostDriverNameKey(group), index), "", kNameBuffer, file);
             if (name.empty()) break;
             std::array<double, kRatingCount> multipliers{};
             for (int rating = 0; rating < kRatingCount; ++rating) {
-                multipliers[static_cast<std::size_t>(rating)] =
-                    ReadMultiplier(group.section, CostDriverMultiplierKey(group, rating), index, file);
+                multipliers[static_cast<std::size_t>(rating)] = ReadMultiplier(
+                    group.section, CostDriverMultiplierKey(group, rating), index, file);
             }
-            if (!AddCostDriver(group.section, name, multipliers[kVeryLow], multipliers[kLow], multipliers[kNominal],
-                               multipliers[kHigh], multipliers[kVeryHigh], multipliers[kExtraHigh])) {
+            if (!AddCostDriver(group.section, name, multipliers[kVeryLow], multipliers[kLow],
+                               multipliers[kNominal], multipliers[kHigh], multipliers[kVeryHigh],
+                               multipliers[kExtraHigh])) {
                 break;
             }
         }
@@ -56,11 +57,13 @@ double cCocomoDoc::ReadMultiplier(std::string_view section, std::string_view key
     return 0;
 }
 
-bool cCocomoDoc::AddCostDriver(std::string_view group, std::string_view name, double veryLow, double low,
-                               double nominal, double high, double veryHigh, double extraHigh) {
+bool cCocomoDoc::AddCostDriver(std::string_view group, std::string_view name, double veryLow,
+                               double low, double nominal, double high, double veryHigh,
+                               double extraHigh) {
     try {
-        costDrivers_.emplace_back(std::string(group), std::string(name),
-                                  std::array<double, kRatingCount>{veryLow, low, nominal, high, veryHigh, extraHigh});
+        costDrivers_.emplace_back(
+            std::string(group), std::string(name),
+            std::array<double, kRatingCount>{veryLow, low, nominal, high, veryHigh, extraHigh});
     } catch (const std::bad_alloc&) {
         Platform().ShowMessage(kMemoryMessage);
         return false;
@@ -77,7 +80,8 @@ void cCocomoDoc::LoadModeConstants(const std::string& file) {
         double* fields[] = {&constants.a, &constants.b, &constants.tm, &constants.te};
         std::array<std::string, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            double value = ParseLeadingDouble(ReadProfileValue(kModeConstantsSection, keys[i], "", kModeConstantBuffer, file));
+            double value = ParseLeadingDouble(
+                ReadProfileValue(kModeConstantsSection, keys[i], "", kModeConstantBuffer, file));
             if (value >= 0) *fields[i] = value;
         }
     }
@@ -89,15 +93,17 @@ void cCocomoDoc::LoadPhaseDistribution() {
     int firstRow = 0;
     for (const PhaseSection& section : PhaseSections()) {
         for (int index = 0; index < section.rows; ++index) {
-            const std::array<double, kSizeClassCount>& builtIn = BuiltInPhaseFractions(firstRow + index);
+            const std::array<double, kSizeClassCount>& builtIn =
+                BuiltInPhaseFractions(firstRow + index);
             std::array<double, kSizeClassCount> fractions{};
             for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-                fractions[static_cast<std::size_t>(sizeClass)] =
-                    ReadPhaseFraction(section.name, PhaseKeyPrefix(section, sizeClass, PhaseKeyStyle::DefaultsProfile),
-                                      index, builtIn[static_cast<std::size_t>(sizeClass)]);
+                fractions[static_cast<std::size_t>(sizeClass)] = ReadPhaseFraction(
+                    section.name,
+                    PhaseKeyPrefix(section, sizeClass, PhaseKeyStyle::DefaultsProfile), index,
+                    builtIn[static_cast<std::size_t>(sizeClass)]);
             }
-            if (!AddPhaseRow(section.name, fractions[kSizeS], fractions[kSizeI], fractions[kSizeM], fractions[kSizeL],
-                             fractions[kSizeVL])) {
+            if (!AddPhaseRow(section.name, fractions[kSizeS], fractions[kSizeI], fractions[kSizeM],
+                             fractions[kSizeL], fractions[kSizeVL])) {
                 break;
             }
         }
@@ -107,20 +113,22 @@ void cCocomoDoc::LoadPhaseDistribution() {
 
 // An absent key ("-1") means the built-in value. A text that is no number is reported like
 // a fraction out of range, instead of passing for 0.
-double cCocomoDoc::ReadPhaseFraction(std::string_view section, std::string_view keyPrefix, int index,
-                                     double builtInDefault) {
+double cCocomoDoc::ReadPhaseFraction(std::string_view section, std::string_view keyPrefix,
+                                     int index, double builtInDefault) {
     std::string key = NumberedKey(keyPrefix, index);
-    std::optional<double> fraction =
-        TryParseLeadingDouble(ReadProfileValue(section, key, "-1", kFractionBuffer, DefaultsProfile()));
+    std::optional<double> fraction = TryParseLeadingDouble(
+        ReadProfileValue(section, key, "-1", kFractionBuffer, DefaultsProfile()));
     if (fraction && *fraction == kAbsentFraction) return builtInDefault;
     if (fraction && *fraction >= 0 && *fraction <= 1) return *fraction;
     Platform().ShowMessage(InvalidProfileEntryText(key));
     return builtInDefault;
 }
 
-bool cCocomoDoc::AddPhaseRow(std::string_view name, double s, double i, double m, double l, double vl) {
+bool cCocomoDoc::AddPhaseRow(std::string_view name, double s, double i, double m, double l,
+                             double vl) {
     try {
-        phaseDistribution_.emplace_back(std::string(name), std::array<double, kSizeClassCount>{s, i, m, l, vl});
+        phaseDistribution_.emplace_back(std::string(name),
+                                        std::array<double, kSizeClassCount>{s, i, m, l, vl});
     } catch (const std::bad_alloc&) {
         Platform().ShowMessage(kMemoryMessage);
         return false;

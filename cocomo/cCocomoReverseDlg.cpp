@@ -13,9 +13,15 @@ namespace {
 constexpr double kMaxTimeToDevelop = 10000;
 constexpr const char* kNotANumberMessage = "Please enter a valid floating point number";
 
-bool IsQuantity(int quantity) { return quantity >= 0 && quantity < cCocomoReverseDlg::kQuantityCount; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsQuantity(int quantity) {
+    return quantity >= 0 && quantity < cCocomoReverseDlg::kQuantityCount;
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Digits with at most one point and a minus sign only in front; blanks around it are
 // ignored. At least one digit is needed, so "-" or "." alone is no number.
@@ -47,14 +53,20 @@ struct ValueCheck {
 ValueCheck ValueCheckOf(int quantity) {
     static constexpr double kNoMaximum = HUGE_VAL;
     switch (quantity) {
-        case cCocomoReverseDlg::kSourceLines: return {kNoMaximum, "Source lines of code must be greater than zero"};
-        case cCocomoReverseDlg::kNominalEffort: return {kNoMaximum, "Nominal person months must be greater than zero"};
-        case cCocomoReverseDlg::kAdjustedEffort: return {kNoMaximum, "Adjusted person months must be greater than zero"};
-        default: return {kMaxTimeToDevelop, "Time to develop must be between 0.0 and 10000.0 months"};
+        case cCocomoReverseDlg::kSourceLines:
+            return {kNoMaximum, "Source lines of code must be greater than zero"};
+        case cCocomoReverseDlg::kNominalEffort:
+            return {kNoMaximum, "Nominal person months must be greater than zero"};
+        case cCocomoReverseDlg::kAdjustedEffort:
+            return {kNoMaximum, "Adjusted person months must be greater than zero"};
+        default:
+            return {kMaxTimeToDevelop, "Time to develop must be between 0.0 and 10000.0 months"};
     }
 }
 
-std::string ReadOnlyText(double value) { return FormatNumber("%3.1lf", value); }
+std::string ReadOnlyText(double value) {
+    return FormatNumber("%3.1lf", value);
+}
 
 }  // namespace
 
@@ -70,8 +82,9 @@ cCocomoReverseDlg::cCocomoReverseDlg(cPlatformServices& platform, const Values& 
 }
 
 const char* cCocomoReverseDlg::RadioLabel(int quantity) {
-    static constexpr const char* kLabels[kQuantityCount] = {"Source Lines of Code", "Nominal Person Months",
-                                                            "Adjusted Person Months", "Time to Develop"};
+    static constexpr const char* kLabels[kQuantityCount] = {
+        "Source Lines of Code", "Nominal Person Months", "Adjusted Person Months",
+        "Time to Develop"};
     return IsQuantity(quantity) ? kLabels[quantity] : "";
 }
 
@@ -84,9 +97,13 @@ void cCocomoReverseDlg::SetInputText(int quantity, std::string text) {
     if (IsInputEnabled(quantity)) inputTexts_[Slot(quantity)] = std::move(text);
 }
 
-std::string cCocomoReverseDlg::GetOutputText(int quantity) const { return ReadOnlyText(GetOutput(quantity)); }
+std::string cCocomoReverseDlg::GetOutputText(int quantity) const {
+    return ReadOnlyText(GetOutput(quantity));
+}
 
-std::string cCocomoReverseDlg::GetOriginalText(int quantity) const { return ReadOnlyText(GetOriginal(quantity)); }
+std::string cCocomoReverseDlg::GetOriginalText(int quantity) const {
+    return ReadOnlyText(GetOriginal(quantity));
+}
 
 void cCocomoReverseDlg::ShowFields() {
     for (int quantity = 0; quantity < kQuantityCount; ++quantity) {
@@ -163,7 +180,9 @@ double cCocomoReverseDlg::SourceLinesFromNominal(double nominal) const {
 void cCocomoReverseDlg::Compute() {
     const ModeConstants& c = constants_;
     auto schedule = [&](double adjusted) { return FiniteFigure(c.tm * std::pow(adjusted, c.te)); };
-    auto nominalFromAdjusted = [&](double adjusted) { return factor_ == 0 ? 0 : FiniteFigure(adjusted / factor_); };
+    auto nominalFromAdjusted = [&](double adjusted) {
+        return factor_ == 0 ? 0 : FiniteFigure(adjusted / factor_);
+    };
     double& sloc = outputs_[kSourceLines];
     double& nominal = outputs_[kNominalEffort];
     double& adjusted = outputs_[kAdjustedEffort];
@@ -189,7 +208,9 @@ void cCocomoReverseDlg::Compute() {
             break;
         case kTimeToDevelop:
             time = inputs_[kTimeToDevelop];
-            adjusted = time != 0 && c.tm != 0 && c.te != 0 ? FiniteFigure(std::pow(time / c.tm, 1 / c.te)) : 0;
+            adjusted = time != 0 && c.tm != 0 && c.te != 0
+                           ? FiniteFigure(std::pow(time / c.tm, 1 / c.te))
+                           : 0;
             nominal = nominalFromAdjusted(adjusted);
             sloc = SourceLinesFromNominal(nominal);
             break;

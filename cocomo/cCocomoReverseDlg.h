@@ -15,14 +15,14 @@ class cPlatformServices;
 // equations, forwards or backwards, using the effort adjustment factor and the mode
 // constants taken when it opened. It never changes the document.
 class cCocomoReverseDlg : public cDialogLogic {
-public:
+  public:
     enum Quantity { kSourceLines, kNominalEffort, kAdjustedEffort, kTimeToDevelop };
     static constexpr int kQuantityCount = 4;
     using Values = std::array<double, kQuantityCount>;
 
     // Opens with the document's figures as starting values and outputs, then runs Reset.
-    cCocomoReverseDlg(cPlatformServices& platform, const Values& starting, double effortAdjustmentFactor,
-                      const ModeConstants& constants);
+    cCocomoReverseDlg(cPlatformServices& platform, const Values& starting,
+                      double effortAdjustmentFactor, const ModeConstants& constants);
 
     const char* Title() const override { return "COCOMO Reverse Engineering"; }
     int HelpTopic() const override { return 247; }
@@ -53,7 +53,7 @@ public:
     // the user about a bad input.
     bool OnCalculate();
 
-private:
+  private:
     static std::size_t Slot(int quantity) { return static_cast<std::size_t>(quantity); }
     void ReadInputs();
     bool ValidateInputs();

@@ -6,29 +6,34 @@ namespace korval {
 
 namespace {
 
-bool IsField(int field) { return field >= 0 && field < cCocomoSensitivityDlg::kFieldCount; }
+bool IsField(int field) {
+    return field >= 0 && field < cCocomoSensitivityDlg::kFieldCount;
+}
 
 }  // namespace
 
-cCocomoSensitivityDlg::cCocomoSensitivityDlg(cPlatformServices& platform, double slocPercent, double nominalPercent,
-                                             double adjustedPercent, int type)
+cCocomoSensitivityDlg::cCocomoSensitivityDlg(cPlatformServices& platform, double slocPercent,
+                                             double nominalPercent, double adjustedPercent,
+                                             int type)
     : platform_(platform),
       percents_{slocPercent, nominalPercent, adjustedPercent},
       selectedType_(IsField(type) ? type : kSensitivitySloc),
       focusField_(selectedType_) {
     for (int field = 0; field < kFieldCount; ++field) {
-        texts_[static_cast<std::size_t>(field)] = NumberFieldText(percents_[static_cast<std::size_t>(field)]);
+        texts_[static_cast<std::size_t>(field)] =
+            NumberFieldText(percents_[static_cast<std::size_t>(field)]);
     }
 }
 
 const char* cCocomoSensitivityDlg::FieldLabel(int field) {
-    static constexpr const char* kLabels[kFieldCount] = {"Source Lines of Code (SLOC)", "Nominal Person Months",
-                                                         "Adjusted Person Months"};
+    static constexpr const char* kLabels[kFieldCount] = {
+        "Source Lines of Code (SLOC)", "Nominal Person Months", "Adjusted Person Months"};
     return IsField(field) ? kLabels[field] : "";
 }
 
 const char* cCocomoSensitivityDlg::RadioLabel(int type) {
-    static constexpr const char* kLabels[kFieldCount] = {"SLOC", "Nom. Person Mon.", "Adj. Person Mon."};
+    static constexpr const char* kLabels[kFieldCount] = {"SLOC", "Nom. Person Mon.",
+                                                         "Adj. Person Mon."};
     return IsField(type) ? kLabels[type] : "";
 }
 
@@ -45,7 +50,8 @@ void cCocomoSensitivityDlg::OnRadioType(int type) {
 bool cCocomoSensitivityDlg::OnOk() {
     std::array<double, kFieldCount> accepted{};
     for (int field = 0; field < kFieldCount; ++field) {
-        std::optional<double> percent = CheckNumberField(texts_[static_cast<std::size_t>(field)], 0, 100, platform_);
+        std::optional<double> percent =
+            CheckNumberField(texts_[static_cast<std::size_t>(field)], 0, 100, platform_);
         if (!percent) {
             focusField_ = field;
             return false;

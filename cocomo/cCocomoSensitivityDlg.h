@@ -14,9 +14,13 @@ class cPlatformServices;
 // adjusted effort) and by what percentage. Only the field of the chosen quantity is
 // enabled, but OK checks all three.
 class cCocomoSensitivityDlg : public cDialogLogic {
-public:
+  public:
     // One percentage field per sensitivity type, in type order.
-    enum Field { kSlocField = kSensitivitySloc, kNominalField = kSensitivityNomPm, kAdjustedField = kSensitivityAdjPm };
+    enum Field {
+        kSlocField = kSensitivitySloc,
+        kNominalField = kSensitivityNomPm,
+        kAdjustedField = kSensitivityAdjPm
+    };
     static constexpr int kFieldCount = 3;
 
     cCocomoSensitivityDlg(cPlatformServices& platform, double slocPercent, double nominalPercent,
@@ -29,7 +33,9 @@ public:
     // "SLOC", "Nom. Person Mon.", "Adj. Person Mon.".
     static const char* RadioLabel(int type);
 
-    const std::string& GetFieldText(int field) const { return texts_[static_cast<std::size_t>(field)]; }
+    const std::string& GetFieldText(int field) const {
+        return texts_[static_cast<std::size_t>(field)];
+    }
     void SetFieldText(int field, std::string text);
     bool IsFieldEnabled(int field) const { return field == selectedType_; }
     // The field with the focus.
@@ -47,7 +53,7 @@ public:
     double GetPercent(int field) const { return percents_[static_cast<std::size_t>(field)]; }
     int GetType() const { return selectedType_; }
 
-private:
+  private:
     cPlatformServices& platform_;
     std::array<std::string, kFieldCount> texts_;
     std::array<double, kFieldCount> percents_{};

@@ -6,7 +6,9 @@ namespace {
 
 constexpr double kSmallestMultiplier = 0.01;
 
-bool IsRating(int rating) { return rating >= 0 && rating < kRatingCount; }
+bool IsRating(int rating) {
+    return rating >= 0 && rating < kRatingCount;
+}
 
 }  // namespace
 
@@ -14,7 +16,8 @@ cCostDriverAttribute::cCostDriverAttribute(std::string group, std::string name,
                                            const std::array<double, kRatingCount>& multipliers) {
     SetGroup(std::move(group));
     SetName(std::move(name));
-    for (int rating = 0; rating < kRatingCount; ++rating) SetMultiplier(rating, multipliers[static_cast<std::size_t>(rating)]);
+    for (int rating = 0; rating < kRatingCount; ++rating)
+        SetMultiplier(rating, multipliers[static_cast<std::size_t>(rating)]);
     current_ = multipliers_[kNominal];
 }
 
@@ -24,7 +27,8 @@ double cCostDriverAttribute::GetMultiplier(int rating) const {
 
 void cCostDriverAttribute::SetMultiplier(int rating, double multiplier) {
     if (!IsRating(rating)) return;
-    if (multiplier >= kSmallestMultiplier || multiplier == 0) multipliers_[static_cast<std::size_t>(rating)] = multiplier;
+    if (multiplier >= kSmallestMultiplier || multiplier == 0)
+        multipliers_[static_cast<std::size_t>(rating)] = multiplier;
 }
 
 // A rating the attribute does not define (multiplier 0) can never be chosen, so a stored

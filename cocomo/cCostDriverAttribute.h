@@ -11,7 +11,7 @@ namespace korval {
 // ratings (0 where the rating is not defined) and the multiplier of the chosen rating.
 // The chosen rating is kept only as its multiplier.
 class cCostDriverAttribute {
-public:
+  public:
     // Empty texts and all seven numbers 0.
     cCostDriverAttribute() = default;
     // Group, name and multipliers through the setters; the attribute starts at Nominal.
@@ -39,7 +39,7 @@ public:
     // or "?       " when the rating is undefined.
     std::string RatingText() const;
 
-private:
+  private:
     std::string group_;
     std::string name_;
     std::array<double, kRatingCount> multipliers_{};

@@ -4,21 +4,27 @@ namespace korval {
 
 namespace {
 
-bool IsRating(int rating) { return rating >= 0 && rating < kRatingCount; }
+bool IsRating(int rating) {
+    return rating >= 0 && rating < kRatingCount;
+}
 
 }  // namespace
 
-cCostDriverDlg::cCostDriverDlg(std::vector<cCostDriverAttribute> attributes) : attributes_(std::move(attributes)) {
+cCostDriverDlg::cCostDriverDlg(std::vector<cCostDriverAttribute> attributes)
+    : attributes_(std::move(attributes)) {
     FillList(false);
 }
 
 const char* cCostDriverDlg::GroupLabel(int choice) {
     if (choice == kAllGroups) return "All";
-    if (choice > kAllGroups && choice < kGroupChoiceCount) return CostDriverGroups()[static_cast<std::size_t>(choice - 1)].label.data();
+    if (choice > kAllGroups && choice < kGroupChoiceCount)
+        return CostDriverGroups()[static_cast<std::size_t>(choice - 1)].label.data();
     return "";
 }
 
-const char* cCostDriverDlg::RatingLabel(int rating) { return IsRating(rating) ? RatingName(rating).data() : ""; }
+const char* cCostDriverDlg::RatingLabel(int rating) {
+    return IsRating(rating) ? RatingName(rating).data() : "";
+}
 
 void cCostDriverDlg::OnGroupChoice(int choice) {
     if (!IsGroupChoiceEnabled(choice)) return;
@@ -28,7 +34,8 @@ void cCostDriverDlg::OnGroupChoice(int choice) {
 
 bool cCostDriverDlg::IsShown(const cCostDriverAttribute& attribute) const {
     if (groupChoice_ == kAllGroups) return true;
-    return attribute.GetGroup() == CostDriverGroups()[static_cast<std::size_t>(groupChoice_ - 1)].section;
+    return attribute.GetGroup() ==
+           CostDriverGroups()[static_cast<std::size_t>(groupChoice_ - 1)].section;
 }
 
 void cCostDriverDlg::FillList(bool keepScrollPosition) {
@@ -41,7 +48,8 @@ void cCostDriverDlg::FillList(bool keepScrollPosition) {
         shownAttributes_.push_back(i);
     }
     int remembered = rememberedRows_[static_cast<std::size_t>(groupChoice_)];
-    selectedRow_ = remembered >= 0 && remembered < static_cast<int>(rows_.size()) ? remembered : kNoRow;
+    selectedRow_ =
+        remembered >= 0 && remembered < static_cast<int>(rows_.size()) ? remembered : kNoRow;
     topRow_ = keepScrollPosition ? top : 0;
     OnSelectRow(selectedRow_);
 }

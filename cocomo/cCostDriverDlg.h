@@ -14,8 +14,15 @@ namespace korval {
 // dialog works on its own copy of the attributes and remembers the selected row of each
 // group choice.
 class cCostDriverDlg : public cDialogLogic {
-public:
-    enum GroupChoice { kAllGroups, kProductGroup, kHardwareGroup, kPersonnelGroup, kProjectGroup, kUserDefinedGroup };
+  public:
+    enum GroupChoice {
+        kAllGroups,
+        kProductGroup,
+        kHardwareGroup,
+        kPersonnelGroup,
+        kProjectGroup,
+        kUserDefinedGroup
+    };
     static constexpr int kGroupChoiceCount = 6;
     static constexpr int kNoRow = -1;
 
@@ -31,7 +38,9 @@ public:
 
     int GetGroupChoice() const { return groupChoice_; }
     // "User Defined" is never offered.
-    bool IsGroupChoiceEnabled(int choice) const { return choice >= 0 && choice < kUserDefinedGroup; }
+    bool IsGroupChoiceEnabled(int choice) const {
+        return choice >= 0 && choice < kUserDefinedGroup;
+    }
     void OnGroupChoice(int choice);
 
     // One row per attribute shown: its rating text (ten characters), a tab, its name.
@@ -42,15 +51,19 @@ public:
     int GetTopRow() const { return topRow_; }
     void SetTopRow(int row) { topRow_ = row; }
 
-    bool IsRatingEnabled(int rating) const { return ratingEnabled_[static_cast<std::size_t>(rating)]; }
-    bool IsRatingChecked(int rating) const { return ratingChecked_[static_cast<std::size_t>(rating)]; }
+    bool IsRatingEnabled(int rating) const {
+        return ratingEnabled_[static_cast<std::size_t>(rating)];
+    }
+    bool IsRatingChecked(int rating) const {
+        return ratingChecked_[static_cast<std::size_t>(rating)];
+    }
     // Gives the selected row's attribute the clicked rating.
     void OnRating(int rating);
 
     // The working copy, in the document's order.
     const std::vector<cCostDriverAttribute>& GetAttributes() const { return attributes_; }
 
-private:
+  private:
     bool IsShown(const cCostDriverAttribute& attribute) const;
     // Rebuilds the rows of the chosen group and selects its remembered row.
     void FillList(bool keepScrollPosition);

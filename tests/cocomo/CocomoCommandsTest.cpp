@@ -16,7 +16,7 @@ struct CountingView : cDocObserver {
 };
 
 class Commands : public CocomoTest {
-protected:
+  protected:
     std::unique_ptr<cCocomoDoc> document = Estimate(kSemidetached, 32000);
     CountingView view;
 
@@ -102,7 +102,8 @@ TEST_F(Commands, CostDriversWithoutAttributes) {
     auto bare = NewDocument();
     platform.ExpectMessage();
     bare->OnCostDrivers();
-    EXPECT_EQ(platform.Messages(), std::vector<std::string>{"No cost driver attributes could be found."});
+    EXPECT_EQ(platform.Messages(),
+              std::vector<std::string>{"No cost driver attributes could be found."});
     EXPECT_TRUE(platform.Dialogs().empty());
 }
 
@@ -142,7 +143,8 @@ TEST_F(Commands, InitializeResetsOnYesOnly) {
     platform.ExpectMessage(MessageAnswer::Yes);
     document->OnInitialize();
     EXPECT_EQ(platform.Messages().back(),
-              "All existing data for the COCOMO model will be reset to their default values.\n\nContinue?");
+              "All existing data for the COCOMO model will be reset to their default "
+              "values.\n\nContinue?");
     EXPECT_EQ(document->GetSourceLines(), 0);
     EXPECT_EQ(document->GetSlocSensitivity(), 0);
     EXPECT_EQ(document->GetDevelopmentMode(), kSemidetached);

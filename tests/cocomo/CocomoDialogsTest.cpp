@@ -26,10 +26,17 @@ TEST_F(Dialogs, SensitivityEnablesOnlyTheFieldOfTheType) {
 }
 
 TEST_F(Dialogs, SensitivityOkChecksEveryFieldInOrder) {
-    struct Case { int field; const char* text; const char* message; };
-    for (Case c : {Case{cCocomoSensitivityDlg::kNominalField, "150", "Please enter a number between 0 and 100."},
-                   Case{cCocomoSensitivityDlg::kSlocField, "150", "Please enter a number between 0 and 100."},
-                   Case{cCocomoSensitivityDlg::kAdjustedField, "-0.5", "Please enter a number between 0 and 100."},
+    struct Case {
+        int field;
+        const char* text;
+        const char* message;
+    };
+    for (Case c : {Case{cCocomoSensitivityDlg::kNominalField, "150",
+                        "Please enter a number between 0 and 100."},
+                   Case{cCocomoSensitivityDlg::kSlocField, "150",
+                        "Please enter a number between 0 and 100."},
+                   Case{cCocomoSensitivityDlg::kAdjustedField, "-0.5",
+                        "Please enter a number between 0 and 100."},
                    Case{cCocomoSensitivityDlg::kAdjustedField, "ten", "Please enter a number."},
                    Case{cCocomoSensitivityDlg::kSlocField, "", "Please enter a number."},
                    Case{cCocomoSensitivityDlg::kSlocField, "12%", "Please enter a number."}}) {
@@ -70,14 +77,17 @@ TEST_F(Dialogs, AttributesAlwaysSelectIntermediate) {
 }
 
 TEST_F(Dialogs, AttributesSizeLimits) {
-    struct Case { const char* text; const char* message; double accepted; };
-    for (Case c : {Case{"1e9", "Please enter a number between 0 and 999999999.", 0},
-                   Case{"-1", "Please enter a number between 0 and 999999999.", 0},
-                   Case{"", "Please enter a number.", 0},
-                   Case{"12 000", "Please enter a number.", 0},
-                   Case{"999999999", nullptr, 999999999},
-                   Case{" 0 ", nullptr, 0},
-                   Case{"1234.5", nullptr, 1234.5}}) {
+    struct Case {
+        const char* text;
+        const char* message;
+        double accepted;
+    };
+    for (Case c :
+         {Case{"1e9", "Please enter a number between 0 and 999999999.", 0},
+          Case{"-1", "Please enter a number between 0 and 999999999.", 0},
+          Case{"", "Please enter a number.", 0}, Case{"12 000", "Please enter a number.", 0},
+          Case{"999999999", nullptr, 999999999}, Case{" 0 ", nullptr, 0},
+          Case{"1234.5", nullptr, 1234.5}}) {
         cScriptedPlatform local;
         cCocomoAttributesDlg dlg(local, kSemidetached, 100, true);
         dlg.SetSourceLinesText(c.text);
@@ -112,18 +122,19 @@ TEST_F(Dialogs, AttributesWithAnUnknownModeOrNegativeSize) {
 // --- Cost Driver Attributes ----------------------------------------------------------------
 
 std::vector<cCostDriverAttribute> SampleAttributes() {
-    return {cCostDriverAttribute("Product_CDA_Group", "Data", {0, 0.94, 1.00, 1.08, 1.16, 0}),
-            cCostDriverAttribute("Product_CDA_Group", "Data Base Size", {0, 0.90, 1.00, 1.10, 0, 0}),
-            cCostDriverAttribute("Hardware_CDA_Group", "TIME", {0, 0, 1.00, 1.11, 1.30, 1.66}),
-            cCostDriverAttribute("Hardware_CDA_Group", "STOR", {0, 0, 1.00, 1.06, 1.21, 1.56}),
-            cCostDriverAttribute("Personnel_CDA_Group", "ACAP", {1.46, 1.19, 1.00, 0.86, 0.71, 0})};
+    return {
+        cCostDriverAttribute("Product_CDA_Group", "Data", {0, 0.94, 1.00, 1.08, 1.16, 0}),
+        cCostDriverAttribute("Product_CDA_Group", "Data Base Size", {0, 0.90, 1.00, 1.10, 0, 0}),
+        cCostDriverAttribute("Hardware_CDA_Group", "TIME", {0, 0, 1.00, 1.11, 1.30, 1.66}),
+        cCostDriverAttribute("Hardware_CDA_Group", "STOR", {0, 0, 1.00, 1.06, 1.21, 1.56}),
+        cCostDriverAttribute("Personnel_CDA_Group", "ACAP", {1.46, 1.19, 1.00, 0.86, 0.71, 0})};
 }
 
 TEST_F(Dialogs, CostDriverListOpensOnAll) {
     cCostDriverDlg dlg(SampleAttributes());
     EXPECT_EQ(dlg.GetGroupChoice(), cCostDriverDlg::kAllGroups);
-    EXPECT_EQ(dlg.GetRows(), (Strings{"Nominal   \tData", "Nominal   \tData Base Size", "Nominal   \tTIME",
-                                      "Nominal   \tSTOR", "Nominal   \tACAP"}));
+    EXPECT_EQ(dlg.GetRows(), (Strings{"Nominal   \tData", "Nominal   \tData Base Size",
+                                      "Nominal   \tTIME", "Nominal   \tSTOR", "Nominal   \tACAP"}));
     EXPECT_EQ(dlg.GetSelectedRow(), 0);
     EXPECT_TRUE(dlg.IsRatingChecked(kNominal));
     EXPECT_FALSE(dlg.IsRatingEnabled(kVeryLow));

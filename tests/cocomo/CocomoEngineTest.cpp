@@ -12,9 +12,21 @@ struct Range {
     double value, low, high;
 };
 
-Range Nominal(const cCocomoDoc& d) { Range r{}; r.value = d.GetNominalEffort(r.low, r.high); return r; }
-Range Adjusted(const cCocomoDoc& d) { Range r{}; r.value = d.GetAdjustedEffort(r.low, r.high); return r; }
-Range Time(const cCocomoDoc& d) { Range r{}; r.value = d.GetTimeToDevelop(r.low, r.high); return r; }
+Range Nominal(const cCocomoDoc& d) {
+    Range r{};
+    r.value = d.GetNominalEffort(r.low, r.high);
+    return r;
+}
+Range Adjusted(const cCocomoDoc& d) {
+    Range r{};
+    r.value = d.GetAdjustedEffort(r.low, r.high);
+    return r;
+}
+Range Time(const cCocomoDoc& d) {
+    Range r{};
+    r.value = d.GetTimeToDevelop(r.low, r.high);
+    return r;
+}
 
 void ExpectAllZero(const PhaseFigures& figures) {
     for (double entry : figures.entries) EXPECT_EQ(entry, 0);
@@ -83,21 +95,24 @@ TEST_P(Interpolation, ProgrammingPhaseUsesTheFractionOfTheSize) {
     const FractionCase& c = GetParam();
     auto d = Estimate(c.mode, c.sourceLines);
     PhaseFigures programming = d->GetProgrammingPhaseFigures();
-    EXPECT_NEAR(programming[PhaseFigures::kDetailedDesign] / Adjusted(*d).value, c.designFraction, 1e-9) << c.what;
-    EXPECT_NEAR(programming[PhaseFigures::kSchedule] / Time(*d).value, c.scheduleFraction, 1e-9) << c.what;
+    EXPECT_NEAR(programming[PhaseFigures::kDetailedDesign] / Adjusted(*d).value, c.designFraction,
+                1e-9)
+        << c.what;
+    EXPECT_NEAR(programming[PhaseFigures::kSchedule] / Time(*d).value, c.scheduleFraction, 1e-9)
+        << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SizeClasses, Interpolation,
-    ::testing::Values(
-        FractionCase{"organic 10 KSLOC, g = 2/24", kOrganic, 10000, 0.25 + (0.24 - 0.25) * 2 / 24, 0.59 + (0.55 - 0.59) * 2 / 24},
-        FractionCase{"below 2 KSLOC uses S", kOrganic, 500, 0.26, 0.63},
-        FractionCase{"exactly 2 KSLOC uses S", kSemidetached, 2000, 0.27, 0.56},
-        FractionCase{"exactly 8 KSLOC equals I", kSemidetached, 8000, 0.26, 0.52},
-        FractionCase{"organic 200 KSLOC uses L", kOrganic, 200000, 0.23, 0.51},
-        FractionCase{"semidetached 200 KSLOC between L and VL", kSemidetached, 200000, 0.24 - 0.01 * 72.0 / 384,
-                     0.44 - 0.04 * 72.0 / 384},
-        FractionCase{"embedded 600 KSLOC uses VL", kEmbedded, 600000, 0.24, 0.32}));
+    ::testing::Values(FractionCase{"organic 10 KSLOC, g = 2/24", kOrganic, 10000,
+                                   0.25 + (0.24 - 0.25) * 2 / 24, 0.59 + (0.55 - 0.59) * 2 / 24},
+                      FractionCase{"below 2 KSLOC uses S", kOrganic, 500, 0.26, 0.63},
+                      FractionCase{"exactly 2 KSLOC uses S", kSemidetached, 2000, 0.27, 0.56},
+                      FractionCase{"exactly 8 KSLOC equals I", kSemidetached, 8000, 0.26, 0.52},
+                      FractionCase{"organic 200 KSLOC uses L", kOrganic, 200000, 0.23, 0.51},
+                      FractionCase{"semidetached 200 KSLOC between L and VL", kSemidetached, 200000,
+                                   0.24 - 0.01 * 72.0 / 384, 0.44 - 0.04 * 72.0 / 384},
+                      FractionCase{"embedded 600 KSLOC uses VL", kEmbedded, 600000, 0.24, 0.32}));
 
 TEST_F(Engine, OrganicNominalEffortOfTenThousandLines) {
     auto d = Estimate(kOrganic, 10000);
@@ -106,7 +121,9 @@ TEST_F(Engine, OrganicNominalEffortOfTenThousandLines) {
 }
 
 TEST_F(Engine, InterpolationBounds) {
-    struct Case { double sloc, lower, upper; };
+    struct Case {
+        double sloc, lower, upper;
+    };
     for (Case c : {Case{2000, 2, 8}, Case{7999, 2, 8}, Case{8000, 8, 32}, Case{100000, 32, 128},
                    Case{511999, 128, 512}}) {
         auto d = Estimate(kEmbedded, c.sloc);
@@ -152,8 +169,8 @@ TEST_F(Engine, EffortSensitivityTypes) {
         const char* what;
         int type;
         double percent;
-        double nominalLow, nominalHigh;   // factors of the nominal effort
-        double adjustedLow, adjustedHigh; // factors of the adjusted effort
+        double nominalLow, nominalHigh;    // factors of the nominal effort
+        double adjustedLow, adjustedHigh;  // factors of the adjusted effort
     };
     for (Case c : {Case{"ADJ_PM 20 %", kSensitivityAdjPm, 20, 1, 1, 0.8, 1.2},
                    Case{"NOM_PM 100 %", kSensitivityNomPm, 100, 0, 2, 0, 2},
@@ -213,8 +230,9 @@ TEST_F(Engine, CostDriversMultiplyIntoTheAdjustedEffort) {
 }
 
 TEST_F(Engine, WithoutCostDriversEveryAdjustedFigureIsZero) {
-    UseProfile({"[Development_Mode_Constants]", "Semidetached_PM_Nom_Mult=3.0", "Semidetached_PM_Nom_Exp=1.12",
-                "Semidetached_TDEV_Mult=2.5", "Semidetached_TDEV_Exp=0.35"});
+    UseProfile({"[Development_Mode_Constants]", "Semidetached_PM_Nom_Mult=3.0",
+                "Semidetached_PM_Nom_Exp=1.12", "Semidetached_TDEV_Mult=2.5",
+                "Semidetached_TDEV_Exp=0.35"});
     auto d = Estimate(kSemidetached, 32000);
     EXPECT_TRUE(d->GetCostDrivers().empty());
     EXPECT_EQ(d->GetEffortAdjustmentFactor(), 0);
@@ -230,12 +248,13 @@ TEST_F(Engine, WithoutCostDriversEveryAdjustedFigureIsZero) {
 
 TEST_F(Engine, UndefinedStaffQuotientIsZero) {
     // Zero schedule fractions with a positive effort: staff would be effort / 0.
-    UseProfile({"[Development_Mode_Constants]", "Organic_PM_Nom_Mult=3.2", "Organic_PM_Nom_Exp=1.05",
-                "Organic_TDEV_Mult=2.5", "Organic_TDEV_Exp=0.38", "[Product_CDA_Group]",
-                "Product_CDA_Name00=RELY", "Product_CDA_VL_Mult00=NA", "Product_CDA_L_Mult00=NA",
-                "Product_CDA_N_Mult00=1.00", "Product_CDA_H_Mult00=NA", "Product_CDA_VH_Mult00=NA",
-                "Product_CDA_EH_Mult00=NA", "[Sched_PDP_Organic]", "Sched_PDP_Org_S_Per00=0",
-                "Sched_PDP_Org_I_Per00=0", "Sched_PDP_Org_M_Per00=0", "Sched_PDP_Org_L_Per00=0"});
+    UseProfile({"[Development_Mode_Constants]", "Organic_PM_Nom_Mult=3.2",
+                "Organic_PM_Nom_Exp=1.05", "Organic_TDEV_Mult=2.5", "Organic_TDEV_Exp=0.38",
+                "[Product_CDA_Group]", "Product_CDA_Name00=RELY", "Product_CDA_VL_Mult00=NA",
+                "Product_CDA_L_Mult00=NA", "Product_CDA_N_Mult00=1.00", "Product_CDA_H_Mult00=NA",
+                "Product_CDA_VH_Mult00=NA", "Product_CDA_EH_Mult00=NA", "[Sched_PDP_Organic]",
+                "Sched_PDP_Org_S_Per00=0", "Sched_PDP_Org_I_Per00=0", "Sched_PDP_Org_M_Per00=0",
+                "Sched_PDP_Org_L_Per00=0"});
     auto d = Estimate(kOrganic, 20000);
     PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
     EXPECT_GT(design[PhaseFigures::kEffort], 0);
@@ -262,11 +281,13 @@ TEST_F(Engine, NegativeSizeComputesAsZero) {
 }
 
 TEST_F(Engine, AbsurdSizesGiveFiniteFigures) {
-    for (double size : {1e300, std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity()}) {
+    for (double size :
+         {1e300, std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity()}) {
         auto d = Estimate(kEmbedded, size);
         d->SetCocomoSensitivity(50, 0, 0, kSensitivitySloc);
         for (Range r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
-            EXPECT_TRUE(std::isfinite(r.value) && std::isfinite(r.low) && std::isfinite(r.high)) << size;
+            EXPECT_TRUE(std::isfinite(r.value) && std::isfinite(r.low) && std::isfinite(r.high))
+                << size;
         }
         ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase));
         ExpectAllFinite(d->GetProgrammingPhaseFigures());

@@ -18,7 +18,8 @@ struct Figures {
 
 Figures FiguresOf(const cCocomoDoc& d) {
     double low = 0, high = 0;
-    return {d.GetNominalEffort(low, high), d.GetAdjustedEffort(low, high), d.GetTimeToDevelop(low, high),
+    return {d.GetNominalEffort(low, high), d.GetAdjustedEffort(low, high),
+            d.GetTimeToDevelop(low, high),
             d.GetPhaseFigures(cCocomoDoc::kProductDesignPhase)[PhaseFigures::kStaff],
             d.GetProgrammingPhaseFigures()[PhaseFigures::kStaffHigh]};
 }
@@ -54,9 +55,10 @@ TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
 
 TEST_F(ModelFile, KeysOfEachSection) {
     UseProfile({"[Development_Mode_Constants]", "Organic_PM_Nom_Mult=3.2", "[Product_CDA_Group]",
-                "Product_CDA_Name00=A", "Product_CDA_N_Mult00=1.00", "Product_CDA_Name01=B", "Product_CDA_N_Mult01=1.00",
-                "Product_CDA_H_Mult01=1.10", "Product_CDA_Name02=C", "Product_CDA_N_Mult02=1.00", "[Hardware_CDA_Group]",
-                "Hardware_CDA_Name00=D", "Hardware_CDA_N_Mult00=1.00", "Hardware_CDA_Name01=E",
+                "Product_CDA_Name00=A", "Product_CDA_N_Mult00=1.00", "Product_CDA_Name01=B",
+                "Product_CDA_N_Mult01=1.00", "Product_CDA_H_Mult01=1.10", "Product_CDA_Name02=C",
+                "Product_CDA_N_Mult02=1.00", "[Hardware_CDA_Group]", "Hardware_CDA_Name00=D",
+                "Hardware_CDA_N_Mult00=1.00", "Hardware_CDA_Name01=E",
                 "Hardware_CDA_N_Mult01=1.00"});
     platform.AcceptAllMessages();  // the undefined multipliers are reported
     auto d = NewDocument();
@@ -100,10 +102,17 @@ TEST_F(ModelFile, ModelWrittenIntoAProjectFileLeavesItsIdentityAlone) {
 }
 
 TEST_F(ModelFile, ModelTokens) {
-    struct Case { const char* mode; const char* model; int expectedMode; int expectedModel; };
-    for (Case c : {Case{"embedded", "ADVANCED", kEmbedded, kAdvancedModel}, Case{"2", "0", kEmbedded, kBasicModel},
-                   Case{"Organic", "basic", kOrganic, kBasicModel}, Case{"fast", "huge", kSemidetached, kIntermediateModel},
-                   Case{nullptr, nullptr, kSemidetached, kIntermediateModel}}) {
+    struct Case {
+        const char* mode;
+        const char* model;
+        int expectedMode;
+        int expectedModel;
+    };
+    for (Case c :
+         {Case{"embedded", "ADVANCED", kEmbedded, kAdvancedModel},
+          Case{"2", "0", kEmbedded, kBasicModel}, Case{"Organic", "basic", kOrganic, kBasicModel},
+          Case{"fast", "huge", kSemidetached, kIntermediateModel},
+          Case{nullptr, nullptr, kSemidetached, kIntermediateModel}}) {
         std::vector<std::string> lines = {"[COCOMO_Model]"};
         if (c.mode) lines.push_back(std::string("Development_Mode=") + c.mode);
         if (c.model) lines.push_back(std::string("Model=") + c.model);
@@ -132,7 +141,8 @@ TEST_F(ModelFile, RatingsAndSensitivityFromTheFile) {
     auto reopened = NewDocument();
     reopened->LoadModel(path);
     EXPECT_EQ(reopened->GetCostDrivers()[0].GetRating(), kHigh);
-    EXPECT_EQ(reopened->GetCostDrivers()[1].GetRating(), kNominal);  // 1.15 is no multiplier of DATA
+    EXPECT_EQ(reopened->GetCostDrivers()[1].GetRating(),
+              kNominal);  // 1.15 is no multiplier of DATA
     EXPECT_EQ(reopened->GetCostDrivers()[2].GetRating(), kNominal);
     EXPECT_EQ(reopened->GetSlocSensitivity(), 0);
     EXPECT_EQ(reopened->GetNominalSensitivity(), 0);
@@ -154,8 +164,9 @@ TEST_F(ModelFile, FileTablesReplaceTheDefaults) {
     platform.ExpectMessage();
     auto reopened = NewDocument();
     reopened->LoadModel(path);
-    EXPECT_EQ(platform.Messages(), (std::vector<std::string>{"Invalid profile entry:  Effort_PDP_Emb_S_Per00",
-                                                             "Invalid profile entry:  Effort_PDP_Emb_M_Per00"}));
+    EXPECT_EQ(platform.Messages(),
+              (std::vector<std::string>{"Invalid profile entry:  Effort_PDP_Emb_S_Per00",
+                                        "Invalid profile entry:  Effort_PDP_Emb_M_Per00"}));
     EXPECT_EQ(reopened->GetModeConstants(kSemidetached).a, 3.5);
     const auto& table = reopened->GetPhaseDistribution();
     EXPECT_EQ(table[7].GetFraction(kSizeVL), 0.20);
@@ -170,10 +181,11 @@ TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
         {"[COCOMO_Model]", "Development_Mode=EMBEDDED", "Source_Lines_Code=1e300"},
         {"[COCOMO_Model]", "Source_Lines_Code=lots", "[Product_CDA_Group]", "Product_CDA_Name00=X",
          "Product_CDA_N_Mult00=9999", "Product_CDA_Value00=9999"},
-        {"[COCOMO_Model]", "Source_Lines_Code=-25000", "[Development_Mode_Constants]", "Semidetached_PM_Nom_Mult=3",
-         "Semidetached_PM_Nom_Exp=1.12", "Semidetached_TDEV_Mult=2.5", "Semidetached_TDEV_Exp=0.35"},
-        {"garbage without sections", "=", "[", "[COCOMO_Sensitivity_Analysis]", "Selected_COCOMO_Sen=everything",
-         "SLOC_Sen=nan", "Adjusted_Person_Months_Sen=inf"},
+        {"[COCOMO_Model]", "Source_Lines_Code=-25000", "[Development_Mode_Constants]",
+         "Semidetached_PM_Nom_Mult=3", "Semidetached_PM_Nom_Exp=1.12", "Semidetached_TDEV_Mult=2.5",
+         "Semidetached_TDEV_Exp=0.35"},
+        {"garbage without sections", "=", "[", "[COCOMO_Sensitivity_Analysis]",
+         "Selected_COCOMO_Sen=everything", "SLOC_Sen=nan", "Adjusted_Person_Months_Sen=inf"},
     };
     platform.AcceptAllMessages();
     for (const auto& lines : files) {
@@ -201,7 +213,8 @@ TEST_F(ModelFile, MissingSectionsGiveZeroConstantsAndNoCostDrivers) {
     EXPECT_EQ(d->GetModeConstants(kSemidetached).a, 0);
     double low = 0, high = 0;
     EXPECT_EQ(d->GetAdjustedEffort(low, high), 0);
-    EXPECT_EQ(d->GetPhaseDistribution().size(), 21u);  // fractions stay those of the defaults profile
+    EXPECT_EQ(d->GetPhaseDistribution().size(),
+              21u);  // fractions stay those of the defaults profile
 }
 
 TEST_F(ModelFile, FileSaveWithoutPathAsksForOne) {

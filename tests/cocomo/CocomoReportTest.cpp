@@ -7,7 +7,8 @@ using Report = CocomoTest;
 using Rows = std::vector<std::string>;
 
 void SwitchOn(cCocomoDoc& d, std::initializer_list<cModelDoc::FilterSwitch> on) {
-    for (int s = 0; s < cModelDoc::kFilterSwitchCount; ++s) d.SetFilter(static_cast<cModelDoc::FilterSwitch>(s), kFilterOff);
+    for (int s = 0; s < cModelDoc::kFilterSwitchCount; ++s)
+        d.SetFilter(static_cast<cModelDoc::FilterSwitch>(s), kFilterOff);
     for (cModelDoc::FilterSwitch s : on) d.SetFilter(s, kFilterOn);
 }
 
@@ -15,9 +16,11 @@ TEST_F(Report, DefaultSwitchesShowDescriptionTotalsAndNoRanges) {
     auto d = Estimate(kSemidetached, 32000);
     d->SetDescriptionTexts("Billing", "M. Chen", "Order entry");
     d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);  // ranges exist but are not shown
-    EXPECT_EQ(ReportRows(*d), (Rows{"Title: | Billing", "Prepared By: | M. Chen", "Description: | Order entry",
-                                    "Source Lines of Code: | 32000.0", "Nominal Effort: | 145.5 person months",
-                                    "Adjusted Effort: | 145.5 person months", "Time to Develop: | 14.3 calendar months"}));
+    EXPECT_EQ(ReportRows(*d),
+              (Rows{"Title: | Billing", "Prepared By: | M. Chen", "Description: | Order entry",
+                    "Source Lines of Code: | 32000.0", "Nominal Effort: | 145.5 person months",
+                    "Adjusted Effort: | 145.5 person months",
+                    "Time to Develop: | 14.3 calendar months"}));
 }
 
 TEST_F(Report, RangesFollowTheSensitivityType) {
@@ -31,7 +34,8 @@ TEST_F(Report, RangesFollowTheSensitivityType) {
                    Case{kSensitivityAdjPm, "Adjusted Person Months", false, false}}) {
         auto d = Estimate(kSemidetached, 32000);
         d->SetCocomoSensitivity(10, 10, 10, c.type);
-        SwitchOn(*d, {cModelDoc::kSensitivityAnalysisSwitch, cModelDoc::kIntermediateTotalsSwitch, cModelDoc::kTotalsSwitch});
+        SwitchOn(*d, {cModelDoc::kSensitivityAnalysisSwitch, cModelDoc::kIntermediateTotalsSwitch,
+                      cModelDoc::kTotalsSwitch});
         Rows rows = ReportRows(*d);
         ASSERT_EQ(rows.size(), 5u);
         EXPECT_EQ(rows[0], std::string("Sensitivity Analysis Type: | ") + c.typeLabel);
@@ -52,21 +56,17 @@ TEST_F(Report, RangeFormatRoundsToOneDecimal) {
 TEST_F(Report, PhaseDistributionOfTheWorkedExample) {
     auto d = Estimate(kSemidetached, 32000);
     SwitchOn(*d, {cModelDoc::kPhaseDistributionSwitch});
-    EXPECT_EQ(ReportRows(*d), (Rows{"Phase Distribution",
-                                    "    Product Design Phase",
-                                    "        Adjusted Effort: | 24.7 person months",
-                                    "        Schedule: | 3.7 calendar months",
-                                    "        Average Staff: | 6.7 FSP",
-                                    "    Programming Phase",
-                                    "        Adjusted Effort",
-                                    "            Detailed Design: | 36.4 person months",
-                                    "            Code and Unit Test: | 48.0 person months",
-                                    "        Schedule: | 6.9 calendar months",
-                                    "        Average Staff: | 12.3 FSP",
-                                    "    Integration and Test Phase",
-                                    "        Adjusted Effort: | 36.4 person months",
-                                    "        Schedule: | 3.7 calendar months",
-                                    "        Average Staff: | 9.8 FSP"}));
+    EXPECT_EQ(
+        ReportRows(*d),
+        (Rows{"Phase Distribution", "    Product Design Phase",
+              "        Adjusted Effort: | 24.7 person months",
+              "        Schedule: | 3.7 calendar months", "        Average Staff: | 6.7 FSP",
+              "    Programming Phase", "        Adjusted Effort",
+              "            Detailed Design: | 36.4 person months",
+              "            Code and Unit Test: | 48.0 person months",
+              "        Schedule: | 6.9 calendar months", "        Average Staff: | 12.3 FSP",
+              "    Integration and Test Phase", "        Adjusted Effort: | 36.4 person months",
+              "        Schedule: | 3.7 calendar months", "        Average Staff: | 9.8 FSP"}));
 }
 
 TEST_F(Report, NewDocumentShowsZerosWithRangesOnPhaseRows) {

@@ -45,9 +45,12 @@ TEST_F(Reverse, EachStartingQuantityDerivesTheOthers) {
     double nominal = c.a * std::pow(20.0, c.b);
     double adjusted = factor * nominal;
     double time = c.tm * std::pow(adjusted, c.te);
-    struct Case { int quantity; double input; };
-    for (Case k : {Case{Q::kSourceLines, 20000}, Case{Q::kNominalEffort, nominal}, Case{Q::kAdjustedEffort, adjusted},
-                   Case{Q::kTimeToDevelop, time}}) {
+    struct Case {
+        int quantity;
+        double input;
+    };
+    for (Case k : {Case{Q::kSourceLines, 20000}, Case{Q::kNominalEffort, nominal},
+                   Case{Q::kAdjustedEffort, adjusted}, Case{Q::kTimeToDevelop, time}}) {
         cCocomoReverseDlg dlg(platform, {0, 0, 0, 0}, factor, c);
         dlg.OnRadio(k.quantity);
         dlg.SetInputText(k.quantity, FormatNumber("%.9f", k.input));
@@ -70,18 +73,24 @@ TEST_F(Reverse, ZeroFactorLeavesNominalAndSizeZero) {
 }
 
 TEST_F(Reverse, InputChecks) {
-    struct Case { int quantity; const char* text; const char* message; };
-    for (Case c : {Case{Q::kSourceLines, "1.2.3", "Please enter a valid floating point number"},
-                   Case{Q::kNominalEffort, "12 5", "Please enter a valid floating point number"},
-                   Case{Q::kTimeToDevelop, "3-", "Please enter a valid floating point number"},
-                   Case{Q::kSourceLines, "1e5", "Please enter a valid floating point number"},
-                   Case{Q::kSourceLines, "-", "Please enter a valid floating point number"},
-                   Case{Q::kAdjustedEffort, "", "Please enter a valid floating point number"},
-                   Case{Q::kAdjustedEffort, "-5", "Adjusted person months must be greater than zero"},
-                   Case{Q::kSourceLines, "-1", "Source lines of code must be greater than zero"},
-                   Case{Q::kNominalEffort, "-0.1", "Nominal person months must be greater than zero"},
-                   Case{Q::kTimeToDevelop, "10000.5", "Time to develop must be between 0.0 and 10000.0 months"},
-                   Case{Q::kTimeToDevelop, "10,000.5", "Please enter a valid floating point number"}}) {
+    struct Case {
+        int quantity;
+        const char* text;
+        const char* message;
+    };
+    for (Case c :
+         {Case{Q::kSourceLines, "1.2.3", "Please enter a valid floating point number"},
+          Case{Q::kNominalEffort, "12 5", "Please enter a valid floating point number"},
+          Case{Q::kTimeToDevelop, "3-", "Please enter a valid floating point number"},
+          Case{Q::kSourceLines, "1e5", "Please enter a valid floating point number"},
+          Case{Q::kSourceLines, "-", "Please enter a valid floating point number"},
+          Case{Q::kAdjustedEffort, "", "Please enter a valid floating point number"},
+          Case{Q::kAdjustedEffort, "-5", "Adjusted person months must be greater than zero"},
+          Case{Q::kSourceLines, "-1", "Source lines of code must be greater than zero"},
+          Case{Q::kNominalEffort, "-0.1", "Nominal person months must be greater than zero"},
+          Case{Q::kTimeToDevelop, "10000.5",
+               "Time to develop must be between 0.0 and 10000.0 months"},
+          Case{Q::kTimeToDevelop, "10,000.5", "Please enter a valid floating point number"}}) {
         cScriptedPlatform local;
         cCocomoReverseDlg dlg(local, {0, 0, 0, 0}, 1.0, kSemidetachedConstants);
         dlg.OnRadio(c.quantity);
@@ -113,7 +122,8 @@ TEST_F(Reverse, BadInputBlocksChoosingAnotherRadio) {
 }
 
 TEST_F(Reverse, ResetReturnsToTheStartingValues) {
-    cCocomoReverseDlg dlg(platform, {32000, 145.5087904, 145.5087904, 14.2905}, 1.0, kSemidetachedConstants);
+    cCocomoReverseDlg dlg(platform, {32000, 145.5087904, 145.5087904, 14.2905}, 1.0,
+                          kSemidetachedConstants);
     EXPECT_EQ(dlg.GetOriginalText(Q::kSourceLines), "32000.0");
     EXPECT_EQ(dlg.GetOutputText(Q::kNominalEffort), "145.5");
     dlg.OnRadio(Q::kAdjustedEffort);

@@ -18,7 +18,7 @@ namespace korval::testing {
 // A COCOMO document over the bundled defaults profile (or a profile of the test's own),
 // with a scripted platform and a scratch folder.
 class CocomoTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     cScriptedPlatform platform;
     cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};

@@ -24,8 +24,12 @@ TEST(CostDriverAttribute, StartsAtNominal) {
 }
 
 TEST(CostDriverAttribute, MultiplierSetterKeepsZeroOrAtLeastOneHundredth) {
-    struct Case { double value; double stored; };
-    for (Case c : {Case{0.01, 0.01}, Case{0, 0}, Case{2.5, 2.5}, Case{0.005, 0.88}, Case{-1, 0.88}}) {
+    struct Case {
+        double value;
+        double stored;
+    };
+    for (Case c :
+         {Case{0.01, 0.01}, Case{0, 0}, Case{2.5, 2.5}, Case{0.005, 0.88}, Case{-1, 0.88}}) {
         cCostDriverAttribute rely = Reliability();
         rely.SetMultiplier(kLow, c.value);
         EXPECT_EQ(rely.GetMultiplier(kLow), c.stored) << c.value;
@@ -45,7 +49,8 @@ TEST(CostDriverAttribute, CurrentMultiplierOnlyTakesADefinedRating) {
 }
 
 TEST(CostDriverAttribute, RatingTextsAreTenCharacters) {
-    const char* expected[kRatingCount] = {"Very Low  ", "Low       ", "Nominal   ", "High      ", "Very High ", "Extra High"};
+    const char* expected[kRatingCount] = {"Very Low  ", "Low       ", "Nominal   ",
+                                          "High      ", "Very High ", "Extra High"};
     cCostDriverAttribute cplx("Product_CDA_Group", "CPLX", {0.70, 0.85, 1.00, 1.15, 1.30, 1.65});
     for (int rating = 0; rating < kRatingCount; ++rating) {
         ASSERT_TRUE(cplx.SetCurrentMultiplier(cplx.GetMultiplier(rating)));
