@@ -51,11 +51,7 @@ std::string cEstimatorAppLogic::FilterText(DocumentKind kind) const {
     return cDocumentKind::Of(kind).FilterText(Extension(kind));
 }
 
-std::string cEstimatorAppLogic::OpenFilters() const {
-    std::string filters = "All Files (*.*)|*.*|";
-    for (const cDocumentKind& kind : cDocumentKind::All()) filters += FilterText(kind.kind);
-    return filters;
-}
+std::string cEstimatorAppLogic::OpenFilters() const { return cDocumentKind::OpenFilters(context_.extensions); }
 
 std::string cEstimatorAppLogic::SaveFilters(DocumentKind kind) const {
     return FilterText(kind) + "All Files (*.*)|*.*|";

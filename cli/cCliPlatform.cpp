@@ -5,6 +5,8 @@
 
 #include <ctime>
 
+#include "framework/cDialogLogic.h"
+
 namespace korval {
 
 MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons buttons) {
@@ -25,6 +27,12 @@ MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons 
         case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;
+}
+
+bool cCliPlatform::RunDialog(cDialogLogic& dialog) {
+    std::string prompt = dialog.Prompt();
+    if (!prompt.empty()) ShowMessage(prompt, MessageButtons::Ok);
+    return false;
 }
 
 bool cCliPlatform::FileExists(const std::string& path) {

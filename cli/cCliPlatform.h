@@ -13,7 +13,8 @@ public:
     explicit cCliPlatform(std::ostream& err) : err_(err) {}
 
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
-    bool RunDialog(cDialogLogic&) override { return false; }
+    // Dialogs are cancelled; one that asks something is reported first.
+    bool RunDialog(cDialogLogic& dialog) override;
     std::string PromptOpenFileName(const std::string&, const std::string&) override { return {}; }
     std::string PromptSaveFileName(const std::string&, const std::string&, const std::string&) override {
         return {};

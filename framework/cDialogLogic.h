@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace korval {
 
 // Base of every dialog's logic. The logic holds the dialog's working copy, field texts
@@ -11,6 +13,9 @@ public:
     virtual const char* Title() const = 0;
     // Help topic number opened by the Help button; 0 when the dialog has none.
     virtual int HelpTopic() const { return 0; }
+    // What the dialog asks, for a platform that answers it without showing it (the
+    // command-line tool reports it before cancelling). Empty for most dialogs.
+    virtual std::string Prompt() const { return {}; }
 };
 
 }  // namespace korval

@@ -33,6 +33,12 @@ std::string cDocumentKind::FilterText(std::string_view extension) const {
     return ReplaceAll(filterFormat, "%.4s", CutToChars(extension, 4));
 }
 
+std::string cDocumentKind::OpenFilters(const std::array<std::string, 5>& extensions) {
+    std::string filters = "All Files (*.*)|*.*|";
+    for (const cDocumentKind& kind : All()) filters += kind.FilterText(extensions[static_cast<int>(kind.kind)]);
+    return filters;
+}
+
 const cDocumentKind& cDocumentKind::Of(DocumentKind kind) { return All()[static_cast<int>(kind)]; }
 
 std::optional<DocumentKind> cDocumentKind::FromTypeName(std::string_view typeName) {

@@ -27,6 +27,9 @@ struct cDocumentKind {
     // The file-dialog filter with the extension cut to 4 characters.
     std::string FilterText(std::string_view extension) const;
 
+    // The open dialog's filters: all files first, then each kind with its extension.
+    static std::string OpenFilters(const std::array<std::string, 5>& extensions);
+
     static const std::array<cDocumentKind, 5>& All();
     static const cDocumentKind& Of(DocumentKind kind);
     // Exact, case-sensitive match of a KORVAL_Type value, in the order FunctionPoint,

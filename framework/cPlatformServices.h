@@ -24,6 +24,14 @@ public:
     // File dialogs. filters is a list of "Description|pattern|" pairs; the answer is a
     // path, or empty when cancelled.
     virtual std::string PromptOpenFileName(const std::string& initial, const std::string& filters) = 0;
+    // An open-file dialog with its own title and default extension (no dot).
+    virtual std::string PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
+                                                 const std::string& filters,
+                                                 const std::string& defaultExtension) {
+        (void)title;
+        (void)defaultExtension;
+        return PromptOpenFileName(initial, filters);
+    }
     virtual std::string PromptSaveFileName(const std::string& initial, const std::string& filters,
                                            const std::string& defaultExtension) = 0;
 

@@ -1,19 +1,101 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/cModelDoc.h"
 
 namespace korval {
 
+class cCocomoDoc;
+class cFunctionPointDoc;
+class cRayleighDoc;
+
+// One project with all three models in one file. The function point size feeds COCOMO and
+// Rayleigh, the COCOMO schedule feeds Rayleigh, and the ranges of one chosen model's
+// sensitivity analysis (the sensitivity source) flow on to the models after it.
 class cProjectDoc : public cModelDoc {
 public:
+    enum SensitivitySource { kFunctionPointSource = 0, kCocomoSource = 1, kRayleighSource = 2 };
+    enum class Model { FunctionPoint, Cocomo, Rayleigh };
+
     explicit cProjectDoc(cAppContext& context);
+    ~cProjectDoc() override;
 
     void ResetToDefaults() override;
+    bool ReadFilterValues(const std::string& path) override;
+    bool WriteFilterValues(const std::string& path) override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+
+    const cFunctionPointDoc* GetFunctionPointModel() const { return functionPoint_.get(); }
+    const cCocomoDoc* GetCocomoModel() const { return cocomo_.get(); }
+    const cRayleighDoc* GetRayleighModel() const { return rayleigh_.get(); }
+    cFunctionPointDoc& FunctionPointModel() { return *functionPoint_; }
+    cCocomoDoc& CocomoModel() { return *cocomo_; }
+    cRayleighDoc& RayleighModel() { return *rayleigh_; }
+
+    int GetSensitivitySource() const { return sensitivitySource_; }
+    FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
+    void SetFpmCcmDescription(FilterState state) { fpmCcmDescription_ = state == 0 ? kFilterOn : state; }
+    double GetSavedCocomoSlocSensitivity() const { return savedCocomoSlocSensitivity_; }
+    int GetSavedCocomoSensitivityType() const { return savedCocomoSensitivityType_; }
+    int GetSavedRayleighSensitivityType() const { return savedRayleighSensitivityType_; }
+    // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
+    double FunctionPointSlocPercentage() const;
+
+    // Project menu.
+    bool OnImport(Model model);
+    bool OnExport(Model model);
+    void OnUseSensitivity(int source);
+    bool IsSensitivityCommandEnabled(Model model) const;
+
+    // The model menus of the project window.
+    void OnFunctionPointCount();
+    void OnValueAdjustmentFactor();
+    void OnFunctionPointDescription();
+    void OnFunctionPointSensitivity();
+    void OnFunctionPointReverseEngineering();
+    void OnFunctionPointInitialize();
+    void OnCocomoAttributes();
+    void OnCocomoCostDrivers();
+    void OnCocomoDescription();
+    void OnCocomoSensitivity();
+    void OnCocomoReverseEngineering();
+    void OnCocomoInitialize();
+    void OnRayleighAttributes();
+    void OnRayleighDescription();
+    void OnRayleighSensitivity();
+    void OnRayleighReverseEngineering();
+    void OnRayleighInitialize();
+    void OnLanguages();
 
 protected:
     bool WriteIdentity(const std::string& path) override;
     bool WritesTypeOnFileSave() const override { return false; }
+    bool SaveOwnSections(const std::string& path) override;
+    void LoadOwnSections(const std::string& path) override;
+    void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
+    void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
+
+private:
+    void ResetProjectState();
+    void PropagateSize();
+    void PropagateSchedule();
+    void PropagateSensitivity();
+    void PropagateRanges();
+    void ImposeProjectSensitivity();
+    // Marks the project modified and redraws when the model was changed by its command.
+    void AfterModelCommand(const cModelDoc& model);
+    void CopySwitchesIntoModels();
+    int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model, bool suppressSensitivity);
+
+    std::unique_ptr<cCocomoDoc> cocomo_;
+    std::unique_ptr<cFunctionPointDoc> functionPoint_;
+    std::unique_ptr<cRayleighDoc> rayleigh_;
+    FilterState fpmCcmDescription_ = kFilterOn;
+    int sensitivitySource_ = kFunctionPointSource;
+    double savedCocomoSlocSensitivity_ = 0;
+    int savedCocomoSensitivityType_ = 0;
+    int savedRayleighSensitivityType_ = 4;
 };
 
 }  // namespace korval

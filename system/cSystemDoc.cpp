@@ -1,22 +1,254 @@
 #include "system/cSystemDoc.h"
 
+#include <cmath>
+
+#include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "framework/cProfileFileScope.h"
+#include "system/cMissingProjectDlg.h"
+#include "system/cSystemAttributesDlg.h"
+#include "system/cSystemProjectsDlg.h"
 
 namespace korval {
+
+namespace {
+
+constexpr const char* kEstimationSection = "System_Level_Estimation";
+constexpr const char* kProjectsSection = "Projects";
+
+std::string NumberedKey(const char* prefix, std::size_t index) {
+    return prefix + FormatNumber("%2.2d", static_cast<int>(index));
+}
+
+// A number read from the file, or the field's reset value when the text is not a number.
+double ReadNumber(const char* section, const std::string& key, const std::string& path) {
+    return TryParseLeadingDouble(ReadProfileValue(section, key, "0", 20, path)).value_or(0.0);
+}
+
+// Shows the wait cursor for as long as it lives.
+class cWaitCursor {
+public:
+    explicit cWaitCursor(cPlatformServices& platform) : platform_(platform) { platform_.BeginWaitCursor(); }
+    ~cWaitCursor() { platform_.EndWaitCursor(); }
+    cWaitCursor(const cWaitCursor&) = delete;
+    cWaitCursor& operator=(const cWaitCursor&) = delete;
+
+private:
+    cPlatformServices& platform_;
+};
+
+}  // namespace
 
 cSystemDoc::cSystemDoc(cAppContext& context) : cModelDoc(context, DocumentKind::System) {
     ResetToDefaults();
 }
 
-void cSystemDoc::ResetToDefaults() { cModelDoc::ResetToDefaults(); }
+cSystemDoc::~cSystemDoc() { ClearMembers(); }
+
+void cSystemDoc::ClearMembers() {
+    while (!members_.empty()) members_.pop_back();  // last first
+}
+
+void cSystemDoc::ResetToDefaults() {
+    cModelDoc::ResetToDefaults();
+    ClearMembers();
+    productDesignTdev_ = 0;
+    productDesignEffort_ = 0;
+    productDesignUserSpecified_ = false;
+    finalTestTdev_ = 0;
+    finalTestEffort_ = 0;
+    totalEffort_ = 0;
+    totalTdev_ = 0;
+    totalSloc_ = 0;
+    totalAdjustedFunctionPoints_ = 0;
+    systemMbi_ = 0;
+}
+
+std::unique_ptr<cSystemProjectDoc> cSystemDoc::CreateMember() {
+    return std::make_unique<cSystemProjectDoc>(Context());
+}
+
+std::vector<std::unique_ptr<cSystemProjectDoc>> cSystemDoc::ReleaseMembers() {
+    std::vector<std::unique_ptr<cSystemProjectDoc>> released = std::move(members_);
+    members_.clear();
+    return released;
+}
+
+void cSystemDoc::SetMembers(std::vector<std::unique_ptr<cSystemProjectDoc>> members) {
+    ClearMembers();
+    members_ = std::move(members);
+}
+
+void cSystemDoc::SetAttributes(double productDesignTdev, double productDesignEffort, bool userSpecified,
+                               double finalTestTdev, double finalTestEffort) {
+    productDesignTdev_ = productDesignTdev;
+    productDesignEffort_ = productDesignEffort;
+    productDesignUserSpecified_ = userSpecified;
+    finalTestTdev_ = finalTestTdev;
+    finalTestEffort_ = finalTestEffort;
+}
+
+void cSystemDoc::DeriveProductDesign() {
+    productDesignTdev_ = 0;
+    productDesignEffort_ = 0;
+    for (const auto& member : members_) {
+        MemberFigures figures = member->Figures();
+        productDesignTdev_ += figures.productDesignTdev;
+        productDesignEffort_ += figures.productDesignEffort;
+    }
+}
+
+std::vector<cSystemDoc::ScheduleRow> cSystemDoc::CumulativeSchedule() const {
+    std::vector<ScheduleRow> rows;
+    rows.reserve(members_.size());
+    double cumulative = productDesignTdev_;
+    for (const auto& member : members_) {
+        MemberFigures figures = member->Figures();
+        cumulative += figures.programmingTdev;
+        rows.push_back({cumulative, cumulative + figures.integrationTdev});
+    }
+    return rows;
+}
+
+double cSystemDoc::LatestIntegrationEnd() const {
+    double latest = productDesignTdev_;
+    for (const ScheduleRow& row : CumulativeSchedule()) {
+        if (row.integrationEnd > latest) latest = row.integrationEnd;
+    }
+    return latest;
+}
+
+void cSystemDoc::RecalculateSystem() {
+    totalAdjustedFunctionPoints_ = 0;
+    totalSloc_ = 0;
+    totalEffort_ = productDesignEffort_;
+    double weighted = 0;
+    for (const auto& member : members_) {
+        MemberFigures figures = member->Figures();
+        totalAdjustedFunctionPoints_ += figures.adjustedFunctionPoints;
+        totalSloc_ += figures.sourceLines;
+        totalEffort_ += figures.integrationEffort + figures.programmingEffort;
+        // A member without size adds nothing: its MBI may be minus infinity, and
+        // 0 x minus infinity would leave the system MBI undefined.
+        if (figures.sourceLines != 0) weighted += figures.mbi * figures.sourceLines;
+    }
+    totalEffort_ += finalTestEffort_;
+    totalTdev_ = finalTestTdev_ + LatestIntegrationEnd();
+    systemMbi_ = totalSloc_ != 0 ? weighted / totalSloc_ : weighted;
+}
+
+void cSystemDoc::RefreshTotals() {
+    if (!productDesignUserSpecified_) DeriveProductDesign();
+    RecalculateSystem();
+}
 
 bool cSystemDoc::WriteIdentity(const std::string& path) {
     return WriteProfileValue("KORVAL", "KORVAL_Type", "System", path) && WriteFileVersion(path);
 }
 
-int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
-    int total = cModelDoc::DrawReport(dc, y, flags);
-    return FinishReport(dc, total);
+bool cSystemDoc::SaveOwnSections(const std::string& path) {
+    if (!WriteProfileValue(kEstimationSection, "Product_Design_User_Specified",
+                           productDesignUserSpecified_ ? "TRUE" : "FALSE", path)) {
+        return false;
+    }
+    if (productDesignUserSpecified_ &&
+        !(WriteProfileValue(kEstimationSection, "Product_Design_TDEV", FormatNumber("%lf", productDesignTdev_), path) &&
+          WriteProfileValue(kEstimationSection, "Product_Design_Effort", FormatNumber("%lf", productDesignEffort_),
+                            path))) {
+        return false;
+    }
+    if (!WriteProfileValue(kEstimationSection, "Integration_And_Test_TDEV", FormatNumber("%lf", finalTestTdev_), path) ||
+        !WriteProfileValue(kEstimationSection, "Integration_And_Test_Effort", FormatNumber("%lf", finalTestEffort_),
+                           path)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        if (!WriteProfileValue(kProjectsSection, NumberedKey("File_Name", i), members_[i]->GetFileName(), path) ||
+            !WriteProfileValue(kProjectsSection, NumberedKey("Start_Offset", i),
+                               FormatNumber("%lf", members_[i]->GetStartOffset()), path)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void cSystemDoc::LoadOwnSections(const std::string& path) {
+    std::string userSpecified = ReadProfileValue(kEstimationSection, "Product_Design_User_Specified", "FALSE", 20, path);
+    if (userSpecified == "TRUE") {
+        productDesignUserSpecified_ = true;
+    } else {
+        productDesignUserSpecified_ = false;
+        if (userSpecified != "FALSE") {
+            Platform().ShowMessage("Invalid entry:  Product_Design_User_Specified = " + userSpecified);
+        }
+    }
+    if (productDesignUserSpecified_) {
+        productDesignTdev_ = ReadNumber(kEstimationSection, "Product_Design_TDEV", path);
+        productDesignEffort_ = ReadNumber(kEstimationSection, "Product_Design_Effort", path);
+    }
+    finalTestTdev_ = ReadNumber(kEstimationSection, "Integration_And_Test_TDEV", path);
+    finalTestEffort_ = ReadNumber(kEstimationSection, "Integration_And_Test_Effort", path);
+    LoadMembers(path);
+    RefreshTotals();
+}
+
+void cSystemDoc::LoadMembers(const std::string& path) {
+    cWaitCursor wait(Platform());
+    // Every member resets itself from the defaults profile: keep it parsed for the whole load.
+    cProfileFileScope defaults(DefaultsProfile());
+    for (std::size_t i = 0;; ++i) {
+        std::string fileName = ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
+        if (fileName.empty()) break;
+        std::unique_ptr<cSystemProjectDoc> member = CreateMember();
+        member->LoadModel(fileName);
+        member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
+        if (!member->IsFound()) {
+            cMissingProjectDlg dialog(fileName, Platform());
+            if (Platform().RunDialog(dialog)) {
+                member->LoadModel(dialog.GetPath());
+                SetModifiedFlag();
+            }
+        }
+        members_.push_back(std::move(member));
+    }
+}
+
+void cSystemDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
+    cModelDoc::FillDisplayOptions(dialog);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterNotApplicable);
+}
+
+void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
+    SetFilter(kDescriptionSwitch, dialog.Result(cDisplayOptionsDlg::kDescriptionBox));
+    SetFilter(kTotalsSwitch, dialog.Result(cDisplayOptionsDlg::kTotalsBox));
+    SetFilter(kIntermediateTotalsSwitch, dialog.Result(cDisplayOptionsDlg::kIntermediateTotalsBox));
+    SetFilter(kSensitivityAnalysisSwitch, dialog.Result(cDisplayOptionsDlg::kSensitivityBox));
+}
+
+bool cSystemDoc::OnAttributes() {
+    cSystemAttributesDlg dialog(*this, Platform());
+    if (!Platform().RunDialog(dialog)) return false;
+    SetAttributes(dialog.ProductDesignTdev(), dialog.ProductDesignEffort(), dialog.IsUserSpecified(),
+                  dialog.FinalTestTdev(), dialog.FinalTestEffort());
+    RefreshTotals();
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
+}
+
+bool cSystemDoc::OnProjects() {
+    cSystemProjectsDlg dialog(*this, Platform());
+    if (!Platform().RunDialog(dialog)) {
+        dialog.Discard();
+        return false;
+    }
+    dialog.Apply();
+    RefreshTotals();
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
 }
 
 }  // namespace korval

@@ -1,15 +1,63 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "framework/cModelDoc.h"
+#include "system/cSystemProjectDoc.h"
 
 namespace korval {
 
+// A system level estimation: member project files combined into one estimate with a
+// cumulative schedule, plus the system's own product design and final test phases.
+// The file holds only the members' paths; their data are read afresh on every open.
 class cSystemDoc : public cModelDoc {
 public:
     explicit cSystemDoc(cAppContext& context);
+    ~cSystemDoc() override;
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+
+    // Product design from the members' own product design phases.
+    void DeriveProductDesign();
+    // Totals, cumulative schedule and SLOC-weighted MBI from the members.
+    void RecalculateSystem();
+
+    // Commands of the System menu.
+    bool OnAttributes();
+    bool OnProjects();
+
+    const std::vector<std::unique_ptr<cSystemProjectDoc>>& GetMembers() const { return members_; }
+    // Replaces the member list (the Projects dialog's OK).
+    void SetMembers(std::vector<std::unique_ptr<cSystemProjectDoc>> members);
+    // Hands the members over to the caller, leaving the system without any.
+    std::vector<std::unique_ptr<cSystemProjectDoc>> ReleaseMembers();
+    // A new member (not yet loaded) for this system's context.
+    std::unique_ptr<cSystemProjectDoc> CreateMember();
+
+    double GetProductDesignTdev() const { return productDesignTdev_; }
+    double GetProductDesignEffort() const { return productDesignEffort_; }
+    bool IsProductDesignUserSpecified() const { return productDesignUserSpecified_; }
+    double GetFinalTestTdev() const { return finalTestTdev_; }
+    double GetFinalTestEffort() const { return finalTestEffort_; }
+    void SetAttributes(double productDesignTdev, double productDesignEffort, bool userSpecified,
+                       double finalTestTdev, double finalTestEffort);
+
+    double GetTotalEffort() const { return totalEffort_; }
+    double GetTotalTdev() const { return totalTdev_; }
+    double GetTotalSloc() const { return totalSloc_; }
+    double GetTotalAdjustedFunctionPoints() const { return totalAdjustedFunctionPoints_; }
+    double GetSystemMbi() const { return systemMbi_; }
+
+    // One member's place in the cumulative schedule.
+    struct ScheduleRow {
+        double programmingEnd;
+        double integrationEnd;
+    };
+    std::vector<ScheduleRow> CumulativeSchedule() const;
+    // When the final test and evaluation phase starts: the latest integration and test end.
+    double LatestIntegrationEnd() const;
 
 protected:
     bool WriteIdentity(const std::string& path) override;
@@ -17,6 +65,31 @@ protected:
     // A system file holds only what the system writes: the save starts from an empty
     // file and replaces the old one atomically, so a failed save loses nothing.
     bool ReplacesWholeFile() const override { return true; }
+    bool SaveOwnSections(const std::string& path) override;
+    void LoadOwnSections(const std::string& path) override;
+    void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
+    void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
+
+private:
+    void LoadMembers(const std::string& path);
+    void ClearMembers();
+    void RefreshTotals();
+    int DrawTotals(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
+
+    std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
+    double productDesignTdev_ = 0;
+    double productDesignEffort_ = 0;
+    bool productDesignUserSpecified_ = false;
+    double finalTestTdev_ = 0;
+    double finalTestEffort_ = 0;
+    double totalEffort_ = 0;
+    double totalTdev_ = 0;
+    double totalSloc_ = 0;
+    double totalAdjustedFunctionPoints_ = 0;
+    double systemMbi_ = 0;
 };
 
 }  // namespace korval

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "project/cProjectDoc.h"
+#include "system/MemberFigures.h"
+
+namespace korval {
+
+// One member project of a system: a complete project loaded read-only from its own file.
+// It is never saved and has no window; a missing file leaves it with reset data.
+class cSystemProjectDoc : public cProjectDoc {
+public:
+    enum EditState { kKept = 0, kRemoved = 1, kAdded = 2 };
+
+    explicit cSystemProjectDoc(cAppContext& context);
+
+    // Remembers the path; false (data left as reset) when no file exists there.
+    bool LoadModel(const std::string& path) override;
+
+    const std::string& GetFileName() const { return fileName_; }
+    double GetStartOffset() const { return startOffset_; }
+    void SetStartOffset(double offset) { startOffset_ = offset; }
+    bool IsFound() const { return found_; }
+    int GetEditState() const { return editState_; }
+    void SetEditState(int state) { editState_ = state; }
+
+    // Virtual so a test can stand in a member with known figures.
+    virtual MemberFigures Figures() const;
+
+private:
+    std::string fileName_;
+    double startOffset_ = 0;
+    bool found_ = false;
+    int editState_ = kKept;
+};
+
+}  // namespace korval

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "cocomo/cCocomoDoc.h"
+#include "framework/NumberText.h"
+#include "framework/ProfileAccess.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "framework/cTextReportSurface.h"
+#include "functionpoint/cFunctionPointDoc.h"
+#include "project/cProjectDoc.h"
+#include "rayleigh/RayleighSensitivityType.h"
+#include "rayleigh/cRayleighDoc.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/cScriptedPlatform.h"
+
+namespace korval {
+namespace {
+
+using testing::TempDir;
+using Model = cProjectDoc::Model;
+
+class ProjectDocTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    testing::cScriptedPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+
+    // 100 unadjusted function points at VAF 1.00 in a 50 SLOC/FP language: 5000 SLOC.
+    static void SizeProject(cProjectDoc& project, int adjustedPercent) {
+        cFunctionPointDoc& fp = project.FunctionPointModel();
+        fp.SetCount(0, 100);
+        fp.SetWeight(0, 1);
+        for (int i = 1; i < 15; ++i) fp.SetCount(i, 0);
+        for (int i = 0; i < 14; ++i) fp.SetRating(i, 0);
+        for (int i = 0; i < 7; ++i) fp.SetRating(i, 5);  // 35 points: VAF 1.00
+        cLanguageTable table = fp.GetLanguageTable();
+        table.AddLanguage("Test", 50);
+        fp.SetLanguageTable(table);
+        fp.SetSelectedLanguage(cLanguage("Test", 50));
+        FpSensitivitySettings settings;
+        settings.adjustedPercentage = adjustedPercent;
+        settings.type = SensitivityType::ADJ_FP;
+        fp.SetSensitivity(settings);
+    }
+};
+
+TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocomosOwn) {
+    cProjectDoc project(context);
+    project.OnUseSensitivity(cProjectDoc::kCocomoSource);
+    project.CocomoModel().SetCocomoSensitivity(25, 0, 0, kSensitivityAdjPm);  // COCOMO's own settings
+    project.OnUseSensitivity(cProjectDoc::kFunctionPointSource);
+    SizeProject(project, 10);
+    platform.ExpectDialog([](cDialogLogic&) { return true; });
+    project.OnValueAdjustmentFactor();  // the size flows on only after a function point command
+    EXPECT_DOUBLE_EQ(project.FunctionPointModel().SourceLinesOfCode(), 5000);
+    EXPECT_NEAR(project.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
+    EXPECT_EQ(project.CocomoModel().GetSensitivityType(), kSensitivitySloc);
+    EXPECT_EQ(project.RayleighModel().GetSensitivityType(), kRayleighProjectRangesSensitivity);
+    EXPECT_DOUBLE_EQ(project.RayleighModel().GetSlocLow(), 4500);
+
+    std::string path = dir.File("plan.prj");
+    ASSERT_TRUE(project.SaveAs(path));
+    EXPECT_EQ(ParseLeadingDouble(ReadProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "", 20, path)),
+              25)
+        << TempDir::ReadFile(path);
+
+    cProjectDoc reopened(context);
+    reopened.LoadModel(path);
+    EXPECT_EQ(reopened.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
+    EXPECT_NEAR(reopened.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
+    reopened.OnUseSensitivity(cProjectDoc::kCocomoSource);
+    EXPECT_DOUBLE_EQ(reopened.CocomoModel().GetSlocSensitivity(), 25);
+    EXPECT_EQ(reopened.CocomoModel().GetSensitivityType(), kSensitivityAdjPm);
+    EXPECT_TRUE(reopened.IsSensitivityCommandEnabled(Model::Cocomo));
+    EXPECT_FALSE(reopened.IsSensitivityCommandEnabled(Model::FunctionPoint));
+}
+
+TEST_F(ProjectDocTest, SizeAndScheduleFlowFromModelToModel) {
+    cProjectDoc project(context);
+    SizeProject(project, 0);
+    platform.ExpectDialog([](cDialogLogic&) { return true; });
+    project.OnValueAdjustmentFactor();
+    EXPECT_TRUE(project.IsModified());
+    EXPECT_DOUBLE_EQ(project.CocomoModel().GetSourceLines(), 5000);
+    EXPECT_DOUBLE_EQ(project.RayleighModel().GetSourceLines(), 5000);
+    double low = 0;
+    double high = 0;
+    EXPECT_DOUBLE_EQ(project.RayleighModel().GetSchedule(), project.CocomoModel().GetTimeToDevelop(low, high));
+    EXPECT_GT(project.RayleighModel().GetSchedule(), 0);
+}
+
+TEST_F(ProjectDocTest, FileWithoutSourceOrModelDescriptionSwitchOpensWithDefaults) {
+    std::string path = dir.File("bare.prj");
+    TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=Project\r\n[Filter_Values]\r\nDescription=ON\r\n");
+    cProjectDoc project(context);
+    project.OnUseSensitivity(cProjectDoc::kRayleighSource);
+    project.LoadModel(path);
+    EXPECT_EQ(project.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
+    EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOff);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
+}
+
+TEST_F(ProjectDocTest, ImportChecksTheKindWrittenInTheFile) {
+    cProjectDoc source(context);
+    std::string cocomoNamedFpm = dir.File("odd.FPM");
+    source.CocomoModel().SetDescriptionTexts("Imported", "", "");
+    ASSERT_TRUE(source.CocomoModel().SaveAs(cocomoNamedFpm));
+    std::string rayleighFile = dir.File("r.rlm");
+    ASSERT_TRUE(source.RayleighModel().SaveAs(rayleighFile));
+
+    cProjectDoc project(context);
+    platform.ExpectOpenFileName(rayleighFile);
+    platform.ExpectMessage();
+    EXPECT_FALSE(project.OnImport(Model::Cocomo));
+    EXPECT_EQ(platform.Messages().back(), "This file is not a COCOMO file");
+    EXPECT_FALSE(project.IsModified());
+
+    platform.ExpectOpenFileName(cocomoNamedFpm);
+    EXPECT_TRUE(project.OnImport(Model::Cocomo));
+    EXPECT_EQ(project.CocomoModel().GetTitle(), "Imported");
+    EXPECT_TRUE(project.IsModified());
+
+    platform.ExpectOpenFileName("");
+    EXPECT_FALSE(project.OnImport(Model::FunctionPoint));
+}
+
+TEST_F(ProjectDocTest, ExportWritesACompleteStandAloneModelFile) {
+    cProjectDoc project(context);
+    std::string path = dir.File("exported.ccm");
+    platform.ExpectSaveFileName(path);
+    EXPECT_TRUE(project.OnExport(Model::Cocomo));
+    EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "", 20, path), "Cocomo");
+    EXPECT_EQ(ReadProfileValue("KORVAL", "Version", "", 10, path), "4.1");
+    EXPECT_FALSE(project.IsModified());
+}
+
+TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresSwitches) {
+    cProjectDoc project(context);
+    project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
+    project.FunctionPointModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
+    project.CocomoModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
+    project.OnUseSensitivity(cProjectDoc::kRayleighSource);
+    cTextReportSurface surface;
+    cDrawContext dc(surface);
+    int y = 5;
+    project.DrawReport(dc, y, 0);
+    std::string text = surface.Render();
+    std::size_t rayleigh = text.find("RAYLEIGH INFORMATION:");
+    ASSERT_NE(rayleigh, std::string::npos);
+    EXPECT_EQ(text.substr(0, rayleigh).find("Sensitivity Analysis Type"), std::string::npos) << text;
+    EXPECT_NE(text.find("PROJECT INFORMATION:"), std::string::npos);
+    EXPECT_NE(text.find("COCOMO INFORMATION:"), std::string::npos);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+}
+
+TEST_F(ProjectDocTest, DisplayOptionsReachTheModels) {
+    cProjectDoc project(context);
+    platform.ExpectDialog([](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cDisplayOptionsDlg&>(logic);
+        EXPECT_TRUE(dialog.IsVisible(cDisplayOptionsDlg::kModelDescriptionsBox));
+        dialog.SetChecked(cDisplayOptionsDlg::kModelDescriptionsBox, true);
+        dialog.SetChecked(cDisplayOptionsDlg::kPhaseDistributionBox, true);
+        dialog.SetChecked(cDisplayOptionsDlg::kTotalsBox, false);
+        return true;
+    });
+    project.OnDisplayOptions();
+    EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOn);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterOn);
+    EXPECT_EQ(project.RayleighModel().GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOn);
+    EXPECT_TRUE(project.IsModified());
+}
+
+}  // namespace
+}  // namespace korval

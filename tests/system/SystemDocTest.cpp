@@ -1,0 +1,335 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "framework/ProfileAccess.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "framework/cTextReportSurface.h"
+#include "system/cMissingProjectDlg.h"
+#include "system/cSystemAttributesDlg.h"
+#include "system/cSystemDoc.h"
+#include "system/cSystemProjectsDlg.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/cScriptedPlatform.h"
+
+namespace korval {
+namespace {
+
+using testing::TempDir;
+
+// A member with known figures, standing in for a project file.
+class cFakeMember : public cSystemProjectDoc {
+public:
+    cFakeMember(cAppContext& context, MemberFigures figures) : cSystemProjectDoc(context), figures_(figures) {}
+    MemberFigures Figures() const override { return figures_; }
+
+private:
+    MemberFigures figures_;
+};
+
+class SystemDocTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    testing::cScriptedPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+
+    void AddMembers(cSystemDoc& system, const std::vector<MemberFigures>& figures) {
+        std::vector<std::unique_ptr<cSystemProjectDoc>> members;
+        for (const MemberFigures& f : figures) members.push_back(std::make_unique<cFakeMember>(context, f));
+        system.SetMembers(std::move(members));
+    }
+
+    static MemberFigures Schedule(double programming, double integration) {
+        MemberFigures f;
+        f.programmingTdev = programming;
+        f.integrationTdev = integration;
+        return f;
+    }
+
+    std::string WriteProject(const std::string& name, const std::string& title) {
+        std::string path = dir.File(name);
+        TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=Project\r\n[ProjectSummary]\r\nTitle=" + title + "\r\n");
+        return path;
+    }
+};
+
+TEST_F(SystemDocTest, TotalsAndCumulativeSchedule) {
+    struct Case {
+        const char* name;
+        double productDesignTdev;
+        double finalTestTdev;
+        std::vector<MemberFigures> members;
+        double totalTdev;
+        double latestEnd;
+    };
+    const Case cases[] = {
+        {"NoMembers", 6, 3, {}, 9, 6},
+        {"ProgrammingPhasesFollowEachOther", 5, 2, {Schedule(10, 4), Schedule(8, 3)}, 28, 26},
+        {"EarlyLongIntegrationSetsTheLatestEnd", 0, 0, {Schedule(10, 12), Schedule(2, 1)}, 22, 22},
+    };
+    for (const Case& c : cases) {
+        cSystemDoc system(context);
+        AddMembers(system, c.members);
+        system.SetAttributes(c.productDesignTdev, 40, true, c.finalTestTdev, 20);
+        system.RecalculateSystem();
+        EXPECT_DOUBLE_EQ(system.GetTotalTdev(), c.totalTdev) << c.name;
+        EXPECT_DOUBLE_EQ(system.LatestIntegrationEnd(), c.latestEnd) << c.name;
+    }
+    cSystemDoc system(context);
+    AddMembers(system, {Schedule(10, 4), Schedule(8, 3)});
+    system.SetAttributes(5, 0, true, 2, 0);
+    std::vector<cSystemDoc::ScheduleRow> rows = system.CumulativeSchedule();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(rows[0].programmingEnd, 15);
+    EXPECT_DOUBLE_EQ(rows[0].integrationEnd, 19);
+    EXPECT_DOUBLE_EQ(rows[1].programmingEnd, 23);
+    EXPECT_DOUBLE_EQ(rows[1].integrationEnd, 26);
+}
+
+TEST_F(SystemDocTest, EffortSizeAndWeightedMbi) {
+    cSystemDoc system(context);
+    MemberFigures a;
+    a.sourceLines = 10000;
+    a.adjustedFunctionPoints = 100;
+    a.mbi = 2;
+    a.programmingEffort = 30;
+    a.integrationEffort = 10;
+    a.productDesignEffort = 7;
+    a.productDesignTdev = 3;
+    MemberFigures b = a;
+    b.sourceLines = 30000;
+    b.mbi = 4;
+    MemberFigures empty;  // a project without size: its MBI is minus infinity
+    empty.mbi = -std::numeric_limits<double>::infinity();
+    AddMembers(system, {a, b, empty});
+    system.SetAttributes(0, 0, false, 1, 5);
+    system.DeriveProductDesign();
+    system.RecalculateSystem();
+    EXPECT_DOUBLE_EQ(system.GetProductDesignEffort(), 14);
+    EXPECT_DOUBLE_EQ(system.GetProductDesignTdev(), 6);
+    EXPECT_DOUBLE_EQ(system.GetTotalSloc(), 40000);
+    EXPECT_DOUBLE_EQ(system.GetTotalAdjustedFunctionPoints(), 200);
+    EXPECT_DOUBLE_EQ(system.GetTotalEffort(), 14 + 80 + 5);
+    EXPECT_DOUBLE_EQ(system.GetSystemMbi(), 3.5) << "a member without size adds nothing to the MBI";
+}
+
+TEST_F(SystemDocTest, SaveWritesOnlyTheCurrentMembersAndLoadReadsThemBack) {
+    std::string first = WriteProject("first.prj", "First");
+    std::string second = WriteProject("second.prj", "Second");
+    std::string path = dir.File("system.sle");
+    TempDir::WriteFile(path, "[Projects]\r\nFile_Name02=stale.prj\r\nStale_Key=1\r\n");
+    {
+        cSystemDoc system(context);
+        std::vector<std::unique_ptr<cSystemProjectDoc>> members;
+        for (const std::string& file : {first, second}) {
+            members.push_back(system.CreateMember());
+            members.back()->LoadModel(file);
+        }
+        members.back()->SetStartOffset(2.5);
+        system.SetMembers(std::move(members));
+        system.SetAttributes(6, 40, true, 3, 20);
+        ASSERT_TRUE(system.SaveAs(path));
+    }
+    std::string text = TempDir::ReadFile(path);
+    EXPECT_EQ(text.find("stale"), std::string::npos) << "the old file's keys do not survive a save";
+    EXPECT_NE(text.find("Product_Design_User_Specified=TRUE"), std::string::npos);
+    EXPECT_NE(text.find("Start_Offset01=2.500000"), std::string::npos);
+
+    cSystemDoc reader(context);
+    reader.LoadModel(path);
+    ASSERT_EQ(reader.GetMembers().size(), 2u);
+    EXPECT_EQ(reader.GetMembers()[1]->GetFileName(), second);
+    EXPECT_EQ(reader.GetMembers()[1]->GetTitle(), "Second");
+    EXPECT_DOUBLE_EQ(reader.GetMembers()[1]->GetStartOffset(), 2.5);
+    EXPECT_TRUE(reader.IsProductDesignUserSpecified());
+    EXPECT_DOUBLE_EQ(reader.GetProductDesignEffort(), 40);
+    EXPECT_DOUBLE_EQ(reader.GetFinalTestTdev(), 3);
+    EXPECT_FALSE(reader.IsModified());
+}
+
+TEST_F(SystemDocTest, AnInvalidUserSpecifiedFlagIsReportedAndTheDesignDerived) {
+    std::string path = dir.File("bad.sle");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\nKORVAL_Type=System\n[System_Level_Estimation]\nProduct_Design_User_Specified=true\n"
+                       "Product_Design_TDEV=9\nIntegration_And_Test_TDEV=abc\n");
+    platform.ExpectMessage();
+    cSystemDoc system(context);
+    system.LoadModel(path);
+    EXPECT_EQ(platform.Messages().back(), "Invalid entry:  Product_Design_User_Specified = true");
+    EXPECT_FALSE(system.IsProductDesignUserSpecified());
+    EXPECT_DOUBLE_EQ(system.GetProductDesignTdev(), 0);
+    EXPECT_DOUBLE_EQ(system.GetFinalTestTdev(), 0) << "a value that is not a number keeps the reset value";
+}
+
+TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
+    std::string replacement = WriteProject("replacement.prj", "Replacement");
+    std::string path = dir.File("system.sle");
+    TempDir::WriteFile(path, "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=" + dir.File("gone.prj") +
+                                 "\nFile_Name01=" + dir.File("lost.prj") + "\nStart_Offset01=x\n");
+    platform.ExpectDialog([&](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cMissingProjectDlg&>(logic);
+        EXPECT_EQ(dialog.FirstLabel(), dir.File("gone.prj") + "\nFile not found");
+        dialog.OnBrowse();
+        EXPECT_EQ(dialog.SecondLabel(), "Replacing with " + replacement);
+        return true;
+    });
+    platform.ExpectOpenFileName(replacement);  // the Browse inside the first dialog
+    platform.ExpectDialogCancel();
+    cSystemDoc system(context);
+    system.LoadModel(path);
+    ASSERT_EQ(system.GetMembers().size(), 2u);
+    EXPECT_TRUE(system.GetMembers()[0]->IsFound());
+    EXPECT_EQ(system.GetMembers()[0]->GetTitle(), "Replacement");
+    EXPECT_FALSE(system.GetMembers()[1]->IsFound());
+    EXPECT_EQ(system.GetMembers()[1]->GetFileName(), dir.File("lost.prj"));
+    EXPECT_TRUE(system.IsModified());
+
+    ASSERT_TRUE(system.SaveModel(path));
+    EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), replacement);
+    EXPECT_EQ(ReadProfileValue("Projects", "File_Name01", "", 256, path), dir.File("lost.prj"));
+}
+
+TEST_F(SystemDocTest, ProjectsDialogAddsInsertsWarnsAndRefuses) {
+    std::string a = WriteProject("A.PRJ", "A");
+    std::string b = WriteProject("B.Prj", "B");
+    cSystemDoc system(context);
+    platform.ExpectDialog([&](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cSystemProjectsDlg&>(logic);
+        EXPECT_EQ(dialog.Items(), std::vector<std::string>{" "});
+        platform.ExpectOpenFileName(a);
+        dialog.OnAdd();  // blank item selected: appended
+        dialog.Select(0);
+        EXPECT_EQ(dialog.SelectedTitle(), "A");
+        platform.ExpectOpenFileName(b);
+        dialog.OnAdd();  // A selected: B goes before it
+        EXPECT_EQ(dialog.Items(), (std::vector<std::string>{"?" + b, "?" + a, " "}));
+        platform.ExpectOpenFileName(dir.File("A.TXT"));
+        platform.ExpectMessage();
+        dialog.OnAdd();
+        EXPECT_EQ(platform.Messages().back(), "This file is not a KORVAL project file");
+        platform.ExpectOpenFileName(a);
+        platform.ExpectMessage();
+        dialog.OnAdd();
+        EXPECT_EQ(platform.Messages().back(), a + "\nThis file already exists ");
+        EXPECT_EQ(dialog.Items().size(), 4u) << "a repeated file is added all the same";
+        platform.ExpectOpenFileName("");
+        dialog.OnAdd();  // cancelled: nothing happens
+        dialog.Select(3);
+        EXPECT_EQ(dialog.SelectedTitle(), " ");
+        return true;
+    });
+    ASSERT_TRUE(system.OnProjects());
+    ASSERT_EQ(system.GetMembers().size(), 3u);
+    EXPECT_EQ(system.GetMembers()[0]->GetFileName(), a);
+    EXPECT_EQ(system.GetMembers()[1]->GetFileName(), b);
+    EXPECT_TRUE(system.IsModified());
+}
+
+TEST_F(SystemDocTest, ProjectsDialogDeleteAndCancelKeepTheSystemUntilOk) {
+    std::string a = WriteProject("a.prj", "A");
+    std::string b = WriteProject("b.prj", "B");
+    cSystemDoc system(context);
+    std::vector<std::unique_ptr<cSystemProjectDoc>> members;
+    for (const std::string& file : {a, b}) {
+        members.push_back(system.CreateMember());
+        members.back()->LoadModel(file);
+    }
+    system.SetMembers(std::move(members));
+    const cSystemProjectDoc* second = system.GetMembers()[1].get();
+
+    platform.ExpectDialog([&](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cSystemProjectsDlg&>(logic);
+        dialog.Select(1);
+        dialog.OnDelete();
+        EXPECT_EQ(dialog.GetSelection(), 0);
+        platform.ExpectOpenFileName(dir.File("new.prj"));
+        dialog.OnAdd();
+        EXPECT_TRUE(dialog.IsMissingItem(0) == false);
+        return false;  // Cancel
+    });
+    EXPECT_FALSE(system.OnProjects());
+    ASSERT_EQ(system.GetMembers().size(), 2u);
+    EXPECT_EQ(system.GetMembers()[1].get(), second);
+
+    platform.ExpectDialog([&](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cSystemProjectsDlg&>(logic);
+        platform.ExpectOpenFileName(a);
+        platform.ExpectMessage();
+        dialog.OnAdd();      // inserted at 0 and selected
+        dialog.OnDelete();   // deleted at once
+        dialog.Select(1);
+        dialog.OnDelete();   // b marked, gone on OK
+        EXPECT_EQ(dialog.Items(), (std::vector<std::string>{"?" + a, " "}));
+        dialog.Select(1);
+        dialog.OnDelete();   // the blank item cannot be deleted
+        EXPECT_EQ(dialog.Items().size(), 2u);
+        return true;
+    });
+    ASSERT_TRUE(system.OnProjects());
+    ASSERT_EQ(system.GetMembers().size(), 1u);
+    EXPECT_EQ(system.GetMembers()[0]->GetFileName(), a);
+}
+
+TEST_F(SystemDocTest, AttributesDialogChecksNumbersAndEnablesTheDesignEdits) {
+    cSystemDoc system(context);
+    system.SetAttributes(-4, 10, false, 2, 3);
+    platform.ExpectDialog([&](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cSystemAttributesDlg&>(logic);
+        EXPECT_EQ(dialog.productDesignTdevText, "0") << "a negative value is shown as 0";
+        EXPECT_FALSE(dialog.AreProductDesignEditsEnabled());
+        dialog.OnUserSpecified();
+        EXPECT_TRUE(dialog.AreProductDesignEditsEnabled());
+        dialog.productDesignTdevText = "five";
+        platform.ExpectMessage();
+        EXPECT_FALSE(dialog.OnOk());
+        dialog.productDesignTdevText = "5";
+        dialog.finalTestTdevText = "2.5";
+        return dialog.OnOk();
+    });
+    ASSERT_TRUE(system.OnAttributes());
+    EXPECT_TRUE(system.IsProductDesignUserSpecified());
+    EXPECT_DOUBLE_EQ(system.GetTotalTdev(), 7.5);
+    EXPECT_TRUE(system.IsModified());
+}
+
+TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
+    cSystemDoc system(context);
+    MemberFigures first = Schedule(10, 4);
+    first.sourceLines = 1000;
+    first.mbi = 6.7;
+    AddMembers(system, {first, Schedule(8, 3)});
+    system.SetAttributes(5, 0, true, 2, 0);
+    system.SetFilter(cModelDoc::kDescriptionSwitch, kFilterOff);
+    system.RecalculateSystem();
+    cTextReportSurface surface;
+    cDrawContext dc(surface);
+    int y = 5;
+    system.DrawReport(dc, y, 0);
+    std::string text = surface.Render();
+    for (const char* expected :
+         {"SYSTEM LEVEL ESTIMATION INFORMATION:", "Total Source Lines of Code:", "1000.0",
+          "Cumulative Time to Develop (calendar months)", "    Project Number", "15.0", "19.0", "23.0", "26.0",
+          "Final Test and Eval.:", "28.0 calendar months", "PROJECT SUMMARY INFORMATION:", ">6"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+}
+
+TEST_F(SystemDocTest, DisplayOptionsShowOnlyTheSystemSwitches) {
+    cSystemDoc system(context);
+    platform.ExpectDialog([](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cDisplayOptionsDlg&>(logic);
+        EXPECT_TRUE(dialog.IsVisible(cDisplayOptionsDlg::kTotalsBox));
+        EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kSensitivityBox));
+        EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kPhaseDistributionBox));
+        EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kModelDescriptionsBox));
+        dialog.SetChecked(cDisplayOptionsDlg::kTotalsBox, false);
+        return true;
+    });
+    system.OnDisplayOptions();
+    EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOff);
+}
+
+}  // namespace
+}  // namespace korval
