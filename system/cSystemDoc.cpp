@@ -26,6 +26,11 @@ double ReadNumber(const char* section, const std::string& key, const std::string
     return TryParseLeadingDouble(ReadProfileValue(section, key, "0", 20, path)).value_or(0.0);
 }
 
+std::string FolderOf(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
 // Shows the wait cursor for as long as it lives.
 class cWaitCursor {
 public:
@@ -201,6 +206,7 @@ void cSystemDoc::LoadMembers(const std::string& path) {
         std::string fileName = ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
+        member->SetBaseFolder(FolderOf(path));
         member->LoadModel(fileName);
         member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
         if (!member->IsFound()) {

@@ -11,9 +11,11 @@ cSystemProjectDoc::cSystemProjectDoc(cAppContext& context) : cProjectDoc(context
 bool cSystemProjectDoc::LoadModel(const std::string& path) {
     fileName_ = path;
     found_ = false;
-    if (!Platform().FileExists(path)) return false;
+    bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
+    std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
+    if (!Platform().FileExists(resolved)) return false;
     found_ = true;
-    return cProjectDoc::LoadModel(path);
+    return cProjectDoc::LoadModel(resolved);
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {

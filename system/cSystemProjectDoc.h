@@ -15,8 +15,10 @@ public:
 
     explicit cSystemProjectDoc(cAppContext& context);
 
-    // Remembers the path; false (data left as reset) when no file exists there.
+    // Remembers the path; false (data left as reset) when no file exists there. A relative
+    // path is looked up beside the system file, so a system and its projects can move together.
     bool LoadModel(const std::string& path) override;
+    void SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
 
     const std::string& GetFileName() const { return fileName_; }
     double GetStartOffset() const { return startOffset_; }
@@ -30,6 +32,7 @@ public:
 
 private:
     std::string fileName_;
+    std::string baseFolder_;
     double startOffset_ = 0;
     bool found_ = false;
     int editState_ = kKept;
