@@ -23,10 +23,10 @@ std::string ShortenPath(const std::string& path) {
 }
 }  // namespace
 
-void cRecentFileList::Add(const std::string& path) {
+void cRecentFileList::Add(std::string path) {
     if (path.empty()) return;
     entries_.erase(std::remove(entries_.begin(), entries_.end(), path), entries_.end());
-    entries_.insert(entries_.begin(), path);
+    entries_.insert(entries_.begin(), std::move(path));
     if (entries_.size() > size_) entries_.resize(size_);
 }
 

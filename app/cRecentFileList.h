@@ -16,7 +16,7 @@ public:
     explicit cRecentFileList(std::size_t size = kDefaultSize) : size_(size) {}
 
     // Moves the path to the top (an entry already listed is not repeated).
-    void Add(const std::string& path);
+    void Add(std::string path);
     const std::vector<std::string>& Entries() const { return entries_; }
     std::size_t Size() const { return size_; }
 

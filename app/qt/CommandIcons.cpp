@@ -12,12 +12,6 @@ namespace {
 
 constexpr int kSize = 32;
 
-QPixmap Blank() {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
 void DrawPage(QPainter& p) {
     QPainterPath page;
     page.moveTo(7, 3);
@@ -96,12 +90,15 @@ void DrawTile(QPainter& p, const QString& letters, const QColor& tile) {
     p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, letters);
 }
 
-}  // namespace
-
-QIcon CommandIcon(const char* glyph, const QColor& tile) {
-    QPixmap pixmap = Blank();
+// The glyph drawn on a 32 unit square, scaled to the pixmap's size so that small
+// toolbar buttons get sharp lines and letters instead of a blurred copy.
+QPixmap GlyphPixmap(const char* glyph, const QColor& tile, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / double(kSize), size / double(kSize));
     if (std::strcmp(glyph, "new") == 0) DrawNew(p);
     else if (std::strcmp(glyph, "open") == 0) DrawOpen(p);
     else if (std::strcmp(glyph, "save") == 0) DrawSave(p);
@@ -109,7 +106,15 @@ QIcon CommandIcon(const char* glyph, const QColor& tile) {
     else if (std::strcmp(glyph, "help") == 0) DrawHelp(p);
     else DrawTile(p, QString::fromUtf8(glyph), tile);
     p.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon CommandIcon(const char* glyph, const QColor& tile) {
+    QIcon icon;
+    for (int size : {16, 18, 20, 24, 32}) icon.addPixmap(GlyphPixmap(glyph, tile, size));
+    return icon;
 }
 
 QColor ToolbarColour(int barId) {

@@ -95,10 +95,16 @@ cMainFrame::cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform,
         UpdateCommandStates();
     });
     move(0, 0);
-    resize(1000, 700);
+    QSize available = screen() ? screen()->availableSize() : QSize(1280, 800);
+    resize(qMin(1100, available.width()), qMin(760, available.height()));
 }
 
-cMainFrame::~cMainFrame() = default;
+cMainFrame::~cMainFrame() {
+    // Documents close with the frame: nothing may call back into a frame half destroyed.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (cChildFrame* child : Children()) disconnect(child, nullptr, this, nullptr);
+    delete mdiArea_;
+}
 
 // --- Construction ------------------------------------------------------------------
 
@@ -136,7 +142,7 @@ void cMainFrame::CreateToolbars() {
         bar->setObjectName(QStringLiteral("toolbar%1").arg(layout.barId));
         bar->setAllowedAreas(Qt::AllToolBarAreas);
         bar->setFloatable(true);
-        bar->setIconSize(QSize(24, 24));
+        bar->setIconSize(QSize(18, 18));
         QColor tile = ToolbarColour(layout.barId);
         for (int id : layout.buttons) {
             if (id == kSeparator) {
@@ -146,8 +152,8 @@ void cMainFrame::CreateToolbars() {
             QAction* action = actions_.at(id);
             if (action->icon().isNull()) action->setIcon(CommandIcon(cCommandTable::Find(id)->glyph, tile));
             bar->addAction(action);
+            if (!toolTips_) bar->widgetForAction(action)->installEventFilter(blocker);
         }
-        if (!toolTips_) bar->installEventFilter(blocker);
         addToolBar(Qt::TopToolBarArea, bar);
         toolbars_[layout.barId] = bar;
     }
@@ -400,7 +406,10 @@ void cMainFrame::RunCommand(int commandId) {
         default:
             if (commandId >= kFileRecent1 && commandId < kFileRecent1 + kRecentFileCount) {
                 std::size_t index = static_cast<std::size_t>(commandId - kFileRecent1);
-                if (index < recentFiles_.Entries().size()) OpenFile(recentFiles_.Entries()[index]);
+                if (index < recentFiles_.Entries().size()) {
+                    std::string path = recentFiles_.Entries()[index];  // the list changes as it opens
+                    OpenFile(path);
+                }
             } else if (!RunDocumentCommand(commandId)) {
                 if (const cDocumentCommands::FrameHandler* frame = cDocumentCommands::FindFrameCommand(commandId)) {
                     (*frame)(logic_.Context());

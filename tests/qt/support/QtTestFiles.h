@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QWidget;
+
+// Files, tools and pictures for the Qt tests.
+namespace korval::testing {
+
+// Runs a program; its standard output, or a null string when it could not run or failed.
+QString RunTool(const QString& program, const QStringList& arguments);
+// Pages of a PDF file (pdfinfo); 0 when it cannot be read.
+int PdfPageCount(const QString& path);
+// The text of one page, or of all pages with page 0 (pdftotext -layout).
+QString PdfText(const QString& path, int page = 0);
+// Lines of text with runs of blanks made single and ends trimmed; blank lines dropped.
+QStringList NormalisedLines(const QString& text);
+// Saves a picture of the widget under $KORVAL_SCREENSHOT_DIR when that is set.
+void SaveScreenshot(QWidget& widget, const QString& name);
+// How many pixels of the image are not (nearly) white.
+int InkedPixels(const QImage& image);
+
+}  // namespace korval::testing

@@ -1,0 +1,256 @@
+// The forms of the shell's dialogs: each shows its logic's state, hands every change to
+// the logic, and OK, Cancel and Help do what the buttons say.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/cAboutDlg.h"
+#include "app/cFileNewDlg.h"
+#include "app/cToolbarConfigDlg.h"
+#include "app/qt/cAboutForm.h"
+#include "app/qt/cDescriptionForm.h"
+#include "app/qt/cDialogFormRegistry.h"
+#include "app/qt/cDisplayOptionsForm.h"
+#include "app/qt/cFileNewForm.h"
+#include "app/qt/cToolbarConfigForm.h"
+#include "framework/cDescriptionDlg.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "tests/qt/support/QtTestFiles.h"
+#include "tests/qt/support/cTestQtPlatform.h"
+
+using namespace korval;
+using korval::testing::cTestQtPlatform;
+
+class AppFormsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyShellDialogHasAForm_data();
+    void everyShellDialogHasAForm();
+
+    void descriptionShowsTheTextsWithQtLineBreaks();
+    void descriptionHandsEditsToTheLogicWithCrLf();
+    void descriptionRefusesTypingBeyondALimit_data();
+    void descriptionRefusesTypingBeyondALimit();
+    void descriptionButtons();
+    void descriptionTabOrder();
+
+    void displayOptionsMirrorsTheSwitches();
+    void displayOptionsTogglesReachTheLogic();
+
+    void toolbarConfigurationMirrorsTheBars();
+    void fileNewListsTheFiveKinds();
+    void aboutShowsNameVersionAndCopyright();
+};
+
+void AppFormsTest::everyShellDialogHasAForm_data() {
+    QTest::addColumn<QString>("title");
+    for (const char* title : {"Description", "Display Options", "ToolBar Configuration", "New", "About KORVAL"}) {
+        QTest::newRow(title) << QString::fromLatin1(title);
+    }
+}
+
+void AppFormsTest::everyShellDialogHasAForm() {
+    QFETCH(QString, title);
+    QVERIFY(cDialogFormRegistry::Has(title.toStdString()));
+}
+
+void AppFormsTest::descriptionShowsTheTextsWithQtLineBreaks() {
+    cTestQtPlatform platform;
+    cDescriptionDlg logic("Payroll", "A. Analyst", "Line one\r\nLine two");
+    cDescriptionForm form(logic, platform);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Description"));
+    QCOMPARE(form.TitleEdit()->text(), QStringLiteral("Payroll"));
+    QCOMPARE(form.PreparedByEdit()->text(), QStringLiteral("A. Analyst"));
+    QCOMPARE(form.DescriptionEdit()->toPlainText(), QStringLiteral("Line one\nLine two"));
+    QVERIFY(form.findChild<QLabel*>() != nullptr);
+    bool limitLabel = false;
+    for (QLabel* label : form.findChildren<QLabel*>()) limitLabel |= label->text() == "(500 chars.)";
+    QVERIFY(limitLabel);
+    korval::testing::SaveScreenshot(form, "description");
+}
+
+void AppFormsTest::descriptionHandsEditsToTheLogicWithCrLf() {
+    cTestQtPlatform platform;
+    cDescriptionDlg logic("", "", "");
+    cDescriptionForm form(logic, platform);
+    QTest::keyClicks(form.TitleEdit(), "Billing");
+    QTest::keyClicks(form.PreparedByEdit(), "Estimator");
+    form.DescriptionEdit()->setFocus();
+    QTest::keyClicks(form.DescriptionEdit(), "First");
+    QTest::keyClick(form.DescriptionEdit(), Qt::Key_Return);
+    QTest::keyClicks(form.DescriptionEdit(), "Second");
+    QCOMPARE(logic.GetTitleText(), std::string("Billing"));
+    QCOMPARE(logic.GetPreparedByText(), std::string("Estimator"));
+    QCOMPARE(logic.GetDescriptionText(), std::string("First\r\nSecond"));
+    QCOMPARE(platform.Beeps(), 0);
+}
+
+void AppFormsTest::descriptionRefusesTypingBeyondALimit_data() {
+    QTest::addColumn<int>("field");  // 0 title, 1 prepared by, 2 description
+    QTest::addColumn<int>("limit");
+    QTest::newRow("title") << 0 << 50;
+    QTest::newRow("prepared by") << 1 << 50;
+    QTest::newRow("description") << 2 << 500;
+}
+
+void AppFormsTest::descriptionRefusesTypingBeyondALimit() {
+    QFETCH(int, field);
+    QFETCH(int, limit);
+    cTestQtPlatform platform;
+    std::string full(static_cast<std::size_t>(limit), 'x');
+    cDescriptionDlg logic(field == 0 ? full : "", field == 1 ? full : "", field == 2 ? full : "");
+    cDescriptionForm form(logic, platform);
+    QWidget* edit = field == 0   ? static_cast<QWidget*>(form.TitleEdit())
+                    : field == 1 ? static_cast<QWidget*>(form.PreparedByEdit())
+                                 : static_cast<QWidget*>(form.DescriptionEdit());
+    form.show();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(edit, "yz");
+    QCOMPARE(platform.Beeps(), 2);
+    const std::string& kept = field == 0   ? logic.GetTitleText()
+                              : field == 1 ? logic.GetPreparedByText()
+                                           : logic.GetDescriptionText();
+    QCOMPARE(kept, full);
+    QString shown = field == 2 ? form.DescriptionEdit()->toPlainText() : static_cast<QLineEdit*>(edit)->text();
+    QCOMPARE(shown, QString::fromStdString(full));
+    // Room made again is usable: delete one character, type one.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, "q");
+    QCOMPARE(platform.Beeps(), 2);
+    QCOMPARE(field == 0 ? logic.GetTitleText() : field == 1 ? logic.GetPreparedByText() : logic.GetDescriptionText(),
+             full.substr(0, full.size() - 1) + "q");
+}
+
+void AppFormsTest::descriptionButtons() {
+    cTestQtPlatform platform;
+    cDescriptionDlg logic("a", "b", "c");
+    cDescriptionForm form(logic, platform);
+    QVERIFY(form.OkButton() && form.CancelButton() && form.HelpButton());
+    QVERIFY(form.OkButton()->isDefault());
+    QCOMPARE(form.HelpButton()->text(), QStringLiteral("&Help"));
+    QTest::mouseClick(form.HelpButton(), Qt::LeftButton);
+    QCOMPARE(platform.HelpTopics(), std::vector<int>{136});
+    QVERIFY(form.isVisible() || form.result() == 0);
+
+    QTest::mouseClick(form.OkButton(), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    cDescriptionForm cancelled(logic, platform);
+    QTest::mouseClick(cancelled.CancelButton(), Qt::LeftButton);
+    QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+}
+
+void AppFormsTest::descriptionTabOrder() {
+    cTestQtPlatform platform;
+    cDescriptionDlg logic("", "", "");
+    cDescriptionForm form(logic, platform);
+    QCOMPARE(form.TitleEdit()->nextInFocusChain(), static_cast<QWidget*>(form.PreparedByEdit()));
+    QCOMPARE(form.PreparedByEdit()->nextInFocusChain(), static_cast<QWidget*>(form.DescriptionEdit()));
+    QVERIFY(form.DescriptionEdit()->tabChangesFocus());
+}
+
+void AppFormsTest::displayOptionsMirrorsTheSwitches() {
+    cTestQtPlatform platform;
+    cDisplayOptionsDlg logic;
+    logic.SetValue(cDisplayOptionsDlg::kDescriptionBox, kFilterOn);
+    logic.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, kFilterNotApplicable);
+    logic.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
+    logic.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, kFilterOff);
+    logic.SetValue(cDisplayOptionsDlg::kTotalsBox, kFilterOn);
+    logic.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterOff);
+    cDisplayOptionsForm form(logic, platform);
+    form.show();
+    for (int i = 0; i < cDisplayOptionsDlg::kBoxCount; ++i) {
+        auto box = static_cast<cDisplayOptionsDlg::Box>(i);
+        QCOMPARE(form.Box(box)->text(), QString::fromLatin1(cDisplayOptionsDlg::Label(box)));
+        QCOMPARE(form.Box(box)->isVisible(), logic.IsVisible(box));
+        QCOMPARE(form.Box(box)->isChecked(), logic.IsChecked(box));
+    }
+    QCOMPARE(form.windowTitle(), QStringLiteral("Display Options"));
+    QTest::mouseClick(form.HelpButton(), Qt::LeftButton);
+    QCOMPARE(platform.HelpTopics(), std::vector<int>{41});
+    korval::testing::SaveScreenshot(form, "display-options");
+}
+
+void AppFormsTest::displayOptionsTogglesReachTheLogic() {
+    cTestQtPlatform platform;
+    cDisplayOptionsDlg logic;
+    for (int i = 0; i < cDisplayOptionsDlg::kBoxCount; ++i) {
+        logic.SetValue(static_cast<cDisplayOptionsDlg::Box>(i), kFilterOff);
+    }
+    cDisplayOptionsForm form(logic, platform);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.Box(cDisplayOptionsDlg::kTotalsBox), Qt::LeftButton, {}, QPoint(6, 6));
+    form.Box(cDisplayOptionsDlg::kSensitivityBox)->setChecked(true);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kTotalsBox), kFilterOn);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kSensitivityBox), kFilterOn);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kDescriptionBox), kFilterOff);
+    QTest::mouseClick(form.OkButton(), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+}
+
+void AppFormsTest::toolbarConfigurationMirrorsTheBars() {
+    cTestQtPlatform platform;
+    cToolbarConfigDlg logic;
+    logic.SetChecked(cToolbarConfigDlg::kFileBar, true);
+    logic.SetChecked(cToolbarConfigDlg::kRayleighBar, true);
+    cToolbarConfigForm form(logic, platform);
+    const char* labels[] = {"&File", "&Import/Export", "&System", "&Project", "&Function Point", "&COCOMO",
+                            "&Rayleigh"};
+    for (int i = 0; i < cToolbarConfigDlg::kBarCount; ++i) {
+        auto bar = static_cast<cToolbarConfigDlg::Bar>(i);
+        QCOMPARE(form.Box(bar)->text(), QString::fromLatin1(labels[i]));
+        QCOMPARE(form.Box(bar)->isChecked(), bar == cToolbarConfigDlg::kFileBar || bar == cToolbarConfigDlg::kRayleighBar);
+    }
+    QVERIFY(form.HelpButton() == nullptr);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.Box(cToolbarConfigDlg::kFileBar), Qt::LeftButton, {}, QPoint(6, 6));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_C, Qt::AltModifier);  // the "&COCOMO" mnemonic
+    QVERIFY(!logic.IsChecked(cToolbarConfigDlg::kFileBar));
+    QTRY_VERIFY(logic.IsChecked(cToolbarConfigDlg::kCocomoBar));
+    korval::testing::SaveScreenshot(form, "toolbar-configuration");
+}
+
+void AppFormsTest::fileNewListsTheFiveKinds() {
+    cTestQtPlatform platform;
+    cFileNewDlg logic;
+    cFileNewForm form(logic, platform);
+    QStringList entries;
+    for (int i = 0; i < form.KindList()->count(); ++i) entries << form.KindList()->item(i)->text();
+    QCOMPARE(entries, (QStringList{"Project", "Function Point Model", "COCOMO Model", "Rayleigh Model", "System"}));
+    QCOMPARE(form.KindList()->currentRow(), 0);
+    form.KindList()->setCurrentRow(2);
+    QCOMPARE(logic.SelectedKind(), DocumentKind::Cocomo);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QPoint rayleigh = form.KindList()->visualItemRect(form.KindList()->item(3)).center();
+    QTest::mouseClick(form.KindList()->viewport(), Qt::LeftButton, {}, rayleigh);
+    QTest::mouseDClick(form.KindList()->viewport(), Qt::LeftButton, {}, rayleigh);
+    QCOMPARE(logic.SelectedKind(), DocumentKind::Rayleigh);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    korval::testing::SaveScreenshot(form, "file-new");
+}
+
+void AppFormsTest::aboutShowsNameVersionAndCopyright() {
+    cTestQtPlatform platform;
+    cAboutDlg logic("Version 4.1", "Copyright (C) Someone");
+    cAboutForm form(logic, platform);
+    QCOMPARE(form.windowTitle(), QStringLiteral("About KORVAL"));
+    QCOMPARE(form.findChild<QLabel*>("productName")->text(), QStringLiteral("Korval"));
+    QCOMPARE(form.findChild<QLabel*>("versionText")->text(), QStringLiteral("Version 4.1"));
+    QCOMPARE(form.findChild<QLabel*>("copyrightText")->text(), QStringLiteral("Copyright (C) Someone"));
+    QVERIFY(form.OkButton() && !form.CancelButton());
+    korval::testing::SaveScreenshot(form, "about");
+}
+
+QTEST_MAIN(AppFormsTest)
+#include "tst_AppForms.moc"
