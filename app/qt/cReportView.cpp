@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <memory>
 
 #include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtScreenSurface.h"
@@ -116,16 +117,21 @@ void cReportView::Print(QPrinter& printer) {
     PrintTo(printer);
 }
 
-void cReportView::PrintPreview(QPrinter& printer) {
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+QPrintPreviewDialog* cReportView::CreatePreviewDialog(QPrinter& printer) {
+    auto* preview = new QPrintPreviewDialog(&printer, this);
+    preview->setWindowTitle(QStringLiteral("Print Preview"));
+    connect(preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
         // The preview always shows every page, whatever range the last print used.
         target->setPrintRange(QPrinter::AllPages);
         PrintTo(*target);
     });
-    preview.resize(900, 700);
-    preview.exec();
+    preview->resize(900, 700);
+    return preview;
+}
+
+void cReportView::PrintPreview(QPrinter& printer) {
+    std::unique_ptr<QPrintPreviewDialog> preview(CreatePreviewDialog(printer));
+    preview->exec();
 }
 
 }  // namespace korval

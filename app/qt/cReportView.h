@@ -5,6 +5,7 @@
 #include "framework/cDocObserver.h"
 
 class QPrinter;
+class QPrintPreviewDialog;
 
 namespace korval {
 
@@ -25,6 +26,8 @@ public:
     // Print, with the platform's print dialog; Print Preview.
     void Print(QPrinter& printer);
     void PrintPreview(QPrinter& printer);
+    // The preview window over the print path (PrintPreview shows it modally).
+    QPrintPreviewDialog* CreatePreviewDialog(QPrinter& printer);
     // The print path without dialogs; returns the pages printed.
     int PrintTo(QPrinter& printer);
 

@@ -1,0 +1,234 @@
+// The desktop as a user meets it: started with an example file on the command line, the
+// window opens the file as its kind, paints the report, prints it to PDF, and every row of
+// the report is on the announced pages exactly once. korval-cli prints the same pages
+// without a display.
+#include <QDir>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <map>
+
+#include "app/cEstimatorAppLogic.h"
+#include "app/qt/cChildFrame.h"
+#include "app/qt/cEstimatorApp.h"
+#include "app/qt/cMainFrame.h"
+#include "app/qt/cQtPrintJob.h"
+#include "app/qt/cReportView.h"
+#include "framework/cModelDoc.h"
+#include "framework/cTextReportSurface.h"
+#include "tests/qt/support/QtTestFiles.h"
+#include "tests/qt/support/cTestQtPlatform.h"
+
+using namespace korval;
+using namespace korval::testing;
+
+namespace {
+
+// Remembers the cells of every row as the report lays them out, one line per row.
+class cRowCollector : public cTextReportSurface {
+public:
+    struct Row {
+        QStringList cells;
+        bool wraps = false;
+    };
+    int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) override {
+        if (!(flags & TextFlags::kMeasureOnly)) {
+            Row& row = rows_[rect.top];
+            row.cells << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            row.wraps |= (flags & TextFlags::kWordBreak) != 0 || text.find('\n') != std::string_view::npos;
+        }
+        return cTextReportSurface::DrawText(text, rect, flags);
+    }
+    const std::map<int, Row>& Rows() const { return rows_; }
+
+private:
+    std::map<int, Row> rows_;
+};
+
+std::map<int, cRowCollector::Row> ReportRows(cModelDoc& document) {
+    cRowCollector collector;
+    cDrawContext dc(collector);
+    int y = 5;
+    document.DrawReport(dc, y, TextFlags::kBase);
+    return collector.Rows();
+}
+
+QStringList ExampleFiles() {
+    QDir examples(QStringLiteral(KORVAL_SOURCE_DIR "/examples"));
+    QStringList files;
+    for (const QFileInfo& file : examples.entryInfoList(QDir::Files, QDir::Name)) {
+        static const QStringList kExtensions{"prj", "fpm", "ccm", "rlm", "sle"};
+        if (kExtensions.contains(file.suffix().toLower())) files << file.absoluteFilePath();
+    }
+    return files;
+}
+
+// Lines of a PDF's text without the footers, which carry the print time.
+QStringList BodyLines(const QString& pdf) {
+    QRegularExpression footer(QStringLiteral("\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d[AP]M$"));
+    QStringList lines;
+    for (const QString& line : NormalisedLines(PdfText(pdf))) {
+        if (!footer.match(line).hasMatch()) lines << line;
+    }
+    return lines;
+}
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exampleOpensPaintsAndPrints_data();
+    void exampleOpensPaintsAndPrints();
+    void cliPrintsTheSamePagesWithoutADisplay_data();
+    void cliPrintsTheSamePagesWithoutADisplay();
+    void cliPdfNeedsAnOutputFile();
+    void startupWithAnUnknownFileSaysSo();
+
+private:
+    void AddExampleRows();
+};
+
+void EndToEndTest::initTestCase() {
+    QVERIFY2(!ExampleFiles().isEmpty(), "no example files found");
+    cTestQtPlatform::ClearSettings();
+}
+
+void EndToEndTest::AddExampleRows() {
+    QTest::addColumn<QString>("file");
+    for (const QString& file : ExampleFiles()) QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+}
+
+void EndToEndTest::exampleOpensPaintsAndPrints_data() { AddExampleRows(); }
+
+void EndToEndTest::exampleOpensPaintsAndPrints() {
+    QFETCH(QString, file);
+    QDir::setCurrent(QStringLiteral(KORVAL_SOURCE_DIR "/examples"));
+    cEstimatorApp app({QStringLiteral("korval"), file});
+    std::vector<std::string> messages;
+    app.Platform().SetMessageResponder([&](const std::string& text, MessageButtons buttons) {
+        messages.push_back(text);
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    });
+    app.Platform().SetDialogResponder([](QDialog&, cDialogLogic&) { return false; });
+    QVERIFY(app.Start());
+    cMainFrame* frame = app.MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    cChildFrame* child = frame->ActiveChild();
+    QVERIFY2(child, messages.empty() ? "no document" : messages.front().c_str());
+    cModelDoc& document = child->Document();
+    QCOMPARE(child->windowTitle(), QFileInfo(file).fileName());
+    QCOMPARE(QString::fromLatin1(document.KindInfo().defaultExtension).toLower(), "." + QFileInfo(file).suffix().toLower());
+
+    // The view paints the report.
+    child->showMaximized();
+    QTest::qWait(20);
+    QVERIFY(InkedPixels(child->View().viewport()->grab().toImage()) > 500);
+    SaveScreenshot(*frame, "example-" + QFileInfo(file).fileName());
+
+    // Printed to PDF through the view's print path: every row on the announced pages.
+    QTemporaryDir folder;
+    QString pdf = folder.filePath("report.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, pdf);
+    int printed = child->View().PrintTo(printer);
+    QVERIFY(printed >= 1);
+    QCOMPARE(PdfPageCount(pdf), printed);
+
+    QStringList pdfLines = NormalisedLines(PdfText(pdf));
+    QString pdfWords = pdfLines.join(' ');
+    QMap<QString, int> expected;
+    for (const auto& [top, row] : ReportRows(document)) {
+        if (row.wraps) {
+            for (const QString& word : row.cells.join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) {
+                QVERIFY2(pdfWords.contains(word), qPrintable(word));
+            }
+            continue;
+        }
+        expected[row.cells.join(' ').simplified()] += 1;
+    }
+    QVERIFY(!expected.isEmpty());
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        QVERIFY2(pdfLines.count(it.key()) == it.value(),
+                 qPrintable(QString("\"%1\": %2 in the PDF, %3 in the report")
+                                .arg(it.key())
+                                .arg(pdfLines.count(it.key()))
+                                .arg(it.value())));
+    }
+    // Each page has its header.
+    for (int page = 1; page <= printed; ++page) {
+        QStringList lines = NormalisedLines(PdfText(pdf, page));
+        QCOMPARE(lines.first(), "Korval " + QString::fromLatin1(document.KindInfo().reportTitle));
+    }
+}
+
+void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay_data() { AddExampleRows(); }
+
+void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
+    QFETCH(QString, file);
+    QTemporaryDir folder;
+    QString cliPdf = folder.filePath("cli.pdf");
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    cli.setProcessEnvironment(environment);
+    cli.setWorkingDirectory(QFileInfo(file).absolutePath());
+    cli.start(QStringLiteral(KORVAL_CLI_PATH),
+              {"report", QFileInfo(file).fileName(), "--profile", KORVAL_DEFAULTS_PROFILE, "--format", "pdf", "-o",
+               cliPdf});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 0);
+    QVERIFY(PdfPageCount(cliPdf) >= 1);
+
+    // The same document printed in this process gives the same pages.
+    cTestQtPlatform platform;
+    platform.AcceptInformation();
+    QDir::setCurrent(QFileInfo(file).absolutePath());
+    cEstimatorAppLogic logic(platform, KORVAL_DEFAULTS_PROFILE);
+    logic.LoadExtensions();
+    std::unique_ptr<cModelDoc> document = logic.OpenByKind(QFileInfo(file).fileName().toStdString());
+    QVERIFY(document);
+    QString guiPdf = folder.filePath("gui.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, guiPdf);
+    int printed = cQtPrintJob(*document, platform.Now()).Run(printer);
+    QCOMPARE(PdfPageCount(cliPdf), printed);
+    QCOMPARE(BodyLines(cliPdf), BodyLines(guiPdf));
+}
+
+void EndToEndTest::cliPdfNeedsAnOutputFile() {
+    QProcess cli;
+    cli.start(QStringLiteral(KORVAL_CLI_PATH), {"report", ExampleFiles().front(), "--format", "pdf"});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY(cli.readAllStandardError().contains("usage:"));
+}
+
+void EndToEndTest::startupWithAnUnknownFileSaysSo() {
+    QTemporaryDir folder;
+    QString path = folder.filePath("notes.txt");
+    QFile text(path);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("[KORVAL]\r\nKORVAL_Type=cocomo\r\n");
+    text.close();
+    cEstimatorApp app({QStringLiteral("korval"), path});
+    std::vector<std::string> messages;
+    app.Platform().SetMessageResponder([&](const std::string& message, MessageButtons) {
+        messages.push_back(message);
+        return MessageAnswer::Ok;
+    });
+    QVERIFY(app.Start());
+    QCOMPARE(messages, std::vector<std::string>{"This file is not recognized by KORVAL"});
+    QVERIFY(app.MainFrame()->Children().isEmpty());
+    QVERIFY(app.MainFrame()->isVisible());
+}
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_EndToEnd.moc"

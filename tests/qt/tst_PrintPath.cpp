@@ -1,0 +1,249 @@
+// The one print path: a measuring pass announces the pages, every row is printed exactly
+// once on one of them between the top margin and the bottom edge, each page carries its
+// header and footer, and Print Preview goes the same way.
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/qt/cPdfReportWriter.h"
+#include "app/qt/cQtPrintJob.h"
+#include "app/qt/cReportView.h"
+#include "framework/cReportPrinter.h"
+#include "tests/qt/support/QtTestFiles.h"
+#include "tests/qt/support/cNumberedRowsDoc.h"
+#include "tests/qt/support/cTestQtPlatform.h"
+
+using namespace korval;
+using namespace korval::testing;
+
+namespace {
+
+std::tm JobTime() {
+    std::tm time{};
+    time.tm_year = 2024 - 1900;
+    time.tm_mon = 2;
+    time.tm_mday = 5;
+    time.tm_hour = 14;
+    time.tm_min = 7;
+    return time;
+}
+
+struct PrintedPdf {
+    QString path;
+    int announced = 0;
+    int printed = 0;
+};
+
+PrintedPdf PrintToPdf(cModelDoc& document, const QString& path, QPageSize::PageSizeId paper,
+                      int from = 0, int to = 0) {
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, path);
+    printer.setPageSize(QPageSize(paper));
+    if (from > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(from, to);
+    }
+    cQtPrintJob job(document, JobTime());
+    int printed = job.Run(printer);
+    return {path, job.LastPage(), printed};
+}
+
+QString RowLine(int row) {
+    return QString::fromStdString(cNumberedRowsDoc::RowLabel(row) + " " + cNumberedRowsDoc::RowValue(row)) +
+           " person months";
+}
+
+// Every word's box on the pages, from pdftotext -bbox: (page, yMin, yMax, word).
+struct Word {
+    int page;
+    double yMin;
+    double yMax;
+    QString text;
+};
+
+std::vector<Word> PdfWords(const QString& path) {
+    QString html = RunTool("pdftotext", {"-bbox", path, "-"});
+    std::vector<Word> words;
+    int page = 0;
+    QRegularExpression wordPattern(
+        "<word xMin=\"[^\"]+\" yMin=\"([^\"]+)\" xMax=\"[^\"]+\" yMax=\"([^\"]+)\">([^<]*)</word>");
+    for (const QString& line : html.split('\n')) {
+        if (line.contains("<page ")) ++page;
+        QRegularExpressionMatch match = wordPattern.match(line);
+        if (match.hasMatch()) {
+            words.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3)});
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+class PrintPathTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowOnceWithinTheAnnouncedPages_data();
+    void everyRowOnceWithinTheAnnouncedPages();
+    void rowsStayBetweenTheMarginsOnEveryPage();
+    void headerAndFooterOnEveryPage();
+    void footerNamesTheDocument_data();
+    void footerNamesTheDocument();
+    void pageRangePrintsOnlyThosePages();
+    void previewShowsTheAnnouncedPages();
+    void pdfWriterReportsAnUnwritableFile();
+};
+
+void PrintPathTest::everyRowOnceWithinTheAnnouncedPages_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("one page") << 5 << int(QPageSize::Letter);
+    QTest::newRow("several letter pages") << 140 << int(QPageSize::Letter);
+    QTest::newRow("several A4 pages") << 140 << int(QPageSize::A4);
+    QTest::newRow("many pages") << 400 << int(QPageSize::A4);
+}
+
+void PrintPathTest::everyRowOnceWithinTheAnnouncedPages() {
+    QFETCH(int, rows);
+    QFETCH(int, paper);
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, rows);
+    document.SetDescriptionTexts("Print test", "Tester", "Two lines\r\nof description");
+    QTemporaryDir folder;
+    PrintedPdf pdf = PrintToPdf(document, folder.filePath("rows.pdf"), static_cast<QPageSize::PageSizeId>(paper));
+    QVERIFY(pdf.announced >= 1);
+    QCOMPARE(pdf.printed, pdf.announced);
+    QCOMPARE(PdfPageCount(pdf.path), pdf.announced);
+    if (rows > 100) QVERIFY(pdf.announced > 1);
+
+    QStringList lines = NormalisedLines(PdfText(pdf.path));
+    for (int row = 1; row <= rows; ++row) {
+        QCOMPARE(lines.count(RowLine(row)), 1);
+    }
+    QCOMPARE(lines.count("Title: Print test"), 1);
+    QCOMPARE(lines.count("Description: Two lines"), 1);
+    QCOMPARE(lines.count("of description"), 1);
+    // Rows follow each other across page breaks: page p ends where page p + 1 begins.
+    int lastRowSeen = 0;
+    for (int page = 1; page <= pdf.announced; ++page) {
+        for (const QString& line : NormalisedLines(PdfText(pdf.path, page))) {
+            if (!line.startsWith("Row ")) continue;
+            int row = line.mid(4, 3).toInt();
+            QCOMPARE(row, lastRowSeen + 1);
+            lastRowSeen = row;
+        }
+    }
+    QCOMPARE(lastRowSeen, rows);
+}
+
+void PrintPathTest::rowsStayBetweenTheMarginsOnEveryPage() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 200);
+    QTemporaryDir folder;
+    PrintedPdf pdf = PrintToPdf(document, folder.filePath("margins.pdf"), QPageSize::Letter);
+    QVERIFY(pdf.announced > 2);
+    const double top = 72.0;              // one inch
+    const double bottom = 11 * 72.0 - 72;  // the bottom edge: one inch above the paper's end
+    int rowWords = 0;
+    for (const Word& word : PdfWords(pdf.path)) {
+        if (!word.text.startsWith("Row")) continue;
+        ++rowWords;
+        QVERIFY2(word.yMin >= top - 1 && word.yMax <= bottom + 1,
+                 qPrintable(QString("page %1 y %2..%3").arg(word.page).arg(word.yMin).arg(word.yMax)));
+    }
+    QCOMPARE(rowWords, 200);
+}
+
+void PrintPathTest::headerAndFooterOnEveryPage() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 150);
+    document.SetPathName("/tmp/reports/myplan.ccm");
+    QTemporaryDir folder;
+    PrintedPdf pdf = PrintToPdf(document, folder.filePath("bands.pdf"), QPageSize::Letter);
+    for (int page = 1; page <= pdf.announced; ++page) {
+        QStringList lines = NormalisedLines(PdfText(pdf.path, page));
+        QVERIFY(!lines.isEmpty());
+        QCOMPARE(lines.first(), QStringLiteral("Korval COCOMO Report"));
+        QCOMPARE(lines.last(), QStringLiteral("MYPLAN.CCM %1 03/05/2024 02:07PM").arg(page));
+    }
+}
+
+void PrintPathTest::footerNamesTheDocument_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("footer");
+    QTest::newRow("untitled") << "" << "COCOMO1" << "COCOMO1.CCM";
+    QTest::newRow("no title") << "" << "" << "UNTITLED.CCM";
+    QTest::newRow("saved") << "/home/a/Plans/Estimate.ccm" << "" << "ESTIMATE.CCM";
+}
+
+void PrintPathTest::footerNamesTheDocument() {
+    QFETCH(QString, path);
+    QFETCH(QString, title);
+    QFETCH(QString, footer);
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 1);
+    if (!path.isEmpty()) document.SetPathName(path.toStdString());
+    else document.SetDocumentTitle(title.toStdString());
+    QTemporaryDir folder;
+    PrintedPdf pdf = PrintToPdf(document, folder.filePath("footer.pdf"), QPageSize::A4);
+    QVERIFY(NormalisedLines(PdfText(pdf.path)).last().startsWith(footer + " 1 "));
+}
+
+void PrintPathTest::pageRangePrintsOnlyThosePages() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 200);
+    QTemporaryDir folder;
+    PrintedPdf all = PrintToPdf(document, folder.filePath("all.pdf"), QPageSize::Letter);
+    QVERIFY(all.announced >= 3);
+    PrintedPdf second = PrintToPdf(document, folder.filePath("second.pdf"), QPageSize::Letter, 2, 2);
+    QCOMPARE(second.printed, 1);
+    QCOMPARE(PdfPageCount(second.path), 1);
+    QCOMPARE(PdfText(second.path), PdfText(all.path, 2));
+    // A range past the end stops at the last page.
+    PrintedPdf tail = PrintToPdf(document, folder.filePath("tail.pdf"), QPageSize::Letter, all.announced - 1, 99);
+    QCOMPARE(tail.printed, 2);
+}
+
+void PrintPathTest::previewShowsTheAnnouncedPages() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 200);
+    cReportView view(document, platform);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 2);  // left over from a print: the preview still shows everything
+    std::unique_ptr<QPrintPreviewDialog> preview(view.CreatePreviewDialog(printer));
+    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+    QVERIFY(widget);
+    widget->updatePreview();
+    QTemporaryDir folder;
+    PrintedPdf pdf = PrintToPdf(document, folder.filePath("count.pdf"), QPageSize::Letter);
+    QCOMPARE(widget->pageCount(), pdf.announced);
+}
+
+void PrintPathTest::pdfWriterReportsAnUnwritableFile() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 3);
+    cPdfReportWriter writer;
+    std::string error;
+    QVERIFY(!writer.Write(document, "/nonexistent-folder/x.pdf", JobTime(), error));
+    QCOMPARE(error, std::string("cannot write /nonexistent-folder/x.pdf"));
+    QTemporaryDir folder;
+    QVERIFY(writer.Write(document, folder.filePath("ok.pdf").toStdString(), JobTime(), error));
+    QCOMPARE(writer.PagesWritten(), 1);
+}
+
+QTEST_MAIN(PrintPathTest)
+#include "tst_PrintPath.moc"
