@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "framework/NumberText.h"
@@ -16,6 +17,7 @@ std::optional<long> ParseWholeInteger(std::string_view token) {
     char* end = nullptr;
     long value = std::strtol(text.c_str(), &end, 10);
     if (end == text.c_str() || *end != '\0' || errno == ERANGE) return std::nullopt;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return std::nullopt;
     return value;
 }
 
