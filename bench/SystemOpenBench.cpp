@@ -60,8 +60,8 @@ const GeneratedSystem& SystemOf(int members) {
         project.SetDescriptionTexts("Member " + std::to_string(i), "Benchmark", "Generated member project");
         project.SaveAs(path);
         generated.memberPaths.push_back(path);
-        system << "File_Name" << korval::FormatNumber("%2.2d", i) << "=" << path << "\r\n";
-        system << "Start_Offset" << korval::FormatNumber("%2.2d", i) << "=0.000000\r\n";
+        system << korval::IndexedKey("File_Name", i) << "=" << path << "\r\n";
+        system << korval::IndexedKey("Start_Offset", i) << "=0.000000\r\n";
     }
     return systems.emplace(members, std::move(generated)).first->second;
 }

@@ -17,6 +17,10 @@ Json RangeJson(double value, double low, double high) {
     return Json{{"value", NumberJson(value)}, {"low", NumberJson(low)}, {"high", NumberJson(high)}};
 }
 
+std::string DumpFigures(const Json& figures) {
+    return figures.dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
 Json DocumentFigures(cModelDoc& document) {
     Json figures;
     figures["kind"] = std::string(document.KindInfo().typeName);

@@ -25,6 +25,10 @@ Json ProjectFigures(cProjectDoc& document);
 Json SystemFigures(cSystemDoc& document);
 
 Json RangeJson(double value, double low, double high);
+
+// The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
+// instead of stopping the program.
+std::string DumpFigures(const Json& figures);
 Json NumberJson(double value);
 
 }  // namespace korval

@@ -122,7 +122,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     } else if (call->command == "report") {
         out << RenderReport(*document);
     } else if (call->command == "figures") {
-        out << DocumentFigures(*document).dump(2) << '\n';
+        out << DumpFigures(DocumentFigures(*document)) << '\n';
     } else if (!document->SaveAs(call->operands[1])) {
         return kFileError;
     }

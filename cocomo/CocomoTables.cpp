@@ -1,6 +1,7 @@
 #include "cocomo/CocomoTables.h"
 
 #include "framework/NumberText.h"
+#include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 
 namespace korval {
@@ -97,10 +98,7 @@ std::string_view RatingName(int rating) {
                                                 : std::string_view();
 }
 
-std::string NumberedKey(std::string_view prefix, int index) {
-    std::string key(prefix.substr(0, 28));
-    return key + FormatNumber("%2.2d", index);
-}
+std::string NumberedKey(std::string_view prefix, int index) { return IndexedKey(prefix.substr(0, 28), index); }
 
 std::string CostDriverMultiplierKey(const CostDriverGroup& group, int rating) {
     return std::string(group.word) + "_CDA_" + std::string(RatingKeyPart(rating)) + "_Mult";

@@ -4,6 +4,7 @@
 
 #include "cocomo/FiniteFigure.h"
 #include "framework/cProfileFileScope.h"
+#include "framework/cProfileMemo.h"
 
 namespace korval {
 
@@ -40,10 +41,22 @@ void cCocomoDoc::ResetToDefaults() {
     adjustedSensitivity_ = 0;
     sensitivityType_ = kSensitivitySloc;
 
+    struct DefaultTables {
+        std::vector<cCostDriverAttribute> costDrivers;
+        std::array<ModeConstants, kDevelopmentModeCount> modeConstants{};
+        std::vector<cPhaseDistribution> phaseDistribution;
+    };
+    static cProfileMemo<DefaultTables> defaults;
     cProfileFileScope scope(DefaultsProfile());
-    LoadCostDrivers(DefaultsProfile());
-    LoadModeConstants(DefaultsProfile());
-    LoadPhaseDistribution();
+    const DefaultTables& tables = defaults.Get(DefaultsProfile(), [this] {
+        LoadCostDrivers(DefaultsProfile());
+        LoadModeConstants(DefaultsProfile());
+        LoadPhaseDistribution();
+        return DefaultTables{costDrivers_, modeConstants_, phaseDistribution_};
+    });
+    costDrivers_ = tables.costDrivers;
+    modeConstants_ = tables.modeConstants;
+    phaseDistribution_ = tables.phaseDistribution;
 }
 
 // --- Inputs ----------------------------------------------------------------------

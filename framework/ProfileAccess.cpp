@@ -36,14 +36,16 @@ std::string DecodeLineBreaks(std::string_view text) {
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t bufferSize,
                               const std::string& path) {
-    std::optional<std::string> value = cProfileStore::Instance().Read(path, section, key);
-    return CutToBuffer(value ? std::string_view(*value) : defaultText, bufferSize);
+    std::optional<std::string> value = cProfileStore::Instance().Read(path, section, key, bufferSize);
+    return value ? std::move(*value) : CutToBuffer(defaultText, bufferSize);
 }
 
 std::string ReadProfileValue(std::string_view section, std::string_view key,
                              std::string_view defaultText, std::size_t bufferSize,
                              const std::string& path) {
-    return DecodeLineBreaks(ReadProfileString(section, key, defaultText, bufferSize, path));
+    std::string raw = ReadProfileString(section, key, defaultText, bufferSize, path);
+    if (raw.find('<') == std::string::npos) return raw;
+    return DecodeLineBreaks(raw);
 }
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view text,
@@ -54,6 +56,24 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view text,
                        const std::string& path) {
     return WriteProfileString(section, key, text, path);
+}
+
+std::string IndexedKey(std::string_view stem, int index) {
+    std::string key(stem);
+    long long magnitude = index;
+    if (magnitude < 0) {
+        key += '-';
+        magnitude = -magnitude;
+    }
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (count < 2) digits[count++] = '0';
+    while (count > 0) key += digits[--count];
+    return key;
 }
 
 std::string LastProfileError() { return cProfileStore::Instance().LastError(); }

@@ -33,6 +33,10 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view text,
                         const std::string& path);
 
+// The key of a numbered entry: the stem and the index in at least two digits, as "%2.2d"
+// writes it ("Project_00", "File_Name12"). Tables with hundreds of rows build many of these.
+std::string IndexedKey(std::string_view stem, int index);
+
 // Why the last write failed, for the message the user sees.
 std::string LastProfileError();
 

@@ -92,7 +92,7 @@ void cIniFile::AddLine(std::string_view text, std::string_view ending) {
     section.body.push_back(std::move(line));
 }
 
-std::string cIniFile::ValueOf(const Line& line) {
+std::string_view cIniFile::ValueOf(const Line& line) {
     std::string_view text = line.text;
     std::size_t equals = text.find('=');
     std::string_view value = TrimView(text.substr(equals + 1));
@@ -100,10 +100,10 @@ std::string cIniFile::ValueOf(const Line& line) {
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
-    return std::string(value);
+    return value;
 }
 
-std::optional<std::string> cIniFile::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> cIniFile::Find(std::string_view section, std::string_view key) const {
     auto s = sectionIndex_.find(TrimView(section));
     if (s == sectionIndex_.end()) return std::nullopt;
     const Section& found = sections_[s->second];

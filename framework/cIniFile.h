@@ -17,7 +17,8 @@ class cIniFile {
 public:
     static cIniFile Parse(std::string_view content);
 
-    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    // The value as stored in the line: valid until the file is next changed.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
 
     // Replaces the value in place, or appends the key after the last key of its section,
@@ -55,7 +56,7 @@ private:
     void AddLine(std::string_view text, std::string_view ending);
     Section& AppendSection(std::string_view name);
     void EnsureLastLineEnded();
-    static std::string ValueOf(const Line& line);
+    static std::string_view ValueOf(const Line& line);
 
     std::vector<Line> preamble_;
     std::vector<Section> sections_;

@@ -1,5 +1,7 @@
 #include "framework/cProfileStore.h"
 
+#include "framework/TextUtil.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -100,8 +102,13 @@ cProfileStore& cProfileStore::Instance() {
 }
 
 cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
+    if (lastEntry_ != nullptr && lastEntry_->scopeDepth > 0 && *lastPath_ == path) return *lastEntry_;
     auto found = cache_.find(path);
-    if (found != cache_.end() && found->second.scopeDepth > 0) return found->second;
+    if (found != cache_.end() && found->second.scopeDepth > 0) {
+        lastPath_ = &found->first;
+        lastEntry_ = &found->second;
+        return found->second;
+    }
     FileStamp stamp = StampOf(path);
     if (found != cache_.end() && found->second.exists == stamp.exists &&
         found->second.size == stamp.size && found->second.modified == stamp.modified) {
@@ -116,21 +123,36 @@ cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
         entry.ini = cIniFile::Parse(content);
         ++parseCount_;
     }
-    Entry& slot = cache_[path];
-    int depth = slot.scopeDepth;
-    slot = std::move(entry);
-    slot.scopeDepth = depth;
-    return slot;
+    entry.generation = nextGeneration_++;
+    auto slot = cache_.try_emplace(path).first;
+    int depth = slot->second.scopeDepth;
+    slot->second = std::move(entry);
+    slot->second.scopeDepth = depth;
+    lastPath_ = &slot->first;
+    lastEntry_ = &slot->second;
+    return slot->second;
 }
 
 void cProfileStore::ReleaseIfLarge(const std::string& path, const Entry& entry) {
-    if (entry.scopeDepth == 0 && entry.size > kKeepLimit) cache_.erase(path);
+    if (entry.scopeDepth == 0 && entry.size > kKeepLimit) Forget(path);
+}
+
+void cProfileStore::Forget(const std::string& path) {
+    auto found = cache_.find(path);
+    if (found == cache_.end()) return;
+    if (lastEntry_ == &found->second) {
+        lastEntry_ = nullptr;
+        lastPath_ = nullptr;
+    }
+    cache_.erase(found);
 }
 
 std::optional<std::string> cProfileStore::Read(const std::string& path, std::string_view section,
-                                               std::string_view key) {
+                                               std::string_view key, std::size_t bufferSize) {
     Entry& entry = Acquire(path);
-    std::optional<std::string> value = entry.ini.Find(section, key);
+    std::optional<std::string_view> found = entry.ini.Find(section, key);
+    std::optional<std::string> value;
+    if (found) value = CutToBuffer(*found, bufferSize);
     ReleaseIfLarge(path, entry);
     return value;
 }
@@ -140,12 +162,13 @@ bool cProfileStore::Write(const std::string& path, std::string_view section, std
     Entry& entry = Acquire(path);
     entry.ini.Set(section, key, value);
     entry.dirty = true;
+    entry.generation = nextGeneration_++;
     if (entry.scopeDepth > 0) return true;
     bool ok = Flush(path, entry);
     if (!ok) {
-        cache_.erase(path);
+        Forget(path);
     } else {
-        ReleaseIfLarge(path, cache_[path]);
+        ReleaseIfLarge(path, entry);
     }
     return ok;
 }
@@ -177,12 +200,12 @@ bool cProfileStore::EndScope(const std::string& path, bool commit) {
         return true;
     }
     if (!commit) {
-        cache_.erase(found);
+        Forget(path);
         return true;
     }
     bool ok = Flush(path, entry);
     if (!ok) {
-        cache_.erase(found);
+        Forget(path);
     } else {
         ReleaseIfLarge(path, entry);
     }
@@ -193,9 +216,14 @@ void cProfileStore::StartEmpty(const std::string& path) {
     Entry& entry = Acquire(path);
     entry.ini = cIniFile();
     entry.dirty = true;
+    entry.generation = nextGeneration_++;
 }
 
+std::uint64_t cProfileStore::Generation(const std::string& path) { return Acquire(path).generation; }
+
 void cProfileStore::Clear() {
+    lastEntry_ = nullptr;
+    lastPath_ = nullptr;
     for (auto it = cache_.begin(); it != cache_.end();) {
         it = it->second.scopeDepth > 0 ? std::next(it) : cache_.erase(it);
     }

@@ -19,8 +19,9 @@ class cProfileStore {
 public:
     static cProfileStore& Instance();
 
+    // The value cut for a caller's buffer of bufferSize characters (NUL included).
     std::optional<std::string> Read(const std::string& path, std::string_view section,
-                                    std::string_view key);
+                                    std::string_view key, std::size_t bufferSize = SIZE_MAX);
     bool Write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value);
 
@@ -28,6 +29,10 @@ public:
     // Ends one scope level; the outermost level writes pending changes when commit is
     // true and drops them otherwise. False (with LastError) when the file could not be written.
     bool EndScope(const std::string& path, bool commit);
+
+    // A number that changes whenever the cached content of the file changes (parsed anew or
+    // written): what was read from the file earlier is still valid while it is the same.
+    std::uint64_t Generation(const std::string& path);
 
     // Inside a scope: the file's content is replaced as a whole by what is written next.
     void StartEmpty(const std::string& path);
@@ -49,16 +54,22 @@ private:
         std::int64_t modified = 0;
         int scopeDepth = 0;
         bool dirty = false;
+        std::uint64_t generation = 0;
     };
 
     Entry& Acquire(const std::string& path);
     bool Flush(const std::string& path, Entry& entry);
     void ReleaseIfLarge(const std::string& path, const Entry& entry);
+    void Forget(const std::string& path);
 
     std::unordered_map<std::string, Entry> cache_;
     std::string lastError_;
     std::uint64_t parseCount_ = 0;
     std::uint64_t writeCount_ = 0;
+    std::uint64_t nextGeneration_ = 1;
+    // The entry used last: table loaders read hundreds of keys of one file in a row.
+    const std::string* lastPath_ = nullptr;
+    Entry* lastEntry_ = nullptr;
 };
 
 }  // namespace korval

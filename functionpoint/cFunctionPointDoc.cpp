@@ -1,5 +1,8 @@
 #include "functionpoint/cFunctionPointDoc.h"
 
+#include "framework/cProfileFileScope.h"
+#include "framework/cProfileMemo.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -7,7 +10,6 @@
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
-#include "framework/cProfileFileScope.h"
 #include "functionpoint/LanguageProfile.h"
 #include "functionpoint/cFpReverseDlg.h"
 #include "functionpoint/cFpSensitivityDlg.h"
@@ -224,10 +226,21 @@ void cFunctionPointDoc::LoadWeights() {
 
 void cFunctionPointDoc::ResetToDefaults() {
     cModelDoc::ResetToDefaults();
-    counts_ = FunctionCounts{};
-    LoadWeights();
-    std::string defaults;
-    LoadLanguages(defaults, languages_, Context());
+    struct DefaultTables {
+        FunctionCounts weights{};
+        cLanguageTable languages;
+    };
+    static cProfileMemo<DefaultTables> defaults;
+    cProfileFileScope scope(DefaultsProfile());
+    const DefaultTables& tables = defaults.Get(DefaultsProfile(), [this] {
+        counts_ = FunctionCounts{};
+        LoadWeights();
+        std::string fromDefaults;
+        LoadLanguages(fromDefaults, languages_, Context());
+        return DefaultTables{counts_, languages_};
+    });
+    counts_ = tables.weights;
+    languages_ = tables.languages;
     selectedLanguage_ = cLanguage();
     ratings_ = Ratings{};
     sensitivity_ = FpSensitivitySettings{};

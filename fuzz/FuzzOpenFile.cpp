@@ -20,7 +20,9 @@
 namespace {
 
 std::string ScratchPath(const char* name) {
-    return "/tmp/korval-fuzz-" + std::to_string(::getpid()) + "-" + name;
+    // Memory-backed when available: every input is saved again, and a save syncs its file.
+    const char* folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    return std::string(folder) + "/korval-fuzz-" + std::to_string(::getpid()) + "-" + name;
 }
 
 }  // namespace
@@ -48,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         int y = 5;
         document->DrawReport(dc, y, 0);
         (void)surface.Render();
-        (void)korval::DocumentFigures(*document).dump();
+        (void)korval::DumpFigures(korval::DocumentFigures(*document));
         document->SaveAs(output);
     }
     korval::cProfileStore::Instance().Clear();

@@ -10,6 +10,7 @@
 #include "framework/ProfileAccess.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cProfileFileScope.h"
+#include "framework/cProfileMemo.h"
 #include "rayleigh/ApplicationTypeProfile.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighAttributesDlg.h"
@@ -169,9 +170,19 @@ void cRayleighDoc::ReadSelectedApplication(const std::string& path) {
 void cRayleighDoc::ResetToDefaults() {
     cProfileFileScope scope(DefaultsProfile());
     cModelDoc::ResetToDefaults();
-    LoadApplicationTypes("");
-    selectedApplication_ = 0;
-    ReadSelectedApplication("");
+    struct DefaultTables {
+        cApplicationTypeList applicationTypes;
+        int selectedApplication = 0;
+    };
+    static cProfileMemo<DefaultTables> defaults;
+    const DefaultTables& tables = defaults.Get(DefaultsProfile(), [this] {
+        LoadApplicationTypes("");
+        selectedApplication_ = 0;
+        ReadSelectedApplication("");
+        return DefaultTables{applicationTypes_, selectedApplication_};
+    });
+    applicationTypes_ = tables.applicationTypes;
+    selectedApplication_ = tables.selectedApplication;
     sourceLines_ = 0.0;
     schedule_ = 0.0;
     buildPhasePercentage_ = kDefaultBuildPhasePercentage;

@@ -18,7 +18,7 @@ constexpr const char* kEstimationSection = "System_Level_Estimation";
 constexpr const char* kProjectsSection = "Projects";
 
 std::string NumberedKey(const char* prefix, std::size_t index) {
-    return prefix + FormatNumber("%2.2d", static_cast<int>(index));
+    return IndexedKey(prefix, static_cast<int>(index));
 }
 
 // A number read from the file, or the field's reset value when the text is not a number.

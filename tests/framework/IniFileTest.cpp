@@ -17,7 +17,8 @@ class IniReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(IniReadTest, ReadsAsThePrivateProfileFunctionsDo) {
     const ReadCase& c = GetParam();
-    std::optional<std::string> value = cIniFile::Parse(c.content).Find(c.section, c.key);
+    cIniFile file = cIniFile::Parse(c.content);
+    std::optional<std::string_view> value = file.Find(c.section, c.key);
     if (c.expected == nullptr) {
         EXPECT_FALSE(value.has_value()) << *value;
     } else {
@@ -62,7 +63,8 @@ TEST_P(IniWriteTest, ChangesOnlyWhatItMust) {
     cIniFile file = cIniFile::Parse(c.before);
     file.Set(c.section, c.key, c.value);
     EXPECT_EQ(file.Serialize(), c.after);
-    EXPECT_EQ(cIniFile::Parse(file.Serialize()).Find(c.section, c.key).value_or("<missing>"), c.value);
+    cIniFile reread = cIniFile::Parse(file.Serialize());
+    EXPECT_EQ(reread.Find(c.section, c.key).value_or("<missing>"), c.value);
 }
 
 INSTANTIATE_TEST_SUITE_P(

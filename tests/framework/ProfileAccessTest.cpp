@@ -156,6 +156,14 @@ TEST(ProfileAccessTest, ChangesMadeBehindTheCacheAreSeen) {
     EXPECT_EQ(ReadProfileValue("S", "A", "", 20, path), "22");
 }
 
+TEST(ProfileAccessTest, IndexedKeysWriteTheIndexAsPercent2Point2d) {
+    EXPECT_EQ(IndexedKey("File_Name", 0), "File_Name00");
+    EXPECT_EQ(IndexedKey("Project_", 7), "Project_07");
+    EXPECT_EQ(IndexedKey("X", 123), "X123");
+    EXPECT_EQ(IndexedKey("X", -1), "X-01");
+    EXPECT_EQ(IndexedKey("X", -2147483647 - 1), "X-2147483648");
+}
+
 TEST(FileVersionTest, WarnsOnlyWhenTheVersionIsMissingOrDiffers) {
     struct Case {
         const char* content;

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cCliRunner.h"
+#include "tests/support/TempDir.h"
+
+namespace korval {
+namespace {
+
+using testing::TempDir;
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliResult RunCli(std::vector<std::string> args) {
+    args.push_back("--profile");
+    args.push_back(KORVAL_DEFAULTS_PROFILE);
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = cCliRunner().Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliRunnerTest, UsageErrorsExitWithTwo) {
+    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
+             {}, {"report"}, {"frobnicate", "x"}, {"new", "cocomo", "out.ccm"}, {"report", "a", "--format", "html"},
+             {"figures", "a", "b"}, {"report", "a", "--unknown"}}) {
+        CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(result.err.find("usage:"), std::string::npos);
+    }
+}
+
+TEST(CliRunnerTest, FilesThatAreNotKorvalFilesExitWithOne) {
+    TempDir dir;
+    TempDir::WriteFile(dir.File("plain.txt"), "hello\n");
+    CliResult result = RunCli({"report", dir.File("plain.txt")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "korval-cli: This file is not recognized by KORVAL\n");
+    EXPECT_EQ(RunCli({"figures", dir.File("missing.ccm")}).status, 1);
+}
+
+TEST(CliRunnerTest, NewAndResaveGoThroughTheDocumentSave) {
+    TempDir dir;
+    for (const char* kind : {"Project", "FunctionPoint", "Cocomo", "Rayleigh", "System"}) {
+        std::string path = dir.File(std::string(kind) + ".ini");
+        ASSERT_EQ(RunCli({"new", kind, path}).status, 0) << kind;
+        CliResult figures = RunCli({"figures", path});
+        ASSERT_EQ(figures.status, 0) << kind << figures.err;
+        EXPECT_NE(figures.out.find(std::string("\"kind\": \"") + kind + "\""), std::string::npos);
+        std::string copy = dir.File(std::string(kind) + "-copy.ini");
+        ASSERT_EQ(RunCli({"resave", path, copy}).status, 0);
+        EXPECT_EQ(RunCli({"figures", copy}).out, figures.out) << kind;
+    }
+}
+
+TEST(CliRunnerTest, FiguresOfATextWithBrokenUtf8StillPrint) {
+    TempDir dir;
+    std::string path = dir.File("broken.ccm");
+    TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=Cocomo\r\n[CocomoSummary]\r\nTitle=Caf\xE9 \xC3\r\n");
+    CliResult result = RunCli({"figures", path});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("\"title\": \"Caf\xEF\xBF\xBD"), std::string::npos) << result.out;
+}
+
+TEST(CliRunnerTest, AFailedSaveExitsWithOneAndSaysWhy) {
+    TempDir dir;
+    CliResult result = RunCli({"new", "Cocomo", dir.Path()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("could not be saved"), std::string::npos) << result.err;
+}
+
+}  // namespace
+}  // namespace korval
