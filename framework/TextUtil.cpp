@@ -19,6 +19,7 @@ std::string Trim(std::string_view text) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;  // names are nearly always spelled as written
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     }

@@ -104,12 +104,20 @@ std::string_view cIniFile::ValueOf(const Line& line) {
 }
 
 std::optional<std::string_view> cIniFile::Find(std::string_view section, std::string_view key) const {
-    auto s = sectionIndex_.find(TrimView(section));
-    if (s == sectionIndex_.end()) return std::nullopt;
-    const Section& found = sections_[s->second];
-    auto k = found.keys.find(TrimView(key));
-    if (k == found.keys.end()) return std::nullopt;
-    return ValueOf(found.body[k->second]);
+    const Section* found = FindSection(TrimView(section));
+    if (found == nullptr) return std::nullopt;
+    auto k = found->keys.find(TrimView(key));
+    if (k == found->keys.end()) return std::nullopt;
+    return ValueOf(found->body[k->second]);
+}
+
+const cIniFile::Section* cIniFile::FindSection(std::string_view name) const {
+    if (lastSection_ < sections_.size() && EqualsNoCase(name, lastSectionName_)) return &sections_[lastSection_];
+    auto s = sectionIndex_.find(name);
+    if (s == sectionIndex_.end()) return nullptr;
+    lastSection_ = s->second;
+    lastSectionName_ = s->first;
+    return &sections_[lastSection_];
 }
 
 bool cIniFile::HasSection(std::string_view section) const {

@@ -54,6 +54,7 @@ private:
     };
 
     void AddLine(std::string_view text, std::string_view ending);
+    const Section* FindSection(std::string_view name) const;
     Section& AppendSection(std::string_view name);
     void EnsureLastLineEnded();
     static std::string_view ValueOf(const Line& line);
@@ -61,6 +62,9 @@ private:
     std::vector<Line> preamble_;
     std::vector<Section> sections_;
     NameIndex sectionIndex_;  // name -> first section of that name
+    // Readers go through a section key by key: the section found last is tried first.
+    mutable std::size_t lastSection_ = SIZE_MAX;
+    mutable std::string lastSectionName_;
     std::string newline_ = "\r\n";
 };
 
