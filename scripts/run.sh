@@ -9,5 +9,5 @@ ensure_packages $KORVAL_BUILD_PACKAGES
 
 cmake --preset default
 cmake --build --preset default -j "$(nproc)" --target korval-cli
-file="${1:-examples/semidetached.CCM}"
+file="${1:-examples/payroll.PRJ}"
 exec build/bin/korval-cli report "$file"
