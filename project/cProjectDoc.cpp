@@ -91,8 +91,17 @@ void cProjectDoc::ImposeProjectSensitivity() {
     cocomo_->SetSensitivityType(kSensitivitySloc);
 }
 
-void cProjectDoc::AfterModelCommand(const cModelDoc& model) {
+void cProjectDoc::AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)()) {
     if (!model.IsModified()) return;
+    if (propagate != nullptr) (this->*propagate)();
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+// The function point and COCOMO sensitivity commands mark the project even when their
+// dialog changed nothing.
+void cProjectDoc::AfterSensitivityCommand(const cModelDoc& model) {
+    if (model.IsModified()) PropagateSensitivity();
     SetModifiedFlag();
     UpdateAllViews();
 }
@@ -245,14 +254,12 @@ bool cProjectDoc::IsSensitivityCommandEnabled(Model model) const {
 
 void cProjectDoc::OnFunctionPointCount() {
     functionPoint_->OnFunctionPointCount();
-    if (functionPoint_->IsModified()) PropagateSize();
-    AfterModelCommand(*functionPoint_);
+    AfterModelCommand(*functionPoint_, &cProjectDoc::PropagateSize);
 }
 
 void cProjectDoc::OnValueAdjustmentFactor() {
     functionPoint_->OnValueAdjustmentFactor();
-    if (functionPoint_->IsModified()) PropagateSize();
-    AfterModelCommand(*functionPoint_);
+    AfterModelCommand(*functionPoint_, &cProjectDoc::PropagateSize);
 }
 
 void cProjectDoc::OnFunctionPointDescription() {
@@ -263,9 +270,7 @@ void cProjectDoc::OnFunctionPointDescription() {
 void cProjectDoc::OnFunctionPointSensitivity() {
     if (!IsSensitivityCommandEnabled(Model::FunctionPoint)) return;
     functionPoint_->OnSensitivityAnalysis();
-    if (functionPoint_->IsModified()) PropagateSensitivity();
-    SetModifiedFlag();
-    UpdateAllViews();
+    AfterSensitivityCommand(*functionPoint_);
 }
 
 void cProjectDoc::OnFunctionPointReverseEngineering() { functionPoint_->OnReverseEngineering(); }
@@ -280,14 +285,12 @@ void cProjectDoc::OnFunctionPointInitialize() {
 void cProjectDoc::OnCocomoAttributes() {
     cocomo_->SetSlocEditable(0);
     cocomo_->OnAttributes();
-    if (cocomo_->IsModified()) PropagateSchedule();
-    AfterModelCommand(*cocomo_);
+    AfterModelCommand(*cocomo_, &cProjectDoc::PropagateSchedule);
 }
 
 void cProjectDoc::OnCocomoCostDrivers() {
     cocomo_->OnCostDrivers();
-    if (cocomo_->IsModified()) PropagateSchedule();
-    AfterModelCommand(*cocomo_);
+    AfterModelCommand(*cocomo_, &cProjectDoc::PropagateSchedule);
 }
 
 void cProjectDoc::OnCocomoDescription() {
@@ -298,9 +301,7 @@ void cProjectDoc::OnCocomoDescription() {
 void cProjectDoc::OnCocomoSensitivity() {
     if (!IsSensitivityCommandEnabled(Model::Cocomo)) return;
     cocomo_->OnSensitivityAnalysis();
-    if (cocomo_->IsModified()) PropagateSensitivity();
-    SetModifiedFlag();
-    UpdateAllViews();
+    AfterSensitivityCommand(*cocomo_);
 }
 
 void cProjectDoc::OnCocomoReverseEngineering() { cocomo_->OnReverseEngineering(); }

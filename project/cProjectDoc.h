@@ -84,7 +84,8 @@ private:
     void PropagateRanges();
     void ImposeProjectSensitivity();
     // Marks the project modified and redraws when the model was changed by its command.
-    void AfterModelCommand(const cModelDoc& model);
+    void AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)() = nullptr);
+    void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model, bool suppressSensitivity);
 
