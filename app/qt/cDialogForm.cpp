@@ -1,6 +1,7 @@
 #include "app/qt/cDialogForm.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/qt/QtText.h"
 #include "framework/cDialogLogic.h"
@@ -32,6 +33,9 @@ QDialogButtonBox* cDialogForm::MakeButtonBox(QDialogButtonBox::StandardButtons b
         help->setAutoDefault(false);
         connect(buttons_, &QDialogButtonBox::helpRequested, this,
                 [this] { platform_.ShowHelpTopic(logic_.HelpTopic()); });
+        // F1 inside the dialog opens the same topic as its Help button.
+        auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+        connect(f1, &QShortcut::activated, this, [this] { platform_.ShowHelpTopic(logic_.HelpTopic()); });
     }
     connect(buttons_, &QDialogButtonBox::accepted, this, &cDialogForm::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &cDialogForm::reject);

@@ -114,7 +114,7 @@ void cReportView::Print(QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (dialog.exec() != QDialog::Accepted) return;
-    PrintTo(printer);
+    if (PrintTo(printer) == 0) platform_.ShowMessage("The report could not be printed.");
 }
 
 QPrintPreviewDialog* cReportView::CreatePreviewDialog(QPrinter& printer) {

@@ -12,6 +12,7 @@
 #include "app/cFileNewDlg.h"
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/cAboutForm.h"
+#include "app/qt/cEstimatorApp.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDialogFormRegistry.h"
 #include "app/qt/cDisplayOptionsForm.h"
@@ -29,6 +30,7 @@ class AppFormsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void dialogsAreLightGreyWithBlackText();
     void everyShellDialogHasAForm_data();
     void everyShellDialogHasAForm();
 
@@ -46,6 +48,19 @@ private slots:
     void fileNewListsTheFiveKinds();
     void aboutShowsNameVersionAndCopyright();
 };
+
+void AppFormsTest::dialogsAreLightGreyWithBlackText() {
+    cEstimatorApp::ApplyDialogColours();
+    cTestQtPlatform platform;
+    cDescriptionDlg logic("", "", "");
+    cDescriptionForm form(logic, platform);
+    form.ensurePolished();  // as when it is shown
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(form.palette().color(QPalette::WindowText), QColor(Qt::black));
+    // Only dialogs: other windows keep the platform's colours.
+    QWidget plain;
+    QVERIFY(plain.palette().color(QPalette::Window) != QColor(192, 192, 192));
+}
 
 void AppFormsTest::everyShellDialogHasAForm_data() {
     QTest::addColumn<QString>("title");
@@ -136,6 +151,10 @@ void AppFormsTest::descriptionButtons() {
     QCOMPARE(form.HelpButton()->text(), QStringLiteral("&Help"));
     QTest::mouseClick(form.HelpButton(), Qt::LeftButton);
     QCOMPARE(platform.HelpTopics(), std::vector<int>{136});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F1);
+    QCOMPARE(platform.HelpTopics(), (std::vector<int>{136, 136}));
     QVERIFY(form.isVisible() || form.result() == 0);
 
     QTest::mouseClick(form.OkButton(), Qt::LeftButton);
