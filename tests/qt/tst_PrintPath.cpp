@@ -230,6 +230,8 @@ void PrintPathTest::previewShowsTheAnnouncedPages() {
     QTemporaryDir folder;
     PrintedPdf pdf = PrintToPdf(document, folder.filePath("count.pdf"), QPageSize::Letter);
     QCOMPARE(widget->pageCount(), pdf.announced);
+    preview->show();
+    SaveScreenshot(*preview, "print-preview");
 }
 
 void PrintPathTest::pdfWriterReportsAnUnwritableFile() {
