@@ -30,6 +30,7 @@ class cLanguageDlg : public cDialogLogic {
     static bool EditDefaultLanguages(cAppContext& context);
 
     const char* Title() const override { return "Language Customization"; }
+    int HelpTopic() const override { return 40; }
 
     // The name field (text beyond 50 characters is cut off as typing stops there) and
     // the multiplier field.

@@ -15,6 +15,7 @@ public:
     cMissingProjectDlg(std::string path, cPlatformServices& platform);
 
     const char* Title() const override { return "Missing Project File"; }
+    int HelpTopic() const override { return 43; }
     std::string Prompt() const override { return FirstLabel(); }
 
     std::string FirstLabel() const { return original_ + "\nFile not found"; }

@@ -22,6 +22,7 @@ public:
     ~cSystemProjectsDlg() override;
 
     const char* Title() const override { return "System Level Estimation Projects"; }
+    int HelpTopic() const override { return 42; }
 
     // The open-file dialog of Add and of Browse in the Missing Project File dialog.
     static std::string PromptProjectFile(cPlatformServices& platform);

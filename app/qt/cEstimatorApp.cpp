@@ -7,6 +7,11 @@
 #include "app/cEstimatorAppLogic.h"
 #include "app/qt/QtText.h"
 #include "app/qt/cMainFrame.h"
+#include "cocomo/qt/CocomoDesktop.h"
+#include "functionpoint/qt/FunctionPointDesktop.h"
+#include "project/qt/ProjectDesktop.h"
+#include "rayleigh/qt/RayleighDesktop.h"
+#include "system/qt/SystemDesktop.h"
 
 namespace korval {
 
@@ -23,6 +28,9 @@ void cEstimatorApp::ApplyDialogColours() {
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Button, QColor(192, 192, 192));
     palette.setColor(QPalette::ButtonText, Qt::black);
+    // Disabled labels and buttons stay grey, or they could not be told from enabled ones.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     QApplication::setPalette(palette, "QDialog");
 }
 
@@ -36,6 +44,12 @@ std::string cEstimatorApp::CommandLinePath(const QStringList& arguments) {
 
 bool cEstimatorApp::Start() {
     ApplyDialogColours();
+    // The model folders' dialog forms and menu commands.
+    RegisterCocomoDesktop();
+    RegisterFunctionPointDesktop();
+    RegisterRayleighDesktop();
+    RegisterProjectDesktop();
+    RegisterSystemDesktop();
     recentFiles_.Load(platform_);
 
     // The five document kinds are fixed (cDocumentKind::All); their views come from

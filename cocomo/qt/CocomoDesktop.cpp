@@ -1,0 +1,37 @@
+#include "cocomo/qt/CocomoDesktop.h"
+
+#include "app/qt/AppCommands.h"
+#include "app/qt/CommandHandlers.h"
+#include "app/qt/cDialogFormRegistry.h"
+#include "cocomo/cCocomoAttributesDlg.h"
+#include "cocomo/cCocomoDoc.h"
+#include "cocomo/cCocomoReverseDlg.h"
+#include "cocomo/cCocomoSensitivityDlg.h"
+#include "cocomo/cCostDriverDlg.h"
+#include "cocomo/qt/cCocomoAttributesForm.h"
+#include "cocomo/qt/cCocomoReverseForm.h"
+#include "cocomo/qt/cCocomoSensitivityForm.h"
+#include "cocomo/qt/cCostDriverForm.h"
+
+namespace korval {
+
+void RegisterCocomoDesktop() {
+    cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>("COCOMO Attributes");
+    cDialogFormRegistry::RegisterForm<cCostDriverForm, cCostDriverDlg>("Cost Driver Attributes");
+    cDialogFormRegistry::RegisterForm<cCocomoSensitivityForm, cCocomoSensitivityDlg>(
+        "COCOMO Sensitivity Adjustments");
+    cDialogFormRegistry::RegisterForm<cCocomoReverseForm, cCocomoReverseDlg>("COCOMO Reverse Engineering");
+
+    // Description and Initialize are every document's own (SharedDocumentCommands).
+    constexpr DocumentKind kind = DocumentKind::Cocomo;
+    cDocumentCommands::Register(kind, commands::kCocomoAttributes,
+                                DocumentCommand<cCocomoDoc, &cCocomoDoc::OnAttributes>());
+    cDocumentCommands::Register(kind, commands::kCocomoCostDrivers,
+                                DocumentCommand<cCocomoDoc, &cCocomoDoc::OnCostDrivers>());
+    cDocumentCommands::Register(kind, commands::kCocomoSensitivity,
+                                DocumentCommand<cCocomoDoc, &cCocomoDoc::OnSensitivityAnalysis>());
+    cDocumentCommands::Register(kind, commands::kCocomoReverse,
+                                DocumentCommand<cCocomoDoc, &cCocomoDoc::OnReverseEngineering>());
+}
+
+}  // namespace korval

@@ -1,0 +1,127 @@
+#include "rayleigh/qt/cRayleighReverseForm.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/qt/FormWidgets.h"
+#include "app/qt/QtText.h"
+
+namespace korval {
+
+namespace {
+
+using Dlg = cRayleighReverseDlg;
+
+constexpr const char* kModifyLabels[Dlg::kRowCount] = {"Source Lines of Code (SLOC)", "Time to Develop (TDEV)",
+                                                       "Manpower Buildup Index (MBI)"};
+constexpr const char* kFixedLabels[Dlg::kRowCount] = {"SLOC", "TDEV", "MBI"};
+
+// A titled column with one widget per row; every column has rows of the same height,
+// so the rows line up across the groups.
+QGroupBox* Column(const QString& title, QWidget* parent, QVBoxLayout*& rows) {
+    auto* box = new QGroupBox(title, parent);
+    rows = new QVBoxLayout(box);
+    return box;
+}
+
+QGroupBox* RadioColumn(const QString& title, const QString& name, const char* const* labels, QButtonGroup* group,
+                       QWidget* parent) {
+    QVBoxLayout* rows = nullptr;
+    QGroupBox* box = Column(title, parent, rows);
+    for (int row = 0; row < Dlg::kRowCount; ++row) {
+        auto* radio = new QRadioButton(QString::fromLatin1(labels[row]), box);
+        radio->setObjectName(QStringLiteral("%1Radio%2").arg(name).arg(row));
+        // As tall as the fields beside it.
+        radio->setMinimumHeight(QLineEdit().sizeHint().height());
+        group->addButton(radio, row);
+        rows->addWidget(radio);
+    }
+    rows->addStretch();
+    return box;
+}
+
+QGroupBox* FieldColumn(const QString& title, const QString& name, int digits, bool editable,
+                       std::array<QLineEdit*, Dlg::kRowCount>& fields, QWidget* parent) {
+    QVBoxLayout* rows = nullptr;
+    QGroupBox* box = Column(title, parent, rows);
+    for (int row = 0; row < Dlg::kRowCount; ++row) {
+        QString objectName = QStringLiteral("%1Field%2").arg(name).arg(row);
+        fields[row] = editable ? NumberEdit(objectName, digits, box) : FigureField(objectName, digits, box);
+        rows->addWidget(fields[row]);
+    }
+    rows->addStretch();
+    return box;
+}
+
+}  // namespace
+
+cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platform, QWidget* parent)
+    : cDialogForm(logic, platform, parent),
+      logic_(logic),
+      modify_(new QButtonGroup(this)),
+      fixed_(new QButtonGroup(this)) {
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(RadioColumn(QStringLiteral("Modify"), QStringLiteral("modify"), kModifyLabels, modify_, this));
+    groups->addWidget(RadioColumn(QStringLiteral("Fixed"), QStringLiteral("fixed"), kFixedLabels, fixed_, this));
+    groups->addWidget(FieldColumn(QStringLiteral("Input"), QStringLiteral("input"), 16, true, inputs_, this));
+    groups->addWidget(FieldColumn(QStringLiteral("Output"), QStringLiteral("output"), 10, false, outputs_, this));
+    groups->addWidget(FieldColumn(QStringLiteral("Original"), QStringLiteral("original"), 10, false, originals_, this));
+    for (int row = 0; row < Dlg::kRowCount; ++row) {
+        auto which = static_cast<Dlg::Row>(row);
+        connect(inputs_[row], &QLineEdit::textEdited, this,
+                [this, which](const QString& text) { logic_.SetInputText(which, ToStdString(text)); });
+    }
+
+    auto [buttons, calculate, reset] = CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(modify_, &QButtonGroup::idClicked, this, [this](int row) {
+        logic_.OnModifyRadio(static_cast<Dlg::Row>(row));
+        Refresh();
+        FocusInput();
+    });
+    connect(fixed_, &QButtonGroup::idClicked, this, [this](int row) {
+        logic_.OnFixedRadio(static_cast<Dlg::Row>(row));
+        Refresh();
+        FocusInput();
+    });
+    connect(calculate, &QPushButton::clicked, this, [this] {
+        logic_.OnCalculate();
+        Refresh();
+        FocusInput();
+    });
+    connect(reset, &QPushButton::clicked, this, [this] {
+        logic_.OnReset();
+        Refresh();
+        FocusInput();
+    });
+    Refresh();
+    FocusInput();
+}
+
+void cRayleighReverseForm::FocusInput() { FocusField(inputs_[logic_.GetFocus()]); }
+
+void cRayleighReverseForm::Refresh() {
+    CheckButton(modify_, logic_.GetModifyRow());
+    CheckButton(fixed_, logic_.GetFixedRow());
+    for (int row = 0; row < Dlg::kRowCount; ++row) {
+        auto which = static_cast<Dlg::Row>(row);
+        fixed_->button(row)->setEnabled(logic_.IsFixedRadioEnabled(which));
+        ShowText(inputs_[row], logic_.GetInputText(which));
+        inputs_[row]->setEnabled(logic_.IsInputEnabled(which));
+        ShowText(outputs_[row], logic_.GetOutputText(which));
+        ShowText(originals_[row], logic_.GetOriginalText(which));
+    }
+}
+
+}  // namespace korval

@@ -1,0 +1,30 @@
+#include "system/qt/SystemDesktop.h"
+
+#include "app/qt/AppCommands.h"
+#include "app/qt/CommandHandlers.h"
+#include "app/qt/cDialogFormRegistry.h"
+#include "system/cMissingProjectDlg.h"
+#include "system/cSystemAttributesDlg.h"
+#include "system/cSystemDoc.h"
+#include "system/cSystemProjectsDlg.h"
+#include "system/qt/cMissingProjectForm.h"
+#include "system/qt/cSystemAttributesForm.h"
+#include "system/qt/cSystemProjectsForm.h"
+
+namespace korval {
+
+void RegisterSystemDesktop() {
+    cDialogFormRegistry::RegisterForm<cSystemAttributesForm, cSystemAttributesDlg>(
+        "System Level Estimation Attributes");
+    cDialogFormRegistry::RegisterForm<cSystemProjectsForm, cSystemProjectsDlg>("System Level Estimation Projects");
+    cDialogFormRegistry::RegisterForm<cMissingProjectForm, cMissingProjectDlg>("Missing Project File");
+
+    // Description and Initialize are every document's own (SharedDocumentCommands).
+    constexpr DocumentKind kind = DocumentKind::System;
+    cDocumentCommands::Register(kind, commands::kSystemAttributes,
+                                DocumentCommand<cSystemDoc, &cSystemDoc::OnAttributes>());
+    cDocumentCommands::Register(kind, commands::kSystemProjects,
+                                DocumentCommand<cSystemDoc, &cSystemDoc::OnProjects>());
+}
+
+}  // namespace korval
