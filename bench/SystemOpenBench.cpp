@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "bench/support/GeneratedSystem.h"
 #include "cli/cCliPlatform.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
@@ -22,48 +23,15 @@
 
 namespace {
 
+using korval::bench::GeneratedSystem;
+using korval::bench::SystemOf;
+
 std::ostringstream discard;
 korval::cCliPlatform platform(discard);
 
-std::string ProfilePath() {
-    const char* profile = std::getenv("KORVAL_PROFILE");
-    return profile != nullptr ? profile : KORVAL_BENCH_PROFILE;
-}
-
 korval::cAppContext& Context() {
-    static korval::cAppContext context{platform, ProfilePath()};
+    static korval::cAppContext context{platform, korval::bench::BenchProfilePath()};
     return context;
-}
-
-struct GeneratedSystem {
-    std::string systemPath;
-    std::vector<std::string> memberPaths;
-};
-
-// Complete project files with varied sizes, and a system file listing them.
-const GeneratedSystem& SystemOf(int members) {
-    static std::map<int, GeneratedSystem> systems;
-    auto found = systems.find(members);
-    if (found != systems.end()) return found->second;
-    std::string folder = "/tmp/korval-bench-system-" + std::to_string(::getpid()) + "-" + std::to_string(members);
-    std::filesystem::create_directories(folder);
-    GeneratedSystem generated;
-    generated.systemPath = folder + "/system.sle";
-    std::ofstream system(generated.systemPath, std::ios::binary);
-    system << "[KORVAL]\r\nKORVAL_Type=System\r\nVersion=4.1\r\n[Projects]\r\n";
-    for (int i = 0; i < members; ++i) {
-        std::string path = folder + "/member" + std::to_string(i) + ".prj";
-        korval::cProjectDoc project(Context());
-        korval::cFunctionPointDoc& fp = project.FunctionPointModel();
-        fp.SetCount(0, 10 + i % 50);
-        fp.SetCount(4, 5 + i % 7);
-        project.SetDescriptionTexts("Member " + std::to_string(i), "Benchmark", "Generated member project");
-        project.SaveAs(path);
-        generated.memberPaths.push_back(path);
-        system << korval::IndexedKey("File_Name", i) << "=" << path << "\r\n";
-        system << korval::IndexedKey("Start_Offset", i) << "=0.000000\r\n";
-    }
-    return systems.emplace(members, std::move(generated)).first->second;
 }
 
 void BM_ParseMemberFiles(benchmark::State& state) {
