@@ -1,5 +1,6 @@
-// The model, project and system menus of the desktop: every command of an open example
-// reaches its document and opens its dialog's own form; the project's sensitivity source
+// The model, project and system menus of the desktop, as the application's start-up
+// registers them: every command of an open example reaches its document and opens its
+// dialog's own form; the project's sensitivity source
 // checks its Use entry and enables only its model's Sensitivity Analysis; Languages
 // works with no document open. With KORVAL_SCREENSHOT_DIR set, every dialog is saved as
 // a picture.
@@ -16,15 +17,10 @@
 #include "app/qt/cChildFrame.h"
 #include "app/qt/cDialogForm.h"
 #include "app/qt/cEstimatorApp.h"
+#include "app/qt/cMainFrame.h"
 #include "cocomo/cCocomoDoc.h"
-#include "cocomo/qt/CocomoDesktop.h"
 #include "framework/cDialogLogic.h"
-#include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/cProjectDoc.h"
-#include "project/qt/ProjectDesktop.h"
-#include "rayleigh/qt/RayleighDesktop.h"
-#include "system/cSystemDoc.h"
-#include "system/qt/SystemDesktop.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cFrameFixture.h"
 
@@ -102,6 +98,9 @@ class ModelCommandsTest : public QObject {
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { app_.reset(); }
+
+    void startUpOpensTheCommandLineFileWithItsCommands();
 
     void everyCommandOpensItsForm_data();
     void everyCommandOpensItsForm();
@@ -119,15 +118,33 @@ private:
     void WatchDialogs(cFrameFixture& f, const QString& file);
 
     QStringList shown_;
+    std::unique_ptr<cEstimatorApp> app_;
+    QStringList appDialogs_;
 };
 
+// The application starts as from the command line; its start-up registers the model
+// folders' forms and commands, which every test here then uses.
 void ModelCommandsTest::initTestCase() {
-    cEstimatorApp::ApplyDialogColours();
-    RegisterCocomoDesktop();
-    RegisterFunctionPointDesktop();
-    RegisterRayleighDesktop();
-    RegisterProjectDesktop();
-    RegisterSystemDesktop();
+    cTestQtPlatform::ClearSettings();
+    app_ = std::make_unique<cEstimatorApp>(QStringList{"korval", Example("payroll.PRJ")});
+    app_->Platform().SetMessageResponder([](const std::string& text, MessageButtons) {
+        qWarning("unexpected message: %s", text.c_str());
+        return MessageAnswer::Cancel;
+    });
+    app_->Platform().SetDialogResponder([this](QDialog&, cDialogLogic& logic) {
+        appDialogs_ << ToQString(logic.Title());
+        return false;
+    });
+    QVERIFY(app_->Start());
+}
+
+void ModelCommandsTest::startUpOpensTheCommandLineFileWithItsCommands() {
+    cChildFrame* child = app_->MainFrame()->ActiveChild();
+    QVERIFY(child != nullptr);
+    QCOMPARE(child->Document().Kind(), DocumentKind::Project);
+    appDialogs_.clear();
+    for (int command : {kFpCount, kCocomoCostDrivers, kRayleighAttributes}) app_->MainFrame()->RunCommand(command);
+    QCOMPARE(appDialogs_, (QStringList{"Function Point Count", "Cost Driver Attributes", "Rayleigh Attributes"}));
 }
 
 void ModelCommandsTest::WatchDialogs(cFrameFixture& f, const QString& file) {
@@ -136,9 +153,11 @@ void ModelCommandsTest::WatchDialogs(cFrameFixture& f, const QString& file) {
         QString title = ToQString(logic.Title());
         shown_ << title;
         if (qobject_cast<cDialogForm*>(&form) == nullptr) shown_ << "not a form: " + title;
-        form.show();
-        SaveScreenshot(form, PictureName(file, title));
-        form.hide();
+        if (qEnvironmentVariableIsSet("KORVAL_SCREENSHOT_DIR")) {
+            form.show();
+            SaveScreenshot(form, PictureName(file, title));
+            form.hide();
+        }
         return false;
     });
 }

@@ -1,0 +1,242 @@
+// The COCOMO dialog forms: each shows its logic's state, hands every edit, radio and
+// button to the logic, and OK, Cancel, Close and Help do what they say. The rules behind
+// them are the logic's and are tested with it.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "app/qt/QtText.h"
+#include "app/qt/cDialogFormRegistry.h"
+#include "cocomo/cCocomoAttributesDlg.h"
+#include "cocomo/cCocomoDoc.h"
+#include "cocomo/cCocomoReverseDlg.h"
+#include "cocomo/cCocomoSensitivityDlg.h"
+#include "cocomo/cCostDriverDlg.h"
+#include "cocomo/qt/CocomoDesktop.h"
+#include "framework/cAppContext.h"
+#include "tests/qt/support/FormTesting.h"
+#include "tests/qt/support/cTestQtPlatform.h"
+
+using namespace korval;
+using namespace korval::testing;
+
+class CocomoFormsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { RegisterCocomoDesktop(); }
+    void init() {
+        platform_ = std::make_unique<cTestQtPlatform>();
+        context_ = std::make_unique<cAppContext>(cAppContext{*platform_, KORVAL_DEFAULTS_PROFILE});
+    }
+
+    void helpAndDismiss_data();
+    void helpAndDismiss();
+
+    void attributesShowAndReturnTheChoices();
+    void attributesRefusedSizeKeepsTheFormOpen();
+    void attributesSizeReadOnlyInAProject();
+
+    void costDriversListGroupsAndRatings();
+
+    void sensitivityRadioEnablesItsField();
+    void sensitivityRefusalKeepsTheFormOpen();
+
+    void reverseShowsAllColumnsAndCalculates();
+
+private:
+    std::unique_ptr<QDialog> Form(cDialogLogic& logic) {
+        std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(logic, *platform_, nullptr);
+        if (!form) qFatal("no form for %s", logic.Title());
+        return form;
+    }
+    std::unique_ptr<cCocomoDoc> Document() {
+        return std::make_unique<cCocomoDoc>(*context_);
+    }
+    std::unique_ptr<cCocomoReverseDlg> Reverse() {
+        auto document = Document();
+        cCocomoReverseDlg::Values starting{32000, 145.5, 145.5, 14.3};
+        return std::make_unique<cCocomoReverseDlg>(*platform_, starting, 1.0, document->GetModeConstants(1));
+    }
+
+    std::unique_ptr<cTestQtPlatform> platform_;
+    std::unique_ptr<cAppContext> context_;
+};
+
+void CocomoFormsTest::helpAndDismiss_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("COCOMO Attributes") << 0;
+    QTest::newRow("Cost Driver Attributes") << 1;
+    QTest::newRow("COCOMO Sensitivity Adjustments") << 2;
+    QTest::newRow("COCOMO Reverse Engineering") << 3;
+}
+
+void CocomoFormsTest::helpAndDismiss() {
+    QFETCH(int, which);
+    auto document = Document();
+    std::unique_ptr<cDialogLogic> logic;
+    switch (which) {
+        case 0: logic = std::make_unique<cCocomoAttributesDlg>(*platform_, 0, 1000, true); break;
+        case 1: logic = std::make_unique<cCostDriverDlg>(document->GetCostDrivers()); break;
+        case 2: logic = std::make_unique<cCocomoSensitivityDlg>(*platform_, 0, 0, 0, 0); break;
+        default: logic = Reverse(); break;
+    }
+    auto form = Form(*logic);
+    QCOMPARE(form->windowTitle(), QString::fromLatin1(QTest::currentDataTag()));
+    CheckHelpAndDismiss(*form, *platform_, logic->HelpTopic());
+}
+
+void CocomoFormsTest::attributesShowAndReturnTheChoices() {
+    cCocomoAttributesDlg logic(*platform_, 1, 32000, true);
+    auto form = Form(logic);
+    QVERIFY(IsChecked(*form, "modeRadio1"));
+    QVERIFY(IsChecked(*form, "modelRadio1"));
+    QVERIFY(!IsEnabled(*form, "modelRadio0"));
+    QVERIFY(!IsEnabled(*form, "modelRadio2"));
+    QCOMPARE(Text(*form, "sourceLinesEdit"), QStringLiteral("32000"));
+
+    Click(*form, "modeRadio2");
+    Retype(Child<QLineEdit>(*form, "sourceLinesEdit"), "50000");
+    Click(*form, "okButton");
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QCOMPARE(logic.GetMode(), 2);
+    QCOMPARE(logic.GetSourceLines(), 50000.0);
+}
+
+void CocomoFormsTest::attributesRefusedSizeKeepsTheFormOpen() {
+    platform_->AcceptInformation();
+    cCocomoAttributesDlg logic(*platform_, 0, 1000, true);
+    auto form = Form(logic);
+    auto* size = Child<QLineEdit>(*form, "sourceLinesEdit");
+    Retype(size, "1e12");
+    Click(*form, "okButton");
+    QCOMPARE(form->result(), int(QDialog::Rejected));
+    QCOMPARE(platform_->Messages().size(), std::size_t{1});
+    QCOMPARE(form->focusWidget(), size);
+}
+
+void CocomoFormsTest::attributesSizeReadOnlyInAProject() {
+    cCocomoAttributesDlg logic(*platform_, 0, 12345.5, false);
+    auto form = Form(logic);
+    auto* size = Child<QLineEdit>(*form, "sourceLinesEdit");
+    QVERIFY(!size->isEnabled());
+    QVERIFY(size->isReadOnly());
+    QCOMPARE(size->text(), ToQString(logic.GetSourceLinesText()));
+    Click(*form, "okButton");
+    QCOMPARE(logic.GetSourceLines(), 12345.5);
+}
+
+void CocomoFormsTest::costDriversListGroupsAndRatings() {
+    auto document = Document();
+    cCostDriverDlg logic(document->GetCostDrivers());
+    auto form = Form(logic);
+    auto* list = Child<QTreeWidget>(*form, "attributeList");
+    auto shownRows = [&] {
+        QStringList rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0) + '|' + list->topLevelItem(i)->text(1);
+        return rows;
+    };
+    auto logicRows = [&] {
+        QStringList rows;
+        for (const std::string& row : logic.GetRows()) {
+            QString text = ToQString(row);
+            rows << text.section('\t', 0, 0).trimmed() + '|' + text.section('\t', 1);
+        }
+        return rows;
+    };
+    QCOMPARE(shownRows(), logicRows());
+    QVERIFY(IsChecked(*form, "groupRadio0"));
+    QVERIFY(!IsEnabled(*form, "groupRadio5"));
+
+    Click(*form, "groupRadio2");
+    QCOMPARE(logic.GetGroupChoice(), 2);
+    QCOMPARE(shownRows(), logicRows());
+    QVERIFY(list->topLevelItemCount() < static_cast<int>(document->GetCostDrivers().size()));
+
+    list->setCurrentItem(list->topLevelItem(1));
+    QCOMPARE(logic.GetSelectedRow(), 1);
+    int unchecked = -1;
+    for (int rating = 0; rating < kRatingCount; ++rating) {
+        QString radio = QStringLiteral("ratingRadio%1").arg(rating);
+        QCOMPARE(IsEnabled(*form, radio), logic.IsRatingEnabled(rating));
+        QCOMPARE(IsChecked(*form, radio), logic.IsRatingChecked(rating));
+        if (logic.IsRatingEnabled(rating) && !logic.IsRatingChecked(rating)) unchecked = rating;
+    }
+    QVERIFY(unchecked >= 0);
+    Click(*form, QStringLiteral("ratingRadio%1").arg(unchecked));
+    QVERIFY(logic.IsRatingChecked(unchecked));
+    QCOMPARE(shownRows(), logicRows());
+    QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), 1);
+}
+
+void CocomoFormsTest::sensitivityRadioEnablesItsField() {
+    cCocomoSensitivityDlg logic(*platform_, 10, 20, 30, 1);
+    auto form = Form(logic);
+    QVERIFY(IsChecked(*form, "typeRadio1"));
+    for (int field = 0; field < 3; ++field) {
+        QString name = QStringLiteral("percentEdit%1").arg(field);
+        QCOMPARE(Text(*form, name), ToQString(logic.GetFieldText(field)));
+        QCOMPARE(IsEnabled(*form, name), field == 1);
+    }
+    QCOMPARE(form->focusWidget(), Child<QLineEdit>(*form, "percentEdit1"));
+
+    Click(*form, "typeRadio2");
+    QVERIFY(IsEnabled(*form, "percentEdit2"));
+    QVERIFY(!IsEnabled(*form, "percentEdit1"));
+    QCOMPARE(form->focusWidget(), Child<QLineEdit>(*form, "percentEdit2"));
+    Retype(Child<QLineEdit>(*form, "percentEdit2"), "12.5");
+    Click(*form, "okButton");
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QCOMPARE(logic.GetType(), 2);
+    QCOMPARE(logic.GetPercent(2), 12.5);
+}
+
+void CocomoFormsTest::sensitivityRefusalKeepsTheFormOpen() {
+    platform_->AcceptInformation();
+    cCocomoSensitivityDlg logic(*platform_, 0, 0, 0, 0);
+    auto form = Form(logic);
+    Retype(Child<QLineEdit>(*form, "percentEdit0"), "150");
+    Click(*form, "okButton");
+    QCOMPARE(form->result(), int(QDialog::Rejected));
+    QCOMPARE(platform_->Messages().size(), std::size_t{1});
+    QCOMPARE(form->focusWidget(), Child<QLineEdit>(*form, "percentEdit0"));
+}
+
+void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
+    auto logic = Reverse();
+    auto form = Form(*logic);
+    auto showsLogic = [&] {
+        for (int q = 0; q < cCocomoReverseDlg::kQuantityCount; ++q) {
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(q)) != ToQString(logic->GetInputText(q))) return false;
+            if (Text(*form, QStringLiteral("outputField%1").arg(q)) != ToQString(logic->GetOutputText(q))) return false;
+            if (Text(*form, QStringLiteral("originalField%1").arg(q)) != ToQString(logic->GetOriginalText(q)))
+                return false;
+            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(q)) != logic->IsInputEnabled(q)) return false;
+            if (IsChecked(*form, QStringLiteral("quantityRadio%1").arg(q)) != (logic->GetSelected() == q)) return false;
+        }
+        return true;
+    };
+    QVERIFY(showsLogic());
+    QVERIFY(Child<QPushButton>(*form, "calculateButton")->isDefault());
+
+    Click(*form, "quantityRadio3");
+    QCOMPARE(logic->GetSelected(), 3);
+    QVERIFY(showsLogic());
+    auto* time = Child<QLineEdit>(*form, "inputEdit3");
+    QCOMPARE(form->focusWidget(), time);
+    Retype(time, "20");
+    Click(*form, "calculateButton");
+    QCOMPARE(logic->GetOutput(cCocomoReverseDlg::kTimeToDevelop), 20.0);
+    QVERIFY(showsLogic());
+
+    Click(*form, "resetButton");
+    QCOMPARE(logic->GetSelected(), 0);
+    QVERIFY(showsLogic());
+}
+
+QTEST_MAIN(CocomoFormsTest)
+#include "tst_CocomoForms.moc"
