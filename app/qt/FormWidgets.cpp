@@ -21,12 +21,13 @@ namespace {
 // Reports focus changes the user made; the ones a window activation causes (a message
 // box opening over the dialog, or closing again) are left out.
 class cFocusFilter : public QObject {
-public:
+  public:
     cFocusFilter(QEvent::Type type, std::function<void()> handler, QObject* parent)
         : QObject(parent), type_(type), handler_(std::move(handler)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == type_ && !busy_ && IsUserMove(static_cast<QFocusEvent*>(event)->reason())) {
+        if (event->type() == type_ && !busy_ &&
+            IsUserMove(static_cast<QFocusEvent*>(event)->reason())) {
             busy_ = true;
             handler_();
             busy_ = false;
@@ -34,7 +35,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     static bool IsUserMove(Qt::FocusReason reason) {
         return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
     }
@@ -93,6 +94,15 @@ void FocusField(QWidget* field) {
     if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }
 
+void ChainTabOrder(const QList<QWidget*>& widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (widget == nullptr) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 void CheckButton(QButtonGroup* group, int id) {
     QAbstractButton* wanted = group->button(id);
     if (wanted != nullptr) {
@@ -114,6 +124,8 @@ CalculatorButtons CalculatorColumn(QDialogButtonBox* closeAndHelp, QWidget* pare
     calculate->setDefault(true);
     auto* reset = new QPushButton(QStringLiteral("Reset"), parent);
     reset->setObjectName(QStringLiteral("resetButton"));
+    ChainTabOrder({calculate, reset, closeAndHelp->button(QDialogButtonBox::Close),
+                   closeAndHelp->findChild<QPushButton*>(QStringLiteral("helpButton"))});
     auto* column = new QVBoxLayout;
     column->addWidget(calculate);
     column->addWidget(reset);

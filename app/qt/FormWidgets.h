@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <string>
@@ -34,6 +35,9 @@ void ShowFieldState(QLineEdit* edit, bool enabled, bool readOnly = false);
 
 // Moves the focus into the field and selects its text, as after a refused value.
 void FocusField(QWidget* field);
+
+// Sets the tab order to the widgets in the order given.
+void ChainTabOrder(const QList<QWidget*>& widgets);
 
 // Checks the button with the id; any id the group does not hold clears every button
 // (an exclusive group cannot show "none" otherwise).

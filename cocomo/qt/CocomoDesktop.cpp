@@ -16,11 +16,13 @@
 namespace korval {
 
 void RegisterCocomoDesktop() {
-    cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>("COCOMO Attributes");
+    cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>(
+        "COCOMO Attributes");
     cDialogFormRegistry::RegisterForm<cCostDriverForm, cCostDriverDlg>("Cost Driver Attributes");
     cDialogFormRegistry::RegisterForm<cCocomoSensitivityForm, cCocomoSensitivityDlg>(
         "COCOMO Sensitivity Adjustments");
-    cDialogFormRegistry::RegisterForm<cCocomoReverseForm, cCocomoReverseDlg>("COCOMO Reverse Engineering");
+    cDialogFormRegistry::RegisterForm<cCocomoReverseForm, cCocomoReverseDlg>(
+        "COCOMO Reverse Engineering");
 
     // Description and Initialize are every document's own (SharedDocumentCommands).
     constexpr DocumentKind kind = DocumentKind::Cocomo;

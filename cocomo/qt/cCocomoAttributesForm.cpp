@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -32,8 +33,8 @@ QGroupBox* RadioColumn(const QString& title, const QString& name, const char* (*
 
 }  // namespace
 
-cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic, cPlatformServices& platform,
-                                             QWidget* parent)
+cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic,
+                                             cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       modes_(new QButtonGroup(this)),
@@ -46,7 +47,8 @@ cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic, cPlatf
                                   &cCocomoAttributesDlg::ModelLabel, models_, this));
 
     auto* size = new QHBoxLayout;
-    size->addWidget(BuddyLabel(ToQString(cCocomoAttributesDlg::SourceLinesLabel()), sourceLines_, this));
+    size->addWidget(
+        BuddyLabel(ToQString(cCocomoAttributesDlg::SourceLinesLabel()), sourceLines_, this));
     size->addStretch();
     size->addWidget(sourceLines_);
 
@@ -69,6 +71,9 @@ cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic, cPlatf
     connect(sourceLines_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.SetSourceLinesText(ToStdString(text)); });
 
+    ChainTabOrder({modes_->button(0), modes_->button(1), modes_->button(2), models_->button(0),
+                   models_->button(1), models_->button(2), sourceLines_, OkButton(), CancelButton(),
+                   HelpButton()});
     Refresh();
     if (sourceLines_->isEnabled()) {
         FocusField(sourceLines_);
@@ -80,7 +85,8 @@ cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic, cPlatf
 void cCocomoAttributesForm::Refresh() {
     CheckButton(modes_, logic_.GetSelectedMode());
     CheckButton(models_, logic_.GetSelectedModel());
-    for (int model = 0; model < 3; ++model) models_->button(model)->setEnabled(logic_.IsModelRadioEnabled(model));
+    for (int model = 0; model < 3; ++model)
+        models_->button(model)->setEnabled(logic_.IsModelRadioEnabled(model));
     bool editable = logic_.IsSourceLinesEnabled();
     ShowFieldState(sourceLines_, editable, !editable);
     ShowText(sourceLines_, logic_.GetSourceLinesText());

@@ -12,10 +12,11 @@ class cCocomoAttributesDlg;
 // COCOMO Attributes: the "Mode" and "Model" radio groups and the size field.
 class cCocomoAttributesForm : public cDialogForm {
     Q_OBJECT
-public:
-    cCocomoAttributesForm(cCocomoAttributesDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cCocomoAttributesForm(cCocomoAttributesDlg& logic, cPlatformServices& platform,
+                          QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void Refresh();
 

@@ -20,7 +20,8 @@ enum Column { kRadioColumn, kInputColumn, kOutputColumn, kOriginalColumn };
 
 }  // namespace
 
-cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServices& platform, QWidget* parent)
+cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServices& platform,
+                                       QWidget* parent)
     : cDialogForm(logic, platform, parent), logic_(logic), quantities_(new QButtonGroup(this)) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -36,16 +37,20 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
         quantities_->addButton(radio, quantity);
         inputs_[quantity] = NumberEdit(QStringLiteral("inputEdit%1").arg(quantity), 18, this);
         outputs_[quantity] = FigureField(QStringLiteral("outputField%1").arg(quantity), 12, this);
-        originals_[quantity] = FigureField(QStringLiteral("originalField%1").arg(quantity), 12, this);
+        originals_[quantity] =
+            FigureField(QStringLiteral("originalField%1").arg(quantity), 12, this);
         grid->addWidget(radio, row, kRadioColumn);
         grid->addWidget(inputs_[quantity], row, kInputColumn);
         grid->addWidget(outputs_[quantity], row, kOutputColumn);
         grid->addWidget(originals_[quantity], row, kOriginalColumn);
         connect(inputs_[quantity], &QLineEdit::textEdited, this,
-                [this, quantity](const QString& text) { logic_.SetInputText(quantity, ToStdString(text)); });
+                [this, quantity](const QString& text) {
+                    logic_.SetInputText(quantity, ToStdString(text));
+                });
     }
 
-    auto [buttons, calculate, reset] = CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
+    auto [buttons, calculate, reset] =
+        CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
@@ -72,7 +77,9 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
     FocusInput();
 }
 
-void cCocomoReverseForm::FocusInput() { FocusField(inputs_[logic_.GetFocus()]); }
+void cCocomoReverseForm::FocusInput() {
+    FocusField(inputs_[logic_.GetFocus()]);
+}
 
 void cCocomoReverseForm::Refresh() {
     CheckButton(quantities_, logic_.GetSelected());

@@ -15,10 +15,11 @@ class cCocomoReverseDlg;
 // original value; Calculate (the default button), Reset and Close.
 class cCocomoReverseForm : public cDialogForm {
     Q_OBJECT
-public:
-    cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServices& platform,
+                       QWidget* parent = nullptr);
 
-private:
+  private:
     void Refresh();
     void FocusInput();
 

@@ -13,8 +13,8 @@
 
 namespace korval {
 
-cCocomoSensitivityForm::cCocomoSensitivityForm(cCocomoSensitivityDlg& logic, cPlatformServices& platform,
-                                               QWidget* parent)
+cCocomoSensitivityForm::cCocomoSensitivityForm(cCocomoSensitivityDlg& logic,
+                                               cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent), logic_(logic), types_(new QButtonGroup(this)) {
     // One row per quantity: its percentage field, then the radio that selects it.
     auto* grid = new QGridLayout;
@@ -26,12 +26,14 @@ cCocomoSensitivityForm::cCocomoSensitivityForm(cCocomoSensitivityDlg& logic, cPl
         auto* radio = new QRadioButton(ToQString(cCocomoSensitivityDlg::RadioLabel(field)), this);
         radio->setObjectName(QStringLiteral("typeRadio%1").arg(field));
         types_->addButton(radio, field);
-        grid->addWidget(BuddyLabel(ToQString(cCocomoSensitivityDlg::FieldLabel(field)), edit, this), field, 0);
+        grid->addWidget(BuddyLabel(ToQString(cCocomoSensitivityDlg::FieldLabel(field)), edit, this),
+                        field, 0);
         grid->addWidget(edit, field, 1);
         grid->addWidget(new QLabel(QStringLiteral("%"), this), field, 2);
         grid->addWidget(radio, field, 4);
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, field](const QString& text) { logic_.SetFieldText(field, ToStdString(text)); });
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            logic_.SetFieldText(field, ToStdString(text));
+        });
     }
 
     auto* layout = new QVBoxLayout(this);

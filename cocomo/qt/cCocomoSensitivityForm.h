@@ -15,10 +15,11 @@ class cCocomoSensitivityDlg;
 // buttons choosing which one the estimate varies.
 class cCocomoSensitivityForm : public cDialogForm {
     Q_OBJECT
-public:
-    cCocomoSensitivityForm(cCocomoSensitivityDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cCocomoSensitivityForm(cCocomoSensitivityDlg& logic, cPlatformServices& platform,
+                           QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void Refresh();
 

@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -17,8 +17,8 @@ namespace korval {
 
 namespace {
 
-QGroupBox* RadioColumn(const QString& title, const QString& name, int count, const char* (*label)(int),
-                       QButtonGroup* group, QWidget* parent) {
+QGroupBox* RadioColumn(const QString& title, const QString& name, int count,
+                       const char* (*label)(int), QButtonGroup* group, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     auto* column = new QVBoxLayout(box);
     for (int id = 0; id < count; ++id) {
@@ -41,7 +41,8 @@ QStringList RowColumns(const std::string& row) {
 
 }  // namespace
 
-cCostDriverForm::cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platform, QWidget* parent)
+cCostDriverForm::cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platform,
+                                 QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       groups_(new QButtonGroup(this)),
@@ -56,10 +57,9 @@ cCostDriverForm::cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platf
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     list_->setAllColumnsShowFocus(true);
     // The rating column is as wide as its longest label, "Extra High".
-    list_->setColumnWidth(0, list_->fontMetrics().horizontalAdvance(QStringLiteral("Extra High")) + 24);
-    // Long names scroll sideways rather than being cut short.
-    list_->header()->setStretchLastSection(false);
-    list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    list_->setColumnWidth(
+        0, list_->fontMetrics().horizontalAdvance(QStringLiteral("Extra High")) + 24);
+    // Wide enough for the longest standard name; the selection spans the whole row.
     list_->setMinimumSize(430, 300);
 
     auto* attributes = new QGroupBox(QStringLiteral("Attributes"), this);
@@ -68,7 +68,8 @@ cCostDriverForm::cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platf
 
     auto* body = new QHBoxLayout;
     body->addWidget(RadioColumn(QStringLiteral("Attribute Groups"), QStringLiteral("group"),
-                                cCostDriverDlg::kGroupChoiceCount, &cCostDriverDlg::GroupLabel, groups_, this));
+                                cCostDriverDlg::kGroupChoiceCount, &cCostDriverDlg::GroupLabel,
+                                groups_, this));
     body->addWidget(attributes, 1);
     body->addWidget(RadioColumn(QStringLiteral("Effort"), QStringLiteral("rating"), kRatingCount,
                                 &cCostDriverDlg::RatingLabel, ratings_, this));
@@ -85,11 +86,18 @@ cCostDriverForm::cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platf
         Refresh(Scroll::ToSelection);
     });
 
+    QList<QWidget*> order;
+    for (QAbstractButton* group : groups_->buttons()) order << group;
+    order << list_;
+    for (QAbstractButton* rating : ratings_->buttons()) order << rating;
+    ChainTabOrder(order << OkButton() << CancelButton() << HelpButton());
     Refresh(Scroll::ToSelection);
     list_->setFocus();
 }
 
-int cCostDriverForm::TopVisibleRow() const { return list_->verticalScrollBar()->value(); }
+int cCostDriverForm::TopVisibleRow() const {
+    return list_->verticalScrollBar()->value();
+}
 
 void cCostDriverForm::OnGroupChoice(int choice) {
     logic_.OnGroupChoice(choice);

@@ -13,10 +13,10 @@ class cCostDriverDlg;
 // and the rating radios of the selected attribute.
 class cCostDriverForm : public cDialogForm {
     Q_OBJECT
-public:
+  public:
     cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     enum class Scroll { ToSelection, KeepTopRow };
 
     void OnGroupChoice(int choice);

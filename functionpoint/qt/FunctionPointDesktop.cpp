@@ -19,23 +19,30 @@
 namespace korval {
 
 void RegisterFunctionPointDesktop() {
-    cDialogFormRegistry::RegisterForm<cFunctionPointCountForm, cFunctionPointCountDlg>("Function Point Count");
-    cDialogFormRegistry::RegisterForm<cValueAdjustmentForm, cValueAdjustmentDlg>("Value Adjustment Factor");
+    cDialogFormRegistry::RegisterForm<cFunctionPointCountForm, cFunctionPointCountDlg>(
+        "Function Point Count");
+    cDialogFormRegistry::RegisterForm<cValueAdjustmentForm, cValueAdjustmentDlg>(
+        "Value Adjustment Factor");
     cDialogFormRegistry::RegisterForm<cFpSensitivityForm, cFpSensitivityDlg>(
         "Function Point Sensitivity Adjustments");
-    cDialogFormRegistry::RegisterForm<cFpReverseForm, cFpReverseDlg>("Function Point Reverse Engineering");
+    cDialogFormRegistry::RegisterForm<cFpReverseForm, cFpReverseDlg>(
+        "Function Point Reverse Engineering");
     cDialogFormRegistry::RegisterForm<cLanguageForm, cLanguageDlg>("Language Customization");
 
     // Description and Initialize are every document's own (SharedDocumentCommands).
     using Doc = cFunctionPointDoc;
     constexpr DocumentKind kind = DocumentKind::FunctionPoint;
-    cDocumentCommands::Register(kind, commands::kFpCount, DocumentCommand<Doc, &Doc::OnFunctionPointCount>());
+    cDocumentCommands::Register(kind, commands::kFpCount,
+                                DocumentCommand<Doc, &Doc::OnFunctionPointCount>());
     cDocumentCommands::Register(kind, commands::kFpValueAdjustment,
                                 DocumentCommand<Doc, &Doc::OnValueAdjustmentFactor>());
-    cDocumentCommands::Register(kind, commands::kFpSensitivity, DocumentCommand<Doc, &Doc::OnSensitivityAnalysis>());
-    cDocumentCommands::Register(kind, commands::kFpReverse, DocumentCommand<Doc, &Doc::OnReverseEngineering>());
-    cDocumentCommands::Register(kind, commands::kOptionsLanguages,
-                                DocumentCommand<Doc, static_cast<bool (Doc::*)()>(&Doc::OnLanguages)>());
+    cDocumentCommands::Register(kind, commands::kFpSensitivity,
+                                DocumentCommand<Doc, &Doc::OnSensitivityAnalysis>());
+    cDocumentCommands::Register(kind, commands::kFpReverse,
+                                DocumentCommand<Doc, &Doc::OnReverseEngineering>());
+    cDocumentCommands::Register(
+        kind, commands::kOptionsLanguages,
+        DocumentCommand<Doc, static_cast<bool (Doc::*)()>(&Doc::OnLanguages)>());
     cDocumentCommands::RegisterFrameCommand(commands::kOptionsLanguages, [](cAppContext& context) {
         cLanguageDlg::EditDefaultLanguages(context);
     });

@@ -18,7 +18,8 @@ namespace {
 
 // A group holding one read-only field per figure, in the rows of the "Input" group.
 QGroupBox* FigureColumn(const QString& title, const QString& name,
-                        std::array<QLineEdit*, cFpReverseDlg::kFigureCount>& fields, QWidget* parent) {
+                        std::array<QLineEdit*, cFpReverseDlg::kFigureCount>& fields,
+                        QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
     for (int figure = 0; figure < cFpReverseDlg::kFigureCount; ++figure) {
@@ -46,8 +47,9 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
         inputs_[figure] = NumberEdit(QStringLiteral("inputEdit%1").arg(figure), 18, input);
         inputGrid->addWidget(radio, figure, 0);
         inputGrid->addWidget(inputs_[figure], figure, 1);
-        connect(inputs_[figure], &QLineEdit::textEdited, this,
-                [this, which](const QString& text) { logic_.SetInputText(which, ToStdString(text)); });
+        connect(inputs_[figure], &QLineEdit::textEdited, this, [this, which](const QString& text) {
+            logic_.SetInputText(which, ToStdString(text));
+        });
     }
     language_->setObjectName(QStringLiteral("languageField"));
     language_->setReadOnly(true);
@@ -56,10 +58,13 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(input);
-    groups->addWidget(FigureColumn(QStringLiteral("Output"), QStringLiteral("output"), outputs_, this));
-    groups->addWidget(FigureColumn(QStringLiteral("Original"), QStringLiteral("original"), originals_, this));
+    groups->addWidget(
+        FigureColumn(QStringLiteral("Output"), QStringLiteral("output"), outputs_, this));
+    groups->addWidget(
+        FigureColumn(QStringLiteral("Original"), QStringLiteral("original"), originals_, this));
 
-    auto [buttons, calculate, reset] = CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
+    auto [buttons, calculate, reset] =
+        CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(groups);
@@ -86,7 +91,9 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
     FocusInput();
 }
 
-void cFpReverseForm::FocusInput() { FocusField(inputs_[logic_.GetFocusField()]); }
+void cFpReverseForm::FocusInput() {
+    FocusField(inputs_[logic_.GetFocusField()]);
+}
 
 void cFpReverseForm::Refresh() {
     CheckButton(figures_, logic_.GetSelectedFigure());

@@ -14,10 +14,10 @@ namespace korval {
 // unadjusted and adjusted function points and source lines, and the language used.
 class cFpReverseForm : public cDialogForm {
     Q_OBJECT
-public:
+  public:
     cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     void Refresh();
     void FocusInput();
 

@@ -19,7 +19,9 @@ namespace {
 constexpr SensitivityType kTypes[] = {SensitivityType::DETAILS, SensitivityType::INTERM_TOT,
                                       SensitivityType::UNADJ_FP, SensitivityType::ADJ_FP};
 
-QString TypeLabel(FunctionType type) { return ToQString(FunctionTypeLabel(type)); }
+QString TypeLabel(FunctionType type) {
+    return ToQString(FunctionTypeLabel(type));
+}
 
 }  // namespace
 
@@ -34,7 +36,8 @@ QLineEdit* cFpSensitivityForm::AddPercentField(int field, QGridLayout* grid, int
     return edit;
 }
 
-cFpSensitivityForm::cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServices& platform, QWidget* parent)
+cFpSensitivityForm::cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServices& platform,
+                                       QWidget* parent)
     : cDialogForm(logic, platform, parent), logic_(logic), types_(new QButtonGroup(this)) {
     auto* radios = new QHBoxLayout;
     for (SensitivityType type : kTypes) {
@@ -46,15 +49,17 @@ cFpSensitivityForm::cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServic
     }
     radios->addStretch();
 
-    const std::array<int, cFpSensitivityDlg::kFieldCount>& order = cFpSensitivityDlg::DisplayOrder();
+    const std::array<int, cFpSensitivityDlg::kFieldCount>& order =
+        cFpSensitivityDlg::DisplayOrder();
     // The fields come in display order: five types of three cells, five type totals, then
     // the unadjusted and the adjusted total.
     auto* details = new QGroupBox(QStringLiteral("Adjust Details"), this);
     auto* detailsGrid = new QGridLayout(details);
     detailsGrid->setHorizontalSpacing(6);
     for (int complexity = 0; complexity < kFunctionComplexityCount; ++complexity) {
-        auto* heading =
-            new QLabel(ToQString(FunctionComplexityLabel(static_cast<FunctionComplexity>(complexity))), details);
+        auto* heading = new QLabel(
+            ToQString(FunctionComplexityLabel(static_cast<FunctionComplexity>(complexity))),
+            details);
         heading->setAlignment(Qt::AlignCenter);
         detailsGrid->addWidget(heading, 0, 1 + complexity * 2, 1, 2);
     }
@@ -63,10 +68,12 @@ cFpSensitivityForm::cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServic
         int firstCell = order[next];
         QLineEdit* first = nullptr;
         for (int complexity = 0; complexity < kFunctionComplexityCount; ++complexity, ++next) {
-            QLineEdit* edit = AddPercentField(order[next], detailsGrid, row, 1 + complexity * 2, details);
+            QLineEdit* edit =
+                AddPercentField(order[next], detailsGrid, row, 1 + complexity * 2, details);
             if (first == nullptr) first = edit;
         }
-        detailsGrid->addWidget(BuddyLabel(TypeLabel(FunctionTypeOfCell(firstCell)), first, details), row, 0);
+        detailsGrid->addWidget(BuddyLabel(TypeLabel(FunctionTypeOfCell(firstCell)), first, details),
+                               row, 0);
     }
     detailsGrid->setRowStretch(kFunctionTypeCount + 1, 1);
 
@@ -77,10 +84,12 @@ cFpSensitivityForm::cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServic
     totalsGrid->addWidget(new QLabel(QStringLiteral(" "), totals), 0, 0);
     for (int row = 1; next < order.size(); ++row, ++next) {
         int field = order[next];
-        QString label = field == cFpSensitivityDlg::kUnadjustedField ? QStringLiteral("Unadjusted Function Points")
-                        : field == cFpSensitivityDlg::kAdjustedField
-                            ? QStringLiteral("Adjusted Function Points")
-                            : TypeLabel(static_cast<FunctionType>(field - cFpSensitivityDlg::kFirstTypeField));
+        QString label =
+            field == cFpSensitivityDlg::kUnadjustedField
+                ? QStringLiteral("Unadjusted Function Points")
+            : field == cFpSensitivityDlg::kAdjustedField
+                ? QStringLiteral("Adjusted Function Points")
+                : TypeLabel(static_cast<FunctionType>(field - cFpSensitivityDlg::kFirstTypeField));
         QLineEdit* edit = AddPercentField(field, totalsGrid, row, 1, totals);
         totalsGrid->addWidget(BuddyLabel(label, edit, totals), row, 0);
     }

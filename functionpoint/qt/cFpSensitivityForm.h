@@ -15,10 +15,11 @@ namespace korval {
 // percentages, and the radio buttons that choose which of them are used.
 class cFpSensitivityForm : public cDialogForm {
     Q_OBJECT
-public:
-    cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cFpSensitivityForm(cFpSensitivityDlg& logic, cPlatformServices& platform,
+                       QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void Refresh();
     void FocusLogicField();

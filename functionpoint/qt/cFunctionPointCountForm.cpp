@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/qt/FormWidgets.h"
@@ -24,8 +25,8 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic, cPlatformServices& platform,
-                                                 QWidget* parent)
+cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic,
+                                                 cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       total_(FigureField(QStringLiteral("totalField"), 9, this)),
@@ -37,8 +38,9 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic, 
     auto* totalsGrid = new QGridLayout(totalsBox);
     for (int complexity = 0; complexity < kFunctionComplexityCount; ++complexity) {
         countsGrid->addWidget(
-            Heading(ToQString(FunctionComplexityLabel(static_cast<FunctionComplexity>(complexity))), countsBox), 0,
-            complexity + 1);
+            Heading(ToQString(FunctionComplexityLabel(static_cast<FunctionComplexity>(complexity))),
+                    countsBox),
+            0, complexity + 1);
     }
     totalsGrid->addWidget(Heading(QStringLiteral(" "), totalsBox), 0, 0);
     for (int type = 0; type < kFunctionTypeCount; ++type) {
@@ -48,8 +50,9 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic, 
             QLineEdit* count = NumberEdit(QStringLiteral("countEdit%1").arg(cell), 6, countsBox);
             counts_[cell] = count;
             countsGrid->addWidget(count, type + 1, complexity + 1);
-            connect(count, &QLineEdit::textEdited, this,
-                    [this, cell](const QString& text) { logic_.SetCountText(cell, ToStdString(text)); });
+            connect(count, &QLineEdit::textEdited, this, [this, cell](const QString& text) {
+                logic_.SetCountText(cell, ToStdString(text));
+            });
             OnFocusEnter(count, [this, cell] { OnFocusEntered(cell); });
         }
         countsGrid->addWidget(
@@ -58,7 +61,8 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic, 
             type + 1, 0);
         typeTotals_[type] = FigureField(QStringLiteral("typeTotalField%1").arg(type), 8, totalsBox);
         totalsGrid->addWidget(typeTotals_[type], type + 1, 0);
-        OnFocusEnter(typeTotals_[type], [this] { OnFocusEntered(cFunctionPointCountDlg::kTotalField); });
+        OnFocusEnter(typeTotals_[type],
+                     [this] { OnFocusEntered(cFunctionPointCountDlg::kTotalField); });
     }
     countsGrid->setColumnMinimumWidth(0, 0);
 
@@ -72,7 +76,8 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic, 
     language_->setMinimumContentsLength(24);
     language_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* summary = new QGridLayout;
-    summary->addWidget(BuddyLabel(QStringLiteral("Total Unadjusted Function Points:"), total_, this), 0, 0);
+    summary->addWidget(
+        BuddyLabel(QStringLiteral("Total Unadjusted Function Points:"), total_, this), 0, 0);
     summary->addWidget(total_, 0, 1, Qt::AlignLeft);
     summary->addWidget(BuddyLabel(QStringLiteral("Language:"), language_, this), 1, 0);
     summary->addWidget(language_, 1, 1, Qt::AlignLeft);
@@ -92,6 +97,8 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic, 
     layout->addWidget(MakeButtonBox());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    QList<QWidget*> order(counts_.begin(), counts_.end());
+    ChainTabOrder(order << total_ << language_ << OkButton() << CancelButton() << HelpButton());
     for (const std::string& name : logic_.GetLanguageList()) language_->addItem(ToQString(name));
     // Opening puts the focus into the first count, which shows the totals at once.
     FocusField(counts_[0]);
@@ -110,7 +117,8 @@ void cFunctionPointCountForm::FocusRefusedCount() {
 }
 
 void cFunctionPointCountForm::Refresh() {
-    for (int cell = 0; cell < kFunctionCellCount; ++cell) ShowText(counts_[cell], logic_.GetCountText(cell));
+    for (int cell = 0; cell < kFunctionCellCount; ++cell)
+        ShowText(counts_[cell], logic_.GetCountText(cell));
     for (int type = 0; type < kFunctionTypeCount; ++type)
         ShowText(typeTotals_[type], logic_.GetTypeTotalText(static_cast<FunctionType>(type)));
     ShowText(total_, logic_.GetTotalText());

@@ -17,10 +17,11 @@ class cFunctionPointCountDlg;
 // time the focus enters a count, the total or the language.
 class cFunctionPointCountForm : public cDialogForm {
     Q_OBJECT
-public:
-    cFunctionPointCountForm(cFunctionPointCountDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cFunctionPointCountForm(cFunctionPointCountDlg& logic, cPlatformServices& platform,
+                            QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void OnFocusEntered(int field);
     void FocusRefusedCount();

@@ -53,17 +53,21 @@ cLanguageForm::cLanguageForm(cLanguageDlg& logic, cPlatformServices& platform, Q
     fields->addWidget(BuddyLabel(QStringLiteral("Multiplier:"), multiplier_, this), 1, 0);
     fields->addWidget(multiplier_, 1, 1, Qt::AlignLeft);
 
-    QPushButton* useDefaults = ActionButton(QStringLiteral("&Use Defaults"), QStringLiteral("useDefaultsButton"), this);
+    QPushButton* useDefaults =
+        ActionButton(QStringLiteral("&Use Defaults"), QStringLiteral("useDefaultsButton"), this);
     QPushButton* add = ActionButton(QStringLiteral("&Add"), QStringLiteral("addButton"), this);
-    QPushButton* modify = ActionButton(QStringLiteral("&Modify"), QStringLiteral("modifyButton"), this);
-    QPushButton* remove = ActionButton(QStringLiteral("&Delete"), QStringLiteral("deleteButton"), this);
+    QPushButton* modify =
+        ActionButton(QStringLiteral("&Modify"), QStringLiteral("modifyButton"), this);
+    QPushButton* remove =
+        ActionButton(QStringLiteral("&Delete"), QStringLiteral("deleteButton"), this);
     auto* actions = new QVBoxLayout;
     for (QPushButton* button : {useDefaults, add, modify, remove}) actions->addWidget(button);
     actions->addSpacing(16);
     actions->addWidget(setDefaults_);
     actions->addWidget(setCurrentModel_);
     actions->addStretch();
-    actions->addWidget(MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical));
+    actions->addWidget(
+        MakeButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical));
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields);
@@ -71,7 +75,8 @@ cLanguageForm::cLanguageForm(cLanguageDlg& logic, cPlatformServices& platform, Q
     layout->addLayout(actions);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) { logic_.SetNameText(ToStdString(text)); });
+    connect(name_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { logic_.SetNameText(ToStdString(text)); });
     connect(multiplier_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.SetMultiplierText(ToStdString(text)); });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -100,6 +105,8 @@ cLanguageForm::cLanguageForm(cLanguageDlg& logic, cPlatformServices& platform, Q
         RunButton(false);
     });
 
+    ChainTabOrder({name_, list_, multiplier_, useDefaults, add, modify, remove, setDefaults_,
+                   setCurrentModel_, OkButton(), CancelButton(), HelpButton()});
     Refresh();
     name_->setFocus();
 }
@@ -125,8 +132,10 @@ void cLanguageForm::Refresh() {
     }
     int selected = logic_.GetSelectedIndex();
     list_->setCurrentRow(selected);
-    if (selected < 0) list_->clearSelection();
-    else list_->scrollToItem(list_->item(selected));
+    if (selected < 0)
+        list_->clearSelection();
+    else
+        list_->scrollToItem(list_->item(selected));
     ShowText(name_, logic_.GetNameText());
     ShowText(multiplier_, logic_.GetMultiplierText());
     setDefaults_->setChecked(logic_.IsSetDefaultsChecked());

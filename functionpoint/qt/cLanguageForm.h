@@ -14,10 +14,10 @@ class cLanguageDlg;
 // the multiplier, the buttons that change the table and the two places to write it.
 class cLanguageForm : public cDialogForm {
     Q_OBJECT
-public:
+  public:
     cLanguageForm(cLanguageDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     // Runs a button of the logic; a refused change puts the focus where the logic says.
     void RunButton(bool refused);

@@ -1,11 +1,11 @@
 #include "functionpoint/qt/cValueAdjustmentForm.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/qt/FormWidgets.h"
 #include "app/qt/QtText.h"
@@ -27,13 +27,15 @@ cValueAdjustmentForm::cValueAdjustmentForm(cValueAdjustmentDlg& logic, cPlatform
     // Equal rating columns, as wide as the widest heading.
     int columnWidth = 0;
     for (int rating = 0; rating < cValueAdjustmentDlg::kRatingCount; ++rating) {
-        columnWidth = std::max(columnWidth,
-                               fontMetrics().horizontalAdvance(ToQString(cValueAdjustmentDlg::RatingLabel(rating))));
+        columnWidth = std::max(
+            columnWidth,
+            fontMetrics().horizontalAdvance(ToQString(cValueAdjustmentDlg::RatingLabel(rating))));
     }
     for (int rating = 0; rating < cValueAdjustmentDlg::kRatingCount; ++rating)
         grid->setColumnMinimumWidth(rating + 1, columnWidth);
     for (int row = 0; row < kSystemCharacteristicCount; ++row) {
-        grid->addWidget(new QLabel(ToQString(cValueAdjustmentDlg::RowLabel(row)), this), row + 1, 0);
+        grid->addWidget(new QLabel(ToQString(cValueAdjustmentDlg::RowLabel(row)), this), row + 1,
+                        0);
         auto* group = new QButtonGroup(this);
         for (int rating = 0; rating < cValueAdjustmentDlg::kRatingCount; ++rating) {
             auto* radio = new QRadioButton(this);
@@ -60,7 +62,8 @@ cValueAdjustmentForm::cValueAdjustmentForm(cValueAdjustmentDlg& logic, cPlatform
 }
 
 void cValueAdjustmentForm::Refresh() {
-    for (int row = 0; row < kSystemCharacteristicCount; ++row) CheckButton(rows_[row], logic_.GetSelection(row));
+    for (int row = 0; row < kSystemCharacteristicCount; ++row)
+        CheckButton(rows_[row], logic_.GetSelection(row));
 }
 
 }  // namespace korval

@@ -15,10 +15,11 @@ class cValueAdjustmentDlg;
 // system characteristics.
 class cValueAdjustmentForm : public cDialogForm {
     Q_OBJECT
-public:
-    cValueAdjustmentForm(cValueAdjustmentDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cValueAdjustmentForm(cValueAdjustmentDlg& logic, cPlatformServices& platform,
+                         QWidget* parent = nullptr);
 
-private:
+  private:
     void Refresh();
 
     cValueAdjustmentDlg& logic_;

@@ -11,8 +11,12 @@ namespace {
 using Model = cProjectDoc::Model;
 constexpr DocumentKind kKind = DocumentKind::Project;
 
-cProjectDoc& Project(cModelDoc& document) { return static_cast<cProjectDoc&>(document); }
-const cProjectDoc& Project(const cModelDoc& document) { return static_cast<const cProjectDoc&>(document); }
+cProjectDoc& Project(cModelDoc& document) {
+    return static_cast<cProjectDoc&>(document);
+}
+const cProjectDoc& Project(const cModelDoc& document) {
+    return static_cast<const cProjectDoc&>(document);
+}
 
 void RegisterImportExport() {
     struct Transfer {
@@ -27,10 +31,12 @@ void RegisterImportExport() {
     };
     for (const Transfer& transfer : kTransfers) {
         Model model = transfer.model;
-        cDocumentCommands::Register(kKind, transfer.importCommand,
-                                    {[model](cModelDoc& doc) { Project(doc).OnImport(model); }, {}, {}});
-        cDocumentCommands::Register(kKind, transfer.exportCommand,
-                                    {[model](cModelDoc& doc) { Project(doc).OnExport(model); }, {}, {}});
+        cDocumentCommands::Register(
+            kKind, transfer.importCommand,
+            {[model](cModelDoc& doc) { Project(doc).OnImport(model); }, {}, {}});
+        cDocumentCommands::Register(
+            kKind, transfer.exportCommand,
+            {[model](cModelDoc& doc) { Project(doc).OnExport(model); }, {}, {}});
     }
 }
 
@@ -47,8 +53,8 @@ void RegisterSensitivity() {
     constexpr Source kSources[] = {
         {Model::FunctionPoint, cProjectDoc::kFunctionPointSource, commands::kUseFpSensitivity,
          commands::kFpSensitivity, &cProjectDoc::OnFunctionPointSensitivity},
-        {Model::Cocomo, cProjectDoc::kCocomoSource, commands::kUseCocomoSensitivity, commands::kCocomoSensitivity,
-         &cProjectDoc::OnCocomoSensitivity},
+        {Model::Cocomo, cProjectDoc::kCocomoSource, commands::kUseCocomoSensitivity,
+         commands::kCocomoSensitivity, &cProjectDoc::OnCocomoSensitivity},
         {Model::Rayleigh, cProjectDoc::kRayleighSource, commands::kUseRayleighSensitivity,
          commands::kRayleighSensitivity, &cProjectDoc::OnRayleighSensitivity},
     };
@@ -58,12 +64,18 @@ void RegisterSensitivity() {
         auto sensitivity = entry.sensitivity;
         cDocumentCommands::Register(
             kKind, entry.useCommand,
-            {[source](cModelDoc& doc) { Project(doc).OnUseSensitivity(source); }, {},
-             [source](const cModelDoc& doc) { return Project(doc).GetSensitivitySource() == source; }});
+            {[source](cModelDoc& doc) { Project(doc).OnUseSensitivity(source); },
+             {},
+             [source](const cModelDoc& doc) {
+                 return Project(doc).GetSensitivitySource() == source;
+             }});
         cDocumentCommands::Register(
             kKind, entry.sensitivityCommand,
             {[sensitivity](cModelDoc& doc) { (Project(doc).*sensitivity)(); },
-             [model](const cModelDoc& doc) { return Project(doc).IsSensitivityCommandEnabled(model); }, {}});
+             [model](const cModelDoc& doc) {
+                 return Project(doc).IsSensitivityCommandEnabled(model);
+             },
+             {}});
     }
 }
 
@@ -90,7 +102,8 @@ void RegisterModelMenus() {
         {commands::kRayleighInitialize, DocumentCommand<Doc, &Doc::OnRayleighInitialize>()},
         {commands::kOptionsLanguages, DocumentCommand<Doc, &Doc::OnLanguages>()},
     };
-    for (const Forwarded& entry : kForwarded) cDocumentCommands::Register(kKind, entry.command, entry.handler);
+    for (const Forwarded& entry : kForwarded)
+        cDocumentCommands::Register(kKind, entry.command, entry.handler);
 }
 
 }  // namespace

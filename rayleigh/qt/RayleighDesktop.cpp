@@ -14,19 +14,23 @@
 namespace korval {
 
 void RegisterRayleighDesktop() {
-    cDialogFormRegistry::RegisterForm<cRayleighAttributesForm, cRayleighAttributesDlg>("Rayleigh Attributes");
+    cDialogFormRegistry::RegisterForm<cRayleighAttributesForm, cRayleighAttributesDlg>(
+        "Rayleigh Attributes");
     cDialogFormRegistry::RegisterForm<cRayleighSensitivityForm, cRayleighSensitivityDlg>(
         "Rayleigh Sensitivity Adjustments");
-    cDialogFormRegistry::RegisterForm<cRayleighReverseForm, cRayleighReverseDlg>("Rayleigh Reverse Engineering");
+    cDialogFormRegistry::RegisterForm<cRayleighReverseForm, cRayleighReverseDlg>(
+        "Rayleigh Reverse Engineering");
 
     // Description and Initialize are every document's own (SharedDocumentCommands).
     constexpr DocumentKind kind = DocumentKind::Rayleigh;
     cDocumentCommands::Register(kind, commands::kRayleighAttributes,
                                 DocumentCommand<cRayleighDoc, &cRayleighDoc::OnAttributes>());
-    cDocumentCommands::Register(kind, commands::kRayleighSensitivity,
-                                DocumentCommand<cRayleighDoc, &cRayleighDoc::OnSensitivityAnalysis>());
-    cDocumentCommands::Register(kind, commands::kRayleighReverse,
-                                DocumentCommand<cRayleighDoc, &cRayleighDoc::OnReverseEngineering>());
+    cDocumentCommands::Register(
+        kind, commands::kRayleighSensitivity,
+        DocumentCommand<cRayleighDoc, &cRayleighDoc::OnSensitivityAnalysis>());
+    cDocumentCommands::Register(
+        kind, commands::kRayleighReverse,
+        DocumentCommand<cRayleighDoc, &cRayleighDoc::OnReverseEngineering>());
 }
 
 }  // namespace korval

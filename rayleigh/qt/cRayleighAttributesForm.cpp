@@ -36,11 +36,14 @@ constexpr FieldRow kInputRows[] = {
 };
 
 // The fields the dialog works out itself; they are never typed.
-bool IsPreview(Dlg::Field field) { return field == Dlg::kBuildTimeField || field == Dlg::kMbiLevelField; }
+bool IsPreview(Dlg::Field field) {
+    return field == Dlg::kBuildTimeField || field == Dlg::kMbiLevelField;
+}
 
 }  // namespace
 
-cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& platform, QWidget* parent)
+cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& platform,
+                                                 QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       applicationTypes_(new QComboBox(this)),
@@ -48,7 +51,8 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
     applicationTypes_->setObjectName(QStringLiteral("applicationTypeList"));
     applicationTypes_->setMinimumContentsLength(26);
     applicationTypes_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    for (const std::string& name : logic_.GetApplicationTypeNames()) applicationTypes_->addItem(ToQString(name));
+    for (const std::string& name : logic_.GetApplicationTypeNames())
+        applicationTypes_->addItem(ToQString(name));
 
     auto* grid = new QGridLayout;
     grid->setColumnMinimumWidth(0, 0);
@@ -61,7 +65,8 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
         auto* radio = new QRadioButton(QString::fromLatin1(formLabels[form]), this);
         radio->setObjectName(QStringLiteral("formRadio%1").arg(form));
         forms_->addButton(radio, form);
-        QLineEdit* edit = NumberEdit(QStringLiteral("fieldEdit%1").arg(formFields[form]), kFieldDigits, this);
+        QLineEdit* edit =
+            NumberEdit(QStringLiteral("fieldEdit%1").arg(formFields[form]), kFieldDigits, this);
         fields_[formFields[form]] = edit;
         grid->addWidget(radio, 1 + form, 0);
         grid->addWidget(edit, 1 + form, 1);
@@ -69,12 +74,13 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
     int row = 3;
     for (const FieldRow& entry : kInputRows) {
         QString name = QStringLiteral("fieldEdit%1").arg(entry.field);
-        QLineEdit* edit =
-            IsPreview(entry.field) ? FigureField(name, kFieldDigits, this) : NumberEdit(name, kFieldDigits, this);
+        QLineEdit* edit = IsPreview(entry.field) ? FigureField(name, kFieldDigits, this)
+                                                 : NumberEdit(name, kFieldDigits, this);
         fields_[entry.field] = edit;
         grid->addWidget(BuddyLabel(QString::fromLatin1(entry.label), edit, this), row, 0);
         grid->addWidget(edit, row, 1);
-        if (*entry.unit != '\0') grid->addWidget(new QLabel(QString::fromLatin1(entry.unit), this), row, 2);
+        if (*entry.unit != '\0')
+            grid->addWidget(new QLabel(QString::fromLatin1(entry.unit), this), row, 2);
         ++row;
     }
     grid->setColumnStretch(3, 1);
@@ -86,8 +92,10 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
         if (!IsPreview(which)) OnFocusLeave(fields_[field], [this, which] { OnLeave(which); });
     }
     connect(forms_, &QButtonGroup::idClicked, this, [this](int form) {
-        if (form == Dlg::kIndexForm) logic_.OnIndexRadio();
-        else logic_.OnMeasureRadio();
+        if (form == Dlg::kIndexForm)
+            logic_.OnIndexRadio();
+        else
+            logic_.OnMeasureRadio();
         Refresh();
     });
     connect(applicationTypes_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
@@ -110,9 +118,15 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
 
 void cRayleighAttributesForm::OnLeave(Dlg::Field field) {
     switch (field) {
-        case Dlg::kIndexField: logic_.OnLeaveIndexField(); break;
-        case Dlg::kMeasureField: logic_.OnLeaveMeasureField(); break;
-        default: logic_.OnLeaveInputField(); break;
+        case Dlg::kIndexField:
+            logic_.OnLeaveIndexField();
+            break;
+        case Dlg::kMeasureField:
+            logic_.OnLeaveMeasureField();
+            break;
+        default:
+            logic_.OnLeaveInputField();
+            break;
     }
     Refresh();
 }
@@ -121,7 +135,8 @@ void cRayleighAttributesForm::Refresh() {
     if (applicationTypes_->currentIndex() != logic_.GetSelectedApplication())
         applicationTypes_->setCurrentIndex(logic_.GetSelectedApplication());
     CheckButton(forms_, logic_.GetProductivityForm());
-    for (QAbstractButton* radio : forms_->buttons()) radio->setEnabled(logic_.AreFormRadiosEnabled());
+    for (QAbstractButton* radio : forms_->buttons())
+        radio->setEnabled(logic_.AreFormRadiosEnabled());
     for (int field = 0; field < Dlg::kFieldCount; ++field) {
         auto which = static_cast<Dlg::Field>(field);
         ShowText(fields_[field], logic_.GetText(which));

@@ -16,10 +16,11 @@ namespace korval {
 // each field the user leaves.
 class cRayleighAttributesForm : public cDialogForm {
     Q_OBJECT
-public:
-    cRayleighAttributesForm(cRayleighAttributesDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cRayleighAttributesForm(cRayleighAttributesDlg& logic, cPlatformServices& platform,
+                            QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void Refresh();
     void OnLeave(cRayleighAttributesDlg::Field field);

@@ -17,8 +17,8 @@ namespace {
 
 using Dlg = cRayleighReverseDlg;
 
-constexpr const char* kModifyLabels[Dlg::kRowCount] = {"Source Lines of Code (SLOC)", "Time to Develop (TDEV)",
-                                                       "Manpower Buildup Index (MBI)"};
+constexpr const char* kModifyLabels[Dlg::kRowCount] = {
+    "Source Lines of Code (SLOC)", "Time to Develop (TDEV)", "Manpower Buildup Index (MBI)"};
 constexpr const char* kFixedLabels[Dlg::kRowCount] = {"SLOC", "TDEV", "MBI"};
 
 // A titled column with one widget per row; every column has rows of the same height,
@@ -29,8 +29,8 @@ QGroupBox* Column(const QString& title, QWidget* parent, QVBoxLayout*& rows) {
     return box;
 }
 
-QGroupBox* RadioColumn(const QString& title, const QString& name, const char* const* labels, QButtonGroup* group,
-                       QWidget* parent) {
+QGroupBox* RadioColumn(const QString& title, const QString& name, const char* const* labels,
+                       QButtonGroup* group, QWidget* parent) {
     QVBoxLayout* rows = nullptr;
     QGroupBox* box = Column(title, parent, rows);
     for (int row = 0; row < Dlg::kRowCount; ++row) {
@@ -51,7 +51,8 @@ QGroupBox* FieldColumn(const QString& title, const QString& name, int digits, bo
     QGroupBox* box = Column(title, parent, rows);
     for (int row = 0; row < Dlg::kRowCount; ++row) {
         QString objectName = QStringLiteral("%1Field%2").arg(name).arg(row);
-        fields[row] = editable ? NumberEdit(objectName, digits, box) : FigureField(objectName, digits, box);
+        fields[row] =
+            editable ? NumberEdit(objectName, digits, box) : FigureField(objectName, digits, box);
         rows->addWidget(fields[row]);
     }
     rows->addStretch();
@@ -66,18 +67,25 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
       modify_(new QButtonGroup(this)),
       fixed_(new QButtonGroup(this)) {
     auto* groups = new QHBoxLayout;
-    groups->addWidget(RadioColumn(QStringLiteral("Modify"), QStringLiteral("modify"), kModifyLabels, modify_, this));
-    groups->addWidget(RadioColumn(QStringLiteral("Fixed"), QStringLiteral("fixed"), kFixedLabels, fixed_, this));
-    groups->addWidget(FieldColumn(QStringLiteral("Input"), QStringLiteral("input"), 16, true, inputs_, this));
-    groups->addWidget(FieldColumn(QStringLiteral("Output"), QStringLiteral("output"), 10, false, outputs_, this));
-    groups->addWidget(FieldColumn(QStringLiteral("Original"), QStringLiteral("original"), 10, false, originals_, this));
+    groups->addWidget(RadioColumn(QStringLiteral("Modify"), QStringLiteral("modify"), kModifyLabels,
+                                  modify_, this));
+    groups->addWidget(
+        RadioColumn(QStringLiteral("Fixed"), QStringLiteral("fixed"), kFixedLabels, fixed_, this));
+    groups->addWidget(
+        FieldColumn(QStringLiteral("Input"), QStringLiteral("input"), 16, true, inputs_, this));
+    groups->addWidget(
+        FieldColumn(QStringLiteral("Output"), QStringLiteral("output"), 10, false, outputs_, this));
+    groups->addWidget(FieldColumn(QStringLiteral("Original"), QStringLiteral("original"), 10, false,
+                                  originals_, this));
     for (int row = 0; row < Dlg::kRowCount; ++row) {
         auto which = static_cast<Dlg::Row>(row);
-        connect(inputs_[row], &QLineEdit::textEdited, this,
-                [this, which](const QString& text) { logic_.SetInputText(which, ToStdString(text)); });
+        connect(inputs_[row], &QLineEdit::textEdited, this, [this, which](const QString& text) {
+            logic_.SetInputText(which, ToStdString(text));
+        });
     }
 
-    auto [buttons, calculate, reset] = CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
+    auto [buttons, calculate, reset] =
+        CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(groups);
@@ -109,7 +117,9 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
     FocusInput();
 }
 
-void cRayleighReverseForm::FocusInput() { FocusField(inputs_[logic_.GetFocus()]); }
+void cRayleighReverseForm::FocusInput() {
+    FocusField(inputs_[logic_.GetFocus()]);
+}
 
 void cRayleighReverseForm::Refresh() {
     CheckButton(modify_, logic_.GetModifyRow());

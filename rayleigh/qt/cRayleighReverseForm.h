@@ -14,10 +14,11 @@ namespace korval {
 // fixed, with the "Input", "Output" and "Original" values of each.
 class cRayleighReverseForm : public cDialogForm {
     Q_OBJECT
-public:
-    cRayleighReverseForm(cRayleighReverseDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cRayleighReverseForm(cRayleighReverseDlg& logic, cPlatformServices& platform,
+                         QWidget* parent = nullptr);
 
-private:
+  private:
     using Fields = std::array<QLineEdit*, cRayleighReverseDlg::kRowCount>;
 
     void Refresh();

@@ -34,7 +34,8 @@ enum Column { kLabelColumn, kSignColumn, kEditColumn, kUnitColumn, kFromColumn, 
 
 }  // namespace
 
-cRayleighSensitivityForm::cRayleighSensitivityForm(Dlg& logic, cPlatformServices& platform, QWidget* parent)
+cRayleighSensitivityForm::cRayleighSensitivityForm(Dlg& logic, cPlatformServices& platform,
+                                                   QWidget* parent)
     : cDialogForm(logic, platform, parent), logic_(logic), types_(new QButtonGroup(this)) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -52,13 +53,16 @@ cRayleighSensitivityForm::cRayleighSensitivityForm(Dlg& logic, cPlatformServices
         Dlg::Field field = row.field;
         connect(edit, &QLineEdit::textEdited, this,
                 [this, field](const QString& text) { logic_.SetText(field, ToStdString(text)); });
-        if (field != Dlg::kIndexStepsField) grid->addWidget(new QLabel(QStringLiteral("%"), this), type, kUnitColumn);
+        if (field != Dlg::kIndexStepsField)
+            grid->addWidget(new QLabel(QStringLiteral("%"), this), type, kUnitColumn);
     }
     // The PI steps go up and down from the selected type's PI.
     int indexRow = 3;
-    grid->addWidget(new QLabel(QStringLiteral("\u00B1"), this), indexRow, kSignColumn, Qt::AlignRight);
+    grid->addWidget(new QLabel(QStringLiteral("\u00B1"), this), indexRow, kSignColumn,
+                    Qt::AlignRight);
     grid->addWidget(new QLabel(QStringLiteral("from"), this), indexRow, kUnitColumn);
-    fields_[Dlg::kSelectedIndexField] = FigureField(QStringLiteral("fieldEdit%1").arg(Dlg::kSelectedIndexField), 4, this);
+    fields_[Dlg::kSelectedIndexField] =
+        FigureField(QStringLiteral("fieldEdit%1").arg(Dlg::kSelectedIndexField), 4, this);
     grid->addWidget(fields_[Dlg::kSelectedIndexField], indexRow, kFromColumn);
 
     auto* layout = new QVBoxLayout(this);

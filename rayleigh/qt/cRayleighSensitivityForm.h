@@ -14,10 +14,11 @@ namespace korval {
 // they step from, and the radio buttons choosing which input varies.
 class cRayleighSensitivityForm : public cDialogForm {
     Q_OBJECT
-public:
-    cRayleighSensitivityForm(cRayleighSensitivityDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cRayleighSensitivityForm(cRayleighSensitivityDlg& logic, cPlatformServices& platform,
+                             QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void Refresh();
     void FocusLogicField();

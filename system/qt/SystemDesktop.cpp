@@ -16,8 +16,10 @@ namespace korval {
 void RegisterSystemDesktop() {
     cDialogFormRegistry::RegisterForm<cSystemAttributesForm, cSystemAttributesDlg>(
         "System Level Estimation Attributes");
-    cDialogFormRegistry::RegisterForm<cSystemProjectsForm, cSystemProjectsDlg>("System Level Estimation Projects");
-    cDialogFormRegistry::RegisterForm<cMissingProjectForm, cMissingProjectDlg>("Missing Project File");
+    cDialogFormRegistry::RegisterForm<cSystemProjectsForm, cSystemProjectsDlg>(
+        "System Level Estimation Projects");
+    cDialogFormRegistry::RegisterForm<cMissingProjectForm, cMissingProjectDlg>(
+        "Missing Project File");
 
     // Description and Initialize are every document's own (SharedDocumentCommands).
     constexpr DocumentKind kind = DocumentKind::System;

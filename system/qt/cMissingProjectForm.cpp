@@ -12,7 +12,8 @@
 
 namespace korval {
 
-cMissingProjectForm::cMissingProjectForm(cMissingProjectDlg& logic, cPlatformServices& platform, QWidget* parent)
+cMissingProjectForm::cMissingProjectForm(cMissingProjectDlg& logic, cPlatformServices& platform,
+                                         QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       first_(new QLabel(this)),
@@ -27,7 +28,9 @@ cMissingProjectForm::cMissingProjectForm(cMissingProjectDlg& logic, cPlatformSer
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("iconLabel"));
     int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize, iconSize));
+    icon->setPixmap(style()
+                        ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                        .pixmap(iconSize, iconSize));
     icon->setAlignment(Qt::AlignTop);
 
     auto* texts = new QGridLayout;

@@ -12,10 +12,11 @@ class cMissingProjectDlg;
 // to pick a replacement.
 class cMissingProjectForm : public cDialogForm {
     Q_OBJECT
-public:
-    cMissingProjectForm(cMissingProjectDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cMissingProjectForm(cMissingProjectDlg& logic, cPlatformServices& platform,
+                        QWidget* parent = nullptr);
 
-private:
+  private:
     void Refresh();
 
     cMissingProjectDlg& logic_;

@@ -31,8 +31,8 @@ void cProjectItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->fillRect(option.rect, background);
     painter->setPen(text);
     painter->setFont(option.font);
-    painter->drawText(option.rect.adjusted(kIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      ShownText(index));
+    painter->drawText(option.rect.adjusted(kIndent, 0, 0, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ShownText(index));
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(option);
@@ -43,7 +43,8 @@ void cProjectItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->restore();
 }
 
-QSize cProjectItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+QSize cProjectItemDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const {
     QFontMetrics metrics(option.font);
     return {kIndent + metrics.horizontalAdvance(ShownText(index)) + kIndent, metrics.height() + 2};
 }

@@ -10,12 +10,13 @@ namespace korval {
 // missing file stands out; the text starts 4 pixels from the item's left edge.
 class cProjectItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     static constexpr int kIndent = 4;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     // As wide as the shown text, so the list scrolls horizontally to its widest item.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -22,8 +23,8 @@ constexpr int kDigits = 12;
 
 }  // namespace
 
-cSystemAttributesForm::cSystemAttributesForm(cSystemAttributesDlg& logic, cPlatformServices& platform,
-                                             QWidget* parent)
+cSystemAttributesForm::cSystemAttributesForm(cSystemAttributesDlg& logic,
+                                             cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       source_(new QButtonGroup(this)),
@@ -41,17 +42,21 @@ cSystemAttributesForm::cSystemAttributesForm(cSystemAttributesDlg& logic, cPlatf
     source_->addButton(specified, kUserSpecified);
     productGrid->addWidget(derived, 0, 0, 1, 2);
     productGrid->addWidget(specified, 1, 0, 1, 2);
-    productGrid->addWidget(BuddyLabel(QStringLiteral("TDEV:"), productDesignTdev_, productDesign), 2, 0);
+    productGrid->addWidget(BuddyLabel(QStringLiteral("TDEV:"), productDesignTdev_, productDesign),
+                           2, 0);
     productGrid->addWidget(productDesignTdev_, 2, 1, Qt::AlignRight);
-    productGrid->addWidget(BuddyLabel(QStringLiteral("Effort:"), productDesignEffort_, productDesign), 3, 0);
+    productGrid->addWidget(
+        BuddyLabel(QStringLiteral("Effort:"), productDesignEffort_, productDesign), 3, 0);
     productGrid->addWidget(productDesignEffort_, 3, 1, Qt::AlignRight);
     productGrid->setRowStretch(4, 1);
 
     auto* finalTest = new QGroupBox(QStringLiteral("Final Test and Evaluation"), this);
     auto* finalGrid = new QGridLayout(finalTest);
-    finalGrid->addWidget(BuddyLabel(QStringLiteral("TDEV (Months):"), finalTestTdev_, finalTest), 0, 0);
+    finalGrid->addWidget(BuddyLabel(QStringLiteral("TDEV (Months):"), finalTestTdev_, finalTest), 0,
+                         0);
     finalGrid->addWidget(finalTestTdev_, 0, 1, Qt::AlignRight);
-    finalGrid->addWidget(BuddyLabel(QStringLiteral("Effort (Person Months):"), finalTestEffort_, finalTest), 1, 0);
+    finalGrid->addWidget(
+        BuddyLabel(QStringLiteral("Effort (Person Months):"), finalTestEffort_, finalTest), 1, 0);
     finalGrid->addWidget(finalTestEffort_, 1, 1, Qt::AlignRight);
     finalGrid->setRowStretch(2, 1);
 
@@ -77,11 +82,15 @@ cSystemAttributesForm::cSystemAttributesForm(cSystemAttributesDlg& logic, cPlatf
                 [this, member](const QString& typed) { logic_.*member = ToStdString(typed); });
     }
     connect(source_, &QButtonGroup::idClicked, this, [this](int source) {
-        if (source == kUserSpecified) logic_.OnUserSpecified();
-        else logic_.OnProjectDerived();
+        if (source == kUserSpecified)
+            logic_.OnUserSpecified();
+        else
+            logic_.OnProjectDerived();
         Refresh();
         if (logic_.AreProductDesignEditsEnabled()) FocusField(productDesignTdev_);
     });
+    ChainTabOrder({derived, specified, productDesignTdev_, productDesignEffort_, finalTestTdev_,
+                   finalTestEffort_, OkButton(), CancelButton()});
     Refresh();
     source_->checkedButton()->setFocus();
 }
@@ -97,6 +106,8 @@ void cSystemAttributesForm::Refresh() {
     ShowText(finalTestEffort_, logic_.finalTestEffortText);
 }
 
-bool cSystemAttributesForm::ApplyToLogic() { return logic_.OnOk(); }
+bool cSystemAttributesForm::ApplyToLogic() {
+    return logic_.OnOk();
+}
 
 }  // namespace korval

@@ -13,10 +13,11 @@ class cSystemAttributesDlg;
 // projects or entered, and the final test and evaluation phase.
 class cSystemAttributesForm : public cDialogForm {
     Q_OBJECT
-public:
-    cSystemAttributesForm(cSystemAttributesDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cSystemAttributesForm(cSystemAttributesDlg& logic, cPlatformServices& platform,
+                          QWidget* parent = nullptr);
 
-private:
+  private:
     bool ApplyToLogic() override;
     void Refresh();
 

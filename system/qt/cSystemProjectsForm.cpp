@@ -35,7 +35,8 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-cSystemProjectsForm::cSystemProjectsForm(cSystemProjectsDlg& logic, cPlatformServices& platform, QWidget* parent)
+cSystemProjectsForm::cSystemProjectsForm(cSystemProjectsDlg& logic, cPlatformServices& platform,
+                                         QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       list_(new QListWidget(this)),

@@ -14,10 +14,11 @@ class cSystemProjectsDlg;
 // the selected member's description, and Add and Delete.
 class cSystemProjectsForm : public cDialogForm {
     Q_OBJECT
-public:
-    cSystemProjectsForm(cSystemProjectsDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cSystemProjectsForm(cSystemProjectsDlg& logic, cPlatformServices& platform,
+                        QWidget* parent = nullptr);
 
-private:
+  private:
     void Refresh();
 
     cSystemProjectsDlg& logic_;

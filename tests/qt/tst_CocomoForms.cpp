@@ -26,7 +26,7 @@ using namespace korval::testing;
 class CocomoFormsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { RegisterCocomoDesktop(); }
     void init() {
         platform_ = std::make_unique<cTestQtPlatform>();
@@ -47,19 +47,18 @@ private slots:
 
     void reverseShowsAllColumnsAndCalculates();
 
-private:
+  private:
     std::unique_ptr<QDialog> Form(cDialogLogic& logic) {
         std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(logic, *platform_, nullptr);
         if (!form) qFatal("no form for %s", logic.Title());
         return form;
     }
-    std::unique_ptr<cCocomoDoc> Document() {
-        return std::make_unique<cCocomoDoc>(*context_);
-    }
+    std::unique_ptr<cCocomoDoc> Document() { return std::make_unique<cCocomoDoc>(*context_); }
     std::unique_ptr<cCocomoReverseDlg> Reverse() {
         auto document = Document();
         cCocomoReverseDlg::Values starting{32000, 145.5, 145.5, 14.3};
-        return std::make_unique<cCocomoReverseDlg>(*platform_, starting, 1.0, document->GetModeConstants(1));
+        return std::make_unique<cCocomoReverseDlg>(*platform_, starting, 1.0,
+                                                   document->GetModeConstants(1));
     }
 
     std::unique_ptr<cTestQtPlatform> platform_;
@@ -79,10 +78,18 @@ void CocomoFormsTest::helpAndDismiss() {
     auto document = Document();
     std::unique_ptr<cDialogLogic> logic;
     switch (which) {
-        case 0: logic = std::make_unique<cCocomoAttributesDlg>(*platform_, 0, 1000, true); break;
-        case 1: logic = std::make_unique<cCostDriverDlg>(document->GetCostDrivers()); break;
-        case 2: logic = std::make_unique<cCocomoSensitivityDlg>(*platform_, 0, 0, 0, 0); break;
-        default: logic = Reverse(); break;
+        case 0:
+            logic = std::make_unique<cCocomoAttributesDlg>(*platform_, 0, 1000, true);
+            break;
+        case 1:
+            logic = std::make_unique<cCostDriverDlg>(document->GetCostDrivers());
+            break;
+        case 2:
+            logic = std::make_unique<cCocomoSensitivityDlg>(*platform_, 0, 0, 0, 0);
+            break;
+        default:
+            logic = Reverse();
+            break;
     }
     auto form = Form(*logic);
     QCOMPARE(form->windowTitle(), QString::fromLatin1(QTest::currentDataTag()));
@@ -211,12 +218,20 @@ void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
     auto form = Form(*logic);
     auto showsLogic = [&] {
         for (int q = 0; q < cCocomoReverseDlg::kQuantityCount; ++q) {
-            if (Text(*form, QStringLiteral("inputEdit%1").arg(q)) != ToQString(logic->GetInputText(q))) return false;
-            if (Text(*form, QStringLiteral("outputField%1").arg(q)) != ToQString(logic->GetOutputText(q))) return false;
-            if (Text(*form, QStringLiteral("originalField%1").arg(q)) != ToQString(logic->GetOriginalText(q)))
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(q)) !=
+                ToQString(logic->GetInputText(q)))
                 return false;
-            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(q)) != logic->IsInputEnabled(q)) return false;
-            if (IsChecked(*form, QStringLiteral("quantityRadio%1").arg(q)) != (logic->GetSelected() == q)) return false;
+            if (Text(*form, QStringLiteral("outputField%1").arg(q)) !=
+                ToQString(logic->GetOutputText(q)))
+                return false;
+            if (Text(*form, QStringLiteral("originalField%1").arg(q)) !=
+                ToQString(logic->GetOriginalText(q)))
+                return false;
+            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(q)) != logic->IsInputEnabled(q))
+                return false;
+            if (IsChecked(*form, QStringLiteral("quantityRadio%1").arg(q)) !=
+                (logic->GetSelected() == q))
+                return false;
         }
         return true;
     };

@@ -30,7 +30,7 @@ using namespace korval::testing;
 class FunctionPointFormsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { RegisterFunctionPointDesktop(); }
     void init();
 
@@ -50,7 +50,7 @@ private slots:
     void languagesListFieldsAndButtons();
     void languagesRefusalFocusesTheNamedField();
 
-private:
+  private:
     std::unique_ptr<QDialog> Form(cDialogLogic& logic) {
         std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(logic, *platform_, nullptr);
         if (!form) qFatal("no form for %s", logic.Title());
@@ -96,13 +96,22 @@ void FunctionPointFormsTest::helpAndDismiss() {
     QFETCH(int, which);
     std::unique_ptr<cDialogLogic> logic;
     switch (which) {
-        case 0: logic = Count(); break;
-        case 1: logic = std::make_unique<cValueAdjustmentDlg>(document_->GetRatings()); break;
-        case 2: logic = std::make_unique<cFpSensitivityDlg>(*platform_, document_->GetSensitivity()); break;
-        case 3:
-            logic = std::make_unique<cFpReverseDlg>(*platform_, 100, 100, 5000, 1.0, document_->GetSelectedLanguage());
+        case 0:
+            logic = Count();
             break;
-        default: logic = Languages(); break;
+        case 1:
+            logic = std::make_unique<cValueAdjustmentDlg>(document_->GetRatings());
+            break;
+        case 2:
+            logic = std::make_unique<cFpSensitivityDlg>(*platform_, document_->GetSensitivity());
+            break;
+        case 3:
+            logic = std::make_unique<cFpReverseDlg>(*platform_, 100, 100, 5000, 1.0,
+                                                    document_->GetSelectedLanguage());
+            break;
+        default:
+            logic = Languages();
+            break;
     }
     auto form = Form(*logic);
     QCOMPARE(form->windowTitle(), QString::fromLatin1(QTest::currentDataTag()));
@@ -191,8 +200,9 @@ void FunctionPointFormsTest::sensitivityRadioEnablesItsFields() {
             QCOMPARE(Text(*form, name), ToQString(logic.GetFieldText(field)));
             QCOMPARE(IsEnabled(*form, name), logic.IsFieldEnabled(field));
         }
-        QCOMPARE(form->focusWidget(),
-                 Child<QLineEdit>(*form, QStringLiteral("percentEdit%1").arg(logic.GetFocusField())));
+        QCOMPARE(
+            form->focusWidget(),
+            Child<QLineEdit>(*form, QStringLiteral("percentEdit%1").arg(logic.GetFocusField())));
     };
     QVERIFY(IsChecked(*form, "typeRadio3"));
     checkFields();
@@ -215,11 +225,16 @@ void FunctionPointFormsTest::reverseShowsAllColumnsAndCalculates() {
     auto showsLogic = [&] {
         for (int f = 0; f < cFpReverseDlg::kFigureCount; ++f) {
             auto figure = static_cast<cFpReverseDlg::Figure>(f);
-            if (Text(*form, QStringLiteral("inputEdit%1").arg(f)) != ToQString(logic.GetInputText(figure)) ||
-                Text(*form, QStringLiteral("outputField%1").arg(f)) != ToQString(logic.GetOutputText(figure)) ||
-                Text(*form, QStringLiteral("originalField%1").arg(f)) != ToQString(logic.GetOriginalText(figure)) ||
-                IsEnabled(*form, QStringLiteral("inputEdit%1").arg(f)) != logic.IsInputEnabled(figure) ||
-                IsChecked(*form, QStringLiteral("figureRadio%1").arg(f)) != (logic.GetSelectedFigure() == figure))
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(f)) !=
+                    ToQString(logic.GetInputText(figure)) ||
+                Text(*form, QStringLiteral("outputField%1").arg(f)) !=
+                    ToQString(logic.GetOutputText(figure)) ||
+                Text(*form, QStringLiteral("originalField%1").arg(f)) !=
+                    ToQString(logic.GetOriginalText(figure)) ||
+                IsEnabled(*form, QStringLiteral("inputEdit%1").arg(f)) !=
+                    logic.IsInputEnabled(figure) ||
+                IsChecked(*form, QStringLiteral("figureRadio%1").arg(f)) !=
+                    (logic.GetSelectedFigure() == figure))
                 return false;
         }
         return Text(*form, "languageField") == ToQString(logic.GetLanguageText());

@@ -30,7 +30,9 @@ using namespace korval::testing;
 
 namespace {
 
-QString Example(const char* name) { return QStringLiteral(KORVAL_SOURCE_DIR "/examples/") + name; }
+QString Example(const char* name) {
+    return QStringLiteral(KORVAL_SOURCE_DIR "/examples/") + name;
+}
 
 // A command and the dialog it opens ("" for none); a command that asks a question first
 // is answered No.
@@ -96,7 +98,7 @@ Q_DECLARE_METATYPE(std::vector<Step>)
 class ModelCommandsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void cleanupTestCase() { app_.reset(); }
 
@@ -113,7 +115,7 @@ private slots:
     void languagesWithoutADocumentEditTheDefaults();
     void missingMemberFileAsksForAReplacement();
 
-private:
+  private:
     // Records every dialog, checks it got its own form, cancels it.
     void WatchDialogs(cFrameFixture& f, const QString& file);
 
@@ -143,8 +145,10 @@ void ModelCommandsTest::startUpOpensTheCommandLineFileWithItsCommands() {
     QVERIFY(child != nullptr);
     QCOMPARE(child->Document().Kind(), DocumentKind::Project);
     appDialogs_.clear();
-    for (int command : {kFpCount, kCocomoCostDrivers, kRayleighAttributes}) app_->MainFrame()->RunCommand(command);
-    QCOMPARE(appDialogs_, (QStringList{"Function Point Count", "Cost Driver Attributes", "Rayleigh Attributes"}));
+    for (int command : {kFpCount, kCocomoCostDrivers, kRayleighAttributes})
+        app_->MainFrame()->RunCommand(command);
+    QCOMPARE(appDialogs_, (QStringList{"Function Point Count", "Cost Driver Attributes",
+                                       "Rayleigh Attributes"}));
 }
 
 void ModelCommandsTest::WatchDialogs(cFrameFixture& f, const QString& file) {
@@ -166,7 +170,7 @@ void ModelCommandsTest::everyCommandOpensItsForm_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<std::vector<Step>>("steps");
     const std::map<QString, std::vector<Step>> kStepsByExtension = {
-        {"CCM", kCocomoSteps}, {"FPM", kFunctionPointSteps}, {"RLM", kRayleighSteps},
+        {"CCM", kCocomoSteps},   {"FPM", kFunctionPointSteps}, {"RLM", kRayleighSteps},
         {"PRJ", ProjectSteps()}, {"SLE", kSystemSteps},
     };
     QDir examples(QStringLiteral(KORVAL_SOURCE_DIR "/examples"));
@@ -258,7 +262,9 @@ void ModelCommandsTest::sensitivitySourceChecksItsEntryAndEnablesItsModel() {
     const int sensitivityCommands[] = {kFpSensitivity, kCocomoSensitivity, kRayleighSensitivity};
     for (int source : {1, 2, 0}) {
         f.frame->RunCommand(useCommands[source]);
-        QCOMPARE(static_cast<cProjectDoc&>(f.frame->ActiveChild()->Document()).GetSensitivitySource(), source);
+        QCOMPARE(
+            static_cast<cProjectDoc&>(f.frame->ActiveChild()->Document()).GetSensitivitySource(),
+            source);
         for (int model = 0; model < 3; ++model) {
             QAction* use = f.frame->Action(useCommands[model]);
             QVERIFY(use->isCheckable());

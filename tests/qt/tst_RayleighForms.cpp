@@ -25,14 +25,16 @@ namespace {
 
 using Attributes = cRayleighAttributesDlg;
 
-QString FieldName(int field) { return QStringLiteral("fieldEdit%1").arg(field); }
+QString FieldName(int field) {
+    return QStringLiteral("fieldEdit%1").arg(field);
+}
 
 }  // namespace
 
 class RayleighFormsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { RegisterRayleighDesktop(); }
     void init();
 
@@ -48,7 +50,7 @@ private slots:
 
     void reverseModifyAndFixedRadios();
 
-private:
+  private:
     std::unique_ptr<QDialog> Form(cDialogLogic& logic) {
         std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(logic, *platform_, nullptr);
         if (!form) qFatal("no form for %s", logic.Title());
@@ -66,13 +68,15 @@ private:
         for (int field = 0; field < Attributes::kFieldCount; ++field) {
             auto which = static_cast<Attributes::Field>(field);
             auto* edit = Child<QLineEdit>(form, FieldName(field));
-            if (edit->text() != ToQString(logic.GetText(which)) || edit->isEnabled() != logic.IsEnabled(which) ||
+            if (edit->text() != ToQString(logic.GetText(which)) ||
+                edit->isEnabled() != logic.IsEnabled(which) ||
                 edit->isReadOnly() != logic.IsReadOnly(which))
                 return false;
         }
         return IsChecked(form, QStringLiteral("formRadio%1").arg(logic.GetProductivityForm())) &&
                IsEnabled(form, "formRadio0") == logic.AreFormRadiosEnabled() &&
-               Child<QComboBox>(form, "applicationTypeList")->currentIndex() == logic.GetSelectedApplication();
+               Child<QComboBox>(form, "applicationTypeList")->currentIndex() ==
+                   logic.GetSelectedApplication();
     }
 
     std::unique_ptr<cTestQtPlatform> platform_;
@@ -99,9 +103,15 @@ void RayleighFormsTest::helpAndDismiss() {
     QFETCH(int, which);
     std::unique_ptr<cDialogLogic> logic;
     switch (which) {
-        case 0: logic = std::make_unique<Attributes>(*platform_, *document_); break;
-        case 1: logic = std::make_unique<cRayleighSensitivityDlg>(*platform_, 10, 0, 0, 0, 12, 0); break;
-        default: logic = std::make_unique<cRayleighReverseDlg>(*platform_, *document_); break;
+        case 0:
+            logic = std::make_unique<Attributes>(*platform_, *document_);
+            break;
+        case 1:
+            logic = std::make_unique<cRayleighSensitivityDlg>(*platform_, 10, 0, 0, 0, 12, 0);
+            break;
+        default:
+            logic = std::make_unique<cRayleighReverseDlg>(*platform_, *document_);
+            break;
     }
     auto form = Form(*logic);
     QCOMPARE(form->windowTitle(), QString::fromLatin1(QTest::currentDataTag()));
@@ -183,13 +193,15 @@ void RayleighFormsTest::sensitivityRadioEnablesItsField() {
                 return false;
         }
         for (int type = 0; type < 4; ++type) {
-            if (IsChecked(*form, QStringLiteral("typeRadio%1").arg(type)) != (logic.GetCheckedType() == type))
+            if (IsChecked(*form, QStringLiteral("typeRadio%1").arg(type)) !=
+                (logic.GetCheckedType() == type))
                 return false;
         }
         return form->focusWidget() == Child<QLineEdit>(*form, FieldName(logic.GetFocus()));
     };
     QVERIFY(showsLogic());
-    QVERIFY(Child<QLineEdit>(*form, FieldName(cRayleighSensitivityDlg::kSelectedIndexField))->isReadOnly());
+    QVERIFY(Child<QLineEdit>(*form, FieldName(cRayleighSensitivityDlg::kSelectedIndexField))
+                ->isReadOnly());
     Click(*form, "typeRadio3");
     QVERIFY(showsLogic());
     Retype(Child<QLineEdit>(*form, FieldName(cRayleighSensitivityDlg::kIndexStepsField)), "4");
@@ -205,16 +217,24 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
     auto showsLogic = [&] {
         for (int r = 0; r < cRayleighReverseDlg::kRowCount; ++r) {
             auto row = static_cast<cRayleighReverseDlg::Row>(r);
-            if (Text(*form, QStringLiteral("inputField%1").arg(r)) != ToQString(logic.GetInputText(row)) ||
-                Text(*form, QStringLiteral("outputField%1").arg(r)) != ToQString(logic.GetOutputText(row)) ||
-                Text(*form, QStringLiteral("originalField%1").arg(r)) != ToQString(logic.GetOriginalText(row)) ||
-                IsEnabled(*form, QStringLiteral("inputField%1").arg(r)) != logic.IsInputEnabled(row) ||
-                IsEnabled(*form, QStringLiteral("fixedRadio%1").arg(r)) != logic.IsFixedRadioEnabled(row) ||
-                IsChecked(*form, QStringLiteral("modifyRadio%1").arg(r)) != (logic.GetModifyRow() == row) ||
-                IsChecked(*form, QStringLiteral("fixedRadio%1").arg(r)) != (logic.GetFixedRow() == row))
+            if (Text(*form, QStringLiteral("inputField%1").arg(r)) !=
+                    ToQString(logic.GetInputText(row)) ||
+                Text(*form, QStringLiteral("outputField%1").arg(r)) !=
+                    ToQString(logic.GetOutputText(row)) ||
+                Text(*form, QStringLiteral("originalField%1").arg(r)) !=
+                    ToQString(logic.GetOriginalText(row)) ||
+                IsEnabled(*form, QStringLiteral("inputField%1").arg(r)) !=
+                    logic.IsInputEnabled(row) ||
+                IsEnabled(*form, QStringLiteral("fixedRadio%1").arg(r)) !=
+                    logic.IsFixedRadioEnabled(row) ||
+                IsChecked(*form, QStringLiteral("modifyRadio%1").arg(r)) !=
+                    (logic.GetModifyRow() == row) ||
+                IsChecked(*form, QStringLiteral("fixedRadio%1").arg(r)) !=
+                    (logic.GetFixedRow() == row))
                 return false;
         }
-        return form->focusWidget() == Child<QLineEdit>(*form, QStringLiteral("inputField%1").arg(logic.GetFocus()));
+        return form->focusWidget() ==
+               Child<QLineEdit>(*form, QStringLiteral("inputField%1").arg(logic.GetFocus()));
     };
     QVERIFY(showsLogic());
     QVERIFY(Child<QPushButton>(*form, "calculateButton")->isDefault());

@@ -28,7 +28,9 @@ using namespace korval::testing;
 
 namespace {
 
-std::string Example(const char* name) { return std::string(KORVAL_SOURCE_DIR "/examples/") + name; }
+std::string Example(const char* name) {
+    return std::string(KORVAL_SOURCE_DIR "/examples/") + name;
+}
 
 // The colour in the middle of a list row, a little right of its text's start.
 QColor RowBackground(QListWidget& list, int row) {
@@ -42,7 +44,7 @@ QColor RowBackground(QListWidget& list, int row) {
 class SystemFormsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { RegisterSystemDesktop(); }
     void init();
 
@@ -58,7 +60,7 @@ private slots:
 
     void missingProjectBrowseShowsTheReplacement();
 
-private:
+  private:
     std::unique_ptr<QDialog> Form(cDialogLogic& logic) {
         std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(logic, *platform_, nullptr);
         if (!form) qFatal("no form for %s", logic.Title());
@@ -101,9 +103,15 @@ void SystemFormsTest::helpAndDismiss() {
     QFETCH(int, which);
     std::unique_ptr<cDialogLogic> logic;
     switch (which) {
-        case 0: logic = std::make_unique<cSystemAttributesDlg>(*system_, *platform_); break;
-        case 1: logic = std::make_unique<cSystemProjectsDlg>(*system_, *platform_); break;
-        default: logic = std::make_unique<cMissingProjectDlg>("gone.PRJ", *platform_); break;
+        case 0:
+            logic = std::make_unique<cSystemAttributesDlg>(*system_, *platform_);
+            break;
+        case 1:
+            logic = std::make_unique<cSystemProjectsDlg>(*system_, *platform_);
+            break;
+        default:
+            logic = std::make_unique<cMissingProjectDlg>("gone.PRJ", *platform_);
+            break;
     }
     auto form = Form(*logic);
     QCOMPARE(form->windowTitle(), QString::fromLatin1(QTest::currentDataTag()));
@@ -142,8 +150,10 @@ void SystemFormsTest::projectsListShowsMembersAndTheirTexts() {
         list->setCurrentRow(row);
         QCOMPARE(logic.GetSelection(), row);
         QCOMPARE(Child<QLabel>(*form, "titleText")->text(), ToQString(logic.SelectedTitle()));
-        QCOMPARE(Child<QLabel>(*form, "preparedByText")->text(), ToQString(logic.SelectedPreparedBy()));
-        QCOMPARE(Child<QLabel>(*form, "descriptionText")->text(), ToQtLineBreaks(logic.SelectedDescription()));
+        QCOMPARE(Child<QLabel>(*form, "preparedByText")->text(),
+                 ToQString(logic.SelectedPreparedBy()));
+        QCOMPARE(Child<QLabel>(*form, "descriptionText")->text(),
+                 ToQtLineBreaks(logic.SelectedDescription()));
     }
     auto* startTime = Child<QLineEdit>(*form, "startTimeEdit");
     QVERIFY(!startTime->isEnabled());
@@ -153,7 +163,8 @@ void SystemFormsTest::projectsListShowsMembersAndTheirTexts() {
 void SystemFormsTest::projectsAddAndDeleteReachTheLogic() {
     cSystemProjectsDlg logic(*system_, *platform_);
     auto form = Form(logic);
-    platform_->SetOpenFileResponder([](const std::string&, const QStringList&) { return Example("web-shop.PRJ"); });
+    platform_->SetOpenFileResponder(
+        [](const std::string&, const QStringList&) { return Example("web-shop.PRJ"); });
     platform_->AcceptInformation();  // the file is listed already
     std::size_t before = logic.Items().size();
     Click(*form, "addButton");
@@ -192,7 +203,8 @@ void SystemFormsTest::projectsMissingMemberDrawnInverse() {
 
 void SystemFormsTest::projectsListScrollsToTheWidestItem() {
     std::string longPath = "/" + std::string(400, 'x') + ".PRJ";
-    platform_->SetOpenFileResponder([&](const std::string&, const QStringList&) { return longPath; });
+    platform_->SetOpenFileResponder(
+        [&](const std::string&, const QStringList&) { return longPath; });
     cSystemProjectsDlg logic(*system_, *platform_);
     auto form = Form(logic);
     form->show();
@@ -214,7 +226,8 @@ void SystemFormsTest::missingProjectBrowseShowsTheReplacement() {
     QVERIFY(browse->isDefault());
     QVERIFY(!Child<QPushButton>(*form, "okButton")->isDefault());
 
-    platform_->SetOpenFileResponder([](const std::string&, const QStringList&) { return std::string("/new/b.PRJ"); });
+    platform_->SetOpenFileResponder(
+        [](const std::string&, const QStringList&) { return std::string("/new/b.PRJ"); });
     browse->click();
     QCOMPARE(logic.GetPath(), std::string("/new/b.PRJ"));
     QCOMPARE(Child<QLabel>(*form, "secondLabel")->text(), ToQString(logic.SecondLabel()));

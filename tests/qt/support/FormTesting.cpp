@@ -23,7 +23,9 @@ void Retype(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-void Click(QWidget& form, const QString& name) { Child<QAbstractButton>(form, name)->click(); }
+void Click(QWidget& form, const QString& name) {
+    Child<QAbstractButton>(form, name)->click();
+}
 
 void EnterFocus(QWidget* widget) {
     QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
@@ -35,11 +37,17 @@ void LeaveFocus(QWidget* widget) {
     QApplication::sendEvent(widget, &event);
 }
 
-QString Text(QWidget& form, const QString& name) { return Child<QLineEdit>(form, name)->text(); }
+QString Text(QWidget& form, const QString& name) {
+    return Child<QLineEdit>(form, name)->text();
+}
 
-bool IsChecked(QWidget& form, const QString& name) { return Child<QAbstractButton>(form, name)->isChecked(); }
+bool IsChecked(QWidget& form, const QString& name) {
+    return Child<QAbstractButton>(form, name)->isChecked();
+}
 
-bool IsEnabled(QWidget& form, const QString& name) { return RequireChild(form, name)->isEnabled(); }
+bool IsEnabled(QWidget& form, const QString& name) {
+    return RequireChild(form, name)->isEnabled();
+}
 
 void CheckHelpAndDismiss(QDialog& form, const cTestQtPlatform& platform, int topic) {
     auto* help = form.findChild<QAbstractButton*>(QStringLiteral("helpButton"));
@@ -51,7 +59,8 @@ void CheckHelpAndDismiss(QDialog& form, const cTestQtPlatform& platform, int top
         QCOMPARE(platform.HelpTopics().back(), topic);
     }
     auto* dismiss = form.findChild<QAbstractButton*>(QStringLiteral("cancelButton"));
-    if (dismiss == nullptr) dismiss = form.findChild<QAbstractButton*>(QStringLiteral("closeButton"));
+    if (dismiss == nullptr)
+        dismiss = form.findChild<QAbstractButton*>(QStringLiteral("closeButton"));
     QVERIFY(dismiss != nullptr);
     form.setResult(QDialog::Accepted);
     dismiss->click();

@@ -15,7 +15,8 @@ QWidget* RequireChild(QWidget& form, const QString& name);
 template <class Widget>
 Widget* Child(QWidget& form, const QString& name) {
     auto* typed = qobject_cast<Widget*>(RequireChild(form, name));
-    if (typed == nullptr) qFatal("%s is not a %s", qPrintable(name), Widget::staticMetaObject.className());
+    if (typed == nullptr)
+        qFatal("%s is not a %s", qPrintable(name), Widget::staticMetaObject.className());
     return typed;
 }
 
