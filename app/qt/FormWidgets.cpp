@@ -45,18 +45,19 @@ class cFocusFilter : public QObject {
     bool busy_ = false;
 };
 
+// Fixes the width of a field to `digits` characters of its font.
+void SetFieldWidth(QLineEdit* edit, int digits) {
+    QFontMetrics metrics(edit->font());
+    // Room for the digits plus the frame and text margins of the style.
+    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * digits + 14);
+}
+
 }  // namespace
 
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
-}
-
-void SetFieldWidth(QLineEdit* edit, int digits) {
-    QFontMetrics metrics(edit->font());
-    // Room for the digits plus the frame and text margins of the style.
-    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * digits + 14);
 }
 
 QLineEdit* NumberEdit(const QString& objectName, int digits, QWidget* parent) {

@@ -7,10 +7,10 @@
 
 class QButtonGroup;
 class QDialogButtonBox;
-class QPushButton;
-class QVBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // Small pieces the dialog forms of every folder are built from, so the forms look and
@@ -25,8 +25,6 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent);
 QLineEdit* NumberEdit(const QString& objectName, int digits, QWidget* parent);
 // A read-only field showing a figure the dialog computes; it takes no tab stop.
 QLineEdit* FigureField(const QString& objectName, int digits, QWidget* parent);
-// Fixes the width of a field to `digits` characters of its font.
-void SetFieldWidth(QLineEdit* edit, int digits);
 
 // Shows the text unless the field already holds it, so typing is never disturbed.
 void ShowText(QLineEdit* edit, const std::string& text);

@@ -64,7 +64,6 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic,
         OnFocusEnter(typeTotals_[type],
                      [this] { OnFocusEntered(cFunctionPointCountDlg::kTotalField); });
     }
-    countsGrid->setColumnMinimumWidth(0, 0);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(countsBox);

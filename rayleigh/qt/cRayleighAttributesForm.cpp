@@ -55,7 +55,6 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
         applicationTypes_->addItem(ToQString(name));
 
     auto* grid = new QGridLayout;
-    grid->setColumnMinimumWidth(0, 0);
     grid->addWidget(BuddyLabel(QStringLiteral("Application Type:"), applicationTypes_, this), 0, 0);
     grid->addWidget(applicationTypes_, 0, 1, 1, 2);
 
