@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "framework/ProfileAccess.h"
+#include "functionpoint/cFunctionPointDoc.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cTextReportSurface.h"
 #include "system/cMissingProjectDlg.h"
@@ -329,6 +330,47 @@ TEST_F(SystemDocTest, DisplayOptionsShowOnlyTheSystemSwitches) {
     system.OnDisplayOptions();
     EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
     EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOff);
+}
+
+}  // namespace
+}  // namespace korval
+
+namespace korval {
+namespace {
+
+// Members that are system files, garbage, missing or listed many times open without harm:
+// each counts as an empty project, and repeated projects count each time they are listed.
+TEST(SystemBadInputTest, OddMembersOpenAndCountAsTheyShould) {
+    TempDir dir;
+    testing::cScriptedPlatform platform;
+    platform.AcceptAllMessages();
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    std::string project = dir.File("real.prj");
+    {
+        cProjectDoc real(context);
+        real.FunctionPointModel().SetCount(0, 10);
+        real.FunctionPointModel().SetSelectedLanguage(cLanguage("Java", 53));
+        ASSERT_TRUE(real.SaveAs(project));
+    }
+    std::string garbage = dir.File("garbage.prj");
+    TempDir::WriteFile(garbage, std::string("\x00\xFF[KORVAL\n=\n[[[]]]", 16));
+    std::string nested = dir.File("nested.prj");
+    TempDir::WriteFile(nested, "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=" + nested + "\n");
+
+    std::string path = dir.File("big.sle");
+    std::string content = "[KORVAL]\nKORVAL_Type=System\n[Projects]\n";
+    const std::string files[] = {project, garbage, nested};
+    for (int i = 0; i < 1000; ++i) content += IndexedKey("File_Name", i) + "=" + files[i % 3] + "\n";
+    TempDir::WriteFile(path, content);
+
+    cSystemDoc system(context);
+    system.LoadModel(path);
+    ASSERT_EQ(system.GetMembers().size(), 1000u);
+    double oneProject = system.GetMembers()[0]->Figures().sourceLines;
+    EXPECT_GT(oneProject, 0);
+    EXPECT_DOUBLE_EQ(system.GetTotalSloc(), 334 * oneProject);
+    EXPECT_TRUE(std::isfinite(system.GetSystemMbi()));
+    EXPECT_TRUE(std::isfinite(system.GetTotalTdev()));
 }
 
 }  // namespace
