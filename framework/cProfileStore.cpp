@@ -139,7 +139,7 @@ void cProfileStore::ReleaseIfLarge(const std::string& path, const Entry& entry) 
 
 void cProfileStore::Forget(const std::string& path) {
     auto found = cache_.find(path);
-    if (found == cache_.end()) return;
+    if (found == cache_.end() || found->second.scopeDepth > 0) return;
     if (lastEntry_ == &found->second) {
         lastEntry_ = nullptr;
         lastPath_ = nullptr;

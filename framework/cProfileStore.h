@@ -41,6 +41,9 @@ public:
     const std::string& LastError() const { return lastError_; }
     // Forgets every cached file (tests, and after files were changed behind our back).
     void Clear();
+    // Forgets one file unless a scope holds it: a file read once and not again (a system's
+    // member projects) need not stay in memory.
+    void Forget(const std::string& path);
     // Files parsed from disk since start: lets tests and benchmarks prove a file is read once.
     std::uint64_t ParseCount() const { return parseCount_; }
     // Files written to disk since start: a document save writes its file once.
@@ -60,7 +63,6 @@ private:
     Entry& Acquire(const std::string& path);
     bool Flush(const std::string& path, Entry& entry);
     void ReleaseIfLarge(const std::string& path, const Entry& entry);
-    void Forget(const std::string& path);
 
     std::unordered_map<std::string, Entry> cache_;
     std::string lastError_;

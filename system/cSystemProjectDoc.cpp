@@ -1,6 +1,7 @@
 #include "system/cSystemProjectDoc.h"
 
 #include "cocomo/cCocomoDoc.h"
+#include "framework/cProfileStore.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -15,7 +16,11 @@ bool cSystemProjectDoc::LoadModel(const std::string& path) {
     std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
     if (!Platform().FileExists(resolved)) return false;
     found_ = true;
-    return cProjectDoc::LoadModel(resolved);
+    bool loaded = cProjectDoc::LoadModel(resolved);
+    // A member is read once and never saved: a system of hundreds of members need not keep
+    // their files in memory.
+    cProfileStore::Instance().Forget(resolved);
+    return loaded;
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {
