@@ -147,8 +147,9 @@ bool cModelDoc::LoadModel(const std::string& path) {
 
 void cModelDoc::ResetToDefaults() { ReadFilterValues(DefaultsProfile()); }
 
+// The document takes the new name only once the file is written, so a failed Save As
+// leaves it with the name of the file that still holds its last saved state.
 bool cModelDoc::SaveAs(const std::string& path) {
-    SetPathName(path);
     cProfileFileScope scope(path);
     if (WritesTypeOnFileSave()) WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
     bool saved = SaveModel(path);
@@ -157,6 +158,7 @@ bool cModelDoc::SaveAs(const std::string& path) {
         ReportSaveFailure(path);
         return false;
     }
+    if (saved) SetPathName(path);
     return saved;
 }
 

@@ -137,6 +137,7 @@ TEST_F(ModelDocTest, AFailedSaveIsToldAndKeepsTheDocumentModified) {
     platform.ExpectMessage();
     EXPECT_FALSE(doc.SaveAs(dir.Path()));  // a folder cannot be replaced by a file
     EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), "") << "a failed Save As keeps the document's old name";
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_NE(platform.Messages()[0].find(dir.Path()), std::string::npos);
 }
