@@ -1,6 +1,6 @@
 #include "cocomo/cCocomoAttributesDlg.h"
 
-#include "cocomo/NumberField.h"
+#include "framework/DialogFieldCheck.h"
 
 namespace korval {
 
@@ -19,7 +19,7 @@ cCocomoAttributesDlg::cCocomoAttributesDlg(cPlatformServices& platform, int mode
       sourceLines_(sourceLines < 0 ? 0 : sourceLines),
       sourceLinesEditable_(sourceLinesEditable),
       selectedMode_(IsMode(mode) ? mode : kNoRadio),
-      sourceLinesText_(NumberFieldText(sourceLines_)) {}
+      sourceLinesText_(FieldText(sourceLines_)) {}
 
 const char* cCocomoAttributesDlg::ModeLabel(int mode) {
     static constexpr const char* kLabels[kDevelopmentModeCount] = {"Organic", "Semidetached",
@@ -45,7 +45,7 @@ void cCocomoAttributesDlg::SetSourceLinesText(std::string text) {
 }
 
 bool cCocomoAttributesDlg::OnOk() {
-    std::optional<double> size = CheckNumberField(sourceLinesText_, 0, kMaxSourceLines, platform_);
+    std::optional<double> size = CheckNumberField(platform_, sourceLinesText_, 0, kMaxSourceLines);
     if (!size) {
         sourceLinesFocused_ = true;
         return false;

@@ -1,6 +1,6 @@
 #include "cocomo/cCocomoSensitivityDlg.h"
 
-#include "cocomo/NumberField.h"
+#include "framework/DialogFieldCheck.h"
 
 namespace korval {
 
@@ -21,7 +21,7 @@ cCocomoSensitivityDlg::cCocomoSensitivityDlg(cPlatformServices& platform, double
       focusField_(selectedType_) {
     for (int field = 0; field < kFieldCount; ++field) {
         texts_[static_cast<std::size_t>(field)] =
-            NumberFieldText(percents_[static_cast<std::size_t>(field)]);
+            FieldText(percents_[static_cast<std::size_t>(field)]);
     }
 }
 
@@ -51,7 +51,7 @@ bool cCocomoSensitivityDlg::OnOk() {
     std::array<double, kFieldCount> accepted{};
     for (int field = 0; field < kFieldCount; ++field) {
         std::optional<double> percent =
-            CheckNumberField(texts_[static_cast<std::size_t>(field)], 0, 100, platform_);
+            CheckNumberField(platform_, texts_[static_cast<std::size_t>(field)], 0, 100);
         if (!percent) {
             focusField_ = field;
             return false;

@@ -1,7 +1,7 @@
 #include "functionpoint/cFpSensitivityDlg.h"
 
 #include "framework/cPlatformServices.h"
-#include "functionpoint/FpDialogFields.h"
+#include "framework/DialogFieldCheck.h"
 
 namespace korval {
 
@@ -85,7 +85,7 @@ void cFpSensitivityDlg::OnRadio(SensitivityType type) {
 bool cFpSensitivityDlg::OnOk() {
     FpSensitivitySettings settings;
     for (int field : DisplayOrder()) {
-        std::optional<int> value = fp::ReadIntegerField(texts_[field], 0, 100, platform_);
+        std::optional<int> value = CheckIntegerField(platform_, texts_[field], 0, 100);
         if (!value) {
             focusField_ = field;
             return false;

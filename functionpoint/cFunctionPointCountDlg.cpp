@@ -2,7 +2,7 @@
 
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
-#include "functionpoint/FpDialogFields.h"
+#include "framework/DialogFieldCheck.h"
 
 namespace korval {
 
@@ -53,7 +53,7 @@ std::string cFunctionPointCountDlg::GetLanguageText() const {
 bool cFunctionPointCountDlg::ReadCounts(FunctionCounts& counts) {
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
         std::optional<int> count =
-            fp::ReadIntegerField(countTexts_[cell], kCountMin, kCountMax, platform_);
+            CheckIntegerField(platform_, countTexts_[cell], kCountMin, kCountMax);
         if (!count) {
             focusField_ = reportedField_ = cell;
             return false;

@@ -3,7 +3,7 @@
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cProfileFileScope.h"
-#include "functionpoint/FpDialogFields.h"
+#include "framework/DialogFieldCheck.h"
 #include "functionpoint/LanguageProfile.h"
 
 namespace korval {
@@ -63,7 +63,7 @@ bool cLanguageDlg::Refuse(Focus focus, const char* message) {
 
 std::optional<int> cLanguageDlg::ReadMultiplier() {
     std::optional<int> multiplier =
-        fp::ReadIntegerField(multiplierText_, kMultiplierMin, kMultiplierMax, context_.platform);
+        CheckIntegerField(context_.platform, multiplierText_, kMultiplierMin, kMultiplierMax);
     if (!multiplier) focus_ = kMultiplierField;
     return multiplier;
 }

@@ -1,7 +1,7 @@
 #include "rayleigh/cRayleighAttributesDlg.h"
 
 #include "framework/NumberText.h"
-#include "rayleigh/DialogFieldCheck.h"
+#include "framework/DialogFieldCheck.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
 

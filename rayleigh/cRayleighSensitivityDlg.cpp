@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "rayleigh/DialogFieldCheck.h"
+#include "framework/DialogFieldCheck.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/RayleighSensitivityType.h"
 

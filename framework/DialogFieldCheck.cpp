@@ -1,4 +1,4 @@
-#include "rayleigh/DialogFieldCheck.h"
+#include "framework/DialogFieldCheck.h"
 
 #include "framework/NumberText.h"
 #include "framework/TextUtil.h"
