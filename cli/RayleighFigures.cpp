@@ -1,24 +1,15 @@
 #include "cli/FiguresJson.h"
 #include "rayleigh/RayleighFormulas.h"
+#include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cRayleighDoc.h"
 
 namespace korval {
 
 namespace {
 
-const char* SensitivityToken(int type) {
-    switch (type) {
-        case kRayleighScheduleSensitivity:
-            return "SCHD";
-        case kRayleighMeasureSensitivity:
-            return "PM";
-        case kRayleighIndexSensitivity:
-            return "PI";
-        case kRayleighProjectRangesSensitivity:
-            return "PROJECT";
-        default:
-            return "SLOC";
-    }
+// The file's token, except that the project ranges (never stored) have their own name.
+std::string SensitivityToken(int type) {
+    return type == kRayleighProjectRangesSensitivity ? "PROJECT" : RayleighSensitivityFileToken(type);
 }
 
 }  // namespace
