@@ -134,6 +134,36 @@ TEST_F(ProjectDocTest, ExportWritesACompleteStandAloneModelFile) {
     EXPECT_FALSE(project.IsModified());
 }
 
+TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures) {
+    cProjectDoc source(context);
+    source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ");
+    cProjectDoc target(context);
+    target.OnUseSensitivity(cProjectDoc::kCocomoSource);
+    const std::pair<Model, const char*> models[] = {
+        {Model::FunctionPoint, "fp.fpm"}, {Model::Cocomo, "cocomo.ccm"}, {Model::Rayleigh, "rayleigh.rlm"}};
+    for (const auto& [model, name] : models) {
+        platform.ExpectSaveFileName(dir.File(name));
+        ASSERT_TRUE(source.OnExport(model)) << name;
+        platform.ExpectOpenFileName(dir.File(name));
+        ASSERT_TRUE(target.OnImport(model)) << name;
+    }
+    double low = 0;
+    double high = 0;
+    double targetLow = 0;
+    double targetHigh = 0;
+    EXPECT_DOUBLE_EQ(target.FunctionPointModel().SourceLinesOfCode(targetLow, targetHigh),
+                     source.FunctionPointModel().SourceLinesOfCode(low, high));
+    EXPECT_DOUBLE_EQ(target.CocomoModel().GetAdjustedEffort(targetLow, targetHigh),
+                     source.CocomoModel().GetAdjustedEffort(low, high));
+    EXPECT_DOUBLE_EQ(targetLow, low);
+    EXPECT_DOUBLE_EQ(targetHigh, high);
+    EXPECT_DOUBLE_EQ(target.CocomoModel().GetTimeToDevelop(targetLow, targetHigh),
+                     source.CocomoModel().GetTimeToDevelop(low, high));
+    EXPECT_DOUBLE_EQ(target.RayleighModel().ManpowerBuildupIndex(targetLow, targetHigh),
+                     source.RayleighModel().ManpowerBuildupIndex(low, high));
+    EXPECT_EQ(target.CocomoModel().GetTitle(), source.CocomoModel().GetTitle());
+}
+
 TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresSwitches) {
     cProjectDoc project(context);
     project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
