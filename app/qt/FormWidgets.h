@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPushButton>
 #include <QString>
 #include <functional>
 #include <string>
@@ -9,7 +10,6 @@ class QButtonGroup;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -49,6 +49,20 @@ struct CalculatorButtons {
     QPushButton* reset;
 };
 CalculatorButtons CalculatorColumn(QDialogButtonBox* closeAndHelp, QWidget* parent);
+// Calculate and Reset run the calculator logic's OnCalculate and OnReset, then show its
+// new state.
+template <class Logic>
+void ConnectCalculator(const CalculatorButtons& buttons, QObject* context, Logic& logic,
+                       std::function<void()> show) {
+    QObject::connect(buttons.calculate, &QPushButton::clicked, context, [&logic, show] {
+        logic.OnCalculate();
+        show();
+    });
+    QObject::connect(buttons.reset, &QPushButton::clicked, context, [&logic, show] {
+        logic.OnReset();
+        show();
+    });
+}
 
 // Calls the handler when the user moves the focus into (or out of) the widget with the
 // keyboard or the mouse. Focus changes caused by a message box opening or closing are

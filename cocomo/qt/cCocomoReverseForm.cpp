@@ -49,13 +49,13 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
                 });
     }
 
-    auto [buttons, calculate, reset] =
+    CalculatorButtons calculator =
         CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(12);
-    layout->addLayout(buttons);
+    layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(quantities_, &QButtonGroup::idClicked, this, [this](int quantity) {
@@ -63,13 +63,7 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
         Refresh();
         FocusInput();
     });
-    connect(calculate, &QPushButton::clicked, this, [this] {
-        logic_.OnCalculate();
-        Refresh();
-        FocusInput();
-    });
-    connect(reset, &QPushButton::clicked, this, [this] {
-        logic_.OnReset();
+    ConnectCalculator(calculator, this, logic_, [this] {
         Refresh();
         FocusInput();
     });

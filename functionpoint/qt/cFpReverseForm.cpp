@@ -63,13 +63,13 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
     groups->addWidget(
         FigureColumn(QStringLiteral("Original"), QStringLiteral("original"), originals_, this));
 
-    auto [buttons, calculate, reset] =
+    CalculatorButtons calculator =
         CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(groups);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(figures_, &QButtonGroup::idClicked, this, [this](int figure) {
@@ -77,13 +77,7 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
         Refresh();
         FocusInput();
     });
-    connect(calculate, &QPushButton::clicked, this, [this] {
-        logic_.OnCalculate();
-        Refresh();
-        FocusInput();
-    });
-    connect(reset, &QPushButton::clicked, this, [this] {
-        logic_.OnReset();
+    ConnectCalculator(calculator, this, logic_, [this] {
         Refresh();
         FocusInput();
     });

@@ -84,13 +84,13 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
         });
     }
 
-    auto [buttons, calculate, reset] =
+    CalculatorButtons calculator =
         CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(groups);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(modify_, &QButtonGroup::idClicked, this, [this](int row) {
@@ -103,13 +103,7 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
         Refresh();
         FocusInput();
     });
-    connect(calculate, &QPushButton::clicked, this, [this] {
-        logic_.OnCalculate();
-        Refresh();
-        FocusInput();
-    });
-    connect(reset, &QPushButton::clicked, this, [this] {
-        logic_.OnReset();
+    ConnectCalculator(calculator, this, logic_, [this] {
         Refresh();
         FocusInput();
     });
