@@ -11,6 +11,7 @@
 #include "cli/cCliPlatform.h"
 #include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
+#include "framework/TextUtil.h"
 #include "framework/cTextReportSurface.h"
 
 namespace korval {
@@ -41,9 +42,7 @@ std::string ExecutableFolder() {
     char buffer[4096];
     ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (length <= 0) return ".";
-    std::string path(buffer, static_cast<std::size_t>(length));
-    std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+    return FolderOf(std::string_view(buffer, static_cast<std::size_t>(length)));
 }
 
 std::optional<Invocation> Parse(const std::vector<std::string>& args) {

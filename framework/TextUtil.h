@@ -19,5 +19,8 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 // The part of a path after its last '/' or '\'.
 std::string FileNameOf(std::string_view path);
+// The folder of a path: the part before its last '/' ("/" for a file in the root, empty
+// when the path names no folder).
+std::string FolderOf(std::string_view path);
 
 }  // namespace korval

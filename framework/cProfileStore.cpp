@@ -42,19 +42,13 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     return true;
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string ReasonFromErrno() { return std::strerror(errno); }
 
 // Writes content to a temporary file beside the target and renames it over the target,
 // so the target holds either its old or its new content, never a mix.
 bool ReplaceFileAtomically(const std::string& path, const std::string& content, std::string& error) {
-    std::string base = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-    std::string pattern = FolderOf(path) + "/." + base + ".XXXXXX";
+    std::string folder = FolderOf(path);
+    std::string pattern = (folder.empty() ? "." : folder) + "/." + FileNameOf(path) + ".XXXXXX";
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         error = ReasonFromErrno();

@@ -4,6 +4,7 @@
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cProfileFileScope.h"
 #include "system/cMissingProjectDlg.h"
@@ -24,11 +25,6 @@ std::string NumberedKey(const char* prefix, std::size_t index) {
 // A number read from the file, or the field's reset value when the text is not a number.
 double ReadNumber(const char* section, const std::string& key, const std::string& path) {
     return TryParseLeadingDouble(ReadProfileValue(section, key, "0", 20, path)).value_or(0.0);
-}
-
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 // Shows the wait cursor for as long as it lives.

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileStore.h"
 #include "tests/support/TempDir.h"
@@ -162,6 +163,12 @@ TEST(ProfileAccessTest, IndexedKeysWriteTheIndexAsPercent2Point2d) {
     EXPECT_EQ(IndexedKey("X", 123), "X123");
     EXPECT_EQ(IndexedKey("X", -1), "X-01");
     EXPECT_EQ(IndexedKey("X", -2147483647 - 1), "X-2147483648");
+}
+
+TEST(ProfileAccessTest, FolderOfAPath) {
+    EXPECT_EQ(FolderOf("/home/ann/plan.prj"), "/home/ann");
+    EXPECT_EQ(FolderOf("/plan.prj"), "/");
+    EXPECT_EQ(FolderOf("plan.prj"), "");
 }
 
 TEST(FileVersionTest, WarnsOnlyWhenTheVersionIsMissingOrDiffers) {
