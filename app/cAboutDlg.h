@@ -8,7 +8,7 @@ namespace korval {
 
 // The About box: the product's long name, its version and its copyright text.
 class cAboutDlg : public cDialogLogic {
-public:
+  public:
     cAboutDlg(std::string versionText, std::string copyrightText);
 
     const char* Title() const override { return "About KORVAL"; }
@@ -17,7 +17,7 @@ public:
     const std::string& VersionText() const { return version_; }
     const std::string& CopyrightText() const { return copyright_; }
 
-private:
+  private:
     std::string version_;
     std::string copyright_;
 };

@@ -10,11 +10,16 @@ namespace korval {
 
 std::unique_ptr<cModelDoc> CreateDocument(DocumentKind kind, cAppContext& context) {
     switch (kind) {
-        case DocumentKind::Project: return std::make_unique<cProjectDoc>(context);
-        case DocumentKind::FunctionPoint: return std::make_unique<cFunctionPointDoc>(context);
-        case DocumentKind::Cocomo: return std::make_unique<cCocomoDoc>(context);
-        case DocumentKind::Rayleigh: return std::make_unique<cRayleighDoc>(context);
-        case DocumentKind::System: return std::make_unique<cSystemDoc>(context);
+        case DocumentKind::Project:
+            return std::make_unique<cProjectDoc>(context);
+        case DocumentKind::FunctionPoint:
+            return std::make_unique<cFunctionPointDoc>(context);
+        case DocumentKind::Cocomo:
+            return std::make_unique<cCocomoDoc>(context);
+        case DocumentKind::Rayleigh:
+            return std::make_unique<cRayleighDoc>(context);
+        case DocumentKind::System:
+            return std::make_unique<cSystemDoc>(context);
     }
     return nullptr;
 }

@@ -38,8 +38,9 @@ std::string cEstimatorAppLogic::CommandLinePath(int argc, const char* const* arg
 
 void cEstimatorAppLogic::LoadExtensions() {
     for (const cDocumentKind& kind : cDocumentKind::All()) {
-        context_.extensions[static_cast<int>(kind.kind)] = ReadProfileString(
-            "Extensions", kind.extensionKey, kind.defaultExtension, 5, context_.defaultsProfilePath);
+        context_.extensions[static_cast<int>(kind.kind)] =
+            ReadProfileString("Extensions", kind.extensionKey, kind.defaultExtension, 5,
+                              context_.defaultsProfilePath);
     }
 }
 
@@ -51,7 +52,9 @@ std::string cEstimatorAppLogic::FilterText(DocumentKind kind) const {
     return cDocumentKind::Of(kind).FilterText(Extension(kind));
 }
 
-std::string cEstimatorAppLogic::OpenFilters() const { return cDocumentKind::OpenFilters(context_.extensions); }
+std::string cEstimatorAppLogic::OpenFilters() const {
+    return cDocumentKind::OpenFilters(context_.extensions);
+}
 
 std::string cEstimatorAppLogic::SaveFilters(DocumentKind kind) const {
     return FilterText(kind) + "All Files (*.*)|*.*|";
@@ -65,7 +68,8 @@ std::string cEstimatorAppLogic::SaveDefaultExtension(DocumentKind kind) const {
 std::unique_ptr<cModelDoc> cEstimatorAppLogic::NewDocument(DocumentKind kind) {
     std::unique_ptr<cModelDoc> document = CreateDocument(kind, context_);
     int number = ++untitledCounters_[static_cast<int>(kind)];
-    document->SetDocumentTitle(std::string(cDocumentKind::Of(kind).documentName) + std::to_string(number));
+    document->SetDocumentTitle(std::string(cDocumentKind::Of(kind).documentName) +
+                               std::to_string(number));
     return document;
 }
 
@@ -100,8 +104,12 @@ void cEstimatorAppLogic::CheckDefaultsProfile() {
     CheckFileVersion(path, context_.platform);
 }
 
-std::string cEstimatorAppLogic::AboutVersionText() const { return "Version " + GetProductVersion(); }
+std::string cEstimatorAppLogic::AboutVersionText() const {
+    return "Version " + GetProductVersion();
+}
 
-std::string cEstimatorAppLogic::AboutCopyrightText() const { return GetProductCopyright(); }
+std::string cEstimatorAppLogic::AboutCopyrightText() const {
+    return GetProductCopyright();
+}
 
 }  // namespace korval

@@ -15,7 +15,7 @@ class cModelDoc;
 // is, which extensions are in use, the file-dialog filters, opening a file as the kind
 // written in it, new documents and the start-up check of the defaults profile.
 class cEstimatorAppLogic {
-public:
+  public:
     cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath);
 
     cAppContext& Context() { return context_; }
@@ -51,7 +51,7 @@ public:
     std::string AboutVersionText() const;
     std::string AboutCopyrightText() const;
 
-private:
+  private:
     cAppContext context_;
     std::array<int, 5> untitledCounters_{};
 };

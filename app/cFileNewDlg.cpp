@@ -10,6 +10,8 @@ void cFileNewDlg::Select(int index) {
     if (index >= 0 && index < static_cast<int>(entries_.size())) selection_ = index;
 }
 
-DocumentKind cFileNewDlg::SelectedKind() const { return cDocumentKind::All()[selection_].kind; }
+DocumentKind cFileNewDlg::SelectedKind() const {
+    return cDocumentKind::All()[selection_].kind;
+}
 
 }  // namespace korval

@@ -11,7 +11,7 @@ namespace korval {
 // File New: the File New entries of the five kinds in registration order, the first
 // one preselected.
 class cFileNewDlg : public cDialogLogic {
-public:
+  public:
     cFileNewDlg();
 
     const char* Title() const override { return "New"; }
@@ -22,7 +22,7 @@ public:
     void Select(int index);
     DocumentKind SelectedKind() const;
 
-private:
+  private:
     std::vector<std::string> entries_;
     int selection_ = 0;
 };

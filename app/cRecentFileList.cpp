@@ -11,7 +11,9 @@ namespace {
 constexpr const char* kSection = "Recent File List";
 constexpr std::size_t kMenuPathChars = 40;
 
-std::string KeyOf(std::size_t index) { return "File" + std::to_string(index + 1); }
+std::string KeyOf(std::size_t index) {
+    return "File" + std::to_string(index + 1);
+}
 
 // Keeps the file name whole and the start of the folder, with "..." between them.
 std::string ShortenPath(const std::string& path) {
@@ -35,13 +37,15 @@ void cRecentFileList::Load(cPlatformServices& platform) {
     for (std::size_t i = 0; i < size_; ++i) {
         std::string path = platform.ReadSetting(kSection, KeyOf(i), "");
         if (path.empty()) continue;
-        if (std::find(entries_.begin(), entries_.end(), path) == entries_.end()) entries_.push_back(path);
+        if (std::find(entries_.begin(), entries_.end(), path) == entries_.end())
+            entries_.push_back(path);
     }
 }
 
 void cRecentFileList::Save(cPlatformServices& platform) const {
     for (std::size_t i = 0; i < size_; ++i) {
-        platform.WriteSetting(kSection, KeyOf(i), i < entries_.size() ? entries_[i] : std::string());
+        platform.WriteSetting(kSection, KeyOf(i),
+                              i < entries_.size() ? entries_[i] : std::string());
     }
 }
 

@@ -10,7 +10,7 @@ class cPlatformServices;
 // The File menu's list of recently used files, newest first, kept in the application's
 // settings store under "Recent File List" as "File1" .. "File4".
 class cRecentFileList {
-public:
+  public:
     static constexpr std::size_t kDefaultSize = 4;
 
     explicit cRecentFileList(std::size_t size = kDefaultSize) : size_(size) {}
@@ -26,7 +26,7 @@ public:
     // "&1 name" for the File menu; long paths are shortened in the middle.
     static std::string MenuText(std::size_t index, const std::string& path);
 
-private:
+  private:
     std::size_t size_;
     std::vector<std::string> entries_;
 };

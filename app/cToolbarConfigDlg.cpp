@@ -3,8 +3,9 @@
 namespace korval {
 
 const char* cToolbarConfigDlg::Label(Bar bar) {
-    static const char* const kLabels[kBarCount] = {"&File", "&Import/Export", "&System", "&Project",
-                                                   "&Function Point", "&COCOMO", "&Rayleigh"};
+    static const char* const kLabels[kBarCount] = {"&File",    "&Import/Export",  "&System",
+                                                   "&Project", "&Function Point", "&COCOMO",
+                                                   "&Rayleigh"};
     return kLabels[bar];
 }
 

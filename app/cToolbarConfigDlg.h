@@ -8,10 +8,18 @@ namespace korval {
 
 // ToolBar Configuration: one check box per toolbar, checked when the bar is visible.
 class cToolbarConfigDlg : public cDialogLogic {
-public:
+  public:
     // Boxes in the dialog's order.
-    enum Bar { kFileBar, kImportExportBar, kSystemBar, kProjectBar, kFunctionPointBar, kCocomoBar,
-               kRayleighBar, kBarCount };
+    enum Bar {
+        kFileBar,
+        kImportExportBar,
+        kSystemBar,
+        kProjectBar,
+        kFunctionPointBar,
+        kCocomoBar,
+        kRayleighBar,
+        kBarCount
+    };
     static const char* Label(Bar bar);
     // The toolbar's bar id ("&File" is the general toolbar 59392, and so on).
     static int BarId(Bar bar);
@@ -21,7 +29,7 @@ public:
     void SetChecked(Bar bar, bool checked) { checked_[bar] = checked; }
     bool IsChecked(Bar bar) const { return checked_[bar]; }
 
-private:
+  private:
     std::array<bool, kBarCount> checked_{};
 };
 

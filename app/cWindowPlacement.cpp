@@ -17,7 +17,8 @@ std::optional<long> ParseWholeInteger(std::string_view token) {
     char* end = nullptr;
     long value = std::strtol(text.c_str(), &end, 10);
     if (end == text.c_str() || *end != '\0' || errno == ERANGE) return std::nullopt;
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return std::nullopt;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
     return value;
 }
 

@@ -2,7 +2,6 @@
 // the painted report of a 200-member system given on the command line. The application
 // runs offscreen and quits after the paint that is measured (KORVAL_EXIT_AFTER_PAINT).
 #include <benchmark/benchmark.h>
-
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -24,12 +23,14 @@ int RunDesktop(const std::string& waitFor, const std::vector<std::string>& files
     static const std::string config = "/tmp/korval-bench-config-" + std::to_string(::getpid());
     std::filesystem::create_directories(config);
     std::filesystem::permissions(config, std::filesystem::perms::owner_all);
-    std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen", "KORVAL_EXIT_AFTER_PAINT=" + waitFor,
-                                            "XDG_CONFIG_HOME=" + config, "XDG_RUNTIME_DIR=" + config,
-                                            "KORVAL_PROFILE=" + korval::bench::BenchProfilePath()};
+    std::vector<std::string> environment = {
+        "QT_QPA_PLATFORM=offscreen", "KORVAL_EXIT_AFTER_PAINT=" + waitFor,
+        "XDG_CONFIG_HOME=" + config, "XDG_RUNTIME_DIR=" + config,
+        "KORVAL_PROFILE=" + korval::bench::BenchProfilePath()};
     for (char** variable = environ; *variable != nullptr; ++variable) {
         std::string entry(*variable);
-        if (entry.rfind("PATH=", 0) == 0 || entry.rfind("HOME=", 0) == 0) environment.push_back(entry);
+        if (entry.rfind("PATH=", 0) == 0 || entry.rfind("HOME=", 0) == 0)
+            environment.push_back(entry);
     }
     std::vector<std::string> arguments = {KORVAL_DESKTOP_EXECUTABLE};
     arguments.insert(arguments.end(), files.begin(), files.end());
@@ -59,17 +60,24 @@ int RunDesktop(const std::string& waitFor, const std::vector<std::string>& files
 
 void BM_StartToMainWindow(benchmark::State& state) {
     for (auto _ : state) {
-        if (RunDesktop("window", {}) != 0) state.SkipWithError("the desktop application did not run");
+        if (RunDesktop("window", {}) != 0)
+            state.SkipWithError("the desktop application did not run");
     }
 }
 BENCHMARK(BM_StartToMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_StartToSystemReport(benchmark::State& state) {
-    const korval::bench::GeneratedSystem& system = korval::bench::SystemOf(static_cast<int>(state.range(0)));
+    const korval::bench::GeneratedSystem& system =
+        korval::bench::SystemOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        if (RunDesktop("report", {system.systemPath}) != 0) state.SkipWithError("the desktop application did not run");
+        if (RunDesktop("report", {system.systemPath}) != 0)
+            state.SkipWithError("the desktop application did not run");
     }
 }
-BENCHMARK(BM_StartToSystemReport)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_StartToSystemReport)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Reading every key of a 400-key model file should cost about one parse of that file:
 // compare BM_ParseOnce with BM_ReadEveryKey.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <fstream>
@@ -48,7 +47,8 @@ void BM_ReadEveryKey(benchmark::State& state) {
     std::vector<std::pair<std::string, std::string>> keys;
     for (int section = 0; section < 20; ++section) {
         for (int key = 0; key < kKeys / 20; ++key) {
-            keys.emplace_back("Section_" + std::to_string(section), "Cost_Driver_Key_" + std::to_string(key));
+            keys.emplace_back("Section_" + std::to_string(section),
+                              "Cost_Driver_Key_" + std::to_string(key));
         }
     }
     std::uint64_t parsesBefore = korval::cProfileStore::Instance().ParseCount();

@@ -2,7 +2,6 @@
 // linearly with the members and cost at most about twice reading and parsing the member
 // files once: compare BM_ParseMemberFiles with BM_OpenSystem and BM_OpenSystemAndReport.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -47,7 +46,11 @@ void BM_ParseMemberFiles(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ParseMemberFiles)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ParseMemberFiles)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void OpenSystem(benchmark::State& state, bool layOutReport) {
     const GeneratedSystem& system = SystemOf(static_cast<int>(state.range(0)));
@@ -76,10 +79,22 @@ void OpenSystem(benchmark::State& state, bool layOutReport) {
     state.SetComplexityN(state.range(0));
 }
 
-void BM_OpenSystem(benchmark::State& state) { OpenSystem(state, false); }
-BENCHMARK(BM_OpenSystem)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+void BM_OpenSystem(benchmark::State& state) {
+    OpenSystem(state, false);
+}
+BENCHMARK(BM_OpenSystem)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
-void BM_OpenSystemAndReport(benchmark::State& state) { OpenSystem(state, true); }
-BENCHMARK(BM_OpenSystemAndReport)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+void BM_OpenSystemAndReport(benchmark::State& state) {
+    OpenSystem(state, true);
+}
+BENCHMARK(BM_OpenSystemAndReport)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace

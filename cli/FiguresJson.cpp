@@ -11,7 +11,9 @@
 
 namespace korval {
 
-Json NumberJson(double value) { return std::isfinite(value) ? Json(value) : Json(nullptr); }
+Json NumberJson(double value) {
+    return std::isfinite(value) ? Json(value) : Json(nullptr);
+}
 
 Json RangeJson(double value, double low, double high) {
     return Json{{"value", NumberJson(value)}, {"low", NumberJson(low)}, {"high", NumberJson(high)}};

@@ -6,9 +6,12 @@ namespace korval {
 namespace {
 const char* SourceName(int source) {
     switch (source) {
-        case cProjectDoc::kCocomoSource: return "COCOMO";
-        case cProjectDoc::kRayleighSource: return "RAYLEIGH";
-        default: return "FP";
+        case cProjectDoc::kCocomoSource:
+            return "COCOMO";
+        case cProjectDoc::kRayleighSource:
+            return "RAYLEIGH";
+        default:
+            return "FP";
     }
 }
 }  // namespace

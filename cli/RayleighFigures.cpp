@@ -9,7 +9,8 @@ namespace {
 
 // The file's token, except that the project ranges (never stored) have their own name.
 std::string SensitivityToken(int type) {
-    return type == kRayleighProjectRangesSensitivity ? "PROJECT" : RayleighSensitivityFileToken(type);
+    return type == kRayleighProjectRangesSensitivity ? "PROJECT"
+                                                     : RayleighSensitivityFileToken(type);
 }
 
 }  // namespace

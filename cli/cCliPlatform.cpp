@@ -22,9 +22,12 @@ MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons 
     err_ << "korval-cli: " << line << '\n';
     ++messages_;
     switch (buttons) {
-        case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;
 }
@@ -40,11 +43,13 @@ bool cCliPlatform::FileExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-bool cCliPlatform::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool cCliPlatform::DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 std::tm cCliPlatform::Now() {
     std::time_t now = std::time(nullptr);
-    std::tm local {};
+    std::tm local{};
     localtime_r(&now, &local);
     return local;
 }

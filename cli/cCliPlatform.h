@@ -9,14 +9,15 @@ namespace korval {
 // The platform of the command-line tool: messages go to stderr, one per line; questions
 // are answered Cancel (or No), dialogs are cancelled and file dialogs give no path.
 class cCliPlatform : public cPlatformServices {
-public:
+  public:
     explicit cCliPlatform(std::ostream& err) : err_(err) {}
 
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
     // Dialogs are cancelled; one that asks something is reported first.
     bool RunDialog(cDialogLogic& dialog) override;
     std::string PromptOpenFileName(const std::string&, const std::string&) override { return {}; }
-    std::string PromptSaveFileName(const std::string&, const std::string&, const std::string&) override {
+    std::string PromptSaveFileName(const std::string&, const std::string&,
+                                   const std::string&) override {
         return {};
     }
     bool FileExists(const std::string& path) override;
@@ -26,14 +27,15 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
     std::tm Now() override;
-    std::string ReadSetting(const std::string&, const std::string&, const std::string& fallback) override {
+    std::string ReadSetting(const std::string&, const std::string&,
+                            const std::string& fallback) override {
         return fallback;
     }
     void WriteSetting(const std::string&, const std::string&, const std::string&) override {}
 
     int MessageCount() const { return messages_; }
 
-private:
+  private:
     std::ostream& err_;
     int messages_ = 0;
 };

@@ -9,9 +9,9 @@
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
+#include "framework/TextUtil.h"
 #include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
-#include "framework/TextUtil.h"
 #include "framework/cTextReportSurface.h"
 
 namespace korval {
@@ -53,7 +53,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--profile" || arg == "--format" || arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) return std::nullopt;
-            std::string& value = arg == "--profile" ? call.profile
+            std::string& value = arg == "--profile"  ? call.profile
                                  : arg == "--format" ? call.format
                                                      : call.output;
             value = args[++i];
@@ -64,7 +64,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args) {
         }
     }
     std::size_t wanted = (call.command == "report" || call.command == "figures") ? 1
-                         : (call.command == "new" || call.command == "resave")  ? 2
+                         : (call.command == "new" || call.command == "resave")   ? 2
                                                                                  : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
     if (call.command == "report" && call.format != "text" &&
@@ -96,8 +96,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         return kUsageError;
     }
     std::string profile = call->profile.empty()
-                              ? cEstimatorAppLogic::GetDefaultsProfilePath(ExecutableFolder(),
-                                                                           std::getenv("KORVAL_PROFILE"))
+                              ? cEstimatorAppLogic::GetDefaultsProfilePath(
+                                    ExecutableFolder(), std::getenv("KORVAL_PROFILE"))
                               : call->profile;
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile);

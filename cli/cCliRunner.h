@@ -11,7 +11,7 @@ class cModelDoc;
 // korval-cli: report, figures, new and resave. Exit status 0 on success, 1 when a file
 // cannot be opened, is not a Korval file or cannot be saved, 2 on bad usage.
 class cCliRunner {
-public:
+  public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
     // A report format beyond "text" ("pdf" when the desktop is built): writes the

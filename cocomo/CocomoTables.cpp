@@ -98,7 +98,9 @@ std::string_view RatingName(int rating) {
                                                 : std::string_view();
 }
 
-std::string NumberedKey(std::string_view prefix, int index) { return IndexedKey(prefix.substr(0, 28), index); }
+std::string NumberedKey(std::string_view prefix, int index) {
+    return IndexedKey(prefix.substr(0, 28), index);
+}
 
 std::string CostDriverMultiplierKey(const CostDriverGroup& group, int rating) {
     return std::string(group.word) + "_CDA_" + std::string(RatingKeyPart(rating)) + "_Mult";

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdlib>
 #include <cstring>
 
@@ -22,7 +21,8 @@ bool cStartupProbe::eventFilter(QObject* watched, QEvent* event) {
     if (done_ || event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     // A report view paints its viewport, whose parent is the view.
-    bool matches = waitForReport_ ? widget->parent() != nullptr && widget->parent()->inherits("korval::cReportView")
+    bool matches = waitForReport_ ? widget->parent() != nullptr &&
+                                        widget->parent()->inherits("korval::cReportView")
                                   : widget->isWindow();
     if (matches) {
         done_ = true;

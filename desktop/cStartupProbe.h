@@ -8,13 +8,13 @@ namespace korval {
 // quits after the main window's first paint, with =report after the first paint of a
 // report view. Without the variable it is never installed.
 class cStartupProbe : public QObject {
-public:
+  public:
     static void InstallIfRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     explicit cStartupProbe(bool waitForReport);
     bool waitForReport_;
     bool done_ = false;

@@ -6,10 +6,14 @@ namespace korval {
 
 std::string FilterToken(FilterState state) {
     switch (state) {
-        case kFilterOn: return "ON";
-        case kFilterOff: return "OFF";
-        case kFilterNotApplicable: return "NA";
-        default: return "UNKNOWN";
+        case kFilterOn:
+            return "ON";
+        case kFilterOff:
+            return "OFF";
+        case kFilterNotApplicable:
+            return "NA";
+        default:
+            return "UNKNOWN";
     }
 }
 

@@ -1,12 +1,13 @@
 #include "framework/NumberText.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <climits>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
-#include <locale.h>
 #include <vector>
 
 namespace korval {
@@ -18,8 +19,12 @@ locale_t CLocale() {
     return locale;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 // Length of the decimal number starting at text[start] ([sign] digits [. digits] [exponent]);
 // 0 when there is none.
@@ -27,10 +32,16 @@ std::size_t DecimalLength(std::string_view text, std::size_t start) {
     std::size_t i = start;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -97,7 +108,9 @@ std::optional<double> TryParseLeadingDouble(std::string_view text) {
     return value;
 }
 
-double ParseLeadingDouble(std::string_view text) { return TryParseLeadingDouble(text).value_or(0.0); }
+double ParseLeadingDouble(std::string_view text) {
+    return TryParseLeadingDouble(text).value_or(0.0);
+}
 
 std::optional<int> TryParseLeadingInt(std::string_view text) {
     std::size_t i = SkipSpaces(text);
@@ -110,7 +123,8 @@ std::optional<int> TryParseLeadingInt(std::string_view text) {
     long long value = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) value = -value;
     if (value > INT_MAX) value = INT_MAX;
@@ -118,7 +132,9 @@ std::optional<int> TryParseLeadingInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
-int ParseLeadingInt(std::string_view text) { return TryParseLeadingInt(text).value_or(0); }
+int ParseLeadingInt(std::string_view text) {
+    return TryParseLeadingInt(text).value_or(0);
+}
 
 bool IsWholeNumberText(std::string_view text) {
     std::size_t start = SkipSpaces(text);

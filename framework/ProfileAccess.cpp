@@ -36,7 +36,8 @@ std::string DecodeLineBreaks(std::string_view text) {
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t bufferSize,
                               const std::string& path) {
-    std::optional<std::string> value = cProfileStore::Instance().Read(path, section, key, bufferSize);
+    std::optional<std::string> value =
+        cProfileStore::Instance().Read(path, section, key, bufferSize);
     return value ? std::move(*value) : CutToBuffer(defaultText, bufferSize);
 }
 
@@ -76,11 +77,17 @@ std::string IndexedKey(std::string_view stem, int index) {
     return key;
 }
 
-std::string LastProfileError() { return cProfileStore::Instance().LastError(); }
+std::string LastProfileError() {
+    return cProfileStore::Instance().LastError();
+}
 
-std::string GetProductVersion() { return KORVAL_VERSION_TEXT; }
+std::string GetProductVersion() {
+    return KORVAL_VERSION_TEXT;
+}
 
-std::string GetProductCopyright() { return "Copyright (C) 2026 The Korval developers"; }
+std::string GetProductCopyright() {
+    return "Copyright (C) 2026 The Korval developers";
+}
 
 bool WriteFileVersion(const std::string& path) {
     return WriteProfileValue("KORVAL", "Version", GetProductVersion(), path);

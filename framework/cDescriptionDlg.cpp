@@ -14,7 +14,9 @@ bool AssignWithin(std::string& field, const std::string& text, std::size_t limit
 }  // namespace
 
 cDescriptionDlg::cDescriptionDlg(std::string title, std::string preparedBy, std::string description)
-    : title_(std::move(title)), preparedBy_(std::move(preparedBy)), description_(std::move(description)) {}
+    : title_(std::move(title)),
+      preparedBy_(std::move(preparedBy)),
+      description_(std::move(description)) {}
 
 bool cDescriptionDlg::SetTitleText(const std::string& text) {
     return AssignWithin(title_, text, cModelDoc::kTitleLimit);

@@ -10,7 +10,7 @@ namespace korval {
 // Description (500 characters, line breaks CR LF). Text beyond a limit is refused whole,
 // as typing beyond it is refused with a beep.
 class cDescriptionDlg : public cDialogLogic {
-public:
+  public:
     cDescriptionDlg(std::string title, std::string preparedBy, std::string description);
 
     const char* Title() const override { return "Description"; }
@@ -25,7 +25,7 @@ public:
     bool SetPreparedByText(const std::string& text);
     bool SetDescriptionText(const std::string& text);
 
-private:
+  private:
     std::string title_;
     std::string preparedBy_;
     std::string description_;

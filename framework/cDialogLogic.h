@@ -7,7 +7,7 @@ namespace korval {
 // Base of every dialog's logic. The logic holds the dialog's working copy, field texts
 // and states and its rules; a Qt form mirrors it, a test drives it directly.
 class cDialogLogic {
-public:
+  public:
     virtual ~cDialogLogic() = default;
     // The dialog's title, which also lets a platform pick the form for it.
     virtual const char* Title() const = 0;

@@ -8,7 +8,7 @@ namespace korval {
 // Display Options: six report switches. A box whose value is not applicable is hidden;
 // on OK every box gives ON when checked and OFF when not (a hidden box gives OFF).
 class cDisplayOptionsDlg : public cDialogLogic {
-public:
+  public:
     enum Box {
         kDescriptionBox,         // "Description"
         kModelDescriptionsBox,   // "FP, COCOMO, and Rayleigh Descriptions"
@@ -29,7 +29,7 @@ public:
     void SetChecked(Box box, bool checked);
     FilterState Result(Box box) const { return checked_[box] ? kFilterOn : kFilterOff; }
 
-private:
+  private:
     bool visible_[kBoxCount] = {};
     bool checked_[kBoxCount] = {};
 };

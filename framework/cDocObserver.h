@@ -6,7 +6,7 @@ class cModelDoc;
 
 // A view of a document: told to redraw when the document changes.
 class cDocObserver {
-public:
+  public:
     virtual ~cDocObserver() = default;
     virtual void OnDocumentUpdated(cModelDoc& document) = 0;
 };

@@ -16,10 +16,12 @@ const std::array<cDocumentKind, 5>& cDocumentKind::All() {
          "values.\n\nContinue?"},
         {DocumentKind::Cocomo, 4, "COCOMO", "COCOMO Model", "Cocomo", "COCOMO_Ext", ".CCM",
          "COCOMO (*%.4s)|*%.4s|", "CocomoSummary", "COCOMO Report",
-         "All existing data for the COCOMO model will be reset to their default values.\n\nContinue?"},
+         "All existing data for the COCOMO model will be reset to their default "
+         "values.\n\nContinue?"},
         {DocumentKind::Rayleigh, 110, "Rayleigh", "Rayleigh Model", "Rayleigh", "Rayleigh_Ext",
          ".RLM", "Rayleigh (*%.4s)|*%.4s|", "RayleighSummary", "Rayleigh Report",
-         "All existing data for the Rayleigh model will be reset to their default values.\n\nContinue?"},
+         "All existing data for the Rayleigh model will be reset to their default "
+         "values.\n\nContinue?"},
         {DocumentKind::System, 126, "System", "System", "System", "System_Ext", ".SLE",
          "System Level Estimation (*%.4s)|*%.4s|", "SystemSummary",
          "System Level Estimation Report",
@@ -35,11 +37,14 @@ std::string cDocumentKind::FilterText(std::string_view extension) const {
 
 std::string cDocumentKind::OpenFilters(const std::array<std::string, 5>& extensions) {
     std::string filters = "All Files (*.*)|*.*|";
-    for (const cDocumentKind& kind : All()) filters += kind.FilterText(extensions[static_cast<int>(kind.kind)]);
+    for (const cDocumentKind& kind : All())
+        filters += kind.FilterText(extensions[static_cast<int>(kind.kind)]);
     return filters;
 }
 
-const cDocumentKind& cDocumentKind::Of(DocumentKind kind) { return All()[static_cast<int>(kind)]; }
+const cDocumentKind& cDocumentKind::Of(DocumentKind kind) {
+    return All()[static_cast<int>(kind)];
+}
 
 std::optional<DocumentKind> cDocumentKind::FromTypeName(std::string_view typeName) {
     static constexpr DocumentKind kOrder[] = {DocumentKind::FunctionPoint, DocumentKind::Cocomo,

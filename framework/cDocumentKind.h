@@ -14,12 +14,12 @@ enum class DocumentKind { Project = 0, FunctionPoint = 1, Cocomo = 2, Rayleigh =
 struct cDocumentKind {
     DocumentKind kind;
     int resourceId;
-    std::string_view documentName;    // untitled documents are this name plus a number
-    std::string_view newListEntry;    // entry in the File New list
-    std::string_view typeName;        // [KORVAL] KORVAL_Type
-    std::string_view extensionKey;    // [Extensions] key of the defaults profile
+    std::string_view documentName;  // untitled documents are this name plus a number
+    std::string_view newListEntry;  // entry in the File New list
+    std::string_view typeName;      // [KORVAL] KORVAL_Type
+    std::string_view extensionKey;  // [Extensions] key of the defaults profile
     std::string_view defaultExtension;
-    std::string_view filterFormat;    // file-dialog filter, "%.4s" for the extension
+    std::string_view filterFormat;  // file-dialog filter, "%.4s" for the extension
     std::string_view summarySection;
     std::string_view reportTitle;
     std::string_view initializeText;  // the Initialize command's question

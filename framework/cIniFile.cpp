@@ -20,7 +20,9 @@ std::string_view SectionNameOf(std::string_view trimmedLine) {
     return TrimView(close == std::string_view::npos ? inner : inner.substr(0, close));
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -70,7 +72,8 @@ void cIniFile::AddLine(std::string_view text, std::string_view ending) {
     if (!trimmed.empty() && trimmed.front() == '[') {
         Section section;
         section.header = std::move(line);
-        sectionIndex_.emplace(std::string(SectionNameOf(trimmed)), sections_.size());  // first one wins
+        sectionIndex_.emplace(std::string(SectionNameOf(trimmed)),
+                              sections_.size());  // first one wins
         sections_.push_back(std::move(section));
         return;
     }
@@ -103,7 +106,8 @@ std::string_view cIniFile::ValueOf(const Line& line) {
     return value;
 }
 
-std::optional<std::string_view> cIniFile::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> cIniFile::Find(std::string_view section,
+                                               std::string_view key) const {
     const Section* found = FindSection(TrimView(section));
     if (found == nullptr) return std::nullopt;
     auto k = found->keys.find(TrimView(key));
@@ -112,7 +116,8 @@ std::optional<std::string_view> cIniFile::Find(std::string_view section, std::st
 }
 
 const cIniFile::Section* cIniFile::FindSection(std::string_view name) const {
-    if (lastSection_ < sections_.size() && EqualsNoCase(name, lastSectionName_)) return &sections_[lastSection_];
+    if (lastSection_ < sections_.size() && EqualsNoCase(name, lastSectionName_))
+        return &sections_[lastSection_];
     auto s = sectionIndex_.find(name);
     if (s == sectionIndex_.end()) return nullptr;
     lastSection_ = s->second;

@@ -14,7 +14,7 @@ namespace korval {
 // dropped, one pair of quotes around a value goes, ';' starts a comment line and the
 // first of duplicated sections or keys wins. Line ends (CR LF or LF) are kept per line.
 class cIniFile {
-public:
+  public:
     static cIniFile Parse(std::string_view content);
 
     // The value as stored in the line: valid until the file is next changed.
@@ -28,7 +28,7 @@ public:
     std::string Serialize() const;
     std::size_t LineCount() const;
 
-private:
+  private:
     // Names compare without regard to ASCII case; lookups by string_view allocate nothing.
     struct NoCaseHash {
         using is_transparent = void;
@@ -49,8 +49,8 @@ private:
     struct Section {
         Line header;
         std::vector<Line> body;
-        NameIndex keys;                                      // key -> body index
-        std::size_t lastKeyLine = SIZE_MAX;                  // body index of the last key line
+        NameIndex keys;                      // key -> body index
+        std::size_t lastKeyLine = SIZE_MAX;  // body index of the last key line
     };
 
     void AddLine(std::string_view text, std::string_view ending);

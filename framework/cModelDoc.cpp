@@ -38,7 +38,9 @@ void cModelDoc::SetPathName(const std::string& path) {
     documentTitle_ = FileNameOf(path);
 }
 
-void cModelDoc::AddObserver(cDocObserver* observer) { observers_.push_back(observer); }
+void cModelDoc::AddObserver(cDocObserver* observer) {
+    observers_.push_back(observer);
+}
 
 void cModelDoc::RemoveObserver(cDocObserver* observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
@@ -73,7 +75,8 @@ void cModelDoc::SetReportExtent(int width, int height) {
 
 bool cModelDoc::WriteFilterValues(const std::string& path) {
     for (int i = 0; i < kFilterSwitchCount; ++i) {
-        if (!WriteProfileValue(kFilterSection, kFilterKeys[i], FilterToken(filter_[i]), path)) return false;
+        if (!WriteProfileValue(kFilterSection, kFilterKeys[i], FilterToken(filter_[i]), path))
+            return false;
     }
     return true;
 }
@@ -91,15 +94,21 @@ bool cModelDoc::ReadFilterValues(const std::string& path) {
     return true;
 }
 
-bool cModelDoc::IsProjectFile(const std::string& path) const { return IsProjectFilePath(path); }
+bool cModelDoc::IsProjectFile(const std::string& path) const {
+    return IsProjectFilePath(path);
+}
 
-bool cModelDoc::WriteFileVersion(const std::string& path) { return korval::WriteFileVersion(path); }
+bool cModelDoc::WriteFileVersion(const std::string& path) {
+    return korval::WriteFileVersion(path);
+}
 
 bool cModelDoc::WriteIdentity(const std::string& path) {
     return IsProjectFile(path) ? true : WriteFileVersion(path);
 }
 
-bool cModelDoc::SaveOwnSections(const std::string&) { return true; }
+bool cModelDoc::SaveOwnSections(const std::string&) {
+    return true;
+}
 
 void cModelDoc::LoadOwnSections(const std::string&) {}
 
@@ -145,13 +154,16 @@ bool cModelDoc::LoadModel(const std::string& path) {
     return true;
 }
 
-void cModelDoc::ResetToDefaults() { ReadFilterValues(DefaultsProfile()); }
+void cModelDoc::ResetToDefaults() {
+    ReadFilterValues(DefaultsProfile());
+}
 
 // The document takes the new name only once the file is written, so a failed Save As
 // leaves it with the name of the file that still holds its last saved state.
 bool cModelDoc::SaveAs(const std::string& path) {
     cProfileFileScope scope(path);
-    if (WritesTypeOnFileSave()) WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
+    if (WritesTypeOnFileSave())
+        WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
     bool saved = SaveModel(path);
     if (saved && !scope.Commit()) {
         SetModifiedFlag(true);
@@ -171,8 +183,8 @@ bool cModelDoc::OnFileSaveAs() {
     const cDocumentKind& info = KindInfo();
     const std::string& extension = context_.extensions[static_cast<int>(kind_)];
     std::string filters = info.FilterText(extension) + "All Files (*.*)|*.*|";
-    std::string answer = Platform().PromptSaveFileName(pathName_, filters,
-                                                       CutToChars(extension.empty() ? extension : extension.substr(1), 3));
+    std::string answer = Platform().PromptSaveFileName(
+        pathName_, filters, CutToChars(extension.empty() ? extension : extension.substr(1), 3));
     if (answer.empty()) return false;
     return SaveAs(answer);
 }
@@ -180,7 +192,8 @@ bool cModelDoc::OnFileSaveAs() {
 void cModelDoc::EditDescription() {
     cDescriptionDlg dialog(title_, preparedBy_, description_);
     if (!Platform().RunDialog(dialog)) return;
-    SetDescriptionTexts(dialog.GetTitleText(), dialog.GetPreparedByText(), dialog.GetDescriptionText());
+    SetDescriptionTexts(dialog.GetTitleText(), dialog.GetPreparedByText(),
+                        dialog.GetDescriptionText());
     UpdateAllViews();
     SetModifiedFlag();
 }
@@ -224,7 +237,7 @@ void cModelDoc::OnDisplayOptions() {
 
 bool cModelDoc::CanCloseDocument() {
     if (!modified_) return true;
-    std::string name = !pathName_.empty() ? pathName_
+    std::string name = !pathName_.empty()        ? pathName_
                        : !documentTitle_.empty() ? documentTitle_
                                                  : std::string("Untitled");
     switch (Platform().ShowMessage("Save changes to " + name + "?", MessageButtons::YesNoCancel)) {
@@ -277,7 +290,8 @@ int cModelDoc::MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& 
     for (const Cell& cell : cells) {
         if (cell.text.empty()) continue;
         SurfaceRect rect{cell.x, top, dc.metrics.rightEdge, top + dc.metrics.text.height};
-        height = std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
+        height =
+            std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
     }
     return height;
 }
@@ -349,8 +363,9 @@ int cModelDoc::DrawRow(cDrawContext& dc, int& y, std::string_view c0, std::strin
                        double spacing) const {
     std::vector<Cell> cells = RowCells(dc.metrics, c0, c1, c2, c3);
     bool onPage = BelongsToPage(dc, y, cells, flags);
-    flags = onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
-                   : flags | TextFlags::kMeasureOnly;
+    flags =
+        onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
+               : flags | TextFlags::kMeasureOnly;
     return LayoutRow(dc, y, cells, flags, spacing, true);
 }
 
@@ -358,8 +373,9 @@ int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::str
                             unsigned& flags, double spacing) const {
     std::vector<Cell> cells = ArrayCells(dc.metrics, items);
     bool onPage = BelongsToPage(dc, y, cells, flags);
-    flags = onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
-                   : flags | TextFlags::kMeasureOnly;
+    flags =
+        onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
+               : flags | TextFlags::kMeasureOnly;
     return LayoutRow(dc, y, cells, flags, spacing, true);
 }
 

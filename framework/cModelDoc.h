@@ -17,7 +17,7 @@ class cDisplayOptionsDlg;
 // Common base of the five document kinds: description texts, report filter, the fixed
 // order of reset, load and save, and the row primitives every report body is laid out with.
 class cModelDoc {
-public:
+  public:
     // The report filter switches, in file order.
     enum FilterSwitch {
         kDescriptionSwitch,
@@ -118,7 +118,7 @@ public:
     void DrawPageFooter(cDrawContext& dc, std::string_view left, std::string_view centre,
                         std::string_view right) const;
 
-protected:
+  protected:
     // The identity section of step 2 of a save: model kinds write the version unless the
     // file is a project file; project and system documents write their type and version.
     virtual bool WriteIdentity(const std::string& path);
@@ -139,17 +139,19 @@ protected:
     void LoadBasePart(const std::string& path);
     void ReportSaveFailure(const std::string& path);
 
-private:
+  private:
     struct Cell {
         int x;
         std::string_view text;
     };
     int LayoutRow(cDrawContext& dc, int& y, const std::vector<Cell>& cells, unsigned flags,
                   double spacing, bool draw) const;
-    int MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& cells, unsigned flags) const;
+    int MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& cells,
+                     unsigned flags) const;
     int PlaceRow(const PageMetrics& m, int y0, int height) const;
     int PageOfRow(const PageMetrics& m, int top) const;
-    bool BelongsToPage(cDrawContext& dc, int y, const std::vector<Cell>& cells, unsigned flags) const;
+    bool BelongsToPage(cDrawContext& dc, int y, const std::vector<Cell>& cells,
+                       unsigned flags) const;
     std::vector<Cell> RowCells(const PageMetrics& m, std::string_view c0, std::string_view c1,
                                std::string_view c2, std::string_view c3) const;
     std::vector<Cell> ArrayCells(const PageMetrics& m, const std::vector<std::string>& items) const;
@@ -166,7 +168,8 @@ private:
     int extentWidth_ = 1000;
     int extentHeight_ = 400;
     std::string summarySection_;
-    FilterState filter_[kFilterSwitchCount] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff, kFilterOff};
+    FilterState filter_[kFilterSwitchCount] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff,
+                                               kFilterOff};
     std::string title_;
     std::string preparedBy_;
     std::string description_;

@@ -13,7 +13,7 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 // Everything the core needs from the desktop. The Qt application, the command-line
 // tool and the tests each supply their own.
 class cPlatformServices {
-public:
+  public:
     virtual ~cPlatformServices() = default;
 
     virtual MessageAnswer ShowMessage(const std::string& text,
@@ -23,9 +23,11 @@ public:
 
     // File dialogs. filters is a list of "Description|pattern|" pairs; the answer is a
     // path, or empty when cancelled.
-    virtual std::string PromptOpenFileName(const std::string& initial, const std::string& filters) = 0;
+    virtual std::string PromptOpenFileName(const std::string& initial,
+                                           const std::string& filters) = 0;
     // An open-file dialog with its own title and default extension (no dot).
-    virtual std::string PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
+    virtual std::string PromptOpenFileNameTitled(const std::string& title,
+                                                 const std::string& initial,
                                                  const std::string& filters,
                                                  const std::string& defaultExtension) {
         (void)title;

@@ -9,7 +9,7 @@ namespace korval {
 // same path nest (a project saves its models inside its own scope); only the outermost
 // Commit writes. A scope that ends without Commit drops its pending writes.
 class cProfileFileScope {
-public:
+  public:
     explicit cProfileFileScope(std::string path);
     ~cProfileFileScope();
     cProfileFileScope(const cProfileFileScope&) = delete;
@@ -18,7 +18,7 @@ public:
     // True when the changes are on disk (or are left to an enclosing scope).
     bool Commit();
 
-private:
+  private:
     std::string path_;
     bool open_ = true;
 };

@@ -14,7 +14,7 @@ namespace korval {
 // only, instead of once per member.
 template <class T>
 class cProfileMemo {
-public:
+  public:
     template <class Loader>
     const T& Get(const std::string& path, Loader&& load) {
         std::uint64_t generation = cProfileStore::Instance().Generation(path);
@@ -27,7 +27,7 @@ public:
         return value_;
     }
 
-private:
+  private:
     bool valid_ = false;
     std::string path_;
     std::uint64_t generation_ = 0;

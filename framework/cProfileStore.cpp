@@ -1,16 +1,16 @@
 #include "framework/cProfileStore.h"
 
-#include "framework/TextUtil.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include "framework/TextUtil.h"
 
 namespace korval {
 
@@ -42,11 +42,14 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     return true;
 }
 
-std::string ReasonFromErrno() { return std::strerror(errno); }
+std::string ReasonFromErrno() {
+    return std::strerror(errno);
+}
 
 // Writes content to a temporary file beside the target and renames it over the target,
 // so the target holds either its old or its new content, never a mix.
-bool ReplaceFileAtomically(const std::string& path, const std::string& content, std::string& error) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& content,
+                           std::string& error) {
     std::string folder = FolderOf(path);
     std::string pattern = (folder.empty() ? "." : folder) + "/." + FileNameOf(path) + ".XXXXXX";
     int fd = ::mkstemp(pattern.data());
@@ -96,7 +99,8 @@ cProfileStore& cProfileStore::Instance() {
 }
 
 cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
-    if (lastEntry_ != nullptr && lastEntry_->scopeDepth > 0 && *lastPath_ == path) return *lastEntry_;
+    if (lastEntry_ != nullptr && lastEntry_->scopeDepth > 0 && *lastPath_ == path)
+        return *lastEntry_;
     auto found = cache_.find(path);
     if (found != cache_.end() && found->second.scopeDepth > 0) {
         lastPath_ = &found->first;
@@ -213,7 +217,9 @@ void cProfileStore::StartEmpty(const std::string& path) {
     entry.generation = nextGeneration_++;
 }
 
-std::uint64_t cProfileStore::Generation(const std::string& path) { return Acquire(path).generation; }
+std::uint64_t cProfileStore::Generation(const std::string& path) {
+    return Acquire(path).generation;
+}
 
 void cProfileStore::Clear() {
     lastEntry_ = nullptr;
@@ -224,4 +230,3 @@ void cProfileStore::Clear() {
 }
 
 }  // namespace korval
-

@@ -16,7 +16,7 @@ namespace korval {
 // replace the file once, atomically, when the outermost scope commits. A write outside
 // any scope replaces the file at once.
 class cProfileStore {
-public:
+  public:
     static cProfileStore& Instance();
 
     // The value cut for a caller's buffer of bufferSize characters (NUL included).
@@ -49,7 +49,7 @@ public:
     // Files written to disk since start: a document save writes its file once.
     std::uint64_t WriteCount() const { return writeCount_; }
 
-private:
+  private:
     struct Entry {
         cIniFile ini;
         bool exists = false;

@@ -35,7 +35,8 @@ std::string cReportPrinter::FooterFileName(const cModelDoc& document) {
     if (!document.GetPathName().empty()) {
         name = FileNameOf(document.GetPathName());
     } else {
-        name = document.GetDocumentTitle().empty() ? std::string("Untitled") : document.GetDocumentTitle();
+        name = document.GetDocumentTitle().empty() ? std::string("Untitled")
+                                                   : document.GetDocumentTitle();
         name += document.KindInfo().defaultExtension;
     }
     return ToUpperAscii(name);

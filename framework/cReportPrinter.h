@@ -11,7 +11,7 @@ class cReportSurface;
 // The print cycle shared by printing, print preview and PDF output: one measuring pass
 // announces the page count, then each page gets its header, its rows and its footer.
 class cReportPrinter {
-public:
+  public:
     cReportPrinter(cModelDoc& document, cReportSurface& surface);
 
     // Measures the report; returns the last page number.
@@ -25,7 +25,7 @@ public:
     // "%m/%d/%Y %I:%M%p".
     static std::string FormatJobTime(const std::tm& time);
 
-private:
+  private:
     cModelDoc& document_;
     cReportSurface& surface_;
     std::string jobTime_;

@@ -6,7 +6,7 @@ namespace korval {
 
 // Text placement flags passed to every row primitive and on to the surface.
 namespace TextFlags {
-inline constexpr unsigned kBase = 0;          // left aligned, no clipping
+inline constexpr unsigned kBase = 0;  // left aligned, no clipping
 inline constexpr unsigned kCenter = 1;
 inline constexpr unsigned kRight = 2;
 inline constexpr unsigned kAlignMask = 3;
@@ -31,7 +31,7 @@ struct SurfaceRect {
 // A device that reports can be laid out on: a screen view, a printer page, a PDF page,
 // the command line's character grid or a test recorder. All values in device units.
 class cReportSurface {
-public:
+  public:
     virtual ~cReportSurface() = default;
 
     virtual bool IsPrinter() const = 0;

@@ -41,7 +41,8 @@ std::vector<std::string> SplitParagraphs(std::string_view text) {
     return paragraphs;
 }
 
-void WrapParagraph(const std::string& paragraph, std::size_t width, std::vector<std::string>& lines) {
+void WrapParagraph(const std::string& paragraph, std::size_t width,
+                   std::vector<std::string>& lines) {
     std::string line;
     std::size_t pos = 0;
     while (pos < paragraph.size()) {

@@ -12,7 +12,7 @@ namespace korval {
 // comes out as two cells, which leaves the standard labels room before the next column.
 // Rows closer than a whole blank line print on consecutive lines.
 class cTextReportSurface : public cReportSurface {
-public:
+  public:
     static constexpr int kCellWidth = 8;
     static constexpr int kLineHeight = 20;
 
@@ -25,7 +25,9 @@ public:
     int ClientHeight() const override { return DeviceHeight(); }
     int PixelsPerInchX() const override { return 10 * kCellWidth; }
     int PixelsPerInchY() const override { return 6 * kLineHeight; }
-    TextMetrics GetTextMetrics() const override { return {kLineHeight, kCellWidth, 3 * kCellWidth}; }
+    TextMetrics GetTextMetrics() const override {
+        return {kLineHeight, kCellWidth, 3 * kCellWidth};
+    }
     int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) override;
 
     // The drawn text, line by line, without trailing blanks.
@@ -34,7 +36,7 @@ public:
     // Lines of the text as the surface breaks and wraps them.
     static std::vector<std::string> BreakLines(std::string_view text, int widthInCells, bool wrap);
 
-private:
+  private:
     struct Placed {
         int y;
         int column;

@@ -15,7 +15,9 @@ namespace {
 constexpr std::size_t kNameBuffer = 51;
 constexpr std::size_t kMultiplierBuffer = 5;
 
-std::string NumberedKey(const char* stem, int number) { return IndexedKey(stem, number); }
+std::string NumberedKey(const char* stem, int number) {
+    return IndexedKey(stem, number);
+}
 
 }  // namespace
 

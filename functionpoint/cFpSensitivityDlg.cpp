@@ -1,7 +1,7 @@
 #include "functionpoint/cFpSensitivityDlg.h"
 
-#include "framework/cPlatformServices.h"
 #include "framework/DialogFieldCheck.h"
+#include "framework/cPlatformServices.h"
 
 namespace korval {
 

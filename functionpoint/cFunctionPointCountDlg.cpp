@@ -1,8 +1,8 @@
 #include "functionpoint/cFunctionPointCountDlg.h"
 
+#include "framework/DialogFieldCheck.h"
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
-#include "framework/DialogFieldCheck.h"
 
 namespace korval {
 

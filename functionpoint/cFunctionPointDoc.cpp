@@ -1,8 +1,5 @@
 #include "functionpoint/cFunctionPointDoc.h"
 
-#include "framework/cProfileFileScope.h"
-#include "framework/cProfileMemo.h"
-
 #include <cstdint>
 #include <limits>
 
@@ -10,6 +7,8 @@
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "framework/cProfileFileScope.h"
+#include "framework/cProfileMemo.h"
 #include "functionpoint/LanguageProfile.h"
 #include "functionpoint/cFpReverseDlg.h"
 #include "functionpoint/cFpSensitivityDlg.h"

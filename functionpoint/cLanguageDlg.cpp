@@ -1,9 +1,9 @@
 #include "functionpoint/cLanguageDlg.h"
 
+#include "framework/DialogFieldCheck.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cProfileFileScope.h"
-#include "framework/DialogFieldCheck.h"
 #include "functionpoint/LanguageProfile.h"
 
 namespace korval {

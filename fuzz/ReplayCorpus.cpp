@@ -2,11 +2,11 @@
 // CTest replay what the fuzzer found without needing clang.
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
             std::ostringstream buffer;
             buffer << in.rdbuf();
             std::string bytes = buffer.str();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
             ++replayed;
         }
     }

@@ -17,10 +17,14 @@ constexpr const char* kSourceKey = "Selected_Project_Sen";
 
 std::string SourceToken(int source) {
     switch (source) {
-        case cProjectDoc::kFunctionPointSource: return "FP";
-        case cProjectDoc::kCocomoSource: return "COCOMO";
-        case cProjectDoc::kRayleighSource: return "RAYLEIGH";
-        default: return "UNKNOWN";
+        case cProjectDoc::kFunctionPointSource:
+            return "FP";
+        case cProjectDoc::kCocomoSource:
+            return "COCOMO";
+        case cProjectDoc::kRayleighSource:
+            return "RAYLEIGH";
+        default:
+            return "UNKNOWN";
     }
 }
 
@@ -66,7 +70,8 @@ void cProjectDoc::PropagateSize() {
     double low = 0;
     double high = 0;
     rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
-    if (sensitivitySource_ == kFunctionPointSource) cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
+    if (sensitivitySource_ == kFunctionPointSource)
+        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     PropagateRanges();
 }
 
@@ -78,7 +83,8 @@ void cProjectDoc::PropagateSchedule() {
 }
 
 void cProjectDoc::PropagateSensitivity() {
-    if (sensitivitySource_ == kFunctionPointSource) cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
+    if (sensitivitySource_ == kFunctionPointSource)
+        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     PropagateRanges();
 }
 
@@ -142,8 +148,9 @@ bool cProjectDoc::ReadFilterValues(const std::string& path) {
     } else if (state && *state != kFilterNotApplicable) {
         fpmCcmDescription_ = *state;
     }
-    for (cModelDoc* model : {static_cast<cModelDoc*>(functionPoint_.get()), static_cast<cModelDoc*>(cocomo_.get()),
-                             static_cast<cModelDoc*>(rayleigh_.get())}) {
+    for (cModelDoc* model :
+         {static_cast<cModelDoc*>(functionPoint_.get()), static_cast<cModelDoc*>(cocomo_.get()),
+          static_cast<cModelDoc*>(rayleigh_.get())}) {
         if (model != nullptr) model->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
     }
     return true;
@@ -189,7 +196,8 @@ bool cProjectDoc::SaveOwnSections(const std::string& path) {
     int imposedCocomoType = cocomo_->GetSensitivityType();
     int imposedRayleighType = rayleigh_->GetSensitivityType();
     bool cocomoImposed = sensitivitySource_ == kFunctionPointSource;
-    bool rayleighImposed = sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource;
+    bool rayleighImposed =
+        sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource;
     if (cocomoImposed) {
         cocomo_->SetSlocSensitivity(savedCocomoSlocSensitivity_);
         cocomo_->SetSensitivityType(savedCocomoSensitivityType_);
@@ -198,7 +206,8 @@ bool cProjectDoc::SaveOwnSections(const std::string& path) {
     if (rayleighImposed) rayleigh_->SetSensitivityType(savedRayleighSensitivityType_);
     written = written && rayleigh_->SaveModel(path);
     written = written && WriteFilterValues(path) &&
-              WriteProfileValue(kProjectSensitivitySection, kSourceKey, SourceToken(sensitivitySource_), path);
+              WriteProfileValue(kProjectSensitivitySection, kSourceKey,
+                                SourceToken(sensitivitySource_), path);
 
     if (cocomoImposed) {
         cocomo_->SetSlocSensitivity(imposedSlocPercent);
@@ -243,9 +252,12 @@ void cProjectDoc::OnUseSensitivity(int source) {
 
 bool cProjectDoc::IsSensitivityCommandEnabled(Model model) const {
     switch (model) {
-        case Model::FunctionPoint: return sensitivitySource_ == kFunctionPointSource;
-        case Model::Cocomo: return sensitivitySource_ == kCocomoSource;
-        case Model::Rayleigh: return sensitivitySource_ == kRayleighSource;
+        case Model::FunctionPoint:
+            return sensitivitySource_ == kFunctionPointSource;
+        case Model::Cocomo:
+            return sensitivitySource_ == kCocomoSource;
+        case Model::Rayleigh:
+            return sensitivitySource_ == kRayleighSource;
     }
     return false;
 }
@@ -273,7 +285,9 @@ void cProjectDoc::OnFunctionPointSensitivity() {
     AfterSensitivityCommand(*functionPoint_);
 }
 
-void cProjectDoc::OnFunctionPointReverseEngineering() { functionPoint_->OnReverseEngineering(); }
+void cProjectDoc::OnFunctionPointReverseEngineering() {
+    functionPoint_->OnReverseEngineering();
+}
 
 void cProjectDoc::OnFunctionPointInitialize() {
     if (!functionPoint_->OnInitialize()) return;
@@ -304,13 +318,16 @@ void cProjectDoc::OnCocomoSensitivity() {
     AfterSensitivityCommand(*cocomo_);
 }
 
-void cProjectDoc::OnCocomoReverseEngineering() { cocomo_->OnReverseEngineering(); }
+void cProjectDoc::OnCocomoReverseEngineering() {
+    cocomo_->OnReverseEngineering();
+}
 
 void cProjectDoc::OnCocomoInitialize() {
     if (!cocomo_->OnInitialize()) return;
     cocomo_->SetSourceLines(functionPoint_->SourceLinesOfCode());
     cocomo_->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
-    if (sensitivitySource_ == kFunctionPointSource) cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
+    if (sensitivitySource_ == kFunctionPointSource)
+        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     SetModifiedFlag();
     UpdateAllViews();
     double low = 0;
@@ -341,7 +358,9 @@ void cProjectDoc::OnRayleighSensitivity() {
     AfterModelCommand(*rayleigh_);
 }
 
-void cProjectDoc::OnRayleighReverseEngineering() { rayleigh_->OnReverseEngineering(); }
+void cProjectDoc::OnRayleighReverseEngineering() {
+    rayleigh_->OnReverseEngineering();
+}
 
 void cProjectDoc::OnRayleighInitialize() {
     if (!rayleigh_->OnInitialize()) return;
@@ -373,8 +392,8 @@ bool cProjectDoc::OnImport(Model model) {
     };
     const ImportRule& rule = kRules[static_cast<int>(model)];
     const cDocumentKind& kind = cDocumentKind::Of(rule.kind);
-    std::string path = Platform().PromptOpenFileName("*" + std::string(kind.defaultExtension),
-                                                     cDocumentKind::OpenFilters(Context().extensions));
+    std::string path = Platform().PromptOpenFileName(
+        "*" + std::string(kind.defaultExtension), cDocumentKind::OpenFilters(Context().extensions));
     if (path.empty()) return false;
     if (ReadProfileString("KORVAL", "KORVAL_Type", "", 20, path) != kind.typeName) {
         Platform().ShowMessage(rule.message);
@@ -429,9 +448,10 @@ bool cProjectDoc::OnImport(Model model) {
 }
 
 bool cProjectDoc::OnExport(Model model) {
-    cModelDoc* exported = model == Model::FunctionPoint ? static_cast<cModelDoc*>(functionPoint_.get())
-                          : model == Model::Cocomo      ? static_cast<cModelDoc*>(cocomo_.get())
-                                                        : static_cast<cModelDoc*>(rayleigh_.get());
+    cModelDoc* exported = model == Model::FunctionPoint
+                              ? static_cast<cModelDoc*>(functionPoint_.get())
+                          : model == Model::Cocomo ? static_cast<cModelDoc*>(cocomo_.get())
+                                                   : static_cast<cModelDoc*>(rayleigh_.get());
     exported->SetFilter(kDescriptionSwitch, GetFilter(kDescriptionSwitch));
     bool saved = exported->OnFileSaveAs();
     exported->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
@@ -452,8 +472,9 @@ void cProjectDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
 }
 
 void cProjectDoc::CopySwitchesIntoModels() {
-    for (cModelDoc* model : {static_cast<cModelDoc*>(functionPoint_.get()), static_cast<cModelDoc*>(cocomo_.get()),
-                             static_cast<cModelDoc*>(rayleigh_.get())}) {
+    for (cModelDoc* model :
+         {static_cast<cModelDoc*>(functionPoint_.get()), static_cast<cModelDoc*>(cocomo_.get()),
+          static_cast<cModelDoc*>(rayleigh_.get())}) {
         model->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
         model->SetFilter(kTotalsSwitch, GetFilter(kTotalsSwitch));
         model->SetFilter(kIntermediateTotalsSwitch, GetFilter(kIntermediateTotalsSwitch));

@@ -14,7 +14,7 @@ class cRayleighDoc;
 // Rayleigh, the COCOMO schedule feeds Rayleigh, and the ranges of one chosen model's
 // sensitivity analysis (the sensitivity source) flow on to the models after it.
 class cProjectDoc : public cModelDoc {
-public:
+  public:
     enum SensitivitySource { kFunctionPointSource = 0, kCocomoSource = 1, kRayleighSource = 2 };
     enum class Model { FunctionPoint, Cocomo, Rayleigh };
 
@@ -35,7 +35,9 @@ public:
 
     int GetSensitivitySource() const { return sensitivitySource_; }
     FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
-    void SetFpmCcmDescription(FilterState state) { fpmCcmDescription_ = state == 0 ? kFilterOn : state; }
+    void SetFpmCcmDescription(FilterState state) {
+        fpmCcmDescription_ = state == 0 ? kFilterOn : state;
+    }
     double GetSavedCocomoSlocSensitivity() const { return savedCocomoSlocSensitivity_; }
     int GetSavedCocomoSensitivityType() const { return savedCocomoSensitivityType_; }
     int GetSavedRayleighSensitivityType() const { return savedRayleighSensitivityType_; }
@@ -68,7 +70,7 @@ public:
     void OnRayleighInitialize();
     void OnLanguages();
 
-protected:
+  protected:
     bool WriteIdentity(const std::string& path) override;
     bool WritesTypeOnFileSave() const override { return false; }
     bool SaveOwnSections(const std::string& path) override;
@@ -76,7 +78,7 @@ protected:
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
-private:
+  private:
     void ResetProjectState();
     void PropagateSize();
     void PropagateSchedule();
@@ -87,7 +89,8 @@ private:
     void AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)() = nullptr);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
-    int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model, bool suppressSensitivity);
+    int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
+                        bool suppressSensitivity);
 
     std::unique_ptr<cCocomoDoc> cocomo_;
     std::unique_ptr<cFunctionPointDoc> functionPoint_;

@@ -14,7 +14,8 @@ namespace korval {
 int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
                                  bool suppressSensitivity) {
     bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
-    if (projectShowsSensitivity && suppressSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, kFilterOff);
+    if (projectShowsSensitivity && suppressSensitivity)
+        model.SetFilter(kSensitivityAnalysisSwitch, kFilterOff);
     int advanced = model.DrawReport(dc, y, flags);
     if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, kFilterOn);
     return advanced;
@@ -28,8 +29,9 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
     y += gap;
     total += gap + DrawRow(dc, y, "FUNCTION POINT INFORMATION:", "", "", "", flags, 0.5);
-    total += DrawModelReport(dc, y, flags, *functionPoint_,
-                             sensitivitySource_ == kCocomoSource || sensitivitySource_ == kRayleighSource);
+    total += DrawModelReport(
+        dc, y, flags, *functionPoint_,
+        sensitivitySource_ == kCocomoSource || sensitivitySource_ == kRayleighSource);
 
     y += gap;
     total += gap + DrawRow(dc, y, "COCOMO INFORMATION:", "", "", "", flags, 0.5);

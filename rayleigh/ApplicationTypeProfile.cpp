@@ -26,7 +26,9 @@ constexpr std::size_t kValBuffer = 9;
 constexpr std::size_t kSdBuffer = 3;
 constexpr std::size_t kSelectionBuffer = 20;
 
-std::string EntryKey(const char* stem, int number) { return IndexedKey(stem, number); }
+std::string EntryKey(const char* stem, int number) {
+    return IndexedKey(stem, number);
+}
 
 std::string Read(const std::string& key, std::size_t buffer, const std::string& path) {
     return ReadProfileString(kApplicationTypesSection, key, "", buffer, path);

@@ -1,7 +1,7 @@
 #include "rayleigh/cRayleighAttributesDlg.h"
 
-#include "framework/NumberText.h"
 #include "framework/DialogFieldCheck.h"
+#include "framework/NumberText.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
 

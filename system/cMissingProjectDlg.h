@@ -11,7 +11,7 @@ namespace korval {
 // browse for a replacement (OK loads it), retry the same path (OK) or keep the member
 // unloaded (Cancel).
 class cMissingProjectDlg : public cDialogLogic {
-public:
+  public:
     cMissingProjectDlg(std::string path, cPlatformServices& platform);
 
     const char* Title() const override { return "Missing Project File"; }
@@ -25,7 +25,7 @@ public:
     // "Browse...": the chosen file (no extension check) replaces the path.
     void OnBrowse();
 
-private:
+  private:
     std::string original_;
     std::string path_;
     std::string secondLabel_;

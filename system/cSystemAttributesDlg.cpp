@@ -11,7 +11,9 @@ namespace korval {
 
 namespace {
 // The dialog shows a negative value as 0.
-std::string ShownValue(double value) { return FieldText(std::max(0.0, value)); }
+std::string ShownValue(double value) {
+    return FieldText(std::max(0.0, value));
+}
 }  // namespace
 
 cSystemAttributesDlg::cSystemAttributesDlg(const cSystemDoc& system, cPlatformServices& platform)
@@ -23,8 +25,8 @@ cSystemAttributesDlg::cSystemAttributesDlg(const cSystemDoc& system, cPlatformSe
       userSpecified_(system.IsProductDesignUserSpecified()) {}
 
 bool cSystemAttributesDlg::OnOk() {
-    const std::string* fields[] = {&productDesignTdevText, &productDesignEffortText, &finalTestTdevText,
-                                   &finalTestEffortText};
+    const std::string* fields[] = {&productDesignTdevText, &productDesignEffortText,
+                                   &finalTestTdevText, &finalTestEffortText};
     constexpr double kAnyNumber = std::numeric_limits<double>::max();
     for (const std::string* field : fields) {
         if (!CheckNumberField(platform_, *field, -kAnyNumber, kAnyNumber)) return false;
@@ -32,9 +34,17 @@ bool cSystemAttributesDlg::OnOk() {
     return true;
 }
 
-double cSystemAttributesDlg::ProductDesignTdev() const { return ParseLeadingDouble(productDesignTdevText); }
-double cSystemAttributesDlg::ProductDesignEffort() const { return ParseLeadingDouble(productDesignEffortText); }
-double cSystemAttributesDlg::FinalTestTdev() const { return ParseLeadingDouble(finalTestTdevText); }
-double cSystemAttributesDlg::FinalTestEffort() const { return ParseLeadingDouble(finalTestEffortText); }
+double cSystemAttributesDlg::ProductDesignTdev() const {
+    return ParseLeadingDouble(productDesignTdevText);
+}
+double cSystemAttributesDlg::ProductDesignEffort() const {
+    return ParseLeadingDouble(productDesignEffortText);
+}
+double cSystemAttributesDlg::FinalTestTdev() const {
+    return ParseLeadingDouble(finalTestTdevText);
+}
+double cSystemAttributesDlg::FinalTestEffort() const {
+    return ParseLeadingDouble(finalTestEffortText);
+}
 
 }  // namespace korval

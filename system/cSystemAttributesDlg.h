@@ -12,7 +12,7 @@ class cSystemDoc;
 // System Level Estimation Attributes: the system's product design phase (derived from the
 // members or entered) and its final test and evaluation phase.
 class cSystemAttributesDlg : public cDialogLogic {
-public:
+  public:
     cSystemAttributesDlg(const cSystemDoc& system, cPlatformServices& platform);
 
     const char* Title() const override { return "System Level Estimation Attributes"; }
@@ -38,7 +38,7 @@ public:
     double FinalTestTdev() const;
     double FinalTestEffort() const;
 
-private:
+  private:
     cPlatformServices& platform_;
     bool userSpecified_ = false;
 };

@@ -29,13 +29,15 @@ double ReadNumber(const char* section, const std::string& key, const std::string
 
 // Shows the wait cursor for as long as it lives.
 class cWaitCursor {
-public:
-    explicit cWaitCursor(cPlatformServices& platform) : platform_(platform) { platform_.BeginWaitCursor(); }
+  public:
+    explicit cWaitCursor(cPlatformServices& platform) : platform_(platform) {
+        platform_.BeginWaitCursor();
+    }
     ~cWaitCursor() { platform_.EndWaitCursor(); }
     cWaitCursor(const cWaitCursor&) = delete;
     cWaitCursor& operator=(const cWaitCursor&) = delete;
 
-private:
+  private:
     cPlatformServices& platform_;
 };
 
@@ -45,7 +47,9 @@ cSystemDoc::cSystemDoc(cAppContext& context) : cModelDoc(context, DocumentKind::
     ResetToDefaults();
 }
 
-cSystemDoc::~cSystemDoc() { ClearMembers(); }
+cSystemDoc::~cSystemDoc() {
+    ClearMembers();
+}
 
 void cSystemDoc::ClearMembers() {
     while (!members_.empty()) members_.pop_back();  // last first
@@ -81,8 +85,8 @@ void cSystemDoc::SetMembers(std::vector<std::unique_ptr<cSystemProjectDoc>> memb
     members_ = std::move(members);
 }
 
-void cSystemDoc::SetAttributes(double productDesignTdev, double productDesignEffort, bool userSpecified,
-                               double finalTestTdev, double finalTestEffort) {
+void cSystemDoc::SetAttributes(double productDesignTdev, double productDesignEffort,
+                               bool userSpecified, double finalTestTdev, double finalTestEffort) {
     productDesignTdev_ = productDesignTdev;
     productDesignEffort_ = productDesignEffort;
     productDesignUserSpecified_ = userSpecified;
@@ -154,18 +158,21 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
         return false;
     }
     if (productDesignUserSpecified_ &&
-        !(WriteProfileValue(kEstimationSection, "Product_Design_TDEV", FormatNumber("%lf", productDesignTdev_), path) &&
-          WriteProfileValue(kEstimationSection, "Product_Design_Effort", FormatNumber("%lf", productDesignEffort_),
-                            path))) {
+        !(WriteProfileValue(kEstimationSection, "Product_Design_TDEV",
+                            FormatNumber("%lf", productDesignTdev_), path) &&
+          WriteProfileValue(kEstimationSection, "Product_Design_Effort",
+                            FormatNumber("%lf", productDesignEffort_), path))) {
         return false;
     }
-    if (!WriteProfileValue(kEstimationSection, "Integration_And_Test_TDEV", FormatNumber("%lf", finalTestTdev_), path) ||
-        !WriteProfileValue(kEstimationSection, "Integration_And_Test_Effort", FormatNumber("%lf", finalTestEffort_),
-                           path)) {
+    if (!WriteProfileValue(kEstimationSection, "Integration_And_Test_TDEV",
+                           FormatNumber("%lf", finalTestTdev_), path) ||
+        !WriteProfileValue(kEstimationSection, "Integration_And_Test_Effort",
+                           FormatNumber("%lf", finalTestEffort_), path)) {
         return false;
     }
     for (std::size_t i = 0; i < members_.size(); ++i) {
-        if (!WriteProfileValue(kProjectsSection, NumberedKey("File_Name", i), members_[i]->GetFileName(), path) ||
+        if (!WriteProfileValue(kProjectsSection, NumberedKey("File_Name", i),
+                               members_[i]->GetFileName(), path) ||
             !WriteProfileValue(kProjectsSection, NumberedKey("Start_Offset", i),
                                FormatNumber("%lf", members_[i]->GetStartOffset()), path)) {
             return false;
@@ -175,13 +182,15 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
 }
 
 void cSystemDoc::LoadOwnSections(const std::string& path) {
-    std::string userSpecified = ReadProfileValue(kEstimationSection, "Product_Design_User_Specified", "FALSE", 20, path);
+    std::string userSpecified =
+        ReadProfileValue(kEstimationSection, "Product_Design_User_Specified", "FALSE", 20, path);
     if (userSpecified == "TRUE") {
         productDesignUserSpecified_ = true;
     } else {
         productDesignUserSpecified_ = false;
         if (userSpecified != "FALSE") {
-            Platform().ShowMessage("Invalid entry:  Product_Design_User_Specified = " + userSpecified);
+            Platform().ShowMessage("Invalid entry:  Product_Design_User_Specified = " +
+                                   userSpecified);
         }
     }
     if (productDesignUserSpecified_) {
@@ -199,7 +208,8 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     // Every member resets itself from the defaults profile: keep it parsed for the whole load.
     cProfileFileScope defaults(DefaultsProfile());
     for (std::size_t i = 0;; ++i) {
-        std::string fileName = ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
+        std::string fileName =
+            ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
         member->SetBaseFolder(FolderOf(path));
@@ -232,8 +242,8 @@ void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
 bool cSystemDoc::OnAttributes() {
     cSystemAttributesDlg dialog(*this, Platform());
     if (!Platform().RunDialog(dialog)) return false;
-    SetAttributes(dialog.ProductDesignTdev(), dialog.ProductDesignEffort(), dialog.IsUserSpecified(),
-                  dialog.FinalTestTdev(), dialog.FinalTestEffort());
+    SetAttributes(dialog.ProductDesignTdev(), dialog.ProductDesignEffort(),
+                  dialog.IsUserSpecified(), dialog.FinalTestTdev(), dialog.FinalTestEffort());
     RefreshTotals();
     SetModifiedFlag();
     UpdateAllViews();

@@ -12,7 +12,7 @@ namespace korval {
 // cumulative schedule, plus the system's own product design and final test phases.
 // The file holds only the members' paths; their data are read afresh on every open.
 class cSystemDoc : public cModelDoc {
-public:
+  public:
     explicit cSystemDoc(cAppContext& context);
     ~cSystemDoc() override;
 
@@ -59,7 +59,7 @@ public:
     // When the final test and evaluation phase starts: the latest integration and test end.
     double LatestIntegrationEnd() const;
 
-protected:
+  protected:
     bool WriteIdentity(const std::string& path) override;
     bool WritesTypeOnFileSave() const override { return false; }
     // A system file holds only what the system writes: the save starts from an empty
@@ -70,7 +70,7 @@ protected:
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
-private:
+  private:
     void LoadMembers(const std::string& path);
     void ClearMembers();
     void RefreshTotals();

@@ -7,55 +7,70 @@ namespace korval {
 
 namespace {
 
-std::string Figure(double value) { return FormatNumber("%-3.1lf", value); }
+std::string Figure(double value) {
+    return FormatNumber("%-3.1lf", value);
+}
 
 }  // namespace
 
 int cSystemDoc::DrawTotals(cDrawContext& dc, int& y, unsigned& flags) {
-    int advanced = DrawRow(dc, y, "", "Total Adj. Function Points:", Figure(totalAdjustedFunctionPoints_), "", flags, 0.5);
-    advanced += DrawRow(dc, y, "", "Total Source Lines of Code:", Figure(totalSloc_), "", flags, 0.5);
-    advanced += DrawRow(dc, y, "", "Total Adj. Effort:", FormatNumber("%-3.1lf person months", totalEffort_), "",
-                        flags, 0.5);
+    int advanced =
+        DrawRow(dc, y, "", "Total Adj. Function Points:", Figure(totalAdjustedFunctionPoints_), "",
+                flags, 0.5);
+    advanced +=
+        DrawRow(dc, y, "", "Total Source Lines of Code:", Figure(totalSloc_), "", flags, 0.5);
+    advanced += DrawRow(dc, y, "",
+                        "Total Adj. Effort:", FormatNumber("%-3.1lf person months", totalEffort_),
+                        "", flags, 0.5);
     return advanced;
 }
 
 int cSystemDoc::DrawSchedule(cDrawContext& dc, int& y, unsigned& flags) {
-    int advanced = DrawRow(dc, y, "", "Cumulative Time to Develop (calendar months)", "", "", flags, 0.5);
-    advanced += DrawRow(dc, y, "", "    Product Design:", Figure(productDesignTdev_), "", flags, 0.5);
+    int advanced =
+        DrawRow(dc, y, "", "Cumulative Time to Develop (calendar months)", "", "", flags, 0.5);
+    advanced +=
+        DrawRow(dc, y, "", "    Product Design:", Figure(productDesignTdev_), "", flags, 0.5);
     std::vector<ScheduleRow> rows = CumulativeSchedule();
     double latest = productDesignTdev_;
     if (!rows.empty()) {
-        advanced += DrawRow(dc, y, "", "    Project Number", "Programming", "Integration & Test", flags, 0.05);
+        advanced += DrawRow(dc, y, "", "    Project Number", "Programming", "Integration & Test",
+                            flags, 0.05);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].integrationEnd > latest) latest = rows[i].integrationEnd;
             double spacing = i + 1 < rows.size() ? 0.05 : 0.5;
             advanced += DrawRow(dc, y, "", FormatNumber("    %d", static_cast<int>(i + 1)),
-                                Figure(rows[i].programmingEnd), Figure(rows[i].integrationEnd), flags, spacing);
+                                Figure(rows[i].programmingEnd), Figure(rows[i].integrationEnd),
+                                flags, spacing);
         }
     }
-    advanced += DrawRow(dc, y, "", "    Final Test and Eval.:", Figure(finalTestTdev_ + latest), "", flags, 0.5);
+    advanced += DrawRow(dc, y, "", "    Final Test and Eval.:", Figure(finalTestTdev_ + latest), "",
+                        flags, 0.5);
     return advanced;
 }
 
 int cSystemDoc::DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags) {
-    int advanced = DrawRow(dc, y, "", "Total Time to Develop:", FormatNumber("%-3.1lf calendar months", totalTdev_),
-                           "", flags, 0.5);
+    int advanced = DrawRow(dc, y, "", "Total Time to Develop:",
+                           FormatNumber("%-3.1lf calendar months", totalTdev_), "", flags, 0.5);
     advanced += DrawRow(dc, y, "", "System Manpower Buildup", "", "", flags, 0.05);
-    advanced += DrawRow(dc, y, "", "    Index (MBI) Level:", MbiLevelText(systemMbi_), "", flags, 0.5);
+    advanced +=
+        DrawRow(dc, y, "", "    Index (MBI) Level:", MbiLevelText(systemMbi_), "", flags, 0.5);
     return advanced;
 }
 
 int cSystemDoc::DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags) {
     int advanced = DrawRow(dc, y, "PROJECT SUMMARY INFORMATION:", "", "", "", flags, 0.5);
-    advanced += DrawArrayRow(dc, y, {"Project", "Adjusted", "SLOC", "Prog.", "I&T", "Prog.", "I&T", "MBI"}, flags, 0.05);
-    advanced += DrawArrayRow(dc, y, {"Number", "FP", "", "Effort", "Effort", "TDEV", "TDEV", "Level"}, flags, 0.05);
+    advanced += DrawArrayRow(
+        dc, y, {"Project", "Adjusted", "SLOC", "Prog.", "I&T", "Prog.", "I&T", "MBI"}, flags, 0.05);
+    advanced += DrawArrayRow(
+        dc, y, {"Number", "FP", "", "Effort", "Effort", "TDEV", "TDEV", "Level"}, flags, 0.05);
     for (std::size_t i = 0; i < members_.size(); ++i) {
         MemberFigures f = members_[i]->Figures();
-        advanced += DrawArrayRow(dc, y,
-                                 {FormatNumber("%d", static_cast<int>(i + 1)), Figure(f.adjustedFunctionPoints),
-                                  Figure(f.sourceLines), Figure(f.programmingEffort), Figure(f.integrationEffort),
-                                  Figure(f.programmingTdev), Figure(f.integrationTdev), MbiLevelText(f.mbi)},
-                                 flags, 0.05);
+        advanced += DrawArrayRow(
+            dc, y,
+            {FormatNumber("%d", static_cast<int>(i + 1)), Figure(f.adjustedFunctionPoints),
+             Figure(f.sourceLines), Figure(f.programmingEffort), Figure(f.integrationEffort),
+             Figure(f.programmingTdev), Figure(f.integrationTdev), MbiLevelText(f.mbi)},
+            flags, 0.05);
     }
     return advanced;
 }

@@ -35,8 +35,8 @@ MemberFigures cSystemProjectDoc::Figures() const {
         PhaseFigures integration = cocomo->GetPhaseFigures(1);
         figures.productDesignEffort = design[PhaseFigures::kEffort];
         figures.productDesignTdev = design[PhaseFigures::kSchedule];
-        figures.programmingEffort =
-            programming[PhaseFigures::kDetailedDesign] + programming[PhaseFigures::kCodeAndUnitTest];
+        figures.programmingEffort = programming[PhaseFigures::kDetailedDesign] +
+                                    programming[PhaseFigures::kCodeAndUnitTest];
         figures.programmingTdev = programming[PhaseFigures::kSchedule];
         figures.integrationEffort = integration[PhaseFigures::kEffort];
         figures.integrationTdev = integration[PhaseFigures::kSchedule];

@@ -10,7 +10,7 @@ namespace korval {
 // One member project of a system: a complete project loaded read-only from its own file.
 // It is never saved and has no window; a missing file leaves it with reset data.
 class cSystemProjectDoc : public cProjectDoc {
-public:
+  public:
     enum EditState { kKept = 0, kRemoved = 1, kAdded = 2 };
 
     explicit cSystemProjectDoc(cAppContext& context);
@@ -30,7 +30,7 @@ public:
     // Virtual so a test can stand in a member with known figures.
     virtual MemberFigures Figures() const;
 
-private:
+  private:
     std::string fileName_;
     std::string baseFolder_;
     double startOffset_ = 0;

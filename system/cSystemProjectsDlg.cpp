@@ -38,8 +38,9 @@ void cSystemProjectsDlg::Select(int index) {
 }
 
 const cSystemProjectDoc* cSystemProjectsDlg::SelectedMember() const {
-    return static_cast<std::size_t>(selection_) < list_.size() ? list_[static_cast<std::size_t>(selection_)]
-                                                               : nullptr;
+    return static_cast<std::size_t>(selection_) < list_.size()
+               ? list_[static_cast<std::size_t>(selection_)]
+               : nullptr;
 }
 
 std::string cSystemProjectsDlg::SelectedTitle() const {

@@ -17,7 +17,7 @@ class cSystemProjectDoc;
 // and a final blank item as the insertion point. Members added here belong to the dialog
 // until OK hands them to the system; Cancel deletes them.
 class cSystemProjectsDlg : public cDialogLogic {
-public:
+  public:
     cSystemProjectsDlg(cSystemDoc& system, cPlatformServices& platform);
     ~cSystemProjectsDlg() override;
 
@@ -45,7 +45,7 @@ public:
     // Cancel: members added here are deleted; the system is unchanged.
     void Discard();
 
-private:
+  private:
     static std::string ItemFor(const cSystemProjectDoc& member);
     const cSystemProjectDoc* SelectedMember() const;
     void TakeOwnership(cSystemProjectDoc* member);

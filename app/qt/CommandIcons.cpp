@@ -99,12 +99,18 @@ QPixmap GlyphPixmap(const char* glyph, const QColor& tile, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size / double(kSize), size / double(kSize));
-    if (std::strcmp(glyph, "new") == 0) DrawNew(p);
-    else if (std::strcmp(glyph, "open") == 0) DrawOpen(p);
-    else if (std::strcmp(glyph, "save") == 0) DrawSave(p);
-    else if (std::strcmp(glyph, "print") == 0) DrawPrint(p);
-    else if (std::strcmp(glyph, "help") == 0) DrawHelp(p);
-    else DrawTile(p, QString::fromUtf8(glyph), tile);
+    if (std::strcmp(glyph, "new") == 0)
+        DrawNew(p);
+    else if (std::strcmp(glyph, "open") == 0)
+        DrawOpen(p);
+    else if (std::strcmp(glyph, "save") == 0)
+        DrawSave(p);
+    else if (std::strcmp(glyph, "print") == 0)
+        DrawPrint(p);
+    else if (std::strcmp(glyph, "help") == 0)
+        DrawHelp(p);
+    else
+        DrawTile(p, QString::fromUtf8(glyph), tile);
     p.end();
     return pixmap;
 }
@@ -119,13 +125,20 @@ QIcon CommandIcon(const char* glyph, const QColor& tile) {
 
 QColor ToolbarColour(int barId) {
     switch (barId) {
-        case 59397: return QColor(0, 128, 128);    // import/export
-        case 59402: return QColor(110, 60, 150);   // system
-        case 59398: return QColor(140, 90, 40);    // project
-        case 59399: return QColor(40, 130, 60);    // function point
-        case 59400: return QColor(40, 80, 170);    // COCOMO
-        case 59401: return QColor(200, 100, 20);   // Rayleigh
-        default: return QColor(90, 90, 90);
+        case 59397:
+            return QColor(0, 128, 128);  // import/export
+        case 59402:
+            return QColor(110, 60, 150);  // system
+        case 59398:
+            return QColor(140, 90, 40);  // project
+        case 59399:
+            return QColor(40, 130, 60);  // function point
+        case 59400:
+            return QColor(40, 80, 170);  // COCOMO
+        case 59401:
+            return QColor(200, 100, 20);  // Rayleigh
+        default:
+            return QColor(90, 90, 90);
     }
 }
 

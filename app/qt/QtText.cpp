@@ -43,7 +43,9 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
+std::string ToStdString(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 QString ToQtLineBreaks(std::string_view text) {
     QString result = ToQString(text);

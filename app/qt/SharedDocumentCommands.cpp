@@ -29,8 +29,9 @@ bool RegisterSharedCommands() {
                                            {[](cModelDoc& doc) { doc.EditDescription(); }, {}, {}});
         all &= cDocumentCommands::Register(entry.kind, entry.initialize,
                                            {[](cModelDoc& doc) { doc.OnInitialize(); }, {}, {}});
-        all &= cDocumentCommands::Register(entry.kind, commands::kOptionsDisplay,
-                                           {[](cModelDoc& doc) { doc.OnDisplayOptions(); }, {}, {}});
+        all &=
+            cDocumentCommands::Register(entry.kind, commands::kOptionsDisplay,
+                                        {[](cModelDoc& doc) { doc.OnDisplayOptions(); }, {}, {}});
     }
     return all;
 }

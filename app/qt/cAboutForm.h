@@ -8,7 +8,7 @@ namespace korval {
 // About KORVAL: the program's icon, name, version and copyright, and an OK button.
 class cAboutForm : public cDialogForm {
     Q_OBJECT
-public:
+  public:
     cAboutForm(cAboutDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
 };
 

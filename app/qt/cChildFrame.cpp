@@ -10,8 +10,11 @@
 
 namespace korval {
 
-cChildFrame::cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices& platform, QWidget* parent)
-    : QMdiSubWindow(parent), document_(std::move(document)), view_(CreateReportView(*document_, platform)) {
+cChildFrame::cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices& platform,
+                         QWidget* parent)
+    : QMdiSubWindow(parent),
+      document_(std::move(document)),
+      view_(CreateReportView(*document_, platform)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowIcon(DocumentKindIcon(document_->Kind()));

@@ -13,8 +13,9 @@ class cReportView;
 // report view, and asks about unsaved changes before it closes.
 class cChildFrame : public QMdiSubWindow {
     Q_OBJECT
-public:
-    cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices& platform,
+                QWidget* parent = nullptr);
     ~cChildFrame() override;
 
     cModelDoc& Document() const { return *document_; }
@@ -25,13 +26,13 @@ public:
     // The caption follows the document's title (its file name once saved).
     void RefreshTitle();
 
-signals:
+  signals:
     void DocumentChanged();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<cModelDoc> document_;
     cReportView* view_;
     bool closeConfirmed_ = false;

@@ -7,7 +7,7 @@ namespace korval {
 // The report window of a COCOMO document.
 class cCocomoView : public cReportView {
     Q_OBJECT
-public:
+  public:
     cCocomoView(cModelDoc& document, cPlatformServices& platform, QWidget* parent = nullptr);
 };
 

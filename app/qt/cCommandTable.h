@@ -33,7 +33,7 @@ struct cToolbarLayout {
 };
 
 class cCommandTable {
-public:
+  public:
     static const std::vector<cCommandInfo>& All();
     static const cCommandInfo* Find(int id);
     // The menu bar with no document open (kind empty) or for a document kind.

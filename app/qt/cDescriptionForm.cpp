@@ -27,7 +27,8 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-cDescriptionForm::cDescriptionForm(cDescriptionDlg& logic, cPlatformServices& platform, QWidget* parent)
+cDescriptionForm::cDescriptionForm(cDescriptionDlg& logic, cPlatformServices& platform,
+                                   QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       title_(new QLineEdit(ToQString(logic.GetTitleText()), this)),
@@ -62,15 +63,18 @@ cDescriptionForm::cDescriptionForm(cDescriptionDlg& logic, cPlatformServices& pl
         OnLineEdited(title_, &cDescriptionDlg::SetTitleText, &cDescriptionDlg::GetTitleText);
     });
     connect(preparedBy_, &QLineEdit::textEdited, this, [this] {
-        OnLineEdited(preparedBy_, &cDescriptionDlg::SetPreparedByText, &cDescriptionDlg::GetPreparedByText);
+        OnLineEdited(preparedBy_, &cDescriptionDlg::SetPreparedByText,
+                     &cDescriptionDlg::GetPreparedByText);
     });
-    connect(description_, &QPlainTextEdit::textChanged, this, &cDescriptionForm::OnDescriptionChanged);
+    connect(description_, &QPlainTextEdit::textChanged, this,
+            &cDescriptionForm::OnDescriptionChanged);
     setTabOrder(title_, preparedBy_);
     setTabOrder(preparedBy_, description_);
     resize(520, 320);
 }
 
-void cDescriptionForm::OnLineEdited(QLineEdit* edit, bool (cDescriptionDlg::*setter)(const std::string&),
+void cDescriptionForm::OnLineEdited(QLineEdit* edit,
+                                    bool (cDescriptionDlg::*setter)(const std::string&),
                                     const std::string& (cDescriptionDlg::*getter)() const) {
     if ((logic_.*setter)(ToStdString(edit->text()))) return;
     int cursor = edit->cursorPosition();

@@ -15,14 +15,15 @@ class cDescriptionDlg;
 // to the logic at once; a change the logic refuses (over the limit) is undone with a beep.
 class cDescriptionForm : public cDialogForm {
     Q_OBJECT
-public:
-    cDescriptionForm(cDescriptionDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cDescriptionForm(cDescriptionDlg& logic, cPlatformServices& platform,
+                     QWidget* parent = nullptr);
 
     QLineEdit* TitleEdit() const { return title_; }
     QLineEdit* PreparedByEdit() const { return preparedBy_; }
     QPlainTextEdit* DescriptionEdit() const { return description_; }
 
-private:
+  private:
     void OnLineEdited(QLineEdit* edit, bool (cDescriptionDlg::*setter)(const std::string&),
                       const std::string& (cDescriptionDlg::*getter)() const);
     void OnDescriptionChanged();

@@ -28,14 +28,16 @@ QDialogButtonBox* cDialogForm::MakeButtonBox(QDialogButtonBox::StandardButtons b
         cancel->setText(QStringLiteral("Cancel"));
     }
     if (logic_.HelpTopic() != 0) {
-        QPushButton* help = buttons_->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+        QPushButton* help =
+            buttons_->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
         help->setObjectName(QStringLiteral("helpButton"));
         help->setAutoDefault(false);
         connect(buttons_, &QDialogButtonBox::helpRequested, this,
                 [this] { platform_.ShowHelpTopic(logic_.HelpTopic()); });
         // F1 inside the dialog opens the same topic as its Help button.
         auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-        connect(f1, &QShortcut::activated, this, [this] { platform_.ShowHelpTopic(logic_.HelpTopic()); });
+        connect(f1, &QShortcut::activated, this,
+                [this] { platform_.ShowHelpTopic(logic_.HelpTopic()); });
     }
     connect(buttons_, &QDialogButtonBox::accepted, this, &cDialogForm::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &cDialogForm::reject);

@@ -15,7 +15,7 @@ class cPlatformServices;
 // lets the logic refuse and keep the dialog open.
 class cDialogForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     cDialogForm(cDialogLogic& logic, cPlatformServices& platform, QWidget* parent);
 
     QPushButton* OkButton() const;
@@ -24,16 +24,16 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     // OK and Cancel (or the given buttons), plus Help when the logic has a topic.
-    QDialogButtonBox* MakeButtonBox(QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok |
-                                                                                QDialogButtonBox::Cancel,
-                                    Qt::Orientation orientation = Qt::Horizontal);
+    QDialogButtonBox* MakeButtonBox(
+        QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
+        Qt::Orientation orientation = Qt::Horizontal);
     // Runs the logic's OK rules on what the form holds; false keeps the dialog open.
     virtual bool ApplyToLogic() { return true; }
     cPlatformServices& Platform() const { return platform_; }
 
-private:
+  private:
     cDialogLogic& logic_;
     cPlatformServices& platform_;
     QDialogButtonBox* buttons_ = nullptr;

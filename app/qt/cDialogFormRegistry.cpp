@@ -18,10 +18,12 @@ bool cDialogFormRegistry::Register(const std::string& title, Factory factory) {
     return Factories().emplace(title, std::move(factory)).second;
 }
 
-bool cDialogFormRegistry::Has(const std::string& title) { return Factories().count(title) != 0; }
+bool cDialogFormRegistry::Has(const std::string& title) {
+    return Factories().count(title) != 0;
+}
 
-std::unique_ptr<QDialog> cDialogFormRegistry::Create(cDialogLogic& logic, cPlatformServices& platform,
-                                                     QWidget* parent) {
+std::unique_ptr<QDialog> cDialogFormRegistry::Create(cDialogLogic& logic,
+                                                     cPlatformServices& platform, QWidget* parent) {
     auto found = Factories().find(logic.Title());
     if (found == Factories().end()) return nullptr;
     return found->second(logic, platform, parent);

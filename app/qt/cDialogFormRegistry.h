@@ -21,7 +21,7 @@ class cPlatformServices;
 // The form's constructor takes (Logic&, cPlatformServices&, QWidget* parent); OK must
 // leave the logic holding what the user entered and accepted.
 class cDialogFormRegistry {
-public:
+  public:
     using Factory =
         std::function<std::unique_ptr<QDialog>(cDialogLogic&, cPlatformServices&, QWidget* parent)>;
 
@@ -30,12 +30,13 @@ public:
 
     template <class Form, class Logic>
     static bool RegisterForm(const std::string& title) {
-        return Register(title, [](cDialogLogic& logic, cPlatformServices& platform,
-                                  QWidget* parent) -> std::unique_ptr<QDialog> {
-            auto* typed = dynamic_cast<Logic*>(&logic);
-            if (typed == nullptr) return nullptr;
-            return std::make_unique<Form>(*typed, platform, parent);
-        });
+        return Register(title,
+                        [](cDialogLogic& logic, cPlatformServices& platform,
+                           QWidget* parent) -> std::unique_ptr<QDialog> {
+                            auto* typed = dynamic_cast<Logic*>(&logic);
+                            if (typed == nullptr) return nullptr;
+                            return std::make_unique<Form>(*typed, platform, parent);
+                        });
     }
 
     static bool Has(const std::string& title);

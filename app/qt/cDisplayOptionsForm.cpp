@@ -23,7 +23,8 @@ cDisplayOptionsForm::cDisplayOptionsForm(cDisplayOptionsDlg& logic, cPlatformSer
         check->setObjectName(QStringLiteral("displayBox%1").arg(i));
         check->setChecked(logic.IsChecked(box));
         check->setVisible(logic.IsVisible(box));
-        connect(check, &QCheckBox::toggled, this, [&logic, box](bool on) { logic.SetChecked(box, on); });
+        connect(check, &QCheckBox::toggled, this,
+                [&logic, box](bool on) { logic.SetChecked(box, on); });
         layout->addWidget(check);
         boxes_[i] = check;
     }

@@ -12,12 +12,13 @@ namespace korval {
 // Display Options: six check boxes; a box the logic hides is not shown.
 class cDisplayOptionsForm : public cDialogForm {
     Q_OBJECT
-public:
-    cDisplayOptionsForm(cDisplayOptionsDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cDisplayOptionsForm(cDisplayOptionsDlg& logic, cPlatformServices& platform,
+                        QWidget* parent = nullptr);
 
     QCheckBox* Box(cDisplayOptionsDlg::Box box) const { return boxes_[box]; }
 
-private:
+  private:
     std::array<QCheckBox*, cDisplayOptionsDlg::kBoxCount> boxes_{};
 };
 

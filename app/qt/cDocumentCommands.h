@@ -20,7 +20,7 @@ class cModelDoc;
 // The handler runs the command on the document (dialog, copy back, modified flag,
 // redraw); the frame refreshes titles and command states afterwards.
 class cDocumentCommands {
-public:
+  public:
     struct Handler {
         std::function<void(cModelDoc&)> run;
         // Empty: always enabled.

@@ -14,7 +14,7 @@ class cMainFrame;
 // The desktop application object over the running QApplication: start-up in its fixed
 // order, the main frame, the platform services and the recent-file list.
 class cEstimatorApp {
-public:
+  public:
     // arguments as QCoreApplication::arguments() gives them (program first).
     explicit cEstimatorApp(QStringList arguments);
     ~cEstimatorApp();
@@ -33,7 +33,7 @@ public:
     // by blanks; empty when there are none.
     static std::string CommandLinePath(const QStringList& arguments);
 
-private:
+  private:
     QStringList arguments_;
     cQtPlatformServices platform_;
     cRecentFileList recentFiles_{cRecentFileList::kDefaultSize};

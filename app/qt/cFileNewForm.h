@@ -10,12 +10,12 @@ namespace korval {
 // File New: the list of document kinds; double-clicking an entry chooses it.
 class cFileNewForm : public cDialogForm {
     Q_OBJECT
-public:
+  public:
     cFileNewForm(cFileNewDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
 
     QListWidget* KindList() const { return list_; }
 
-private:
+  private:
     QListWidget* list_;
 };
 

@@ -2,7 +2,8 @@
 
 namespace korval {
 
-cFunctionPointView::cFunctionPointView(cModelDoc& document, cPlatformServices& platform, QWidget* parent)
+cFunctionPointView::cFunctionPointView(cModelDoc& document, cPlatformServices& platform,
+                                       QWidget* parent)
     : cReportView(document, platform, parent) {
     setObjectName(QStringLiteral("functionPointView"));
 }

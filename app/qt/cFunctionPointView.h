@@ -7,7 +7,7 @@ namespace korval {
 // The report window of a function point document.
 class cFunctionPointView : public cReportView {
     Q_OBJECT
-public:
+  public:
     cFunctionPointView(cModelDoc& document, cPlatformServices& platform, QWidget* parent = nullptr);
 };
 

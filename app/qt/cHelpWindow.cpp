@@ -13,11 +13,15 @@
 namespace korval {
 
 namespace {
-QString TopicAnchor(int topic) { return QStringLiteral("topic-%1").arg(topic); }
+QString TopicAnchor(int topic) {
+    return QStringLiteral("topic-%1").arg(topic);
+}
 }  // namespace
 
 cHelpWindow::cHelpWindow(QString helpFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), helpFolder_(std::move(helpFolder)), browser_(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window),
+      helpFolder_(std::move(helpFolder)),
+      browser_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Korval Help"));
     setObjectName(QStringLiteral("helpWindow"));
     browser_->setOpenExternalLinks(true);
@@ -60,9 +64,10 @@ void cHelpWindow::ShowPage(const QString& page) {
     QUrl url = QUrl::fromLocalFile(path);
     if (!anchor.isEmpty()) url.setFragment(anchor);
     if (!QFile::exists(path)) {
-        browser_->setHtml(QStringLiteral("<h2>Help page not found</h2><p>%1 is missing. Reinstall Korval "
-                                         "to restore its help pages.</p>")
-                              .arg(path.toHtmlEscaped()));
+        browser_->setHtml(
+            QStringLiteral("<h2>Help page not found</h2><p>%1 is missing. Reinstall Korval "
+                           "to restore its help pages.</p>")
+                .arg(path.toHtmlEscaped()));
         return;
     }
     browser_->setSource(url);
@@ -71,7 +76,8 @@ void cHelpWindow::ShowPage(const QString& page) {
 bool cHelpWindow::HasTopic(int topic) const {
     QFile file(QDir(helpFolder_).filePath(kReferencePage));
     if (!file.open(QIODevice::ReadOnly)) return false;
-    return QString::fromUtf8(file.readAll()).contains(QStringLiteral("name=\"%1\"").arg(TopicAnchor(topic)));
+    return QString::fromUtf8(file.readAll())
+        .contains(QStringLiteral("name=\"%1\"").arg(TopicAnchor(topic)));
 }
 
 void cHelpWindow::ShowTopic(int topic) {

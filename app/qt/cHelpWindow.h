@@ -12,7 +12,7 @@ namespace korval {
 // reference page.
 class cHelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* kContentsPage = "index.html";
     static constexpr const char* kReferencePage = "reference.html";
     static constexpr const char* kHowToUsePage = "howto.html";
@@ -36,7 +36,7 @@ public:
     QTextBrowser& Browser() { return *browser_; }
     QString CurrentPage() const;
 
-private:
+  private:
     QString helpFolder_;
     QTextBrowser* browser_;
 };

@@ -42,7 +42,7 @@ constexpr const char* kReady = "Ready";
 // With "General"/"ToolTips" at 0 the toolbars show neither tool tips nor their prompts
 // in the status bar.
 class cToolTipBlocker : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override {
         return event->type() == QEvent::ToolTip || event->type() == QEvent::StatusTip;
@@ -51,15 +51,23 @@ public:
 
 bool IsDocumentFrameCommand(int id) {
     switch (id) {
-        case kFileClose: case kFileSave: case kFileSaveAs: case kFilePrint: case kFilePrintPreview:
-        case kWindowCascade: case kWindowTile: case kWindowArrange:
+        case kFileClose:
+        case kFileSave:
+        case kFileSaveAs:
+        case kFilePrint:
+        case kFilePrintPreview:
+        case kWindowCascade:
+        case kWindowTile:
+        case kWindowArrange:
             return true;
         default:
             return false;
     }
 }
 
-QRect NormalRect(const cWindowPlacement& p) { return QRect(QPoint(p.left, p.top), QPoint(p.right - 1, p.bottom - 1)); }
+QRect NormalRect(const cWindowPlacement& p) {
+    return QRect(QPoint(p.left, p.top), QPoint(p.right - 1, p.bottom - 1));
+}
 
 bool IsOnSomeScreen(const QRect& rect) {
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -70,9 +78,12 @@ bool IsOnSomeScreen(const QRect& rect) {
 
 }  // namespace
 
-cMainFrame::cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform, cRecentFileList& recentFiles,
-                       QWidget* parent)
-    : QMainWindow(parent), logic_(logic), platform_(platform), recentFiles_(recentFiles),
+cMainFrame::cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform,
+                       cRecentFileList& recentFiles, QWidget* parent)
+    : QMainWindow(parent),
+      logic_(logic),
+      platform_(platform),
+      recentFiles_(recentFiles),
       mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(ApplicationIcon());
@@ -114,8 +125,10 @@ void cMainFrame::CreateActions() {
         action->setObjectName(QStringLiteral("command%1").arg(info.id));
         action->setStatusTip(ToQString(info.StatusText()));
         QString tip = ToQString(info.ToolTip());
-        action->setToolTip(tip.isEmpty() ? action->text().remove('&').remove(QStringLiteral("...")) : tip);
-        if (*info.shortcut != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        action->setToolTip(tip.isEmpty() ? action->text().remove('&').remove(QStringLiteral("..."))
+                                         : tip);
+        if (*info.shortcut != '\0')
+            action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
         action->setIconVisibleInMenu(false);
         int id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
@@ -150,7 +163,8 @@ void cMainFrame::CreateToolbars() {
                 continue;
             }
             QAction* action = actions_.at(id);
-            if (action->icon().isNull()) action->setIcon(CommandIcon(cCommandTable::Find(id)->glyph, tile));
+            if (action->icon().isNull())
+                action->setIcon(CommandIcon(cCommandTable::Find(id)->glyph, tile));
             bar->addAction(action);
             if (!toolTips_) bar->widgetForAction(action)->installEventFilter(blocker);
         }
@@ -183,7 +197,8 @@ void cMainFrame::RebuildMenuBar() {
             if (id == kSeparator) {
                 menu->addSeparator();
             } else if (id == kRecentFiles) {
-                for (int i = 0; i < kRecentFileCount; ++i) menu->addAction(actions_.at(kFileRecent1 + i));
+                for (int i = 0; i < kRecentFileCount; ++i)
+                    menu->addAction(actions_.at(kFileRecent1 + i));
                 menu->addAction(noRecentFile_);
             } else {
                 menu->addAction(actions_.at(id));
@@ -259,9 +274,15 @@ void cMainFrame::ShowWithPlacement(unsigned requestedShowState) {
         RestorePlacement(*saved);
     }
     switch (showState) {
-        case cWindowPlacement::kShowMaximized: showMaximized(); break;
-        case cWindowPlacement::kShowMinimized: showMinimized(); break;
-        default: showNormal(); break;
+        case cWindowPlacement::kShowMaximized:
+            showMaximized();
+            break;
+        case cWindowPlacement::kShowMinimized:
+            showMinimized();
+            break;
+        default:
+            showNormal();
+            break;
     }
 }
 
@@ -363,7 +384,8 @@ void cMainFrame::UpdateCommandStates() {
         const cDocumentCommands::Handler* handler =
             child ? cDocumentCommands::Find(child->Document().Kind(), id) : nullptr;
         bool frameHandles = cDocumentCommands::FindFrameCommand(id) != nullptr;
-        action->setEnabled(handler ? (!handler->enabled || handler->enabled(child->Document())) : frameHandles);
+        action->setEnabled(handler ? (!handler->enabled || handler->enabled(child->Document()))
+                                   : frameHandles);
         bool checkable = handler && handler->checked;
         action->setCheckable(checkable);
         if (checkable) action->setChecked(handler->checked(child->Document()));
@@ -374,8 +396,10 @@ void cMainFrame::UpdateCommandStates() {
 bool cMainFrame::RunDocumentCommand(int commandId) {
     cChildFrame* child = ActiveChild();
     if (child == nullptr) return false;
-    const cDocumentCommands::Handler* handler = cDocumentCommands::Find(child->Document().Kind(), commandId);
-    if (handler == nullptr || (handler->enabled && !handler->enabled(child->Document()))) return false;
+    const cDocumentCommands::Handler* handler =
+        cDocumentCommands::Find(child->Document().Kind(), commandId);
+    if (handler == nullptr || (handler->enabled && !handler->enabled(child->Document())))
+        return false;
     handler->run(child->Document());
     child->RefreshTitle();
     return true;
@@ -384,34 +408,72 @@ bool cMainFrame::RunDocumentCommand(int commandId) {
 void cMainFrame::RunCommand(int commandId) {
     cChildFrame* child = ActiveChild();
     switch (commandId) {
-        case kFileNew: OnFileNew(); break;
-        case kFileOpen: OnFileOpen(); break;
-        case kFileClose: if (child) child->close(); break;
-        case kFileSave: OnFileSave(false); break;
-        case kFileSaveAs: OnFileSave(true); break;
-        case kFilePrint: if (child) child->View().Print(Printer()); break;
-        case kFilePrintPreview: if (child) child->View().PrintPreview(Printer()); break;
-        case kFilePrintSetup: QPageSetupDialog(&Printer(), this).exec(); break;
-        case kAppExit: close(); break;
-        case kViewToolbar: OnToolbarConfiguration(); break;
-        case kViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
-        case kWindowCascade: mdiArea_->cascadeSubWindows(); break;
-        case kWindowTile: mdiArea_->tileSubWindows(); break;
-        case kWindowArrange: OnArrangeIcons(); break;
+        case kFileNew:
+            OnFileNew();
+            break;
+        case kFileOpen:
+            OnFileOpen();
+            break;
+        case kFileClose:
+            if (child) child->close();
+            break;
+        case kFileSave:
+            OnFileSave(false);
+            break;
+        case kFileSaveAs:
+            OnFileSave(true);
+            break;
+        case kFilePrint:
+            if (child) child->View().Print(Printer());
+            break;
+        case kFilePrintPreview:
+            if (child) child->View().PrintPreview(Printer());
+            break;
+        case kFilePrintSetup:
+            QPageSetupDialog(&Printer(), this).exec();
+            break;
+        case kAppExit:
+            close();
+            break;
+        case kViewToolbar:
+            OnToolbarConfiguration();
+            break;
+        case kViewStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case kWindowCascade:
+            mdiArea_->cascadeSubWindows();
+            break;
+        case kWindowTile:
+            mdiArea_->tileSubWindows();
+            break;
+        case kWindowArrange:
+            OnArrangeIcons();
+            break;
         case kHelpContents:
-        case kHelp: platform_.ShowHelpPage(cHelpWindow::kContentsPage); break;
-        case kHelpUsing: platform_.ShowHelpPage(cHelpWindow::kHowToUsePage); break;
-        case kHelpTutorial: platform_.ShowHelpPage(cHelpWindow::TutorialPath()); break;
-        case kAppAbout: OnAbout(); break;
+        case kHelp:
+            platform_.ShowHelpPage(cHelpWindow::kContentsPage);
+            break;
+        case kHelpUsing:
+            platform_.ShowHelpPage(cHelpWindow::kHowToUsePage);
+            break;
+        case kHelpTutorial:
+            platform_.ShowHelpPage(cHelpWindow::TutorialPath());
+            break;
+        case kAppAbout:
+            OnAbout();
+            break;
         default:
             if (commandId >= kFileRecent1 && commandId < kFileRecent1 + kRecentFileCount) {
                 std::size_t index = static_cast<std::size_t>(commandId - kFileRecent1);
                 if (index < recentFiles_.Entries().size()) {
-                    std::string path = recentFiles_.Entries()[index];  // the list changes as it opens
+                    std::string path =
+                        recentFiles_.Entries()[index];  // the list changes as it opens
                     OpenFile(path);
                 }
             } else if (!RunDocumentCommand(commandId)) {
-                if (const cDocumentCommands::FrameHandler* frame = cDocumentCommands::FindFrameCommand(commandId)) {
+                if (const cDocumentCommands::FrameHandler* frame =
+                        cDocumentCommands::FindFrameCommand(commandId)) {
                     (*frame)(logic_.Context());
                 }
             }

@@ -28,9 +28,9 @@ class cRecentFileList;
 // commands' prompts, and the window placement and bar layout kept between runs.
 class cMainFrame : public QMainWindow {
     Q_OBJECT
-public:
-    cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform, cRecentFileList& recentFiles,
-               QWidget* parent = nullptr);
+  public:
+    cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform,
+               cRecentFileList& recentFiles, QWidget* parent = nullptr);
     ~cMainFrame() override;
 
     // Shows the window at its saved placement with its saved bar layout.
@@ -56,10 +56,10 @@ public:
     bool ToolTipsEnabled() const { return toolTips_; }
     QPrinter& Printer();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CreateActions();
     void CreateToolbars();
     void CreateStatusBar();

@@ -14,15 +14,16 @@ class cModelDoc;
 // When the process has no Qt application yet, one is started on the offscreen platform
 // for the writer's lifetime.
 class cPdfReportWriter {
-public:
+  public:
     cPdfReportWriter();
     ~cPdfReportWriter();
 
     // False, with the reason in error, when the file could not be written.
-    bool Write(cModelDoc& document, const std::string& path, const std::tm& jobTime, std::string& error);
+    bool Write(cModelDoc& document, const std::string& path, const std::tm& jobTime,
+               std::string& error);
     int PagesWritten() const { return pages_; }
 
-private:
+  private:
     std::unique_ptr<QGuiApplication> ownApplication_;
     int pages_ = 0;
 };

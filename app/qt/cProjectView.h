@@ -7,7 +7,7 @@ namespace korval {
 // The report window of a project document.
 class cProjectView : public cReportView {
     Q_OBJECT
-public:
+  public:
     cProjectView(cModelDoc& document, cPlatformServices& platform, QWidget* parent = nullptr);
 };
 

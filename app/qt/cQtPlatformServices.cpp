@@ -20,7 +20,9 @@ namespace korval {
 
 namespace {
 
-QSettings Store() { return QSettings(QStringLiteral("Korval"), QStringLiteral("Korval")); }
+QSettings Store() {
+    return QSettings(QStringLiteral("Korval"), QStringLiteral("Korval"));
+}
 
 QString SettingKey(const std::string& section, const std::string& key) {
     return ToQString(section) + '/' + ToQString(key);
@@ -36,24 +38,32 @@ void StartDialogAt(QFileDialog& dialog, const std::string& initial) {
         return;
     }
     if (info.dir().exists()) dialog.setDirectory(info.absolutePath());
-    if (!info.fileName().contains('*') && !info.fileName().contains('?')) dialog.selectFile(info.fileName());
+    if (!info.fileName().contains('*') && !info.fileName().contains('?'))
+        dialog.selectFile(info.fileName());
 }
 
 QMessageBox::StandardButtons QtButtons(MessageButtons buttons) {
     switch (buttons) {
-        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case MessageButtons::Ok: break;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
 
 MessageAnswer CoreAnswer(int button) {
     switch (button) {
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        case QMessageBox::Cancel: return MessageAnswer::Cancel;
-        default: return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return MessageAnswer::Ok;
     }
 }
 
@@ -74,7 +84,8 @@ QWidget* cQtPlatformServices::DialogParent() const {
 MessageAnswer cQtPlatformServices::ShowMessage(const std::string& text, MessageButtons buttons) {
     if (messageResponder_) return messageResponder_(text, buttons);
     QMessageBox box(buttons == MessageButtons::Ok ? QMessageBox::Warning : QMessageBox::Question,
-                    ToQString(kProductName), ToQtLineBreaks(text), QtButtons(buttons), DialogParent());
+                    ToQString(kProductName), ToQtLineBreaks(text), QtButtons(buttons),
+                    DialogParent());
     box.setDefaultButton(buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
     if (buttons == MessageButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
@@ -84,18 +95,21 @@ MessageAnswer cQtPlatformServices::ShowMessage(const std::string& text, MessageB
 bool cQtPlatformServices::RunDialog(cDialogLogic& dialog) {
     std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(dialog, *this, DialogParent());
     if (!form) {
-        ShowMessage(std::string("The \"") + dialog.Title() + "\" dialog is not available in this version.");
+        ShowMessage(std::string("The \"") + dialog.Title() +
+                    "\" dialog is not available in this version.");
         return false;
     }
     if (dialogResponder_) return dialogResponder_(*form, dialog);
     return form->exec() == QDialog::Accepted;
 }
 
-std::string cQtPlatformServices::PromptOpenFileName(const std::string& initial, const std::string& filters) {
+std::string cQtPlatformServices::PromptOpenFileName(const std::string& initial,
+                                                    const std::string& filters) {
     return PromptOpenFileNameTitled("Open", initial, filters, "");
 }
 
-std::string cQtPlatformServices::PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
+std::string cQtPlatformServices::PromptOpenFileNameTitled(const std::string& title,
+                                                          const std::string& initial,
                                                           const std::string& filters,
                                                           const std::string& defaultExtension) {
     QStringList nameFilters = ToQtNameFilters(filters);
@@ -111,7 +125,8 @@ std::string cQtPlatformServices::PromptOpenFileNameTitled(const std::string& tit
     return ToStdString(dialog.selectedFiles().front());
 }
 
-std::string cQtPlatformServices::PromptSaveFileName(const std::string& initial, const std::string& filters,
+std::string cQtPlatformServices::PromptSaveFileName(const std::string& initial,
+                                                    const std::string& filters,
                                                     const std::string& defaultExtension) {
     QStringList nameFilters = ToQtNameFilters(filters);
     if (saveFileResponder_) return saveFileResponder_(initial, nameFilters);
@@ -127,9 +142,13 @@ std::string cQtPlatformServices::PromptSaveFileName(const std::string& initial, 
     return ToStdString(dialog.selectedFiles().front());
 }
 
-bool cQtPlatformServices::FileExists(const std::string& path) { return QFileInfo::exists(ToQString(path)); }
+bool cQtPlatformServices::FileExists(const std::string& path) {
+    return QFileInfo::exists(ToQString(path));
+}
 
-bool cQtPlatformServices::DeleteFile(const std::string& path) { return QFile::remove(ToQString(path)); }
+bool cQtPlatformServices::DeleteFile(const std::string& path) {
+    return QFile::remove(ToQString(path));
+}
 
 cHelpWindow& cQtPlatformServices::HelpWindow() {
     if (!helpWindow_) {
@@ -156,7 +175,9 @@ void cQtPlatformServices::ShowHelpPage(const QString& page) {
     window.Present();
 }
 
-void cQtPlatformServices::Beep() { QApplication::beep(); }
+void cQtPlatformServices::Beep() {
+    QApplication::beep();
+}
 
 void cQtPlatformServices::BeginWaitCursor() {
     ++waitCursorDepth_;

@@ -19,11 +19,13 @@ class cHelpWindow;
 // Everything modal can be answered by a responder instead of a person, so automated
 // runs never block: a responder set for a kind of prompt answers it and no window opens.
 class cQtPlatformServices : public cPlatformServices {
-public:
-    using MessageResponder = std::function<MessageAnswer(const std::string& text, MessageButtons buttons)>;
+  public:
+    using MessageResponder =
+        std::function<MessageAnswer(const std::string& text, MessageButtons buttons)>;
     // Gets the form, built and filled but not shown; returns true for OK.
     using DialogResponder = std::function<bool(QDialog& form, cDialogLogic& logic)>;
-    using FileResponder = std::function<std::string(const std::string& initial, const QStringList& filters)>;
+    using FileResponder =
+        std::function<std::string(const std::string& initial, const QStringList& filters)>;
 
     cQtPlatformServices();
     ~cQtPlatformServices() override;
@@ -32,16 +34,24 @@ public:
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
     QWidget* DialogParent() const;
 
-    void SetMessageResponder(MessageResponder responder) { messageResponder_ = std::move(responder); }
+    void SetMessageResponder(MessageResponder responder) {
+        messageResponder_ = std::move(responder);
+    }
     void SetDialogResponder(DialogResponder responder) { dialogResponder_ = std::move(responder); }
-    void SetOpenFileResponder(FileResponder responder) { openFileResponder_ = std::move(responder); }
-    void SetSaveFileResponder(FileResponder responder) { saveFileResponder_ = std::move(responder); }
+    void SetOpenFileResponder(FileResponder responder) {
+        openFileResponder_ = std::move(responder);
+    }
+    void SetSaveFileResponder(FileResponder responder) {
+        saveFileResponder_ = std::move(responder);
+    }
 
-    MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons = MessageButtons::Ok) override;
+    MessageAnswer ShowMessage(const std::string& text,
+                              MessageButtons buttons = MessageButtons::Ok) override;
     bool RunDialog(cDialogLogic& dialog) override;
     std::string PromptOpenFileName(const std::string& initial, const std::string& filters) override;
     std::string PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
-                                         const std::string& filters, const std::string& defaultExtension) override;
+                                         const std::string& filters,
+                                         const std::string& defaultExtension) override;
     std::string PromptSaveFileName(const std::string& initial, const std::string& filters,
                                    const std::string& defaultExtension) override;
     bool FileExists(const std::string& path) override;
@@ -53,7 +63,8 @@ public:
     std::tm Now() override;
     std::string ReadSetting(const std::string& section, const std::string& key,
                             const std::string& defaultValue) override;
-    void WriteSetting(const std::string& section, const std::string& key, const std::string& value) override;
+    void WriteSetting(const std::string& section, const std::string& key,
+                      const std::string& value) override;
 
     // Help beyond the dialogs' topics: the contents page, how to use help, the tutorial.
     virtual void ShowHelpPage(const QString& page);
@@ -61,7 +72,7 @@ public:
     // Closes the help window if it is open.
     void CloseHelp();
 
-private:
+  private:
     QPointer<QWidget> mainWindow_;
     QPointer<cHelpWindow> helpWindow_;
     MessageResponder messageResponder_;

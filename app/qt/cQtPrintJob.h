@@ -12,7 +12,7 @@ class cModelDoc;
 // The one print path of the program: Print, Print Preview and PDF output all lay the
 // report out through the document's print cycle on a printer surface, page by page.
 class cQtPrintJob {
-public:
+  public:
     cQtPrintJob(cModelDoc& document, const std::tm& jobTime);
 
     // Prints the pages the printer asks for (all of them unless a range is set).
@@ -25,7 +25,7 @@ public:
     // area (the report keeps its own margins).
     static void SetUpPdfPrinter(QPrinter& printer, const QString& path);
 
-private:
+  private:
     cModelDoc& document_;
     std::tm jobTime_;
     int lastPage_ = 0;

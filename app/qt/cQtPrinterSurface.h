@@ -10,7 +10,7 @@ namespace korval {
 // the device's resolution and the print font, "Times New Roman" at 12 points, which
 // resolves to its metric twin Liberation Serif where the original is not installed.
 class cQtPrinterSurface : public cQtReportSurface {
-public:
+  public:
     cQtPrinterSurface(QPainter& painter, const QPaintDevice& device);
 
     // The print font for a device of the given vertical resolution.
@@ -24,7 +24,7 @@ public:
     int PixelsPerInchX() const override { return ppiX_; }
     int PixelsPerInchY() const override { return ppiY_; }
 
-private:
+  private:
     int width_;
     int height_;
     int ppiX_;

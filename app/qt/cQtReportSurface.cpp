@@ -23,9 +23,15 @@ TextMetrics cQtReportSurface::GetTextMetrics() const {
 int cQtReportSurface::QtTextFlags(unsigned flags) {
     int qtFlags = Qt::AlignTop | Qt::TextDontClip;
     switch (flags & TextFlags::kAlignMask) {
-        case TextFlags::kCenter: qtFlags |= Qt::AlignHCenter; break;
-        case TextFlags::kRight: qtFlags |= Qt::AlignRight; break;
-        default: qtFlags |= Qt::AlignLeft; break;
+        case TextFlags::kCenter:
+            qtFlags |= Qt::AlignHCenter;
+            break;
+        case TextFlags::kRight:
+            qtFlags |= Qt::AlignRight;
+            break;
+        default:
+            qtFlags |= Qt::AlignLeft;
+            break;
     }
     if (flags & TextFlags::kWordBreak) qtFlags |= Qt::TextWordWrap;
     if (flags & TextFlags::kExpandTabs) qtFlags |= Qt::TextExpandTabs;
@@ -34,10 +40,12 @@ int cQtReportSurface::QtTextFlags(unsigned flags) {
 
 int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {
     QString qtText = ToQtLineBreaks(text);
-    QRect box(rect.left, rect.top, qMax(1, rect.right - rect.left), qMax(1, rect.bottom - rect.top));
+    QRect box(rect.left, rect.top, qMax(1, rect.right - rect.left),
+              qMax(1, rect.bottom - rect.top));
     int qtFlags = QtTextFlags(flags);
     int height = metrics_.boundingRect(box, qtFlags, qtText).height();
-    if (painter_ != nullptr && !(flags & TextFlags::kMeasureOnly)) painter_->drawText(box, qtFlags, qtText);
+    if (painter_ != nullptr && !(flags & TextFlags::kMeasureOnly))
+        painter_->drawText(box, qtFlags, qtText);
     return height;
 }
 

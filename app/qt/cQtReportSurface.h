@@ -13,7 +13,7 @@ namespace korval {
 // placed in its rectangle with the report's alignment and wrapping flags. Line breaks
 // stored as CR LF break lines here as they do in the report's edit fields.
 class cQtReportSurface : public cReportSurface {
-public:
+  public:
     // painter may be null: every call then only measures.
     cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device);
 
@@ -24,10 +24,10 @@ public:
     // The Qt text flags for the report's flags.
     static int QtTextFlags(unsigned flags);
 
-protected:
+  protected:
     QPainter* Painter() const { return painter_; }
 
-private:
+  private:
     QPainter* painter_;
     QFont font_;
     QFontMetrics metrics_;

@@ -12,7 +12,8 @@ QSize ScreenSize(const QWidget& view) {
 }
 }  // namespace
 
-cQtScreenSurface::cQtScreenSurface(QPainter* painter, const QWidget& view, const QWidget& clientArea)
+cQtScreenSurface::cQtScreenSurface(QPainter* painter, const QWidget& view,
+                                   const QWidget& clientArea)
     : cQtReportSurface(painter, view.font(), &clientArea),
       deviceWidth_(ScreenSize(view).width()),
       deviceHeight_(ScreenSize(view).height()),

@@ -9,7 +9,7 @@ namespace korval {
 // The report on screen: the view's font, the screen's size and resolution, the visible
 // area of the view as client area.
 class cQtScreenSurface : public cQtReportSurface {
-public:
+  public:
     // painter may be null for a measuring pass.
     cQtScreenSurface(QPainter* painter, const QWidget& view, const QWidget& clientArea);
 
@@ -21,7 +21,7 @@ public:
     int PixelsPerInchX() const override { return ppiX_; }
     int PixelsPerInchY() const override { return ppiY_; }
 
-private:
+  private:
     int deviceWidth_;
     int deviceHeight_;
     int clientWidth_;

@@ -7,7 +7,7 @@ namespace korval {
 // The report window of a Rayleigh document.
 class cRayleighView : public cReportView {
     Q_OBJECT
-public:
+  public:
     cRayleighView(cModelDoc& document, cPlatformServices& platform, QWidget* parent = nullptr);
 };
 

@@ -27,7 +27,9 @@ cReportView::cReportView(cModelDoc& document, cPlatformServices& platform, QWidg
     ApplyScrollSizes();
 }
 
-cReportView::~cReportView() { document_.RemoveObserver(this); }
+cReportView::~cReportView() {
+    document_.RemoveObserver(this);
+}
 
 void cReportView::LayOut(QPainter* painter) {
     cQtScreenSurface surface(painter, *this, *viewport());
@@ -77,8 +79,12 @@ void cReportView::keyPressEvent(QKeyEvent* event) {
     QScrollBar* vertical = verticalScrollBar();
     QScrollBar* horizontal = horizontalScrollBar();
     switch (event->key()) {
-        case Qt::Key_PageUp: vertical->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-        case Qt::Key_PageDown: vertical->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+        case Qt::Key_PageUp:
+            vertical->triggerAction(QAbstractSlider::SliderPageStepSub);
+            break;
+        case Qt::Key_PageDown:
+            vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            break;
         case Qt::Key_End:
             vertical->triggerAction(QAbstractSlider::SliderToMaximum);
             horizontal->triggerAction(QAbstractSlider::SliderToMinimum);
@@ -87,11 +93,21 @@ void cReportView::keyPressEvent(QKeyEvent* event) {
             vertical->triggerAction(QAbstractSlider::SliderToMinimum);
             horizontal->triggerAction(QAbstractSlider::SliderToMinimum);
             break;
-        case Qt::Key_Left: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-        case Qt::Key_Right: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-        case Qt::Key_Up: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-        case Qt::Key_Down: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-        default: QAbstractScrollArea::keyPressEvent(event); return;
+        case Qt::Key_Left:
+            horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            break;
+        case Qt::Key_Right:
+            horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            break;
+        case Qt::Key_Up:
+            vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            break;
+        case Qt::Key_Down:
+            vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
     }
     event->accept();
 }

@@ -17,7 +17,7 @@ class cPlatformServices;
 // leaves behind, and prints through the shared print path.
 class cReportView : public QAbstractScrollArea, public cDocObserver {
     Q_OBJECT
-public:
+  public:
     cReportView(cModelDoc& document, cPlatformServices& platform, QWidget* parent = nullptr);
     ~cReportView() override;
 
@@ -36,16 +36,16 @@ public:
     // Lays the report out once without drawing, so the scroll size follows the report.
     void UpdateScrollSizes();
 
-signals:
+  signals:
     void DocumentChanged();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
-private:
+  private:
     void LayOut(QPainter* painter);
     void ApplyScrollSizes();
 

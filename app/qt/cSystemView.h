@@ -7,7 +7,7 @@ namespace korval {
 // The report window of a system level estimation document.
 class cSystemView : public cReportView {
     Q_OBJECT
-public:
+  public:
     cSystemView(cModelDoc& document, cPlatformServices& platform, QWidget* parent = nullptr);
 };
 

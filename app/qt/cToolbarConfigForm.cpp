@@ -11,11 +11,12 @@
 namespace korval {
 
 namespace {
-const bool kRegistered =
-    cDialogFormRegistry::RegisterForm<cToolbarConfigForm, cToolbarConfigDlg>("ToolBar Configuration");
+const bool kRegistered = cDialogFormRegistry::RegisterForm<cToolbarConfigForm, cToolbarConfigDlg>(
+    "ToolBar Configuration");
 }  // namespace
 
-cToolbarConfigForm::cToolbarConfigForm(cToolbarConfigDlg& logic, cPlatformServices& platform, QWidget* parent)
+cToolbarConfigForm::cToolbarConfigForm(cToolbarConfigDlg& logic, cPlatformServices& platform,
+                                       QWidget* parent)
     : cDialogForm(logic, platform, parent) {
     auto* group = new QGroupBox(QStringLiteral("ToolBars"), this);
     auto* boxes = new QVBoxLayout(group);
@@ -24,7 +25,8 @@ cToolbarConfigForm::cToolbarConfigForm(cToolbarConfigDlg& logic, cPlatformServic
         auto* check = new QCheckBox(ToQString(cToolbarConfigDlg::Label(bar)), group);
         check->setObjectName(QStringLiteral("barBox%1").arg(cToolbarConfigDlg::BarId(bar)));
         check->setChecked(logic.IsChecked(bar));
-        connect(check, &QCheckBox::toggled, this, [&logic, bar](bool on) { logic.SetChecked(bar, on); });
+        connect(check, &QCheckBox::toggled, this,
+                [&logic, bar](bool on) { logic.SetChecked(bar, on); });
         boxes->addWidget(check);
         boxes_[i] = check;
     }

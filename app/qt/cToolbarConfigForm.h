@@ -12,12 +12,13 @@ namespace korval {
 // ToolBar Configuration: the group "ToolBars" with one check box per toolbar.
 class cToolbarConfigForm : public cDialogForm {
     Q_OBJECT
-public:
-    cToolbarConfigForm(cToolbarConfigDlg& logic, cPlatformServices& platform, QWidget* parent = nullptr);
+  public:
+    cToolbarConfigForm(cToolbarConfigDlg& logic, cPlatformServices& platform,
+                       QWidget* parent = nullptr);
 
     QCheckBox* Box(cToolbarConfigDlg::Bar bar) const { return boxes_[bar]; }
 
-private:
+  private:
     std::array<QCheckBox*, cToolbarConfigDlg::kBarCount> boxes_{};
 };
 

@@ -28,7 +28,8 @@ const GeneratedSystem& SystemOf(int members) {
     static std::ostringstream discard;
     static cCliPlatform platform(discard);
     static cAppContext context{platform, BenchProfilePath()};
-    std::string folder = "/tmp/korval-bench-system-" + std::to_string(::getpid()) + "-" + std::to_string(members);
+    std::string folder =
+        "/tmp/korval-bench-system-" + std::to_string(::getpid()) + "-" + std::to_string(members);
     std::filesystem::create_directories(folder);
     GeneratedSystem generated;
     generated.systemPath = folder + "/system.sle";
@@ -40,7 +41,8 @@ const GeneratedSystem& SystemOf(int members) {
         cFunctionPointDoc& fp = project.FunctionPointModel();
         fp.SetCount(0, 10 + i % 50);
         fp.SetCount(4, 5 + i % 7);
-        project.SetDescriptionTexts("Member " + std::to_string(i), "Benchmark", "Generated member project");
+        project.SetDescriptionTexts("Member " + std::to_string(i), "Benchmark",
+                                    "Generated member project");
         project.SaveAs(path);
         generated.memberPaths.push_back(path);
         system << IndexedKey("File_Name", i) << "=" << path << "\r\n";

@@ -11,7 +11,7 @@ namespace {
 using testing::TempDir;
 
 class EstimatorAppLogicTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     testing::cScriptedPlatform platform;
     cEstimatorAppLogic app{platform, dir.File("korval.ini")};
@@ -32,7 +32,11 @@ TEST_F(EstimatorAppLogicTest, OpensByTheKindWrittenInTheFileNotByItsName) {
         {"lower.ccm", "[KORVAL]\nKORVAL_Type=cocomo\n", std::nullopt},
         {"empty.ccm", "[KORVAL]\nKORVAL_Type=\n", std::nullopt},
         {"nosection.ccm", "KORVAL_Type=Cocomo\n", std::nullopt},
-        {"binary.ccm", std::string("\x7F" "ELF\0\0\x01[KORVAL", 13), std::nullopt},
+        {"binary.ccm",
+         std::string("\x7F"
+                     "ELF\0\0\x01[KORVAL",
+                     13),
+         std::nullopt},
     };
     for (const Case& c : cases) {
         std::string path = dir.File(c.fileName);
@@ -63,7 +67,8 @@ TEST_F(EstimatorAppLogicTest, MissingOrQuotedPathsAreNotRecognised) {
 }
 
 TEST_F(EstimatorAppLogicTest, ExtensionsComeFromTheProfileCutToFourCharacters) {
-    TempDir::WriteFile(app.DefaultsProfilePath(), "[Extensions]\nCOCOMO_Ext=.COCOMO\nRayleigh_Ext=.ray\n");
+    TempDir::WriteFile(app.DefaultsProfilePath(),
+                       "[Extensions]\nCOCOMO_Ext=.COCOMO\nRayleigh_Ext=.ray\n");
     app.LoadExtensions();
     EXPECT_EQ(app.Extension(DocumentKind::Cocomo), ".COC");
     EXPECT_EQ(app.Extension(DocumentKind::Rayleigh), ".ray");
@@ -82,10 +87,14 @@ TEST_F(EstimatorAppLogicTest, DefaultsProfileIsBesideTheProgramUnlessOverridden)
               "/opt/korval/bin/korval.ini");
     EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/opt/korval/bin/", ""),
               "/opt/korval/bin/korval.ini");
-    EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/opt", "/etc/korval.ini"), "/etc/korval.ini");
-    EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("C:\\TOOLS\\KORVAL.EXE"), "C:\\TOOLS\\KORVAL.INI");
-    EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("c:\\tools\\korval.exe"), "C:\\TOOLS\\KORVAL.INI");
-    EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("C:\\TOOLS\\KORVAL"), "C:\\TOOLS\\KORVAL");
+    EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/opt", "/etc/korval.ini"),
+              "/etc/korval.ini");
+    EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("C:\\TOOLS\\KORVAL.EXE"),
+              "C:\\TOOLS\\KORVAL.INI");
+    EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("c:\\tools\\korval.exe"),
+              "C:\\TOOLS\\KORVAL.INI");
+    EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("C:\\TOOLS\\KORVAL"),
+              "C:\\TOOLS\\KORVAL");
 }
 
 TEST_F(EstimatorAppLogicTest, CommandLineArgumentsFormOnePath) {
@@ -102,8 +111,8 @@ TEST_F(EstimatorAppLogicTest, DefaultsProfileCheckWarnsOnceAtMost) {
     TempDir::WriteFile(app.DefaultsProfilePath(), "[KORVAL]\nVersion=3.2\n");
     platform.ExpectMessage();
     app.CheckDefaultsProfile();
-    EXPECT_EQ(platform.Messages().back(),
-              "File " + app.DefaultsProfilePath() + " version 3.2 does not match application version");
+    EXPECT_EQ(platform.Messages().back(), "File " + app.DefaultsProfilePath() +
+                                              " version 3.2 does not match application version");
 
     TempDir::WriteFile(app.DefaultsProfilePath(), "[KORVAL]\nVersion=4.1\n");
     app.CheckDefaultsProfile();

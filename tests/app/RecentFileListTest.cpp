@@ -52,7 +52,8 @@ TEST(RecentFileListTest, LoadSkipsGapsAndDuplicates) {
 TEST(RecentFileListTest, MenuTextNumbersShortensAndEscapes) {
     EXPECT_EQ(cRecentFileList::MenuText(0, "/home/a/plan.PRJ"), "&1 /home/a/plan.PRJ");
     EXPECT_EQ(cRecentFileList::MenuText(3, "/r&d/x.CCM"), "&4 /r&&d/x.CCM");
-    std::string shown = cRecentFileList::MenuText(1, "/very/long/folder/names/that/go/on/and/on/estimate.CCM");
+    std::string shown =
+        cRecentFileList::MenuText(1, "/very/long/folder/names/that/go/on/and/on/estimate.CCM");
     EXPECT_EQ(shown.rfind("&2 /very/", 0), 0u);
     EXPECT_NE(shown.find(".../estimate.CCM"), std::string::npos);
     EXPECT_LE(shown.size(), 3u + 40u);

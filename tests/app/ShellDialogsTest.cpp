@@ -10,11 +10,13 @@ namespace {
 TEST(FileNewDlgTest, ListsTheKindsInRegistrationOrderFirstSelected) {
     cFileNewDlg dialog;
     EXPECT_STREQ(dialog.Title(), "New");
-    EXPECT_EQ(dialog.Entries(), (std::vector<std::string>{"Project", "Function Point Model", "COCOMO Model",
-                                                           "Rayleigh Model", "System"}));
+    EXPECT_EQ(dialog.Entries(),
+              (std::vector<std::string>{"Project", "Function Point Model", "COCOMO Model",
+                                        "Rayleigh Model", "System"}));
     EXPECT_EQ(dialog.SelectedKind(), DocumentKind::Project);
-    const DocumentKind kinds[] = {DocumentKind::Project, DocumentKind::FunctionPoint, DocumentKind::Cocomo,
-                                  DocumentKind::Rayleigh, DocumentKind::System};
+    const DocumentKind kinds[] = {DocumentKind::Project, DocumentKind::FunctionPoint,
+                                  DocumentKind::Cocomo, DocumentKind::Rayleigh,
+                                  DocumentKind::System};
     for (int i = 0; i < 5; ++i) {
         dialog.Select(i);
         EXPECT_EQ(dialog.SelectedKind(), kinds[i]);
@@ -28,8 +30,8 @@ TEST(ToolbarConfigDlgTest, BoxesInDialogOrderWithTheirBars) {
     cToolbarConfigDlg dialog;
     EXPECT_STREQ(dialog.Title(), "ToolBar Configuration");
     EXPECT_EQ(dialog.HelpTopic(), 0);
-    const char* labels[] = {"&File", "&Import/Export", "&System", "&Project", "&Function Point", "&COCOMO",
-                            "&Rayleigh"};
+    const char* labels[] = {"&File",           "&Import/Export", "&System",  "&Project",
+                            "&Function Point", "&COCOMO",        "&Rayleigh"};
     const int bars[] = {59392, 59397, 59402, 59398, 59399, 59400, 59401};
     for (int i = 0; i < cToolbarConfigDlg::kBarCount; ++i) {
         auto bar = static_cast<cToolbarConfigDlg::Bar>(i);

@@ -34,9 +34,9 @@ TEST(WindowPlacementTest, ReadsBackWhatItWrites) {
 TEST(WindowPlacementTest, RefusesTextThatIsNotTenWholeNumbers) {
     const char* const damaged[] = {
         "",
-        "0 1 -1 -1 -1 -1 10 20 810",             // nine numbers
-        "0 1 -1 -1 -1 -1 10 20 810 x",           // a word in place of the tenth
-        "0 1 -1 -1 -1 -1 10 20 810 6.5",         // not whole
+        "0 1 -1 -1 -1 -1 10 20 810",              // nine numbers
+        "0 1 -1 -1 -1 -1 10 20 810 x",            // a word in place of the tenth
+        "0 1 -1 -1 -1 -1 10 20 810 6.5",          // not whole
         "0 1 -1 -1 -1 -1 10 20 810 99999999999",  // out of range
         "zero 1 -1 -1 -1 -1 10 20 810 620",
     };
@@ -65,7 +65,8 @@ TEST(WindowPlacementTest, StartupShowState) {
         cWindowPlacement p;
         p.flags = c.flags;
         p.showState = c.saved;
-        EXPECT_EQ(p.StartupShowState(c.requested), c.expected) << c.flags << " " << c.saved << " " << c.requested;
+        EXPECT_EQ(p.StartupShowState(c.requested), c.expected)
+            << c.flags << " " << c.saved << " " << c.requested;
     }
 }
 

@@ -26,9 +26,14 @@ CliResult RunCli(std::vector<std::string> args) {
 }
 
 TEST(CliRunnerTest, UsageErrorsExitWithTwo) {
-    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-             {}, {"report"}, {"frobnicate", "x"}, {"new", "cocomo", "out.ccm"}, {"report", "a", "--format", "html"},
-             {"figures", "a", "b"}, {"report", "a", "--unknown"}}) {
+    for (std::vector<std::string> args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"report"},
+                                               {"frobnicate", "x"},
+                                               {"new", "cocomo", "out.ccm"},
+                                               {"report", "a", "--format", "html"},
+                                               {"figures", "a", "b"},
+                                               {"report", "a", "--unknown"}}) {
         CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(result.err.find("usage:"), std::string::npos);
@@ -61,7 +66,8 @@ TEST(CliRunnerTest, NewAndResaveGoThroughTheDocumentSave) {
 TEST(CliRunnerTest, FiguresOfATextWithBrokenUtf8StillPrint) {
     TempDir dir;
     std::string path = dir.File("broken.ccm");
-    TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=Cocomo\r\n[CocomoSummary]\r\nTitle=Caf\xE9 \xC3\r\n");
+    TempDir::WriteFile(
+        path, "[KORVAL]\r\nKORVAL_Type=Cocomo\r\n[CocomoSummary]\r\nTitle=Caf\xE9 \xC3\r\n");
     CliResult result = RunCli({"figures", path});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("\"title\": \"Caf\xEF\xBF\xBD"), std::string::npos) << result.out;

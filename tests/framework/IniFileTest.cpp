@@ -30,8 +30,10 @@ TEST_P(IniReadTest, ReadsAsThePrivateProfileFunctionsDo) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniReadTest,
     ::testing::Values(
-        ReadCase{"MixedCaseNames", "[KoRvAl]\r\nkorval_TYPE=Cocomo\r\n", "KORVAL", "KORVAL_Type", "Cocomo"},
-        ReadCase{"BlanksAroundNamesAndValues", "  [ S ]  \n  Key  =  some value  \n", "S", "Key", "some value"},
+        ReadCase{"MixedCaseNames", "[KoRvAl]\r\nkorval_TYPE=Cocomo\r\n", "KORVAL", "KORVAL_Type",
+                 "Cocomo"},
+        ReadCase{"BlanksAroundNamesAndValues", "  [ S ]  \n  Key  =  some value  \n", "S", "Key",
+                 "some value"},
         ReadCase{"DoubleQuotesDropped", "[S]\nK=\"  quoted  \"\n", "S", "K", "  quoted  "},
         ReadCase{"SingleQuotesDropped", "[S]\nK='x'\n", "S", "K", "x"},
         ReadCase{"UnmatchedQuotesKept", "[S]\nK=\"x'\n", "S", "K", "\"x'"},
@@ -70,11 +72,12 @@ TEST_P(IniWriteTest, ChangesOnlyWhatItMust) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniWriteTest,
     ::testing::Values(
-        WriteCase{"ReplacesInPlaceKeepingKeySpelling", "; top\r\n[S]\r\n  Key = old ; x\r\nB=2\r\n", "s",
-                  "KEY", "new", "; top\r\n[S]\r\nKey=new\r\nB=2\r\n"},
-        WriteCase{"AppendsAfterLastKeyNotAfterComments", "[S]\nA=1\n; note\n\n[T]\nC=3\n", "S", "B", "2",
-                  "[S]\nA=1\nB=2\n; note\n\n[T]\nC=3\n"},
-        WriteCase{"NewSectionAtEndInFileStyle", "[S]\nA=1\n", "T", "B", "2", "[S]\nA=1\n\n[T]\nB=2\n"},
+        WriteCase{"ReplacesInPlaceKeepingKeySpelling", "; top\r\n[S]\r\n  Key = old ; x\r\nB=2\r\n",
+                  "s", "KEY", "new", "; top\r\n[S]\r\nKey=new\r\nB=2\r\n"},
+        WriteCase{"AppendsAfterLastKeyNotAfterComments", "[S]\nA=1\n; note\n\n[T]\nC=3\n", "S", "B",
+                  "2", "[S]\nA=1\nB=2\n; note\n\n[T]\nC=3\n"},
+        WriteCase{"NewSectionAtEndInFileStyle", "[S]\nA=1\n", "T", "B", "2",
+                  "[S]\nA=1\n\n[T]\nB=2\n"},
         WriteCase{"NoFinalNewlineGetsOne", "[S]\nA=1", "S", "B", "2", "[S]\nA=1\nB=2\n"},
         WriteCase{"EmptyFileUsesCrLf", "", "S", "A", "1", "[S]\r\nA=1\r\n"},
         WriteCase{"SectionWithoutKeys", "[S]\n[T]\nX=1\n", "S", "A", "1", "[S]\nA=1\n[T]\nX=1\n"},

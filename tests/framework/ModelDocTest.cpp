@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,7 +17,7 @@ using testing::TempDir;
 
 // A document of a model kind with nothing of its own, to exercise the shared behaviour.
 class cPlainDoc : public cModelDoc {
-public:
+  public:
     explicit cPlainDoc(cAppContext& context, DocumentKind kind = DocumentKind::Cocomo)
         : cModelDoc(context, kind) {
         ResetToDefaults();
@@ -26,17 +25,20 @@ public:
 };
 
 class ModelDocTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     testing::cScriptedPlatform platform;
     cAppContext context{platform, dir.File("korval.ini")};
 
-    void WriteProfile(const std::string& content) { TempDir::WriteFile(context.defaultsProfilePath, content); }
+    void WriteProfile(const std::string& content) {
+        TempDir::WriteFile(context.defaultsProfilePath, content);
+    }
 };
 
 TEST_F(ModelDocTest, FilterValuesReadCaseInsensitivelyAndKeepUnknownTokens) {
-    WriteProfile("[Filter_Values]\nDescription=maybe\nTotals=off\nIntermediate_Totals=\n"
-                 "SensitivityAnalysis=on\nPhaseDistribution=N/A\n");
+    WriteProfile(
+        "[Filter_Values]\nDescription=maybe\nTotals=off\nIntermediate_Totals=\n"
+        "SensitivityAnalysis=on\nPhaseDistribution=N/A\n");
     cPlainDoc doc(context);
     EXPECT_EQ(doc.GetFilter(cModelDoc::kDescriptionSwitch), kFilterOn);  // unchanged
     EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
@@ -69,7 +71,8 @@ TEST_F(ModelDocTest, SaveAndLoadKeepDescriptionsWithLineBreaks) {
     reader.LoadModel(path);
     EXPECT_EQ(reader.GetTitle(), "Payroll");
     EXPECT_EQ(reader.GetPreparedBy(), "A. Analyst");
-    EXPECT_EQ(reader.GetDescription(), description) << "a 500-character description reads back whole";
+    EXPECT_EQ(reader.GetDescription(), description)
+        << "a 500-character description reads back whole";
     EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "", 20, path), "Cocomo");
     EXPECT_EQ(ReadProfileValue("KORVAL", "Version", "", 10, path), "4.1");
 }
@@ -185,7 +188,8 @@ TEST_F(ModelDocTest, InitializeResetsOnlyWhenConfirmed) {
     EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(platform.Messages().back(),
-              "All existing data for the COCOMO model will be reset to their default values.\n\nContinue?");
+              "All existing data for the COCOMO model will be reset to their default "
+              "values.\n\nContinue?");
 }
 
 TEST_F(ModelDocTest, DisplayOptionsHideNotApplicableBoxesAndStoreOffForThem) {

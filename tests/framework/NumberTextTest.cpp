@@ -16,9 +16,9 @@ struct LeadingCase {
 
 TEST(NumberTextTest, LeadingDecimalNumbersOnly) {
     const LeadingCase cases[] = {
-        {"12.5", 12.5},        {"  -3e2xyz", -300.0}, {"+7", 7.0},          {".5", 0.5},
+        {"12.5", 12.5},        {"  -3e2xyz", -300.0}, {"+7", 7.0},           {".5", 0.5},
         {"5.", 5.0},           {"1e", 1.0},           {"abc", std::nullopt}, {"", std::nullopt},
-        {"nan", std::nullopt}, {"inf", std::nullopt}, {"0x1A", 0.0},        {"-", std::nullopt},
+        {"nan", std::nullopt}, {"inf", std::nullopt}, {"0x1A", 0.0},         {"-", std::nullopt},
         {"1,5", 1.0},
     };
     for (const LeadingCase& c : cases) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -44,9 +43,12 @@ TEST(ProfileAccessTest, ValuesRoundTripThroughAFile) {
     TempDir dir;
     std::string path = dir.File("model.ccm");
     ASSERT_TRUE(WriteProfileValue("CocomoSummary", "Description", "\r\nfirst\r\nsecond", path));
-    EXPECT_EQ(ReadProfileValue("CocomoSummary", "Description", "", 501, path), "\r\nfirst\r\nsecond");
-    EXPECT_EQ(TempDir::ReadFile(path), "[CocomoSummary]\r\nDescription=<ENTER>first<ENTER>second\r\n");
-    EXPECT_EQ(ReadProfileString("CocomoSummary", "Description", "", 501, path), "<ENTER>first<ENTER>second");
+    EXPECT_EQ(ReadProfileValue("CocomoSummary", "Description", "", 501, path),
+              "\r\nfirst\r\nsecond");
+    EXPECT_EQ(TempDir::ReadFile(path),
+              "[CocomoSummary]\r\nDescription=<ENTER>first<ENTER>second\r\n");
+    EXPECT_EQ(ReadProfileString("CocomoSummary", "Description", "", 501, path),
+              "<ENTER>first<ENTER>second");
 }
 
 TEST(ProfileAccessTest, MissingFileSectionOrKeyGivesTheDefault) {
@@ -70,25 +72,29 @@ TEST(ProfileAccessTest, BufferCutsAtCharacterBoundariesBeforeDecoding) {
 TEST(ProfileAccessTest, WritesKeepEveryOtherByteOfAHandWrittenFile) {
     TempDir dir;
     std::string path = dir.File("hand.ini");
-    std::string original = "; written by hand\n[korval]\nkorval_type = \"Cocomo\"\n\n[Other]\nKeep=me\n";
+    std::string original =
+        "; written by hand\n[korval]\nkorval_type = \"Cocomo\"\n\n[Other]\nKeep=me\n";
     TempDir::WriteFile(path, original);
     EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "", 20, path), "Cocomo");
     ASSERT_TRUE(WriteFileVersion(path));
-    EXPECT_EQ(TempDir::ReadFile(path),
-              "; written by hand\n[korval]\nkorval_type = \"Cocomo\"\nVersion=4.1\n\n[Other]\nKeep=me\n");
+    EXPECT_EQ(
+        TempDir::ReadFile(path),
+        "; written by hand\n[korval]\nkorval_type = \"Cocomo\"\nVersion=4.1\n\n[Other]\nKeep=me\n");
 }
 
 TEST(ProfileAccessTest, ReadsOfOneFileInsideAScopeParseItOnce) {
     TempDir dir;
     std::string path = dir.File("many.ini");
     std::string content = "[S]\n";
-    for (int i = 0; i < 400; ++i) content += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    for (int i = 0; i < 400; ++i)
+        content += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
     TempDir::WriteFile(path, content);
     std::uint64_t before = cProfileStore::Instance().ParseCount();
     {
         cProfileFileScope scope(path);
         for (int i = 0; i < 400; ++i) {
-            ASSERT_EQ(ReadProfileValue("S", "Key" + std::to_string(i), "", 20, path), std::to_string(i));
+            ASSERT_EQ(ReadProfileValue("S", "Key" + std::to_string(i), "", 20, path),
+                      std::to_string(i));
         }
     }
     EXPECT_EQ(cProfileStore::Instance().ParseCount() - before, 1u);
@@ -102,7 +108,8 @@ TEST(ProfileAccessTest, AScopeWritesTheFileOnceAtCommit) {
         cProfileFileScope scope(path);
         WriteProfileValue("S", "A", "1", path);
         WriteProfileValue("S", "B", "2", path);
-        EXPECT_EQ(TempDir::ReadFile(path), "[S]\nOld=1\n") << "nothing reaches the disk before Commit";
+        EXPECT_EQ(TempDir::ReadFile(path), "[S]\nOld=1\n")
+            << "nothing reaches the disk before Commit";
         ASSERT_TRUE(scope.Commit());
     }
     EXPECT_EQ(TempDir::ReadFile(path), "[S]\nOld=1\nA=1\nB=2\n");

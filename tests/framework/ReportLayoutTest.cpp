@@ -17,7 +17,7 @@ using testing::cRecordingSurface;
 
 // A report of numbered rows with a mix of spacings, to exercise paging.
 class cRowsDoc : public cModelDoc {
-public:
+  public:
     cRowsDoc(cAppContext& context, int rows, DocumentKind kind = DocumentKind::Project)
         : cModelDoc(context, kind), rows_(rows) {}
 
@@ -30,12 +30,12 @@ public:
         return FinishReport(dc, total);
     }
 
-private:
+  private:
     int rows_;
 };
 
 class ReportLayoutTest : public ::testing::Test {
-protected:
+  protected:
     testing::TempDir dir;
     testing::cScriptedPlatform platform;
     cAppContext context{platform, dir.File("none.ini")};
@@ -67,7 +67,8 @@ TEST_F(ReportLayoutTest, RowAdvanceIsHeightPlusTruncatedSpacing) {
     unsigned flags = TextFlags::kBase;
     int y = 5;
     EXPECT_EQ(doc.DrawRow(dc, y, "", "a", "b", "c", flags, 0.5), 30);
-    EXPECT_EQ(doc.DrawRow(dc, y, "", "", "", "", flags, 0.5), 10) << "an empty row advances by its spacing";
+    EXPECT_EQ(doc.DrawRow(dc, y, "", "", "", "", flags, 0.5), 10)
+        << "an empty row advances by its spacing";
     EXPECT_EQ(doc.DrawRow(dc, y, "", "a", "", "", flags, 0.05), 21);
     EXPECT_EQ(y, 5 + 61);
     EXPECT_EQ(doc.DrawArrayRow(dc, y, {"x", "y", "z"}, flags, 0.0), 20);
@@ -82,8 +83,8 @@ TEST_F(ReportLayoutTest, DescriptionBlockFollowsItsSwitch) {
     cDrawContext dc(screen);
     int y = 5;
     int advanced = doc.DrawReport(dc, y, TextFlags::kBase);
-    EXPECT_EQ(screen.Texts(), (std::vector<std::string>{"Title:", "T", "Prepared By:", "P", "Description:",
-                                                        "first\r\nsecond"}));
+    EXPECT_EQ(screen.Texts(), (std::vector<std::string>{"Title:", "T", "Prepared By:", "P",
+                                                        "Description:", "first\r\nsecond"}));
     EXPECT_EQ(advanced, 30 + 30 + 50);
     EXPECT_TRUE(screen.drawn.back().flags & TextFlags::kWordBreak);
     EXPECT_EQ(doc.GetReportExtentHeight(), advanced + 50);
@@ -114,12 +115,14 @@ TEST_F(ReportLayoutTest, PrintedRowsAppearOnceWithinTheAnnouncedPages) {
                 printer.drawn.clear();
                 job.PrintPage(page);
                 for (const auto& item : printer.drawn) {
-                    if (item.rect.top < m.topMargin || item.rect.top >= m.bottomEdge) continue;  // header, footer
+                    if (item.rect.top < m.topMargin || item.rect.top >= m.bottomEdge)
+                        continue;  // header, footer
                     EXPECT_LE(item.rect.top + printer.lineHeight, m.bottomEdge) << item.text;
                     if (item.text.rfind("Row ", 0) == 0) ++seen[item.text];
                 }
             }
-            ASSERT_EQ(seen.size(), static_cast<std::size_t>(rows)) << rows << " rows, page " << pageHeight;
+            ASSERT_EQ(seen.size(), static_cast<std::size_t>(rows))
+                << rows << " rows, page " << pageHeight;
             for (const auto& [text, count] : seen) EXPECT_EQ(count, 1) << text;
         }
     }
@@ -170,21 +173,23 @@ TEST_F(ReportLayoutTest, FooterNamesTheFileOrTheUntitledDocument) {
 
 TEST_F(ReportLayoutTest, TextSurfaceKeepsLabelsInTheirColumns) {
     cRowsDoc doc(context, 2);
-    doc.SetDescriptionTexts("A title", "Me", "A description long enough to wrap at the right edge of the "
-                                              "report when the surface is narrow enough to need it");
+    doc.SetDescriptionTexts("A title", "Me",
+                            "A description long enough to wrap at the right edge of the "
+                            "report when the surface is narrow enough to need it");
     cTextReportSurface surface(90);
     cDrawContext dc(surface);
     int y = 5;
     doc.DrawReport(dc, y, TextFlags::kBase);
-    EXPECT_EQ(surface.Render(),
-              "    Title:                                  A title\n"
-              "    Prepared By:                            Me\n"
-              "    Description:                            A description long enough to wrap at the\n"
-              "                                            right edge of the report when the surface is\n"
-              "                                            narrow enough to need it\n"
-              "    Row 0                                   value\n"
-              "\n"
-              "    Row 1                                   value\n");
+    EXPECT_EQ(
+        surface.Render(),
+        "    Title:                                  A title\n"
+        "    Prepared By:                            Me\n"
+        "    Description:                            A description long enough to wrap at the\n"
+        "                                            right edge of the report when the surface is\n"
+        "                                            narrow enough to need it\n"
+        "    Row 0                                   value\n"
+        "\n"
+        "    Row 1                                   value\n");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using testing::TempDir;
 using Model = cProjectDoc::Model;
 
 class ProjectDocTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     testing::cScriptedPlatform platform;
     cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
@@ -46,7 +46,8 @@ protected:
 TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocomosOwn) {
     cProjectDoc project(context);
     project.OnUseSensitivity(cProjectDoc::kCocomoSource);
-    project.CocomoModel().SetCocomoSensitivity(25, 0, 0, kSensitivityAdjPm);  // COCOMO's own settings
+    project.CocomoModel().SetCocomoSensitivity(25, 0, 0,
+                                               kSensitivityAdjPm);  // COCOMO's own settings
     project.OnUseSensitivity(cProjectDoc::kFunctionPointSource);
     SizeProject(project, 10);
     platform.ExpectDialog([](cDialogLogic&) { return true; });
@@ -59,7 +60,8 @@ TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocom
 
     std::string path = dir.File("plan.prj");
     ASSERT_TRUE(project.SaveAs(path));
-    EXPECT_EQ(ParseLeadingDouble(ReadProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "", 20, path)),
+    EXPECT_EQ(ParseLeadingDouble(
+                  ReadProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "", 20, path)),
               25)
         << TempDir::ReadFile(path);
 
@@ -84,13 +86,15 @@ TEST_F(ProjectDocTest, SizeAndScheduleFlowFromModelToModel) {
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSourceLines(), 5000);
     double low = 0;
     double high = 0;
-    EXPECT_DOUBLE_EQ(project.RayleighModel().GetSchedule(), project.CocomoModel().GetTimeToDevelop(low, high));
+    EXPECT_DOUBLE_EQ(project.RayleighModel().GetSchedule(),
+                     project.CocomoModel().GetTimeToDevelop(low, high));
     EXPECT_GT(project.RayleighModel().GetSchedule(), 0);
 }
 
 TEST_F(ProjectDocTest, FileWithoutSourceOrModelDescriptionSwitchOpensWithDefaults) {
     std::string path = dir.File("bare.prj");
-    TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=Project\r\n[Filter_Values]\r\nDescription=ON\r\n");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\r\nKORVAL_Type=Project\r\n[Filter_Values]\r\nDescription=ON\r\n");
     cProjectDoc project(context);
     project.OnUseSensitivity(cProjectDoc::kRayleighSource);
     project.LoadModel(path);
@@ -139,8 +143,9 @@ TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures)
     source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ");
     cProjectDoc target(context);
     target.OnUseSensitivity(cProjectDoc::kCocomoSource);
-    const std::pair<Model, const char*> models[] = {
-        {Model::FunctionPoint, "fp.fpm"}, {Model::Cocomo, "cocomo.ccm"}, {Model::Rayleigh, "rayleigh.rlm"}};
+    const std::pair<Model, const char*> models[] = {{Model::FunctionPoint, "fp.fpm"},
+                                                    {Model::Cocomo, "cocomo.ccm"},
+                                                    {Model::Rayleigh, "rayleigh.rlm"}};
     for (const auto& [model, name] : models) {
         platform.ExpectSaveFileName(dir.File(name));
         ASSERT_TRUE(source.OnExport(model)) << name;
@@ -177,10 +182,12 @@ TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresS
     std::string text = surface.Render();
     std::size_t rayleigh = text.find("RAYLEIGH INFORMATION:");
     ASSERT_NE(rayleigh, std::string::npos);
-    EXPECT_EQ(text.substr(0, rayleigh).find("Sensitivity Analysis Type"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(0, rayleigh).find("Sensitivity Analysis Type"), std::string::npos)
+        << text;
     EXPECT_NE(text.find("PROJECT INFORMATION:"), std::string::npos);
     EXPECT_NE(text.find("COCOMO INFORMATION:"), std::string::npos);
-    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch),
+              kFilterOn);
     EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
 }
 

@@ -12,10 +12,10 @@
 #include "app/cFileNewDlg.h"
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/cAboutForm.h"
-#include "app/qt/cEstimatorApp.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDialogFormRegistry.h"
 #include "app/qt/cDisplayOptionsForm.h"
+#include "app/qt/cEstimatorApp.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
 #include "framework/cDescriptionDlg.h"
@@ -29,7 +29,7 @@ using korval::testing::cTestQtPlatform;
 class AppFormsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void dialogsAreLightGreyWithBlackText();
     void everyShellDialogHasAForm_data();
     void everyShellDialogHasAForm();
@@ -64,7 +64,8 @@ void AppFormsTest::dialogsAreLightGreyWithBlackText() {
 
 void AppFormsTest::everyShellDialogHasAForm_data() {
     QTest::addColumn<QString>("title");
-    for (const char* title : {"Description", "Display Options", "ToolBar Configuration", "New", "About KORVAL"}) {
+    for (const char* title :
+         {"Description", "Display Options", "ToolBar Configuration", "New", "About KORVAL"}) {
         QTest::newRow(title) << QString::fromLatin1(title);
     }
 }
@@ -84,7 +85,8 @@ void AppFormsTest::descriptionShowsTheTextsWithQtLineBreaks() {
     QCOMPARE(form.DescriptionEdit()->toPlainText(), QStringLiteral("Line one\nLine two"));
     QVERIFY(form.findChild<QLabel*>() != nullptr);
     bool limitLabel = false;
-    for (QLabel* label : form.findChildren<QLabel*>()) limitLabel |= label->text() == "(500 chars.)";
+    for (QLabel* label : form.findChildren<QLabel*>())
+        limitLabel |= label->text() == "(500 chars.)";
     QVERIFY(limitLabel);
     korval::testing::SaveScreenshot(form, "description");
 }
@@ -132,13 +134,16 @@ void AppFormsTest::descriptionRefusesTypingBeyondALimit() {
                               : field == 1 ? logic.GetPreparedByText()
                                            : logic.GetDescriptionText();
     QCOMPARE(kept, full);
-    QString shown = field == 2 ? form.DescriptionEdit()->toPlainText() : static_cast<QLineEdit*>(edit)->text();
+    QString shown =
+        field == 2 ? form.DescriptionEdit()->toPlainText() : static_cast<QLineEdit*>(edit)->text();
     QCOMPARE(shown, QString::fromStdString(full));
     // Room made again is usable: delete one character, type one.
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, "q");
     QCOMPARE(platform.Beeps(), 2);
-    QCOMPARE(field == 0 ? logic.GetTitleText() : field == 1 ? logic.GetPreparedByText() : logic.GetDescriptionText(),
+    QCOMPARE(field == 0   ? logic.GetTitleText()
+             : field == 1 ? logic.GetPreparedByText()
+                          : logic.GetDescriptionText(),
              full.substr(0, full.size() - 1) + "q");
 }
 
@@ -169,7 +174,8 @@ void AppFormsTest::descriptionTabOrder() {
     cDescriptionDlg logic("", "", "");
     cDescriptionForm form(logic, platform);
     QCOMPARE(form.TitleEdit()->nextInFocusChain(), static_cast<QWidget*>(form.PreparedByEdit()));
-    QCOMPARE(form.PreparedByEdit()->nextInFocusChain(), static_cast<QWidget*>(form.DescriptionEdit()));
+    QCOMPARE(form.PreparedByEdit()->nextInFocusChain(),
+             static_cast<QWidget*>(form.DescriptionEdit()));
     QVERIFY(form.DescriptionEdit()->tabChangesFocus());
 }
 
@@ -220,12 +226,13 @@ void AppFormsTest::toolbarConfigurationMirrorsTheBars() {
     logic.SetChecked(cToolbarConfigDlg::kFileBar, true);
     logic.SetChecked(cToolbarConfigDlg::kRayleighBar, true);
     cToolbarConfigForm form(logic, platform);
-    const char* labels[] = {"&File", "&Import/Export", "&System", "&Project", "&Function Point", "&COCOMO",
-                            "&Rayleigh"};
+    const char* labels[] = {"&File",           "&Import/Export", "&System",  "&Project",
+                            "&Function Point", "&COCOMO",        "&Rayleigh"};
     for (int i = 0; i < cToolbarConfigDlg::kBarCount; ++i) {
         auto bar = static_cast<cToolbarConfigDlg::Bar>(i);
         QCOMPARE(form.Box(bar)->text(), QString::fromLatin1(labels[i]));
-        QCOMPARE(form.Box(bar)->isChecked(), bar == cToolbarConfigDlg::kFileBar || bar == cToolbarConfigDlg::kRayleighBar);
+        QCOMPARE(form.Box(bar)->isChecked(),
+                 bar == cToolbarConfigDlg::kFileBar || bar == cToolbarConfigDlg::kRayleighBar);
     }
     QVERIFY(form.HelpButton() == nullptr);
     form.show();
@@ -245,7 +252,8 @@ void AppFormsTest::fileNewListsTheFiveKinds() {
     cFileNewForm form(logic, platform);
     QStringList entries;
     for (int i = 0; i < form.KindList()->count(); ++i) entries << form.KindList()->item(i)->text();
-    QCOMPARE(entries, (QStringList{"Project", "Function Point Model", "COCOMO Model", "Rayleigh Model", "System"}));
+    QCOMPARE(entries, (QStringList{"Project", "Function Point Model", "COCOMO Model",
+                                   "Rayleigh Model", "System"}));
     QCOMPARE(form.KindList()->currentRow(), 0);
     form.KindList()->setCurrentRow(2);
     QCOMPARE(logic.SelectedKind(), DocumentKind::Cocomo);
@@ -266,7 +274,8 @@ void AppFormsTest::aboutShowsNameVersionAndCopyright() {
     QCOMPARE(form.windowTitle(), QStringLiteral("About KORVAL"));
     QCOMPARE(form.findChild<QLabel*>("productName")->text(), QStringLiteral("Korval"));
     QCOMPARE(form.findChild<QLabel*>("versionText")->text(), QStringLiteral("Version 4.1"));
-    QCOMPARE(form.findChild<QLabel*>("copyrightText")->text(), QStringLiteral("Copyright (C) Someone"));
+    QCOMPARE(form.findChild<QLabel*>("copyrightText")->text(),
+             QStringLiteral("Copyright (C) Someone"));
     QVERIFY(form.OkButton() && !form.CancelButton());
     korval::testing::SaveScreenshot(form, "about");
 }

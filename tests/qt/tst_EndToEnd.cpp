@@ -29,7 +29,7 @@ namespace {
 
 // Remembers the cells of every row as the report lays them out, one line per row.
 class cRowCollector : public cTextReportSurface {
-public:
+  public:
     struct Row {
         QStringList cells;
         bool wraps = false;
@@ -38,13 +38,14 @@ public:
         if (!(flags & TextFlags::kMeasureOnly)) {
             Row& row = rows_[rect.top];
             row.cells << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-            row.wraps |= (flags & TextFlags::kWordBreak) != 0 || text.find('\n') != std::string_view::npos;
+            row.wraps |=
+                (flags & TextFlags::kWordBreak) != 0 || text.find('\n') != std::string_view::npos;
         }
         return cTextReportSurface::DrawText(text, rect, flags);
     }
     const std::map<int, Row>& Rows() const { return rows_; }
 
-private:
+  private:
     std::map<int, Row> rows_;
 };
 
@@ -81,7 +82,7 @@ QStringList BodyLines(const QString& pdf) {
 class EndToEndTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void exampleOpensPaintsAndPrints_data();
     void exampleOpensPaintsAndPrints();
@@ -90,7 +91,7 @@ private slots:
     void cliPdfNeedsAnOutputFile();
     void startupWithAnUnknownFileSaysSo();
 
-private:
+  private:
     void AddExampleRows();
 };
 
@@ -101,10 +102,13 @@ void EndToEndTest::initTestCase() {
 
 void EndToEndTest::AddExampleRows() {
     QTest::addColumn<QString>("file");
-    for (const QString& file : ExampleFiles()) QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    for (const QString& file : ExampleFiles())
+        QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
 }
 
-void EndToEndTest::exampleOpensPaintsAndPrints_data() { AddExampleRows(); }
+void EndToEndTest::exampleOpensPaintsAndPrints_data() {
+    AddExampleRows();
+}
 
 void EndToEndTest::exampleOpensPaintsAndPrints() {
     QFETCH(QString, file);
@@ -123,7 +127,8 @@ void EndToEndTest::exampleOpensPaintsAndPrints() {
     QVERIFY2(child, messages.empty() ? "no document" : messages.front().c_str());
     cModelDoc& document = child->Document();
     QCOMPARE(child->windowTitle(), QFileInfo(file).fileName());
-    QCOMPARE(QString::fromLatin1(document.KindInfo().defaultExtension).toLower(), "." + QFileInfo(file).suffix().toLower());
+    QCOMPARE(QString::fromLatin1(document.KindInfo().defaultExtension).toLower(),
+             "." + QFileInfo(file).suffix().toLower());
 
     // The view paints the report.
     child->showMaximized();
@@ -145,7 +150,8 @@ void EndToEndTest::exampleOpensPaintsAndPrints() {
     QMap<QString, int> expected;
     for (const auto& [top, row] : ReportRows(document)) {
         if (row.wraps) {
-            for (const QString& word : row.cells.join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) {
+            for (const QString& word :
+                 row.cells.join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) {
                 QVERIFY2(pdfWords.contains(word), qPrintable(word));
             }
             continue;
@@ -167,7 +173,9 @@ void EndToEndTest::exampleOpensPaintsAndPrints() {
     }
 }
 
-void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay_data() { AddExampleRows(); }
+void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay_data() {
+    AddExampleRows();
+}
 
 void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
     QFETCH(QString, file);
@@ -181,8 +189,8 @@ void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
     cli.setProcessEnvironment(environment);
     cli.setWorkingDirectory(QFileInfo(file).absolutePath());
     cli.start(QStringLiteral(KORVAL_CLI_PATH),
-              {"report", QFileInfo(file).fileName(), "--profile", KORVAL_DEFAULTS_PROFILE, "--format", "pdf", "-o",
-               cliPdf});
+              {"report", QFileInfo(file).fileName(), "--profile", KORVAL_DEFAULTS_PROFILE,
+               "--format", "pdf", "-o", cliPdf});
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 0);
     QVERIFY(PdfPageCount(cliPdf) >= 1);
@@ -193,7 +201,8 @@ void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
     QDir::setCurrent(QFileInfo(file).absolutePath());
     cEstimatorAppLogic logic(platform, KORVAL_DEFAULTS_PROFILE);
     logic.LoadExtensions();
-    std::unique_ptr<cModelDoc> document = logic.OpenByKind(QFileInfo(file).fileName().toStdString());
+    std::unique_ptr<cModelDoc> document =
+        logic.OpenByKind(QFileInfo(file).fileName().toStdString());
     QVERIFY(document);
     QString guiPdf = folder.filePath("gui.pdf");
     QPrinter printer(QPrinter::HighResolution);
@@ -205,7 +214,8 @@ void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
 
 void EndToEndTest::cliPdfNeedsAnOutputFile() {
     QProcess cli;
-    cli.start(QStringLiteral(KORVAL_CLI_PATH), {"report", ExampleFiles().front(), "--format", "pdf"});
+    cli.start(QStringLiteral(KORVAL_CLI_PATH),
+              {"report", ExampleFiles().front(), "--format", "pdf"});
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 2);
     QVERIFY(cli.readAllStandardError().contains("usage:"));

@@ -63,7 +63,7 @@ std::string SaveNewDocument(cFrameFixture& f, DocumentKind kind, const QString& 
 class MainFrameTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void menuWithNoDocument();
     void menusFollowTheActiveKind_data();
     void menusFollowTheActiveKind();
@@ -96,8 +96,8 @@ void MainFrameTest::menuWithNoDocument() {
     cFrameFixture f;
     f.frame->ShowWithPlacement();
     QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
-    QCOMPARE(f.MenuEntries("&File"),
-             (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+    QCOMPARE(f.MenuEntries("&File"), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-",
+                                                  "Recent File", "-", "E&xit"}));
     QCOMPARE(f.MenuEntries("&Options"), (QStringList{"&Display...", "&Languages..."}));
     QVERIFY(!f.frame->Action(kOptionsDisplay)->isEnabled());
     QCOMPARE(f.frame->windowTitle(), QStringLiteral("Korval"));
@@ -108,14 +108,22 @@ void MainFrameTest::menusFollowTheActiveKind_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<bool>("languages");
-    QTest::newRow("project") << 0
-                             << QStringList{"&File", "&View", "&Project", "F&unctionPoint", "&COCOMO", "&Rayleigh",
-                                            "&Options", "&Window", "&Help"}
+    QTest::newRow("project") << 0 << QStringList{"&File",          "&View",   "&Project",
+                                                 "F&unctionPoint", "&COCOMO", "&Rayleigh",
+                                                 "&Options",       "&Window", "&Help"}
                              << true;
-    QTest::newRow("function point") << 1 << QStringList{"&File", "&View", "F&unctionPoint", "&Options", "&Window", "&Help"} << true;
-    QTest::newRow("cocomo") << 2 << QStringList{"&File", "&View", "&COCOMO", "&Options", "&Window", "&Help"} << false;
-    QTest::newRow("rayleigh") << 3 << QStringList{"&File", "&View", "&Rayleigh", "&Options", "&Window", "&Help"} << false;
-    QTest::newRow("system") << 4 << QStringList{"&File", "&View", "&System", "&Options", "&Window", "&Help"} << false;
+    QTest::newRow("function point")
+        << 1 << QStringList{"&File", "&View", "F&unctionPoint", "&Options", "&Window", "&Help"}
+        << true;
+    QTest::newRow("cocomo") << 2 << QStringList{"&File",    "&View",   "&COCOMO",
+                                                "&Options", "&Window", "&Help"}
+                            << false;
+    QTest::newRow("rayleigh") << 3 << QStringList{"&File",    "&View",   "&Rayleigh",
+                                                  "&Options", "&Window", "&Help"}
+                              << false;
+    QTest::newRow("system") << 4 << QStringList{"&File",    "&View",   "&System",
+                                                "&Options", "&Window", "&Help"}
+                            << false;
 }
 
 void MainFrameTest::menusFollowTheActiveKind() {
@@ -128,15 +136,16 @@ void MainFrameTest::menusFollowTheActiveKind() {
     QCOMPARE(f.MenuTitles(), titles);
     QCOMPARE(f.MenuEntries("&Options").contains("&Languages..."), languages);
     QCOMPARE(f.MenuEntries("&File"),
-             (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...", "Print Pre&view",
-                          "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+             (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
+                          "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
     QCOMPARE(f.MenuEntries("&Window"), (QStringList{"&Cascade", "&Tile", "&Arrange Icons"}));
     QCOMPARE(f.MenuEntries("&Help"),
              (QStringList{"&Contents", "&Tutorial", "&How to Use Help", "-", "&About Korval..."}));
     if (kind == 2) {
         QCOMPARE(f.MenuEntries("&COCOMO"),
-                 (QStringList{"&Attributes...", "&Cost Drivers...", "&Description...", "-", "&Sensitivity Analysis...",
-                              "&Reverse Engineering...", "-", "&Initialize"}));
+                 (QStringList{"&Attributes...", "&Cost Drivers...", "&Description...", "-",
+                              "&Sensitivity Analysis...", "&Reverse Engineering...", "-",
+                              "&Initialize"}));
     }
     // Closing the last document brings the short menu back.
     f.frame->ActiveChild()->close();
@@ -169,8 +178,10 @@ void MainFrameTest::sevenToolbarsWithCaptionsAndButtons() {
         QCOMPARE(toolbar->allowedAreas(), Qt::AllToolBarAreas);
         std::vector<int> buttons;
         for (QAction* action : toolbar->actions()) {
-            buttons.push_back(action->isSeparator() ? kSeparator
-                                                    : action->objectName().mid(QStringLiteral("command").size()).toInt());
+            buttons.push_back(
+                action->isSeparator()
+                    ? kSeparator
+                    : action->objectName().mid(QStringLiteral("command").size()).toInt());
             if (!action->isSeparator()) QVERIFY(!action->icon().isNull());
         }
         QCOMPARE(buttons, bar.buttons);
@@ -196,9 +207,12 @@ void MainFrameTest::commandsEnabledOnlyWhereTheKindHandlesThem() {
         QCOMPARE(f.frame->ActiveChild()->Document().Kind(), kind);
         for (const cToolbarLayout& bar : cCommandTable::Toolbars()) {
             for (int id : bar.buttons) {
-                if (id == kSeparator || cCommandTable::IsFrameCommand(id) || id == kFileSave || id == kFilePrint) continue;
+                if (id == kSeparator || cCommandTable::IsFrameCommand(id) || id == kFileSave ||
+                    id == kFilePrint)
+                    continue;
                 bool handled = cDocumentCommands::Find(kind, id) != nullptr;
-                QVERIFY2(f.frame->Action(id)->isEnabled() == handled, qPrintable(QString::number(id)));
+                QVERIFY2(f.frame->Action(id)->isEnabled() == handled,
+                         qPrintable(QString::number(id)));
             }
         }
         QVERIFY(f.frame->Action(kFileSave)->isEnabled());
@@ -355,8 +369,9 @@ void MainFrameTest::openUsesAllKindsFilterAndOpensByKind() {
     });
     f.frame->RunCommand(kFileOpen);
     QCOMPARE(initialSeen, std::string("*.*"));
-    QCOMPARE(filtersSeen, (QStringList{"All Files (*)", "Project (*.PRJ)", "Function Point (*.FPM)", "COCOMO (*.CCM)",
-                                       "Rayleigh (*.RLM)", "System Level Estimation (*.SLE)"}));
+    QCOMPARE(filtersSeen, (QStringList{"All Files (*)", "Project (*.PRJ)", "Function Point (*.FPM)",
+                                       "COCOMO (*.CCM)", "Rayleigh (*.RLM)",
+                                       "System Level Estimation (*.SLE)"}));
     QVERIFY(f.frame->ActiveChild());
     QCOMPARE(f.frame->ActiveChild()->Document().Kind(), DocumentKind::Cocomo);
     QCOMPARE(f.MenuTitles().at(2), QStringLiteral("&COCOMO"));
@@ -367,10 +382,12 @@ void MainFrameTest::recentFilesKeepFourNewestFirst() {
     QTemporaryDir folder;
     std::vector<std::string> paths;
     for (int i = 0; i < 5; ++i) {
-        paths.push_back(SaveNewDocument(f, DocumentKind::Rayleigh, folder.filePath(QStringLiteral("r%1.RLM").arg(i))));
+        paths.push_back(SaveNewDocument(f, DocumentKind::Rayleigh,
+                                        folder.filePath(QStringLiteral("r%1.RLM").arg(i))));
         QVERIFY(f.frame->OpenFile(paths.back()));
     }
-    QCOMPARE(f.recentFiles.Entries(), (std::vector<std::string>{paths[4], paths[3], paths[2], paths[1]}));
+    QCOMPARE(f.recentFiles.Entries(),
+             (std::vector<std::string>{paths[4], paths[3], paths[2], paths[1]}));
     QStringList file = f.MenuEntries("&File");
     QStringList numbered = file.filter(QRegularExpression("^&[1-4] "));
     QCOMPARE(numbered.size(), 4);
@@ -381,7 +398,8 @@ void MainFrameTest::recentFilesKeepFourNewestFirst() {
     f.frame->RunCommand(kFileRecent1 + 2);
     QCOMPARE(f.recentFiles.Entries().front(), paths[2]);
     f.Restart();
-    QCOMPARE(f.recentFiles.Entries(), (std::vector<std::string>{paths[2], paths[4], paths[3], paths[1]}));
+    QCOMPARE(f.recentFiles.Entries(),
+             (std::vector<std::string>{paths[2], paths[4], paths[3], paths[1]}));
 }
 
 void MainFrameTest::missingRecentFileIsReportedAndKept() {
@@ -393,7 +411,8 @@ void MainFrameTest::missingRecentFileIsReportedAndKept() {
     QFile::remove(QString::fromStdString(path));
     f.platform.QueueAnswer(MessageAnswer::Ok);
     f.frame->RunCommand(kFileRecent1);
-    QCOMPARE(f.platform.Messages(), std::vector<std::string>{"This file is not recognized by KORVAL"});
+    QCOMPARE(f.platform.Messages(),
+             std::vector<std::string>{"This file is not recognized by KORVAL"});
     QCOMPARE(f.recentFiles.Entries(), std::vector<std::string>{path});
     QVERIFY(f.frame->Children().isEmpty());
 }
@@ -467,9 +486,10 @@ void MainFrameTest::windowPlacementSurvivesARestart() {
     QStringList numbers = SettingText("Settings/WindowPos").split(' ');
     QCOMPARE(numbers.size(), 10);
     QCOMPARE(numbers.mid(0, 2), (QStringList{"0", "1"}));
-    QCOMPARE(numbers.mid(6), (QStringList{QString::number(placed.left()), QString::number(placed.top()),
-                                           QString::number(placed.left() + placed.width()),
-                                           QString::number(placed.top() + placed.height())}));
+    QCOMPARE(numbers.mid(6),
+             (QStringList{QString::number(placed.left()), QString::number(placed.top()),
+                          QString::number(placed.left() + placed.width()),
+                          QString::number(placed.top() + placed.height())}));
     f.Restart();
     f.frame->ShowWithPlacement();
     QCOMPARE(f.frame->geometry(), placed);
@@ -522,7 +542,8 @@ void MainFrameTest::toolbarLayoutSurvivesARestart() {
 void MainFrameTest::windowMenuArrangesChildren() {
     cFrameFixture f;
     f.frame->ShowWithPlacement();
-    for (DocumentKind kind : {DocumentKind::Cocomo, DocumentKind::Rayleigh, DocumentKind::FunctionPoint}) {
+    for (DocumentKind kind :
+         {DocumentKind::Cocomo, DocumentKind::Rayleigh, DocumentKind::FunctionPoint}) {
         f.frame->NewDocument(kind);
     }
     f.frame->RunCommand(kWindowTile);

@@ -53,7 +53,8 @@ PrintedPdf PrintToPdf(cModelDoc& document, const QString& path, QPageSize::PageS
 }
 
 QString RowLine(int row) {
-    return QString::fromStdString(cNumberedRowsDoc::RowLabel(row) + " " + cNumberedRowsDoc::RowValue(row)) +
+    return QString::fromStdString(cNumberedRowsDoc::RowLabel(row) + " " +
+                                  cNumberedRowsDoc::RowValue(row)) +
            " person months";
 }
 
@@ -75,7 +76,8 @@ std::vector<Word> PdfWords(const QString& path) {
         if (line.contains("<page ")) ++page;
         QRegularExpressionMatch match = wordPattern.match(line);
         if (match.hasMatch()) {
-            words.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3)});
+            words.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(),
+                             match.captured(3)});
         }
     }
     return words;
@@ -86,7 +88,7 @@ std::vector<Word> PdfWords(const QString& path) {
 class PrintPathTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyRowOnceWithinTheAnnouncedPages_data();
     void everyRowOnceWithinTheAnnouncedPages();
     void rowsStayBetweenTheMarginsOnEveryPage();
@@ -115,7 +117,8 @@ void PrintPathTest::everyRowOnceWithinTheAnnouncedPages() {
     cNumberedRowsDoc document(context, rows);
     document.SetDescriptionTexts("Print test", "Tester", "Two lines\r\nof description");
     QTemporaryDir folder;
-    PrintedPdf pdf = PrintToPdf(document, folder.filePath("rows.pdf"), static_cast<QPageSize::PageSizeId>(paper));
+    PrintedPdf pdf = PrintToPdf(document, folder.filePath("rows.pdf"),
+                                static_cast<QPageSize::PageSizeId>(paper));
     QVERIFY(pdf.announced >= 1);
     QCOMPARE(pdf.printed, pdf.announced);
     QCOMPARE(PdfPageCount(pdf.path), pdf.announced);
@@ -148,14 +151,15 @@ void PrintPathTest::rowsStayBetweenTheMarginsOnEveryPage() {
     QTemporaryDir folder;
     PrintedPdf pdf = PrintToPdf(document, folder.filePath("margins.pdf"), QPageSize::Letter);
     QVERIFY(pdf.announced > 2);
-    const double top = 72.0;              // one inch
+    const double top = 72.0;               // one inch
     const double bottom = 11 * 72.0 - 72;  // the bottom edge: one inch above the paper's end
     int rowWords = 0;
     for (const Word& word : PdfWords(pdf.path)) {
         if (!word.text.startsWith("Row")) continue;
         ++rowWords;
-        QVERIFY2(word.yMin >= top - 1 && word.yMax <= bottom + 1,
-                 qPrintable(QString("page %1 y %2..%3").arg(word.page).arg(word.yMin).arg(word.yMax)));
+        QVERIFY2(
+            word.yMin >= top - 1 && word.yMax <= bottom + 1,
+            qPrintable(QString("page %1 y %2..%3").arg(word.page).arg(word.yMin).arg(word.yMax)));
     }
     QCOMPARE(rowWords, 200);
 }
@@ -179,9 +183,15 @@ void PrintPathTest::footerNamesTheDocument_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("footer");
-    QTest::newRow("untitled") << "" << "COCOMO1" << "COCOMO1.CCM";
-    QTest::newRow("no title") << "" << "" << "UNTITLED.CCM";
-    QTest::newRow("saved") << "/home/a/Plans/Estimate.ccm" << "" << "ESTIMATE.CCM";
+    QTest::newRow("untitled") << ""
+                              << "COCOMO1"
+                              << "COCOMO1.CCM";
+    QTest::newRow("no title") << ""
+                              << ""
+                              << "UNTITLED.CCM";
+    QTest::newRow("saved") << "/home/a/Plans/Estimate.ccm"
+                           << ""
+                           << "ESTIMATE.CCM";
 }
 
 void PrintPathTest::footerNamesTheDocument() {
@@ -191,8 +201,10 @@ void PrintPathTest::footerNamesTheDocument() {
     cTestQtPlatform platform;
     cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
     cNumberedRowsDoc document(context, 1);
-    if (!path.isEmpty()) document.SetPathName(path.toStdString());
-    else document.SetDocumentTitle(title.toStdString());
+    if (!path.isEmpty())
+        document.SetPathName(path.toStdString());
+    else
+        document.SetDocumentTitle(title.toStdString());
     QTemporaryDir folder;
     PrintedPdf pdf = PrintToPdf(document, folder.filePath("footer.pdf"), QPageSize::A4);
     QVERIFY(NormalisedLines(PdfText(pdf.path)).last().startsWith(footer + " 1 "));
@@ -205,12 +217,14 @@ void PrintPathTest::pageRangePrintsOnlyThosePages() {
     QTemporaryDir folder;
     PrintedPdf all = PrintToPdf(document, folder.filePath("all.pdf"), QPageSize::Letter);
     QVERIFY(all.announced >= 3);
-    PrintedPdf second = PrintToPdf(document, folder.filePath("second.pdf"), QPageSize::Letter, 2, 2);
+    PrintedPdf second =
+        PrintToPdf(document, folder.filePath("second.pdf"), QPageSize::Letter, 2, 2);
     QCOMPARE(second.printed, 1);
     QCOMPARE(PdfPageCount(second.path), 1);
     QCOMPARE(PdfText(second.path), PdfText(all.path, 2));
     // A range past the end stops at the last page.
-    PrintedPdf tail = PrintToPdf(document, folder.filePath("tail.pdf"), QPageSize::Letter, all.announced - 1, 99);
+    PrintedPdf tail =
+        PrintToPdf(document, folder.filePath("tail.pdf"), QPageSize::Letter, all.announced - 1, 99);
     QCOMPARE(tail.printed, 2);
 }
 

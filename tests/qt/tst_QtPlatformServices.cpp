@@ -23,15 +23,17 @@ using namespace korval;
 namespace {
 
 class cUnformedDlg : public cDialogLogic {
-public:
+  public:
     const char* Title() const override { return "Nobody Made A Form For Me"; }
 };
 
 // Help topic numbers the dialogs of every folder ask for, read from their headers.
 QList<int> TopicsInSources() {
     QList<int> topics;
-    QRegularExpression pattern(QStringLiteral("HelpTopic\\(\\) const override \\{ return (\\d+); \\}"));
-    QDirIterator it(QStringLiteral(KORVAL_SOURCE_DIR), {"*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    QRegularExpression pattern(
+        QStringLiteral("HelpTopic\\(\\) const override \\{ return (\\d+); \\}"));
+    QDirIterator it(QStringLiteral(KORVAL_SOURCE_DIR), {"*.h"}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QString path = it.next();
         if (path.contains("/build") || path.contains("/tests/")) continue;
@@ -48,7 +50,7 @@ QList<int> TopicsInSources() {
 class QtPlatformServicesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void filtersBecomeQtNameFilters_data();
     void filtersBecomeQtNameFilters();
     void lineBreaksAtTheBoundary_data();
@@ -70,10 +72,12 @@ void QtPlatformServicesTest::filtersBecomeQtNameFilters_data() {
     QTest::addColumn<QStringList>("qt");
     QTest::newRow("save COCOMO") << "COCOMO (*.CCM)|*.CCM|All Files (*.*)|*.*|"
                                  << QStringList{"COCOMO (*.CCM)", "All Files (*)"};
-    QTest::newRow("open") << "All Files (*.*)|*.*|Project (*.PRJ)|*.PRJ|System Level Estimation (*.SLE)|*.SLE|"
-                          << QStringList{"All Files (*)", "Project (*.PRJ)", "System Level Estimation (*.SLE)"};
+    QTest::newRow("open")
+        << "All Files (*.*)|*.*|Project (*.PRJ)|*.PRJ|System Level Estimation (*.SLE)|*.SLE|"
+        << QStringList{"All Files (*)", "Project (*.PRJ)", "System Level Estimation (*.SLE)"};
     QTest::newRow("cut extension") << "COCOMO (*.COC)|*.COC|" << QStringList{"COCOMO (*.COC)"};
-    QTest::newRow("several patterns") << "Models|*.CCM;*.FPM|" << QStringList{"Models (*.CCM *.FPM)"};
+    QTest::newRow("several patterns")
+        << "Models|*.CCM;*.FPM|" << QStringList{"Models (*.CCM *.FPM)"};
     QTest::newRow("no trailing bar") << "Project (*.PRJ)|*.PRJ" << QStringList{"Project (*.PRJ)"};
     QTest::newRow("pattern missing") << "Project (*.PRJ)|" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{};
@@ -89,10 +93,18 @@ void QtPlatformServicesTest::lineBreaksAtTheBoundary_data() {
     QTest::addColumn<QString>("core");
     QTest::addColumn<QString>("qt");
     QTest::addColumn<QString>("back");
-    QTest::newRow("CR LF") << "a\r\nb" << "a\nb" << "a\r\nb";
-    QTest::newRow("lone CR") << "a\rb" << "a\nb" << "a\r\nb";
-    QTest::newRow("lone LF") << "a\nb" << "a\nb" << "a\r\nb";
-    QTest::newRow("blank lines kept") << "a\r\n\r\nb\r\n" << "a\n\nb\n" << "a\r\n\r\nb\r\n";
+    QTest::newRow("CR LF") << "a\r\nb"
+                           << "a\nb"
+                           << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\nb"
+                             << "a\r\nb";
+    QTest::newRow("lone LF") << "a\nb"
+                             << "a\nb"
+                             << "a\r\nb";
+    QTest::newRow("blank lines kept") << "a\r\n\r\nb\r\n"
+                                      << "a\n\nb\n"
+                                      << "a\r\n\r\nb\r\n";
     QTest::newRow("UTF-8") << QString::fromUtf8("Gr\xC3\xBC\xC3\x9F\x65\r\n\xE2\x82\xAC")
                            << QString::fromUtf8("Gr\xC3\xBC\xC3\x9F\x65\n\xE2\x82\xAC")
                            << QString::fromUtf8("Gr\xC3\xBC\xC3\x9F\x65\r\n\xE2\x82\xAC");
@@ -112,9 +124,11 @@ void QtPlatformServicesTest::settingsLiveInTheKorvalStore() {
     QCOMPARE(platform.ReadSetting("Settings", "WindowPos", "none"), std::string("none"));
     platform.WriteSetting("Settings", "WindowPos", "0 1 -1 -1 -1 -1 1 2 3 4");
     platform.WriteSetting("Recent File List", "File1", "/tmp/a b.PRJ");
-    QCOMPARE(platform.ReadSetting("Settings", "WindowPos", ""), std::string("0 1 -1 -1 -1 -1 1 2 3 4"));
+    QCOMPARE(platform.ReadSetting("Settings", "WindowPos", ""),
+             std::string("0 1 -1 -1 -1 -1 1 2 3 4"));
     QSettings store(QStringLiteral("Korval"), QStringLiteral("Korval"));
-    QCOMPARE(store.value("Settings/WindowPos").toString(), QStringLiteral("0 1 -1 -1 -1 -1 1 2 3 4"));
+    QCOMPARE(store.value("Settings/WindowPos").toString(),
+             QStringLiteral("0 1 -1 -1 -1 -1 1 2 3 4"));
     QCOMPARE(store.value("Recent File List/File1").toString(), QStringLiteral("/tmp/a b.PRJ"));
     QVERIFY(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     korval::testing::cTestQtPlatform::ClearSettings();
@@ -127,7 +141,8 @@ void QtPlatformServicesTest::messagesGoToTheResponder() {
         asked.emplace_back(text, buttons);
         return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Yes;
     });
-    QCOMPARE(platform.ShowMessage("Save changes to X?", MessageButtons::YesNoCancel), MessageAnswer::Cancel);
+    QCOMPARE(platform.ShowMessage("Save changes to X?", MessageButtons::YesNoCancel),
+             MessageAnswer::Cancel);
     QCOMPARE(platform.ShowMessage("Continue?", MessageButtons::YesNo), MessageAnswer::Yes);
     QCOMPARE(asked.size(), std::size_t(2));
     QCOMPARE(asked[0].first, std::string("Save changes to X?"));
@@ -147,7 +162,8 @@ void QtPlatformServicesTest::fileDialogsGoToTheirResponders() {
         return std::string();
     });
     QCOMPARE(platform.PromptOpenFileName("*.*", "All Files (*.*)|*.*|"), std::string("*.*.chosen"));
-    QCOMPARE(platform.PromptOpenFileNameTitled("Insert Files into System", "*.PRJ", "Project (*.PRJ)|*.PRJ|", "PRJ"),
+    QCOMPARE(platform.PromptOpenFileNameTitled("Insert Files into System", "*.PRJ",
+                                               "Project (*.PRJ)|*.PRJ|", "PRJ"),
              std::string("*.PRJ.chosen"));
     QCOMPARE(openFilters, QStringList{"Project (*.PRJ)"});
     QCOMPARE(platform.PromptSaveFileName("", "Rayleigh (*.RLM)|*.RLM|", "RLM"), std::string());
@@ -177,15 +193,18 @@ void QtPlatformServicesTest::runDialogWithoutAFormSaysSoAndCancels() {
     cUnformedDlg logic;
     QVERIFY(!platform.RunDialog(logic));
     QCOMPARE(platform.Messages(),
-             std::vector<std::string>{"The \"Nobody Made A Form For Me\" dialog is not available in this version."});
+             std::vector<std::string>{
+                 "The \"Nobody Made A Form For Me\" dialog is not available in this version."});
 }
 
 void QtPlatformServicesTest::aFormIsRegisteredOnce() {
     QVERIFY(cDialogFormRegistry::Has("Description"));
-    bool again = cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>("Description");
+    bool again =
+        cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>("Description");
     QVERIFY(!again);
     // A factory for a title gets only logic of its own type.
-    bool registered = cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>("Nobody Made A Form For Me");
+    bool registered = cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>(
+        "Nobody Made A Form For Me");
     QVERIFY(registered);
     korval::testing::cTestQtPlatform platform;
     cUnformedDlg other;
@@ -235,7 +254,8 @@ void QtPlatformServicesTest::helpPagesAndTutorialAreInstalled() {
     }
     // Links between the pages lead to pages that exist.
     QRegularExpression link(QStringLiteral("href=\"([^\"#]+)"));
-    for (const QString& page : {cHelpWindow::TutorialPath(), QDir(cHelpWindow::DefaultHelpFolder()).filePath("index.html")}) {
+    for (const QString& page : {cHelpWindow::TutorialPath(),
+                                QDir(cHelpWindow::DefaultHelpFolder()).filePath("index.html")}) {
         QFile file(page);
         QVERIFY(file.open(QIODevice::ReadOnly));
         auto matches = link.globalMatch(QString::fromUtf8(file.readAll()));

@@ -61,7 +61,7 @@ std::pair<int, int> InkedSpan(const QImage& image) {
 class ReportViewTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void printFontIsTwelvePointTimesResolvedToLiberationSerif_data();
     void printFontIsTwelvePointTimesResolvedToLiberationSerif();
     void printerSurfaceUsesTheDevicesPagesAndResolution();
@@ -129,11 +129,13 @@ void ReportViewTest::measuringGivesTheHeightDrawingTakes_data() {
     QTest::newRow("one line") << "Adjusted Effort:" << TextFlags::kBase << 400 << 1;
     QTest::newRow("centred") << "12" << TextFlags::kCenter << 400 << 1;
     QTest::newRow("right") << "12" << TextFlags::kRight << 400 << 1;
-    QTest::newRow("CR LF breaks lines") << "first\r\nsecond\r\nthird" << TextFlags::kBase << 400 << 3;
-    QTest::newRow("no wrap without word break") << "alpha beta gamma delta epsilon" << TextFlags::kBase << 60 << 1;
+    QTest::newRow("CR LF breaks lines")
+        << "first\r\nsecond\r\nthird" << TextFlags::kBase << 400 << 3;
+    QTest::newRow("no wrap without word break")
+        << "alpha beta gamma delta epsilon" << TextFlags::kBase << 60 << 1;
     // Wrapping at 60 pixels gives at least three lines, however the words fall.
-    QTest::newRow("word break wraps") << "alpha beta gamma delta epsilon" << unsigned(TextFlags::kWordBreak) << 60
-                                      << -3;
+    QTest::newRow("word break wraps")
+        << "alpha beta gamma delta epsilon" << unsigned(TextFlags::kWordBreak) << 60 << -3;
 }
 
 void ReportViewTest::measuringGivesTheHeightDrawingTakes() {
@@ -153,7 +155,8 @@ void ReportViewTest::measuringGivesTheHeightDrawingTakes() {
     } else if (lines < 0) {
         QVERIFY(drawn >= -lines * line);
     } else {
-        QVERIFY2(drawn >= lines * line && drawn < (lines + 1) * line, qPrintable(QString::number(drawn)));
+        QVERIFY2(drawn >= lines * line && drawn < (lines + 1) * line,
+                 qPrintable(QString::number(drawn)));
     }
 }
 
@@ -212,14 +215,22 @@ void ReportViewTest::keyboardScrollsAsTheTableSays_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("vertical");    // "+page", "-page", "+line", "-line", "max", "0", "="
     QTest::addColumn<QString>("horizontal");  // "+line", "-line", "0", "="
-    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << "-page" << "=";
-    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "+page" << "=";
-    QTest::newRow("End") << int(Qt::Key_End) << "max" << "0";
-    QTest::newRow("Home") << int(Qt::Key_Home) << "0" << "0";
-    QTest::newRow("Left") << int(Qt::Key_Left) << "=" << "-line";
-    QTest::newRow("Up") << int(Qt::Key_Up) << "-line" << "=";
-    QTest::newRow("Right") << int(Qt::Key_Right) << "=" << "+line";
-    QTest::newRow("Down") << int(Qt::Key_Down) << "+line" << "=";
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << "-page"
+                             << "=";
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "+page"
+                               << "=";
+    QTest::newRow("End") << int(Qt::Key_End) << "max"
+                         << "0";
+    QTest::newRow("Home") << int(Qt::Key_Home) << "0"
+                          << "0";
+    QTest::newRow("Left") << int(Qt::Key_Left) << "="
+                          << "-line";
+    QTest::newRow("Up") << int(Qt::Key_Up) << "-line"
+                        << "=";
+    QTest::newRow("Right") << int(Qt::Key_Right) << "="
+                           << "+line";
+    QTest::newRow("Down") << int(Qt::Key_Down) << "+line"
+                          << "=";
 }
 
 void ReportViewTest::keyboardScrollsAsTheTableSays() {

@@ -201,7 +201,8 @@ TEST_F(RayleighEngineTest, InitializeAsksAndResetsOnlyOnYes) {
     EXPECT_FALSE(doc.OnInitialize());
     EXPECT_EQ(doc.GetSourceLines(), 40000);
     EXPECT_EQ(platform.Messages().back(),
-              "All existing data for the Rayleigh model will be reset to their default values.\n\nContinue?");
+              "All existing data for the Rayleigh model will be reset to their default "
+              "values.\n\nContinue?");
     platform.ExpectMessage(MessageAnswer::Yes);
     EXPECT_TRUE(doc.OnInitialize());
     EXPECT_EQ(doc.GetSourceLines(), 0);

@@ -6,7 +6,7 @@ namespace korval::testing {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     static void WriteFile(const std::string& path, const std::string& content);
     static std::string ReadFile(const std::string& path);
 
-private:
+  private:
     std::string path_;
 };
 

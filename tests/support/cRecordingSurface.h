@@ -11,7 +11,7 @@ namespace korval::testing {
 // and each line lineHeight units high; printer pages by default are 8.5 x 11 inches at 100
 // pixels per inch.
 class cRecordingSurface : public cReportSurface {
-public:
+  public:
     struct Drawn {
         std::string text;
         SurfaceRect rect;

@@ -60,7 +60,8 @@ MessageAnswer cScriptedPlatform::ShowMessage(const std::string& text, MessageBut
 bool cScriptedPlatform::RunDialog(cDialogLogic& dialog) {
     dialogs_.push_back(dialog.Title());
     Step step;
-    if (!TakeStep(StepKind::Dialog, std::string("dialog \"") + dialog.Title() + "\"", step)) return false;
+    if (!TakeStep(StepKind::Dialog, std::string("dialog \"") + dialog.Title() + "\"", step))
+        return false;
     return step.dialog(dialog);
 }
 
@@ -78,7 +79,8 @@ std::string cScriptedPlatform::PromptSaveFileName(const std::string&, const std:
 }
 
 bool cScriptedPlatform::FileExists(const std::string& path) {
-    if (std::find(existingFiles.begin(), existingFiles.end(), path) != existingFiles.end()) return true;
+    if (std::find(existingFiles.begin(), existingFiles.end(), path) != existingFiles.end())
+        return true;
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
 }

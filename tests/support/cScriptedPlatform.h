@@ -12,7 +12,7 @@ namespace korval::testing {
 // A platform double for tests: every prompt is answered from a queue of scripted steps
 // and logged. A prompt nobody scripted fails the running test instead of blocking it.
 class cScriptedPlatform : public cPlatformServices {
-public:
+  public:
     using DialogScript = std::function<bool(cDialogLogic&)>;
 
     ~cScriptedPlatform() override;
@@ -51,11 +51,12 @@ public:
     std::tm Now() override { return fixedNow; }
     std::string ReadSetting(const std::string& section, const std::string& key,
                             const std::string& fallback) override;
-    void WriteSetting(const std::string& section, const std::string& key, const std::string& value) override;
+    void WriteSetting(const std::string& section, const std::string& key,
+                      const std::string& value) override;
 
     std::vector<std::string> lastFilters;
 
-private:
+  private:
     enum class StepKind { Message, Dialog, OpenFile, SaveFile };
     struct Step {
         StepKind kind;

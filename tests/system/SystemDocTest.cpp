@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "framework/ProfileAccess.h"
-#include "functionpoint/cFunctionPointDoc.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cTextReportSurface.h"
+#include "functionpoint/cFunctionPointDoc.h"
 #include "system/cMissingProjectDlg.h"
 #include "system/cSystemAttributesDlg.h"
 #include "system/cSystemDoc.h"
@@ -21,23 +21,25 @@ using testing::TempDir;
 
 // A member with known figures, standing in for a project file.
 class cFakeMember : public cSystemProjectDoc {
-public:
-    cFakeMember(cAppContext& context, MemberFigures figures) : cSystemProjectDoc(context), figures_(figures) {}
+  public:
+    cFakeMember(cAppContext& context, MemberFigures figures)
+        : cSystemProjectDoc(context), figures_(figures) {}
     MemberFigures Figures() const override { return figures_; }
 
-private:
+  private:
     MemberFigures figures_;
 };
 
 class SystemDocTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     testing::cScriptedPlatform platform;
     cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
 
     void AddMembers(cSystemDoc& system, const std::vector<MemberFigures>& figures) {
         std::vector<std::unique_ptr<cSystemProjectDoc>> members;
-        for (const MemberFigures& f : figures) members.push_back(std::make_unique<cFakeMember>(context, f));
+        for (const MemberFigures& f : figures)
+            members.push_back(std::make_unique<cFakeMember>(context, f));
         system.SetMembers(std::move(members));
     }
 
@@ -50,7 +52,8 @@ protected:
 
     std::string WriteProject(const std::string& name, const std::string& title) {
         std::string path = dir.File(name);
-        TempDir::WriteFile(path, "[KORVAL]\r\nKORVAL_Type=Project\r\n[ProjectSummary]\r\nTitle=" + title + "\r\n");
+        TempDir::WriteFile(
+            path, "[KORVAL]\r\nKORVAL_Type=Project\r\n[ProjectSummary]\r\nTitle=" + title + "\r\n");
         return path;
     }
 };
@@ -152,7 +155,8 @@ TEST_F(SystemDocTest, SaveWritesOnlyTheCurrentMembersAndLoadReadsThemBack) {
 TEST_F(SystemDocTest, AnInvalidUserSpecifiedFlagIsReportedAndTheDesignDerived) {
     std::string path = dir.File("bad.sle");
     TempDir::WriteFile(path,
-                       "[KORVAL]\nKORVAL_Type=System\n[System_Level_Estimation]\nProduct_Design_User_Specified=true\n"
+                       "[KORVAL]\nKORVAL_Type=System\n[System_Level_Estimation]\nProduct_Design_"
+                       "User_Specified=true\n"
                        "Product_Design_TDEV=9\nIntegration_And_Test_TDEV=abc\n");
     platform.ExpectMessage();
     cSystemDoc system(context);
@@ -160,14 +164,16 @@ TEST_F(SystemDocTest, AnInvalidUserSpecifiedFlagIsReportedAndTheDesignDerived) {
     EXPECT_EQ(platform.Messages().back(), "Invalid entry:  Product_Design_User_Specified = true");
     EXPECT_FALSE(system.IsProductDesignUserSpecified());
     EXPECT_DOUBLE_EQ(system.GetProductDesignTdev(), 0);
-    EXPECT_DOUBLE_EQ(system.GetFinalTestTdev(), 0) << "a value that is not a number keeps the reset value";
+    EXPECT_DOUBLE_EQ(system.GetFinalTestTdev(), 0)
+        << "a value that is not a number keeps the reset value";
 }
 
 TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     std::string replacement = WriteProject("replacement.prj", "Replacement");
     std::string path = dir.File("system.sle");
-    TempDir::WriteFile(path, "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=" + dir.File("gone.prj") +
-                                 "\nFile_Name01=" + dir.File("lost.prj") + "\nStart_Offset01=x\n");
+    TempDir::WriteFile(
+        path, "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=" + dir.File("gone.prj") +
+                  "\nFile_Name01=" + dir.File("lost.prj") + "\nStart_Offset01=x\n");
     platform.ExpectDialog([&](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cMissingProjectDlg&>(logic);
         EXPECT_EQ(dialog.FirstLabel(), dir.File("gone.prj") + "\nFile not found");
@@ -257,13 +263,13 @@ TEST_F(SystemDocTest, ProjectsDialogDeleteAndCancelKeepTheSystemUntilOk) {
         auto& dialog = dynamic_cast<cSystemProjectsDlg&>(logic);
         platform.ExpectOpenFileName(a);
         platform.ExpectMessage();
-        dialog.OnAdd();      // inserted at 0 and selected
-        dialog.OnDelete();   // deleted at once
+        dialog.OnAdd();     // inserted at 0 and selected
+        dialog.OnDelete();  // deleted at once
         dialog.Select(1);
-        dialog.OnDelete();   // b marked, gone on OK
+        dialog.OnDelete();  // b marked, gone on OK
         EXPECT_EQ(dialog.Items(), (std::vector<std::string>{"?" + a, " "}));
         dialog.Select(1);
-        dialog.OnDelete();   // the blank item cannot be deleted
+        dialog.OnDelete();  // the blank item cannot be deleted
         EXPECT_EQ(dialog.Items().size(), 2u);
         return true;
     });
@@ -310,8 +316,9 @@ TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
     std::string text = surface.Render();
     for (const char* expected :
          {"SYSTEM LEVEL ESTIMATION INFORMATION:", "Total Source Lines of Code:", "1000.0",
-          "Cumulative Time to Develop (calendar months)", "    Project Number", "15.0", "19.0", "23.0", "26.0",
-          "Final Test and Eval.:", "28.0 calendar months", "PROJECT SUMMARY INFORMATION:", ">6"}) {
+          "Cumulative Time to Develop (calendar months)", "    Project Number", "15.0", "19.0",
+          "23.0", "26.0", "Final Test and Eval.:", "28.0 calendar months",
+          "PROJECT SUMMARY INFORMATION:", ">6"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
 }
@@ -355,12 +362,14 @@ TEST(SystemBadInputTest, OddMembersOpenAndCountAsTheyShould) {
     std::string garbage = dir.File("garbage.prj");
     TempDir::WriteFile(garbage, std::string("\x00\xFF[KORVAL\n=\n[[[]]]", 16));
     std::string nested = dir.File("nested.prj");
-    TempDir::WriteFile(nested, "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=" + nested + "\n");
+    TempDir::WriteFile(nested,
+                       "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=" + nested + "\n");
 
     std::string path = dir.File("big.sle");
     std::string content = "[KORVAL]\nKORVAL_Type=System\n[Projects]\n";
     const std::string files[] = {project, garbage, nested};
-    for (int i = 0; i < 1000; ++i) content += IndexedKey("File_Name", i) + "=" + files[i % 3] + "\n";
+    for (int i = 0; i < 1000; ++i)
+        content += IndexedKey("File_Name", i) + "=" + files[i % 3] + "\n";
     TempDir::WriteFile(path, content);
 
     cSystemDoc system(context);

@@ -19,7 +19,8 @@ QString RunTool(const QString& program, const QStringList& arguments) {
 
 int PdfPageCount(const QString& path) {
     QString info = RunTool(QStringLiteral("pdfinfo"), {path});
-    QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 

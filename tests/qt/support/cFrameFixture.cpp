@@ -54,8 +54,10 @@ QStringList cFrameFixture::MenuEntries(const QString& title) const {
     for (QAction* menuAction : frame->menuBar()->actions()) {
         if (menuAction->text() != title) continue;
         for (QAction* action : menuAction->menu()->actions()) {
-            if (action->isSeparator()) entries << "-";
-            else if (action->isVisible()) entries << action->text();
+            if (action->isSeparator())
+                entries << "-";
+            else if (action->isVisible())
+                entries << action->text();
         }
     }
     return entries;

@@ -15,7 +15,7 @@ namespace korval::testing {
 // A main frame on the test platform with the bundled defaults profile. Dialogs are
 // answered by a script keyed by the dialog's title; unscripted dialogs are cancelled.
 class cFrameFixture {
-public:
+  public:
     using DialogScript = std::function<bool(QDialog& form)>;
 
     cFrameFixture();
@@ -37,7 +37,7 @@ public:
     QStringList MenuTitles() const;
     QStringList MenuEntries(const QString& title) const;
 
-private:
+  private:
     std::vector<std::pair<QString, DialogScript>> scripts_;
     QStringList dialogsShown_;
 };

@@ -9,9 +9,13 @@ cNumberedRowsDoc::cNumberedRowsDoc(cAppContext& context, int rows)
     ResetToDefaults();
 }
 
-std::string cNumberedRowsDoc::RowLabel(int row) { return FormatNumber("Row %03d:", row); }
+std::string cNumberedRowsDoc::RowLabel(int row) {
+    return FormatNumber("Row %03d:", row);
+}
 
-std::string cNumberedRowsDoc::RowValue(int row) { return FormatNumber("%d.5", row * 7); }
+std::string cNumberedRowsDoc::RowValue(int row) {
+    return FormatNumber("%d.5", row * 7);
+}
 
 int cNumberedRowsDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = cModelDoc::DrawReport(dc, y, flags);

@@ -5,7 +5,8 @@
 namespace korval::testing {
 
 cTestQtPlatform::cTestQtPlatform() {
-    SetMessageResponder([this](const std::string& text, MessageButtons buttons) { return Answer(text, buttons); });
+    SetMessageResponder(
+        [this](const std::string& text, MessageButtons buttons) { return Answer(text, buttons); });
     SetDialogResponder([](QDialog&, cDialogLogic&) { return false; });
     SetOpenFileResponder([](const std::string&, const QStringList&) { return std::string(); });
     SetSaveFileResponder([](const std::string&, const QStringList&) { return std::string(); });

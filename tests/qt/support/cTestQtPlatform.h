@@ -13,7 +13,7 @@ namespace korval::testing {
 // queued, an unexpected message is recorded as a failure and answered Cancel (or OK),
 // help requests and beeps are counted instead of opening windows or making noise.
 class cTestQtPlatform : public cQtPlatformServices {
-public:
+  public:
     cTestQtPlatform();
 
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
@@ -34,7 +34,7 @@ public:
     // Empties the Korval settings store.
     static void ClearSettings();
 
-private:
+  private:
     MessageAnswer Answer(const std::string& text, MessageButtons buttons);
 
     std::deque<MessageAnswer> answers_;
