@@ -34,6 +34,15 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::size_t HashNoCase(std::string_view text) {
+    std::size_t hash = 1469598103934665603ull;  // FNV-1a over the lower-cased bytes
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(LowerAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
 std::string ToLowerAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = LowerAscii(c);

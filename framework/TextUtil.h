@@ -9,6 +9,8 @@ namespace korval {
 
 std::string Trim(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// A hash that is equal for names equal without regard to ASCII case.
+std::size_t HashNoCase(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 std::string ToUpperAscii(std::string_view text);
 std::size_t CountChars(std::string_view text);

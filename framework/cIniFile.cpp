@@ -1,5 +1,7 @@
 #include "framework/cIniFile.h"
 
+#include <algorithm>
+
 #include "framework/TextUtil.h"
 
 namespace korval {
@@ -20,85 +22,41 @@ std::string_view SectionNameOf(std::string_view trimmedLine) {
     return TrimView(close == std::string_view::npos ? inner : inner.substr(0, close));
 }
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+// The line starting at offset without its line end (LF, or CR LF).
+std::string_view LineAt(std::string_view text, std::size_t offset) {
+    std::size_t lf = text.find('\n', offset);
+    if (lf == std::string_view::npos) return text.substr(offset);
+    std::size_t end = lf > offset && text[lf - 1] == '\r' ? lf - 1 : lf;
+    return text.substr(offset, end - offset);
 }
 
-}  // namespace
-
-std::size_t cIniFile::NoCaseHash::operator()(std::string_view text) const noexcept {
-    std::size_t hash = 1469598103934665603ull;  // FNV-1a over the lower-cased bytes
-    for (char c : text) {
-        hash ^= static_cast<unsigned char>(LowerAscii(c));
-        hash *= 1099511628211ull;
-    }
-    return hash;
+std::size_t NextLineAt(std::string_view text, std::size_t offset) {
+    std::size_t lf = text.find('\n', offset);
+    return lf == std::string_view::npos ? text.size() : lf + 1;
 }
 
-bool cIniFile::NoCaseEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-    return EqualsNoCase(a, b);
+bool IsHeader(std::string_view line) {
+    std::string_view trimmed = TrimView(line);
+    return !trimmed.empty() && trimmed.front() == '[';
 }
 
-cIniFile cIniFile::Parse(std::string_view content) {
-    cIniFile file;
-    bool styleKnown = false;
-    std::size_t pos = 0;
-    while (pos < content.size()) {
-        std::size_t lf = content.find('\n', pos);
-        std::string_view text;
-        std::string_view ending;
-        if (lf == std::string_view::npos) {
-            text = content.substr(pos);
-            pos = content.size();
-        } else {
-            std::size_t end = lf;
-            if (end > pos && content[end - 1] == '\r') --end;
-            text = content.substr(pos, end - pos);
-            ending = content.substr(end, lf + 1 - end);
-            pos = lf + 1;
-            if (!styleKnown) {
-                file.newline_ = std::string(ending);
-                styleKnown = true;
-            }
-        }
-        file.AddLine(text, ending);
-    }
-    return file;
+// Inside a section: a line with '=' that is neither a header nor a comment.
+bool IsKeyLine(std::string_view line) {
+    std::string_view trimmed = TrimView(line);
+    return !trimmed.empty() && trimmed.front() != ';' && trimmed.front() != '[' &&
+           line.find('=') != std::string_view::npos;
 }
 
-void cIniFile::AddLine(std::string_view text, std::string_view ending) {
-    Line line{std::string(text), std::string(ending)};
-    std::string_view trimmed = TrimView(text);
-    if (!trimmed.empty() && trimmed.front() == '[') {
-        Section section;
-        section.header = std::move(line);
-        sectionIndex_.emplace(std::string(SectionNameOf(trimmed)),
-                              sections_.size());  // first one wins
-        sections_.push_back(std::move(section));
-        return;
-    }
-    if (sections_.empty()) {
-        preamble_.push_back(std::move(line));
-        return;
-    }
-    Section& section = sections_.back();
-    std::size_t equals = text.find('=');
-    bool isComment = !trimmed.empty() && trimmed.front() == ';';
-    if (!isComment && equals != std::string_view::npos) {
-        std::string_view rawKey = text.substr(0, equals);
-        std::string_view key = TrimView(rawKey);
-        line.keyOffset = static_cast<std::size_t>(key.data() - text.data());
-        line.keyLength = key.size();
-        section.keys.emplace(std::string(key), section.body.size());
-        section.lastKeyLine = section.body.size();
-    }
-    section.body.push_back(std::move(line));
+std::string_view HeaderNameAt(std::string_view text, std::uint32_t offset) {
+    return SectionNameOf(TrimView(LineAt(text, offset)));
 }
 
-std::string_view cIniFile::ValueOf(const Line& line) {
-    std::string_view text = line.text;
-    std::size_t equals = text.find('=');
-    std::string_view value = TrimView(text.substr(equals + 1));
+std::string_view KeyNameAt(std::string_view text, std::uint32_t offset) {
+    return TrimView(text.substr(offset, text.find('=', offset) - offset));
+}
+
+std::string_view ValueOf(std::string_view line) {
+    std::string_view value = TrimView(line.substr(line.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -106,96 +64,197 @@ std::string_view cIniFile::ValueOf(const Line& line) {
     return value;
 }
 
+}  // namespace
+
+std::size_t cIniFile::NoCaseHash::operator()(std::string_view text) const noexcept {
+    return HashNoCase(text);
+}
+
+bool cIniFile::NoCaseEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    return EqualsNoCase(a, b);
+}
+
+cIniFile cIniFile::Parse(std::string content) {
+    // Never reached in practice: the profile store refuses files far below this.
+    if (content.size() >= kNoHeader) content.resize(kNoHeader - 1);
+    cIniFile file;
+    file.content_ = std::move(content);
+    std::string_view text = file.content_;
+    std::size_t firstBreak = text.find('\n');
+    if (firstBreak != std::string_view::npos) {
+        file.newline_ = firstBreak > 0 && text[firstBreak - 1] == '\r' ? "\r\n" : "\n";
+    }
+    // Counting first sizes the table once, so reading never holds two copies of it.
+    std::size_t named = 0;
+    for (std::size_t at = 0; at < text.size(); at = NextLineAt(text, at)) {
+        if (IsHeader(LineAt(text, at)) &&
+            !HeaderNameAt(text, static_cast<std::uint32_t>(at)).empty())
+            ++named;
+    }
+    file.headers_ = cLineNameTable(&HeaderNameAt, named);
+    for (std::size_t at = 0; at < text.size(); at = NextLineAt(text, at)) {
+        if (IsHeader(LineAt(text, at))) file.headers_.Add(text, static_cast<std::uint32_t>(at));
+    }
+    return file;
+}
+
+std::string_view cIniFile::LineText(std::size_t offset) const {
+    return LineAt(content_, offset);
+}
+
+std::size_t cIniFile::NextLine(std::size_t offset) const {
+    return NextLineAt(content_, offset);
+}
+
+// Indexes the keys of the section whose header starts at header, the first time it is used.
+cIniFile::Section* cIniFile::OpenSection(std::uint32_t header) const {
+    auto found = openedByHeader_.find(header);
+    if (found != openedByHeader_.end()) return found->second;
+    auto section = std::make_unique<Section>();
+    section->header = header;
+    std::size_t bodyBegin = NextLine(header);
+    std::size_t bodyEnd = bodyBegin;
+    std::size_t named = 0;
+    section->insertAt = bodyBegin;
+    for (; bodyEnd < content_.size(); bodyEnd = NextLine(bodyEnd)) {
+        std::string_view line = LineText(bodyEnd);
+        if (IsHeader(line)) break;
+        if (!IsKeyLine(line)) continue;
+        if (!KeyNameAt(content_, static_cast<std::uint32_t>(bodyEnd)).empty()) ++named;
+        section->insertAt = NextLine(bodyEnd);
+    }
+    section->keys = cLineNameTable(&KeyNameAt, named);
+    for (std::size_t at = bodyBegin; at < bodyEnd; at = NextLine(at)) {
+        if (IsKeyLine(LineText(at))) section->keys.Add(content_, static_cast<std::uint32_t>(at));
+    }
+    Section* opened = section.get();
+    opened_.push_back(std::move(section));
+    openedByHeader_.emplace(header, opened);
+    return opened;
+}
+
+cIniFile::Section* cIniFile::FindSection(std::string_view name) const {
+    if (lastSection_ != nullptr && EqualsNoCase(name, lastSectionName_)) return lastSection_;
+    Section* found = nullptr;
+    if (std::optional<std::uint32_t> header = headers_.Find(content_, name)) {
+        found = OpenSection(*header);
+    } else if (auto added = appendedIndex_.find(name); added != appendedIndex_.end()) {
+        found = appended_[added->second];
+    }
+    if (found != nullptr) {
+        lastSection_ = found;
+        lastSectionName_ = std::string(name);
+    }
+    return found;
+}
+
 std::optional<std::string_view> cIniFile::Find(std::string_view section,
                                                std::string_view key) const {
     const Section* found = FindSection(TrimView(section));
     if (found == nullptr) return std::nullopt;
-    auto k = found->keys.find(TrimView(key));
-    if (k == found->keys.end()) return std::nullopt;
-    return ValueOf(found->body[k->second]);
-}
-
-const cIniFile::Section* cIniFile::FindSection(std::string_view name) const {
-    if (lastSection_ < sections_.size() && EqualsNoCase(name, lastSectionName_))
-        return &sections_[lastSection_];
-    auto s = sectionIndex_.find(name);
-    if (s == sectionIndex_.end()) return nullptr;
-    lastSection_ = s->second;
-    lastSectionName_ = s->first;
-    return &sections_[lastSection_];
+    key = TrimView(key);
+    if (found->header != kNoHeader) {
+        if (std::optional<std::uint32_t> line = found->keys.Find(content_, key)) {
+            auto replaced = found->replaced.find(*line);
+            return ValueOf(replaced != found->replaced.end() ? std::string_view(replaced->second)
+                                                             : LineText(*line));
+        }
+    }
+    auto added = found->addedKeys.find(key);
+    if (added == found->addedKeys.end()) return std::nullopt;
+    return ValueOf(found->added[added->second].text);
 }
 
 bool cIniFile::HasSection(std::string_view section) const {
-    return sectionIndex_.find(TrimView(section)) != sectionIndex_.end();
-}
-
-void cIniFile::EnsureLastLineEnded() {
-    Line* last = nullptr;
-    if (!sections_.empty()) {
-        Section& s = sections_.back();
-        last = s.body.empty() ? &s.header : &s.body.back();
-    } else if (!preamble_.empty()) {
-        last = &preamble_.back();
-    }
-    if (last != nullptr && last->ending.empty()) last->ending = newline_;
+    section = TrimView(section);
+    return headers_.Find(content_, section) || appendedIndex_.count(section) != 0;
 }
 
 cIniFile::Section& cIniFile::AppendSection(std::string_view name) {
-    EnsureLastLineEnded();
-    // A blank line before each new section keeps hand-reading easy; readers skip it.
-    if (!sections_.empty() || !preamble_.empty()) {
-        (sections_.empty() ? preamble_ : sections_.back().body).push_back(Line{"", newline_});
-    }
-    Section section;
-    section.header = Line{"[" + std::string(name) + "]", newline_};
-    sectionIndex_.emplace(std::string(name), sections_.size());
-    sections_.push_back(std::move(section));
-    return sections_.back();
+    auto section = std::make_unique<Section>();
+    section->name = std::string(name);
+    Section& appended = *section;
+    appendedIndex_.emplace(std::string(name), appended_.size());
+    appended_.push_back(&appended);
+    opened_.push_back(std::move(section));
+    return appended;
 }
 
 void cIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
     std::string sectionName = Trim(section);
     std::string keyName = Trim(key);
-    auto s = sectionIndex_.find(std::string_view(sectionName));
-    Section& target = s == sectionIndex_.end() ? AppendSection(sectionName) : sections_[s->second];
-    auto k = target.keys.find(std::string_view(keyName));
-    if (k != target.keys.end()) {
-        Line& line = target.body[k->second];
-        std::string writtenKey = line.text.substr(line.keyOffset, line.keyLength);
-        line.text = writtenKey + "=" + std::string(value);
-        line.keyOffset = 0;
+    Section* target = FindSection(sectionName);
+    if (target == nullptr) target = &AppendSection(sectionName);
+    if (target->header != kNoHeader) {
+        if (std::optional<std::uint32_t> line = target->keys.Find(content_, keyName)) {
+            std::string_view writtenKey = KeyNameAt(content_, *line);
+            target->replaced[*line] = std::string(writtenKey) + "=" + std::string(value);
+            return;
+        }
+    }
+    auto added = target->addedKeys.find(std::string_view(keyName));
+    if (added != target->addedKeys.end()) {
+        AddedLine& line = target->added[added->second];
+        line.text = line.text.substr(0, line.keyLength) + "=" + std::string(value);
         return;
     }
-    bool isLastSection = &target == &sections_.back();
-    std::size_t at = target.lastKeyLine == SIZE_MAX ? 0 : target.lastKeyLine + 1;
-    if (isLastSection && at == target.body.size()) EnsureLastLineEnded();
-    Line line{keyName + "=" + std::string(value), newline_, keyName.size(), 0};
-    target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    for (auto& entry : target.keys) {
-        if (entry.second >= at) ++entry.second;
+    target->addedKeys.emplace(keyName, target->added.size());
+    target->added.push_back({keyName + "=" + std::string(value), keyName.size()});
+}
+
+// A line added after the last line of the file needs that line ended first.
+void cIniFile::EndLastLine(std::string& out) const {
+    if (!out.empty() && out.back() != '\n') out += newline_;
+}
+
+void cIniFile::AppendChanges(const Section& section, std::string& out) const {
+    if (section.added.empty()) return;
+    EndLastLine(out);
+    for (const AddedLine& line : section.added) {
+        out += line.text;
+        out += newline_;
     }
-    target.keys.emplace(keyName, at);
-    target.lastKeyLine = at;
 }
 
 std::string cIniFile::Serialize() const {
-    std::string out;
-    auto append = [&out](const Line& line) {
-        out += line.text;
-        out += line.ending;
+    struct Change {
+        std::size_t at;
+        std::size_t end;                     // the text from at to end is left out
+        const std::string* replacement;      // a rewritten key line, or
+        const Section* insertion = nullptr;  // the keys added to a section
     };
-    for (const Line& line : preamble_) append(line);
-    for (const Section& section : sections_) {
-        append(section.header);
-        for (const Line& line : section.body) append(line);
+    std::vector<Change> changes;
+    for (const auto& section : opened_) {
+        if (section->header == kNoHeader) continue;
+        for (const auto& [line, text] : section->replaced)
+            changes.push_back({line, line + LineText(line).size(), &text});
+        if (!section->added.empty())
+            changes.push_back({section->insertAt, section->insertAt, nullptr, section.get()});
+    }
+    std::sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
+        return a.at != b.at ? a.at < b.at : a.end < b.end;
+    });
+    std::string out;
+    out.reserve(content_.size());
+    std::size_t copied = 0;
+    for (const Change& change : changes) {
+        out.append(content_, copied, change.at - copied);
+        if (change.replacement != nullptr) {
+            out += *change.replacement;
+        } else {
+            AppendChanges(*change.insertion, out);
+        }
+        copied = change.end;
+    }
+    out.append(content_, copied);
+    for (const Section* section : appended_) {
+        EndLastLine(out);
+        // A blank line before each new section keeps hand-reading easy; readers skip it.
+        if (!out.empty()) out += newline_;
+        out += "[" + section->name + "]" + newline_;
+        AppendChanges(*section, out);
     }
     return out;
-}
-
-std::size_t cIniFile::LineCount() const {
-    std::size_t count = preamble_.size();
-    for (const Section& section : sections_) count += 1 + section.body.size();
-    return count;
 }
 
 }  // namespace korval

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "framework/cLineNameTable.h"
 
 namespace korval {
 
@@ -13,9 +17,15 @@ namespace korval {
 // names match without regard to ASCII case, blanks around names and values are
 // dropped, one pair of quotes around a value goes, ';' starts a comment line and the
 // first of duplicated sections or keys wins. Line ends (CR LF or LF) are kept per line.
+//
+// The text is kept as read, and changes are kept beside it until Serialize: a file costs
+// its size plus a few bytes per section header, and the keys of a section are indexed
+// only once the section is used. Changes cost in proportion to what they change, so
+// writing every key of a large file anew stays linear. Files are held below 4 GiB (the
+// profile store refuses far smaller ones).
 class cIniFile {
   public:
-    static cIniFile Parse(std::string_view content);
+    static cIniFile Parse(std::string content);
 
     // The value as stored in the line: valid until the file is next changed.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
@@ -26,7 +36,6 @@ class cIniFile {
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     std::string Serialize() const;
-    std::size_t LineCount() const;
 
   private:
     // Names compare without regard to ASCII case; lookups by string_view allocate nothing.
@@ -40,30 +49,39 @@ class cIniFile {
     };
     using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
 
-    struct Line {
+    static constexpr std::uint32_t kNoHeader = UINT32_MAX;
+
+    struct AddedLine {
         std::string text;
-        std::string ending;
-        std::size_t keyLength = 0;  // key lines: the trimmed key as written, for rewriting
-        std::size_t keyOffset = 0;
+        std::size_t keyLength;  // the key as first written, for rewriting
     };
+    // A section that was read or written: its keys in the text, and what changed.
     struct Section {
-        Line header;
-        std::vector<Line> body;
-        NameIndex keys;                      // key -> body index
-        std::size_t lastKeyLine = SIZE_MAX;  // body index of the last key line
+        std::uint32_t header = kNoHeader;  // offset of the header line; none for a new section
+        std::string name;                  // new sections only
+        cLineNameTable keys;               // key lines in the text
+        std::size_t insertAt = 0;          // new keys go here: after the last key line
+        std::unordered_map<std::uint32_t, std::string> replaced;  // key line -> its new text
+        std::vector<AddedLine> added;
+        NameIndex addedKeys;  // key -> index in added
     };
 
-    void AddLine(std::string_view text, std::string_view ending);
-    const Section* FindSection(std::string_view name) const;
+    Section* FindSection(std::string_view name) const;
+    Section* OpenSection(std::uint32_t header) const;
     Section& AppendSection(std::string_view name);
-    void EnsureLastLineEnded();
-    static std::string_view ValueOf(const Line& line);
+    std::string_view LineText(std::size_t offset) const;
+    std::size_t NextLine(std::size_t offset) const;
+    void AppendChanges(const Section& section, std::string& out) const;
+    void EndLastLine(std::string& out) const;
 
-    std::vector<Line> preamble_;
-    std::vector<Section> sections_;
-    NameIndex sectionIndex_;  // name -> first section of that name
+    std::string content_;
+    cLineNameTable headers_;  // the first header line of each section name
+    mutable std::vector<std::unique_ptr<Section>> opened_;
+    mutable std::unordered_map<std::uint32_t, Section*> openedByHeader_;
+    std::vector<Section*> appended_;  // new sections, in file order
+    NameIndex appendedIndex_;         // name -> index in appended_
     // Readers go through a section key by key: the section found last is tried first.
-    mutable std::size_t lastSection_ = SIZE_MAX;
+    mutable Section* lastSection_ = nullptr;
     mutable std::string lastSectionName_;
     std::string newline_ = "\r\n";
 };
