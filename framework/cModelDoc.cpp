@@ -1,5 +1,7 @@
 #include "framework/cModelDoc.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "framework/ProfileAccess.h"
@@ -24,6 +26,15 @@ constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary"
 // The encoded description can be up to five times its decoded length (every character a
 // line break); it is read whole, decoded and only then cut to its limit.
 constexpr std::size_t kEncodedDescriptionBuffer = 6 * cModelDoc::kDescriptionLimit + 1;
+
+// Two names of one file (another spelling, a link), or the same name of a file not there.
+bool IsSameFile(const std::string& a, const std::string& b) {
+    if (b.empty()) return false;
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0) return a == b;
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
 
 }  // namespace
 
@@ -129,6 +140,10 @@ void cModelDoc::LoadBasePart(const std::string& path) {
 }
 
 void cModelDoc::ReportSaveFailure(const std::string& path) {
+    if (cProfileStore::Instance().LastErrorIsReadOnly()) {
+        Platform().ShowMessage(LastProfileError());
+        return;
+    }
     Platform().ShowMessage("The file " + path + " could not be saved:\n" + LastProfileError() +
                            "\n\nThe document has not been changed on disk.");
 }
@@ -162,6 +177,9 @@ void cModelDoc::ResetToDefaults() {
 // leaves it with the name of the file that still holds its last saved state.
 bool cModelDoc::SaveAs(const std::string& path) {
     cProfileFileScope scope(path);
+    // Another file the user chose to overwrite is replaced whole: none of its old sections
+    // may linger in the new document.
+    if (!IsSameFile(path, pathName_)) cProfileStore::Instance().StartEmpty(path);
     if (WritesTypeOnFileSave())
         WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
     bool saved = SaveModel(path);
@@ -176,7 +194,9 @@ bool cModelDoc::SaveAs(const std::string& path) {
 
 bool cModelDoc::SaveToFile() {
     if (pathName_.empty()) return OnFileSaveAs();
-    return SaveAs(pathName_);
+    if (SaveAs(pathName_)) return true;
+    // A read-only file stays as it is; the document may still go under another name.
+    return cProfileStore::Instance().LastErrorIsReadOnly() && OnFileSaveAs();
 }
 
 bool cModelDoc::OnFileSaveAs() {

@@ -5,11 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
+#include "framework/FileReplacement.h"
 #include "framework/TextUtil.h"
 
 namespace korval {
@@ -33,62 +30,21 @@ FileStamp StampOf(const std::string& path) {
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    content = std::move(buffer).str();
+// Reads the file into a string of its exact size: reading never holds it twice.
+bool ReadWholeFile(const std::string& path, std::uintmax_t size, std::string& content) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    content.resize(static_cast<std::size_t>(size));
+    std::size_t filled = 0;
+    while (filled < content.size()) {
+        ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // the file shrank while being read: keep what was there
+        filled += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    content.resize(filled);
     return true;
-}
-
-std::string ReasonFromErrno() {
-    return std::strerror(errno);
-}
-
-// Writes content to a temporary file beside the target and renames it over the target,
-// so the target holds either its old or its new content, never a mix.
-bool ReplaceFileAtomically(const std::string& path, const std::string& content,
-                           std::string& error) {
-    std::string folder = FolderOf(path);
-    std::string pattern = (folder.empty() ? "." : folder) + "/." + FileNameOf(path) + ".XXXXXX";
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        error = ReasonFromErrno();
-        return false;
-    }
-    struct stat info {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &info) == 0) {
-        mode = info.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    bool ok = ::fchmod(fd, mode) == 0;
-    std::size_t written = 0;
-    while (ok && written < content.size()) {
-        ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (ok) ok = ::fsync(fd) == 0;
-    if (!ok) error = ReasonFromErrno();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = ReasonFromErrno();
-    }
-    if (ok && ::rename(pattern.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = ReasonFromErrno();
-    }
-    if (!ok) ::unlink(pattern.c_str());
-    return ok;
 }
 
 }  // namespace
@@ -117,8 +73,9 @@ cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
     entry.size = stamp.size;
     entry.modified = stamp.modified;
     std::string content;
-    if (stamp.exists && ReadWholeFile(path, content)) {
-        entry.ini = cIniFile::Parse(content);
+    if (stamp.exists && stamp.size <= kDocumentSizeLimit &&
+        ReadWholeFile(path, stamp.size, content)) {
+        entry.ini = cIniFile::Parse(std::move(content));
         ++parseCount_;
     }
     entry.generation = nextGeneration_++;
@@ -173,7 +130,12 @@ bool cProfileStore::Write(const std::string& path, std::string_view section, std
 
 bool cProfileStore::Flush(const std::string& path, Entry& entry) {
     ++writeCount_;
-    if (!ReplaceFileAtomically(path, entry.ini.Serialize(), lastError_)) return false;
+    ReplaceOutcome outcome = ReplaceFileAtomically(path, entry.ini.Serialize());
+    lastErrorReadOnly_ = outcome.readOnly;
+    if (!outcome.ok) {
+        lastError_ = std::move(outcome.reason);
+        return false;
+    }
     FileStamp stamp = StampOf(path);
     entry.exists = stamp.exists;
     entry.size = stamp.size;

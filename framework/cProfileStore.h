@@ -17,6 +17,10 @@ namespace korval {
 // any scope replaces the file at once.
 class cProfileStore {
   public:
+    // No Korval document comes near this size: a larger file is not read at all (it reads
+    // as empty), so a stray huge file cannot take the memory of the session.
+    static constexpr std::uintmax_t kDocumentSizeLimit = 64u * 1024u * 1024u;
+
     static cProfileStore& Instance();
 
     // The value cut for a caller's buffer of bufferSize characters (NUL included).
@@ -39,6 +43,8 @@ class cProfileStore {
 
     // Why the last write failed, in words for the user.
     const std::string& LastError() const { return lastError_; }
+    // The last write failed because the file is read-only (LastError says so).
+    bool LastErrorIsReadOnly() const { return lastErrorReadOnly_; }
     // Forgets every cached file (tests, and after files were changed behind our back).
     void Clear();
     // Forgets one file unless a scope holds it: a file read once and not again (a system's
@@ -66,6 +72,7 @@ class cProfileStore {
 
     std::unordered_map<std::string, Entry> cache_;
     std::string lastError_;
+    bool lastErrorReadOnly_ = false;
     std::uint64_t parseCount_ = 0;
     std::uint64_t writeCount_ = 0;
     std::uint64_t nextGeneration_ = 1;
