@@ -1,12 +1,15 @@
 #include "system/cSystemDoc.h"
 
 #include <cmath>
+#include <optional>
+#include <unordered_map>
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cProfileFileScope.h"
+#include "system/cMemberProjectCache.h"
 #include "system/cMissingProjectDlg.h"
 #include "system/cSystemAttributesDlg.h"
 #include "system/cSystemProjectsDlg.h"
@@ -207,23 +210,33 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     cWaitCursor wait(Platform());
     // Every member resets itself from the defaults profile: keep it parsed for the whole load.
     cProfileFileScope defaults(DefaultsProfile());
+    cMemberProjectCache projects(Context());
+    // The user is asked once about each missing file, however often it is listed.
+    std::unordered_map<std::string, std::optional<std::string>> replacements;
     for (std::size_t i = 0;; ++i) {
         std::string fileName =
             ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
         member->SetBaseFolder(FolderOf(path));
-        member->LoadModel(fileName);
+        member->LoadModel(fileName, projects);
         member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
         if (!member->IsFound()) {
-            cMissingProjectDlg dialog(fileName, Platform());
-            if (Platform().RunDialog(dialog)) {
-                member->LoadModel(dialog.GetPath());
+            auto [answer, unasked] = replacements.try_emplace(fileName);
+            if (unasked) answer->second = AskForMissingProject(fileName);
+            if (answer->second) {
+                member->LoadModel(*answer->second, projects);
                 SetModifiedFlag();
             }
         }
         members_.push_back(std::move(member));
     }
+}
+
+std::optional<std::string> cSystemDoc::AskForMissingProject(const std::string& fileName) {
+    cMissingProjectDlg dialog(fileName, Platform());
+    if (!Platform().RunDialog(dialog)) return std::nullopt;
+    return dialog.GetPath();
 }
 
 void cSystemDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {

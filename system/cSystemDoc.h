@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/cModelDoc.h"
@@ -72,6 +74,8 @@ class cSystemDoc : public cModelDoc {
 
   private:
     void LoadMembers(const std::string& path);
+    // The Missing Project File dialog: the file to read instead, or none.
+    std::optional<std::string> AskForMissingProject(const std::string& fileName);
     void ClearMembers();
     void RefreshTotals();
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags);

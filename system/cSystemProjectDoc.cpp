@@ -1,26 +1,61 @@
 #include "system/cSystemProjectDoc.h"
 
 #include "cocomo/cCocomoDoc.h"
-#include "framework/cProfileStore.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "rayleigh/cRayleighDoc.h"
+#include "system/cMemberProjectCache.h"
 
 namespace korval {
 
-cSystemProjectDoc::cSystemProjectDoc(cAppContext& context) : cProjectDoc(context) {}
+namespace {
+const std::string kNoText;
+}  // namespace
+
+cSystemProjectDoc::cSystemProjectDoc(cAppContext& context) : context_(context) {}
+
+cSystemProjectDoc::~cSystemProjectDoc() = default;
 
 bool cSystemProjectDoc::LoadModel(const std::string& path) {
+    cMemberProjectCache projects(context_);
+    return LoadModel(path, projects);
+}
+
+bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& projects) {
     fileName_ = path;
     found_ = false;
     bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
     std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
-    if (!Platform().FileExists(resolved)) return false;
+    if (!context_.platform.FileExists(resolved)) {
+        project_ = projects.Missing();
+        return false;
+    }
     found_ = true;
-    bool loaded = cProjectDoc::LoadModel(resolved);
-    // A member is read once and never saved: a system of hundreds of members need not keep
-    // their files in memory.
-    cProfileStore::Instance().Forget(resolved);
-    return loaded;
+    project_ = projects.Read(resolved);
+    return true;
+}
+
+const std::string& cSystemProjectDoc::GetTitle() const {
+    return project_ ? project_->GetTitle() : kNoText;
+}
+
+const std::string& cSystemProjectDoc::GetPreparedBy() const {
+    return project_ ? project_->GetPreparedBy() : kNoText;
+}
+
+const std::string& cSystemProjectDoc::GetDescription() const {
+    return project_ ? project_->GetDescription() : kNoText;
+}
+
+const cFunctionPointDoc* cSystemProjectDoc::GetFunctionPointModel() const {
+    return project_ ? project_->GetFunctionPointModel() : nullptr;
+}
+
+const cCocomoDoc* cSystemProjectDoc::GetCocomoModel() const {
+    return project_ ? project_->GetCocomoModel() : nullptr;
+}
+
+const cRayleighDoc* cSystemProjectDoc::GetRayleighModel() const {
+    return project_ ? project_->GetRayleighModel() : nullptr;
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "project/cProjectDoc.h"
@@ -7,17 +8,26 @@
 
 namespace korval {
 
-// One member project of a system: a complete project loaded read-only from its own file.
-// It is never saved and has no window; a missing file leaves it with reset data.
-class cSystemProjectDoc : public cProjectDoc {
+class cMemberProjectCache;
+
+// One member project of a system: its entry in the system's list (the file as the system
+// names it, its start offset) over the complete project read-only from that file. It is
+// never saved and has no window; a missing file leaves it with reset data. Members opened
+// together share the project of a file they list alike (see cMemberProjectCache).
+class cSystemProjectDoc {
   public:
     enum EditState { kKept = 0, kRemoved = 1, kAdded = 2 };
 
     explicit cSystemProjectDoc(cAppContext& context);
+    virtual ~cSystemProjectDoc();
+    cSystemProjectDoc(const cSystemProjectDoc&) = delete;
+    cSystemProjectDoc& operator=(const cSystemProjectDoc&) = delete;
 
     // Remembers the path; false (data left as reset) when no file exists there. A relative
     // path is looked up beside the system file, so a system and its projects can move together.
-    bool LoadModel(const std::string& path) override;
+    bool LoadModel(const std::string& path);
+    // The same, with the projects already read for the other members.
+    bool LoadModel(const std::string& path, cMemberProjectCache& projects);
     void SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
 
     const std::string& GetFileName() const { return fileName_; }
@@ -27,10 +37,21 @@ class cSystemProjectDoc : public cProjectDoc {
     int GetEditState() const { return editState_; }
     void SetEditState(int state) { editState_ = state; }
 
+    // The project's description texts (empty before the member is loaded).
+    const std::string& GetTitle() const;
+    const std::string& GetPreparedBy() const;
+    const std::string& GetDescription() const;
+    // The project's models; none before the member is loaded.
+    const cFunctionPointDoc* GetFunctionPointModel() const;
+    const cCocomoDoc* GetCocomoModel() const;
+    const cRayleighDoc* GetRayleighModel() const;
+
     // Virtual so a test can stand in a member with known figures.
     virtual MemberFigures Figures() const;
 
   private:
+    cAppContext& context_;
+    std::shared_ptr<const cProjectDoc> project_;
     std::string fileName_;
     std::string baseFolder_;
     double startOffset_ = 0;

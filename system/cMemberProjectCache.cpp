@@ -1,0 +1,24 @@
+#include "system/cMemberProjectCache.h"
+
+#include "framework/cProfileStore.h"
+
+namespace korval {
+
+std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
+    std::shared_ptr<const cProjectDoc>& project = read_[path];
+    if (project) return project;
+    auto loaded = std::make_shared<cProjectDoc>(context_);
+    loaded->LoadModel(path);
+    // A member is read once and never saved: a system of hundreds of members need not keep
+    // their files in memory.
+    cProfileStore::Instance().Forget(path);
+    project = std::move(loaded);
+    return project;
+}
+
+std::shared_ptr<const cProjectDoc> cMemberProjectCache::Missing() {
+    if (!missing_) missing_ = std::make_shared<cProjectDoc>(context_);
+    return missing_;
+}
+
+}  // namespace korval
