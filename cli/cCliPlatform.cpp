@@ -19,8 +19,14 @@ MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons 
             line += c;
         }
     }
-    err_ << "korval-cli: " << line << '\n';
     ++messages_;
+    if (pendingRepeats_ > 0 && line == pending_) {
+        ++pendingRepeats_;
+    } else {
+        FlushMessages();
+        pending_ = std::move(line);
+        pendingRepeats_ = 1;
+    }
     switch (buttons) {
         case MessageButtons::Ok:
             return MessageAnswer::Ok;
@@ -30,6 +36,19 @@ MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons 
             return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;
+}
+
+cCliPlatform::~cCliPlatform() {
+    FlushMessages();
+}
+
+void cCliPlatform::FlushMessages() {
+    if (pendingRepeats_ == 0) return;
+    err_ << "korval-cli: " << pending_;
+    if (pendingRepeats_ > 1) err_ << " (" << pendingRepeats_ << " times)";
+    err_ << '\n';
+    pendingRepeats_ = 0;
+    pending_.clear();
 }
 
 bool cCliPlatform::RunDialog(cDialogLogic& dialog) {

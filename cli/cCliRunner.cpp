@@ -107,6 +107,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     if (call->command == "new") {
         std::optional<DocumentKind> kind = cDocumentKind::FromTypeName(call->operands[0]);
         if (!kind) {
+            platform.FlushMessages();
             err << "korval-cli: unknown kind " << call->operands[0] << '\n' << kUsage;
             return kUsageError;
         }
@@ -117,6 +118,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
 
     if (call->command == "report" && call->format != "text") {
+        platform.FlushMessages();
         return ReportFormats().at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {
         out << RenderReport(*document);

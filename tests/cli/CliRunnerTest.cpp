@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/cCliRunner.h"
+#include "framework/ProfileAccess.h"
 #include "tests/support/TempDir.h"
 
 namespace korval {
@@ -71,6 +72,46 @@ TEST(CliRunnerTest, FiguresOfATextWithBrokenUtf8StillPrint) {
     CliResult result = RunCli({"figures", path});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("\"title\": \"Caf\xEF\xBF\xBD"), std::string::npos) << result.out;
+}
+
+TEST(CliRunnerTest, TextsPrintWithLineFeedsAndNoOtherControlCharacters) {
+    using namespace std::string_literals;
+    TempDir dir;
+    std::string path = dir.File("odd.ccm");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\r\nKORVAL_Type=Cocomo\r\n[CocomoSummary]\r\n"
+                       "Title=a\0b<ENTER>c\td\x7F\xC2\x85"
+                       "e\x1B\r\nPreparedBy=one\rtwo\r\n"s);
+    CliResult figures = RunCli({"figures", path});
+    ASSERT_EQ(figures.status, 0) << figures.err;
+    EXPECT_NE(figures.out.find(R"("title": "ab\nc de")"), std::string::npos) << figures.out;
+    EXPECT_NE(figures.out.find(R"("preparedBy": "one\ntwo")"), std::string::npos);
+    EXPECT_EQ(figures.out.find("\\u00"), std::string::npos) << "no escaped control character";
+    CliResult report = RunCli({"report", path});
+    ASSERT_EQ(report.status, 0);
+    for (char c : report.out) {
+        auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(c == '\n' || (byte >= 0x20 && byte != 0x7F)) << static_cast<int>(byte);
+    }
+    EXPECT_NE(report.out.find("ab\n"), std::string::npos);
+}
+
+TEST(CliRunnerTest, AMessageRepeatedRightAfterItselfIsPrintedOnceWithItsCount) {
+    TempDir dir;
+    std::string system = "[KORVAL]\nKORVAL_Type=System\n[Projects]\n";
+    for (int i = 0; i < 300; ++i) {
+        std::string member = "m" + std::to_string(i) + ".prj";  // each says the same
+        TempDir::WriteFile(dir.File(member),
+                           "[KORVAL]\nKORVAL_Type=Project\n[Effort_PDP_Organic]\n"
+                           "Effort_PDP_Org_S_Per00=7\n");
+        system += IndexedKey("File_Name", i) + "=" + member + "\n";
+    }
+    for (int i = 300; i < 310; ++i) system += IndexedKey("File_Name", i) + "=gone.prj\n";
+    TempDir::WriteFile(dir.File("many.sle"), system);
+    CliResult result = RunCli({"figures", dir.File("many.sle")});
+    EXPECT_EQ(result.err,
+              "korval-cli: Invalid profile entry:  Effort_PDP_Org_S_Per00 (300 times)\n"
+              "korval-cli: gone.prj File not found\n");
 }
 
 TEST(CliRunnerTest, AFailedSaveExitsWithOneAndSaysWhy) {
