@@ -79,6 +79,10 @@ std::optional<DocumentKind> cEstimatorAppLogic::KindOfFile(const std::string& pa
 
 std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& path) {
     if (path.empty()) return nullptr;
+    if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
+        context_.platform.ShowMessage(problem);
+        return nullptr;
+    }
     std::optional<DocumentKind> kind = KindOfFile(path);
     if (!kind) {
         context_.platform.ShowMessage("This file is not recognized by KORVAL");

@@ -1,5 +1,7 @@
 #include "framework/ProfileAccess.h"
 
+#include <sys/stat.h>
+
 #include "framework/NumberText.h"
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
@@ -104,6 +106,16 @@ bool CheckFileVersion(const std::string& path, cPlatformServices& platform) {
                              " does not match application version");
     }
     return true;
+}
+
+std::string DocumentSizeProblem(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) <= cProfileStore::kDocumentSizeLimit) {
+        return {};
+    }
+    return path + " is " + std::to_string(info.st_size) +
+           " bytes: too large for a Korval document (at most 64 MB)";
 }
 
 bool IsProjectFilePath(std::string_view path) {

@@ -49,6 +49,9 @@ bool WriteFileVersion(const std::string& path);
 // Warns when the file's [KORVAL] Version is missing or differs from the product's; the
 // caller always goes on.
 bool CheckFileVersion(const std::string& path, cPlatformServices& platform);
+// Why the file cannot be a Korval document because of its size (naming the file and its
+// size), or empty when its size is fine or it does not exist.
+std::string DocumentSizeProblem(const std::string& path);
 // True when the path ends in ".PRJ" in any letter case.
 bool IsProjectFilePath(std::string_view path);
 

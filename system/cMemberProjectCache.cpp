@@ -1,5 +1,6 @@
 #include "system/cMemberProjectCache.h"
 
+#include "framework/ProfileAccess.h"
 #include "framework/cProfileStore.h"
 
 namespace korval {
@@ -7,6 +8,8 @@ namespace korval {
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
     std::shared_ptr<const cProjectDoc>& project = read_[path];
     if (project) return project;
+    if (std::string problem = DocumentSizeProblem(path); !problem.empty())
+        context_.platform.ShowMessage(problem);
     auto loaded = std::make_shared<cProjectDoc>(context_);
     loaded->LoadModel(path);
     // A member is read once and never saved: a system of hundreds of members need not keep

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/cEstimatorAppLogic.h"
+#include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/cScriptedPlatform.h"
@@ -53,6 +56,17 @@ TEST_F(EstimatorAppLogicTest, OpensByTheKindWrittenInTheFileNotByItsName) {
             EXPECT_EQ(platform.Messages().back(), "This file is not recognized by KORVAL");
         }
     }
+}
+
+TEST_F(EstimatorAppLogicTest, AFileLargerThanAnyDocumentIsRefusedUnread) {
+    std::string path = dir.File("huge.prj");
+    TempDir::WriteFile(path, "[KORVAL]\nKORVAL_Type=Project\n");
+    std::filesystem::resize_file(path, 64 * 1024 * 1024 + 1);  // sparse: no disk needed
+    platform.ExpectMessage();
+    EXPECT_EQ(app.OpenByKind(path), nullptr);
+    EXPECT_EQ(platform.Messages().back(),
+              path + " is 67108865 bytes: too large for a Korval document (at most 64 MB)");
+    EXPECT_EQ(ReadProfileValue("KORVAL", "KORVAL_Type", "unread", 20, path), "unread");
 }
 
 TEST_F(EstimatorAppLogicTest, MissingOrQuotedPathsAreNotRecognised) {
