@@ -1,5 +1,6 @@
 #include "cli/FiguresJson.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cocomo/cCocomoDoc.h"
@@ -19,8 +20,26 @@ Json RangeJson(double value, double low, double high) {
     return Json{{"value", NumberJson(value)}, {"low", NumberJson(low)}, {"high", NumberJson(high)}};
 }
 
+namespace {
+
+// Texts from files may hold any byte: each prints with its line breaks as \n and without
+// control characters.
+void MakeTextsPrintable(Json& value) {
+    if (value.is_string()) {
+        std::string text = PrintableText(value.get_ref<const std::string&>());
+        std::replace(text.begin(), text.end(), '\t', ' ');
+        value = std::move(text);
+    } else if (value.is_structured()) {
+        for (Json& element : value) MakeTextsPrintable(element);
+    }
+}
+
+}  // namespace
+
 std::string DumpFigures(const Json& figures) {
-    return figures.dump(2, ' ', false, Json::error_handler_t::replace);
+    Json printable = figures;
+    MakeTextsPrintable(printable);
+    return printable.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 Json DocumentFigures(cModelDoc& document) {

@@ -77,6 +77,24 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
     return bufferSize == 0 ? std::string() : CutToChars(text, bufferSize - 1);
 }
 
+std::string PrintableText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += '\n';
+        } else if (byte == 0xC2 && i + 1 < text.size() &&
+                   (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
+            ++i;  // U+0080 to U+009F, the C1 controls
+        } else if ((byte >= 0x20 && byte != 0x7F) || byte == '\n' || byte == '\t') {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
     std::string out;
     out.reserve(text.size());

@@ -18,6 +18,10 @@ std::size_t CountChars(std::string_view text);
 std::string CutToChars(std::string_view text, std::size_t maxChars);
 // Text kept by a caller's buffer of bufferSize characters including the terminating NUL.
 std::string CutToBuffer(std::string_view text, std::size_t bufferSize);
+// Text fit for a report or an export: every line break (CR LF, a lone CR or LF) becomes
+// LF, and every other control character (C0 but the tab, DEL, C1) goes. Tabs stay for the
+// report surfaces to expand.
+std::string PrintableText(std::string_view text);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 // The part of a path after its last '/' or '\'.
 std::string FileNameOf(std::string_view path);

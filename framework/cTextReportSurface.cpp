@@ -69,10 +69,11 @@ std::vector<std::string> cTextReportSurface::BreakLines(std::string_view text, i
                                                         bool wrap) {
     std::vector<std::string> lines;
     for (const std::string& paragraph : SplitParagraphs(text)) {
+        std::string printable = PrintableText(ExpandTabs(paragraph));
         if (wrap && widthInCells > 0) {
-            WrapParagraph(ExpandTabs(paragraph), static_cast<std::size_t>(widthInCells), lines);
+            WrapParagraph(printable, static_cast<std::size_t>(widthInCells), lines);
         } else {
-            lines.push_back(ExpandTabs(paragraph));
+            lines.push_back(std::move(printable));
         }
     }
     return lines;

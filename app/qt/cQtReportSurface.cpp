@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include "app/qt/QtText.h"
+#include "framework/TextUtil.h"
 
 namespace korval {
 
@@ -39,7 +40,7 @@ int cQtReportSurface::QtTextFlags(unsigned flags) {
 }
 
 int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {
-    QString qtText = ToQtLineBreaks(text);
+    QString qtText = ToQtLineBreaks(PrintableText(text));
     QRect box(rect.left, rect.top, qMax(1, rect.right - rect.left),
               qMax(1, rect.bottom - rect.top));
     int qtFlags = QtTextFlags(flags);
