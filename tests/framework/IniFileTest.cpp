@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MissingSection", "[S]\nK=x\n", "T", "K", nullptr},
         ReadCase{"NoFinalNewline", "[S]\nK=last", "S", "K", "last"},
         ReadCase{"LoneCrStaysInLine", "[S]\rK=x\n", "S", "K", nullptr},
-        ReadCase{"HeaderWithoutClosingBracket", "[S\nK=x\n", "S", "K", "x"}),
+        ReadCase{"HeaderWithoutClosingBracket", "[S\nK=x\n", "S", "K", "x"},
+        ReadCase{"EmptyKeyName", "[S]\n =a\nK=x\n= b\n", "S", "", "a"},
+        ReadCase{"EmptySectionName", "[ ]\nK=x\n[]\nK=y\n", "", "K", "x"},
+        ReadCase{"CrLfEndsTheValue", "[S]\r\nK=v \r\n", "S", "K", "v"},
+        ReadCase{"CrBeforeTheLastLineEndStays", "[S]\nK=v\r\r\n", "S", "K", "v\r"}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 struct WriteCase {
@@ -82,7 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"EmptyFileUsesCrLf", "", "S", "A", "1", "[S]\r\nA=1\r\n"},
         WriteCase{"SectionWithoutKeys", "[S]\n[T]\nX=1\n", "S", "A", "1", "[S]\nA=1\n[T]\nX=1\n"},
         WriteCase{"OnlyFirstDuplicateSectionChanged", "[S]\nA=1\n[S]\nA=2\n", "S", "A", "9",
-                  "[S]\nA=9\n[S]\nA=2\n"}),
+                  "[S]\nA=9\n[S]\nA=2\n"},
+        WriteCase{"LastKeyRewrittenWithoutFinalNewline", "[S]\r\nA = 1", "S", "a", "2",
+                  "[S]\r\nA=2"},
+        WriteCase{"KeyAddedToAHeaderWithoutNewline", "[S]", "S", "A", "1", "[S]\r\nA=1\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
 TEST(IniFileTest, NulBytesAndHugeLinesAreOrdinaryText) {
@@ -91,6 +98,22 @@ TEST(IniFileTest, NulBytesAndHugeLinesAreOrdinaryText) {
     EXPECT_EQ(file.Find("S", "K").value(), std::string("a\0b", 3));
     EXPECT_EQ(file.Find("S", "L").value_or("").size(), 3'000'000u);
     EXPECT_TRUE(file.Serialize() == content);
+}
+
+TEST(IniFileTest, ChangesInSeveralSectionsAndNewSectionsLandInFileOrder) {
+    cIniFile file = cIniFile::Parse("; top\n[A]\nx=1\n; a\n[B]\n[C]\ny=2");
+    file.Set("New", "k", "1");
+    file.Set("C", "y", "3");
+    file.Set("C", "z", "4");
+    file.Set("A", "w", "5");
+    file.Set("B", "v", "6");
+    file.Set("New", "k", "7");
+    file.Set("Other", "j", "8");
+    file.Set("A", "x", "9");
+    EXPECT_EQ(file.Serialize(),
+              "; top\n[A]\nx=9\nw=5\n; a\n[B]\nv=6\n[C]\ny=3\nz=4\n\n[New]\nk=7\n\n[Other]\nj=8\n");
+    EXPECT_EQ(file.Find("new", "K").value_or(""), "7");
+    EXPECT_TRUE(file.HasSection(" other "));
 }
 
 TEST(IniFileTest, InsertingIntoAnEarlierSectionKeepsLaterKeysFindable) {

@@ -145,6 +145,35 @@ TEST_F(ModelDocTest, AFailedSaveIsToldAndKeepsTheDocumentModified) {
     EXPECT_NE(platform.Messages()[0].find(dir.Path()), std::string::npos);
 }
 
+TEST_F(ModelDocTest, SavingAReadOnlyDocumentSaysSoAndOffersSaveAs) {
+    std::string path = dir.File("locked.ccm");
+    TempDir::WriteFile(path, "[KORVAL]\nKORVAL_Type=Cocomo\n");
+    ::chmod(path.c_str(), 0444);
+    cPlainDoc doc(context);
+    doc.SetPathName(path);
+    doc.SetModifiedFlag();
+    platform.ExpectMessage();
+    platform.ExpectSaveFileName(dir.File("copy.ccm"));
+    EXPECT_TRUE(doc.SaveToFile());
+    EXPECT_EQ(platform.Messages().at(0), path + " is read-only");
+    EXPECT_EQ(doc.GetPathName(), dir.File("copy.ccm"));
+    EXPECT_EQ(TempDir::ReadFile(path), "[KORVAL]\nKORVAL_Type=Cocomo\n");
+}
+
+TEST_F(ModelDocTest, SaveAsReplacesAnotherFileWholeAndSaveKeepsForeignSections) {
+    std::string own = dir.File("own.ccm");
+    std::string other = dir.File("other.ccm");
+    for (const std::string& path : {own, other})
+        TempDir::WriteFile(path, "[KORVAL]\nKORVAL_Type=Cocomo\n[Stale]\nKey=1\n");
+    cPlainDoc doc(context);
+    doc.SetPathName(own);
+    ASSERT_TRUE(doc.SaveToFile());
+    ASSERT_TRUE(doc.SaveAs(other));
+    EXPECT_NE(TempDir::ReadFile(own).find("[Stale]"), std::string::npos) << "Save works in place";
+    EXPECT_EQ(TempDir::ReadFile(other).find("[Stale]"), std::string::npos)
+        << "Save As replaces the chosen file whole";
+}
+
 TEST_F(ModelDocTest, DescriptionDialogRefusesTextBeyondItsLimits) {
     cDescriptionDlg dialog("", "", "");
     EXPECT_TRUE(dialog.SetTitleText(std::string(50, 'x')));

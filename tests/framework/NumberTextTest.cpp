@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "framework/NumberText.h"
+#include "framework/TextUtil.h"
 
 namespace korval {
 namespace {
@@ -31,6 +32,27 @@ TEST(NumberTextTest, HugeAndTinyNumbersStayFinite) {
     EXPECT_EQ(ParseLeadingDouble("-1e999"), -std::numeric_limits<double>::max());
     EXPECT_EQ(ParseLeadingDouble("1e-999"), 0.0);
     EXPECT_EQ(ParseLeadingDouble(std::string(400, '9')), std::numeric_limits<double>::max());
+}
+
+// Readers cut a value to their buffer before reading the number in it (Start_Offset reads
+// 19 characters): what is kept reads as itself, whatever was cut away.
+TEST(NumberTextTest, ANumberCutByTheReadBufferReadsAsTheCharactersKept) {
+    struct Case {
+        std::string stored;
+        double expected;
+    };
+    const Case cases[] = {
+        {std::string(330, '9'), 9999999999999999999.0},
+        {"+" + std::string(330, '9'), 999999999999999999.0},
+        {"-" + std::string(330, '9'), -999999999999999999.0},
+        {"1." + std::string(330, '5'), 1.55555555555555555},
+        {"1e" + std::string(330, '9'), std::numeric_limits<double>::max()},
+        {"0." + std::string(330, '0') + "1", 0.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseLeadingDouble(CutToBuffer(c.stored, 20)), c.expected) << c.stored;
+        EXPECT_EQ(ParseLeadingInt(CutToBuffer(c.stored, 20)) >= 0, c.expected >= 0) << c.stored;
+    }
 }
 
 TEST(NumberTextTest, IntegersClampLikeAtoiWithoutOverflow) {

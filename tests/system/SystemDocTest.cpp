@@ -5,6 +5,7 @@
 
 #include "framework/ProfileAccess.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "framework/cProfileStore.h"
 #include "framework/cTextReportSurface.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "system/cMissingProjectDlg.h"
@@ -195,6 +196,28 @@ TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     ASSERT_TRUE(system.SaveModel(path));
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), replacement);
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name01", "", 256, path), dir.File("lost.prj"));
+}
+
+TEST_F(SystemDocTest, AFileListedManyTimesIsReadOnceAndAMissingOneAskedAboutOnce) {
+    std::string shared = WriteProject("shared.prj", "Shared");
+    std::string path = dir.File("system.sle");
+    std::string content = "[KORVAL]\nKORVAL_Type=System\n[Projects]\n";
+    for (int i = 0; i < 40; ++i) {
+        content += IndexedKey("File_Name", i) + "=" + (i % 2 == 0 ? "shared.prj" : "gone.prj") +
+                   "\n" + IndexedKey("Start_Offset", i) + "=" + std::to_string(i) + "\n";
+    }
+    TempDir::WriteFile(path, content);
+    platform.ExpectDialogCancel();  // once, for every member naming gone.prj
+    cSystemDoc system(context);
+    std::uint64_t parses = cProfileStore::Instance().ParseCount();
+    system.LoadModel(path);
+    EXPECT_EQ(platform.Dialogs().size(), 1u);
+    EXPECT_EQ(cProfileStore::Instance().ParseCount() - parses, 2u) << "the system and shared.prj";
+    ASSERT_EQ(system.GetMembers().size(), 40u);
+    EXPECT_EQ(system.GetMembers()[38]->GetTitle(), "Shared");
+    EXPECT_DOUBLE_EQ(system.GetMembers()[38]->GetStartOffset(), 38);
+    EXPECT_FALSE(system.GetMembers()[39]->IsFound());
+    EXPECT_DOUBLE_EQ(system.GetMembers()[39]->GetStartOffset(), 39);
 }
 
 TEST_F(SystemDocTest, ProjectsDialogAddsInsertsWarnsAndRefuses) {
