@@ -5,6 +5,11 @@
 
 namespace korval {
 
+std::string cMemberProjectCache::Resolve(const std::string& path) const {
+    bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
+    return relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
+}
+
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
     std::shared_ptr<const cProjectDoc>& project = read_[path];
     if (project) return project;

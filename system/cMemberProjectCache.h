@@ -13,8 +13,13 @@ namespace korval {
 // defaults, so a file listed any number of times is read once and kept once.
 class cMemberProjectCache {
   public:
-    explicit cMemberProjectCache(cAppContext& context) : context_(context) {}
+    // Members' relative paths are looked up in baseFolder (the system file's folder), so a
+    // system and its projects can move together.
+    explicit cMemberProjectCache(cAppContext& context, std::string baseFolder = {})
+        : context_(context), baseFolder_(std::move(baseFolder)) {}
 
+    // Where the member's file is.
+    std::string Resolve(const std::string& path) const;
     // The project read from the file at path (which exists).
     std::shared_ptr<const cProjectDoc> Read(const std::string& path);
     // The project of a member whose file is missing: as reset.
@@ -22,6 +27,7 @@ class cMemberProjectCache {
 
   private:
     cAppContext& context_;
+    std::string baseFolder_;
     std::unordered_map<std::string, std::shared_ptr<const cProjectDoc>> read_;
     std::shared_ptr<const cProjectDoc> missing_;
 };

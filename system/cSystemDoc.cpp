@@ -107,23 +107,29 @@ void cSystemDoc::DeriveProductDesign() {
     }
 }
 
-std::vector<cSystemDoc::ScheduleRow> cSystemDoc::CumulativeSchedule() const {
-    std::vector<ScheduleRow> rows;
-    rows.reserve(members_.size());
+template <class Visitor>
+void cSystemDoc::VisitSchedule(Visitor visit) const {
     double cumulative = productDesignTdev_;
     for (const auto& member : members_) {
         MemberFigures figures = member->Figures();
         cumulative += figures.programmingTdev;
-        rows.push_back({cumulative, cumulative + figures.integrationTdev});
+        visit(ScheduleRow{cumulative, cumulative + figures.integrationTdev});
     }
+}
+
+std::vector<cSystemDoc::ScheduleRow> cSystemDoc::CumulativeSchedule() const {
+    std::vector<ScheduleRow> rows;
+    rows.reserve(members_.size());
+    VisitSchedule([&rows](const ScheduleRow& row) { rows.push_back(row); });
     return rows;
 }
 
+// Row by row: a system of 100,000 members need not hold its whole schedule for this.
 double cSystemDoc::LatestIntegrationEnd() const {
     double latest = productDesignTdev_;
-    for (const ScheduleRow& row : CumulativeSchedule()) {
+    VisitSchedule([&latest](const ScheduleRow& row) {
         if (row.integrationEnd > latest) latest = row.integrationEnd;
-    }
+    });
     return latest;
 }
 
@@ -210,7 +216,7 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     cWaitCursor wait(Platform());
     // Every member resets itself from the defaults profile: keep it parsed for the whole load.
     cProfileFileScope defaults(DefaultsProfile());
-    cMemberProjectCache projects(Context());
+    cMemberProjectCache projects(Context(), FolderOf(path));
     // The user is asked once about each missing file, however often it is listed.
     std::unordered_map<std::string, std::optional<std::string>> replacements;
     for (std::size_t i = 0;; ++i) {
@@ -218,7 +224,6 @@ void cSystemDoc::LoadMembers(const std::string& path) {
             ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
-        member->SetBaseFolder(FolderOf(path));
         member->LoadModel(fileName, projects);
         member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
         if (!member->IsFound()) {

@@ -73,6 +73,9 @@ class cSystemDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
+    // Calls visit with each member's row of the cumulative schedule, in order.
+    template <class Visitor>
+    void VisitSchedule(Visitor visit) const;
     void LoadMembers(const std::string& path);
     // The Missing Project File dialog: the file to read instead, or none.
     std::optional<std::string> AskForMissingProject(const std::string& fileName);

@@ -23,8 +23,7 @@ bool cSystemProjectDoc::LoadModel(const std::string& path) {
 bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& projects) {
     fileName_ = path;
     found_ = false;
-    bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
-    std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
+    std::string resolved = projects.Resolve(path);
     if (!context_.platform.FileExists(resolved)) {
         project_ = projects.Missing();
         return false;

@@ -23,12 +23,11 @@ class cSystemProjectDoc {
     cSystemProjectDoc(const cSystemProjectDoc&) = delete;
     cSystemProjectDoc& operator=(const cSystemProjectDoc&) = delete;
 
-    // Remembers the path; false (data left as reset) when no file exists there. A relative
-    // path is looked up beside the system file, so a system and its projects can move together.
+    // Remembers the path; false (data left as reset) when no file exists there.
     bool LoadModel(const std::string& path);
-    // The same, with the projects already read for the other members.
+    // The same, with the projects already read for the other members of a system; a
+    // relative path is looked up beside the system file (see cMemberProjectCache).
     bool LoadModel(const std::string& path, cMemberProjectCache& projects);
-    void SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
 
     const std::string& GetFileName() const { return fileName_; }
     double GetStartOffset() const { return startOffset_; }
@@ -53,7 +52,6 @@ class cSystemProjectDoc {
     cAppContext& context_;
     std::shared_ptr<const cProjectDoc> project_;
     std::string fileName_;
-    std::string baseFolder_;
     double startOffset_ = 0;
     bool found_ = false;
     int editState_ = kKept;
