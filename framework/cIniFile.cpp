@@ -22,37 +22,52 @@ std::string_view SectionNameOf(std::string_view trimmedLine) {
     return TrimView(close == std::string_view::npos ? inner : inner.substr(0, close));
 }
 
-// The line starting at offset without its line end (LF, or CR LF).
-std::string_view LineAt(std::string_view text, std::size_t offset) {
-    std::size_t lf = text.find('\n', offset);
-    if (lf == std::string_view::npos) return text.substr(offset);
-    std::size_t end = lf > offset && text[lf - 1] == '\r' ? lf - 1 : lf;
-    return text.substr(offset, end - offset);
+// One line of the text: without its line end (LF, or CR LF), and where the next one starts.
+struct LineSpan {
+    std::string_view text;
+    std::size_t next;
+};
+
+LineSpan LineAt(std::string_view content, std::size_t offset) {
+    std::size_t lf = content.find('\n', offset);
+    if (lf == std::string_view::npos) return {content.substr(offset), content.size()};
+    std::size_t end = lf > offset && content[lf - 1] == '\r' ? lf - 1 : lf;
+    return {content.substr(offset, end - offset), lf + 1};
 }
 
-std::size_t NextLineAt(std::string_view text, std::size_t offset) {
-    std::size_t lf = text.find('\n', offset);
-    return lf == std::string_view::npos ? text.size() : lf + 1;
+// Where the first character that is not a blank is, if there is one.
+std::size_t FirstNonBlank(std::string_view line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != ' ' && line[i] != '\t') return i;
+    }
+    return std::string_view::npos;
 }
 
 bool IsHeader(std::string_view line) {
-    std::string_view trimmed = TrimView(line);
-    return !trimmed.empty() && trimmed.front() == '[';
+    std::size_t first = FirstNonBlank(line);
+    return first != std::string_view::npos && line[first] == '[';
 }
 
 // Inside a section: a line with '=' that is neither a header nor a comment.
 bool IsKeyLine(std::string_view line) {
-    std::string_view trimmed = TrimView(line);
-    return !trimmed.empty() && trimmed.front() != ';' && trimmed.front() != '[' &&
+    std::size_t first = FirstNonBlank(line);
+    return first != std::string_view::npos && line[first] != ';' && line[first] != '[' &&
            line.find('=') != std::string_view::npos;
 }
 
 std::string_view HeaderNameAt(std::string_view text, std::uint32_t offset) {
-    return SectionNameOf(TrimView(LineAt(text, offset)));
+    return SectionNameOf(TrimView(LineAt(text, offset).text));
 }
 
 std::string_view KeyNameAt(std::string_view text, std::uint32_t offset) {
     return TrimView(text.substr(offset, text.find('=', offset) - offset));
+}
+
+std::string KeyLine(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append(1, '=').append(value);
+    return line;
 }
 
 std::string_view ValueOf(std::string_view line) {
@@ -86,24 +101,23 @@ cIniFile cIniFile::Parse(std::string content) {
     }
     // Counting first sizes the table once, so reading never holds two copies of it.
     std::size_t named = 0;
-    for (std::size_t at = 0; at < text.size(); at = NextLineAt(text, at)) {
-        if (IsHeader(LineAt(text, at)) &&
-            !HeaderNameAt(text, static_cast<std::uint32_t>(at)).empty())
+    for (std::size_t at = 0; at < text.size();) {
+        LineSpan line = LineAt(text, at);
+        if (IsHeader(line.text) && !HeaderNameAt(text, static_cast<std::uint32_t>(at)).empty())
             ++named;
+        at = line.next;
     }
     file.headers_ = cLineNameTable(&HeaderNameAt, named);
-    for (std::size_t at = 0; at < text.size(); at = NextLineAt(text, at)) {
-        if (IsHeader(LineAt(text, at))) file.headers_.Add(text, static_cast<std::uint32_t>(at));
+    for (std::size_t at = 0; at < text.size();) {
+        LineSpan line = LineAt(text, at);
+        if (IsHeader(line.text)) file.headers_.Add(text, static_cast<std::uint32_t>(at));
+        at = line.next;
     }
     return file;
 }
 
 std::string_view cIniFile::LineText(std::size_t offset) const {
-    return LineAt(content_, offset);
-}
-
-std::size_t cIniFile::NextLine(std::size_t offset) const {
-    return NextLineAt(content_, offset);
+    return LineAt(content_, offset).text;
 }
 
 // Indexes the keys of the section whose header starts at header, the first time it is used.
@@ -112,20 +126,24 @@ cIniFile::Section* cIniFile::OpenSection(std::uint32_t header) const {
     if (found != openedByHeader_.end()) return found->second;
     auto section = std::make_unique<Section>();
     section->header = header;
-    std::size_t bodyBegin = NextLine(header);
+    std::size_t bodyBegin = LineAt(content_, header).next;
     std::size_t bodyEnd = bodyBegin;
     std::size_t named = 0;
     section->insertAt = bodyBegin;
-    for (; bodyEnd < content_.size(); bodyEnd = NextLine(bodyEnd)) {
-        std::string_view line = LineText(bodyEnd);
-        if (IsHeader(line)) break;
-        if (!IsKeyLine(line)) continue;
-        if (!KeyNameAt(content_, static_cast<std::uint32_t>(bodyEnd)).empty()) ++named;
-        section->insertAt = NextLine(bodyEnd);
+    while (bodyEnd < content_.size()) {
+        LineSpan line = LineAt(content_, bodyEnd);
+        if (IsHeader(line.text)) break;
+        if (IsKeyLine(line.text)) {
+            if (!KeyNameAt(content_, static_cast<std::uint32_t>(bodyEnd)).empty()) ++named;
+            section->insertAt = line.next;
+        }
+        bodyEnd = line.next;
     }
     section->keys = cLineNameTable(&KeyNameAt, named);
-    for (std::size_t at = bodyBegin; at < bodyEnd; at = NextLine(at)) {
-        if (IsKeyLine(LineText(at))) section->keys.Add(content_, static_cast<std::uint32_t>(at));
+    for (std::size_t at = bodyBegin; at < bodyEnd;) {
+        LineSpan line = LineAt(content_, at);
+        if (IsKeyLine(line.text)) section->keys.Add(content_, static_cast<std::uint32_t>(at));
+        at = line.next;
     }
     Section* opened = section.get();
     opened_.push_back(std::move(section));
@@ -181,25 +199,24 @@ cIniFile::Section& cIniFile::AppendSection(std::string_view name) {
 }
 
 void cIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string sectionName = Trim(section);
-    std::string keyName = Trim(key);
+    std::string_view sectionName = TrimView(section);
+    std::string_view keyName = TrimView(key);
     Section* target = FindSection(sectionName);
     if (target == nullptr) target = &AppendSection(sectionName);
     if (target->header != kNoHeader) {
         if (std::optional<std::uint32_t> line = target->keys.Find(content_, keyName)) {
-            std::string_view writtenKey = KeyNameAt(content_, *line);
-            target->replaced[*line] = std::string(writtenKey) + "=" + std::string(value);
+            target->replaced[*line] = KeyLine(KeyNameAt(content_, *line), value);
             return;
         }
     }
-    auto added = target->addedKeys.find(std::string_view(keyName));
+    auto added = target->addedKeys.find(keyName);
     if (added != target->addedKeys.end()) {
         AddedLine& line = target->added[added->second];
-        line.text = line.text.substr(0, line.keyLength) + "=" + std::string(value);
+        line.text = KeyLine(std::string_view(line.text).substr(0, line.keyLength), value);
         return;
     }
     target->addedKeys.emplace(keyName, target->added.size());
-    target->added.push_back({keyName + "=" + std::string(value), keyName.size()});
+    target->added.push_back({KeyLine(keyName, value), keyName.size()});
 }
 
 // A line added after the last line of the file needs that line ended first.

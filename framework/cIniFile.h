@@ -32,7 +32,9 @@ class cIniFile {
     bool HasSection(std::string_view section) const;
 
     // Replaces the value in place, or appends the key after the last key of its section,
-    // or appends the section at the end of the file.
+    // or appends the section at the end of the file. Names are taken as given: a section
+    // name holds no ']' and no line break, a key holds no '=' or line break and does not
+    // start like a header or a comment ('[', ';'), or the line would not read back as it.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     std::string Serialize() const;
@@ -70,7 +72,6 @@ class cIniFile {
     Section* OpenSection(std::uint32_t header) const;
     Section& AppendSection(std::string_view name);
     std::string_view LineText(std::size_t offset) const;
-    std::size_t NextLine(std::size_t offset) const;
     void AppendChanges(const Section& section, std::string& out) const;
     void EndLastLine(std::string& out) const;
 
