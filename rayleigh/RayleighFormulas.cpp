@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 
+#include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 
 namespace korval {
@@ -33,10 +35,12 @@ int RoundToInt(double value) {
 
 double ComputeMbi(double buildMonths, double sloc, double pm) {
     if (buildMonths == 0.0 || pm == 0.0) return 0.0;
+    // A negative size reads as no size.
+    if (!(sloc > 0.0)) return -std::numeric_limits<double>::infinity();
     double years = buildMonths / 12.0;
     // Quotient, cube, then the division by the fourth power, in this order.
     double buildup = std::pow(sloc / (pm * years), 3.0) / std::pow(years, 4.0);
-    return std::log2(buildup) - 2.0;
+    return FiniteFigure(std::log2(buildup) - 2.0);
 }
 
 std::string MbiLevelText(double mbi) {

@@ -14,7 +14,8 @@ int RoundToInt(double value);
 
 // Manpower buildup index from the main build phase time (months), the size (SLOC) and
 // the productivity measure: log2 of the buildup D minus 2. 0 when the time or the
-// measure is 0; minus infinity when the size is 0.
+// measure is 0; minus infinity when there is no size (0, or below 0); otherwise finite
+// (a buildup that over- or underflows gives the largest or the lowest double).
 double ComputeMbi(double buildMonths, double sloc, double pm);
 
 // The MBI as the report shows it: "<0", a digit 0 to 6, or ">6" (a value that is not a

@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cDisplayOptionsDlg.h"
@@ -43,12 +44,12 @@ std::optional<Number> Within(std::optional<Number> value, Number low, Number hig
 // value - d and value + d with d the percentage of the value; the low end stops at 0.
 void PercentRange(double value, double percent, double& low, double& high) {
     double delta = value * percent * 0.01;
-    low = std::max(value - delta, 0.0);
-    high = value + delta;
+    low = std::max(FiniteFigure(value - delta), 0.0);
+    high = FiniteFigure(value + delta);
 }
 
 std::string RangeText(double low, double high) {
-    return FormatNumber("(%-3.1lf - %3.1lf)", low, high);
+    return FormatNumber("(%-3.1lf - %3.1lf)", FiniteFigure(low), FiniteFigure(high));
 }
 
 }  // namespace
@@ -91,12 +92,12 @@ void cRayleighDoc::SetRayleighSensitivity(double slocPercent, double schedulePer
 // --- Outputs ---------------------------------------------------------------------------
 
 double cRayleighDoc::MainBuildPhaseTime(double& low, double& high) const {
-    double nominal = schedule_ * buildPhasePercentage_ * 0.01;
+    double nominal = FiniteFigure(schedule_ * buildPhasePercentage_ * 0.01);
     if (sensitivityType_ == kRayleighScheduleSensitivity) {
         PercentRange(nominal, scheduleSensitivityPercent_, low, high);
     } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
-        low = buildPhasePercentage_ * scheduleLow_ * 0.01;
-        high = buildPhasePercentage_ * scheduleHigh_ * 0.01;
+        low = FiniteFigure(buildPhasePercentage_ * scheduleLow_ * 0.01);
+        high = FiniteFigure(buildPhasePercentage_ * scheduleHigh_ * 0.01);
     } else {
         low = high = nominal;
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
@@ -102,8 +103,8 @@ void cSystemDoc::DeriveProductDesign() {
     productDesignEffort_ = 0;
     for (const auto& member : members_) {
         MemberFigures figures = member->Figures();
-        productDesignTdev_ += figures.productDesignTdev;
-        productDesignEffort_ += figures.productDesignEffort;
+        productDesignTdev_ = FiniteFigure(productDesignTdev_ + figures.productDesignTdev);
+        productDesignEffort_ = FiniteFigure(productDesignEffort_ + figures.productDesignEffort);
     }
 }
 
@@ -112,8 +113,8 @@ void cSystemDoc::VisitSchedule(Visitor visit) const {
     double cumulative = productDesignTdev_;
     for (const auto& member : members_) {
         MemberFigures figures = member->Figures();
-        cumulative += figures.programmingTdev;
-        visit(ScheduleRow{cumulative, cumulative + figures.integrationTdev});
+        cumulative = FiniteFigure(cumulative + figures.programmingTdev);
+        visit(ScheduleRow{cumulative, FiniteFigure(cumulative + figures.integrationTdev)});
     }
 }
 
@@ -140,16 +141,20 @@ void cSystemDoc::RecalculateSystem() {
     double weighted = 0;
     for (const auto& member : members_) {
         MemberFigures figures = member->Figures();
-        totalAdjustedFunctionPoints_ += figures.adjustedFunctionPoints;
-        totalSloc_ += figures.sourceLines;
-        totalEffort_ += figures.integrationEffort + figures.programmingEffort;
-        // A member without size adds nothing: its MBI may be minus infinity, and
-        // 0 x minus infinity would leave the system MBI undefined.
-        if (figures.sourceLines != 0) weighted += figures.mbi * figures.sourceLines;
+        // Sums of absurd figures stop at the largest double instead of reaching infinity.
+        totalAdjustedFunctionPoints_ =
+            FiniteFigure(totalAdjustedFunctionPoints_ + figures.adjustedFunctionPoints);
+        totalSloc_ = FiniteFigure(totalSloc_ + figures.sourceLines);
+        double memberEffort = FiniteFigure(figures.integrationEffort + figures.programmingEffort);
+        totalEffort_ = FiniteFigure(totalEffort_ + memberEffort);
+        // A member without size (none, or below 0) adds nothing: its MBI is minus
+        // infinity, and 0 x minus infinity would leave the system MBI undefined.
+        if (figures.sourceLines > 0)
+            weighted = FiniteFigure(weighted + figures.mbi * figures.sourceLines);
     }
-    totalEffort_ += finalTestEffort_;
-    totalTdev_ = finalTestTdev_ + LatestIntegrationEnd();
-    systemMbi_ = totalSloc_ != 0 ? weighted / totalSloc_ : weighted;
+    totalEffort_ = FiniteFigure(totalEffort_ + finalTestEffort_);
+    totalTdev_ = FiniteFigure(finalTestTdev_ + LatestIntegrationEnd());
+    systemMbi_ = FiniteFigure(totalSloc_ != 0 ? weighted / totalSloc_ : weighted);
 }
 
 void cSystemDoc::RefreshTotals() {

@@ -1,4 +1,5 @@
 // The system report: totals, the cumulative schedule of the members and a summary table.
+#include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "system/cSystemDoc.h"
@@ -8,7 +9,7 @@ namespace korval {
 namespace {
 
 std::string Figure(double value) {
-    return FormatNumber("%-3.1lf", value);
+    return FormatNumber("%-3.1lf", FiniteFigure(value));
 }
 
 }  // namespace

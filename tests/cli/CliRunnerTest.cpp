@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 #include "cli/cCliRunner.h"
@@ -112,6 +113,41 @@ TEST(CliRunnerTest, AMessageRepeatedRightAfterItselfIsPrintedOnceWithItsCount) {
     EXPECT_EQ(result.err,
               "korval-cli: Invalid profile entry:  Effort_PDP_Org_S_Per00 (300 times)\n"
               "korval-cli: gone.prj File not found\n");
+}
+
+// Finite inputs give finite figures: JSON null is kept for the MBI of a size of 0 only.
+TEST(CliRunnerTest, AbsurdConstantsGiveCappedFiguresNeverInfOrNan) {
+    struct Case {
+        const char* example;
+        const char* key;  // every key ending so gets the value
+        const char* value;
+    };
+    const Case cases[] = {
+        {"web-shop.PRJ", "_TDEV_Mult", "1e308"},
+        {"payroll.PRJ", "_PM_Nom_Mult", "1e308"},
+        {"ground-station.PRJ", "_TDEV_Exp", "300"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        std::string text =
+            TempDir::ReadFile(std::string(KORVAL_SOURCE_DIR) + "/examples/" + c.example);
+        std::string changed;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            std::size_t equals = line.find('=');
+            bool matches =
+                equals != std::string::npos && equals >= std::strlen(c.key) &&
+                line.compare(equals - std::strlen(c.key), std::strlen(c.key), c.key) == 0;
+            changed += (matches ? line.substr(0, equals + 1) + c.value : line) + "\n";
+        }
+        std::string path = dir.File(c.example);
+        TempDir::WriteFile(path, changed);
+        CliResult figures = RunCli({"figures", path});
+        EXPECT_EQ(figures.out.find("null"), std::string::npos) << c.example << c.key;
+        CliResult report = RunCli({"report", path});
+        for (const char* word : {" inf ", "nan", "(inf", "inf)", "-inf"})
+            EXPECT_EQ(report.out.find(word), std::string::npos) << c.example << c.key << word;
+    }
 }
 
 TEST(CliRunnerTest, AFailedSaveExitsWithOneAndSaysWhy) {

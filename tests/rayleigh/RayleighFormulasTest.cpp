@@ -72,14 +72,21 @@ struct MbiCase {
 TEST(ComputeMbiTest, WorkedExamples) {
     const double pi16 = MeasureOfIndex(16);
     const MbiCase cases[] = {
-        {15, 50000, pi16, -1.780, "<0"},  // SLOC 50000, TDEV 20, 75 %
-        {9, 200000, pi16, 9.378, ">6"},   // SLOC 200000, TDEV 12, 75 %
-        {0, 50000, pi16, 0.0, "0"},       // no schedule: no buildup at all
-        {15, 50000, 0, 0.0, "0"},         // no productivity
+        {15, 50000, pi16, -1.780, "<0"},       // SLOC 50000, TDEV 20, 75 %
+        {9, 200000, pi16, 9.378, ">6"},        // SLOC 200000, TDEV 12, 75 %
+        {0, 50000, pi16, 0.0, "0"},            // no schedule: no buildup at all
+        {15, 50000, 0, 0.0, "0"},              // no productivity
+        {15, -50000, pi16, -kInfinity, "<0"},  // a negative size reads as none
+        {1.7e308, 50000, pi16, -std::numeric_limits<double>::max(), "<0"},  // buildup underflows
+        {1e-300, 1e300, 1e-300, std::numeric_limits<double>::max(), ">6"},  // ... or overflows
     };
     for (const MbiCase& c : cases) {
         double mbi = ComputeMbi(c.buildMonths, c.sloc, c.pm);
-        EXPECT_NEAR(mbi, c.mbi, 5e-4) << c.buildMonths << " months, " << c.sloc << " SLOC";
+        if (std::isfinite(c.mbi) && std::fabs(c.mbi) < 1e300) {
+            EXPECT_NEAR(mbi, c.mbi, 5e-4) << c.buildMonths << " months, " << c.sloc << " SLOC";
+        } else {
+            EXPECT_EQ(mbi, c.mbi) << c.buildMonths << " months, " << c.sloc << " SLOC";
+        }
         EXPECT_EQ(MbiLevelText(mbi), c.level);
     }
 }

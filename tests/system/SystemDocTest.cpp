@@ -92,6 +92,37 @@ TEST_F(SystemDocTest, TotalsAndCumulativeSchedule) {
     EXPECT_DOUBLE_EQ(rows[1].integrationEnd, 26);
 }
 
+TEST_F(SystemDocTest, TotalsOfAbsurdFiguresStopAtTheLargestDouble) {
+    const double huge = 1e308;
+    MemberFigures big;
+    big.sourceLines = huge;
+    big.adjustedFunctionPoints = huge;
+    big.programmingEffort = huge;
+    big.integrationEffort = huge;
+    big.programmingTdev = huge;
+    big.integrationTdev = huge;
+    big.mbi = 6;
+    MemberFigures negative;  // a size below 0 counts as no size for the MBI
+    negative.sourceLines = -5;
+    negative.mbi = -std::numeric_limits<double>::infinity();
+    cSystemDoc system(context);
+    AddMembers(system, {big, big, negative});
+    system.SetAttributes(huge, huge, true, huge, huge);
+    system.RecalculateSystem();
+    for (double total : {system.GetTotalEffort(), system.GetTotalTdev(), system.GetTotalSloc(),
+                         system.GetTotalAdjustedFunctionPoints()}) {
+        EXPECT_EQ(total, std::numeric_limits<double>::max());
+    }
+    EXPECT_TRUE(std::isfinite(system.GetSystemMbi()));
+    for (const cSystemDoc::ScheduleRow& row : system.CumulativeSchedule())
+        EXPECT_TRUE(std::isfinite(row.programmingEnd) && std::isfinite(row.integrationEnd));
+    cTextReportSurface surface;
+    cDrawContext dc(surface);
+    int y = 5;
+    system.DrawReport(dc, y, 0);
+    EXPECT_EQ(surface.Render().find("inf"), std::string::npos) << surface.Render();
+}
+
 TEST_F(SystemDocTest, EffortSizeAndWeightedMbi) {
     cSystemDoc system(context);
     MemberFigures a;
