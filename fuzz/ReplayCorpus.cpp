@@ -1,5 +1,5 @@
-// Runs the fuzz entry point over every file of a corpus folder, so the normal build and
-// CTest replay what the fuzzer found without needing clang.
+// Runs every fuzz target over every file of the corpus folders, so the normal build and
+// CTest replay what the fuzzers found without needing clang.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+#include "fuzz/FuzzTargets.h"
 
 int main(int argc, char** argv) {
     int replayed = 0;
@@ -27,11 +27,11 @@ int main(int argc, char** argv) {
             std::ostringstream buffer;
             buffer << in.rdbuf();
             std::string bytes = buffer.str();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
+            for (const korval::fuzz::NamedTarget& target : korval::fuzz::kTargets)
+                target.target(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++replayed;
         }
     }
-    std::cout << "replayed " << replayed << " inputs\n";
+    std::cout << "replayed " << replayed << " inputs through every target\n";
     return replayed > 0 ? 0 : 1;
 }
