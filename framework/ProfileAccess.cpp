@@ -14,6 +14,7 @@
 namespace korval {
 
 std::string EncodeLineBreaks(std::string_view text) {
+    if (text.find_first_of("\r\n") == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
