@@ -31,10 +31,10 @@ FileStamp StampOf(const std::string& path) {
 }
 
 // Reads the file into a string of its exact size: reading never holds it twice.
-bool ReadWholeFile(const std::string& path, std::uintmax_t size, std::string& content) {
+std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t size) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    content.resize(static_cast<std::size_t>(size));
+    if (fd < 0) return std::nullopt;
+    std::string content(static_cast<std::size_t>(size), '\0');
     std::size_t filled = 0;
     while (filled < content.size()) {
         ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
@@ -44,7 +44,7 @@ bool ReadWholeFile(const std::string& path, std::uintmax_t size, std::string& co
     }
     ::close(fd);
     content.resize(filled);
-    return true;
+    return content;
 }
 
 }  // namespace
@@ -72,10 +72,10 @@ cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
     entry.exists = stamp.exists;
     entry.size = stamp.size;
     entry.modified = stamp.modified;
-    std::string content;
-    if (stamp.exists && stamp.size <= kDocumentSizeLimit &&
-        ReadWholeFile(path, stamp.size, content)) {
-        entry.ini = cIniFile::Parse(std::move(content));
+    std::optional<std::string> content;
+    if (stamp.exists && stamp.size <= kDocumentSizeLimit) content = ReadWholeFile(path, stamp.size);
+    if (content) {
+        entry.ini = cIniFile::Parse(std::move(*content));
         ++parseCount_;
     }
     entry.generation = nextGeneration_++;
