@@ -219,9 +219,11 @@ void cIniFile::Set(std::string_view section, std::string_view key, std::string_v
     target->added.push_back({KeyLine(keyName, value), keyName.size()});
 }
 
-// A line added after the last line of the file needs that line ended first.
+// A line added after the last line of the file needs that line ended first. A lone CR at
+// the end stays part of that line's text: a LF alone after it would make it a CR LF end.
 void cIniFile::EndLastLine(std::string& out) const {
-    if (!out.empty() && out.back() != '\n') out += newline_;
+    if (out.empty() || out.back() == '\n') return;
+    out += out.back() == '\r' ? std::string_view("\r\n") : std::string_view(newline_);
 }
 
 void cIniFile::AppendChanges(const Section& section, std::string& out) const {

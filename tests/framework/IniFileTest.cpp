@@ -89,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "[S]\nA=9\n[S]\nA=2\n"},
         WriteCase{"LastKeyRewrittenWithoutFinalNewline", "[S]\r\nA = 1", "S", "a", "2",
                   "[S]\r\nA=2"},
-        WriteCase{"KeyAddedToAHeaderWithoutNewline", "[S]", "S", "A", "1", "[S]\r\nA=1\r\n"}),
+        WriteCase{"KeyAddedToAHeaderWithoutNewline", "[S]", "S", "A", "1", "[S]\r\nA=1\r\n"},
+        WriteCase{"LoneCrAtTheEndStaysInItsLine", "x\n[S\r", "S", "A", "1",
+                  "x\n[S\r\r\n\n[S]\nA=1\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
 TEST(IniFileTest, NulBytesAndHugeLinesAreOrdinaryText) {
