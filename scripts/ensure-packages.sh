@@ -48,5 +48,5 @@ ensure_locale() {
     korval_as_root locale-gen >/dev/null || true
 }
 
-KORVAL_BUILD_PACKAGES="cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev"
+KORVAL_BUILD_PACKAGES="cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev clang-format"
 KORVAL_GUI_PACKAGES="qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth poppler-utils"
