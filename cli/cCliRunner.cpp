@@ -9,6 +9,7 @@
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
 #include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
@@ -100,7 +101,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
                                     ExecutableFolder(), std::getenv("KORVAL_PROFILE"))
                               : call->profile;
     cCliPlatform platform(err);
-    cEstimatorAppLogic app(platform, profile);
+    cEstimatorAppLogic app(platform, profile, &CreateDocument);
     app.LoadExtensions();
 
     std::unique_ptr<cModelDoc> document;

@@ -8,6 +8,7 @@
 #include "app/qt/QtText.h"
 #include "app/qt/cMainFrame.h"
 #include "cocomo/qt/CocomoDesktop.h"
+#include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
 #include "rayleigh/qt/RayleighDesktop.h"
@@ -57,7 +58,7 @@ bool cEstimatorApp::Start() {
     // frame's commands can reach it.
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
         ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
-    logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile);
+    logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
     platform_.SetMainWindow(mainFrame_.get());
