@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/cEstimatorAppLogic.h"
+#include "app/qt/AppDesktop.h"
 #include "app/qt/QtText.h"
 #include "app/qt/cMainFrame.h"
 #include "cocomo/qt/CocomoDesktop.h"
@@ -43,14 +44,18 @@ std::string cEstimatorApp::CommandLinePath(const QStringList& arguments) {
     return cEstimatorAppLogic::CommandLinePath(static_cast<int>(argv.size()), argv.data());
 }
 
-bool cEstimatorApp::Start() {
-    ApplyDialogColours();
-    // The model folders' dialog forms and menu commands.
+void cEstimatorApp::RegisterFormsAndCommands() {
+    RegisterAppDesktop();
     RegisterCocomoDesktop();
     RegisterFunctionPointDesktop();
     RegisterRayleighDesktop();
     RegisterProjectDesktop();
     RegisterSystemDesktop();
+}
+
+bool cEstimatorApp::Start() {
+    ApplyDialogColours();
+    RegisterFormsAndCommands();
     recentFiles_.Load(platform_);
 
     // The five document kinds are fixed (cDocumentKind::All); their views come from

@@ -124,8 +124,8 @@ class ModelCommandsTest : public QObject {
     QStringList appDialogs_;
 };
 
-// The application starts as from the command line; its start-up registers the model
-// folders' forms and commands, which every test here then uses.
+// The application starts as from the command line; its start-up registers every
+// folder's forms and commands, which every test here then uses.
 void ModelCommandsTest::initTestCase() {
     cTestQtPlatform::ClearSettings();
     app_ = std::make_unique<cEstimatorApp>(QStringList{"korval", Example("payroll.PRJ")});
