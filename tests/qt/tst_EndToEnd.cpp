@@ -12,11 +12,11 @@
 #include <map>
 
 #include "app/cEstimatorAppLogic.h"
-#include "app/qt/cChildFrame.h"
-#include "app/qt/cEstimatorApp.h"
-#include "app/qt/cMainFrame.h"
 #include "app/qt/cQtPrintJob.h"
-#include "app/qt/cReportView.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cEstimatorApp.h"
+#include "desktop/cMainFrame.h"
+#include "desktop/cReportView.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "app/qt/QtText.h"
-#include "app/qt/cEstimatorApp.h"
+#include "desktop/cEstimatorApp.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/cDialogLogic.h"
 

@@ -1,4 +1,4 @@
-#include "app/qt/cEstimatorApp.h"
+#include "desktop/cEstimatorApp.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -7,8 +7,8 @@
 #include "app/cEstimatorAppLogic.h"
 #include "app/qt/AppDesktop.h"
 #include "app/qt/QtText.h"
-#include "app/qt/cMainFrame.h"
 #include "cocomo/qt/CocomoDesktop.h"
+#include "desktop/cMainFrame.h"
 #include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
