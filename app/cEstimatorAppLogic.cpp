@@ -2,15 +2,16 @@
 
 #include <fstream>
 
-#include "app/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
 
-cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath)
-    : context_{platform, std::move(defaultsProfilePath)} {}
+cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath,
+                                       DocumentFactory createDocument)
+    : context_{platform, std::move(defaultsProfilePath)},
+      createDocument_(std::move(createDocument)) {}
 
 std::string cEstimatorAppLogic::GetDefaultsProfilePath(const std::string& executableFolder,
                                                        const char* profileOverride) {
@@ -66,7 +67,7 @@ std::string cEstimatorAppLogic::SaveDefaultExtension(DocumentKind kind) const {
 }
 
 std::unique_ptr<cModelDoc> cEstimatorAppLogic::NewDocument(DocumentKind kind) {
-    std::unique_ptr<cModelDoc> document = CreateDocument(kind, context_);
+    std::unique_ptr<cModelDoc> document = createDocument_(kind, context_);
     int number = ++untitledCounters_[static_cast<int>(kind)];
     document->SetDocumentTitle(std::string(cDocumentKind::Of(kind).documentName) +
                                std::to_string(number));
@@ -88,7 +89,7 @@ std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& pat
         context_.platform.ShowMessage("Cannot open " + path + ".");
         return nullptr;
     }
-    std::unique_ptr<cModelDoc> document = CreateDocument(*kind, context_);
+    std::unique_ptr<cModelDoc> document = createDocument_(*kind, context_);
     document->SetPathName(path);
     document->LoadModel(path);
     document->UpdateAllViews();

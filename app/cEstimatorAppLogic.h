@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,7 +17,13 @@ class cModelDoc;
 // written in it, new documents and the start-up check of the defaults profile.
 class cEstimatorAppLogic {
   public:
-    cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath);
+    // Makes an empty document of a kind. Whoever composes the program supplies it (the
+    // desktop, korval-cli and the tests pass CreateDocument), so this layer names no model.
+    using DocumentFactory =
+        std::function<std::unique_ptr<cModelDoc>(DocumentKind kind, cAppContext& context)>;
+
+    cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath,
+                       DocumentFactory createDocument);
 
     cAppContext& Context() { return context_; }
     const std::string& DefaultsProfilePath() const { return context_.defaultsProfilePath; }
@@ -53,6 +60,7 @@ class cEstimatorAppLogic {
 
   private:
     cAppContext context_;
+    DocumentFactory createDocument_;
     std::array<int, 5> untitledCounters_{};
 };
 

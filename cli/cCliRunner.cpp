@@ -9,6 +9,7 @@
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
 #include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
@@ -33,11 +34,6 @@ struct Invocation {
     std::string output;
 };
 
-std::map<std::string, cCliRunner::ReportFormat>& ReportFormats() {
-    static std::map<std::string, cCliRunner::ReportFormat> formats;
-    return formats;
-}
-
 std::string ExecutableFolder() {
     char buffer[4096];
     ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
@@ -45,7 +41,8 @@ std::string ExecutableFolder() {
     return FolderOf(std::string_view(buffer, static_cast<std::size_t>(length)));
 }
 
-std::optional<Invocation> Parse(const std::vector<std::string>& args) {
+std::optional<Invocation> Parse(const std::vector<std::string>& args,
+                                const std::map<std::string, cCliRunner::ReportFormat>& formats) {
     if (args.empty()) return std::nullopt;
     Invocation call;
     call.command = args[0];
@@ -68,7 +65,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args) {
                                                                                  : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
     if (call.command == "report" && call.format != "text" &&
-        (ReportFormats().count(call.format) == 0 || call.output.empty())) {
+        (formats.count(call.format) == 0 || call.output.empty())) {
         return std::nullopt;
     }
     return call;
@@ -85,12 +82,12 @@ std::string RenderReport(cModelDoc& document) {
 }  // namespace
 
 bool cCliRunner::RegisterReportFormat(const std::string& name, ReportFormat format) {
-    if (format == nullptr || name == "text") return false;
-    return ReportFormats().emplace(name, format).second;
+    if (!format || name == "text") return false;
+    return reportFormats_.emplace(name, std::move(format)).second;
 }
 
 int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<Invocation> call = Parse(args);
+    std::optional<Invocation> call = Parse(args, reportFormats_);
     if (!call) {
         err << kUsage;
         return kUsageError;
@@ -100,7 +97,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
                                     ExecutableFolder(), std::getenv("KORVAL_PROFILE"))
                               : call->profile;
     cCliPlatform platform(err);
-    cEstimatorAppLogic app(platform, profile);
+    cEstimatorAppLogic app(platform, profile, &CreateDocument);
     app.LoadExtensions();
 
     std::unique_ptr<cModelDoc> document;
@@ -117,7 +114,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
 
     if (call->command == "report" && call->format != "text") {
-        return ReportFormats().at(call->format)(*document, call->output, err);
+        return reportFormats_.at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {
         out << RenderReport(*document);
     } else if (call->command == "figures") {

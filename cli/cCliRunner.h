@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,13 +18,17 @@ class cCliRunner {
 
     // A report format beyond "text" ("pdf" when the desktop is built): writes the
     // document's report to the output path given with -o and returns the exit status.
-    using ReportFormat = int (*)(cModelDoc& document, const std::string& output, std::ostream& err);
-    // Registered once at start-up, from the executable; false when the name is taken.
-    static bool RegisterReportFormat(const std::string& name, ReportFormat format);
+    using ReportFormat =
+        std::function<int(cModelDoc& document, const std::string& output, std::ostream& err)>;
+    // Given by the executable's main before Run; false when the name is taken.
+    bool RegisterReportFormat(const std::string& name, ReportFormat format);
 
     static constexpr int kSuccess = 0;
     static constexpr int kFileError = 1;
     static constexpr int kUsageError = 2;
+
+  private:
+    std::map<std::string, ReportFormat> reportFormats_;
 };
 
 }  // namespace korval

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/qt/cEstimatorApp.h"
+#include "desktop/cEstimatorApp.h"
 #include "desktop/cStartupProbe.h"
 
 int main(int argc, char** argv) {

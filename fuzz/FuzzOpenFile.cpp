@@ -11,6 +11,7 @@
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/cDrawContext.h"
 #include "framework/cIniFile.h"
 #include "framework/cModelDoc.h"
@@ -41,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream discard;
     korval::cCliPlatform platform(discard);
     const char* profile = std::getenv("KORVAL_PROFILE");
-    korval::cEstimatorAppLogic app(platform, profile != nullptr ? profile : input);
+    korval::cEstimatorAppLogic app(platform, profile != nullptr ? profile : input,
+                                   &korval::CreateDocument);
     app.LoadExtensions();
     std::unique_ptr<korval::cModelDoc> document = app.OpenByKind(input);
     if (document) {

@@ -110,7 +110,7 @@ void RegisterModelMenus() {
 
 void RegisterProjectDesktop() {
     // Project Description, Project Initialize and Options Display are every document's
-    // own (SharedDocumentCommands).
+    // own (RegisterAppDesktop).
     RegisterImportExport();
     RegisterSensitivity();
     RegisterModelMenus();

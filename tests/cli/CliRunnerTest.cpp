@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/cCliRunner.h"
+#include "framework/cModelDoc.h"
 #include "tests/support/TempDir.h"
 
 namespace korval {
@@ -71,6 +72,43 @@ TEST(CliRunnerTest, FiguresOfATextWithBrokenUtf8StillPrint) {
     CliResult result = RunCli({"figures", path});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("\"title\": \"Caf\xEF\xBF\xBD"), std::string::npos) << result.out;
+}
+
+// A report format exists only on the runner it was given to: it gets the opened document
+// and the -o path, and its status is the exit status. Without -o, or on a runner without
+// the format, the call is a usage error; "text" stays the runner's own.
+TEST(CliRunnerTest, ReportFormatsAreTheRunnersOwn) {
+    std::vector<std::string> written;
+    auto format = [&written](cModelDoc& document, const std::string& output, std::ostream& err) {
+        written.push_back(std::string(cDocumentKind::Of(document.Kind()).typeName) + " " + output);
+        err << "written\n";
+        return 7;
+    };
+    std::string example = std::string(KORVAL_SOURCE_DIR) + "/examples/payroll.PRJ";
+    auto run = [&](cCliRunner& runner, std::vector<std::string> args) {
+        args.insert(args.end(), {"--profile", KORVAL_DEFAULTS_PROFILE});
+        std::ostringstream out;
+        std::ostringstream err;
+        int status = runner.Run(args, out, err);
+        return CliResult{status, out.str(), err.str()};
+    };
+    cCliRunner runner;
+    EXPECT_TRUE(runner.RegisterReportFormat("fake", format));
+    EXPECT_FALSE(runner.RegisterReportFormat("fake", format));
+    EXPECT_FALSE(runner.RegisterReportFormat("text", format));
+
+    CliResult result = run(runner, {"report", example, "--format", "fake", "-o", "out.fake"});
+    EXPECT_EQ(result.status, 7);
+    EXPECT_EQ(result.err, "written\n");
+    EXPECT_EQ(written, std::vector<std::string>{"Project out.fake"});
+    EXPECT_EQ(run(runner, {"report", example, "--format", "fake"}).status, cCliRunner::kUsageError);
+    cCliRunner plain;
+    EXPECT_EQ(run(plain, {"report", example, "--format", "fake", "-o", "out.fake"}).status,
+              cCliRunner::kUsageError);
+    EXPECT_EQ(written.size(), 1u);
+    CliResult text = run(runner, {"report", example, "--format", "text"});
+    EXPECT_EQ(text.status, cCliRunner::kSuccess);
+    EXPECT_EQ(text.out, RunCli({"report", example}).out);
 }
 
 TEST(CliRunnerTest, AFailedSaveExitsWithOneAndSaysWhy) {

@@ -14,11 +14,11 @@
 
 #include "app/qt/AppCommands.h"
 #include "app/qt/QtText.h"
-#include "app/qt/cChildFrame.h"
 #include "app/qt/cDialogForm.h"
-#include "app/qt/cEstimatorApp.h"
-#include "app/qt/cMainFrame.h"
 #include "cocomo/cCocomoDoc.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cEstimatorApp.h"
+#include "desktop/cMainFrame.h"
 #include "framework/cDialogLogic.h"
 #include "project/cProjectDoc.h"
 #include "tests/qt/support/QtTestFiles.h"
@@ -124,8 +124,8 @@ class ModelCommandsTest : public QObject {
     QStringList appDialogs_;
 };
 
-// The application starts as from the command line; its start-up registers the model
-// folders' forms and commands, which every test here then uses.
+// The application starts as from the command line; its start-up registers every
+// folder's forms and commands, which every test here then uses.
 void ModelCommandsTest::initTestCase() {
     cTestQtPlatform::ClearSettings();
     app_ = std::make_unique<cEstimatorApp>(QStringList{"korval", Example("payroll.PRJ")});

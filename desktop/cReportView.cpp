@@ -1,4 +1,4 @@
-#include "app/qt/cReportView.h"
+#include "desktop/cReportView.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "app/qt/ReportViewFactory.h"
+#include "desktop/ReportViewFactory.h"
 
-#include "app/qt/cCocomoView.h"
-#include "app/qt/cFunctionPointView.h"
-#include "app/qt/cProjectView.h"
-#include "app/qt/cRayleighView.h"
-#include "app/qt/cSystemView.h"
+#include "desktop/cCocomoView.h"
+#include "desktop/cFunctionPointView.h"
+#include "desktop/cProjectView.h"
+#include "desktop/cRayleighView.h"
+#include "desktop/cSystemView.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {

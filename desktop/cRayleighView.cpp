@@ -1,4 +1,4 @@
-#include "app/qt/cRayleighView.h"
+#include "desktop/cRayleighView.h"
 
 namespace korval {
 

@@ -1,11 +1,11 @@
-#include "app/qt/cChildFrame.h"
+#include "desktop/cChildFrame.h"
 
 #include <QCloseEvent>
 
 #include "app/qt/CommandIcons.h"
 #include "app/qt/QtText.h"
-#include "app/qt/ReportViewFactory.h"
-#include "app/qt/cReportView.h"
+#include "desktop/ReportViewFactory.h"
+#include "desktop/cReportView.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {

@@ -29,6 +29,9 @@ class cEstimatorApp {
 
     // Light grey dialogs with black text.
     static void ApplyDialogColours();
+    // The dialog forms and menu commands of the shell and of every model folder, each
+    // folder's registration called explicitly; calling it again changes nothing.
+    static void RegisterFormsAndCommands();
     // The path to open from the command line: the arguments after the program, joined
     // by blanks; empty when there are none.
     static std::string CommandLinePath(const QStringList& arguments);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/qt/cReportView.h"
+#include "desktop/cReportView.h"
 
 namespace korval {
 

@@ -1,13 +1,15 @@
-#include "app/qt/cEstimatorApp.h"
+#include "desktop/cEstimatorApp.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <cstdlib>
 
 #include "app/cEstimatorAppLogic.h"
+#include "app/qt/AppDesktop.h"
 #include "app/qt/QtText.h"
-#include "app/qt/cMainFrame.h"
 #include "cocomo/qt/CocomoDesktop.h"
+#include "desktop/cMainFrame.h"
+#include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
 #include "rayleigh/qt/RayleighDesktop.h"
@@ -42,14 +44,18 @@ std::string cEstimatorApp::CommandLinePath(const QStringList& arguments) {
     return cEstimatorAppLogic::CommandLinePath(static_cast<int>(argv.size()), argv.data());
 }
 
-bool cEstimatorApp::Start() {
-    ApplyDialogColours();
-    // The model folders' dialog forms and menu commands.
+void cEstimatorApp::RegisterFormsAndCommands() {
+    RegisterAppDesktop();
     RegisterCocomoDesktop();
     RegisterFunctionPointDesktop();
     RegisterRayleighDesktop();
     RegisterProjectDesktop();
     RegisterSystemDesktop();
+}
+
+bool cEstimatorApp::Start() {
+    ApplyDialogColours();
+    RegisterFormsAndCommands();
     recentFiles_.Load(platform_);
 
     // The five document kinds are fixed (cDocumentKind::All); their views come from
@@ -57,7 +63,7 @@ bool cEstimatorApp::Start() {
     // frame's commands can reach it.
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
         ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
-    logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile);
+    logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
     platform_.SetMainWindow(mainFrame_.get());

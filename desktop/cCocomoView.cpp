@@ -1,4 +1,4 @@
-#include "app/qt/cCocomoView.h"
+#include "desktop/cCocomoView.h"
 
 namespace korval {
 

@@ -1,4 +1,4 @@
-#include "app/qt/cCommandTable.h"
+#include "desktop/cCommandTable.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/qt/cMainFrame.h"
+#include "desktop/cMainFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,12 +20,12 @@
 #include "app/qt/AppCommands.h"
 #include "app/qt/CommandIcons.h"
 #include "app/qt/QtText.h"
-#include "app/qt/cChildFrame.h"
-#include "app/qt/cCommandTable.h"
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cHelpWindow.h"
 #include "app/qt/cQtPlatformServices.h"
-#include "app/qt/cReportView.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cCommandTable.h"
+#include "desktop/cReportView.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"

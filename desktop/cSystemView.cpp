@@ -1,4 +1,4 @@
-#include "app/qt/cSystemView.h"
+#include "desktop/cSystemView.h"
 
 namespace korval {
 

@@ -1,4 +1,4 @@
-#include "app/qt/cFunctionPointView.h"
+#include "desktop/cFunctionPointView.h"
 
 namespace korval {
 

@@ -1,4 +1,4 @@
-#include "app/qt/cProjectView.h"
+#include "desktop/cProjectView.h"
 
 namespace korval {
 

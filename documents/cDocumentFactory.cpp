@@ -1,4 +1,4 @@
-#include "app/cDocumentFactory.h"
+#include "documents/cDocumentFactory.h"
 
 #include "cocomo/cCocomoDoc.h"
 #include "functionpoint/cFunctionPointDoc.h"
