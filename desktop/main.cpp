@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korval"));
     QApplication::setApplicationName(QStringLiteral("Korval"));
+#ifdef KORVAL_APP_ID
+    QApplication::setDesktopFileName(QStringLiteral(KORVAL_APP_ID));
+#endif
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(korval::ToStdString(argument));
