@@ -603,9 +603,6 @@ void MainFrameTest::resetDefaultsProfileRemovesTheUsersCopy() {
     f.frame->ShowWithPlacement();
     QVERIFY(f.frame->Action(kOptionsResetProfile)->isEnabled());
 
-    f.platform.QueueAnswer(MessageAnswer::No);
-    f.frame->RunCommand(kOptionsResetProfile);
-    QVERIFY(QFile::exists(copy));
     f.platform.QueueAnswer(MessageAnswer::Yes);
     f.frame->RunCommand(kOptionsResetProfile);
     QVERIFY(!QFile::exists(copy));
