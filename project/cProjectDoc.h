@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "framework/cModelDoc.h"
 
@@ -79,14 +80,28 @@ class cProjectDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
+    // What a change touched; FlowFigures hands on from there what depends on it.
+    enum class Change {
+        // The function point size (or the whole project, after a load or a reset).
+        Everything,
+        // The chosen source or its range.
+        Sensitivity,
+        // COCOMO's schedule, by its attributes or cost drivers.
+        CocomoSchedule,
+        // A new COCOMO or Rayleigh model (initialized or imported) takes what it depends on.
+        NewCocomo,
+        NewRayleigh,
+    };
+    // The one place the figures of one model are copied into the next.
+    void FlowFigures(Change change);
+    bool CocomoCarriesFpRange() const;
+    bool RayleighShowsProjectRanges() const;
+    void KeepCocomoSensitivityAside();
+    void KeepRayleighTypeAside();
     void ResetProjectState();
-    void PropagateSize();
-    void PropagateSchedule();
-    void PropagateSensitivity();
-    void PropagateRanges();
-    void ImposeProjectSensitivity();
-    // Marks the project modified and redraws when the model was changed by its command.
-    void AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)() = nullptr);
+    // Marks the project modified and redraws when the model was changed by its command;
+    // the figures flow on from the change first.
+    void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
