@@ -1,6 +1,7 @@
 #include "project/cProjectDoc.h"
 
 #include "cocomo/cCocomoDoc.h"
+#include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
@@ -14,6 +15,12 @@ namespace {
 
 constexpr const char* kProjectSensitivitySection = "Project_Sensitivity_Analysis";
 constexpr const char* kSourceKey = "Selected_Project_Sen";
+// The models' own keys for the settings a project keeps aside.
+constexpr const char* kCocomoSensitivitySection = "COCOMO_Sensitivity_Analysis";
+constexpr const char* kCocomoTypeKey = "Selected_COCOMO_Sen";
+constexpr const char* kCocomoSlocPercentKey = "SLOC_Sen";
+constexpr const char* kRayleighSensitivitySection = "Rayleigh_Sensitivity_Analysis";
+constexpr const char* kRayleighTypeKey = "Selected_Rayleigh_Sen";
 
 std::string SourceToken(int source) {
     switch (source) {
@@ -188,32 +195,27 @@ void cProjectDoc::LoadOwnSections(const std::string& path) {
 }
 
 bool cProjectDoc::SaveOwnSections(const std::string& path) {
-    bool written = functionPoint_->SaveModel(path);
+    return functionPoint_->SaveModel(path) && cocomo_->SaveModel(path) &&
+           WriteKeptAsideCocomoSettings(path) && rayleigh_->SaveModel(path) &&
+           WriteKeptAsideRayleighType(path) && WriteFilterValues(path) &&
+           WriteProfileValue(kProjectSensitivitySection, kSourceKey,
+                             SourceToken(sensitivitySource_), path);
+}
 
-    // The file keeps each model's own sensitivity settings, not those the project imposes.
-    double imposedSlocPercent = cocomo_->GetSlocSensitivity();
-    int imposedCocomoType = cocomo_->GetSensitivityType();
-    int imposedRayleighType = rayleigh_->GetSensitivityType();
-    bool cocomoImposed = sensitivitySource_ == kFunctionPointSource;
-    bool rayleighImposed =
-        sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource;
-    if (cocomoImposed) {
-        cocomo_->SetSlocSensitivity(savedCocomoSlocSensitivity_);
-        cocomo_->SetSensitivityType(savedCocomoSensitivityType_);
-    }
-    written = written && cocomo_->SaveModel(path);
-    if (rayleighImposed) rayleigh_->SetSensitivityType(savedRayleighSensitivityType_);
-    written = written && rayleigh_->SaveModel(path);
-    written = written && WriteFilterValues(path) &&
-              WriteProfileValue(kProjectSensitivitySection, kSourceKey,
-                                SourceToken(sensitivitySource_), path);
+// The file keeps each model's own sensitivity settings, not those the project imposes:
+// the kept-aside ones replace, in their place, the imposed ones the model has just written.
+bool cProjectDoc::WriteKeptAsideCocomoSettings(const std::string& path) const {
+    if (!CocomoCarriesFpRange()) return true;
+    return WriteProfileValue(kCocomoSensitivitySection, kCocomoTypeKey,
+                             SensitivityTypeToken(savedCocomoSensitivityType_), path) &&
+           WriteProfileValue(kCocomoSensitivitySection, kCocomoSlocPercentKey,
+                             FormatNumber("%lf", savedCocomoSlocSensitivity_), path);
+}
 
-    if (cocomoImposed) {
-        cocomo_->SetSlocSensitivity(imposedSlocPercent);
-        cocomo_->SetSensitivityType(imposedCocomoType);
-    }
-    if (rayleighImposed) rayleigh_->SetSensitivityType(imposedRayleighType);
-    return written;
+bool cProjectDoc::WriteKeptAsideRayleighType(const std::string& path) const {
+    if (!RayleighShowsProjectRanges()) return true;
+    return WriteProfileValue(kRayleighSensitivitySection, kRayleighTypeKey,
+                             RayleighSensitivityFileToken(savedRayleighSensitivityType_), path);
 }
 
 // --- Sensitivity source ------------------------------------------------------------

@@ -99,6 +99,8 @@ class cProjectDoc : public cModelDoc {
     void KeepCocomoSensitivityAside();
     void KeepRayleighTypeAside();
     void ResetProjectState();
+    bool WriteKeptAsideCocomoSettings(const std::string& path) const;
+    bool WriteKeptAsideRayleighType(const std::string& path) const;
     // Marks the project modified and redraws when the model was changed by its command;
     // the figures flow on from the change first.
     void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
