@@ -22,17 +22,18 @@ constexpr const char* kCocomoSlocPercentKey = "SLOC_Sen";
 constexpr const char* kRayleighSensitivitySection = "Rayleigh_Sensitivity_Analysis";
 constexpr const char* kRayleighTypeKey = "Selected_Rayleigh_Sen";
 
-std::string SourceToken(int source) {
+using SensitivitySource = cProjectDoc::SensitivitySource;
+
+std::string SourceToken(SensitivitySource source) {
     switch (source) {
-        case cProjectDoc::kFunctionPointSource:
+        case SensitivitySource::FunctionPoint:
             return "FP";
-        case cProjectDoc::kCocomoSource:
+        case SensitivitySource::Cocomo:
             return "COCOMO";
-        case cProjectDoc::kRayleighSource:
+        case SensitivitySource::Rayleigh:
             return "RAYLEIGH";
-        default:
-            return "UNKNOWN";
     }
+    return "UNKNOWN";
 }
 
 }  // namespace
@@ -92,11 +93,12 @@ void cProjectDoc::FlowFigures(Change change) {
 }
 
 bool cProjectDoc::CocomoCarriesFpRange() const {
-    return sensitivitySource_ == kFunctionPointSource;
+    return sensitivitySource_ == SensitivitySource::FunctionPoint;
 }
 
 bool cProjectDoc::RayleighShowsProjectRanges() const {
-    return sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource;
+    return sensitivitySource_ == SensitivitySource::FunctionPoint ||
+           sensitivitySource_ == SensitivitySource::Cocomo;
 }
 
 // With the function point model as the source, COCOMO carries the function point SLOC
@@ -140,7 +142,7 @@ void cProjectDoc::ResetToDefaults() {
 void cProjectDoc::ResetProjectState() {
     fpmCcmDescription_ = kFilterOn;
     cModelDoc::ResetToDefaults();
-    sensitivitySource_ = kFunctionPointSource;
+    sensitivitySource_ = SensitivitySource::FunctionPoint;
     KeepCocomoSensitivityAside();
     KeepRayleighTypeAside();
     FlowFigures(Change::Everything);
@@ -183,9 +185,11 @@ void cProjectDoc::LoadOwnSections(const std::string& path) {
 
     std::string source = ReadProfileValue(kProjectSensitivitySection, kSourceKey, "", 10, path);
     if (source.empty()) {
-        sensitivitySource_ = kFunctionPointSource;
+        sensitivitySource_ = SensitivitySource::FunctionPoint;
     } else {
-        for (int candidate : {kFunctionPointSource, kCocomoSource, kRayleighSource}) {
+        for (SensitivitySource candidate :
+             {SensitivitySource::FunctionPoint, SensitivitySource::Cocomo,
+              SensitivitySource::Rayleigh}) {
             if (EqualsNoCase(source, SourceToken(candidate))) sensitivitySource_ = candidate;
         }
     }
@@ -220,22 +224,20 @@ bool cProjectDoc::WriteKeptAsideRayleighType(const std::string& path) const {
 
 // --- Sensitivity source ------------------------------------------------------------
 
-void cProjectDoc::OnUseSensitivity(int source) {
+void cProjectDoc::OnUseSensitivity(SensitivitySource source) {
     if (source == sensitivitySource_) return;
-    if (source != kFunctionPointSource && source != kCocomoSource && source != kRayleighSource)
-        return;
-    int previous = sensitivitySource_;
+    SensitivitySource previous = sensitivitySource_;
     sensitivitySource_ = source;
-    if (source == kRayleighSource) {
+    if (source == SensitivitySource::Rayleigh) {
         rayleigh_->SetSensitivityType(savedRayleighSensitivityType_);
     } else {
-        if (previous == kRayleighSource) KeepRayleighTypeAside();
-        if (source == kCocomoSource) {
+        if (previous == SensitivitySource::Rayleigh) KeepRayleighTypeAside();
+        if (source == SensitivitySource::Cocomo) {
             // What was kept aside at the last imposition comes back, whichever source
             // the project leaves.
             cocomo_->SetSlocSensitivity(savedCocomoSlocSensitivity_);
             cocomo_->SetSensitivityType(savedCocomoSensitivityType_);
-        } else if (previous == kCocomoSource) {
+        } else if (previous == SensitivitySource::Cocomo) {
             KeepCocomoSensitivityAside();
         } else {
             // Coming from Rayleigh, COCOMO keeps its type; its current percentage is kept.
@@ -250,11 +252,11 @@ void cProjectDoc::OnUseSensitivity(int source) {
 bool cProjectDoc::IsSensitivityCommandEnabled(Model model) const {
     switch (model) {
         case Model::FunctionPoint:
-            return sensitivitySource_ == kFunctionPointSource;
+            return sensitivitySource_ == SensitivitySource::FunctionPoint;
         case Model::Cocomo:
-            return sensitivitySource_ == kCocomoSource;
+            return sensitivitySource_ == SensitivitySource::Cocomo;
         case Model::Rayleigh:
-            return sensitivitySource_ == kRayleighSource;
+            return sensitivitySource_ == SensitivitySource::Rayleigh;
     }
     return false;
 }

@@ -16,7 +16,8 @@ class cRayleighDoc;
 // sensitivity analysis (the sensitivity source) flow on to the models after it.
 class cProjectDoc : public cModelDoc {
   public:
-    enum SensitivitySource { kFunctionPointSource = 0, kCocomoSource = 1, kRayleighSource = 2 };
+    // Numbered as the project has always numbered them.
+    enum class SensitivitySource { FunctionPoint = 0, Cocomo = 1, Rayleigh = 2 };
     enum class Model { FunctionPoint, Cocomo, Rayleigh };
 
     explicit cProjectDoc(cAppContext& context);
@@ -34,7 +35,7 @@ class cProjectDoc : public cModelDoc {
     cCocomoDoc& CocomoModel() { return *cocomo_; }
     cRayleighDoc& RayleighModel() { return *rayleigh_; }
 
-    int GetSensitivitySource() const { return sensitivitySource_; }
+    SensitivitySource GetSensitivitySource() const { return sensitivitySource_; }
     FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
     void SetFpmCcmDescription(FilterState state) {
         fpmCcmDescription_ = state == 0 ? kFilterOn : state;
@@ -48,7 +49,7 @@ class cProjectDoc : public cModelDoc {
     // Project menu.
     bool OnImport(Model model);
     bool OnExport(Model model);
-    void OnUseSensitivity(int source);
+    void OnUseSensitivity(SensitivitySource source);
     bool IsSensitivityCommandEnabled(Model model) const;
 
     // The model menus of the project window.
@@ -113,7 +114,7 @@ class cProjectDoc : public cModelDoc {
     std::unique_ptr<cFunctionPointDoc> functionPoint_;
     std::unique_ptr<cRayleighDoc> rayleigh_;
     FilterState fpmCcmDescription_ = kFilterOn;
-    int sensitivitySource_ = kFunctionPointSource;
+    SensitivitySource sensitivitySource_ = SensitivitySource::FunctionPoint;
     double savedCocomoSlocSensitivity_ = 0;
     int savedCocomoSensitivityType_ = 0;
     int savedRayleighSensitivityType_ = 4;

@@ -247,7 +247,7 @@ TEST_F(ProjectModelCommandsTest, CocomoInitializeKeepsTheProjectRangesAsRayleigh
     platform.ExpectMessage(MessageAnswer::Yes);
     project->OnCocomoInitialize();
     EXPECT_EQ(KeptAsideOf(*project).rayleighType, 4);
-    project->OnUseSensitivity(cProjectDoc::kRayleighSource);
+    project->OnUseSensitivity(cProjectDoc::SensitivitySource::Rayleigh);
     EXPECT_EQ(FiguresOf(*project)["rayleigh"]["sensitivityType"], "PROJECT");
 }
 

@@ -19,10 +19,10 @@ using testing::SpreadPercent;
 using testing::TempDir;
 using testing::ViewOf;
 
-constexpr auto kFp = cProjectDoc::kFunctionPointSource;
-constexpr auto kCocomo = cProjectDoc::kCocomoSource;
-constexpr auto kRayleigh = cProjectDoc::kRayleighSource;
 using Source = cProjectDoc::SensitivitySource;
+constexpr Source kFp = Source::FunctionPoint;
+constexpr Source kCocomo = Source::Cocomo;
+constexpr Source kRayleigh = Source::Rayleigh;
 
 // Stands for "the function point percentage" where a table expects a COCOMO percentage.
 constexpr double kFpPercent = -1;
