@@ -177,10 +177,17 @@ bool cProjectDoc::WriteIdentity(const std::string& path) {
     return WriteProfileValue("KORVAL", "KORVAL_Type", "Project", path) && WriteFileVersion(path);
 }
 
+bool cProjectDoc::LoadModel(const std::string& path) {
+    return cModelDoc::LoadModel(path) && modelsLoaded_;
+}
+
+// Every model is read even when one before it could not be: the project opens with what
+// there is, as it always has.
 void cProjectDoc::LoadOwnSections(const std::string& path) {
-    functionPoint_->LoadModel(path);
-    cocomo_->LoadModel(path);
-    rayleigh_->LoadModel(path);
+    bool functionPointLoaded = functionPoint_->LoadModel(path);
+    bool cocomoLoaded = cocomo_->LoadModel(path);
+    bool rayleighLoaded = rayleigh_->LoadModel(path);
+    modelsLoaded_ = functionPointLoaded && cocomoLoaded && rayleighLoaded;
     ReadFilterValues(path);
 
     std::string source = ReadProfileValue(kProjectSensitivitySection, kSourceKey, "", 10, path);

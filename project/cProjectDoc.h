@@ -27,6 +27,8 @@ class cProjectDoc : public cModelDoc {
     bool ReadFilterValues(const std::string& path) override;
     bool WriteFilterValues(const std::string& path) override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // False when one of the models could not be read; the others are read all the same.
+    bool LoadModel(const std::string& path) override;
 
     const cFunctionPointDoc* GetFunctionPointModel() const { return functionPoint_.get(); }
     const cCocomoDoc* GetCocomoModel() const { return cocomo_.get(); }
@@ -118,6 +120,7 @@ class cProjectDoc : public cModelDoc {
     double savedCocomoSlocSensitivity_ = 0;
     int savedCocomoSensitivityType_ = 0;
     int savedRayleighSensitivityType_ = 4;
+    bool modelsLoaded_ = true;
 };
 
 }  // namespace korval
