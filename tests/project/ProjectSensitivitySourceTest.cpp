@@ -34,9 +34,10 @@ enum class Reopens {
     AsShown,
     // COCOMO carries the function point percentage under the Rayleigh source and the file
     // keeps six decimals of it: the last digits of the figures change, the report does not.
-    WithTheFpPercentageRounded,
-    WithOtherFigures,
+    FpPercentRounded,
+    Otherwise,
 };
+using enum Reopens;
 
 // One path through the sensitivity sources, starting from an example opened in its own
 // source, and what the project shows and keeps aside at its end.
@@ -51,106 +52,42 @@ struct SwitchCase {
     Reopens reopens;
 };
 
-// payroll.PRJ: FP source; COCOMO's own 0 % SLOC; Rayleigh's own SLOC; FP range 10 %.
-// ground-station.PRJ (COCOMO changed to 5 % SLOC, ADJ_PM): COCOMO source; Rayleigh's own PI.
-// web-shop.PRJ: Rayleigh source (SCHD); COCOMO's own 20 % SLOC.
+// FP source; COCOMO's own 0 % SLOC; Rayleigh's own SLOC; FP range 10 %.
+constexpr const char* kPayroll = "payroll.PRJ";
+// COCOMO source, COCOMO changed to 5 % SLOC and ADJ_PM; Rayleigh's own PI.
+constexpr const char* kStation = "ground-station.PRJ";
+// Rayleigh source (SCHD); COCOMO's own 20 % SLOC.
+constexpr const char* kShop = "web-shop.PRJ";
+
 const SwitchCase kSwitchCases[] = {
-    {"payroll.PRJ", {kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 0}, false, Reopens::AsShown},
-    {"payroll.PRJ",
-     {kRayleigh},
-     "SLOC",
-     kFpPercent,
-     "SLOC",
-     {0, 0, 0},
-     false,
-     Reopens::WithTheFpPercentageRounded},
-    {"payroll.PRJ",
-     {kCocomo, kFp},
-     "SLOC",
-     kFpPercent,
-     "PROJECT",
-     {0, 0, 0},
-     true,
-     Reopens::AsShown},
-    {"payroll.PRJ", {kCocomo, kRayleigh}, "SLOC", 0, "SLOC", {0, 0, 0}, false, Reopens::AsShown},
+    {kPayroll, {kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 0}, false, AsShown},
+    {kPayroll, {kRayleigh}, "SLOC", kFpPercent, "SLOC", {0, 0, 0}, false, FpPercentRounded},
+    {kPayroll, {kCocomo, kFp}, "SLOC", kFpPercent, "PROJECT", {0, 0, 0}, true, AsShown},
+    {kPayroll, {kCocomo, kRayleigh}, "SLOC", 0, "SLOC", {0, 0, 0}, false, AsShown},
     // Leaving Rayleigh for FP keeps COCOMO's current percentage aside, which is the
     // function point one it carried under Rayleigh.
-    {"payroll.PRJ",
-     {kRayleigh, kFp},
-     "SLOC",
-     kFpPercent,
-     "PROJECT",
-     {kFpPercent, 0, 0},
-     true,
-     Reopens::AsShown},
-    {"payroll.PRJ", {kRayleigh, kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 0}, false, Reopens::AsShown},
+    {kPayroll, {kRayleigh, kFp}, "SLOC", kFpPercent, "PROJECT", {kFpPercent, 0, 0}, true, AsShown},
+    {kPayroll, {kRayleigh, kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 0}, false, AsShown},
 
-    {"ground-station.PRJ",
-     {kFp},
-     "SLOC",
-     kFpPercent,
-     "PROJECT",
-     {5, 2, 3},
-     false,
-     Reopens::AsShown},
-    {"ground-station.PRJ", {kRayleigh}, "ADJ_PM", 5, "PI", {0, 0, 3}, false, Reopens::AsShown},
-    {"ground-station.PRJ",
-     {kFp, kCocomo},
-     "ADJ_PM",
-     5,
-     "PROJECT",
-     {5, 2, 3},
-     true,
-     Reopens::AsShown},
-    {"ground-station.PRJ",
-     {kFp, kRayleigh},
-     "SLOC",
-     kFpPercent,
-     "PI",
-     {5, 2, 3},
-     false,
-     Reopens::WithTheFpPercentageRounded},
+    {kStation, {kFp}, "SLOC", kFpPercent, "PROJECT", {5, 2, 3}, false, AsShown},
+    {kStation, {kRayleigh}, "ADJ_PM", 5, "PI", {0, 0, 3}, false, AsShown},
+    {kStation, {kFp, kCocomo}, "ADJ_PM", 5, "PROJECT", {5, 2, 3}, true, AsShown},
+    {kStation, {kFp, kRayleigh}, "SLOC", kFpPercent, "PI", {5, 2, 3}, false, FpPercentRounded},
     // Leaving Rayleigh for COCOMO brings back what was kept aside at the last imposition
     // (here the new project's defaults), not COCOMO's own settings.
-    {"ground-station.PRJ",
-     {kRayleigh, kCocomo},
-     "SLOC",
-     0,
-     "PROJECT",
-     {0, 0, 3},
-     false,
-     Reopens::AsShown},
+    {kStation, {kRayleigh, kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 3}, false, AsShown},
     // Leaving Rayleigh for FP keeps COCOMO's percentage aside but leaves its type; the file
     // gets the type kept aside before, so the reopened project shows SLOC.
-    {"ground-station.PRJ",
-     {kRayleigh, kFp},
-     "ADJ_PM",
-     kFpPercent,
-     "PROJECT",
-     {5, 0, 3},
-     false,
-     Reopens::WithOtherFigures},
+    {kStation, {kRayleigh, kFp}, "ADJ_PM", kFpPercent, "PROJECT", {5, 0, 3}, false, Otherwise},
 
-    {"web-shop.PRJ", {kFp}, "SLOC", kFpPercent, "PROJECT", {20, 0, 1}, false, Reopens::AsShown},
-    {"web-shop.PRJ", {kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 1}, false, Reopens::AsShown},
-    {"web-shop.PRJ", {kFp, kCocomo}, "SLOC", 20, "PROJECT", {20, 0, 1}, false, Reopens::AsShown},
-    {"web-shop.PRJ",
-     {kFp, kRayleigh},
-     "SLOC",
-     kFpPercent,
-     "SCHD",
-     {20, 0, 1},
-     false,
-     Reopens::WithTheFpPercentageRounded},
-    {"web-shop.PRJ",
-     {kCocomo, kFp},
-     "SLOC",
-     kFpPercent,
-     "PROJECT",
-     {0, 0, 1},
-     false,
-     Reopens::AsShown},
-    {"web-shop.PRJ", {kCocomo, kRayleigh}, "SLOC", 0, "SCHD", {0, 0, 1}, false, Reopens::AsShown},
+    {kShop, {kFp}, "SLOC", kFpPercent, "PROJECT", {20, 0, 1}, false, AsShown},
+    // The same from the file's Rayleigh source: COCOMO's own 20 % gives way to 0 %.
+    {kShop, {kCocomo}, "SLOC", 0, "PROJECT", {0, 0, 1}, false, AsShown},
+    {kShop, {kFp, kCocomo}, "SLOC", 20, "PROJECT", {20, 0, 1}, false, AsShown},
+    // Under Rayleigh COCOMO keeps the function point percentage, and the file gets it.
+    {kShop, {kFp, kRayleigh}, "SLOC", kFpPercent, "SCHD", {20, 0, 1}, false, FpPercentRounded},
+    {kShop, {kCocomo, kFp}, "SLOC", kFpPercent, "PROJECT", {0, 0, 1}, false, AsShown},
+    {kShop, {kCocomo, kRayleigh}, "SLOC", 0, "SCHD", {0, 0, 1}, false, AsShown},
 };
 
 class ProjectSensitivitySourceTest : public testing::ProjectTest {
@@ -212,7 +149,7 @@ TEST_F(ProjectSensitivitySourceTest, EverySwitchShowsTheChosenSourcesRanges) {
 
 TEST_F(ProjectSensitivitySourceTest, ChoosingTheCurrentSourceChangesNothing) {
     const std::pair<const char*, Source> starts[] = {
-        {"payroll.PRJ", kFp}, {"ground-station.PRJ", kCocomo}, {"web-shop.PRJ", kRayleigh}};
+        {kPayroll, kFp}, {kStation, kCocomo}, {kShop, kRayleigh}};
     for (const auto& [example, source] : starts) {
         SCOPED_TRACE(example);
         auto project = OpenStart(example);
@@ -260,14 +197,14 @@ TEST_F(ProjectSensitivitySourceTest, EverySwitchSavesTheModelsOwnSettingsAndReop
         auto reopened = Open(path);
         EXPECT_EQ(reopened->GetSensitivitySource(), source);
         ProjectView view = ViewOf(*reopened);
-        EXPECT_EQ(view.figures == shown.figures, c.reopens == Reopens::AsShown);
-        EXPECT_EQ(view.report == shown.report, c.reopens != Reopens::WithOtherFigures);
+        EXPECT_EQ(view.figures == shown.figures, c.reopens == AsShown);
+        EXPECT_EQ(view.report == shown.report, c.reopens != Otherwise);
         EXPECT_FALSE(reopened->IsModified());
     }
 }
 
 TEST_F(ProjectSensitivitySourceTest, ReopenedProjectSavesTheSameBytes) {
-    for (const char* example : {"payroll.PRJ", "ground-station.PRJ", "web-shop.PRJ"}) {
+    for (const char* example : {kPayroll, kStation, kShop}) {
         SCOPED_TRACE(example);
         auto project = OpenStart(example);
         std::string first = SaveUnchanged(*project, "first.prj");
