@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cEstimatorAppLogic.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "tests/project/ProjectTestSupport.h"
 
@@ -43,7 +44,7 @@ class ProjectTransferTest : public testing::ProjectTest {
   protected:
     // A model file opened on its own, as the desktop opens it.
     Json StandaloneFigures(const std::string& path, Model model) {
-        cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE);
+        cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
         std::unique_ptr<cModelDoc> document = app.OpenByKind(path);
         EXPECT_NE(document, nullptr) << path;
         if (document == nullptr) return Json();
