@@ -1,0 +1,98 @@
+// The Rayleigh report body of cRayleighDoc and the report switches it offers.
+#include "framework/NumberText.h"
+#include "framework/cDisplayOptionsDlg.h"
+#include "rayleigh/RayleighFormulas.h"
+#include "rayleigh/cRayleighDoc.h"
+
+namespace korval {
+
+namespace {
+
+std::string RangeText(double low, double high) {
+    return FormatNumber("(%-3.1lf - %3.1lf)", low, high);
+}
+
+}  // namespace
+
+int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
+    int total = cModelDoc::DrawReport(dc, y, flags);
+    bool ranges = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    if (ranges) total += DrawSensitivityRow(dc, y, flags);
+    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn)
+        total += DrawInputRows(dc, y, flags, ranges);
+    if (GetFilter(kTotalsSwitch) == kFilterOn) total += DrawMbiRows(dc, y, flags, ranges);
+    return FinishReport(dc, total);
+}
+
+int cRayleighDoc::DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags) {
+    return DrawRow(dc, y, "",
+                   "Sensitivity Analysis Type: ", RayleighSensitivityTypeName(sensitivityType_), "",
+                   flags, 0.5);
+}
+
+int cRayleighDoc::DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges) {
+    std::string slocRange;
+    std::string scheduleRange;
+    std::string buildRange;
+    double buildLow = 0.0;
+    double buildHigh = 0.0;
+    double build = MainBuildPhaseTime(buildLow, buildHigh);
+    if (ranges) {
+        // The input rows show the ranges as given, without the clamping at 0 of the outputs.
+        if (sensitivityType_ == kRayleighSlocSensitivity) {
+            double delta = sourceLines_ * slocSensitivityPercent_ * 0.01;
+            slocRange = RangeText(sourceLines_ - delta, sourceLines_ + delta);
+        } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+            slocRange = RangeText(slocLow_, slocHigh_);
+        }
+        if (sensitivityType_ == kRayleighScheduleSensitivity) {
+            double delta = schedule_ * scheduleSensitivityPercent_ * 0.01;
+            scheduleRange = RangeText(schedule_ - delta, schedule_ + delta);
+        } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+            scheduleRange = RangeText(scheduleLow_, scheduleHigh_);
+        }
+        if (sensitivityType_ == kRayleighScheduleSensitivity ||
+            sensitivityType_ == kRayleighProjectRangesSensitivity) {
+            buildRange = RangeText(buildLow, buildHigh);
+        }
+    }
+    const cApplicationType* type = SelectedApplicationType();
+    int total = DrawRow(dc, y, "", "Source Lines of Code:", FormatNumber("%-3.1lf", sourceLines_),
+                        slocRange, flags, 0.5);
+    total += DrawRow(dc, y, "",
+                     "Time to Develop (TDEV):", FormatNumber("%-3.1lf calendar months", schedule_),
+                     scheduleRange, flags, 0.5);
+    total += DrawRow(dc, y, "", "Main Build Phase Time", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", FormatNumber("    (%d%% of TDEV):", buildPhasePercentage_),
+                     FormatNumber("%-3.1lf calendar months", build), buildRange, flags, 0.5);
+    total += DrawRow(dc, y, "", "Application Type:", type ? type->Name() : std::string(), "", flags,
+                     0.5);
+    return total;
+}
+
+int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges) {
+    double low = 0.0;
+    double high = 0.0;
+    double mbi = ManpowerBuildupIndex(low, high);
+    std::string range =
+        ranges ? "(" + MbiLevelText(low) + " - " + MbiLevelText(high) + ")" : std::string();
+    int total = DrawRow(dc, y, "", "Manpower Buildup Index", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "    (MBI) Level:", MbiLevelText(mbi), range, flags, 0.5);
+    return total;
+}
+
+// --- Display options -------------------------------------------------------------------
+
+void cRayleighDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
+    cModelDoc::FillDisplayOptions(dialog);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
+}
+
+void cRayleighDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
+    // The phase distribution box is hidden here; its switch keeps its stored value.
+    FilterState phaseDistribution = GetFilter(kPhaseDistributionSwitch);
+    cModelDoc::StoreDisplayOptions(dialog);
+    SetFilter(kPhaseDistributionSwitch, phaseDistribution);
+}
+
+}  // namespace korval
