@@ -66,12 +66,10 @@ double cCocomoDoc::EffectiveSourceLines() const {
     return FiniteFigure(sourceLines_);
 }
 
-double cCocomoDoc::GetSourceLinesRange(double& low, double& high) const {
+RangedFigure cCocomoDoc::GetSourceLinesRange() const {
     double size = EffectiveSourceLines();
     double spread = size * slocSensitivity_ * kPercent;
-    low = size - spread;
-    high = FiniteFigure(size + spread);
-    return size;
+    return {size, size - spread, FiniteFigure(size + spread)};
 }
 
 void cCocomoDoc::SetSlocSensitivity(double percent) {
@@ -111,22 +109,20 @@ double cCocomoDoc::ScheduleOf(double adjustedEffort) const {
     return FiniteFigure(c.tm * std::pow(adjustedEffort, c.te));
 }
 
-double cCocomoDoc::GetNominalEffort(double& low, double& high) const {
-    low = high = 0;
-    if (!IsModeValid()) return 0;
+RangedFigure cCocomoDoc::GetNominalEffortRange() const {
+    if (!IsModeValid()) return {};
     double size = EffectiveSourceLines();
-    double effort = NominalEffortOf(size);
-    low = high = effort;
+    RangedFigure effort = RangedFigure::Exact(NominalEffortOf(size));
     if (sensitivityType_ == kSensitivitySloc) {
         double spread = size * (slocSensitivity_ * kPercent);
-        low = NominalEffortOf(size - spread);
-        high = NominalEffortOf(FiniteFigure(size + spread));
+        effort.low = NominalEffortOf(size - spread);
+        effort.high = NominalEffortOf(FiniteFigure(size + spread));
     } else if (sensitivityType_ == kSensitivityNomPm) {
         double p = nominalSensitivity_ * kPercent;
-        low = effort - effort * p;
-        high = FiniteFigure((p + 1) * effort);
+        effort.low = effort.value - effort.value * p;
+        effort.high = FiniteFigure((p + 1) * effort.value);
     }
-    if (low < 0) low = 0;
+    if (effort.low < 0) effort.low = 0;
     return effort;
 }
 
@@ -139,51 +135,40 @@ double cCocomoDoc::GetEffortAdjustmentFactor() const {
     return factor;
 }
 
-double cCocomoDoc::GetAdjustedEffort(double& low, double& high) const {
-    low = high = 0;
-    if (costDrivers_.empty()) return 0;
-    double nominalLow = 0;
-    double nominalHigh = 0;
-    double nominal = GetNominalEffort(nominalLow, nominalHigh);
+RangedFigure cCocomoDoc::GetAdjustedEffortRange() const {
+    if (costDrivers_.empty()) return {};
+    RangedFigure nominal = GetNominalEffortRange();
     double factor = GetEffortAdjustmentFactor();
-    double adjusted = FiniteFigure(factor * nominal);
-    low = high = adjusted;
+    RangedFigure adjusted = RangedFigure::Exact(FiniteFigure(factor * nominal.value));
     if (sensitivityType_ == kSensitivityAdjPm) {
         double p = adjustedSensitivity_ * kPercent;
         if (p >= 0) {
-            low = adjusted - adjusted * p;
-            high = FiniteFigure((p + 1) * adjusted);
+            adjusted.low = adjusted.value - adjusted.value * p;
+            adjusted.high = FiniteFigure((p + 1) * adjusted.value);
         }
     } else if (sensitivityType_ == kSensitivitySloc || sensitivityType_ == kSensitivityNomPm) {
-        if (nominalLow >= 0) low = FiniteFigure(factor * nominalLow);
-        if (nominalHigh >= 0) high = FiniteFigure(factor * nominalHigh);
+        if (nominal.low >= 0) adjusted.low = FiniteFigure(factor * nominal.low);
+        if (nominal.high >= 0) adjusted.high = FiniteFigure(factor * nominal.high);
     }
-    if (low < 0) low = 0;
+    if (adjusted.low < 0) adjusted.low = 0;
     return adjusted;
 }
 
-double cCocomoDoc::GetTimeToDevelop(double& low, double& high) const {
-    double adjustedLow = 0;
-    double adjustedHigh = 0;
-    double adjusted = GetAdjustedEffort(adjustedLow, adjustedHigh);
-    low = high = 0;
-    if (!IsModeValid()) return 0;
-    low = ScheduleOf(adjustedLow);
-    high = ScheduleOf(adjustedHigh);
-    return ScheduleOf(adjusted);
+RangedFigure cCocomoDoc::GetTimeToDevelopRange() const {
+    if (!IsModeValid()) return {};
+    RangedFigure adjusted = GetAdjustedEffortRange();
+    return {ScheduleOf(adjusted.value), ScheduleOf(adjusted.low), ScheduleOf(adjusted.high)};
 }
 
 // --- Phase distribution -------------------------------------------------------------
 
-void cCocomoDoc::GetInterpolationBounds(double& lower, double& upper) const {
+std::optional<RangedFigure> cCocomoDoc::GetInterpolationBounds() const {
     double ksloc = Ksloc();
     for (int sizeClass = kSizeS; sizeClass < kSizeVL; ++sizeClass) {
-        if (ksloc >= SizeClassKsloc(sizeClass) && ksloc < SizeClassKsloc(sizeClass + 1)) {
-            lower = SizeClassKsloc(sizeClass);
-            upper = SizeClassKsloc(sizeClass + 1);
-            return;
-        }
+        if (ksloc >= SizeClassKsloc(sizeClass) && ksloc < SizeClassKsloc(sizeClass + 1))
+            return RangedFigure{ksloc, SizeClassKsloc(sizeClass), SizeClassKsloc(sizeClass + 1)};
     }
+    return std::nullopt;
 }
 
 double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
@@ -214,19 +199,20 @@ const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {
 
 namespace {
 
-void SetRange(PhaseFigures& figures, int index, double fraction, double value, double low,
-              double high) {
-    figures[index] = FiniteFigure(fraction * value);
-    figures[index + 1] = FiniteFigure(fraction * low);
-    figures[index + 2] = FiniteFigure(fraction * high);
+// The part of a figure that falls to one phase.
+RangedFigure ShareOf(double fraction, const RangedFigure& figure) {
+    return {FiniteFigure(fraction * figure.value), FiniteFigure(fraction * figure.low),
+            FiniteFigure(fraction * figure.high)};
 }
 
-void SetStaff(PhaseFigures& figures, double effort, double effortLow, double effortHigh) {
-    figures[PhaseFigures::kStaff] = StaffQuotient(effort, figures[PhaseFigures::kSchedule]);
-    figures[PhaseFigures::kStaffLow] =
-        StaffQuotient(effortLow, figures[PhaseFigures::kScheduleLow]);
-    figures[PhaseFigures::kStaffHigh] =
-        StaffQuotient(effortHigh, figures[PhaseFigures::kScheduleHigh]);
+RangedFigure SumOf(const RangedFigure& a, const RangedFigure& b) {
+    return {FiniteFigure(a.value + b.value), FiniteFigure(a.low + b.low),
+            FiniteFigure(a.high + b.high)};
+}
+
+RangedFigure StaffFor(const RangedFigure& effort, const RangedFigure& schedule) {
+    return {StaffQuotient(effort.value, schedule.value), StaffQuotient(effort.low, schedule.low),
+            StaffQuotient(effort.high, schedule.high)};
 }
 
 }  // namespace
@@ -240,15 +226,9 @@ PhaseFigures cCocomoDoc::GetPhaseFigures(int phase) const {
         phase == kProductDesignPhase ? kProductDesignScheduleRow : kIntegrationScheduleRow);
     if (!effortRow || !scheduleRow || Ksloc() <= 0) return figures;
 
-    double scheduleLow = 0, scheduleHigh = 0, effortLow = 0, effortHigh = 0;
-    double schedule = GetTimeToDevelop(scheduleLow, scheduleHigh);
-    double effort = GetAdjustedEffort(effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kEffort, FractionFor(*effortRow), effort, effortLow,
-             effortHigh);
-    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow,
-             scheduleHigh);
-    SetStaff(figures, figures[PhaseFigures::kEffort], figures[PhaseFigures::kEffortLow],
-             figures[PhaseFigures::kEffortHigh]);
+    figures.effort = ShareOf(FractionFor(*effortRow), GetAdjustedEffortRange());
+    figures.schedule = ShareOf(FractionFor(*scheduleRow), GetTimeToDevelopRange());
+    figures.staff = StaffFor(figures.effort, figures.schedule);
     return figures;
 }
 
@@ -259,22 +239,12 @@ PhaseFigures cCocomoDoc::GetProgrammingPhaseFigures() const {
     const cPhaseDistribution* scheduleRow = PhaseRow(kProgrammingScheduleRow);
     if (!designRow || !codeRow || !scheduleRow || Ksloc() <= 0) return figures;
 
-    double scheduleLow = 0, scheduleHigh = 0, effortLow = 0, effortHigh = 0;
-    double schedule = GetTimeToDevelop(scheduleLow, scheduleHigh);
-    double effort = GetAdjustedEffort(effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kDetailedDesign, FractionFor(*designRow), effort, effortLow,
-             effortHigh);
-    SetRange(figures, PhaseFigures::kCodeAndUnitTest, FractionFor(*codeRow), effort, effortLow,
-             effortHigh);
-    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow,
-             scheduleHigh);
-    SetStaff(figures,
-             FiniteFigure(figures[PhaseFigures::kDetailedDesign] +
-                          figures[PhaseFigures::kCodeAndUnitTest]),
-             FiniteFigure(figures[PhaseFigures::kDetailedDesignLow] +
-                          figures[PhaseFigures::kCodeAndUnitTestLow]),
-             FiniteFigure(figures[PhaseFigures::kDetailedDesignHigh] +
-                          figures[PhaseFigures::kCodeAndUnitTestHigh]));
+    RangedFigure effort = GetAdjustedEffortRange();
+    figures.detailedDesign = ShareOf(FractionFor(*designRow), effort);
+    figures.codeAndUnitTest = ShareOf(FractionFor(*codeRow), effort);
+    figures.schedule = ShareOf(FractionFor(*scheduleRow), GetTimeToDevelopRange());
+    figures.staff =
+        StaffFor(SumOf(figures.detailedDesign, figures.codeAndUnitTest), figures.schedule);
     return figures;
 }
 

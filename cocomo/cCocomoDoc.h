@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,7 @@ class cCocomoDoc : public cModelDoc {
     void SetSourceLines(double sourceLines) { sourceLines_ = sourceLines; }
     // The size the figures are computed from (a negative size counts as 0), varied by the
     // SLOC sensitivity whatever the sensitivity type.
-    double GetSourceLinesRange(double& low, double& high) const;
+    RangedFigure GetSourceLinesRange() const;
     // 1 lets the Attributes dialog edit the size; a project sets 0.
     int GetSlocEditable() const { return slocEditable_; }
     void SetSlocEditable(int flag) { slocEditable_ = flag; }
@@ -56,18 +57,21 @@ class cCocomoDoc : public cModelDoc {
         return phaseDistribution_;
     }
 
-    // --- Figures (each returns the value; low and high through the out-parameters) -----
-    double GetNominalEffort(double& low, double& high) const;
+    // --- Figures (each with its low and high value; the plain getters give the value) ---
+    RangedFigure GetNominalEffortRange() const;
+    double GetNominalEffort() const { return GetNominalEffortRange().value; }
     // Product of the current multipliers of all cost drivers; 0 without cost drivers.
     double GetEffortAdjustmentFactor() const;
-    double GetAdjustedEffort(double& low, double& high) const;
-    double GetTimeToDevelop(double& low, double& high) const;
+    RangedFigure GetAdjustedEffortRange() const;
+    double GetAdjustedEffort() const { return GetAdjustedEffortRange().value; }
+    RangedFigure GetTimeToDevelopRange() const;
+    double GetTimeToDevelop() const { return GetTimeToDevelopRange().value; }
     // Product design (kProductDesignPhase) or integration and test (kIntegrationAndTestPhase).
     PhaseFigures GetPhaseFigures(int phase) const;
     PhaseFigures GetProgrammingPhaseFigures() const;
-    // The two size class sizes (KSLOC) that enclose the size; left as they are for a size
-    // below 2 or from 512 KSLOC on.
-    void GetInterpolationBounds(double& lower, double& upper) const;
+    // The size in KSLOC with the two size class sizes that enclose it as its low and high;
+    // nothing for a size below 2 or from 512 KSLOC on.
+    std::optional<RangedFigure> GetInterpolationBounds() const;
 
     // --- Tables -------------------------------------------------------------------
     void LoadCostDrivers(const std::string& file);
@@ -121,7 +125,7 @@ class cCocomoDoc : public cModelDoc {
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::string_view label,
-                      const char* format, double value, double low, double high, bool showRange);
+                      const char* format, const RangedFigure& figure, bool showRange);
 
     int developmentMode_ = kSemidetached;
     int modelType_ = kIntermediateModel;

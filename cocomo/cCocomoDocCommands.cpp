@@ -54,11 +54,8 @@ void cCocomoDoc::OnSensitivityAnalysis() {
 }
 
 void cCocomoDoc::OnReverseEngineering() {
-    double low = 0;
-    double high = 0;
-    cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(low, high),
-                                          GetAdjustedEffort(low, high),
-                                          GetTimeToDevelop(low, high)};
+    cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(),
+                                          GetAdjustedEffort(), GetTimeToDevelop()};
     cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(),
                              GetModeConstants(developmentMode_));
     Platform().RunDialog(dialog);

@@ -49,48 +49,43 @@ std::uint64_t cFunctionPointDoc::TypeSubtotal(FunctionType type) const {
     return subtotal;
 }
 
-double cFunctionPointDoc::UnadjustedFunctionPoints(double& low, double& high) const {
+RangedFigure cFunctionPointDoc::UnadjustedFunctionPointsRange() const {
     double ufp = 0.0;
     for (const cFunctionCount& cell : counts_) ufp += static_cast<double>(cell.Product());
-    return UnadjustedRange(ufp, low, high);
+    return UnadjustedRange(ufp);
 }
 
-double cFunctionPointDoc::UnadjustedFunctionPoints() const {
-    double low = 0.0, high = 0.0;
-    return UnadjustedFunctionPoints(low, high);
-}
-
-double cFunctionPointDoc::UnadjustedRange(double ufp, double& low, double& high) const {
-    low = high = 0.0;
+RangedFigure cFunctionPointDoc::UnadjustedRange(double ufp) const {
+    RangedFigure figure{ufp, 0.0, 0.0};
     switch (sensitivity_.type) {
         case SensitivityType::DETAILS:
             for (int cell = 0; cell < kFunctionCellCount; ++cell) {
                 std::uint64_t product = counts_[cell].Product();
                 double delta = PercentOf(product, sensitivity_.cellPercentages[cell]);
-                low += static_cast<double>(product) - delta;
-                high += static_cast<double>(product) + delta;
+                figure.low += static_cast<double>(product) - delta;
+                figure.high += static_cast<double>(product) + delta;
             }
             break;
         case SensitivityType::INTERM_TOT:
             for (int type = 0; type < kFunctionTypeCount; ++type) {
                 std::uint64_t subtotal = TypeSubtotal(static_cast<FunctionType>(type));
                 double delta = PercentOf(subtotal, sensitivity_.typePercentages[type]);
-                low += static_cast<double>(subtotal) - delta;
-                high += static_cast<double>(subtotal) + delta;
+                figure.low += static_cast<double>(subtotal) - delta;
+                figure.high += static_cast<double>(subtotal) + delta;
             }
             break;
         case SensitivityType::UNADJ_FP: {
             double delta = ufp * sensitivity_.unadjustedPercentage * 0.01;
-            low = ufp - delta;
-            high = ufp + delta;
+            figure.low = ufp - delta;
+            figure.high = ufp + delta;
             break;
         }
         default:
-            low = high = ufp;
+            figure.low = figure.high = ufp;
             break;
     }
-    low = NotBelowZero(low);
-    return ufp;
+    figure.low = NotBelowZero(figure.low);
+    return figure;
 }
 
 double cFunctionPointDoc::ValueAdjustmentFactor() const {
@@ -100,40 +95,23 @@ double cFunctionPointDoc::ValueAdjustmentFactor() const {
     return 0.65 + 0.01 * static_cast<double>(sum);
 }
 
-double cFunctionPointDoc::AdjustedFunctionPoints(double& low, double& high) const {
-    double ufpLow = 0.0, ufpHigh = 0.0;
-    double ufp = UnadjustedFunctionPoints(ufpLow, ufpHigh);
+RangedFigure cFunctionPointDoc::AdjustedFunctionPointsRange() const {
+    RangedFigure ufp = UnadjustedFunctionPointsRange();
     double vaf = ValueAdjustmentFactor();
-    double afp = vaf * ufp;
+    RangedFigure afp{vaf * ufp.value, vaf * ufp.low, vaf * ufp.high};
     if (sensitivity_.type == SensitivityType::ADJ_FP) {
-        double delta = afp * sensitivity_.adjustedPercentage * 0.01;
-        low = afp - delta;
-        high = afp + delta;
-    } else {
-        low = vaf * ufpLow;
-        high = vaf * ufpHigh;
+        double delta = afp.value * sensitivity_.adjustedPercentage * 0.01;
+        afp.low = afp.value - delta;
+        afp.high = afp.value + delta;
     }
-    low = NotBelowZero(low);
+    afp.low = NotBelowZero(afp.low);
     return afp;
 }
 
-double cFunctionPointDoc::AdjustedFunctionPoints() const {
-    double low = 0.0, high = 0.0;
-    return AdjustedFunctionPoints(low, high);
-}
-
-double cFunctionPointDoc::SourceLinesOfCode(double& low, double& high) const {
-    double afpLow = 0.0, afpHigh = 0.0;
-    double afp = AdjustedFunctionPoints(afpLow, afpHigh);
+RangedFigure cFunctionPointDoc::SourceLinesOfCodeRange() const {
+    RangedFigure afp = AdjustedFunctionPointsRange();
     double multiplier = selectedLanguage_.GetMultiplier();
-    low = NotBelowZero(multiplier * afpLow);
-    high = multiplier * afpHigh;
-    return multiplier * afp;
-}
-
-double cFunctionPointDoc::SourceLinesOfCode() const {
-    double low = 0.0, high = 0.0;
-    return SourceLinesOfCode(low, high);
+    return {multiplier * afp.value, NotBelowZero(multiplier * afp.low), multiplier * afp.high};
 }
 
 // --- Model data --------------------------------------------------------------------

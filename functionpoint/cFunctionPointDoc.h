@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
 #include "functionpoint/FpSensitivity.h"
 #include "functionpoint/FunctionPointCells.h"
@@ -22,14 +23,15 @@ class cFunctionPointDoc : public cModelDoc {
 
     explicit cFunctionPointDoc(cAppContext& context);
 
-    // --- Figures (each with the low and high values of the sensitivity settings) ---
-    double UnadjustedFunctionPoints(double& low, double& high) const;
-    double UnadjustedFunctionPoints() const;
+    // --- Figures (each with the low and high values of the sensitivity settings; the
+    // plain getters give the value) ---
+    RangedFigure UnadjustedFunctionPointsRange() const;
+    double UnadjustedFunctionPoints() const { return UnadjustedFunctionPointsRange().value; }
     double ValueAdjustmentFactor() const;
-    double AdjustedFunctionPoints(double& low, double& high) const;
-    double AdjustedFunctionPoints() const;
-    double SourceLinesOfCode(double& low, double& high) const;
-    double SourceLinesOfCode() const;
+    RangedFigure AdjustedFunctionPointsRange() const;
+    double AdjustedFunctionPoints() const { return AdjustedFunctionPointsRange().value; }
+    RangedFigure SourceLinesOfCodeRange() const;
+    double SourceLinesOfCode() const { return SourceLinesOfCodeRange().value; }
     // Weighted total of one function type (sum of count x weight over its three cells).
     std::uint64_t TypeSubtotal(FunctionType type) const;
 
@@ -90,7 +92,7 @@ class cFunctionPointDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
-    double UnadjustedRange(double ufp, double& low, double& high) const;
+    RangedFigure UnadjustedRange(double ufp) const;
     bool SaveFunctionCounts(const std::string& path) const;
     bool SaveLanguageSection(const std::string& path) const;
     bool SaveRatings(const std::string& path) const;
@@ -98,7 +100,7 @@ class cFunctionPointDoc : public cModelDoc {
     void LoadFunctionCounts(const std::string& path);
     void LoadRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);
-    void DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags, int& total) const;
+    int DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags) const;
 
     FunctionCounts counts_{};
     cLanguage selectedLanguage_;

@@ -8,8 +8,12 @@ namespace korval {
 
 namespace {
 
-std::string RangeText(double low, double high) {
-    return FormatNumber("(%-3.1lf - %3.1lf)", low, high);
+std::string RangeText(const RangedFigure& figure) {
+    return FormatNumber("(%-3.1lf - %3.1lf)", figure.low, figure.high);
+}
+
+std::string ValueText(const RangedFigure& figure) {
+    return FormatNumber("%-3.1lf", figure.value);
 }
 
 std::string_view SensitivityTypeText(SensitivityType type) {
@@ -27,9 +31,9 @@ std::string_view SensitivityTypeText(SensitivityType type) {
 
 }  // namespace
 
-void cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags,
-                                       int& total) const {
+int cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags) const {
     constexpr double kSpacing = 0.5;
+    int total = 0;
     bool sensitivityOn = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
     if (sensitivityOn) {
         total += DrawRow(dc, y, "",
@@ -37,30 +41,29 @@ void cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags
                          flags, kSpacing);
     }
     if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn) {
-        double ufpLow = 0.0, ufpHigh = 0.0, afpLow = 0.0, afpHigh = 0.0;
-        double ufp = UnadjustedFunctionPoints(ufpLow, ufpHigh);
-        double afp = AdjustedFunctionPoints(afpLow, afpHigh);
+        RangedFigure ufp = UnadjustedFunctionPointsRange();
+        RangedFigure afp = AdjustedFunctionPointsRange();
         bool ufpHasRange = sensitivityOn && sensitivity_.type != SensitivityType::ADJ_FP;
-        total += DrawRow(dc, y, "", "Unadj. Function Points:", FormatNumber("%-3.1lf", ufp),
-                         ufpHasRange ? RangeText(ufpLow, ufpHigh) : "", flags, kSpacing);
+        total += DrawRow(dc, y, "", "Unadj. Function Points:", ValueText(ufp),
+                         ufpHasRange ? RangeText(ufp) : "", flags, kSpacing);
         total += DrawRow(dc, y, "", "Value Adjustment Factor:",
                          FormatNumber("%-.2lf", ValueAdjustmentFactor()), "", flags, kSpacing);
-        total += DrawRow(dc, y, "", "Adj. Function Points:", FormatNumber("%-3.1lf", afp),
-                         sensitivityOn ? RangeText(afpLow, afpHigh) : "", flags, kSpacing);
+        total += DrawRow(dc, y, "", "Adj. Function Points:", ValueText(afp),
+                         sensitivityOn ? RangeText(afp) : "", flags, kSpacing);
         total +=
             DrawRow(dc, y, "", "Language:", LanguageLabel(selectedLanguage_), "", flags, kSpacing);
     }
     if (GetFilter(kTotalsSwitch) == kFilterOn) {
-        double low = 0.0, high = 0.0;
-        double sloc = SourceLinesOfCode(low, high);
-        total += DrawRow(dc, y, "", "Source Lines of Code:", FormatNumber("%-3.1lf", sloc),
-                         sensitivityOn ? RangeText(low, high) : "", flags, kSpacing);
+        RangedFigure sloc = SourceLinesOfCodeRange();
+        total += DrawRow(dc, y, "", "Source Lines of Code:", ValueText(sloc),
+                         sensitivityOn ? RangeText(sloc) : "", flags, kSpacing);
     }
+    return total;
 }
 
 int cFunctionPointDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = cModelDoc::DrawReport(dc, y, flags);
-    DrawFigureRows(dc, y, flags, total);
+    total += DrawFigureRows(dc, y, flags);
     return FinishReport(dc, total);
 }
 

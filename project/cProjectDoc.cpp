@@ -45,41 +45,34 @@ cProjectDoc::cProjectDoc(cAppContext& context)
 cProjectDoc::~cProjectDoc() = default;
 
 double cProjectDoc::FunctionPointSlocPercentage() const {
-    double low = 0;
-    double high = 0;
-    double sloc = functionPoint_->SourceLinesOfCode(low, high);
-    return sloc == 0 ? 0.0 : (sloc - low) * 100.0 / sloc;
+    RangedFigure sloc = functionPoint_->SourceLinesOfCodeRange();
+    return sloc.value == 0 ? 0.0 : (sloc.value - sloc.low) * 100.0 / sloc.value;
 }
 
 // --- Propagation -------------------------------------------------------------------
 
 void cProjectDoc::PropagateRanges() {
     if (sensitivitySource_ != kFunctionPointSource && sensitivitySource_ != kCocomoSource) return;
-    double low = 0;
-    double high = 0;
-    cocomo_->GetTimeToDevelop(low, high);
-    rayleigh_->SetScheduleRange(low, high);
-    cocomo_->GetSourceLinesRange(low, high);
-    rayleigh_->SetSourceLinesRange(low, high);
+    RangedFigure schedule = cocomo_->GetTimeToDevelopRange();
+    rayleigh_->SetScheduleRange(schedule.low, schedule.high);
+    RangedFigure size = cocomo_->GetSourceLinesRange();
+    rayleigh_->SetSourceLinesRange(size.low, size.high);
 }
 
 void cProjectDoc::PropagateSize() {
     double sloc = functionPoint_->SourceLinesOfCode();
     cocomo_->SetSourceLines(sloc);
     rayleigh_->SetSourceLines(sloc);
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
     if (sensitivitySource_ == kFunctionPointSource)
         cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     PropagateRanges();
 }
 
 void cProjectDoc::PropagateSchedule() {
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
-    rayleigh_->SetScheduleRange(low, high);
+    RangedFigure schedule = cocomo_->GetTimeToDevelopRange();
+    rayleigh_->SetSchedule(schedule.value);
+    rayleigh_->SetScheduleRange(schedule.low, schedule.high);
 }
 
 void cProjectDoc::PropagateSensitivity() {
@@ -167,9 +160,7 @@ void cProjectDoc::LoadOwnSections(const std::string& path) {
     double sloc = functionPoint_->SourceLinesOfCode();
     cocomo_->SetSourceLines(sloc);
     rayleigh_->SetSourceLines(sloc);
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
     ReadFilterValues(path);
 
     std::string source = ReadProfileValue(kProjectSensitivitySection, kSourceKey, "", 10, path);
@@ -330,9 +321,7 @@ void cProjectDoc::OnCocomoInitialize() {
         cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     SetModifiedFlag();
     UpdateAllViews();
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
     if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
         PropagateRanges();
         savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
@@ -365,9 +354,7 @@ void cProjectDoc::OnRayleighReverseEngineering() {
 void cProjectDoc::OnRayleighInitialize() {
     if (!rayleigh_->OnInitialize()) return;
     rayleigh_->SetSourceLines(functionPoint_->SourceLinesOfCode());
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
     rayleigh_->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
     PropagateRanges();
     AfterModelCommand(*rayleigh_);
@@ -418,15 +405,13 @@ bool cProjectDoc::OnImport(Model model) {
     imported->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
     imported->SetFilter(kSensitivityAnalysisSwitch, GetFilter(kSensitivityAnalysisSwitch));
 
-    double low = 0;
-    double high = 0;
     switch (model) {
         case Model::FunctionPoint:
             PropagateSize();
             break;
         case Model::Cocomo:
             cocomo_->SetSourceLines(functionPoint_->SourceLinesOfCode());
-            rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+            rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
             savedCocomoSlocSensitivity_ = 0;
             savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
             if (sensitivitySource_ == kFunctionPointSource) ImposeProjectSensitivity();
@@ -434,7 +419,7 @@ bool cProjectDoc::OnImport(Model model) {
             break;
         case Model::Rayleigh:
             rayleigh_->SetSourceLines(functionPoint_->SourceLinesOfCode());
-            rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+            rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
             savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
             if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
                 PropagateRanges();

@@ -15,10 +15,9 @@ bool IsPercentage(double value) {
 }
 
 // value - d and value + d with d the percentage of the value; the low end stops at 0.
-void PercentRange(double value, double percent, double& low, double& high) {
+RangedFigure PercentRange(double value, double percent) {
     double delta = value * percent * 0.01;
-    low = std::max(value - delta, 0.0);
-    high = value + delta;
+    return {value, std::max(value - delta, 0.0), value + delta};
 }
 
 }  // namespace
@@ -60,60 +59,49 @@ void cRayleighDoc::SetRayleighSensitivity(double slocPercent, double schedulePer
 
 // --- Outputs ---------------------------------------------------------------------------
 
-double cRayleighDoc::MainBuildPhaseTime(double& low, double& high) const {
+RangedFigure cRayleighDoc::MainBuildPhaseTimeRange() const {
     double nominal = schedule_ * buildPhasePercentage_ * 0.01;
-    if (sensitivityType_ == kRayleighScheduleSensitivity) {
-        PercentRange(nominal, scheduleSensitivityPercent_, low, high);
-    } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
-        low = buildPhasePercentage_ * scheduleLow_ * 0.01;
-        high = buildPhasePercentage_ * scheduleHigh_ * 0.01;
-    } else {
-        low = high = nominal;
+    if (sensitivityType_ == kRayleighScheduleSensitivity)
+        return PercentRange(nominal, scheduleSensitivityPercent_);
+    if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+        return {nominal, buildPhasePercentage_ * scheduleLow_ * 0.01,
+                buildPhasePercentage_ * scheduleHigh_ * 0.01};
     }
-    return nominal;
+    return RangedFigure::Exact(nominal);
 }
 
-double cRayleighDoc::ManpowerBuildupIndex(double& low, double& high) const {
+RangedFigure cRayleighDoc::ManpowerBuildupIndexRange() const {
     const cApplicationType* type = SelectedApplicationType();
-    if (!type) {
-        low = high = 0.0;
-        return 0.0;
-    }
-    double buildLow = 0.0;
-    double buildHigh = 0.0;
-    double build = MainBuildPhaseTime(buildLow, buildHigh);
+    if (!type) return {};
+    RangedFigure build = MainBuildPhaseTimeRange();
     const cProductivity& productivity = type->Productivity();
-    double pm = productivity.Measure();
-    double nominal = ComputeMbi(build, sourceLines_, pm);
 
-    double slocLow = sourceLines_;
-    double slocHigh = sourceLines_;
+    RangedFigure sloc = RangedFigure::Exact(sourceLines_);
     if (sensitivityType_ == kRayleighSlocSensitivity) {
-        PercentRange(sourceLines_, slocSensitivityPercent_, slocLow, slocHigh);
+        sloc = PercentRange(sourceLines_, slocSensitivityPercent_);
     } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
-        slocLow = slocLow_;
-        slocHigh = slocHigh_;
+        sloc = {sourceLines_, slocLow_, slocHigh_};
     }
 
-    double pmLow = pm;
-    double pmHigh = pm;
+    double pm = productivity.Measure();
+    RangedFigure measure = RangedFigure::Exact(pm);
     if (sensitivityType_ == kRayleighIndexSensitivity) {
         cProductivity lower;
         lower.FromIndex(std::max(productivity.Index() - piSensitivity_, 0.0));
         cProductivity upper;
         upper.FromIndex(productivity.Index() + piSensitivity_);
-        pmLow = lower.Measure();
-        pmHigh = upper.Measure();
+        measure.low = lower.Measure();
+        measure.high = upper.Measure();
     } else if (sensitivityType_ == kRayleighMeasureSensitivity) {
         double delta = pmSensitivityPercent_ * pm * 0.01;
-        pmLow = pm - delta;
-        pmHigh = pm + delta;
+        measure.low = pm - delta;
+        measure.high = pm + delta;
     }
 
     // A longer build, a smaller size and a higher productivity give the lower buildup.
-    low = ComputeMbi(buildHigh, slocLow, pmHigh);
-    high = ComputeMbi(buildLow, slocHigh, pmLow);
-    return nominal;
+    return {ComputeMbi(build.value, sourceLines_, pm),
+            ComputeMbi(build.high, sloc.low, measure.high),
+            ComputeMbi(build.low, sloc.high, measure.low)};
 }
 
 // --- Reset, load and save ------------------------------------------------------------------

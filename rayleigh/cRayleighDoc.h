@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cApplicationTypeList.h"
@@ -61,9 +62,11 @@ class cRayleighDoc : public cModelDoc {
 
     // --- Outputs ---------------------------------------------------------------------
     // Main build phase time in months; low and high by the sensitivity type.
-    double MainBuildPhaseTime(double& low, double& high) const;
+    RangedFigure MainBuildPhaseTimeRange() const;
+    double MainBuildPhaseTime() const { return MainBuildPhaseTimeRange().value; }
     // Manpower buildup index; minus infinity when the size is 0 and the build time is not.
-    double ManpowerBuildupIndex(double& low, double& high) const;
+    RangedFigure ManpowerBuildupIndexRange() const;
+    double ManpowerBuildupIndex() const { return ManpowerBuildupIndexRange().value; }
 
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.

@@ -34,9 +34,7 @@ int cRayleighDoc::DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool 
     std::string slocRange;
     std::string scheduleRange;
     std::string buildRange;
-    double buildLow = 0.0;
-    double buildHigh = 0.0;
-    double build = MainBuildPhaseTime(buildLow, buildHigh);
+    RangedFigure build = MainBuildPhaseTimeRange();
     if (ranges) {
         // The input rows show the ranges as given, without the clamping at 0 of the outputs.
         if (sensitivityType_ == kRayleighSlocSensitivity) {
@@ -53,7 +51,7 @@ int cRayleighDoc::DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool 
         }
         if (sensitivityType_ == kRayleighScheduleSensitivity ||
             sensitivityType_ == kRayleighProjectRangesSensitivity) {
-            buildRange = RangeText(buildLow, buildHigh);
+            buildRange = RangeText(build.low, build.high);
         }
     }
     const cApplicationType* type = SelectedApplicationType();
@@ -64,20 +62,18 @@ int cRayleighDoc::DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool 
                      scheduleRange, flags, 0.5);
     total += DrawRow(dc, y, "", "Main Build Phase Time", "", "", flags, 0.05);
     total += DrawRow(dc, y, "", FormatNumber("    (%d%% of TDEV):", buildPhasePercentage_),
-                     FormatNumber("%-3.1lf calendar months", build), buildRange, flags, 0.5);
+                     FormatNumber("%-3.1lf calendar months", build.value), buildRange, flags, 0.5);
     total += DrawRow(dc, y, "", "Application Type:", type ? type->Name() : std::string(), "", flags,
                      0.5);
     return total;
 }
 
 int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges) {
-    double low = 0.0;
-    double high = 0.0;
-    double mbi = ManpowerBuildupIndex(low, high);
+    RangedFigure mbi = ManpowerBuildupIndexRange();
     std::string range =
-        ranges ? "(" + MbiLevelText(low) + " - " + MbiLevelText(high) + ")" : std::string();
+        ranges ? "(" + MbiLevelText(mbi.low) + " - " + MbiLevelText(mbi.high) + ")" : std::string();
     int total = DrawRow(dc, y, "", "Manpower Buildup Index", "", "", flags, 0.05);
-    total += DrawRow(dc, y, "", "    (MBI) Level:", MbiLevelText(mbi), range, flags, 0.5);
+    total += DrawRow(dc, y, "", "    (MBI) Level:", MbiLevelText(mbi.value), range, flags, 0.5);
     return total;
 }
 

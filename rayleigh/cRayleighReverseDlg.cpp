@@ -49,9 +49,7 @@ cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRay
     : platform_(platform), percentage_(document.GetBuildPhasePercentage()) {
     if (const cApplicationType* type = document.SelectedApplicationType())
         measure_ = type->Productivity().Measure();
-    double low = 0.0;
-    double high = 0.0;
-    double mbi = document.ManpowerBuildupIndex(low, high);
+    double mbi = document.ManpowerBuildupIndex();
     originals_[kSlocRow] = document.GetSourceLines();
     originals_[kScheduleRow] = document.GetSchedule();
     // Without a size there is no buildup at all (MBI minus infinity); the calculator,

@@ -33,18 +33,16 @@ MemberFigures cSystemProjectDoc::Figures() const {
         PhaseFigures design = cocomo->GetPhaseFigures(0);
         PhaseFigures programming = cocomo->GetProgrammingPhaseFigures();
         PhaseFigures integration = cocomo->GetPhaseFigures(1);
-        figures.productDesignEffort = design[PhaseFigures::kEffort];
-        figures.productDesignTdev = design[PhaseFigures::kSchedule];
-        figures.programmingEffort = programming[PhaseFigures::kDetailedDesign] +
-                                    programming[PhaseFigures::kCodeAndUnitTest];
-        figures.programmingTdev = programming[PhaseFigures::kSchedule];
-        figures.integrationEffort = integration[PhaseFigures::kEffort];
-        figures.integrationTdev = integration[PhaseFigures::kSchedule];
+        figures.productDesignEffort = design.effort.value;
+        figures.productDesignTdev = design.schedule.value;
+        figures.programmingEffort =
+            programming.detailedDesign.value + programming.codeAndUnitTest.value;
+        figures.programmingTdev = programming.schedule.value;
+        figures.integrationEffort = integration.effort.value;
+        figures.integrationTdev = integration.schedule.value;
     }
     if (const cRayleighDoc* rayleigh = GetRayleighModel()) {
-        double low = 0;
-        double high = 0;
-        figures.mbi = rayleigh->ManpowerBuildupIndex(low, high);
+        figures.mbi = rayleigh->ManpowerBuildupIndex();
     }
     return figures;
 }

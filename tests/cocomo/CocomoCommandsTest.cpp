@@ -61,8 +61,7 @@ TEST_F(Commands, AttributesInsideAProjectCannotEditTheSize) {
 }
 
 TEST_F(Commands, CancelledDialogsChangeNothing) {
-    double low = 0, high = 0;
-    double before = document->GetTimeToDevelop(low, high);
+    RangedFigure before = document->GetTimeToDevelopRange();
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
         dlg.OnRadioMode(kOrganic);
         return false;
@@ -78,7 +77,7 @@ TEST_F(Commands, CancelledDialogsChangeNothing) {
     document->OnAttributes();
     document->OnCostDrivers();
     document->OnSensitivityAnalysis();
-    EXPECT_EQ(document->GetTimeToDevelop(low, high), before);
+    EXPECT_EQ(document->GetTimeToDevelopRange(), before);
     EXPECT_EQ(document->GetSlocSensitivity(), 0);
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(view.updates, 0);

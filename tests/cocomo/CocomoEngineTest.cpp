@@ -1,5 +1,7 @@
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 #include "tests/cocomo/CocomoTestSupport.h"
 
@@ -8,32 +10,29 @@ namespace {
 
 using Engine = CocomoTest;
 
-struct Range {
-    double value, low, high;
-};
+RangedFigure Nominal(const cCocomoDoc& d) {
+    return d.GetNominalEffortRange();
+}
+RangedFigure Adjusted(const cCocomoDoc& d) {
+    return d.GetAdjustedEffortRange();
+}
+RangedFigure Time(const cCocomoDoc& d) {
+    return d.GetTimeToDevelopRange();
+}
 
-Range Nominal(const cCocomoDoc& d) {
-    Range r{};
-    r.value = d.GetNominalEffort(r.low, r.high);
-    return r;
-}
-Range Adjusted(const cCocomoDoc& d) {
-    Range r{};
-    r.value = d.GetAdjustedEffort(r.low, r.high);
-    return r;
-}
-Range Time(const cCocomoDoc& d) {
-    Range r{};
-    r.value = d.GetTimeToDevelop(r.low, r.high);
-    return r;
+std::vector<RangedFigure> Entries(const PhaseFigures& f) {
+    return {f.effort, f.schedule, f.detailedDesign, f.codeAndUnitTest, f.staff};
 }
 
 void ExpectAllZero(const PhaseFigures& figures) {
-    for (double entry : figures.entries) EXPECT_EQ(entry, 0);
+    for (const RangedFigure& entry : Entries(figures)) EXPECT_EQ(entry, RangedFigure{});
 }
 
 void ExpectAllFinite(const PhaseFigures& figures) {
-    for (double entry : figures.entries) EXPECT_TRUE(std::isfinite(entry));
+    for (const RangedFigure& entry : Entries(figures)) {
+        EXPECT_TRUE(std::isfinite(entry.value) && std::isfinite(entry.low) &&
+                    std::isfinite(entry.high));
+    }
 }
 
 TEST_F(Engine, NewDocumentHasEveryFigureZero) {
@@ -42,7 +41,7 @@ TEST_F(Engine, NewDocumentHasEveryFigureZero) {
     EXPECT_EQ(d->GetModelType(), kIntermediateModel);
     EXPECT_EQ(d->GetCostDrivers().size(), 15u);
     EXPECT_DOUBLE_EQ(d->GetEffortAdjustmentFactor(), 1.0);
-    for (Range r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
+    for (RangedFigure r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
         EXPECT_EQ(r.value, 0);
         EXPECT_EQ(r.low, 0);
         EXPECT_EQ(r.high, 0);
@@ -61,22 +60,22 @@ TEST_F(Engine, SemidetachedWorkedExample) {
     EXPECT_NEAR(Time(*d).value, 14.29, 0.005);
 
     PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
-    EXPECT_NEAR(design[PhaseFigures::kEffort], 24.7, 0.05);
-    EXPECT_NEAR(design[PhaseFigures::kSchedule], 3.71, 0.005);
-    EXPECT_NEAR(design[PhaseFigures::kStaff], 6.66, 0.005);
-    EXPECT_EQ(design[PhaseFigures::kDetailedDesign], 0);
-    EXPECT_EQ(design[PhaseFigures::kCodeAndUnitTest], 0);
+    EXPECT_NEAR(design.effort.value, 24.7, 0.05);
+    EXPECT_NEAR(design.schedule.value, 3.71, 0.005);
+    EXPECT_NEAR(design.staff.value, 6.66, 0.005);
+    EXPECT_EQ(design.detailedDesign.value, 0);
+    EXPECT_EQ(design.codeAndUnitTest.value, 0);
 
     PhaseFigures programming = d->GetProgrammingPhaseFigures();
-    EXPECT_EQ(programming[PhaseFigures::kEffort], 0);
-    EXPECT_NEAR(programming[PhaseFigures::kDetailedDesign], 36.4, 0.05);
-    EXPECT_NEAR(programming[PhaseFigures::kCodeAndUnitTest], 48.0, 0.05);
-    EXPECT_NEAR(programming[PhaseFigures::kSchedule], 6.86, 0.005);
-    EXPECT_NEAR(programming[PhaseFigures::kStaff], 12.31, 0.005);
+    EXPECT_EQ(programming.effort.value, 0);
+    EXPECT_NEAR(programming.detailedDesign.value, 36.4, 0.05);
+    EXPECT_NEAR(programming.codeAndUnitTest.value, 48.0, 0.05);
+    EXPECT_NEAR(programming.schedule.value, 6.86, 0.005);
+    EXPECT_NEAR(programming.staff.value, 12.31, 0.005);
 
     PhaseFigures integration = d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
-    EXPECT_NEAR(integration[PhaseFigures::kEffort], 0.25 * Adjusted(*d).value, 1e-9);
-    EXPECT_NEAR(integration[PhaseFigures::kSchedule], 0.26 * Time(*d).value, 1e-9);
+    EXPECT_NEAR(integration.effort.value, 0.25 * Adjusted(*d).value, 1e-9);
+    EXPECT_NEAR(integration.schedule.value, 0.26 * Time(*d).value, 1e-9);
 }
 
 // The programming phase exposes the interpolated fractions: detailed design effort over
@@ -95,11 +94,9 @@ TEST_P(Interpolation, ProgrammingPhaseUsesTheFractionOfTheSize) {
     const FractionCase& c = GetParam();
     auto d = Estimate(c.mode, c.sourceLines);
     PhaseFigures programming = d->GetProgrammingPhaseFigures();
-    EXPECT_NEAR(programming[PhaseFigures::kDetailedDesign] / Adjusted(*d).value, c.designFraction,
-                1e-9)
+    EXPECT_NEAR(programming.detailedDesign.value / Adjusted(*d).value, c.designFraction, 1e-9)
         << c.what;
-    EXPECT_NEAR(programming[PhaseFigures::kSchedule] / Time(*d).value, c.scheduleFraction, 1e-9)
-        << c.what;
+    EXPECT_NEAR(programming.schedule.value / Time(*d).value, c.scheduleFraction, 1e-9) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,17 +124,15 @@ TEST_F(Engine, InterpolationBounds) {
     for (Case c : {Case{2000, 2, 8}, Case{7999, 2, 8}, Case{8000, 8, 32}, Case{100000, 32, 128},
                    Case{511999, 128, 512}}) {
         auto d = Estimate(kEmbedded, c.sloc);
-        double lower = -1, upper = -1;
-        d->GetInterpolationBounds(lower, upper);
-        EXPECT_EQ(lower, c.lower) << c.sloc;
-        EXPECT_EQ(upper, c.upper) << c.sloc;
+        std::optional<RangedFigure> bounds = d->GetInterpolationBounds();
+        ASSERT_TRUE(bounds) << c.sloc;
+        EXPECT_DOUBLE_EQ(bounds->value, c.sloc / 1000) << c.sloc;
+        EXPECT_EQ(bounds->low, c.lower) << c.sloc;
+        EXPECT_EQ(bounds->high, c.upper) << c.sloc;
     }
     for (double outside : {1999.0, 512000.0}) {
         auto d = Estimate(kEmbedded, outside);
-        double lower = -1, upper = -1;
-        d->GetInterpolationBounds(lower, upper);
-        EXPECT_EQ(lower, -1) << outside;
-        EXPECT_EQ(upper, -1) << outside;
+        EXPECT_FALSE(d->GetInterpolationBounds()) << outside;
     }
 }
 
@@ -145,23 +140,59 @@ TEST_F(Engine, SlocSensitivityVariesTheSize) {
     auto d = Estimate(kOrganic, 10000);
     d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);
     d->SetCostDriverMultiplier(DriverIndex("ACAP", *d), 0.86);
-    double low = 0, high = 0;
-    d->GetSourceLinesRange(low, high);
-    EXPECT_DOUBLE_EQ(low, 9000);
-    EXPECT_DOUBLE_EQ(high, 11000);
-    Range nominal = Nominal(*d);
+    RangedFigure size = d->GetSourceLinesRange();
+    EXPECT_DOUBLE_EQ(size.low, 9000);
+    EXPECT_DOUBLE_EQ(size.high, 11000);
+    RangedFigure nominal = Nominal(*d);
     EXPECT_NEAR(nominal.low, 3.2 * std::pow(9.0, 1.05), 1e-9);
     EXPECT_NEAR(nominal.high, 3.2 * std::pow(11.0, 1.05), 1e-9);
-    Range adjusted = Adjusted(*d);
+    RangedFigure adjusted = Adjusted(*d);
     EXPECT_NEAR(adjusted.low, 0.86 * nominal.low, 1e-9);
     EXPECT_NEAR(adjusted.high, 0.86 * nominal.high, 1e-9);
-    Range time = Time(*d);
+    RangedFigure time = Time(*d);
     EXPECT_NEAR(time.low, 2.5 * std::pow(adjusted.low, 0.38), 1e-9);
     EXPECT_NEAR(time.high, 2.5 * std::pow(adjusted.high, 0.38), 1e-9);
     PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
-    EXPECT_NEAR(design[PhaseFigures::kEffortLow], 0.16 * adjusted.low, 1e-9);
-    EXPECT_NEAR(design[PhaseFigures::kStaffHigh],
-                design[PhaseFigures::kEffortHigh] / design[PhaseFigures::kScheduleHigh], 1e-9);
+    EXPECT_NEAR(design.effort.low, 0.16 * adjusted.low, 1e-9);
+    EXPECT_NEAR(design.staff.high, design.effort.high / design.schedule.high, 1e-9);
+}
+
+// Each end of a phase figure is the phase's share of the same end of the totals, and staff
+// divides effort by schedule end by end: an end taken from the wrong side would shift the
+// range of one phase only.
+TEST_F(Engine, PhaseRangesFollowTheSameEndOfTheTotals) {
+    auto d = Estimate(kSemidetached, 32000);  // size class M: fractions without interpolation
+    d->SetCocomoSensitivity(0, 40, 0, kSensitivityNomPm);
+    const RangedFigure effort = Adjusted(*d);
+    const RangedFigure time = Time(*d);
+    ASSERT_LT(effort.low, effort.value);
+    ASSERT_LT(effort.value, effort.high);
+    const PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    const PhaseFigures programming = d->GetProgrammingPhaseFigures();
+    const PhaseFigures integration = d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
+    struct End {
+        const char* name;
+        double RangedFigure::*member;
+    };
+    for (End end : {End{"value", &RangedFigure::value}, End{"low", &RangedFigure::low},
+                    End{"high", &RangedFigure::high}}) {
+        auto at = [&](const RangedFigure& figure) { return figure.*end.member; };
+        EXPECT_NEAR(at(design.effort), 0.17 * at(effort), 1e-9) << end.name;
+        EXPECT_NEAR(at(design.schedule), 0.26 * at(time), 1e-9) << end.name;
+        EXPECT_NEAR(at(design.staff), at(design.effort) / at(design.schedule), 1e-9) << end.name;
+        EXPECT_NEAR(at(programming.detailedDesign), 0.25 * at(effort), 1e-9) << end.name;
+        EXPECT_NEAR(at(programming.codeAndUnitTest), 0.33 * at(effort), 1e-9) << end.name;
+        EXPECT_NEAR(at(programming.schedule), 0.48 * at(time), 1e-9) << end.name;
+        EXPECT_NEAR(at(programming.staff),
+                    (at(programming.detailedDesign) + at(programming.codeAndUnitTest)) /
+                        at(programming.schedule),
+                    1e-9)
+            << end.name;
+        EXPECT_NEAR(at(integration.effort), 0.25 * at(effort), 1e-9) << end.name;
+        EXPECT_NEAR(at(integration.schedule), 0.26 * at(time), 1e-9) << end.name;
+        EXPECT_NEAR(at(integration.staff), at(integration.effort) / at(integration.schedule), 1e-9)
+            << end.name;
+    }
 }
 
 TEST_F(Engine, EffortSensitivityTypes) {
@@ -179,9 +210,9 @@ TEST_F(Engine, EffortSensitivityTypes) {
         auto d = Estimate(kEmbedded, 50000);
         d->SetCostDriverMultiplier(DriverIndex("RELY", *d), 1.40);
         d->SetCocomoSensitivity(c.percent, c.percent, c.percent, c.type);
-        Range nominal = Nominal(*d);
-        Range adjusted = Adjusted(*d);
-        Range time = Time(*d);
+        RangedFigure nominal = Nominal(*d);
+        RangedFigure adjusted = Adjusted(*d);
+        RangedFigure time = Time(*d);
         EXPECT_NEAR(nominal.low, c.nominalLow * nominal.value, 1e-9) << c.what;
         EXPECT_NEAR(nominal.high, c.nominalHigh * nominal.value, 1e-9) << c.what;
         EXPECT_NEAR(adjusted.low, c.adjustedLow * adjusted.value, 1e-9) << c.what;
@@ -237,7 +268,7 @@ TEST_F(Engine, WithoutCostDriversEveryAdjustedFigureIsZero) {
     EXPECT_TRUE(d->GetCostDrivers().empty());
     EXPECT_EQ(d->GetEffortAdjustmentFactor(), 0);
     EXPECT_NEAR(Nominal(*d).value, 145.5, 0.05);
-    Range adjusted = Adjusted(*d);
+    RangedFigure adjusted = Adjusted(*d);
     EXPECT_EQ(adjusted.value + adjusted.low + adjusted.high, 0);
     EXPECT_EQ(Time(*d).value, 0);
     // Schedules are 0 with a positive size: staff has no value and shows as 0.
@@ -257,22 +288,17 @@ TEST_F(Engine, UndefinedStaffQuotientIsZero) {
                 "Sched_PDP_Org_L_Per00=0"});
     auto d = Estimate(kOrganic, 20000);
     PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
-    EXPECT_GT(design[PhaseFigures::kEffort], 0);
-    EXPECT_EQ(design[PhaseFigures::kSchedule], 0);
-    EXPECT_EQ(design[PhaseFigures::kStaff], 0);
-    EXPECT_EQ(design[PhaseFigures::kStaffLow], 0);
-    EXPECT_EQ(design[PhaseFigures::kStaffHigh], 0);
+    EXPECT_GT(design.effort.value, 0);
+    EXPECT_EQ(design.schedule.value, 0);
+    EXPECT_EQ(design.staff, RangedFigure{});
 }
 
 TEST_F(Engine, NegativeSizeComputesAsZero) {
     auto d = Estimate(kSemidetached, -5000);
     d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);
     EXPECT_EQ(d->GetSourceLines(), -5000);
-    double low = -1, high = -1;
-    EXPECT_EQ(d->GetSourceLinesRange(low, high), 0);
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 0);
-    for (Range r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
+    EXPECT_EQ(d->GetSourceLinesRange(), RangedFigure{});
+    for (RangedFigure r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
         EXPECT_EQ(r.value, 0);
         EXPECT_EQ(r.low, 0);
         EXPECT_EQ(r.high, 0);
@@ -285,16 +311,14 @@ TEST_F(Engine, AbsurdSizesGiveFiniteFigures) {
          {1e300, std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity()}) {
         auto d = Estimate(kEmbedded, size);
         d->SetCocomoSensitivity(50, 0, 0, kSensitivitySloc);
-        for (Range r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
+        for (RangedFigure r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
             EXPECT_TRUE(std::isfinite(r.value) && std::isfinite(r.low) && std::isfinite(r.high))
                 << size;
         }
         ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase));
         ExpectAllFinite(d->GetProgrammingPhaseFigures());
         ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase));
-        double low = 0, high = 0;
-        d->GetSourceLinesRange(low, high);
-        EXPECT_TRUE(std::isfinite(high));
+        EXPECT_TRUE(std::isfinite(d->GetSourceLinesRange().high));
     }
     auto nan = Estimate(kEmbedded, std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(Time(*nan).value, 0);

@@ -17,11 +17,9 @@ struct Figures {
 };
 
 Figures FiguresOf(const cCocomoDoc& d) {
-    double low = 0, high = 0;
-    return {d.GetNominalEffort(low, high), d.GetAdjustedEffort(low, high),
-            d.GetTimeToDevelop(low, high),
-            d.GetPhaseFigures(cCocomoDoc::kProductDesignPhase)[PhaseFigures::kStaff],
-            d.GetProgrammingPhaseFigures()[PhaseFigures::kStaffHigh]};
+    return {d.GetNominalEffort(), d.GetAdjustedEffort(), d.GetTimeToDevelop(),
+            d.GetPhaseFigures(cCocomoDoc::kProductDesignPhase).staff.value,
+            d.GetProgrammingPhaseFigures().staff.high};
 }
 
 TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
@@ -211,8 +209,7 @@ TEST_F(ModelFile, MissingSectionsGiveZeroConstantsAndNoCostDrivers) {
     EXPECT_EQ(d->GetSourceLines(), 32000);
     EXPECT_TRUE(d->GetCostDrivers().empty());
     EXPECT_EQ(d->GetModeConstants(kSemidetached).a, 0);
-    double low = 0, high = 0;
-    EXPECT_EQ(d->GetAdjustedEffort(low, high), 0);
+    EXPECT_EQ(d->GetAdjustedEffortRange(), RangedFigure{});
     EXPECT_EQ(d->GetPhaseDistribution().size(),
               21u);  // fractions stay those of the defaults profile
 }

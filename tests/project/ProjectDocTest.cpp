@@ -84,10 +84,8 @@ TEST_F(ProjectDocTest, SizeAndScheduleFlowFromModelToModel) {
     EXPECT_TRUE(project.IsModified());
     EXPECT_DOUBLE_EQ(project.CocomoModel().GetSourceLines(), 5000);
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSourceLines(), 5000);
-    double low = 0;
-    double high = 0;
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSchedule(),
-                     project.CocomoModel().GetTimeToDevelop(low, high));
+                     project.CocomoModel().GetTimeToDevelop());
     EXPECT_GT(project.RayleighModel().GetSchedule(), 0);
 }
 
@@ -152,20 +150,17 @@ TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures)
         platform.ExpectOpenFileName(dir.File(name));
         ASSERT_TRUE(target.OnImport(model)) << name;
     }
-    double low = 0;
-    double high = 0;
-    double targetLow = 0;
-    double targetHigh = 0;
-    EXPECT_DOUBLE_EQ(target.FunctionPointModel().SourceLinesOfCode(targetLow, targetHigh),
-                     source.FunctionPointModel().SourceLinesOfCode(low, high));
-    EXPECT_DOUBLE_EQ(target.CocomoModel().GetAdjustedEffort(targetLow, targetHigh),
-                     source.CocomoModel().GetAdjustedEffort(low, high));
-    EXPECT_DOUBLE_EQ(targetLow, low);
-    EXPECT_DOUBLE_EQ(targetHigh, high);
-    EXPECT_DOUBLE_EQ(target.CocomoModel().GetTimeToDevelop(targetLow, targetHigh),
-                     source.CocomoModel().GetTimeToDevelop(low, high));
-    EXPECT_DOUBLE_EQ(target.RayleighModel().ManpowerBuildupIndex(targetLow, targetHigh),
-                     source.RayleighModel().ManpowerBuildupIndex(low, high));
+    EXPECT_DOUBLE_EQ(target.FunctionPointModel().SourceLinesOfCode(),
+                     source.FunctionPointModel().SourceLinesOfCode());
+    RangedFigure targetEffort = target.CocomoModel().GetAdjustedEffortRange();
+    RangedFigure sourceEffort = source.CocomoModel().GetAdjustedEffortRange();
+    EXPECT_DOUBLE_EQ(targetEffort.value, sourceEffort.value);
+    EXPECT_DOUBLE_EQ(targetEffort.low, sourceEffort.low);
+    EXPECT_DOUBLE_EQ(targetEffort.high, sourceEffort.high);
+    EXPECT_DOUBLE_EQ(target.CocomoModel().GetTimeToDevelop(),
+                     source.CocomoModel().GetTimeToDevelop());
+    EXPECT_DOUBLE_EQ(target.RayleighModel().ManpowerBuildupIndex(),
+                     source.RayleighModel().ManpowerBuildupIndex());
     EXPECT_EQ(target.CocomoModel().GetTitle(), source.CocomoModel().GetTitle());
 }
 

@@ -31,11 +31,8 @@ TEST_F(RayleighEngineTest, ResetTakesTheDefaultsProfile) {
     EXPECT_TRUE(doc.IsSourceLinesEditable());
     EXPECT_TRUE(doc.IsScheduleEditable());
     EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
-    double low = -1;
-    double high = -1;
-    EXPECT_EQ(doc.ManpowerBuildupIndex(low, high), 0) << "a new document has no build time";
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 0);
+    EXPECT_EQ(doc.ManpowerBuildupIndexRange(), RangedFigure{})
+        << "a new document has no build time";
 }
 
 TEST_F(RayleighEngineTest, ResetWithoutATableSelectsTheBuiltInType) {
@@ -79,18 +76,15 @@ TEST_F(RayleighEngineTest, WorkedExamplesAtIndexSixteen) {
     for (const Case& c : cases) {
         doc.SetSourceLines(c.sloc);
         doc.SetSchedule(c.tdev);
-        double low = 0;
-        double high = 0;
-        EXPECT_DOUBLE_EQ(doc.MainBuildPhaseTime(low, high), c.build);
-        double mbi = doc.ManpowerBuildupIndex(low, high);
+        EXPECT_DOUBLE_EQ(doc.MainBuildPhaseTime(), c.build);
+        RangedFigure mbi = doc.ManpowerBuildupIndexRange();
         if (std::isinf(c.mbi)) {
-            EXPECT_EQ(mbi, c.mbi);
+            EXPECT_EQ(mbi.value, c.mbi);
         } else {
-            EXPECT_NEAR(mbi, c.mbi, 5e-4);
+            EXPECT_NEAR(mbi.value, c.mbi, 5e-4);
         }
-        EXPECT_EQ(MbiLevelText(mbi), c.level);
-        EXPECT_EQ(low, mbi) << "type SLOC at 0 %: no range";
-        EXPECT_EQ(high, mbi);
+        EXPECT_EQ(MbiLevelText(mbi.value), c.level);
+        EXPECT_EQ(mbi, RangedFigure::Exact(mbi.value)) << "type SLOC at 0 %: no range";
     }
 }
 
@@ -119,16 +113,15 @@ TEST_F(RayleighEngineTest, EachSensitivityTypeVariesItsOwnInput) {
     };
     for (const RangeCase& c : cases) {
         doc.SetRayleighSensitivity(10, 20, 3, 30, c.type);
-        double low = 0;
-        double high = 0;
-        EXPECT_DOUBLE_EQ(doc.MainBuildPhaseTime(low, high), 15) << c.what;
-        EXPECT_NEAR(low, c.buildLow, 1e-9) << c.what;
-        EXPECT_NEAR(high, c.buildHigh, 1e-9) << c.what;
-        double mbi = doc.ManpowerBuildupIndex(low, high);
-        EXPECT_NEAR(mbi, ComputeMbi(15, 100000, pm), 1e-12) << c.what;
-        EXPECT_NEAR(low, ComputeMbi(c.buildHigh, c.slocLow, c.pmHigh), 1e-9) << c.what;
-        EXPECT_NEAR(high, ComputeMbi(c.buildLow, c.slocHigh, c.pmLow), 1e-9) << c.what;
-        EXPECT_LT(low, high) << c.what;
+        RangedFigure build = doc.MainBuildPhaseTimeRange();
+        EXPECT_DOUBLE_EQ(build.value, 15) << c.what;
+        EXPECT_NEAR(build.low, c.buildLow, 1e-9) << c.what;
+        EXPECT_NEAR(build.high, c.buildHigh, 1e-9) << c.what;
+        RangedFigure mbi = doc.ManpowerBuildupIndexRange();
+        EXPECT_NEAR(mbi.value, ComputeMbi(15, 100000, pm), 1e-12) << c.what;
+        EXPECT_NEAR(mbi.low, ComputeMbi(c.buildHigh, c.slocLow, c.pmHigh), 1e-9) << c.what;
+        EXPECT_NEAR(mbi.high, ComputeMbi(c.buildLow, c.slocHigh, c.pmLow), 1e-9) << c.what;
+        EXPECT_LT(mbi.low, mbi.high) << c.what;
     }
 }
 
@@ -143,20 +136,18 @@ TEST_F(RayleighEngineTest, LowEndsStopAtZero) {
     doc.SetSourceLines(20000);
     doc.SetSchedule(24);
     doc.SetRayleighSensitivity(100, 100, 4, 0, kRayleighIndexSensitivity);
-    double low = 0;
-    double high = 0;
-    doc.ManpowerBuildupIndex(low, high);
-    EXPECT_NEAR(high, ComputeMbi(18, 20000, MeasureOfIndex(0)), 1e-9) << "PI 2.118 - 4 stops at 0";
-    EXPECT_NEAR(low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9)
+    RangedFigure mbi = doc.ManpowerBuildupIndexRange();
+    EXPECT_NEAR(mbi.high, ComputeMbi(18, 20000, MeasureOfIndex(0)), 1e-9)
+        << "PI 2.118 - 4 stops at 0";
+    EXPECT_NEAR(mbi.low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9)
         << "the upper end is not capped";
 
     doc.SetSensitivityType(kRayleighScheduleSensitivity);
-    doc.MainBuildPhaseTime(low, high);
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 36);
+    RangedFigure build = doc.MainBuildPhaseTimeRange();
+    EXPECT_EQ(build.low, 0);
+    EXPECT_EQ(build.high, 36);
     doc.SetSensitivityType(kRayleighSlocSensitivity);
-    doc.ManpowerBuildupIndex(low, high);
-    EXPECT_EQ(low, -INFINITY) << "no size at the low end";
+    EXPECT_EQ(doc.ManpowerBuildupIndexRange().low, -INFINITY) << "no size at the low end";
 }
 
 TEST_F(RayleighEngineTest, SettersRefuseBadValuesQuietly) {

@@ -21,10 +21,7 @@ class RayleighReverseDlgTest : public RayleighDocFixture {
         return doc_;
     }
 
-    double NominalMbi() {
-        double low = 0, high = 0;
-        return doc_.ManpowerBuildupIndex(low, high);
-    }
+    double NominalMbi() { return doc_.ManpowerBuildupIndex(); }
 
     double Measure() { return doc_.SelectedApplicationType()->Productivity().Measure(); }
 
