@@ -27,7 +27,7 @@ Json CocomoFigures(cCocomoDoc& document) {
     figures["adjustedEffort"] = RangeJson(document.GetAdjustedEffortRange());
     figures["timeToDevelop"] = RangeJson(document.GetTimeToDevelopRange());
 
-    PhaseFigures design = document.GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    PhaseFigures design = document.GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
     figures["productDesign"] = Json{{"effort", RangeJson(design.effort)},
                                     {"schedule", RangeJson(design.schedule)},
                                     {"staff", RangeJson(design.staff)}};
@@ -36,7 +36,7 @@ Json CocomoFigures(cCocomoDoc& document) {
                                   {"codeAndUnitTest", RangeJson(programming.codeAndUnitTest)},
                                   {"schedule", RangeJson(programming.schedule)},
                                   {"staff", RangeJson(programming.staff)}};
-    PhaseFigures integration = document.GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
+    PhaseFigures integration = document.GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
     figures["integrationAndTest"] = Json{{"effort", RangeJson(integration.effort)},
                                          {"schedule", RangeJson(integration.schedule)},
                                          {"staff", RangeJson(integration.staff)}};

@@ -5,8 +5,7 @@ namespace korval {
 
 Json FunctionPointFigures(cFunctionPointDoc& document) {
     Json figures;
-    figures["sensitivityType"] =
-        std::string(FpSensitivityTypeToken(static_cast<int>(document.GetSensitivityType())));
+    figures["sensitivityType"] = std::string(FpSensitivityTypeToken(document.GetSensitivityType()));
     figures["ufp"] = RangeJson(document.UnadjustedFunctionPointsRange());
     figures["vaf"] = NumberJson(document.ValueAdjustmentFactor());
     figures["afp"] = RangeJson(document.AdjustedFunctionPointsRange());

@@ -8,9 +8,9 @@ namespace korval {
 namespace {
 
 // The file's token, except that the project ranges (never stored) have their own name.
-std::string SensitivityToken(int type) {
-    return type == kRayleighProjectRangesSensitivity ? "PROJECT"
-                                                     : RayleighSensitivityFileToken(type);
+std::string SensitivityToken(RayleighSensitivityType type) {
+    return type == RayleighSensitivityType::ProjectRanges ? "PROJECT"
+                                                          : RayleighSensitivityFileToken(type);
 }
 
 }  // namespace

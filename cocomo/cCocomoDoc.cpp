@@ -16,8 +16,10 @@ constexpr double kPercent = 0.01;
 bool IsPercentage(double percent) {
     return percent >= 0 && percent <= 100;
 }
-bool IsSensitivityType(int type) {
-    return type >= kSensitivitySloc && type <= kSensitivityAdjPm;
+bool IsSensitivityType(CocomoSensitivityType type) {
+    int number = static_cast<int>(type);
+    return number >= static_cast<int>(CocomoSensitivityType::Sloc) &&
+           number <= static_cast<int>(CocomoSensitivityType::AdjustedEffort);
 }
 
 }  // namespace
@@ -32,14 +34,14 @@ void cCocomoDoc::ResetToDefaults() {
     sourceLines_ = 0;
     costDrivers_.clear();
     phaseDistribution_.clear();
-    developmentMode_ = kSemidetached;
-    modelType_ = kIntermediateModel;
+    developmentMode_ = DevelopmentMode::Semidetached;
+    modelType_ = ModelType::Intermediate;
     modeConstants_ = BuiltInModeConstants();
-    slocEditable_ = 1;
+    slocEditable_ = true;
     slocSensitivity_ = 0;
     nominalSensitivity_ = 0;
     adjustedSensitivity_ = 0;
-    sensitivityType_ = kSensitivitySloc;
+    sensitivityType_ = CocomoSensitivityType::Sloc;
 
     struct DefaultTables {
         std::vector<cCostDriverAttribute> costDrivers;
@@ -76,12 +78,12 @@ void cCocomoDoc::SetSlocSensitivity(double percent) {
     slocSensitivity_ = IsPercentage(percent) ? percent : 0;
 }
 
-void cCocomoDoc::SetSensitivityType(int type) {
-    sensitivityType_ = IsSensitivityType(type) ? type : kSensitivitySloc;
+void cCocomoDoc::SetSensitivityType(CocomoSensitivityType type) {
+    sensitivityType_ = IsSensitivityType(type) ? type : CocomoSensitivityType::Sloc;
 }
 
 void cCocomoDoc::SetCocomoSensitivity(double slocPercent, double nominalPercent,
-                                      double adjustedPercent, int type) {
+                                      double adjustedPercent, CocomoSensitivityType type) {
     SetSlocSensitivity(slocPercent);
     nominalSensitivity_ = IsPercentage(nominalPercent) ? nominalPercent : 0;
     adjustedSensitivity_ = IsPercentage(adjustedPercent) ? adjustedPercent : 0;
@@ -92,9 +94,9 @@ bool cCocomoDoc::SetCostDriverMultiplier(std::size_t index, double multiplier) {
     return index < costDrivers_.size() && costDrivers_[index].SetCurrentMultiplier(multiplier);
 }
 
-ModeConstants cCocomoDoc::GetModeConstants(int mode) const {
-    if (mode < 0 || mode >= kDevelopmentModeCount) return {};
-    return modeConstants_[static_cast<std::size_t>(mode)];
+ModeConstants cCocomoDoc::GetModeConstants(DevelopmentMode mode) const {
+    if (!IsKnownMode(mode)) return {};
+    return modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
 }
 
 // --- Effort and schedule -----------------------------------------------------------
@@ -113,11 +115,11 @@ RangedFigure cCocomoDoc::GetNominalEffortRange() const {
     if (!IsModeValid()) return {};
     double size = EffectiveSourceLines();
     RangedFigure effort = RangedFigure::Exact(NominalEffortOf(size));
-    if (sensitivityType_ == kSensitivitySloc) {
+    if (sensitivityType_ == CocomoSensitivityType::Sloc) {
         double spread = size * (slocSensitivity_ * kPercent);
         effort.low = NominalEffortOf(size - spread);
         effort.high = NominalEffortOf(FiniteFigure(size + spread));
-    } else if (sensitivityType_ == kSensitivityNomPm) {
+    } else if (sensitivityType_ == CocomoSensitivityType::NominalEffort) {
         double p = nominalSensitivity_ * kPercent;
         effort.low = effort.value - effort.value * p;
         effort.high = FiniteFigure((p + 1) * effort.value);
@@ -140,13 +142,14 @@ RangedFigure cCocomoDoc::GetAdjustedEffortRange() const {
     RangedFigure nominal = GetNominalEffortRange();
     double factor = GetEffortAdjustmentFactor();
     RangedFigure adjusted = RangedFigure::Exact(FiniteFigure(factor * nominal.value));
-    if (sensitivityType_ == kSensitivityAdjPm) {
+    if (sensitivityType_ == CocomoSensitivityType::AdjustedEffort) {
         double p = adjustedSensitivity_ * kPercent;
         if (p >= 0) {
             adjusted.low = adjusted.value - adjusted.value * p;
             adjusted.high = FiniteFigure((p + 1) * adjusted.value);
         }
-    } else if (sensitivityType_ == kSensitivitySloc || sensitivityType_ == kSensitivityNomPm) {
+    } else if (sensitivityType_ == CocomoSensitivityType::Sloc ||
+               sensitivityType_ == CocomoSensitivityType::NominalEffort) {
         if (nominal.low >= 0) adjusted.low = FiniteFigure(factor * nominal.low);
         if (nominal.high >= 0) adjusted.high = FiniteFigure(factor * nominal.high);
     }
@@ -175,9 +178,9 @@ double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
     double ksloc = Ksloc();
     if (ksloc <= SizeClassKsloc(kSizeS)) return row.GetFraction(kSizeS);
     // Organic products of 128 KSLOC and more use L: the organic VL column is never read.
-    if (developmentMode_ == kOrganic && ksloc >= SizeClassKsloc(kSizeL))
+    if (developmentMode_ == DevelopmentMode::Organic && ksloc >= SizeClassKsloc(kSizeL))
         return row.GetFraction(kSizeL);
-    if (developmentMode_ != kOrganic && ksloc >= SizeClassKsloc(kSizeVL))
+    if (developmentMode_ != DevelopmentMode::Organic && ksloc >= SizeClassKsloc(kSizeVL))
         return row.GetFraction(kSizeVL);
     for (int lower = kSizeS; lower < kSizeVL; ++lower) {
         double from = SizeClassKsloc(lower);
@@ -193,7 +196,8 @@ double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
 
 const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {
     if (!IsModeValid()) return nullptr;
-    std::size_t index = static_cast<std::size_t>(kPhaseRowsPerMode * developmentMode_ + offset);
+    std::size_t index =
+        static_cast<std::size_t>(kPhaseRowsPerMode * ModeIndex(developmentMode_) + offset);
     return index < phaseDistribution_.size() ? &phaseDistribution_[index] : nullptr;
 }
 
@@ -217,13 +221,14 @@ RangedFigure StaffFor(const RangedFigure& effort, const RangedFigure& schedule) 
 
 }  // namespace
 
-PhaseFigures cCocomoDoc::GetPhaseFigures(int phase) const {
+PhaseFigures cCocomoDoc::GetPhaseFigures(Phase phase) const {
     PhaseFigures figures;
-    if (phase != kProductDesignPhase && phase != kIntegrationAndTestPhase) return figures;
+    if (phase != Phase::ProductDesign && phase != Phase::IntegrationAndTest) return figures;
+    bool design = phase == Phase::ProductDesign;
     const cPhaseDistribution* effortRow =
-        PhaseRow(phase == kProductDesignPhase ? kProductDesignEffortRow : kIntegrationEffortRow);
-    const cPhaseDistribution* scheduleRow = PhaseRow(
-        phase == kProductDesignPhase ? kProductDesignScheduleRow : kIntegrationScheduleRow);
+        PhaseRow(design ? kProductDesignEffortRow : kIntegrationEffortRow);
+    const cPhaseDistribution* scheduleRow =
+        PhaseRow(design ? kProductDesignScheduleRow : kIntegrationScheduleRow);
     if (!effortRow || !scheduleRow || Ksloc() <= 0) return figures;
 
     figures.effort = ShareOf(FractionFor(*effortRow), GetAdjustedEffortRange());

@@ -18,41 +18,43 @@ namespace korval {
 // Every figure comes with a low and a high value from the sensitivity settings.
 class cCocomoDoc : public cModelDoc {
   public:
-    enum Phase { kProductDesignPhase = 0, kIntegrationAndTestPhase = 1 };
+    // The phases with an effort and a schedule of their own; the programming phase has
+    // GetProgrammingPhaseFigures.
+    enum class Phase { ProductDesign, IntegrationAndTest };
 
     explicit cCocomoDoc(cAppContext& context);
 
     // --- Inputs -------------------------------------------------------------------
-    int GetDevelopmentMode() const { return developmentMode_; }
-    void SetDevelopmentMode(int mode) { developmentMode_ = mode; }
-    int GetModelType() const { return modelType_; }
-    void SetModelType(int model) { modelType_ = model; }
+    DevelopmentMode GetDevelopmentMode() const { return developmentMode_; }
+    void SetDevelopmentMode(DevelopmentMode mode) { developmentMode_ = mode; }
+    ModelType GetModelType() const { return modelType_; }
+    void SetModelType(ModelType model) { modelType_ = model; }
 
     double GetSourceLines() const { return sourceLines_; }
     void SetSourceLines(double sourceLines) { sourceLines_ = sourceLines; }
     // The size the figures are computed from (a negative size counts as 0), varied by the
     // SLOC sensitivity whatever the sensitivity type.
     RangedFigure GetSourceLinesRange() const;
-    // 1 lets the Attributes dialog edit the size; a project sets 0.
-    int GetSlocEditable() const { return slocEditable_; }
-    void SetSlocEditable(int flag) { slocEditable_ = flag; }
+    // Whether the Attributes dialog lets the user edit the size; a project's size is not.
+    bool IsSlocEditable() const { return slocEditable_; }
+    void SetSlocEditable(bool editable) { slocEditable_ = editable; }
 
     // Sensitivity settings; percentages outside 0..100 and types outside 0..2 become 0.
     double GetSlocSensitivity() const { return slocSensitivity_; }
     void SetSlocSensitivity(double percent);
     double GetNominalSensitivity() const { return nominalSensitivity_; }
     double GetAdjustedSensitivity() const { return adjustedSensitivity_; }
-    int GetSensitivityType() const { return sensitivityType_; }
-    void SetSensitivityType(int type);
+    CocomoSensitivityType GetSensitivityType() const { return sensitivityType_; }
+    void SetSensitivityType(CocomoSensitivityType type);
     void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent,
-                              int type);
+                              CocomoSensitivityType type);
 
     const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return costDrivers_; }
     // Chooses the rating with this multiplier for the attribute at the index; false when
     // there is no such attribute or rating.
     bool SetCostDriverMultiplier(std::size_t index, double multiplier);
     // The constants of a mode; all 0 for a mode outside 0..2.
-    ModeConstants GetModeConstants(int mode) const;
+    ModeConstants GetModeConstants(DevelopmentMode mode) const;
     const std::vector<cPhaseDistribution>& GetPhaseDistribution() const {
         return phaseDistribution_;
     }
@@ -66,8 +68,7 @@ class cCocomoDoc : public cModelDoc {
     double GetAdjustedEffort() const { return GetAdjustedEffortRange().value; }
     RangedFigure GetTimeToDevelopRange() const;
     double GetTimeToDevelop() const { return GetTimeToDevelopRange().value; }
-    // Product design (kProductDesignPhase) or integration and test (kIntegrationAndTestPhase).
-    PhaseFigures GetPhaseFigures(int phase) const;
+    PhaseFigures GetPhaseFigures(Phase phase) const;
     PhaseFigures GetProgrammingPhaseFigures() const;
     // The size in KSLOC with the two size class sizes that enclose it as its low and high;
     // nothing for a size below 2 or from 512 KSLOC on.
@@ -103,9 +104,7 @@ class cCocomoDoc : public cModelDoc {
     // The size the equations use: a negative size (only a file can give one) counts as 0.
     double EffectiveSourceLines() const;
     double Ksloc() const { return EffectiveSourceLines() * 0.001; }
-    bool IsModeValid() const {
-        return developmentMode_ >= 0 && developmentMode_ < kDevelopmentModeCount;
-    }
+    bool IsModeValid() const { return IsKnownMode(developmentMode_); }
     double NominalEffortOf(double sourceLines) const;
     double ScheduleOf(double adjustedEffort) const;
     // The row's share for the current size, interpolated between size classes.
@@ -127,16 +126,16 @@ class cCocomoDoc : public cModelDoc {
     int DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::string_view label,
                       const char* format, const RangedFigure& figure, bool showRange);
 
-    int developmentMode_ = kSemidetached;
-    int modelType_ = kIntermediateModel;
+    DevelopmentMode developmentMode_ = DevelopmentMode::Semidetached;
+    ModelType modelType_ = ModelType::Intermediate;
     double sourceLines_ = 0;
     std::vector<cCostDriverAttribute> costDrivers_;
     std::array<ModeConstants, kDevelopmentModeCount> modeConstants_{};
-    int slocEditable_ = 1;
+    bool slocEditable_ = true;
     double slocSensitivity_ = 0;
     double nominalSensitivity_ = 0;
     double adjustedSensitivity_ = 0;
-    int sensitivityType_ = kSensitivitySloc;
+    CocomoSensitivityType sensitivityType_ = CocomoSensitivityType::Sloc;
     std::vector<cPhaseDistribution> phaseDistribution_;
 };
 

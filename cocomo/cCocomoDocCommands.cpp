@@ -11,7 +11,7 @@
 namespace korval {
 
 void cCocomoDoc::OnAttributes() {
-    cCocomoAttributesDlg dialog(Platform(), developmentMode_, sourceLines_, slocEditable_ == 1);
+    cCocomoAttributesDlg dialog(Platform(), developmentMode_, sourceLines_, slocEditable_);
     if (!Platform().RunDialog(dialog)) return;
     modelType_ = dialog.GetModelType();
     developmentMode_ = dialog.GetMode();

@@ -12,11 +12,11 @@ constexpr const char* kEffortFormat = "%-3.1lf person months";
 constexpr const char* kScheduleFormat = "%-3.1lf calendar months";
 constexpr const char* kStaffFormat = "%-3.1lf FSP";
 
-const char* SensitivityTypeLabel(int type) {
+const char* SensitivityTypeLabel(CocomoSensitivityType type) {
     switch (type) {
-        case kSensitivitySloc:
+        case CocomoSensitivityType::Sloc:
             return "Source Lines of Code (SLOC)";
-        case kSensitivityNomPm:
+        case CocomoSensitivityType::NominalEffort:
             return "Nominal Person Months";
         default:
             return "Adjusted Person Months";
@@ -34,14 +34,14 @@ int cCocomoDoc::DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::st
 
 int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = cModelDoc::DrawReport(dc, y, flags);
-    bool sensitivity = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    bool sensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (sensitivity) {
         total +=
             DrawRow(dc, y, "", "Sensitivity Analysis Type:", SensitivityTypeLabel(sensitivityType_),
                     "", flags, kRowSpacing);
     }
     total += DrawTotals(dc, y, flags, sensitivity);
-    if (GetFilter(kPhaseDistributionSwitch) == kFilterOn)
+    if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
     return FinishReport(dc, total);
 }
@@ -50,18 +50,18 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 // is computed from: size < nominal effort < adjusted effort < time to develop.
 int cCocomoDoc::DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity) {
     int advanced = 0;
-    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn) {
+    if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On) {
         advanced +=
             DrawFigureRow(dc, y, flags, "Source Lines of Code:", kSizeFormat, GetSourceLinesRange(),
-                          sensitivity && sensitivityType_ == kSensitivitySloc);
-        advanced +=
-            DrawFigureRow(dc, y, flags, "Nominal Effort:", kEffortFormat, GetNominalEffortRange(),
-                          sensitivity && (sensitivityType_ == kSensitivitySloc ||
-                                          sensitivityType_ == kSensitivityNomPm));
+                          sensitivity && sensitivityType_ == CocomoSensitivityType::Sloc);
+        advanced += DrawFigureRow(
+            dc, y, flags, "Nominal Effort:", kEffortFormat, GetNominalEffortRange(),
+            sensitivity && (sensitivityType_ == CocomoSensitivityType::Sloc ||
+                            sensitivityType_ == CocomoSensitivityType::NominalEffort));
         advanced += DrawFigureRow(dc, y, flags, "Adjusted Effort:", kEffortFormat,
                                   GetAdjustedEffortRange(), sensitivity);
     }
-    if (GetFilter(kTotalsSwitch) == kFilterOn) {
+    if (GetFilter(kTotalsSwitch) == FilterState::On) {
         advanced += DrawFigureRow(dc, y, flags, "Time to Develop:", kScheduleFormat,
                                   GetTimeToDevelopRange(), sensitivity);
     }
@@ -81,7 +81,7 @@ int cCocomoDoc::DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags,
     };
 
     int advanced = heading("Phase Distribution");
-    PhaseFigures design = GetPhaseFigures(kProductDesignPhase);
+    PhaseFigures design = GetPhaseFigures(Phase::ProductDesign);
     advanced += heading("    Product Design Phase");
     advanced += entry("        Adjusted Effort:", kEffortFormat, design.effort);
     advanced += scheduleAndStaff(design);
@@ -94,7 +94,7 @@ int cCocomoDoc::DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags,
         entry("            Code and Unit Test:", kEffortFormat, programming.codeAndUnitTest);
     advanced += scheduleAndStaff(programming);
 
-    PhaseFigures integration = GetPhaseFigures(kIntegrationAndTestPhase);
+    PhaseFigures integration = GetPhaseFigures(Phase::IntegrationAndTest);
     advanced += heading("    Integration and Test Phase");
     advanced += entry("        Adjusted Effort:", kEffortFormat, integration.effort);
     advanced += scheduleAndStaff(integration);

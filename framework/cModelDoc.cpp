@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kFilterSection = "Filter_Values";
 constexpr const char* kFilterKeys[] = {"Description", "Totals", "Intermediate_Totals",
                                        "SensitivityAnalysis", "PhaseDistribution"};
-constexpr FilterState kFilterDefaults[] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff, kFilterOff};
+constexpr FilterState kFilterDefaults[] = {FilterState::On, FilterState::On, FilterState::On,
+                                           FilterState::Off, FilterState::Off};
 constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary", "RayleighSummary",
                                          "ProjectSummary", "SystemSummary"};
 
@@ -211,7 +212,7 @@ bool cModelDoc::OnInitialize() {
 
 void cModelDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     dialog.SetValue(cDisplayOptionsDlg::kDescriptionBox, filter_[kDescriptionSwitch]);
-    dialog.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, FilterState::NotApplicable);
     dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, filter_[kPhaseDistributionSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, filter_[kIntermediateTotalsSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kTotalsBox, filter_[kTotalsSwitch]);
@@ -257,7 +258,7 @@ int cModelDoc::FinishReport(const cDrawContext& dc, int total) {
 }
 
 int cModelDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
-    if (filter_[kDescriptionSwitch] != kFilterOn) return 0;
+    if (filter_[kDescriptionSwitch] != FilterState::On) return 0;
     int advanced = DrawRow(dc, y, "", "Title:", title_, "", flags, 0.5);
     advanced += DrawRow(dc, y, "", "Prepared By:", preparedBy_, "", flags, 0.5);
     unsigned wrapping = flags | TextFlags::kWordBreak | TextFlags::kExpandTabs;

@@ -168,8 +168,8 @@ class cModelDoc {
     int extentWidth_ = 1000;
     int extentHeight_ = 400;
     std::string summarySection_;
-    FilterState filter_[kFilterSwitchCount] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff,
-                                               kFilterOff};
+    FilterState filter_[kFilterSwitchCount] = {FilterState::On, FilterState::On, FilterState::On,
+                                               FilterState::Off, FilterState::Off};
     std::string title_;
     std::string preparedBy_;
     std::string description_;

@@ -127,13 +127,14 @@ void cFunctionPointDoc::SetSensitivity(const FpSensitivitySettings& settings) {
 
 void cFunctionPointDoc::SetSensitivity(const std::array<int, kFunctionCellCount>& cellPercentages,
                                        const std::array<int, kFunctionTypeCount>& typePercentages,
-                                       int unadjustedPercentage, int adjustedPercentage, int type) {
+                                       int unadjustedPercentage, int adjustedPercentage,
+                                       SensitivityType type) {
     FpSensitivitySettings settings;
     settings.cellPercentages = cellPercentages;
     settings.typePercentages = typePercentages;
     settings.unadjustedPercentage = unadjustedPercentage;
     settings.adjustedPercentage = adjustedPercentage;
-    settings.type = FpSensitivityTypeFromInt(type);
+    settings.type = type;
     SetSensitivity(settings);
 }
 

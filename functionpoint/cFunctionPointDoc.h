@@ -57,10 +57,10 @@ class cFunctionPointDoc : public cModelDoc {
     SensitivityType GetSensitivityType() const { return sensitivity_.type; }
     // Stores the settings; a percentage outside 0..100 becomes 0.
     void SetSensitivity(const FpSensitivitySettings& settings);
-    // The same with the type as a number: one outside 0..3 becomes ADJ_FP.
+    // The same from its parts; a type outside the four becomes ADJ_FP.
     void SetSensitivity(const std::array<int, kFunctionCellCount>& cellPercentages,
                         const std::array<int, kFunctionTypeCount>& typePercentages,
-                        int unadjustedPercentage, int adjustedPercentage, int type);
+                        int unadjustedPercentage, int adjustedPercentage, SensitivityType type);
 
     // The 15 default weights from [FunctionCounts] of the defaults profile.
     void LoadWeights();

@@ -57,7 +57,7 @@ bool cFunctionPointDoc::SaveRatings(const std::string& path) const {
 
 bool cFunctionPointDoc::SaveSensitivity(const std::string& path) const {
     if (!WriteProfileValue(kSensitivitySection, "Selected_FP_Sen",
-                           FpSensitivityTypeToken(static_cast<int>(sensitivity_.type)), path)) {
+                           FpSensitivityTypeToken(sensitivity_.type), path)) {
         return false;
     }
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {

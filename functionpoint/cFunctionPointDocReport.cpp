@@ -34,13 +34,13 @@ std::string_view SensitivityTypeText(SensitivityType type) {
 int cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags) const {
     constexpr double kSpacing = 0.5;
     int total = 0;
-    bool sensitivityOn = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    bool sensitivityOn = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (sensitivityOn) {
         total += DrawRow(dc, y, "",
                          "Sensitivity Analysis Type: ", SensitivityTypeText(sensitivity_.type), "",
                          flags, kSpacing);
     }
-    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn) {
+    if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On) {
         RangedFigure ufp = UnadjustedFunctionPointsRange();
         RangedFigure afp = AdjustedFunctionPointsRange();
         bool ufpHasRange = sensitivityOn && sensitivity_.type != SensitivityType::ADJ_FP;
@@ -53,7 +53,7 @@ int cFunctionPointDoc::DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags)
         total +=
             DrawRow(dc, y, "", "Language:", LanguageLabel(selectedLanguage_), "", flags, kSpacing);
     }
-    if (GetFilter(kTotalsSwitch) == kFilterOn) {
+    if (GetFilter(kTotalsSwitch) == FilterState::On) {
         RangedFigure sloc = SourceLinesOfCodeRange();
         total += DrawRow(dc, y, "", "Source Lines of Code:", ValueText(sloc),
                          sensitivityOn ? RangeText(sloc) : "", flags, kSpacing);
@@ -69,7 +69,7 @@ int cFunctionPointDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
 void cFunctionPointDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     cModelDoc::FillDisplayOptions(dialog);
-    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
 }
 
 void cFunctionPointDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {

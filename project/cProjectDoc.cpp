@@ -87,7 +87,7 @@ void cProjectDoc::ImposeProjectSensitivity() {
     savedCocomoSlocSensitivity_ = cocomo_->GetSlocSensitivity();
     cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
-    cocomo_->SetSensitivityType(kSensitivitySloc);
+    cocomo_->SetSensitivityType(CocomoSensitivityType::Sloc);
 }
 
 void cProjectDoc::AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)()) {
@@ -115,20 +115,20 @@ void cProjectDoc::ResetToDefaults() {
 }
 
 void cProjectDoc::ResetProjectState() {
-    fpmCcmDescription_ = kFilterOn;
+    fpmCcmDescription_ = FilterState::On;
     cModelDoc::ResetToDefaults();
     sensitivitySource_ = kFunctionPointSource;
     ImposeProjectSensitivity();
     PropagateRanges();
     savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-    rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+    rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
 }
 
 bool cProjectDoc::WriteFilterValues(const std::string& path) {
     if (!cModelDoc::WriteFilterValues(path)) return false;
-    std::string token = fpmCcmDescription_ == kFilterOn    ? "ON"
-                        : fpmCcmDescription_ == kFilterOff ? "OFF"
-                                                           : "UNKNOWN";
+    std::string token = fpmCcmDescription_ == FilterState::On    ? "ON"
+                        : fpmCcmDescription_ == FilterState::Off ? "OFF"
+                                                                 : "UNKNOWN";
     return WriteProfileValue("Filter_Values", "FpmCcmDescription", token, path);
 }
 
@@ -137,8 +137,8 @@ bool cProjectDoc::ReadFilterValues(const std::string& path) {
     std::string token = ReadProfileValue("Filter_Values", "FpmCcmDescription", "", 10, path);
     std::optional<FilterState> state = ParseFilterToken(token);
     if (token.empty()) {
-        fpmCcmDescription_ = kFilterOff;
-    } else if (state && *state != kFilterNotApplicable) {
+        fpmCcmDescription_ = FilterState::Off;
+    } else if (state && *state != FilterState::NotApplicable) {
         fpmCcmDescription_ = *state;
     }
     for (cModelDoc* model :
@@ -175,7 +175,7 @@ void cProjectDoc::LoadOwnSections(const std::string& path) {
     if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
         PropagateRanges();
         savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-        rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+        rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
     }
 }
 
@@ -184,8 +184,8 @@ bool cProjectDoc::SaveOwnSections(const std::string& path) {
 
     // The file keeps each model's own sensitivity settings, not those the project imposes.
     double imposedSlocPercent = cocomo_->GetSlocSensitivity();
-    int imposedCocomoType = cocomo_->GetSensitivityType();
-    int imposedRayleighType = rayleigh_->GetSensitivityType();
+    CocomoSensitivityType imposedCocomoType = cocomo_->GetSensitivityType();
+    RayleighSensitivityType imposedRayleighType = rayleigh_->GetSensitivityType();
     bool cocomoImposed = sensitivitySource_ == kFunctionPointSource;
     bool rayleighImposed =
         sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource;
@@ -215,12 +215,12 @@ void cProjectDoc::OnUseSensitivity(int source) {
     if (source == kFunctionPointSource || source == kCocomoSource) {
         if (sensitivitySource_ == kRayleighSource) {
             savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-            rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+            rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
         }
         if (source == kFunctionPointSource) {
             if (sensitivitySource_ == kCocomoSource) {
                 savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
-                cocomo_->SetSensitivityType(kSensitivitySloc);
+                cocomo_->SetSensitivityType(CocomoSensitivityType::Sloc);
             }
             sensitivitySource_ = kFunctionPointSource;
             savedCocomoSlocSensitivity_ = cocomo_->GetSlocSensitivity();
@@ -288,7 +288,7 @@ void cProjectDoc::OnFunctionPointInitialize() {
 }
 
 void cProjectDoc::OnCocomoAttributes() {
-    cocomo_->SetSlocEditable(0);
+    cocomo_->SetSlocEditable(false);
     cocomo_->OnAttributes();
     AfterModelCommand(*cocomo_, &cProjectDoc::PropagateSchedule);
 }
@@ -325,7 +325,7 @@ void cProjectDoc::OnCocomoInitialize() {
     if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
         PropagateRanges();
         savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-        rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+        rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
     }
 }
 
@@ -423,7 +423,7 @@ bool cProjectDoc::OnImport(Model model) {
             savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
             if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
                 PropagateRanges();
-                rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+                rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
             }
             break;
     }

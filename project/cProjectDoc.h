@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "cocomo/CocomoTables.h"
 #include "framework/cModelDoc.h"
+#include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
 
@@ -36,11 +38,15 @@ class cProjectDoc : public cModelDoc {
     int GetSensitivitySource() const { return sensitivitySource_; }
     FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
     void SetFpmCcmDescription(FilterState state) {
-        fpmCcmDescription_ = state == 0 ? kFilterOn : state;
+        fpmCcmDescription_ = state == FilterState::NotApplicable ? FilterState::On : state;
     }
     double GetSavedCocomoSlocSensitivity() const { return savedCocomoSlocSensitivity_; }
-    int GetSavedCocomoSensitivityType() const { return savedCocomoSensitivityType_; }
-    int GetSavedRayleighSensitivityType() const { return savedRayleighSensitivityType_; }
+    CocomoSensitivityType GetSavedCocomoSensitivityType() const {
+        return savedCocomoSensitivityType_;
+    }
+    RayleighSensitivityType GetSavedRayleighSensitivityType() const {
+        return savedRayleighSensitivityType_;
+    }
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
@@ -95,11 +101,11 @@ class cProjectDoc : public cModelDoc {
     std::unique_ptr<cCocomoDoc> cocomo_;
     std::unique_ptr<cFunctionPointDoc> functionPoint_;
     std::unique_ptr<cRayleighDoc> rayleigh_;
-    FilterState fpmCcmDescription_ = kFilterOn;
+    FilterState fpmCcmDescription_ = FilterState::On;
     int sensitivitySource_ = kFunctionPointSource;
     double savedCocomoSlocSensitivity_ = 0;
-    int savedCocomoSensitivityType_ = 0;
-    int savedRayleighSensitivityType_ = 4;
+    CocomoSensitivityType savedCocomoSensitivityType_ = CocomoSensitivityType::Sloc;
+    RayleighSensitivityType savedRayleighSensitivityType_ = RayleighSensitivityType::ProjectRanges;
 };
 
 }  // namespace korval

@@ -40,8 +40,8 @@ void cRayleighDoc::SetScheduleRange(double low, double high) {
     scheduleHigh_ = high;
 }
 
-void cRayleighDoc::SetSensitivityType(int type) {
-    sensitivityType_ = IsRayleighSensitivityType(type) ? type : kRayleighSlocSensitivity;
+void cRayleighDoc::SetSensitivityType(RayleighSensitivityType type) {
+    sensitivityType_ = IsRayleighSensitivityType(type) ? type : RayleighSensitivityType::Sloc;
 }
 
 void cRayleighDoc::SetSelectedApplication(int index) {
@@ -49,7 +49,7 @@ void cRayleighDoc::SetSelectedApplication(int index) {
 }
 
 void cRayleighDoc::SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
-                                          int pmPercent, int type) {
+                                          int pmPercent, RayleighSensitivityType type) {
     slocSensitivityPercent_ = IsPercentage(slocPercent) ? slocPercent : 0.0;
     scheduleSensitivityPercent_ = IsPercentage(schedulePercent) ? schedulePercent : 0.0;
     piSensitivity_ = (piSteps >= 0 && piSteps <= kMaxIndexSteps) ? piSteps : 0;
@@ -61,9 +61,9 @@ void cRayleighDoc::SetRayleighSensitivity(double slocPercent, double schedulePer
 
 RangedFigure cRayleighDoc::MainBuildPhaseTimeRange() const {
     double nominal = schedule_ * buildPhasePercentage_ * 0.01;
-    if (sensitivityType_ == kRayleighScheduleSensitivity)
+    if (sensitivityType_ == RayleighSensitivityType::Schedule)
         return PercentRange(nominal, scheduleSensitivityPercent_);
-    if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+    if (sensitivityType_ == RayleighSensitivityType::ProjectRanges) {
         return {nominal, buildPhasePercentage_ * scheduleLow_ * 0.01,
                 buildPhasePercentage_ * scheduleHigh_ * 0.01};
     }
@@ -77,22 +77,22 @@ RangedFigure cRayleighDoc::ManpowerBuildupIndexRange() const {
     const cProductivity& productivity = type->Productivity();
 
     RangedFigure sloc = RangedFigure::Exact(sourceLines_);
-    if (sensitivityType_ == kRayleighSlocSensitivity) {
+    if (sensitivityType_ == RayleighSensitivityType::Sloc) {
         sloc = PercentRange(sourceLines_, slocSensitivityPercent_);
-    } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+    } else if (sensitivityType_ == RayleighSensitivityType::ProjectRanges) {
         sloc = {sourceLines_, slocLow_, slocHigh_};
     }
 
     double pm = productivity.Measure();
     RangedFigure measure = RangedFigure::Exact(pm);
-    if (sensitivityType_ == kRayleighIndexSensitivity) {
+    if (sensitivityType_ == RayleighSensitivityType::Index) {
         cProductivity lower;
         lower.FromIndex(std::max(productivity.Index() - piSensitivity_, 0.0));
         cProductivity upper;
         upper.FromIndex(productivity.Index() + piSensitivity_);
         measure.low = lower.Measure();
         measure.high = upper.Measure();
-    } else if (sensitivityType_ == kRayleighMeasureSensitivity) {
+    } else if (sensitivityType_ == RayleighSensitivityType::Measure) {
         double delta = pmSensitivityPercent_ * pm * 0.01;
         measure.low = pm - delta;
         measure.high = pm + delta;
@@ -132,7 +132,7 @@ void cRayleighDoc::ResetToDefaults() {
     pmSensitivityPercent_ = 0;
     const cApplicationType* type = SelectedApplicationType();
     piSensitivity_ = type ? type->StandardDeviation() : 0;
-    sensitivityType_ = kRayleighSlocSensitivity;
+    sensitivityType_ = RayleighSensitivityType::Sloc;
 }
 
 }  // namespace korval

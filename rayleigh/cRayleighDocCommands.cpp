@@ -1,5 +1,7 @@
 // The Rayleigh menu commands of cRayleighDoc. Each dialog works on a copy; OK stores the
 // values, marks the document modified and redraws its views; Cancel changes nothing.
+#include <optional>
+
 #include "rayleigh/cRayleighAttributesDlg.h"
 #include "rayleigh/cRayleighDoc.h"
 #include "rayleigh/cRayleighReverseDlg.h"
@@ -18,7 +20,8 @@ void cRayleighDoc::OnSensitivityAnalysis() {
     scheduleSensitivityPercent_ = dialog.GetSchedulePercent();
     pmSensitivityPercent_ = dialog.GetMeasurePercent();
     piSensitivity_ = dialog.GetIndexSteps();
-    if (dialog.GetCheckedType() >= 0) sensitivityType_ = dialog.GetCheckedType();
+    if (std::optional<RayleighSensitivityType> checked = dialog.GetCheckedType())
+        sensitivityType_ = *checked;
     SetModifiedFlag();
     UpdateAllViews();
 }

@@ -78,7 +78,8 @@ void cRayleighDoc::LoadSensitivitySection(const std::string& path) {
         return ReadProfileValue(kSensitivitySection, key, fallback, kSensitivityValueBuffer, path);
     };
     constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
-    int type = ParseRayleighSensitivityFileToken(read("Selected_Rayleigh_Sen", ""));
+    RayleighSensitivityType type =
+        ParseRayleighSensitivityFileToken(read("Selected_Rayleigh_Sen", ""));
     double slocPercent = TryParseLeadingDouble(read("SLOC_Sen", "0")).value_or(kNotANumber);
     double schedulePercent = TryParseLeadingDouble(read("Schedule_Sen", "0")).value_or(kNotANumber);
     int piSteps = TryParseLeadingInt(read("Productivity_Index_Sen", "-1")).value_or(kNotAnInteger);

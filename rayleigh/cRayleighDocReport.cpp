@@ -16,11 +16,11 @@ std::string RangeText(double low, double high) {
 
 int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = cModelDoc::DrawReport(dc, y, flags);
-    bool ranges = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    bool ranges = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (ranges) total += DrawSensitivityRow(dc, y, flags);
-    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn)
+    if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On)
         total += DrawInputRows(dc, y, flags, ranges);
-    if (GetFilter(kTotalsSwitch) == kFilterOn) total += DrawMbiRows(dc, y, flags, ranges);
+    if (GetFilter(kTotalsSwitch) == FilterState::On) total += DrawMbiRows(dc, y, flags, ranges);
     return FinishReport(dc, total);
 }
 
@@ -37,20 +37,20 @@ int cRayleighDoc::DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool 
     RangedFigure build = MainBuildPhaseTimeRange();
     if (ranges) {
         // The input rows show the ranges as given, without the clamping at 0 of the outputs.
-        if (sensitivityType_ == kRayleighSlocSensitivity) {
+        if (sensitivityType_ == RayleighSensitivityType::Sloc) {
             double delta = sourceLines_ * slocSensitivityPercent_ * 0.01;
             slocRange = RangeText(sourceLines_ - delta, sourceLines_ + delta);
-        } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+        } else if (sensitivityType_ == RayleighSensitivityType::ProjectRanges) {
             slocRange = RangeText(slocLow_, slocHigh_);
         }
-        if (sensitivityType_ == kRayleighScheduleSensitivity) {
+        if (sensitivityType_ == RayleighSensitivityType::Schedule) {
             double delta = schedule_ * scheduleSensitivityPercent_ * 0.01;
             scheduleRange = RangeText(schedule_ - delta, schedule_ + delta);
-        } else if (sensitivityType_ == kRayleighProjectRangesSensitivity) {
+        } else if (sensitivityType_ == RayleighSensitivityType::ProjectRanges) {
             scheduleRange = RangeText(scheduleLow_, scheduleHigh_);
         }
-        if (sensitivityType_ == kRayleighScheduleSensitivity ||
-            sensitivityType_ == kRayleighProjectRangesSensitivity) {
+        if (sensitivityType_ == RayleighSensitivityType::Schedule ||
+            sensitivityType_ == RayleighSensitivityType::ProjectRanges) {
             buildRange = RangeText(build.low, build.high);
         }
     }
@@ -81,7 +81,7 @@ int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ra
 
 void cRayleighDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     cModelDoc::FillDisplayOptions(dialog);
-    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
 }
 
 void cRayleighDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {

@@ -228,8 +228,8 @@ void cSystemDoc::LoadMembers(const std::string& path) {
 
 void cSystemDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     cModelDoc::FillDisplayOptions(dialog);
-    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
-    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, FilterState::NotApplicable);
 }
 
 void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {

@@ -30,9 +30,9 @@ MemberFigures cSystemProjectDoc::Figures() const {
         figures.sourceLines = fp->SourceLinesOfCode();
     }
     if (const cCocomoDoc* cocomo = GetCocomoModel()) {
-        PhaseFigures design = cocomo->GetPhaseFigures(0);
+        PhaseFigures design = cocomo->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
         PhaseFigures programming = cocomo->GetProgrammingPhaseFigures();
-        PhaseFigures integration = cocomo->GetPhaseFigures(1);
+        PhaseFigures integration = cocomo->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
         figures.productDesignEffort = design.effort.value;
         figures.productDesignTdev = design.schedule.value;
         figures.programmingEffort =

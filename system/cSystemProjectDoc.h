@@ -11,7 +11,8 @@ namespace korval {
 // It is never saved and has no window; a missing file leaves it with reset data.
 class cSystemProjectDoc : public cProjectDoc {
   public:
-    enum EditState { kKept = 0, kRemoved = 1, kAdded = 2 };
+    // What the Projects dialog does with the member while it is open.
+    enum class EditState { Kept, Removed, Added };
 
     explicit cSystemProjectDoc(cAppContext& context);
 
@@ -24,8 +25,8 @@ class cSystemProjectDoc : public cProjectDoc {
     double GetStartOffset() const { return startOffset_; }
     void SetStartOffset(double offset) { startOffset_ = offset; }
     bool IsFound() const { return found_; }
-    int GetEditState() const { return editState_; }
-    void SetEditState(int state) { editState_ = state; }
+    EditState GetEditState() const { return editState_; }
+    void SetEditState(EditState state) { editState_ = state; }
 
     // Virtual so a test can stand in a member with known figures.
     virtual MemberFigures Figures() const;
@@ -35,7 +36,7 @@ class cSystemProjectDoc : public cProjectDoc {
     std::string baseFolder_;
     double startOffset_ = 0;
     bool found_ = false;
-    int editState_ = kKept;
+    EditState editState_ = EditState::Kept;
 };
 
 }  // namespace korval

@@ -17,7 +17,7 @@ struct CountingView : cDocObserver {
 
 class Commands : public CocomoTest {
   protected:
-    std::unique_ptr<cCocomoDoc> document = Estimate(kSemidetached, 32000);
+    std::unique_ptr<cCocomoDoc> document = Estimate(DevelopmentMode::Semidetached, 32000);
     CountingView view;
 
     void SetUp() override { document->AddObserver(&view); }
@@ -34,16 +34,16 @@ class Commands : public CocomoTest {
 };
 
 TEST_F(Commands, AttributesOkStoresIntermediateModeAndSize) {
-    document->SetModelType(kAdvancedModel);
+    document->SetModelType(ModelType::Advanced);
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
-        EXPECT_EQ(dlg.GetSelectedModel(), kIntermediateModel);
-        dlg.OnRadioMode(kEmbedded);
+        EXPECT_EQ(dlg.GetSelectedModel(), ModelType::Intermediate);
+        dlg.OnRadioMode(DevelopmentMode::Embedded);
         dlg.SetSourceLinesText("48000");
         return dlg.OnOk();
     });
     document->OnAttributes();
-    EXPECT_EQ(document->GetModelType(), kIntermediateModel);
-    EXPECT_EQ(document->GetDevelopmentMode(), kEmbedded);
+    EXPECT_EQ(document->GetModelType(), ModelType::Intermediate);
+    EXPECT_EQ(document->GetDevelopmentMode(), DevelopmentMode::Embedded);
     EXPECT_EQ(document->GetSourceLines(), 48000);
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(view.updates, 1);
@@ -51,7 +51,7 @@ TEST_F(Commands, AttributesOkStoresIntermediateModeAndSize) {
 }
 
 TEST_F(Commands, AttributesInsideAProjectCannotEditTheSize) {
-    document->SetSlocEditable(0);
+    document->SetSlocEditable(false);
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
         EXPECT_FALSE(dlg.IsSourceLinesEnabled());
         return dlg.OnOk();
@@ -63,7 +63,7 @@ TEST_F(Commands, AttributesInsideAProjectCannotEditTheSize) {
 TEST_F(Commands, CancelledDialogsChangeNothing) {
     RangedFigure before = document->GetTimeToDevelopRange();
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
-        dlg.OnRadioMode(kOrganic);
+        dlg.OnRadioMode(DevelopmentMode::Organic);
         return false;
     });
     ExpectDialog<cCostDriverDlg>([](cCostDriverDlg& dlg) {
@@ -108,12 +108,12 @@ TEST_F(Commands, CostDriversWithoutAttributes) {
 
 TEST_F(Commands, SensitivityOkStoresTheSettings) {
     ExpectDialog<cCocomoSensitivityDlg>([](cCocomoSensitivityDlg& dlg) {
-        dlg.OnRadioType(kSensitivityNomPm);
+        dlg.OnRadioType(CocomoSensitivityType::NominalEffort);
         dlg.SetFieldText(cCocomoSensitivityDlg::kNominalField, "25");
         return dlg.OnOk();
     });
     document->OnSensitivityAnalysis();
-    EXPECT_EQ(document->GetSensitivityType(), kSensitivityNomPm);
+    EXPECT_EQ(document->GetSensitivityType(), CocomoSensitivityType::NominalEffort);
     EXPECT_EQ(document->GetNominalSensitivity(), 25);
     EXPECT_TRUE(document->IsModified());
 }
@@ -135,7 +135,7 @@ TEST_F(Commands, ReverseEngineeringStartsFromTheFiguresAndChangesNothing) {
 }
 
 TEST_F(Commands, InitializeResetsOnYesOnly) {
-    document->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);
+    document->SetCocomoSensitivity(10, 0, 0, CocomoSensitivityType::Sloc);
     platform.ExpectMessage(MessageAnswer::No);
     document->OnInitialize();
     EXPECT_EQ(document->GetSourceLines(), 32000);
@@ -146,7 +146,7 @@ TEST_F(Commands, InitializeResetsOnYesOnly) {
               "values.\n\nContinue?");
     EXPECT_EQ(document->GetSourceLines(), 0);
     EXPECT_EQ(document->GetSlocSensitivity(), 0);
-    EXPECT_EQ(document->GetDevelopmentMode(), kSemidetached);
+    EXPECT_EQ(document->GetDevelopmentMode(), DevelopmentMode::Semidetached);
     EXPECT_EQ(document->GetCostDrivers().size(), 15u);
     EXPECT_TRUE(document->IsModified());
 }
@@ -160,7 +160,7 @@ TEST_F(Commands, DisplayOptionsOfferTheFiveSwitches) {
         return true;
     });
     document->OnDisplayOptions();
-    EXPECT_EQ(document->GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterOn);
+    EXPECT_EQ(document->GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::On);
     EXPECT_EQ(ReportRows(*document).size(), 22u);
 }
 

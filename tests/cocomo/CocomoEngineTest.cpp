@@ -37,8 +37,8 @@ void ExpectAllFinite(const PhaseFigures& figures) {
 
 TEST_F(Engine, NewDocumentHasEveryFigureZero) {
     auto d = NewDocument();
-    EXPECT_EQ(d->GetDevelopmentMode(), kSemidetached);
-    EXPECT_EQ(d->GetModelType(), kIntermediateModel);
+    EXPECT_EQ(d->GetDevelopmentMode(), DevelopmentMode::Semidetached);
+    EXPECT_EQ(d->GetModelType(), ModelType::Intermediate);
     EXPECT_EQ(d->GetCostDrivers().size(), 15u);
     EXPECT_DOUBLE_EQ(d->GetEffortAdjustmentFactor(), 1.0);
     for (RangedFigure r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
@@ -46,20 +46,20 @@ TEST_F(Engine, NewDocumentHasEveryFigureZero) {
         EXPECT_EQ(r.low, 0);
         EXPECT_EQ(r.high, 0);
     }
-    ExpectAllZero(d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase));
+    ExpectAllZero(d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign));
     ExpectAllZero(d->GetProgrammingPhaseFigures());
-    ExpectAllZero(d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase));
+    ExpectAllZero(d->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest));
     EXPECT_EQ(d->GetReportExtentWidth(), 1000);
     EXPECT_EQ(d->GetReportExtentHeight(), 400);
 }
 
 TEST_F(Engine, SemidetachedWorkedExample) {
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     EXPECT_NEAR(Nominal(*d).value, 145.5, 0.05);
     EXPECT_NEAR(Adjusted(*d).value, 145.5, 0.05);
     EXPECT_NEAR(Time(*d).value, 14.29, 0.005);
 
-    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
     EXPECT_NEAR(design.effort.value, 24.7, 0.05);
     EXPECT_NEAR(design.schedule.value, 3.71, 0.005);
     EXPECT_NEAR(design.staff.value, 6.66, 0.005);
@@ -73,7 +73,7 @@ TEST_F(Engine, SemidetachedWorkedExample) {
     EXPECT_NEAR(programming.schedule.value, 6.86, 0.005);
     EXPECT_NEAR(programming.staff.value, 12.31, 0.005);
 
-    PhaseFigures integration = d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
+    PhaseFigures integration = d->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
     EXPECT_NEAR(integration.effort.value, 0.25 * Adjusted(*d).value, 1e-9);
     EXPECT_NEAR(integration.schedule.value, 0.26 * Time(*d).value, 1e-9);
 }
@@ -82,7 +82,7 @@ TEST_F(Engine, SemidetachedWorkedExample) {
 // adjusted effort, programming schedule over time to develop.
 struct FractionCase {
     const char* what;
-    int mode;
+    DevelopmentMode mode;
     double sourceLines;
     double designFraction;
     double scheduleFraction;
@@ -101,18 +101,19 @@ TEST_P(Interpolation, ProgrammingPhaseUsesTheFractionOfTheSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     SizeClasses, Interpolation,
-    ::testing::Values(FractionCase{"organic 10 KSLOC, g = 2/24", kOrganic, 10000,
-                                   0.25 + (0.24 - 0.25) * 2 / 24, 0.59 + (0.55 - 0.59) * 2 / 24},
-                      FractionCase{"below 2 KSLOC uses S", kOrganic, 500, 0.26, 0.63},
-                      FractionCase{"exactly 2 KSLOC uses S", kSemidetached, 2000, 0.27, 0.56},
-                      FractionCase{"exactly 8 KSLOC equals I", kSemidetached, 8000, 0.26, 0.52},
-                      FractionCase{"organic 200 KSLOC uses L", kOrganic, 200000, 0.23, 0.51},
-                      FractionCase{"semidetached 200 KSLOC between L and VL", kSemidetached, 200000,
-                                   0.24 - 0.01 * 72.0 / 384, 0.44 - 0.04 * 72.0 / 384},
-                      FractionCase{"embedded 600 KSLOC uses VL", kEmbedded, 600000, 0.24, 0.32}));
+    ::testing::Values(
+        FractionCase{"organic 10 KSLOC, g = 2/24", DevelopmentMode::Organic, 10000,
+                     0.25 + (0.24 - 0.25) * 2 / 24, 0.59 + (0.55 - 0.59) * 2 / 24},
+        FractionCase{"below 2 KSLOC uses S", DevelopmentMode::Organic, 500, 0.26, 0.63},
+        FractionCase{"exactly 2 KSLOC uses S", DevelopmentMode::Semidetached, 2000, 0.27, 0.56},
+        FractionCase{"exactly 8 KSLOC equals I", DevelopmentMode::Semidetached, 8000, 0.26, 0.52},
+        FractionCase{"organic 200 KSLOC uses L", DevelopmentMode::Organic, 200000, 0.23, 0.51},
+        FractionCase{"semidetached 200 KSLOC between L and VL", DevelopmentMode::Semidetached,
+                     200000, 0.24 - 0.01 * 72.0 / 384, 0.44 - 0.04 * 72.0 / 384},
+        FractionCase{"embedded 600 KSLOC uses VL", DevelopmentMode::Embedded, 600000, 0.24, 0.32}));
 
 TEST_F(Engine, OrganicNominalEffortOfTenThousandLines) {
-    auto d = Estimate(kOrganic, 10000);
+    auto d = Estimate(DevelopmentMode::Organic, 10000);
     EXPECT_NEAR(Nominal(*d).value, 3.2 * std::pow(10, 1.05), 1e-9);
     EXPECT_NEAR(Nominal(*d).value, 35.9, 0.05);
 }
@@ -123,7 +124,7 @@ TEST_F(Engine, InterpolationBounds) {
     };
     for (Case c : {Case{2000, 2, 8}, Case{7999, 2, 8}, Case{8000, 8, 32}, Case{100000, 32, 128},
                    Case{511999, 128, 512}}) {
-        auto d = Estimate(kEmbedded, c.sloc);
+        auto d = Estimate(DevelopmentMode::Embedded, c.sloc);
         std::optional<RangedFigure> bounds = d->GetInterpolationBounds();
         ASSERT_TRUE(bounds) << c.sloc;
         EXPECT_DOUBLE_EQ(bounds->value, c.sloc / 1000) << c.sloc;
@@ -131,14 +132,14 @@ TEST_F(Engine, InterpolationBounds) {
         EXPECT_EQ(bounds->high, c.upper) << c.sloc;
     }
     for (double outside : {1999.0, 512000.0}) {
-        auto d = Estimate(kEmbedded, outside);
+        auto d = Estimate(DevelopmentMode::Embedded, outside);
         EXPECT_FALSE(d->GetInterpolationBounds()) << outside;
     }
 }
 
 TEST_F(Engine, SlocSensitivityVariesTheSize) {
-    auto d = Estimate(kOrganic, 10000);
-    d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);
+    auto d = Estimate(DevelopmentMode::Organic, 10000);
+    d->SetCocomoSensitivity(10, 0, 0, CocomoSensitivityType::Sloc);
     d->SetCostDriverMultiplier(DriverIndex("ACAP", *d), 0.86);
     RangedFigure size = d->GetSourceLinesRange();
     EXPECT_DOUBLE_EQ(size.low, 9000);
@@ -152,7 +153,7 @@ TEST_F(Engine, SlocSensitivityVariesTheSize) {
     RangedFigure time = Time(*d);
     EXPECT_NEAR(time.low, 2.5 * std::pow(adjusted.low, 0.38), 1e-9);
     EXPECT_NEAR(time.high, 2.5 * std::pow(adjusted.high, 0.38), 1e-9);
-    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
     EXPECT_NEAR(design.effort.low, 0.16 * adjusted.low, 1e-9);
     EXPECT_NEAR(design.staff.high, design.effort.high / design.schedule.high, 1e-9);
 }
@@ -161,15 +162,16 @@ TEST_F(Engine, SlocSensitivityVariesTheSize) {
 // divides effort by schedule end by end: an end taken from the wrong side would shift the
 // range of one phase only.
 TEST_F(Engine, PhaseRangesFollowTheSameEndOfTheTotals) {
-    auto d = Estimate(kSemidetached, 32000);  // size class M: fractions without interpolation
-    d->SetCocomoSensitivity(0, 40, 0, kSensitivityNomPm);
+    auto d = Estimate(DevelopmentMode::Semidetached,
+                      32000);  // size class M: fractions without interpolation
+    d->SetCocomoSensitivity(0, 40, 0, CocomoSensitivityType::NominalEffort);
     const RangedFigure effort = Adjusted(*d);
     const RangedFigure time = Time(*d);
     ASSERT_LT(effort.low, effort.value);
     ASSERT_LT(effort.value, effort.high);
-    const PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    const PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
     const PhaseFigures programming = d->GetProgrammingPhaseFigures();
-    const PhaseFigures integration = d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
+    const PhaseFigures integration = d->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
     struct End {
         const char* name;
         double RangedFigure::*member;
@@ -198,16 +200,17 @@ TEST_F(Engine, PhaseRangesFollowTheSameEndOfTheTotals) {
 TEST_F(Engine, EffortSensitivityTypes) {
     struct Case {
         const char* what;
-        int type;
+        CocomoSensitivityType type;
         double percent;
         double nominalLow, nominalHigh;    // factors of the nominal effort
         double adjustedLow, adjustedHigh;  // factors of the adjusted effort
     };
-    for (Case c : {Case{"ADJ_PM 20 %", kSensitivityAdjPm, 20, 1, 1, 0.8, 1.2},
-                   Case{"NOM_PM 100 %", kSensitivityNomPm, 100, 0, 2, 0, 2},
-                   Case{"NOM_PM 25 %", kSensitivityNomPm, 25, 0.75, 1.25, 0.75, 1.25},
-                   Case{"SLOC 0 %", kSensitivitySloc, 0, 1, 1, 1, 1}}) {
-        auto d = Estimate(kEmbedded, 50000);
+    for (Case c :
+         {Case{"ADJ_PM 20 %", CocomoSensitivityType::AdjustedEffort, 20, 1, 1, 0.8, 1.2},
+          Case{"NOM_PM 100 %", CocomoSensitivityType::NominalEffort, 100, 0, 2, 0, 2},
+          Case{"NOM_PM 25 %", CocomoSensitivityType::NominalEffort, 25, 0.75, 1.25, 0.75, 1.25},
+          Case{"SLOC 0 %", CocomoSensitivityType::Sloc, 0, 1, 1, 1, 1}}) {
+        auto d = Estimate(DevelopmentMode::Embedded, 50000);
         d->SetCostDriverMultiplier(DriverIndex("RELY", *d), 1.40);
         d->SetCocomoSensitivity(c.percent, c.percent, c.percent, c.type);
         RangedFigure nominal = Nominal(*d);
@@ -224,34 +227,34 @@ TEST_F(Engine, EffortSensitivityTypes) {
 
 TEST_F(Engine, SensitivitySettersKeepValuesWithinRange) {
     auto d = NewDocument();
-    d->SetCocomoSensitivity(150, -1, 100, 3);
+    d->SetCocomoSensitivity(150, -1, 100, static_cast<CocomoSensitivityType>(3));
     EXPECT_EQ(d->GetSlocSensitivity(), 0);
     EXPECT_EQ(d->GetNominalSensitivity(), 0);
     EXPECT_EQ(d->GetAdjustedSensitivity(), 100);
-    EXPECT_EQ(d->GetSensitivityType(), kSensitivitySloc);
+    EXPECT_EQ(d->GetSensitivityType(), CocomoSensitivityType::Sloc);
     d->SetSlocSensitivity(12.5);
-    d->SetSensitivityType(kSensitivityAdjPm);
+    d->SetSensitivityType(CocomoSensitivityType::AdjustedEffort);
     EXPECT_EQ(d->GetSlocSensitivity(), 12.5);
-    EXPECT_EQ(d->GetSensitivityType(), kSensitivityAdjPm);
+    EXPECT_EQ(d->GetSensitivityType(), CocomoSensitivityType::AdjustedEffort);
     d->SetSlocSensitivity(100.01);
-    d->SetSensitivityType(-1);
+    d->SetSensitivityType(static_cast<CocomoSensitivityType>(-1));
     EXPECT_EQ(d->GetSlocSensitivity(), 0);
-    EXPECT_EQ(d->GetSensitivityType(), kSensitivitySloc);
+    EXPECT_EQ(d->GetSensitivityType(), CocomoSensitivityType::Sloc);
     d->SetSlocSensitivity(std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(d->GetSlocSensitivity(), 0);
 }
 
 TEST_F(Engine, ModelTypeChangesNoFigure) {
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     double before = Time(*d).value;
-    for (int model : {kBasicModel, kAdvancedModel, kIntermediateModel}) {
+    for (ModelType model : {ModelType::Basic, ModelType::Advanced, ModelType::Intermediate}) {
         d->SetModelType(model);
         EXPECT_EQ(Time(*d).value, before);
     }
 }
 
 TEST_F(Engine, CostDriversMultiplyIntoTheAdjustedEffort) {
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     ASSERT_TRUE(d->SetCostDriverMultiplier(DriverIndex("RELY", *d), 1.40));
     ASSERT_TRUE(d->SetCostDriverMultiplier(DriverIndex("TOOL", *d), 0.83));
     EXPECT_FALSE(d->SetCostDriverMultiplier(DriverIndex("TOOL", *d), 1.07));
@@ -264,7 +267,7 @@ TEST_F(Engine, WithoutCostDriversEveryAdjustedFigureIsZero) {
     UseProfile({"[Development_Mode_Constants]", "Semidetached_PM_Nom_Mult=3.0",
                 "Semidetached_PM_Nom_Exp=1.12", "Semidetached_TDEV_Mult=2.5",
                 "Semidetached_TDEV_Exp=0.35"});
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     EXPECT_TRUE(d->GetCostDrivers().empty());
     EXPECT_EQ(d->GetEffortAdjustmentFactor(), 0);
     EXPECT_NEAR(Nominal(*d).value, 145.5, 0.05);
@@ -272,7 +275,7 @@ TEST_F(Engine, WithoutCostDriversEveryAdjustedFigureIsZero) {
     EXPECT_EQ(adjusted.value + adjusted.low + adjusted.high, 0);
     EXPECT_EQ(Time(*d).value, 0);
     // Schedules are 0 with a positive size: staff has no value and shows as 0.
-    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
     ExpectAllZero(design);
     ExpectAllZero(d->GetProgrammingPhaseFigures());
 }
@@ -286,16 +289,16 @@ TEST_F(Engine, UndefinedStaffQuotientIsZero) {
                 "Product_CDA_VH_Mult00=NA", "Product_CDA_EH_Mult00=NA", "[Sched_PDP_Organic]",
                 "Sched_PDP_Org_S_Per00=0", "Sched_PDP_Org_I_Per00=0", "Sched_PDP_Org_M_Per00=0",
                 "Sched_PDP_Org_L_Per00=0"});
-    auto d = Estimate(kOrganic, 20000);
-    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
+    auto d = Estimate(DevelopmentMode::Organic, 20000);
+    PhaseFigures design = d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
     EXPECT_GT(design.effort.value, 0);
     EXPECT_EQ(design.schedule.value, 0);
     EXPECT_EQ(design.staff, RangedFigure{});
 }
 
 TEST_F(Engine, NegativeSizeComputesAsZero) {
-    auto d = Estimate(kSemidetached, -5000);
-    d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);
+    auto d = Estimate(DevelopmentMode::Semidetached, -5000);
+    d->SetCocomoSensitivity(10, 0, 0, CocomoSensitivityType::Sloc);
     EXPECT_EQ(d->GetSourceLines(), -5000);
     EXPECT_EQ(d->GetSourceLinesRange(), RangedFigure{});
     for (RangedFigure r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
@@ -309,28 +312,29 @@ TEST_F(Engine, NegativeSizeComputesAsZero) {
 TEST_F(Engine, AbsurdSizesGiveFiniteFigures) {
     for (double size :
          {1e300, std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity()}) {
-        auto d = Estimate(kEmbedded, size);
-        d->SetCocomoSensitivity(50, 0, 0, kSensitivitySloc);
+        auto d = Estimate(DevelopmentMode::Embedded, size);
+        d->SetCocomoSensitivity(50, 0, 0, CocomoSensitivityType::Sloc);
         for (RangedFigure r : {Nominal(*d), Adjusted(*d), Time(*d)}) {
             EXPECT_TRUE(std::isfinite(r.value) && std::isfinite(r.low) && std::isfinite(r.high))
                 << size;
         }
-        ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase));
+        ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign));
         ExpectAllFinite(d->GetProgrammingPhaseFigures());
-        ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase));
+        ExpectAllFinite(d->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest));
         EXPECT_TRUE(std::isfinite(d->GetSourceLinesRange().high));
     }
-    auto nan = Estimate(kEmbedded, std::numeric_limits<double>::quiet_NaN());
+    auto nan = Estimate(DevelopmentMode::Embedded, std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(Time(*nan).value, 0);
 }
 
 TEST_F(Engine, ModeOutsideTheThreeGivesZeroEffortAndSchedule) {
-    auto d = Estimate(7, 32000);
+    const auto mode = static_cast<DevelopmentMode>(7);
+    auto d = Estimate(mode, 32000);
     EXPECT_EQ(Nominal(*d).value, 0);
     EXPECT_EQ(Time(*d).value, 0);
-    ExpectAllZero(d->GetPhaseFigures(cCocomoDoc::kProductDesignPhase));
-    ExpectAllZero(d->GetPhaseFigures(5));
-    ModeConstants none = d->GetModeConstants(7);
+    ExpectAllZero(d->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign));
+    ExpectAllZero(d->GetPhaseFigures(static_cast<cCocomoDoc::Phase>(5)));
+    ModeConstants none = d->GetModeConstants(mode);
     EXPECT_EQ(none.a + none.b + none.tm + none.te, 0);
 }
 

@@ -321,7 +321,7 @@ TEST_F(FpEngineTest, NegativeRatingsFromAFileNeverGiveANegativeZeroLow) {
     doc.SetCount(0, 10);
     doc.SetRating(0, -100);
     doc.SetSelectedLanguage(cLanguage("C", 128));
-    doc.SetSensitivity({}, {}, 100, 0, static_cast<int>(SensitivityType::UNADJ_FP));
+    doc.SetSensitivity({}, {}, 100, 0, SensitivityType::UNADJ_FP);
     RangedFigure sloc = doc.SourceLinesOfCodeRange();
     EXPECT_LT(sloc.value, 0.0);
     EXPECT_EQ(sloc.low, 0.0);
@@ -347,7 +347,7 @@ TEST_F(FpEngineTest, SetSensitivityClampsPercentagesAndType) {
     cells[1] = -5;
     cells[2] = 100;
     std::array<int, kFunctionTypeCount> types = {150, 0, 50, 0, -1};
-    doc.SetSensitivity(cells, types, 200, 7, 9);
+    doc.SetSensitivity(cells, types, 200, 7, static_cast<SensitivityType>(9));
     const FpSensitivitySettings& s = doc.GetSensitivity();
     EXPECT_EQ(s.cellPercentages[0], 0);
     EXPECT_EQ(s.cellPercentages[1], 0);
@@ -356,7 +356,7 @@ TEST_F(FpEngineTest, SetSensitivityClampsPercentagesAndType) {
     EXPECT_EQ(s.unadjustedPercentage, 0);
     EXPECT_EQ(s.adjustedPercentage, 7);
     EXPECT_EQ(s.type, SensitivityType::ADJ_FP);
-    doc.SetSensitivity(cells, types, 0, 0, 1);
+    doc.SetSensitivity(cells, types, 0, 0, SensitivityType::INTERM_TOT);
     EXPECT_EQ(doc.GetSensitivityType(), SensitivityType::INTERM_TOT);
 }
 
@@ -404,7 +404,7 @@ TEST_F(FpEngineTest, ResetPutsEveryDatumBack) {
     doc.SetWeight(0, 99);
     SetRatingSum(doc, 40);
     doc.SetSelectedLanguage(cLanguage("C", 128));
-    doc.SetSensitivity({}, {}, 10, 10, 2);
+    doc.SetSensitivity({}, {}, 10, 10, SensitivityType::UNADJ_FP);
     doc.ResetToDefaults();
     EXPECT_EQ(doc.GetFunctionCount(0), cFunctionCount(0, 3));
     EXPECT_EQ(doc.UnadjustedFunctionPoints(), 0.0);

@@ -46,16 +46,17 @@ class ProjectDocTest : public ::testing::Test {
 TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocomosOwn) {
     cProjectDoc project(context);
     project.OnUseSensitivity(cProjectDoc::kCocomoSource);
-    project.CocomoModel().SetCocomoSensitivity(25, 0, 0,
-                                               kSensitivityAdjPm);  // COCOMO's own settings
+    project.CocomoModel().SetCocomoSensitivity(
+        25, 0, 0,
+        CocomoSensitivityType::AdjustedEffort);  // COCOMO's own settings
     project.OnUseSensitivity(cProjectDoc::kFunctionPointSource);
     SizeProject(project, 10);
     platform.ExpectDialog([](cDialogLogic&) { return true; });
     project.OnValueAdjustmentFactor();  // the size flows on only after a function point command
     EXPECT_DOUBLE_EQ(project.FunctionPointModel().SourceLinesOfCode(), 5000);
     EXPECT_NEAR(project.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
-    EXPECT_EQ(project.CocomoModel().GetSensitivityType(), kSensitivitySloc);
-    EXPECT_EQ(project.RayleighModel().GetSensitivityType(), kRayleighProjectRangesSensitivity);
+    EXPECT_EQ(project.CocomoModel().GetSensitivityType(), CocomoSensitivityType::Sloc);
+    EXPECT_EQ(project.RayleighModel().GetSensitivityType(), RayleighSensitivityType::ProjectRanges);
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSlocLow(), 4500);
 
     std::string path = dir.File("plan.prj");
@@ -71,7 +72,7 @@ TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocom
     EXPECT_NEAR(reopened.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
     reopened.OnUseSensitivity(cProjectDoc::kCocomoSource);
     EXPECT_DOUBLE_EQ(reopened.CocomoModel().GetSlocSensitivity(), 25);
-    EXPECT_EQ(reopened.CocomoModel().GetSensitivityType(), kSensitivityAdjPm);
+    EXPECT_EQ(reopened.CocomoModel().GetSensitivityType(), CocomoSensitivityType::AdjustedEffort);
     EXPECT_TRUE(reopened.IsSensitivityCommandEnabled(Model::Cocomo));
     EXPECT_FALSE(reopened.IsSensitivityCommandEnabled(Model::FunctionPoint));
 }
@@ -97,9 +98,10 @@ TEST_F(ProjectDocTest, FileWithoutSourceOrModelDescriptionSwitchOpensWithDefault
     project.OnUseSensitivity(cProjectDoc::kRayleighSource);
     project.LoadModel(path);
     EXPECT_EQ(project.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
-    EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOff);
-    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
-    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
+    EXPECT_EQ(project.GetFpmCcmDescription(), FilterState::Off);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), FilterState::Off);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch),
+              FilterState::Off);
 }
 
 TEST_F(ProjectDocTest, ImportChecksTheKindWrittenInTheFile) {
@@ -166,9 +168,9 @@ TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures)
 
 TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresSwitches) {
     cProjectDoc project(context);
-    project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
-    project.FunctionPointModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
-    project.CocomoModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
+    project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
+    project.FunctionPointModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
+    project.CocomoModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
     project.OnUseSensitivity(cProjectDoc::kRayleighSource);
     cTextReportSurface surface;
     cDrawContext dc(surface);
@@ -182,8 +184,9 @@ TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresS
     EXPECT_NE(text.find("PROJECT INFORMATION:"), std::string::npos);
     EXPECT_NE(text.find("COCOMO INFORMATION:"), std::string::npos);
     EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch),
-              kFilterOn);
-    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+              FilterState::On);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch),
+              FilterState::On);
 }
 
 TEST_F(ProjectDocTest, DisplayOptionsReachTheModels) {
@@ -197,10 +200,12 @@ TEST_F(ProjectDocTest, DisplayOptionsReachTheModels) {
         return true;
     });
     project.OnDisplayOptions();
-    EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOn);
-    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterOn);
-    EXPECT_EQ(project.RayleighModel().GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOn);
+    EXPECT_EQ(project.GetFpmCcmDescription(), FilterState::On);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kPhaseDistributionSwitch),
+              FilterState::On);
+    EXPECT_EQ(project.RayleighModel().GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch),
+              FilterState::On);
     EXPECT_TRUE(project.IsModified());
 }
 

@@ -27,10 +27,10 @@ TEST_F(RayleighEngineTest, ResetTakesTheDefaultsProfile) {
     EXPECT_EQ(doc.GetSourceLines(), 0);
     EXPECT_EQ(doc.GetSchedule(), 0);
     EXPECT_EQ(doc.GetBuildPhasePercentage(), 75);
-    EXPECT_EQ(doc.GetSensitivityType(), kRayleighSlocSensitivity);
+    EXPECT_EQ(doc.GetSensitivityType(), RayleighSensitivityType::Sloc);
     EXPECT_TRUE(doc.IsSourceLinesEditable());
     EXPECT_TRUE(doc.IsScheduleEditable());
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
     EXPECT_EQ(doc.ManpowerBuildupIndexRange(), RangedFigure{})
         << "a new document has no build time";
 }
@@ -90,7 +90,7 @@ TEST_F(RayleighEngineTest, WorkedExamplesAtIndexSixteen) {
 
 struct RangeCase {
     const char* what;
-    int type;
+    RayleighSensitivityType type;
     double buildLow, buildHigh;  // main build phase time
     double slocLow, slocHigh;    // size behind the MBI range
     double pmLow, pmHigh;        // productivity behind the MBI range
@@ -104,12 +104,13 @@ TEST_F(RayleighEngineTest, EachSensitivityTypeVariesItsOwnInput) {
     doc.SetScheduleRange(18, 25);
     const double pm = MeasureOfIndex(17);
     const RangeCase cases[] = {
-        {"SLOC 10 %", kRayleighSlocSensitivity, 15, 15, 90000, 110000, pm, pm},
-        {"TDEV 20 %", kRayleighScheduleSensitivity, 12, 18, 100000, 100000, pm, pm},
-        {"PM 30 %", kRayleighMeasureSensitivity, 15, 15, 100000, 100000, 0.7 * pm, 1.3 * pm},
-        {"PI 3 steps", kRayleighIndexSensitivity, 15, 15, 100000, 100000, MeasureOfIndex(14),
+        {"SLOC 10 %", RayleighSensitivityType::Sloc, 15, 15, 90000, 110000, pm, pm},
+        {"TDEV 20 %", RayleighSensitivityType::Schedule, 12, 18, 100000, 100000, pm, pm},
+        {"PM 30 %", RayleighSensitivityType::Measure, 15, 15, 100000, 100000, 0.7 * pm, 1.3 * pm},
+        {"PI 3 steps", RayleighSensitivityType::Index, 15, 15, 100000, 100000, MeasureOfIndex(14),
          MeasureOfIndex(20)},
-        {"project ranges", kRayleighProjectRangesSensitivity, 13.5, 18.75, 80000, 130000, pm, pm},
+        {"project ranges", RayleighSensitivityType::ProjectRanges, 13.5, 18.75, 80000, 130000, pm,
+         pm},
     };
     for (const RangeCase& c : cases) {
         doc.SetRayleighSensitivity(10, 20, 3, 30, c.type);
@@ -135,18 +136,18 @@ TEST_F(RayleighEngineTest, LowEndsStopAtZero) {
     ASSERT_NEAR(index, 2.118, 5e-4);
     doc.SetSourceLines(20000);
     doc.SetSchedule(24);
-    doc.SetRayleighSensitivity(100, 100, 4, 0, kRayleighIndexSensitivity);
+    doc.SetRayleighSensitivity(100, 100, 4, 0, RayleighSensitivityType::Index);
     RangedFigure mbi = doc.ManpowerBuildupIndexRange();
     EXPECT_NEAR(mbi.high, ComputeMbi(18, 20000, MeasureOfIndex(0)), 1e-9)
         << "PI 2.118 - 4 stops at 0";
     EXPECT_NEAR(mbi.low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9)
         << "the upper end is not capped";
 
-    doc.SetSensitivityType(kRayleighScheduleSensitivity);
+    doc.SetSensitivityType(RayleighSensitivityType::Schedule);
     RangedFigure build = doc.MainBuildPhaseTimeRange();
     EXPECT_EQ(build.low, 0);
     EXPECT_EQ(build.high, 36);
-    doc.SetSensitivityType(kRayleighSlocSensitivity);
+    doc.SetSensitivityType(RayleighSensitivityType::Sloc);
     EXPECT_EQ(doc.ManpowerBuildupIndexRange().low, -INFINITY) << "no size at the low end";
 }
 
@@ -165,15 +166,16 @@ TEST_F(RayleighEngineTest, SettersRefuseBadValuesQuietly) {
         {NAN, 50, -1, -5, -1, 0, 50, 0, 0, 0},
     };
     for (const Case& c : cases) {
-        doc.SetRayleighSensitivity(c.sloc, c.schedule, c.steps, c.pm, c.type);
+        doc.SetRayleighSensitivity(c.sloc, c.schedule, c.steps, c.pm,
+                                   static_cast<RayleighSensitivityType>(c.type));
         EXPECT_EQ(doc.GetSlocSensitivityPercent(), c.wantSloc);
         EXPECT_EQ(doc.GetScheduleSensitivityPercent(), c.wantSchedule);
         EXPECT_EQ(doc.GetPiSensitivity(), c.wantSteps);
         EXPECT_EQ(doc.GetPmSensitivityPercent(), c.wantPm);
-        EXPECT_EQ(doc.GetSensitivityType(), c.wantType);
+        EXPECT_EQ(static_cast<int>(doc.GetSensitivityType()), c.wantType);
     }
-    doc.SetSensitivityType(7);
-    EXPECT_EQ(doc.GetSensitivityType(), 0);
+    doc.SetSensitivityType(static_cast<RayleighSensitivityType>(7));
+    EXPECT_EQ(doc.GetSensitivityType(), RayleighSensitivityType::Sloc);
     doc.SetSelectedApplication(3);
     EXPECT_EQ(doc.GetSelectedApplication(), 0) << "outside the list";
 }

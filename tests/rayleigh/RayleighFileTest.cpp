@@ -25,7 +25,7 @@ TEST_F(RayleighFileTest, SaveWritesEveryKeyInItsFormat) {
     doc.SetSchedule(14.5);
     doc.SetBuildPhasePercentage(80);
     doc.SetSelectedApplication(1);
-    doc.SetRayleighSensitivity(12.5, 7, 2, 15, kRayleighScheduleSensitivity);
+    doc.SetRayleighSensitivity(12.5, 7, 2, 15, RayleighSensitivityType::Schedule);
     std::string path = dir.File("plan.RLM");
     ASSERT_TRUE(doc.SaveAs(path));
     EXPECT_FALSE(doc.IsModified());
@@ -53,7 +53,7 @@ TEST_F(RayleighFileTest, ReopenedFileGivesTheSameFigures) {
     doc.SetSchedule(18.25);
     doc.SetBuildPhasePercentage(70);
     doc.SetSelectedApplication(2);
-    doc.SetRayleighSensitivity(0, 0, 3, 0, kRayleighIndexSensitivity);
+    doc.SetRayleighSensitivity(0, 0, 3, 0, RayleighSensitivityType::Index);
     doc.SetDescriptionTexts("Portal", "A. Analyst", "two\r\nlines");
     std::string path = dir.File("again.RLM");
     ASSERT_TRUE(doc.SaveAs(path));
@@ -64,7 +64,7 @@ TEST_F(RayleighFileTest, ReopenedFileGivesTheSameFigures) {
     EXPECT_EQ(reader.GetSchedule(), 18.25);
     EXPECT_EQ(reader.GetBuildPhasePercentage(), 70);
     EXPECT_EQ(reader.GetSelectedApplication(), 2);
-    EXPECT_EQ(reader.GetSensitivityType(), kRayleighIndexSensitivity);
+    EXPECT_EQ(reader.GetSensitivityType(), RayleighSensitivityType::Index);
     EXPECT_EQ(reader.GetDescription(), "two\r\nlines");
 }
 
@@ -92,7 +92,7 @@ TEST_F(RayleighFileTest, ProductivityIsWrittenBackAsItWasRead) {
 struct LoadCase {
     const char* what;
     std::string body;
-    int type;
+    RayleighSensitivityType type;
     double slocPercent;
     int piSteps;
     int pmPercent;
@@ -100,20 +100,23 @@ struct LoadCase {
 
 TEST_F(RayleighFileTest, SensitivityKeysReadByTheirRules) {
     const LoadCase cases[] = {
-        {"sched is not a token", "Selected_Rayleigh_Sen=sched\r\n", 0, 0, 3, 0},
-        {"tokens ignore case", "Selected_Rayleigh_Sen=Schd\r\n", 1, 0, 3, 0},
-        {"pm", "Selected_Rayleigh_Sen=pm\r\n", 2, 0, 3, 0},
-        {"PI", "Selected_Rayleigh_Sen=PI\r\n", 3, 0, 3, 0},
+        {"sched is not a token", "Selected_Rayleigh_Sen=sched\r\n", RayleighSensitivityType::Sloc,
+         0, 3, 0},
+        {"tokens ignore case", "Selected_Rayleigh_Sen=Schd\r\n", RayleighSensitivityType::Schedule,
+         0, 3, 0},
+        {"pm", "Selected_Rayleigh_Sen=pm\r\n", RayleighSensitivityType::Measure, 0, 3, 0},
+        {"PI", "Selected_Rayleigh_Sen=PI\r\n", RayleighSensitivityType::Index, 0, 3, 0},
         {"out of range",
-         "SLOC_Sen=150\r\nProductivity_Index_Sen=11\r\nProductivity_Measure_Sen=101\r\n", 0, 0, 0,
-         0},
+         "SLOC_Sen=150\r\nProductivity_Index_Sen=11\r\nProductivity_Measure_Sen=101\r\n",
+         RayleighSensitivityType::Sloc, 0, 0, 0},
         {"text is out of range",
-         "SLOC_Sen=ten\r\nProductivity_Index_Sen=abc\r\nProductivity_Measure_Sen=x\r\n", 0, 0, 0,
-         0},
+         "SLOC_Sen=ten\r\nProductivity_Index_Sen=abc\r\nProductivity_Measure_Sen=x\r\n",
+         RayleighSensitivityType::Sloc, 0, 0, 0},
         {"leading numbers",
-         "SLOC_Sen=12.5 %\r\nProductivity_Index_Sen=2.9\r\nProductivity_Measure_Sen=20%\r\n", 0,
-         12.5, 2, 20},
-        {"-1 means the deviation", "Productivity_Index_Sen=-1\r\n", 0, 0, 3, 0},
+         "SLOC_Sen=12.5 %\r\nProductivity_Index_Sen=2.9\r\nProductivity_Measure_Sen=20%\r\n",
+         RayleighSensitivityType::Sloc, 12.5, 2, 20},
+        {"-1 means the deviation", "Productivity_Index_Sen=-1\r\n", RayleighSensitivityType::Sloc,
+         0, 3, 0},
     };
     for (const LoadCase& c : cases) {
         cRayleighDoc doc(context);
@@ -163,14 +166,14 @@ TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
 
 TEST_F(RayleighFileTest, ProjectRangesAreStoredAsSlocAndReadBackAsSloc) {
     cRayleighDoc doc(context);
-    doc.SetRayleighSensitivity(8, 0, 3, 0, kRayleighSlocSensitivity);
-    doc.SetSensitivityType(kRayleighProjectRangesSensitivity);
+    doc.SetRayleighSensitivity(8, 0, 3, 0, RayleighSensitivityType::Sloc);
+    doc.SetSensitivityType(RayleighSensitivityType::ProjectRanges);
     doc.SetSourceLinesRange(1, 2);
     std::string path = dir.File("ranges.RLM");
     ASSERT_TRUE(doc.SaveAs(path));
     cRayleighDoc reader(context);
     reader.LoadModel(path);
-    EXPECT_EQ(reader.GetSensitivityType(), kRayleighSlocSensitivity);
+    EXPECT_EQ(reader.GetSensitivityType(), RayleighSensitivityType::Sloc);
     EXPECT_EQ(reader.GetSlocSensitivityPercent(), 8);
     EXPECT_EQ(reader.GetSlocLow(), 0) << "project ranges are not stored";
 }

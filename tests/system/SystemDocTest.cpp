@@ -307,7 +307,7 @@ TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
     first.mbi = 6.7;
     AddMembers(system, {first, Schedule(8, 3)});
     system.SetAttributes(5, 0, true, 2, 0);
-    system.SetFilter(cModelDoc::kDescriptionSwitch, kFilterOff);
+    system.SetFilter(cModelDoc::kDescriptionSwitch, FilterState::Off);
     system.RecalculateSystem();
     cTextReportSurface surface;
     cDrawContext dc(surface);
@@ -335,8 +335,8 @@ TEST_F(SystemDocTest, DisplayOptionsShowOnlyTheSystemSwitches) {
         return true;
     });
     system.OnDisplayOptions();
-    EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOff);
+    EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::Off);
 }
 
 }  // namespace
