@@ -90,7 +90,10 @@ std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& pat
     }
     std::unique_ptr<cModelDoc> document = CreateDocument(*kind, context_);
     document->SetPathName(path);
-    document->LoadModel(path);
+    if (!document->LoadModel(path)) {
+        context_.platform.ShowMessage("Cannot open " + path + ".");
+        return nullptr;
+    }
     document->UpdateAllViews();
     return document;
 }

@@ -98,7 +98,7 @@ class cCocomoDoc : public cModelDoc {
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
 
   private:
     // The size the equations use: a negative size (only a file can give one) counts as 0.
@@ -111,11 +111,11 @@ class cCocomoDoc : public cModelDoc {
     double FractionFor(const cPhaseDistribution& row) const;
     const cPhaseDistribution* PhaseRow(int offset) const;
 
-    bool SaveModelSection(const std::string& path);
-    bool SaveModeConstants(const std::string& path);
-    bool SaveCostDrivers(const std::string& path);
-    bool SaveSensitivity(const std::string& path);
-    bool SavePhaseDistribution(const std::string& path);
+    [[nodiscard]] bool SaveModelSection(const std::string& path);
+    [[nodiscard]] bool SaveModeConstants(const std::string& path);
+    [[nodiscard]] bool SaveCostDrivers(const std::string& path);
+    [[nodiscard]] bool SaveSensitivity(const std::string& path);
+    [[nodiscard]] bool SavePhaseDistribution(const std::string& path);
     void LoadModelSection(const std::string& path);
     void LoadCostDriverRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);

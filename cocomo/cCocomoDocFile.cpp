@@ -132,13 +132,16 @@ bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
     return written;
 }
 
-void cCocomoDoc::LoadOwnSections(const std::string& path) {
+// A value the file lacks or spoils keeps its default (the user is told about spoiled
+// table entries): the sections always read.
+bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadModeConstants(path);
     LoadCostDrivers(path);
     LoadCostDriverRatings(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
+    return true;
 }
 
 // Missing tokens give Semidetached and Intermediate; unknown ones leave the value as it is.

@@ -111,7 +111,9 @@ bool cModelDoc::SaveOwnSections(const std::string&) {
     return true;
 }
 
-void cModelDoc::LoadOwnSections(const std::string&) {}
+bool cModelDoc::LoadOwnSections(const std::string&) {
+    return true;
+}
 
 bool cModelDoc::SaveBasePart(const std::string& path) {
     return WriteProfileValue(summarySection_, "Title", title_, path) &&
@@ -151,8 +153,7 @@ bool cModelDoc::LoadModel(const std::string& path) {
     cProfileFileScope scope(path);
     SetSummarySection(KindInfo().summarySection);
     LoadBasePart(path);
-    LoadOwnSections(path);
-    return true;
+    return LoadOwnSections(path);
 }
 
 void cModelDoc::ResetToDefaults() {
@@ -163,16 +164,20 @@ void cModelDoc::ResetToDefaults() {
 // leaves it with the name of the file that still holds its last saved state.
 bool cModelDoc::SaveAs(const std::string& path) {
     cProfileFileScope scope(path);
-    if (WritesTypeOnFileSave())
-        WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
-    bool saved = SaveModel(path);
-    if (saved && !scope.Commit()) {
+    bool typed = !WritesTypeOnFileSave() ||
+                 WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
+    if (!typed) {
+        ReportSaveFailure(path);
+        return false;
+    }
+    if (!SaveModel(path)) return false;
+    if (!scope.Commit()) {
         SetModifiedFlag(true);
         ReportSaveFailure(path);
         return false;
     }
-    if (saved) SetPathName(path);
-    return saved;
+    SetPathName(path);
+    return true;
 }
 
 bool cModelDoc::SaveToFile() {
@@ -243,8 +248,7 @@ bool cModelDoc::CanCloseDocument() {
                                                  : std::string("Untitled");
     switch (Platform().ShowMessage("Save changes to " + name + "?", MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
-            SaveToFile();
-            return !modified_;
+            return SaveToFile() && !modified_;
         case MessageAnswer::No:
             return true;
         default:

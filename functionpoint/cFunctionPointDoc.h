@@ -87,16 +87,16 @@ class cFunctionPointDoc : public cModelDoc {
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
     RangedFigure UnadjustedRange(double ufp) const;
-    bool SaveFunctionCounts(const std::string& path) const;
-    bool SaveLanguageSection(const std::string& path) const;
-    bool SaveRatings(const std::string& path) const;
-    bool SaveSensitivity(const std::string& path) const;
+    [[nodiscard]] bool SaveFunctionCounts(const std::string& path) const;
+    [[nodiscard]] bool SaveLanguageSection(const std::string& path) const;
+    [[nodiscard]] bool SaveRatings(const std::string& path) const;
+    [[nodiscard]] bool SaveSensitivity(const std::string& path) const;
     void LoadFunctionCounts(const std::string& path);
     void LoadRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);

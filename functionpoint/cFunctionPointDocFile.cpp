@@ -122,13 +122,17 @@ void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
     SetSensitivity(settings);
 }
 
-void cFunctionPointDoc::LoadOwnSections(const std::string& path) {
+// A language table that ends on a bad entry keeps the languages before it (the user has
+// been told), and other values the file lacks or spoils keep their defaults: the
+// sections always read.
+bool cFunctionPointDoc::LoadOwnSections(const std::string& path) {
     std::string languagePath = path;
     LoadLanguages(languagePath, languages_, Context());
     ReadSelectedLanguage(languagePath, languages_, selectedLanguage_);
     LoadFunctionCounts(path);
     LoadRatings(path);
     LoadSensitivity(path);
+    return true;
 }
 
 }  // namespace korval

@@ -153,10 +153,10 @@ bool cProjectDoc::WriteIdentity(const std::string& path) {
     return WriteProfileValue("KORVAL", "KORVAL_Type", "Project", path) && WriteFileVersion(path);
 }
 
-void cProjectDoc::LoadOwnSections(const std::string& path) {
-    functionPoint_->LoadModel(path);
-    cocomo_->LoadModel(path);
-    rayleigh_->LoadModel(path);
+bool cProjectDoc::LoadOwnSections(const std::string& path) {
+    bool loaded = functionPoint_->LoadModel(path);
+    loaded = cocomo_->LoadModel(path) && loaded;
+    loaded = rayleigh_->LoadModel(path) && loaded;
     double sloc = functionPoint_->SourceLinesOfCode();
     cocomo_->SetSourceLines(sloc);
     rayleigh_->SetSourceLines(sloc);
@@ -177,6 +177,7 @@ void cProjectDoc::LoadOwnSections(const std::string& path) {
         savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
         rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
     }
+    return loaded;
 }
 
 bool cProjectDoc::SaveOwnSections(const std::string& path) {
@@ -401,7 +402,7 @@ bool cProjectDoc::OnImport(Model model) {
             imported = rayleigh_.get();
             break;
     }
-    imported->LoadModel(path);
+    if (!imported->LoadModel(path)) return false;
     imported->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
     imported->SetFilter(kSensitivityAnalysisSwitch, GetFilter(kSensitivityAnalysisSwitch));
 

@@ -80,7 +80,7 @@ class cProjectDoc : public cModelDoc {
     bool WriteIdentity(const std::string& path) override;
     bool WritesTypeOnFileSave() const override { return false; }
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 

@@ -71,7 +71,7 @@ class cRayleighDoc : public cModelDoc {
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
-    bool SaveApplicationTypes(const std::string& path) const;
+    [[nodiscard]] bool SaveApplicationTypes(const std::string& path) const;
     // Takes the stored selection when it lies inside the list.
     void ReadSelectedApplication(const std::string& path);
 
@@ -85,7 +85,7 @@ class cRayleighDoc : public cModelDoc {
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 

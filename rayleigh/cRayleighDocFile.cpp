@@ -48,13 +48,15 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
            sensitivity("Productivity_Measure_Sen", FormatNumber("%d", pmSensitivityPercent_));
 }
 
-void cRayleighDoc::LoadOwnSections(const std::string& path) {
+// A value the file lacks or spoils keeps the one it had: the sections always read.
+bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadApplicationTypes(path);
     ReadSelectedApplication(path);
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;
     LoadSensitivitySection(path);
+    return true;
 }
 
 void cRayleighDoc::LoadModelSection(const std::string& path) {

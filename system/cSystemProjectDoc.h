@@ -18,7 +18,7 @@ class cSystemProjectDoc : public cProjectDoc {
 
     // Remembers the path; false (data left as reset) when no file exists there. A relative
     // path is looked up beside the system file, so a system and its projects can move together.
-    bool LoadModel(const std::string& path) override;
+    [[nodiscard]] bool LoadModel(const std::string& path) override;
     void SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
 
     const std::string& GetFileName() const { return fileName_; }

@@ -72,7 +72,9 @@ void cSystemProjectsDlg::OnAdd() {
 
     std::unique_ptr<cSystemProjectDoc> member = system_.CreateMember();
     member->SetEditState(cSystemProjectDoc::EditState::Added);
-    member->LoadModel(path);
+    // Listed as chosen whether or not the file can be read; one that cannot adds nothing
+    // to the system's totals.
+    static_cast<void>(member->LoadModel(path));
     std::size_t at = static_cast<std::size_t>(selection_);
     list_.insert(list_.begin() + static_cast<std::ptrdiff_t>(at), member.get());
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), "?" + path);

@@ -35,7 +35,7 @@ TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
     EXPECT_EQ(Read("KORVAL", "Version", path), GetProductVersion());
 
     auto reopened = NewDocument();
-    reopened->LoadModel(path);
+    ASSERT_TRUE(reopened->LoadModel(path));
     Figures before = FiguresOf(*d);
     Figures after = FiguresOf(*reopened);
     EXPECT_EQ(after.nominal, before.nominal);
@@ -120,7 +120,7 @@ TEST_F(ModelFile, ModelTokens) {
         d->SetDevelopmentMode(DevelopmentMode::Organic);
         d->SetModelType(ModelType::Basic);
         d->ResetToDefaults();
-        d->LoadModel(path);
+        ASSERT_TRUE(d->LoadModel(path));
         EXPECT_EQ(d->GetDevelopmentMode(), c.expectedMode) << (c.mode ? c.mode : "none");
         EXPECT_EQ(d->GetModelType(), c.expectedModel) << (c.model ? c.model : "none");
     }
@@ -130,15 +130,18 @@ TEST_F(ModelFile, RatingsAndSensitivityFromTheFile) {
     auto d = Estimate(DevelopmentMode::Semidetached, 20000);
     std::string path = dir.File("ratings.CCM");
     ASSERT_TRUE(d->SaveModel(path));
-    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value00", "1.15", path);
-    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value01", "1.15", path);
-    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value02", "high", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "150", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Nominal_Person_Months_Sen", "abc", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Adjusted_Person_Months_Sen", "35", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", "adj_pm", path);
+    ASSERT_TRUE(WriteProfileValue("Product_CDA_Group", "Product_CDA_Value00", "1.15", path));
+    ASSERT_TRUE(WriteProfileValue("Product_CDA_Group", "Product_CDA_Value01", "1.15", path));
+    ASSERT_TRUE(WriteProfileValue("Product_CDA_Group", "Product_CDA_Value02", "high", path));
+    ASSERT_TRUE(WriteProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "150", path));
+    ASSERT_TRUE(
+        WriteProfileValue("COCOMO_Sensitivity_Analysis", "Nominal_Person_Months_Sen", "abc", path));
+    ASSERT_TRUE(
+        WriteProfileValue("COCOMO_Sensitivity_Analysis", "Adjusted_Person_Months_Sen", "35", path));
+    ASSERT_TRUE(
+        WriteProfileValue("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", "adj_pm", path));
     auto reopened = NewDocument();
-    reopened->LoadModel(path);
+    ASSERT_TRUE(reopened->LoadModel(path));
     EXPECT_EQ(reopened->GetCostDrivers()[0].GetRating(), kHigh);
     EXPECT_EQ(reopened->GetCostDrivers()[1].GetRating(),
               kNominal);  // 1.15 is no multiplier of DATA
@@ -153,16 +156,19 @@ TEST_F(ModelFile, FileTablesReplaceTheDefaults) {
     auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     std::string path = dir.File("tables.CCM");
     ASSERT_TRUE(d->SaveModel(path));
-    WriteProfileValue("Development_Mode_Constants", "Semidetached_PM_Nom_Mult", "3.5", path);
-    WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Org_VL_Per00", "0.20", path);
-    WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Sem_VL_Per01", "0.90", path);
-    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_S_Per00", "1.20", path);
-    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_I_Per00", "-1", path);
-    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_M_Per00", "none", path);
+    ASSERT_TRUE(
+        WriteProfileValue("Development_Mode_Constants", "Semidetached_PM_Nom_Mult", "3.5", path));
+    ASSERT_TRUE(
+        WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Org_VL_Per00", "0.20", path));
+    ASSERT_TRUE(
+        WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Sem_VL_Per01", "0.90", path));
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_S_Per00", "1.20", path));
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_I_Per00", "-1", path));
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_M_Per00", "none", path));
     platform.ExpectMessage();
     platform.ExpectMessage();
     auto reopened = NewDocument();
-    reopened->LoadModel(path);
+    ASSERT_TRUE(reopened->LoadModel(path));
     EXPECT_EQ(platform.Messages(),
               (std::vector<std::string>{"Invalid profile entry:  Effort_PDP_Emb_S_Per00",
                                         "Invalid profile entry:  Effort_PDP_Emb_M_Per00"}));
@@ -190,7 +196,7 @@ TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
     for (const auto& lines : files) {
         std::string path = WriteFile("damaged.CCM", lines);
         auto d = NewDocument();
-        d->LoadModel(path);
+        ASSERT_TRUE(d->LoadModel(path));
         Figures f = FiguresOf(*d);
         for (double value : {f.nominal, f.adjusted, f.time, f.designStaff, f.programmingStaff}) {
             EXPECT_TRUE(std::isfinite(value)) << lines[0];
@@ -206,7 +212,7 @@ TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
 TEST_F(ModelFile, MissingSectionsGiveZeroConstantsAndNoCostDrivers) {
     std::string path = WriteFile("bare.CCM", {"[COCOMO_Model]", "Source_Lines_Code=32000"});
     auto d = NewDocument();
-    d->LoadModel(path);
+    ASSERT_TRUE(d->LoadModel(path));
     EXPECT_EQ(d->GetSourceLines(), 32000);
     EXPECT_TRUE(d->GetCostDrivers().empty());
     EXPECT_EQ(d->GetModeConstants(DevelopmentMode::Semidetached).a, 0);

@@ -56,7 +56,7 @@ TEST_F(ModelDocTest, UnknownSwitchValueIsWrittenAsUnknownAndReadsBackUnchanged) 
     EXPECT_EQ(ReadProfileValue("Filter_Values", "Totals", "", 10, path), "UNKNOWN");
     cPlainDoc reader(context);
     reader.SetFilter(cModelDoc::kTotalsSwitch, FilterState::Off);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(reader.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
 }
 
@@ -69,7 +69,7 @@ TEST_F(ModelDocTest, SaveAndLoadKeepDescriptionsWithLineBreaks) {
     std::string path = dir.File("a.ccm");
     ASSERT_TRUE(doc.SaveAs(path));
     cPlainDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(reader.GetTitle(), "Payroll");
     EXPECT_EQ(reader.GetPreparedBy(), "A. Analyst");
     EXPECT_EQ(reader.GetDescription(), description)
@@ -88,7 +88,7 @@ TEST_F(ModelDocTest, SavingWritesTheFileOnceAndLoadingParsesItOnce) {
     store.Clear();
     std::uint64_t parses = store.ParseCount();
     cPlainDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(store.ParseCount() - parses, 1u);
 }
 

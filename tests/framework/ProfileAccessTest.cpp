@@ -106,8 +106,8 @@ TEST(ProfileAccessTest, AScopeWritesTheFileOnceAtCommit) {
     TempDir::WriteFile(path, "[S]\nOld=1\n");
     {
         cProfileFileScope scope(path);
-        WriteProfileValue("S", "A", "1", path);
-        WriteProfileValue("S", "B", "2", path);
+        ASSERT_TRUE(WriteProfileValue("S", "A", "1", path));
+        ASSERT_TRUE(WriteProfileValue("S", "B", "2", path));
         EXPECT_EQ(TempDir::ReadFile(path), "[S]\nOld=1\n")
             << "nothing reaches the disk before Commit";
         ASSERT_TRUE(scope.Commit());
@@ -121,7 +121,7 @@ TEST(ProfileAccessTest, AScopeEndedWithoutCommitDropsItsWrites) {
     TempDir::WriteFile(path, "[S]\nA=1\n");
     {
         cProfileFileScope scope(path);
-        WriteProfileValue("S", "A", "changed", path);
+        ASSERT_TRUE(WriteProfileValue("S", "A", "changed", path));
     }
     EXPECT_EQ(ReadProfileValue("S", "A", "", 20, path), "1");
 }
@@ -134,7 +134,7 @@ TEST(ProfileAccessTest, AFailedSaveLeavesTheOldFileIntact) {
     std::string old = "[S]\nA=old\n";
     TempDir::WriteFile(path, old);
     cProfileFileScope scope(path);
-    WriteProfileValue("S", "A", std::string(4096, 'n'), path);
+    ASSERT_TRUE(WriteProfileValue("S", "A", std::string(4096, 'n'), path));
 
     struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);

@@ -20,7 +20,7 @@ class FpFileTest : public ::testing::Test, public FpFixture {
     // Opens a file the way the application does: a fresh document, then the load.
     std::unique_ptr<cFunctionPointDoc> Open(const std::string& path) {
         auto doc = std::make_unique<cFunctionPointDoc>(context);
-        doc->LoadModel(path);
+        EXPECT_TRUE(doc->LoadModel(path));
         return doc;
     }
 
@@ -150,7 +150,7 @@ TEST_P(FpLoadValueTest, LoadsBadOrOddValuesSafely) {
     cProfileStore::Instance().Clear();
     platform.AcceptAllMessages();
     cFunctionPointDoc doc(context);
-    doc.LoadModel(path);
+    ASSERT_TRUE(doc.LoadModel(path));
     c.check(doc);
 }
 

@@ -67,7 +67,7 @@ TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocom
         << TempDir::ReadFile(path);
 
     cProjectDoc reopened(context);
-    reopened.LoadModel(path);
+    ASSERT_TRUE(reopened.LoadModel(path));
     EXPECT_EQ(reopened.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
     EXPECT_NEAR(reopened.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
     reopened.OnUseSensitivity(cProjectDoc::kCocomoSource);
@@ -96,7 +96,7 @@ TEST_F(ProjectDocTest, FileWithoutSourceOrModelDescriptionSwitchOpensWithDefault
                        "[KORVAL]\r\nKORVAL_Type=Project\r\n[Filter_Values]\r\nDescription=ON\r\n");
     cProjectDoc project(context);
     project.OnUseSensitivity(cProjectDoc::kRayleighSource);
-    project.LoadModel(path);
+    ASSERT_TRUE(project.LoadModel(path));
     EXPECT_EQ(project.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
     EXPECT_EQ(project.GetFpmCcmDescription(), FilterState::Off);
     EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), FilterState::Off);
@@ -140,7 +140,7 @@ TEST_F(ProjectDocTest, ExportWritesACompleteStandAloneModelFile) {
 
 TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures) {
     cProjectDoc source(context);
-    source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ");
+    ASSERT_TRUE(source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ"));
     cProjectDoc target(context);
     target.OnUseSensitivity(cProjectDoc::kCocomoSource);
     const std::pair<Model, const char*> models[] = {{Model::FunctionPoint, "fp.fpm"},

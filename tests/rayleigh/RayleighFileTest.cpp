@@ -59,7 +59,7 @@ TEST_F(RayleighFileTest, ReopenedFileGivesTheSameFigures) {
     ASSERT_TRUE(doc.SaveAs(path));
 
     cRayleighDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(reader.ManpowerBuildupIndexRange(), doc.ManpowerBuildupIndexRange());
     EXPECT_EQ(reader.GetSchedule(), 18.25);
     EXPECT_EQ(reader.GetBuildPhasePercentage(), 70);
@@ -78,7 +78,7 @@ TEST_F(RayleighFileTest, ProductivityIsWrittenBackAsItWasRead) {
         "PI\r\n"
         "Application_Type_Val01=12\r\nApplication_Type_SD01=3\r\n");
     cRayleighDoc doc(context);
-    doc.LoadModel(path);
+    ASSERT_TRUE(doc.LoadModel(path));
     ASSERT_EQ(doc.GetApplicationTypes().Count(), 2) << "the file's table replaces the defaults";
     std::string copy = dir.File("copy.RLM");
     ASSERT_TRUE(doc.SaveAs(copy));
@@ -120,7 +120,7 @@ TEST_F(RayleighFileTest, SensitivityKeysReadByTheirRules) {
     };
     for (const LoadCase& c : cases) {
         cRayleighDoc doc(context);
-        doc.LoadModel(ModelFile("[Rayleigh_Sensitivity_Analysis]\r\n" + c.body));
+        ASSERT_TRUE(doc.LoadModel(ModelFile("[Rayleigh_Sensitivity_Analysis]\r\n" + c.body)));
         EXPECT_EQ(doc.GetSensitivityType(), c.type) << c.what;
         EXPECT_EQ(doc.GetSlocSensitivityPercent(), c.slocPercent) << c.what;
         EXPECT_EQ(doc.GetPiSensitivity(), c.piSteps) << c.what;
@@ -135,7 +135,7 @@ TEST_F(RayleighFileTest, MissingIndexStepsTakeTheSelectedDeviationOrZeroAboveTen
         "PI\r\n"
         "Application_Type_Val00=9\r\nApplication_Type_SD00=12\r\nSelected_application=00\r\n");
     cRayleighDoc doc(context);
-    doc.LoadModel(path);
+    ASSERT_TRUE(doc.LoadModel(path));
     EXPECT_EQ(doc.GetPiSensitivity(), 0);
 }
 
@@ -154,9 +154,9 @@ TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
     };
     for (const Case& c : cases) {
         cRayleighDoc doc(context);
-        doc.LoadModel(ModelFile(std::string("[Rayleigh_Model]\r\nSource_Lines_Code=") + c.sloc +
-                                "\r\nSchedule=" + c.schedule +
-                                "\r\nBuild_Phase_Percentage=" + c.percentage + "\r\n"));
+        ASSERT_TRUE(doc.LoadModel(ModelFile(
+            std::string("[Rayleigh_Model]\r\nSource_Lines_Code=") + c.sloc +
+            "\r\nSchedule=" + c.schedule + "\r\nBuild_Phase_Percentage=" + c.percentage + "\r\n")));
         EXPECT_EQ(doc.GetSourceLines(), c.wantSloc) << c.sloc;
         EXPECT_EQ(doc.GetSchedule(), c.wantSchedule) << c.schedule;
         EXPECT_EQ(doc.GetBuildPhasePercentage(), c.wantPercentage) << c.percentage;
@@ -172,7 +172,7 @@ TEST_F(RayleighFileTest, ProjectRangesAreStoredAsSlocAndReadBackAsSloc) {
     std::string path = dir.File("ranges.RLM");
     ASSERT_TRUE(doc.SaveAs(path));
     cRayleighDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(reader.GetSensitivityType(), RayleighSensitivityType::Sloc);
     EXPECT_EQ(reader.GetSlocSensitivityPercent(), 8);
     EXPECT_EQ(reader.GetSlocLow(), 0) << "project ranges are not stored";
@@ -200,11 +200,11 @@ TEST_F(RayleighFileTest, ASelectionOutsideAShorterTableBecomesTheFirstType) {
         "Application_Type_Val02=7\r\nApplication_Type_SD02=1\r\nSelected_application=02\r\n");
     cRayleighDoc doc(third);
     ASSERT_EQ(doc.GetSelectedApplication(), 2);
-    doc.LoadModel(ModelFile(
+    ASSERT_TRUE(doc.LoadModel(ModelFile(
         "[Application_Types]\r\n"
         "Application_Type_Name00=Only\r\nApplication_Type_User00=FALSE\r\n"
         "Application_Type_Prod00=PI\r\nApplication_Type_Val00=9\r\nApplication_Type_SD00=2\r\n"
-        "Selected_application=05\r\n"));
+        "Selected_application=05\r\n")));
     EXPECT_EQ(doc.GetSelectedApplication(), 0);
     EXPECT_EQ(doc.SelectedApplicationType()->Name(), "Only");
     EXPECT_EQ(doc.GetPiSensitivity(), 2);
@@ -213,12 +213,12 @@ TEST_F(RayleighFileTest, ASelectionOutsideAShorterTableBecomesTheFirstType) {
 TEST_F(RayleighFileTest, BadTablesLoadWithoutLosingTheDocument) {
     platform.AcceptAllMessages();
     cRayleighDoc doc(context);
-    doc.LoadModel(ModelFile(
+    ASSERT_TRUE(doc.LoadModel(ModelFile(
         "[Rayleigh_Model]\r\nSource_Lines_Code=40000\r\nSchedule=12\r\n"
         "[Application_Types]\r\n"
         "Application_Type_Name00=Huge\r\nApplication_Type_User00=FALSE\r\nApplication_Type_Prod00="
         "PI\r\n"
-        "Application_Type_Val00=41\r\nApplication_Type_SD00=2\r\nSelected_application=01\r\n"));
+        "Application_Type_Val00=41\r\nApplication_Type_SD00=2\r\nSelected_application=01\r\n")));
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0], "Invalid value:  Application_Type_Val00 = 41");
     EXPECT_EQ(doc.GetApplicationTypes().Count(), 3) << "the defaults stay";

@@ -128,7 +128,7 @@ TEST_F(SystemDocTest, SaveWritesOnlyTheCurrentMembersAndLoadReadsThemBack) {
         std::vector<std::unique_ptr<cSystemProjectDoc>> members;
         for (const std::string& file : {first, second}) {
             members.push_back(system.CreateMember());
-            members.back()->LoadModel(file);
+            ASSERT_TRUE(members.back()->LoadModel(file));
         }
         members.back()->SetStartOffset(2.5);
         system.SetMembers(std::move(members));
@@ -141,7 +141,7 @@ TEST_F(SystemDocTest, SaveWritesOnlyTheCurrentMembersAndLoadReadsThemBack) {
     EXPECT_NE(text.find("Start_Offset01=2.500000"), std::string::npos);
 
     cSystemDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     ASSERT_EQ(reader.GetMembers().size(), 2u);
     EXPECT_EQ(reader.GetMembers()[1]->GetFileName(), second);
     EXPECT_EQ(reader.GetMembers()[1]->GetTitle(), "Second");
@@ -160,7 +160,7 @@ TEST_F(SystemDocTest, AnInvalidUserSpecifiedFlagIsReportedAndTheDesignDerived) {
                        "Product_Design_TDEV=9\nIntegration_And_Test_TDEV=abc\n");
     platform.ExpectMessage();
     cSystemDoc system(context);
-    system.LoadModel(path);
+    ASSERT_TRUE(system.LoadModel(path));
     EXPECT_EQ(platform.Messages().back(), "Invalid entry:  Product_Design_User_Specified = true");
     EXPECT_FALSE(system.IsProductDesignUserSpecified());
     EXPECT_DOUBLE_EQ(system.GetProductDesignTdev(), 0);
@@ -184,7 +184,7 @@ TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     platform.ExpectOpenFileName(replacement);  // the Browse inside the first dialog
     platform.ExpectDialogCancel();
     cSystemDoc system(context);
-    system.LoadModel(path);
+    ASSERT_TRUE(system.LoadModel(path));
     ASSERT_EQ(system.GetMembers().size(), 2u);
     EXPECT_TRUE(system.GetMembers()[0]->IsFound());
     EXPECT_EQ(system.GetMembers()[0]->GetTitle(), "Replacement");
@@ -240,7 +240,7 @@ TEST_F(SystemDocTest, ProjectsDialogDeleteAndCancelKeepTheSystemUntilOk) {
     std::vector<std::unique_ptr<cSystemProjectDoc>> members;
     for (const std::string& file : {a, b}) {
         members.push_back(system.CreateMember());
-        members.back()->LoadModel(file);
+        ASSERT_TRUE(members.back()->LoadModel(file));
     }
     system.SetMembers(std::move(members));
     const cSystemProjectDoc* second = system.GetMembers()[1].get();
@@ -373,7 +373,7 @@ TEST(SystemBadInputTest, OddMembersOpenAndCountAsTheyShould) {
     TempDir::WriteFile(path, content);
 
     cSystemDoc system(context);
-    system.LoadModel(path);
+    ASSERT_TRUE(system.LoadModel(path));
     ASSERT_EQ(system.GetMembers().size(), 1000u);
     double oneProject = system.GetMembers()[0]->Figures().sourceLines;
     EXPECT_GT(oneProject, 0);
