@@ -12,12 +12,11 @@ namespace korval {
 cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath)
     : context_{platform, std::move(defaultsProfilePath)} {}
 
-std::string cEstimatorAppLogic::GetDefaultsProfilePath(const std::string& executableFolder,
-                                                       const char* profileOverride) {
+std::string cEstimatorAppLogic::GetDefaultsProfilePath(
+    const std::filesystem::path& executableFolder, const char* profileOverride) {
     if (profileOverride != nullptr && *profileOverride != '\0') return profileOverride;
-    std::string folder = executableFolder.empty() ? std::string(".") : executableFolder;
-    if (folder.back() != '/') folder += '/';
-    return folder + "korval.ini";
+    std::filesystem::path folder = executableFolder.empty() ? "." : executableFolder;
+    return (folder / "korval.ini").string();
 }
 
 std::string cEstimatorAppLogic::WindowsDefaultsProfilePath(const std::string& programPath) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -22,7 +23,7 @@ class cEstimatorAppLogic {
     const std::string& DefaultsProfilePath() const { return context_.defaultsProfilePath; }
 
     // korval.ini beside the executables, unless KORVAL_PROFILE names another file.
-    static std::string GetDefaultsProfilePath(const std::string& executableFolder,
+    static std::string GetDefaultsProfilePath(const std::filesystem::path& executableFolder,
                                               const char* profileOverride);
     // The rule of the Windows program: the program path upper-cased with ".EXE" turned
     // into ".INI". Kept for reference; upper-casing would lose files on Linux.

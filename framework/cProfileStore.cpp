@@ -50,8 +50,9 @@ std::string ReasonFromErrno() {
 // so the target holds either its old or its new content, never a mix.
 bool ReplaceFileAtomically(const std::string& path, const std::string& content,
                            std::string& error) {
-    std::string folder = FolderOf(path);
-    std::string pattern = (folder.empty() ? "." : folder) + "/." + FileNameOf(path) + ".XXXXXX";
+    std::filesystem::path folder = FolderOf(path);
+    std::string pattern =
+        ((folder.empty() ? "." : folder) / ("." + FileNameOf(path) + ".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         error = ReasonFromErrno();

@@ -12,8 +12,9 @@ cSystemProjectDoc::cSystemProjectDoc(cAppContext& context) : cProjectDoc(context
 bool cSystemProjectDoc::LoadModel(const std::string& path) {
     fileName_ = path;
     found_ = false;
+    // A path written on Windows may start with a backslash: it is not relative either.
     bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
-    std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
+    std::string resolved = relative && !baseFolder_.empty() ? (baseFolder_ / path).string() : path;
     if (!Platform().FileExists(resolved)) return false;
     found_ = true;
     bool loaded = cProjectDoc::LoadModel(resolved);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <utility>
 
 #include "project/cProjectDoc.h"
 #include "system/MemberFigures.h"
@@ -19,7 +21,7 @@ class cSystemProjectDoc : public cProjectDoc {
     // Remembers the path; false (data left as reset) when no file exists there. A relative
     // path is looked up beside the system file, so a system and its projects can move together.
     [[nodiscard]] bool LoadModel(const std::string& path) override;
-    void SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
+    void SetBaseFolder(std::filesystem::path folder) { baseFolder_ = std::move(folder); }
 
     const std::string& GetFileName() const { return fileName_; }
     double GetStartOffset() const { return startOffset_; }
@@ -33,7 +35,7 @@ class cSystemProjectDoc : public cProjectDoc {
 
   private:
     std::string fileName_;
-    std::string baseFolder_;
+    std::filesystem::path baseFolder_;
     double startOffset_ = 0;
     bool found_ = false;
     EditState editState_ = EditState::Kept;

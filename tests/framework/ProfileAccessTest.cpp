@@ -173,9 +173,11 @@ TEST(ProfileAccessTest, IndexedKeysWriteTheIndexAsPercent2Point2d) {
 }
 
 TEST(ProfileAccessTest, FolderOfAPath) {
-    EXPECT_EQ(FolderOf("/home/ann/plan.prj"), "/home/ann");
-    EXPECT_EQ(FolderOf("/plan.prj"), "/");
-    EXPECT_EQ(FolderOf("plan.prj"), "");
+    const std::pair<const char*, const char*> cases[] = {{"/home/ann/plan.prj", "/home/ann"},
+                                                         {"/plan.prj", "/"},
+                                                         {"plan.prj", ""},
+                                                         {"plans/2024/plan.prj", "plans/2024"}};
+    for (const auto& [path, folder] : cases) EXPECT_EQ(FolderOf(path).string(), folder) << path;
 }
 
 TEST(FileVersionTest, WarnsOnlyWhenTheVersionIsMissingOrDiffers) {

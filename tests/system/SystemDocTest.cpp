@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "framework/ProfileAccess.h"
@@ -195,6 +196,40 @@ TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     ASSERT_TRUE(system.SaveModel(path));
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), replacement);
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name01", "", 256, path), dir.File("lost.prj"));
+}
+
+// A relative member path is looked up beside the system file, wherever the program runs;
+// the file keeps the path as it was written.
+TEST_F(SystemDocTest, RelativeMemberPathsAreFoundBesideTheSystemAndKeptAsWritten) {
+    std::filesystem::create_directories(dir.File("plans/sub"));
+    TempDir::WriteFile(dir.File("plans/sub/near.prj"),
+                       "[KORVAL]\r\nKORVAL_Type=Project\r\n[ProjectSummary]\r\nTitle=Near\r\n");
+    std::string absolute = WriteProject("far.prj", "Far");
+    std::string path = dir.File("plans/system.sle");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=sub/near.prj\n"
+                       "File_Name01=" +
+                           absolute + "\nFile_Name02=near.prj\n");
+    platform.ExpectDialogCancel();  // near.prj is not beside the system
+    cSystemDoc system(context);
+    ASSERT_TRUE(system.LoadModel(path));
+    const auto& members = system.GetMembers();
+    ASSERT_EQ(members.size(), 3u);
+    struct Expected {
+        const char* fileName;
+        bool found;
+        const char* title;
+    };
+    const Expected expected[] = {
+        {"sub/near.prj", true, "Near"}, {absolute.c_str(), true, "Far"}, {"near.prj", false, ""}};
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        EXPECT_EQ(members[i]->GetFileName(), expected[i].fileName);
+        EXPECT_EQ(members[i]->IsFound(), expected[i].found) << expected[i].fileName;
+        EXPECT_EQ(members[i]->GetTitle(), expected[i].title) << expected[i].fileName;
+    }
+    ASSERT_TRUE(system.SaveModel(path));
+    EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), "sub/near.prj");
+    EXPECT_EQ(ReadProfileValue("Projects", "File_Name02", "", 256, path), "near.prj");
 }
 
 TEST_F(SystemDocTest, ProjectsDialogAddsInsertsWarnsAndRefuses) {
