@@ -58,6 +58,17 @@ cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRay
     OnReset();
 }
 
+const char* cRayleighReverseDlg::RadioLabel(Row row) {
+    static constexpr const char* kLabels[kRowCount] = {
+        "Source Lines of Code (SLOC)", "Time to Develop (TDEV)", "Manpower Buildup Index (MBI)"};
+    return row < kRowCount ? kLabels[row] : "";
+}
+
+const char* cRayleighReverseDlg::FixedRadioLabel(Row row) {
+    static constexpr const char* kLabels[kRowCount] = {"SLOC", "TDEV", "MBI"};
+    return row < kRowCount ? kLabels[row] : "";
+}
+
 std::string cRayleighReverseDlg::GetOutputText(Row row) const {
     return FormatNumber("%3.1lf", outputs_[row]);
 }

@@ -120,11 +120,11 @@ TEST_F(Commands, SensitivityOkStoresTheSettings) {
 
 TEST_F(Commands, ReverseEngineeringStartsFromTheFiguresAndChangesNothing) {
     ExpectDialog<cCocomoReverseDlg>([](cCocomoReverseDlg& dlg) {
-        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kSourceLines), "32000.0");
-        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kNominalEffort), "145.5");
-        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kTimeToDevelop), "14.3");
-        dlg.OnRadio(cCocomoReverseDlg::kNominalEffort);
-        dlg.SetInputText(cCocomoReverseDlg::kNominalEffort, "200");
+        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kSourceLinesRow), "32000.0");
+        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kNominalEffortRow), "145.5");
+        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kTimeToDevelopRow), "14.3");
+        dlg.OnModifyRadio(cCocomoReverseDlg::kNominalEffortRow);
+        dlg.SetInputText(cCocomoReverseDlg::kNominalEffortRow, "200");
         EXPECT_TRUE(dlg.OnCalculate());
         return true;
     });

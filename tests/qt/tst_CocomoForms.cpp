@@ -219,20 +219,22 @@ void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
     auto logic = Reverse();
     auto form = Form(*logic);
     auto showsLogic = [&] {
-        for (int q = 0; q < cCocomoReverseDlg::kQuantityCount; ++q) {
-            if (Text(*form, QStringLiteral("inputEdit%1").arg(q)) !=
-                ToQString(logic->GetInputText(q)))
+        for (int r = 0; r < cCocomoReverseDlg::kRowCount; ++r) {
+            auto row = static_cast<cCocomoReverseDlg::Row>(r);
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(r)) !=
+                ToQString(logic->GetInputText(row)))
                 return false;
-            if (Text(*form, QStringLiteral("outputField%1").arg(q)) !=
-                ToQString(logic->GetOutputText(q)))
+            if (Text(*form, QStringLiteral("outputField%1").arg(r)) !=
+                ToQString(logic->GetOutputText(row)))
                 return false;
-            if (Text(*form, QStringLiteral("originalField%1").arg(q)) !=
-                ToQString(logic->GetOriginalText(q)))
+            if (Text(*form, QStringLiteral("originalField%1").arg(r)) !=
+                ToQString(logic->GetOriginalText(row)))
                 return false;
-            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(q)) != logic->IsInputEnabled(q))
+            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(r)) !=
+                logic->IsInputEnabled(row))
                 return false;
-            if (IsChecked(*form, QStringLiteral("quantityRadio%1").arg(q)) !=
-                (logic->GetSelected() == q))
+            if (IsChecked(*form, QStringLiteral("modifyRadio%1").arg(r)) !=
+                (logic->GetModifyRow() == row))
                 return false;
         }
         return true;
@@ -240,18 +242,18 @@ void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
     QVERIFY(showsLogic());
     QVERIFY(Child<QPushButton>(*form, "calculateButton")->isDefault());
 
-    Click(*form, "quantityRadio3");
-    QCOMPARE(logic->GetSelected(), 3);
+    Click(*form, "modifyRadio3");
+    QCOMPARE(logic->GetModifyRow(), cCocomoReverseDlg::kTimeToDevelopRow);
     QVERIFY(showsLogic());
     auto* time = Child<QLineEdit>(*form, "inputEdit3");
     QCOMPARE(form->focusWidget(), time);
     Retype(time, "20");
     Click(*form, "calculateButton");
-    QCOMPARE(logic->GetOutput(cCocomoReverseDlg::kTimeToDevelop), 20.0);
+    QCOMPARE(logic->GetOutput(cCocomoReverseDlg::kTimeToDevelopRow), 20.0);
     QVERIFY(showsLogic());
 
     Click(*form, "resetButton");
-    QCOMPARE(logic->GetSelected(), 0);
+    QCOMPARE(logic->GetModifyRow(), cCocomoReverseDlg::kSourceLinesRow);
     QVERIFY(showsLogic());
 }
 

@@ -220,13 +220,13 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
     auto showsLogic = [&] {
         for (int r = 0; r < cRayleighReverseDlg::kRowCount; ++r) {
             auto row = static_cast<cRayleighReverseDlg::Row>(r);
-            if (Text(*form, QStringLiteral("inputField%1").arg(r)) !=
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(r)) !=
                     ToQString(logic.GetInputText(row)) ||
                 Text(*form, QStringLiteral("outputField%1").arg(r)) !=
                     ToQString(logic.GetOutputText(row)) ||
                 Text(*form, QStringLiteral("originalField%1").arg(r)) !=
                     ToQString(logic.GetOriginalText(row)) ||
-                IsEnabled(*form, QStringLiteral("inputField%1").arg(r)) !=
+                IsEnabled(*form, QStringLiteral("inputEdit%1").arg(r)) !=
                     logic.IsInputEnabled(row) ||
                 IsEnabled(*form, QStringLiteral("fixedRadio%1").arg(r)) !=
                     logic.IsFixedRadioEnabled(row) ||
@@ -237,7 +237,7 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
                 return false;
         }
         return form->focusWidget() ==
-               Child<QLineEdit>(*form, QStringLiteral("inputField%1").arg(logic.GetFocus()));
+               Child<QLineEdit>(*form, QStringLiteral("inputEdit%1").arg(logic.GetFocusRow()));
     };
     QVERIFY(showsLogic());
     QVERIFY(Child<QPushButton>(*form, "calculateButton")->isDefault());
@@ -247,9 +247,9 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
     QVERIFY(showsLogic());
     Click(*form, "fixedRadio0");
     QCOMPARE(logic.GetFixedRow(), cRayleighReverseDlg::kSlocRow);
-    Retype(Child<QLineEdit>(*form, "inputField1"), "25");
+    Retype(Child<QLineEdit>(*form, "inputEdit1"), "25");
     Click(*form, "calculateButton");
-    QCOMPARE(logic.GetOutputValue(cRayleighReverseDlg::kScheduleRow), 25.0);
+    QCOMPARE(logic.GetOutput(cRayleighReverseDlg::kScheduleRow), 25.0);
     QVERIFY(showsLogic());
     Click(*form, "resetButton");
     QCOMPARE(logic.GetModifyRow(), cRayleighReverseDlg::kSlocRow);
