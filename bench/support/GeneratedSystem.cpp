@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "cli/cCliPlatform.h"
 #include "framework/ProfileAccess.h"
@@ -43,7 +44,7 @@ const GeneratedSystem& SystemOf(int members) {
         fp.SetCount(4, 5 + i % 7);
         project.SetDescriptionTexts("Member " + std::to_string(i), "Benchmark",
                                     "Generated member project");
-        project.SaveAs(path);
+        if (!project.SaveAs(path)) throw std::runtime_error("cannot write " + path);
         generated.memberPaths.push_back(path);
         system << IndexedKey("File_Name", i) << "=" << path << "\r\n";
         system << IndexedKey("Start_Offset", i) << "=0.000000\r\n";
