@@ -87,11 +87,12 @@ class cModelDoc {
     virtual int DrawReport(cDrawContext& dc, int& y, unsigned flags);
 
     virtual void ResetToDefaults();
-    // Reads the document from a model file in the kind's order; false when the file could
-    // not be read.
+    // Reads the document from a model file, the base part (description, filter) before the
+    // kind's own sections; false when the file could not be read.
     [[nodiscard]] virtual bool LoadModel(const std::string& path);
-    // Writes the document into a model file in the kind's order; the file is replaced
-    // once, atomically. A failure is told to the user and keeps the modified flag.
+    // Writes the document into a model file: identity, base part, then the kind's own
+    // sections; the file is replaced once, atomically. A failure is told to the user and
+    // keeps the modified flag.
     [[nodiscard]] virtual bool SaveModel(const std::string& path);
 
     // Commands shared by every kind.
@@ -120,11 +121,11 @@ class cModelDoc {
                         std::string_view right) const;
 
   protected:
-    // The identity section of step 2 of a save: model kinds write the version unless the
-    // file is a project file; project and system documents write their type and version.
+    // The identity a save writes first: model kinds write the version unless the file is a
+    // project file; project and system documents write their type and version.
     [[nodiscard]] virtual bool WriteIdentity(const std::string& path);
-    // The kind's own sections (step 4 of a save, step 3 of a load); false when they could
-    // not be written or read.
+    // The kind's own sections, after the base part; false when they could not be written
+    // or read.
     [[nodiscard]] virtual bool SaveOwnSections(const std::string& path);
     [[nodiscard]] virtual bool LoadOwnSections(const std::string& path);
     // Model kinds write KORVAL_Type in File Save and Save As.
