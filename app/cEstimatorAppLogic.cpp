@@ -1,23 +1,77 @@
 #include "app/cEstimatorAppLogic.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
-#include "app/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
 
-cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath)
-    : context_{platform, std::move(defaultsProfilePath)} {}
+cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath,
+                                       DocumentFactory createDocument)
+    : context_{platform, std::move(defaultsProfilePath)},
+      createDocument_(std::move(createDocument)) {}
 
-std::string cEstimatorAppLogic::GetDefaultsProfilePath(const std::string& executableFolder,
-                                                       const char* profileOverride) {
+std::string cEstimatorAppLogic::GetDefaultsProfilePath(
+    const std::filesystem::path& executableFolder, const char* profileOverride) {
     if (profileOverride != nullptr && *profileOverride != '\0') return profileOverride;
-    std::string folder = executableFolder.empty() ? std::string(".") : executableFolder;
-    if (folder.back() != '/') folder += '/';
-    return folder + "korval.ini";
+    return (std::filesystem::path(ShippedDataFolder(executableFolder)) / "korval.ini").string();
+}
+
+std::string cEstimatorAppLogic::ShippedDataFolder(const std::filesystem::path& executableFolder) {
+    std::filesystem::path beside = executableFolder.empty() ? "." : executableFolder;
+    std::filesystem::path installed = (beside / ".." / "share" / "korval").lexically_normal();
+    std::error_code error;
+    if (!std::filesystem::exists(beside / "korval.ini", error) &&
+        std::filesystem::exists(installed / "korval.ini", error)) {
+        return installed.string();
+    }
+    std::string folder = beside.string();
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+void cEstimatorAppLogic::UseUserProfileUnlessNamed(const char* profileOverride) {
+    if (profileOverride != nullptr && *profileOverride != '\0') return;
+    std::string copyPath =
+        cUserProfile::DefaultCopyPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (!copyPath.empty()) UseUserProfile(copyPath);
+}
+
+void cEstimatorAppLogic::UseUserProfile(const std::string& copyPath) {
+    cUserProfile& profile = context_.userProfile.emplace(context_.defaultsProfilePath, copyPath);
+    if (!profile.HasCopy()) return;
+    if (!profile.BringUpToDate()) {
+        context_.platform.ShowMessage("Your defaults in " + copyPath +
+                                      " could not take the values of the newer " +
+                                      profile.ShippedPath() + ":\n" + profile.LastError());
+    }
+    context_.defaultsProfilePath = copyPath;
+}
+
+bool cEstimatorAppLogic::ResetDefaultsProfile() {
+    cPlatformServices& platform = context_.platform;
+    if (!context_.userProfile || !context_.userProfile->HasCopy()) {
+        platform.ShowMessage("Korval reads the defaults profile " + context_.defaultsProfilePath +
+                             "; there is no copy of your own to remove.");
+        return false;
+    }
+    cUserProfile& profile = *context_.userProfile;
+    std::string question = "Remove your own defaults profile " + profile.CopyPath() +
+                           "?\nYour changes to the defaults are lost; Korval reads the "
+                           "installed " +
+                           profile.ShippedPath() + " again.";
+    if (platform.ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) return false;
+    if (!profile.RemoveCopy()) {
+        platform.ShowMessage(profile.CopyPath() + " could not be removed:\n" + profile.LastError());
+        return false;
+    }
+    context_.defaultsProfilePath = profile.ShippedPath();
+    LoadExtensions();
+    return true;
 }
 
 std::string cEstimatorAppLogic::WindowsDefaultsProfilePath(const std::string& programPath) {
@@ -66,7 +120,7 @@ std::string cEstimatorAppLogic::SaveDefaultExtension(DocumentKind kind) const {
 }
 
 std::unique_ptr<cModelDoc> cEstimatorAppLogic::NewDocument(DocumentKind kind) {
-    std::unique_ptr<cModelDoc> document = CreateDocument(kind, context_);
+    std::unique_ptr<cModelDoc> document = createDocument_(kind, context_);
     int number = ++untitledCounters_[static_cast<int>(kind)];
     document->SetDocumentTitle(std::string(cDocumentKind::Of(kind).documentName) +
                                std::to_string(number));
@@ -92,9 +146,12 @@ std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& pat
         context_.platform.ShowMessage("Cannot open " + path + ".");
         return nullptr;
     }
-    std::unique_ptr<cModelDoc> document = CreateDocument(*kind, context_);
+    std::unique_ptr<cModelDoc> document = createDocument_(*kind, context_);
     document->SetPathName(path);
-    document->LoadModel(path);
+    if (!document->LoadModel(path)) {
+        context_.platform.ShowMessage("Cannot open " + path + ".");
+        return nullptr;
+    }
     document->UpdateAllViews();
     return document;
 }

@@ -18,6 +18,7 @@
 #include "app/cEstimatorAppLogic.h"
 #include "bench/support/GeneratedSystem.h"
 #include "cli/cCliPlatform.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cIniFile.h"
 #include "framework/cModelDoc.h"
@@ -147,7 +148,8 @@ void ReportPeak(benchmark::State& state, const std::string& path,
 void OpenDocument(benchmark::State& state, const std::string& path) {
     std::ostringstream discard;
     korval::cCliPlatform platform(discard);
-    korval::cEstimatorAppLogic app(platform, korval::bench::BenchProfilePath());
+    korval::cEstimatorAppLogic app(platform, korval::bench::BenchProfilePath(),
+                                   &korval::CreateDocument);
     app.LoadExtensions();
     ReportPeak(state, path, [&] { benchmark::DoNotOptimize(app.OpenByKind(path)); });
 }

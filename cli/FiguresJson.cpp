@@ -16,8 +16,10 @@ Json NumberJson(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
 }
 
-Json RangeJson(double value, double low, double high) {
-    return Json{{"value", NumberJson(value)}, {"low", NumberJson(low)}, {"high", NumberJson(high)}};
+Json RangeJson(const RangedFigure& figure) {
+    return Json{{"value", NumberJson(figure.value)},
+                {"low", NumberJson(figure.low)},
+                {"high", NumberJson(figure.high)}};
 }
 
 namespace {
@@ -44,6 +46,7 @@ std::string DumpFigures(const Json& figures) {
 
 Json DocumentFigures(cModelDoc& document) {
     Json figures;
+    figures["schemaVersion"] = kFiguresSchemaVersion;
     figures["kind"] = std::string(document.KindInfo().typeName);
     figures["title"] = document.GetTitle();
     figures["preparedBy"] = document.GetPreparedBy();

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "framework/RangedFigure.h"
+
 namespace korval {
 
 class cModelDoc;
@@ -12,6 +14,11 @@ class cProjectDoc;
 class cSystemDoc;
 
 using Json = nlohmann::ordered_json;
+
+// The layout of the figures JSON, written in it as "schemaVersion" and described by
+// resources/korval-figures.schema.json. Keys are only ever added; a change that could break
+// a reader (a key renamed, removed or of another type) takes the next number.
+inline constexpr int kFiguresSchemaVersion = 1;
 
 // Every computed figure of a document, as the "figures" command prints it. A range is
 // {"value", "low", "high"}; a number that is not finite becomes null.
@@ -24,7 +31,7 @@ Json RayleighFigures(cRayleighDoc& document);
 Json ProjectFigures(cProjectDoc& document);
 Json SystemFigures(cSystemDoc& document);
 
-Json RangeJson(double value, double low, double high);
+Json RangeJson(const RangedFigure& figure);
 
 // The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
 // instead of stopping the program.

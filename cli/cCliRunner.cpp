@@ -1,14 +1,19 @@
 #include "cli/cCliRunner.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 
+#include "app/CommandLineInfo.h"
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
+#include "cli/FiguresTable.h"
 #include "cli/cCliPlatform.h"
+#include "cli/cDocumentDiff.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
 #include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
@@ -20,32 +25,45 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: korval-cli report  FILE [--profile INI] [--format text|pdf -o OUT]\n"
-    "       korval-cli figures FILE [--profile INI]\n"
+    "       korval-cli figures FILE [--profile INI] [--format json|csv]\n"
+    "       korval-cli diff    FILE_A FILE_B [--profile INI] [--format text|json]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
+    "       korval-cli --help | --version\n"
     "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
 
 struct Invocation {
     std::string command;
     std::vector<std::string> operands;
     std::string profile;
-    std::string format = "text";
+    std::string format;  // empty: the command's first format
     std::string output;
 };
 
-std::map<std::string, cCliRunner::ReportFormat>& ReportFormats() {
-    static std::map<std::string, cCliRunner::ReportFormat> formats;
-    return formats;
+std::filesystem::path ExecutableFolder() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || program.empty()) return ".";
+    return FolderOf(program);
 }
 
-std::string ExecutableFolder() {
-    char buffer[4096];
-    ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) return ".";
-    return FolderOf(std::string_view(buffer, static_cast<std::size_t>(length)));
+// Each command's formats, the first one the default.
+bool KnownFormat(Invocation& call,
+                 const std::map<std::string, cCliRunner::ReportFormat>& reportFormats) {
+    const std::map<std::string, std::vector<std::string>> formats = {
+        {"report", {"text"}}, {"figures", {"json", "csv"}}, {"diff", {"text", "json"}}};
+    auto own = formats.find(call.command);
+    if (own == formats.end()) return true;  // new and resave print nothing
+    if (call.format.empty()) call.format = own->second.front();
+    for (const std::string& format : own->second) {
+        if (format == call.format) return true;
+    }
+    return call.command == "report" && reportFormats.count(call.format) != 0 &&
+           !call.output.empty();
 }
 
-std::optional<Invocation> Parse(const std::vector<std::string>& args) {
+std::optional<Invocation> Parse(const std::vector<std::string>& args,
+                                const std::map<std::string, cCliRunner::ReportFormat>& formats) {
     if (args.empty()) return std::nullopt;
     Invocation call;
     call.command = args[0];
@@ -63,14 +81,12 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args) {
             call.operands.push_back(arg);
         }
     }
-    std::size_t wanted = (call.command == "report" || call.command == "figures") ? 1
-                         : (call.command == "new" || call.command == "resave")   ? 2
-                                                                                 : 0;
+    std::size_t wanted =
+        (call.command == "report" || call.command == "figures")                         ? 1
+        : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
+                                                                                        : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
-    if (call.command == "report" && call.format != "text" &&
-        (ReportFormats().count(call.format) == 0 || call.output.empty())) {
-        return std::nullopt;
-    }
+    if (!KnownFormat(call, formats)) return std::nullopt;
     return call;
 }
 
@@ -82,26 +98,69 @@ std::string RenderReport(cModelDoc& document) {
     return surface.Render();
 }
 
+std::string FileContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return std::move(content).str();
+}
+
+// Exits as diff does: 0 equal, 1 different, 2 when the files cannot be compared.
+int RunDiff(cEstimatorAppLogic& app, const Invocation& call, std::ostream& out, std::ostream& err) {
+    const std::string& pathA = call.operands[0];
+    const std::string& pathB = call.operands[1];
+    std::unique_ptr<cModelDoc> a = app.OpenByKind(pathA);
+    if (!a) return cCliRunner::kCannotCompare;
+    std::unique_ptr<cModelDoc> b = app.OpenByKind(pathB);
+    if (!b) return cCliRunner::kCannotCompare;
+    if (a->Kind() != b->Kind()) {
+        err << "korval-cli: " << pathA << " is a " << a->KindInfo().typeName << " document and "
+            << pathB << " a " << b->KindInfo().typeName
+            << " document; only documents of one kind compare\n";
+        return cCliRunner::kCannotCompare;
+    }
+    cDocumentDiff diff(FileContent(pathA), FileContent(pathB), DocumentFigures(*a),
+                       DocumentFigures(*b));
+    if (call.format == "json") {
+        out << DumpFigures(diff.ToJson(std::string(a->KindInfo().typeName), pathA, pathB)) << '\n';
+    } else {
+        out << diff.Text();
+    }
+    return diff.Equal() ? cCliRunner::kSuccess : cCliRunner::kDifferent;
+}
+
 }  // namespace
 
 bool cCliRunner::RegisterReportFormat(const std::string& name, ReportFormat format) {
-    if (format == nullptr || name == "text") return false;
-    return ReportFormats().emplace(name, format).second;
+    if (!format || name == "text") return false;
+    return reportFormats_.emplace(name, std::move(format)).second;
 }
 
 int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<Invocation> call = Parse(args);
+    switch (FindInfoOption(args)) {
+        case InfoOption::Help:
+            out << kUsage;
+            return kSuccess;
+        case InfoOption::Version:
+            out << VersionText("korval-cli");
+            return kSuccess;
+        case InfoOption::None:
+            break;
+    }
+    std::optional<Invocation> call = Parse(args, reportFormats_);
     if (!call) {
         err << kUsage;
         return kUsageError;
     }
-    std::string profile = call->profile.empty()
-                              ? cEstimatorAppLogic::GetDefaultsProfilePath(
-                                    ExecutableFolder(), std::getenv("KORVAL_PROFILE"))
-                              : call->profile;
+    const char* profileVariable = std::getenv("KORVAL_PROFILE");
+    std::string profile = call->profile.empty() ? cEstimatorAppLogic::GetDefaultsProfilePath(
+                                                      ExecutableFolder(), profileVariable)
+                                                : call->profile;
     cCliPlatform platform(err);
-    cEstimatorAppLogic app(platform, profile);
+    cEstimatorAppLogic app(platform, profile, &CreateDocument);
+    if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
     app.LoadExtensions();
+    if (call->command == "diff") return RunDiff(app, *call, out, err);
 
     std::unique_ptr<cModelDoc> document;
     if (call->command == "new") {
@@ -119,9 +178,11 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
 
     if (call->command == "report" && call->format != "text") {
         platform.FlushMessages();
-        return ReportFormats().at(call->format)(*document, call->output, err);
+        return reportFormats_.at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {
         out << RenderReport(*document);
+    } else if (call->command == "figures" && call->format == "csv") {
+        out << FiguresCsv(DocumentFigures(*document));
     } else if (call->command == "figures") {
         out << DumpFigures(DocumentFigures(*document)) << '\n';
     } else if (!document->SaveAs(call->operands[1])) {

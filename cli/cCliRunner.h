@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -8,21 +10,28 @@ namespace korval {
 
 class cModelDoc;
 
-// korval-cli: report, figures, new and resave. Exit status 0 on success, 1 when a file
-// cannot be opened, is not a Korval file or cannot be saved, 2 on bad usage.
+// korval-cli: report, figures, diff, new and resave; --help and --version. Exit status 0 on
+// success, 1 when a file cannot be opened, is not a Korval file or cannot be saved, 2 on
+// bad usage. diff exits as diff does: 0 equal, 1 different, 2 when it cannot compare.
 class cCliRunner {
   public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
     // A report format beyond "text" ("pdf" when the desktop is built): writes the
     // document's report to the output path given with -o and returns the exit status.
-    using ReportFormat = int (*)(cModelDoc& document, const std::string& output, std::ostream& err);
-    // Registered once at start-up, from the executable; false when the name is taken.
-    static bool RegisterReportFormat(const std::string& name, ReportFormat format);
+    using ReportFormat =
+        std::function<int(cModelDoc& document, const std::string& output, std::ostream& err)>;
+    // Given by the executable's main before Run; false when the name is taken.
+    bool RegisterReportFormat(const std::string& name, ReportFormat format);
 
     static constexpr int kSuccess = 0;
     static constexpr int kFileError = 1;
     static constexpr int kUsageError = 2;
+    static constexpr int kDifferent = 1;
+    static constexpr int kCannotCompare = 2;
+
+  private:
+    std::map<std::string, ReportFormat> reportFormats_;
 };
 
 }  // namespace korval

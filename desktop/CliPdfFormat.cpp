@@ -1,5 +1,5 @@
-// Gives korval-cli its "--format pdf": the report's printed pages through the desktop's
-// print path. Compiled into korval-cli only when the desktop application is built.
+#include "desktop/CliPdfFormat.h"
+
 #include <ctime>
 #include <ostream>
 
@@ -23,8 +23,10 @@ int WritePdf(cModelDoc& document, const std::string& output, std::ostream& err) 
     return cCliRunner::kSuccess;
 }
 
-const bool kRegistered = cCliRunner::RegisterReportFormat("pdf", &WritePdf);
-
 }  // namespace
+
+void RegisterPdfReportFormat(cCliRunner& runner) {
+    runner.RegisterReportFormat("pdf", &WritePdf);
+}
 
 }  // namespace korval

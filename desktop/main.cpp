@@ -1,12 +1,28 @@
 #include <QApplication>
+#include <iostream>
 
-#include "app/qt/cEstimatorApp.h"
+#include "app/CommandLineInfo.h"
+#include "app/qt/QtText.h"
+#include "desktop/cEstimatorApp.h"
 #include "desktop/cStartupProbe.h"
 
 int main(int argc, char** argv) {
+    // --help and --version answer before Qt looks for a display.
+    if (std::optional<int> status =
+            korval::AnswerDesktopInfoOption({argv + 1, argv + argc}, std::cout)) {
+        return *status;
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korval"));
     QApplication::setApplicationName(QStringLiteral("Korval"));
+#ifdef KORVAL_APP_ID
+    QApplication::setDesktopFileName(QStringLiteral(KORVAL_APP_ID));
+#endif
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(korval::ToStdString(argument));
+    if (std::optional<int> status = korval::RefuseDesktopOptions(arguments, std::cerr))
+        return *status;
     korval::cStartupProbe::InstallIfRequested();
     korval::cEstimatorApp app(QApplication::arguments());
     if (!app.Start()) return 1;

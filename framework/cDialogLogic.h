@@ -9,7 +9,8 @@ namespace korval {
 class cDialogLogic {
   public:
     virtual ~cDialogLogic() = default;
-    // The dialog's title, which also lets a platform pick the form for it.
+    // The dialog's title, shown on its window and in messages about it. A platform picks
+    // the form for a dialog by the logic's class, never by this text.
     virtual const char* Title() const = 0;
     // Help topic number opened by the Help button; 0 when the dialog has none.
     virtual int HelpTopic() const { return 0; }

@@ -171,12 +171,10 @@ std::optional<std::string_view> cIniFile::Find(std::string_view section,
     const Section* found = FindSection(TrimView(section));
     if (found == nullptr) return std::nullopt;
     key = TrimView(key);
-    if (found->header != kNoHeader) {
-        if (std::optional<std::uint32_t> line = found->keys.Find(content_, key)) {
-            auto replaced = found->replaced.find(*line);
-            return ValueOf(replaced != found->replaced.end() ? std::string_view(replaced->second)
-                                                             : LineText(*line));
-        }
+    if (std::optional<std::uint32_t> line = KeyLineOf(*found, key)) {
+        auto replaced = found->replaced.find(*line);
+        return ValueOf(replaced != found->replaced.end() ? std::string_view(replaced->second)
+                                                         : LineText(*line));
     }
     auto added = found->addedKeys.find(key);
     if (added == found->addedKeys.end()) return std::nullopt;
@@ -203,11 +201,9 @@ void cIniFile::Set(std::string_view section, std::string_view key, std::string_v
     std::string_view keyName = TrimView(key);
     Section* target = FindSection(sectionName);
     if (target == nullptr) target = &AppendSection(sectionName);
-    if (target->header != kNoHeader) {
-        if (std::optional<std::uint32_t> line = target->keys.Find(content_, keyName)) {
-            target->replaced[*line] = KeyLine(KeyNameAt(content_, *line), value);
-            return;
-        }
+    if (std::optional<std::uint32_t> line = KeyLineOf(*target, keyName)) {
+        target->replaced[*line] = KeyLine(KeyNameAt(content_, *line), value);
+        return;
     }
     auto added = target->addedKeys.find(keyName);
     if (added != target->addedKeys.end()) {
@@ -235,7 +231,81 @@ void cIniFile::AppendChanges(const Section& section, std::string& out) const {
     }
 }
 
+std::optional<std::uint32_t> cIniFile::KeyLineOf(const Section& section,
+                                                 std::string_view key) const {
+    if (section.header == kNoHeader) return std::nullopt;
+    std::optional<std::uint32_t> line = section.keys.Find(content_, key);
+    if (!line || section.erased.count(*line) == 0) return line;
+    // The first line of the name was erased: a duplicate behind it is read now.
+    for (std::size_t at = LineAt(content_, *line).next; at < content_.size();) {
+        LineSpan next = LineAt(content_, at);
+        if (IsHeader(next.text)) break;
+        auto offset = static_cast<std::uint32_t>(at);
+        if (IsKeyLine(next.text) && EqualsNoCase(KeyNameAt(content_, offset), key) &&
+            section.erased.count(offset) == 0)
+            return offset;
+        at = next.next;
+    }
+    return std::nullopt;
+}
+
+void cIniFile::Erase(std::string_view section, std::string_view key) {
+    Section* target = FindSection(TrimView(section));
+    if (target == nullptr) return;
+    key = TrimView(key);
+    if (std::optional<std::uint32_t> line = KeyLineOf(*target, key)) {
+        target->replaced.erase(*line);
+        target->erased.insert(*line);
+        return;
+    }
+    auto added = target->addedKeys.find(key);
+    if (added == target->addedKeys.end()) return;
+    target->added.erase(target->added.begin() + static_cast<std::ptrdiff_t>(added->second));
+    target->addedKeys.clear();
+    for (std::size_t i = 0; i < target->added.size(); ++i) {
+        const AddedLine& line = target->added[i];
+        target->addedKeys.emplace(std::string_view(line.text).substr(0, line.keyLength), i);
+    }
+}
+
+std::vector<std::string> cIniFile::SectionNames() const {
+    std::vector<std::string> names;
+    for (std::size_t at = 0; at < content_.size();) {
+        LineSpan line = LineAt(content_, at);
+        if (IsHeader(line.text)) {
+            auto offset = static_cast<std::uint32_t>(at);
+            std::string_view name = HeaderNameAt(content_, offset);
+            if (headers_.Find(content_, name) == offset) names.emplace_back(name);
+        }
+        at = line.next;
+    }
+    for (const Section* section : appended_) names.push_back(section->name);
+    return names;
+}
+
+std::vector<std::string> cIniFile::KeyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    const Section* found = FindSection(TrimView(section));
+    if (found == nullptr) return names;
+    if (found->header != kNoHeader) {
+        for (std::size_t at = LineAt(content_, found->header).next; at < content_.size();) {
+            LineSpan line = LineAt(content_, at);
+            if (IsHeader(line.text)) break;
+            auto offset = static_cast<std::uint32_t>(at);
+            if (IsKeyLine(line.text)) {
+                std::string_view name = KeyNameAt(content_, offset);
+                if (KeyLineOf(*found, name) == offset) names.emplace_back(name);
+            }
+            at = line.next;
+        }
+    }
+    for (const AddedLine& line : found->added)
+        names.emplace_back(std::string_view(line.text).substr(0, line.keyLength));
+    return names;
+}
+
 std::string cIniFile::Serialize() const {
+    static const std::string kNothing;
     struct Change {
         std::size_t at;
         std::size_t end;                     // the text from at to end is left out
@@ -247,6 +317,8 @@ std::string cIniFile::Serialize() const {
         if (section->header == kNoHeader) continue;
         for (const auto& [line, text] : section->replaced)
             changes.push_back({line, line + LineText(line).size(), &text});
+        for (std::uint32_t line : section->erased)
+            changes.push_back({line, LineAt(content_, line).next, &kNothing});
         if (!section->added.empty())
             changes.push_back({section->insertAt, section->insertAt, nullptr, section.get()});
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "framework/cLineNameTable.h"
@@ -36,6 +37,12 @@ class cIniFile {
     // name holds no ']' and no line break, a key holds no '=' or line break and does not
     // start like a header or a comment ('[', ';'), or the line would not read back as it.
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Drops the key's line; nothing happens when the key is missing.
+    void Erase(std::string_view section, std::string_view key);
+
+    // Names as written, in file order, the first of duplicates only: what Find can reach.
+    std::vector<std::string> SectionNames() const;
+    std::vector<std::string> KeyNames(std::string_view section) const;
 
     std::string Serialize() const;
 
@@ -64,6 +71,7 @@ class cIniFile {
         cLineNameTable keys;               // key lines in the text
         std::size_t insertAt = 0;          // new keys go here: after the last key line
         std::unordered_map<std::uint32_t, std::string> replaced;  // key line -> its new text
+        std::unordered_set<std::uint32_t> erased;                 // key lines dropped
         std::vector<AddedLine> added;
         NameIndex addedKeys;  // key -> index in added
     };
@@ -72,6 +80,8 @@ class cIniFile {
     Section* OpenSection(std::uint32_t header) const;
     Section& AppendSection(std::string_view name);
     std::string_view LineText(std::size_t offset) const;
+    // The key's line in the text, unless the key was added since or its line was erased.
+    std::optional<std::uint32_t> KeyLineOf(const Section& section, std::string_view key) const;
     void AppendChanges(const Section& section, std::string& out) const;
     void EndLastLine(std::string& out) const;
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/cDocumentFactory.h"
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
 #include "framework/cProfileStore.h"
@@ -59,7 +59,8 @@ void Exercise(cModelDoc& document, const std::string& output) {
     Json figures = DocumentFigures(document);
     CheckFigures(figures, "", "", figures);
     (void)DumpFigures(figures);
-    document.SaveAs(output);
+    // A save may fail on hostile input; it must only fail cleanly.
+    static_cast<void>(document.SaveAs(output));
 }
 
 // Opens the input as kind (or as the kind it says it is). Only the input's and the
@@ -74,13 +75,14 @@ int FuzzDocument(std::optional<DocumentKind> kind, const std::uint8_t* data, std
     std::ostringstream discard;
     cCliPlatform platform(discard);
     const char* profile = std::getenv("KORVAL_PROFILE");
-    cEstimatorAppLogic app(platform, profile != nullptr ? profile : input);
+    cEstimatorAppLogic app(platform, profile != nullptr ? profile : input, &CreateDocument);
     app.LoadExtensions();
     std::unique_ptr<cModelDoc> document;
     if (kind) {
         document = CreateDocument(*kind, app.Context());
         document->SetPathName(input);
-        document->LoadModel(input);
+        // What could not be read stays as reset, and is exercised all the same.
+        static_cast<void>(document->LoadModel(input));
     } else {
         document = app.OpenByKind(input);
     }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include "cocomo/CocomoTables.h"
 #include "framework/cModelDoc.h"
+#include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
 
@@ -15,7 +18,8 @@ class cRayleighDoc;
 // sensitivity analysis (the sensitivity source) flow on to the models after it.
 class cProjectDoc : public cModelDoc {
   public:
-    enum SensitivitySource { kFunctionPointSource = 0, kCocomoSource = 1, kRayleighSource = 2 };
+    // Numbered as the project has always numbered them.
+    enum class SensitivitySource { FunctionPoint = 0, Cocomo = 1, Rayleigh = 2 };
     enum class Model { FunctionPoint, Cocomo, Rayleigh };
 
     explicit cProjectDoc(cAppContext& context);
@@ -33,21 +37,25 @@ class cProjectDoc : public cModelDoc {
     cCocomoDoc& CocomoModel() { return *cocomo_; }
     cRayleighDoc& RayleighModel() { return *rayleigh_; }
 
-    int GetSensitivitySource() const { return sensitivitySource_; }
+    SensitivitySource GetSensitivitySource() const { return sensitivitySource_; }
     FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
     void SetFpmCcmDescription(FilterState state) {
-        fpmCcmDescription_ = state == 0 ? kFilterOn : state;
+        fpmCcmDescription_ = state == FilterState::NotApplicable ? FilterState::On : state;
     }
     double GetSavedCocomoSlocSensitivity() const { return savedCocomoSlocSensitivity_; }
-    int GetSavedCocomoSensitivityType() const { return savedCocomoSensitivityType_; }
-    int GetSavedRayleighSensitivityType() const { return savedRayleighSensitivityType_; }
+    CocomoSensitivityType GetSavedCocomoSensitivityType() const {
+        return savedCocomoSensitivityType_;
+    }
+    RayleighSensitivityType GetSavedRayleighSensitivityType() const {
+        return savedRayleighSensitivityType_;
+    }
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
     // Project menu.
     bool OnImport(Model model);
     bool OnExport(Model model);
-    void OnUseSensitivity(int source);
+    void OnUseSensitivity(SensitivitySource source);
     bool IsSensitivityCommandEnabled(Model model) const;
 
     // The model menus of the project window.
@@ -74,19 +82,36 @@ class cProjectDoc : public cModelDoc {
     bool WriteIdentity(const std::string& path) override;
     bool WritesTypeOnFileSave() const override { return false; }
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    // False when one of the models could not be read; the others are read all the same.
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
+    // What a change touched; FlowFigures hands on from there what depends on it.
+    enum class Change {
+        // The function point size (or the whole project, after a load or a reset).
+        Everything,
+        // The chosen source or its range.
+        Sensitivity,
+        // COCOMO's schedule, by its attributes or cost drivers.
+        CocomoSchedule,
+        // A new COCOMO or Rayleigh model (initialized or imported) takes what it depends on.
+        NewCocomo,
+        NewRayleigh,
+    };
+    // The one place the figures of one model are copied into the next.
+    void FlowFigures(Change change);
+    bool CocomoCarriesFpRange() const;
+    bool RayleighShowsProjectRanges() const;
+    void KeepCocomoSensitivityAside();
+    void KeepRayleighTypeAside();
     void ResetProjectState();
-    void PropagateSize();
-    void PropagateSchedule();
-    void PropagateSensitivity();
-    void PropagateRanges();
-    void ImposeProjectSensitivity();
-    // Marks the project modified and redraws when the model was changed by its command.
-    void AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)() = nullptr);
+    bool WriteKeptAsideCocomoSettings(const std::string& path) const;
+    bool WriteKeptAsideRayleighType(const std::string& path) const;
+    // Marks the project modified and redraws when the model was changed by its command;
+    // the figures flow on from the change first.
+    void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
@@ -95,11 +120,11 @@ class cProjectDoc : public cModelDoc {
     std::unique_ptr<cCocomoDoc> cocomo_;
     std::unique_ptr<cFunctionPointDoc> functionPoint_;
     std::unique_ptr<cRayleighDoc> rayleigh_;
-    FilterState fpmCcmDescription_ = kFilterOn;
-    int sensitivitySource_ = kFunctionPointSource;
+    FilterState fpmCcmDescription_ = FilterState::On;
+    SensitivitySource sensitivitySource_ = SensitivitySource::FunctionPoint;
     double savedCocomoSlocSensitivity_ = 0;
-    int savedCocomoSensitivityType_ = 0;
-    int savedRayleighSensitivityType_ = 4;
+    CocomoSensitivityType savedCocomoSensitivityType_ = CocomoSensitivityType::Sloc;
+    RayleighSensitivityType savedRayleighSensitivityType_ = RayleighSensitivityType::ProjectRanges;
 };
 
 }  // namespace korval

@@ -13,11 +13,11 @@ namespace korval {
 // chosen source; the model's own switch comes back afterwards.
 int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
                                  bool suppressSensitivity) {
-    bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (projectShowsSensitivity && suppressSensitivity)
-        model.SetFilter(kSensitivityAnalysisSwitch, kFilterOff);
+        model.SetFilter(kSensitivityAnalysisSwitch, FilterState::Off);
     int advanced = model.DrawReport(dc, y, flags);
-    if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, kFilterOn);
+    if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, FilterState::On);
     return advanced;
 }
 
@@ -29,13 +29,14 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
     y += gap;
     total += gap + DrawRow(dc, y, "FUNCTION POINT INFORMATION:", "", "", "", flags, 0.5);
-    total += DrawModelReport(
-        dc, y, flags, *functionPoint_,
-        sensitivitySource_ == kCocomoSource || sensitivitySource_ == kRayleighSource);
+    total += DrawModelReport(dc, y, flags, *functionPoint_,
+                             sensitivitySource_ == SensitivitySource::Cocomo ||
+                                 sensitivitySource_ == SensitivitySource::Rayleigh);
 
     y += gap;
     total += gap + DrawRow(dc, y, "COCOMO INFORMATION:", "", "", "", flags, 0.5);
-    total += DrawModelReport(dc, y, flags, *cocomo_, sensitivitySource_ == kRayleighSource);
+    total +=
+        DrawModelReport(dc, y, flags, *cocomo_, sensitivitySource_ == SensitivitySource::Rayleigh);
 
     y += gap;
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);

@@ -7,7 +7,7 @@ namespace korval {
 
 std::string cMemberProjectCache::Resolve(const std::string& path) const {
     bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
-    return relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
+    return relative && !baseFolder_.empty() ? (baseFolder_ / path).string() : path;
 }
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
@@ -16,7 +16,8 @@ std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& 
     if (std::string problem = DocumentSizeProblem(path); !problem.empty())
         context_.platform.ShowMessage(problem);
     auto loaded = std::make_shared<cProjectDoc>(context_);
-    loaded->LoadModel(path);
+    // A member whose file exists opens with what could be read, as the desktop opens it.
+    static_cast<void>(loaded->LoadModel(path));
     // A member is read once and never saved: a system of hundreds of members need not keep
     // their files in memory.
     cProfileStore::Instance().Forget(path);

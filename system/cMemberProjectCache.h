@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -15,7 +16,7 @@ class cMemberProjectCache {
   public:
     // Members' relative paths are looked up in baseFolder (the system file's folder), so a
     // system and its projects can move together.
-    explicit cMemberProjectCache(cAppContext& context, std::string baseFolder = {})
+    explicit cMemberProjectCache(cAppContext& context, std::filesystem::path baseFolder = {})
         : context_(context), baseFolder_(std::move(baseFolder)) {}
 
     // Where the member's file is.
@@ -27,7 +28,7 @@ class cMemberProjectCache {
 
   private:
     cAppContext& context_;
-    std::string baseFolder_;
+    std::filesystem::path baseFolder_;
     std::unordered_map<std::string, std::shared_ptr<const cProjectDoc>> read_;
     std::shared_ptr<const cProjectDoc> missing_;
 };

@@ -195,7 +195,9 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
     return true;
 }
 
-void cSystemDoc::LoadOwnSections(const std::string& path) {
+// A system opens whatever its members give: a member that cannot be read counts as
+// missing, and the system as read.
+bool cSystemDoc::LoadOwnSections(const std::string& path) {
     std::string userSpecified =
         ReadProfileValue(kEstimationSection, "Product_Design_User_Specified", "FALSE", 20, path);
     if (userSpecified == "TRUE") {
@@ -215,6 +217,7 @@ void cSystemDoc::LoadOwnSections(const std::string& path) {
     finalTestEffort_ = ReadNumber(kEstimationSection, "Integration_And_Test_Effort", path);
     LoadMembers(path);
     RefreshTotals();
+    return true;
 }
 
 void cSystemDoc::LoadMembers(const std::string& path) {
@@ -229,13 +232,15 @@ void cSystemDoc::LoadMembers(const std::string& path) {
             ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
-        member->LoadModel(fileName, projects);
+        bool found = member->LoadModel(fileName, projects);
         member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
-        if (!member->IsFound()) {
+        if (!found) {
             auto [answer, unasked] = replacements.try_emplace(fileName);
             if (unasked) answer->second = AskForMissingProject(fileName);
             if (answer->second) {
-                member->LoadModel(*answer->second, projects);
+                // The member takes the chosen name even when that file cannot be read
+                // either; it then stays listed as missing.
+                static_cast<void>(member->LoadModel(*answer->second, projects));
                 SetModifiedFlag();
             }
         }
@@ -251,8 +256,8 @@ std::optional<std::string> cSystemDoc::AskForMissingProject(const std::string& f
 
 void cSystemDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     cModelDoc::FillDisplayOptions(dialog);
-    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
-    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, FilterState::NotApplicable);
 }
 
 void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {

@@ -16,7 +16,8 @@ class cMemberProjectCache;
 // together share the project of a file they list alike (see cMemberProjectCache).
 class cSystemProjectDoc {
   public:
-    enum EditState { kKept = 0, kRemoved = 1, kAdded = 2 };
+    // What the Projects dialog does with the member while it is open.
+    enum class EditState { Kept, Removed, Added };
 
     explicit cSystemProjectDoc(cAppContext& context);
     virtual ~cSystemProjectDoc();
@@ -24,17 +25,17 @@ class cSystemProjectDoc {
     cSystemProjectDoc& operator=(const cSystemProjectDoc&) = delete;
 
     // Remembers the path; false (data left as reset) when no file exists there.
-    bool LoadModel(const std::string& path);
+    [[nodiscard]] bool LoadModel(const std::string& path);
     // The same, with the projects already read for the other members of a system; a
     // relative path is looked up beside the system file (see cMemberProjectCache).
-    bool LoadModel(const std::string& path, cMemberProjectCache& projects);
+    [[nodiscard]] bool LoadModel(const std::string& path, cMemberProjectCache& projects);
 
     const std::string& GetFileName() const { return fileName_; }
     double GetStartOffset() const { return startOffset_; }
     void SetStartOffset(double offset) { startOffset_ = offset; }
     bool IsFound() const { return found_; }
-    int GetEditState() const { return editState_; }
-    void SetEditState(int state) { editState_ = state; }
+    EditState GetEditState() const { return editState_; }
+    void SetEditState(EditState state) { editState_ = state; }
 
     // The project's description texts (empty before the member is loaded).
     const std::string& GetTitle() const;
@@ -54,7 +55,7 @@ class cSystemProjectDoc {
     std::string fileName_;
     double startOffset_ = 0;
     bool found_ = false;
-    int editState_ = kKept;
+    EditState editState_ = EditState::Kept;
 };
 
 }  // namespace korval

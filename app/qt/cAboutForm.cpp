@@ -5,13 +5,10 @@
 
 #include "app/qt/CommandIcons.h"
 #include "app/qt/QtText.h"
-#include "app/qt/cDialogFormRegistry.h"
 
 namespace korval {
 
 namespace {
-const bool kRegistered = cDialogFormRegistry::RegisterForm<cAboutForm, cAboutDlg>("About KORVAL");
-
 QLabel* TextLabel(const std::string& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(ToQString(text), parent);
     label->setObjectName(QString::fromLatin1(name));

@@ -8,17 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/qt/QtText.h"
-#include "app/qt/cDialogFormRegistry.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cPlatformServices.h"
 
 namespace korval {
 
 namespace {
-
-const bool kRegistered =
-    cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>("Description");
-
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);

@@ -7,24 +7,23 @@
 namespace korval {
 
 namespace {
-// Built on first use: forms register themselves while static objects are being created.
-std::map<std::string, cDialogFormRegistry::Factory>& Factories() {
-    static std::map<std::string, cDialogFormRegistry::Factory> factories;
+std::map<std::type_index, cDialogFormRegistry::Factory>& Factories() {
+    static std::map<std::type_index, cDialogFormRegistry::Factory> factories;
     return factories;
 }
 }  // namespace
 
-bool cDialogFormRegistry::Register(const std::string& title, Factory factory) {
-    return Factories().emplace(title, std::move(factory)).second;
+bool cDialogFormRegistry::Register(std::type_index logicClass, Factory factory) {
+    return Factories().emplace(logicClass, std::move(factory)).second;
 }
 
-bool cDialogFormRegistry::Has(const std::string& title) {
-    return Factories().count(title) != 0;
+bool cDialogFormRegistry::Has(std::type_index logicClass) {
+    return Factories().count(logicClass) != 0;
 }
 
 std::unique_ptr<QDialog> cDialogFormRegistry::Create(cDialogLogic& logic,
                                                      cPlatformServices& platform, QWidget* parent) {
-    auto found = Factories().find(logic.Title());
+    auto found = Factories().find(typeid(logic));
     if (found == Factories().end()) return nullptr;
     return found->second(logic, platform, parent);
 }

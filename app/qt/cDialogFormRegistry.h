@@ -3,20 +3,18 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
-#include <string>
+#include <typeindex>
 
 namespace korval {
 
 class cDialogLogic;
 class cPlatformServices;
 
-// The Qt forms of the dialogs, found by the title of the dialog's logic. A form is
-// registered once from its own source file, so the platform never needs to know the
-// forms of the model folders:
+// The Qt forms of the dialogs, found by the class of the dialog's logic, so the platform
+// never needs to know the forms of the model folders. Each folder's qt/ annex registers
+// its forms from its registration function, which the desktop's start-up calls:
 //
-//     const bool kRegistered =
-//         cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>(
-//             "COCOMO Attributes");
+//     cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>();
 //
 // The form's constructor takes (Logic&, cPlatformServices&, QWidget* parent); OK must
 // leave the logic holding what the user entered and accepted.
@@ -25,22 +23,27 @@ class cDialogFormRegistry {
     using Factory =
         std::function<std::unique_ptr<QDialog>(cDialogLogic&, cPlatformServices&, QWidget* parent)>;
 
-    // False when a form is already registered for the title (the first one stays).
-    static bool Register(const std::string& title, Factory factory);
+    // False when a form is already registered for the logic class (the first one stays).
+    static bool Register(std::type_index logicClass, Factory factory);
 
     template <class Form, class Logic>
-    static bool RegisterForm(const std::string& title) {
-        return Register(title,
+    static bool RegisterForm() {
+        return Register(typeid(Logic),
                         [](cDialogLogic& logic, cPlatformServices& platform,
                            QWidget* parent) -> std::unique_ptr<QDialog> {
-                            auto* typed = dynamic_cast<Logic*>(&logic);
-                            if (typed == nullptr) return nullptr;
-                            return std::make_unique<Form>(*typed, platform, parent);
+                            // Create looks the factory up by the logic's own class.
+                            return std::make_unique<Form>(static_cast<Logic&>(logic), platform,
+                                                          parent);
                         });
     }
 
-    static bool Has(const std::string& title);
-    // The form for the logic, or null when none is registered for its title and type.
+    static bool Has(std::type_index logicClass);
+    template <class Logic>
+    static bool Has() {
+        return Has(typeid(Logic));
+    }
+    // The form for the logic, or null when none is registered for the logic's class (a
+    // class derived from a registered one has no form of its own).
     static std::unique_ptr<QDialog> Create(cDialogLogic& logic, cPlatformServices& platform,
                                            QWidget* parent);
 };

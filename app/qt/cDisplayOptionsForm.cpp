@@ -4,14 +4,8 @@
 #include <QVBoxLayout>
 
 #include "app/qt/QtText.h"
-#include "app/qt/cDialogFormRegistry.h"
 
 namespace korval {
-
-namespace {
-const bool kRegistered =
-    cDialogFormRegistry::RegisterForm<cDisplayOptionsForm, cDisplayOptionsDlg>("Display Options");
-}  // namespace
 
 cDisplayOptionsForm::cDisplayOptionsForm(cDisplayOptionsDlg& logic, cPlatformServices& platform,
                                          QWidget* parent)

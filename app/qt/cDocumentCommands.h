@@ -11,11 +11,12 @@ class cModelDoc;
 
 // Which document kind handles which menu command, and how. The main frame enables a
 // menu entry or toolbar button only while the active document's kind has a handler for
-// its command id, so a model's commands light up as soon as its folder registers them:
+// its command id, so a model's commands light up once its folder's registration
+// function, called by the desktop's start-up, has registered them:
 //
-//     const bool kRegistered = cDocumentCommands::Register(
+//     cDocumentCommands::Register(
 //         DocumentKind::Cocomo, commands::kCocomoAttributes,
-//         {[](cModelDoc& doc) { static_cast<cCocomoDoc&>(doc).OnAttributes(); }});
+//         {[](cModelDoc& doc) { static_cast<cCocomoDoc&>(doc).OnAttributes(); }, {}, {}});
 //
 // The handler runs the command on the document (dialog, copy back, modified flag,
 // redraw); the frame refreshes titles and command states afterwards.

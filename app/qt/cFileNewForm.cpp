@@ -6,13 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/qt/QtText.h"
-#include "app/qt/cDialogFormRegistry.h"
 
 namespace korval {
-
-namespace {
-const bool kRegistered = cDialogFormRegistry::RegisterForm<cFileNewForm, cFileNewDlg>("New");
-}  // namespace
 
 cFileNewForm::cFileNewForm(cFileNewDlg& logic, cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent), list_(new QListWidget(this)) {

@@ -6,14 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/qt/QtText.h"
-#include "app/qt/cDialogFormRegistry.h"
 
 namespace korval {
-
-namespace {
-const bool kRegistered = cDialogFormRegistry::RegisterForm<cToolbarConfigForm, cToolbarConfigDlg>(
-    "ToolBar Configuration");
-}  // namespace
 
 cToolbarConfigForm::cToolbarConfigForm(cToolbarConfigDlg& logic, cPlatformServices& platform,
                                        QWidget* parent)

@@ -16,15 +16,12 @@
 namespace korval {
 
 void RegisterCocomoDesktop() {
-    cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>(
-        "COCOMO Attributes");
-    cDialogFormRegistry::RegisterForm<cCostDriverForm, cCostDriverDlg>("Cost Driver Attributes");
-    cDialogFormRegistry::RegisterForm<cCocomoSensitivityForm, cCocomoSensitivityDlg>(
-        "COCOMO Sensitivity Adjustments");
-    cDialogFormRegistry::RegisterForm<cCocomoReverseForm, cCocomoReverseDlg>(
-        "COCOMO Reverse Engineering");
+    cDialogFormRegistry::RegisterForm<cCocomoAttributesForm, cCocomoAttributesDlg>();
+    cDialogFormRegistry::RegisterForm<cCostDriverForm, cCostDriverDlg>();
+    cDialogFormRegistry::RegisterForm<cCocomoSensitivityForm, cCocomoSensitivityDlg>();
+    cDialogFormRegistry::RegisterForm<cCocomoReverseForm, cCocomoReverseDlg>();
 
-    // Description and Initialize are every document's own (SharedDocumentCommands).
+    // Description and Initialize are every document's own (RegisterAppDesktop).
     constexpr DocumentKind kind = DocumentKind::Cocomo;
     cDocumentCommands::Register(kind, commands::kCocomoAttributes,
                                 DocumentCommand<cCocomoDoc, &cCocomoDoc::OnAttributes>());

@@ -19,17 +19,13 @@
 namespace korval {
 
 void RegisterFunctionPointDesktop() {
-    cDialogFormRegistry::RegisterForm<cFunctionPointCountForm, cFunctionPointCountDlg>(
-        "Function Point Count");
-    cDialogFormRegistry::RegisterForm<cValueAdjustmentForm, cValueAdjustmentDlg>(
-        "Value Adjustment Factor");
-    cDialogFormRegistry::RegisterForm<cFpSensitivityForm, cFpSensitivityDlg>(
-        "Function Point Sensitivity Adjustments");
-    cDialogFormRegistry::RegisterForm<cFpReverseForm, cFpReverseDlg>(
-        "Function Point Reverse Engineering");
-    cDialogFormRegistry::RegisterForm<cLanguageForm, cLanguageDlg>("Language Customization");
+    cDialogFormRegistry::RegisterForm<cFunctionPointCountForm, cFunctionPointCountDlg>();
+    cDialogFormRegistry::RegisterForm<cValueAdjustmentForm, cValueAdjustmentDlg>();
+    cDialogFormRegistry::RegisterForm<cFpSensitivityForm, cFpSensitivityDlg>();
+    cDialogFormRegistry::RegisterForm<cFpReverseForm, cFpReverseDlg>();
+    cDialogFormRegistry::RegisterForm<cLanguageForm, cLanguageDlg>();
 
-    // Description and Initialize are every document's own (SharedDocumentCommands).
+    // Description and Initialize are every document's own (RegisterAppDesktop).
     using Doc = cFunctionPointDoc;
     constexpr DocumentKind kind = DocumentKind::FunctionPoint;
     cDocumentCommands::Register(kind, commands::kFpCount,

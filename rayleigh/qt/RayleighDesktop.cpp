@@ -14,14 +14,11 @@
 namespace korval {
 
 void RegisterRayleighDesktop() {
-    cDialogFormRegistry::RegisterForm<cRayleighAttributesForm, cRayleighAttributesDlg>(
-        "Rayleigh Attributes");
-    cDialogFormRegistry::RegisterForm<cRayleighSensitivityForm, cRayleighSensitivityDlg>(
-        "Rayleigh Sensitivity Adjustments");
-    cDialogFormRegistry::RegisterForm<cRayleighReverseForm, cRayleighReverseDlg>(
-        "Rayleigh Reverse Engineering");
+    cDialogFormRegistry::RegisterForm<cRayleighAttributesForm, cRayleighAttributesDlg>();
+    cDialogFormRegistry::RegisterForm<cRayleighSensitivityForm, cRayleighSensitivityDlg>();
+    cDialogFormRegistry::RegisterForm<cRayleighReverseForm, cRayleighReverseDlg>();
 
-    // Description and Initialize are every document's own (SharedDocumentCommands).
+    // Description and Initialize are every document's own (RegisterAppDesktop).
     constexpr DocumentKind kind = DocumentKind::Rayleigh;
     cDocumentCommands::Register(kind, commands::kRayleighAttributes,
                                 DocumentCommand<cRayleighDoc, &cRayleighDoc::OnAttributes>());

@@ -14,14 +14,11 @@
 namespace korval {
 
 void RegisterSystemDesktop() {
-    cDialogFormRegistry::RegisterForm<cSystemAttributesForm, cSystemAttributesDlg>(
-        "System Level Estimation Attributes");
-    cDialogFormRegistry::RegisterForm<cSystemProjectsForm, cSystemProjectsDlg>(
-        "System Level Estimation Projects");
-    cDialogFormRegistry::RegisterForm<cMissingProjectForm, cMissingProjectDlg>(
-        "Missing Project File");
+    cDialogFormRegistry::RegisterForm<cSystemAttributesForm, cSystemAttributesDlg>();
+    cDialogFormRegistry::RegisterForm<cSystemProjectsForm, cSystemProjectsDlg>();
+    cDialogFormRegistry::RegisterForm<cMissingProjectForm, cMissingProjectDlg>();
 
-    // Description and Initialize are every document's own (SharedDocumentCommands).
+    // Description and Initialize are every document's own (RegisterAppDesktop).
     constexpr DocumentKind kind = DocumentKind::System;
     cDocumentCommands::Register(kind, commands::kSystemAttributes,
                                 DocumentCommand<cSystemDoc, &cSystemDoc::OnAttributes>());

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "app/cEstimatorAppLogic.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"
 #include "tests/support/TempDir.h"
@@ -17,7 +19,7 @@ class EstimatorAppLogicTest : public ::testing::Test {
   protected:
     TempDir dir;
     testing::cScriptedPlatform platform;
-    cEstimatorAppLogic app{platform, dir.File("korval.ini")};
+    cEstimatorAppLogic app{platform, dir.File("korval.ini"), &CreateDocument};
 };
 
 TEST_F(EstimatorAppLogicTest, OpensByTheKindWrittenInTheFileNotByItsName) {
@@ -103,6 +105,8 @@ TEST_F(EstimatorAppLogicTest, DefaultsProfileIsBesideTheProgramUnlessOverridden)
               "/opt/korval/bin/korval.ini");
     EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/opt", "/etc/korval.ini"),
               "/etc/korval.ini");
+    EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("", nullptr), "./korval.ini");
+    EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/", nullptr), "/korval.ini");
     EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("C:\\TOOLS\\KORVAL.EXE"),
               "C:\\TOOLS\\KORVAL.INI");
     EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("c:\\tools\\korval.exe"),
@@ -138,6 +142,29 @@ TEST_F(EstimatorAppLogicTest, NewDocumentsAreNumberedPerKind) {
     EXPECT_EQ(app.NewDocument(DocumentKind::Project)->GetDocumentTitle(), "Project2");
     EXPECT_EQ(app.NewDocument(DocumentKind::FunctionPoint)->GetDocumentTitle(), "FP1");
     EXPECT_EQ(app.NewDocument(DocumentKind::Cocomo)->GetDocumentTitle(), "COCOMO1");
+}
+
+// The logic names no model: every document it opens or creates comes from the factory
+// the program gave it, asked for the kind written in the file and handed the logic's
+// own context; a file of no kind never reaches the factory.
+TEST_F(EstimatorAppLogicTest, DocumentsComeFromTheFactoryItWasGiven) {
+    std::vector<DocumentKind> asked;
+    cEstimatorAppLogic logic{platform, dir.File("korval.ini"),
+                             [&](DocumentKind kind, cAppContext& context) {
+                                 EXPECT_EQ(&context, &logic.Context());
+                                 asked.push_back(kind);
+                                 return CreateDocument(kind, context);
+                             }};
+    std::string rayleigh = dir.File("named-like-cocomo.ccm");
+    TempDir::WriteFile(rayleigh, "[KORVAL]\nKORVAL_Type=Rayleigh\n");
+    std::string plain = dir.File("plain.ccm");
+    TempDir::WriteFile(plain, "[KORVAL]\nKORVAL_Type=Nothing\n");
+
+    EXPECT_EQ(logic.OpenByKind(rayleigh)->GetPathName(), rayleigh);
+    platform.ExpectMessage();
+    EXPECT_EQ(logic.OpenByKind(plain), nullptr);
+    EXPECT_EQ(logic.NewDocument(DocumentKind::System)->GetDocumentTitle(), "System1");
+    EXPECT_EQ(asked, (std::vector<DocumentKind>{DocumentKind::Rayleigh, DocumentKind::System}));
 }
 
 TEST_F(EstimatorAppLogicTest, AboutTexts) {

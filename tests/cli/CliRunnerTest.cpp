@@ -5,6 +5,7 @@
 
 #include "cli/cCliRunner.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cModelDoc.h"
 #include "tests/support/TempDir.h"
 
 namespace korval {
@@ -35,11 +36,50 @@ TEST(CliRunnerTest, UsageErrorsExitWithTwo) {
                                                {"new", "cocomo", "out.ccm"},
                                                {"report", "a", "--format", "html"},
                                                {"figures", "a", "b"},
-                                               {"report", "a", "--unknown"}}) {
+                                               {"report", "a", "--unknown"},
+                                               {"report", "a", "--format", "json"},
+                                               {"figures", "a", "--format", "text"},
+                                               {"diff", "a"},
+                                               {"diff", "a", "b", "--format", "csv"}}) {
         CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(result.err.find("usage:"), std::string::npos);
     }
+}
+
+TEST(CliRunnerTest, HelpAndVersionGoToStdoutAndExitWithZero) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* start;
+    };
+    const Case cases[] = {{{"--help"}, "usage: korval-cli report"},
+                          {{"-h"}, "usage: korval-cli report"},
+                          {{"figures", "missing.ccm", "--help"}, "usage: korval-cli report"},
+                          {{"--version"}, "korval-cli 4.1\nrevision "}};
+    for (const Case& c : cases) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cCliRunner().Run(c.args, out, err), 0) << c.args[0];
+        EXPECT_EQ(out.str().rfind(c.start, 0), 0u) << out.str();
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+TEST(CliRunnerTest, FiguresAsCsvHoldOneRowPerFigure) {
+    CliResult result =
+        RunCli({"figures", KORVAL_SOURCE_DIR "/examples/payroll.PRJ", "--format", "csv"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("path,value,low,high\r\nschemaVersion,1,,\r\nkind,Project,,\r\n", 0),
+              0u)
+        << result.out.substr(0, 200);
+    EXPECT_NE(result.out.find("\r\nproject.functionPoint.ufp,637.0,637.0,637.0\r\n"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("\r\ndescription,\"Replacement of the 1990s payroll system for "
+                              "4,000 employees.\nSize"),
+              std::string::npos)
+        << "a text with commas and line breaks is quoted";
+    EXPECT_NE(result.out.find("\r\nproject.cocomo.costDrivers[0].rating,Nominal,,\r\n"),
+              std::string::npos);
 }
 
 TEST(CliRunnerTest, FilesThatAreNotKorvalFilesExitWithOne) {
@@ -73,6 +113,43 @@ TEST(CliRunnerTest, FiguresOfATextWithBrokenUtf8StillPrint) {
     CliResult result = RunCli({"figures", path});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("\"title\": \"Caf\xEF\xBF\xBD"), std::string::npos) << result.out;
+}
+
+// A report format exists only on the runner it was given to: it gets the opened document
+// and the -o path, and its status is the exit status. Without -o, or on a runner without
+// the format, the call is a usage error; "text" stays the runner's own.
+TEST(CliRunnerTest, ReportFormatsAreTheRunnersOwn) {
+    std::vector<std::string> written;
+    auto format = [&written](cModelDoc& document, const std::string& output, std::ostream& err) {
+        written.push_back(std::string(cDocumentKind::Of(document.Kind()).typeName) + " " + output);
+        err << "written\n";
+        return 7;
+    };
+    std::string example = std::string(KORVAL_SOURCE_DIR) + "/examples/payroll.PRJ";
+    auto run = [&](cCliRunner& runner, std::vector<std::string> args) {
+        args.insert(args.end(), {"--profile", KORVAL_DEFAULTS_PROFILE});
+        std::ostringstream out;
+        std::ostringstream err;
+        int status = runner.Run(args, out, err);
+        return CliResult{status, out.str(), err.str()};
+    };
+    cCliRunner runner;
+    EXPECT_TRUE(runner.RegisterReportFormat("fake", format));
+    EXPECT_FALSE(runner.RegisterReportFormat("fake", format));
+    EXPECT_FALSE(runner.RegisterReportFormat("text", format));
+
+    CliResult result = run(runner, {"report", example, "--format", "fake", "-o", "out.fake"});
+    EXPECT_EQ(result.status, 7);
+    EXPECT_EQ(result.err, "written\n");
+    EXPECT_EQ(written, std::vector<std::string>{"Project out.fake"});
+    EXPECT_EQ(run(runner, {"report", example, "--format", "fake"}).status, cCliRunner::kUsageError);
+    cCliRunner plain;
+    EXPECT_EQ(run(plain, {"report", example, "--format", "fake", "-o", "out.fake"}).status,
+              cCliRunner::kUsageError);
+    EXPECT_EQ(written.size(), 1u);
+    CliResult text = run(runner, {"report", example, "--format", "text"});
+    EXPECT_EQ(text.status, cCliRunner::kSuccess);
+    EXPECT_EQ(text.out, RunCli({"report", example}).out);
 }
 
 TEST(CliRunnerTest, TextsPrintWithLineFeedsAndNoOtherControlCharacters) {

@@ -11,13 +11,14 @@
 #include "app/cAboutDlg.h"
 #include "app/cFileNewDlg.h"
 #include "app/cToolbarConfigDlg.h"
+#include "app/qt/AppDesktop.h"
 #include "app/qt/cAboutForm.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDialogFormRegistry.h"
 #include "app/qt/cDisplayOptionsForm.h"
-#include "app/qt/cEstimatorApp.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
+#include "desktop/cEstimatorApp.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "tests/qt/support/QtTestFiles.h"
@@ -30,9 +31,11 @@ class AppFormsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The shell's forms as the desktop's start-up registers them.
+    void initTestCase() { RegisterAppDesktop(); }
+
     void dialogsAreLightGreyWithBlackText();
-    void everyShellDialogHasAForm_data();
-    void everyShellDialogHasAForm();
+    void everyShellDialogHasItsOwnForm();
 
     void descriptionShowsTheTextsWithQtLineBreaks();
     void descriptionHandsEditsToTheLogicWithCrLf();
@@ -62,17 +65,25 @@ void AppFormsTest::dialogsAreLightGreyWithBlackText() {
     QVERIFY(plain.palette().color(QPalette::Window) != QColor(192, 192, 192));
 }
 
-void AppFormsTest::everyShellDialogHasAForm_data() {
-    QTest::addColumn<QString>("title");
-    for (const char* title :
-         {"Description", "Display Options", "ToolBar Configuration", "New", "About KORVAL"}) {
-        QTest::newRow(title) << QString::fromLatin1(title);
-    }
+// The registry hands each dialog's logic the form made for its class.
+template <class Form, class Logic>
+bool FormFor(Logic& logic, cPlatformServices& platform) {
+    std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(logic, platform, nullptr);
+    return dynamic_cast<Form*>(form.get()) != nullptr;
 }
 
-void AppFormsTest::everyShellDialogHasAForm() {
-    QFETCH(QString, title);
-    QVERIFY(cDialogFormRegistry::Has(title.toStdString()));
+void AppFormsTest::everyShellDialogHasItsOwnForm() {
+    cTestQtPlatform platform;
+    cDescriptionDlg description("", "", "");
+    cDisplayOptionsDlg displayOptions;
+    cToolbarConfigDlg toolbars;
+    cFileNewDlg fileNew;
+    cAboutDlg about("Version 4.1", "Copyright (C) Someone");
+    QVERIFY(FormFor<cDescriptionForm>(description, platform));
+    QVERIFY(FormFor<cDisplayOptionsForm>(displayOptions, platform));
+    QVERIFY(FormFor<cToolbarConfigForm>(toolbars, platform));
+    QVERIFY(FormFor<cFileNewForm>(fileNew, platform));
+    QVERIFY(FormFor<cAboutForm>(about, platform));
 }
 
 void AppFormsTest::descriptionShowsTheTextsWithQtLineBreaks() {
@@ -182,12 +193,12 @@ void AppFormsTest::descriptionTabOrder() {
 void AppFormsTest::displayOptionsMirrorsTheSwitches() {
     cTestQtPlatform platform;
     cDisplayOptionsDlg logic;
-    logic.SetValue(cDisplayOptionsDlg::kDescriptionBox, kFilterOn);
-    logic.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, kFilterNotApplicable);
-    logic.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
-    logic.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, kFilterOff);
-    logic.SetValue(cDisplayOptionsDlg::kTotalsBox, kFilterOn);
-    logic.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterOff);
+    logic.SetValue(cDisplayOptionsDlg::kDescriptionBox, FilterState::On);
+    logic.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, FilterState::NotApplicable);
+    logic.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
+    logic.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, FilterState::Off);
+    logic.SetValue(cDisplayOptionsDlg::kTotalsBox, FilterState::On);
+    logic.SetValue(cDisplayOptionsDlg::kSensitivityBox, FilterState::Off);
     cDisplayOptionsForm form(logic, platform);
     form.show();
     for (int i = 0; i < cDisplayOptionsDlg::kBoxCount; ++i) {
@@ -206,16 +217,16 @@ void AppFormsTest::displayOptionsTogglesReachTheLogic() {
     cTestQtPlatform platform;
     cDisplayOptionsDlg logic;
     for (int i = 0; i < cDisplayOptionsDlg::kBoxCount; ++i) {
-        logic.SetValue(static_cast<cDisplayOptionsDlg::Box>(i), kFilterOff);
+        logic.SetValue(static_cast<cDisplayOptionsDlg::Box>(i), FilterState::Off);
     }
     cDisplayOptionsForm form(logic, platform);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.Box(cDisplayOptionsDlg::kTotalsBox), Qt::LeftButton, {}, QPoint(6, 6));
     form.Box(cDisplayOptionsDlg::kSensitivityBox)->setChecked(true);
-    QCOMPARE(logic.Result(cDisplayOptionsDlg::kTotalsBox), kFilterOn);
-    QCOMPARE(logic.Result(cDisplayOptionsDlg::kSensitivityBox), kFilterOn);
-    QCOMPARE(logic.Result(cDisplayOptionsDlg::kDescriptionBox), kFilterOff);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kTotalsBox), FilterState::On);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kSensitivityBox), FilterState::On);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kDescriptionBox), FilterState::Off);
     QTest::mouseClick(form.OkButton(), Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Accepted));
 }

@@ -12,11 +12,12 @@
 #include <map>
 
 #include "app/cEstimatorAppLogic.h"
-#include "app/qt/cChildFrame.h"
-#include "app/qt/cEstimatorApp.h"
-#include "app/qt/cMainFrame.h"
 #include "app/qt/cQtPrintJob.h"
-#include "app/qt/cReportView.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cEstimatorApp.h"
+#include "desktop/cMainFrame.h"
+#include "desktop/cReportView.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"
 #include "tests/qt/support/QtTestFiles.h"
@@ -199,7 +200,7 @@ void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
     cTestQtPlatform platform;
     platform.AcceptInformation();
     QDir::setCurrent(QFileInfo(file).absolutePath());
-    cEstimatorAppLogic logic(platform, KORVAL_DEFAULTS_PROFILE);
+    cEstimatorAppLogic logic(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
     logic.LoadExtensions();
     std::unique_ptr<cModelDoc> document =
         logic.OpenByKind(QFileInfo(file).fileName().toStdString());

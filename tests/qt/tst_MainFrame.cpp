@@ -17,13 +17,13 @@
 
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/AppCommands.h"
-#include "app/qt/cChildFrame.h"
-#include "app/qt/cCommandTable.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cFileNewForm.h"
-#include "app/qt/cReportView.h"
 #include "app/qt/cToolbarConfigForm.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cCommandTable.h"
+#include "desktop/cReportView.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"
 #include "tests/qt/support/QtTestFiles.h"
@@ -54,8 +54,8 @@ cFrameFixture::DialogScript ChooseKind(int row) {
 // Saves a new document of the kind under the path, through the document's own Save As.
 std::string SaveNewDocument(cFrameFixture& f, DocumentKind kind, const QString& path) {
     std::unique_ptr<cModelDoc> document = f.logic.NewDocument(kind);
-    document->SaveAs(path.toStdString());
-    return path.toStdString();
+    // A file that could not be written gives no path to open.
+    return document->SaveAs(path.toStdString()) ? path.toStdString() : std::string();
 }
 
 }  // namespace
@@ -90,6 +90,7 @@ class MainFrameTest : public QObject {
     void windowMenuArrangesChildren();
     void aboutBoxShowsVersion();
     void helpCommandsOpenTheirPages();
+    void resetDefaultsProfileRemovesTheUsersCopy();
 };
 
 void MainFrameTest::menuWithNoDocument() {
@@ -98,7 +99,8 @@ void MainFrameTest::menuWithNoDocument() {
     QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
     QCOMPARE(f.MenuEntries("&File"), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-",
                                                   "Recent File", "-", "E&xit"}));
-    QCOMPARE(f.MenuEntries("&Options"), (QStringList{"&Display...", "&Languages..."}));
+    QCOMPARE(f.MenuEntries("&Options"),
+             (QStringList{"&Display...", "&Languages...", "-", "&Reset Defaults Profile..."}));
     QVERIFY(!f.frame->Action(kOptionsDisplay)->isEnabled());
     QCOMPARE(f.frame->windowTitle(), QStringLiteral("Korval"));
     korval::testing::SaveScreenshot(*f.frame, "main-empty");
@@ -588,6 +590,24 @@ void MainFrameTest::helpCommandsOpenTheirPages() {
     QVERIFY(pages[2].endsWith("/tutorial.html"));
     QVERIFY(QFile::exists(pages[2]));
     QCOMPARE(pages[3], QStringLiteral("index.html"));
+}
+
+void MainFrameTest::resetDefaultsProfileRemovesTheUsersCopy() {
+    cFrameFixture f;
+    QTemporaryDir config;
+    QString copy = config.filePath(QStringLiteral("korval/korval.ini"));
+    QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("korval"))));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_DEFAULTS_PROFILE), copy));
+    f.logic.UseUserProfile(copy.toStdString());
+    QCOMPARE(QString::fromStdString(f.logic.DefaultsProfilePath()), copy);
+    f.frame->ShowWithPlacement();
+    QVERIFY(f.frame->Action(kOptionsResetProfile)->isEnabled());
+
+    f.platform.QueueAnswer(MessageAnswer::Yes);
+    f.frame->RunCommand(kOptionsResetProfile);
+    QVERIFY(!QFile::exists(copy));
+    QCOMPARE(f.logic.DefaultsProfilePath(), std::string(KORVAL_DEFAULTS_PROFILE));
+    QVERIFY(f.platform.AllAnswersUsed());
 }
 
 QTEST_MAIN(MainFrameTest)

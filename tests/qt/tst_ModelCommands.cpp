@@ -14,11 +14,11 @@
 
 #include "app/qt/AppCommands.h"
 #include "app/qt/QtText.h"
-#include "app/qt/cChildFrame.h"
 #include "app/qt/cDialogForm.h"
-#include "app/qt/cEstimatorApp.h"
-#include "app/qt/cMainFrame.h"
 #include "cocomo/cCocomoDoc.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cEstimatorApp.h"
+#include "desktop/cMainFrame.h"
 #include "framework/cDialogLogic.h"
 #include "project/cProjectDoc.h"
 #include "tests/qt/support/QtTestFiles.h"
@@ -124,8 +124,8 @@ class ModelCommandsTest : public QObject {
     QStringList appDialogs_;
 };
 
-// The application starts as from the command line; its start-up registers the model
-// folders' forms and commands, which every test here then uses.
+// The application starts as from the command line; its start-up registers every
+// folder's forms and commands, which every test here then uses.
 void ModelCommandsTest::initTestCase() {
     cTestQtPlatform::ClearSettings();
     app_ = std::make_unique<cEstimatorApp>(QStringList{"korval", Example("payroll.PRJ")});
@@ -206,14 +206,14 @@ void ModelCommandsTest::okInAFormReachesTheDocument() {
     cFrameFixture f;
     QVERIFY(f.frame->OpenFile(ToStdString(Example("flight-management.CCM"))) != nullptr);
     auto& document = static_cast<cCocomoDoc&>(f.frame->ActiveChild()->Document());
-    int otherMode = (document.GetDevelopmentMode() + 1) % 3;
+    int otherMode = (ModeIndex(document.GetDevelopmentMode()) + 1) % 3;
     f.platform.SetDialogResponder([&](QDialog& form, cDialogLogic&) {
         form.findChild<QRadioButton*>(QStringLiteral("modeRadio%1").arg(otherMode))->click();
         form.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         return form.result() == QDialog::Accepted;
     });
     f.frame->RunCommand(kCocomoAttributes);
-    QCOMPARE(document.GetDevelopmentMode(), otherMode);
+    QCOMPARE(ModeIndex(document.GetDevelopmentMode()), otherMode);
     QVERIFY(document.IsModified());
 }
 
@@ -262,9 +262,9 @@ void ModelCommandsTest::sensitivitySourceChecksItsEntryAndEnablesItsModel() {
     const int sensitivityCommands[] = {kFpSensitivity, kCocomoSensitivity, kRayleighSensitivity};
     for (int source : {1, 2, 0}) {
         f.frame->RunCommand(useCommands[source]);
-        QCOMPARE(
-            static_cast<cProjectDoc&>(f.frame->ActiveChild()->Document()).GetSensitivitySource(),
-            source);
+        QCOMPARE(static_cast<int>(static_cast<cProjectDoc&>(f.frame->ActiveChild()->Document())
+                                      .GetSensitivitySource()),
+                 source);
         for (int model = 0; model < 3; ++model) {
             QAction* use = f.frame->Action(useCommands[model]);
             QVERIFY(use->isCheckable());

@@ -11,7 +11,7 @@
 
 #include "app/qt/cPdfReportWriter.h"
 #include "app/qt/cQtPrintJob.h"
-#include "app/qt/cReportView.h"
+#include "desktop/cReportView.h"
 #include "framework/cReportPrinter.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cNumberedRowsDoc.h"

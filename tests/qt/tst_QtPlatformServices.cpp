@@ -1,5 +1,5 @@
 // The desktop platform: file-dialog filters and line breaks converted at the Qt boundary,
-// the settings store, prompts answered without blocking, dialogs found by their title,
+// the settings store, prompts answered without blocking, dialogs found by their logic,
 // and help topics that lead somewhere.
 #include <QApplication>
 #include <QDirIterator>
@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "app/qt/AppDesktop.h"
 #include "app/qt/QtText.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDialogFormRegistry.h"
@@ -25,6 +26,18 @@ namespace {
 class cUnformedDlg : public cDialogLogic {
   public:
     const char* Title() const override { return "Nobody Made A Form For Me"; }
+};
+
+// Bears the title of a dialog that has a form, and is of another class.
+class cLookalikeDlg : public cDialogLogic {
+  public:
+    const char* Title() const override { return "Description"; }
+};
+
+// Derived from a dialog that has a form, without one of its own.
+class cDerivedDescriptionDlg : public cDescriptionDlg {
+  public:
+    cDerivedDescriptionDlg() : cDescriptionDlg("", "", "") {}
 };
 
 // Help topic numbers the dialogs of every folder ask for, read from their headers.
@@ -51,6 +64,9 @@ class QtPlatformServicesTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The shell's forms as the desktop's start-up registers them.
+    void initTestCase() { RegisterAppDesktop(); }
+
     void filtersBecomeQtNameFilters_data();
     void filtersBecomeQtNameFilters();
     void lineBreaksAtTheBoundary_data();
@@ -58,7 +74,7 @@ class QtPlatformServicesTest : public QObject {
     void settingsLiveInTheKorvalStore();
     void messagesGoToTheResponder();
     void fileDialogsGoToTheirResponders();
-    void runDialogFindsTheFormByTitle();
+    void runDialogFindsTheFormByTheLogicsClass();
     void runDialogWithoutAFormSaysSoAndCancels();
     void aFormIsRegisteredOnce();
     void waitCursorNests();
@@ -170,7 +186,7 @@ void QtPlatformServicesTest::fileDialogsGoToTheirResponders() {
     QCOMPARE(saveFilters, QStringList{"Rayleigh (*.RLM)"});
 }
 
-void QtPlatformServicesTest::runDialogFindsTheFormByTitle() {
+void QtPlatformServicesTest::runDialogFindsTheFormByTheLogicsClass() {
     korval::testing::cTestQtPlatform platform;
     cDescriptionDlg logic("old", "", "");
     bool sawForm = false;
@@ -198,17 +214,16 @@ void QtPlatformServicesTest::runDialogWithoutAFormSaysSoAndCancels() {
 }
 
 void QtPlatformServicesTest::aFormIsRegisteredOnce() {
-    QVERIFY(cDialogFormRegistry::Has("Description"));
-    bool again =
-        cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>("Description");
+    QVERIFY(cDialogFormRegistry::Has<cDescriptionDlg>());
+    bool again = cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>();
     QVERIFY(!again);
-    // A factory for a title gets only logic of its own type.
-    bool registered = cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>(
-        "Nobody Made A Form For Me");
-    QVERIFY(registered);
+    // The logic's own class finds the form: neither a title nor a base class does.
     korval::testing::cTestQtPlatform platform;
-    cUnformedDlg other;
-    QVERIFY(cDialogFormRegistry::Create(other, platform, nullptr) == nullptr);
+    cLookalikeDlg lookalike;
+    cDerivedDescriptionDlg derived;
+    QVERIFY(!cDialogFormRegistry::Has<cLookalikeDlg>());
+    QVERIFY(cDialogFormRegistry::Create(lookalike, platform, nullptr) == nullptr);
+    QVERIFY(cDialogFormRegistry::Create(derived, platform, nullptr) == nullptr);
 }
 
 void QtPlatformServicesTest::waitCursorNests() {

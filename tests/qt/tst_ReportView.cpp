@@ -10,7 +10,7 @@
 
 #include "app/qt/cQtPrinterSurface.h"
 #include "app/qt/cQtScreenSurface.h"
-#include "app/qt/cReportView.h"
+#include "desktop/cReportView.h"
 #include "framework/PageMetrics.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cNumberedRowsDoc.h"

@@ -4,6 +4,7 @@
 
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"
 #include "tests/support/TempDir.h"
@@ -17,7 +18,7 @@ namespace {
 TEST(RayleighExamplesTest, SavedAndReopenedExamplesKeepTheirFigures) {
     testing::TempDir dir;
     testing::cScriptedPlatform platform;
-    cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE);
+    cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
     int examples = 0;
     for (const auto& entry :
          std::filesystem::directory_iterator(std::string(KORVAL_SOURCE_DIR) + "/examples")) {

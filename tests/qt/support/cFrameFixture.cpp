@@ -5,11 +5,14 @@
 #include <QMenuBar>
 
 #include "app/qt/QtText.h"
+#include "desktop/cEstimatorApp.h"
+#include "documents/cDocumentFactory.h"
 #include "framework/cDialogLogic.h"
 
 namespace korval::testing {
 
-cFrameFixture::cFrameFixture() : logic(platform, KORVAL_DEFAULTS_PROFILE) {
+cFrameFixture::cFrameFixture() : logic(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument) {
+    cEstimatorApp::RegisterFormsAndCommands();
     cTestQtPlatform::ClearSettings();
     platform.SetDialogResponder([this](QDialog& form, cDialogLogic& dialog) {
         QString title = ToQString(dialog.Title());

@@ -7,7 +7,7 @@
 
 #include "app/cEstimatorAppLogic.h"
 #include "app/cRecentFileList.h"
-#include "app/qt/cMainFrame.h"
+#include "desktop/cMainFrame.h"
 #include "tests/qt/support/cTestQtPlatform.h"
 
 namespace korval::testing {

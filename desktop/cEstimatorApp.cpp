@@ -1,0 +1,82 @@
+#include "desktop/cEstimatorApp.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <cstdlib>
+
+#include "app/cEstimatorAppLogic.h"
+#include "app/qt/AppDesktop.h"
+#include "app/qt/QtText.h"
+#include "cocomo/qt/CocomoDesktop.h"
+#include "desktop/cMainFrame.h"
+#include "documents/cDocumentFactory.h"
+#include "functionpoint/qt/FunctionPointDesktop.h"
+#include "project/qt/ProjectDesktop.h"
+#include "rayleigh/qt/RayleighDesktop.h"
+#include "system/qt/SystemDesktop.h"
+
+namespace korval {
+
+cEstimatorApp::cEstimatorApp(QStringList arguments) : arguments_(std::move(arguments)) {}
+
+cEstimatorApp::~cEstimatorApp() {
+    mainFrame_.reset();
+    platform_.SetMainWindow(nullptr);
+}
+
+void cEstimatorApp::ApplyDialogColours() {
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Button, QColor(192, 192, 192));
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    // Disabled labels and buttons stay grey, or they could not be told from enabled ones.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    QApplication::setPalette(palette, "QDialog");
+}
+
+std::string cEstimatorApp::CommandLinePath(const QStringList& arguments) {
+    std::vector<std::string> texts;
+    for (const QString& argument : arguments) texts.push_back(ToStdString(argument));
+    std::vector<const char*> argv;
+    for (const std::string& text : texts) argv.push_back(text.c_str());
+    return cEstimatorAppLogic::CommandLinePath(static_cast<int>(argv.size()), argv.data());
+}
+
+void cEstimatorApp::RegisterFormsAndCommands() {
+    RegisterAppDesktop();
+    RegisterCocomoDesktop();
+    RegisterFunctionPointDesktop();
+    RegisterRayleighDesktop();
+    RegisterProjectDesktop();
+    RegisterSystemDesktop();
+}
+
+bool cEstimatorApp::Start() {
+    ApplyDialogColours();
+    RegisterFormsAndCommands();
+    recentFiles_.Load(platform_);
+
+    // The five document kinds are fixed (cDocumentKind::All); their views come from
+    // CreateReportView. The defaults profile is needed before the frame so that the
+    // frame's commands can reach it.
+    std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
+        ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
+    logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
+    logic_->UseUserProfileUnlessNamed(std::getenv("KORVAL_PROFILE"));
+
+    mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
+    platform_.SetMainWindow(mainFrame_.get());
+
+    logic_->LoadExtensions();
+    mainFrame_->ShowWithPlacement();
+    mainFrame_->repaint();
+
+    std::string path = CommandLinePath(arguments_);
+    if (!path.empty()) mainFrame_->OpenFile(path);
+    logic_->CheckDefaultsProfile();
+    return true;
+}
+
+}  // namespace korval

@@ -1,0 +1,538 @@
+#include "desktop/cMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/cAboutDlg.h"
+#include "app/cEstimatorAppLogic.h"
+#include "app/cFileNewDlg.h"
+#include "app/cRecentFileList.h"
+#include "app/cToolbarConfigDlg.h"
+#include "app/qt/AppCommands.h"
+#include "app/qt/CommandIcons.h"
+#include "app/qt/QtText.h"
+#include "app/qt/cDocumentCommands.h"
+#include "app/qt/cHelpWindow.h"
+#include "app/qt/cQtPlatformServices.h"
+#include "desktop/cChildFrame.h"
+#include "desktop/cCommandTable.h"
+#include "desktop/cReportView.h"
+#include "framework/NumberText.h"
+#include "framework/ProfileAccess.h"
+#include "framework/cModelDoc.h"
+
+namespace korval {
+
+using namespace commands;
+
+namespace {
+
+constexpr int kRecentFileCount = 4;
+constexpr const char* kReady = "Ready";
+
+// With "General"/"ToolTips" at 0 the toolbars show neither tool tips nor their prompts
+// in the status bar.
+class cToolTipBlocker : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::ToolTip || event->type() == QEvent::StatusTip;
+    }
+};
+
+bool IsDocumentFrameCommand(int id) {
+    switch (id) {
+        case kFileClose:
+        case kFileSave:
+        case kFileSaveAs:
+        case kFilePrint:
+        case kFilePrintPreview:
+        case kWindowCascade:
+        case kWindowTile:
+        case kWindowArrange:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QRect NormalRect(const cWindowPlacement& p) {
+    return QRect(QPoint(p.left, p.top), QPoint(p.right - 1, p.bottom - 1));
+}
+
+bool IsOnSomeScreen(const QRect& rect) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(rect)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+cMainFrame::cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform,
+                       cRecentFileList& recentFiles, QWidget* parent)
+    : QMainWindow(parent),
+      logic_(logic),
+      platform_(platform),
+      recentFiles_(recentFiles),
+      mdiArea_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(ApplicationIcon());
+    setCentralWidget(mdiArea_);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    toolTips_ = ParseLeadingInt(platform_.ReadSetting("General", "ToolTips", "1")) != 0;
+
+    CreateActions();
+    CreateToolbars();
+    CreateStatusBar();
+    RefreshRecentFileActions();
+    RebuildMenuBar();
+    RefreshCaption();
+    UpdateCommandStates();
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
+        RebuildMenuBar();
+        RefreshCaption();
+        UpdateCommandStates();
+    });
+    move(0, 0);
+    QSize available = screen() ? screen()->availableSize() : QSize(1280, 800);
+    resize(qMin(1100, available.width()), qMin(760, available.height()));
+}
+
+cMainFrame::~cMainFrame() {
+    // Documents close with the frame: nothing may call back into a frame half destroyed.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (cChildFrame* child : Children()) disconnect(child, nullptr, this, nullptr);
+    delete mdiArea_;
+}
+
+// --- Construction ------------------------------------------------------------------
+
+void cMainFrame::CreateActions() {
+    for (const cCommandInfo& info : cCommandTable::All()) {
+        auto* action = new QAction(ToQString(info.menuText), this);
+        action->setObjectName(QStringLiteral("command%1").arg(info.id));
+        action->setStatusTip(ToQString(info.StatusText()));
+        QString tip = ToQString(info.ToolTip());
+        action->setToolTip(tip.isEmpty() ? action->text().remove('&').remove(QStringLiteral("..."))
+                                         : tip);
+        if (*info.shortcut != '\0')
+            action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        action->setIconVisibleInMenu(false);
+        int id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        actions_[id] = action;
+    }
+    actions_[kViewStatusBar]->setCheckable(true);
+    actions_[kViewStatusBar]->setChecked(true);
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        auto* action = new QAction(this);
+        int id = kFileRecent1 + i;
+        action->setObjectName(QStringLiteral("command%1").arg(id));
+        action->setStatusTip(QStringLiteral("Open this document"));
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        actions_[id] = action;
+    }
+    noRecentFile_ = new QAction(QStringLiteral("Recent File"), this);
+    noRecentFile_->setEnabled(false);
+}
+
+void cMainFrame::CreateToolbars() {
+    auto* blocker = new cToolTipBlocker(this);
+    for (const cToolbarLayout& layout : cCommandTable::Toolbars()) {
+        auto* bar = new QToolBar(QString::fromLatin1(layout.caption), this);
+        bar->setObjectName(QStringLiteral("toolbar%1").arg(layout.barId));
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+        bar->setFloatable(true);
+        bar->setIconSize(QSize(18, 18));
+        QColor tile = ToolbarColour(layout.barId);
+        for (int id : layout.buttons) {
+            if (id == kSeparator) {
+                bar->addSeparator();
+                continue;
+            }
+            QAction* action = actions_.at(id);
+            if (action->icon().isNull())
+                action->setIcon(CommandIcon(cCommandTable::Find(id)->glyph, tile));
+            bar->addAction(action);
+            if (!toolTips_) bar->widgetForAction(action)->installEventFilter(blocker);
+        }
+        addToolBar(Qt::TopToolBarArea, bar);
+        toolbars_[layout.barId] = bar;
+    }
+}
+
+void cMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(QString::fromLatin1(kReady));
+    });
+    bar->showMessage(QString::fromLatin1(kReady));
+}
+
+void cMainFrame::RebuildMenuBar() {
+    std::optional<DocumentKind> kind;
+    if (cChildFrame* child = ActiveChild()) kind = child->Document().Kind();
+    if (menuBuilt_ && kind == menuKind_) return;
+    menuBuilt_ = true;
+    menuKind_ = kind;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (const cMenuLayout& layout : cCommandTable::MenuBar(kind)) {
+        QMenu* menu = bar->addMenu(ToQString(layout.title));
+        connect(menu, &QMenu::aboutToShow, this, &cMainFrame::UpdateCommandStates);
+        for (int id : layout.items) {
+            if (id == kSeparator) {
+                menu->addSeparator();
+            } else if (id == kRecentFiles) {
+                for (int i = 0; i < kRecentFileCount; ++i)
+                    menu->addAction(actions_.at(kFileRecent1 + i));
+                menu->addAction(noRecentFile_);
+            } else {
+                menu->addAction(actions_.at(id));
+            }
+        }
+    }
+}
+
+void cMainFrame::RefreshRecentFileActions() {
+    const std::vector<std::string>& entries = recentFiles_.Entries();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* action = actions_.at(kFileRecent1 + i);
+        bool used = i < static_cast<int>(entries.size());
+        action->setVisible(used);
+        if (used) action->setText(ToQString(cRecentFileList::MenuText(i, entries[i])));
+    }
+    noRecentFile_->setVisible(entries.empty());
+}
+
+void cMainFrame::RefreshCaption() {
+    QString caption = ToQString(kProductName);
+    if (cChildFrame* child = ActiveChild()) caption += QStringLiteral(" - ") + child->windowTitle();
+    setWindowTitle(caption);
+}
+
+// --- Placement and bar layout ------------------------------------------------------
+
+cWindowPlacement cMainFrame::CurrentPlacement() const {
+    cWindowPlacement p;
+    p.flags = isMaximized() ? cWindowPlacement::kRestoreToMaximized : 0;
+    p.showState = isMinimized()   ? cWindowPlacement::kShowMinimized
+                  : isMaximized() ? cWindowPlacement::kShowMaximized
+                                  : cWindowPlacement::kShowNormal;
+    QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    p.left = normal.left();
+    p.top = normal.top();
+    p.right = normal.left() + normal.width();
+    p.bottom = normal.top() + normal.height();
+    return p;
+}
+
+void cMainFrame::SaveWindowState() {
+    platform_.WriteSetting("Settings", "WindowPos", CurrentPlacement().Format());
+    platform_.WriteSetting("Control Bars", "State", saveState().toBase64().toStdString());
+    platform_.WriteSetting("Control Bars", "StatusBar", statusBar()->isHidden() ? "0" : "1");
+}
+
+void cMainFrame::RestoreBarLayout() {
+    std::string state = platform_.ReadSetting("Control Bars", "State", "");
+    if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    bool statusVisible = platform_.ReadSetting("Control Bars", "StatusBar", "1") != "0";
+    statusBar()->setVisible(statusVisible);
+    actions_.at(kViewStatusBar)->setChecked(statusVisible);
+}
+
+bool cMainFrame::RestorePlacement(const cWindowPlacement& placement) {
+    QRect normal = NormalRect(placement);
+    if (normal.width() < 100 || normal.height() < 100 || !IsOnSomeScreen(normal)) return false;
+    setGeometry(normal);
+    return true;
+}
+
+void cMainFrame::ShowWithPlacement(unsigned requestedShowState) {
+    std::optional<cWindowPlacement> saved =
+        cWindowPlacement::Parse(platform_.ReadSetting("Settings", "WindowPos", ""));
+    unsigned showState = requestedShowState;
+    if (saved) {
+        showState = saved->StartupShowState(requestedShowState);
+        cWindowPlacement written = *saved;
+        written.showState = showState;
+        platform_.WriteSetting("Settings", "WindowPos", written.Format());
+        RestoreBarLayout();
+        RestorePlacement(*saved);
+    }
+    switch (showState) {
+        case cWindowPlacement::kShowMaximized:
+            showMaximized();
+            break;
+        case cWindowPlacement::kShowMinimized:
+            showMinimized();
+            break;
+        default:
+            showNormal();
+            break;
+    }
+}
+
+void cMainFrame::closeEvent(QCloseEvent* event) {
+    SaveWindowState();
+    QList<cChildFrame*> children = Children();
+    for (cChildFrame* child : children) {
+        if (!child->Document().CanCloseDocument()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (cChildFrame* child : children) child->SetCloseConfirmed(true);
+    mdiArea_->closeAllSubWindows();
+    platform_.CloseHelp();
+    event->accept();
+}
+
+// --- Documents ---------------------------------------------------------------------
+
+cChildFrame* cMainFrame::ActiveChild() const {
+    return qobject_cast<cChildFrame*>(mdiArea_->currentSubWindow());
+}
+
+QList<cChildFrame*> cMainFrame::Children() const {
+    QList<cChildFrame*> children;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (auto* child = qobject_cast<cChildFrame*>(window)) children << child;
+    }
+    return children;
+}
+
+cChildFrame* cMainFrame::AddChild(std::unique_ptr<cModelDoc> document) {
+    auto* child = new cChildFrame(std::move(document), platform_);
+    mdiArea_->addSubWindow(child);
+    connect(child, &cChildFrame::DocumentChanged, this, [this, child] {
+        child->RefreshTitle();
+        RefreshCaption();
+        UpdateCommandStates();
+    });
+    connect(child, &QObject::destroyed, this, [this] {
+        RebuildMenuBar();
+        RefreshCaption();
+        UpdateCommandStates();
+    });
+    child->show();
+    mdiArea_->setActiveSubWindow(child);
+    child->View().setFocus();
+    RebuildMenuBar();
+    RefreshCaption();
+    UpdateCommandStates();
+    return child;
+}
+
+cChildFrame* cMainFrame::NewDocument(DocumentKind kind) {
+    std::unique_ptr<cModelDoc> document = logic_.NewDocument(kind);
+    document->EditDescription();
+    return AddChild(std::move(document));
+}
+
+cChildFrame* cMainFrame::OpenFile(const std::string& path) {
+    std::unique_ptr<cModelDoc> document = logic_.OpenByKind(path);
+    if (!document) return nullptr;
+    RememberPath(path);
+    return AddChild(std::move(document));
+}
+
+void cMainFrame::RememberPath(const std::string& path) {
+    recentFiles_.Add(path);
+    recentFiles_.Save(platform_);
+    RefreshRecentFileActions();
+}
+
+// --- Commands ----------------------------------------------------------------------
+
+QAction* cMainFrame::Action(int commandId) const {
+    auto found = actions_.find(commandId);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QToolBar* cMainFrame::Toolbar(int barId) const {
+    auto found = toolbars_.find(barId);
+    return found == toolbars_.end() ? nullptr : found->second;
+}
+
+QPrinter& cMainFrame::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void cMainFrame::UpdateCommandStates() {
+    cChildFrame* child = ActiveChild();
+    for (auto& [id, action] : actions_) {
+        if (cCommandTable::IsFrameCommand(id)) continue;
+        if (IsDocumentFrameCommand(id)) {
+            action->setEnabled(child != nullptr);
+            continue;
+        }
+        const cDocumentCommands::Handler* handler =
+            child ? cDocumentCommands::Find(child->Document().Kind(), id) : nullptr;
+        bool frameHandles = cDocumentCommands::FindFrameCommand(id) != nullptr;
+        action->setEnabled(handler ? (!handler->enabled || handler->enabled(child->Document()))
+                                   : frameHandles);
+        bool checkable = handler && handler->checked;
+        action->setCheckable(checkable);
+        if (checkable) action->setChecked(handler->checked(child->Document()));
+    }
+    actions_.at(kViewStatusBar)->setChecked(!statusBar()->isHidden());
+}
+
+bool cMainFrame::RunDocumentCommand(int commandId) {
+    cChildFrame* child = ActiveChild();
+    if (child == nullptr) return false;
+    const cDocumentCommands::Handler* handler =
+        cDocumentCommands::Find(child->Document().Kind(), commandId);
+    if (handler == nullptr || (handler->enabled && !handler->enabled(child->Document())))
+        return false;
+    handler->run(child->Document());
+    child->RefreshTitle();
+    return true;
+}
+
+void cMainFrame::RunCommand(int commandId) {
+    cChildFrame* child = ActiveChild();
+    switch (commandId) {
+        case kFileNew:
+            OnFileNew();
+            break;
+        case kFileOpen:
+            OnFileOpen();
+            break;
+        case kFileClose:
+            if (child) child->close();
+            break;
+        case kFileSave:
+            OnFileSave(false);
+            break;
+        case kFileSaveAs:
+            OnFileSave(true);
+            break;
+        case kFilePrint:
+            if (child) child->View().Print(Printer());
+            break;
+        case kFilePrintPreview:
+            if (child) child->View().PrintPreview(Printer());
+            break;
+        case kFilePrintSetup:
+            QPageSetupDialog(&Printer(), this).exec();
+            break;
+        case kAppExit:
+            close();
+            break;
+        case kViewToolbar:
+            OnToolbarConfiguration();
+            break;
+        case kViewStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case kWindowCascade:
+            mdiArea_->cascadeSubWindows();
+            break;
+        case kWindowTile:
+            mdiArea_->tileSubWindows();
+            break;
+        case kWindowArrange:
+            OnArrangeIcons();
+            break;
+        case kHelpContents:
+        case kHelp:
+            platform_.ShowHelpPage(cHelpWindow::kContentsPage);
+            break;
+        case kHelpUsing:
+            platform_.ShowHelpPage(cHelpWindow::kHowToUsePage);
+            break;
+        case kHelpTutorial:
+            platform_.ShowHelpPage(cHelpWindow::TutorialPath());
+            break;
+        case kAppAbout:
+            OnAbout();
+            break;
+        case kOptionsResetProfile:
+            logic_.ResetDefaultsProfile();
+            break;
+        default:
+            if (commandId >= kFileRecent1 && commandId < kFileRecent1 + kRecentFileCount) {
+                std::size_t index = static_cast<std::size_t>(commandId - kFileRecent1);
+                if (index < recentFiles_.Entries().size()) {
+                    std::string path =
+                        recentFiles_.Entries()[index];  // the list changes as it opens
+                    OpenFile(path);
+                }
+            } else if (!RunDocumentCommand(commandId)) {
+                if (const cDocumentCommands::FrameHandler* frame =
+                        cDocumentCommands::FindFrameCommand(commandId)) {
+                    (*frame)(logic_.Context());
+                }
+            }
+            break;
+    }
+    RefreshCaption();
+    UpdateCommandStates();
+}
+
+void cMainFrame::OnFileNew() {
+    cFileNewDlg dialog;
+    if (platform_.RunDialog(dialog)) NewDocument(dialog.SelectedKind());
+}
+
+void cMainFrame::OnFileOpen() {
+    std::string path = platform_.PromptOpenFileName("*.*", logic_.OpenFilters());
+    if (!path.empty()) OpenFile(path);
+}
+
+void cMainFrame::OnFileSave(bool saveAs) {
+    cChildFrame* child = ActiveChild();
+    if (child == nullptr) return;
+    cModelDoc& document = child->Document();
+    bool saved = saveAs ? document.OnFileSaveAs() : document.SaveToFile();
+    child->RefreshTitle();
+    if (saved && !document.GetPathName().empty()) RememberPath(document.GetPathName());
+}
+
+void cMainFrame::OnToolbarConfiguration() {
+    cToolbarConfigDlg dialog;
+    for (int i = 0; i < cToolbarConfigDlg::kBarCount; ++i) {
+        auto bar = static_cast<cToolbarConfigDlg::Bar>(i);
+        dialog.SetChecked(bar, !Toolbar(cToolbarConfigDlg::BarId(bar))->isHidden());
+    }
+    if (!platform_.RunDialog(dialog)) return;
+    for (int i = 0; i < cToolbarConfigDlg::kBarCount; ++i) {
+        auto bar = static_cast<cToolbarConfigDlg::Bar>(i);
+        QToolBar* toolbar = Toolbar(cToolbarConfigDlg::BarId(bar));
+        toolbar->setVisible(dialog.IsChecked(bar));
+        toolbar->update();
+    }
+}
+
+void cMainFrame::OnArrangeIcons() {
+    int x = 0;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        QSize size = window->size();
+        window->move(x, mdiArea_->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void cMainFrame::OnAbout() {
+    cAboutDlg dialog(logic_.AboutVersionText(), logic_.AboutCopyrightText());
+    platform_.RunDialog(dialog);
+}
+
+}  // namespace korval
