@@ -11,7 +11,6 @@
 #include "cli/cCliPlatform.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
-#include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"
 
@@ -73,9 +72,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
 
 std::string RenderReport(cModelDoc& document) {
     cTextReportSurface surface;
-    cDrawContext dc(surface);
-    int y = 5;
-    document.DrawReport(dc, y, TextFlags::kBase);
+    document.LayOutReport(surface).DrawAll(surface);
     return surface.Render();
 }
 

@@ -401,6 +401,9 @@ bool cMainFrame::RunDocumentCommand(int commandId) {
     if (handler == nullptr || (handler->enabled && !handler->enabled(child->Document())))
         return false;
     handler->run(child->Document());
+    // The view keeps its layout until told: a command that changed the document without
+    // telling its views still shows its effect.
+    child->View().Refresh();
     child->RefreshTitle();
     return true;
 }

@@ -12,7 +12,6 @@
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
 #include "documents/cDocumentFactory.h"
-#include "framework/cDrawContext.h"
 #include "framework/cIniFile.h"
 #include "framework/cModelDoc.h"
 #include "framework/cProfileStore.h"
@@ -48,9 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<korval::cModelDoc> document = app.OpenByKind(input);
     if (document) {
         korval::cTextReportSurface surface;
-        korval::cDrawContext dc(surface);
-        int y = 5;
-        document->DrawReport(dc, y, 0);
+        document->LayOutReport(surface).DrawAll(surface);
         (void)surface.Render();
         (void)korval::DumpFigures(korval::DocumentFigures(*document));
         document->SaveAs(output);

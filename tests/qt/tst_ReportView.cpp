@@ -74,6 +74,7 @@ class ReportViewTest : public QObject {
     void keyboardScrollsAsTheTableSays_data();
     void keyboardScrollsAsTheTableSays();
     void paintShowsTheReportAndFollowsTheDocument();
+    void scrollingPaintsWithoutLayingOutAgain();
 };
 
 void ReportViewTest::printFontIsTwelvePointTimesResolvedToLiberationSerif_data() {
@@ -281,6 +282,35 @@ void ReportViewTest::paintShowsTheReportAndFollowsTheDocument() {
     QCOMPARE(changed.count(), 1);
     QImage after = view.viewport()->grab().toImage();
     QVERIFY(korval::testing::InkedPixels(after) > korval::testing::InkedPixels(before));
+}
+
+// The report is laid out once for the view's font and width: scrolling and repainting draw
+// from that layout; a new width or a changed document lays it out again.
+void ReportViewTest::scrollingPaintsWithoutLayingOutAgain() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 2000);
+    cReportView view(document, platform);
+    view.resize(400, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.viewport()->repaint();
+    int laidOut = view.LayoutCount();
+    QVERIFY(laidOut >= 1);
+    QScrollBar* vertical = view.verticalScrollBar();
+    QVERIFY(vertical->maximum() > 2000 * view.fontMetrics().height());
+    for (int step = 1; step <= 10; ++step) {
+        vertical->setValue(step * vertical->maximum() / 10);
+        view.viewport()->repaint();
+        QVERIFY(korval::testing::InkedPixels(view.viewport()->grab().toImage()) > 100);
+    }
+    QCOMPARE(view.LayoutCount(), laidOut);
+
+    view.resize(500, 300);
+    view.viewport()->repaint();
+    QCOMPARE(view.LayoutCount(), laidOut + 1);
+    document.UpdateAllViews();
+    QCOMPARE(view.LayoutCount(), laidOut + 2);
 }
 
 QTEST_MAIN(ReportViewTest)

@@ -313,6 +313,7 @@ TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
     cDrawContext dc(surface);
     int y = 5;
     system.DrawReport(dc, y, 0);
+    dc.layout.DrawAll(surface);
     std::string text = surface.Render();
     for (const char* expected :
          {"SYSTEM LEVEL ESTIMATION INFORMATION:", "Total Source Lines of Code:", "1000.0",
