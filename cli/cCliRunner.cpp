@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/cEstimatorAppLogic.h"
+#include "cli/DesktopPdfPrint.h"
 #include "cli/FiguresJson.h"
 #include "cli/cCliPlatform.h"
 #include "documents/cDocumentFactory.h"
@@ -63,8 +64,10 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
                          : (call.command == "new" || call.command == "resave")   ? 2
                                                                                  : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
+    // "pdf" without a writer of its own is printed by the desktop program.
+    bool knownFormat = call.format == "pdf" || formats.count(call.format) != 0;
     if (call.command == "report" && call.format != "text" &&
-        (formats.count(call.format) == 0 || call.output.empty())) {
+        (!knownFormat || call.output.empty())) {
         return std::nullopt;
     }
     return call;
@@ -93,6 +96,10 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
                               ? cEstimatorAppLogic::GetDefaultsProfilePath(
                                     ExecutableFolder(), std::getenv("KORVAL_PROFILE"))
                               : call->profile;
+    if (call->command == "report" && call->format == "pdf" && reportFormats_.count("pdf") == 0) {
+        return PrintPdfThroughDesktop(ExecutableFolder() + "/" + kDesktopProgramName,
+                                      call->operands[0], call->output, call->profile, err);
+    }
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
     app.LoadExtensions();
