@@ -1,10 +1,13 @@
-// The desktop application as a user starts it, offscreen, quitting after the paint that
-// is measured (KORVAL_EXIT_AFTER_PAINT):
+// The desktop application as a user starts it, offscreen, from its start to the paint that
+// is measured (KORVAL_EXIT_AFTER_PAINT: the program writes the moment of that paint, then
+// quits; what it does after the paint is not part of the figure):
 // - start to the first painted main window, against a bare Qt main window (goal 1.3x);
 // - start to the first painted report of a 1,000-member system, against korval-cli figures
 //   on the same system (goal 1.1x): the view lays out the report once and paints only the
 //   rows it shows.
 #include <benchmark/benchmark.h>
+
+#include <fstream>
 
 #include "bench/support/BaselineRatio.h"
 #include "bench/support/BenchPrograms.h"
@@ -19,12 +22,25 @@ double Seconds(const ChildRun& run) {
     return run.exitStatus == 0 ? run.seconds : -1;
 }
 
-double RunDesktop(const std::string& waitFor, const std::vector<std::string>& files) {
+// From the start of the program to the paint it reported ("painted at" and the monotonic
+// clock in nanoseconds).
+double SecondsToPaint(const std::vector<std::string>& argv, const std::string& waitFor) {
     std::vector<std::string> environment = KorvalEnvironment();
     environment.push_back("KORVAL_EXIT_AFTER_PAINT=" + waitFor);
+    std::string output = ScratchFile("painted.txt");
+    ChildRun run = RunChild(argv, environment, output);
+    std::ifstream in(output);
+    std::string painted;
+    std::string at;
+    long long paintedAt = 0;
+    if (run.exitStatus != 0 || !(in >> painted >> at >> paintedAt)) return -1;
+    return static_cast<double>(paintedAt - run.startedAt) / 1e9;
+}
+
+double RunDesktop(const std::string& waitFor, const std::vector<std::string>& files) {
     std::vector<std::string> argv = {DesktopProgram()};
     argv.insert(argv.end(), files.begin(), files.end());
-    return Seconds(RunChild(argv, environment));
+    return SecondsToPaint(argv, waitFor);
 }
 
 void BM_StartAgainstBareWindow(benchmark::State& state) {
@@ -33,7 +49,7 @@ void BM_StartAgainstBareWindow(benchmark::State& state) {
         return;
     }
     CompareWithBaseline(
-        state, 1.3, [] { return Seconds(RunChild({BareWindowProgram()}, KorvalEnvironment())); },
+        state, 1.3, [] { return SecondsToPaint({BareWindowProgram()}, "window"); },
         [] { return RunDesktop("window", {}); });
 }
 BENCHMARK(BM_StartAgainstBareWindow)

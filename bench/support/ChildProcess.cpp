@@ -71,6 +71,8 @@ ChildRun RunChild(const std::vector<std::string>& arguments,
     ChildRun run;
     ResetOwnPeakMemory();
     auto start = std::chrono::steady_clock::now();
+    run.startedAt =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
     pid_t child = 0;
     int spawned = ::posix_spawn(&child, argPointers[0], &actions, nullptr, argPointers.data(),
                                 envPointers.data());

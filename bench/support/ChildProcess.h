@@ -11,6 +11,7 @@ struct ChildRun {
     int exitStatus = -1;  // -1 when it could not be started or did not exit normally
     double seconds = 0;
     long peakKilobytes = 0;
+    long long startedAt = 0;  // the monotonic clock at the start, in nanoseconds
 };
 
 // Runs a program as a user would start it from a shell, with PATH and HOME from this
