@@ -55,6 +55,7 @@ std::size_t CountChars(std::string_view text) {
 }
 
 std::string CutToChars(std::string_view text, std::size_t maxChars) {
+    if (text.size() <= maxChars) return std::string(text);  // no more characters than bytes
     std::size_t chars = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (IsContinuationByte(text[i])) continue;

@@ -1,7 +1,7 @@
 #include "system/cSystemProjectDoc.h"
 
 #include "cocomo/cCocomoDoc.h"
-#include "framework/cProfileStore.h"
+#include "framework/cReadOnlyProfileScope.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -16,11 +16,10 @@ bool cSystemProjectDoc::LoadModel(const std::string& path) {
     std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
     if (!Platform().FileExists(resolved)) return false;
     found_ = true;
-    bool loaded = cProjectDoc::LoadModel(resolved);
-    // A member is read once and never saved: a system of hundreds of members need not keep
-    // their files in memory.
-    cProfileStore::Instance().Forget(resolved);
-    return loaded;
+    // A member is read once and never saved: it is read through a view of its bytes, and
+    // a system of hundreds of members keeps none of their files in memory.
+    cReadOnlyProfileScope view(resolved);
+    return cProjectDoc::LoadModel(resolved);
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {
