@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "app/qt/QtText.h"
+#include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtPrinterSurface.h"
 #include "app/qt/cQtScreenSurface.h"
 #include "desktop/cReportView.h"
@@ -70,6 +72,7 @@ class ReportViewTest : public QObject {
     void alignmentPlacesTextInItsRectangle_data();
     void alignmentPlacesTextInItsRectangle();
     void measureOnlyDrawsNothing();
+    void measuringGivesTheHeightTheFontLaysOut();
     void scrollSizeFollowsTheReportExtent();
     void keyboardScrollsAsTheTableSays_data();
     void keyboardScrollsAsTheTableSays();
@@ -180,6 +183,46 @@ void ReportViewTest::alignmentPlacesTextInItsRectangle() {
     if (where == 0) QVERIFY(left >= 100 && left < 110);
     if (where == 1) QVERIFY(std::abs(middle - 300) < 6);
     if (where == 2) QVERIFY(right <= 500 && right > 490);
+}
+
+// Measuring takes shortcuts for plain lines; the heights stay those the font's layout
+// gives, on the screen and on paper.
+void ReportViewTest::measuringGivesTheHeightTheFontLaysOut() {
+    const char* const texts[] = {"Adjusted Effort:",
+                                 "1234.5 person months",
+                                 "(0.0 - 0.0)",
+                                 "    Project Number",
+                                 ">6",
+                                 "|_^~`",
+                                 " ",
+                                 "tab\there",
+                                 "first\r\nsecond",
+                                 "caf\xc3\xa9"};
+    ImageSurface screen;
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, folder.filePath("measure.pdf"));
+    QPainter painter(&printer);
+    cQtPrinterSurface paper(painter, printer);
+    for (cQtReportSurface* surface : {static_cast<cQtReportSurface*>(screen.surface.get()),
+                                      static_cast<cQtReportSurface*>(&paper)}) {
+        const QPaintDevice* device = surface == &paper ? static_cast<QPaintDevice*>(&printer)
+                                                       : static_cast<QPaintDevice*>(&screen.widget);
+        QFontMetrics metrics(surface->Font(), device);
+        for (const char* text : texts) {
+            for (unsigned flags : {TextFlags::kBase, unsigned(TextFlags::kRight),
+                                   unsigned(TextFlags::kExpandTabs)}) {
+                SurfaceRect rect{10, 10, 2000, 40};
+                QRect box(10, 10, 1990, 30);
+                int expected = metrics
+                                   .boundingRect(box, cQtReportSurface::QtTextFlags(flags),
+                                                 ToQtLineBreaks(text))
+                                   .height();
+                QCOMPARE(surface->DrawText(text, rect, flags | TextFlags::kMeasureOnly), expected);
+            }
+        }
+    }
+    painter.end();
 }
 
 void ReportViewTest::measureOnlyDrawsNothing() {
