@@ -1,5 +1,7 @@
 #include "app/cEstimatorAppLogic.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "framework/ProfileAccess.h"
@@ -16,9 +18,60 @@ cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string 
 std::string cEstimatorAppLogic::GetDefaultsProfilePath(const std::string& executableFolder,
                                                        const char* profileOverride) {
     if (profileOverride != nullptr && *profileOverride != '\0') return profileOverride;
-    std::string folder = executableFolder.empty() ? std::string(".") : executableFolder;
-    if (folder.back() != '/') folder += '/';
-    return folder + "korval.ini";
+    return ShippedDataFolder(executableFolder) + "/korval.ini";
+}
+
+std::string cEstimatorAppLogic::ShippedDataFolder(const std::string& executableFolder) {
+    std::filesystem::path beside = executableFolder.empty() ? "." : executableFolder;
+    std::filesystem::path installed = (beside / ".." / "share" / "korval").lexically_normal();
+    std::error_code error;
+    if (!std::filesystem::exists(beside / "korval.ini", error) &&
+        std::filesystem::exists(installed / "korval.ini", error)) {
+        return installed.string();
+    }
+    std::string folder = beside.string();
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+void cEstimatorAppLogic::UseUserProfileUnlessNamed(const char* profileOverride) {
+    if (profileOverride != nullptr && *profileOverride != '\0') return;
+    std::string copyPath =
+        cUserProfile::DefaultCopyPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (!copyPath.empty()) UseUserProfile(copyPath);
+}
+
+void cEstimatorAppLogic::UseUserProfile(const std::string& copyPath) {
+    cUserProfile& profile = context_.userProfile.emplace(context_.defaultsProfilePath, copyPath);
+    if (!profile.HasCopy()) return;
+    if (!profile.BringUpToDate()) {
+        context_.platform.ShowMessage("Your defaults in " + copyPath +
+                                      " could not take the values of the newer " +
+                                      profile.ShippedPath() + ":\n" + profile.LastError());
+    }
+    context_.defaultsProfilePath = copyPath;
+}
+
+bool cEstimatorAppLogic::ResetDefaultsProfile() {
+    cPlatformServices& platform = context_.platform;
+    if (!context_.userProfile || !context_.userProfile->HasCopy()) {
+        platform.ShowMessage("Korval reads the defaults profile " + context_.defaultsProfilePath +
+                             "; there is no copy of your own to remove.");
+        return false;
+    }
+    cUserProfile& profile = *context_.userProfile;
+    std::string question = "Remove your own defaults profile " + profile.CopyPath() +
+                           "?\nYour changes to the defaults are lost; Korval reads the "
+                           "installed " +
+                           profile.ShippedPath() + " again.";
+    if (platform.ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) return false;
+    if (!profile.RemoveCopy()) {
+        platform.ShowMessage(profile.CopyPath() + " could not be removed:\n" + profile.LastError());
+        return false;
+    }
+    context_.defaultsProfilePath = profile.ShippedPath();
+    LoadExtensions();
+    return true;
 }
 
 std::string cEstimatorAppLogic::WindowsDefaultsProfilePath(const std::string& programPath) {

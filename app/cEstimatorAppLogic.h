@@ -28,9 +28,21 @@ class cEstimatorAppLogic {
     cAppContext& Context() { return context_; }
     const std::string& DefaultsProfilePath() const { return context_.defaultsProfilePath; }
 
-    // korval.ini beside the executables, unless KORVAL_PROFILE names another file.
+    // korval.ini in the shipped data folder, unless KORVAL_PROFILE names another file.
     static std::string GetDefaultsProfilePath(const std::string& executableFolder,
                                               const char* profileOverride);
+    // Where the shipped files (defaults profile, help, tutorial) are: beside the executables
+    // in a build folder, ../share/korval from them once installed.
+    static std::string ShippedDataFolder(const std::string& executableFolder);
+
+    // Unless a profile was named (profileOverride is KORVAL_PROFILE), the user's own copy in
+    // the configuration folder goes in front of the shipped profile.
+    void UseUserProfileUnlessNamed(const char* profileOverride);
+    // The copy at copyPath is read when it exists (first brought up to date with a newer
+    // shipped profile) and made on the first change to the defaults.
+    void UseUserProfile(const std::string& copyPath);
+    // Options, Reset Defaults Profile: removes the user's copy after asking; true when removed.
+    bool ResetDefaultsProfile();
     // The rule of the Windows program: the program path upper-cased with ".EXE" turned
     // into ".INI". Kept for reference; upper-casing would lose files on Linux.
     static std::string WindowsDefaultsProfilePath(const std::string& programPath);

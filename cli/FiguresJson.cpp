@@ -25,6 +25,7 @@ std::string DumpFigures(const Json& figures) {
 
 Json DocumentFigures(cModelDoc& document) {
     Json figures;
+    figures["schemaVersion"] = kFiguresSchemaVersion;
     figures["kind"] = std::string(document.KindInfo().typeName);
     figures["title"] = document.GetTitle();
     figures["preparedBy"] = document.GetPreparedBy();

@@ -13,6 +13,11 @@ class cSystemDoc;
 
 using Json = nlohmann::ordered_json;
 
+// The layout of the figures JSON, written in it as "schemaVersion" and described by
+// resources/korval-figures.schema.json. Keys are only ever added; a change that could break
+// a reader (a key renamed, removed or of another type) takes the next number.
+inline constexpr int kFiguresSchemaVersion = 1;
+
 // Every computed figure of a document, as the "figures" command prints it. A range is
 // {"value", "low", "high"}; a number that is not finite becomes null.
 Json DocumentFigures(cModelDoc& document);

@@ -4,11 +4,11 @@
 namespace korval {
 
 namespace {
-const char* SourceName(int source) {
+const char* SourceName(cProjectDoc::SensitivitySource source) {
     switch (source) {
-        case cProjectDoc::kCocomoSource:
+        case cProjectDoc::SensitivitySource::Cocomo:
             return "COCOMO";
-        case cProjectDoc::kRayleighSource:
+        case cProjectDoc::SensitivitySource::Rayleigh:
             return "RAYLEIGH";
         default:
             return "FP";

@@ -3,13 +3,18 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 
+#include "app/CommandLineInfo.h"
 #include "app/cEstimatorAppLogic.h"
 #include "cli/DesktopPdfPrint.h"
 #include "cli/FiguresJson.h"
+#include "cli/FiguresTable.h"
 #include "cli/cCliPlatform.h"
+#include "cli/cDocumentDiff.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
 #include "framework/cModelDoc.h"
@@ -21,16 +26,18 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: korval-cli report  FILE [--profile INI] [--format text|pdf -o OUT]\n"
-    "       korval-cli figures FILE [--profile INI]\n"
+    "       korval-cli figures FILE [--profile INI] [--format json|csv]\n"
+    "       korval-cli diff    FILE_A FILE_B [--profile INI] [--format text|json]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
+    "       korval-cli --help | --version\n"
     "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
 
 struct Invocation {
     std::string command;
     std::vector<std::string> operands;
     std::string profile;
-    std::string format = "text";
+    std::string format;  // empty: the command's first format
     std::string output;
 };
 
@@ -39,6 +46,22 @@ std::string ExecutableFolder() {
     ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (length <= 0) return ".";
     return FolderOf(std::string_view(buffer, static_cast<std::size_t>(length)));
+}
+
+// Each command's formats, the first one the default.
+bool KnownFormat(Invocation& call,
+                 const std::map<std::string, cCliRunner::ReportFormat>& reportFormats) {
+    const std::map<std::string, std::vector<std::string>> formats = {
+        {"report", {"text"}}, {"figures", {"json", "csv"}}, {"diff", {"text", "json"}}};
+    auto own = formats.find(call.command);
+    if (own == formats.end()) return true;  // new and resave print nothing
+    if (call.format.empty()) call.format = own->second.front();
+    for (const std::string& format : own->second) {
+        if (format == call.format) return true;
+    }
+    // "pdf" without a writer of its own is printed by the desktop program.
+    bool reportFormat = call.format == "pdf" || reportFormats.count(call.format) != 0;
+    return call.command == "report" && reportFormat && !call.output.empty();
 }
 
 std::optional<Invocation> Parse(const std::vector<std::string>& args,
@@ -60,16 +83,12 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
             call.operands.push_back(arg);
         }
     }
-    std::size_t wanted = (call.command == "report" || call.command == "figures") ? 1
-                         : (call.command == "new" || call.command == "resave")   ? 2
-                                                                                 : 0;
+    std::size_t wanted =
+        (call.command == "report" || call.command == "figures")                         ? 1
+        : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
+                                                                                        : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
-    // "pdf" without a writer of its own is printed by the desktop program.
-    bool knownFormat = call.format == "pdf" || formats.count(call.format) != 0;
-    if (call.command == "report" && call.format != "text" &&
-        (!knownFormat || call.output.empty())) {
-        return std::nullopt;
-    }
+    if (!KnownFormat(call, formats)) return std::nullopt;
     return call;
 }
 
@@ -77,6 +96,37 @@ std::string RenderReport(cModelDoc& document) {
     cTextReportSurface surface;
     document.LayOutReport(surface).DrawAll(surface);
     return surface.Render();
+}
+
+std::string FileContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return std::move(content).str();
+}
+
+// Exits as diff does: 0 equal, 1 different, 2 when the files cannot be compared.
+int RunDiff(cEstimatorAppLogic& app, const Invocation& call, std::ostream& out, std::ostream& err) {
+    const std::string& pathA = call.operands[0];
+    const std::string& pathB = call.operands[1];
+    std::unique_ptr<cModelDoc> a = app.OpenByKind(pathA);
+    if (!a) return cCliRunner::kCannotCompare;
+    std::unique_ptr<cModelDoc> b = app.OpenByKind(pathB);
+    if (!b) return cCliRunner::kCannotCompare;
+    if (a->Kind() != b->Kind()) {
+        err << "korval-cli: " << pathA << " is a " << a->KindInfo().typeName << " document and "
+            << pathB << " a " << b->KindInfo().typeName
+            << " document; only documents of one kind compare\n";
+        return cCliRunner::kCannotCompare;
+    }
+    cDocumentDiff diff(FileContent(pathA), FileContent(pathB), DocumentFigures(*a),
+                       DocumentFigures(*b));
+    if (call.format == "json") {
+        out << DumpFigures(diff.ToJson(std::string(a->KindInfo().typeName), pathA, pathB)) << '\n';
+    } else {
+        out << diff.Text();
+    }
+    return diff.Equal() ? cCliRunner::kSuccess : cCliRunner::kDifferent;
 }
 
 }  // namespace
@@ -87,22 +137,34 @@ bool cCliRunner::RegisterReportFormat(const std::string& name, ReportFormat form
 }
 
 int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    switch (FindInfoOption(args)) {
+        case InfoOption::Help:
+            out << kUsage;
+            return kSuccess;
+        case InfoOption::Version:
+            out << VersionText("korval-cli");
+            return kSuccess;
+        case InfoOption::None:
+            break;
+    }
     std::optional<Invocation> call = Parse(args, reportFormats_);
     if (!call) {
         err << kUsage;
         return kUsageError;
     }
-    std::string profile = call->profile.empty()
-                              ? cEstimatorAppLogic::GetDefaultsProfilePath(
-                                    ExecutableFolder(), std::getenv("KORVAL_PROFILE"))
-                              : call->profile;
+    const char* profileVariable = std::getenv("KORVAL_PROFILE");
+    std::string profile = call->profile.empty() ? cEstimatorAppLogic::GetDefaultsProfilePath(
+                                                      ExecutableFolder(), profileVariable)
+                                                : call->profile;
     if (call->command == "report" && call->format == "pdf" && reportFormats_.count("pdf") == 0) {
         return PrintPdfThroughDesktop(ExecutableFolder() + "/" + kDesktopProgramName,
                                       call->operands[0], call->output, call->profile, err);
     }
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
+    if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
     app.LoadExtensions();
+    if (call->command == "diff") return RunDiff(app, *call, out, err);
 
     std::unique_ptr<cModelDoc> document;
     if (call->command == "new") {
@@ -121,6 +183,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         return reportFormats_.at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {
         out << RenderReport(*document);
+    } else if (call->command == "figures" && call->format == "csv") {
+        out << FiguresCsv(DocumentFigures(*document));
     } else if (call->command == "figures") {
         out << DumpFigures(DocumentFigures(*document)) << '\n';
     } else if (!document->SaveAs(call->operands[1])) {

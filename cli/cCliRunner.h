@@ -10,8 +10,9 @@ namespace korval {
 
 class cModelDoc;
 
-// korval-cli: report, figures, new and resave. Exit status 0 on success, 1 when a file
-// cannot be opened, is not a Korval file or cannot be saved, 2 on bad usage.
+// korval-cli: report, figures, diff, new and resave; --help and --version. Exit status 0 on
+// success, 1 when a file cannot be opened, is not a Korval file or cannot be saved, 2 on
+// bad usage. diff exits as diff does: 0 equal, 1 different, 2 when it cannot compare.
 class cCliRunner {
   public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
@@ -27,6 +28,8 @@ class cCliRunner {
     static constexpr int kSuccess = 0;
     static constexpr int kFileError = 1;
     static constexpr int kUsageError = 2;
+    static constexpr int kDifferent = 1;
+    static constexpr int kCannotCompare = 2;
 
   private:
     std::map<std::string, ReportFormat> reportFormats_;

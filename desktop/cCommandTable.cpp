@@ -37,6 +37,8 @@ const std::vector<cCommandInfo>& Table() {
         {kHelp, "&Help", "Display help for the current task or command\nHelp", "", "help"},
         {kOptionsDisplay, "&Display...", "Set display options", "", ""},
         {kOptionsLanguages, "&Languages...", "Add, delete, or modify languages", "", ""},
+        {kOptionsResetProfile, "&Reset Defaults Profile...",
+         "Remove your own copy of the defaults profile and use the installed one again", "", ""},
 
         {kFpCount, "&Function Point Count...",
          "Input the number of user functions\nFunction Point Count", "", "FC"},
@@ -190,8 +192,9 @@ std::vector<cMenuLayout> ModelMenus(DocumentKind kind) {
 cMenuLayout OptionsMenu(std::optional<DocumentKind> kind) {
     bool languages =
         !kind || *kind == DocumentKind::FunctionPoint || *kind == DocumentKind::Project;
-    if (languages) return {"&Options", {kOptionsDisplay, kOptionsLanguages}};
-    return {"&Options", {kOptionsDisplay}};
+    if (languages)
+        return {"&Options", {kOptionsDisplay, kOptionsLanguages, kSeparator, kOptionsResetProfile}};
+    return {"&Options", {kOptionsDisplay, kSeparator, kOptionsResetProfile}};
 }
 
 std::string PromptPart(const char* prompt, bool tip) {
@@ -271,6 +274,7 @@ bool cCommandTable::IsFrameCommand(int id) {
         case kHelpUsing:
         case kAppAbout:
         case kHelp:
+        case kOptionsResetProfile:
             return true;
         default:
             return id >= kFileRecent1 && id < kFileRecent1 + 4;

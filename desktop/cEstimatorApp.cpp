@@ -64,6 +64,7 @@ bool cEstimatorApp::Start() {
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
         ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
     logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
+    logic_->UseUserProfileUnlessNamed(std::getenv("KORVAL_PROFILE"));
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
     platform_.SetMainWindow(mainFrame_.get());

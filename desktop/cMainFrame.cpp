@@ -468,6 +468,9 @@ void cMainFrame::RunCommand(int commandId) {
         case kAppAbout:
             OnAbout();
             break;
+        case kOptionsResetProfile:
+            logic_.ResetDefaultsProfile();
+            break;
         default:
             if (commandId >= kFileRecent1 && commandId < kFileRecent1 + kRecentFileCount) {
                 std::size_t index = static_cast<std::size_t>(commandId - kFileRecent1);

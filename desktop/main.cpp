@@ -2,6 +2,8 @@
 #include <iostream>
 #include <string_view>
 
+#include "app/CommandLineInfo.h"
+#include "app/qt/QtText.h"
 #include "cli/DesktopPdfPrint.h"
 #include "desktop/CliPdfFormat.h"
 #include "desktop/cEstimatorApp.h"
@@ -13,9 +15,22 @@ int main(int argc, char** argv) {
         return korval::PrintPdfHeadless(std::vector<std::string>(argv + 2, argv + argc), std::cout,
                                         std::cerr);
     }
+    // --help and --version answer before Qt looks for a display.
+    if (std::optional<int> status =
+            korval::AnswerDesktopInfoOption({argv + 1, argv + argc}, std::cout)) {
+        return *status;
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korval"));
     QApplication::setApplicationName(QStringLiteral("Korval"));
+#ifdef KORVAL_APP_ID
+    QApplication::setDesktopFileName(QStringLiteral(KORVAL_APP_ID));
+#endif
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(korval::ToStdString(argument));
+    if (std::optional<int> status = korval::RefuseDesktopOptions(arguments, std::cerr))
+        return *status;
     korval::cStartupProbe::InstallIfRequested();
     korval::cEstimatorApp app(QApplication::arguments());
     if (!app.Start()) return 1;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "framework/cPlatformServices.h"
+#include "framework/cUserProfile.h"
 
 namespace korval {
 
@@ -14,6 +16,13 @@ struct cAppContext {
     std::string defaultsProfilePath;
     // File extensions in use, by document kind index (the defaults profile may replace them).
     std::array<std::string, 5> extensions{".PRJ", ".FPM", ".CCM", ".RLM", ".SLE"};
+    // Set when no profile was named: the shipped profile with the user's own copy in front.
+    std::optional<cUserProfile> userProfile{};
+
+    // The file a change to the defaults profile goes to: the named profile itself, or the
+    // user's copy, made on the first change (the user is told where) and read from then on.
+    // Empty when the copy cannot be made; the user was told why.
+    std::string DefaultsProfileForWriting();
 };
 
 }  // namespace korval

@@ -178,6 +178,56 @@ void cIniFile::Set(std::string_view section, std::string_view key, std::string_v
     target.lastKeyLine = at;
 }
 
+std::string_view cIniFile::KeyOf(const Line& line) {
+    return std::string_view(line.text).substr(line.keyOffset, line.keyLength);
+}
+
+// Rebuilds a section's key index from its lines, the first of duplicated keys winning.
+void cIniFile::IndexKeys(Section& section) {
+    section.keys.clear();
+    section.lastKeyLine = SIZE_MAX;
+    for (std::size_t i = 0; i < section.body.size(); ++i) {
+        std::string_view text = section.body[i].text;
+        std::string_view trimmed = TrimView(text);
+        if (trimmed.empty() || trimmed.front() == ';' || text.find('=') == std::string_view::npos)
+            continue;
+        section.keys.emplace(std::string(KeyOf(section.body[i])), i);
+        section.lastKeyLine = i;
+    }
+}
+
+void cIniFile::Erase(std::string_view section, std::string_view key) {
+    auto s = sectionIndex_.find(TrimView(section));
+    if (s == sectionIndex_.end()) return;
+    Section& target = sections_[s->second];
+    auto k = target.keys.find(TrimView(key));
+    if (k == target.keys.end()) return;
+    target.body.erase(target.body.begin() + static_cast<std::ptrdiff_t>(k->second));
+    IndexKeys(target);
+}
+
+std::vector<std::string> cIniFile::SectionNames() const {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        std::string_view name = SectionNameOf(TrimView(sections_[i].header.text));
+        auto first = sectionIndex_.find(name);
+        if (first != sectionIndex_.end() && first->second == i) names.emplace_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> cIniFile::KeyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    const Section* found = FindSection(TrimView(section));
+    if (found == nullptr) return names;
+    for (std::size_t i = 0; i < found->body.size(); ++i) {
+        std::string_view key = KeyOf(found->body[i]);
+        auto first = found->keys.find(key);
+        if (first != found->keys.end() && first->second == i) names.emplace_back(key);
+    }
+    return names;
+}
+
 std::string cIniFile::Serialize() const {
     std::string out;
     auto append = [&out](const Line& line) {

@@ -24,6 +24,12 @@ class cIniFile {
     // Replaces the value in place, or appends the key after the last key of its section,
     // or appends the section at the end of the file.
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Drops the key's line; nothing happens when the key is missing.
+    void Erase(std::string_view section, std::string_view key);
+
+    // Names as written, in file order, the first of duplicates only: what Find can reach.
+    std::vector<std::string> SectionNames() const;
+    std::vector<std::string> KeyNames(std::string_view section) const;
 
     std::string Serialize() const;
     std::size_t LineCount() const;
@@ -57,6 +63,8 @@ class cIniFile {
     const Section* FindSection(std::string_view name) const;
     Section& AppendSection(std::string_view name);
     void EnsureLastLineEnded();
+    static std::string_view KeyOf(const Line& line);
+    static void IndexKeys(Section& section);
     static std::string_view ValueOf(const Line& line);
 
     std::vector<Line> preamble_;

@@ -210,6 +210,13 @@ bool cProfileStore::EndScope(const std::string& path, bool commit) {
     return ok;
 }
 
+bool cProfileStore::ReplaceWhole(const std::string& path, const std::string& content) {
+    ++writeCount_;
+    if (!ReplaceFileAtomically(path, content, lastError_)) return false;
+    Forget(path);
+    return true;
+}
+
 void cProfileStore::StartEmpty(const std::string& path) {
     Entry& entry = Acquire(path);
     entry.ini = cIniFile();

@@ -30,6 +30,10 @@ class cProfileStore {
     // true and drops them otherwise. False (with LastError) when the file could not be written.
     bool EndScope(const std::string& path, bool commit);
 
+    // Replaces the file at once with this content, atomically, outside any scope: a copy of
+    // another file. False (with LastError) when it could not be written.
+    bool ReplaceWhole(const std::string& path, const std::string& content);
+
     // A number that changes whenever the cached content of the file changes (parsed anew or
     // written): what was read from the file earlier is still valid while it is the same.
     std::uint64_t Generation(const std::string& path);

@@ -156,8 +156,9 @@ bool cLanguageDlg::WriteTable(const std::string& path) {
 bool cLanguageDlg::OnOk() {
     if (!ReadMultiplier()) return false;
     if (setCurrentModel_ && !modelPath_.empty() && !WriteTable(modelPath_)) return false;
-    if (setDefaults_ && !WriteTable(context_.defaultsProfilePath)) return false;
-    return true;
+    if (!setDefaults_) return true;
+    std::string defaults = context_.DefaultsProfileForWriting();
+    return !defaults.empty() && WriteTable(defaults);
 }
 
 }  // namespace korval

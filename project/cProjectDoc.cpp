@@ -1,6 +1,7 @@
 #include "project/cProjectDoc.h"
 
 #include "cocomo/cCocomoDoc.h"
+#include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
@@ -14,18 +15,25 @@ namespace {
 
 constexpr const char* kProjectSensitivitySection = "Project_Sensitivity_Analysis";
 constexpr const char* kSourceKey = "Selected_Project_Sen";
+// The models' own keys for the settings a project keeps aside.
+constexpr const char* kCocomoSensitivitySection = "COCOMO_Sensitivity_Analysis";
+constexpr const char* kCocomoTypeKey = "Selected_COCOMO_Sen";
+constexpr const char* kCocomoSlocPercentKey = "SLOC_Sen";
+constexpr const char* kRayleighSensitivitySection = "Rayleigh_Sensitivity_Analysis";
+constexpr const char* kRayleighTypeKey = "Selected_Rayleigh_Sen";
 
-std::string SourceToken(int source) {
+using SensitivitySource = cProjectDoc::SensitivitySource;
+
+std::string SourceToken(SensitivitySource source) {
     switch (source) {
-        case cProjectDoc::kFunctionPointSource:
+        case SensitivitySource::FunctionPoint:
             return "FP";
-        case cProjectDoc::kCocomoSource:
+        case SensitivitySource::Cocomo:
             return "COCOMO";
-        case cProjectDoc::kRayleighSource:
+        case SensitivitySource::Rayleigh:
             return "RAYLEIGH";
-        default:
-            return "UNKNOWN";
     }
+    return "UNKNOWN";
 }
 
 }  // namespace
@@ -35,8 +43,6 @@ cProjectDoc::cProjectDoc(cAppContext& context)
       cocomo_(std::make_unique<cCocomoDoc>(context)),
       functionPoint_(std::make_unique<cFunctionPointDoc>(context)),
       rayleigh_(std::make_unique<cRayleighDoc>(context)) {
-    savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
-    savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
     // The models have just reset themselves; resetting them again would only repeat the
     // reading of their tables (a system opens hundreds of projects).
     ResetProjectState();
@@ -51,55 +57,67 @@ double cProjectDoc::FunctionPointSlocPercentage() const {
     return sloc == 0 ? 0.0 : (sloc - low) * 100.0 / sloc;
 }
 
-// --- Propagation -------------------------------------------------------------------
+// --- Figures flowing from model to model -------------------------------------------
 
-void cProjectDoc::PropagateRanges() {
-    if (sensitivitySource_ != kFunctionPointSource && sensitivitySource_ != kCocomoSource) return;
+// In the order of the project: the function point size into COCOMO and Rayleigh, the
+// COCOMO schedule into Rayleigh, then the chosen source's range. Only what the change can
+// have made stale is handed on: a model keeps what its own commands gave it (COCOMO's
+// attributes hand back the size as their dialog shows it) until its source changes.
+void cProjectDoc::FlowFigures(Change change) {
+    const bool sizeIntoCocomo = change == Change::Everything || change == Change::NewCocomo;
+    const bool sizeIntoRayleigh = change == Change::Everything || change == Change::NewRayleigh;
+    const bool fpRangeIntoCocomo = change == Change::Everything || change == Change::Sensitivity ||
+                                   change == Change::NewCocomo;
+    if (sizeIntoCocomo || sizeIntoRayleigh) {
+        double sloc = functionPoint_->SourceLinesOfCode();
+        if (sizeIntoCocomo) cocomo_->SetSourceLines(sloc);
+        if (sizeIntoRayleigh) rayleigh_->SetSourceLines(sloc);
+    }
     double low = 0;
     double high = 0;
+    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    if (fpRangeIntoCocomo && CocomoCarriesFpRange())
+        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
+
+    if (change == Change::CocomoSchedule) {
+        // COCOMO's own commands hand their schedule range on whatever the source; Rayleigh
+        // reads it only while it shows the project ranges.
+        rayleigh_->SetScheduleRange(low, high);
+        return;
+    }
+    if (!RayleighShowsProjectRanges()) return;
     cocomo_->GetTimeToDevelop(low, high);
     rayleigh_->SetScheduleRange(low, high);
     cocomo_->GetSourceLinesRange(low, high);
     rayleigh_->SetSourceLinesRange(low, high);
 }
 
-void cProjectDoc::PropagateSize() {
-    double sloc = functionPoint_->SourceLinesOfCode();
-    cocomo_->SetSourceLines(sloc);
-    rayleigh_->SetSourceLines(sloc);
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
-    if (sensitivitySource_ == kFunctionPointSource)
-        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
-    PropagateRanges();
+bool cProjectDoc::CocomoCarriesFpRange() const {
+    return sensitivitySource_ == SensitivitySource::FunctionPoint;
 }
 
-void cProjectDoc::PropagateSchedule() {
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
-    rayleigh_->SetScheduleRange(low, high);
-}
-
-void cProjectDoc::PropagateSensitivity() {
-    if (sensitivitySource_ == kFunctionPointSource)
-        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
-    PropagateRanges();
+bool cProjectDoc::RayleighShowsProjectRanges() const {
+    return sensitivitySource_ == SensitivitySource::FunctionPoint ||
+           sensitivitySource_ == SensitivitySource::Cocomo;
 }
 
 // With the function point model as the source, COCOMO carries the function point SLOC
 // range instead of its own; its own percentage and type are kept aside.
-void cProjectDoc::ImposeProjectSensitivity() {
+void cProjectDoc::KeepCocomoSensitivityAside() {
     savedCocomoSlocSensitivity_ = cocomo_->GetSlocSensitivity();
-    cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
     savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
     cocomo_->SetSensitivityType(kSensitivitySloc);
 }
 
-void cProjectDoc::AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)()) {
+// While FP or COCOMO is the source, Rayleigh shows the ranges handed down to it.
+void cProjectDoc::KeepRayleighTypeAside() {
+    savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
+    rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+}
+
+void cProjectDoc::AfterModelCommand(const cModelDoc& model, std::optional<Change> change) {
     if (!model.IsModified()) return;
-    if (propagate != nullptr) (this->*propagate)();
+    if (change) FlowFigures(*change);
     SetModifiedFlag();
     UpdateAllViews();
 }
@@ -107,7 +125,7 @@ void cProjectDoc::AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*
 // The function point and COCOMO sensitivity commands mark the project even when their
 // dialog changed nothing.
 void cProjectDoc::AfterSensitivityCommand(const cModelDoc& model) {
-    if (model.IsModified()) PropagateSensitivity();
+    if (model.IsModified()) FlowFigures(Change::Sensitivity);
     SetModifiedFlag();
     UpdateAllViews();
 }
@@ -124,11 +142,10 @@ void cProjectDoc::ResetToDefaults() {
 void cProjectDoc::ResetProjectState() {
     fpmCcmDescription_ = kFilterOn;
     cModelDoc::ResetToDefaults();
-    sensitivitySource_ = kFunctionPointSource;
-    ImposeProjectSensitivity();
-    PropagateRanges();
-    savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-    rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+    sensitivitySource_ = SensitivitySource::FunctionPoint;
+    KeepCocomoSensitivityAside();
+    KeepRayleighTypeAside();
+    FlowFigures(Change::Everything);
 }
 
 bool cProjectDoc::WriteFilterValues(const std::string& path) {
@@ -160,92 +177,81 @@ bool cProjectDoc::WriteIdentity(const std::string& path) {
     return WriteProfileValue("KORVAL", "KORVAL_Type", "Project", path) && WriteFileVersion(path);
 }
 
+bool cProjectDoc::LoadModel(const std::string& path) {
+    return cModelDoc::LoadModel(path) && modelsLoaded_;
+}
+
+// Every model is read even when one before it could not be: the project opens with what
+// there is, as it always has.
 void cProjectDoc::LoadOwnSections(const std::string& path) {
-    functionPoint_->LoadModel(path);
-    cocomo_->LoadModel(path);
-    rayleigh_->LoadModel(path);
-    double sloc = functionPoint_->SourceLinesOfCode();
-    cocomo_->SetSourceLines(sloc);
-    rayleigh_->SetSourceLines(sloc);
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    bool functionPointLoaded = functionPoint_->LoadModel(path);
+    bool cocomoLoaded = cocomo_->LoadModel(path);
+    bool rayleighLoaded = rayleigh_->LoadModel(path);
+    modelsLoaded_ = functionPointLoaded && cocomoLoaded && rayleighLoaded;
     ReadFilterValues(path);
 
     std::string source = ReadProfileValue(kProjectSensitivitySection, kSourceKey, "", 10, path);
     if (source.empty()) {
-        sensitivitySource_ = kFunctionPointSource;
+        sensitivitySource_ = SensitivitySource::FunctionPoint;
     } else {
-        for (int candidate : {kFunctionPointSource, kCocomoSource, kRayleighSource}) {
+        for (SensitivitySource candidate :
+             {SensitivitySource::FunctionPoint, SensitivitySource::Cocomo,
+              SensitivitySource::Rayleigh}) {
             if (EqualsNoCase(source, SourceToken(candidate))) sensitivitySource_ = candidate;
         }
     }
-    if (sensitivitySource_ == kFunctionPointSource) ImposeProjectSensitivity();
-    if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
-        PropagateRanges();
-        savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-        rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
-    }
+    if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
+    if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
+    FlowFigures(Change::Everything);
 }
 
 bool cProjectDoc::SaveOwnSections(const std::string& path) {
-    bool written = functionPoint_->SaveModel(path);
+    return functionPoint_->SaveModel(path) && cocomo_->SaveModel(path) &&
+           WriteKeptAsideCocomoSettings(path) && rayleigh_->SaveModel(path) &&
+           WriteKeptAsideRayleighType(path) && WriteFilterValues(path) &&
+           WriteProfileValue(kProjectSensitivitySection, kSourceKey,
+                             SourceToken(sensitivitySource_), path);
+}
 
-    // The file keeps each model's own sensitivity settings, not those the project imposes.
-    double imposedSlocPercent = cocomo_->GetSlocSensitivity();
-    int imposedCocomoType = cocomo_->GetSensitivityType();
-    int imposedRayleighType = rayleigh_->GetSensitivityType();
-    bool cocomoImposed = sensitivitySource_ == kFunctionPointSource;
-    bool rayleighImposed =
-        sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource;
-    if (cocomoImposed) {
-        cocomo_->SetSlocSensitivity(savedCocomoSlocSensitivity_);
-        cocomo_->SetSensitivityType(savedCocomoSensitivityType_);
-    }
-    written = written && cocomo_->SaveModel(path);
-    if (rayleighImposed) rayleigh_->SetSensitivityType(savedRayleighSensitivityType_);
-    written = written && rayleigh_->SaveModel(path);
-    written = written && WriteFilterValues(path) &&
-              WriteProfileValue(kProjectSensitivitySection, kSourceKey,
-                                SourceToken(sensitivitySource_), path);
+// The file keeps each model's own sensitivity settings, not those the project imposes:
+// the kept-aside ones replace, in their place, the imposed ones the model has just written.
+bool cProjectDoc::WriteKeptAsideCocomoSettings(const std::string& path) const {
+    if (!CocomoCarriesFpRange()) return true;
+    return WriteProfileValue(kCocomoSensitivitySection, kCocomoTypeKey,
+                             SensitivityTypeToken(savedCocomoSensitivityType_), path) &&
+           WriteProfileValue(kCocomoSensitivitySection, kCocomoSlocPercentKey,
+                             FormatNumber("%lf", savedCocomoSlocSensitivity_), path);
+}
 
-    if (cocomoImposed) {
-        cocomo_->SetSlocSensitivity(imposedSlocPercent);
-        cocomo_->SetSensitivityType(imposedCocomoType);
-    }
-    if (rayleighImposed) rayleigh_->SetSensitivityType(imposedRayleighType);
-    return written;
+bool cProjectDoc::WriteKeptAsideRayleighType(const std::string& path) const {
+    if (!RayleighShowsProjectRanges()) return true;
+    return WriteProfileValue(kRayleighSensitivitySection, kRayleighTypeKey,
+                             RayleighSensitivityFileToken(savedRayleighSensitivityType_), path);
 }
 
 // --- Sensitivity source ------------------------------------------------------------
 
-void cProjectDoc::OnUseSensitivity(int source) {
+void cProjectDoc::OnUseSensitivity(SensitivitySource source) {
     if (source == sensitivitySource_) return;
-    if (source == kFunctionPointSource || source == kCocomoSource) {
-        if (sensitivitySource_ == kRayleighSource) {
-            savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-            rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
-        }
-        if (source == kFunctionPointSource) {
-            if (sensitivitySource_ == kCocomoSource) {
-                savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
-                cocomo_->SetSensitivityType(kSensitivitySloc);
-            }
-            sensitivitySource_ = kFunctionPointSource;
-            savedCocomoSlocSensitivity_ = cocomo_->GetSlocSensitivity();
-            cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
-        } else {
-            sensitivitySource_ = kCocomoSource;
-            cocomo_->SetSlocSensitivity(savedCocomoSlocSensitivity_);
-            cocomo_->SetSensitivityType(savedCocomoSensitivityType_);
-        }
-        PropagateRanges();
-    } else if (source == kRayleighSource) {
-        sensitivitySource_ = kRayleighSource;
+    SensitivitySource previous = sensitivitySource_;
+    sensitivitySource_ = source;
+    if (source == SensitivitySource::Rayleigh) {
         rayleigh_->SetSensitivityType(savedRayleighSensitivityType_);
     } else {
-        return;
+        if (previous == SensitivitySource::Rayleigh) KeepRayleighTypeAside();
+        if (source == SensitivitySource::Cocomo) {
+            // What was kept aside at the last imposition comes back, whichever source
+            // the project leaves.
+            cocomo_->SetSlocSensitivity(savedCocomoSlocSensitivity_);
+            cocomo_->SetSensitivityType(savedCocomoSensitivityType_);
+        } else if (previous == SensitivitySource::Cocomo) {
+            KeepCocomoSensitivityAside();
+        } else {
+            // Coming from Rayleigh, COCOMO keeps its type; its current percentage is kept.
+            savedCocomoSlocSensitivity_ = cocomo_->GetSlocSensitivity();
+        }
     }
+    FlowFigures(Change::Sensitivity);
     SetModifiedFlag();
     UpdateAllViews();
 }
@@ -253,11 +259,11 @@ void cProjectDoc::OnUseSensitivity(int source) {
 bool cProjectDoc::IsSensitivityCommandEnabled(Model model) const {
     switch (model) {
         case Model::FunctionPoint:
-            return sensitivitySource_ == kFunctionPointSource;
+            return sensitivitySource_ == SensitivitySource::FunctionPoint;
         case Model::Cocomo:
-            return sensitivitySource_ == kCocomoSource;
+            return sensitivitySource_ == SensitivitySource::Cocomo;
         case Model::Rayleigh:
-            return sensitivitySource_ == kRayleighSource;
+            return sensitivitySource_ == SensitivitySource::Rayleigh;
     }
     return false;
 }
@@ -266,12 +272,12 @@ bool cProjectDoc::IsSensitivityCommandEnabled(Model model) const {
 
 void cProjectDoc::OnFunctionPointCount() {
     functionPoint_->OnFunctionPointCount();
-    AfterModelCommand(*functionPoint_, &cProjectDoc::PropagateSize);
+    AfterModelCommand(*functionPoint_, Change::Everything);
 }
 
 void cProjectDoc::OnValueAdjustmentFactor() {
     functionPoint_->OnValueAdjustmentFactor();
-    AfterModelCommand(*functionPoint_, &cProjectDoc::PropagateSize);
+    AfterModelCommand(*functionPoint_, Change::Everything);
 }
 
 void cProjectDoc::OnFunctionPointDescription() {
@@ -292,19 +298,18 @@ void cProjectDoc::OnFunctionPointReverseEngineering() {
 void cProjectDoc::OnFunctionPointInitialize() {
     if (!functionPoint_->OnInitialize()) return;
     functionPoint_->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
-    PropagateSize();
-    AfterModelCommand(*functionPoint_);
+    AfterModelCommand(*functionPoint_, Change::Everything);
 }
 
 void cProjectDoc::OnCocomoAttributes() {
     cocomo_->SetSlocEditable(0);
     cocomo_->OnAttributes();
-    AfterModelCommand(*cocomo_, &cProjectDoc::PropagateSchedule);
+    AfterModelCommand(*cocomo_, Change::CocomoSchedule);
 }
 
 void cProjectDoc::OnCocomoCostDrivers() {
     cocomo_->OnCostDrivers();
-    AfterModelCommand(*cocomo_, &cProjectDoc::PropagateSchedule);
+    AfterModelCommand(*cocomo_, Change::CocomoSchedule);
 }
 
 void cProjectDoc::OnCocomoDescription() {
@@ -324,20 +329,10 @@ void cProjectDoc::OnCocomoReverseEngineering() {
 
 void cProjectDoc::OnCocomoInitialize() {
     if (!cocomo_->OnInitialize()) return;
-    cocomo_->SetSourceLines(functionPoint_->SourceLinesOfCode());
     cocomo_->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
-    if (sensitivitySource_ == kFunctionPointSource)
-        cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
-    SetModifiedFlag();
-    UpdateAllViews();
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
-    if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
-        PropagateRanges();
-        savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-        rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
-    }
+    // Rayleigh already shows the project ranges, so those are what is kept aside for it.
+    if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
+    AfterModelCommand(*cocomo_, Change::NewCocomo);
 }
 
 void cProjectDoc::OnRayleighAttributes() {
@@ -364,17 +359,15 @@ void cProjectDoc::OnRayleighReverseEngineering() {
 
 void cProjectDoc::OnRayleighInitialize() {
     if (!rayleigh_->OnInitialize()) return;
-    rayleigh_->SetSourceLines(functionPoint_->SourceLinesOfCode());
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
     rayleigh_->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
-    PropagateRanges();
-    AfterModelCommand(*rayleigh_);
+    // The initialized model shows its own type until the source changes.
+    AfterModelCommand(*rayleigh_, Change::NewRayleigh);
 }
 
 void cProjectDoc::OnLanguages() {
     functionPoint_->OnLanguages(GetPathName());
+    // The size read again with the table reaches COCOMO and Rayleigh with the next
+    // function point command, as it always has.
     AfterModelCommand(*functionPoint_);
 }
 
@@ -418,30 +411,26 @@ bool cProjectDoc::OnImport(Model model) {
     imported->SetFilter(kDescriptionSwitch, fpmCcmDescription_);
     imported->SetFilter(kSensitivityAnalysisSwitch, GetFilter(kSensitivityAnalysisSwitch));
 
-    double low = 0;
-    double high = 0;
+    Change change = Change::Everything;
     switch (model) {
         case Model::FunctionPoint:
-            PropagateSize();
             break;
         case Model::Cocomo:
-            cocomo_->SetSourceLines(functionPoint_->SourceLinesOfCode());
-            rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+            change = Change::NewCocomo;
             savedCocomoSlocSensitivity_ = 0;
             savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
-            if (sensitivitySource_ == kFunctionPointSource) ImposeProjectSensitivity();
-            PropagateRanges();
+            if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
             break;
         case Model::Rayleigh:
-            rayleigh_->SetSourceLines(functionPoint_->SourceLinesOfCode());
-            rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
-            savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-            if (sensitivitySource_ == kFunctionPointSource || sensitivitySource_ == kCocomoSource) {
-                PropagateRanges();
-                rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+            change = Change::NewRayleigh;
+            if (RayleighShowsProjectRanges()) {
+                KeepRayleighTypeAside();
+            } else {
+                savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
             }
             break;
     }
+    FlowFigures(change);
     UpdateAllViews();
     SetModifiedFlag();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "framework/cModelDoc.h"
 
@@ -15,7 +16,8 @@ class cRayleighDoc;
 // sensitivity analysis (the sensitivity source) flow on to the models after it.
 class cProjectDoc : public cModelDoc {
   public:
-    enum SensitivitySource { kFunctionPointSource = 0, kCocomoSource = 1, kRayleighSource = 2 };
+    // Numbered as the project has always numbered them.
+    enum class SensitivitySource { FunctionPoint = 0, Cocomo = 1, Rayleigh = 2 };
     enum class Model { FunctionPoint, Cocomo, Rayleigh };
 
     explicit cProjectDoc(cAppContext& context);
@@ -25,6 +27,8 @@ class cProjectDoc : public cModelDoc {
     bool ReadFilterValues(const std::string& path) override;
     bool WriteFilterValues(const std::string& path) override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // False when one of the models could not be read; the others are read all the same.
+    bool LoadModel(const std::string& path) override;
 
     const cFunctionPointDoc* GetFunctionPointModel() const { return functionPoint_.get(); }
     const cCocomoDoc* GetCocomoModel() const { return cocomo_.get(); }
@@ -33,7 +37,7 @@ class cProjectDoc : public cModelDoc {
     cCocomoDoc& CocomoModel() { return *cocomo_; }
     cRayleighDoc& RayleighModel() { return *rayleigh_; }
 
-    int GetSensitivitySource() const { return sensitivitySource_; }
+    SensitivitySource GetSensitivitySource() const { return sensitivitySource_; }
     FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
     void SetFpmCcmDescription(FilterState state) {
         fpmCcmDescription_ = state == 0 ? kFilterOn : state;
@@ -47,7 +51,7 @@ class cProjectDoc : public cModelDoc {
     // Project menu.
     bool OnImport(Model model);
     bool OnExport(Model model);
-    void OnUseSensitivity(int source);
+    void OnUseSensitivity(SensitivitySource source);
     bool IsSensitivityCommandEnabled(Model model) const;
 
     // The model menus of the project window.
@@ -79,14 +83,30 @@ class cProjectDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
+    // What a change touched; FlowFigures hands on from there what depends on it.
+    enum class Change {
+        // The function point size (or the whole project, after a load or a reset).
+        Everything,
+        // The chosen source or its range.
+        Sensitivity,
+        // COCOMO's schedule, by its attributes or cost drivers.
+        CocomoSchedule,
+        // A new COCOMO or Rayleigh model (initialized or imported) takes what it depends on.
+        NewCocomo,
+        NewRayleigh,
+    };
+    // The one place the figures of one model are copied into the next.
+    void FlowFigures(Change change);
+    bool CocomoCarriesFpRange() const;
+    bool RayleighShowsProjectRanges() const;
+    void KeepCocomoSensitivityAside();
+    void KeepRayleighTypeAside();
     void ResetProjectState();
-    void PropagateSize();
-    void PropagateSchedule();
-    void PropagateSensitivity();
-    void PropagateRanges();
-    void ImposeProjectSensitivity();
-    // Marks the project modified and redraws when the model was changed by its command.
-    void AfterModelCommand(const cModelDoc& model, void (cProjectDoc::*propagate)() = nullptr);
+    bool WriteKeptAsideCocomoSettings(const std::string& path) const;
+    bool WriteKeptAsideRayleighType(const std::string& path) const;
+    // Marks the project modified and redraws when the model was changed by its command;
+    // the figures flow on from the change first.
+    void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
@@ -96,10 +116,11 @@ class cProjectDoc : public cModelDoc {
     std::unique_ptr<cFunctionPointDoc> functionPoint_;
     std::unique_ptr<cRayleighDoc> rayleigh_;
     FilterState fpmCcmDescription_ = kFilterOn;
-    int sensitivitySource_ = kFunctionPointSource;
+    SensitivitySource sensitivitySource_ = SensitivitySource::FunctionPoint;
     double savedCocomoSlocSensitivity_ = 0;
     int savedCocomoSensitivityType_ = 0;
     int savedRayleighSensitivityType_ = 4;
+    bool modelsLoaded_ = true;
 };
 
 }  // namespace korval

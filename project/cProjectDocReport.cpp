@@ -29,13 +29,14 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
     y += gap;
     total += gap + DrawRow(dc, y, "FUNCTION POINT INFORMATION:", "", "", "", flags, 0.5);
-    total += DrawModelReport(
-        dc, y, flags, *functionPoint_,
-        sensitivitySource_ == kCocomoSource || sensitivitySource_ == kRayleighSource);
+    total += DrawModelReport(dc, y, flags, *functionPoint_,
+                             sensitivitySource_ == SensitivitySource::Cocomo ||
+                                 sensitivitySource_ == SensitivitySource::Rayleigh);
 
     y += gap;
     total += gap + DrawRow(dc, y, "COCOMO INFORMATION:", "", "", "", flags, 0.5);
-    total += DrawModelReport(dc, y, flags, *cocomo_, sensitivitySource_ == kRayleighSource);
+    total +=
+        DrawModelReport(dc, y, flags, *cocomo_, sensitivitySource_ == SensitivitySource::Rayleigh);
 
     y += gap;
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);

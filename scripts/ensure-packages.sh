@@ -50,3 +50,8 @@ ensure_locale() {
 
 KORVAL_BUILD_PACKAGES="cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev clang-format"
 KORVAL_GUI_PACKAGES="qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth poppler-utils"
+# The validators of the desktop entry, metainfo, MIME types, manual pages and figures schema,
+# and the icon renderer the build draws the PNG icons with.
+KORVAL_TEST_PACKAGES="desktop-file-utils appstream shared-mime-info python3-jsonschema groff-base librsvg2-bin"
+# Building the Debian package: dpkg-shlibdeps for its dependencies, lintian to check it.
+KORVAL_PACKAGE_PACKAGES="dpkg-dev librsvg2-bin lintian"

@@ -31,6 +31,7 @@ inline constexpr int kHelpTutorial = 32806;
 // Options
 inline constexpr int kOptionsDisplay = 32771;
 inline constexpr int kOptionsLanguages = 32797;
+inline constexpr int kOptionsResetProfile = 32843;
 
 // Function point
 inline constexpr int kFpCount = 32772;

@@ -10,6 +10,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/cEstimatorAppLogic.h"
+#include "app/qt/QtText.h"
+
 namespace korval {
 
 namespace {
@@ -25,7 +28,7 @@ cHelpWindow::cHelpWindow(QString helpFolder, QWidget* parent)
     setWindowTitle(QStringLiteral("Korval Help"));
     setObjectName(QStringLiteral("helpWindow"));
     browser_->setOpenExternalLinks(true);
-    browser_->setSearchPaths({helpFolder_, QCoreApplication::applicationDirPath()});
+    browser_->setSearchPaths({helpFolder_, DataFolder()});
 
     auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
     auto* back = new QPushButton(QStringLiteral("&Back"), this);
@@ -49,12 +52,17 @@ cHelpWindow::cHelpWindow(QString helpFolder, QWidget* parent)
     resize(720, 600);
 }
 
+QString cHelpWindow::DataFolder() {
+    return ToQString(
+        cEstimatorAppLogic::ShippedDataFolder(ToStdString(QCoreApplication::applicationDirPath())));
+}
+
 QString cHelpWindow::DefaultHelpFolder() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+    return QDir(DataFolder()).filePath(QStringLiteral("help"));
 }
 
 QString cHelpWindow::TutorialPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(kTutorialFile);
+    return QDir(DataFolder()).filePath(kTutorialFile);
 }
 
 void cHelpWindow::ShowPage(const QString& page) {

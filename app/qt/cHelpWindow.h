@@ -20,9 +20,11 @@ class cHelpWindow : public QWidget {
 
     explicit cHelpWindow(QString helpFolder, QWidget* parent = nullptr);
 
-    // The "help" folder beside the executable.
+    // The shipped data folder: beside the executable in a build, share/korval installed.
+    static QString DataFolder();
+    // The "help" folder in the data folder.
     static QString DefaultHelpFolder();
-    // tutorial.html beside the executable.
+    // tutorial.html in the data folder.
     static QString TutorialPath();
 
     // A page of the help folder ("index.html", "reference.html#topic-41"), or an

@@ -45,21 +45,23 @@ void RegisterImportExport() {
 void RegisterSensitivity() {
     struct Source {
         Model model;
-        int source;
+        cProjectDoc::SensitivitySource source;
         int useCommand;
         int sensitivityCommand;
         void (cProjectDoc::*sensitivity)();
     };
     constexpr Source kSources[] = {
-        {Model::FunctionPoint, cProjectDoc::kFunctionPointSource, commands::kUseFpSensitivity,
-         commands::kFpSensitivity, &cProjectDoc::OnFunctionPointSensitivity},
-        {Model::Cocomo, cProjectDoc::kCocomoSource, commands::kUseCocomoSensitivity,
+        {Model::FunctionPoint, cProjectDoc::SensitivitySource::FunctionPoint,
+         commands::kUseFpSensitivity, commands::kFpSensitivity,
+         &cProjectDoc::OnFunctionPointSensitivity},
+        {Model::Cocomo, cProjectDoc::SensitivitySource::Cocomo, commands::kUseCocomoSensitivity,
          commands::kCocomoSensitivity, &cProjectDoc::OnCocomoSensitivity},
-        {Model::Rayleigh, cProjectDoc::kRayleighSource, commands::kUseRayleighSensitivity,
-         commands::kRayleighSensitivity, &cProjectDoc::OnRayleighSensitivity},
+        {Model::Rayleigh, cProjectDoc::SensitivitySource::Rayleigh,
+         commands::kUseRayleighSensitivity, commands::kRayleighSensitivity,
+         &cProjectDoc::OnRayleighSensitivity},
     };
     for (const Source& entry : kSources) {
-        int source = entry.source;
+        cProjectDoc::SensitivitySource source = entry.source;
         Model model = entry.model;
         auto sensitivity = entry.sensitivity;
         cDocumentCommands::Register(

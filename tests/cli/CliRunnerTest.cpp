@@ -34,11 +34,50 @@ TEST(CliRunnerTest, UsageErrorsExitWithTwo) {
                                                {"new", "cocomo", "out.ccm"},
                                                {"report", "a", "--format", "html"},
                                                {"figures", "a", "b"},
-                                               {"report", "a", "--unknown"}}) {
+                                               {"report", "a", "--unknown"},
+                                               {"report", "a", "--format", "json"},
+                                               {"figures", "a", "--format", "text"},
+                                               {"diff", "a"},
+                                               {"diff", "a", "b", "--format", "csv"}}) {
         CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(result.err.find("usage:"), std::string::npos);
     }
+}
+
+TEST(CliRunnerTest, HelpAndVersionGoToStdoutAndExitWithZero) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* start;
+    };
+    const Case cases[] = {{{"--help"}, "usage: korval-cli report"},
+                          {{"-h"}, "usage: korval-cli report"},
+                          {{"figures", "missing.ccm", "--help"}, "usage: korval-cli report"},
+                          {{"--version"}, "korval-cli 4.1\nrevision "}};
+    for (const Case& c : cases) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cCliRunner().Run(c.args, out, err), 0) << c.args[0];
+        EXPECT_EQ(out.str().rfind(c.start, 0), 0u) << out.str();
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+TEST(CliRunnerTest, FiguresAsCsvHoldOneRowPerFigure) {
+    CliResult result =
+        RunCli({"figures", KORVAL_SOURCE_DIR "/examples/payroll.PRJ", "--format", "csv"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("path,value,low,high\r\nschemaVersion,1,,\r\nkind,Project,,\r\n", 0),
+              0u)
+        << result.out.substr(0, 200);
+    EXPECT_NE(result.out.find("\r\nproject.functionPoint.ufp,637.0,637.0,637.0\r\n"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("\r\ndescription,\"Replacement of the 1990s payroll system for "
+                              "4,000 employees.\nSize"),
+              std::string::npos)
+        << "a text with commas and line breaks is quoted";
+    EXPECT_NE(result.out.find("\r\nproject.cocomo.costDrivers[0].rating,Nominal,,\r\n"),
+              std::string::npos);
 }
 
 TEST(CliRunnerTest, FilesThatAreNotKorvalFilesExitWithOne) {

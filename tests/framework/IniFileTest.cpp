@@ -101,5 +101,43 @@ TEST(IniFileTest, InsertingIntoAnEarlierSectionKeepsLaterKeysFindable) {
     EXPECT_EQ(file.Serialize(), "[A]\nx=1\ny=22\nnew=n\n[B]\nz=33\n");
 }
 
+TEST(IniFileTest, NamesListWhatFindReachesInFileOrder) {
+    cIniFile file = cIniFile::Parse(
+        "; top\n[B]\nz=1\n; c=commented\nA = 2\nz=3\n[a]\nq=4\n[b]\nlost=5\n[Empty]\n");
+    EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"B", "a", "Empty"}));
+    EXPECT_EQ(file.KeyNames("b"), (std::vector<std::string>{"z", "A"}));
+    EXPECT_EQ(file.KeyNames("Empty"), std::vector<std::string>{});
+    EXPECT_EQ(file.KeyNames("missing"), std::vector<std::string>{});
+    file.Set("B", "A", "22");
+    file.Set("B", "new", "6");
+    EXPECT_EQ(file.KeyNames("B"), (std::vector<std::string>{"z", "A", "new"}));
+}
+
+TEST(IniFileTest, ErasingAKeyDropsItsLineOnly) {
+    struct Case {
+        const char* content;
+        const char* section;
+        const char* key;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"[S]\nA=1\nB=2\n[T]\nA=3\n", "s", "a", "[S]\nB=2\n[T]\nA=3\n"},
+        {"[S]\nA=1\n; note\nB=2\n", "S", "B", "[S]\nA=1\n; note\n"},
+        {"[S]\nA=1\n", "S", "missing", "[S]\nA=1\n"},
+        {"[S]\nA=1\n", "T", "A", "[S]\nA=1\n"},
+        {"[S]\r\nA=1\r\nA=2\r\n", "S", "A", "[S]\r\nA=2\r\n"},
+    };
+    for (const Case& c : cases) {
+        cIniFile file = cIniFile::Parse(c.content);
+        file.Erase(c.section, c.key);
+        EXPECT_EQ(file.Serialize(), c.expected) << c.content;
+    }
+    cIniFile file = cIniFile::Parse("[S]\nA=1\nA=2\nB=3\n");
+    file.Erase("S", "A");
+    EXPECT_EQ(file.Find("S", "A").value_or(""), "2") << "the duplicate behind it is read now";
+    file.Set("S", "C", "4");
+    EXPECT_EQ(file.Serialize(), "[S]\nA=2\nB=3\nC=4\n") << "new keys still follow the last";
+}
+
 }  // namespace
 }  // namespace korval

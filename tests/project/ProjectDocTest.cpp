@@ -45,10 +45,10 @@ class ProjectDocTest : public ::testing::Test {
 
 TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocomosOwn) {
     cProjectDoc project(context);
-    project.OnUseSensitivity(cProjectDoc::kCocomoSource);
+    project.OnUseSensitivity(cProjectDoc::SensitivitySource::Cocomo);
     project.CocomoModel().SetCocomoSensitivity(25, 0, 0,
                                                kSensitivityAdjPm);  // COCOMO's own settings
-    project.OnUseSensitivity(cProjectDoc::kFunctionPointSource);
+    project.OnUseSensitivity(cProjectDoc::SensitivitySource::FunctionPoint);
     SizeProject(project, 10);
     platform.ExpectDialog([](cDialogLogic&) { return true; });
     project.OnValueAdjustmentFactor();  // the size flows on only after a function point command
@@ -67,9 +67,9 @@ TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocom
 
     cProjectDoc reopened(context);
     reopened.LoadModel(path);
-    EXPECT_EQ(reopened.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
+    EXPECT_EQ(reopened.GetSensitivitySource(), cProjectDoc::SensitivitySource::FunctionPoint);
     EXPECT_NEAR(reopened.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
-    reopened.OnUseSensitivity(cProjectDoc::kCocomoSource);
+    reopened.OnUseSensitivity(cProjectDoc::SensitivitySource::Cocomo);
     EXPECT_DOUBLE_EQ(reopened.CocomoModel().GetSlocSensitivity(), 25);
     EXPECT_EQ(reopened.CocomoModel().GetSensitivityType(), kSensitivityAdjPm);
     EXPECT_TRUE(reopened.IsSensitivityCommandEnabled(Model::Cocomo));
@@ -96,9 +96,9 @@ TEST_F(ProjectDocTest, FileWithoutSourceOrModelDescriptionSwitchOpensWithDefault
     TempDir::WriteFile(path,
                        "[KORVAL]\r\nKORVAL_Type=Project\r\n[Filter_Values]\r\nDescription=ON\r\n");
     cProjectDoc project(context);
-    project.OnUseSensitivity(cProjectDoc::kRayleighSource);
+    project.OnUseSensitivity(cProjectDoc::SensitivitySource::Rayleigh);
     project.LoadModel(path);
-    EXPECT_EQ(project.GetSensitivitySource(), cProjectDoc::kFunctionPointSource);
+    EXPECT_EQ(project.GetSensitivitySource(), cProjectDoc::SensitivitySource::FunctionPoint);
     EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOff);
     EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
     EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
@@ -142,7 +142,7 @@ TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures)
     cProjectDoc source(context);
     source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ");
     cProjectDoc target(context);
-    target.OnUseSensitivity(cProjectDoc::kCocomoSource);
+    target.OnUseSensitivity(cProjectDoc::SensitivitySource::Cocomo);
     const std::pair<Model, const char*> models[] = {{Model::FunctionPoint, "fp.fpm"},
                                                     {Model::Cocomo, "cocomo.ccm"},
                                                     {Model::Rayleigh, "rayleigh.rlm"}};
@@ -174,7 +174,7 @@ TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresS
     project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
     project.FunctionPointModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
     project.CocomoModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
-    project.OnUseSensitivity(cProjectDoc::kRayleighSource);
+    project.OnUseSensitivity(cProjectDoc::SensitivitySource::Rayleigh);
     cTextReportSurface surface;
     cDrawContext dc(surface);
     int y = 5;

@@ -92,6 +92,7 @@ class MainFrameTest : public QObject {
     void windowMenuArrangesChildren();
     void aboutBoxShowsVersion();
     void helpCommandsOpenTheirPages();
+    void resetDefaultsProfileRemovesTheUsersCopy();
 };
 
 void MainFrameTest::menuWithNoDocument() {
@@ -100,7 +101,8 @@ void MainFrameTest::menuWithNoDocument() {
     QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
     QCOMPARE(f.MenuEntries("&File"), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-",
                                                   "Recent File", "-", "E&xit"}));
-    QCOMPARE(f.MenuEntries("&Options"), (QStringList{"&Display...", "&Languages..."}));
+    QCOMPARE(f.MenuEntries("&Options"),
+             (QStringList{"&Display...", "&Languages...", "-", "&Reset Defaults Profile..."}));
     QVERIFY(!f.frame->Action(kOptionsDisplay)->isEnabled());
     QCOMPARE(f.frame->windowTitle(), QStringLiteral("Korval"));
     korval::testing::SaveScreenshot(*f.frame, "main-empty");
@@ -612,6 +614,24 @@ void MainFrameTest::helpCommandsOpenTheirPages() {
     QVERIFY(pages[2].endsWith("/tutorial.html"));
     QVERIFY(QFile::exists(pages[2]));
     QCOMPARE(pages[3], QStringLiteral("index.html"));
+}
+
+void MainFrameTest::resetDefaultsProfileRemovesTheUsersCopy() {
+    cFrameFixture f;
+    QTemporaryDir config;
+    QString copy = config.filePath(QStringLiteral("korval/korval.ini"));
+    QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("korval"))));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_DEFAULTS_PROFILE), copy));
+    f.logic.UseUserProfile(copy.toStdString());
+    QCOMPARE(QString::fromStdString(f.logic.DefaultsProfilePath()), copy);
+    f.frame->ShowWithPlacement();
+    QVERIFY(f.frame->Action(kOptionsResetProfile)->isEnabled());
+
+    f.platform.QueueAnswer(MessageAnswer::Yes);
+    f.frame->RunCommand(kOptionsResetProfile);
+    QVERIFY(!QFile::exists(copy));
+    QCOMPARE(f.logic.DefaultsProfilePath(), std::string(KORVAL_DEFAULTS_PROFILE));
+    QVERIFY(f.platform.AllAnswersUsed());
 }
 
 QTEST_MAIN(MainFrameTest)

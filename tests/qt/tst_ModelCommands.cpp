@@ -262,9 +262,9 @@ void ModelCommandsTest::sensitivitySourceChecksItsEntryAndEnablesItsModel() {
     const int sensitivityCommands[] = {kFpSensitivity, kCocomoSensitivity, kRayleighSensitivity};
     for (int source : {1, 2, 0}) {
         f.frame->RunCommand(useCommands[source]);
-        QCOMPARE(
-            static_cast<cProjectDoc&>(f.frame->ActiveChild()->Document()).GetSensitivitySource(),
-            source);
+        QCOMPARE(static_cast<int>(static_cast<cProjectDoc&>(f.frame->ActiveChild()->Document())
+                                      .GetSensitivitySource()),
+                 source);
         for (int model = 0; model < 3; ++model) {
             QAction* use = f.frame->Action(useCommands[model]);
             QVERIFY(use->isCheckable());
