@@ -15,13 +15,13 @@ cEstimatorAppLogic::cEstimatorAppLogic(cPlatformServices& platform, std::string 
     : context_{platform, std::move(defaultsProfilePath)},
       createDocument_(std::move(createDocument)) {}
 
-std::string cEstimatorAppLogic::GetDefaultsProfilePath(const std::string& executableFolder,
-                                                       const char* profileOverride) {
+std::string cEstimatorAppLogic::GetDefaultsProfilePath(
+    const std::filesystem::path& executableFolder, const char* profileOverride) {
     if (profileOverride != nullptr && *profileOverride != '\0') return profileOverride;
-    return ShippedDataFolder(executableFolder) + "/korval.ini";
+    return (std::filesystem::path(ShippedDataFolder(executableFolder)) / "korval.ini").string();
 }
 
-std::string cEstimatorAppLogic::ShippedDataFolder(const std::string& executableFolder) {
+std::string cEstimatorAppLogic::ShippedDataFolder(const std::filesystem::path& executableFolder) {
     std::filesystem::path beside = executableFolder.empty() ? "." : executableFolder;
     std::filesystem::path installed = (beside / ".." / "share" / "korval").lexically_normal();
     std::error_code error;
@@ -144,7 +144,10 @@ std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& pat
     }
     std::unique_ptr<cModelDoc> document = createDocument_(*kind, context_);
     document->SetPathName(path);
-    document->LoadModel(path);
+    if (!document->LoadModel(path)) {
+        context_.platform.ShowMessage("Cannot open " + path + ".");
+        return nullptr;
+    }
     document->UpdateAllViews();
     return document;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,11 +30,11 @@ class cEstimatorAppLogic {
     const std::string& DefaultsProfilePath() const { return context_.defaultsProfilePath; }
 
     // korval.ini in the shipped data folder, unless KORVAL_PROFILE names another file.
-    static std::string GetDefaultsProfilePath(const std::string& executableFolder,
+    static std::string GetDefaultsProfilePath(const std::filesystem::path& executableFolder,
                                               const char* profileOverride);
     // Where the shipped files (defaults profile, help, tutorial) are: beside the executables
     // in a build folder, ../share/korval from them once installed.
-    static std::string ShippedDataFolder(const std::string& executableFolder);
+    static std::string ShippedDataFolder(const std::filesystem::path& executableFolder);
 
     // Unless a profile was named (profileOverride is KORVAL_PROFILE), the user's own copy in
     // the configuration folder goes in front of the shipped profile.

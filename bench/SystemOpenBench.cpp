@@ -58,7 +58,10 @@ void OpenSystem(benchmark::State& state, bool layOutReport) {
     for (auto _ : state) {
         std::uint64_t before = korval::cProfileStore::Instance().ParseCount();
         auto document = std::make_unique<korval::cSystemDoc>(Context());
-        document->LoadModel(system.systemPath);
+        if (!document->LoadModel(system.systemPath)) {
+            state.SkipWithError("the generated system could not be read");
+            break;
+        }
         if (layOutReport) {
             korval::cTextReportSurface surface;
             benchmark::DoNotOptimize(document->LayOutReport(surface));

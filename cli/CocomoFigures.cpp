@@ -5,10 +5,6 @@ namespace korval {
 
 namespace {
 
-Json PhaseRange(const PhaseFigures& figures, int index) {
-    return RangeJson(figures[index], figures[index + 1], figures[index + 2]);
-}
-
 Json CostDriverJson(const cCostDriverAttribute& attribute) {
     int rating = attribute.GetRating();
     return Json{{"group", attribute.GetGroup()},
@@ -21,37 +17,29 @@ Json CostDriverJson(const cCostDriverAttribute& attribute) {
 }  // namespace
 
 Json CocomoFigures(cCocomoDoc& document) {
-    double low = 0;
-    double high = 0;
     Json figures;
     figures["mode"] = DevelopmentModeToken(document.GetDevelopmentMode());
     figures["model"] = ModelTypeToken(document.GetModelType());
     figures["sensitivityType"] = SensitivityTypeToken(document.GetSensitivityType());
-    double sloc = document.GetSourceLinesRange(low, high);
-    figures["sloc"] = RangeJson(sloc, low, high);
+    figures["sloc"] = RangeJson(document.GetSourceLinesRange());
     figures["eaf"] = NumberJson(document.GetEffortAdjustmentFactor());
-    double nominal = document.GetNominalEffort(low, high);
-    figures["nominalEffort"] = RangeJson(nominal, low, high);
-    double adjusted = document.GetAdjustedEffort(low, high);
-    figures["adjustedEffort"] = RangeJson(adjusted, low, high);
-    double time = document.GetTimeToDevelop(low, high);
-    figures["timeToDevelop"] = RangeJson(time, low, high);
+    figures["nominalEffort"] = RangeJson(document.GetNominalEffortRange());
+    figures["adjustedEffort"] = RangeJson(document.GetAdjustedEffortRange());
+    figures["timeToDevelop"] = RangeJson(document.GetTimeToDevelopRange());
 
-    PhaseFigures design = document.GetPhaseFigures(cCocomoDoc::kProductDesignPhase);
-    figures["productDesign"] = Json{{"effort", PhaseRange(design, PhaseFigures::kEffort)},
-                                    {"schedule", PhaseRange(design, PhaseFigures::kSchedule)},
-                                    {"staff", PhaseRange(design, PhaseFigures::kStaff)}};
+    PhaseFigures design = document.GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
+    figures["productDesign"] = Json{{"effort", RangeJson(design.effort)},
+                                    {"schedule", RangeJson(design.schedule)},
+                                    {"staff", RangeJson(design.staff)}};
     PhaseFigures programming = document.GetProgrammingPhaseFigures();
-    figures["programming"] =
-        Json{{"detailedDesign", PhaseRange(programming, PhaseFigures::kDetailedDesign)},
-             {"codeAndUnitTest", PhaseRange(programming, PhaseFigures::kCodeAndUnitTest)},
-             {"schedule", PhaseRange(programming, PhaseFigures::kSchedule)},
-             {"staff", PhaseRange(programming, PhaseFigures::kStaff)}};
-    PhaseFigures integration = document.GetPhaseFigures(cCocomoDoc::kIntegrationAndTestPhase);
-    figures["integrationAndTest"] =
-        Json{{"effort", PhaseRange(integration, PhaseFigures::kEffort)},
-             {"schedule", PhaseRange(integration, PhaseFigures::kSchedule)},
-             {"staff", PhaseRange(integration, PhaseFigures::kStaff)}};
+    figures["programming"] = Json{{"detailedDesign", RangeJson(programming.detailedDesign)},
+                                  {"codeAndUnitTest", RangeJson(programming.codeAndUnitTest)},
+                                  {"schedule", RangeJson(programming.schedule)},
+                                  {"staff", RangeJson(programming.staff)}};
+    PhaseFigures integration = document.GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
+    figures["integrationAndTest"] = Json{{"effort", RangeJson(integration.effort)},
+                                         {"schedule", RangeJson(integration.schedule)},
+                                         {"staff", RangeJson(integration.staff)}};
 
     Json drivers = Json::array();
     for (const cCostDriverAttribute& attribute : document.GetCostDrivers())

@@ -15,8 +15,10 @@ Json NumberJson(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
 }
 
-Json RangeJson(double value, double low, double high) {
-    return Json{{"value", NumberJson(value)}, {"low", NumberJson(low)}, {"high", NumberJson(high)}};
+Json RangeJson(const RangedFigure& figure) {
+    return Json{{"value", NumberJson(figure.value)},
+                {"low", NumberJson(figure.low)},
+                {"high", NumberJson(figure.high)}};
 }
 
 std::string DumpFigures(const Json& figures) {

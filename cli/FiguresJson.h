@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "framework/RangedFigure.h"
+
 namespace korval {
 
 class cModelDoc;
@@ -29,7 +31,7 @@ Json RayleighFigures(cRayleighDoc& document);
 Json ProjectFigures(cProjectDoc& document);
 Json SystemFigures(cSystemDoc& document);
 
-Json RangeJson(double value, double low, double high);
+Json RangeJson(const RangedFigure& figure);
 
 // The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
 // instead of stopping the program.

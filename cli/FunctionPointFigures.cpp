@@ -4,17 +4,12 @@
 namespace korval {
 
 Json FunctionPointFigures(cFunctionPointDoc& document) {
-    double low = 0.0, high = 0.0;
     Json figures;
-    figures["sensitivityType"] =
-        std::string(FpSensitivityTypeToken(static_cast<int>(document.GetSensitivityType())));
-    double ufp = document.UnadjustedFunctionPoints(low, high);
-    figures["ufp"] = RangeJson(ufp, low, high);
+    figures["sensitivityType"] = std::string(FpSensitivityTypeToken(document.GetSensitivityType()));
+    figures["ufp"] = RangeJson(document.UnadjustedFunctionPointsRange());
     figures["vaf"] = NumberJson(document.ValueAdjustmentFactor());
-    double afp = document.AdjustedFunctionPoints(low, high);
-    figures["afp"] = RangeJson(afp, low, high);
-    double sloc = document.SourceLinesOfCode(low, high);
-    figures["sloc"] = RangeJson(sloc, low, high);
+    figures["afp"] = RangeJson(document.AdjustedFunctionPointsRange());
+    figures["sloc"] = RangeJson(document.SourceLinesOfCodeRange());
     const cLanguage& language = document.GetSelectedLanguage();
     figures["language"] =
         Json{{"name", language.GetName()}, {"multiplier", language.GetMultiplier()}};

@@ -8,21 +8,16 @@ namespace korval {
 namespace {
 
 // The file's token, except that the project ranges (never stored) have their own name.
-std::string SensitivityToken(int type) {
-    return type == kRayleighProjectRangesSensitivity ? "PROJECT"
-                                                     : RayleighSensitivityFileToken(type);
+std::string SensitivityToken(RayleighSensitivityType type) {
+    return type == RayleighSensitivityType::ProjectRanges ? "PROJECT"
+                                                          : RayleighSensitivityFileToken(type);
 }
 
 }  // namespace
 
 Json RayleighFigures(cRayleighDoc& document) {
     const cApplicationType* type = document.SelectedApplicationType();
-    double buildLow = 0.0;
-    double buildHigh = 0.0;
-    double build = document.MainBuildPhaseTime(buildLow, buildHigh);
-    double mbiLow = 0.0;
-    double mbiHigh = 0.0;
-    double mbi = document.ManpowerBuildupIndex(mbiLow, mbiHigh);
+    RangedFigure mbi = document.ManpowerBuildupIndexRange();
     Json figures;
     figures["sensitivityType"] = SensitivityToken(document.GetSensitivityType());
     figures["sloc"] = NumberJson(document.GetSourceLines());
@@ -32,11 +27,11 @@ Json RayleighFigures(cRayleighDoc& document) {
     figures["productivityIndex"] = type ? NumberJson(type->Productivity().Index()) : Json(nullptr);
     figures["productivityMeasure"] =
         type ? NumberJson(type->Productivity().Measure()) : Json(nullptr);
-    figures["mainBuildPhaseTime"] = RangeJson(build, buildLow, buildHigh);
-    figures["mbi"] = RangeJson(mbi, mbiLow, mbiHigh);
-    figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi)},
-                               {"low", MbiLevelText(mbiLow)},
-                               {"high", MbiLevelText(mbiHigh)}};
+    figures["mainBuildPhaseTime"] = RangeJson(document.MainBuildPhaseTimeRange());
+    figures["mbi"] = RangeJson(mbi);
+    figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi.value)},
+                               {"low", MbiLevelText(mbi.low)},
+                               {"high", MbiLevelText(mbi.high)}};
     return figures;
 }
 

@@ -1,8 +1,7 @@
 #include "cli/cCliRunner.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -41,11 +40,11 @@ struct Invocation {
     std::string output;
 };
 
-std::string ExecutableFolder() {
-    char buffer[4096];
-    ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) return ".";
-    return FolderOf(std::string_view(buffer, static_cast<std::size_t>(length)));
+std::filesystem::path ExecutableFolder() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || program.empty()) return ".";
+    return FolderOf(program);
 }
 
 // Each command's formats, the first one the default.

@@ -56,13 +56,14 @@ std::string TokenOf(int value, const std::array<std::string_view, 3>& tokens) {
 }
 
 // The word or the digit of a value, in any letter case.
-std::optional<int> ParseWordOrDigit(std::string_view text,
-                                    const std::array<std::string_view, 3>& tokens) {
+template <class Value>
+std::optional<Value> ParseWordOrDigit(std::string_view text,
+                                      const std::array<std::string_view, 3>& tokens) {
     static constexpr std::array<std::string_view, 3> kDigits = {"0", "1", "2"};
     for (int i = 0; i < 3; ++i) {
         if (text == kDigits[static_cast<std::size_t>(i)] ||
             EqualsNoCase(text, tokens[static_cast<std::size_t>(i)])) {
-            return i;
+            return static_cast<Value>(i);
         }
     }
     return std::nullopt;
@@ -114,8 +115,8 @@ std::string CostDriverValueKey(const CostDriverGroup& group) {
     return std::string(group.word) + "_CDA_Value";
 }
 
-std::array<std::string, 4> ModeConstantKeys(int mode) {
-    std::string word(kModeWords[static_cast<std::size_t>(mode)]);
+std::array<std::string, 4> ModeConstantKeys(DevelopmentMode mode) {
+    std::string word(kModeWords[static_cast<std::size_t>(ModeIndex(mode))]);
     return {word + "_PM_Nom_Mult", word + "_PM_Nom_Exp", word + "_TDEV_Mult", word + "_TDEV_Exp"};
 }
 
@@ -130,12 +131,12 @@ const std::array<ModeConstants, kDevelopmentModeCount>& BuiltInModeConstants() {
 
 const std::array<PhaseSection, kPhaseSectionCount>& PhaseSections() {
     static const std::array<PhaseSection, kPhaseSectionCount> sections = {{
-        {"Effort_PDP_Organic", "Effort_PDP_Org", kOrganic, 4},
-        {"Sched_PDP_Organic", "Sched_PDP_Org", kOrganic, 3},
-        {"Effort_PDP_Semidetached", "Effort_PDP_Sem", kSemidetached, 4},
-        {"Sched_PDP_Semidetached", "Sched_PDP_Sem", kSemidetached, 3},
-        {"Effort_PDP_Embedded", "Effort_PDP_Emb", kEmbedded, 4},
-        {"Sched_PDP_Embedded", "Sched_PDP_Emb", kEmbedded, 3},
+        {"Effort_PDP_Organic", "Effort_PDP_Org", DevelopmentMode::Organic, 4},
+        {"Sched_PDP_Organic", "Sched_PDP_Org", DevelopmentMode::Organic, 3},
+        {"Effort_PDP_Semidetached", "Effort_PDP_Sem", DevelopmentMode::Semidetached, 4},
+        {"Sched_PDP_Semidetached", "Sched_PDP_Sem", DevelopmentMode::Semidetached, 3},
+        {"Effort_PDP_Embedded", "Effort_PDP_Emb", DevelopmentMode::Embedded, 4},
+        {"Sched_PDP_Embedded", "Sched_PDP_Emb", DevelopmentMode::Embedded, 3},
     }};
     return sections;
 }
@@ -165,26 +166,27 @@ double SizeClassKsloc(int sizeClass) {
     return kSizeClassKsloc[static_cast<std::size_t>(sizeClass)];
 }
 
-std::string DevelopmentModeToken(int mode) {
-    return TokenOf(mode, kModeTokens);
+std::string DevelopmentModeToken(DevelopmentMode mode) {
+    return TokenOf(static_cast<int>(mode), kModeTokens);
 }
-std::string ModelTypeToken(int model) {
-    return TokenOf(model, kModelTokens);
+std::string ModelTypeToken(ModelType model) {
+    return TokenOf(static_cast<int>(model), kModelTokens);
 }
-std::string SensitivityTypeToken(int type) {
-    return TokenOf(type, kSensitivityTokens);
-}
-
-std::optional<int> ParseDevelopmentModeToken(std::string_view text) {
-    return ParseWordOrDigit(text, kModeTokens);
-}
-std::optional<int> ParseModelTypeToken(std::string_view text) {
-    return ParseWordOrDigit(text, kModelTokens);
+std::string SensitivityTypeToken(CocomoSensitivityType type) {
+    return TokenOf(static_cast<int>(type), kSensitivityTokens);
 }
 
-std::optional<int> ParseSensitivityTypeToken(std::string_view text) {
+std::optional<DevelopmentMode> ParseDevelopmentModeToken(std::string_view text) {
+    return ParseWordOrDigit<DevelopmentMode>(text, kModeTokens);
+}
+std::optional<ModelType> ParseModelTypeToken(std::string_view text) {
+    return ParseWordOrDigit<ModelType>(text, kModelTokens);
+}
+
+std::optional<CocomoSensitivityType> ParseSensitivityTypeToken(std::string_view text) {
     for (int i = 0; i < 3; ++i) {
-        if (EqualsNoCase(text, kSensitivityTokens[static_cast<std::size_t>(i)])) return i;
+        if (EqualsNoCase(text, kSensitivityTokens[static_cast<std::size_t>(i)]))
+            return static_cast<CocomoSensitivityType>(i);
     }
     return std::nullopt;
 }

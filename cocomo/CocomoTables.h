@@ -10,17 +10,24 @@
 // the cost driver, mode constant and phase distribution tables.
 namespace korval {
 
-enum DevelopmentMode : int { kOrganic = 0, kSemidetached = 1, kEmbedded = 2 };
+// The numbers are those model files may hold instead of the tokens.
+enum class DevelopmentMode { Organic = 0, Semidetached = 1, Embedded = 2 };
 inline constexpr int kDevelopmentModeCount = 3;
+inline constexpr std::array<DevelopmentMode, kDevelopmentModeCount> kDevelopmentModes = {
+    DevelopmentMode::Organic, DevelopmentMode::Semidetached, DevelopmentMode::Embedded};
+// The mode's place in the tables of modes; a value outside 0..2 belongs to no mode.
+constexpr int ModeIndex(DevelopmentMode mode) {
+    return static_cast<int>(mode);
+}
+constexpr bool IsKnownMode(DevelopmentMode mode) {
+    return ModeIndex(mode) >= 0 && ModeIndex(mode) < kDevelopmentModeCount;
+}
 
-enum ModelType : int { kBasicModel = 0, kIntermediateModel = 1, kAdvancedModel = 2 };
+enum class ModelType { Basic = 0, Intermediate = 1, Advanced = 2 };
 
-// Which quantity the sensitivity analysis varies.
-enum CocomoSensitivityType : int {
-    kSensitivitySloc = 0,
-    kSensitivityNomPm = 1,
-    kSensitivityAdjPm = 2
-};
+// Which quantity the sensitivity analysis varies: the size, the nominal effort or the
+// adjusted effort.
+enum class CocomoSensitivityType { Sloc = 0, NominalEffort = 1, AdjustedEffort = 2 };
 
 enum Rating : int { kVeryLow, kLow, kNominal, kHigh, kVeryHigh, kExtraHigh, kRatingCount };
 inline constexpr int kRatingUndefined = -1;
@@ -47,7 +54,7 @@ inline constexpr int kMaxAttributesPerGroup = 100;
 struct PhaseSection {
     std::string_view name;     // "Effort_PDP_Organic"
     std::string_view keyStem;  // "Effort_PDP_Org"
-    int mode;
+    DevelopmentMode mode;
     int rows;  // 4 effort rows or 3 schedule rows
 };
 inline constexpr int kPhaseSectionCount = 6;
@@ -84,7 +91,7 @@ std::string CostDriverValueKey(const CostDriverGroup& group);
 
 inline constexpr std::string_view kModeConstantsSection = "Development_Mode_Constants";
 // The four keys of a mode, in reading order: PM_Nom_Mult, PM_Nom_Exp, TDEV_Mult, TDEV_Exp.
-std::array<std::string, 4> ModeConstantKeys(int mode);
+std::array<std::string, 4> ModeConstantKeys(DevelopmentMode mode);
 const std::array<ModeConstants, kDevelopmentModeCount>& BuiltInModeConstants();
 
 const std::array<PhaseSection, kPhaseSectionCount>& PhaseSections();
@@ -99,14 +106,14 @@ const std::array<double, kSizeClassCount>& BuiltInPhaseFractions(int row);
 double SizeClassKsloc(int sizeClass);
 
 // File tokens. Any value outside the known ones is written "UNKNOWN".
-std::string DevelopmentModeToken(int mode);
-std::string ModelTypeToken(int model);
-std::string SensitivityTypeToken(int type);
+std::string DevelopmentModeToken(DevelopmentMode mode);
+std::string ModelTypeToken(ModelType model);
+std::string SensitivityTypeToken(CocomoSensitivityType type);
 // "0" or "ORGANIC" and so on, in any letter case; nothing for another text.
-std::optional<int> ParseDevelopmentModeToken(std::string_view text);
-std::optional<int> ParseModelTypeToken(std::string_view text);
+std::optional<DevelopmentMode> ParseDevelopmentModeToken(std::string_view text);
+std::optional<ModelType> ParseModelTypeToken(std::string_view text);
 // "SLOC", "NOM_PM", "ADJ_PM" in any letter case; nothing for another text.
-std::optional<int> ParseSensitivityTypeToken(std::string_view text);
+std::optional<CocomoSensitivityType> ParseSensitivityTypeToken(std::string_view text);
 
 // "Invalid profile entry:  " (two blanks) and the key, cut to 40 characters.
 std::string InvalidProfileEntryText(std::string_view key);

@@ -4,39 +4,32 @@
 
 namespace korval {
 
-namespace {
-
-bool IsMode(int mode) {
-    return mode >= 0 && mode < kDevelopmentModeCount;
-}
-
-}  // namespace
-
-cCocomoAttributesDlg::cCocomoAttributesDlg(cPlatformServices& platform, int mode,
+cCocomoAttributesDlg::cCocomoAttributesDlg(cPlatformServices& platform, DevelopmentMode mode,
                                            double sourceLines, bool sourceLinesEditable)
     : platform_(platform),
       mode_(mode),
       sourceLines_(sourceLines < 0 ? 0 : sourceLines),
       sourceLinesEditable_(sourceLinesEditable),
-      selectedMode_(IsMode(mode) ? mode : kNoRadio),
+      selectedMode_(IsKnownMode(mode) ? std::optional(mode) : std::nullopt),
       sourceLinesText_(FieldText(sourceLines_)) {}
 
-const char* cCocomoAttributesDlg::ModeLabel(int mode) {
+const char* cCocomoAttributesDlg::ModeLabel(DevelopmentMode mode) {
     static constexpr const char* kLabels[kDevelopmentModeCount] = {"Organic", "Semidetached",
                                                                    "Embedded"};
-    return IsMode(mode) ? kLabels[mode] : "";
+    return IsKnownMode(mode) ? kLabels[ModeIndex(mode)] : "";
 }
 
-const char* cCocomoAttributesDlg::ModelLabel(int model) {
+const char* cCocomoAttributesDlg::ModelLabel(ModelType model) {
     static constexpr const char* kLabels[3] = {"Basic", "Intermediate", "Advanced"};
-    return model >= 0 && model < 3 ? kLabels[model] : "";
+    int index = static_cast<int>(model);
+    return index >= 0 && index < 3 ? kLabels[index] : "";
 }
 
-void cCocomoAttributesDlg::OnRadioMode(int mode) {
-    if (IsMode(mode)) selectedMode_ = mode;
+void cCocomoAttributesDlg::OnRadioMode(DevelopmentMode mode) {
+    if (IsKnownMode(mode)) selectedMode_ = mode;
 }
 
-void cCocomoAttributesDlg::OnRadioModel(int model) {
+void cCocomoAttributesDlg::OnRadioModel(ModelType model) {
     if (IsModelRadioEnabled(model)) selectedModel_ = model;
 }
 
@@ -51,8 +44,8 @@ bool cCocomoAttributesDlg::OnOk() {
         return false;
     }
     sourceLines_ = *size;
-    if (selectedModel_ != kNoRadio) modelType_ = selectedModel_;
-    if (selectedMode_ != kNoRadio) mode_ = selectedMode_;
+    modelType_ = selectedModel_;
+    if (selectedMode_) mode_ = *selectedMode_;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cocomo/CocomoTables.h"
@@ -15,27 +16,26 @@ class cPlatformServices;
 class cCocomoAttributesDlg : public cDialogLogic {
   public:
     static constexpr double kMaxSourceLines = 999999999;
-    static constexpr int kNoRadio = -1;
 
     // The model type always starts at Intermediate, whatever the document holds: Basic and
     // Advanced cannot be chosen. A negative size shows as 0.
-    cCocomoAttributesDlg(cPlatformServices& platform, int mode, double sourceLines,
+    cCocomoAttributesDlg(cPlatformServices& platform, DevelopmentMode mode, double sourceLines,
                          bool sourceLinesEditable);
 
     const char* Title() const override { return "COCOMO Attributes"; }
     int HelpTopic() const override { return 38; }
     // "Organic", "Semidetached", "Embedded" (group "Mode").
-    static const char* ModeLabel(int mode);
+    static const char* ModeLabel(DevelopmentMode mode);
     // "Basic", "Intermediate", "Advanced" (group "Model").
-    static const char* ModelLabel(int model);
+    static const char* ModelLabel(ModelType model);
     static const char* SourceLinesLabel() { return "Source Lines of Code (SLOC):"; }
 
-    // The selected mode radio; kNoRadio when the mode is none of the three.
-    int GetSelectedMode() const { return selectedMode_; }
-    void OnRadioMode(int mode);
-    int GetSelectedModel() const { return selectedModel_; }
-    bool IsModelRadioEnabled(int model) const { return model == kIntermediateModel; }
-    void OnRadioModel(int model);
+    // The selected mode radio; nothing when the mode is none of the three.
+    std::optional<DevelopmentMode> GetSelectedMode() const { return selectedMode_; }
+    void OnRadioMode(DevelopmentMode mode);
+    ModelType GetSelectedModel() const { return selectedModel_; }
+    bool IsModelRadioEnabled(ModelType model) const { return model == ModelType::Intermediate; }
+    void OnRadioModel(ModelType model);
 
     const std::string& GetSourceLinesText() const { return sourceLinesText_; }
     // Ignored while the field is read-only.
@@ -48,18 +48,18 @@ class cCocomoAttributesDlg : public cDialogLogic {
     bool OnOk();
 
     // The accepted values (valid after OnOk returned true).
-    int GetMode() const { return mode_; }
-    int GetModelType() const { return modelType_; }
+    DevelopmentMode GetMode() const { return mode_; }
+    ModelType GetModelType() const { return modelType_; }
     double GetSourceLines() const { return sourceLines_; }
 
   private:
     cPlatformServices& platform_;
-    int mode_;
-    int modelType_ = kIntermediateModel;
+    DevelopmentMode mode_;
+    ModelType modelType_ = ModelType::Intermediate;
     double sourceLines_;
     bool sourceLinesEditable_;
-    int selectedMode_;
-    int selectedModel_ = kIntermediateModel;
+    std::optional<DevelopmentMode> selectedMode_;
+    ModelType selectedModel_ = ModelType::Intermediate;
     std::string sourceLinesText_;
     bool sourceLinesFocused_ = false;
 };

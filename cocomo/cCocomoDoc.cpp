@@ -16,8 +16,10 @@ constexpr double kPercent = 0.01;
 bool IsPercentage(double percent) {
     return percent >= 0 && percent <= 100;
 }
-bool IsSensitivityType(int type) {
-    return type >= kSensitivitySloc && type <= kSensitivityAdjPm;
+bool IsSensitivityType(CocomoSensitivityType type) {
+    int number = static_cast<int>(type);
+    return number >= static_cast<int>(CocomoSensitivityType::Sloc) &&
+           number <= static_cast<int>(CocomoSensitivityType::AdjustedEffort);
 }
 
 }  // namespace
@@ -32,14 +34,14 @@ void cCocomoDoc::ResetToDefaults() {
     sourceLines_ = 0;
     costDrivers_.clear();
     phaseDistribution_.clear();
-    developmentMode_ = kSemidetached;
-    modelType_ = kIntermediateModel;
+    developmentMode_ = DevelopmentMode::Semidetached;
+    modelType_ = ModelType::Intermediate;
     modeConstants_ = BuiltInModeConstants();
-    slocEditable_ = 1;
+    slocEditable_ = true;
     slocSensitivity_ = 0;
     nominalSensitivity_ = 0;
     adjustedSensitivity_ = 0;
-    sensitivityType_ = kSensitivitySloc;
+    sensitivityType_ = CocomoSensitivityType::Sloc;
 
     struct DefaultTables {
         std::vector<cCostDriverAttribute> costDrivers;
@@ -66,24 +68,22 @@ double cCocomoDoc::EffectiveSourceLines() const {
     return FiniteFigure(sourceLines_);
 }
 
-double cCocomoDoc::GetSourceLinesRange(double& low, double& high) const {
+RangedFigure cCocomoDoc::GetSourceLinesRange() const {
     double size = EffectiveSourceLines();
     double spread = size * slocSensitivity_ * kPercent;
-    low = size - spread;
-    high = FiniteFigure(size + spread);
-    return size;
+    return {size, size - spread, FiniteFigure(size + spread)};
 }
 
 void cCocomoDoc::SetSlocSensitivity(double percent) {
     slocSensitivity_ = IsPercentage(percent) ? percent : 0;
 }
 
-void cCocomoDoc::SetSensitivityType(int type) {
-    sensitivityType_ = IsSensitivityType(type) ? type : kSensitivitySloc;
+void cCocomoDoc::SetSensitivityType(CocomoSensitivityType type) {
+    sensitivityType_ = IsSensitivityType(type) ? type : CocomoSensitivityType::Sloc;
 }
 
 void cCocomoDoc::SetCocomoSensitivity(double slocPercent, double nominalPercent,
-                                      double adjustedPercent, int type) {
+                                      double adjustedPercent, CocomoSensitivityType type) {
     SetSlocSensitivity(slocPercent);
     nominalSensitivity_ = IsPercentage(nominalPercent) ? nominalPercent : 0;
     adjustedSensitivity_ = IsPercentage(adjustedPercent) ? adjustedPercent : 0;
@@ -94,9 +94,9 @@ bool cCocomoDoc::SetCostDriverMultiplier(std::size_t index, double multiplier) {
     return index < costDrivers_.size() && costDrivers_[index].SetCurrentMultiplier(multiplier);
 }
 
-ModeConstants cCocomoDoc::GetModeConstants(int mode) const {
-    if (mode < 0 || mode >= kDevelopmentModeCount) return {};
-    return modeConstants_[static_cast<std::size_t>(mode)];
+ModeConstants cCocomoDoc::GetModeConstants(DevelopmentMode mode) const {
+    if (!IsKnownMode(mode)) return {};
+    return modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
 }
 
 // --- Effort and schedule -----------------------------------------------------------
@@ -111,22 +111,20 @@ double cCocomoDoc::ScheduleOf(double adjustedEffort) const {
     return FiniteFigure(c.tm * std::pow(adjustedEffort, c.te));
 }
 
-double cCocomoDoc::GetNominalEffort(double& low, double& high) const {
-    low = high = 0;
-    if (!IsModeValid()) return 0;
+RangedFigure cCocomoDoc::GetNominalEffortRange() const {
+    if (!IsModeValid()) return {};
     double size = EffectiveSourceLines();
-    double effort = NominalEffortOf(size);
-    low = high = effort;
-    if (sensitivityType_ == kSensitivitySloc) {
+    RangedFigure effort = RangedFigure::Exact(NominalEffortOf(size));
+    if (sensitivityType_ == CocomoSensitivityType::Sloc) {
         double spread = size * (slocSensitivity_ * kPercent);
-        low = NominalEffortOf(size - spread);
-        high = NominalEffortOf(FiniteFigure(size + spread));
-    } else if (sensitivityType_ == kSensitivityNomPm) {
+        effort.low = NominalEffortOf(size - spread);
+        effort.high = NominalEffortOf(FiniteFigure(size + spread));
+    } else if (sensitivityType_ == CocomoSensitivityType::NominalEffort) {
         double p = nominalSensitivity_ * kPercent;
-        low = effort - effort * p;
-        high = FiniteFigure((p + 1) * effort);
+        effort.low = effort.value - effort.value * p;
+        effort.high = FiniteFigure((p + 1) * effort.value);
     }
-    if (low < 0) low = 0;
+    if (effort.low < 0) effort.low = 0;
     return effort;
 }
 
@@ -139,60 +137,50 @@ double cCocomoDoc::GetEffortAdjustmentFactor() const {
     return factor;
 }
 
-double cCocomoDoc::GetAdjustedEffort(double& low, double& high) const {
-    low = high = 0;
-    if (costDrivers_.empty()) return 0;
-    double nominalLow = 0;
-    double nominalHigh = 0;
-    double nominal = GetNominalEffort(nominalLow, nominalHigh);
+RangedFigure cCocomoDoc::GetAdjustedEffortRange() const {
+    if (costDrivers_.empty()) return {};
+    RangedFigure nominal = GetNominalEffortRange();
     double factor = GetEffortAdjustmentFactor();
-    double adjusted = FiniteFigure(factor * nominal);
-    low = high = adjusted;
-    if (sensitivityType_ == kSensitivityAdjPm) {
+    RangedFigure adjusted = RangedFigure::Exact(FiniteFigure(factor * nominal.value));
+    if (sensitivityType_ == CocomoSensitivityType::AdjustedEffort) {
         double p = adjustedSensitivity_ * kPercent;
         if (p >= 0) {
-            low = adjusted - adjusted * p;
-            high = FiniteFigure((p + 1) * adjusted);
+            adjusted.low = adjusted.value - adjusted.value * p;
+            adjusted.high = FiniteFigure((p + 1) * adjusted.value);
         }
-    } else if (sensitivityType_ == kSensitivitySloc || sensitivityType_ == kSensitivityNomPm) {
-        if (nominalLow >= 0) low = FiniteFigure(factor * nominalLow);
-        if (nominalHigh >= 0) high = FiniteFigure(factor * nominalHigh);
+    } else if (sensitivityType_ == CocomoSensitivityType::Sloc ||
+               sensitivityType_ == CocomoSensitivityType::NominalEffort) {
+        if (nominal.low >= 0) adjusted.low = FiniteFigure(factor * nominal.low);
+        if (nominal.high >= 0) adjusted.high = FiniteFigure(factor * nominal.high);
     }
-    if (low < 0) low = 0;
+    if (adjusted.low < 0) adjusted.low = 0;
     return adjusted;
 }
 
-double cCocomoDoc::GetTimeToDevelop(double& low, double& high) const {
-    double adjustedLow = 0;
-    double adjustedHigh = 0;
-    double adjusted = GetAdjustedEffort(adjustedLow, adjustedHigh);
-    low = high = 0;
-    if (!IsModeValid()) return 0;
-    low = ScheduleOf(adjustedLow);
-    high = ScheduleOf(adjustedHigh);
-    return ScheduleOf(adjusted);
+RangedFigure cCocomoDoc::GetTimeToDevelopRange() const {
+    if (!IsModeValid()) return {};
+    RangedFigure adjusted = GetAdjustedEffortRange();
+    return {ScheduleOf(adjusted.value), ScheduleOf(adjusted.low), ScheduleOf(adjusted.high)};
 }
 
 // --- Phase distribution -------------------------------------------------------------
 
-void cCocomoDoc::GetInterpolationBounds(double& lower, double& upper) const {
+std::optional<RangedFigure> cCocomoDoc::GetInterpolationBounds() const {
     double ksloc = Ksloc();
     for (int sizeClass = kSizeS; sizeClass < kSizeVL; ++sizeClass) {
-        if (ksloc >= SizeClassKsloc(sizeClass) && ksloc < SizeClassKsloc(sizeClass + 1)) {
-            lower = SizeClassKsloc(sizeClass);
-            upper = SizeClassKsloc(sizeClass + 1);
-            return;
-        }
+        if (ksloc >= SizeClassKsloc(sizeClass) && ksloc < SizeClassKsloc(sizeClass + 1))
+            return RangedFigure{ksloc, SizeClassKsloc(sizeClass), SizeClassKsloc(sizeClass + 1)};
     }
+    return std::nullopt;
 }
 
 double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
     double ksloc = Ksloc();
     if (ksloc <= SizeClassKsloc(kSizeS)) return row.GetFraction(kSizeS);
     // Organic products of 128 KSLOC and more use L: the organic VL column is never read.
-    if (developmentMode_ == kOrganic && ksloc >= SizeClassKsloc(kSizeL))
+    if (developmentMode_ == DevelopmentMode::Organic && ksloc >= SizeClassKsloc(kSizeL))
         return row.GetFraction(kSizeL);
-    if (developmentMode_ != kOrganic && ksloc >= SizeClassKsloc(kSizeVL))
+    if (developmentMode_ != DevelopmentMode::Organic && ksloc >= SizeClassKsloc(kSizeVL))
         return row.GetFraction(kSizeVL);
     for (int lower = kSizeS; lower < kSizeVL; ++lower) {
         double from = SizeClassKsloc(lower);
@@ -208,47 +196,44 @@ double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
 
 const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {
     if (!IsModeValid()) return nullptr;
-    std::size_t index = static_cast<std::size_t>(kPhaseRowsPerMode * developmentMode_ + offset);
+    std::size_t index =
+        static_cast<std::size_t>(kPhaseRowsPerMode * ModeIndex(developmentMode_) + offset);
     return index < phaseDistribution_.size() ? &phaseDistribution_[index] : nullptr;
 }
 
 namespace {
 
-void SetRange(PhaseFigures& figures, int index, double fraction, double value, double low,
-              double high) {
-    figures[index] = FiniteFigure(fraction * value);
-    figures[index + 1] = FiniteFigure(fraction * low);
-    figures[index + 2] = FiniteFigure(fraction * high);
+// The part of a figure that falls to one phase.
+RangedFigure ShareOf(double fraction, const RangedFigure& figure) {
+    return {FiniteFigure(fraction * figure.value), FiniteFigure(fraction * figure.low),
+            FiniteFigure(fraction * figure.high)};
 }
 
-void SetStaff(PhaseFigures& figures, double effort, double effortLow, double effortHigh) {
-    figures[PhaseFigures::kStaff] = StaffQuotient(effort, figures[PhaseFigures::kSchedule]);
-    figures[PhaseFigures::kStaffLow] =
-        StaffQuotient(effortLow, figures[PhaseFigures::kScheduleLow]);
-    figures[PhaseFigures::kStaffHigh] =
-        StaffQuotient(effortHigh, figures[PhaseFigures::kScheduleHigh]);
+RangedFigure SumOf(const RangedFigure& a, const RangedFigure& b) {
+    return {FiniteFigure(a.value + b.value), FiniteFigure(a.low + b.low),
+            FiniteFigure(a.high + b.high)};
+}
+
+RangedFigure StaffFor(const RangedFigure& effort, const RangedFigure& schedule) {
+    return {StaffQuotient(effort.value, schedule.value), StaffQuotient(effort.low, schedule.low),
+            StaffQuotient(effort.high, schedule.high)};
 }
 
 }  // namespace
 
-PhaseFigures cCocomoDoc::GetPhaseFigures(int phase) const {
+PhaseFigures cCocomoDoc::GetPhaseFigures(Phase phase) const {
     PhaseFigures figures;
-    if (phase != kProductDesignPhase && phase != kIntegrationAndTestPhase) return figures;
+    if (phase != Phase::ProductDesign && phase != Phase::IntegrationAndTest) return figures;
+    bool design = phase == Phase::ProductDesign;
     const cPhaseDistribution* effortRow =
-        PhaseRow(phase == kProductDesignPhase ? kProductDesignEffortRow : kIntegrationEffortRow);
-    const cPhaseDistribution* scheduleRow = PhaseRow(
-        phase == kProductDesignPhase ? kProductDesignScheduleRow : kIntegrationScheduleRow);
+        PhaseRow(design ? kProductDesignEffortRow : kIntegrationEffortRow);
+    const cPhaseDistribution* scheduleRow =
+        PhaseRow(design ? kProductDesignScheduleRow : kIntegrationScheduleRow);
     if (!effortRow || !scheduleRow || Ksloc() <= 0) return figures;
 
-    double scheduleLow = 0, scheduleHigh = 0, effortLow = 0, effortHigh = 0;
-    double schedule = GetTimeToDevelop(scheduleLow, scheduleHigh);
-    double effort = GetAdjustedEffort(effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kEffort, FractionFor(*effortRow), effort, effortLow,
-             effortHigh);
-    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow,
-             scheduleHigh);
-    SetStaff(figures, figures[PhaseFigures::kEffort], figures[PhaseFigures::kEffortLow],
-             figures[PhaseFigures::kEffortHigh]);
+    figures.effort = ShareOf(FractionFor(*effortRow), GetAdjustedEffortRange());
+    figures.schedule = ShareOf(FractionFor(*scheduleRow), GetTimeToDevelopRange());
+    figures.staff = StaffFor(figures.effort, figures.schedule);
     return figures;
 }
 
@@ -259,22 +244,12 @@ PhaseFigures cCocomoDoc::GetProgrammingPhaseFigures() const {
     const cPhaseDistribution* scheduleRow = PhaseRow(kProgrammingScheduleRow);
     if (!designRow || !codeRow || !scheduleRow || Ksloc() <= 0) return figures;
 
-    double scheduleLow = 0, scheduleHigh = 0, effortLow = 0, effortHigh = 0;
-    double schedule = GetTimeToDevelop(scheduleLow, scheduleHigh);
-    double effort = GetAdjustedEffort(effortLow, effortHigh);
-    SetRange(figures, PhaseFigures::kDetailedDesign, FractionFor(*designRow), effort, effortLow,
-             effortHigh);
-    SetRange(figures, PhaseFigures::kCodeAndUnitTest, FractionFor(*codeRow), effort, effortLow,
-             effortHigh);
-    SetRange(figures, PhaseFigures::kSchedule, FractionFor(*scheduleRow), schedule, scheduleLow,
-             scheduleHigh);
-    SetStaff(figures,
-             FiniteFigure(figures[PhaseFigures::kDetailedDesign] +
-                          figures[PhaseFigures::kCodeAndUnitTest]),
-             FiniteFigure(figures[PhaseFigures::kDetailedDesignLow] +
-                          figures[PhaseFigures::kCodeAndUnitTestLow]),
-             FiniteFigure(figures[PhaseFigures::kDetailedDesignHigh] +
-                          figures[PhaseFigures::kCodeAndUnitTestHigh]));
+    RangedFigure effort = GetAdjustedEffortRange();
+    figures.detailedDesign = ShareOf(FractionFor(*designRow), effort);
+    figures.codeAndUnitTest = ShareOf(FractionFor(*codeRow), effort);
+    figures.schedule = ShareOf(FractionFor(*scheduleRow), GetTimeToDevelopRange());
+    figures.staff =
+        StaffFor(SumOf(figures.detailedDesign, figures.codeAndUnitTest), figures.schedule);
     return figures;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,57 +18,61 @@ namespace korval {
 // Every figure comes with a low and a high value from the sensitivity settings.
 class cCocomoDoc : public cModelDoc {
   public:
-    enum Phase { kProductDesignPhase = 0, kIntegrationAndTestPhase = 1 };
+    // The phases with an effort and a schedule of their own; the programming phase has
+    // GetProgrammingPhaseFigures.
+    enum class Phase { ProductDesign, IntegrationAndTest };
 
     explicit cCocomoDoc(cAppContext& context);
 
     // --- Inputs -------------------------------------------------------------------
-    int GetDevelopmentMode() const { return developmentMode_; }
-    void SetDevelopmentMode(int mode) { developmentMode_ = mode; }
-    int GetModelType() const { return modelType_; }
-    void SetModelType(int model) { modelType_ = model; }
+    DevelopmentMode GetDevelopmentMode() const { return developmentMode_; }
+    void SetDevelopmentMode(DevelopmentMode mode) { developmentMode_ = mode; }
+    ModelType GetModelType() const { return modelType_; }
+    void SetModelType(ModelType model) { modelType_ = model; }
 
     double GetSourceLines() const { return sourceLines_; }
     void SetSourceLines(double sourceLines) { sourceLines_ = sourceLines; }
     // The size the figures are computed from (a negative size counts as 0), varied by the
     // SLOC sensitivity whatever the sensitivity type.
-    double GetSourceLinesRange(double& low, double& high) const;
-    // 1 lets the Attributes dialog edit the size; a project sets 0.
-    int GetSlocEditable() const { return slocEditable_; }
-    void SetSlocEditable(int flag) { slocEditable_ = flag; }
+    RangedFigure GetSourceLinesRange() const;
+    // Whether the Attributes dialog lets the user edit the size; a project's size is not.
+    bool IsSlocEditable() const { return slocEditable_; }
+    void SetSlocEditable(bool editable) { slocEditable_ = editable; }
 
     // Sensitivity settings; percentages outside 0..100 and types outside 0..2 become 0.
     double GetSlocSensitivity() const { return slocSensitivity_; }
     void SetSlocSensitivity(double percent);
     double GetNominalSensitivity() const { return nominalSensitivity_; }
     double GetAdjustedSensitivity() const { return adjustedSensitivity_; }
-    int GetSensitivityType() const { return sensitivityType_; }
-    void SetSensitivityType(int type);
+    CocomoSensitivityType GetSensitivityType() const { return sensitivityType_; }
+    void SetSensitivityType(CocomoSensitivityType type);
     void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent,
-                              int type);
+                              CocomoSensitivityType type);
 
     const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return costDrivers_; }
     // Chooses the rating with this multiplier for the attribute at the index; false when
     // there is no such attribute or rating.
     bool SetCostDriverMultiplier(std::size_t index, double multiplier);
     // The constants of a mode; all 0 for a mode outside 0..2.
-    ModeConstants GetModeConstants(int mode) const;
+    ModeConstants GetModeConstants(DevelopmentMode mode) const;
     const std::vector<cPhaseDistribution>& GetPhaseDistribution() const {
         return phaseDistribution_;
     }
 
-    // --- Figures (each returns the value; low and high through the out-parameters) -----
-    double GetNominalEffort(double& low, double& high) const;
+    // --- Figures (each with its low and high value; the plain getters give the value) ---
+    RangedFigure GetNominalEffortRange() const;
+    double GetNominalEffort() const { return GetNominalEffortRange().value; }
     // Product of the current multipliers of all cost drivers; 0 without cost drivers.
     double GetEffortAdjustmentFactor() const;
-    double GetAdjustedEffort(double& low, double& high) const;
-    double GetTimeToDevelop(double& low, double& high) const;
-    // Product design (kProductDesignPhase) or integration and test (kIntegrationAndTestPhase).
-    PhaseFigures GetPhaseFigures(int phase) const;
+    RangedFigure GetAdjustedEffortRange() const;
+    double GetAdjustedEffort() const { return GetAdjustedEffortRange().value; }
+    RangedFigure GetTimeToDevelopRange() const;
+    double GetTimeToDevelop() const { return GetTimeToDevelopRange().value; }
+    PhaseFigures GetPhaseFigures(Phase phase) const;
     PhaseFigures GetProgrammingPhaseFigures() const;
-    // The two size class sizes (KSLOC) that enclose the size; left as they are for a size
-    // below 2 or from 512 KSLOC on.
-    void GetInterpolationBounds(double& lower, double& upper) const;
+    // The size in KSLOC with the two size class sizes that enclose it as its low and high;
+    // nothing for a size below 2 or from 512 KSLOC on.
+    std::optional<RangedFigure> GetInterpolationBounds() const;
 
     // --- Tables -------------------------------------------------------------------
     void LoadCostDrivers(const std::string& file);
@@ -93,26 +98,24 @@ class cCocomoDoc : public cModelDoc {
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
 
   private:
     // The size the equations use: a negative size (only a file can give one) counts as 0.
     double EffectiveSourceLines() const;
     double Ksloc() const { return EffectiveSourceLines() * 0.001; }
-    bool IsModeValid() const {
-        return developmentMode_ >= 0 && developmentMode_ < kDevelopmentModeCount;
-    }
+    bool IsModeValid() const { return IsKnownMode(developmentMode_); }
     double NominalEffortOf(double sourceLines) const;
     double ScheduleOf(double adjustedEffort) const;
     // The row's share for the current size, interpolated between size classes.
     double FractionFor(const cPhaseDistribution& row) const;
     const cPhaseDistribution* PhaseRow(int offset) const;
 
-    bool SaveModelSection(const std::string& path);
-    bool SaveModeConstants(const std::string& path);
-    bool SaveCostDrivers(const std::string& path);
-    bool SaveSensitivity(const std::string& path);
-    bool SavePhaseDistribution(const std::string& path);
+    [[nodiscard]] bool SaveModelSection(const std::string& path);
+    [[nodiscard]] bool SaveModeConstants(const std::string& path);
+    [[nodiscard]] bool SaveCostDrivers(const std::string& path);
+    [[nodiscard]] bool SaveSensitivity(const std::string& path);
+    [[nodiscard]] bool SavePhaseDistribution(const std::string& path);
     void LoadModelSection(const std::string& path);
     void LoadCostDriverRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);
@@ -121,18 +124,18 @@ class cCocomoDoc : public cModelDoc {
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::string_view label,
-                      const char* format, double value, double low, double high, bool showRange);
+                      const char* format, const RangedFigure& figure, bool showRange);
 
-    int developmentMode_ = kSemidetached;
-    int modelType_ = kIntermediateModel;
+    DevelopmentMode developmentMode_ = DevelopmentMode::Semidetached;
+    ModelType modelType_ = ModelType::Intermediate;
     double sourceLines_ = 0;
     std::vector<cCostDriverAttribute> costDrivers_;
     std::array<ModeConstants, kDevelopmentModeCount> modeConstants_{};
-    int slocEditable_ = 1;
+    bool slocEditable_ = true;
     double slocSensitivity_ = 0;
     double nominalSensitivity_ = 0;
     double adjustedSensitivity_ = 0;
-    int sensitivityType_ = kSensitivitySloc;
+    CocomoSensitivityType sensitivityType_ = CocomoSensitivityType::Sloc;
     std::vector<cPhaseDistribution> phaseDistribution_;
 };
 

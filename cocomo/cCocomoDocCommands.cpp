@@ -11,7 +11,7 @@
 namespace korval {
 
 void cCocomoDoc::OnAttributes() {
-    cCocomoAttributesDlg dialog(Platform(), developmentMode_, sourceLines_, slocEditable_ == 1);
+    cCocomoAttributesDlg dialog(Platform(), developmentMode_, sourceLines_, slocEditable_);
     if (!Platform().RunDialog(dialog)) return;
     modelType_ = dialog.GetModelType();
     developmentMode_ = dialog.GetMode();
@@ -54,11 +54,8 @@ void cCocomoDoc::OnSensitivityAnalysis() {
 }
 
 void cCocomoDoc::OnReverseEngineering() {
-    double low = 0;
-    double high = 0;
-    cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(low, high),
-                                          GetAdjustedEffort(low, high),
-                                          GetTimeToDevelop(low, high)};
+    cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(),
+                                          GetAdjustedEffort(), GetTimeToDevelop()};
     cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(),
                              GetModeConstants(developmentMode_));
     Platform().RunDialog(dialog);

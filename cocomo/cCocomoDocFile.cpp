@@ -68,8 +68,8 @@ bool cCocomoDoc::SaveModelSection(const std::string& path) {
 
 bool cCocomoDoc::SaveModeConstants(const std::string& path) {
     bool written = true;
-    for (int mode = 0; mode < kDevelopmentModeCount; ++mode) {
-        const ModeConstants& c = modeConstants_[static_cast<std::size_t>(mode)];
+    for (DevelopmentMode mode : kDevelopmentModes) {
+        const ModeConstants& c = modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
         const double values[] = {c.a, c.b, c.tm, c.te};
         std::array<std::string, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -132,27 +132,30 @@ bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
     return written;
 }
 
-void cCocomoDoc::LoadOwnSections(const std::string& path) {
+// A value the file lacks or spoils keeps its default (the user is told about spoiled
+// table entries): the sections always read.
+bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadModeConstants(path);
     LoadCostDrivers(path);
     LoadCostDriverRatings(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
+    return true;
 }
 
 // Missing tokens give Semidetached and Intermediate; unknown ones leave the value as it is.
 void cCocomoDoc::LoadModelSection(const std::string& path) {
     std::string mode = ReadProfileValue(kModelSection, "Development_Mode", "", kTokenBuffer, path);
     if (mode.empty()) {
-        developmentMode_ = kSemidetached;
-    } else if (std::optional<int> parsed = ParseDevelopmentModeToken(mode)) {
+        developmentMode_ = DevelopmentMode::Semidetached;
+    } else if (std::optional<DevelopmentMode> parsed = ParseDevelopmentModeToken(mode)) {
         developmentMode_ = *parsed;
     }
     std::string model = ReadProfileValue(kModelSection, "Model", "", kTokenBuffer, path);
     if (model.empty()) {
-        modelType_ = kIntermediateModel;
-    } else if (std::optional<int> parsed = ParseModelTypeToken(model)) {
+        modelType_ = ModelType::Intermediate;
+    } else if (std::optional<ModelType> parsed = ParseModelTypeToken(model)) {
         modelType_ = *parsed;
     }
     if (std::optional<double> size = TryParseLeadingDouble(
@@ -186,7 +189,7 @@ void cCocomoDoc::LoadSensitivity(const std::string& path) {
     double nominal = percent("Nominal_Person_Months_Sen");
     double adjusted = percent("Adjusted_Person_Months_Sen");
     SetCocomoSensitivity(sloc, nominal, adjusted,
-                         ParseSensitivityTypeToken(type).value_or(kSensitivitySloc));
+                         ParseSensitivityTypeToken(type).value_or(CocomoSensitivityType::Sloc));
 }
 
 // The file overrides the defaults profile's fractions value by value; a missing key keeps

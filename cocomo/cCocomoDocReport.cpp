@@ -12,11 +12,11 @@ constexpr const char* kEffortFormat = "%-3.1lf person months";
 constexpr const char* kScheduleFormat = "%-3.1lf calendar months";
 constexpr const char* kStaffFormat = "%-3.1lf FSP";
 
-const char* SensitivityTypeLabel(int type) {
+const char* SensitivityTypeLabel(CocomoSensitivityType type) {
     switch (type) {
-        case kSensitivitySloc:
+        case CocomoSensitivityType::Sloc:
             return "Source Lines of Code (SLOC)";
-        case kSensitivityNomPm:
+        case CocomoSensitivityType::NominalEffort:
             return "Nominal Person Months";
         default:
             return "Adjusted Person Months";
@@ -26,22 +26,22 @@ const char* SensitivityTypeLabel(int type) {
 }  // namespace
 
 int cCocomoDoc::DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::string_view label,
-                              const char* format, double value, double low, double high,
-                              bool showRange) {
-    std::string range = showRange ? FormatNumber("(%-3.1lf - %3.1lf)", low, high) : std::string();
-    return DrawRow(dc, y, "", label, FormatNumber(format, value), range, flags, kRowSpacing);
+                              const char* format, const RangedFigure& figure, bool showRange) {
+    std::string range =
+        showRange ? FormatNumber("(%-3.1lf - %3.1lf)", figure.low, figure.high) : std::string();
+    return DrawRow(dc, y, "", label, FormatNumber(format, figure.value), range, flags, kRowSpacing);
 }
 
 int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = cModelDoc::DrawReport(dc, y, flags);
-    bool sensitivity = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    bool sensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (sensitivity) {
         total +=
             DrawRow(dc, y, "", "Sensitivity Analysis Type:", SensitivityTypeLabel(sensitivityType_),
                     "", flags, kRowSpacing);
     }
     total += DrawTotals(dc, y, flags, sensitivity);
-    if (GetFilter(kPhaseDistributionSwitch) == kFilterOn)
+    if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
     return FinishReport(dc, total);
 }
@@ -50,25 +50,20 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 // is computed from: size < nominal effort < adjusted effort < time to develop.
 int cCocomoDoc::DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity) {
     int advanced = 0;
-    double low = 0;
-    double high = 0;
-    if (GetFilter(kIntermediateTotalsSwitch) == kFilterOn) {
-        double size = GetSourceLinesRange(low, high);
-        advanced += DrawFigureRow(dc, y, flags, "Source Lines of Code:", kSizeFormat, size, low,
-                                  high, sensitivity && sensitivityType_ == kSensitivitySloc);
-        double nominal = GetNominalEffort(low, high);
+    if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On) {
         advanced +=
-            DrawFigureRow(dc, y, flags, "Nominal Effort:", kEffortFormat, nominal, low, high,
-                          sensitivity && (sensitivityType_ == kSensitivitySloc ||
-                                          sensitivityType_ == kSensitivityNomPm));
-        double adjusted = GetAdjustedEffort(low, high);
-        advanced += DrawFigureRow(dc, y, flags, "Adjusted Effort:", kEffortFormat, adjusted, low,
-                                  high, sensitivity);
+            DrawFigureRow(dc, y, flags, "Source Lines of Code:", kSizeFormat, GetSourceLinesRange(),
+                          sensitivity && sensitivityType_ == CocomoSensitivityType::Sloc);
+        advanced += DrawFigureRow(
+            dc, y, flags, "Nominal Effort:", kEffortFormat, GetNominalEffortRange(),
+            sensitivity && (sensitivityType_ == CocomoSensitivityType::Sloc ||
+                            sensitivityType_ == CocomoSensitivityType::NominalEffort));
+        advanced += DrawFigureRow(dc, y, flags, "Adjusted Effort:", kEffortFormat,
+                                  GetAdjustedEffortRange(), sensitivity);
     }
-    if (GetFilter(kTotalsSwitch) == kFilterOn) {
-        double time = GetTimeToDevelop(low, high);
-        advanced += DrawFigureRow(dc, y, flags, "Time to Develop:", kScheduleFormat, time, low,
-                                  high, sensitivity);
+    if (GetFilter(kTotalsSwitch) == FilterState::On) {
+        advanced += DrawFigureRow(dc, y, flags, "Time to Develop:", kScheduleFormat,
+                                  GetTimeToDevelopRange(), sensitivity);
     }
     return advanced;
 }
@@ -77,35 +72,31 @@ int cCocomoDoc::DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags,
     auto heading = [&](std::string_view label) {
         return DrawRow(dc, y, "", label, "", "", flags, kRowSpacing);
     };
-    auto entry = [&](std::string_view label, const char* format, const PhaseFigures& figures,
-                     int index) {
-        return DrawFigureRow(dc, y, flags, label, format, figures[index], figures[index + 1],
-                             figures[index + 2], sensitivity);
+    auto entry = [&](std::string_view label, const char* format, const RangedFigure& figure) {
+        return DrawFigureRow(dc, y, flags, label, format, figure, sensitivity);
     };
     auto scheduleAndStaff = [&](const PhaseFigures& figures) {
-        int rows = entry("        Schedule:", kScheduleFormat, figures, PhaseFigures::kSchedule);
-        return rows + entry("        Average Staff:", kStaffFormat, figures, PhaseFigures::kStaff);
+        int rows = entry("        Schedule:", kScheduleFormat, figures.schedule);
+        return rows + entry("        Average Staff:", kStaffFormat, figures.staff);
     };
 
     int advanced = heading("Phase Distribution");
-    PhaseFigures design = GetPhaseFigures(kProductDesignPhase);
+    PhaseFigures design = GetPhaseFigures(Phase::ProductDesign);
     advanced += heading("    Product Design Phase");
-    advanced += entry("        Adjusted Effort:", kEffortFormat, design, PhaseFigures::kEffort);
+    advanced += entry("        Adjusted Effort:", kEffortFormat, design.effort);
     advanced += scheduleAndStaff(design);
 
     PhaseFigures programming = GetProgrammingPhaseFigures();
     advanced += heading("    Programming Phase");
     advanced += heading("        Adjusted Effort");
-    advanced += entry("            Detailed Design:", kEffortFormat, programming,
-                      PhaseFigures::kDetailedDesign);
-    advanced += entry("            Code and Unit Test:", kEffortFormat, programming,
-                      PhaseFigures::kCodeAndUnitTest);
+    advanced += entry("            Detailed Design:", kEffortFormat, programming.detailedDesign);
+    advanced +=
+        entry("            Code and Unit Test:", kEffortFormat, programming.codeAndUnitTest);
     advanced += scheduleAndStaff(programming);
 
-    PhaseFigures integration = GetPhaseFigures(kIntegrationAndTestPhase);
+    PhaseFigures integration = GetPhaseFigures(Phase::IntegrationAndTest);
     advanced += heading("    Integration and Test Phase");
-    advanced +=
-        entry("        Adjusted Effort:", kEffortFormat, integration, PhaseFigures::kEffort);
+    advanced += entry("        Adjusted Effort:", kEffortFormat, integration.effort);
     advanced += scheduleAndStaff(integration);
     return advanced;
 }

@@ -75,8 +75,8 @@ bool cCocomoDoc::AddCostDriver(std::string_view group, std::string_view name, do
 // a text that is no number gives 0.
 void cCocomoDoc::LoadModeConstants(const std::string& file) {
     cProfileFileScope scope(file);
-    for (int mode = 0; mode < kDevelopmentModeCount; ++mode) {
-        ModeConstants& constants = modeConstants_[static_cast<std::size_t>(mode)];
+    for (DevelopmentMode mode : kDevelopmentModes) {
+        ModeConstants& constants = modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
         double* fields[] = {&constants.a, &constants.b, &constants.tm, &constants.te};
         std::array<std::string, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {

@@ -13,8 +13,13 @@ namespace {
 constexpr double kMaxTimeToDevelop = 10000;
 constexpr const char* kNotANumberMessage = "Please enter a valid floating point number";
 
-bool IsQuantity(int quantity) {
-    return quantity >= 0 && quantity < cCocomoReverseDlg::kQuantityCount;
+using Dlg = cCocomoReverseDlg;
+
+constexpr Dlg::Row kRows[] = {Dlg::kSourceLinesRow, Dlg::kNominalEffortRow, Dlg::kAdjustedEffortRow,
+                              Dlg::kTimeToDevelopRow};
+
+bool IsRow(Dlg::Row row) {
+    return row >= 0 && row < Dlg::kRowCount;
 }
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -50,14 +55,14 @@ struct ValueCheck {
     const char* message;
 };
 
-ValueCheck ValueCheckOf(int quantity) {
+ValueCheck ValueCheckOf(Dlg::Row row) {
     static constexpr double kNoMaximum = HUGE_VAL;
-    switch (quantity) {
-        case cCocomoReverseDlg::kSourceLines:
+    switch (row) {
+        case Dlg::kSourceLinesRow:
             return {kNoMaximum, "Source lines of code must be greater than zero"};
-        case cCocomoReverseDlg::kNominalEffort:
+        case Dlg::kNominalEffortRow:
             return {kNoMaximum, "Nominal person months must be greater than zero"};
-        case cCocomoReverseDlg::kAdjustedEffort:
+        case Dlg::kAdjustedEffortRow:
             return {kNoMaximum, "Adjusted person months must be greater than zero"};
         default:
             return {kMaxTimeToDevelop, "Time to develop must be between 0.0 and 10000.0 months"};
@@ -81,11 +86,11 @@ cCocomoReverseDlg::cCocomoReverseDlg(cPlatformServices& platform, const Values& 
     OnReset();
 }
 
-const char* cCocomoReverseDlg::RadioLabel(int quantity) {
-    static constexpr const char* kLabels[kQuantityCount] = {
-        "Source Lines of Code", "Nominal Person Months", "Adjusted Person Months",
-        "Time to Develop"};
-    return IsQuantity(quantity) ? kLabels[quantity] : "";
+const char* cCocomoReverseDlg::RadioLabel(Row row) {
+    static constexpr const char* kLabels[kRowCount] = {"Source Lines of Code",
+                                                       "Nominal Person Months",
+                                                       "Adjusted Person Months", "Time to Develop"};
+    return IsRow(row) ? kLabels[row] : "";
 }
 
 const char* cCocomoReverseDlg::ColumnHeading(int column) {
@@ -93,51 +98,48 @@ const char* cCocomoReverseDlg::ColumnHeading(int column) {
     return column >= 0 && column < 3 ? kHeadings[column] : "";
 }
 
-void cCocomoReverseDlg::SetInputText(int quantity, std::string text) {
-    if (IsInputEnabled(quantity)) inputTexts_[Slot(quantity)] = std::move(text);
+void cCocomoReverseDlg::SetInputText(Row row, std::string text) {
+    if (IsInputEnabled(row)) inputTexts_[row] = std::move(text);
 }
 
-std::string cCocomoReverseDlg::GetOutputText(int quantity) const {
-    return ReadOnlyText(GetOutput(quantity));
+std::string cCocomoReverseDlg::GetOutputText(Row row) const {
+    return ReadOnlyText(GetOutput(row));
 }
 
-std::string cCocomoReverseDlg::GetOriginalText(int quantity) const {
-    return ReadOnlyText(GetOriginal(quantity));
+std::string cCocomoReverseDlg::GetOriginalText(Row row) const {
+    return ReadOnlyText(GetOriginal(row));
 }
 
 void cCocomoReverseDlg::ShowFields() {
-    for (int quantity = 0; quantity < kQuantityCount; ++quantity) {
-        inputTexts_[Slot(quantity)] = FormatNumber("%3.7lf", inputs_[Slot(quantity)]);
-    }
+    for (Row row : kRows) inputTexts_[row] = FormatNumber("%3.7lf", inputs_[row]);
 }
 
 // A text that does not convert leaves its value as it was; the check that follows
 // refuses it.
 void cCocomoReverseDlg::ReadInputs() {
-    for (int quantity = 0; quantity < kQuantityCount; ++quantity) {
-        if (std::optional<double> value = TryParseLeadingDouble(inputTexts_[Slot(quantity)])) {
-            inputs_[Slot(quantity)] = FiniteFigure(*value);
-        }
+    for (Row row : kRows) {
+        if (std::optional<double> value = TryParseLeadingDouble(inputTexts_[row]))
+            inputs_[row] = FiniteFigure(*value);
     }
 }
 
-void cCocomoReverseDlg::Select(int quantity) {
-    selected_ = quantity;
-    focus_ = quantity;
+void cCocomoReverseDlg::Select(Row row) {
+    modify_ = row;
+    focus_ = row;
 }
 
 bool cCocomoReverseDlg::ValidateInputs() {
-    for (int quantity = 0; quantity < kQuantityCount; ++quantity) {
+    for (Row row : kRows) {
         const char* message = nullptr;
-        double value = inputs_[Slot(quantity)];
-        ValueCheck check = ValueCheckOf(quantity);
-        if (!IsPlainNumberText(inputTexts_[Slot(quantity)])) {
+        double value = inputs_[row];
+        ValueCheck check = ValueCheckOf(row);
+        if (!IsPlainNumberText(inputTexts_[row])) {
             message = kNotANumberMessage;
         } else if (value < 0 || value > check.maximum) {
             message = check.message;
         }
         if (message) {
-            Select(quantity);
+            Select(row);
             platform_.ShowMessage(message);
             return false;
         }
@@ -148,17 +150,17 @@ bool cCocomoReverseDlg::ValidateInputs() {
 void cCocomoReverseDlg::OnReset() {
     inputs_ = starting_;
     ShowFields();
-    selected_ = kSourceLines;
-    OnRadio(kSourceLines);
+    modify_ = kSourceLinesRow;
+    OnModifyRadio(kSourceLinesRow);
     ShowFields();
-    focus_ = kSourceLines;
+    focus_ = kSourceLinesRow;
 }
 
-void cCocomoReverseDlg::OnRadio(int quantity) {
-    if (!IsQuantity(quantity)) return;
+void cCocomoReverseDlg::OnModifyRadio(Row row) {
+    if (!IsRow(row)) return;
     ReadInputs();
     if (!ValidateInputs()) return;
-    Select(quantity);
+    Select(row);
     OnCalculate();
     ShowFields();
 }
@@ -166,7 +168,7 @@ void cCocomoReverseDlg::OnRadio(int quantity) {
 bool cCocomoReverseDlg::OnCalculate() {
     ReadInputs();
     if (!ValidateInputs()) return false;
-    focus_ = selected_;
+    focus_ = modify_;
     Compute();
     ShowFields();
     return true;
@@ -183,31 +185,31 @@ void cCocomoReverseDlg::Compute() {
     auto nominalFromAdjusted = [&](double adjusted) {
         return factor_ == 0 ? 0 : FiniteFigure(adjusted / factor_);
     };
-    double& sloc = outputs_[kSourceLines];
-    double& nominal = outputs_[kNominalEffort];
-    double& adjusted = outputs_[kAdjustedEffort];
-    double& time = outputs_[kTimeToDevelop];
-    switch (selected_) {
-        case kSourceLines:
-            sloc = inputs_[kSourceLines];
+    double& sloc = outputs_[kSourceLinesRow];
+    double& nominal = outputs_[kNominalEffortRow];
+    double& adjusted = outputs_[kAdjustedEffortRow];
+    double& time = outputs_[kTimeToDevelopRow];
+    switch (modify_) {
+        case kSourceLinesRow:
+            sloc = inputs_[kSourceLinesRow];
             nominal = FiniteFigure(c.a * std::pow(sloc * 0.001, c.b));
             adjusted = FiniteFigure(factor_ * nominal);
             time = schedule(adjusted);
             break;
-        case kNominalEffort:
-            nominal = inputs_[kNominalEffort];
+        case kNominalEffortRow:
+            nominal = inputs_[kNominalEffortRow];
             adjusted = FiniteFigure(factor_ * nominal);
             time = schedule(adjusted);
             sloc = SourceLinesFromNominal(nominal);
             break;
-        case kAdjustedEffort:
-            adjusted = inputs_[kAdjustedEffort];
+        case kAdjustedEffortRow:
+            adjusted = inputs_[kAdjustedEffortRow];
             time = schedule(adjusted);
             nominal = nominalFromAdjusted(adjusted);
             sloc = SourceLinesFromNominal(nominal);
             break;
-        case kTimeToDevelop:
-            time = inputs_[kTimeToDevelop];
+        case kTimeToDevelopRow:
+            time = inputs_[kTimeToDevelopRow];
             adjusted = time != 0 && c.tm != 0 && c.te != 0
                            ? FiniteFigure(std::pow(time / c.tm, 1 / c.te))
                            : 0;

@@ -16,9 +16,14 @@ class cPlatformServices;
 // constants taken when it opened. It never changes the document.
 class cCocomoReverseDlg : public cDialogLogic {
   public:
-    enum Quantity { kSourceLines, kNominalEffort, kAdjustedEffort, kTimeToDevelop };
-    static constexpr int kQuantityCount = 4;
-    using Values = std::array<double, kQuantityCount>;
+    enum Row {
+        kSourceLinesRow,
+        kNominalEffortRow,
+        kAdjustedEffortRow,
+        kTimeToDevelopRow,
+        kRowCount
+    };
+    using Values = std::array<double, kRowCount>;
 
     // Opens with the document's figures as starting values and outputs, then runs Reset.
     cCocomoReverseDlg(cPlatformServices& platform, const Values& starting,
@@ -27,26 +32,28 @@ class cCocomoReverseDlg : public cDialogLogic {
     const char* Title() const override { return "COCOMO Reverse Engineering"; }
     int HelpTopic() const override { return 247; }
     // "Source Lines of Code", "Nominal Person Months", "Adjusted Person Months", "Time to Develop".
-    static const char* RadioLabel(int quantity);
+    static const char* RadioLabel(Row row);
     // "Input", "Output", "Original".
     static const char* ColumnHeading(int column);
 
-    int GetSelected() const { return selected_; }
-    bool IsInputEnabled(int quantity) const { return quantity == selected_; }
-    int GetFocus() const { return focus_; }
+    // The row whose input the calculation starts from; only its input can be edited.
+    Row GetModifyRow() const { return modify_; }
+    bool IsInputEnabled(Row row) const { return row == modify_; }
+    // The input holding the focus.
+    Row GetFocusRow() const { return focus_; }
 
-    const std::string& GetInputText(int quantity) const { return inputTexts_[Slot(quantity)]; }
-    void SetInputText(int quantity, std::string text);
+    const std::string& GetInputText(Row row) const { return inputTexts_[row]; }
+    void SetInputText(Row row, std::string text);
     // Output and starting values, as the read-only fields show them ("%3.1lf").
-    std::string GetOutputText(int quantity) const;
-    std::string GetOriginalText(int quantity) const;
-    double GetInput(int quantity) const { return inputs_[Slot(quantity)]; }
-    double GetOutput(int quantity) const { return outputs_[Slot(quantity)]; }
-    double GetOriginal(int quantity) const { return starting_[Slot(quantity)]; }
+    std::string GetOutputText(Row row) const;
+    std::string GetOriginalText(Row row) const;
+    double GetInput(Row row) const { return inputs_[row]; }
+    double GetOutput(Row row) const { return outputs_[row]; }
+    double GetOriginal(Row row) const { return starting_[row]; }
 
     // Choosing a radio: checks the inputs, makes the chosen input the editable one and
     // calculates.
-    void OnRadio(int quantity);
+    void OnModifyRadio(Row row);
     // Inputs back to the starting values, size selected.
     void OnReset();
     // Derives the other three quantities from the selected input; false after telling
@@ -54,10 +61,9 @@ class cCocomoReverseDlg : public cDialogLogic {
     bool OnCalculate();
 
   private:
-    static std::size_t Slot(int quantity) { return static_cast<std::size_t>(quantity); }
     void ReadInputs();
     bool ValidateInputs();
-    void Select(int quantity);
+    void Select(Row row);
     void Compute();
     double SourceLinesFromNominal(double nominal) const;
     // Writes the values into the input texts ("%3.7lf").
@@ -67,11 +73,11 @@ class cCocomoReverseDlg : public cDialogLogic {
     Values starting_;
     Values inputs_;
     Values outputs_;
-    std::array<std::string, kQuantityCount> inputTexts_;
+    std::array<std::string, kRowCount> inputTexts_;
     double factor_;
     ModeConstants constants_;
-    int selected_ = kSourceLines;
-    int focus_ = kSourceLines;
+    Row modify_ = kSourceLinesRow;
+    Row focus_ = kSourceLinesRow;
 };
 
 }  // namespace korval

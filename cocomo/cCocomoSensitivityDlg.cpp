@@ -9,16 +9,19 @@ namespace {
 bool IsField(int field) {
     return field >= 0 && field < cCocomoSensitivityDlg::kFieldCount;
 }
+bool IsType(CocomoSensitivityType type) {
+    return IsField(cCocomoSensitivityDlg::FieldOf(type));
+}
 
 }  // namespace
 
 cCocomoSensitivityDlg::cCocomoSensitivityDlg(cPlatformServices& platform, double slocPercent,
                                              double nominalPercent, double adjustedPercent,
-                                             int type)
+                                             CocomoSensitivityType type)
     : platform_(platform),
       percents_{slocPercent, nominalPercent, adjustedPercent},
-      selectedType_(IsField(type) ? type : kSensitivitySloc),
-      focusField_(selectedType_) {
+      selectedType_(IsType(type) ? type : CocomoSensitivityType::Sloc),
+      focusField_(FieldOf(selectedType_)) {
     for (int field = 0; field < kFieldCount; ++field) {
         texts_[static_cast<std::size_t>(field)] =
             FieldText(percents_[static_cast<std::size_t>(field)]);
@@ -31,20 +34,20 @@ const char* cCocomoSensitivityDlg::FieldLabel(int field) {
     return IsField(field) ? kLabels[field] : "";
 }
 
-const char* cCocomoSensitivityDlg::RadioLabel(int type) {
+const char* cCocomoSensitivityDlg::RadioLabel(CocomoSensitivityType type) {
     static constexpr const char* kLabels[kFieldCount] = {"SLOC", "Nom. Person Mon.",
                                                          "Adj. Person Mon."};
-    return IsField(type) ? kLabels[type] : "";
+    return IsType(type) ? kLabels[FieldOf(type)] : "";
 }
 
 void cCocomoSensitivityDlg::SetFieldText(int field, std::string text) {
     if (IsField(field)) texts_[static_cast<std::size_t>(field)] = std::move(text);
 }
 
-void cCocomoSensitivityDlg::OnRadioType(int type) {
-    if (!IsField(type)) return;
+void cCocomoSensitivityDlg::OnRadioType(CocomoSensitivityType type) {
+    if (!IsType(type)) return;
     selectedType_ = type;
-    focusField_ = type;
+    focusField_ = FieldOf(type);
 }
 
 bool cCocomoSensitivityDlg::OnOk() {

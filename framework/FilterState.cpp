@@ -6,11 +6,11 @@ namespace korval {
 
 std::string FilterToken(FilterState state) {
     switch (state) {
-        case kFilterOn:
+        case FilterState::On:
             return "ON";
-        case kFilterOff:
+        case FilterState::Off:
             return "OFF";
-        case kFilterNotApplicable:
+        case FilterState::NotApplicable:
             return "NA";
         default:
             return "UNKNOWN";
@@ -18,9 +18,9 @@ std::string FilterToken(FilterState state) {
 }
 
 std::optional<FilterState> ParseFilterToken(std::string_view token) {
-    if (EqualsNoCase(token, "ON")) return kFilterOn;
-    if (EqualsNoCase(token, "OFF")) return kFilterOff;
-    if (EqualsNoCase(token, "NA") || EqualsNoCase(token, "N/A")) return kFilterNotApplicable;
+    if (EqualsNoCase(token, "ON")) return FilterState::On;
+    if (EqualsNoCase(token, "OFF")) return FilterState::Off;
+    if (EqualsNoCase(token, "NA") || EqualsNoCase(token, "N/A")) return FilterState::NotApplicable;
     return std::nullopt;
 }
 

@@ -6,11 +6,9 @@
 
 namespace korval {
 
-// One report filter switch.
-using FilterState = int;
-inline constexpr FilterState kFilterNotApplicable = 0;
-inline constexpr FilterState kFilterOn = 1;
-inline constexpr FilterState kFilterOff = 2;
+// One report filter switch. A switch that does not apply to a kind is hidden in its
+// Display Options.
+enum class FilterState { NotApplicable = 0, On = 1, Off = 2 };
 
 // "ON", "OFF", "NA", or "UNKNOWN" for any other number.
 std::string FilterToken(FilterState state);

@@ -23,15 +23,15 @@ std::string ReadProfileValue(std::string_view section, std::string_view key,
                              std::string_view defaultText, std::size_t bufferSize,
                              const std::string& path);
 // Encodes line breaks and writes the value; true when written.
-bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view text,
-                       const std::string& path);
+[[nodiscard]] bool WriteProfileValue(std::string_view section, std::string_view key,
+                                     std::string_view text, const std::string& path);
 
 // The plain read and write used for tables: no token coding on reading.
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t bufferSize,
                               const std::string& path);
-bool WriteProfileString(std::string_view section, std::string_view key, std::string_view text,
-                        const std::string& path);
+[[nodiscard]] bool WriteProfileString(std::string_view section, std::string_view key,
+                                      std::string_view text, const std::string& path);
 
 // The key of a numbered entry: the stem and the index in at least two digits, as "%2.2d"
 // writes it ("Project_00", "File_Name12"). Tables with hundreds of rows build many of these.
@@ -45,7 +45,7 @@ std::string GetProductCopyright();
 // The product's long name, shown in page headers and the About box.
 inline constexpr std::string_view kProductName = "Korval";
 
-bool WriteFileVersion(const std::string& path);
+[[nodiscard]] bool WriteFileVersion(const std::string& path);
 // Warns when the file's [KORVAL] Version is missing or differs from the product's; the
 // caller always goes on.
 bool CheckFileVersion(const std::string& path, cPlatformServices& platform);

@@ -89,10 +89,8 @@ std::string FileNameOf(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
-std::string FolderOf(std::string_view path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string_view::npos) return {};
-    return std::string(slash == 0 ? path.substr(0, 1) : path.substr(0, slash));
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    return path.parent_path();
 }
 
 }  // namespace korval

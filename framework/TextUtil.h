@@ -1,9 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
-// Small text helpers shared by the profile store, the documents and the reports.
+// Small text and path helpers shared by the profile store, the documents and the reports.
 // "Characters" are UTF-8 code points: limits never split a multi-byte sequence.
 namespace korval {
 
@@ -19,8 +20,7 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 // The part of a path after its last '/' or '\'.
 std::string FileNameOf(std::string_view path);
-// The folder of a path: the part before its last '/' ("/" for a file in the root, empty
-// when the path names no folder).
-std::string FolderOf(std::string_view path);
+// The folder of a path ("/" for a file in the root, empty when the path names no folder).
+std::filesystem::path FolderOf(const std::filesystem::path& path);
 
 }  // namespace korval

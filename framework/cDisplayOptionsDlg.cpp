@@ -13,8 +13,8 @@ const char* cDisplayOptionsDlg::Label(Box box) {
 }
 
 void cDisplayOptionsDlg::SetValue(Box box, FilterState value) {
-    visible_[box] = value != kFilterNotApplicable;
-    checked_[box] = value == kFilterOn;
+    visible_[box] = value != FilterState::NotApplicable;
+    checked_[box] = value == FilterState::On;
 }
 
 void cDisplayOptionsDlg::SetChecked(Box box, bool checked) {

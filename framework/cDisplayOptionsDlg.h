@@ -27,7 +27,7 @@ class cDisplayOptionsDlg : public cDialogLogic {
     bool IsVisible(Box box) const { return visible_[box]; }
     bool IsChecked(Box box) const { return checked_[box]; }
     void SetChecked(Box box, bool checked);
-    FilterState Result(Box box) const { return checked_[box] ? kFilterOn : kFilterOff; }
+    FilterState Result(Box box) const { return checked_[box] ? FilterState::On : FilterState::Off; }
 
   private:
     bool visible_[kBoxCount] = {};

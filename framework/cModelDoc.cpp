@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kFilterSection = "Filter_Values";
 constexpr const char* kFilterKeys[] = {"Description", "Totals", "Intermediate_Totals",
                                        "SensitivityAnalysis", "PhaseDistribution"};
-constexpr FilterState kFilterDefaults[] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff, kFilterOff};
+constexpr FilterState kFilterDefaults[] = {FilterState::On, FilterState::On, FilterState::On,
+                                           FilterState::Off, FilterState::Off};
 constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary", "RayleighSummary",
                                          "ProjectSummary", "SystemSummary"};
 
@@ -110,7 +111,9 @@ bool cModelDoc::SaveOwnSections(const std::string&) {
     return true;
 }
 
-void cModelDoc::LoadOwnSections(const std::string&) {}
+bool cModelDoc::LoadOwnSections(const std::string&) {
+    return true;
+}
 
 bool cModelDoc::SaveBasePart(const std::string& path) {
     return WriteProfileValue(summarySection_, "Title", title_, path) &&
@@ -150,8 +153,7 @@ bool cModelDoc::LoadModel(const std::string& path) {
     cProfileFileScope scope(path);
     SetSummarySection(KindInfo().summarySection);
     LoadBasePart(path);
-    LoadOwnSections(path);
-    return true;
+    return LoadOwnSections(path);
 }
 
 void cModelDoc::ResetToDefaults() {
@@ -162,16 +164,20 @@ void cModelDoc::ResetToDefaults() {
 // leaves it with the name of the file that still holds its last saved state.
 bool cModelDoc::SaveAs(const std::string& path) {
     cProfileFileScope scope(path);
-    if (WritesTypeOnFileSave())
-        WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
-    bool saved = SaveModel(path);
-    if (saved && !scope.Commit()) {
+    bool typed = !WritesTypeOnFileSave() ||
+                 WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
+    if (!typed) {
+        ReportSaveFailure(path);
+        return false;
+    }
+    if (!SaveModel(path)) return false;
+    if (!scope.Commit()) {
         SetModifiedFlag(true);
         ReportSaveFailure(path);
         return false;
     }
-    if (saved) SetPathName(path);
-    return saved;
+    SetPathName(path);
+    return true;
 }
 
 bool cModelDoc::SaveToFile() {
@@ -211,7 +217,7 @@ bool cModelDoc::OnInitialize() {
 
 void cModelDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     dialog.SetValue(cDisplayOptionsDlg::kDescriptionBox, filter_[kDescriptionSwitch]);
-    dialog.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, FilterState::NotApplicable);
     dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, filter_[kPhaseDistributionSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, filter_[kIntermediateTotalsSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kTotalsBox, filter_[kTotalsSwitch]);
@@ -242,8 +248,7 @@ bool cModelDoc::CanCloseDocument() {
                                                  : std::string("Untitled");
     switch (Platform().ShowMessage("Save changes to " + name + "?", MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
-            SaveToFile();
-            return !modified_;
+            return SaveToFile() && !modified_;
         case MessageAnswer::No:
             return true;
         default:
@@ -257,7 +262,7 @@ int cModelDoc::FinishReport(const cDrawContext& dc, int total) {
 }
 
 int cModelDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
-    if (filter_[kDescriptionSwitch] != kFilterOn) return 0;
+    if (filter_[kDescriptionSwitch] != FilterState::On) return 0;
     int advanced = DrawRow(dc, y, "", "Title:", title_, "", flags, 0.5);
     advanced += DrawRow(dc, y, "", "Prepared By:", preparedBy_, "", flags, 0.5);
     unsigned wrapping = flags | TextFlags::kWordBreak | TextFlags::kExpandTabs;

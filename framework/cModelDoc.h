@@ -72,16 +72,16 @@ class cModelDoc {
     int GetReportExtentHeight() const { return extentHeight_; }
     void SetReportExtent(int width, int height);
 
-    virtual bool WriteFilterValues(const std::string& path);
+    [[nodiscard]] virtual bool WriteFilterValues(const std::string& path);
     virtual bool ReadFilterValues(const std::string& path);
     virtual bool IsProjectFile(const std::string& path) const;
-    virtual bool WriteFileVersion(const std::string& path);
+    [[nodiscard]] virtual bool WriteFileVersion(const std::string& path);
 
     // File Save and File Save As. False when nothing was saved (cancelled or failed).
-    virtual bool SaveToFile();
-    virtual bool OnFileSaveAs();
+    [[nodiscard]] virtual bool SaveToFile();
+    [[nodiscard]] virtual bool OnFileSaveAs();
     // Save As without the dialog: path becomes the document's path, then it is saved.
-    bool SaveAs(const std::string& path);
+    [[nodiscard]] bool SaveAs(const std::string& path);
 
     // Lays out the report body into dc.layout, row by row from the current figures;
     // returns the height advanced. The base lays out the description block.
@@ -91,11 +91,13 @@ class cModelDoc {
     cReportLayout LayOutReport(cReportSurface& surface);
 
     virtual void ResetToDefaults();
-    // Reads the document from a model file in the kind's order.
-    virtual bool LoadModel(const std::string& path);
-    // Writes the document into a model file in the kind's order; the file is replaced
-    // once, atomically. A failure is told to the user and keeps the modified flag.
-    virtual bool SaveModel(const std::string& path);
+    // Reads the document from a model file, the base part (description, filter) before the
+    // kind's own sections; false when the file could not be read.
+    [[nodiscard]] virtual bool LoadModel(const std::string& path);
+    // Writes the document into a model file: identity, base part, then the kind's own
+    // sections; the file is replaced once, atomically. A failure is told to the user and
+    // keeps the modified flag.
+    [[nodiscard]] virtual bool SaveModel(const std::string& path);
 
     // Commands shared by every kind.
     void EditDescription();
@@ -118,12 +120,13 @@ class cModelDoc {
                         std::string_view centre, std::string_view right) const;
 
   protected:
-    // The identity section of step 2 of a save: model kinds write the version unless the
-    // file is a project file; project and system documents write their type and version.
-    virtual bool WriteIdentity(const std::string& path);
-    // The kind's own sections (step 4 of a save, step 3 of a load).
-    virtual bool SaveOwnSections(const std::string& path);
-    virtual void LoadOwnSections(const std::string& path);
+    // The identity a save writes first: model kinds write the version unless the file is a
+    // project file; project and system documents write their type and version.
+    [[nodiscard]] virtual bool WriteIdentity(const std::string& path);
+    // The kind's own sections, after the base part; false when they could not be written
+    // or read.
+    [[nodiscard]] virtual bool SaveOwnSections(const std::string& path);
+    [[nodiscard]] virtual bool LoadOwnSections(const std::string& path);
     // Model kinds write KORVAL_Type in File Save and Save As.
     virtual bool WritesTypeOnFileSave() const { return true; }
     // Display Options: which values the dialog starts with and which are stored back.
@@ -134,7 +137,7 @@ class cModelDoc {
 
     // Stores the report extent after a screen pass; returns total.
     int FinishReport(const cDrawContext& dc, int total);
-    bool SaveBasePart(const std::string& path);
+    [[nodiscard]] bool SaveBasePart(const std::string& path);
     void LoadBasePart(const std::string& path);
     void ReportSaveFailure(const std::string& path);
 
@@ -158,8 +161,8 @@ class cModelDoc {
     int extentWidth_ = 1000;
     int extentHeight_ = 400;
     std::string summarySection_;
-    FilterState filter_[kFilterSwitchCount] = {kFilterOn, kFilterOn, kFilterOn, kFilterOff,
-                                               kFilterOff};
+    FilterState filter_[kFilterSwitchCount] = {FilterState::On, FilterState::On, FilterState::On,
+                                               FilterState::Off, FilterState::Off};
     std::string title_;
     std::string preparedBy_;
     std::string description_;

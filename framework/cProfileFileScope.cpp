@@ -15,13 +15,13 @@ cProfileFileScope::cProfileFileScope(std::string path) : path_(std::move(path)) 
 }
 
 cProfileFileScope::~cProfileFileScope() {
-    if (open_) cProfileStore::Instance().EndScope(path_, false);
+    if (open_) cProfileStore::Instance().DropScope(path_);
 }
 
 bool cProfileFileScope::Commit() {
     if (!open_) return true;
     open_ = false;
-    return cProfileStore::Instance().EndScope(path_, true);
+    return cProfileStore::Instance().CommitScope(path_);
 }
 
 }  // namespace korval

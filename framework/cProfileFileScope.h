@@ -16,7 +16,7 @@ class cProfileFileScope {
     cProfileFileScope& operator=(const cProfileFileScope&) = delete;
 
     // True when the changes are on disk (or are left to an enclosing scope).
-    bool Commit();
+    [[nodiscard]] bool Commit();
 
   private:
     std::string path_;

@@ -50,8 +50,9 @@ std::string ReasonFromErrno() {
 // so the target holds either its old or its new content, never a mix.
 bool ReplaceFileAtomically(const std::string& path, const std::string& content,
                            std::string& error) {
-    std::string folder = FolderOf(path);
-    std::string pattern = (folder.empty() ? "." : folder) + "/." + FileNameOf(path) + ".XXXXXX";
+    std::filesystem::path folder = FolderOf(path);
+    std::string pattern =
+        ((folder.empty() ? "." : folder) / ("." + FileNameOf(path) + ".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         error = ReasonFromErrno();
@@ -162,6 +163,10 @@ bool cProfileStore::Write(const std::string& path, std::string_view section, std
     entry.dirty = true;
     entry.generation = nextGeneration_++;
     if (entry.scopeDepth > 0) return true;
+    return WriteOut(path, entry);
+}
+
+bool cProfileStore::WriteOut(const std::string& path, Entry& entry) {
     bool ok = Flush(path, entry);
     if (!ok) {
         Forget(path);
@@ -187,27 +192,26 @@ void cProfileStore::BeginScope(const std::string& path) {
     ++entry.scopeDepth;
 }
 
-bool cProfileStore::EndScope(const std::string& path, bool commit) {
+cProfileStore::Entry* cProfileStore::LeaveScope(const std::string& path) {
     auto found = cache_.find(path);
-    if (found == cache_.end()) return true;
+    if (found == cache_.end()) return nullptr;
     Entry& entry = found->second;
     if (entry.scopeDepth > 0) --entry.scopeDepth;
-    if (entry.scopeDepth > 0) return true;
+    if (entry.scopeDepth > 0) return nullptr;
     if (!entry.dirty) {
         ReleaseIfLarge(path, entry);
-        return true;
+        return nullptr;
     }
-    if (!commit) {
-        Forget(path);
-        return true;
-    }
-    bool ok = Flush(path, entry);
-    if (!ok) {
-        Forget(path);
-    } else {
-        ReleaseIfLarge(path, entry);
-    }
-    return ok;
+    return &entry;
+}
+
+bool cProfileStore::CommitScope(const std::string& path) {
+    Entry* pending = LeaveScope(path);
+    return pending == nullptr || WriteOut(path, *pending);
+}
+
+void cProfileStore::DropScope(const std::string& path) {
+    if (LeaveScope(path) != nullptr) Forget(path);
 }
 
 bool cProfileStore::ReplaceWhole(const std::string& path, const std::string& content) {

@@ -22,13 +22,17 @@ class cProfileStore {
     // The value cut for a caller's buffer of bufferSize characters (NUL included).
     std::optional<std::string> Read(const std::string& path, std::string_view section,
                                     std::string_view key, std::size_t bufferSize = SIZE_MAX);
-    bool Write(const std::string& path, std::string_view section, std::string_view key,
-               std::string_view value);
+    // Outside a scope the file is replaced at once: false (with LastError) when it could
+    // not be written.
+    [[nodiscard]] bool Write(const std::string& path, std::string_view section,
+                             std::string_view key, std::string_view value);
 
     void BeginScope(const std::string& path);
-    // Ends one scope level; the outermost level writes pending changes when commit is
-    // true and drops them otherwise. False (with LastError) when the file could not be written.
-    bool EndScope(const std::string& path, bool commit);
+    // Ends one scope level; the outermost level writes pending changes. False (with
+    // LastError) when the file could not be written.
+    [[nodiscard]] bool CommitScope(const std::string& path);
+    // Ends one scope level; the outermost level drops pending changes.
+    void DropScope(const std::string& path);
 
     // Replaces the file at once with this content, atomically, outside any scope: a copy of
     // another file. False (with LastError) when it could not be written.
@@ -65,7 +69,13 @@ class cProfileStore {
     };
 
     Entry& Acquire(const std::string& path);
-    bool Flush(const std::string& path, Entry& entry);
+    // One scope level less: the entry when that ended the outermost level with changes
+    // pending, null otherwise.
+    Entry* LeaveScope(const std::string& path);
+    // Writes the entry's pending changes; a file that could not be written is forgotten,
+    // so the next read sees what is on disk.
+    [[nodiscard]] bool WriteOut(const std::string& path, Entry& entry);
+    [[nodiscard]] bool Flush(const std::string& path, Entry& entry);
     void ReleaseIfLarge(const std::string& path, const Entry& entry);
 
     std::unordered_map<std::string, Entry> cache_;

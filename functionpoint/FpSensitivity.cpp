@@ -8,8 +8,9 @@ namespace {
 constexpr std::string_view kTokens[] = {"DETAILS", "INTERM_TOT", "UNADJ_FP", "ADJ_FP"};
 }
 
-std::string_view FpSensitivityTypeToken(int type) {
-    return (type >= 0 && type <= 3) ? kTokens[type] : std::string_view("UNKNOWN");
+std::string_view FpSensitivityTypeToken(SensitivityType type) {
+    int number = static_cast<int>(type);
+    return (number >= 0 && number <= 3) ? kTokens[number] : std::string_view("UNKNOWN");
 }
 
 std::optional<SensitivityType> ParseFpSensitivityType(std::string_view token) {

@@ -24,7 +24,7 @@ struct FpSensitivitySettings {
 };
 
 // "DETAILS", "INTERM_TOT", "UNADJ_FP", "ADJ_FP"; "UNKNOWN" for any other number.
-std::string_view FpSensitivityTypeToken(int type);
+std::string_view FpSensitivityTypeToken(SensitivityType type);
 // One of the four tokens in any letter case.
 std::optional<SensitivityType> ParseFpSensitivityType(std::string_view token);
 // A number outside 0..3 becomes ADJ_FP.

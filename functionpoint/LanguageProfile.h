@@ -24,17 +24,17 @@ std::string LanguageMultKey(int number);
 // defaults profile, and the path is set to it. False when the load ended on a bad entry.
 bool LoadLanguages(std::string& path, cLanguageTable& table, cAppContext& context);
 // Writes entries 1 .. count - 1. False when a write failed.
-bool SaveLanguages(const std::string& path, const cLanguageTable& table);
+[[nodiscard]] bool SaveLanguages(const std::string& path, const cLanguageTable& table);
 // Empties the numbered keys from table index `count` on, so that a shorter table written
 // over a longer one ends where it should: every index below `knownCount`, and beyond it
 // every key the file still holds a name for. The name becomes empty, the multiplier "0".
-bool BlankSurplusLanguages(const std::string& path, int count, int knownCount = 0);
+[[nodiscard]] bool BlankSurplusLanguages(const std::string& path, int count, int knownCount = 0);
 
 // The selected language of a model file. The multiplier stored in the file is used; a
 // name that is not in the table gives "None" with multiplier 0.
 void ReadSelectedLanguage(const std::string& path, const cLanguageTable& table,
                           cLanguage& selected);
-bool WriteSelectedLanguage(const std::string& path, const cLanguage& selected);
+[[nodiscard]] bool WriteSelectedLanguage(const std::string& path, const cLanguage& selected);
 
 // "<first 25 characters of the name>  (<multiplier> SLOC/FP)", as reports and the reverse
 // engineering calculator show a language.

@@ -12,7 +12,7 @@ namespace korval {
 namespace {
 
 constexpr const char* kNotANumber = "Please enter a valid floating point number";
-constexpr const char* kNegativeMessages[cFpReverseDlg::kFigureCount] = {
+constexpr const char* kNegativeMessages[cFpReverseDlg::kRowCount] = {
     "Unadjusted function points must be greater than zero",
     "Adjusted function points must be greater than zero",
     "Source lines of code must be greater than zero"};
@@ -56,61 +56,61 @@ cFpReverseDlg::cFpReverseDlg(cPlatformServices& platform, double ufp, double afp
     OnReset();
 }
 
-const char* cFpReverseDlg::RadioLabel(Figure figure) {
-    static const char* const kLabels[kFigureCount] = {
+const char* cFpReverseDlg::RadioLabel(Row row) {
+    static const char* const kLabels[kRowCount] = {
         "Unadjusted Function Points", "Adjusted Function Points", "Source Lines of Code"};
-    return kLabels[figure];
+    return kLabels[row];
 }
 
-std::string cFpReverseDlg::GetOutputText(Figure figure) const {
-    return FormatNumber("%3.1lf", outputs_.at(figure));
+std::string cFpReverseDlg::GetOutputText(Row row) const {
+    return FormatNumber("%3.1lf", outputs_.at(row));
 }
 
-std::string cFpReverseDlg::GetOriginalText(Figure figure) const {
-    return FormatNumber("%3.1lf", originals_.at(figure));
+std::string cFpReverseDlg::GetOriginalText(Row row) const {
+    return FormatNumber("%3.1lf", originals_.at(row));
 }
 
 void cFpReverseDlg::ShowInputs() {
-    for (int figure = 0; figure < kFigureCount; ++figure)
-        inputTexts_[figure] = FormatNumber("%3.7lf", inputs_[figure]);
+    for (int row = 0; row < kRowCount; ++row)
+        inputTexts_[row] = FormatNumber("%3.7lf", inputs_[row]);
 }
 
-bool cFpReverseDlg::Refuse(Figure figure, const char* message) {
-    selected_ = focus_ = figure;
+bool cFpReverseDlg::Refuse(Row row, const char* message) {
+    modify_ = focus_ = row;
     platform_.ShowMessage(message);
     return false;
 }
 
 bool cFpReverseDlg::ReadInputs() {
-    std::array<double, kFigureCount> values{};
-    for (int i = 0; i < kFigureCount; ++i) {
-        Figure figure = static_cast<Figure>(i);
-        if (!IsPlainNumber(inputTexts_[i])) return Refuse(figure, kNotANumber);
+    std::array<double, kRowCount> values{};
+    for (int i = 0; i < kRowCount; ++i) {
+        Row row = static_cast<Row>(i);
+        if (!IsPlainNumber(inputTexts_[i])) return Refuse(row, kNotANumber);
         values[i] = ParseLeadingDouble(inputTexts_[i]);
-        if (values[i] < 0.0) return Refuse(figure, kNegativeMessages[i]);
+        if (values[i] < 0.0) return Refuse(row, kNegativeMessages[i]);
     }
     inputs_ = values;
     return true;
 }
 
-std::array<double, cFpReverseDlg::kFigureCount> cFpReverseDlg::Calculate() const {
+std::array<double, cFpReverseDlg::kRowCount> cFpReverseDlg::Calculate() const {
     double multiplier = language_.GetMultiplier();
-    std::array<double, kFigureCount> result{};
-    switch (selected_) {
-        case kUfp:
-            result[kUfp] = inputs_[kUfp];
-            result[kAfp] = vaf_ * result[kUfp];
-            result[kSloc] = multiplier * result[kAfp];
+    std::array<double, kRowCount> result{};
+    switch (modify_) {
+        case kUfpRow:
+            result[kUfpRow] = inputs_[kUfpRow];
+            result[kAfpRow] = vaf_ * result[kUfpRow];
+            result[kSlocRow] = multiplier * result[kAfpRow];
             break;
-        case kAfp:
-            result[kAfp] = inputs_[kAfp];
-            result[kUfp] = Quotient(result[kAfp], vaf_);
-            result[kSloc] = multiplier * result[kAfp];
+        case kAfpRow:
+            result[kAfpRow] = inputs_[kAfpRow];
+            result[kUfpRow] = Quotient(result[kAfpRow], vaf_);
+            result[kSlocRow] = multiplier * result[kAfpRow];
             break;
         default:
-            result[kSloc] = inputs_[kSloc];
-            result[kAfp] = Quotient(result[kSloc], multiplier);
-            result[kUfp] = Quotient(result[kAfp], vaf_);
+            result[kSlocRow] = inputs_[kSlocRow];
+            result[kAfpRow] = Quotient(result[kSlocRow], multiplier);
+            result[kUfpRow] = Quotient(result[kAfpRow], vaf_);
             break;
     }
     return result;
@@ -118,28 +118,28 @@ std::array<double, cFpReverseDlg::kFigureCount> cFpReverseDlg::Calculate() const
 
 bool cFpReverseDlg::OnCalculate() {
     if (!ReadInputs()) return false;
-    std::array<double, kFigureCount> result = Calculate();
+    std::array<double, kRowCount> result = Calculate();
     // A number too large for the model's figures is refused like any other bad number.
     for (double output : result) {
-        if (!std::isfinite(output)) return Refuse(selected_, kNotANumber);
+        if (!std::isfinite(output)) return Refuse(modify_, kNotANumber);
     }
     outputs_ = result;
     ShowInputs();
     return true;
 }
 
-bool cFpReverseDlg::OnRadio(Figure figure) {
-    selected_ = figure;
+bool cFpReverseDlg::OnModifyRadio(Row row) {
+    modify_ = row;
     if (!ReadInputs()) return false;
-    focus_ = figure;
+    focus_ = row;
     return OnCalculate();
 }
 
 void cFpReverseDlg::OnReset() {
     inputs_ = originals_;
     ShowInputs();
-    selected_ = focus_ = kUfp;
-    OnRadio(kUfp);
+    modify_ = focus_ = kUfpRow;
+    OnModifyRadio(kUfpRow);
 }
 
 }  // namespace korval

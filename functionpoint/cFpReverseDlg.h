@@ -15,7 +15,7 @@ class cPlatformServices;
 // model's value adjustment factor and language multiplier. It never changes the model.
 class cFpReverseDlg : public cDialogLogic {
   public:
-    enum Figure { kUfp, kAfp, kSloc, kFigureCount };
+    enum Row { kUfpRow, kAfpRow, kSlocRow, kRowCount };
 
     // Prepares and opens the calculator on the model's figures. A value adjustment factor
     // outside 0.65..1.35 is reported and replaced by 1.0.
@@ -26,40 +26,43 @@ class cFpReverseDlg : public cDialogLogic {
     int HelpTopic() const override { return 246; }
 
     // "Unadjusted Function Points", "Adjusted Function Points", "Source Lines of Code".
-    static const char* RadioLabel(Figure figure);
+    static const char* RadioLabel(Row row);
 
-    const std::string& GetInputText(Figure figure) const { return inputTexts_.at(figure); }
-    void SetInputText(Figure figure, std::string text) { inputTexts_.at(figure) = std::move(text); }
-    bool IsInputEnabled(Figure figure) const { return figure == selected_; }
-    Figure GetSelectedFigure() const { return selected_; }
-    Figure GetFocusField() const { return focus_; }
-    std::string GetOutputText(Figure figure) const;
-    std::string GetOriginalText(Figure figure) const;
-    double GetOutput(Figure figure) const { return outputs_.at(figure); }
+    const std::string& GetInputText(Row row) const { return inputTexts_.at(row); }
+    void SetInputText(Row row, std::string text) { inputTexts_.at(row) = std::move(text); }
+    // The row whose input the calculation starts from; only its input can be edited.
+    Row GetModifyRow() const { return modify_; }
+    bool IsInputEnabled(Row row) const { return row == modify_; }
+    // The input holding the focus.
+    Row GetFocusRow() const { return focus_; }
+    std::string GetOutputText(Row row) const;
+    std::string GetOriginalText(Row row) const;
+    double GetOutput(Row row) const { return outputs_.at(row); }
+    double GetOriginal(Row row) const { return originals_.at(row); }
     const std::string& GetLanguageText() const { return languageText_; }
     double GetValueAdjustmentFactor() const { return vaf_; }
 
     // The buttons. False when an input was refused (with its message).
-    bool OnRadio(Figure figure);
+    bool OnModifyRadio(Row row);
     bool OnCalculate();
     void OnReset();
 
   private:
     bool ReadInputs();
-    bool Refuse(Figure figure, const char* message);
-    std::array<double, kFigureCount> Calculate() const;
+    bool Refuse(Row row, const char* message);
+    std::array<double, kRowCount> Calculate() const;
     void ShowInputs();
 
     cPlatformServices& platform_;
-    std::array<double, kFigureCount> inputs_{};
-    std::array<double, kFigureCount> outputs_{};
-    std::array<double, kFigureCount> originals_{};
-    std::array<std::string, kFigureCount> inputTexts_;
+    std::array<double, kRowCount> inputs_{};
+    std::array<double, kRowCount> outputs_{};
+    std::array<double, kRowCount> originals_{};
+    std::array<std::string, kRowCount> inputTexts_;
     double vaf_ = 1.0;
     cLanguage language_;
     std::string languageText_;
-    Figure selected_ = kUfp;
-    Figure focus_ = kUfp;
+    Row modify_ = kUfpRow;
+    Row focus_ = kUfpRow;
 };
 
 }  // namespace korval

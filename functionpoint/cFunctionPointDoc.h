@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
 #include "functionpoint/FpSensitivity.h"
 #include "functionpoint/FunctionPointCells.h"
@@ -22,14 +23,15 @@ class cFunctionPointDoc : public cModelDoc {
 
     explicit cFunctionPointDoc(cAppContext& context);
 
-    // --- Figures (each with the low and high values of the sensitivity settings) ---
-    double UnadjustedFunctionPoints(double& low, double& high) const;
-    double UnadjustedFunctionPoints() const;
+    // --- Figures (each with the low and high values of the sensitivity settings; the
+    // plain getters give the value) ---
+    RangedFigure UnadjustedFunctionPointsRange() const;
+    double UnadjustedFunctionPoints() const { return UnadjustedFunctionPointsRange().value; }
     double ValueAdjustmentFactor() const;
-    double AdjustedFunctionPoints(double& low, double& high) const;
-    double AdjustedFunctionPoints() const;
-    double SourceLinesOfCode(double& low, double& high) const;
-    double SourceLinesOfCode() const;
+    RangedFigure AdjustedFunctionPointsRange() const;
+    double AdjustedFunctionPoints() const { return AdjustedFunctionPointsRange().value; }
+    RangedFigure SourceLinesOfCodeRange() const;
+    double SourceLinesOfCode() const { return SourceLinesOfCodeRange().value; }
     // Weighted total of one function type (sum of count x weight over its three cells).
     std::uint64_t TypeSubtotal(FunctionType type) const;
 
@@ -55,10 +57,10 @@ class cFunctionPointDoc : public cModelDoc {
     SensitivityType GetSensitivityType() const { return sensitivity_.type; }
     // Stores the settings; a percentage outside 0..100 becomes 0.
     void SetSensitivity(const FpSensitivitySettings& settings);
-    // The same with the type as a number: one outside 0..3 becomes ADJ_FP.
+    // The same from its parts; a type outside the four becomes ADJ_FP.
     void SetSensitivity(const std::array<int, kFunctionCellCount>& cellPercentages,
                         const std::array<int, kFunctionTypeCount>& typePercentages,
-                        int unadjustedPercentage, int adjustedPercentage, int type);
+                        int unadjustedPercentage, int adjustedPercentage, SensitivityType type);
 
     // The 15 default weights from [FunctionCounts] of the defaults profile.
     void LoadWeights();
@@ -85,20 +87,20 @@ class cFunctionPointDoc : public cModelDoc {
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
-    double UnadjustedRange(double ufp, double& low, double& high) const;
-    bool SaveFunctionCounts(const std::string& path) const;
-    bool SaveLanguageSection(const std::string& path) const;
-    bool SaveRatings(const std::string& path) const;
-    bool SaveSensitivity(const std::string& path) const;
+    RangedFigure UnadjustedRange(double ufp) const;
+    [[nodiscard]] bool SaveFunctionCounts(const std::string& path) const;
+    [[nodiscard]] bool SaveLanguageSection(const std::string& path) const;
+    [[nodiscard]] bool SaveRatings(const std::string& path) const;
+    [[nodiscard]] bool SaveSensitivity(const std::string& path) const;
     void LoadFunctionCounts(const std::string& path);
     void LoadRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);
-    void DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags, int& total) const;
+    int DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags) const;
 
     FunctionCounts counts_{};
     cLanguage selectedLanguage_;

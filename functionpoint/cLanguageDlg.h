@@ -73,7 +73,7 @@ class cLanguageDlg : public cDialogLogic {
     bool Refuse(Focus focus, const char* message);
     std::optional<int> ReadMultiplier();
     void RefillList(const std::string& selectName);
-    bool WriteTable(const std::string& path);
+    [[nodiscard]] bool WriteTable(const std::string& path);
 
     cAppContext& context_;
     std::string editPath_;

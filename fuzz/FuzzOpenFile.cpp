@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document->LayOutReport(surface).DrawAll(surface);
         (void)surface.Render();
         (void)korval::DumpFigures(korval::DocumentFigures(*document));
-        document->SaveAs(output);
+        (void)document->SaveAs(output);
     }
     korval::cProfileStore::Instance().Clear();
     ::unlink(input.c_str());

@@ -51,10 +51,8 @@ cProjectDoc::cProjectDoc(cAppContext& context)
 cProjectDoc::~cProjectDoc() = default;
 
 double cProjectDoc::FunctionPointSlocPercentage() const {
-    double low = 0;
-    double high = 0;
-    double sloc = functionPoint_->SourceLinesOfCode(low, high);
-    return sloc == 0 ? 0.0 : (sloc - low) * 100.0 / sloc;
+    RangedFigure sloc = functionPoint_->SourceLinesOfCodeRange();
+    return sloc.value == 0 ? 0.0 : (sloc.value - sloc.low) * 100.0 / sloc.value;
 }
 
 // --- Figures flowing from model to model -------------------------------------------
@@ -73,23 +71,22 @@ void cProjectDoc::FlowFigures(Change change) {
         if (sizeIntoCocomo) cocomo_->SetSourceLines(sloc);
         if (sizeIntoRayleigh) rayleigh_->SetSourceLines(sloc);
     }
-    double low = 0;
-    double high = 0;
-    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop(low, high));
+    rayleigh_->SetSchedule(cocomo_->GetTimeToDevelop());
     if (fpRangeIntoCocomo && CocomoCarriesFpRange())
         cocomo_->SetSlocSensitivity(FunctionPointSlocPercentage());
+    // The range is taken after the function point range reached COCOMO.
+    RangedFigure schedule = cocomo_->GetTimeToDevelopRange();
 
     if (change == Change::CocomoSchedule) {
         // COCOMO's own commands hand their schedule range on whatever the source; Rayleigh
         // reads it only while it shows the project ranges.
-        rayleigh_->SetScheduleRange(low, high);
+        rayleigh_->SetScheduleRange(schedule.low, schedule.high);
         return;
     }
     if (!RayleighShowsProjectRanges()) return;
-    cocomo_->GetTimeToDevelop(low, high);
-    rayleigh_->SetScheduleRange(low, high);
-    cocomo_->GetSourceLinesRange(low, high);
-    rayleigh_->SetSourceLinesRange(low, high);
+    rayleigh_->SetScheduleRange(schedule.low, schedule.high);
+    RangedFigure size = cocomo_->GetSourceLinesRange();
+    rayleigh_->SetSourceLinesRange(size.low, size.high);
 }
 
 bool cProjectDoc::CocomoCarriesFpRange() const {
@@ -106,13 +103,13 @@ bool cProjectDoc::RayleighShowsProjectRanges() const {
 void cProjectDoc::KeepCocomoSensitivityAside() {
     savedCocomoSlocSensitivity_ = cocomo_->GetSlocSensitivity();
     savedCocomoSensitivityType_ = cocomo_->GetSensitivityType();
-    cocomo_->SetSensitivityType(kSensitivitySloc);
+    cocomo_->SetSensitivityType(CocomoSensitivityType::Sloc);
 }
 
 // While FP or COCOMO is the source, Rayleigh shows the ranges handed down to it.
 void cProjectDoc::KeepRayleighTypeAside() {
     savedRayleighSensitivityType_ = rayleigh_->GetSensitivityType();
-    rayleigh_->SetSensitivityType(kRayleighProjectRangesSensitivity);
+    rayleigh_->SetSensitivityType(RayleighSensitivityType::ProjectRanges);
 }
 
 void cProjectDoc::AfterModelCommand(const cModelDoc& model, std::optional<Change> change) {
@@ -140,7 +137,7 @@ void cProjectDoc::ResetToDefaults() {
 }
 
 void cProjectDoc::ResetProjectState() {
-    fpmCcmDescription_ = kFilterOn;
+    fpmCcmDescription_ = FilterState::On;
     cModelDoc::ResetToDefaults();
     sensitivitySource_ = SensitivitySource::FunctionPoint;
     KeepCocomoSensitivityAside();
@@ -150,9 +147,9 @@ void cProjectDoc::ResetProjectState() {
 
 bool cProjectDoc::WriteFilterValues(const std::string& path) {
     if (!cModelDoc::WriteFilterValues(path)) return false;
-    std::string token = fpmCcmDescription_ == kFilterOn    ? "ON"
-                        : fpmCcmDescription_ == kFilterOff ? "OFF"
-                                                           : "UNKNOWN";
+    std::string token = fpmCcmDescription_ == FilterState::On    ? "ON"
+                        : fpmCcmDescription_ == FilterState::Off ? "OFF"
+                                                                 : "UNKNOWN";
     return WriteProfileValue("Filter_Values", "FpmCcmDescription", token, path);
 }
 
@@ -161,8 +158,8 @@ bool cProjectDoc::ReadFilterValues(const std::string& path) {
     std::string token = ReadProfileValue("Filter_Values", "FpmCcmDescription", "", 10, path);
     std::optional<FilterState> state = ParseFilterToken(token);
     if (token.empty()) {
-        fpmCcmDescription_ = kFilterOff;
-    } else if (state && *state != kFilterNotApplicable) {
+        fpmCcmDescription_ = FilterState::Off;
+    } else if (state && *state != FilterState::NotApplicable) {
         fpmCcmDescription_ = *state;
     }
     for (cModelDoc* model :
@@ -177,17 +174,12 @@ bool cProjectDoc::WriteIdentity(const std::string& path) {
     return WriteProfileValue("KORVAL", "KORVAL_Type", "Project", path) && WriteFileVersion(path);
 }
 
-bool cProjectDoc::LoadModel(const std::string& path) {
-    return cModelDoc::LoadModel(path) && modelsLoaded_;
-}
-
 // Every model is read even when one before it could not be: the project opens with what
 // there is, as it always has.
-void cProjectDoc::LoadOwnSections(const std::string& path) {
+bool cProjectDoc::LoadOwnSections(const std::string& path) {
     bool functionPointLoaded = functionPoint_->LoadModel(path);
     bool cocomoLoaded = cocomo_->LoadModel(path);
     bool rayleighLoaded = rayleigh_->LoadModel(path);
-    modelsLoaded_ = functionPointLoaded && cocomoLoaded && rayleighLoaded;
     ReadFilterValues(path);
 
     std::string source = ReadProfileValue(kProjectSensitivitySection, kSourceKey, "", 10, path);
@@ -203,6 +195,7 @@ void cProjectDoc::LoadOwnSections(const std::string& path) {
     if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
     if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
     FlowFigures(Change::Everything);
+    return functionPointLoaded && cocomoLoaded && rayleighLoaded;
 }
 
 bool cProjectDoc::SaveOwnSections(const std::string& path) {

@@ -3,7 +3,9 @@
 #include <memory>
 #include <optional>
 
+#include "cocomo/CocomoTables.h"
 #include "framework/cModelDoc.h"
+#include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
 
@@ -27,8 +29,6 @@ class cProjectDoc : public cModelDoc {
     bool ReadFilterValues(const std::string& path) override;
     bool WriteFilterValues(const std::string& path) override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
-    // False when one of the models could not be read; the others are read all the same.
-    bool LoadModel(const std::string& path) override;
 
     const cFunctionPointDoc* GetFunctionPointModel() const { return functionPoint_.get(); }
     const cCocomoDoc* GetCocomoModel() const { return cocomo_.get(); }
@@ -40,11 +40,15 @@ class cProjectDoc : public cModelDoc {
     SensitivitySource GetSensitivitySource() const { return sensitivitySource_; }
     FilterState GetFpmCcmDescription() const { return fpmCcmDescription_; }
     void SetFpmCcmDescription(FilterState state) {
-        fpmCcmDescription_ = state == 0 ? kFilterOn : state;
+        fpmCcmDescription_ = state == FilterState::NotApplicable ? FilterState::On : state;
     }
     double GetSavedCocomoSlocSensitivity() const { return savedCocomoSlocSensitivity_; }
-    int GetSavedCocomoSensitivityType() const { return savedCocomoSensitivityType_; }
-    int GetSavedRayleighSensitivityType() const { return savedRayleighSensitivityType_; }
+    CocomoSensitivityType GetSavedCocomoSensitivityType() const {
+        return savedCocomoSensitivityType_;
+    }
+    RayleighSensitivityType GetSavedRayleighSensitivityType() const {
+        return savedRayleighSensitivityType_;
+    }
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
@@ -78,7 +82,8 @@ class cProjectDoc : public cModelDoc {
     bool WriteIdentity(const std::string& path) override;
     bool WritesTypeOnFileSave() const override { return false; }
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    // False when one of the models could not be read; the others are read all the same.
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
@@ -115,12 +120,11 @@ class cProjectDoc : public cModelDoc {
     std::unique_ptr<cCocomoDoc> cocomo_;
     std::unique_ptr<cFunctionPointDoc> functionPoint_;
     std::unique_ptr<cRayleighDoc> rayleigh_;
-    FilterState fpmCcmDescription_ = kFilterOn;
+    FilterState fpmCcmDescription_ = FilterState::On;
     SensitivitySource sensitivitySource_ = SensitivitySource::FunctionPoint;
     double savedCocomoSlocSensitivity_ = 0;
-    int savedCocomoSensitivityType_ = 0;
-    int savedRayleighSensitivityType_ = 4;
-    bool modelsLoaded_ = true;
+    CocomoSensitivityType savedCocomoSensitivityType_ = CocomoSensitivityType::Sloc;
+    RayleighSensitivityType savedRayleighSensitivityType_ = RayleighSensitivityType::ProjectRanges;
 };
 
 }  // namespace korval

@@ -13,11 +13,11 @@ namespace korval {
 // chosen source; the model's own switch comes back afterwards.
 int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
                                  bool suppressSensitivity) {
-    bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == kFilterOn;
+    bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (projectShowsSensitivity && suppressSensitivity)
-        model.SetFilter(kSensitivityAnalysisSwitch, kFilterOff);
+        model.SetFilter(kSensitivityAnalysisSwitch, FilterState::Off);
     int advanced = model.DrawReport(dc, y, flags);
-    if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, kFilterOn);
+    if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, FilterState::On);
     return advanced;
 }
 

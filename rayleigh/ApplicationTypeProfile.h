@@ -22,10 +22,10 @@ int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
                          cPlatformServices& platform);
 // Writes every entry (name, PI or PM as given, value, deviation, user flag); false when a
 // write failed.
-bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path);
+[[nodiscard]] bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path);
 
 // The stored selection index, if the key holds a number.
 std::optional<int> ReadSelectedApplicationIndex(const std::string& path);
-bool WriteSelectedApplication(int index, const std::string& path);
+[[nodiscard]] bool WriteSelectedApplication(int index, const std::string& path);
 
 }  // namespace korval

@@ -4,43 +4,45 @@
 
 namespace korval {
 
-bool IsRayleighSensitivityType(int type) {
-    return type >= kRayleighSlocSensitivity && type <= kRayleighProjectRangesSensitivity;
+bool IsRayleighSensitivityType(RayleighSensitivityType type) {
+    int number = static_cast<int>(type);
+    return number >= static_cast<int>(RayleighSensitivityType::Sloc) &&
+           number <= static_cast<int>(RayleighSensitivityType::ProjectRanges);
 }
 
-std::string RayleighSensitivityTypeName(int type) {
+std::string RayleighSensitivityTypeName(RayleighSensitivityType type) {
     switch (type) {
-        case kRayleighSlocSensitivity:
+        case RayleighSensitivityType::Sloc:
             return "Source Lines of Code (SLOC)";
-        case kRayleighScheduleSensitivity:
+        case RayleighSensitivityType::Schedule:
             return "Time to Develop (TDEV)";
-        case kRayleighIndexSensitivity:
+        case RayleighSensitivityType::Index:
             return "Productivity Index (PI)";
-        case kRayleighProjectRangesSensitivity:
+        case RayleighSensitivityType::ProjectRanges:
             return "Project SLOC and TDEV Ranges";
         default:
             return "Productivity Measure (PM)";
     }
 }
 
-std::string RayleighSensitivityFileToken(int type) {
+std::string RayleighSensitivityFileToken(RayleighSensitivityType type) {
     switch (type) {
-        case kRayleighScheduleSensitivity:
+        case RayleighSensitivityType::Schedule:
             return "SCHD";
-        case kRayleighMeasureSensitivity:
+        case RayleighSensitivityType::Measure:
             return "PM";
-        case kRayleighIndexSensitivity:
+        case RayleighSensitivityType::Index:
             return "PI";
         default:
             return "SLOC";
     }
 }
 
-int ParseRayleighSensitivityFileToken(std::string_view token) {
-    if (EqualsNoCase(token, "SCHD")) return kRayleighScheduleSensitivity;
-    if (EqualsNoCase(token, "PI")) return kRayleighIndexSensitivity;
-    if (EqualsNoCase(token, "PM")) return kRayleighMeasureSensitivity;
-    return kRayleighSlocSensitivity;
+RayleighSensitivityType ParseRayleighSensitivityFileToken(std::string_view token) {
+    if (EqualsNoCase(token, "SCHD")) return RayleighSensitivityType::Schedule;
+    if (EqualsNoCase(token, "PI")) return RayleighSensitivityType::Index;
+    if (EqualsNoCase(token, "PM")) return RayleighSensitivityType::Measure;
+    return RayleighSensitivityType::Sloc;
 }
 
 }  // namespace korval

@@ -67,9 +67,9 @@ bool cRayleighAttributesDlg::IsReadOnly(Field field) const {
 bool cRayleighAttributesDlg::IsEnabled(Field field) const {
     switch (field) {
         case kIndexField:
-            return IsSelectedUserDefined() && form_ == kIndexForm;
+            return IsSelectedUserDefined() && form_ == Form::Index;
         case kMeasureField:
-            return IsSelectedUserDefined() && form_ == kMeasureForm;
+            return IsSelectedUserDefined() && form_ == Form::Measure;
         case kSourceLinesField:
             return sourceLinesEditable_;
         case kScheduleField:
@@ -120,7 +120,7 @@ void cRayleighAttributesDlg::UpdatePreviews(int measure, double schedule, int pe
 void cRayleighAttributesDlg::ShowProductivity(const cProductivity& productivity) {
     texts_[kIndexField] = FieldText(RoundToInt(productivity.Index()));
     texts_[kMeasureField] = FieldText(RoundToInt(productivity.Measure()));
-    form_ = productivity.IsFromMeasure() ? kMeasureForm : kIndexForm;
+    form_ = productivity.IsFromMeasure() ? Form::Measure : Form::Index;
 }
 
 bool cRayleighAttributesDlg::OnSelectApplicationType(int index) {
@@ -138,7 +138,7 @@ bool cRayleighAttributesDlg::ApplyForm(Form form) {
     if (IsSelectedUserDefined()) {
         cProductivity& productivity =
             workingCopies_[static_cast<std::size_t>(selected_)]->Productivity();
-        if (form == kIndexForm) {
+        if (form == Form::Index) {
             productivity.FromIndex(values->index);
             texts_[kMeasureField] = FieldText(RoundToInt(productivity.Measure()));
         } else {
@@ -153,11 +153,11 @@ bool cRayleighAttributesDlg::ApplyForm(Form form) {
 }
 
 bool cRayleighAttributesDlg::OnIndexRadio() {
-    return ApplyForm(kIndexForm);
+    return ApplyForm(Form::Index);
 }
 
 bool cRayleighAttributesDlg::OnMeasureRadio() {
-    return ApplyForm(kMeasureForm);
+    return ApplyForm(Form::Measure);
 }
 
 // Only the enabled productivity edit can be left, so the form stays as it is.

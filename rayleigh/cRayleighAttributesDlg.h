@@ -29,7 +29,7 @@ class cRayleighAttributesDlg : public cDialogLogic {
         kFieldCount
     };
     // The two radio buttons of the productivity.
-    enum Form { kIndexForm = 0, kMeasureForm = 1 };
+    enum class Form { Index = 0, Measure = 1 };
 
     cRayleighAttributesDlg(cPlatformServices& platform, const cRayleighDoc& document);
 
@@ -87,7 +87,7 @@ class cRayleighAttributesDlg : public cDialogLogic {
     std::vector<std::string> names_;
     std::vector<std::optional<cApplicationType>> workingCopies_;
     int selected_ = 0;
-    Form form_ = kIndexForm;
+    Form form_ = Form::Index;
     bool sourceLinesEditable_ = true;
     bool scheduleEditable_ = true;
     double sourceLines_ = 0.0;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cApplicationTypeList.h"
@@ -40,7 +41,7 @@ class cRayleighDoc : public cModelDoc {
     double GetSlocHigh() const { return slocHigh_; }
     double GetScheduleLow() const { return scheduleLow_; }
     double GetScheduleHigh() const { return scheduleHigh_; }
-    int GetSensitivityType() const { return sensitivityType_; }
+    RayleighSensitivityType GetSensitivityType() const { return sensitivityType_; }
 
     // Setters a project uses: stored as given, except that a type outside 0..4 becomes 0.
     void SetSourceLines(double sloc) { sourceLines_ = sloc; }
@@ -49,7 +50,7 @@ class cRayleighDoc : public cModelDoc {
     void SetScheduleEditable(bool editable) { scheduleEditable_ = editable; }
     void SetSourceLinesRange(double low, double high);
     void SetScheduleRange(double low, double high);
-    void SetSensitivityType(int type);
+    void SetSensitivityType(RayleighSensitivityType type);
     void SetBuildPhasePercentage(int percentage) { buildPhasePercentage_ = percentage; }
     // An index outside the list is ignored.
     void SetSelectedApplication(int index);
@@ -57,18 +58,20 @@ class cRayleighDoc : public cModelDoc {
     // The checked setter used when a file is read: a percentage outside 0..100 (or not a
     // number), PI steps outside 0..10 or a type outside 0..4 store 0.
     void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
-                                int pmPercent, int type);
+                                int pmPercent, RayleighSensitivityType type);
 
     // --- Outputs ---------------------------------------------------------------------
     // Main build phase time in months; low and high by the sensitivity type.
-    double MainBuildPhaseTime(double& low, double& high) const;
+    RangedFigure MainBuildPhaseTimeRange() const;
+    double MainBuildPhaseTime() const { return MainBuildPhaseTimeRange().value; }
     // Manpower buildup index; minus infinity when the size is 0 and the build time is not.
-    double ManpowerBuildupIndex(double& low, double& high) const;
+    RangedFigure ManpowerBuildupIndexRange() const;
+    double ManpowerBuildupIndex() const { return ManpowerBuildupIndexRange().value; }
 
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
-    bool SaveApplicationTypes(const std::string& path) const;
+    [[nodiscard]] bool SaveApplicationTypes(const std::string& path) const;
     // Takes the stored selection when it lies inside the list.
     void ReadSelectedApplication(const std::string& path);
 
@@ -82,7 +85,7 @@ class cRayleighDoc : public cModelDoc {
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
@@ -109,7 +112,7 @@ class cRayleighDoc : public cModelDoc {
     double scheduleHigh_ = 0.0;
     int piSensitivity_ = 0;
     int pmSensitivityPercent_ = 0;
-    int sensitivityType_ = kRayleighSlocSensitivity;
+    RayleighSensitivityType sensitivityType_ = RayleighSensitivityType::Sloc;
 };
 
 }  // namespace korval

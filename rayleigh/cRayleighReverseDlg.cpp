@@ -49,15 +49,24 @@ cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRay
     : platform_(platform), percentage_(document.GetBuildPhasePercentage()) {
     if (const cApplicationType* type = document.SelectedApplicationType())
         measure_ = type->Productivity().Measure();
-    double low = 0.0;
-    double high = 0.0;
-    double mbi = document.ManpowerBuildupIndex(low, high);
+    double mbi = document.ManpowerBuildupIndex();
     originals_[kSlocRow] = document.GetSourceLines();
     originals_[kScheduleRow] = document.GetSchedule();
     // Without a size there is no buildup at all (MBI minus infinity); the calculator,
     // which shows MBI as a number, starts from 0 instead.
     originals_[kMbiRow] = std::isfinite(mbi) ? mbi : 0.0;
     OnReset();
+}
+
+const char* cRayleighReverseDlg::RadioLabel(Row row) {
+    static constexpr const char* kLabels[kRowCount] = {
+        "Source Lines of Code (SLOC)", "Time to Develop (TDEV)", "Manpower Buildup Index (MBI)"};
+    return row < kRowCount ? kLabels[row] : "";
+}
+
+const char* cRayleighReverseDlg::FixedRadioLabel(Row row) {
+    static constexpr const char* kLabels[kRowCount] = {"SLOC", "TDEV", "MBI"};
+    return row < kRowCount ? kLabels[row] : "";
 }
 
 std::string cRayleighReverseDlg::GetOutputText(Row row) const {

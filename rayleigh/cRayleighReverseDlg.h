@@ -25,6 +25,11 @@ class cRayleighReverseDlg : public cDialogLogic {
     cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document);
 
     const char* Title() const override { return "Rayleigh Reverse Engineering"; }
+    // "Source Lines of Code (SLOC)", "Time to Develop (TDEV)", "Manpower Buildup Index
+    // (MBI)" (column "Modify").
+    static const char* RadioLabel(Row row);
+    // "SLOC", "TDEV", "MBI" (column "Fixed").
+    static const char* FixedRadioLabel(Row row);
 
     // The "Input" column: editable texts.
     const std::string& GetInputText(Row row) const { return inputTexts_[row]; }
@@ -32,18 +37,19 @@ class cRayleighReverseDlg : public cDialogLogic {
     // The read-only "Output" and "Original" columns.
     std::string GetOutputText(Row row) const;
     std::string GetOriginalText(Row row) const;
-    double GetOutputValue(Row row) const { return outputs_[row]; }
-    double GetOriginalValue(Row row) const { return originals_[row]; }
+    double GetOutput(Row row) const { return outputs_[row]; }
+    double GetOriginal(Row row) const { return originals_[row]; }
     // The manpower buildup D the calculation holds.
     double GetBuildup() const { return buildup_; }
 
+    // The row whose input the calculation starts from, and the row held as it is.
     Row GetModifyRow() const { return modify_; }
     Row GetFixedRow() const { return fixed_; }
     // Only the modified row's input can be edited, and the modified row cannot be fixed.
     bool IsInputEnabled(Row row) const { return row == modify_; }
     bool IsFixedRadioEnabled(Row row) const { return row != modify_; }
     // The input holding the focus.
-    Row GetFocus() const { return focus_; }
+    Row GetFocusRow() const { return focus_; }
 
     // The default button; false when an input was refused (the user has been told).
     bool OnCalculate();

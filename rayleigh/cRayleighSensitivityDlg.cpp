@@ -4,7 +4,6 @@
 
 #include "framework/DialogFieldCheck.h"
 #include "rayleigh/RayleighFormulas.h"
-#include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
 
@@ -15,15 +14,22 @@ constexpr cRayleighSensitivityDlg::Field kRowOfType[] = {
     cRayleighSensitivityDlg::kSlocPercentField, cRayleighSensitivityDlg::kSchedulePercentField,
     cRayleighSensitivityDlg::kMeasurePercentField, cRayleighSensitivityDlg::kIndexStepsField};
 
-bool IsRadioType(int type) {
-    return type >= kRayleighSlocSensitivity && type <= kRayleighIndexSensitivity;
+bool IsRadioType(RayleighSensitivityType type) {
+    int number = static_cast<int>(type);
+    return number >= static_cast<int>(RayleighSensitivityType::Sloc) &&
+           number <= static_cast<int>(RayleighSensitivityType::Index);
+}
+
+cRayleighSensitivityDlg::Field FieldOfType(RayleighSensitivityType type) {
+    return kRowOfType[static_cast<int>(type)];
 }
 
 }  // namespace
 
 cRayleighSensitivityDlg::cRayleighSensitivityDlg(cPlatformServices& platform, double slocPercent,
                                                  double schedulePercent, int measurePercent,
-                                                 int indexSteps, double selectedIndex, int type)
+                                                 int indexSteps, double selectedIndex,
+                                                 RayleighSensitivityType type)
     : platform_(platform),
       slocPercent_(slocPercent),
       schedulePercent_(schedulePercent),
@@ -43,13 +49,13 @@ void cRayleighSensitivityDlg::SetText(Field field, std::string text) {
 }
 
 bool cRayleighSensitivityDlg::IsEnabled(Field field) const {
-    return IsRadioType(checkedType_) && kRowOfType[checkedType_] == field;
+    return checkedType_ && FieldOfType(*checkedType_) == field;
 }
 
-void cRayleighSensitivityDlg::OnRadio(int type) {
+void cRayleighSensitivityDlg::OnRadio(RayleighSensitivityType type) {
     if (!IsRadioType(type)) return;
     checkedType_ = type;
-    focus_ = kRowOfType[type];
+    focus_ = FieldOfType(type);
 }
 
 bool cRayleighSensitivityDlg::OnOk() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "framework/cDialogLogic.h"
+#include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
 
@@ -20,10 +22,10 @@ class cRayleighSensitivityDlg : public cDialogLogic {
         kSelectedIndexField,    // ... "from" the selected type's PI, read-only
         kFieldCount
     };
-    static constexpr int kNoType = -1;
 
     cRayleighSensitivityDlg(cPlatformServices& platform, double slocPercent, double schedulePercent,
-                            int measurePercent, int indexSteps, double selectedIndex, int type);
+                            int measurePercent, int indexSteps, double selectedIndex,
+                            RayleighSensitivityType type);
 
     const char* Title() const override { return "Rayleigh Sensitivity Adjustments"; }
 
@@ -31,13 +33,14 @@ class cRayleighSensitivityDlg : public cDialogLogic {
     // The read-only field ignores typing.
     void SetText(Field field, std::string text);
     bool IsEnabled(Field field) const;
-    // The radio button checked ("SLOC", "TDEV", "PM", "PI" = types 0 to 3), or kNoType.
-    int GetCheckedType() const { return checkedType_; }
+    // The radio button checked ("SLOC", "TDEV", "PM", "PI"); nothing for the project ranges,
+    // which have no button.
+    std::optional<RayleighSensitivityType> GetCheckedType() const { return checkedType_; }
     // The field holding the focus, or kFieldCount when none does.
     Field GetFocus() const { return focus_; }
 
-    // A click on the radio button of type 0 to 3.
-    void OnRadio(int type);
+    // A click on the radio button of a type; the project ranges have none.
+    void OnRadio(RayleighSensitivityType type);
     // Checks every field; false (after the platform's message) keeps the dialog open.
     bool OnOk();
 
@@ -50,7 +53,7 @@ class cRayleighSensitivityDlg : public cDialogLogic {
   private:
     cPlatformServices& platform_;
     std::string texts_[kFieldCount];
-    int checkedType_ = kNoType;
+    std::optional<RayleighSensitivityType> checkedType_;
     Field focus_ = kFieldCount;
     double slocPercent_ = 0.0;
     double schedulePercent_ = 0.0;

@@ -181,7 +181,9 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
     return true;
 }
 
-void cSystemDoc::LoadOwnSections(const std::string& path) {
+// A system opens whatever its members give: a member that cannot be read counts as
+// missing, and the system as read.
+bool cSystemDoc::LoadOwnSections(const std::string& path) {
     std::string userSpecified =
         ReadProfileValue(kEstimationSection, "Product_Design_User_Specified", "FALSE", 20, path);
     if (userSpecified == "TRUE") {
@@ -201,6 +203,7 @@ void cSystemDoc::LoadOwnSections(const std::string& path) {
     finalTestEffort_ = ReadNumber(kEstimationSection, "Integration_And_Test_Effort", path);
     LoadMembers(path);
     RefreshTotals();
+    return true;
 }
 
 void cSystemDoc::LoadMembers(const std::string& path) {
@@ -213,12 +216,14 @@ void cSystemDoc::LoadMembers(const std::string& path) {
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
         member->SetBaseFolder(FolderOf(path));
-        member->LoadModel(fileName);
+        bool read = member->LoadModel(fileName);
         member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
-        if (!member->IsFound()) {
+        if (!read) {
             cMissingProjectDlg dialog(fileName, Platform());
             if (Platform().RunDialog(dialog)) {
-                member->LoadModel(dialog.GetPath());
+                // The member takes the chosen name even when that file cannot be read
+                // either; it then stays listed as missing.
+                static_cast<void>(member->LoadModel(dialog.GetPath()));
                 SetModifiedFlag();
             }
         }
@@ -228,8 +233,8 @@ void cSystemDoc::LoadMembers(const std::string& path) {
 
 void cSystemDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     cModelDoc::FillDisplayOptions(dialog);
-    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
-    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterNotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
+    dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, FilterState::NotApplicable);
 }
 
 void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {

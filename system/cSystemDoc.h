@@ -66,7 +66,7 @@ class cSystemDoc : public cModelDoc {
     // file and replaces the old one atomically, so a failed save loses nothing.
     bool ReplacesWholeFile() const override { return true; }
     bool SaveOwnSections(const std::string& path) override;
-    void LoadOwnSections(const std::string& path) override;
+    bool LoadOwnSections(const std::string& path) override;
     void FillDisplayOptions(cDisplayOptionsDlg& dialog) const override;
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 

@@ -78,8 +78,8 @@ int cSystemDoc::DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags) {
 int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = DrawRow(dc, y, "SYSTEM LEVEL ESTIMATION INFORMATION:", "", "", "", flags, 0.5);
     total += cModelDoc::DrawReport(dc, y, flags);
-    bool totals = GetFilter(kTotalsSwitch) == kFilterOn;
-    bool intermediate = GetFilter(kIntermediateTotalsSwitch) == kFilterOn;
+    bool totals = GetFilter(kTotalsSwitch) == FilterState::On;
+    bool intermediate = GetFilter(kIntermediateTotalsSwitch) == FilterState::On;
     if (totals) total += DrawTotals(dc, y, flags);
     if (intermediate) total += DrawSchedule(dc, y, flags);
     if (totals) total += DrawTotalTime(dc, y, flags);

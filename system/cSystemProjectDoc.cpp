@@ -12,8 +12,9 @@ cSystemProjectDoc::cSystemProjectDoc(cAppContext& context) : cProjectDoc(context
 bool cSystemProjectDoc::LoadModel(const std::string& path) {
     fileName_ = path;
     found_ = false;
+    // A path written on Windows may start with a backslash: it is not relative either.
     bool relative = !path.empty() && path[0] != '/' && path[0] != '\\';
-    std::string resolved = relative && !baseFolder_.empty() ? baseFolder_ + "/" + path : path;
+    std::string resolved = relative && !baseFolder_.empty() ? (baseFolder_ / path).string() : path;
     if (!Platform().FileExists(resolved)) return false;
     found_ = true;
     // A member is read once and never saved: it is read through a view of its bytes, and
@@ -29,21 +30,19 @@ MemberFigures cSystemProjectDoc::Figures() const {
         figures.sourceLines = fp->SourceLinesOfCode();
     }
     if (const cCocomoDoc* cocomo = GetCocomoModel()) {
-        PhaseFigures design = cocomo->GetPhaseFigures(0);
+        PhaseFigures design = cocomo->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
         PhaseFigures programming = cocomo->GetProgrammingPhaseFigures();
-        PhaseFigures integration = cocomo->GetPhaseFigures(1);
-        figures.productDesignEffort = design[PhaseFigures::kEffort];
-        figures.productDesignTdev = design[PhaseFigures::kSchedule];
-        figures.programmingEffort = programming[PhaseFigures::kDetailedDesign] +
-                                    programming[PhaseFigures::kCodeAndUnitTest];
-        figures.programmingTdev = programming[PhaseFigures::kSchedule];
-        figures.integrationEffort = integration[PhaseFigures::kEffort];
-        figures.integrationTdev = integration[PhaseFigures::kSchedule];
+        PhaseFigures integration = cocomo->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
+        figures.productDesignEffort = design.effort.value;
+        figures.productDesignTdev = design.schedule.value;
+        figures.programmingEffort =
+            programming.detailedDesign.value + programming.codeAndUnitTest.value;
+        figures.programmingTdev = programming.schedule.value;
+        figures.integrationEffort = integration.effort.value;
+        figures.integrationTdev = integration.schedule.value;
     }
     if (const cRayleighDoc* rayleigh = GetRayleighModel()) {
-        double low = 0;
-        double high = 0;
-        figures.mbi = rayleigh->ManpowerBuildupIndex(low, high);
+        figures.mbi = rayleigh->ManpowerBuildupIndex();
     }
     return figures;
 }

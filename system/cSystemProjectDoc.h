@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <utility>
 
 #include "project/cProjectDoc.h"
 #include "system/MemberFigures.h"
@@ -11,31 +13,32 @@ namespace korval {
 // It is never saved and has no window; a missing file leaves it with reset data.
 class cSystemProjectDoc : public cProjectDoc {
   public:
-    enum EditState { kKept = 0, kRemoved = 1, kAdded = 2 };
+    // What the Projects dialog does with the member while it is open.
+    enum class EditState { Kept, Removed, Added };
 
     explicit cSystemProjectDoc(cAppContext& context);
 
     // Remembers the path; false (data left as reset) when no file exists there. A relative
     // path is looked up beside the system file, so a system and its projects can move together.
-    bool LoadModel(const std::string& path) override;
-    void SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
+    [[nodiscard]] bool LoadModel(const std::string& path) override;
+    void SetBaseFolder(std::filesystem::path folder) { baseFolder_ = std::move(folder); }
 
     const std::string& GetFileName() const { return fileName_; }
     double GetStartOffset() const { return startOffset_; }
     void SetStartOffset(double offset) { startOffset_ = offset; }
     bool IsFound() const { return found_; }
-    int GetEditState() const { return editState_; }
-    void SetEditState(int state) { editState_ = state; }
+    EditState GetEditState() const { return editState_; }
+    void SetEditState(EditState state) { editState_ = state; }
 
     // Virtual so a test can stand in a member with known figures.
     virtual MemberFigures Figures() const;
 
   private:
     std::string fileName_;
-    std::string baseFolder_;
+    std::filesystem::path baseFolder_;
     double startOffset_ = 0;
     bool found_ = false;
-    int editState_ = kKept;
+    EditState editState_ = EditState::Kept;
 };
 
 }  // namespace korval

@@ -11,7 +11,7 @@ namespace korval {
 cSystemProjectsDlg::cSystemProjectsDlg(cSystemDoc& system, cPlatformServices& platform)
     : system_(system), platform_(platform) {
     for (const auto& member : system.GetMembers()) {
-        member->SetEditState(cSystemProjectDoc::kKept);
+        member->SetEditState(cSystemProjectDoc::EditState::Kept);
         list_.push_back(member.get());
         items_.push_back(ItemFor(*member));
     }
@@ -71,8 +71,10 @@ void cSystemProjectsDlg::OnAdd() {
     if (listed) platform_.ShowMessage(path + "\nThis file already exists ");
 
     std::unique_ptr<cSystemProjectDoc> member = system_.CreateMember();
-    member->SetEditState(cSystemProjectDoc::kAdded);
-    member->LoadModel(path);
+    member->SetEditState(cSystemProjectDoc::EditState::Added);
+    // Listed as chosen whether or not the file can be read; one that cannot adds nothing
+    // to the system's totals.
+    static_cast<void>(member->LoadModel(path));
     std::size_t at = static_cast<std::size_t>(selection_);
     list_.insert(list_.begin() + static_cast<std::ptrdiff_t>(at), member.get());
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), "?" + path);
@@ -85,11 +87,11 @@ void cSystemProjectsDlg::OnDelete() {
     cSystemProjectDoc* member = list_[at];
     list_.erase(list_.begin() + static_cast<std::ptrdiff_t>(at));
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
-    if (member->GetEditState() == cSystemProjectDoc::kAdded) {
+    if (member->GetEditState() == cSystemProjectDoc::EditState::Added) {
         added_.erase(std::find_if(added_.begin(), added_.end(),
                                   [member](const auto& owned) { return owned.get() == member; }));
     } else {
-        member->SetEditState(cSystemProjectDoc::kRemoved);
+        member->SetEditState(cSystemProjectDoc::EditState::Removed);
     }
     selection_ = selection_ > 0 ? selection_ - 1 : 0;
 }

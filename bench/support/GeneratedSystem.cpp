@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "cli/cCliPlatform.h"
 #include "framework/ProfileAccess.h"
@@ -37,7 +38,7 @@ std::string SavedMember(cAppContext& context, const std::string& path, int i) {
     fp.SetCount(4, 5 + i % 7);
     project.SetDescriptionTexts("Member " + std::to_string(i), "Benchmark",
                                 "Generated member project");
-    project.SaveAs(path);
+    if (!project.SaveAs(path)) throw std::runtime_error("cannot write " + path);
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();

@@ -17,13 +17,17 @@ namespace korval {
 
 namespace {
 
-// A titled column of radio buttons, one per label, with the button ids 0, 1, 2.
-QGroupBox* RadioColumn(const QString& title, const QString& name, const char* (*label)(int),
+// The id no button of a group has: checking it leaves every button unchecked.
+constexpr int kNoButton = -1;
+
+// A titled column of radio buttons, one per value, with the values' numbers 0, 1, 2 as ids.
+template <class Value>
+QGroupBox* RadioColumn(const QString& title, const QString& name, const char* (*label)(Value),
                        QButtonGroup* group, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     auto* column = new QVBoxLayout(box);
     for (int id = 0; id < 3; ++id) {
-        auto* radio = new QRadioButton(ToQString(label(id)), box);
+        auto* radio = new QRadioButton(ToQString(label(static_cast<Value>(id))), box);
         radio->setObjectName(QStringLiteral("%1Radio%2").arg(name).arg(id));
         group->addButton(radio, id);
         column->addWidget(radio);
@@ -61,11 +65,11 @@ cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(modes_, &QButtonGroup::idClicked, this, [this](int mode) {
-        logic_.OnRadioMode(mode);
+        logic_.OnRadioMode(static_cast<DevelopmentMode>(mode));
         Refresh();
     });
     connect(models_, &QButtonGroup::idClicked, this, [this](int model) {
-        logic_.OnRadioModel(model);
+        logic_.OnRadioModel(static_cast<ModelType>(model));
         Refresh();
     });
     connect(sourceLines_, &QLineEdit::textEdited, this,
@@ -83,10 +87,13 @@ cCocomoAttributesForm::cCocomoAttributesForm(cCocomoAttributesDlg& logic,
 }
 
 void cCocomoAttributesForm::Refresh() {
-    CheckButton(modes_, logic_.GetSelectedMode());
-    CheckButton(models_, logic_.GetSelectedModel());
-    for (int model = 0; model < 3; ++model)
-        models_->button(model)->setEnabled(logic_.IsModelRadioEnabled(model));
+    std::optional<DevelopmentMode> mode = logic_.GetSelectedMode();
+    CheckButton(modes_, mode ? ModeIndex(*mode) : kNoButton);
+    CheckButton(models_, static_cast<int>(logic_.GetSelectedModel()));
+    for (int model = 0; model < 3; ++model) {
+        models_->button(model)->setEnabled(
+            logic_.IsModelRadioEnabled(static_cast<ModelType>(model)));
+    }
     bool editable = logic_.IsSourceLinesEnabled();
     ShowFieldState(sourceLines_, editable, !editable);
     ShowText(sourceLines_, logic_.GetSourceLinesText());

@@ -22,7 +22,7 @@ enum Column { kRadioColumn, kInputColumn, kOutputColumn, kOriginalColumn };
 
 cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServices& platform,
                                        QWidget* parent)
-    : cDialogForm(logic, platform, parent), logic_(logic), quantities_(new QButtonGroup(this)) {
+    : cDialogForm(logic, platform, parent), logic_(logic), modifyRadios_(new QButtonGroup(this)) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     for (int column = 0; column < 3; ++column) {
@@ -30,23 +30,22 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, kInputColumn + column);
     }
-    for (int quantity = 0; quantity < cCocomoReverseDlg::kQuantityCount; ++quantity) {
-        int row = quantity + 1;
-        auto* radio = new QRadioButton(ToQString(cCocomoReverseDlg::RadioLabel(quantity)), this);
-        radio->setObjectName(QStringLiteral("quantityRadio%1").arg(quantity));
-        quantities_->addButton(radio, quantity);
-        inputs_[quantity] = NumberEdit(QStringLiteral("inputEdit%1").arg(quantity), 18, this);
-        outputs_[quantity] = FigureField(QStringLiteral("outputField%1").arg(quantity), 12, this);
-        originals_[quantity] =
-            FigureField(QStringLiteral("originalField%1").arg(quantity), 12, this);
-        grid->addWidget(radio, row, kRadioColumn);
-        grid->addWidget(inputs_[quantity], row, kInputColumn);
-        grid->addWidget(outputs_[quantity], row, kOutputColumn);
-        grid->addWidget(originals_[quantity], row, kOriginalColumn);
-        connect(inputs_[quantity], &QLineEdit::textEdited, this,
-                [this, quantity](const QString& text) {
-                    logic_.SetInputText(quantity, ToStdString(text));
-                });
+    for (int row = 0; row < cCocomoReverseDlg::kRowCount; ++row) {
+        auto which = static_cast<cCocomoReverseDlg::Row>(row);
+        int line = row + 1;  // below the headings
+        auto* radio = new QRadioButton(ToQString(cCocomoReverseDlg::RadioLabel(which)), this);
+        radio->setObjectName(QStringLiteral("modifyRadio%1").arg(row));
+        modifyRadios_->addButton(radio, row);
+        inputs_[row] = NumberEdit(QStringLiteral("inputEdit%1").arg(row), 18, this);
+        outputs_[row] = FigureField(QStringLiteral("outputField%1").arg(row), 12, this);
+        originals_[row] = FigureField(QStringLiteral("originalField%1").arg(row), 12, this);
+        grid->addWidget(radio, line, kRadioColumn);
+        grid->addWidget(inputs_[row], line, kInputColumn);
+        grid->addWidget(outputs_[row], line, kOutputColumn);
+        grid->addWidget(originals_[row], line, kOriginalColumn);
+        connect(inputs_[row], &QLineEdit::textEdited, this, [this, which](const QString& text) {
+            logic_.SetInputText(which, ToStdString(text));
+        });
     }
 
     CalculatorButtons calculator =
@@ -58,8 +57,8 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
     layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(quantities_, &QButtonGroup::idClicked, this, [this](int quantity) {
-        logic_.OnRadio(quantity);
+    connect(modifyRadios_, &QButtonGroup::idClicked, this, [this](int row) {
+        logic_.OnModifyRadio(static_cast<cCocomoReverseDlg::Row>(row));
         Refresh();
         FocusInput();
     });
@@ -72,16 +71,17 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
 }
 
 void cCocomoReverseForm::FocusInput() {
-    FocusField(inputs_[logic_.GetFocus()]);
+    FocusField(inputs_[logic_.GetFocusRow()]);
 }
 
 void cCocomoReverseForm::Refresh() {
-    CheckButton(quantities_, logic_.GetSelected());
-    for (int quantity = 0; quantity < cCocomoReverseDlg::kQuantityCount; ++quantity) {
-        ShowText(inputs_[quantity], logic_.GetInputText(quantity));
-        inputs_[quantity]->setEnabled(logic_.IsInputEnabled(quantity));
-        ShowText(outputs_[quantity], logic_.GetOutputText(quantity));
-        ShowText(originals_[quantity], logic_.GetOriginalText(quantity));
+    CheckButton(modifyRadios_, logic_.GetModifyRow());
+    for (int row = 0; row < cCocomoReverseDlg::kRowCount; ++row) {
+        auto which = static_cast<cCocomoReverseDlg::Row>(row);
+        ShowText(inputs_[row], logic_.GetInputText(which));
+        inputs_[row]->setEnabled(logic_.IsInputEnabled(which));
+        ShowText(outputs_[row], logic_.GetOutputText(which));
+        ShowText(originals_[row], logic_.GetOriginalText(which));
     }
 }
 

@@ -3,13 +3,12 @@
 #include <array>
 
 #include "app/qt/cDialogForm.h"
+#include "cocomo/cCocomoReverseDlg.h"
 
 class QButtonGroup;
 class QLineEdit;
 
 namespace korval {
-
-class cCocomoReverseDlg;
 
 // COCOMO Reverse Engineering: one row per quantity with its radio, input, output and
 // original value; Calculate (the default button), Reset and Close.
@@ -23,11 +22,13 @@ class cCocomoReverseForm : public cDialogForm {
     void Refresh();
     void FocusInput();
 
+    using Fields = std::array<QLineEdit*, cCocomoReverseDlg::kRowCount>;
+
     cCocomoReverseDlg& logic_;
-    QButtonGroup* quantities_;
-    std::array<QLineEdit*, 4> inputs_{};
-    std::array<QLineEdit*, 4> outputs_{};
-    std::array<QLineEdit*, 4> originals_{};
+    QButtonGroup* modifyRadios_;
+    Fields inputs_{};
+    Fields outputs_{};
+    Fields originals_{};
 };
 
 }  // namespace korval

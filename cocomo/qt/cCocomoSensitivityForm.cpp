@@ -23,7 +23,8 @@ cCocomoSensitivityForm::cCocomoSensitivityForm(cCocomoSensitivityDlg& logic,
     for (int field = 0; field < cCocomoSensitivityDlg::kFieldCount; ++field) {
         QLineEdit* edit = NumberEdit(QStringLiteral("percentEdit%1").arg(field), 8, this);
         fields_[field] = edit;
-        auto* radio = new QRadioButton(ToQString(cCocomoSensitivityDlg::RadioLabel(field)), this);
+        auto type = static_cast<CocomoSensitivityType>(field);
+        auto* radio = new QRadioButton(ToQString(cCocomoSensitivityDlg::RadioLabel(type)), this);
         radio->setObjectName(QStringLiteral("typeRadio%1").arg(field));
         types_->addButton(radio, field);
         grid->addWidget(BuddyLabel(ToQString(cCocomoSensitivityDlg::FieldLabel(field)), edit, this),
@@ -43,7 +44,7 @@ cCocomoSensitivityForm::cCocomoSensitivityForm(cCocomoSensitivityDlg& logic,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(types_, &QButtonGroup::idClicked, this, [this](int type) {
-        logic_.OnRadioType(type);
+        logic_.OnRadioType(static_cast<CocomoSensitivityType>(type));
         Refresh();
         FocusField(fields_[logic_.GetFocusField()]);
     });
@@ -52,7 +53,7 @@ cCocomoSensitivityForm::cCocomoSensitivityForm(cCocomoSensitivityDlg& logic,
 }
 
 void cCocomoSensitivityForm::Refresh() {
-    CheckButton(types_, logic_.GetSelectedType());
+    CheckButton(types_, cCocomoSensitivityDlg::FieldOf(logic_.GetSelectedType()));
     for (int field = 0; field < cCocomoSensitivityDlg::kFieldCount; ++field) {
         ShowText(fields_[field], logic_.GetFieldText(field));
         fields_[field]->setEnabled(logic_.IsFieldEnabled(field));

@@ -16,17 +16,16 @@ namespace korval {
 
 namespace {
 
-// A group holding one read-only field per figure, in the rows of the "Input" group.
+// A group holding one read-only field per row, in the rows of the "Input" group.
 QGroupBox* FigureColumn(const QString& title, const QString& name,
-                        std::array<QLineEdit*, cFpReverseDlg::kFigureCount>& fields,
-                        QWidget* parent) {
+                        std::array<QLineEdit*, cFpReverseDlg::kRowCount>& fields, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
-    for (int figure = 0; figure < cFpReverseDlg::kFigureCount; ++figure) {
-        fields[figure] = FigureField(QStringLiteral("%1Field%2").arg(name).arg(figure), 12, box);
-        grid->addWidget(fields[figure], figure, 0);
+    for (int row = 0; row < cFpReverseDlg::kRowCount; ++row) {
+        fields[row] = FigureField(QStringLiteral("%1Field%2").arg(name).arg(row), 12, box);
+        grid->addWidget(fields[row], row, 0);
     }
-    grid->setRowStretch(cFpReverseDlg::kFigureCount, 1);
+    grid->setRowStretch(cFpReverseDlg::kRowCount, 1);
     return box;
 }
 
@@ -35,26 +34,26 @@ QGroupBox* FigureColumn(const QString& title, const QString& name,
 cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
-      figures_(new QButtonGroup(this)),
+      modifyRadios_(new QButtonGroup(this)),
       language_(new QLineEdit(this)) {
     auto* input = new QGroupBox(QStringLiteral("Input"), this);
     auto* inputGrid = new QGridLayout(input);
-    for (int figure = 0; figure < cFpReverseDlg::kFigureCount; ++figure) {
-        auto which = static_cast<cFpReverseDlg::Figure>(figure);
+    for (int row = 0; row < cFpReverseDlg::kRowCount; ++row) {
+        auto which = static_cast<cFpReverseDlg::Row>(row);
         auto* radio = new QRadioButton(ToQString(cFpReverseDlg::RadioLabel(which)), input);
-        radio->setObjectName(QStringLiteral("figureRadio%1").arg(figure));
-        figures_->addButton(radio, figure);
-        inputs_[figure] = NumberEdit(QStringLiteral("inputEdit%1").arg(figure), 18, input);
-        inputGrid->addWidget(radio, figure, 0);
-        inputGrid->addWidget(inputs_[figure], figure, 1);
-        connect(inputs_[figure], &QLineEdit::textEdited, this, [this, which](const QString& text) {
+        radio->setObjectName(QStringLiteral("modifyRadio%1").arg(row));
+        modifyRadios_->addButton(radio, row);
+        inputs_[row] = NumberEdit(QStringLiteral("inputEdit%1").arg(row), 18, input);
+        inputGrid->addWidget(radio, row, 0);
+        inputGrid->addWidget(inputs_[row], row, 1);
+        connect(inputs_[row], &QLineEdit::textEdited, this, [this, which](const QString& text) {
             logic_.SetInputText(which, ToStdString(text));
         });
     }
     language_->setObjectName(QStringLiteral("languageField"));
     language_->setReadOnly(true);
     language_->setFocusPolicy(Qt::ClickFocus);
-    inputGrid->addWidget(language_, cFpReverseDlg::kFigureCount, 0, 1, 2);
+    inputGrid->addWidget(language_, cFpReverseDlg::kRowCount, 0, 1, 2);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(input);
@@ -72,8 +71,8 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
     layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(figures_, &QButtonGroup::idClicked, this, [this](int figure) {
-        logic_.OnRadio(static_cast<cFpReverseDlg::Figure>(figure));
+    connect(modifyRadios_, &QButtonGroup::idClicked, this, [this](int row) {
+        logic_.OnModifyRadio(static_cast<cFpReverseDlg::Row>(row));
         Refresh();
         FocusInput();
     });
@@ -86,17 +85,17 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
 }
 
 void cFpReverseForm::FocusInput() {
-    FocusField(inputs_[logic_.GetFocusField()]);
+    FocusField(inputs_[logic_.GetFocusRow()]);
 }
 
 void cFpReverseForm::Refresh() {
-    CheckButton(figures_, logic_.GetSelectedFigure());
-    for (int figure = 0; figure < cFpReverseDlg::kFigureCount; ++figure) {
-        auto which = static_cast<cFpReverseDlg::Figure>(figure);
-        ShowText(inputs_[figure], logic_.GetInputText(which));
-        inputs_[figure]->setEnabled(logic_.IsInputEnabled(which));
-        ShowText(outputs_[figure], logic_.GetOutputText(which));
-        ShowText(originals_[figure], logic_.GetOriginalText(which));
+    CheckButton(modifyRadios_, logic_.GetModifyRow());
+    for (int row = 0; row < cFpReverseDlg::kRowCount; ++row) {
+        auto which = static_cast<cFpReverseDlg::Row>(row);
+        ShowText(inputs_[row], logic_.GetInputText(which));
+        inputs_[row]->setEnabled(logic_.IsInputEnabled(which));
+        ShowText(outputs_[row], logic_.GetOutputText(which));
+        ShowText(originals_[row], logic_.GetOriginalText(which));
     }
     ShowText(language_, logic_.GetLanguageText());
 }

@@ -21,12 +21,14 @@ class cFpReverseForm : public cDialogForm {
     void Refresh();
     void FocusInput();
 
+    using Fields = std::array<QLineEdit*, cFpReverseDlg::kRowCount>;
+
     cFpReverseDlg& logic_;
-    QButtonGroup* figures_;
+    QButtonGroup* modifyRadios_;
     QLineEdit* language_;
-    std::array<QLineEdit*, cFpReverseDlg::kFigureCount> inputs_{};
-    std::array<QLineEdit*, cFpReverseDlg::kFigureCount> outputs_{};
-    std::array<QLineEdit*, cFpReverseDlg::kFigureCount> originals_{};
+    Fields inputs_{};
+    Fields outputs_{};
+    Fields originals_{};
 };
 
 }  // namespace korval

@@ -91,7 +91,7 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
         if (!IsPreview(which)) OnFocusLeave(fields_[field], [this, which] { OnLeave(which); });
     }
     connect(forms_, &QButtonGroup::idClicked, this, [this](int form) {
-        if (form == Dlg::kIndexForm)
+        if (static_cast<Dlg::Form>(form) == Dlg::Form::Index)
             logic_.OnIndexRadio();
         else
             logic_.OnMeasureRadio();
@@ -133,7 +133,7 @@ void cRayleighAttributesForm::OnLeave(Dlg::Field field) {
 void cRayleighAttributesForm::Refresh() {
     if (applicationTypes_->currentIndex() != logic_.GetSelectedApplication())
         applicationTypes_->setCurrentIndex(logic_.GetSelectedApplication());
-    CheckButton(forms_, logic_.GetProductivityForm());
+    CheckButton(forms_, static_cast<int>(logic_.GetProductivityForm()));
     for (QAbstractButton* radio : forms_->buttons())
         radio->setEnabled(logic_.AreFormRadiosEnabled());
     for (int field = 0; field < Dlg::kFieldCount; ++field) {

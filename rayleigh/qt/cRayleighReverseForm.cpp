@@ -17,10 +17,6 @@ namespace {
 
 using Dlg = cRayleighReverseDlg;
 
-constexpr const char* kModifyLabels[Dlg::kRowCount] = {
-    "Source Lines of Code (SLOC)", "Time to Develop (TDEV)", "Manpower Buildup Index (MBI)"};
-constexpr const char* kFixedLabels[Dlg::kRowCount] = {"SLOC", "TDEV", "MBI"};
-
 // A titled column with one widget per row; every column has rows of the same height,
 // so the rows line up across the groups.
 QGroupBox* Column(const QString& title, QWidget* parent, QVBoxLayout*& rows) {
@@ -29,12 +25,12 @@ QGroupBox* Column(const QString& title, QWidget* parent, QVBoxLayout*& rows) {
     return box;
 }
 
-QGroupBox* RadioColumn(const QString& title, const QString& name, const char* const* labels,
+QGroupBox* RadioColumn(const QString& title, const QString& name, const char* (*label)(Dlg::Row),
                        QButtonGroup* group, QWidget* parent) {
     QVBoxLayout* rows = nullptr;
     QGroupBox* box = Column(title, parent, rows);
     for (int row = 0; row < Dlg::kRowCount; ++row) {
-        auto* radio = new QRadioButton(QString::fromLatin1(labels[row]), box);
+        auto* radio = new QRadioButton(ToQString(label(static_cast<Dlg::Row>(row))), box);
         radio->setObjectName(QStringLiteral("%1Radio%2").arg(name).arg(row));
         // As tall as the fields beside it.
         radio->setMinimumHeight(QLineEdit().sizeHint().height());
@@ -45,12 +41,13 @@ QGroupBox* RadioColumn(const QString& title, const QString& name, const char* co
     return box;
 }
 
-QGroupBox* FieldColumn(const QString& title, const QString& name, int digits, bool editable,
+// The fields are named by the prefix and the row: "inputEdit0", "outputField2".
+QGroupBox* FieldColumn(const QString& title, const QString& prefix, int digits, bool editable,
                        std::array<QLineEdit*, Dlg::kRowCount>& fields, QWidget* parent) {
     QVBoxLayout* rows = nullptr;
     QGroupBox* box = Column(title, parent, rows);
     for (int row = 0; row < Dlg::kRowCount; ++row) {
-        QString objectName = QStringLiteral("%1Field%2").arg(name).arg(row);
+        QString objectName = QStringLiteral("%1%2").arg(prefix).arg(row);
         fields[row] =
             editable ? NumberEdit(objectName, digits, box) : FigureField(objectName, digits, box);
         rows->addWidget(fields[row]);
@@ -64,19 +61,19 @@ QGroupBox* FieldColumn(const QString& title, const QString& name, int digits, bo
 cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
-      modify_(new QButtonGroup(this)),
-      fixed_(new QButtonGroup(this)) {
+      modifyRadios_(new QButtonGroup(this)),
+      fixedRadios_(new QButtonGroup(this)) {
     auto* groups = new QHBoxLayout;
-    groups->addWidget(RadioColumn(QStringLiteral("Modify"), QStringLiteral("modify"), kModifyLabels,
-                                  modify_, this));
+    groups->addWidget(RadioColumn(QStringLiteral("Modify"), QStringLiteral("modify"),
+                                  &Dlg::RadioLabel, modifyRadios_, this));
+    groups->addWidget(RadioColumn(QStringLiteral("Fixed"), QStringLiteral("fixed"),
+                                  &Dlg::FixedRadioLabel, fixedRadios_, this));
     groups->addWidget(
-        RadioColumn(QStringLiteral("Fixed"), QStringLiteral("fixed"), kFixedLabels, fixed_, this));
-    groups->addWidget(
-        FieldColumn(QStringLiteral("Input"), QStringLiteral("input"), 16, true, inputs_, this));
-    groups->addWidget(
-        FieldColumn(QStringLiteral("Output"), QStringLiteral("output"), 10, false, outputs_, this));
-    groups->addWidget(FieldColumn(QStringLiteral("Original"), QStringLiteral("original"), 10, false,
-                                  originals_, this));
+        FieldColumn(QStringLiteral("Input"), QStringLiteral("inputEdit"), 16, true, inputs_, this));
+    groups->addWidget(FieldColumn(QStringLiteral("Output"), QStringLiteral("outputField"), 10,
+                                  false, outputs_, this));
+    groups->addWidget(FieldColumn(QStringLiteral("Original"), QStringLiteral("originalField"), 10,
+                                  false, originals_, this));
     for (int row = 0; row < Dlg::kRowCount; ++row) {
         auto which = static_cast<Dlg::Row>(row);
         connect(inputs_[row], &QLineEdit::textEdited, this, [this, which](const QString& text) {
@@ -93,12 +90,12 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
     layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(modify_, &QButtonGroup::idClicked, this, [this](int row) {
+    connect(modifyRadios_, &QButtonGroup::idClicked, this, [this](int row) {
         logic_.OnModifyRadio(static_cast<Dlg::Row>(row));
         Refresh();
         FocusInput();
     });
-    connect(fixed_, &QButtonGroup::idClicked, this, [this](int row) {
+    connect(fixedRadios_, &QButtonGroup::idClicked, this, [this](int row) {
         logic_.OnFixedRadio(static_cast<Dlg::Row>(row));
         Refresh();
         FocusInput();
@@ -112,15 +109,15 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
 }
 
 void cRayleighReverseForm::FocusInput() {
-    FocusField(inputs_[logic_.GetFocus()]);
+    FocusField(inputs_[logic_.GetFocusRow()]);
 }
 
 void cRayleighReverseForm::Refresh() {
-    CheckButton(modify_, logic_.GetModifyRow());
-    CheckButton(fixed_, logic_.GetFixedRow());
+    CheckButton(modifyRadios_, logic_.GetModifyRow());
+    CheckButton(fixedRadios_, logic_.GetFixedRow());
     for (int row = 0; row < Dlg::kRowCount; ++row) {
         auto which = static_cast<Dlg::Row>(row);
-        fixed_->button(row)->setEnabled(logic_.IsFixedRadioEnabled(which));
+        fixedRadios_->button(row)->setEnabled(logic_.IsFixedRadioEnabled(which));
         ShowText(inputs_[row], logic_.GetInputText(which));
         inputs_[row]->setEnabled(logic_.IsInputEnabled(which));
         ShowText(outputs_[row], logic_.GetOutputText(which));

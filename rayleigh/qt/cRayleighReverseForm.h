@@ -25,8 +25,8 @@ class cRayleighReverseForm : public cDialogForm {
     void FocusInput();
 
     cRayleighReverseDlg& logic_;
-    QButtonGroup* modify_;
-    QButtonGroup* fixed_;
+    QButtonGroup* modifyRadios_;
+    QButtonGroup* fixedRadios_;
     Fields inputs_{};
     Fields outputs_{};
     Fields originals_{};

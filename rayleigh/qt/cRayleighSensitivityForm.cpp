@@ -30,6 +30,9 @@ constexpr TypeRow kRows[] = {
     {Dlg::kIndexStepsField, "Productivity Index (PI)", "PI"},
 };
 
+// The id no button of a group has: checking it leaves every button unchecked.
+constexpr int kNoButton = -1;
+
 enum Column { kLabelColumn, kSignColumn, kEditColumn, kUnitColumn, kFromColumn, kRadioColumn = 6 };
 
 }  // namespace
@@ -72,7 +75,7 @@ cRayleighSensitivityForm::cRayleighSensitivityForm(Dlg& logic, cPlatformServices
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(types_, &QButtonGroup::idClicked, this, [this](int type) {
-        logic_.OnRadio(type);
+        logic_.OnRadio(static_cast<RayleighSensitivityType>(type));
         Refresh();
         FocusLogicField();
     });
@@ -86,7 +89,8 @@ void cRayleighSensitivityForm::FocusLogicField() {
 }
 
 void cRayleighSensitivityForm::Refresh() {
-    CheckButton(types_, logic_.GetCheckedType());
+    std::optional<RayleighSensitivityType> checked = logic_.GetCheckedType();
+    CheckButton(types_, checked ? static_cast<int>(*checked) : kNoButton);
     for (int field = 0; field < Dlg::kFieldCount; ++field) {
         auto which = static_cast<Dlg::Field>(field);
         ShowText(fields_[field], logic_.GetText(which));

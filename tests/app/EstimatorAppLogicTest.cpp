@@ -92,6 +92,8 @@ TEST_F(EstimatorAppLogicTest, DefaultsProfileIsBesideTheProgramUnlessOverridden)
               "/opt/korval/bin/korval.ini");
     EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/opt", "/etc/korval.ini"),
               "/etc/korval.ini");
+    EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("", nullptr), "./korval.ini");
+    EXPECT_EQ(cEstimatorAppLogic::GetDefaultsProfilePath("/", nullptr), "/korval.ini");
     EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("C:\\TOOLS\\KORVAL.EXE"),
               "C:\\TOOLS\\KORVAL.INI");
     EXPECT_EQ(cEstimatorAppLogic::WindowsDefaultsProfilePath("c:\\tools\\korval.exe"),

@@ -17,7 +17,7 @@ struct CountingView : cDocObserver {
 
 class Commands : public CocomoTest {
   protected:
-    std::unique_ptr<cCocomoDoc> document = Estimate(kSemidetached, 32000);
+    std::unique_ptr<cCocomoDoc> document = Estimate(DevelopmentMode::Semidetached, 32000);
     CountingView view;
 
     void SetUp() override { document->AddObserver(&view); }
@@ -34,16 +34,16 @@ class Commands : public CocomoTest {
 };
 
 TEST_F(Commands, AttributesOkStoresIntermediateModeAndSize) {
-    document->SetModelType(kAdvancedModel);
+    document->SetModelType(ModelType::Advanced);
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
-        EXPECT_EQ(dlg.GetSelectedModel(), kIntermediateModel);
-        dlg.OnRadioMode(kEmbedded);
+        EXPECT_EQ(dlg.GetSelectedModel(), ModelType::Intermediate);
+        dlg.OnRadioMode(DevelopmentMode::Embedded);
         dlg.SetSourceLinesText("48000");
         return dlg.OnOk();
     });
     document->OnAttributes();
-    EXPECT_EQ(document->GetModelType(), kIntermediateModel);
-    EXPECT_EQ(document->GetDevelopmentMode(), kEmbedded);
+    EXPECT_EQ(document->GetModelType(), ModelType::Intermediate);
+    EXPECT_EQ(document->GetDevelopmentMode(), DevelopmentMode::Embedded);
     EXPECT_EQ(document->GetSourceLines(), 48000);
     EXPECT_TRUE(document->IsModified());
     EXPECT_EQ(view.updates, 1);
@@ -51,7 +51,7 @@ TEST_F(Commands, AttributesOkStoresIntermediateModeAndSize) {
 }
 
 TEST_F(Commands, AttributesInsideAProjectCannotEditTheSize) {
-    document->SetSlocEditable(0);
+    document->SetSlocEditable(false);
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
         EXPECT_FALSE(dlg.IsSourceLinesEnabled());
         return dlg.OnOk();
@@ -61,10 +61,9 @@ TEST_F(Commands, AttributesInsideAProjectCannotEditTheSize) {
 }
 
 TEST_F(Commands, CancelledDialogsChangeNothing) {
-    double low = 0, high = 0;
-    double before = document->GetTimeToDevelop(low, high);
+    RangedFigure before = document->GetTimeToDevelopRange();
     ExpectDialog<cCocomoAttributesDlg>([](cCocomoAttributesDlg& dlg) {
-        dlg.OnRadioMode(kOrganic);
+        dlg.OnRadioMode(DevelopmentMode::Organic);
         return false;
     });
     ExpectDialog<cCostDriverDlg>([](cCostDriverDlg& dlg) {
@@ -78,7 +77,7 @@ TEST_F(Commands, CancelledDialogsChangeNothing) {
     document->OnAttributes();
     document->OnCostDrivers();
     document->OnSensitivityAnalysis();
-    EXPECT_EQ(document->GetTimeToDevelop(low, high), before);
+    EXPECT_EQ(document->GetTimeToDevelopRange(), before);
     EXPECT_EQ(document->GetSlocSensitivity(), 0);
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(view.updates, 0);
@@ -109,23 +108,23 @@ TEST_F(Commands, CostDriversWithoutAttributes) {
 
 TEST_F(Commands, SensitivityOkStoresTheSettings) {
     ExpectDialog<cCocomoSensitivityDlg>([](cCocomoSensitivityDlg& dlg) {
-        dlg.OnRadioType(kSensitivityNomPm);
+        dlg.OnRadioType(CocomoSensitivityType::NominalEffort);
         dlg.SetFieldText(cCocomoSensitivityDlg::kNominalField, "25");
         return dlg.OnOk();
     });
     document->OnSensitivityAnalysis();
-    EXPECT_EQ(document->GetSensitivityType(), kSensitivityNomPm);
+    EXPECT_EQ(document->GetSensitivityType(), CocomoSensitivityType::NominalEffort);
     EXPECT_EQ(document->GetNominalSensitivity(), 25);
     EXPECT_TRUE(document->IsModified());
 }
 
 TEST_F(Commands, ReverseEngineeringStartsFromTheFiguresAndChangesNothing) {
     ExpectDialog<cCocomoReverseDlg>([](cCocomoReverseDlg& dlg) {
-        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kSourceLines), "32000.0");
-        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kNominalEffort), "145.5");
-        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kTimeToDevelop), "14.3");
-        dlg.OnRadio(cCocomoReverseDlg::kNominalEffort);
-        dlg.SetInputText(cCocomoReverseDlg::kNominalEffort, "200");
+        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kSourceLinesRow), "32000.0");
+        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kNominalEffortRow), "145.5");
+        EXPECT_EQ(dlg.GetOriginalText(cCocomoReverseDlg::kTimeToDevelopRow), "14.3");
+        dlg.OnModifyRadio(cCocomoReverseDlg::kNominalEffortRow);
+        dlg.SetInputText(cCocomoReverseDlg::kNominalEffortRow, "200");
         EXPECT_TRUE(dlg.OnCalculate());
         return true;
     });
@@ -136,7 +135,7 @@ TEST_F(Commands, ReverseEngineeringStartsFromTheFiguresAndChangesNothing) {
 }
 
 TEST_F(Commands, InitializeResetsOnYesOnly) {
-    document->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);
+    document->SetCocomoSensitivity(10, 0, 0, CocomoSensitivityType::Sloc);
     platform.ExpectMessage(MessageAnswer::No);
     document->OnInitialize();
     EXPECT_EQ(document->GetSourceLines(), 32000);
@@ -147,7 +146,7 @@ TEST_F(Commands, InitializeResetsOnYesOnly) {
               "values.\n\nContinue?");
     EXPECT_EQ(document->GetSourceLines(), 0);
     EXPECT_EQ(document->GetSlocSensitivity(), 0);
-    EXPECT_EQ(document->GetDevelopmentMode(), kSemidetached);
+    EXPECT_EQ(document->GetDevelopmentMode(), DevelopmentMode::Semidetached);
     EXPECT_EQ(document->GetCostDrivers().size(), 15u);
     EXPECT_TRUE(document->IsModified());
 }
@@ -161,7 +160,7 @@ TEST_F(Commands, DisplayOptionsOfferTheFiveSwitches) {
         return true;
     });
     document->OnDisplayOptions();
-    EXPECT_EQ(document->GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterOn);
+    EXPECT_EQ(document->GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::On);
     EXPECT_EQ(ReportRows(*document).size(), 22u);
 }
 

@@ -12,14 +12,14 @@ using Strings = std::vector<std::string>;
 // --- Sensitivity Adjustments -----------------------------------------------------------
 
 TEST_F(Dialogs, SensitivityEnablesOnlyTheFieldOfTheType) {
-    cCocomoSensitivityDlg dlg(platform, 10, 20, 30, kSensitivityNomPm);
-    EXPECT_EQ(dlg.GetSelectedType(), kSensitivityNomPm);
+    cCocomoSensitivityDlg dlg(platform, 10, 20, 30, CocomoSensitivityType::NominalEffort);
+    EXPECT_EQ(dlg.GetSelectedType(), CocomoSensitivityType::NominalEffort);
     EXPECT_FALSE(dlg.IsFieldEnabled(cCocomoSensitivityDlg::kSlocField));
     EXPECT_TRUE(dlg.IsFieldEnabled(cCocomoSensitivityDlg::kNominalField));
     EXPECT_FALSE(dlg.IsFieldEnabled(cCocomoSensitivityDlg::kAdjustedField));
     EXPECT_EQ(dlg.GetFocusField(), cCocomoSensitivityDlg::kNominalField);
     EXPECT_EQ(dlg.GetFieldText(cCocomoSensitivityDlg::kAdjustedField), "30");
-    dlg.OnRadioType(kSensitivityAdjPm);
+    dlg.OnRadioType(CocomoSensitivityType::AdjustedEffort);
     EXPECT_FALSE(dlg.IsFieldEnabled(cCocomoSensitivityDlg::kNominalField));
     EXPECT_TRUE(dlg.IsFieldEnabled(cCocomoSensitivityDlg::kAdjustedField));
     EXPECT_EQ(dlg.GetFocusField(), cCocomoSensitivityDlg::kAdjustedField);
@@ -41,38 +41,38 @@ TEST_F(Dialogs, SensitivityOkChecksEveryFieldInOrder) {
                    Case{cCocomoSensitivityDlg::kSlocField, "", "Please enter a number."},
                    Case{cCocomoSensitivityDlg::kSlocField, "12%", "Please enter a number."}}) {
         cScriptedPlatform local;
-        cCocomoSensitivityDlg dlg(local, 0, 0, 0, kSensitivityNomPm);
+        cCocomoSensitivityDlg dlg(local, 0, 0, 0, CocomoSensitivityType::NominalEffort);
         dlg.SetFieldText(c.field, c.text);
         local.ExpectMessage();
         EXPECT_FALSE(dlg.OnOk()) << c.text;
         EXPECT_EQ(local.Messages(), Strings{c.message});
         EXPECT_EQ(dlg.GetFocusField(), c.field);
     }
-    cCocomoSensitivityDlg dlg(platform, 0, 0, 0, kSensitivitySloc);
+    cCocomoSensitivityDlg dlg(platform, 0, 0, 0, CocomoSensitivityType::Sloc);
     dlg.SetFieldText(cCocomoSensitivityDlg::kSlocField, " 12.5 ");
     dlg.SetFieldText(cCocomoSensitivityDlg::kAdjustedField, "100");
-    dlg.OnRadioType(kSensitivityAdjPm);
+    dlg.OnRadioType(CocomoSensitivityType::AdjustedEffort);
     EXPECT_TRUE(dlg.OnOk());
     EXPECT_EQ(dlg.GetPercent(cCocomoSensitivityDlg::kSlocField), 12.5);
     EXPECT_EQ(dlg.GetPercent(cCocomoSensitivityDlg::kAdjustedField), 100);
-    EXPECT_EQ(dlg.GetType(), kSensitivityAdjPm);
+    EXPECT_EQ(dlg.GetType(), CocomoSensitivityType::AdjustedEffort);
 }
 
 // --- COCOMO Attributes -------------------------------------------------------------------
 
 TEST_F(Dialogs, AttributesAlwaysSelectIntermediate) {
-    cCocomoAttributesDlg dlg(platform, kEmbedded, 42000, true);
-    EXPECT_EQ(dlg.GetSelectedModel(), kIntermediateModel);
-    EXPECT_FALSE(dlg.IsModelRadioEnabled(kBasicModel));
-    EXPECT_FALSE(dlg.IsModelRadioEnabled(kAdvancedModel));
-    dlg.OnRadioModel(kAdvancedModel);
-    EXPECT_EQ(dlg.GetSelectedModel(), kIntermediateModel);
-    EXPECT_EQ(dlg.GetSelectedMode(), kEmbedded);
+    cCocomoAttributesDlg dlg(platform, DevelopmentMode::Embedded, 42000, true);
+    EXPECT_EQ(dlg.GetSelectedModel(), ModelType::Intermediate);
+    EXPECT_FALSE(dlg.IsModelRadioEnabled(ModelType::Basic));
+    EXPECT_FALSE(dlg.IsModelRadioEnabled(ModelType::Advanced));
+    dlg.OnRadioModel(ModelType::Advanced);
+    EXPECT_EQ(dlg.GetSelectedModel(), ModelType::Intermediate);
+    EXPECT_EQ(dlg.GetSelectedMode(), DevelopmentMode::Embedded);
     EXPECT_EQ(dlg.GetSourceLinesText(), "42000");
-    dlg.OnRadioMode(kOrganic);
+    dlg.OnRadioMode(DevelopmentMode::Organic);
     ASSERT_TRUE(dlg.OnOk());
-    EXPECT_EQ(dlg.GetMode(), kOrganic);
-    EXPECT_EQ(dlg.GetModelType(), kIntermediateModel);
+    EXPECT_EQ(dlg.GetMode(), DevelopmentMode::Organic);
+    EXPECT_EQ(dlg.GetModelType(), ModelType::Intermediate);
     EXPECT_EQ(dlg.GetSourceLines(), 42000);
 }
 
@@ -89,7 +89,7 @@ TEST_F(Dialogs, AttributesSizeLimits) {
           Case{"999999999", nullptr, 999999999}, Case{" 0 ", nullptr, 0},
           Case{"1234.5", nullptr, 1234.5}}) {
         cScriptedPlatform local;
-        cCocomoAttributesDlg dlg(local, kSemidetached, 100, true);
+        cCocomoAttributesDlg dlg(local, DevelopmentMode::Semidetached, 100, true);
         dlg.SetSourceLinesText(c.text);
         if (c.message) local.ExpectMessage();
         EXPECT_EQ(dlg.OnOk(), c.message == nullptr) << c.text;
@@ -103,7 +103,7 @@ TEST_F(Dialogs, AttributesSizeLimits) {
 }
 
 TEST_F(Dialogs, AttributesInsideAProjectKeepTheSize) {
-    cCocomoAttributesDlg dlg(platform, kSemidetached, 54321.5, false);
+    cCocomoAttributesDlg dlg(platform, DevelopmentMode::Semidetached, 54321.5, false);
     EXPECT_FALSE(dlg.IsSourceLinesEnabled());
     dlg.SetSourceLinesText("1");
     EXPECT_EQ(dlg.GetSourceLinesText(), "54321.5");
@@ -112,11 +112,11 @@ TEST_F(Dialogs, AttributesInsideAProjectKeepTheSize) {
 }
 
 TEST_F(Dialogs, AttributesWithAnUnknownModeOrNegativeSize) {
-    cCocomoAttributesDlg dlg(platform, 9, -300, true);
-    EXPECT_EQ(dlg.GetSelectedMode(), cCocomoAttributesDlg::kNoRadio);
+    cCocomoAttributesDlg dlg(platform, static_cast<DevelopmentMode>(9), -300, true);
+    EXPECT_EQ(dlg.GetSelectedMode(), std::nullopt);
     EXPECT_EQ(dlg.GetSourceLinesText(), "0");
     ASSERT_TRUE(dlg.OnOk());
-    EXPECT_EQ(dlg.GetMode(), 9);  // no radio selected: the value stays
+    EXPECT_EQ(dlg.GetMode(), static_cast<DevelopmentMode>(9));  // no radio selected: it stays
 }
 
 // --- Cost Driver Attributes ----------------------------------------------------------------

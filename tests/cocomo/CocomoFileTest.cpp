@@ -17,18 +17,16 @@ struct Figures {
 };
 
 Figures FiguresOf(const cCocomoDoc& d) {
-    double low = 0, high = 0;
-    return {d.GetNominalEffort(low, high), d.GetAdjustedEffort(low, high),
-            d.GetTimeToDevelop(low, high),
-            d.GetPhaseFigures(cCocomoDoc::kProductDesignPhase)[PhaseFigures::kStaff],
-            d.GetProgrammingPhaseFigures()[PhaseFigures::kStaffHigh]};
+    return {d.GetNominalEffort(), d.GetAdjustedEffort(), d.GetTimeToDevelop(),
+            d.GetPhaseFigures(cCocomoDoc::Phase::ProductDesign).staff.value,
+            d.GetProgrammingPhaseFigures().staff.high};
 }
 
 TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
-    auto d = Estimate(kEmbedded, 60000);
+    auto d = Estimate(DevelopmentMode::Embedded, 60000);
     d->SetCostDriverMultiplier(DriverIndex("RELY", *d), 1.40);
     d->SetCostDriverMultiplier(DriverIndex("PCAP", *d), 0.86);
-    d->SetCocomoSensitivity(15, 30, 40, kSensitivitySloc);
+    d->SetCocomoSensitivity(15, 30, 40, CocomoSensitivityType::Sloc);
     d->SetDescriptionTexts("Flight software", "R. O.", "Line one\r\nLine two");
     std::string path = dir.File("model.CCM");
     ASSERT_TRUE(d->SaveAs(path));
@@ -37,7 +35,7 @@ TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
     EXPECT_EQ(Read("KORVAL", "Version", path), GetProductVersion());
 
     auto reopened = NewDocument();
-    reopened->LoadModel(path);
+    ASSERT_TRUE(reopened->LoadModel(path));
     Figures before = FiguresOf(*d);
     Figures after = FiguresOf(*reopened);
     EXPECT_EQ(after.nominal, before.nominal);
@@ -45,7 +43,7 @@ TEST_F(ModelFile, SavedAndReopenedGivesTheSameFigures) {
     EXPECT_EQ(after.time, before.time);
     EXPECT_EQ(after.designStaff, before.designStaff);
     EXPECT_EQ(after.programmingStaff, before.programmingStaff);
-    EXPECT_EQ(reopened->GetDevelopmentMode(), kEmbedded);
+    EXPECT_EQ(reopened->GetDevelopmentMode(), DevelopmentMode::Embedded);
     EXPECT_EQ(reopened->GetSlocSensitivity(), 15);
     EXPECT_EQ(reopened->GetNominalSensitivity(), 30);
     EXPECT_EQ(reopened->GetAdjustedSensitivity(), 40);
@@ -64,7 +62,7 @@ TEST_F(ModelFile, KeysOfEachSection) {
     auto d = NewDocument();
     d->SetCostDriverMultiplier(1, 1.10);
     d->SetSourceLines(1234.5);
-    d->SetCocomoSensitivity(5, 0, 0, kSensitivityNomPm);
+    d->SetCocomoSensitivity(5, 0, 0, CocomoSensitivityType::NominalEffort);
     std::string path = dir.File("keys.CCM");
     ASSERT_TRUE(d->SaveModel(path));
     EXPECT_EQ(Read("COCOMO_Model", "Development_Mode", path), "SEMIDETACHED");
@@ -94,7 +92,7 @@ TEST_F(ModelFile, KeysOfEachSection) {
 }
 
 TEST_F(ModelFile, ModelWrittenIntoAProjectFileLeavesItsIdentityAlone) {
-    auto d = Estimate(kOrganic, 5000);
+    auto d = Estimate(DevelopmentMode::Organic, 5000);
     std::string path = dir.File("plan.prj");
     ASSERT_TRUE(d->SaveModel(path));
     EXPECT_EQ(Read("KORVAL", "Version", path), "<missing>");
@@ -105,41 +103,45 @@ TEST_F(ModelFile, ModelTokens) {
     struct Case {
         const char* mode;
         const char* model;
-        int expectedMode;
-        int expectedModel;
+        DevelopmentMode expectedMode;
+        ModelType expectedModel;
     };
     for (Case c :
-         {Case{"embedded", "ADVANCED", kEmbedded, kAdvancedModel},
-          Case{"2", "0", kEmbedded, kBasicModel}, Case{"Organic", "basic", kOrganic, kBasicModel},
-          Case{"fast", "huge", kSemidetached, kIntermediateModel},
-          Case{nullptr, nullptr, kSemidetached, kIntermediateModel}}) {
+         {Case{"embedded", "ADVANCED", DevelopmentMode::Embedded, ModelType::Advanced},
+          Case{"2", "0", DevelopmentMode::Embedded, ModelType::Basic},
+          Case{"Organic", "basic", DevelopmentMode::Organic, ModelType::Basic},
+          Case{"fast", "huge", DevelopmentMode::Semidetached, ModelType::Intermediate},
+          Case{nullptr, nullptr, DevelopmentMode::Semidetached, ModelType::Intermediate}}) {
         std::vector<std::string> lines = {"[COCOMO_Model]"};
         if (c.mode) lines.push_back(std::string("Development_Mode=") + c.mode);
         if (c.model) lines.push_back(std::string("Model=") + c.model);
         std::string path = WriteFile("tokens.CCM", lines);
         auto d = NewDocument();
-        d->SetDevelopmentMode(kOrganic);
-        d->SetModelType(kBasicModel);
+        d->SetDevelopmentMode(DevelopmentMode::Organic);
+        d->SetModelType(ModelType::Basic);
         d->ResetToDefaults();
-        d->LoadModel(path);
+        ASSERT_TRUE(d->LoadModel(path));
         EXPECT_EQ(d->GetDevelopmentMode(), c.expectedMode) << (c.mode ? c.mode : "none");
         EXPECT_EQ(d->GetModelType(), c.expectedModel) << (c.model ? c.model : "none");
     }
 }
 
 TEST_F(ModelFile, RatingsAndSensitivityFromTheFile) {
-    auto d = Estimate(kSemidetached, 20000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 20000);
     std::string path = dir.File("ratings.CCM");
     ASSERT_TRUE(d->SaveModel(path));
-    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value00", "1.15", path);
-    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value01", "1.15", path);
-    WriteProfileValue("Product_CDA_Group", "Product_CDA_Value02", "high", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "150", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Nominal_Person_Months_Sen", "abc", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Adjusted_Person_Months_Sen", "35", path);
-    WriteProfileValue("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", "adj_pm", path);
+    ASSERT_TRUE(WriteProfileValue("Product_CDA_Group", "Product_CDA_Value00", "1.15", path));
+    ASSERT_TRUE(WriteProfileValue("Product_CDA_Group", "Product_CDA_Value01", "1.15", path));
+    ASSERT_TRUE(WriteProfileValue("Product_CDA_Group", "Product_CDA_Value02", "high", path));
+    ASSERT_TRUE(WriteProfileValue("COCOMO_Sensitivity_Analysis", "SLOC_Sen", "150", path));
+    ASSERT_TRUE(
+        WriteProfileValue("COCOMO_Sensitivity_Analysis", "Nominal_Person_Months_Sen", "abc", path));
+    ASSERT_TRUE(
+        WriteProfileValue("COCOMO_Sensitivity_Analysis", "Adjusted_Person_Months_Sen", "35", path));
+    ASSERT_TRUE(
+        WriteProfileValue("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", "adj_pm", path));
     auto reopened = NewDocument();
-    reopened->LoadModel(path);
+    ASSERT_TRUE(reopened->LoadModel(path));
     EXPECT_EQ(reopened->GetCostDrivers()[0].GetRating(), kHigh);
     EXPECT_EQ(reopened->GetCostDrivers()[1].GetRating(),
               kNominal);  // 1.15 is no multiplier of DATA
@@ -147,27 +149,30 @@ TEST_F(ModelFile, RatingsAndSensitivityFromTheFile) {
     EXPECT_EQ(reopened->GetSlocSensitivity(), 0);
     EXPECT_EQ(reopened->GetNominalSensitivity(), 0);
     EXPECT_EQ(reopened->GetAdjustedSensitivity(), 35);
-    EXPECT_EQ(reopened->GetSensitivityType(), kSensitivityAdjPm);
+    EXPECT_EQ(reopened->GetSensitivityType(), CocomoSensitivityType::AdjustedEffort);
 }
 
 TEST_F(ModelFile, FileTablesReplaceTheDefaults) {
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     std::string path = dir.File("tables.CCM");
     ASSERT_TRUE(d->SaveModel(path));
-    WriteProfileValue("Development_Mode_Constants", "Semidetached_PM_Nom_Mult", "3.5", path);
-    WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Org_VL_Per00", "0.20", path);
-    WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Sem_VL_Per01", "0.90", path);
-    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_S_Per00", "1.20", path);
-    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_I_Per00", "-1", path);
-    WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_M_Per00", "none", path);
+    ASSERT_TRUE(
+        WriteProfileValue("Development_Mode_Constants", "Semidetached_PM_Nom_Mult", "3.5", path));
+    ASSERT_TRUE(
+        WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Org_VL_Per00", "0.20", path));
+    ASSERT_TRUE(
+        WriteProfileValue("Effort_PDP_Semidetached", "Effort_PDP_Sem_VL_Per01", "0.90", path));
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_S_Per00", "1.20", path));
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_I_Per00", "-1", path));
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Embedded", "Effort_PDP_Emb_M_Per00", "none", path));
     platform.ExpectMessage();
     platform.ExpectMessage();
     auto reopened = NewDocument();
-    reopened->LoadModel(path);
+    ASSERT_TRUE(reopened->LoadModel(path));
     EXPECT_EQ(platform.Messages(),
               (std::vector<std::string>{"Invalid profile entry:  Effort_PDP_Emb_S_Per00",
                                         "Invalid profile entry:  Effort_PDP_Emb_M_Per00"}));
-    EXPECT_EQ(reopened->GetModeConstants(kSemidetached).a, 3.5);
+    EXPECT_EQ(reopened->GetModeConstants(DevelopmentMode::Semidetached).a, 3.5);
     const auto& table = reopened->GetPhaseDistribution();
     EXPECT_EQ(table[7].GetFraction(kSizeVL), 0.20);
     EXPECT_EQ(table[8].GetFraction(kSizeVL), 0.23);  // the semidetached key name is not read
@@ -191,7 +196,7 @@ TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
     for (const auto& lines : files) {
         std::string path = WriteFile("damaged.CCM", lines);
         auto d = NewDocument();
-        d->LoadModel(path);
+        ASSERT_TRUE(d->LoadModel(path));
         Figures f = FiguresOf(*d);
         for (double value : {f.nominal, f.adjusted, f.time, f.designStaff, f.programmingStaff}) {
             EXPECT_TRUE(std::isfinite(value)) << lines[0];
@@ -200,25 +205,24 @@ TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
             EXPECT_EQ(row.find("nan"), std::string::npos) << row;
             EXPECT_EQ(row.find("inf"), std::string::npos) << row;
         }
-        EXPECT_EQ(d->GetSensitivityType(), kSensitivitySloc);
+        EXPECT_EQ(d->GetSensitivityType(), CocomoSensitivityType::Sloc);
     }
 }
 
 TEST_F(ModelFile, MissingSectionsGiveZeroConstantsAndNoCostDrivers) {
     std::string path = WriteFile("bare.CCM", {"[COCOMO_Model]", "Source_Lines_Code=32000"});
     auto d = NewDocument();
-    d->LoadModel(path);
+    ASSERT_TRUE(d->LoadModel(path));
     EXPECT_EQ(d->GetSourceLines(), 32000);
     EXPECT_TRUE(d->GetCostDrivers().empty());
-    EXPECT_EQ(d->GetModeConstants(kSemidetached).a, 0);
-    double low = 0, high = 0;
-    EXPECT_EQ(d->GetAdjustedEffort(low, high), 0);
+    EXPECT_EQ(d->GetModeConstants(DevelopmentMode::Semidetached).a, 0);
+    EXPECT_EQ(d->GetAdjustedEffortRange(), RangedFigure{});
     EXPECT_EQ(d->GetPhaseDistribution().size(),
               21u);  // fractions stay those of the defaults profile
 }
 
 TEST_F(ModelFile, FileSaveWithoutPathAsksForOne) {
-    auto d = Estimate(kOrganic, 8000);
+    auto d = Estimate(DevelopmentMode::Organic, 8000);
     d->SetModifiedFlag();
     platform.ExpectSaveFileName("");
     EXPECT_FALSE(d->SaveToFile());

@@ -8,14 +8,15 @@ using Rows = std::vector<std::string>;
 
 void SwitchOn(cCocomoDoc& d, std::initializer_list<cModelDoc::FilterSwitch> on) {
     for (int s = 0; s < cModelDoc::kFilterSwitchCount; ++s)
-        d.SetFilter(static_cast<cModelDoc::FilterSwitch>(s), kFilterOff);
-    for (cModelDoc::FilterSwitch s : on) d.SetFilter(s, kFilterOn);
+        d.SetFilter(static_cast<cModelDoc::FilterSwitch>(s), FilterState::Off);
+    for (cModelDoc::FilterSwitch s : on) d.SetFilter(s, FilterState::On);
 }
 
 TEST_F(Report, DefaultSwitchesShowDescriptionTotalsAndNoRanges) {
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     d->SetDescriptionTexts("Billing", "M. Chen", "Order entry");
-    d->SetCocomoSensitivity(10, 0, 0, kSensitivitySloc);  // ranges exist but are not shown
+    d->SetCocomoSensitivity(10, 0, 0,
+                            CocomoSensitivityType::Sloc);  // ranges exist but are not shown
     EXPECT_EQ(ReportRows(*d),
               (Rows{"Title: | Billing", "Prepared By: | M. Chen", "Description: | Order entry",
                     "Source Lines of Code: | 32000.0", "Nominal Effort: | 145.5 person months",
@@ -25,14 +26,15 @@ TEST_F(Report, DefaultSwitchesShowDescriptionTotalsAndNoRanges) {
 
 TEST_F(Report, RangesFollowTheSensitivityType) {
     struct Case {
-        int type;
+        CocomoSensitivityType type;
         const char* typeLabel;
         bool sizeRange, nominalRange;
     };
-    for (Case c : {Case{kSensitivitySloc, "Source Lines of Code (SLOC)", true, true},
-                   Case{kSensitivityNomPm, "Nominal Person Months", false, true},
-                   Case{kSensitivityAdjPm, "Adjusted Person Months", false, false}}) {
-        auto d = Estimate(kSemidetached, 32000);
+    for (Case c :
+         {Case{CocomoSensitivityType::Sloc, "Source Lines of Code (SLOC)", true, true},
+          Case{CocomoSensitivityType::NominalEffort, "Nominal Person Months", false, true},
+          Case{CocomoSensitivityType::AdjustedEffort, "Adjusted Person Months", false, false}}) {
+        auto d = Estimate(DevelopmentMode::Semidetached, 32000);
         d->SetCocomoSensitivity(10, 10, 10, c.type);
         SwitchOn(*d, {cModelDoc::kSensitivityAnalysisSwitch, cModelDoc::kIntermediateTotalsSwitch,
                       cModelDoc::kTotalsSwitch});
@@ -47,14 +49,14 @@ TEST_F(Report, RangesFollowTheSensitivityType) {
 }
 
 TEST_F(Report, RangeFormatRoundsToOneDecimal) {
-    auto d = Estimate(kSemidetached, 32000);
-    d->SetCocomoSensitivity(0, 0, 10, kSensitivityAdjPm);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
+    d->SetCocomoSensitivity(0, 0, 10, CocomoSensitivityType::AdjustedEffort);
     SwitchOn(*d, {cModelDoc::kSensitivityAnalysisSwitch, cModelDoc::kIntermediateTotalsSwitch});
     EXPECT_EQ(ReportRows(*d)[3], "Adjusted Effort: | 145.5 person months | (131.0 - 160.1)");
 }
 
 TEST_F(Report, PhaseDistributionOfTheWorkedExample) {
-    auto d = Estimate(kSemidetached, 32000);
+    auto d = Estimate(DevelopmentMode::Semidetached, 32000);
     SwitchOn(*d, {cModelDoc::kPhaseDistributionSwitch});
     EXPECT_EQ(
         ReportRows(*d),
@@ -79,7 +81,7 @@ TEST_F(Report, NewDocumentShowsZerosWithRangesOnPhaseRows) {
 }
 
 TEST_F(Report, ScreenPassStoresTheReportExtent) {
-    auto d = Estimate(kOrganic, 10000);
+    auto d = Estimate(DevelopmentMode::Organic, 10000);
     cRecordingSurface surface;
     cDrawContext dc(surface);
     int y = 5;

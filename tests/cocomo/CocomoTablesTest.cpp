@@ -72,10 +72,10 @@ TEST_F(Tables, BundledProfileHasTheIntermediateMultipliers) {
                 << c.name << " rating " << rating;
         }
     }
-    ModeConstants organic = d->GetModeConstants(kOrganic);
+    ModeConstants organic = d->GetModeConstants(DevelopmentMode::Organic);
     EXPECT_EQ(organic.a, 3.2);
     EXPECT_EQ(organic.te, 0.38);
-    EXPECT_EQ(d->GetModeConstants(kEmbedded).b, 1.20);
+    EXPECT_EQ(d->GetModeConstants(DevelopmentMode::Embedded).b, 1.20);
     EXPECT_TRUE(platform.Messages().empty());
 }
 
@@ -140,13 +140,13 @@ TEST_F(Tables, ModeConstants) {
     UseProfile({"[Development_Mode_Constants]", "Organic_PM_Nom_Mult=-2", "Organic_PM_Nom_Exp=abc",
                 "Organic_TDEV_Mult=2.75", "Organic_TDEV_Exp=0.375", "Semidetached_PM_Nom_Mult=0"});
     auto d = NewDocument();
-    ModeConstants organic = d->GetModeConstants(kOrganic);
+    ModeConstants organic = d->GetModeConstants(DevelopmentMode::Organic);
     EXPECT_EQ(organic.a, 3.2);  // negative: the built-in value stays
     EXPECT_EQ(organic.b, 0);    // no number
     EXPECT_EQ(organic.tm, 2.75);
     EXPECT_EQ(organic.te, 0.375);  // five characters are read
-    EXPECT_EQ(d->GetModeConstants(kSemidetached).a, 0);
-    EXPECT_EQ(d->GetModeConstants(kEmbedded).te, 0);  // absent key
+    EXPECT_EQ(d->GetModeConstants(DevelopmentMode::Semidetached).a, 0);
+    EXPECT_EQ(d->GetModeConstants(DevelopmentMode::Embedded).te, 0);  // absent key
     EXPECT_TRUE(platform.Messages().empty());
 }
 
@@ -190,7 +190,8 @@ TEST_F(Tables, EveryBuiltInFractionWithoutProfileEntries) {
     }
     // Each mode's efforts add up to the whole, and so do its schedules.
     for (int mode = 0; mode < 3; ++mode) {
-        for (int sizeClass = 0; sizeClass < (mode == kOrganic ? kSizeVL : kSizeClassCount);
+        for (int sizeClass = 0;
+             sizeClass < (mode == ModeIndex(DevelopmentMode::Organic) ? kSizeVL : kSizeClassCount);
              ++sizeClass) {
             double effort = 0, schedule = 0;
             for (int offset = 0; offset < 4; ++offset)

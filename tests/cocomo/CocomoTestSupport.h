@@ -26,7 +26,7 @@ class CocomoTest : public ::testing::Test {
     std::unique_ptr<cCocomoDoc> NewDocument() { return std::make_unique<cCocomoDoc>(context); }
 
     // A document of the given mode and size with every cost driver at Nominal.
-    std::unique_ptr<cCocomoDoc> Estimate(int mode, double sourceLines) {
+    std::unique_ptr<cCocomoDoc> Estimate(DevelopmentMode mode, double sourceLines) {
         auto document = NewDocument();
         document->SetDevelopmentMode(mode);
         document->SetSourceLines(sourceLines);

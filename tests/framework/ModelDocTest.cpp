@@ -40,23 +40,24 @@ TEST_F(ModelDocTest, FilterValuesReadCaseInsensitivelyAndKeepUnknownTokens) {
         "[Filter_Values]\nDescription=maybe\nTotals=off\nIntermediate_Totals=\n"
         "SensitivityAnalysis=on\nPhaseDistribution=N/A\n");
     cPlainDoc doc(context);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kDescriptionSwitch), kFilterOn);  // unchanged
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kIntermediateTotalsSwitch), kFilterOn);  // empty: default
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterNotApplicable);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kDescriptionSwitch), FilterState::On);  // unchanged
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kIntermediateTotalsSwitch),
+              FilterState::On);  // empty: default
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::NotApplicable);
 }
 
 TEST_F(ModelDocTest, UnknownSwitchValueIsWrittenAsUnknownAndReadsBackUnchanged) {
     cPlainDoc doc(context);
-    doc.SetFilter(cModelDoc::kTotalsSwitch, 3);
+    doc.SetFilter(cModelDoc::kTotalsSwitch, static_cast<FilterState>(3));
     std::string path = dir.File("a.ccm");
     ASSERT_TRUE(doc.SaveModel(path));
     EXPECT_EQ(ReadProfileValue("Filter_Values", "Totals", "", 10, path), "UNKNOWN");
     cPlainDoc reader(context);
-    reader.SetFilter(cModelDoc::kTotalsSwitch, kFilterOff);
-    reader.LoadModel(path);
-    EXPECT_EQ(reader.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    reader.SetFilter(cModelDoc::kTotalsSwitch, FilterState::Off);
+    ASSERT_TRUE(reader.LoadModel(path));
+    EXPECT_EQ(reader.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
 }
 
 TEST_F(ModelDocTest, SaveAndLoadKeepDescriptionsWithLineBreaks) {
@@ -68,7 +69,7 @@ TEST_F(ModelDocTest, SaveAndLoadKeepDescriptionsWithLineBreaks) {
     std::string path = dir.File("a.ccm");
     ASSERT_TRUE(doc.SaveAs(path));
     cPlainDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(reader.GetTitle(), "Payroll");
     EXPECT_EQ(reader.GetPreparedBy(), "A. Analyst");
     EXPECT_EQ(reader.GetDescription(), description)
@@ -87,7 +88,7 @@ TEST_F(ModelDocTest, SavingWritesTheFileOnceAndLoadingParsesItOnce) {
     store.Clear();
     std::uint64_t parses = store.ParseCount();
     cPlainDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     EXPECT_EQ(store.ParseCount() - parses, 1u);
 }
 
@@ -179,13 +180,13 @@ TEST_F(ModelDocTest, EditDescriptionCopiesBackOnlyOnOk) {
 TEST_F(ModelDocTest, InitializeResetsOnlyWhenConfirmed) {
     WriteProfile("[Filter_Values]\nTotals=OFF\n");
     cPlainDoc doc(context);
-    doc.SetFilter(cModelDoc::kTotalsSwitch, kFilterOn);
+    doc.SetFilter(cModelDoc::kTotalsSwitch, FilterState::On);
     platform.ExpectMessage(MessageAnswer::No);
     EXPECT_FALSE(doc.OnInitialize());
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOn);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::On);
     platform.ExpectMessage(MessageAnswer::Yes);
     EXPECT_TRUE(doc.OnInitialize());
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(platform.Messages().back(),
               "All existing data for the COCOMO model will be reset to their default "
@@ -194,7 +195,7 @@ TEST_F(ModelDocTest, InitializeResetsOnlyWhenConfirmed) {
 
 TEST_F(ModelDocTest, DisplayOptionsHideNotApplicableBoxesAndStoreOffForThem) {
     cPlainDoc doc(context);
-    doc.SetFilter(cModelDoc::kTotalsSwitch, kFilterNotApplicable);
+    doc.SetFilter(cModelDoc::kTotalsSwitch, FilterState::NotApplicable);
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cDisplayOptionsDlg&>(logic);
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kTotalsBox));
@@ -205,8 +206,8 @@ TEST_F(ModelDocTest, DisplayOptionsHideNotApplicableBoxesAndStoreOffForThem) {
         return true;
     });
     doc.OnDisplayOptions();
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
     EXPECT_TRUE(doc.IsModified());
 }
 

@@ -106,8 +106,8 @@ TEST(ProfileAccessTest, AScopeWritesTheFileOnceAtCommit) {
     TempDir::WriteFile(path, "[S]\nOld=1\n");
     {
         cProfileFileScope scope(path);
-        WriteProfileValue("S", "A", "1", path);
-        WriteProfileValue("S", "B", "2", path);
+        ASSERT_TRUE(WriteProfileValue("S", "A", "1", path));
+        ASSERT_TRUE(WriteProfileValue("S", "B", "2", path));
         EXPECT_EQ(TempDir::ReadFile(path), "[S]\nOld=1\n")
             << "nothing reaches the disk before Commit";
         ASSERT_TRUE(scope.Commit());
@@ -121,7 +121,7 @@ TEST(ProfileAccessTest, AScopeEndedWithoutCommitDropsItsWrites) {
     TempDir::WriteFile(path, "[S]\nA=1\n");
     {
         cProfileFileScope scope(path);
-        WriteProfileValue("S", "A", "changed", path);
+        ASSERT_TRUE(WriteProfileValue("S", "A", "changed", path));
     }
     EXPECT_EQ(ReadProfileValue("S", "A", "", 20, path), "1");
 }
@@ -134,7 +134,7 @@ TEST(ProfileAccessTest, AFailedSaveLeavesTheOldFileIntact) {
     std::string old = "[S]\nA=old\n";
     TempDir::WriteFile(path, old);
     cProfileFileScope scope(path);
-    WriteProfileValue("S", "A", std::string(4096, 'n'), path);
+    ASSERT_TRUE(WriteProfileValue("S", "A", std::string(4096, 'n'), path));
 
     struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -173,9 +173,11 @@ TEST(ProfileAccessTest, IndexedKeysWriteTheIndexAsPercent2Point2d) {
 }
 
 TEST(ProfileAccessTest, FolderOfAPath) {
-    EXPECT_EQ(FolderOf("/home/ann/plan.prj"), "/home/ann");
-    EXPECT_EQ(FolderOf("/plan.prj"), "/");
-    EXPECT_EQ(FolderOf("plan.prj"), "");
+    const std::pair<const char*, const char*> cases[] = {{"/home/ann/plan.prj", "/home/ann"},
+                                                         {"/plan.prj", "/"},
+                                                         {"plan.prj", ""},
+                                                         {"plans/2024/plan.prj", "plans/2024"}};
+    for (const auto& [path, folder] : cases) EXPECT_EQ(FolderOf(path).string(), folder) << path;
 }
 
 TEST(FileVersionTest, WarnsOnlyWhenTheVersionIsMissingOrDiffers) {

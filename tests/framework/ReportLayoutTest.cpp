@@ -92,7 +92,7 @@ TEST_F(ReportLayoutTest, DescriptionBlockFollowsItsSwitch) {
     EXPECT_TRUE(screen.drawn.back().flags & TextFlags::kWordBreak);
     EXPECT_EQ(doc.GetReportExtentHeight(), advanced + 50);
 
-    doc.SetFilter(cModelDoc::kDescriptionSwitch, kFilterOff);
+    doc.SetFilter(cModelDoc::kDescriptionSwitch, FilterState::Off);
     cRecordingSurface empty;
     cDrawContext dc2(empty);
     y = 5;

@@ -203,14 +203,14 @@ TEST_F(FpDialogTest, ChoosingAdjustedKeepsTheDetailPercentages) {
 TEST_F(FpDialogTest, ReverseOnAFreshModelOpensWithZerosAndNoMessage) {
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cFpReverseDlg&>(logic);
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfp), "0.0000000");
-        EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSloc), "0.0");
-        EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfp), "0.0");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "0.0000000");
+        EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSlocRow), "0.0");
+        EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfpRow), "0.0");
         EXPECT_EQ(dialog.GetLanguageText(), "None  (0 SLOC/FP)");
         EXPECT_DOUBLE_EQ(dialog.GetValueAdjustmentFactor(), 0.65);
-        EXPECT_EQ(dialog.GetSelectedFigure(), cFpReverseDlg::kUfp);
-        EXPECT_TRUE(dialog.IsInputEnabled(cFpReverseDlg::kUfp));
-        EXPECT_FALSE(dialog.IsInputEnabled(cFpReverseDlg::kSloc));
+        EXPECT_EQ(dialog.GetModifyRow(), cFpReverseDlg::kUfpRow);
+        EXPECT_TRUE(dialog.IsInputEnabled(cFpReverseDlg::kUfpRow));
+        EXPECT_FALSE(dialog.IsInputEnabled(cFpReverseDlg::kSlocRow));
         return true;
     });
     doc.OnReverseEngineering();
@@ -222,7 +222,7 @@ struct ReverseCase {
     const char* name;
     double vaf;
     int multiplier;
-    cFpReverseDlg::Figure from;
+    cFpReverseDlg::Row from;
     const char* input;
     const char* ufp;
     const char* afp;
@@ -238,23 +238,23 @@ class FpReverseTest : public ::testing::TestWithParam<ReverseCase>, public FpFix
 TEST_P(FpReverseTest, WorksOutTheOtherTwoFigures) {
     const ReverseCase& c = GetParam();
     cFpReverseDlg dialog(platform, 0, 0, 0, c.vaf, cLanguage("L", c.multiplier));
-    ASSERT_TRUE(dialog.OnRadio(c.from));
+    ASSERT_TRUE(dialog.OnModifyRadio(c.from));
     dialog.SetInputText(c.from, c.input);
     ASSERT_TRUE(dialog.OnCalculate());
-    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kUfp), c.ufp);
-    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfp), c.afp);
-    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSloc), c.sloc);
+    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kUfpRow), c.ufp);
+    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfpRow), c.afp);
+    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSlocRow), c.sloc);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReverseTest,
-    ::testing::Values(ReverseCase{"SlocWithMultiplierHundred", 1.0, 100, cFpReverseDlg::kSloc,
+    ::testing::Values(ReverseCase{"SlocWithMultiplierHundred", 1.0, 100, cFpReverseDlg::kSlocRow,
                                   "5000", "50.0", "50.0", "5000.0"},
-                      ReverseCase{"SlocWithMultiplierZero", 1.0, 0, cFpReverseDlg::kSloc, "5000",
+                      ReverseCase{"SlocWithMultiplierZero", 1.0, 0, cFpReverseDlg::kSlocRow, "5000",
                                   "0.0", "0.0", "5000.0"},
-                      ReverseCase{"UfpThroughVaf", 1.2, 50, cFpReverseDlg::kUfp, " 100 ", "100.0",
-                                  "120.0", "6000.0"},
-                      ReverseCase{"AfpBackToUfp", 0.8, 10, cFpReverseDlg::kAfp, "40.5", "50.6",
+                      ReverseCase{"UfpThroughVaf", 1.2, 50, cFpReverseDlg::kUfpRow, " 100 ",
+                                  "100.0", "120.0", "6000.0"},
+                      ReverseCase{"AfpBackToUfp", 0.8, 10, cFpReverseDlg::kAfpRow, "40.5", "50.6",
                                   "40.5", "405.0"}),
     [](const auto& info) { return info.param.name; });
 
@@ -262,7 +262,7 @@ const std::string kHugeNumber(400, '9');
 
 struct BadInputCase {
     const char* name;
-    cFpReverseDlg::Figure field;
+    cFpReverseDlg::Row row;
     const char* text;
     const char* message;
 };
@@ -276,35 +276,35 @@ class FpReverseInputTest : public ::testing::TestWithParam<BadInputCase>, public
 TEST_P(FpReverseInputTest, RefusesAndSelectsTheOffendingInput) {
     const BadInputCase& c = GetParam();
     cFpReverseDlg dialog(platform, 10, 10, 500, 1.0, cLanguage("L", 50));
-    dialog.SetInputText(c.field, c.text);
+    dialog.SetInputText(c.row, c.text);
     platform.ExpectMessage();
     EXPECT_FALSE(dialog.OnCalculate());
     EXPECT_EQ(platform.Messages(), std::vector<std::string>{c.message});
-    EXPECT_EQ(dialog.GetSelectedFigure(), c.field);
-    EXPECT_EQ(dialog.GetFocusField(), c.field);
-    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSloc), "500.0")
+    EXPECT_EQ(dialog.GetModifyRow(), c.row);
+    EXPECT_EQ(dialog.GetFocusRow(), c.row);
+    EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSlocRow), "500.0")
         << "outputs keep their last values";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReverseInputTest,
-    ::testing::Values(BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfp, "12a",
+    ::testing::Values(BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfpRow, "12a",
                                    "Please enter a valid floating point number"},
-                      BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSloc, "1 2",
+                      BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSlocRow, "1 2",
                                    "Please enter a valid floating point number"},
-                      BadInputCase{"Empty", cFpReverseDlg::kAfp, "  ",
+                      BadInputCase{"Empty", cFpReverseDlg::kAfpRow, "  ",
                                    "Please enter a valid floating point number"},
-                      BadInputCase{"MinusAlone", cFpReverseDlg::kAfp, "-",
+                      BadInputCase{"MinusAlone", cFpReverseDlg::kAfpRow, "-",
                                    "Please enter a valid floating point number"},
-                      BadInputCase{"TwoPoints", cFpReverseDlg::kUfp, "1.2.3",
+                      BadInputCase{"TwoPoints", cFpReverseDlg::kUfpRow, "1.2.3",
                                    "Please enter a valid floating point number"},
-                      BadInputCase{"NegativeUfp", cFpReverseDlg::kUfp, "-1",
+                      BadInputCase{"NegativeUfp", cFpReverseDlg::kUfpRow, "-1",
                                    "Unadjusted function points must be greater than zero"},
-                      BadInputCase{"NegativeAfp", cFpReverseDlg::kAfp, "-0.5",
+                      BadInputCase{"NegativeAfp", cFpReverseDlg::kAfpRow, "-0.5",
                                    "Adjusted function points must be greater than zero"},
-                      BadInputCase{"NegativeSloc", cFpReverseDlg::kSloc, "-100",
+                      BadInputCase{"NegativeSloc", cFpReverseDlg::kSlocRow, "-100",
                                    "Source lines of code must be greater than zero"},
-                      BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfp,
+                      BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfpRow,
                                    kHugeNumber.c_str(),
                                    "Please enter a valid floating point number"}),
     [](const auto& info) { return info.param.name; });
@@ -316,14 +316,14 @@ TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cFpReverseDlg&>(logic);
         EXPECT_DOUBLE_EQ(dialog.GetValueAdjustmentFactor(), 1.0);
-        EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfp), "49.2")
+        EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfpRow), "49.2")
             << "the model's own figure stays the start";
-        EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfp), "30.0");
-        dialog.SetInputText(cFpReverseDlg::kUfp, "7");
+        EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfpRow), "30.0");
+        dialog.SetInputText(cFpReverseDlg::kUfpRow, "7");
         EXPECT_TRUE(dialog.OnCalculate());
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfp), "7.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "7.0000000");
         dialog.OnReset();
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfp), "30.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "30.0000000");
         return true;
     });
     doc.OnReverseEngineering();

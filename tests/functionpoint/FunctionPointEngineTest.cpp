@@ -16,15 +16,10 @@ class FpEngineTest : public ::testing::Test, public FpFixture {};
 
 TEST_F(FpEngineTest, FreshDocumentHasOnlyZeroFiguresAndTheProfileDefaults) {
     cFunctionPointDoc doc(context);
-    double low = -1, high = -1;
-    EXPECT_EQ(doc.UnadjustedFunctionPoints(low, high), 0.0);
-    EXPECT_EQ(low, 0.0);
-    EXPECT_EQ(high, 0.0);
+    EXPECT_EQ(doc.UnadjustedFunctionPointsRange(), RangedFigure{});
     EXPECT_DOUBLE_EQ(doc.ValueAdjustmentFactor(), 0.65);
-    EXPECT_EQ(doc.AdjustedFunctionPoints(low, high), 0.0);
-    EXPECT_EQ(high, 0.0);
-    EXPECT_EQ(doc.SourceLinesOfCode(low, high), 0.0);
-    EXPECT_EQ(high, 0.0);
+    EXPECT_EQ(doc.AdjustedFunctionPointsRange(), RangedFigure{});
+    EXPECT_EQ(doc.SourceLinesOfCodeRange(), RangedFigure{});
     EXPECT_EQ(doc.GetSelectedLanguage(), cLanguage("None", 0));
     EXPECT_EQ(doc.GetLanguageTable().Names(),
               (std::vector<std::string>{"None", "Ada 95", "C", "Java"}));
@@ -110,16 +105,18 @@ TEST_P(FpRangeTest, FiguresAndRangesFollowTheSensitivityType) {
     settings.type = c.type;
     doc.SetSensitivity(settings);
 
-    double low = 0, high = 0;
-    EXPECT_NEAR(doc.UnadjustedFunctionPoints(low, high), c.ufp, 1e-9);
-    EXPECT_NEAR(low, c.ufpLow, 1e-9);
-    EXPECT_NEAR(high, c.ufpHigh, 1e-9);
-    EXPECT_NEAR(doc.AdjustedFunctionPoints(low, high), c.afp, 1e-9);
-    EXPECT_NEAR(low, c.afpLow, 1e-9);
-    EXPECT_NEAR(high, c.afpHigh, 1e-9);
-    EXPECT_NEAR(doc.SourceLinesOfCode(low, high), c.sloc, 1e-7);
-    EXPECT_NEAR(low, c.slocLow, 1e-7);
-    EXPECT_NEAR(high, c.slocHigh, 1e-7);
+    RangedFigure ufp = doc.UnadjustedFunctionPointsRange();
+    EXPECT_NEAR(ufp.value, c.ufp, 1e-9);
+    EXPECT_NEAR(ufp.low, c.ufpLow, 1e-9);
+    EXPECT_NEAR(ufp.high, c.ufpHigh, 1e-9);
+    RangedFigure afp = doc.AdjustedFunctionPointsRange();
+    EXPECT_NEAR(afp.value, c.afp, 1e-9);
+    EXPECT_NEAR(afp.low, c.afpLow, 1e-9);
+    EXPECT_NEAR(afp.high, c.afpHigh, 1e-9);
+    RangedFigure sloc = doc.SourceLinesOfCodeRange();
+    EXPECT_NEAR(sloc.value, c.sloc, 1e-7);
+    EXPECT_NEAR(sloc.low, c.slocLow, 1e-7);
+    EXPECT_NEAR(sloc.high, c.slocHigh, 1e-7);
 }
 
 constexpr std::array<int, kFunctionCellCount> kTenInputs = {10, 0, 0, 0, 0, 0, 0, 0,
@@ -307,15 +304,16 @@ TEST_F(FpEngineTest, HugeCountsFromAFileNeverOverflowIntoAWrongTotal) {
     settings.type = SensitivityType::INTERM_TOT;
     doc.SetSensitivity(settings);
     double expected = 15.0 * 2000000000.0 * INT_MAX;
-    double low = 0, high = 0;
-    EXPECT_DOUBLE_EQ(doc.UnadjustedFunctionPoints(low, high), expected);
-    EXPECT_EQ(low, 0.0);
-    EXPECT_NEAR(high, 2 * expected, expected * 1e-12);
+    RangedFigure ufp = doc.UnadjustedFunctionPointsRange();
+    EXPECT_DOUBLE_EQ(ufp.value, expected);
+    EXPECT_EQ(ufp.low, 0.0);
+    EXPECT_NEAR(ufp.high, 2 * expected, expected * 1e-12);
     EXPECT_DOUBLE_EQ(static_cast<double>(doc.TypeSubtotal(kExternalInput)),
                      3.0 * 2000000000.0 * INT_MAX);
     doc.SetSelectedLanguage(cLanguage("Big", INT_MAX));
-    EXPECT_TRUE(std::isfinite(doc.SourceLinesOfCode(low, high)));
-    EXPECT_GT(high, 0.0);
+    RangedFigure sloc = doc.SourceLinesOfCodeRange();
+    EXPECT_TRUE(std::isfinite(sloc.value));
+    EXPECT_GT(sloc.high, 0.0);
 }
 
 TEST_F(FpEngineTest, NegativeRatingsFromAFileNeverGiveANegativeZeroLow) {
@@ -323,13 +321,12 @@ TEST_F(FpEngineTest, NegativeRatingsFromAFileNeverGiveANegativeZeroLow) {
     doc.SetCount(0, 10);
     doc.SetRating(0, -100);
     doc.SetSelectedLanguage(cLanguage("C", 128));
-    doc.SetSensitivity({}, {}, 100, 0, static_cast<int>(SensitivityType::UNADJ_FP));
-    double low = -1, high = 0;
-    EXPECT_LT(doc.SourceLinesOfCode(low, high), 0.0);
-    EXPECT_EQ(low, 0.0);
-    EXPECT_FALSE(std::signbit(low)) << "a report would print -0.0";
-    doc.AdjustedFunctionPoints(low, high);
-    EXPECT_FALSE(std::signbit(low));
+    doc.SetSensitivity({}, {}, 100, 0, SensitivityType::UNADJ_FP);
+    RangedFigure sloc = doc.SourceLinesOfCodeRange();
+    EXPECT_LT(sloc.value, 0.0);
+    EXPECT_EQ(sloc.low, 0.0);
+    EXPECT_FALSE(std::signbit(sloc.low)) << "a report would print -0.0";
+    EXPECT_FALSE(std::signbit(doc.AdjustedFunctionPointsRange().low));
 }
 
 TEST_F(FpEngineTest, SettersIgnoreNegativeValues) {
@@ -350,7 +347,7 @@ TEST_F(FpEngineTest, SetSensitivityClampsPercentagesAndType) {
     cells[1] = -5;
     cells[2] = 100;
     std::array<int, kFunctionTypeCount> types = {150, 0, 50, 0, -1};
-    doc.SetSensitivity(cells, types, 200, 7, 9);
+    doc.SetSensitivity(cells, types, 200, 7, static_cast<SensitivityType>(9));
     const FpSensitivitySettings& s = doc.GetSensitivity();
     EXPECT_EQ(s.cellPercentages[0], 0);
     EXPECT_EQ(s.cellPercentages[1], 0);
@@ -359,7 +356,7 @@ TEST_F(FpEngineTest, SetSensitivityClampsPercentagesAndType) {
     EXPECT_EQ(s.unadjustedPercentage, 0);
     EXPECT_EQ(s.adjustedPercentage, 7);
     EXPECT_EQ(s.type, SensitivityType::ADJ_FP);
-    doc.SetSensitivity(cells, types, 0, 0, 1);
+    doc.SetSensitivity(cells, types, 0, 0, SensitivityType::INTERM_TOT);
     EXPECT_EQ(doc.GetSensitivityType(), SensitivityType::INTERM_TOT);
 }
 
@@ -407,7 +404,7 @@ TEST_F(FpEngineTest, ResetPutsEveryDatumBack) {
     doc.SetWeight(0, 99);
     SetRatingSum(doc, 40);
     doc.SetSelectedLanguage(cLanguage("C", 128));
-    doc.SetSensitivity({}, {}, 10, 10, 2);
+    doc.SetSensitivity({}, {}, 10, 10, SensitivityType::UNADJ_FP);
     doc.ResetToDefaults();
     EXPECT_EQ(doc.GetFunctionCount(0), cFunctionCount(0, 3));
     EXPECT_EQ(doc.UnadjustedFunctionPoints(), 0.0);

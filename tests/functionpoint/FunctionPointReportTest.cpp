@@ -69,7 +69,7 @@ class FpReportTest : public ::testing::Test, public FpFixture {
 };
 
 TEST_F(FpReportTest, FreshDocumentPrintsZerosAndLanguageNone) {
-    Switches(kFilterOff, kFilterOff, kFilterOn, kFilterOn);
+    Switches(FilterState::Off, FilterState::Off, FilterState::On, FilterState::On);
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "Unadj. Function Points:|0.0", "Value Adjustment Factor:|0.65",
                            "Adj. Function Points:|0.0", "Language:|None (0 SLOC/FP)",
@@ -77,7 +77,7 @@ TEST_F(FpReportTest, FreshDocumentPrintsZerosAndLanguageNone) {
 }
 
 TEST_F(FpReportTest, AllSwitchesOffLeaveTheBodyEmpty) {
-    Switches(kFilterOff, kFilterOff, kFilterOff, kFilterOff);
+    Switches(FilterState::Off, FilterState::Off, FilterState::Off, FilterState::Off);
     EXPECT_TRUE(Lines().empty());
     EXPECT_EQ(doc.GetReportExtentHeight(), 50) << "the scroll size follows the empty body";
 }
@@ -98,7 +98,7 @@ class FpReportRangeTest : public FpReportTest,
 
 TEST_P(FpReportRangeTest, RangesFollowTheSwitchAndTheType) {
     HundredPoints(GetParam().type);
-    Switches(kFilterOff, GetParam().sensitivity, kFilterOn, kFilterOn);
+    Switches(FilterState::Off, GetParam().sensitivity, FilterState::On, FilterState::On);
     EXPECT_EQ(Lines(), GetParam().lines);
 }
 
@@ -108,14 +108,14 @@ INSTANTIATE_TEST_SUITE_P(
         RangeRowCase{
             "AdjustedHasNoUnadjustedRange",
             SensitivityType::ADJ_FP,
-            kFilterOn,
+            FilterState::On,
             {"Sensitivity Analysis Type:|Adjusted Function Points", "Unadj. Function Points:|100.0",
              "Value Adjustment Factor:|1.00", "Adj. Function Points:|100.0 (80.0 - 120.0)",
              "Language:|Java (50 SLOC/FP)", "Source Lines of Code:|5000.0 (4000.0 - 6000.0)"}},
         RangeRowCase{
             "UnadjustedRangesEverywhere",
             SensitivityType::UNADJ_FP,
-            kFilterOn,
+            FilterState::On,
             {"Sensitivity Analysis Type:|Unadjusted Function Points",
              "Unadj. Function Points:|100.0 (90.0 - 110.0)", "Value Adjustment Factor:|1.00",
              "Adj. Function Points:|100.0 (90.0 - 110.0)", "Language:|Java (50 SLOC/FP)",
@@ -123,23 +123,23 @@ INSTANTIATE_TEST_SUITE_P(
         RangeRowCase{
             "DetailsNamed",
             SensitivityType::DETAILS,
-            kFilterOn,
+            FilterState::On,
             {"Sensitivity Analysis Type:|Function Count Details",
              "Unadj. Function Points:|100.0 (100.0 - 100.0)", "Value Adjustment Factor:|1.00",
              "Adj. Function Points:|100.0 (100.0 - 100.0)", "Language:|Java (50 SLOC/FP)",
              "Source Lines of Code:|5000.0 (5000.0 - 5000.0)"}},
         RangeRowCase{"SensitivityOffHidesTypeAndRanges",
                      SensitivityType::UNADJ_FP,
-                     kFilterOff,
+                     FilterState::Off,
                      {"Unadj. Function Points:|100.0", "Value Adjustment Factor:|1.00",
                       "Adj. Function Points:|100.0", "Language:|Java (50 SLOC/FP)",
                       "Source Lines of Code:|5000.0"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpReportTest, IntermediateTotalsTypeIsNamedAndLongLanguageNamesAreCut) {
-    doc.SetSensitivity({}, {}, 0, 0, static_cast<int>(SensitivityType::INTERM_TOT));
+    doc.SetSensitivity({}, {}, 0, 0, SensitivityType::INTERM_TOT);
     doc.SetSelectedLanguage(cLanguage("A Language With A Very Long Name", 7));
-    Switches(kFilterOff, kFilterOn, kFilterOn, kFilterOff);
+    Switches(FilterState::Off, FilterState::On, FilterState::On, FilterState::Off);
     std::vector<std::string> lines = Lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "Sensitivity Analysis Type:|FP Intermediate Totals");
@@ -148,7 +148,7 @@ TEST_F(FpReportTest, IntermediateTotalsTypeIsNamedAndLongLanguageNamesAreCut) {
 
 TEST_F(FpReportTest, DescriptionBlockComesFirst) {
     doc.SetDescriptionTexts("Billing", "Analyst", "Two\r\nlines");
-    Switches(kFilterOn, kFilterOff, kFilterOff, kFilterOn);
+    Switches(FilterState::On, FilterState::Off, FilterState::Off, FilterState::On);
     EXPECT_EQ(Lines(),
               (std::vector<std::string>{"Title:|Billing", "Prepared By:|Analyst",
                                         "Description:|Two", "lines", "Source Lines of Code:|0.0"}));
@@ -156,8 +156,8 @@ TEST_F(FpReportTest, DescriptionBlockComesFirst) {
 
 TEST_F(FpReportTest, RowsUseTheFourColumns) {
     HundredPoints(SensitivityType::UNADJ_FP);
-    Switches(kFilterOff, kFilterOff, kFilterOff, kFilterOn);
-    doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
+    Switches(FilterState::Off, FilterState::Off, FilterState::Off, FilterState::On);
+    doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
     testing::cRecordingSurface surface;
     cDrawContext dc(surface);
     int y = 5;
@@ -186,11 +186,11 @@ TEST_F(FpReportTest, DisplayOptionsOfferFourSwitches) {
         dialog.SetChecked(cDisplayOptionsDlg::kTotalsBox, false);
         return true;
     });
-    doc.SetFilter(cModelDoc::kPhaseDistributionSwitch, kFilterNotApplicable);
+    doc.SetFilter(cModelDoc::kPhaseDistributionSwitch, FilterState::NotApplicable);
     doc.OnDisplayOptions();
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterNotApplicable)
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::NotApplicable)
         << "not the report's switch";
     EXPECT_TRUE(doc.IsModified());
 }

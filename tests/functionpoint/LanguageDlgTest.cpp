@@ -261,7 +261,7 @@ TEST_F(LanguageDlgTest, CommandWithoutAFileEditsTheDefaultsAndEndsWithNone) {
 TEST_F(LanguageDlgTest, CommandAsksWhichTableAndReloadsFromTheModelFile) {
     WriteModel();
     cFunctionPointDoc doc(context);
-    doc.LoadModel(modelPath);
+    ASSERT_TRUE(doc.LoadModel(modelPath));
     doc.SetPathName(modelPath);
     doc.SetSelectedLanguage(cLanguage("None", 0));
     platform.ExpectMessage(MessageAnswer::Yes);

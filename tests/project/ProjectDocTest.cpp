@@ -46,16 +46,17 @@ class ProjectDocTest : public ::testing::Test {
 TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocomosOwn) {
     cProjectDoc project(context);
     project.OnUseSensitivity(cProjectDoc::SensitivitySource::Cocomo);
-    project.CocomoModel().SetCocomoSensitivity(25, 0, 0,
-                                               kSensitivityAdjPm);  // COCOMO's own settings
+    project.CocomoModel().SetCocomoSensitivity(
+        25, 0, 0,
+        CocomoSensitivityType::AdjustedEffort);  // COCOMO's own settings
     project.OnUseSensitivity(cProjectDoc::SensitivitySource::FunctionPoint);
     SizeProject(project, 10);
     platform.ExpectDialog([](cDialogLogic&) { return true; });
     project.OnValueAdjustmentFactor();  // the size flows on only after a function point command
     EXPECT_DOUBLE_EQ(project.FunctionPointModel().SourceLinesOfCode(), 5000);
     EXPECT_NEAR(project.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
-    EXPECT_EQ(project.CocomoModel().GetSensitivityType(), kSensitivitySloc);
-    EXPECT_EQ(project.RayleighModel().GetSensitivityType(), kRayleighProjectRangesSensitivity);
+    EXPECT_EQ(project.CocomoModel().GetSensitivityType(), CocomoSensitivityType::Sloc);
+    EXPECT_EQ(project.RayleighModel().GetSensitivityType(), RayleighSensitivityType::ProjectRanges);
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSlocLow(), 4500);
 
     std::string path = dir.File("plan.prj");
@@ -66,12 +67,12 @@ TEST_F(ProjectDocTest, FunctionPointSourceCarriesItsRangeIntoCocomoAndKeepsCocom
         << TempDir::ReadFile(path);
 
     cProjectDoc reopened(context);
-    reopened.LoadModel(path);
+    ASSERT_TRUE(reopened.LoadModel(path));
     EXPECT_EQ(reopened.GetSensitivitySource(), cProjectDoc::SensitivitySource::FunctionPoint);
     EXPECT_NEAR(reopened.CocomoModel().GetSlocSensitivity(), 10, 1e-9);
     reopened.OnUseSensitivity(cProjectDoc::SensitivitySource::Cocomo);
     EXPECT_DOUBLE_EQ(reopened.CocomoModel().GetSlocSensitivity(), 25);
-    EXPECT_EQ(reopened.CocomoModel().GetSensitivityType(), kSensitivityAdjPm);
+    EXPECT_EQ(reopened.CocomoModel().GetSensitivityType(), CocomoSensitivityType::AdjustedEffort);
     EXPECT_TRUE(reopened.IsSensitivityCommandEnabled(Model::Cocomo));
     EXPECT_FALSE(reopened.IsSensitivityCommandEnabled(Model::FunctionPoint));
 }
@@ -84,10 +85,8 @@ TEST_F(ProjectDocTest, SizeAndScheduleFlowFromModelToModel) {
     EXPECT_TRUE(project.IsModified());
     EXPECT_DOUBLE_EQ(project.CocomoModel().GetSourceLines(), 5000);
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSourceLines(), 5000);
-    double low = 0;
-    double high = 0;
     EXPECT_DOUBLE_EQ(project.RayleighModel().GetSchedule(),
-                     project.CocomoModel().GetTimeToDevelop(low, high));
+                     project.CocomoModel().GetTimeToDevelop());
     EXPECT_GT(project.RayleighModel().GetSchedule(), 0);
 }
 
@@ -97,11 +96,12 @@ TEST_F(ProjectDocTest, FileWithoutSourceOrModelDescriptionSwitchOpensWithDefault
                        "[KORVAL]\r\nKORVAL_Type=Project\r\n[Filter_Values]\r\nDescription=ON\r\n");
     cProjectDoc project(context);
     project.OnUseSensitivity(cProjectDoc::SensitivitySource::Rayleigh);
-    project.LoadModel(path);
+    ASSERT_TRUE(project.LoadModel(path));
     EXPECT_EQ(project.GetSensitivitySource(), cProjectDoc::SensitivitySource::FunctionPoint);
-    EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOff);
-    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
-    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOff);
+    EXPECT_EQ(project.GetFpmCcmDescription(), FilterState::Off);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kDescriptionSwitch), FilterState::Off);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch),
+              FilterState::Off);
 }
 
 TEST_F(ProjectDocTest, ImportChecksTheKindWrittenInTheFile) {
@@ -140,7 +140,7 @@ TEST_F(ProjectDocTest, ExportWritesACompleteStandAloneModelFile) {
 
 TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures) {
     cProjectDoc source(context);
-    source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ");
+    ASSERT_TRUE(source.LoadModel(std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ"));
     cProjectDoc target(context);
     target.OnUseSensitivity(cProjectDoc::SensitivitySource::Cocomo);
     const std::pair<Model, const char*> models[] = {{Model::FunctionPoint, "fp.fpm"},
@@ -152,28 +152,25 @@ TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures)
         platform.ExpectOpenFileName(dir.File(name));
         ASSERT_TRUE(target.OnImport(model)) << name;
     }
-    double low = 0;
-    double high = 0;
-    double targetLow = 0;
-    double targetHigh = 0;
-    EXPECT_DOUBLE_EQ(target.FunctionPointModel().SourceLinesOfCode(targetLow, targetHigh),
-                     source.FunctionPointModel().SourceLinesOfCode(low, high));
-    EXPECT_DOUBLE_EQ(target.CocomoModel().GetAdjustedEffort(targetLow, targetHigh),
-                     source.CocomoModel().GetAdjustedEffort(low, high));
-    EXPECT_DOUBLE_EQ(targetLow, low);
-    EXPECT_DOUBLE_EQ(targetHigh, high);
-    EXPECT_DOUBLE_EQ(target.CocomoModel().GetTimeToDevelop(targetLow, targetHigh),
-                     source.CocomoModel().GetTimeToDevelop(low, high));
-    EXPECT_DOUBLE_EQ(target.RayleighModel().ManpowerBuildupIndex(targetLow, targetHigh),
-                     source.RayleighModel().ManpowerBuildupIndex(low, high));
+    EXPECT_DOUBLE_EQ(target.FunctionPointModel().SourceLinesOfCode(),
+                     source.FunctionPointModel().SourceLinesOfCode());
+    RangedFigure targetEffort = target.CocomoModel().GetAdjustedEffortRange();
+    RangedFigure sourceEffort = source.CocomoModel().GetAdjustedEffortRange();
+    EXPECT_DOUBLE_EQ(targetEffort.value, sourceEffort.value);
+    EXPECT_DOUBLE_EQ(targetEffort.low, sourceEffort.low);
+    EXPECT_DOUBLE_EQ(targetEffort.high, sourceEffort.high);
+    EXPECT_DOUBLE_EQ(target.CocomoModel().GetTimeToDevelop(),
+                     source.CocomoModel().GetTimeToDevelop());
+    EXPECT_DOUBLE_EQ(target.RayleighModel().ManpowerBuildupIndex(),
+                     source.RayleighModel().ManpowerBuildupIndex());
     EXPECT_EQ(target.CocomoModel().GetTitle(), source.CocomoModel().GetTitle());
 }
 
 TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresSwitches) {
     cProjectDoc project(context);
-    project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
-    project.FunctionPointModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
-    project.CocomoModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOn);
+    project.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
+    project.FunctionPointModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
+    project.CocomoModel().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::On);
     project.OnUseSensitivity(cProjectDoc::SensitivitySource::Rayleigh);
     cTextReportSurface surface;
     cDrawContext dc(surface);
@@ -188,8 +185,9 @@ TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresS
     EXPECT_NE(text.find("PROJECT INFORMATION:"), std::string::npos);
     EXPECT_NE(text.find("COCOMO INFORMATION:"), std::string::npos);
     EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch),
-              kFilterOn);
-    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
+              FilterState::On);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kSensitivityAnalysisSwitch),
+              FilterState::On);
 }
 
 TEST_F(ProjectDocTest, DisplayOptionsReachTheModels) {
@@ -203,10 +201,12 @@ TEST_F(ProjectDocTest, DisplayOptionsReachTheModels) {
         return true;
     });
     project.OnDisplayOptions();
-    EXPECT_EQ(project.GetFpmCcmDescription(), kFilterOn);
-    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterOn);
-    EXPECT_EQ(project.RayleighModel().GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch), kFilterOn);
+    EXPECT_EQ(project.GetFpmCcmDescription(), FilterState::On);
+    EXPECT_EQ(project.CocomoModel().GetFilter(cModelDoc::kPhaseDistributionSwitch),
+              FilterState::On);
+    EXPECT_EQ(project.RayleighModel().GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch),
+              FilterState::On);
     EXPECT_TRUE(project.IsModified());
 }
 

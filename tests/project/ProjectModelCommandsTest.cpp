@@ -61,8 +61,9 @@ void AnswerYes(cScriptedPlatform& platform) {
 }
 
 void ChooseOrganicMode(cScriptedPlatform& platform) {
-    ExpectDialog<cCocomoAttributesDlg>(platform,
-                                       [](cCocomoAttributesDlg& dialog) { dialog.OnRadioMode(0); });
+    ExpectDialog<cCocomoAttributesDlg>(platform, [](cCocomoAttributesDlg& dialog) {
+        dialog.OnRadioMode(DevelopmentMode::Organic);
+    });
 }
 
 void RateTheFirstCostDriverOtherwise(cScriptedPlatform& platform) {
@@ -79,7 +80,7 @@ void RateTheFirstCostDriverOtherwise(cScriptedPlatform& platform) {
 
 void GiveCocomoASlocRange(cScriptedPlatform& platform) {
     ExpectDialog<cCocomoSensitivityDlg>(platform, [](cCocomoSensitivityDlg& dialog) {
-        dialog.OnRadioType(cCocomoSensitivityDlg::kSlocField);
+        dialog.OnRadioType(CocomoSensitivityType::Sloc);
         dialog.SetFieldText(cCocomoSensitivityDlg::kSlocField, "12.5");
     });
 }
@@ -93,7 +94,7 @@ void ChooseTheNextApplicationType(cScriptedPlatform& platform) {
 
 void GiveRayleighAScheduleRange(cScriptedPlatform& platform) {
     ExpectDialog<cRayleighSensitivityDlg>(platform, [](cRayleighSensitivityDlg& dialog) {
-        dialog.OnRadio(1);
+        dialog.OnRadio(RayleighSensitivityType::Schedule);
         dialog.SetText(cRayleighSensitivityDlg::kSchedulePercentField, "7");
     });
 }

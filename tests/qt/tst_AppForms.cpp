@@ -193,12 +193,12 @@ void AppFormsTest::descriptionTabOrder() {
 void AppFormsTest::displayOptionsMirrorsTheSwitches() {
     cTestQtPlatform platform;
     cDisplayOptionsDlg logic;
-    logic.SetValue(cDisplayOptionsDlg::kDescriptionBox, kFilterOn);
-    logic.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, kFilterNotApplicable);
-    logic.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, kFilterNotApplicable);
-    logic.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, kFilterOff);
-    logic.SetValue(cDisplayOptionsDlg::kTotalsBox, kFilterOn);
-    logic.SetValue(cDisplayOptionsDlg::kSensitivityBox, kFilterOff);
+    logic.SetValue(cDisplayOptionsDlg::kDescriptionBox, FilterState::On);
+    logic.SetValue(cDisplayOptionsDlg::kModelDescriptionsBox, FilterState::NotApplicable);
+    logic.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
+    logic.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, FilterState::Off);
+    logic.SetValue(cDisplayOptionsDlg::kTotalsBox, FilterState::On);
+    logic.SetValue(cDisplayOptionsDlg::kSensitivityBox, FilterState::Off);
     cDisplayOptionsForm form(logic, platform);
     form.show();
     for (int i = 0; i < cDisplayOptionsDlg::kBoxCount; ++i) {
@@ -217,16 +217,16 @@ void AppFormsTest::displayOptionsTogglesReachTheLogic() {
     cTestQtPlatform platform;
     cDisplayOptionsDlg logic;
     for (int i = 0; i < cDisplayOptionsDlg::kBoxCount; ++i) {
-        logic.SetValue(static_cast<cDisplayOptionsDlg::Box>(i), kFilterOff);
+        logic.SetValue(static_cast<cDisplayOptionsDlg::Box>(i), FilterState::Off);
     }
     cDisplayOptionsForm form(logic, platform);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.Box(cDisplayOptionsDlg::kTotalsBox), Qt::LeftButton, {}, QPoint(6, 6));
     form.Box(cDisplayOptionsDlg::kSensitivityBox)->setChecked(true);
-    QCOMPARE(logic.Result(cDisplayOptionsDlg::kTotalsBox), kFilterOn);
-    QCOMPARE(logic.Result(cDisplayOptionsDlg::kSensitivityBox), kFilterOn);
-    QCOMPARE(logic.Result(cDisplayOptionsDlg::kDescriptionBox), kFilterOff);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kTotalsBox), FilterState::On);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kSensitivityBox), FilterState::On);
+    QCOMPARE(logic.Result(cDisplayOptionsDlg::kDescriptionBox), FilterState::Off);
     QTest::mouseClick(form.OkButton(), Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Accepted));
 }

@@ -57,8 +57,8 @@ class CocomoFormsTest : public QObject {
     std::unique_ptr<cCocomoReverseDlg> Reverse() {
         auto document = Document();
         cCocomoReverseDlg::Values starting{32000, 145.5, 145.5, 14.3};
-        return std::make_unique<cCocomoReverseDlg>(*platform_, starting, 1.0,
-                                                   document->GetModeConstants(1));
+        return std::make_unique<cCocomoReverseDlg>(
+            *platform_, starting, 1.0, document->GetModeConstants(DevelopmentMode::Semidetached));
     }
 
     std::unique_ptr<cTestQtPlatform> platform_;
@@ -79,13 +79,15 @@ void CocomoFormsTest::helpAndDismiss() {
     std::unique_ptr<cDialogLogic> logic;
     switch (which) {
         case 0:
-            logic = std::make_unique<cCocomoAttributesDlg>(*platform_, 0, 1000, true);
+            logic = std::make_unique<cCocomoAttributesDlg>(*platform_, DevelopmentMode::Organic,
+                                                           1000, true);
             break;
         case 1:
             logic = std::make_unique<cCostDriverDlg>(document->GetCostDrivers());
             break;
         case 2:
-            logic = std::make_unique<cCocomoSensitivityDlg>(*platform_, 0, 0, 0, 0);
+            logic = std::make_unique<cCocomoSensitivityDlg>(*platform_, 0, 0, 0,
+                                                            CocomoSensitivityType::Sloc);
             break;
         default:
             logic = Reverse();
@@ -97,7 +99,7 @@ void CocomoFormsTest::helpAndDismiss() {
 }
 
 void CocomoFormsTest::attributesShowAndReturnTheChoices() {
-    cCocomoAttributesDlg logic(*platform_, 1, 32000, true);
+    cCocomoAttributesDlg logic(*platform_, DevelopmentMode::Semidetached, 32000, true);
     auto form = Form(logic);
     QVERIFY(IsChecked(*form, "modeRadio1"));
     QVERIFY(IsChecked(*form, "modelRadio1"));
@@ -109,13 +111,13 @@ void CocomoFormsTest::attributesShowAndReturnTheChoices() {
     Retype(Child<QLineEdit>(*form, "sourceLinesEdit"), "50000");
     Click(*form, "okButton");
     QCOMPARE(form->result(), int(QDialog::Accepted));
-    QCOMPARE(logic.GetMode(), 2);
+    QVERIFY(logic.GetMode() == DevelopmentMode::Embedded);
     QCOMPARE(logic.GetSourceLines(), 50000.0);
 }
 
 void CocomoFormsTest::attributesRefusedSizeKeepsTheFormOpen() {
     platform_->AcceptInformation();
-    cCocomoAttributesDlg logic(*platform_, 0, 1000, true);
+    cCocomoAttributesDlg logic(*platform_, DevelopmentMode::Organic, 1000, true);
     auto form = Form(logic);
     auto* size = Child<QLineEdit>(*form, "sourceLinesEdit");
     Retype(size, "1e12");
@@ -126,7 +128,7 @@ void CocomoFormsTest::attributesRefusedSizeKeepsTheFormOpen() {
 }
 
 void CocomoFormsTest::attributesSizeReadOnlyInAProject() {
-    cCocomoAttributesDlg logic(*platform_, 0, 12345.5, false);
+    cCocomoAttributesDlg logic(*platform_, DevelopmentMode::Organic, 12345.5, false);
     auto form = Form(logic);
     auto* size = Child<QLineEdit>(*form, "sourceLinesEdit");
     QVERIFY(!size->isEnabled());
@@ -181,7 +183,7 @@ void CocomoFormsTest::costDriversListGroupsAndRatings() {
 }
 
 void CocomoFormsTest::sensitivityRadioEnablesItsField() {
-    cCocomoSensitivityDlg logic(*platform_, 10, 20, 30, 1);
+    cCocomoSensitivityDlg logic(*platform_, 10, 20, 30, CocomoSensitivityType::NominalEffort);
     auto form = Form(logic);
     QVERIFY(IsChecked(*form, "typeRadio1"));
     for (int field = 0; field < 3; ++field) {
@@ -198,13 +200,13 @@ void CocomoFormsTest::sensitivityRadioEnablesItsField() {
     Retype(Child<QLineEdit>(*form, "percentEdit2"), "12.5");
     Click(*form, "okButton");
     QCOMPARE(form->result(), int(QDialog::Accepted));
-    QCOMPARE(logic.GetType(), 2);
+    QVERIFY(logic.GetType() == CocomoSensitivityType::AdjustedEffort);
     QCOMPARE(logic.GetPercent(2), 12.5);
 }
 
 void CocomoFormsTest::sensitivityRefusalKeepsTheFormOpen() {
     platform_->AcceptInformation();
-    cCocomoSensitivityDlg logic(*platform_, 0, 0, 0, 0);
+    cCocomoSensitivityDlg logic(*platform_, 0, 0, 0, CocomoSensitivityType::Sloc);
     auto form = Form(logic);
     Retype(Child<QLineEdit>(*form, "percentEdit0"), "150");
     Click(*form, "okButton");
@@ -217,20 +219,22 @@ void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
     auto logic = Reverse();
     auto form = Form(*logic);
     auto showsLogic = [&] {
-        for (int q = 0; q < cCocomoReverseDlg::kQuantityCount; ++q) {
-            if (Text(*form, QStringLiteral("inputEdit%1").arg(q)) !=
-                ToQString(logic->GetInputText(q)))
+        for (int r = 0; r < cCocomoReverseDlg::kRowCount; ++r) {
+            auto row = static_cast<cCocomoReverseDlg::Row>(r);
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(r)) !=
+                ToQString(logic->GetInputText(row)))
                 return false;
-            if (Text(*form, QStringLiteral("outputField%1").arg(q)) !=
-                ToQString(logic->GetOutputText(q)))
+            if (Text(*form, QStringLiteral("outputField%1").arg(r)) !=
+                ToQString(logic->GetOutputText(row)))
                 return false;
-            if (Text(*form, QStringLiteral("originalField%1").arg(q)) !=
-                ToQString(logic->GetOriginalText(q)))
+            if (Text(*form, QStringLiteral("originalField%1").arg(r)) !=
+                ToQString(logic->GetOriginalText(row)))
                 return false;
-            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(q)) != logic->IsInputEnabled(q))
+            if (IsEnabled(*form, QStringLiteral("inputEdit%1").arg(r)) !=
+                logic->IsInputEnabled(row))
                 return false;
-            if (IsChecked(*form, QStringLiteral("quantityRadio%1").arg(q)) !=
-                (logic->GetSelected() == q))
+            if (IsChecked(*form, QStringLiteral("modifyRadio%1").arg(r)) !=
+                (logic->GetModifyRow() == row))
                 return false;
         }
         return true;
@@ -238,18 +242,18 @@ void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
     QVERIFY(showsLogic());
     QVERIFY(Child<QPushButton>(*form, "calculateButton")->isDefault());
 
-    Click(*form, "quantityRadio3");
-    QCOMPARE(logic->GetSelected(), 3);
+    Click(*form, "modifyRadio3");
+    QCOMPARE(logic->GetModifyRow(), cCocomoReverseDlg::kTimeToDevelopRow);
     QVERIFY(showsLogic());
     auto* time = Child<QLineEdit>(*form, "inputEdit3");
     QCOMPARE(form->focusWidget(), time);
     Retype(time, "20");
     Click(*form, "calculateButton");
-    QCOMPARE(logic->GetOutput(cCocomoReverseDlg::kTimeToDevelop), 20.0);
+    QCOMPARE(logic->GetOutput(cCocomoReverseDlg::kTimeToDevelopRow), 20.0);
     QVERIFY(showsLogic());
 
     Click(*form, "resetButton");
-    QCOMPARE(logic->GetSelected(), 0);
+    QCOMPARE(logic->GetModifyRow(), cCocomoReverseDlg::kSourceLinesRow);
     QVERIFY(showsLogic());
 }
 

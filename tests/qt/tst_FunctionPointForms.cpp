@@ -223,31 +223,31 @@ void FunctionPointFormsTest::reverseShowsAllColumnsAndCalculates() {
     cFpReverseDlg logic(*platform_, 100, 110, 5830, 1.1, language);
     auto form = Form(logic);
     auto showsLogic = [&] {
-        for (int f = 0; f < cFpReverseDlg::kFigureCount; ++f) {
-            auto figure = static_cast<cFpReverseDlg::Figure>(f);
-            if (Text(*form, QStringLiteral("inputEdit%1").arg(f)) !=
-                    ToQString(logic.GetInputText(figure)) ||
-                Text(*form, QStringLiteral("outputField%1").arg(f)) !=
-                    ToQString(logic.GetOutputText(figure)) ||
-                Text(*form, QStringLiteral("originalField%1").arg(f)) !=
-                    ToQString(logic.GetOriginalText(figure)) ||
-                IsEnabled(*form, QStringLiteral("inputEdit%1").arg(f)) !=
-                    logic.IsInputEnabled(figure) ||
-                IsChecked(*form, QStringLiteral("figureRadio%1").arg(f)) !=
-                    (logic.GetSelectedFigure() == figure))
+        for (int r = 0; r < cFpReverseDlg::kRowCount; ++r) {
+            auto row = static_cast<cFpReverseDlg::Row>(r);
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(r)) !=
+                    ToQString(logic.GetInputText(row)) ||
+                Text(*form, QStringLiteral("outputField%1").arg(r)) !=
+                    ToQString(logic.GetOutputText(row)) ||
+                Text(*form, QStringLiteral("originalField%1").arg(r)) !=
+                    ToQString(logic.GetOriginalText(row)) ||
+                IsEnabled(*form, QStringLiteral("inputEdit%1").arg(r)) !=
+                    logic.IsInputEnabled(row) ||
+                IsChecked(*form, QStringLiteral("modifyRadio%1").arg(r)) !=
+                    (logic.GetModifyRow() == row))
                 return false;
         }
         return Text(*form, "languageField") == ToQString(logic.GetLanguageText());
     };
     QVERIFY(showsLogic());
-    Click(*form, "figureRadio2");
-    QCOMPARE(logic.GetSelectedFigure(), cFpReverseDlg::kSloc);
+    Click(*form, "modifyRadio2");
+    QCOMPARE(logic.GetModifyRow(), cFpReverseDlg::kSlocRow);
     Retype(Child<QLineEdit>(*form, "inputEdit2"), "10600");
     Click(*form, "calculateButton");
-    QCOMPARE(logic.GetOutput(cFpReverseDlg::kSloc), 10600.0);
+    QCOMPARE(logic.GetOutput(cFpReverseDlg::kSlocRow), 10600.0);
     QVERIFY(showsLogic());
     Click(*form, "resetButton");
-    QCOMPARE(logic.GetSelectedFigure(), cFpReverseDlg::kUfp);
+    QCOMPARE(logic.GetModifyRow(), cFpReverseDlg::kUfpRow);
     QVERIFY(showsLogic());
 }
 

@@ -55,8 +55,8 @@ cFrameFixture::DialogScript ChooseKind(int row) {
 // Saves a new document of the kind under the path, through the document's own Save As.
 std::string SaveNewDocument(cFrameFixture& f, DocumentKind kind, const QString& path) {
     std::unique_ptr<cModelDoc> document = f.logic.NewDocument(kind);
-    document->SaveAs(path.toStdString());
-    return path.toStdString();
+    // A file that could not be written gives no path to open.
+    return document->SaveAs(path.toStdString()) ? path.toStdString() : std::string();
 }
 
 }  // namespace

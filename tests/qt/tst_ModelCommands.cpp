@@ -206,14 +206,14 @@ void ModelCommandsTest::okInAFormReachesTheDocument() {
     cFrameFixture f;
     QVERIFY(f.frame->OpenFile(ToStdString(Example("flight-management.CCM"))) != nullptr);
     auto& document = static_cast<cCocomoDoc&>(f.frame->ActiveChild()->Document());
-    int otherMode = (document.GetDevelopmentMode() + 1) % 3;
+    int otherMode = (ModeIndex(document.GetDevelopmentMode()) + 1) % 3;
     f.platform.SetDialogResponder([&](QDialog& form, cDialogLogic&) {
         form.findChild<QRadioButton*>(QStringLiteral("modeRadio%1").arg(otherMode))->click();
         form.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         return form.result() == QDialog::Accepted;
     });
     f.frame->RunCommand(kCocomoAttributes);
-    QCOMPARE(document.GetDevelopmentMode(), otherMode);
+    QCOMPARE(ModeIndex(document.GetDevelopmentMode()), otherMode);
     QVERIFY(document.IsModified());
 }
 

@@ -73,7 +73,8 @@ class RayleighFormsTest : public QObject {
                 edit->isReadOnly() != logic.IsReadOnly(which))
                 return false;
         }
-        return IsChecked(form, QStringLiteral("formRadio%1").arg(logic.GetProductivityForm())) &&
+        return IsChecked(form, QStringLiteral("formRadio%1")
+                                   .arg(static_cast<int>(logic.GetProductivityForm()))) &&
                IsEnabled(form, "formRadio0") == logic.AreFormRadiosEnabled() &&
                Child<QComboBox>(form, "applicationTypeList")->currentIndex() ==
                    logic.GetSelectedApplication();
@@ -107,7 +108,8 @@ void RayleighFormsTest::helpAndDismiss() {
             logic = std::make_unique<Attributes>(*platform_, *document_);
             break;
         case 1:
-            logic = std::make_unique<cRayleighSensitivityDlg>(*platform_, 10, 0, 0, 0, 12, 0);
+            logic = std::make_unique<cRayleighSensitivityDlg>(*platform_, 10, 0, 0, 0, 12,
+                                                              RayleighSensitivityType::Sloc);
             break;
         default:
             logic = std::make_unique<cRayleighReverseDlg>(*platform_, *document_);
@@ -151,7 +153,7 @@ void RayleighFormsTest::attributesTypeChoiceAndProductivityRadios() {
     LeaveFocus(Child<QLineEdit>(*form, FieldName(Attributes::kIndexField)));
     QVERIFY(ShowsAttributes(*form, logic));
     Click(*form, "formRadio1");
-    QCOMPARE(logic.GetProductivityForm(), Attributes::kMeasureForm);
+    QCOMPARE(logic.GetProductivityForm(), Attributes::Form::Measure);
     QVERIFY(ShowsAttributes(*form, logic));
     QVERIFY(IsEnabled(*form, FieldName(Attributes::kMeasureField)));
     QVERIFY(!IsEnabled(*form, FieldName(Attributes::kIndexField)));
@@ -182,7 +184,8 @@ void RayleighFormsTest::attributesReadOnlyInAProject() {
 }
 
 void RayleighFormsTest::sensitivityRadioEnablesItsField() {
-    cRayleighSensitivityDlg logic(*platform_, 10, 20, 30, 2, 12.4, 1);
+    cRayleighSensitivityDlg logic(*platform_, 10, 20, 30, 2, 12.4,
+                                  RayleighSensitivityType::Schedule);
     auto form = Form(logic);
     auto showsLogic = [&] {
         for (int field = 0; field < cRayleighSensitivityDlg::kFieldCount; ++field) {
@@ -194,7 +197,7 @@ void RayleighFormsTest::sensitivityRadioEnablesItsField() {
         }
         for (int type = 0; type < 4; ++type) {
             if (IsChecked(*form, QStringLiteral("typeRadio%1").arg(type)) !=
-                (logic.GetCheckedType() == type))
+                (logic.GetCheckedType() == static_cast<RayleighSensitivityType>(type)))
                 return false;
         }
         return form->focusWidget() == Child<QLineEdit>(*form, FieldName(logic.GetFocus()));
@@ -208,7 +211,7 @@ void RayleighFormsTest::sensitivityRadioEnablesItsField() {
     Click(*form, "okButton");
     QCOMPARE(form->result(), int(QDialog::Accepted));
     QCOMPARE(logic.GetIndexSteps(), 4);
-    QCOMPARE(logic.GetCheckedType(), 3);
+    QVERIFY(logic.GetCheckedType() == RayleighSensitivityType::Index);
 }
 
 void RayleighFormsTest::reverseModifyAndFixedRadios() {
@@ -217,13 +220,13 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
     auto showsLogic = [&] {
         for (int r = 0; r < cRayleighReverseDlg::kRowCount; ++r) {
             auto row = static_cast<cRayleighReverseDlg::Row>(r);
-            if (Text(*form, QStringLiteral("inputField%1").arg(r)) !=
+            if (Text(*form, QStringLiteral("inputEdit%1").arg(r)) !=
                     ToQString(logic.GetInputText(row)) ||
                 Text(*form, QStringLiteral("outputField%1").arg(r)) !=
                     ToQString(logic.GetOutputText(row)) ||
                 Text(*form, QStringLiteral("originalField%1").arg(r)) !=
                     ToQString(logic.GetOriginalText(row)) ||
-                IsEnabled(*form, QStringLiteral("inputField%1").arg(r)) !=
+                IsEnabled(*form, QStringLiteral("inputEdit%1").arg(r)) !=
                     logic.IsInputEnabled(row) ||
                 IsEnabled(*form, QStringLiteral("fixedRadio%1").arg(r)) !=
                     logic.IsFixedRadioEnabled(row) ||
@@ -234,7 +237,7 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
                 return false;
         }
         return form->focusWidget() ==
-               Child<QLineEdit>(*form, QStringLiteral("inputField%1").arg(logic.GetFocus()));
+               Child<QLineEdit>(*form, QStringLiteral("inputEdit%1").arg(logic.GetFocusRow()));
     };
     QVERIFY(showsLogic());
     QVERIFY(Child<QPushButton>(*form, "calculateButton")->isDefault());
@@ -244,9 +247,9 @@ void RayleighFormsTest::reverseModifyAndFixedRadios() {
     QVERIFY(showsLogic());
     Click(*form, "fixedRadio0");
     QCOMPARE(logic.GetFixedRow(), cRayleighReverseDlg::kSlocRow);
-    Retype(Child<QLineEdit>(*form, "inputField1"), "25");
+    Retype(Child<QLineEdit>(*form, "inputEdit1"), "25");
     Click(*form, "calculateButton");
-    QCOMPARE(logic.GetOutputValue(cRayleighReverseDlg::kScheduleRow), 25.0);
+    QCOMPARE(logic.GetOutput(cRayleighReverseDlg::kScheduleRow), 25.0);
     QVERIFY(showsLogic());
     Click(*form, "resetButton");
     QCOMPARE(logic.GetModifyRow(), cRayleighReverseDlg::kSlocRow);

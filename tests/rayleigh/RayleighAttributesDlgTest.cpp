@@ -32,7 +32,7 @@ TEST_F(RayleighAttributesDlgTest, OpensWithTheDocumentAndItsPreviews) {
     EXPECT_EQ(dialog.GetSelectedApplication(), kBusiness);
     EXPECT_EQ(dialog.GetText(Dlg::kIndexField), "17");
     EXPECT_EQ(dialog.GetText(Dlg::kMeasureField), "35920");
-    EXPECT_EQ(dialog.GetProductivityForm(), Dlg::kIndexForm);
+    EXPECT_EQ(dialog.GetProductivityForm(), Dlg::Form::Index);
     EXPECT_EQ(dialog.GetText(Dlg::kSourceLinesField), "150000");
     EXPECT_EQ(dialog.GetText(Dlg::kScheduleField), "16");
     EXPECT_EQ(dialog.GetText(Dlg::kPercentageField), "75");

@@ -27,15 +27,12 @@ TEST_F(RayleighEngineTest, ResetTakesTheDefaultsProfile) {
     EXPECT_EQ(doc.GetSourceLines(), 0);
     EXPECT_EQ(doc.GetSchedule(), 0);
     EXPECT_EQ(doc.GetBuildPhasePercentage(), 75);
-    EXPECT_EQ(doc.GetSensitivityType(), kRayleighSlocSensitivity);
+    EXPECT_EQ(doc.GetSensitivityType(), RayleighSensitivityType::Sloc);
     EXPECT_TRUE(doc.IsSourceLinesEditable());
     EXPECT_TRUE(doc.IsScheduleEditable());
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
-    double low = -1;
-    double high = -1;
-    EXPECT_EQ(doc.ManpowerBuildupIndex(low, high), 0) << "a new document has no build time";
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 0);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
+    EXPECT_EQ(doc.ManpowerBuildupIndexRange(), RangedFigure{})
+        << "a new document has no build time";
 }
 
 TEST_F(RayleighEngineTest, ResetWithoutATableSelectsTheBuiltInType) {
@@ -79,24 +76,21 @@ TEST_F(RayleighEngineTest, WorkedExamplesAtIndexSixteen) {
     for (const Case& c : cases) {
         doc.SetSourceLines(c.sloc);
         doc.SetSchedule(c.tdev);
-        double low = 0;
-        double high = 0;
-        EXPECT_DOUBLE_EQ(doc.MainBuildPhaseTime(low, high), c.build);
-        double mbi = doc.ManpowerBuildupIndex(low, high);
+        EXPECT_DOUBLE_EQ(doc.MainBuildPhaseTime(), c.build);
+        RangedFigure mbi = doc.ManpowerBuildupIndexRange();
         if (std::isinf(c.mbi)) {
-            EXPECT_EQ(mbi, c.mbi);
+            EXPECT_EQ(mbi.value, c.mbi);
         } else {
-            EXPECT_NEAR(mbi, c.mbi, 5e-4);
+            EXPECT_NEAR(mbi.value, c.mbi, 5e-4);
         }
-        EXPECT_EQ(MbiLevelText(mbi), c.level);
-        EXPECT_EQ(low, mbi) << "type SLOC at 0 %: no range";
-        EXPECT_EQ(high, mbi);
+        EXPECT_EQ(MbiLevelText(mbi.value), c.level);
+        EXPECT_EQ(mbi, RangedFigure::Exact(mbi.value)) << "type SLOC at 0 %: no range";
     }
 }
 
 struct RangeCase {
     const char* what;
-    int type;
+    RayleighSensitivityType type;
     double buildLow, buildHigh;  // main build phase time
     double slocLow, slocHigh;    // size behind the MBI range
     double pmLow, pmHigh;        // productivity behind the MBI range
@@ -110,25 +104,25 @@ TEST_F(RayleighEngineTest, EachSensitivityTypeVariesItsOwnInput) {
     doc.SetScheduleRange(18, 25);
     const double pm = MeasureOfIndex(17);
     const RangeCase cases[] = {
-        {"SLOC 10 %", kRayleighSlocSensitivity, 15, 15, 90000, 110000, pm, pm},
-        {"TDEV 20 %", kRayleighScheduleSensitivity, 12, 18, 100000, 100000, pm, pm},
-        {"PM 30 %", kRayleighMeasureSensitivity, 15, 15, 100000, 100000, 0.7 * pm, 1.3 * pm},
-        {"PI 3 steps", kRayleighIndexSensitivity, 15, 15, 100000, 100000, MeasureOfIndex(14),
+        {"SLOC 10 %", RayleighSensitivityType::Sloc, 15, 15, 90000, 110000, pm, pm},
+        {"TDEV 20 %", RayleighSensitivityType::Schedule, 12, 18, 100000, 100000, pm, pm},
+        {"PM 30 %", RayleighSensitivityType::Measure, 15, 15, 100000, 100000, 0.7 * pm, 1.3 * pm},
+        {"PI 3 steps", RayleighSensitivityType::Index, 15, 15, 100000, 100000, MeasureOfIndex(14),
          MeasureOfIndex(20)},
-        {"project ranges", kRayleighProjectRangesSensitivity, 13.5, 18.75, 80000, 130000, pm, pm},
+        {"project ranges", RayleighSensitivityType::ProjectRanges, 13.5, 18.75, 80000, 130000, pm,
+         pm},
     };
     for (const RangeCase& c : cases) {
         doc.SetRayleighSensitivity(10, 20, 3, 30, c.type);
-        double low = 0;
-        double high = 0;
-        EXPECT_DOUBLE_EQ(doc.MainBuildPhaseTime(low, high), 15) << c.what;
-        EXPECT_NEAR(low, c.buildLow, 1e-9) << c.what;
-        EXPECT_NEAR(high, c.buildHigh, 1e-9) << c.what;
-        double mbi = doc.ManpowerBuildupIndex(low, high);
-        EXPECT_NEAR(mbi, ComputeMbi(15, 100000, pm), 1e-12) << c.what;
-        EXPECT_NEAR(low, ComputeMbi(c.buildHigh, c.slocLow, c.pmHigh), 1e-9) << c.what;
-        EXPECT_NEAR(high, ComputeMbi(c.buildLow, c.slocHigh, c.pmLow), 1e-9) << c.what;
-        EXPECT_LT(low, high) << c.what;
+        RangedFigure build = doc.MainBuildPhaseTimeRange();
+        EXPECT_DOUBLE_EQ(build.value, 15) << c.what;
+        EXPECT_NEAR(build.low, c.buildLow, 1e-9) << c.what;
+        EXPECT_NEAR(build.high, c.buildHigh, 1e-9) << c.what;
+        RangedFigure mbi = doc.ManpowerBuildupIndexRange();
+        EXPECT_NEAR(mbi.value, ComputeMbi(15, 100000, pm), 1e-12) << c.what;
+        EXPECT_NEAR(mbi.low, ComputeMbi(c.buildHigh, c.slocLow, c.pmHigh), 1e-9) << c.what;
+        EXPECT_NEAR(mbi.high, ComputeMbi(c.buildLow, c.slocHigh, c.pmLow), 1e-9) << c.what;
+        EXPECT_LT(mbi.low, mbi.high) << c.what;
     }
 }
 
@@ -142,21 +136,19 @@ TEST_F(RayleighEngineTest, LowEndsStopAtZero) {
     ASSERT_NEAR(index, 2.118, 5e-4);
     doc.SetSourceLines(20000);
     doc.SetSchedule(24);
-    doc.SetRayleighSensitivity(100, 100, 4, 0, kRayleighIndexSensitivity);
-    double low = 0;
-    double high = 0;
-    doc.ManpowerBuildupIndex(low, high);
-    EXPECT_NEAR(high, ComputeMbi(18, 20000, MeasureOfIndex(0)), 1e-9) << "PI 2.118 - 4 stops at 0";
-    EXPECT_NEAR(low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9)
+    doc.SetRayleighSensitivity(100, 100, 4, 0, RayleighSensitivityType::Index);
+    RangedFigure mbi = doc.ManpowerBuildupIndexRange();
+    EXPECT_NEAR(mbi.high, ComputeMbi(18, 20000, MeasureOfIndex(0)), 1e-9)
+        << "PI 2.118 - 4 stops at 0";
+    EXPECT_NEAR(mbi.low, ComputeMbi(18, 20000, MeasureOfIndex(index + 4)), 1e-9)
         << "the upper end is not capped";
 
-    doc.SetSensitivityType(kRayleighScheduleSensitivity);
-    doc.MainBuildPhaseTime(low, high);
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 36);
-    doc.SetSensitivityType(kRayleighSlocSensitivity);
-    doc.ManpowerBuildupIndex(low, high);
-    EXPECT_EQ(low, -INFINITY) << "no size at the low end";
+    doc.SetSensitivityType(RayleighSensitivityType::Schedule);
+    RangedFigure build = doc.MainBuildPhaseTimeRange();
+    EXPECT_EQ(build.low, 0);
+    EXPECT_EQ(build.high, 36);
+    doc.SetSensitivityType(RayleighSensitivityType::Sloc);
+    EXPECT_EQ(doc.ManpowerBuildupIndexRange().low, -INFINITY) << "no size at the low end";
 }
 
 TEST_F(RayleighEngineTest, SettersRefuseBadValuesQuietly) {
@@ -174,15 +166,16 @@ TEST_F(RayleighEngineTest, SettersRefuseBadValuesQuietly) {
         {NAN, 50, -1, -5, -1, 0, 50, 0, 0, 0},
     };
     for (const Case& c : cases) {
-        doc.SetRayleighSensitivity(c.sloc, c.schedule, c.steps, c.pm, c.type);
+        doc.SetRayleighSensitivity(c.sloc, c.schedule, c.steps, c.pm,
+                                   static_cast<RayleighSensitivityType>(c.type));
         EXPECT_EQ(doc.GetSlocSensitivityPercent(), c.wantSloc);
         EXPECT_EQ(doc.GetScheduleSensitivityPercent(), c.wantSchedule);
         EXPECT_EQ(doc.GetPiSensitivity(), c.wantSteps);
         EXPECT_EQ(doc.GetPmSensitivityPercent(), c.wantPm);
-        EXPECT_EQ(doc.GetSensitivityType(), c.wantType);
+        EXPECT_EQ(static_cast<int>(doc.GetSensitivityType()), c.wantType);
     }
-    doc.SetSensitivityType(7);
-    EXPECT_EQ(doc.GetSensitivityType(), 0);
+    doc.SetSensitivityType(static_cast<RayleighSensitivityType>(7));
+    EXPECT_EQ(doc.GetSensitivityType(), RayleighSensitivityType::Sloc);
     doc.SetSelectedApplication(3);
     EXPECT_EQ(doc.GetSelectedApplication(), 0) << "outside the list";
 }

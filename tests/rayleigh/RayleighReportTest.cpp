@@ -45,8 +45,9 @@ class RayleighReportTest : public RayleighDocFixture {
 
     // Only the Intermediate_Totals and Totals blocks, with or without ranges.
     void ShowBodyOnly(cRayleighDoc& doc, bool ranges) {
-        doc.SetFilter(cModelDoc::kDescriptionSwitch, kFilterOff);
-        doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, ranges ? kFilterOn : kFilterOff);
+        doc.SetFilter(cModelDoc::kDescriptionSwitch, FilterState::Off);
+        doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch,
+                      ranges ? FilterState::On : FilterState::Off);
     }
 };
 
@@ -76,7 +77,7 @@ TEST_F(RayleighReportTest, AllSwitchesOffLeaveAnEmptyBody) {
     for (auto which :
          {cModelDoc::kDescriptionSwitch, cModelDoc::kTotalsSwitch,
           cModelDoc::kIntermediateTotalsSwitch, cModelDoc::kSensitivityAnalysisSwitch}) {
-        doc.SetFilter(which, kFilterOff);
+        doc.SetFilter(which, FilterState::Off);
     }
     EXPECT_TRUE(Report(doc).empty());
     EXPECT_EQ(doc.GetReportExtentHeight(), 50);
@@ -87,7 +88,7 @@ TEST_F(RayleighReportTest, ScheduleRangesShowTheInputAndTheMainBuildTime) {
     ShowBodyOnly(doc, true);
     doc.SetSourceLines(150000);
     doc.SetSchedule(20);
-    doc.SetRayleighSensitivity(0, 10, 3, 0, kRayleighScheduleSensitivity);
+    doc.SetRayleighSensitivity(0, 10, 3, 0, RayleighSensitivityType::Schedule);
     std::vector<Row> rows = Report(doc);
     ASSERT_EQ(rows.size(), 8u);
     EXPECT_EQ(rows[0], (Row{"", "Sensitivity Analysis Type: ", "Time to Develop (TDEV)", ""}));
@@ -104,7 +105,7 @@ TEST_F(RayleighReportTest, MeasureSensitivityRangesOnlyTheLevel) {
     ShowBodyOnly(doc, true);
     doc.SetSourceLines(150000);
     doc.SetSchedule(16);
-    doc.SetRayleighSensitivity(10, 10, 3, 20, kRayleighMeasureSensitivity);
+    doc.SetRayleighSensitivity(10, 10, 3, 20, RayleighSensitivityType::Measure);
     std::vector<Row> rows = Report(doc);
     ASSERT_EQ(rows.size(), 8u);
     EXPECT_EQ(rows[0][2], "Productivity Measure (PM)");
@@ -119,13 +120,13 @@ TEST_F(RayleighReportTest, SizeRangeIsNotClampedAndProjectRangesAreNamed) {
     doc.SetSelectedApplication(1);  // Embedded, PI 5
     doc.SetSourceLines(1000);
     doc.SetSchedule(10);
-    doc.SetRayleighSensitivity(100, 0, 3, 0, kRayleighSlocSensitivity);
+    doc.SetRayleighSensitivity(100, 0, 3, 0, RayleighSensitivityType::Sloc);
     std::vector<Row> rows = Report(doc);
     EXPECT_EQ(rows[1][3], "(0.0 - 2000.0)");
     // MBI -0.25 nominal; no size at the low end is no buildup; 2.75 at twice the size.
     EXPECT_EQ(rows.back(), (Row{"", "    (MBI) Level:", "0", "(<0 - 3)"}));
 
-    doc.SetSensitivityType(kRayleighProjectRangesSensitivity);
+    doc.SetSensitivityType(RayleighSensitivityType::ProjectRanges);
     doc.SetSourceLinesRange(900, 1250.55);
     doc.SetScheduleRange(8, 12);
     rows = Report(doc);
@@ -140,14 +141,14 @@ TEST_F(RayleighReportTest, RangesNeedTheSensitivitySwitch) {
     ShowBodyOnly(doc, false);
     doc.SetSourceLines(50000);
     doc.SetSchedule(20);
-    doc.SetRayleighSensitivity(10, 0, 3, 0, kRayleighSlocSensitivity);
+    doc.SetRayleighSensitivity(10, 0, 3, 0, RayleighSensitivityType::Sloc);
     for (const Row& row : Report(doc)) EXPECT_EQ(row[3], "") << row[1];
 }
 
 TEST_F(RayleighReportTest, DescriptionBlockComesFirst) {
     cRayleighDoc doc(context);
     doc.SetDescriptionTexts("Portal", "J. Moreau", "Claims");
-    doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, kFilterOff);
+    doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::Off);
     std::vector<Row> rows = Report(doc);
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows[0], (Row{"", "Title:", "Portal", ""}));
@@ -156,7 +157,7 @@ TEST_F(RayleighReportTest, DescriptionBlockComesFirst) {
 
 TEST_F(RayleighReportTest, DisplayOptionsHidePhaseDistribution) {
     cRayleighDoc doc(context);
-    doc.SetFilter(cModelDoc::kPhaseDistributionSwitch, kFilterOff);
+    doc.SetFilter(cModelDoc::kPhaseDistributionSwitch, FilterState::Off);
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cDisplayOptionsDlg&>(logic);
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kPhaseDistributionBox));
@@ -167,9 +168,9 @@ TEST_F(RayleighReportTest, DisplayOptionsHidePhaseDistribution) {
         return true;
     });
     doc.OnDisplayOptions();
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOn);
-    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), kFilterOff);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::Off);
     EXPECT_TRUE(doc.IsModified());
 }
 

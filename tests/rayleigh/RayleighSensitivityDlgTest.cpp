@@ -12,18 +12,18 @@ using testing::RayleighDocFixture;
 class RayleighSensitivityDlgTest : public RayleighDocFixture {};
 
 TEST_F(RayleighSensitivityDlgTest, OpensWithTheCurrentTypeCheckedAndOnlyItsRowEnabled) {
-    Dlg dialog(platform, 12.5, 7, 20, 3, 16.5, kRayleighMeasureSensitivity);
+    Dlg dialog(platform, 12.5, 7, 20, 3, 16.5, RayleighSensitivityType::Measure);
     EXPECT_EQ(dialog.GetText(Dlg::kSlocPercentField), "12.5");
     EXPECT_EQ(dialog.GetText(Dlg::kSchedulePercentField), "7");
     EXPECT_EQ(dialog.GetText(Dlg::kMeasurePercentField), "20");
     EXPECT_EQ(dialog.GetText(Dlg::kIndexStepsField), "3");
     EXPECT_EQ(dialog.GetText(Dlg::kSelectedIndexField), "17") << "PI rounded half away from zero";
-    EXPECT_EQ(dialog.GetCheckedType(), kRayleighMeasureSensitivity);
+    EXPECT_EQ(dialog.GetCheckedType(), RayleighSensitivityType::Measure);
     EXPECT_EQ(dialog.GetFocus(), Dlg::kMeasurePercentField);
     const Dlg::Field rows[] = {Dlg::kSlocPercentField, Dlg::kSchedulePercentField,
                                Dlg::kMeasurePercentField, Dlg::kIndexStepsField};
     for (int type = 0; type < 4; ++type) {
-        dialog.OnRadio(type);
+        dialog.OnRadio(static_cast<RayleighSensitivityType>(type));
         for (int row = 0; row < 4; ++row)
             EXPECT_EQ(dialog.IsEnabled(rows[row]), row == type) << type << row;
         EXPECT_EQ(dialog.GetFocus(), rows[type]);
@@ -34,8 +34,8 @@ TEST_F(RayleighSensitivityDlgTest, OpensWithTheCurrentTypeCheckedAndOnlyItsRowEn
 }
 
 TEST_F(RayleighSensitivityDlgTest, ProjectRangesOpenWithNoButtonChecked) {
-    Dlg dialog(platform, 0, 0, 0, 3, 17, kRayleighProjectRangesSensitivity);
-    EXPECT_EQ(dialog.GetCheckedType(), Dlg::kNoType);
+    Dlg dialog(platform, 0, 0, 0, 3, 17, RayleighSensitivityType::ProjectRanges);
+    EXPECT_EQ(dialog.GetCheckedType(), std::nullopt);
     for (int field = 0; field < Dlg::kFieldCount; ++field)
         EXPECT_FALSE(dialog.IsEnabled(static_cast<Dlg::Field>(field)));
     EXPECT_TRUE(dialog.OnOk());
@@ -57,14 +57,14 @@ TEST_F(RayleighSensitivityDlgTest, OkChecksEveryFieldInOrder) {
         {Dlg::kIndexStepsField, "11", "Please enter an integer between 0 and 10."},
     };
     for (const RefusedCase& c : cases) {
-        Dlg dialog(platform, 10, 10, 10, 3, 17, kRayleighSlocSensitivity);
+        Dlg dialog(platform, 10, 10, 10, 3, 17, RayleighSensitivityType::Sloc);
         dialog.SetText(c.field, c.text);
         platform.ExpectMessage();
         EXPECT_FALSE(dialog.OnOk()) << c.text;
         EXPECT_EQ(platform.Messages().back(), c.message);
         EXPECT_EQ(dialog.GetFocus(), c.field);
     }
-    Dlg accepted(platform, 10, 10, 10, 3, 17, kRayleighSlocSensitivity);
+    Dlg accepted(platform, 10, 10, 10, 3, 17, RayleighSensitivityType::Sloc);
     accepted.SetText(Dlg::kSlocPercentField, " 100 ");
     accepted.SetText(Dlg::kIndexStepsField, "0");
     EXPECT_TRUE(accepted.OnOk());
@@ -73,7 +73,7 @@ TEST_F(RayleighSensitivityDlgTest, OkChecksEveryFieldInOrder) {
 }
 
 TEST_F(RayleighSensitivityDlgTest, ATypeWhoseIndexRoundsToZeroIsRefused) {
-    Dlg dialog(platform, 0, 0, 0, 3, 0.4, kRayleighIndexSensitivity);
+    Dlg dialog(platform, 0, 0, 0, 3, 0.4, RayleighSensitivityType::Index);
     platform.ExpectMessage();
     EXPECT_FALSE(dialog.OnOk());
     EXPECT_EQ(platform.Messages().back(), "Please enter an integer between 1 and 40.");
@@ -87,22 +87,22 @@ TEST_F(RayleighSensitivityDlgTest, CommandStoresOnOkAndNothingOnCancel) {
 
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<Dlg&>(logic);
-        EXPECT_EQ(dialog.GetCheckedType(), kRayleighSlocSensitivity);
-        dialog.OnRadio(kRayleighIndexSensitivity);
+        EXPECT_EQ(dialog.GetCheckedType(), RayleighSensitivityType::Sloc);
+        dialog.OnRadio(RayleighSensitivityType::Index);
         dialog.SetText(Dlg::kIndexStepsField, "5");
         dialog.SetText(Dlg::kSchedulePercentField, "12.5");
         return dialog.OnOk();
     });
     doc.OnSensitivityAnalysis();
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.GetSensitivityType(), kRayleighIndexSensitivity);
+    EXPECT_EQ(doc.GetSensitivityType(), RayleighSensitivityType::Index);
     EXPECT_EQ(doc.GetPiSensitivity(), 5);
     EXPECT_EQ(doc.GetScheduleSensitivityPercent(), 12.5);
 
-    doc.SetSensitivityType(kRayleighProjectRangesSensitivity);
+    doc.SetSensitivityType(RayleighSensitivityType::ProjectRanges);
     platform.ExpectDialog([](cDialogLogic& logic) { return dynamic_cast<Dlg&>(logic).OnOk(); });
     doc.OnSensitivityAnalysis();
-    EXPECT_EQ(doc.GetSensitivityType(), kRayleighProjectRangesSensitivity)
+    EXPECT_EQ(doc.GetSensitivityType(), RayleighSensitivityType::ProjectRanges)
         << "no button chosen keeps type 4";
 }
 

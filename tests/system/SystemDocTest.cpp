@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "framework/ProfileAccess.h"
@@ -128,7 +129,7 @@ TEST_F(SystemDocTest, SaveWritesOnlyTheCurrentMembersAndLoadReadsThemBack) {
         std::vector<std::unique_ptr<cSystemProjectDoc>> members;
         for (const std::string& file : {first, second}) {
             members.push_back(system.CreateMember());
-            members.back()->LoadModel(file);
+            ASSERT_TRUE(members.back()->LoadModel(file));
         }
         members.back()->SetStartOffset(2.5);
         system.SetMembers(std::move(members));
@@ -141,7 +142,7 @@ TEST_F(SystemDocTest, SaveWritesOnlyTheCurrentMembersAndLoadReadsThemBack) {
     EXPECT_NE(text.find("Start_Offset01=2.500000"), std::string::npos);
 
     cSystemDoc reader(context);
-    reader.LoadModel(path);
+    ASSERT_TRUE(reader.LoadModel(path));
     ASSERT_EQ(reader.GetMembers().size(), 2u);
     EXPECT_EQ(reader.GetMembers()[1]->GetFileName(), second);
     EXPECT_EQ(reader.GetMembers()[1]->GetTitle(), "Second");
@@ -160,7 +161,7 @@ TEST_F(SystemDocTest, AnInvalidUserSpecifiedFlagIsReportedAndTheDesignDerived) {
                        "Product_Design_TDEV=9\nIntegration_And_Test_TDEV=abc\n");
     platform.ExpectMessage();
     cSystemDoc system(context);
-    system.LoadModel(path);
+    ASSERT_TRUE(system.LoadModel(path));
     EXPECT_EQ(platform.Messages().back(), "Invalid entry:  Product_Design_User_Specified = true");
     EXPECT_FALSE(system.IsProductDesignUserSpecified());
     EXPECT_DOUBLE_EQ(system.GetProductDesignTdev(), 0);
@@ -184,7 +185,7 @@ TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     platform.ExpectOpenFileName(replacement);  // the Browse inside the first dialog
     platform.ExpectDialogCancel();
     cSystemDoc system(context);
-    system.LoadModel(path);
+    ASSERT_TRUE(system.LoadModel(path));
     ASSERT_EQ(system.GetMembers().size(), 2u);
     EXPECT_TRUE(system.GetMembers()[0]->IsFound());
     EXPECT_EQ(system.GetMembers()[0]->GetTitle(), "Replacement");
@@ -195,6 +196,40 @@ TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     ASSERT_TRUE(system.SaveModel(path));
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), replacement);
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name01", "", 256, path), dir.File("lost.prj"));
+}
+
+// A relative member path is looked up beside the system file, wherever the program runs;
+// the file keeps the path as it was written.
+TEST_F(SystemDocTest, RelativeMemberPathsAreFoundBesideTheSystemAndKeptAsWritten) {
+    std::filesystem::create_directories(dir.File("plans/sub"));
+    TempDir::WriteFile(dir.File("plans/sub/near.prj"),
+                       "[KORVAL]\r\nKORVAL_Type=Project\r\n[ProjectSummary]\r\nTitle=Near\r\n");
+    std::string absolute = WriteProject("far.prj", "Far");
+    std::string path = dir.File("plans/system.sle");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=sub/near.prj\n"
+                       "File_Name01=" +
+                           absolute + "\nFile_Name02=near.prj\n");
+    platform.ExpectDialogCancel();  // near.prj is not beside the system
+    cSystemDoc system(context);
+    ASSERT_TRUE(system.LoadModel(path));
+    const auto& members = system.GetMembers();
+    ASSERT_EQ(members.size(), 3u);
+    struct Expected {
+        const char* fileName;
+        bool found;
+        const char* title;
+    };
+    const Expected expected[] = {
+        {"sub/near.prj", true, "Near"}, {absolute.c_str(), true, "Far"}, {"near.prj", false, ""}};
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        EXPECT_EQ(members[i]->GetFileName(), expected[i].fileName);
+        EXPECT_EQ(members[i]->IsFound(), expected[i].found) << expected[i].fileName;
+        EXPECT_EQ(members[i]->GetTitle(), expected[i].title) << expected[i].fileName;
+    }
+    ASSERT_TRUE(system.SaveModel(path));
+    EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), "sub/near.prj");
+    EXPECT_EQ(ReadProfileValue("Projects", "File_Name02", "", 256, path), "near.prj");
 }
 
 TEST_F(SystemDocTest, ProjectsDialogAddsInsertsWarnsAndRefuses) {
@@ -240,7 +275,7 @@ TEST_F(SystemDocTest, ProjectsDialogDeleteAndCancelKeepTheSystemUntilOk) {
     std::vector<std::unique_ptr<cSystemProjectDoc>> members;
     for (const std::string& file : {a, b}) {
         members.push_back(system.CreateMember());
-        members.back()->LoadModel(file);
+        ASSERT_TRUE(members.back()->LoadModel(file));
     }
     system.SetMembers(std::move(members));
     const cSystemProjectDoc* second = system.GetMembers()[1].get();
@@ -307,7 +342,7 @@ TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
     first.mbi = 6.7;
     AddMembers(system, {first, Schedule(8, 3)});
     system.SetAttributes(5, 0, true, 2, 0);
-    system.SetFilter(cModelDoc::kDescriptionSwitch, kFilterOff);
+    system.SetFilter(cModelDoc::kDescriptionSwitch, FilterState::Off);
     system.RecalculateSystem();
     cTextReportSurface surface;
     cDrawContext dc(surface);
@@ -336,8 +371,8 @@ TEST_F(SystemDocTest, DisplayOptionsShowOnlyTheSystemSwitches) {
         return true;
     });
     system.OnDisplayOptions();
-    EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), kFilterOff);
-    EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), kFilterOff);
+    EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::Off);
 }
 
 }  // namespace
@@ -374,7 +409,7 @@ TEST(SystemBadInputTest, OddMembersOpenAndCountAsTheyShould) {
     TempDir::WriteFile(path, content);
 
     cSystemDoc system(context);
-    system.LoadModel(path);
+    ASSERT_TRUE(system.LoadModel(path));
     ASSERT_EQ(system.GetMembers().size(), 1000u);
     double oneProject = system.GetMembers()[0]->Figures().sourceLines;
     EXPECT_GT(oneProject, 0);

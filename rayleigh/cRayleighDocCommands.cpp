@@ -1,0 +1,50 @@
+// The Rayleigh menu commands of cRayleighDoc. Each dialog works on a copy; OK stores the
+// values, marks the document modified and redraws its views; Cancel changes nothing.
+#include <optional>
+
+#include "rayleigh/cRayleighAttributesDlg.h"
+#include "rayleigh/cRayleighDoc.h"
+#include "rayleigh/cRayleighReverseDlg.h"
+#include "rayleigh/cRayleighSensitivityDlg.h"
+
+namespace korval {
+
+void cRayleighDoc::OnSensitivityAnalysis() {
+    const cApplicationType* type = SelectedApplicationType();
+    cRayleighSensitivityDlg dialog(Platform(), slocSensitivityPercent_, scheduleSensitivityPercent_,
+                                   pmSensitivityPercent_, piSensitivity_,
+                                   type ? type->Productivity().Index() : 0.0, sensitivityType_);
+    if (!Platform().RunDialog(dialog)) return;
+    // The dialog has checked every value; they are stored as they are.
+    slocSensitivityPercent_ = dialog.GetSlocPercent();
+    scheduleSensitivityPercent_ = dialog.GetSchedulePercent();
+    pmSensitivityPercent_ = dialog.GetMeasurePercent();
+    piSensitivity_ = dialog.GetIndexSteps();
+    if (std::optional<RayleighSensitivityType> checked = dialog.GetCheckedType())
+        sensitivityType_ = *checked;
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void cRayleighDoc::OnAttributes() {
+    cRayleighAttributesDlg dialog(Platform(), *this);
+    if (!Platform().RunDialog(dialog)) return;
+    for (int i = 0; i < applicationTypes_.Count(); ++i) {
+        if (const cApplicationType* copy = dialog.GetWorkingCopy(i))
+            *applicationTypes_.At(i) = *copy;
+    }
+    // A read-only field shows a rounded value; the document keeps the exact one.
+    if (sourceLinesEditable_) sourceLines_ = dialog.GetSourceLines();
+    if (scheduleEditable_) schedule_ = dialog.GetSchedule();
+    buildPhasePercentage_ = dialog.GetBuildPhasePercentage();
+    SetSelectedApplication(dialog.GetSelectedApplication());
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void cRayleighDoc::OnReverseEngineering() {
+    cRayleighReverseDlg dialog(Platform(), *this);
+    Platform().RunDialog(dialog);
+}
+
+}  // namespace korval
