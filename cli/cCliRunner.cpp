@@ -156,7 +156,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
                                                       ExecutableFolder(), profileVariable)
                                                 : call->profile;
     if (call->command == "report" && call->format == "pdf" && reportFormats_.count("pdf") == 0) {
-        return PrintPdfThroughDesktop(ExecutableFolder() + "/" + kDesktopProgramName,
+        return PrintPdfThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),
                                       call->operands[0], call->output, call->profile, err);
     }
     cCliPlatform platform(err);

@@ -18,7 +18,7 @@ class cTallRowDoc : public cModelDoc {
   public:
     cTallRowDoc(cAppContext& context, int rows)
         : cModelDoc(context, DocumentKind::Cocomo), rows_(rows) {
-        SetFilter(kDescriptionSwitch, kFilterOff);
+        SetFilter(kDescriptionSwitch, FilterState::Off);
     }
 
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override {
