@@ -34,6 +34,9 @@ inline constexpr std::string_view kDesktopUsage =
     "(project, function point model, COCOMO model, Rayleigh model or system).\n"
     "  -h, --help  print this help and exit\n"
     "  --version   print the version and exit\n"
+    "  --print-pdf FILE OUT [--profile INI]\n"
+    "              print FILE's report to the PDF file OUT without a window, as\n"
+    "              korval-cli report FILE --format pdf -o OUT does\n"
     "Qt's own options (-platform NAME, -style NAME, ...) are accepted as well.\n";
 
 }  // namespace korval

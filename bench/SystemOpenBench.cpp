@@ -14,7 +14,6 @@
 #include "cli/cCliPlatform.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
-#include "framework/cDrawContext.h"
 #include "framework/cIniFile.h"
 #include "framework/cProfileStore.h"
 #include "framework/cTextReportSurface.h"
@@ -65,9 +64,7 @@ void OpenSystem(benchmark::State& state, bool layOutReport) {
         }
         if (layOutReport) {
             korval::cTextReportSurface surface;
-            korval::cDrawContext dc(surface);
-            int y = 5;
-            benchmark::DoNotOptimize(document->DrawReport(dc, y, 0));
+            benchmark::DoNotOptimize(document->LayOutReport(surface));
         }
         parses += korval::cProfileStore::Instance().ParseCount() - before;
         // Closing the document is not part of opening it.

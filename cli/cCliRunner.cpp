@@ -9,13 +9,13 @@
 
 #include "app/CommandLineInfo.h"
 #include "app/cEstimatorAppLogic.h"
+#include "cli/DesktopPdfPrint.h"
 #include "cli/FiguresJson.h"
 #include "cli/FiguresTable.h"
 #include "cli/cCliPlatform.h"
 #include "cli/cDocumentDiff.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
-#include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"
 
@@ -58,8 +58,9 @@ bool KnownFormat(Invocation& call,
     for (const std::string& format : own->second) {
         if (format == call.format) return true;
     }
-    return call.command == "report" && reportFormats.count(call.format) != 0 &&
-           !call.output.empty();
+    // "pdf" without a writer of its own is printed by the desktop program.
+    bool reportFormat = call.format == "pdf" || reportFormats.count(call.format) != 0;
+    return call.command == "report" && reportFormat && !call.output.empty();
 }
 
 std::optional<Invocation> Parse(const std::vector<std::string>& args,
@@ -92,9 +93,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
 
 std::string RenderReport(cModelDoc& document) {
     cTextReportSurface surface;
-    cDrawContext dc(surface);
-    int y = 5;
-    document.DrawReport(dc, y, TextFlags::kBase);
+    document.LayOutReport(surface).DrawAll(surface);
     return surface.Render();
 }
 
@@ -156,6 +155,10 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     std::string profile = call->profile.empty() ? cEstimatorAppLogic::GetDefaultsProfilePath(
                                                       ExecutableFolder(), profileVariable)
                                                 : call->profile;
+    if (call->command == "report" && call->format == "pdf" && reportFormats_.count("pdf") == 0) {
+        return PrintPdfThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),
+                                      call->operands[0], call->output, call->profile, err);
+    }
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
     if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);

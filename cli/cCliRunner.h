@@ -17,8 +17,9 @@ class cCliRunner {
   public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-    // A report format beyond "text" ("pdf" when the desktop is built): writes the
-    // document's report to the output path given with -o and returns the exit status.
+    // A report format beyond "text": writes the document's report to the output path given
+    // with -o and returns the exit status. Without a "pdf" format of its own the runner
+    // hands PDF output to the desktop program beside it (PrintPdfThroughDesktop).
     using ReportFormat =
         std::function<int(cModelDoc& document, const std::string& output, std::ostream& err)>;
     // Given by the executable's main before Run; false when the name is taken.

@@ -29,4 +29,18 @@ void RegisterPdfReportFormat(cCliRunner& runner) {
     runner.RegisterReportFormat("pdf", &WritePdf);
 }
 
+int PrintPdfHeadless(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+    if (arguments.size() < 2) {
+        err << "usage: korval --print-pdf FILE OUT.pdf [--profile INI]\n";
+        return cCliRunner::kUsageError;
+    }
+    std::vector<std::string> report = {"report", arguments[0], "--format",
+                                       "pdf",    "-o",         arguments[1]};
+    report.insert(report.end(), arguments.begin() + 2, arguments.end());
+    cCliRunner runner;
+    RegisterPdfReportFormat(runner);
+    return runner.Run(report, out, err);
+}
+
 }  // namespace korval

@@ -262,14 +262,16 @@ bool cMainFrame::RestorePlacement(const cWindowPlacement& placement) {
 }
 
 void cMainFrame::ShowWithPlacement(unsigned requestedShowState) {
-    std::optional<cWindowPlacement> saved =
-        cWindowPlacement::Parse(platform_.ReadSetting("Settings", "WindowPos", ""));
+    std::string stored = platform_.ReadSetting("Settings", "WindowPos", "");
+    std::optional<cWindowPlacement> saved = cWindowPlacement::Parse(stored);
     unsigned showState = requestedShowState;
     if (saved) {
         showState = saved->StartupShowState(requestedShowState);
         cWindowPlacement written = *saved;
         written.showState = showState;
-        platform_.WriteSetting("Settings", "WindowPos", written.Format());
+        // Writing the settings file costs a synced write: only a changed text is written.
+        if (written.Format() != stored)
+            platform_.WriteSetting("Settings", "WindowPos", written.Format());
         RestoreBarLayout();
         RestorePlacement(*saved);
     }
@@ -401,6 +403,9 @@ bool cMainFrame::RunDocumentCommand(int commandId) {
     if (handler == nullptr || (handler->enabled && !handler->enabled(child->Document())))
         return false;
     handler->run(child->Document());
+    // The view keeps its layout until told: a command that changed the document without
+    // telling its views still shows its effect.
+    child->View().Refresh();
     child->RefreshTitle();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "desktop/cReportView.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -10,6 +11,7 @@
 
 #include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtScreenSurface.h"
+#include "framework/PageMetrics.h"
 #include "framework/cModelDoc.h"
 #include "framework/cPlatformServices.h"
 
@@ -31,11 +33,12 @@ cReportView::~cReportView() {
     document_.RemoveObserver(this);
 }
 
-void cReportView::LayOut(QPainter* painter) {
-    cQtScreenSurface surface(painter, *this, *viewport());
-    cDrawContext dc(surface);
-    int y = 5;
-    document_.DrawReport(dc, y, TextFlags::kBase);
+bool cReportView::EnsureLayout() {
+    cQtScreenSurface surface(nullptr, *this, *viewport());
+    if (layout_ && layout_->Metrics() == PageMetrics::Compute(surface)) return false;
+    layout_ = document_.LayOutReport(surface);
+    ++layoutCount_;
+    return true;
 }
 
 void cReportView::ApplyScrollSizes() {
@@ -52,16 +55,28 @@ void cReportView::ApplyScrollSizes() {
 }
 
 void cReportView::UpdateScrollSizes() {
-    LayOut(nullptr);
+    layout_.reset();
+    EnsureLayout();
     ApplyScrollSizes();
 }
 
-void cReportView::paintEvent(QPaintEvent*) {
+void cReportView::Refresh() {
+    UpdateScrollSizes();
+    viewport()->update();
+}
+
+void cReportView::paintEvent(QPaintEvent* event) {
+    bool laidOut = EnsureLayout();
+    int left = horizontalScrollBar()->value();
+    int top = verticalScrollBar()->value();
     QPainter painter(viewport());
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    LayOut(&painter);
+    painter.translate(-left, -top);
+    cQtScreenSurface surface(&painter, *this, *viewport());
+    // Only the rows reaching into the part to be painted are drawn.
+    QRect exposed = event->rect();
+    layout_->DrawWithin(surface, exposed.top() + top, exposed.bottom() + 1 + top);
     painter.end();
-    ApplyScrollSizes();
+    if (laidOut) ApplyScrollSizes();
 }
 
 void cReportView::resizeEvent(QResizeEvent* event) {
@@ -113,8 +128,7 @@ void cReportView::keyPressEvent(QKeyEvent* event) {
 }
 
 void cReportView::OnDocumentUpdated(cModelDoc&) {
-    UpdateScrollSizes();
-    viewport()->update();
+    Refresh();
     emit DocumentChanged();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <optional>
 
 #include "framework/cDocObserver.h"
+#include "framework/cReportLayout.h"
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -12,9 +14,9 @@ namespace korval {
 class cModelDoc;
 class cPlatformServices;
 
-// The scrolling report window every document kind shares: it lays the document's
-// report out on the screen on every paint, scrolls over the report extent the layout
-// leaves behind, and prints through the shared print path.
+// The scrolling report window every document kind shares: it lays the document's report
+// out once for its font and width, paints only the rows in view, scrolls over the report
+// extent the layout leaves behind, and prints through the shared print path.
 class cReportView : public QAbstractScrollArea, public cDocObserver {
     Q_OBJECT
   public:
@@ -33,8 +35,12 @@ class cReportView : public QAbstractScrollArea, public cDocObserver {
 
     void OnDocumentUpdated(cModelDoc& document) override;
 
-    // Lays the report out once without drawing, so the scroll size follows the report.
+    // Lays the report out anew without drawing, so the scroll size follows the report.
     void UpdateScrollSizes();
+    // Lays the report out anew and paints it again: the document may have changed.
+    void Refresh();
+    // How many times the report was laid out: scrolling and repainting lay out nothing.
+    int LayoutCount() const { return layoutCount_; }
 
   signals:
     void DocumentChanged();
@@ -46,11 +52,15 @@ class cReportView : public QAbstractScrollArea, public cDocObserver {
     bool viewportEvent(QEvent* event) override;
 
   private:
-    void LayOut(QPainter* painter);
+    // Lays the report out when there is no layout yet or the view's font or size changed
+    // since; true when it did.
+    bool EnsureLayout();
     void ApplyScrollSizes();
 
     cModelDoc& document_;
     cPlatformServices& platform_;
+    std::optional<cReportLayout> layout_;
+    int layoutCount_ = 0;
 };
 
 }  // namespace korval

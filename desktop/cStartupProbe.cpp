@@ -4,10 +4,20 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace korval {
+
+namespace {
+long long MonotonicNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+}  // namespace
 
 cStartupProbe::cStartupProbe(bool waitForReport) : QObject(qApp), waitForReport_(waitForReport) {}
 
@@ -25,6 +35,8 @@ bool cStartupProbe::eventFilter(QObject* watched, QEvent* event) {
                                         widget->parent()->inherits("korval::cReportView")
                                   : widget->isWindow();
     if (matches) {
+        std::printf("painted at %lld\n", static_cast<long long>(MonotonicNanoseconds()));
+        std::fflush(stdout);
         done_ = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }

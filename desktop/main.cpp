@@ -1,12 +1,20 @@
 #include <QApplication>
 #include <iostream>
+#include <string_view>
 
 #include "app/CommandLineInfo.h"
 #include "app/qt/QtText.h"
+#include "cli/DesktopPdfPrint.h"
+#include "desktop/CliPdfFormat.h"
 #include "desktop/cEstimatorApp.h"
 #include "desktop/cStartupProbe.h"
 
 int main(int argc, char** argv) {
+    // korval-cli's PDF output, printed without a window.
+    if (argc > 1 && std::string_view(argv[1]) == korval::kPrintPdfOption) {
+        return korval::PrintPdfHeadless(std::vector<std::string>(argv + 2, argv + argc), std::cout,
+                                        std::cerr);
+    }
     // --help and --version answer before Qt looks for a display.
     if (std::optional<int> status =
             korval::AnswerDesktopInfoOption({argv + 1, argv + argc}, std::cout)) {

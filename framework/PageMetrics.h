@@ -22,6 +22,7 @@ struct PageMetrics {
     int columnStep = 0;
 
     static PageMetrics Compute(const cReportSurface& surface);
+    bool operator==(const PageMetrics&) const = default;
 };
 
 }  // namespace korval

@@ -6,6 +6,7 @@
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
 #include "framework/cProfileStore.h"
+#include "framework/cReadOnlyProfileScope.h"
 
 #ifndef KORVAL_VERSION_TEXT
 #define KORVAL_VERSION_TEXT "4.1"
@@ -39,6 +40,10 @@ std::string DecodeLineBreaks(std::string_view text) {
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t bufferSize,
                               const std::string& path) {
+    if (const cIniView* view = cReadOnlyProfileScope::ViewOf(path)) {
+        std::optional<std::string_view> found = view->Find(section, key);
+        return CutToBuffer(found ? *found : defaultText, bufferSize);
+    }
     std::optional<std::string> value =
         cProfileStore::Instance().Read(path, section, key, bufferSize);
     return value ? std::move(*value) : CutToBuffer(defaultText, bufferSize);
@@ -54,6 +59,7 @@ std::string ReadProfileValue(std::string_view section, std::string_view key,
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view text,
                         const std::string& path) {
+    if (cReadOnlyProfileScope::ViewOf(path) != nullptr) return true;
     return cProfileStore::Instance().Write(path, section, key, EncodeLineBreaks(text));
 }
 

@@ -1,24 +1,21 @@
 #pragma once
 
-#include <optional>
-
 #include "framework/PageMetrics.h"
+#include "framework/cReportLayout.h"
 #include "framework/cReportSurface.h"
 
 namespace korval {
 
-// One layout pass of a report: the surface, its metrics and, when a printed page is
-// being drawn, that page's number (counted from 1). Measuring passes and screen passes
-// have no page.
+// One layout pass of a report: the surface that measures the text, its metrics, and the
+// layout the row primitives place each row into. Nothing is drawn during the pass; the
+// layout is drawn afterwards, whole, page by page or in part.
 struct cDrawContext {
     cReportSurface& surface;
     PageMetrics metrics;
-    std::optional<int> page;
-    // A measuring pass: rows are laid out and counted, nothing is drawn.
-    bool measureOnly = false;
+    cReportLayout layout;
 
-    explicit cDrawContext(cReportSurface& s, std::optional<int> printPage = std::nullopt)
-        : surface(s), metrics(PageMetrics::Compute(s)), page(printPage) {}
+    explicit cDrawContext(cReportSurface& s)
+        : surface(s), metrics(PageMetrics::Compute(s)), layout(metrics) {}
 };
 
 }  // namespace korval

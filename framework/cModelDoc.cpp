@@ -287,44 +287,24 @@ int cModelDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     advanced += DrawRow(dc, y, "", "Prepared By:", preparedBy_, "", flags, 0.5);
     unsigned wrapping = flags | TextFlags::kWordBreak | TextFlags::kExpandTabs;
     advanced += DrawRow(dc, y, "", "Description:", description_, "", wrapping, 0.5);
-    flags = (flags & ~TextFlags::kMeasureOnly) | (wrapping & TextFlags::kMeasureOnly);
     return advanced;
+}
+
+cReportLayout cModelDoc::LayOutReport(cReportSurface& surface) {
+    cDrawContext dc(surface);
+    int y = 5;
+    dc.layout.SetHeight(DrawReport(dc, y, TextFlags::kBase));
+    return std::move(dc.layout);
 }
 
 // --- Row layout --------------------------------------------------------------------
 
-std::vector<cModelDoc::Cell> cModelDoc::RowCells(const PageMetrics& m, std::string_view c0,
-                                                 std::string_view c1, std::string_view c2,
-                                                 std::string_view c3) const {
-    return {{m.column[0], c0}, {m.column[1], c1}, {m.column[2], c2}, {m.column[3], c3}};
-}
-
-std::vector<cModelDoc::Cell> cModelDoc::ArrayCells(const PageMetrics& m,
-                                                   const std::vector<std::string>& items) const {
-    std::vector<Cell> cells;
-    cells.reserve(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        cells.push_back({m.column[1] + static_cast<int>(i) * m.columnStep, items[i]});
-    }
-    return cells;
-}
-
-int cModelDoc::MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& cells,
-                            unsigned flags) const {
-    int height = 0;
-    for (const Cell& cell : cells) {
-        if (cell.text.empty()) continue;
-        SurfaceRect rect{cell.x, top, dc.metrics.rightEdge, top + dc.metrics.text.height};
-        height =
-            std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
-    }
-    return height;
-}
+namespace {
 
 // On paper a row that would cross the bottom edge starts the next page instead, so every
-// row lies whole between the top margin and the bottom edge of exactly one page. The
-// measuring pass lays out the same way, so the page count it announces holds every row.
-int cModelDoc::PlaceRow(const PageMetrics& m, int y0, int height) const {
+// row lies whole between the top margin and the bottom edge of exactly one page, and the
+// page count taken from the report's height holds every row.
+int RowTop(const PageMetrics& m, int y0, int height) {
     if (!m.paged || m.bodyHeight <= 0) return y0;
     int offset = y0 - m.topMargin;
     int pageIndex = offset / m.bodyHeight;
@@ -335,92 +315,80 @@ int cModelDoc::PlaceRow(const PageMetrics& m, int y0, int height) const {
     return y0;
 }
 
-int cModelDoc::PageOfRow(const PageMetrics& m, int top) const {
+int PageOfRow(const PageMetrics& m, int top) {
     if (!m.paged || m.bodyHeight <= 0) return 1;
     return (top - m.topMargin) / m.bodyHeight + 1;
 }
 
-int cModelDoc::LayoutRow(cDrawContext& dc, int& y, const std::vector<Cell>& cells, unsigned flags,
-                         double spacing, bool draw) const {
+}  // namespace
+
+int cModelDoc::PlaceRow(cDrawContext& dc, int& y, std::span<const Cell> cells, unsigned flags,
+                        double spacing) const {
     const PageMetrics& m = dc.metrics;
     int y0 = std::max(y, m.topMargin);
-    int height = MeasureCells(dc, y0, cells, flags);
-    int top = PlaceRow(m, y0, height);
-    if (draw && !(flags & TextFlags::kMeasureOnly)) {
-        int shift = dc.page ? (*dc.page - 1) * m.bodyHeight : 0;
-        for (const Cell& cell : cells) {
-            if (cell.text.empty()) continue;
-            SurfaceRect rect{cell.x, top - shift, m.rightEdge, top - shift + m.text.height};
-            dc.surface.DrawText(cell.text, rect, flags);
-        }
+    int height = 0;
+    for (const Cell& cell : cells) {
+        if (cell.text.empty()) continue;
+        SurfaceRect rect{cell.x, y0, m.rightEdge, y0 + m.text.height};
+        height =
+            std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
+    }
+    int top = RowTop(m, y0, height);
+    int page = PageOfRow(m, top);
+    for (const Cell& cell : cells) {
+        if (cell.text.empty()) continue;
+        dc.layout.Add({cReportItem::Kind::kText,
+                       page,
+                       {cell.x, top, m.rightEdge, top + height},
+                       flags & ~TextFlags::kMeasureOnly,
+                       std::string(cell.text)});
     }
     int next = top + height + static_cast<int>(m.text.height * spacing);
     y = next;
     return next - y0;
 }
 
-bool cModelDoc::BelongsToPage(cDrawContext& dc, int y, const std::vector<Cell>& cells,
-                              unsigned flags) const {
-    if (!dc.surface.IsPrinter() || !dc.page) return true;
-    int y0 = std::max(y, dc.metrics.topMargin);
-    int top = PlaceRow(dc.metrics, y0, MeasureCells(dc, y0, cells, flags));
-    return PageOfRow(dc.metrics, top) == *dc.page;
-}
-
-int cModelDoc::DrawRowUnpaged(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
-                              std::string_view c2, std::string_view c3, unsigned flags,
-                              double spacing) const {
-    return LayoutRow(dc, y, RowCells(dc.metrics, c0, c1, c2, c3), flags, spacing, true);
-}
-
-int cModelDoc::DrawArrayRowUnpaged(cDrawContext& dc, int& y, const std::vector<std::string>& items,
-                                   unsigned flags, double spacing) const {
-    return LayoutRow(dc, y, ArrayCells(dc.metrics, items), flags, spacing, true);
-}
-
-bool cModelDoc::IsRowOnPage(cDrawContext& dc, int y, std::string_view c0, std::string_view c1,
-                            std::string_view c2, std::string_view c3, unsigned flags) const {
-    return BelongsToPage(dc, y, RowCells(dc.metrics, c0, c1, c2, c3), flags);
-}
-
 int cModelDoc::DrawRow(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
-                       std::string_view c2, std::string_view c3, unsigned& flags,
+                       std::string_view c2, std::string_view c3, unsigned flags,
                        double spacing) const {
-    std::vector<Cell> cells = RowCells(dc.metrics, c0, c1, c2, c3);
-    bool onPage = BelongsToPage(dc, y, cells, flags);
-    flags =
-        onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
-               : flags | TextFlags::kMeasureOnly;
-    return LayoutRow(dc, y, cells, flags, spacing, true);
+    const PageMetrics& m = dc.metrics;
+    const Cell cells[] = {
+        {m.column[0], c0}, {m.column[1], c1}, {m.column[2], c2}, {m.column[3], c3}};
+    return PlaceRow(dc, y, cells, flags, spacing);
 }
 
 int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
-                            unsigned& flags, double spacing) const {
-    std::vector<Cell> cells = ArrayCells(dc.metrics, items);
-    bool onPage = BelongsToPage(dc, y, cells, flags);
-    flags =
-        onPage ? (flags & ~TextFlags::kMeasureOnly) | (dc.measureOnly ? TextFlags::kMeasureOnly : 0)
-               : flags | TextFlags::kMeasureOnly;
-    return LayoutRow(dc, y, cells, flags, spacing, true);
+                            unsigned flags, double spacing) const {
+    std::vector<Cell> cells;
+    cells.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        cells.push_back(
+            {dc.metrics.column[1] + static_cast<int>(i) * dc.metrics.columnStep, items[i]});
+    }
+    return PlaceRow(dc, y, cells, flags, spacing);
 }
 
-void cModelDoc::DrawBand(cDrawContext& dc, int top, int bottom, std::string_view left,
+void cModelDoc::DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
                          std::string_view centre, std::string_view right) const {
-    SurfaceRect rect{dc.metrics.leftMargin, top, dc.metrics.rightEdge, bottom};
-    if (!left.empty()) dc.surface.DrawText(left, rect, TextFlags::kBase);
-    if (!centre.empty()) dc.surface.DrawText(centre, rect, TextFlags::kCenter);
-    if (!right.empty()) dc.surface.DrawText(right, rect, TextFlags::kRight);
+    if (!left.empty()) surface.DrawText(left, band, TextFlags::kBase);
+    if (!centre.empty()) surface.DrawText(centre, band, TextFlags::kCenter);
+    if (!right.empty()) surface.DrawText(right, band, TextFlags::kRight);
 }
 
-void cModelDoc::DrawPageHeader(cDrawContext& dc, std::string_view left, std::string_view centre,
+void cModelDoc::DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics,
+                               std::string_view left, std::string_view centre,
                                std::string_view right) const {
-    DrawBand(dc, dc.metrics.topMargin / 2, dc.metrics.topMargin, left, centre, right);
+    DrawBand(surface,
+             {metrics.leftMargin, metrics.topMargin / 2, metrics.rightEdge, metrics.topMargin},
+             left, centre, right);
 }
 
-void cModelDoc::DrawPageFooter(cDrawContext& dc, std::string_view left, std::string_view centre,
+void cModelDoc::DrawPageFooter(cReportSurface& surface, const PageMetrics& metrics,
+                               std::string_view left, std::string_view centre,
                                std::string_view right) const {
-    int top = dc.metrics.bottomEdge + dc.metrics.topMargin / 3;
-    DrawBand(dc, top, top + dc.metrics.text.height, left, centre, right);
+    int top = metrics.bottomEdge + metrics.topMargin / 3;
+    DrawBand(surface, {metrics.leftMargin, top, metrics.rightEdge, top + metrics.text.height}, left,
+             centre, right);
 }
 
 }  // namespace korval

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,9 +83,12 @@ class cModelDoc {
     // Save As without the dialog: path becomes the document's path, then it is saved.
     [[nodiscard]] bool SaveAs(const std::string& path);
 
-    // Lays out the report body; returns the height advanced. The base lays out the
-    // description block.
+    // Lays out the report body into dc.layout, row by row from the current figures;
+    // returns the height advanced. The base lays out the description block.
     virtual int DrawReport(cDrawContext& dc, int& y, unsigned flags);
+    // The report laid out once on the surface: what printing, print preview, PDF output,
+    // the screen and the command line all draw.
+    cReportLayout LayOutReport(cReportSurface& surface);
 
     virtual void ResetToDefaults();
     // Reads the document from a model file, the base part (description, filter) before the
@@ -102,23 +106,18 @@ class cModelDoc {
     // Asks about saving a modified document; false when the document must stay open.
     bool CanCloseDocument();
 
-    // Row primitives (texts for columns 0 to 3; empty texts are skipped).
+    // Row primitives: each places one row at y and moves y below it (texts for columns 0
+    // to 3; empty texts are skipped). Returns the height advanced.
     int DrawRow(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
-                std::string_view c2, std::string_view c3, unsigned& flags, double spacing) const;
-    int DrawRowUnpaged(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
-                       std::string_view c2, std::string_view c3, unsigned flags,
-                       double spacing) const;
+                std::string_view c2, std::string_view c3, unsigned flags, double spacing) const;
     // Item i at column 1 + i x column step.
     int DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
-                     unsigned& flags, double spacing) const;
-    int DrawArrayRowUnpaged(cDrawContext& dc, int& y, const std::vector<std::string>& items,
-                            unsigned flags, double spacing) const;
-    bool IsRowOnPage(cDrawContext& dc, int y, std::string_view c0, std::string_view c1,
-                     std::string_view c2, std::string_view c3, unsigned flags) const;
-    void DrawPageHeader(cDrawContext& dc, std::string_view left, std::string_view centre,
-                        std::string_view right) const;
-    void DrawPageFooter(cDrawContext& dc, std::string_view left, std::string_view centre,
-                        std::string_view right) const;
+                     unsigned flags, double spacing) const;
+    // The bands above and below a printed page's body.
+    void DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
+                        std::string_view centre, std::string_view right) const;
+    void DrawPageFooter(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
+                        std::string_view centre, std::string_view right) const;
 
   protected:
     // The identity a save writes first: model kinds write the version unless the file is a
@@ -147,18 +146,9 @@ class cModelDoc {
         int x;
         std::string_view text;
     };
-    int LayoutRow(cDrawContext& dc, int& y, const std::vector<Cell>& cells, unsigned flags,
-                  double spacing, bool draw) const;
-    int MeasureCells(cDrawContext& dc, int top, const std::vector<Cell>& cells,
-                     unsigned flags) const;
-    int PlaceRow(const PageMetrics& m, int y0, int height) const;
-    int PageOfRow(const PageMetrics& m, int top) const;
-    bool BelongsToPage(cDrawContext& dc, int y, const std::vector<Cell>& cells,
-                       unsigned flags) const;
-    std::vector<Cell> RowCells(const PageMetrics& m, std::string_view c0, std::string_view c1,
-                               std::string_view c2, std::string_view c3) const;
-    std::vector<Cell> ArrayCells(const PageMetrics& m, const std::vector<std::string>& items) const;
-    void DrawBand(cDrawContext& dc, int top, int bottom, std::string_view left,
+    int PlaceRow(cDrawContext& dc, int& y, std::span<const Cell> cells, unsigned flags,
+                 double spacing) const;
+    void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
                   std::string_view centre, std::string_view right) const;
 
     cAppContext& context_;

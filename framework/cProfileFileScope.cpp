@@ -1,10 +1,16 @@
 #include "framework/cProfileFileScope.h"
 
 #include "framework/cProfileStore.h"
+#include "framework/cReadOnlyProfileScope.h"
 
 namespace korval {
 
 cProfileFileScope::cProfileFileScope(std::string path) : path_(std::move(path)) {
+    // A file read through a read-only view is not held in the store at all.
+    if (cReadOnlyProfileScope::ViewOf(path_) != nullptr) {
+        open_ = false;
+        return;
+    }
     cProfileStore::Instance().BeginScope(path_);
 }
 

@@ -3,7 +3,6 @@
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
-#include "framework/cDrawContext.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
@@ -13,21 +12,18 @@ cReportPrinter::cReportPrinter(cModelDoc& document, cReportSurface& surface)
 
 int cReportPrinter::BeginPrinting(const std::tm& jobTime) {
     jobTime_ = FormatJobTime(jobTime);
-    cDrawContext dc(surface_);
-    dc.measureOnly = true;
-    int y = 5;
-    int total = document_.DrawReport(dc, y, TextFlags::kBase | TextFlags::kMeasureOnly);
-    int body = dc.metrics.bodyHeight > 0 ? dc.metrics.bodyHeight : 1;
-    lastPage_ = total / body + 1;
+    layout_ = document_.LayOutReport(surface_);
+    lastPage_ = layout_->PageCount();
     return lastPage_;
 }
 
 void cReportPrinter::PrintPage(int page) {
-    cDrawContext dc(surface_, page);
-    document_.DrawPageHeader(dc, kProductName, "", document_.KindInfo().reportTitle);
-    int y = dc.metrics.topMargin;
-    document_.DrawReport(dc, y, TextFlags::kBase);
-    document_.DrawPageFooter(dc, FooterFileName(document_), std::to_string(page), jobTime_);
+    if (!layout_) layout_ = document_.LayOutReport(surface_);
+    const PageMetrics& metrics = layout_->Metrics();
+    document_.DrawPageHeader(surface_, metrics, kProductName, "", document_.KindInfo().reportTitle);
+    layout_->DrawPage(surface_, page);
+    document_.DrawPageFooter(surface_, metrics, FooterFileName(document_), std::to_string(page),
+                             jobTime_);
 }
 
 std::string cReportPrinter::FooterFileName(const cModelDoc& document) {

@@ -1,20 +1,24 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
+
+#include "framework/cReportLayout.h"
 
 namespace korval {
 
 class cModelDoc;
 class cReportSurface;
 
-// The print cycle shared by printing, print preview and PDF output: one measuring pass
-// announces the page count, then each page gets its header, its rows and its footer.
+// The print cycle shared by printing, print preview and PDF output: the report is laid
+// out once, which announces the page count; then each page gets its header, the rows laid
+// out on it and its footer.
 class cReportPrinter {
   public:
     cReportPrinter(cModelDoc& document, cReportSurface& surface);
 
-    // Measures the report; returns the last page number.
+    // Lays the report out; returns the last page number.
     int BeginPrinting(const std::tm& jobTime);
     void PrintPage(int page);
     int LastPage() const { return lastPage_; }
@@ -29,6 +33,7 @@ class cReportPrinter {
     cModelDoc& document_;
     cReportSurface& surface_;
     std::string jobTime_;
+    std::optional<cReportLayout> layout_;
     int lastPage_ = 0;
 };
 

@@ -19,6 +19,7 @@ struct TextMetrics {
     int height = 0;  // line height
     int aveCharWidth = 0;
     int maxCharWidth = 0;
+    bool operator==(const TextMetrics&) const = default;
 };
 
 struct SurfaceRect {

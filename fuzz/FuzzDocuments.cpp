@@ -55,6 +55,7 @@ void Exercise(cModelDoc& document, const std::string& output) {
     cDrawContext dc(surface);
     int y = 5;
     document.DrawReport(dc, y, 0);
+    dc.layout.DrawAll(surface);
     (void)surface.Render();
     Json figures = DocumentFigures(document);
     CheckFigures(figures, "", "", figures);

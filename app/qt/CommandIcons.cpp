@@ -1,10 +1,14 @@
 #include "app/qt/CommandIcons.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <string>
 
 namespace korval {
 
@@ -115,12 +119,64 @@ QPixmap GlyphPixmap(const char* glyph, const QColor& tile, int size) {
     return pixmap;
 }
 
+constexpr int kGlyphSizes[] = {16, 18, 20, 24, 32};
+
+// The icon of a glyph drawn at 16, 18, 20, 24 and 32 pixels, each size drawn when it is
+// first asked for: a toolbar shows one size only, and drawing every size of every button
+// up front was most of the main window's construction. Each request is answered as by an
+// icon holding all five pixmaps: a request for one of the five sizes finds that pixmap
+// alone, and any other request first draws all five.
+class cGlyphIconEngine : public QIconEngine {
+  public:
+    cGlyphIconEngine(std::string glyph, const QColor& tile)
+        : glyph_(std::move(glyph)), tile_(tile) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        Draw(size);
+        return drawn_.pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (IsGlyphSize(size)) return size;
+        return pixmap(size, mode, state).size();
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        QSize size = rect.size() * painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(size, mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode != QIcon::Normal || state != QIcon::Off) return sizes;
+        for (int side : kGlyphSizes) sizes << QSize(side, side);
+        return sizes;
+    }
+    QString key() const override { return QStringLiteral("korval-glyph"); }
+    QIconEngine* clone() const override { return new cGlyphIconEngine(*this); }
+
+  private:
+    static bool IsGlyphSize(const QSize& size) {
+        return size.width() == size.height() &&
+               std::find(std::begin(kGlyphSizes), std::end(kGlyphSizes), size.width()) !=
+                   std::end(kGlyphSizes);
+    }
+    void Draw(const QSize& size) {
+        for (int side : kGlyphSizes) {
+            if ((IsGlyphSize(size) && side != size.width()) || drawnSides_.contains(side)) continue;
+            drawn_.addPixmap(GlyphPixmap(glyph_.c_str(), tile_, side));
+            drawnSides_ << side;
+        }
+    }
+
+    std::string glyph_;
+    QColor tile_;
+    QIcon drawn_;
+    QList<int> drawnSides_;
+};
+
 }  // namespace
 
 QIcon CommandIcon(const char* glyph, const QColor& tile) {
-    QIcon icon;
-    for (int size : {16, 18, 20, 24, 32}) icon.addPixmap(GlyphPixmap(glyph, tile, size));
-    return icon;
+    return QIcon(new cGlyphIconEngine(glyph, tile));
 }
 
 QColor ToolbarColour(int barId) {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRect>
+#include <algorithm>
 
 #include "app/qt/QtText.h"
 #include "framework/TextUtil.h"
@@ -39,15 +40,32 @@ int cQtReportSurface::QtTextFlags(unsigned flags) {
     return qtFlags;
 }
 
+// One line of plain ASCII takes one line's height whatever its letters: its glyphs all come
+// from the surface's font.
+bool cQtReportSurface::IsPlainLine(std::string_view text, unsigned flags) {
+    if (text.empty() || (flags & TextFlags::kWordBreak)) return false;
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
+int cQtReportSurface::PlainLineHeight() {
+    if (plainLineHeight_ < 0)
+        plainLineHeight_ =
+            metrics_.boundingRect(QRect(0, 0, 1000, 1), QtTextFlags(0), "0").height();
+    return plainLineHeight_;
+}
+
 int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {
+    bool draw = painter_ != nullptr && !(flags & TextFlags::kMeasureOnly);
+    if (!draw && IsPlainLine(text, flags)) return PlainLineHeight();
     QString qtText = ToQtLineBreaks(PrintableText(text));
     QRect box(rect.left, rect.top, qMax(1, rect.right - rect.left),
               qMax(1, rect.bottom - rect.top));
     int qtFlags = QtTextFlags(flags);
-    int height = metrics_.boundingRect(box, qtFlags, qtText).height();
-    if (painter_ != nullptr && !(flags & TextFlags::kMeasureOnly))
-        painter_->drawText(box, qtFlags, qtText);
-    return height;
+    if (!draw) return metrics_.boundingRect(box, qtFlags, qtText).height();
+    // Drawing lays the text out once and gives the rectangle it took.
+    QRect taken;
+    painter_->drawText(box, qtFlags, qtText, &taken);
+    return taken.height();
 }
 
 }  // namespace korval

@@ -28,9 +28,13 @@ class cQtReportSurface : public cReportSurface {
     QPainter* Painter() const { return painter_; }
 
   private:
+    static bool IsPlainLine(std::string_view text, unsigned flags);
+    int PlainLineHeight();
+
     QPainter* painter_;
     QFont font_;
     QFontMetrics metrics_;
+    int plainLineHeight_ = -1;
 };
 
 }  // namespace korval

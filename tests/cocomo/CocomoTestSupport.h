@@ -64,6 +64,7 @@ inline std::vector<std::string> ReportRows(cCocomoDoc& document) {
     cDrawContext dc(surface);
     int y = 5;
     document.DrawReport(dc, y, TextFlags::kBase);
+    dc.layout.DrawAll(surface);
     std::map<int, std::string> rows;
     for (const cRecordingSurface::Drawn& item : surface.drawn) {
         std::string& row = rows[item.rect.top];

@@ -72,6 +72,8 @@ TEST_F(ReportLayoutTest, RowAdvanceIsHeightPlusTruncatedSpacing) {
     EXPECT_EQ(doc.DrawRow(dc, y, "", "a", "", "", flags, 0.05), 21);
     EXPECT_EQ(y, 5 + 61);
     EXPECT_EQ(doc.DrawArrayRow(dc, y, {"x", "y", "z"}, flags, 0.0), 20);
+    EXPECT_TRUE(screen.drawn.empty()) << "rows are placed, not drawn";
+    dc.layout.DrawAll(screen);
     ASSERT_EQ(screen.drawn.size(), 7u);
     EXPECT_EQ(screen.drawn[6].rect.left, dc.metrics.column[1] + 2 * dc.metrics.columnStep);
 }
@@ -83,6 +85,7 @@ TEST_F(ReportLayoutTest, DescriptionBlockFollowsItsSwitch) {
     cDrawContext dc(screen);
     int y = 5;
     int advanced = doc.DrawReport(dc, y, TextFlags::kBase);
+    dc.layout.DrawAll(screen);
     EXPECT_EQ(screen.Texts(), (std::vector<std::string>{"Title:", "T", "Prepared By:", "P",
                                                         "Description:", "first\r\nsecond"}));
     EXPECT_EQ(advanced, 30 + 30 + 50);
@@ -94,6 +97,7 @@ TEST_F(ReportLayoutTest, DescriptionBlockFollowsItsSwitch) {
     cDrawContext dc2(empty);
     y = 5;
     EXPECT_EQ(doc.DrawReport(dc2, y, TextFlags::kBase), 0);
+    dc2.layout.DrawAll(empty);
     EXPECT_TRUE(empty.drawn.empty());
 }
 
@@ -180,6 +184,7 @@ TEST_F(ReportLayoutTest, TextSurfaceKeepsLabelsInTheirColumns) {
     cDrawContext dc(surface);
     int y = 5;
     doc.DrawReport(dc, y, TextFlags::kBase);
+    dc.layout.DrawAll(surface);
     EXPECT_EQ(
         surface.Render(),
         "    Title:                                  A title\n"

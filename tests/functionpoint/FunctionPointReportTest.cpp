@@ -23,6 +23,7 @@ class FpReportTest : public ::testing::Test, public FpFixture {
         cDrawContext dc(surface);
         int y = 5;
         doc.DrawReport(dc, y, TextFlags::kBase);
+        dc.layout.DrawAll(surface);
         std::vector<std::string> lines;
         std::string text = surface.Render();
         std::size_t start = 0;
@@ -161,6 +162,7 @@ TEST_F(FpReportTest, RowsUseTheFourColumns) {
     cDrawContext dc(surface);
     int y = 5;
     doc.DrawReport(dc, y, TextFlags::kBase);
+    dc.layout.DrawAll(surface);
     std::vector<std::string> texts = surface.Texts();
     EXPECT_EQ(texts,
               (std::vector<std::string>{"Sensitivity Analysis Type: ", "Unadjusted Function Points",

@@ -176,6 +176,7 @@ TEST_F(ProjectDocTest, ReportHidesSensitivityOfModelsBeforeTheSourceAndRestoresS
     cDrawContext dc(surface);
     int y = 5;
     project.DrawReport(dc, y, 0);
+    dc.layout.DrawAll(surface);
     std::string text = surface.Render();
     std::size_t rayleigh = text.find("RAYLEIGH INFORMATION:");
     ASSERT_NE(rayleigh, std::string::npos);

@@ -30,9 +30,7 @@ inline std::ostream& operator<<(std::ostream& out, const ProjectView& view) {
 
 inline std::string ReportOf(cModelDoc& document) {
     cTextReportSurface surface;
-    cDrawContext dc(surface);
-    int y = 5;
-    document.DrawReport(dc, y, TextFlags::kBase);
+    document.LayOutReport(surface).DrawAll(surface);
     return surface.Render();
 }
 

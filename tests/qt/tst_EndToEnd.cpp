@@ -55,6 +55,7 @@ std::map<int, cRowCollector::Row> ReportRows(cModelDoc& document) {
     cDrawContext dc(collector);
     int y = 5;
     document.DrawReport(dc, y, TextFlags::kBase);
+    dc.layout.DrawAll(collector);
     return collector.Rows();
 }
 

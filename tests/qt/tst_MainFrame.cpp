@@ -17,6 +17,7 @@
 
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/AppCommands.h"
+#include "app/qt/CommandIcons.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cFileNewForm.h"
@@ -68,6 +69,7 @@ class MainFrameTest : public QObject {
     void menusFollowTheActiveKind_data();
     void menusFollowTheActiveKind();
     void sevenToolbarsWithCaptionsAndButtons();
+    void toolbarIconsAnswerAsIfEverySizeWereDrawn();
     void commandsEnabledOnlyWhereTheKindHandlesThem();
     void fileNewMakesEachKind_data();
     void fileNewMakesEachKind();
@@ -152,6 +154,28 @@ void MainFrameTest::menusFollowTheActiveKind() {
     // Closing the last document brings the short menu back.
     f.frame->ActiveChild()->close();
     QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
+}
+
+// Toolbar icons draw each size when it is first asked for; whatever is asked, in any mode,
+// the answer is the one an icon holding all five drawn sizes gives.
+void MainFrameTest::toolbarIconsAnswerAsIfEverySizeWereDrawn() {
+    const QColor tile(40, 80, 170);
+    for (const char* glyph : {"C", "new", "print"}) {
+        QIcon drawn;
+        for (int side : {16, 18, 20, 24, 32})
+            drawn.addPixmap(CommandIcon(glyph, tile).pixmap(QSize(side, side), 1.0));
+        QCOMPARE(CommandIcon(glyph, tile).availableSizes(), drawn.availableSizes());
+        QVERIFY(!CommandIcon(glyph, tile).isNull());
+        for (int side : {16, 18, 22, 32, 40}) {
+            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+                QIcon lazy = CommandIcon(glyph, tile);
+                QSize size(side, side);
+                QCOMPARE(lazy.actualSize(size, mode), drawn.actualSize(size, mode));
+                QCOMPARE(lazy.pixmap(size, 1.0, mode).toImage(),
+                         drawn.pixmap(size, 1.0, mode).toImage());
+            }
+        }
+    }
 }
 
 void MainFrameTest::sevenToolbarsWithCaptionsAndButtons() {

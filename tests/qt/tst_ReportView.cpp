@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "app/qt/QtText.h"
+#include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtPrinterSurface.h"
 #include "app/qt/cQtScreenSurface.h"
 #include "desktop/cReportView.h"
@@ -70,10 +72,12 @@ class ReportViewTest : public QObject {
     void alignmentPlacesTextInItsRectangle_data();
     void alignmentPlacesTextInItsRectangle();
     void measureOnlyDrawsNothing();
+    void measuringGivesTheHeightTheFontLaysOut();
     void scrollSizeFollowsTheReportExtent();
     void keyboardScrollsAsTheTableSays_data();
     void keyboardScrollsAsTheTableSays();
     void paintShowsTheReportAndFollowsTheDocument();
+    void scrollingPaintsWithoutLayingOutAgain();
 };
 
 void ReportViewTest::printFontIsTwelvePointTimesResolvedToLiberationSerif_data() {
@@ -181,6 +185,46 @@ void ReportViewTest::alignmentPlacesTextInItsRectangle() {
     if (where == 2) QVERIFY(right <= 500 && right > 490);
 }
 
+// Measuring takes shortcuts for plain lines; the heights stay those the font's layout
+// gives, on the screen and on paper.
+void ReportViewTest::measuringGivesTheHeightTheFontLaysOut() {
+    const char* const texts[] = {"Adjusted Effort:",
+                                 "1234.5 person months",
+                                 "(0.0 - 0.0)",
+                                 "    Project Number",
+                                 ">6",
+                                 "|_^~`",
+                                 " ",
+                                 "tab\there",
+                                 "first\r\nsecond",
+                                 "caf\xc3\xa9"};
+    ImageSurface screen;
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, folder.filePath("measure.pdf"));
+    QPainter painter(&printer);
+    cQtPrinterSurface paper(painter, printer);
+    for (cQtReportSurface* surface : {static_cast<cQtReportSurface*>(screen.surface.get()),
+                                      static_cast<cQtReportSurface*>(&paper)}) {
+        const QPaintDevice* device = surface == &paper ? static_cast<QPaintDevice*>(&printer)
+                                                       : static_cast<QPaintDevice*>(&screen.widget);
+        QFontMetrics metrics(surface->Font(), device);
+        for (const char* text : texts) {
+            for (unsigned flags : {TextFlags::kBase, unsigned(TextFlags::kRight),
+                                   unsigned(TextFlags::kExpandTabs)}) {
+                SurfaceRect rect{10, 10, 2000, 40};
+                QRect box(10, 10, 1990, 30);
+                int expected = metrics
+                                   .boundingRect(box, cQtReportSurface::QtTextFlags(flags),
+                                                 ToQtLineBreaks(text))
+                                   .height();
+                QCOMPARE(surface->DrawText(text, rect, flags | TextFlags::kMeasureOnly), expected);
+            }
+        }
+    }
+    painter.end();
+}
+
 void ReportViewTest::measureOnlyDrawsNothing() {
     ImageSurface s;
     s.surface->DrawText("Nothing to see", {10, 10, 500, 40}, TextFlags::kMeasureOnly);
@@ -281,6 +325,35 @@ void ReportViewTest::paintShowsTheReportAndFollowsTheDocument() {
     QCOMPARE(changed.count(), 1);
     QImage after = view.viewport()->grab().toImage();
     QVERIFY(korval::testing::InkedPixels(after) > korval::testing::InkedPixels(before));
+}
+
+// The report is laid out once for the view's font and width: scrolling and repainting draw
+// from that layout; a new width or a changed document lays it out again.
+void ReportViewTest::scrollingPaintsWithoutLayingOutAgain() {
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 2000);
+    cReportView view(document, platform);
+    view.resize(400, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.viewport()->repaint();
+    int laidOut = view.LayoutCount();
+    QVERIFY(laidOut >= 1);
+    QScrollBar* vertical = view.verticalScrollBar();
+    QVERIFY(vertical->maximum() > 2000 * view.fontMetrics().height());
+    for (int step = 1; step <= 10; ++step) {
+        vertical->setValue(step * vertical->maximum() / 10);
+        view.viewport()->repaint();
+        QVERIFY(korval::testing::InkedPixels(view.viewport()->grab().toImage()) > 100);
+    }
+    QCOMPARE(view.LayoutCount(), laidOut);
+
+    view.resize(500, 300);
+    view.viewport()->repaint();
+    QCOMPARE(view.LayoutCount(), laidOut + 1);
+    document.UpdateAllViews();
+    QCOMPARE(view.LayoutCount(), laidOut + 2);
 }
 
 QTEST_MAIN(ReportViewTest)

@@ -24,6 +24,7 @@ class RayleighReportTest : public RayleighDocFixture {
         cDrawContext dc(surface);
         int y = 5;
         doc.DrawReport(dc, y, TextFlags::kBase);
+        dc.layout.DrawAll(surface);
         std::map<int, Row> rows;
         for (const cRecordingSurface::Drawn& item : surface.drawn) {
             for (int column = 3; column >= 0; --column) {

@@ -7,7 +7,11 @@ int cRecordingSurface::DrawText(std::string_view text, const SurfaceRect& rect, 
     for (char c : text) {
         if (c == '\n') ++lines;
     }
-    if (!(flags & TextFlags::kMeasureOnly)) drawn.push_back({std::string(text), rect, flags});
+    if (flags & TextFlags::kMeasureOnly) {
+        ++measured;
+    } else {
+        drawn.push_back({std::string(text), rect, flags});
+    }
     return lines * lineHeight;
 }
 

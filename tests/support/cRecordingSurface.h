@@ -25,6 +25,7 @@ class cRecordingSurface : public cReportSurface {
     int lineHeight = 20;
     int charWidth = 8;
     std::vector<Drawn> drawn;
+    int measured = 0;  // calls that only measured
 
     bool IsPrinter() const override { return printer; }
     int DeviceWidth() const override { return width; }

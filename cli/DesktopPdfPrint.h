@@ -1,0 +1,21 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace korval {
+
+// The desktop application's headless print: the option and the name korval-cli looks for.
+inline constexpr const char* kDesktopProgramName = "korval";
+inline constexpr const char* kPrintPdfOption = "--print-pdf";
+
+// korval-cli's PDF output without loading Qt itself: the desktop program prints the
+// report headless (`korval --print-pdf FILE OUT [--profile INI]` on the offscreen
+// platform), with the same pages as File, Print, and its exit status is korval-cli's.
+// Without that program (a build without the desktop) the message says so and the
+// status is 1. An empty profile leaves the desktop program to find the same one.
+int PrintPdfThroughDesktop(const std::string& desktopProgram, const std::string& file,
+                           const std::string& output, const std::string& profile,
+                           std::ostream& err);
+
+}  // namespace korval

@@ -1,0 +1,198 @@
+#include "framework/cIniView.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstring>
+
+#include "framework/TextUtil.h"
+
+namespace korval {
+
+namespace {
+
+std::string_view TrimView(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string_view UnquotedValue(std::string_view text) {
+    std::string_view value = TrimView(text);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// Eight bytes with every ASCII capital made small: 0x20 added to each byte from 'A' to 'Z',
+// all eight at once.
+std::uint64_t FoldCase(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    std::uint64_t low = word & (0x7F * kOnes);
+    std::uint64_t fromA = low + (0x80 - 'A') * kOnes;      // top bit: byte >= 'A'
+    std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kOnes;  // top bit: byte > 'Z'
+    std::uint64_t capitals = fromA & ~pastZ & ~word & (0x80 * kOnes);
+    return word | (capitals >> 2);
+}
+
+// A hash of the section and the name read eight bytes at a time, equal for names that
+// differ only in ASCII case.
+std::size_t HashOf(std::uint32_t section, std::string_view name) {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    std::uint64_t hash = (section + 1) * kMultiplier ^ name.size();
+    auto mix = [&hash](std::uint64_t word) {
+        hash = (hash ^ FoldCase(word)) * kMultiplier;
+        hash ^= hash >> 29;
+    };
+    std::size_t at = 0;
+    for (; at + 8 <= name.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, name.data() + at, 8);
+        mix(word);
+    }
+    if (at < name.size()) {
+        std::uint64_t tail = 0;
+        for (std::size_t i = at; i < name.size(); ++i)
+            tail |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * (i - at));
+        mix(tail);
+    }
+    hash ^= hash >> 32;
+    hash *= 0xD6E8FEB86659FD93ull;
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
+}
+
+bool ReadWholeFile(const std::string& path, std::string& content) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok) {
+        content.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t got = 0;
+        while (got < content.size()) {
+            ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        content.resize(got);
+    }
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
+cIniView cIniView::Read(const std::string& path) {
+    std::string content;
+    if (!ReadWholeFile(path, content)) return cIniView();
+    return Parse(std::move(content));
+}
+
+cIniView cIniView::Parse(std::string content) {
+    cIniView view;
+    // Offsets are 32 bits: a larger file is no Korval document and reads as empty.
+    if (content.size() >= UINT32_MAX) return view;
+    view.bytes_ = std::move(content);
+    std::string_view text = view.bytes_;
+    std::size_t lines = 1;
+    for (const char* at = text.data();
+         (at = static_cast<const char*>(std::memchr(at, '\n', text.data() + text.size() - at))) !=
+         nullptr;
+         ++at) {
+        ++lines;
+    }
+    view.keys_.reserve(lines);
+    view.slots_.assign(std::bit_ceil(2 * lines), 0);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t lf = text.find('\n', pos);
+        std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+        if (lf != std::string_view::npos && end > pos && text[end - 1] == '\r') --end;
+        view.IndexLine(text.substr(pos, end - pos), static_cast<std::uint32_t>(pos));
+        pos = lf == std::string_view::npos ? text.size() : lf + 1;
+    }
+    return view;
+}
+
+void cIniView::IndexLine(std::string_view line, std::uint32_t offset) {
+    auto spanOf = [&](std::string_view part) {
+        return Span{offset + static_cast<std::uint32_t>(part.data() - line.data()),
+                    static_cast<std::uint32_t>(part.size())};
+    };
+    std::string_view trimmed = TrimView(line);
+    if (!trimmed.empty() && trimmed.front() == '[') {
+        std::string_view inner = trimmed.substr(1);
+        std::size_t close = inner.find(']');
+        headers_.push_back(
+            spanOf(TrimView(close == std::string_view::npos ? inner : inner.substr(0, close))));
+        return;
+    }
+    std::size_t equals = line.find('=');
+    bool isComment = !trimmed.empty() && trimmed.front() == ';';
+    if (headers_.empty() || isComment || equals == std::string_view::npos) return;
+    AddKey(static_cast<std::uint32_t>(headers_.size() - 1),
+           spanOf(TrimView(line.substr(0, equals))),
+           spanOf(UnquotedValue(line.substr(equals + 1))));
+}
+
+void cIniView::AddKey(std::uint32_t section, Span name, Span value) {
+    std::string_view text = Text(name);
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = HashOf(section, text) & mask;; slot = (slot + 1) & mask) {
+        if (slots_[slot] == 0) {
+            keys_.push_back({section, name, value});
+            slots_[slot] = static_cast<std::uint32_t>(keys_.size());
+            return;
+        }
+        const Key& taken = keys_[slots_[slot] - 1];
+        if (taken.section == section && EqualsNoCase(Text(taken.name), text)) return;  // first wins
+    }
+}
+
+std::optional<std::uint32_t> cIniView::SectionOf(std::string_view name) const {
+    if (lastSection_ && EqualsNoCase(name, Text(headers_[*lastSection_]))) return lastSection_;
+    for (std::uint32_t i = 0; i < headers_.size(); ++i) {
+        if (EqualsNoCase(Text(headers_[i]), name)) {
+            lastSection_ = i;
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> cIniView::Find(std::string_view section,
+                                               std::string_view key) const {
+    std::optional<std::uint32_t> found = SectionOf(TrimView(section));
+    if (!found || slots_.empty()) return std::nullopt;
+    std::string_view name = TrimView(key);
+    auto matches = [&](std::size_t index) {
+        return keys_[index].section == *found && EqualsNoCase(Text(keys_[index].name), name);
+    };
+    // Loaders mostly read keys in the order they were written: the key after the one found
+    // last is tried before the index. Every key in keys_ is the first of its name.
+    std::size_t index = nextKey_;
+    if (index >= keys_.size() || !matches(index)) {
+        std::size_t mask = slots_.size() - 1;
+        std::size_t slot = HashOf(*found, name) & mask;
+        while (slots_[slot] != 0 && !matches(slots_[slot] - 1)) slot = (slot + 1) & mask;
+        if (slots_[slot] == 0) return std::nullopt;
+        index = slots_[slot] - 1;
+    }
+    nextKey_ = index + 1;
+    return Text(keys_[index].value);
+}
+
+bool cIniView::HasSection(std::string_view section) const {
+    return SectionOf(TrimView(section)).has_value();
+}
+
+}  // namespace korval

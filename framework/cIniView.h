@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korval {
+
+// A read-only INI file that is only read: its bytes kept once, names and values found as
+// views into them through one flat index, names compared without regard to ASCII case and
+// without lower-case copies. It reads exactly as cIniFile does (blanks around names and
+// values dropped, one pair of quotes around a value gone, ';' comment lines, the first of
+// duplicated sections or keys wins, CR LF or LF), at a fraction of the cost: a system's
+// member projects, hundreds of files each read once, are read through it.
+class cIniView {
+  public:
+    static cIniView Parse(std::string content);
+    // An empty view when the file cannot be read.
+    static cIniView Read(const std::string& path);
+
+    // The value as stored: valid as long as the view.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+
+  private:
+    struct Span {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    struct Key {
+        std::uint32_t section;  // the header it stands under, by its place in the file
+        Span name;
+        Span value;
+    };
+
+    void IndexLine(std::string_view line, std::uint32_t offset);
+    void AddKey(std::uint32_t section, Span name, Span value);
+    std::optional<std::uint32_t> SectionOf(std::string_view name) const;
+    std::string_view Text(Span span) const { return {bytes_.data() + span.offset, span.length}; }
+
+    std::string bytes_;
+    std::vector<Span> headers_;         // every section header's name, in file order
+    std::vector<Key> keys_;             // the first key of each name in each section
+    std::vector<std::uint32_t> slots_;  // open addressing over keys_: index + 1, 0 free
+    // Readers go through a section key by key: the section found last is tried first, and
+    // the key after the one found last.
+    mutable std::optional<std::uint32_t> lastSection_;
+    mutable std::size_t nextKey_ = 0;
+};
+
+}  // namespace korval

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "framework/cIniView.h"
+
+namespace korval {
+
+// Reads one profile file through a read-only cIniView for the scope's lifetime, past the
+// profile store: every ReadProfileValue / ReadProfileString of that path is answered from
+// the view, a cProfileFileScope on it holds nothing in the store, and a write to it is
+// dropped, as the uncommitted scope of a load drops it. For files that are read and never
+// written while the scope lasts: a system's member projects.
+class cReadOnlyProfileScope {
+  public:
+    explicit cReadOnlyProfileScope(std::string path);
+    ~cReadOnlyProfileScope();
+    cReadOnlyProfileScope(const cReadOnlyProfileScope&) = delete;
+    cReadOnlyProfileScope& operator=(const cReadOnlyProfileScope&) = delete;
+
+    // The view of the innermost scope on path, or null when no scope holds it.
+    static const cIniView* ViewOf(const std::string& path);
+
+  private:
+    std::string path_;
+    cIniView view_;
+    cReadOnlyProfileScope* outer_;
+};
+
+}  // namespace korval
