@@ -120,4 +120,12 @@ std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.parent_path();
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return text.substr(begin, end - begin);
+}
+
 }  // namespace korval

@@ -9,6 +9,8 @@
 namespace korval {
 
 std::string Trim(std::string_view text);
+// Without the blanks (spaces and tabs) at either end, as INI names and values are read.
+std::string_view TrimBlanks(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // A hash that is equal for names equal without regard to ASCII case.
 std::size_t HashNoCase(std::string_view text);

@@ -8,18 +8,10 @@ namespace korval {
 
 namespace {
 
-std::string_view TrimView(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-    return text.substr(begin, end - begin);
-}
-
 std::string_view SectionNameOf(std::string_view trimmedLine) {
     std::string_view inner = trimmedLine.substr(1);
     std::size_t close = inner.find(']');
-    return TrimView(close == std::string_view::npos ? inner : inner.substr(0, close));
+    return TrimBlanks(close == std::string_view::npos ? inner : inner.substr(0, close));
 }
 
 // One line of the text: without its line end (LF, or CR LF), and where the next one starts.
@@ -56,11 +48,11 @@ bool IsKeyLine(std::string_view line) {
 }
 
 std::string_view HeaderNameAt(std::string_view text, std::uint32_t offset) {
-    return SectionNameOf(TrimView(LineAt(text, offset).text));
+    return SectionNameOf(TrimBlanks(LineAt(text, offset).text));
 }
 
 std::string_view KeyNameAt(std::string_view text, std::uint32_t offset) {
-    return TrimView(text.substr(offset, text.find('=', offset) - offset));
+    return TrimBlanks(text.substr(offset, text.find('=', offset) - offset));
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -71,7 +63,7 @@ std::string KeyLine(std::string_view key, std::string_view value) {
 }
 
 std::string_view ValueOf(std::string_view line) {
-    std::string_view value = TrimView(line.substr(line.find('=') + 1));
+    std::string_view value = TrimBlanks(line.substr(line.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -168,9 +160,9 @@ cIniFile::Section* cIniFile::FindSection(std::string_view name) const {
 
 std::optional<std::string_view> cIniFile::Find(std::string_view section,
                                                std::string_view key) const {
-    const Section* found = FindSection(TrimView(section));
+    const Section* found = FindSection(TrimBlanks(section));
     if (found == nullptr) return std::nullopt;
-    key = TrimView(key);
+    key = TrimBlanks(key);
     if (std::optional<std::uint32_t> line = KeyLineOf(*found, key)) {
         auto replaced = found->replaced.find(*line);
         return ValueOf(replaced != found->replaced.end() ? std::string_view(replaced->second)
@@ -182,7 +174,7 @@ std::optional<std::string_view> cIniFile::Find(std::string_view section,
 }
 
 bool cIniFile::HasSection(std::string_view section) const {
-    section = TrimView(section);
+    section = TrimBlanks(section);
     return headers_.Find(content_, section) || appendedIndex_.count(section) != 0;
 }
 
@@ -197,8 +189,8 @@ cIniFile::Section& cIniFile::AppendSection(std::string_view name) {
 }
 
 void cIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string_view sectionName = TrimView(section);
-    std::string_view keyName = TrimView(key);
+    std::string_view sectionName = TrimBlanks(section);
+    std::string_view keyName = TrimBlanks(key);
     Section* target = FindSection(sectionName);
     if (target == nullptr) target = &AppendSection(sectionName);
     if (std::optional<std::uint32_t> line = KeyLineOf(*target, keyName)) {
@@ -250,9 +242,9 @@ std::optional<std::uint32_t> cIniFile::KeyLineOf(const Section& section,
 }
 
 void cIniFile::Erase(std::string_view section, std::string_view key) {
-    Section* target = FindSection(TrimView(section));
+    Section* target = FindSection(TrimBlanks(section));
     if (target == nullptr) return;
-    key = TrimView(key);
+    key = TrimBlanks(key);
     if (std::optional<std::uint32_t> line = KeyLineOf(*target, key)) {
         target->replaced.erase(*line);
         target->erased.insert(*line);
@@ -285,7 +277,7 @@ std::vector<std::string> cIniFile::SectionNames() const {
 
 std::vector<std::string> cIniFile::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const Section* found = FindSection(TrimView(section));
+    const Section* found = FindSection(TrimBlanks(section));
     if (found == nullptr) return names;
     if (found->header != kNoHeader) {
         for (std::size_t at = LineAt(content_, found->header).next; at < content_.size();) {

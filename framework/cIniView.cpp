@@ -15,16 +15,8 @@ namespace korval {
 
 namespace {
 
-std::string_view TrimView(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-    return text.substr(begin, end - begin);
-}
-
 std::string_view UnquotedValue(std::string_view text) {
-    std::string_view value = TrimView(text);
+    std::string_view value = TrimBlanks(text);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -128,19 +120,19 @@ void cIniView::IndexLine(std::string_view line, std::uint32_t offset) {
         return Span{offset + static_cast<std::uint32_t>(part.data() - line.data()),
                     static_cast<std::uint32_t>(part.size())};
     };
-    std::string_view trimmed = TrimView(line);
+    std::string_view trimmed = TrimBlanks(line);
     if (!trimmed.empty() && trimmed.front() == '[') {
         std::string_view inner = trimmed.substr(1);
         std::size_t close = inner.find(']');
         headers_.push_back(
-            spanOf(TrimView(close == std::string_view::npos ? inner : inner.substr(0, close))));
+            spanOf(TrimBlanks(close == std::string_view::npos ? inner : inner.substr(0, close))));
         return;
     }
     std::size_t equals = line.find('=');
     bool isComment = !trimmed.empty() && trimmed.front() == ';';
     if (headers_.empty() || isComment || equals == std::string_view::npos) return;
     AddKey(static_cast<std::uint32_t>(headers_.size() - 1),
-           spanOf(TrimView(line.substr(0, equals))),
+           spanOf(TrimBlanks(line.substr(0, equals))),
            spanOf(UnquotedValue(line.substr(equals + 1))));
 }
 
@@ -171,9 +163,9 @@ std::optional<std::uint32_t> cIniView::SectionOf(std::string_view name) const {
 
 std::optional<std::string_view> cIniView::Find(std::string_view section,
                                                std::string_view key) const {
-    std::optional<std::uint32_t> found = SectionOf(TrimView(section));
+    std::optional<std::uint32_t> found = SectionOf(TrimBlanks(section));
     if (!found || slots_.empty()) return std::nullopt;
-    std::string_view name = TrimView(key);
+    std::string_view name = TrimBlanks(key);
     auto matches = [&](std::size_t index) {
         return keys_[index].section == *found && EqualsNoCase(Text(keys_[index].name), name);
     };
@@ -192,7 +184,7 @@ std::optional<std::string_view> cIniView::Find(std::string_view section,
 }
 
 bool cIniView::HasSection(std::string_view section) const {
-    return SectionOf(TrimView(section)).has_value();
+    return SectionOf(TrimBlanks(section)).has_value();
 }
 
 }  // namespace korval
