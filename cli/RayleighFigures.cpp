@@ -32,6 +32,7 @@ Json RayleighFigures(cRayleighDoc& document) {
     figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi.value)},
                                {"low", MbiLevelText(mbi.low)},
                                {"high", MbiLevelText(mbi.high)}};
+    if (document.GetCostRate().IsPriced()) figures["cost"] = CostJson(document.GetCostRate(), {});
     return figures;
 }
 

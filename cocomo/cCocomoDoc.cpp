@@ -42,6 +42,7 @@ void cCocomoDoc::ResetToDefaults() {
     nominalSensitivity_ = 0;
     adjustedSensitivity_ = 0;
     sensitivityType_ = CocomoSensitivityType::Sloc;
+    cost_ = DefaultCostRate(DefaultsProfile());
 
     struct DefaultTables {
         std::vector<cCostDriverAttribute> costDrivers;
@@ -251,6 +252,11 @@ PhaseFigures cCocomoDoc::GetProgrammingPhaseFigures() const {
     figures.staff =
         StaffFor(SumOf(figures.detailedDesign, figures.codeAndUnitTest), figures.schedule);
     return figures;
+}
+
+RangedFigure cCocomoDoc::GetProgrammingEffortRange() const {
+    PhaseFigures programming = GetProgrammingPhaseFigures();
+    return SumOf(programming.detailedDesign, programming.codeAndUnitTest);
 }
 
 }  // namespace korval

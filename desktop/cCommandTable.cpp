@@ -74,6 +74,8 @@ const std::vector<cCommandInfo>& Table() {
         {kCocomoReverse, "&Reverse Engineering...",
          "Adjust COCOMO estimates using \"what-if\" analysis\nCOCOMO Reverse Engineering", "",
          "RE"},
+        {kCocomoCost, "C&ost...",
+         "Input the labour rate per person month and its currency\nCOCOMO Cost", "", ""},
         {kCocomoInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kRayleighAttributes, "&Attributes...",
@@ -91,6 +93,8 @@ const std::vector<cCommandInfo>& Table() {
         {kRayleighReverse, "&Reverse Engineering...",
          "Adjust Rayleigh estimates using \"what-if\" analysis\nRayleigh Reverse Engineering", "",
          "RE"},
+        {kRayleighCost, "&Cost...",
+         "Input the labour rate per person month and its currency\nRayleigh Cost", "", ""},
         {kRayleighInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kImportFp, "Import &FP Model...",
@@ -121,6 +125,8 @@ const std::vector<cCommandInfo>& Table() {
          "Use the Rayleigh sensitivity analysis for the project\nUse Rayleigh Sensitivity Analysis "
          "Data",
          "", "uR"},
+        {kProjectCost, "&Cost...",
+         "Input the project's labour rate per person month and its currency\nProject Cost", "", ""},
         {kProjectInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kSystemAttributes, "&Attributes...",
@@ -132,6 +138,8 @@ const std::vector<cCommandInfo>& Table() {
          "Input general information such as title, prepared by, and description\nSystem "
          "Description",
          "", "SD"},
+        {kSystemCost, "&Cost...",
+         "Input the system's labour rate per person month and its currency\nSystem Cost", "", ""},
         {kSystemInitialize, "&Initialize", "Reset all data to their default values", "", ""},
     };
     return table;
@@ -159,19 +167,19 @@ const cMenuLayout kFunctionPointMenu{"F&unctionPoint",
 const cMenuLayout kCocomoMenu{
     "&COCOMO",
     {kCocomoAttributes, kCocomoCostDrivers, kCocomoDescription, kSeparator, kCocomoSensitivity,
-     kCocomoReverse, kSeparator, kCocomoInitialize}};
+     kCocomoReverse, kSeparator, kCocomoCost, kSeparator, kCocomoInitialize}};
 const cMenuLayout kRayleighMenu{
     "&Rayleigh",
     {kRayleighAttributes, kRayleighDescription, kSeparator, kRayleighSensitivity, kRayleighReverse,
-     kSeparator, kRayleighInitialize}};
+     kSeparator, kRayleighCost, kSeparator, kRayleighInitialize}};
 const cMenuLayout kProjectMenu{
     "&Project",
     {kImportFp, kImportCocomo, kImportRayleigh, kSeparator, kExportFp, kExportCocomo,
-     kExportRayleigh, kSeparator, kProjectDescription, kSeparator, kUseFpSensitivity,
+     kExportRayleigh, kSeparator, kProjectDescription, kProjectCost, kSeparator, kUseFpSensitivity,
      kUseCocomoSensitivity, kUseRayleighSensitivity, kSeparator, kProjectInitialize}};
-const cMenuLayout kSystemMenu{
-    "&System",
-    {kSystemAttributes, kSystemProjects, kSystemDescription, kSeparator, kSystemInitialize}};
+const cMenuLayout kSystemMenu{"&System",
+                              {kSystemAttributes, kSystemProjects, kSystemDescription, kSystemCost,
+                               kSeparator, kSystemInitialize}};
 
 std::vector<cMenuLayout> ModelMenus(DocumentKind kind) {
     switch (kind) {

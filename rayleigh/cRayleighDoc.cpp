@@ -126,6 +126,7 @@ void cRayleighDoc::ResetToDefaults() {
     sourceLines_ = 0.0;
     schedule_ = 0.0;
     buildPhasePercentage_ = kDefaultBuildPhasePercentage;
+    cost_ = DefaultCostRate(DefaultsProfile());
     sourceLinesEditable_ = true;
     scheduleEditable_ = true;
     slocSensitivityPercent_ = slocLow_ = slocHigh_ = 0.0;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/CostRate.h"
+#include "framework/CostReport.h"
 #include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
@@ -68,6 +70,15 @@ class cRayleighDoc : public cModelDoc {
     RangedFigure ManpowerBuildupIndexRange() const;
     double ManpowerBuildupIndex() const { return ManpowerBuildupIndexRange().value; }
 
+    // --- Cost ----------------------------------------------------------------------------
+    const CostRate& GetCostRate() const { return cost_; }
+    void SetCostRate(const CostRate& cost) { cost_ = cost; }
+    // The efforts the rate prices, in report order, each with its range where the report
+    // shows ranges.
+    std::vector<CostRow> CostRows(bool ranges) const;
+    // A project shows its models' costs in one block of its own, after every model.
+    void SetCostBlockShown(bool shown) { costBlockShown_ = shown; }
+
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
@@ -79,6 +90,7 @@ class cRayleighDoc : public cModelDoc {
     void OnAttributes();
     void OnSensitivityAnalysis();
     void OnReverseEngineering();
+    bool OnCost();
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
@@ -96,6 +108,7 @@ class cRayleighDoc : public cModelDoc {
     int DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags);
     int DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
     int DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
+    int DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
 
     double sourceLines_ = 0.0;
     double schedule_ = 0.0;
@@ -113,6 +126,8 @@ class cRayleighDoc : public cModelDoc {
     int piSensitivity_ = 0;
     int pmSensitivityPercent_ = 0;
     RayleighSensitivityType sensitivityType_ = RayleighSensitivityType::Sloc;
+    CostRate cost_;
+    bool costBlockShown_ = true;
 };
 
 }  // namespace korval

@@ -8,6 +8,7 @@
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
+#include "framework/cCostDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cProfileFileScope.h"
 #include "system/cMemberProjectCache.h"
@@ -72,6 +73,7 @@ void cSystemDoc::ResetToDefaults() {
     totalSloc_ = 0;
     totalAdjustedFunctionPoints_ = 0;
     systemMbi_ = 0;
+    cost_ = DefaultCostRate(DefaultsProfile());
 }
 
 std::unique_ptr<cSystemProjectDoc> cSystemDoc::CreateMember() {
@@ -145,8 +147,7 @@ void cSystemDoc::RecalculateSystem() {
         totalAdjustedFunctionPoints_ =
             FiniteFigure(totalAdjustedFunctionPoints_ + figures.adjustedFunctionPoints);
         totalSloc_ = FiniteFigure(totalSloc_ + figures.sourceLines);
-        double memberEffort = FiniteFigure(figures.integrationEffort + figures.programmingEffort);
-        totalEffort_ = FiniteFigure(totalEffort_ + memberEffort);
+        totalEffort_ = FiniteFigure(totalEffort_ + MemberEffort(figures));
         // A member without size (none, or below 0) adds nothing: its MBI is minus
         // infinity, and 0 x minus infinity would leave the system MBI undefined.
         if (figures.sourceLines > 0)
@@ -155,6 +156,10 @@ void cSystemDoc::RecalculateSystem() {
     totalEffort_ = FiniteFigure(totalEffort_ + finalTestEffort_);
     totalTdev_ = FiniteFigure(finalTestTdev_ + LatestIntegrationEnd());
     systemMbi_ = FiniteFigure(totalSloc_ != 0 ? weighted / totalSloc_ : weighted);
+}
+
+double cSystemDoc::MemberEffort(const MemberFigures& figures) {
+    return FiniteFigure(figures.integrationEffort + figures.programmingEffort);
 }
 
 void cSystemDoc::RefreshTotals() {
@@ -184,6 +189,7 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
                            FormatNumber("%lf", finalTestEffort_), path)) {
         return false;
     }
+    if (!WriteCostSection(cost_, path)) return false;
     for (std::size_t i = 0; i < members_.size(); ++i) {
         if (!WriteProfileValue(kProjectsSection, NumberedKey("File_Name", i),
                                members_[i]->GetFileName(), path) ||
@@ -215,6 +221,7 @@ bool cSystemDoc::LoadOwnSections(const std::string& path) {
     }
     finalTestTdev_ = ReadNumber(kEstimationSection, "Integration_And_Test_TDEV", path);
     finalTestEffort_ = ReadNumber(kEstimationSection, "Integration_And_Test_Effort", path);
+    cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     LoadMembers(path);
     RefreshTotals();
     return true;
@@ -273,6 +280,17 @@ bool cSystemDoc::OnAttributes() {
     SetAttributes(dialog.ProductDesignTdev(), dialog.ProductDesignEffort(),
                   dialog.IsUserSpecified(), dialog.FinalTestTdev(), dialog.FinalTestEffort());
     RefreshTotals();
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
+}
+
+bool cSystemDoc::OnCost() {
+    std::optional<CostRate> cost =
+        cCostDlg::Ask(Platform(), "System Cost",
+                      "The rate prices the system's totals and every member project alike.", cost_);
+    if (!cost) return false;
+    cost_ = *cost;
     SetModifiedFlag();
     UpdateAllViews();
     return true;
