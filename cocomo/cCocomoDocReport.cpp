@@ -43,7 +43,7 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += DrawTotals(dc, y, flags, sensitivity);
     if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
-    if (costBlockShown_ && cost_.IsPriced()) total += DrawCost(dc, y, flags, sensitivity);
+    if (costBlockShown_ && ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, sensitivity);
     return FinishReport(dc, total);
 }
 

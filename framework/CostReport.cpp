@@ -8,6 +8,10 @@ namespace {
 constexpr double kRowSpacing = 0.5;
 }  // namespace
 
+bool ShowsCost(const cModelDoc& document, const CostRate& cost) {
+    return cost.IsPriced() && document.GetFilter(cModelDoc::kCostSwitch) == FilterState::On;
+}
+
 int DrawCostRateRow(const cModelDoc& document, cDrawContext& dc, int& y, unsigned flags,
                     const CostRate& cost, std::string_view indent) {
     return document.DrawRow(dc, y, "", std::string(indent) + "Rate:", RateText(cost), "", flags,

@@ -19,6 +19,9 @@ struct CostRow {
     bool showRange = false;
 };
 
+// A Cost block is shown while the rate is above 0 and the report's Cost switch is on.
+bool ShowsCost(const cModelDoc& document, const CostRate& cost);
+
 // The rows of a Cost block, under the heading the caller drew; each label follows the
 // indent. Both return the height advanced.
 int DrawCostRateRow(const cModelDoc& document, cDrawContext& dc, int& y, unsigned flags,

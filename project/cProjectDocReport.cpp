@@ -43,7 +43,7 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);
     total += rayleigh_->DrawReport(dc, y, flags);
 
-    if (cost_.IsPriced()) {
+    if (ShowsCost(*this, cost_)) {
         y += gap;
         total += gap + DrawCost(dc, y, flags);
     }
@@ -60,12 +60,9 @@ int cProjectDoc::DrawCost(cDrawContext& dc, int& y, unsigned flags) {
     advanced += DrawCostFigureRows(
         *this, dc, y, flags, cost_, "    ",
         cocomo_->CostRows(sensitivity && sensitivitySource_ != SensitivitySource::Rayleigh));
-    std::vector<CostRow> putnam = rayleigh_->CostRows(sensitivity);
-    if (!putnam.empty()) {
-        advanced += DrawRow(dc, y, "", "Rayleigh", "", "", flags, 0.5);
-        advanced += DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", putnam);
-    }
-    return advanced;
+    advanced += DrawRow(dc, y, "", "Rayleigh", "", "", flags, 0.5);
+    return advanced +
+           DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", rayleigh_->CostRows(sensitivity));
 }
 
 }  // namespace korval

@@ -22,13 +22,13 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On)
         total += DrawInputRows(dc, y, flags, ranges);
     if (GetFilter(kTotalsSwitch) == FilterState::On) total += DrawMbiRows(dc, y, flags, ranges);
-    if (costBlockShown_ && cost_.IsPriced()) total += DrawCost(dc, y, flags, ranges);
+    if (costBlockShown_ && ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, ranges);
     return FinishReport(dc, total);
 }
 
-// The Putnam efforts join with their getters; until then the block shows the rate.
-std::vector<CostRow> cRayleighDoc::CostRows(bool /*ranges*/) const {
-    return {};
+std::vector<CostRow> cRayleighDoc::CostRows(bool ranges) const {
+    return {{"Life-Cycle Effort:", LifeCycleEffortMonthsRange(), ranges},
+            {"Main Build Effort:", MainBuildEffortMonthsRange(), ranges}};
 }
 
 // Under its own heading after every other row, so that pricing an estimate moves nothing.

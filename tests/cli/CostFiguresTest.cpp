@@ -43,8 +43,9 @@ PricedFigures CocomoPriced(const cCocomoDoc& d, const std::string& at) {
              d.GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest).effort}};
 }
 
-PricedFigures RayleighPriced(const cRayleighDoc&, const std::string&) {
-    return {};
+PricedFigures RayleighPriced(const cRayleighDoc& d, const std::string& at) {
+    return {{at + "/lifeCycleEffort", d.LifeCycleEffortMonthsRange()},
+            {at + "/mainBuildEffort", d.MainBuildEffortMonthsRange()}};
 }
 
 PricedFigures SystemPriced(const cSystemDoc& d) {
