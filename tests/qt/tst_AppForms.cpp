@@ -13,14 +13,17 @@
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/AppDesktop.h"
 #include "app/qt/cAboutForm.h"
+#include "app/qt/cCostForm.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDialogFormRegistry.h"
 #include "app/qt/cDisplayOptionsForm.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
 #include "desktop/cEstimatorApp.h"
+#include "framework/cCostDlg.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "tests/qt/support/FormTesting.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cTestQtPlatform.h"
 
@@ -50,6 +53,7 @@ class AppFormsTest : public QObject {
     void toolbarConfigurationMirrorsTheBars();
     void fileNewListsTheFiveKinds();
     void aboutShowsNameVersionAndCopyright();
+    void costShowsTheRateAndRefusesANegativeOne();
 };
 
 void AppFormsTest::dialogsAreLightGreyWithBlackText() {
@@ -84,6 +88,8 @@ void AppFormsTest::everyShellDialogHasItsOwnForm() {
     QVERIFY(FormFor<cToolbarConfigForm>(toolbars, platform));
     QVERIFY(FormFor<cFileNewForm>(fileNew, platform));
     QVERIFY(FormFor<cAboutForm>(about, platform));
+    cCostDlg cost("COCOMO Cost", "", CostRate{}, platform);
+    QVERIFY(FormFor<cCostForm>(cost, platform));
 }
 
 void AppFormsTest::descriptionShowsTheTextsWithQtLineBreaks() {
@@ -289,6 +295,34 @@ void AppFormsTest::aboutShowsNameVersionAndCopyright() {
              QStringLiteral("Copyright (C) Someone"));
     QVERIFY(form.OkButton() && !form.CancelButton());
     korval::testing::SaveScreenshot(form, "about");
+}
+
+void AppFormsTest::costShowsTheRateAndRefusesANegativeOne() {
+    using namespace korval::testing;
+    cTestQtPlatform platform;
+    platform.AcceptInformation();
+    cCostDlg logic("System Cost", "The rate prices every member.", CostRate{11000, "EUR"},
+                   platform);
+    cCostForm form(logic, platform);
+    QCOMPARE(form.windowTitle(), QStringLiteral("System Cost"));
+    QCOMPARE(Text(form, "rateEdit"), QStringLiteral("11000"));
+    QCOMPARE(Text(form, "currencyEdit"), QStringLiteral("EUR"));
+    QCOMPARE(Child<QLabel>(form, "noteLabel")->text(),
+             QStringLiteral("The rate prices every member."));
+    korval::testing::SaveScreenshot(form, "cost");
+
+    Retype(Child<QLineEdit>(form, "rateEdit"), "-5");
+    Click(form, "okButton");
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QCOMPARE(platform.Messages().back(),
+             std::string("Please enter a number between 0 and 999999999."));
+
+    Retype(Child<QLineEdit>(form, "rateEdit"), "12500.5");
+    Retype(Child<QLineEdit>(form, "currencyEdit"), "CHF");
+    Click(form, "okButton");
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(logic.Result(), (CostRate{12500.5, "CHF"}));
+    CheckHelpAndDismiss(form, platform, cCostDlg::kHelpTopic);
 }
 
 QTEST_MAIN(AppFormsTest)
