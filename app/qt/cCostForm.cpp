@@ -22,7 +22,7 @@ cCostForm::cCostForm(cCostDlg& logic, cPlatformServices& platform, QWidget* pare
       currency_(new QLineEdit(this)) {
     currency_->setObjectName(QStringLiteral("currencyEdit"));
     currency_->setMaxLength(static_cast<int>(CostRate::kCurrencyLimit));
-    currency_->setMaximumWidth(rate_->sizeHint().width());
+    currency_->setFixedWidth(rate_->width());
 
     auto* grid = new QGridLayout;
     grid->addWidget(BuddyLabel(QStringLiteral("&Rate per Person Month:"), rate_, this), 0, 0);
