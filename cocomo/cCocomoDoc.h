@@ -11,6 +11,7 @@
 #include "cocomo/cPhaseDistribution.h"
 #include "framework/CostRate.h"
 #include "framework/CostReport.h"
+#include "framework/StaffingProfile.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
@@ -72,6 +73,9 @@ class cCocomoDoc : public cModelDoc {
     double GetTimeToDevelop() const { return GetTimeToDevelopRange().value; }
     PhaseFigures GetPhaseFigures(Phase phase) const;
     PhaseFigures GetProgrammingPhaseFigures() const;
+    // The three phases end to end from month 0 (product design, programming, integration
+    // and test), each a step of its average staff; the nominal figures.
+    StaffingProfile GetStaffingProfile() const;
     // The programming phase's effort: detailed design plus code and unit test.
     RangedFigure GetProgrammingEffortRange() const;
     // The size in KSLOC with the two size class sizes that enclose it as its low and high;
@@ -84,8 +88,6 @@ class cCocomoDoc : public cModelDoc {
     // The efforts the rate prices, in report order, each with its range where the report
     // shows the effort's range.
     std::vector<CostRow> CostRows(bool sensitivity) const;
-    // A project shows its models' costs in one block of its own, after every model.
-    void SetCostBlockShown(bool shown) { costBlockShown_ = shown; }
 
     // --- Tables -------------------------------------------------------------------
     void LoadCostDrivers(const std::string& file);
@@ -109,6 +111,9 @@ class cCocomoDoc : public cModelDoc {
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // The staffing block without its heading: the phases end to end with their staff; a
+    // project shows it too.
+    int DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags);
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
@@ -154,7 +159,6 @@ class cCocomoDoc : public cModelDoc {
     CocomoSensitivityType sensitivityType_ = CocomoSensitivityType::Sloc;
     std::vector<cPhaseDistribution> phaseDistribution_;
     CostRate cost_;
-    bool costBlockShown_ = true;
 };
 
 }  // namespace korval

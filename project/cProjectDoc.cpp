@@ -92,12 +92,10 @@ void cProjectDoc::FlowFigures(Change change) {
 }
 
 // Every change can have brought a new model (an import, an Initialize): the rate is handed
-// to both each time, and their own Cost blocks give way to the project's.
+// to both each time.
 void cProjectDoc::ImposeCostOnModels() {
     cocomo_->SetCostRate(cost_);
     rayleigh_->SetCostRate(cost_);
-    cocomo_->SetCostBlockShown(false);
-    rayleigh_->SetCostBlockShown(false);
 }
 
 void cProjectDoc::SetCostRate(const CostRate& cost) {

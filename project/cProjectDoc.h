@@ -6,6 +6,7 @@
 #include "cocomo/CocomoTables.h"
 #include "framework/CostRate.h"
 #include "framework/cModelDoc.h"
+#include "project/ProjectPlan.h"
 #include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
@@ -50,6 +51,9 @@ class cProjectDoc : public cModelDoc {
     RayleighSensitivityType GetSavedRayleighSensitivityType() const {
         return savedRayleighSensitivityType_;
     }
+    // The COCOMO phase profile and the Putnam curve on one time axis (see ProjectPlan).
+    ProjectPlan GetPlan() const;
+
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
@@ -121,10 +125,13 @@ class cProjectDoc : public cModelDoc {
     void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
+    // Both models' staffing under one heading, after every model's rows.
+    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
     void ImposeCostOnModels();
     int DrawCost(cDrawContext& dc, int& y, unsigned flags);
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
                         bool suppressSensitivity);
+    int DrawModelRows(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model);
 
     std::unique_ptr<cCocomoDoc> cocomo_;
     std::unique_ptr<cFunctionPointDoc> functionPoint_;

@@ -97,8 +97,6 @@ class cRayleighDoc : public cModelDoc {
     // The efforts the rate prices, in report order, each with its range where the report
     // shows ranges.
     std::vector<CostRow> CostRows(bool ranges) const;
-    // A project shows its models' costs in one block of its own, after every model.
-    void SetCostBlockShown(bool shown) { costBlockShown_ = shown; }
 
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
@@ -115,6 +113,9 @@ class cRayleighDoc : public cModelDoc {
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // The staffing block without its heading: Putnam's efforts and peak staff (ranges with
+    // the sensitivity switch) and the monthly staffing table; a project shows it too.
+    int DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags);
 
   protected:
     bool SaveOwnSections(const std::string& path) override;
@@ -160,7 +161,6 @@ class cRayleighDoc : public cModelDoc {
     int pmSensitivityPercent_ = 0;
     RayleighSensitivityType sensitivityType_ = RayleighSensitivityType::Sloc;
     CostRate cost_;
-    bool costBlockShown_ = true;
 };
 
 }  // namespace korval
