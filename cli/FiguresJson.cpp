@@ -28,6 +28,22 @@ Json CostJson(const CostRate& cost, std::initializer_list<PricedEffort> efforts)
     return object;
 }
 
+CostRate DocumentCostRate(const cModelDoc& document) {
+    switch (document.Kind()) {
+        case DocumentKind::Cocomo:
+            return static_cast<const cCocomoDoc&>(document).GetCostRate();
+        case DocumentKind::Rayleigh:
+            return static_cast<const cRayleighDoc&>(document).GetCostRate();
+        case DocumentKind::Project:
+            return static_cast<const cProjectDoc&>(document).GetCostRate();
+        case DocumentKind::System:
+            return static_cast<const cSystemDoc&>(document).GetCostRate();
+        case DocumentKind::FunctionPoint:
+            break;
+    }
+    return {};
+}
+
 namespace {
 
 // Texts from files may hold any byte: each prints with its line breaks as \n and without

@@ -39,6 +39,9 @@ Json RangeJson(const RangedFigure& figure);
 // effort (person-months) as a range. Only written when the rate is above 0.
 using PricedEffort = std::pair<const char*, RangedFigure>;
 Json CostJson(const CostRate& cost, std::initializer_list<PricedEffort> efforts);
+// The rate that prices the document (a project's one rate, a system's own); rate 0 for a
+// function point count, which has no effort to price.
+CostRate DocumentCostRate(const cModelDoc& document);
 
 // The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
 // instead of stopping the program.

@@ -1,4 +1,5 @@
 #include "cli/FiguresJson.h"
+#include "cli/PlanFigures.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "system/cSystemDoc.h"
 
@@ -47,6 +48,7 @@ Json SystemFigures(cSystemDoc& document) {
         members.push_back(std::move(entry));
     }
     figures["members"] = std::move(members);
+    figures["plan"] = SystemPlanJson(document);
     if (cost.IsPriced()) {
         figures["cost"] = CostJson(
             cost, {{"productDesign", RangedFigure::Exact(document.GetProductDesignEffort())},

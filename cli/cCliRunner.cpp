@@ -12,6 +12,7 @@
 #include "cli/DesktopPdfPrint.h"
 #include "cli/FiguresJson.h"
 #include "cli/FiguresTable.h"
+#include "cli/PlanFigures.h"
 #include "cli/cCliPlatform.h"
 #include "cli/cDocumentDiff.h"
 #include "documents/cDocumentFactory.h"
@@ -26,6 +27,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: korval-cli report  FILE [--profile INI] [--format text|pdf -o OUT]\n"
     "       korval-cli figures FILE [--profile INI] [--format json|csv]\n"
+    "       korval-cli plan    FILE [--profile INI] [--format text|csv]\n"
     "       korval-cli diff    FILE_A FILE_B [--profile INI] [--format text|json]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
@@ -50,8 +52,10 @@ std::filesystem::path ExecutableFolder() {
 // Each command's formats, the first one the default.
 bool KnownFormat(Invocation& call,
                  const std::map<std::string, cCliRunner::ReportFormat>& reportFormats) {
-    const std::map<std::string, std::vector<std::string>> formats = {
-        {"report", {"text"}}, {"figures", {"json", "csv"}}, {"diff", {"text", "json"}}};
+    const std::map<std::string, std::vector<std::string>> formats = {{"report", {"text"}},
+                                                                     {"figures", {"json", "csv"}},
+                                                                     {"plan", {"text", "csv"}},
+                                                                     {"diff", {"text", "json"}}};
     auto own = formats.find(call.command);
     if (own == formats.end()) return true;  // new and resave print nothing
     if (call.format.empty()) call.format = own->second.front();
@@ -83,9 +87,9 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
         }
     }
     std::size_t wanted =
-        (call.command == "report" || call.command == "figures")                         ? 1
-        : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
-                                                                                        : 0;
+        (call.command == "report" || call.command == "figures" || call.command == "plan") ? 1
+        : (call.command == "new" || call.command == "resave" || call.command == "diff")   ? 2
+                                                                                          : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
     if (!KnownFormat(call, formats)) return std::nullopt;
     return call;
@@ -126,6 +130,20 @@ int RunDiff(cEstimatorAppLogic& app, const Invocation& call, std::ostream& out, 
         out << diff.Text();
     }
     return diff.Equal() ? cCliRunner::kSuccess : cCliRunner::kDifferent;
+}
+
+// The staffing table of the document; a kind without one is told as an error.
+int PrintPlan(const cModelDoc& document, const std::string& format, std::ostream& out,
+              std::ostream& err) {
+    std::optional<StaffingTable> table = DocumentStaffingTable(document);
+    if (!table) {
+        err << "korval-cli: a " << document.KindInfo().typeName
+            << " document has no staffing plan\n";
+        return cCliRunner::kUsageError;
+    }
+    out << (format == "csv" ? StaffingCsv(*table, DocumentCostRate(document))
+                            : StaffingText(*table));
+    return cCliRunner::kSuccess;
 }
 
 }  // namespace
@@ -188,6 +206,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         out << FiguresCsv(DocumentFigures(*document));
     } else if (call->command == "figures") {
         out << DumpFigures(DocumentFigures(*document)) << '\n';
+    } else if (call->command == "plan") {
+        return PrintPlan(*document, call->format, out, err);
     } else if (!document->SaveAs(call->operands[1])) {
         return kFileError;
     }

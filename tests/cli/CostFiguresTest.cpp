@@ -6,6 +6,7 @@
 
 #include "app/cEstimatorAppLogic.h"
 #include "cli/FiguresJson.h"
+#include "cli/PlanFigures.h"
 #include "cocomo/cCocomoDoc.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/cTextReportSurface.h"
@@ -241,12 +242,18 @@ TEST_F(CostFiguresTest, AFileWithoutCostShowsNoCostAnywhere) {
         EXPECT_EQ(report.find("Cost"), std::string::npos) << report;
         EXPECT_EQ(report.find("COST"), std::string::npos);
         EXPECT_EQ(report.find("EUR"), std::string::npos);
+        std::string csv =
+            StaffingCsv(*DocumentStaffingTable(*unpriced), DocumentCostRate(*unpriced));
+        EXPECT_NE(csv.find(",\r\n2,"), std::string::npos) << "the cost column stays empty";
 
         // Pricing adds the cost and changes no other figure, nor any row before it.
         EXPECT_GT(CountCostKeys(DocumentFigures(*priced)), 0);
         EXPECT_EQ(WithoutCost(DocumentFigures(*priced)), figures);
         std::string pricedReport = Report(*priced);
         EXPECT_EQ(pricedReport.rfind(report, 0), 0u) << pricedReport;
+        std::string pricedCsv =
+            StaffingCsv(*DocumentStaffingTable(*priced), DocumentCostRate(*priced));
+        EXPECT_EQ(pricedCsv.find(",\r\n2,"), std::string::npos) << "the cost column is filled";
     }
 }
 
