@@ -1,5 +1,6 @@
 #include "framework/CostRate.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/FiniteFigure.h"
@@ -36,15 +37,15 @@ std::string WithCurrency(std::string amount, std::string_view currency) {
     return amount + " " + PrintableText(currency);
 }
 
-CostRate ReadCost(const std::string& path, std::string_view defaultCurrency) {
+}  // namespace
+
+CostRate ReadCostSection(const std::string& path, std::string_view defaultCurrency) {
     std::string rateText = ReadProfileValue(kCostSection, kRateKey, "", kRateBuffer, path);
     std::string currency =
         Trim(ReadProfileValue(kCostSection, kCurrencyKey, defaultCurrency, kCurrencyBuffer, path));
     double rate = TryParseLeadingDouble(rateText).value_or(0.0);
     return CostRate::Checked(rate, CutToChars(currency, CostRate::kCurrencyLimit));
 }
-
-}  // namespace
 
 CostRate CostRate::Checked(double rate, std::string currency) {
     bool usable = std::isfinite(rate) && rate > 0;
@@ -59,10 +60,6 @@ double CostRate::CostOf(double effort) const {
     return FiniteFigure(FiniteFigure(effort) * rate);
 }
 
-CostRate ReadCostSection(const std::string& path, std::string_view defaultCurrency) {
-    return ReadCost(path, defaultCurrency);
-}
-
 bool WriteCostSection(const CostRate& cost, const std::string& path) {
     return WriteProfileValue(kCostSection, kRateKey, FormatNumber("%.2f", cost.rate), path) &&
            WriteProfileValue(kCostSection, kCurrencyKey, cost.currency, path);
@@ -70,7 +67,7 @@ bool WriteCostSection(const CostRate& cost, const std::string& path) {
 
 const CostRate& DefaultCostRate(const std::string& defaultsProfile) {
     static cProfileMemo<CostRate> defaults;
-    return defaults.Get(defaultsProfile, [&] { return ReadCost(defaultsProfile, ""); });
+    return defaults.Get(defaultsProfile, [&] { return ReadCostSection(defaultsProfile, ""); });
 }
 
 std::string MoneyText(double amount, std::string_view currency) {
