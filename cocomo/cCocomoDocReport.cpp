@@ -74,9 +74,11 @@ std::vector<CostRow> cCocomoDoc::CostRows(bool sensitivity) const {
 
 // Under its own heading after every other row, so that pricing an estimate moves nothing.
 int cCocomoDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity) {
-    int advanced = DrawRow(dc, y, "", "Cost", "", "", flags, kRowSpacing);
+    std::vector<CostRow> rows = CostRows(sensitivity);
+    int advanced = KeepCostRowsTogether(dc, y, rows.size() + 2);
+    advanced += DrawRow(dc, y, "", "Cost", "", "", flags, kRowSpacing);
     advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "    ");
-    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", CostRows(sensitivity));
+    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", rows);
 }
 
 // Each quantity shows a range only when the sensitivity type varies it or what it

@@ -1,5 +1,6 @@
 #include "framework/CostReport.h"
 
+#include "framework/ReportPaging.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
@@ -10,6 +11,11 @@ constexpr double kRowSpacing = 0.5;
 
 bool ShowsCost(const cModelDoc& document, const CostRate& cost) {
     return cost.IsPriced() && document.GetFilter(cModelDoc::kCostSwitch) == FilterState::On;
+}
+
+int KeepCostRowsTogether(const cDrawContext& dc, int& y, std::size_t rows) {
+    return KeepBlockTogether(dc, y,
+                             OneLineRowsHeight(dc.metrics, static_cast<int>(rows), kRowSpacing));
 }
 
 int DrawCostRateRow(const cModelDoc& document, cDrawContext& dc, int& y, unsigned flags,

@@ -22,6 +22,10 @@ struct CostRow {
 // A Cost block is shown while the rate is above 0 and the report's Cost switch is on.
 bool ShowsCost(const cModelDoc& document, const CostRate& cost);
 
+// On paper, starts the block of this many rows (its heading included) on the next page
+// when it would not fit on this one; a block taller than a page starts where it is.
+int KeepCostRowsTogether(const cDrawContext& dc, int& y, std::size_t rows);
+
 // The rows of a Cost block, under the heading the caller drew; each label follows the
 // indent. Both return the height advanced.
 int DrawCostRateRow(const cModelDoc& document, cDrawContext& dc, int& y, unsigned flags,

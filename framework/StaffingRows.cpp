@@ -4,6 +4,7 @@
 
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
+#include "framework/ReportPaging.h"
 
 namespace korval {
 
@@ -14,17 +15,7 @@ namespace {
 // skipped.
 int KeepRowsTogether(const cDrawContext& dc, int& y, int rows) {
     const PageMetrics& m = dc.metrics;
-    if (!m.paged || m.bodyHeight <= 0) return 0;
-    int y0 = std::max(y, m.topMargin);
-    int offset = y0 - m.topMargin;
-    int positionOnPage = offset % m.bodyHeight;
-    int needed = rows * (m.text.height + m.text.height / 20 + 1);
-    if (positionOnPage == 0 || positionOnPage + needed <= m.bodyHeight || needed > m.bodyHeight)
-        return 0;
-    int next = y0 - positionOnPage + m.bodyHeight;
-    int skipped = next - y;
-    y = next;
-    return skipped;
+    return KeepBlockTogether(dc, y, rows * (m.text.height + m.text.height / 20 + 1));
 }
 
 }  // namespace

@@ -91,15 +91,16 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 // ranges where each model's report shows them.
 int cProjectDoc::DrawCost(cDrawContext& dc, int& y, unsigned flags) {
     bool sensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
-    int advanced = DrawRow(dc, y, "COST INFORMATION:", "", "", "", flags, 0.5);
+    std::vector<CostRow> cocomo =
+        cocomo_->CostRows(sensitivity && sensitivitySource_ != SensitivitySource::Rayleigh);
+    std::vector<CostRow> rayleigh = rayleigh_->CostRows(sensitivity);
+    int advanced = KeepCostRowsTogether(dc, y, cocomo.size() + rayleigh.size() + 4);
+    advanced += DrawRow(dc, y, "COST INFORMATION:", "", "", "", flags, 0.5);
     advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "");
     advanced += DrawRow(dc, y, "", "COCOMO", "", "", flags, 0.5);
-    advanced += DrawCostFigureRows(
-        *this, dc, y, flags, cost_, "    ",
-        cocomo_->CostRows(sensitivity && sensitivitySource_ != SensitivitySource::Rayleigh));
+    advanced += DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", cocomo);
     advanced += DrawRow(dc, y, "", "Rayleigh", "", "", flags, 0.5);
-    return advanced +
-           DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", rayleigh_->CostRows(sensitivity));
+    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", rayleigh);
 }
 
 }  // namespace korval

@@ -38,9 +38,11 @@ std::vector<CostRow> cRayleighDoc::CostRows(bool ranges) const {
 
 // Under its own heading after every other row, so that pricing an estimate moves nothing.
 int cRayleighDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool ranges) {
-    int advanced = DrawRow(dc, y, "", "Cost", "", "", flags, 0.5);
+    std::vector<CostRow> rows = CostRows(ranges);
+    int advanced = KeepCostRowsTogether(dc, y, rows.size() + 2);
+    advanced += DrawRow(dc, y, "", "Cost", "", "", flags, 0.5);
     advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "    ");
-    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", CostRows(ranges));
+    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", rows);
 }
 
 int cRayleighDoc::DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags) {

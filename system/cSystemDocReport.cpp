@@ -80,8 +80,6 @@ int cSystemDoc::DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags) {
 // The system's phases, each member and the total at the system's rate, after every other
 // row. One row per member, as the summary table has.
 int cSystemDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags) {
-    int advanced = DrawRow(dc, y, "SYSTEM COST INFORMATION:", "", "", "", flags, 0.5);
-    advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "");
     std::vector<CostRow> rows;
     rows.reserve(members_.size() + 3);
     rows.push_back({"Product Design:", RangedFigure::Exact(productDesignEffort_)});
@@ -91,6 +89,9 @@ int cSystemDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags) {
     }
     rows.push_back({"Final Test and Eval.:", RangedFigure::Exact(finalTestEffort_)});
     rows.push_back({"Total:", RangedFigure::Exact(totalEffort_)});
+    int advanced = KeepCostRowsTogether(dc, y, rows.size() + 2);
+    advanced += DrawRow(dc, y, "SYSTEM COST INFORMATION:", "", "", "", flags, 0.5);
+    advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "");
     return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "", rows);
 }
 

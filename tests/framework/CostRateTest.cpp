@@ -4,8 +4,11 @@
 #include <limits>
 
 #include "framework/CostRate.h"
+#include "framework/CostReport.h"
 #include "framework/cCostDlg.h"
+#include "framework/cModelDoc.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/cRecordingSurface.h"
 #include "tests/support/cScriptedPlatform.h"
 
 namespace korval {
@@ -145,6 +148,44 @@ TEST(CostDlgTest, AskGivesTheRateOnOkAndNothingOnCancel) {
     EXPECT_EQ(cCostDlg::Ask(platform, "System Cost", "", CostRate{}), (CostRate{12000, "USD"}));
     platform.ExpectDialogCancel();
     EXPECT_EQ(cCostDlg::Ask(platform, "System Cost", "", CostRate{5, "EUR"}), std::nullopt);
+}
+
+class cPricedDoc : public cModelDoc {
+  public:
+    explicit cPricedDoc(cAppContext& context) : cModelDoc(context, DocumentKind::Cocomo) {}
+};
+
+// On paper a Cost block that fits on a page is never split, wherever it starts; on the
+// screen nothing moves.
+TEST(CostReportTest, ABlockThatFitsOnAPageIsNotSplit) {
+    TempDir dir;
+    testing::cScriptedPlatform platform;
+    cAppContext context{platform, dir.File("none.ini")};
+    cPricedDoc doc(context);
+    CostRate cost{10000, "EUR"};
+    const std::vector<CostRow> rows(7, CostRow{"Effort:", RangedFigure::Exact(10)});
+    auto drawBlock = [&](cDrawContext& dc, int& y) {
+        KeepCostRowsTogether(dc, y, rows.size() + 1);
+        DrawCostRateRow(doc, dc, y, 0, cost, "");
+        DrawCostFigureRows(doc, dc, y, 0, cost, "", rows);
+    };
+    // Page bodies are 900 high from 100.
+    for (int start : {100, 700, 800, 900, 960, 990}) {
+        SCOPED_TRACE(start);
+        testing::cRecordingSurface printer;
+        printer.printer = true;
+        cDrawContext dc(printer);
+        int y = start;
+        drawBlock(dc, y);
+        const auto& items = dc.layout.Items();
+        ASSERT_EQ(items.size(), 2 * (rows.size() + 1));
+        EXPECT_EQ(items.front().page, items.back().page);
+    }
+    testing::cRecordingSurface screen;
+    cDrawContext dc(screen);
+    int y = 990;
+    drawBlock(dc, y);
+    EXPECT_EQ(dc.layout.Items().front().box.top, 990);
 }
 
 }  // namespace
