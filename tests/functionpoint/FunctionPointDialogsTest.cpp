@@ -119,8 +119,13 @@ TEST_F(FpDialogTest, RatingsOutsideTheScaleOpenAsNoneAndStoreZero) {
         EXPECT_EQ(dialog.GetSelection(2), 5);
         EXPECT_STREQ(dialog.RowLabel(9), "Reuseability:");
         EXPECT_STREQ(dialog.RatingLabel(4), "Significant");
+        EXPECT_EQ(dialog.TotalText(),
+                  "Total Degree of Influence: 5    Value Adjustment Factor: 0.70");
         dialog.Select(3, 4);
         dialog.Select(4, 6);  // no such button
+        EXPECT_EQ(dialog.TotalDegreeOfInfluence(), 9) << "running as the user clicks";
+        EXPECT_EQ(dialog.TotalText(),
+                  "Total Degree of Influence: 9    Value Adjustment Factor: 0.74");
         return dialog.OnOk();
     });
     EXPECT_TRUE(doc.OnValueAdjustmentFactor());
@@ -203,7 +208,7 @@ TEST_F(FpDialogTest, ChoosingAdjustedKeepsTheDetailPercentages) {
 TEST_F(FpDialogTest, ReverseOnAFreshModelOpensWithZerosAndNoMessage) {
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cFpReverseDlg&>(logic);
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "0.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "0.0");
         EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSlocRow), "0.0");
         EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfpRow), "0.0");
         EXPECT_EQ(dialog.GetLanguageText(), "None  (0 SLOC/FP)");
@@ -288,25 +293,21 @@ TEST_P(FpReverseInputTest, RefusesAndSelectsTheOffendingInput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReverseInputTest,
-    ::testing::Values(BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfpRow, "12a",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSlocRow, "1 2",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"Empty", cFpReverseDlg::kAfpRow, "  ",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"MinusAlone", cFpReverseDlg::kAfpRow, "-",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"TwoPoints", cFpReverseDlg::kUfpRow, "1.2.3",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"NegativeUfp", cFpReverseDlg::kUfpRow, "-1",
-                                   "Unadjusted function points must be greater than zero"},
-                      BadInputCase{"NegativeAfp", cFpReverseDlg::kAfpRow, "-0.5",
-                                   "Adjusted function points must be greater than zero"},
-                      BadInputCase{"NegativeSloc", cFpReverseDlg::kSlocRow, "-100",
-                                   "Source lines of code must be greater than zero"},
-                      BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfpRow,
-                                   kHugeNumber.c_str(),
-                                   "Please enter a valid floating point number"}),
+    ::testing::Values(
+        BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfpRow, "12a", "Please enter a number."},
+        BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSlocRow, "1 2",
+                     "Please enter a number."},
+        BadInputCase{"Empty", cFpReverseDlg::kAfpRow, "  ", "Please enter a number."},
+        BadInputCase{"MinusAlone", cFpReverseDlg::kAfpRow, "-", "Please enter a number."},
+        BadInputCase{"TwoPoints", cFpReverseDlg::kUfpRow, "1.2.3", "Please enter a number."},
+        BadInputCase{"NegativeUfp", cFpReverseDlg::kUfpRow, "-1",
+                     "Unadjusted function points cannot be negative."},
+        BadInputCase{"NegativeAfp", cFpReverseDlg::kAfpRow, "-0.5",
+                     "Adjusted function points cannot be negative."},
+        BadInputCase{"NegativeSloc", cFpReverseDlg::kSlocRow, "-100",
+                     "Source lines of code cannot be negative."},
+        BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfpRow, kHugeNumber.c_str(),
+                     "Please enter a number."}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
@@ -321,9 +322,9 @@ TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
         EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfpRow), "30.0");
         dialog.SetInputText(cFpReverseDlg::kUfpRow, "7");
         EXPECT_TRUE(dialog.OnCalculate());
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "7.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "7.0");
         dialog.OnReset();
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "30.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "30.0");
         return true;
     });
     doc.OnReverseEngineering();
