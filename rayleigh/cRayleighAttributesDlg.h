@@ -34,6 +34,7 @@ class cRayleighAttributesDlg : public cDialogLogic {
     cRayleighAttributesDlg(cPlatformServices& platform, const cRayleighDoc& document);
 
     const char* Title() const override { return "Rayleigh Attributes"; }
+    int HelpTopic() const override { return 236; }
 
     const std::string& GetText(Field field) const { return texts_[field]; }
     // Read-only fields ignore typing.
