@@ -378,8 +378,12 @@ bool cProjectDoc::OnImport(Model model) {
     };
     const ImportRule& rule = kRules[static_cast<int>(model)];
     const cDocumentKind& kind = cDocumentKind::Of(rule.kind);
-    std::string path = Platform().PromptOpenFileName(
-        "*" + std::string(kind.defaultExtension), cDocumentKind::OpenFilters(Context().extensions));
+    // The file dialog names what is imported and offers that kind's files first.
+    const std::string& extension = Context().extensions[static_cast<int>(rule.kind)];
+    std::string path = Platform().PromptOpenFileNameTitled(
+        "Import " + std::string(kind.newListEntry), "*" + extension,
+        kind.FilterText(extension) + "All Files (*.*)|*.*|",
+        CutToChars(extension.empty() ? extension : extension.substr(1), 3));
     if (path.empty()) return false;
     if (ReadProfileString("KORVAL", "KORVAL_Type", "", 20, path) != kind.typeName) {
         Platform().ShowMessage(rule.message);

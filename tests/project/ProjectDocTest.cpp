@@ -126,6 +126,11 @@ TEST_F(ProjectDocTest, ImportChecksTheKindWrittenInTheFile) {
 
     platform.ExpectOpenFileName("");
     EXPECT_FALSE(project.OnImport(Model::FunctionPoint));
+    // Each import names what it imports and offers that kind's files first.
+    EXPECT_EQ(platform.openTitles,
+              (std::vector<std::string>{"Import COCOMO Model", "Import COCOMO Model",
+                                        "Import Function Point Model"}));
+    EXPECT_EQ(platform.lastFilters.back(), "Function Point (*.FPM)|*.FPM|All Files (*.*)|*.*|");
 }
 
 TEST_F(ProjectDocTest, ExportWritesACompleteStandAloneModelFile) {
