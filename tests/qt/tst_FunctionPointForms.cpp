@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -184,6 +185,7 @@ void FunctionPointFormsTest::valueAdjustmentRadiosReachTheRatings() {
         QVERIFY(IsChecked(*form, QStringLiteral("ratingRadio%1_%2").arg(row).arg(row % 6)));
     Click(*form, "ratingRadio13_5");
     QCOMPARE(logic.GetSelection(13), 5);
+    QCOMPARE(Child<QLabel>(*form, "totalText")->text(), ToQString(logic.TotalText()));
     QVERIFY(!IsChecked(*form, QStringLiteral("ratingRadio13_%1").arg(13 % 6)));
 }
 
