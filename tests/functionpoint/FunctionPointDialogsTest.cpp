@@ -62,6 +62,10 @@ TEST_F(FpDialogTest, LanguageListIsSortedAndSelectsByPrefix) {
     doc.SetSelectedLanguage(cLanguage("j", 53));
     cFunctionPointCountDlg dialog = CountDialog();
     EXPECT_EQ(dialog.GetLanguageList(), (std::vector<std::string>{"Ada 95", "C", "Java", "None"}));
+    ASSERT_EQ(dialog.GetLanguageItems().size(), 4u);
+    EXPECT_EQ(dialog.GetLanguageItems()[2].rfind("Java  (", 0), 0u);
+    EXPECT_EQ(dialog.GetLanguageItems()[2].substr(dialog.GetLanguageItems()[2].size() - 9),
+              " SLOC/FP)");
     EXPECT_EQ(dialog.GetLanguageText(), "Java") << "the first entry that begins with the name";
     doc.SetSelectedLanguage(cLanguage("Pascal", 91));
     EXPECT_EQ(CountDialog().GetLanguageSelection(), -1);
