@@ -366,6 +366,20 @@ void cProjectDoc::OnLanguages() {
 
 // --- Import and export -------------------------------------------------------------
 
+// A model holds data once it is described or sized: an import would lose them.
+bool cProjectDoc::ModelHasData(Model model) const {
+    switch (model) {
+        case Model::FunctionPoint:
+            return !functionPoint_->GetTitle().empty() ||
+                   functionPoint_->UnadjustedFunctionPoints() > 0;
+        case Model::Cocomo:
+            return !cocomo_->GetTitle().empty() || cocomo_->GetSourceLines() > 0;
+        case Model::Rayleigh:
+            return !rayleigh_->GetTitle().empty() || rayleigh_->GetSourceLines() > 0;
+    }
+    return false;
+}
+
 bool cProjectDoc::OnImport(Model model) {
     struct ImportRule {
         DocumentKind kind;
@@ -387,6 +401,12 @@ bool cProjectDoc::OnImport(Model model) {
     if (path.empty()) return false;
     if (ReadProfileString("KORVAL", "KORVAL_Type", "", 20, path) != kind.typeName) {
         Platform().ShowMessage(rule.message);
+        return false;
+    }
+    if (ModelHasData(model) &&
+        Platform().ShowMessage("The project's " + std::string(kind.newListEntry) +
+                                   " has data. Replace it with the model in " + path + "?",
+                               MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;
     }
     cModelDoc* imported = nullptr;

@@ -52,8 +52,10 @@ class cProjectDoc : public cModelDoc {
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
-    // Project menu.
+    // Project menu. Import asks before it replaces a model that holds data.
     bool OnImport(Model model);
+    // Whether the model is described or sized, so an import would replace data.
+    bool ModelHasData(Model model) const;
     bool OnExport(Model model);
     void OnUseSensitivity(SensitivitySource source);
     bool IsSensitivityCommandEnabled(Model model) const;
