@@ -55,6 +55,8 @@ constexpr int kRecentFileCount = 4;
 constexpr const char* kReady = "Ready";
 constexpr int kSourcesMessageMilliseconds = 10000;
 constexpr int kHintMilliseconds = 10000;
+constexpr const char* kSettingsSection = "Settings";
+constexpr const char* kDocumentMaximizedKey = "DocumentMaximized";
 constexpr const char* kRangesHiddenHint =
     "The report hides the ranges: turn on Sensitivity Analysis in Options, Display to show them";
 
@@ -417,7 +419,10 @@ cChildFrame* cMainFrame::AddChild(std::unique_ptr<cModelDoc> document) {
     });
     // After the MDI area has put its own caption back, once the state change is done.
     connect(child, &QMdiSubWindow::windowStateChanged, this,
-            [this] { QTimer::singleShot(0, this, &cMainFrame::RefreshCaption); });
+            [this](Qt::WindowStates, Qt::WindowStates state) {
+                RememberDocumentState(state);
+                QTimer::singleShot(0, this, &cMainFrame::RefreshCaption);
+            });
     connect(&child->View(), &cReportView::SourcesReadAgain, this,
             [this, child](const QStringList& files) { ReportSourcesReadAgain(*child, files); });
     connect(child, &QObject::destroyed, this, [this] {
@@ -425,7 +430,11 @@ cChildFrame* cMainFrame::AddChild(std::unique_ptr<cModelDoc> document) {
         RefreshCaption();
         UpdateCommandStates();
     });
-    child->show();
+    // A new window opens as the last one was left: maximised or normal.
+    if (platform_.ReadSetting(kSettingsSection, kDocumentMaximizedKey, "0") == "1")
+        child->showMaximized();
+    else
+        child->show();
     mdiArea_->setActiveSubWindow(child);
     child->View().setFocus();
     RebuildMenuBar();
@@ -459,6 +468,14 @@ cChildFrame* cMainFrame::OpenFile(const std::string& path) {
     if (!document) return nullptr;
     RememberPath(path);
     return AddChild(std::move(document));
+}
+
+void cMainFrame::RememberDocumentState(Qt::WindowStates state) {
+    // Minimising says nothing about how the user likes to work on a document.
+    if (state & Qt::WindowMinimized) return;
+    std::string maximized = (state & Qt::WindowMaximized) ? "1" : "0";
+    if (platform_.ReadSetting(kSettingsSection, kDocumentMaximizedKey, "0") != maximized)
+        platform_.WriteSetting(kSettingsSection, kDocumentMaximizedKey, maximized);
 }
 
 void cMainFrame::RememberPath(const std::string& path) {

@@ -121,6 +121,7 @@ class MainFrameTest : public QObject {
     void maximisedWindowComesBackMaximised();
     void damagedPlacementIsIgnored();
     void toolbarLayoutSurvivesARestart();
+    void documentWindowsOpenAsTheLastWasLeft();
     void windowMenuArrangesChildren();
     void aboutBoxShowsVersion();
     void helpCommandsOpenTheirPages();
@@ -839,6 +840,22 @@ void MainFrameTest::toolbarLayoutSurvivesARestart() {
     QCOMPARE(f.frame->toolBarArea(f.frame->Toolbar(59401)), Qt::LeftToolBarArea);
     QVERIFY(f.frame->statusBar()->isHidden());
     QVERIFY(!f.frame->Action(kViewStatusBar)->isChecked());
+}
+
+void MainFrameTest::documentWindowsOpenAsTheLastWasLeft() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    cChildFrame* first = f.frame->NewDocument(DocumentKind::Cocomo);
+    QVERIFY(!first->isMaximized());
+    first->showMaximized();
+    QVERIFY(f.frame->NewDocument(DocumentKind::Rayleigh)->isMaximized());
+    f.Restart();
+    f.frame->ShowWithPlacement();
+    cChildFrame* later = f.frame->NewDocument(DocumentKind::Cocomo);
+    QVERIFY(later->isMaximized());
+    later->showMinimized();  // says nothing
+    later->showNormal();
+    QVERIFY(!f.frame->NewDocument(DocumentKind::Project)->isMaximized());
 }
 
 void MainFrameTest::windowMenuArrangesChildren() {
