@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "app/cAboutDlg.h"
@@ -703,12 +705,11 @@ void cMainFrame::OnExport(cChildFrame& child) {
         cPdfReportWriter writer;
         written = writer.Write(document, path, platform_.Now(), error);
     } else {
+        errno = 0;
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << ExportContent(document, *format);
+        if (out) out << ExportContent(document, *format);
         written = static_cast<bool>(out.flush());
-        if (!written)
-            error =
-                FileReadProblem(path).empty() ? "it could not be written" : FileReadProblem(path);
+        if (!written) error = errno != 0 ? std::strerror(errno) : "it could not be written";
     }
     if (!written) {
         platform_.ShowMessage("Cannot export to " + path + ": " + error + ".");

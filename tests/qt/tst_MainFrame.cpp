@@ -639,6 +639,11 @@ void MainFrameTest::exportWritesEveryFormatAndCopyBoth() {
     f.platform.QueueAnswer(MessageAnswer::Ok);
     QVERIFY(exported(QStringLiteral("report.doc")).isEmpty());
     QVERIFY(f.platform.Messages().back().find("report.doc") != std::string::npos);
+    // A folder that is not there is named with the reason.
+    f.platform.QueueAnswer(MessageAnswer::Ok);
+    QVERIFY(exported(QStringLiteral("gone/report.txt")).isEmpty());
+    QCOMPARE(f.platform.Messages().back(),
+             "Cannot export to " + target.toStdString() + ": No such file or directory.");
 
     f.frame->RunCommand(kEditCopy);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
