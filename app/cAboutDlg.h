@@ -12,6 +12,7 @@ class cAboutDlg : public cDialogLogic {
     cAboutDlg(std::string versionText, std::string copyrightText);
 
     const char* Title() const override { return "About KORVAL"; }
+    int HelpTopic() const override { return 47; }
 
     std::string ProductName() const;
     const std::string& VersionText() const { return version_; }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "framework/FileIdentity.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
 #include "framework/cModelDoc.h"
@@ -133,27 +134,36 @@ std::optional<DocumentKind> cEstimatorAppLogic::KindOfFile(const std::string& pa
 
 std::unique_ptr<cModelDoc> cEstimatorAppLogic::OpenByKind(const std::string& path) {
     if (path.empty()) return nullptr;
+    if (std::string problem = FileReadProblem(path); !problem.empty()) {
+        context_.platform.ShowMessage(CannotOpenMessage(path, problem));
+        return nullptr;
+    }
     if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
         context_.platform.ShowMessage(problem);
         return nullptr;
     }
     std::optional<DocumentKind> kind = KindOfFile(path);
     if (!kind) {
-        context_.platform.ShowMessage("This file is not recognized by KORVAL");
-        return nullptr;
-    }
-    if (!std::ifstream(path, std::ios::binary)) {
-        context_.platform.ShowMessage("Cannot open " + path + ".");
+        context_.platform.ShowMessage(NotKorvalFileMessage(path));
         return nullptr;
     }
     std::unique_ptr<cModelDoc> document = createDocument_(*kind, context_);
     document->SetPathName(path);
     if (!document->LoadModel(path)) {
-        context_.platform.ShowMessage("Cannot open " + path + ".");
+        context_.platform.ShowMessage(CannotOpenMessage(path, "Cannot be read"));
         return nullptr;
     }
     document->UpdateAllViews();
     return document;
+}
+
+std::string cEstimatorAppLogic::CannotOpenMessage(const std::string& path,
+                                                  const std::string& reason) {
+    return "Cannot open " + path + ": " + reason + ".";
+}
+
+std::string cEstimatorAppLogic::NotKorvalFileMessage(const std::string& path) {
+    return "This file is not recognized by KORVAL: " + path + " is not a Korval file.";
 }
 
 void cEstimatorAppLogic::CheckDefaultsProfile() {

@@ -65,6 +65,10 @@ class cEstimatorAppLogic {
     std::unique_ptr<cModelDoc> OpenByKind(const std::string& path);
     // The kind written in a file, if it is one of the five.
     static std::optional<DocumentKind> KindOfFile(const std::string& path);
+    // What the user is told when a file cannot be read ("File not found", ...) and when a
+    // readable file is not Korval's.
+    static std::string CannotOpenMessage(const std::string& path, const std::string& reason);
+    static std::string NotKorvalFileMessage(const std::string& path);
 
     // Warns when the defaults profile is missing or of another version.
     void CheckDefaultsProfile();

@@ -15,6 +15,7 @@ class cFileNewDlg : public cDialogLogic {
     cFileNewDlg();
 
     const char* Title() const override { return "New"; }
+    int HelpTopic() const override { return 46; }
 
     const std::vector<std::string>& Entries() const { return entries_; }
     int Selection() const { return selection_; }

@@ -32,6 +32,17 @@ void cRecentFileList::Add(std::string path) {
     if (entries_.size() > size_) entries_.resize(size_);
 }
 
+bool cRecentFileList::Remove(const std::string& path) {
+    auto found = std::find(entries_.begin(), entries_.end(), path);
+    if (found == entries_.end()) return false;
+    entries_.erase(found);
+    return true;
+}
+
+bool cRecentFileList::RemoveIfGone(const std::string& path, cPlatformServices& platform) {
+    return !platform.FileExists(path) && Remove(path);
+}
+
 void cRecentFileList::Load(cPlatformServices& platform) {
     entries_.clear();
     for (std::size_t i = 0; i < size_; ++i) {

@@ -17,6 +17,10 @@ class cRecentFileList {
 
     // Moves the path to the top (an entry already listed is not repeated).
     void Add(std::string path);
+    // Drops the entry (a file that is gone); false when it was not listed.
+    bool Remove(const std::string& path);
+    // After a failed open: drops the entry when its file is gone; true when dropped.
+    bool RemoveIfGone(const std::string& path, cPlatformServices& platform);
     const std::vector<std::string>& Entries() const { return entries_; }
     std::size_t Size() const { return size_; }
 

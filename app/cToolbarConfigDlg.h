@@ -25,6 +25,7 @@ class cToolbarConfigDlg : public cDialogLogic {
     static int BarId(Bar bar);
 
     const char* Title() const override { return "ToolBar Configuration"; }
+    int HelpTopic() const override { return 45; }
 
     void SetChecked(Bar bar, bool checked) { checked_[bar] = checked; }
     bool IsChecked(Bar bar) const { return checked_[bar]; }

@@ -10,6 +10,7 @@
 #include "app/CommandLineInfo.h"
 #include "app/cEstimatorAppLogic.h"
 #include "cli/DesktopPdfPrint.h"
+#include "cli/DocumentExport.h"
 #include "cli/FiguresJson.h"
 #include "cli/FiguresTable.h"
 #include "cli/PlanFigures.h"
@@ -93,12 +94,6 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
     if (!KnownFormat(call, formats)) return std::nullopt;
     return call;
-}
-
-std::string RenderReport(cModelDoc& document) {
-    cTextReportSurface surface;
-    document.LayOutReport(surface).DrawAll(surface);
-    return surface.Render();
 }
 
 std::string FileContent(const std::string& path) {
@@ -201,7 +196,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         platform.FlushMessages();
         return reportFormats_.at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {
-        out << RenderReport(*document);
+        out << ReportText(*document);
     } else if (call->command == "figures" && call->format == "csv") {
         out << FiguresCsv(DocumentFigures(*document));
     } else if (call->command == "figures") {

@@ -130,12 +130,7 @@ RangedFigure cCocomoDoc::GetNominalEffortRange() const {
 }
 
 double cCocomoDoc::GetEffortAdjustmentFactor() const {
-    if (costDrivers_.empty()) return 0;
-    double factor = 1;
-    for (const cCostDriverAttribute& attribute : costDrivers_) {
-        factor = FiniteFigure(factor * attribute.GetCurrentMultiplier());
-    }
-    return factor;
+    return cCostDriverAttribute::EffortAdjustmentFactor(costDrivers_);
 }
 
 RangedFigure cCocomoDoc::GetAdjustedEffortRange() const {

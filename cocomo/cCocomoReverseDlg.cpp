@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cocomo/FiniteFigure.h"
+#include "framework/DialogFieldCheck.h"
 #include "framework/NumberText.h"
 #include "framework/cPlatformServices.h"
 
@@ -11,7 +12,6 @@ namespace korval {
 namespace {
 
 constexpr double kMaxTimeToDevelop = 10000;
-constexpr const char* kNotANumberMessage = "Please enter a valid floating point number";
 
 using Dlg = cCocomoReverseDlg;
 
@@ -50,22 +50,22 @@ bool IsPlainNumberText(const std::string& text) {
     return digit;
 }
 
-struct ValueCheck {
-    double maximum;
-    const char* message;
-};
-
-ValueCheck ValueCheckOf(Dlg::Row row) {
-    static constexpr double kNoMaximum = HUGE_VAL;
+// Why the row's text is refused; empty when it is accepted.
+std::string FieldProblem(Dlg::Row row, const std::string& text) {
+    if (!IsPlainNumberText(text)) return kNotANumberMessage;
     switch (row) {
         case Dlg::kSourceLinesRow:
-            return {kNoMaximum, "Source lines of code must be greater than zero"};
+            return NumberFieldProblem(text, "Source lines of code", NumberRule::NotNegative);
         case Dlg::kNominalEffortRow:
-            return {kNoMaximum, "Nominal person months must be greater than zero"};
+            return NumberFieldProblem(text, "Nominal person months", NumberRule::NotNegative);
         case Dlg::kAdjustedEffortRow:
-            return {kNoMaximum, "Adjusted person months must be greater than zero"};
-        default:
-            return {kMaxTimeToDevelop, "Time to develop must be between 0.0 and 10000.0 months"};
+            return NumberFieldProblem(text, "Adjusted person months", NumberRule::NotNegative);
+        default: {
+            double value = ParseLeadingDouble(text);
+            if (value < 0 || value > kMaxTimeToDevelop)
+                return "Time to develop must be between 0 and 10000 months.";
+            return {};
+        }
     }
 }
 
@@ -111,13 +111,15 @@ std::string cCocomoReverseDlg::GetOriginalText(Row row) const {
 }
 
 void cCocomoReverseDlg::ShowFields() {
-    for (Row row : kRows) inputTexts_[row] = FormatNumber("%3.7lf", inputs_[row]);
+    for (Row row : kRows) inputTexts_[row] = FigureFieldText(inputs_[row]);
 }
 
 // A text that does not convert leaves its value as it was; the check that follows
 // refuses it.
 void cCocomoReverseDlg::ReadInputs() {
     for (Row row : kRows) {
+        // A figure as shown keeps its digits beyond the shown ones.
+        if (inputTexts_[row] == FigureFieldText(inputs_[row])) continue;
         if (std::optional<double> value = TryParseLeadingDouble(inputTexts_[row]))
             inputs_[row] = FiniteFigure(*value);
     }
@@ -130,17 +132,10 @@ void cCocomoReverseDlg::Select(Row row) {
 
 bool cCocomoReverseDlg::ValidateInputs() {
     for (Row row : kRows) {
-        const char* message = nullptr;
-        double value = inputs_[row];
-        ValueCheck check = ValueCheckOf(row);
-        if (!IsPlainNumberText(inputTexts_[row])) {
-            message = kNotANumberMessage;
-        } else if (value < 0 || value > check.maximum) {
-            message = check.message;
-        }
-        if (message) {
+        std::string problem = FieldProblem(row, inputTexts_[row]);
+        if (!problem.empty()) {
             Select(row);
-            platform_.ShowMessage(message);
+            platform_.ShowMessage(problem);
             return false;
         }
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cocomo/CocomoTables.h"
+#include "cocomo/FiniteFigure.h"
 
 namespace korval {
 
@@ -39,11 +40,25 @@ class cCostDriverAttribute {
     // or "?       " when the rating is undefined.
     std::string RatingText() const;
 
+    // The effort adjustment factor of a set of attributes: the product of their current
+    // multipliers, 0 for none.
+    template <class Attributes>
+    static double EffortAdjustmentFactor(const Attributes& attributes);
+
   private:
     std::string group_;
     std::string name_;
     std::array<double, kRatingCount> multipliers_{};
     double current_ = 0;
 };
+
+template <class Attributes>
+double cCostDriverAttribute::EffortAdjustmentFactor(const Attributes& attributes) {
+    if (attributes.empty()) return 0;
+    double factor = 1;
+    for (const cCostDriverAttribute& attribute : attributes)
+        factor = FiniteFigure(factor * attribute.GetCurrentMultiplier());
+    return factor;
+}
 
 }  // namespace korval

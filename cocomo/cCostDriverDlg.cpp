@@ -1,5 +1,7 @@
 #include "cocomo/cCostDriverDlg.h"
 
+#include "framework/NumberText.h"
+
 namespace korval {
 
 namespace {
@@ -75,6 +77,20 @@ void cCostDriverDlg::UpdateRatingRadios() {
     }
     int rating = attribute->GetRating();
     if (rating != kRatingUndefined) ratingChecked_[static_cast<std::size_t>(rating)] = true;
+}
+
+std::string cCostDriverDlg::RatingRadioText(int rating) const {
+    std::string label = RatingLabel(rating);
+    if (selectedRow_ < 0 || selectedRow_ >= static_cast<int>(shownAttributes_.size())) return label;
+    const cCostDriverAttribute& attribute =
+        attributes_[shownAttributes_[static_cast<std::size_t>(selectedRow_)]];
+    if (!attribute.IsRatingDefined(rating)) return label;
+    return label + FormatNumber(" (%.2f)", attribute.GetMultiplier(rating));
+}
+
+std::string cCostDriverDlg::FactorText() const {
+    return FormatNumber("Effort Adjustment Factor: %.2f",
+                        cCostDriverAttribute::EffortAdjustmentFactor(attributes_));
 }
 
 void cCostDriverDlg::OnRating(int rating) {

@@ -57,6 +57,13 @@ class cCostDriverDlg : public cDialogLogic {
     bool IsRatingChecked(int rating) const {
         return ratingChecked_[static_cast<std::size_t>(rating)];
     }
+    // A rating radio's text: its label and, when the selected attribute defines it, the
+    // multiplier it gives ("High (1.15)"), so ratings can be compared before one is chosen.
+    std::string RatingRadioText(int rating) const;
+    // The effort adjustment factor of the working copy, as it stands after every click:
+    // "Effort Adjustment Factor: 1.15".
+    std::string FactorText() const;
+
     // Gives the selected row's attribute the clicked rating.
     void OnRating(int rating);
 

@@ -7,20 +7,35 @@
 #include "desktop/ReportViewFactory.h"
 #include "desktop/cReportView.h"
 #include "framework/cModelDoc.h"
+#include "framework/cUndoHistory.h"
 
 namespace korval {
+
+namespace {
+
+// The width that shows the report's fourth column (the ranges) whole: the report places it
+// 42 column units from the margin (see PageMetrics), and a range takes about 28 characters.
+int ReportWidth(const QFontMetrics& metrics) {
+    int columnUnit = (metrics.maxWidth() + metrics.averageCharWidth()) / 2;
+    return 10 + 42 * columnUnit + 28 * metrics.averageCharWidth() + 40;
+}
+
+}  // namespace
 
 cChildFrame::cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices& platform,
                          QWidget* parent)
     : QMdiSubWindow(parent),
       document_(std::move(document)),
+      history_(std::make_unique<cUndoHistory>(*document_)),
       view_(CreateReportView(*document_, platform)) {
+    // An opened document matches its file: undoing back to here leaves nothing to save.
+    if (!document_->GetPathName().empty() && !document_->IsModified()) history_->MarkSaved();
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowIcon(DocumentKindIcon(document_->Kind()));
     connect(view_, &cReportView::DocumentChanged, this, &cChildFrame::DocumentChanged);
     RefreshTitle();
-    resize(640, 420);
+    resize(qMax(640, ReportWidth(view_->fontMetrics())), 460);
 }
 
 cChildFrame::~cChildFrame() {
@@ -30,7 +45,9 @@ cChildFrame::~cChildFrame() {
 
 void cChildFrame::RefreshTitle() {
     QString title = ToQString(document_->GetDocumentTitle());
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Untitled") : title);
+    if (title.isEmpty()) title = QStringLiteral("Untitled");
+    // Unsaved changes show in the title, as in every editor.
+    setWindowTitle(document_->IsModified() ? title + QStringLiteral(" *") : title);
 }
 
 void cChildFrame::closeEvent(QCloseEvent* event) {

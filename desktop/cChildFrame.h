@@ -8,6 +8,7 @@ namespace korval {
 class cModelDoc;
 class cPlatformServices;
 class cReportView;
+class cUndoHistory;
 
 // The window of one open document inside the main frame: it owns the document and its
 // report view, and asks about unsaved changes before it closes.
@@ -20,10 +21,13 @@ class cChildFrame : public QMdiSubWindow {
 
     cModelDoc& Document() const { return *document_; }
     cReportView& View() const { return *view_; }
+    // The document's undo and redo.
+    cUndoHistory& History() const { return *history_; }
 
     // The main frame has already asked (at exit): close without asking again.
     void SetCloseConfirmed(bool confirmed) { closeConfirmed_ = confirmed; }
-    // The caption follows the document's title (its file name once saved).
+    // The caption follows the document's title (its file name once saved), with " *" while
+    // the document has unsaved changes.
     void RefreshTitle();
 
   signals:
@@ -34,6 +38,7 @@ class cChildFrame : public QMdiSubWindow {
 
   private:
     std::unique_ptr<cModelDoc> document_;
+    std::unique_ptr<cUndoHistory> history_;
     cReportView* view_;
     bool closeConfirmed_ = false;
 };

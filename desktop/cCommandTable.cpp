@@ -18,10 +18,17 @@ const std::vector<cCommandInfo>& Table() {
         {kFileSave, "&Save", "Save the active document\nSave", "Ctrl+S", "save"},
         {kFileSaveAs, "Save &As...", "Save the active document with a new name\nSave As", "", ""},
         {kFilePrint, "&Print...", "Print the active document\nPrint", "Ctrl+P", "print"},
+        {kFileExport, "&Export...",
+         "Write the report as PDF, text or HTML, or its figures as JSON or CSV\nExport", "Ctrl+E",
+         ""},
+        {kEditUndo, "&Undo", "Undo the last change to the document\nUndo", "Ctrl+Z", ""},
+        {kEditRedo, "&Redo", "Redo the change undone last\nRedo", "Ctrl+Shift+Z", ""},
+        {kEditCopy, "&Copy", "Copy the report to the clipboard as text and as a table\nCopy",
+         "Ctrl+C", ""},
         {kFilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview", "", ""},
         {kFilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup",
          "", ""},
-        {kAppExit, "E&xit", "Quit the application; prompts to save documents\nExit", "", ""},
+        {kAppExit, "E&xit", "Quit the application; prompts to save documents\nExit", "Ctrl+Q", ""},
         {kViewToolbar, "&Toolbar...", "Show or hide the toolbars\nToolbars", "", ""},
         {kViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle Status Bar", "", ""},
         {kWindowCascade, "&Cascade", "Arrange windows so they overlap\nCascade Windows", "", ""},
@@ -41,10 +48,10 @@ const std::vector<cCommandInfo>& Table() {
          "Remove your own copy of the defaults profile and use the installed one again", "", ""},
 
         {kFpCount, "&Function Point Count...",
-         "Input the number of user functions\nFunction Point Count", "", "FC"},
+         "Input the number of user functions\nFunction Point Count", "Ctrl+Shift+F", "FC"},
         {kFpValueAdjustment, "&Value Adjustment Factor...",
          "Describe the processing complexity of the system\nFunction Point Value Adjustment Factor",
-         "", "VA"},
+         "Ctrl+Shift+V", "VA"},
         {kFpDescription, "&Description...",
          "Input general information such as title, prepared by, and description\nFunction Point "
          "Description",
@@ -60,9 +67,11 @@ const std::vector<cCommandInfo>& Table() {
         {kFpInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kCocomoAttributes, "&Attributes...",
-         "Input mode, model type, and number of source lines of code.\nCOCOMO Attributes", "", "A"},
+         "Input mode, model type, and number of source lines of code.\nCOCOMO Attributes",
+         "Ctrl+Shift+C", "A"},
         {kCocomoCostDrivers, "&Cost Drivers...",
-         "Input settings for the various COCOMO cost drivers\nCOCOMO Cost Drivers", "", "CD"},
+         "Input settings for the various COCOMO cost drivers\nCOCOMO Cost Drivers", "Ctrl+Shift+D",
+         "CD"},
         {kCocomoDescription, "&Description...",
          "Input general information such as title, prepared by, and description\nCOCOMO "
          "Description",
@@ -81,7 +90,7 @@ const std::vector<cCommandInfo>& Table() {
         {kRayleighAttributes, "&Attributes...",
          "Input application type, time to develop, main build phase, and source lines of "
          "code\nRayleigh Attributes",
-         "", "A"},
+         "Ctrl+Shift+R", "A"},
         {kRayleighDescription, "&Description...",
          "Input general information such as title, prepared by, and description\nRayleigh "
          "Description",
@@ -131,9 +140,9 @@ const std::vector<cCommandInfo>& Table() {
 
         {kSystemAttributes, "&Attributes...",
          "Input the system product design and final test and evaluation phases\nSystem Attributes",
-         "", "SA"},
+         "Ctrl+Shift+A", "SA"},
         {kSystemProjects, "&Projects...",
-         "Add or remove the projects of the system\nSystem Projects", "", "SP"},
+         "Add or remove the projects of the system\nSystem Projects", "Ctrl+Shift+P", "SP"},
         {kSystemDescription, "&Description...",
          "Input general information such as title, prepared by, and description\nSystem "
          "Description",
@@ -152,9 +161,12 @@ cMenuLayout FileMenu(bool withDocument) {
                  kSeparator, kAppExit}};
     }
     return {"&File",
-            {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kSeparator, kFilePrint,
-             kFilePrintPreview, kFilePrintSetup, kSeparator, kRecentFiles, kSeparator, kAppExit}};
+            {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kFileExport, kSeparator,
+             kFilePrint, kFilePrintPreview, kFilePrintSetup, kSeparator, kRecentFiles, kSeparator,
+             kAppExit}};
 }
+
+const cMenuLayout kEditMenu{"&Edit", {kEditUndo, kEditRedo, kSeparator, kEditCopy}};
 
 const cMenuLayout kViewMenu{"&View", {kViewToolbar, kViewStatusBar}};
 const cMenuLayout kWindowMenu{"&Window", {kWindowCascade, kWindowTile, kWindowArrange}};
@@ -234,7 +246,9 @@ const cCommandInfo* cCommandTable::Find(int id) {
 }
 
 std::vector<cMenuLayout> cCommandTable::MenuBar(std::optional<DocumentKind> kind) {
-    std::vector<cMenuLayout> bar{FileMenu(kind.has_value()), kViewMenu};
+    std::vector<cMenuLayout> bar{FileMenu(kind.has_value())};
+    if (kind) bar.push_back(kEditMenu);
+    bar.push_back(kViewMenu);
     if (kind) {
         for (cMenuLayout& menu : ModelMenus(*kind)) bar.push_back(std::move(menu));
     }

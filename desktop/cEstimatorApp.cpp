@@ -26,6 +26,9 @@ cEstimatorApp::~cEstimatorApp() {
 
 void cEstimatorApp::ApplyDialogColours() {
     QPalette palette = QApplication::palette();
+    // Under a dark theme the dialogs keep its colours: grey behind black would sit among
+    // dark edit fields with light text.
+    if (palette.color(QPalette::Window).lightness() < 128) return;
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Button, QColor(192, 192, 192));

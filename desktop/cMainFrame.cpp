@@ -1,16 +1,28 @@
 #include "desktop/cMainFrame.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
 #include "app/cAboutDlg.h"
 #include "app/cEstimatorAppLogic.h"
@@ -22,13 +34,18 @@
 #include "app/qt/QtText.h"
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cHelpWindow.h"
+#include "app/qt/cPdfReportWriter.h"
 #include "app/qt/cQtPlatformServices.h"
+#include "cli/DocumentExport.h"
 #include "desktop/cChildFrame.h"
 #include "desktop/cCommandTable.h"
 #include "desktop/cReportView.h"
+#include "framework/FileIdentity.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/SaveAsProposal.h"
 #include "framework/cModelDoc.h"
+#include "framework/cUndoHistory.h"
 
 namespace korval {
 
@@ -38,6 +55,16 @@ namespace {
 
 constexpr int kRecentFileCount = 4;
 constexpr const char* kReady = "Ready";
+constexpr int kSourcesMessageMilliseconds = 10000;
+constexpr int kHintMilliseconds = 10000;
+constexpr const char* kSettingsSection = "Settings";
+constexpr const char* kDocumentMaximizedKey = "DocumentMaximized";
+constexpr const char* kRangesHiddenHint =
+    "The report hides the ranges: turn on Sensitivity Analysis in Options, Display to show them";
+
+bool IsSensitivityCommand(int id) {
+    return id == kFpSensitivity || id == kCocomoSensitivity || id == kRayleighSensitivity;
+}
 
 // With "General"/"ToolTips" at 0 the toolbars show neither tool tips nor their prompts
 // in the status bar.
@@ -56,6 +83,8 @@ bool IsDocumentFrameCommand(int id) {
         case kFileSaveAs:
         case kFilePrint:
         case kFilePrintPreview:
+        case kFileExport:
+        case kEditCopy:
         case kWindowCascade:
         case kWindowTile:
         case kWindowArrange:
@@ -100,6 +129,7 @@ cMainFrame::cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform,
     RefreshCaption();
     UpdateCommandStates();
 
+    setAcceptDrops(true);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         RebuildMenuBar();
         RefreshCaption();
@@ -193,6 +223,10 @@ void cMainFrame::RebuildMenuBar() {
     for (const cMenuLayout& layout : cCommandTable::MenuBar(kind)) {
         QMenu* menu = bar->addMenu(ToQString(layout.title));
         connect(menu, &QMenu::aboutToShow, this, &cMainFrame::UpdateCommandStates);
+        if (layout.items.size() > 0 && layout.items.front() == kWindowCascade) {
+            menu->setObjectName(QStringLiteral("windowMenu"));
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListDocuments(*menu); });
+        }
         for (int id : layout.items) {
             if (id == kSeparator) {
                 menu->addSeparator();
@@ -204,6 +238,35 @@ void cMainFrame::RebuildMenuBar() {
                 menu->addAction(actions_.at(id));
             }
         }
+    }
+}
+
+// Below the arranging commands the Window menu lists the open documents, the active one
+// checked; choosing one brings it to the front.
+void cMainFrame::ListDocuments(QMenu& menu) {
+    for (QAction* action : menu.actions()) {
+        if (action->property("documentEntry").toBool()) {
+            menu.removeAction(action);
+            action->deleteLater();
+        }
+    }
+    QList<cChildFrame*> children = Children();
+    if (children.isEmpty()) return;
+    QAction* separator = menu.addSeparator();
+    separator->setProperty("documentEntry", true);
+    for (int i = 0; i < children.size(); ++i) {
+        cChildFrame* child = children[i];
+        QString text = child->windowTitle().replace('&', QStringLiteral("&&"));
+        if (i < 9) text = QStringLiteral("&%1 %2").arg(i + 1).arg(text);
+        QAction* action = menu.addAction(text);
+        action->setProperty("documentEntry", true);
+        action->setCheckable(true);
+        action->setChecked(child == ActiveChild());
+        connect(action, &QAction::triggered, this, [this, window = QPointer<cChildFrame>(child)] {
+            if (!window) return;
+            if (window->isMinimized()) window->showNormal();
+            mdiArea_->setActiveSubWindow(window);
+        });
     }
 }
 
@@ -220,7 +283,10 @@ void cMainFrame::RefreshRecentFileActions() {
 
 void cMainFrame::RefreshCaption() {
     QString caption = ToQString(kProductName);
-    if (cChildFrame* child = ActiveChild()) caption += QStringLiteral(" - ") + child->windowTitle();
+    // A maximised document's name is added by the MDI area itself, as "- [name]".
+    cChildFrame* child = ActiveChild();
+    if (child != nullptr && !child->isMaximized())
+        caption += QStringLiteral(" - ") + child->windowTitle();
     setWindowTitle(caption);
 }
 
@@ -305,6 +371,34 @@ void cMainFrame::closeEvent(QCloseEvent* event) {
 
 // --- Documents ---------------------------------------------------------------------
 
+namespace {
+
+// The local files among what is dragged.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) files << url.toLocalFile();
+    }
+    return files;
+}
+
+}  // namespace
+
+void cMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFiles(event->mimeData()).isEmpty()) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void cMainFrame::dropEvent(QDropEvent* event) {
+    QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty()) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    for (const QString& file : files) OpenFile(ToStdString(file));
+}
+
 cChildFrame* cMainFrame::ActiveChild() const {
     return qobject_cast<cChildFrame*>(mdiArea_->currentSubWindow());
 }
@@ -325,12 +419,24 @@ cChildFrame* cMainFrame::AddChild(std::unique_ptr<cModelDoc> document) {
         RefreshCaption();
         UpdateCommandStates();
     });
+    // After the MDI area has put its own caption back, once the state change is done.
+    connect(child, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates, Qt::WindowStates state) {
+                RememberDocumentState(state);
+                QTimer::singleShot(0, this, &cMainFrame::RefreshCaption);
+            });
+    connect(&child->View(), &cReportView::SourcesReadAgain, this,
+            [this, child](const QStringList& files) { ReportSourcesReadAgain(*child, files); });
     connect(child, &QObject::destroyed, this, [this] {
         RebuildMenuBar();
         RefreshCaption();
         UpdateCommandStates();
     });
-    child->show();
+    // A new window opens as the last one was left: maximised or normal.
+    if (platform_.ReadSetting(kSettingsSection, kDocumentMaximizedKey, "0") == "1")
+        child->showMaximized();
+    else
+        child->show();
     mdiArea_->setActiveSubWindow(child);
     child->View().setFocus();
     RebuildMenuBar();
@@ -345,11 +451,33 @@ cChildFrame* cMainFrame::NewDocument(DocumentKind kind) {
     return AddChild(std::move(document));
 }
 
+cChildFrame* cMainFrame::ChildOfFile(const std::string& path) const {
+    for (cChildFrame* child : Children()) {
+        if (IsSameFile(child->Document().GetPathName(), path)) return child;
+    }
+    return nullptr;
+}
+
 cChildFrame* cMainFrame::OpenFile(const std::string& path) {
+    // A second document over one file would let either window's save overwrite the other.
+    if (cChildFrame* open = ChildOfFile(path)) {
+        if (open->isMinimized()) open->showNormal();
+        mdiArea_->setActiveSubWindow(open);
+        RememberPath(path);
+        return open;
+    }
     std::unique_ptr<cModelDoc> document = logic_.OpenByKind(path);
     if (!document) return nullptr;
     RememberPath(path);
     return AddChild(std::move(document));
+}
+
+void cMainFrame::RememberDocumentState(Qt::WindowStates state) {
+    // Minimising says nothing about how the user likes to work on a document.
+    if (state & Qt::WindowMinimized) return;
+    std::string maximized = (state & Qt::WindowMaximized) ? "1" : "0";
+    if (platform_.ReadSetting(kSettingsSection, kDocumentMaximizedKey, "0") != maximized)
+        platform_.WriteSetting(kSettingsSection, kDocumentMaximizedKey, maximized);
 }
 
 void cMainFrame::RememberPath(const std::string& path) {
@@ -393,6 +521,8 @@ void cMainFrame::UpdateCommandStates() {
         if (checkable) action->setChecked(handler->checked(child->Document()));
     }
     actions_.at(kViewStatusBar)->setChecked(!statusBar()->isHidden());
+    actions_.at(kEditUndo)->setEnabled(child != nullptr && child->History().CanUndo());
+    actions_.at(kEditRedo)->setEnabled(child != nullptr && child->History().CanRedo());
 }
 
 bool cMainFrame::RunDocumentCommand(int commandId) {
@@ -402,11 +532,16 @@ bool cMainFrame::RunDocumentCommand(int commandId) {
         cDocumentCommands::Find(child->Document().Kind(), commandId);
     if (handler == nullptr || (handler->enabled && !handler->enabled(child->Document())))
         return false;
-    handler->run(child->Document());
+    // Every change a command makes can be undone: the history keeps the inputs before it.
+    child->History().Record([&] { handler->run(child->Document()); });
     // The view keeps its layout until told: a command that changed the document without
     // telling its views still shows its effect.
     child->View().Refresh();
     child->RefreshTitle();
+    if (IsSensitivityCommand(commandId) &&
+        child->Document().GetFilter(cModelDoc::kSensitivityAnalysisSwitch) != FilterState::On) {
+        statusBar()->showMessage(QString::fromLatin1(kRangesHiddenHint), kHintMilliseconds);
+    }
     return true;
 }
 
@@ -436,6 +571,16 @@ void cMainFrame::RunCommand(int commandId) {
             break;
         case kFilePrintSetup:
             QPageSetupDialog(&Printer(), this).exec();
+            break;
+        case kFileExport:
+            if (child) OnExport(*child);
+            break;
+        case kEditUndo:
+        case kEditRedo:
+            if (child) OnUndoRedo(*child, commandId == kEditUndo);
+            break;
+        case kEditCopy:
+            if (child) CopyReport(*child);
             break;
         case kAppExit:
             close();
@@ -477,7 +622,10 @@ void cMainFrame::RunCommand(int commandId) {
                 if (index < recentFiles_.Entries().size()) {
                     std::string path =
                         recentFiles_.Entries()[index];  // the list changes as it opens
-                    OpenFile(path);
+                    if (!OpenFile(path) && recentFiles_.RemoveIfGone(path, platform_)) {
+                        recentFiles_.Save(platform_);
+                        RefreshRecentFileActions();
+                    }
                 }
             } else if (!RunDocumentCommand(commandId)) {
                 if (const cDocumentCommands::FrameHandler* frame =
@@ -507,7 +655,68 @@ void cMainFrame::OnFileSave(bool saveAs) {
     cModelDoc& document = child->Document();
     bool saved = saveAs ? document.OnFileSaveAs() : document.SaveToFile();
     child->RefreshTitle();
-    if (saved && !document.GetPathName().empty()) RememberPath(document.GetPathName());
+    if (saved && !document.GetPathName().empty()) {
+        child->History().MarkSaved();
+        RememberPath(document.GetPathName());
+        // Systems listing the file show what was just saved, without waiting for the watch.
+        for (cChildFrame* other : Children()) other->View().ReadChangedSourcesAgain();
+    }
+}
+
+void cMainFrame::ReportSourcesReadAgain(cChildFrame& child, const QStringList& files) {
+    QStringList names;
+    for (const QString& file : files) names << QFileInfo(file).fileName();
+    statusBar()->showMessage(QStringLiteral("%1: read again %2, changed on disk")
+                                 .arg(child.windowTitle(), names.join(QStringLiteral(", "))),
+                             kSourcesMessageMilliseconds);
+}
+
+void cMainFrame::OnUndoRedo(cChildFrame& child, bool undo) {
+    cUndoHistory& history = child.History();
+    if (undo ? history.Undo() : history.Redo()) {
+        child.View().Refresh();
+        child.RefreshTitle();
+    }
+}
+
+void cMainFrame::CopyReport(cChildFrame& child) {
+    auto* data = new QMimeData;
+    data->setText(ToQString(ReportText(child.Document())));
+    data->setHtml(ToQString(ReportHtmlText(child.Document())));
+    QGuiApplication::clipboard()->setMimeData(data);
+    statusBar()->showMessage(QStringLiteral("The report is on the clipboard"), kHintMilliseconds);
+}
+
+void cMainFrame::OnExport(cChildFrame& child) {
+    cModelDoc& document = child.Document();
+    std::string proposed = ProposedFileName(document);
+    proposed = proposed.substr(0, proposed.rfind('.')) + ".pdf";
+    std::string path = platform_.PromptSaveFileName(proposed, kExportFilters, "pdf");
+    if (path.empty()) return;
+    std::optional<ExportFormat> format = ExportFormatOfPath(path);
+    if (!format) {
+        platform_.ShowMessage("Korval exports .pdf, .txt, .html, .json and .csv files; " + path +
+                              " is none of them.");
+        return;
+    }
+    std::string error;
+    bool written = false;
+    if (*format == ExportFormat::Pdf) {
+        cPdfReportWriter writer;
+        written = writer.Write(document, path, platform_.Now(), error);
+    } else {
+        errno = 0;
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        if (out) out << ExportContent(document, *format);
+        written = static_cast<bool>(out.flush());
+        if (!written) error = errno != 0 ? std::strerror(errno) : "it could not be written";
+    }
+    if (!written) {
+        platform_.ShowMessage("Cannot export to " + path + ": " + error + ".");
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Exported to %1").arg(ToQString(path)),
+                             kHintMilliseconds);
 }
 
 void cMainFrame::OnToolbarConfiguration() {

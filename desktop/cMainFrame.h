@@ -12,6 +12,7 @@
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QPrinter;
 class QToolBar;
 
@@ -47,7 +48,10 @@ class cMainFrame : public QMainWindow {
     // File New of one kind: a new untitled document, its Description dialog, its window.
     cChildFrame* NewDocument(DocumentKind kind);
     // Opens the file as the kind written in it; null when it cannot be opened.
+    // A file already open is not opened again: its window is activated.
     cChildFrame* OpenFile(const std::string& path);
+    // The window of the document over the file at path (however the path is written).
+    cChildFrame* ChildOfFile(const std::string& path) const;
     cChildFrame* ActiveChild() const;
     QList<cChildFrame*> Children() const;
 
@@ -58,6 +62,9 @@ class cMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped on the window open as File Open opens them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void CreateActions();
@@ -65,9 +72,14 @@ class cMainFrame : public QMainWindow {
     void CreateStatusBar();
     void RebuildMenuBar();
     void RefreshRecentFileActions();
+    void ListDocuments(QMenu& menu);
     void RefreshCaption();
     cChildFrame* AddChild(std::unique_ptr<cModelDoc> document);
     void RememberPath(const std::string& path);
+    // Keeps whether document windows were last maximised or normal.
+    void RememberDocumentState(Qt::WindowStates state);
+    // Says in the status bar which files a document read again.
+    void ReportSourcesReadAgain(cChildFrame& child, const QStringList& files);
     bool RestorePlacement(const cWindowPlacement& placement);
     void RestoreBarLayout();
 
@@ -75,6 +87,11 @@ class cMainFrame : public QMainWindow {
     void OnFileOpen();
     void OnFileSave(bool saveAs);
     void OnToolbarConfiguration();
+    void OnUndoRedo(cChildFrame& child, bool undo);
+    // Edit, Copy: the report as text and as an HTML table.
+    void CopyReport(cChildFrame& child);
+    // File, Export: the report as PDF, text or HTML, or the figures as JSON or CSV.
+    void OnExport(cChildFrame& child);
     void OnArrangeIcons();
     void OnAbout();
     bool RunDocumentCommand(int commandId);

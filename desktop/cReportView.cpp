@@ -21,10 +21,11 @@ cReportView::cReportView(cModelDoc& document, cPlatformServices& platform, QWidg
     : QAbstractScrollArea(parent), document_(document), platform_(platform) {
     setObjectName(QStringLiteral("reportView"));
     setFocusPolicy(Qt::StrongFocus);
+    // The report is a document on screen: the palette's colours of text in an editor, so a
+    // dark theme shows it light on dark.
     viewport()->setAutoFillBackground(true);
-    QPalette palette = viewport()->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(palette);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setForegroundRole(QPalette::Text);
     document_.AddObserver(this);
     ApplyScrollSizes();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QStringList>
 #include <optional>
 
 #include "framework/cDocObserver.h"
@@ -34,6 +35,9 @@ class cReportView : public QAbstractScrollArea, public cDocObserver {
     int PrintTo(QPrinter& printer);
 
     void OnDocumentUpdated(cModelDoc& document) override;
+    // Reads again what the document is made from when it changed on disk (a system's member
+    // files) and tells SourcesReadAgain; the files read again. Most documents have none.
+    virtual QStringList ReadChangedSourcesAgain() { return {}; }
 
     // Lays the report out anew without drawing, so the scroll size follows the report.
     void UpdateScrollSizes();
@@ -44,6 +48,7 @@ class cReportView : public QAbstractScrollArea, public cDocObserver {
 
   signals:
     void DocumentChanged();
+    void SourcesReadAgain(const QStringList& files);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -37,7 +37,7 @@ std::optional<int> CheckIntegerField(cPlatformServices& platform, std::string_vi
 std::optional<double> CheckNumberField(cPlatformServices& platform, std::string_view text,
                                        double min, double max) {
     if (!IsWholeNumberText(text)) {
-        platform.ShowMessage("Please enter a number.");
+        platform.ShowMessage(kNotANumberMessage);
         return std::nullopt;
     }
     double value = ParseLeadingDouble(text);
@@ -47,6 +47,28 @@ std::optional<double> CheckNumberField(cPlatformServices& platform, std::string_
         return std::nullopt;
     }
     return value;
+}
+
+std::string NumberFieldProblem(std::string_view text, std::string_view what, NumberRule rule) {
+    if (!IsWholeNumberText(text)) return kNotANumberMessage;
+    double value = ParseLeadingDouble(text);
+    switch (rule) {
+        case NumberRule::GreaterThanZero:
+            if (!(value > 0.0)) return std::string(what) + " must be greater than zero.";
+            break;
+        case NumberRule::NotNegative:
+            if (value < 0.0) return std::string(what) + " cannot be negative.";
+            break;
+    }
+    return {};
+}
+
+std::string FigureFieldText(double value) {
+    return FormatNumber("%.1f", value);
+}
+
+double FigureFieldValue(std::string_view text, double shown) {
+    return text == FigureFieldText(shown) ? shown : ParseLeadingDouble(text);
 }
 
 std::string FieldText(double value) {

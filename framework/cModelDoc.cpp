@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "framework/ProfileAccess.h"
+#include "framework/SaveAsProposal.h"
 #include "framework/TextUtil.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
@@ -220,7 +221,8 @@ bool cModelDoc::OnFileSaveAs() {
     const std::string& extension = context_.extensions[static_cast<int>(kind_)];
     std::string filters = info.FilterText(extension) + "All Files (*.*)|*.*|";
     std::string answer = Platform().PromptSaveFileName(
-        pathName_, filters, CutToChars(extension.empty() ? extension : extension.substr(1), 3));
+        pathName_.empty() ? ProposedFileName(*this) : pathName_, filters,
+        CutToChars(extension.empty() ? extension : extension.substr(1), 3));
     if (answer.empty()) return false;
     return SaveAs(answer);
 }

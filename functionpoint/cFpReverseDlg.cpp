@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/DialogFieldCheck.h"
 #include "framework/NumberText.h"
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
@@ -11,11 +12,8 @@ namespace korval {
 
 namespace {
 
-constexpr const char* kNotANumber = "Please enter a valid floating point number";
-constexpr const char* kNegativeMessages[cFpReverseDlg::kRowCount] = {
-    "Unadjusted function points must be greater than zero",
-    "Adjusted function points must be greater than zero",
-    "Source lines of code must be greater than zero"};
+constexpr const char* kFieldNames[cFpReverseDlg::kRowCount] = {
+    "Unadjusted function points", "Adjusted function points", "Source lines of code"};
 
 // Digits with at most one point and at most one leading minus, blanks only around it.
 // At least one digit is needed: "-" or "." alone is no number.
@@ -71,11 +69,10 @@ std::string cFpReverseDlg::GetOriginalText(Row row) const {
 }
 
 void cFpReverseDlg::ShowInputs() {
-    for (int row = 0; row < kRowCount; ++row)
-        inputTexts_[row] = FormatNumber("%3.7lf", inputs_[row]);
+    for (int row = 0; row < kRowCount; ++row) inputTexts_[row] = FigureFieldText(inputs_[row]);
 }
 
-bool cFpReverseDlg::Refuse(Row row, const char* message) {
+bool cFpReverseDlg::Refuse(Row row, const std::string& message) {
     modify_ = focus_ = row;
     platform_.ShowMessage(message);
     return false;
@@ -85,9 +82,11 @@ bool cFpReverseDlg::ReadInputs() {
     std::array<double, kRowCount> values{};
     for (int i = 0; i < kRowCount; ++i) {
         Row row = static_cast<Row>(i);
-        if (!IsPlainNumber(inputTexts_[i])) return Refuse(row, kNotANumber);
-        values[i] = ParseLeadingDouble(inputTexts_[i]);
-        if (values[i] < 0.0) return Refuse(row, kNegativeMessages[i]);
+        if (!IsPlainNumber(inputTexts_[i])) return Refuse(row, kNotANumberMessage);
+        std::string problem =
+            NumberFieldProblem(inputTexts_[i], kFieldNames[i], NumberRule::NotNegative);
+        if (!problem.empty()) return Refuse(row, problem);
+        values[i] = FigureFieldValue(inputTexts_[i], inputs_[i]);
     }
     inputs_ = values;
     return true;
@@ -121,7 +120,7 @@ bool cFpReverseDlg::OnCalculate() {
     std::array<double, kRowCount> result = Calculate();
     // A number too large for the model's figures is refused like any other bad number.
     for (double output : result) {
-        if (!std::isfinite(output)) return Refuse(modify_, kNotANumber);
+        if (!std::isfinite(output)) return Refuse(modify_, kNotANumberMessage);
     }
     outputs_ = result;
     ShowInputs();

@@ -49,7 +49,7 @@ class cFpReverseDlg : public cDialogLogic {
 
   private:
     bool ReadInputs();
-    bool Refuse(Row row, const char* message);
+    bool Refuse(Row row, const std::string& message);
     std::array<double, kRowCount> Calculate() const;
     void ShowInputs();
 

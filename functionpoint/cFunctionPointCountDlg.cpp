@@ -1,6 +1,9 @@
 #include "functionpoint/cFunctionPointCountDlg.h"
 
+#include <unordered_map>
+
 #include "framework/DialogFieldCheck.h"
+#include "framework/NumberText.h"
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
 
@@ -24,6 +27,12 @@ cFunctionPointCountDlg::cFunctionPointCountDlg(cPlatformServices& platform,
         countTexts_[cell] = std::to_string(counts_[cell].GetCount());
     typeTotalTexts_.fill("0");
     languageList_ = table_.SortedNames();
+    std::unordered_map<std::string, int> multipliers;
+    for (const cLanguage& language : table_.Entries())
+        multipliers.try_emplace(language.GetName(), language.GetMultiplier());
+    languageItems_.reserve(languageList_.size());
+    for (const std::string& name : languageList_)
+        languageItems_.push_back(name + FormatNumber("  (%d SLOC/FP)", multipliers[name]));
     // The list selects the first entry that begins with the selected language's name.
     for (std::size_t i = 0; i < languageList_.size(); ++i) {
         if (StartsWithNoCase(languageList_[i], selected_.GetName())) {

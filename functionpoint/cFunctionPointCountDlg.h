@@ -46,6 +46,9 @@ class cFunctionPointCountDlg : public cDialogLogic {
 
     // The sorted language list, "None" included, and the entry selected in it (-1: none).
     const std::vector<std::string>& GetLanguageList() const { return languageList_; }
+    // The entries the list shows, in the same order: each name with its SLOC per function
+    // point ("Java  (53 SLOC/FP)"), so languages can be compared as they are chosen.
+    const std::vector<std::string>& GetLanguageItems() const { return languageItems_; }
     int GetLanguageSelection() const { return languageSelection_; }
     void SelectLanguage(int index);
     // The list's text: the selected entry, or empty.
@@ -79,6 +82,7 @@ class cFunctionPointCountDlg : public cDialogLogic {
     std::array<std::string, kFunctionTypeCount> typeTotalTexts_;
     std::string totalText_ = "0";
     std::vector<std::string> languageList_;
+    std::vector<std::string> languageItems_;
     int languageSelection_ = -1;
     int focusField_ = -1;
     int reportedField_ = -1;

@@ -6,6 +6,7 @@
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
 #include "functionpoint/LanguageProfile.h"
+#include "functionpoint/cValueAdjustmentDlg.h"
 
 namespace korval {
 
@@ -92,7 +93,7 @@ double cFunctionPointDoc::ValueAdjustmentFactor() const {
     // Ratings read from a file are kept as they were written, so their sum may leave 32 bits.
     std::int64_t sum = 0;
     for (int rating : ratings_) sum += rating;
-    return 0.65 + 0.01 * static_cast<double>(sum);
+    return cValueAdjustmentDlg::FactorOf(sum);
 }
 
 RangedFigure cFunctionPointDoc::AdjustedFunctionPointsRange() const {

@@ -88,7 +88,7 @@ bool cLanguageDlg::OnAdd() {
     if (IsNoneLanguageName(name))
         return Refuse(kNameField, "Language specifier 'None' may not be added");
     if (IsBlankName(name)) return Refuse(kNameField, "Blank language may not be added");
-    if (*multiplier <= 0) return Refuse(kMultiplierField, "Multiplier must be > 0");
+    if (*multiplier <= 0) return Refuse(kMultiplierField, "Multiplier must be greater than zero.");
     if (table_.FindLanguage(name) >= 0) return Refuse(kNameField, "Language already exists");
     if (!table_.AddLanguage(name, *multiplier))
         return Refuse(kNameField, "Memory allocation error");
@@ -113,7 +113,7 @@ bool cLanguageDlg::OnModify() {
     if (entry == 0 || IsNoneLanguageName(target)) {
         return Refuse(kNameField, "Language specifier 'None' may not be modified");
     }
-    if (*multiplier <= 0) return Refuse(kMultiplierField, "Multiplier must be > 0");
+    if (*multiplier <= 0) return Refuse(kMultiplierField, "Multiplier must be greater than zero.");
     int holder = table_.FindLanguage(name);
     if (holder >= 0 && holder != entry) return Refuse(kNameField, "Language already exists");
     table_.At(entry).SetName(name);

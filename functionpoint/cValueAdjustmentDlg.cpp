@@ -1,5 +1,7 @@
 #include "functionpoint/cValueAdjustmentDlg.h"
 
+#include "framework/NumberText.h"
+
 namespace korval {
 
 cValueAdjustmentDlg::cValueAdjustmentDlg(const Ratings& ratings) {
@@ -20,6 +22,18 @@ const char* cValueAdjustmentDlg::RowLabel(int characteristic) {
 
 void cValueAdjustmentDlg::Select(int characteristic, int rating) {
     if (rating >= 0 && rating < kRatingCount) selection_.at(characteristic) = rating;
+}
+
+int cValueAdjustmentDlg::TotalDegreeOfInfluence() const {
+    int total = 0;
+    for (int rating : selection_) total += rating;
+    return total;
+}
+
+std::string cValueAdjustmentDlg::TotalText() const {
+    int total = TotalDegreeOfInfluence();
+    return FormatNumber("Total Degree of Influence: %d    Value Adjustment Factor: %.2f", total,
+                        FactorOf(total));
 }
 
 }  // namespace korval

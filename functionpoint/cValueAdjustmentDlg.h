@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 #include "framework/cDialogLogic.h"
 #include "functionpoint/FunctionPointCells.h"
@@ -29,6 +31,15 @@ class cValueAdjustmentDlg : public cDialogLogic {
     int GetSelection(int characteristic) const { return selection_.at(characteristic); }
     // Clicks a radio button; a position outside 0..5 is ignored.
     void Select(int characteristic, int rating);
+
+    // The factor a total degree of influence gives: 0.65 + 0.01 per degree.
+    static double FactorOf(std::int64_t totalDegree) {
+        return 0.65 + 0.01 * static_cast<double>(totalDegree);
+    }
+    // The running total of the fourteen selections and the factor it gives, shown as the
+    // user clicks: "Total Degree of Influence: 37    Value Adjustment Factor: 1.02".
+    int TotalDegreeOfInfluence() const;
+    std::string TotalText() const;
 
     bool OnOk() { return true; }
     // The ratings as selected.

@@ -394,6 +394,20 @@ void cProjectDoc::OnLanguages() {
 
 // --- Import and export -------------------------------------------------------------
 
+// A model holds data once it is described or sized: an import would lose them.
+bool cProjectDoc::ModelHasData(Model model) const {
+    switch (model) {
+        case Model::FunctionPoint:
+            return !functionPoint_->GetTitle().empty() ||
+                   functionPoint_->UnadjustedFunctionPoints() > 0;
+        case Model::Cocomo:
+            return !cocomo_->GetTitle().empty() || cocomo_->GetSourceLines() > 0;
+        case Model::Rayleigh:
+            return !rayleigh_->GetTitle().empty() || rayleigh_->GetSourceLines() > 0;
+    }
+    return false;
+}
+
 bool cProjectDoc::OnImport(Model model) {
     struct ImportRule {
         DocumentKind kind;
@@ -406,11 +420,21 @@ bool cProjectDoc::OnImport(Model model) {
     };
     const ImportRule& rule = kRules[static_cast<int>(model)];
     const cDocumentKind& kind = cDocumentKind::Of(rule.kind);
-    std::string path = Platform().PromptOpenFileName(
-        "*" + std::string(kind.defaultExtension), cDocumentKind::OpenFilters(Context().extensions));
+    // The file dialog names what is imported and offers that kind's files first.
+    const std::string& extension = Context().extensions[static_cast<int>(rule.kind)];
+    std::string path = Platform().PromptOpenFileNameTitled(
+        "Import " + std::string(kind.newListEntry), "*" + extension,
+        kind.FilterText(extension) + "All Files (*.*)|*.*|",
+        CutToChars(extension.empty() ? extension : extension.substr(1), 3));
     if (path.empty()) return false;
     if (ReadProfileString("KORVAL", "KORVAL_Type", "", 20, path) != kind.typeName) {
         Platform().ShowMessage(rule.message);
+        return false;
+    }
+    if (ModelHasData(model) &&
+        Platform().ShowMessage("The project's " + std::string(kind.newListEntry) +
+                                   " has data. Replace it with the model in " + path + "?",
+                               MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;
     }
     cModelDoc* imported = nullptr;

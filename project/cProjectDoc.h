@@ -62,9 +62,11 @@ class cProjectDoc : public cModelDoc {
     const CostRate& GetCostRate() const { return cost_; }
     void SetCostRate(const CostRate& cost);
 
-    // Project menu.
+    // Project menu. Import asks before it replaces a model that holds data.
     bool OnCost();
     bool OnImport(Model model);
+    // Whether the model is described or sized, so an import would replace data.
+    bool ModelHasData(Model model) const;
     bool OnExport(Model model);
     void OnUseSensitivity(SensitivitySource source);
     bool IsSensitivityCommandEnabled(Model model) const;

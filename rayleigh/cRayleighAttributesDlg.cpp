@@ -1,5 +1,7 @@
 #include "rayleigh/cRayleighAttributesDlg.h"
 
+#include <optional>
+
 #include "framework/DialogFieldCheck.h"
 #include "framework/NumberText.h"
 #include "rayleigh/RayleighFormulas.h"
@@ -174,6 +176,21 @@ bool cRayleighAttributesDlg::OnLeaveInputField() {
     if (!values) return false;
     UpdatePreviews(values->measure, values->schedule, values->percentage, values->sourceLines);
     return true;
+}
+
+void cRayleighAttributesDlg::PreviewAsTyped() {
+    auto positive = [this](Field field) -> std::optional<double> {
+        if (!IsWholeNumberText(texts_[field])) return std::nullopt;
+        double value = ParseLeadingDouble(texts_[field]);
+        return value > 0 ? std::optional<double>(value) : std::nullopt;
+    };
+    std::optional<double> measure = positive(kMeasureField);
+    std::optional<double> schedule = positive(kScheduleField);
+    std::optional<double> percentage = positive(kPercentageField);
+    std::optional<double> sourceLines = positive(kSourceLinesField);
+    if (!measure || !schedule || !percentage || !sourceLines || *percentage > 100) return;
+    UpdatePreviews(static_cast<int>(*measure), *schedule, static_cast<int>(*percentage),
+                   *sourceLines);
 }
 
 bool cRayleighAttributesDlg::OnOk() {

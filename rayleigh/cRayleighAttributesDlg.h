@@ -34,6 +34,7 @@ class cRayleighAttributesDlg : public cDialogLogic {
     cRayleighAttributesDlg(cPlatformServices& platform, const cRayleighDoc& document);
 
     const char* Title() const override { return "Rayleigh Attributes"; }
+    int HelpTopic() const override { return 236; }
 
     const std::string& GetText(Field field) const { return texts_[field]; }
     // Read-only fields ignore typing.
@@ -56,6 +57,9 @@ class cRayleighAttributesDlg : public cDialogLogic {
     bool OnLeaveMeasureField();
     // Leaving the size, time to develop or percentage edit.
     bool OnLeaveInputField();
+    // As a field is typed in: the previews follow the size, schedule, percentage and
+    // measure as they stand, without a word while a text is not (yet) a usable number.
+    void PreviewAsTyped();
     bool OnOk();
 
     // What a successful OnOk took.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/DialogFieldCheck.h"
 #include "framework/NumberText.h"
 #include "framework/cPlatformServices.h"
 #include "rayleigh/RayleighFormulas.h"
@@ -17,8 +18,6 @@ bool IsBlank(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-
-constexpr const char* kNotANumberMessage = "Please enter a valid floating point number";
 
 cRayleighReverseDlg::Row NextRow(cRayleighReverseDlg::Row row) {
     return static_cast<cRayleighReverseDlg::Row>((row + 1) % cRayleighReverseDlg::kRowCount);
@@ -78,8 +77,10 @@ std::string cRayleighReverseDlg::GetOriginalText(Row row) const {
 }
 
 void cRayleighReverseDlg::ShowInputs(const double values[kRowCount]) {
-    for (int row = 0; row < kRowCount; ++row)
-        inputTexts_[row] = FormatNumber("%3.7lf", values[row]);
+    for (int row = 0; row < kRowCount; ++row) {
+        shown_[row] = values[row];
+        inputTexts_[row] = FigureFieldText(values[row]);
+    }
 }
 
 void cRayleighReverseDlg::OnReset() {
@@ -97,7 +98,7 @@ void cRayleighReverseDlg::SetModifyRow(Row row) {
     if (fixed_ == modify_) fixed_ = NextRow(modify_);
 }
 
-bool cRayleighReverseDlg::Refuse(Row row, const char* message) {
+bool cRayleighReverseDlg::Refuse(Row row, const std::string& message) {
     SetModifyRow(row);
     focus_ = row;
     platform_.ShowMessage(message);
@@ -105,13 +106,16 @@ bool cRayleighReverseDlg::Refuse(Row row, const char* message) {
 }
 
 bool cRayleighReverseDlg::ReadInputs(double values[kRowCount]) {
-    for (int row = 0; row < kRowCount; ++row) values[row] = ParseLeadingDouble(inputTexts_[row]);
-    if (!IsNumberText(inputTexts_[kSlocRow])) return Refuse(kSlocRow, kNotANumberMessage);
-    if (!(values[kSlocRow] > 0.0))
-        return Refuse(kSlocRow, "Source lines of code must be greater than 0");
-    if (!IsNumberText(inputTexts_[kScheduleRow])) return Refuse(kScheduleRow, kNotANumberMessage);
-    if (!(values[kScheduleRow] > 0.0))
-        return Refuse(kScheduleRow, "Time to develop must be greater than 0 months");
+    for (int row = 0; row < kRowCount; ++row)
+        values[row] = FigureFieldValue(inputTexts_[row], shown_[row]);
+    const std::pair<Row, const char*> positiveRows[] = {{kSlocRow, "Source lines of code"},
+                                                        {kScheduleRow, "Time to develop"}};
+    for (const auto& [row, name] : positiveRows) {
+        if (!IsNumberText(inputTexts_[row])) return Refuse(row, kNotANumberMessage);
+        std::string problem =
+            NumberFieldProblem(inputTexts_[row], name, NumberRule::GreaterThanZero);
+        if (!problem.empty()) return Refuse(row, problem);
+    }
     if (!IsNumberText(inputTexts_[kMbiRow])) return Refuse(kMbiRow, kNotANumberMessage);
     return true;
 }

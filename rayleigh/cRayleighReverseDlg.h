@@ -25,6 +25,7 @@ class cRayleighReverseDlg : public cDialogLogic {
     cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document);
 
     const char* Title() const override { return "Rayleigh Reverse Engineering"; }
+    int HelpTopic() const override { return 248; }
     // "Source Lines of Code (SLOC)", "Time to Develop (TDEV)", "Manpower Buildup Index
     // (MBI)" (column "Modify").
     static const char* RadioLabel(Row row);
@@ -60,13 +61,14 @@ class cRayleighReverseDlg : public cDialogLogic {
 
   private:
     bool ReadInputs(double values[kRowCount]);
-    bool Refuse(Row row, const char* message);
+    bool Refuse(Row row, const std::string& message);
     void SetModifyRow(Row row);
     void ShowInputs(const double values[kRowCount]);
     void AfterRadioClick();
 
     cPlatformServices& platform_;
     std::string inputTexts_[kRowCount];
+    double shown_[kRowCount] = {};  // what the inputs were filled with, unrounded
     double outputs_[kRowCount] = {};
     double originals_[kRowCount] = {};
     double buildup_ = 0.0;

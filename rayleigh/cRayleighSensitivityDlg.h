@@ -28,6 +28,7 @@ class cRayleighSensitivityDlg : public cDialogLogic {
                             RayleighSensitivityType type);
 
     const char* Title() const override { return "Rayleigh Sensitivity Adjustments"; }
+    int HelpTopic() const override { return 230; }
 
     const std::string& GetText(Field field) const { return texts_[field]; }
     // The read-only field ignores typing.

@@ -8,7 +8,7 @@ cMissingProjectDlg::cMissingProjectDlg(std::string path, cPlatformServices& plat
     : original_(path), path_(std::move(path)), platform_(platform) {}
 
 void cMissingProjectDlg::OnBrowse() {
-    std::string chosen = cSystemProjectsDlg::PromptProjectFile(platform_);
+    std::string chosen = cSystemProjectsDlg::PromptProjectFile(platform_, kBrowseTitle);
     if (chosen.empty()) return;
     path_ = chosen;
     secondLabel_ = "Replacing with " + chosen;

@@ -12,6 +12,9 @@ namespace korval {
 // unloaded (Cancel).
 class cMissingProjectDlg : public cDialogLogic {
   public:
+    // The title of the file dialog Browse opens.
+    static constexpr const char* kBrowseTitle = "Locate Missing Project File";
+
     cMissingProjectDlg(std::string path, cPlatformServices& platform);
 
     const char* Title() const override { return "Missing Project File"; }

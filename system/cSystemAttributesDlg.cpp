@@ -11,16 +11,18 @@ namespace korval {
 
 namespace {
 // The dialog shows a negative value as 0.
-std::string ShownValue(double value) {
-    return FieldText(std::max(0.0, value));
+double ShownValue(double value) {
+    return std::max(0.0, value);
 }
 }  // namespace
 
 cSystemAttributesDlg::cSystemAttributesDlg(const cSystemDoc& system, cPlatformServices& platform)
-    : productDesignTdevText(ShownValue(system.GetProductDesignTdev())),
-      productDesignEffortText(ShownValue(system.GetProductDesignEffort())),
-      finalTestTdevText(ShownValue(system.GetFinalTestTdev())),
-      finalTestEffortText(ShownValue(system.GetFinalTestEffort())),
+    : shown_{ShownValue(system.GetProductDesignTdev()), ShownValue(system.GetProductDesignEffort()),
+             ShownValue(system.GetFinalTestTdev()), ShownValue(system.GetFinalTestEffort())},
+      productDesignTdevText(FigureFieldText(shown_[0])),
+      productDesignEffortText(FigureFieldText(shown_[1])),
+      finalTestTdevText(FigureFieldText(shown_[2])),
+      finalTestEffortText(FigureFieldText(shown_[3])),
       platform_(platform),
       userSpecified_(system.IsProductDesignUserSpecified()) {}
 
@@ -35,16 +37,16 @@ bool cSystemAttributesDlg::OnOk() {
 }
 
 double cSystemAttributesDlg::ProductDesignTdev() const {
-    return ParseLeadingDouble(productDesignTdevText);
+    return FigureFieldValue(productDesignTdevText, shown_[0]);
 }
 double cSystemAttributesDlg::ProductDesignEffort() const {
-    return ParseLeadingDouble(productDesignEffortText);
+    return FigureFieldValue(productDesignEffortText, shown_[1]);
 }
 double cSystemAttributesDlg::FinalTestTdev() const {
-    return ParseLeadingDouble(finalTestTdevText);
+    return FigureFieldValue(finalTestTdevText, shown_[2]);
 }
 double cSystemAttributesDlg::FinalTestEffort() const {
-    return ParseLeadingDouble(finalTestEffortText);
+    return FigureFieldValue(finalTestEffortText, shown_[3]);
 }
 
 }  // namespace korval

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "framework/cDialogLogic.h"
@@ -16,6 +17,7 @@ class cSystemAttributesDlg : public cDialogLogic {
     cSystemAttributesDlg(const cSystemDoc& system, cPlatformServices& platform);
 
     const char* Title() const override { return "System Level Estimation Attributes"; }
+    int HelpTopic() const override { return 44; }
 
     // "Project Derived" and "User Specified" radio buttons; the product design edits are
     // enabled only while User Specified is chosen.
@@ -24,6 +26,11 @@ class cSystemAttributesDlg : public cDialogLogic {
     void OnUserSpecified() { userSpecified_ = true; }
     bool AreProductDesignEditsEnabled() const { return userSpecified_; }
 
+  private:
+    // The values the edits were filled with, in the order of the edits below.
+    std::array<double, 4> shown_;
+
+  public:
     // Edit texts: "TDEV:", "Effort:", "TDEV (Months):", "Effort (Person Months):".
     std::string productDesignTdevText;
     std::string productDesignEffortText;

@@ -231,7 +231,8 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     cWaitCursor wait(Platform());
     // Every member resets itself from the defaults profile: keep it parsed for the whole load.
     cProfileFileScope defaults(DefaultsProfile());
-    cMemberProjectCache projects(Context(), FolderOf(path));
+    memberFolder_ = FolderOf(path);
+    cMemberProjectCache projects(Context(), memberFolder_);
     // The user is asked once about each missing file, however often it is listed.
     std::unordered_map<std::string, std::optional<std::string>> replacements;
     for (std::size_t i = 0;; ++i) {
@@ -253,6 +254,49 @@ void cSystemDoc::LoadMembers(const std::string& path) {
         }
         members_.push_back(std::move(member));
     }
+}
+
+std::vector<std::string> cSystemDoc::RereadChangedMembers() {
+    std::vector<std::string> reread;
+    std::unordered_map<std::string, bool> changed;  // by resolved path: each file checked once
+    std::optional<cProfileFileScope> defaults;
+    std::optional<cMemberProjectCache> projects;
+    for (const auto& member : members_) {
+        auto [entry, unchecked] = changed.try_emplace(member->GetResolvedPath(), false);
+        if (unchecked && member->HasChangedOnDisk()) {
+            entry->second = true;
+            reread.push_back(entry->first);
+        }
+        if (!entry->second) continue;
+        if (!projects) {
+            defaults.emplace(DefaultsProfile());
+            projects.emplace(Context(), memberFolder_);
+        }
+        // A member whose file is gone now counts as missing, as it would on the next open.
+        static_cast<void>(member->LoadModel(member->GetFileName(), *projects));
+    }
+    if (!reread.empty()) {
+        RefreshTotals();
+        UpdateAllViews();
+    }
+    return reread;
+}
+
+std::vector<std::string> cSystemDoc::MemberFiles() const {
+    std::vector<std::string> files;
+    std::unordered_map<std::string, bool> listed;
+    for (const auto& member : members_) {
+        if (member->GetResolvedPath().empty()) continue;
+        if (listed.try_emplace(member->GetResolvedPath(), true).second)
+            files.push_back(member->GetResolvedPath());
+    }
+    return files;
+}
+
+std::size_t cSystemDoc::MissingMemberCount() const {
+    std::size_t missing = 0;
+    for (const auto& member : members_) missing += member->IsFound() ? 0 : 1;
+    return missing;
 }
 
 std::optional<std::string> cSystemDoc::AskForMissingProject(const std::string& fileName) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,15 @@ class cSystemDoc : public cModelDoc {
     void DeriveProductDesign();
     // Totals, cumulative schedule and SLOC-weighted MBI from the members.
     void RecalculateSystem();
+
+    // Reads again every member whose file is no longer as it was read (saved, changed on
+    // disk, gone or come back) and recomputes the totals; the system itself stays as
+    // modified as it was. The member files read again, each once, in list order.
+    std::vector<std::string> RereadChangedMembers();
+    // The files the members are read from, each once, in list order.
+    std::vector<std::string> MemberFiles() const;
+    // How many members name a file that is not there.
+    std::size_t MissingMemberCount() const;
 
     // Commands of the System menu.
     bool OnAttributes();
@@ -99,11 +109,14 @@ class cSystemDoc : public cModelDoc {
     int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawMembers(cDrawContext& dc, int& y, unsigned& flags);
     int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
     int DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
     int DrawCost(cDrawContext& dc, int& y, unsigned& flags);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
+    // Where the members' relative paths were looked up when the system was read.
+    std::filesystem::path memberFolder_;
     double productDesignTdev_ = 0;
     double productDesignEffort_ = 0;
     bool productDesignUserSpecified_ = false;

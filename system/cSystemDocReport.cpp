@@ -1,7 +1,9 @@
-// The system report: totals, the cumulative schedule of the members and a summary table.
+// The system report: totals, the cumulative schedule of the members, a summary table,
+// the list of members with the files they come from, and the plan's blocks.
 #include "framework/CostReport.h"
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
+#include "framework/TextUtil.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "system/cSystemDoc.h"
 
@@ -11,6 +13,11 @@ namespace {
 
 std::string Figure(double value) {
     return FormatNumber("%-3.1lf", FiniteFigure(value));
+}
+
+// A title on one line, as a cell of the members block.
+std::string OneLine(const std::string& text) {
+    return ReplaceAll(PrintableText(text), "\n", " ");
 }
 
 }  // namespace
@@ -95,6 +102,23 @@ int cSystemDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags) {
     return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "", rows);
 }
 
+// A missing member would otherwise show only as a row of zeros: each member is named with
+// its file, and the block ends with how many files were not found.
+int cSystemDoc::DrawMembers(cDrawContext& dc, int& y, unsigned& flags) {
+    int advanced = DrawRow(dc, y, "PROJECT MEMBERS:", "", "", "", flags, 0.5);
+    advanced += DrawRow(dc, y, "", "Project Number", "Title", "File", flags, 0.05);
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        const cSystemProjectDoc& member = *members_[i];
+        std::string title = member.IsFound() ? OneLine(member.GetTitle()) : "file not found";
+        advanced += DrawRow(dc, y, "", FormatNumber("%d", static_cast<int>(i + 1)), title,
+                            PrintableText(member.GetFileName()), flags, 0.05);
+    }
+    advanced +=
+        DrawRow(dc, y, "", "Member Files Not Found:",
+                FormatNumber("%zu of %zu", MissingMemberCount(), members_.size()), "", flags, 0.5);
+    return advanced;
+}
+
 int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = DrawRow(dc, y, "SYSTEM LEVEL ESTIMATION INFORMATION:", "", "", "", flags, 0.5);
     total += cModelDoc::DrawReport(dc, y, flags);
@@ -104,6 +128,7 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (intermediate) total += DrawSchedule(dc, y, flags);
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
+    if (!members_.empty()) total += DrawMembers(dc, y, flags);
     if (GetFilter(kStaffingSwitch) == FilterState::On) total += DrawStaffingBlock(dc, y, flags);
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags);
     return FinishReport(dc, total);

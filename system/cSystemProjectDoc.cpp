@@ -24,6 +24,8 @@ bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& 
     fileName_ = path;
     found_ = false;
     std::string resolved = projects.Resolve(path);
+    resolvedPath_ = resolved;
+    stamp_ = StampOfFile(resolved);
     if (!context_.platform.FileExists(resolved)) {
         project_ = projects.Missing();
         return false;
@@ -31,6 +33,10 @@ bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& 
     found_ = true;
     project_ = projects.Read(resolved);
     return true;
+}
+
+bool cSystemProjectDoc::HasChangedOnDisk() const {
+    return !resolvedPath_.empty() && StampOfFile(resolvedPath_) != stamp_;
 }
 
 const std::string& cSystemProjectDoc::GetTitle() const {

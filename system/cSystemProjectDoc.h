@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "framework/FileIdentity.h"
 #include "project/cProjectDoc.h"
 #include "system/MemberFigures.h"
 
@@ -31,6 +33,10 @@ class cSystemProjectDoc {
     [[nodiscard]] bool LoadModel(const std::string& path, cMemberProjectCache& projects);
 
     const std::string& GetFileName() const { return fileName_; }
+    // Where the file was looked for, and whether it is no longer as it was read (changed,
+    // replaced, gone or come back).
+    const std::string& GetResolvedPath() const { return resolvedPath_; }
+    bool HasChangedOnDisk() const;
     double GetStartOffset() const { return startOffset_; }
     void SetStartOffset(double offset) { startOffset_ = offset; }
     bool IsFound() const { return found_; }
@@ -53,6 +59,8 @@ class cSystemProjectDoc {
     cAppContext& context_;
     std::shared_ptr<const cProjectDoc> project_;
     std::string fileName_;
+    std::string resolvedPath_;
+    std::optional<FileStamp> stamp_;
     double startOffset_ = 0;
     bool found_ = false;
     EditState editState_ = EditState::Kept;

@@ -20,8 +20,9 @@ cSystemProjectsDlg::cSystemProjectsDlg(cSystemDoc& system, cPlatformServices& pl
 
 cSystemProjectsDlg::~cSystemProjectsDlg() = default;
 
-std::string cSystemProjectsDlg::PromptProjectFile(cPlatformServices& platform) {
-    return platform.PromptOpenFileNameTitled("Insert Files into System", "*.PRJ",
+std::string cSystemProjectsDlg::PromptProjectFile(cPlatformServices& platform,
+                                                  const std::string& title) {
+    return platform.PromptOpenFileNameTitled(title, "*.PRJ",
                                              "Project (*.PRJ)|*.PRJ|All Files (*.*)|*.*|", "PRJ");
 }
 

@@ -25,7 +25,8 @@ class cSystemProjectsDlg : public cDialogLogic {
     int HelpTopic() const override { return 42; }
 
     // The open-file dialog of Add and of Browse in the Missing Project File dialog.
-    static std::string PromptProjectFile(cPlatformServices& platform);
+    static std::string PromptProjectFile(cPlatformServices& platform,
+                                         const std::string& title = "Insert Files into System");
 
     const std::vector<std::string>& Items() const { return items_; }
     // Whether item i is drawn in inverse colours (a member whose file was not found).

@@ -12,9 +12,15 @@ inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kFilePrintSetup = 57606;
 inline constexpr int kFilePrint = 57607;
+inline constexpr int kFileExport = 32860;
 inline constexpr int kFilePrintPreview = 57609;
 inline constexpr int kFileRecent1 = 57616;  // .. kFileRecent1 + 3
 inline constexpr int kAppExit = 57665;
+
+// Edit
+inline constexpr int kEditCopy = 57634;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 // View
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;

@@ -1,5 +1,6 @@
 #include "app/qt/cHelpWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "app/cEstimatorAppLogic.h"
 #include "app/qt/QtText.h"
@@ -97,7 +99,15 @@ void cHelpWindow::ShowTopic(int topic) {
 }
 
 void cHelpWindow::Present() {
+    // Over a modal dialog the help window belongs to that dialog for as long as it is open:
+    // a window the dialog owns is kept above it and is not blocked by it, so the help can be
+    // read, scrolled and followed while the dialog waits. With no dialog it stands alone.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal != nullptr && modal != this ? modal->window()->windowHandle() : nullptr;
+    winId();  // the native window the owner is set on
+    windowHandle()->setTransientParent(owner);
     show();
+    windowHandle()->setTransientParent(owner);
     raise();
     activateWindow();
 }

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <ctime>
 
+#include "app/FileDialogStart.h"
 #include "app/qt/QtText.h"
 #include "app/qt/cDialogFormRegistry.h"
 #include "app/qt/cHelpWindow.h"
@@ -30,6 +31,9 @@ QString SettingKey(const std::string& section, const std::string& key) {
 
 // The folder and file name a dialog starts with; wildcard names ("*.*", "*.PRJ") only
 // set the folder.
+constexpr const char* kSettingsSection = "Settings";
+constexpr const char* kLastFolderKey = "LastFolder";
+
 void StartDialogAt(QFileDialog& dialog, const std::string& initial) {
     if (initial.empty()) return;
     QFileInfo info(ToQString(initial));
@@ -120,9 +124,7 @@ std::string cQtPlatformServices::PromptOpenFileNameTitled(const std::string& tit
     dialog.setNameFilters(nameFilters);
     if (!nameFilters.isEmpty()) dialog.selectNameFilter(nameFilters.front());
     dialog.setDefaultSuffix(ToQString(defaultExtension));
-    StartDialogAt(dialog, initial);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return ToStdString(dialog.selectedFiles().front());
+    return RunFileDialog(dialog, initial);
 }
 
 std::string cQtPlatformServices::PromptSaveFileName(const std::string& initial,
@@ -137,9 +139,17 @@ std::string cQtPlatformServices::PromptSaveFileName(const std::string& initial,
     if (!nameFilters.isEmpty()) dialog.selectNameFilter(nameFilters.front());
     dialog.setDefaultSuffix(ToQString(defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    StartDialogAt(dialog, initial);
+    return RunFileDialog(dialog, initial);
+}
+
+// Every file dialog starts where the last one ended unless it is given a folder.
+std::string cQtPlatformServices::RunFileDialog(QFileDialog& dialog, const std::string& initial) {
+    StartDialogAt(dialog,
+                  FileDialogStartPath(initial, ReadSetting(kSettingsSection, kLastFolderKey, "")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return ToStdString(dialog.selectedFiles().front());
+    std::string chosen = ToStdString(dialog.selectedFiles().front());
+    WriteSetting(kSettingsSection, kLastFolderKey, FolderToRemember(chosen));
+    return chosen;
 }
 
 bool cQtPlatformServices::FileExists(const std::string& path) {

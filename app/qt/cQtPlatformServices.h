@@ -7,6 +7,7 @@
 #include "framework/cPlatformServices.h"
 
 class QDialog;
+class QFileDialog;
 
 namespace korval {
 
@@ -73,6 +74,8 @@ class cQtPlatformServices : public cPlatformServices {
     void CloseHelp();
 
   private:
+    std::string RunFileDialog(QFileDialog& dialog, const std::string& initial);
+
     QPointer<QWidget> mainWindow_;
     QPointer<cHelpWindow> helpWindow_;
     MessageResponder messageResponder_;

@@ -9,11 +9,12 @@
 
 namespace korval {
 
-cQtReportSurface::cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device)
+cQtReportSurface::cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device,
+                                   const QColor& textColour)
     : painter_(painter), font_(font), metrics_(font, device) {
     if (painter_ != nullptr) {
         painter_->setFont(font_);
-        painter_->setPen(Qt::black);
+        painter_->setPen(textColour);
         painter_->setBackgroundMode(Qt::TransparentMode);
     }
 }

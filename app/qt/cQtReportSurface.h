@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 
@@ -14,8 +15,10 @@ namespace korval {
 // stored as CR LF break lines here as they do in the report's edit fields.
 class cQtReportSurface : public cReportSurface {
   public:
-    // painter may be null: every call then only measures.
-    cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device);
+    // painter may be null: every call then only measures. Paper is black on white; the
+    // screen gives the text colour of its palette.
+    cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device,
+                     const QColor& textColour = Qt::black);
 
     TextMetrics GetTextMetrics() const override;
     int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) override;

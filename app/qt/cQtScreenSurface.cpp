@@ -14,7 +14,8 @@ QSize ScreenSize(const QWidget& view) {
 
 cQtScreenSurface::cQtScreenSurface(QPainter* painter, const QWidget& view,
                                    const QWidget& clientArea)
-    : cQtReportSurface(painter, view.font(), &clientArea),
+    : cQtReportSurface(painter, view.font(), &clientArea,
+                       clientArea.palette().color(clientArea.foregroundRole())),
       deviceWidth_(ScreenSize(view).width()),
       deviceHeight_(ScreenSize(view).height()),
       clientWidth_(clientArea.width()),

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -74,8 +75,11 @@ cCostDriverForm::cCostDriverForm(cCostDriverDlg& logic, cPlatformServices& platf
     body->addWidget(RadioColumn(QStringLiteral("Effort"), QStringLiteral("rating"), kRatingCount,
                                 &cCostDriverDlg::RatingLabel, ratings_, this));
 
+    factor_ = new QLabel(this);
+    factor_->setObjectName(QStringLiteral("factorText"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
+    layout->addWidget(factor_);
     layout->addWidget(MakeButtonBox());
 
     connect(groups_, &QButtonGroup::idClicked, this, &cCostDriverForm::OnGroupChoice);
@@ -140,8 +144,10 @@ void cCostDriverForm::Refresh(Scroll scroll) {
     int checked = -1;
     for (int rating = 0; rating < kRatingCount; ++rating) {
         ratings_->button(rating)->setEnabled(logic_.IsRatingEnabled(rating));
+        ratings_->button(rating)->setText(ToQString(logic_.RatingRadioText(rating)));
         if (logic_.IsRatingChecked(rating)) checked = rating;
     }
+    factor_->setText(ToQString(logic_.FactorText()));
     CheckButton(ratings_, checked);
     updating_ = false;
 }

@@ -3,6 +3,7 @@
 #include "app/qt/cDialogForm.h"
 
 class QButtonGroup;
+class QLabel;
 class QTreeWidget;
 
 namespace korval {
@@ -29,6 +30,7 @@ class cCostDriverForm : public cDialogForm {
     QButtonGroup* groups_;
     QButtonGroup* ratings_;
     QTreeWidget* list_;
+    QLabel* factor_ = nullptr;
     bool updating_ = false;
 };
 

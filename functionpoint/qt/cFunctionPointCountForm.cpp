@@ -98,7 +98,8 @@ cFunctionPointCountForm::cFunctionPointCountForm(cFunctionPointCountDlg& logic,
 
     QList<QWidget*> order(counts_.begin(), counts_.end());
     ChainTabOrder(order << total_ << language_ << OkButton() << CancelButton() << HelpButton());
-    for (const std::string& name : logic_.GetLanguageList()) language_->addItem(ToQString(name));
+    // A closed list finds a language as its name is typed.
+    for (const std::string& item : logic_.GetLanguageItems()) language_->addItem(ToQString(item));
     // Opening puts the focus into the first count, which shows the totals at once.
     FocusField(counts_[0]);
     OnFocusEntered(0);

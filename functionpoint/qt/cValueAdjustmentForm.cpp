@@ -52,9 +52,13 @@ cValueAdjustmentForm::cValueAdjustmentForm(cValueAdjustmentDlg& logic, cPlatform
         rows_[row] = group;
     }
 
+    total_ = new QLabel(this);
+    total_->setObjectName(QStringLiteral("totalText"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addSpacing(10);
+    layout->addSpacing(6);
+    layout->addWidget(total_);
+    layout->addSpacing(4);
     layout->addWidget(MakeButtonBox());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Refresh();
@@ -64,6 +68,7 @@ cValueAdjustmentForm::cValueAdjustmentForm(cValueAdjustmentDlg& logic, cPlatform
 void cValueAdjustmentForm::Refresh() {
     for (int row = 0; row < kSystemCharacteristicCount; ++row)
         CheckButton(rows_[row], logic_.GetSelection(row));
+    total_->setText(ToQString(logic_.TotalText()));
 }
 
 }  // namespace korval

@@ -6,13 +6,14 @@
 #include "functionpoint/FunctionPointCells.h"
 
 class QButtonGroup;
+class QLabel;
 
 namespace korval {
 
 class cValueAdjustmentDlg;
 
 // Value Adjustment Factor: a row of six rating radios for each of the fourteen general
-// system characteristics.
+// system characteristics, and below them the running total and the factor it gives.
 class cValueAdjustmentForm : public cDialogForm {
     Q_OBJECT
   public:
@@ -24,6 +25,7 @@ class cValueAdjustmentForm : public cDialogForm {
 
     cValueAdjustmentDlg& logic_;
     std::array<QButtonGroup*, kSystemCharacteristicCount> rows_{};
+    QLabel* total_ = nullptr;
 };
 
 }  // namespace korval

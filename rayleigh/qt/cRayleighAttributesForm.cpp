@@ -86,8 +86,11 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
 
     for (int field = 0; field < Dlg::kFieldCount; ++field) {
         auto which = static_cast<Dlg::Field>(field);
-        connect(fields_[field], &QLineEdit::textEdited, this,
-                [this, which](const QString& text) { logic_.SetText(which, ToStdString(text)); });
+        connect(fields_[field], &QLineEdit::textEdited, this, [this, which](const QString& text) {
+            logic_.SetText(which, ToStdString(text));
+            logic_.PreviewAsTyped();
+            Refresh();
+        });
         if (!IsPreview(which)) OnFocusLeave(fields_[field], [this, which] { OnLeave(which); });
     }
     connect(forms_, &QButtonGroup::idClicked, this, [this](int form) {

@@ -40,11 +40,12 @@ cMissingProjectForm::cMissingProjectForm(cMissingProjectDlg& logic, cPlatformSer
     texts->addWidget(second_, 1, 1);
     texts->setColumnStretch(1, 1);
 
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
     browse->setObjectName(QStringLiteral("browseButton"));
+    browse->setAutoDefault(false);
     QDialogButtonBox* buttons = MakeButtonBox();
-    OkButton()->setDefault(false);
-    browse->setDefault(true);
+    // Enter keeps the member as listed (or as browsed for): OK, as in every dialog.
+    OkButton()->setDefault(true);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(browse);
     buttonRow->addStretch();

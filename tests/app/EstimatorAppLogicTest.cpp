@@ -55,8 +55,24 @@ TEST_F(EstimatorAppLogicTest, OpensByTheKindWrittenInTheFileNotByItsName) {
             EXPECT_EQ(document->GetDocumentTitle(), c.fileName);
         } else {
             EXPECT_EQ(document, nullptr) << c.fileName;
-            EXPECT_EQ(platform.Messages().back(), "This file is not recognized by KORVAL");
+            EXPECT_EQ(platform.Messages().back(),
+                      "This file is not recognized by KORVAL: " + path + " is not a Korval file.");
         }
+    }
+}
+
+TEST_F(EstimatorAppLogicTest, AFileThatCannotBeReadIsNamedWithTheReason) {
+    std::string missing = dir.File("missing.ccm");
+    std::string folder = dir.File("folder.ccm");
+    std::filesystem::create_directory(folder);
+    const std::pair<std::string, std::string> cases[] = {
+        {missing, "Cannot open " + missing + ": File not found."},
+        {folder, "Cannot open " + folder + ": It is a folder, not a file."},
+    };
+    for (const auto& [path, message] : cases) {
+        platform.ExpectMessage();
+        EXPECT_EQ(app.OpenByKind(path), nullptr) << path;
+        EXPECT_EQ(platform.Messages().back(), message);
     }
 }
 

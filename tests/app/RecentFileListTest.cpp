@@ -24,6 +24,17 @@ TEST(RecentFileListTest, AddingAListedEntryByReferenceIsSafe) {
     EXPECT_EQ(list.Entries(), (std::vector<std::string>{"one", "two"}));
 }
 
+TEST(RecentFileListTest, AFailedOpenDropsOnlyAnEntryWhoseFileIsGone) {
+    cScriptedPlatform platform;
+    platform.existingFiles = {"/p/here.PRJ"};
+    cRecentFileList list;
+    for (const char* path : {"/p/gone.CCM", "/p/here.PRJ"}) list.Add(path);
+    EXPECT_FALSE(list.RemoveIfGone("/p/here.PRJ", platform));
+    EXPECT_TRUE(list.RemoveIfGone("/p/gone.CCM", platform));
+    EXPECT_FALSE(list.RemoveIfGone("/p/gone.CCM", platform)) << "no longer listed";
+    EXPECT_EQ(list.Entries(), std::vector<std::string>{"/p/here.PRJ"});
+}
+
 TEST(RecentFileListTest, SavesAndLoadsThroughTheSettingsStore) {
     cScriptedPlatform platform;
     cRecentFileList list;

@@ -29,7 +29,7 @@ TEST(FileNewDlgTest, ListsTheKindsInRegistrationOrderFirstSelected) {
 TEST(ToolbarConfigDlgTest, BoxesInDialogOrderWithTheirBars) {
     cToolbarConfigDlg dialog;
     EXPECT_STREQ(dialog.Title(), "ToolBar Configuration");
-    EXPECT_EQ(dialog.HelpTopic(), 0);
+    EXPECT_EQ(dialog.HelpTopic(), 45);
     const char* labels[] = {"&File",           "&Import/Export", "&System",  "&Project",
                             "&Function Point", "&COCOMO",        "&Rayleigh"};
     const int bars[] = {59392, 59397, 59402, 59398, 59399, 59400, 59401};

@@ -87,7 +87,8 @@ TEST(CliRunnerTest, FilesThatAreNotKorvalFilesExitWithOne) {
     TempDir::WriteFile(dir.File("plain.txt"), "hello\n");
     CliResult result = RunCli({"report", dir.File("plain.txt")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "korval-cli: This file is not recognized by KORVAL\n");
+    EXPECT_EQ(result.err, "korval-cli: This file is not recognized by KORVAL: " +
+                              dir.File("plain.txt") + " is not a Korval file.\n");
     EXPECT_EQ(RunCli({"figures", dir.File("missing.ccm")}).status, 1);
 }
 

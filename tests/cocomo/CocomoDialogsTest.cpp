@@ -1,6 +1,7 @@
 #include "cocomo/cCocomoAttributesDlg.h"
 #include "cocomo/cCocomoSensitivityDlg.h"
 #include "cocomo/cCostDriverDlg.h"
+#include "framework/NumberText.h"
 #include "tests/cocomo/CocomoTestSupport.h"
 
 namespace korval::testing {
@@ -155,6 +156,21 @@ TEST_F(Dialogs, CostDriverRowChangesTheAttributeAtItsPosition) {
     EXPECT_EQ(dlg.GetSelectedRow(), 1);
     EXPECT_TRUE(dlg.IsRatingChecked(kHigh));
     EXPECT_FALSE(dlg.IsRatingChecked(kNominal));
+}
+
+// Each rating shows the multiplier it gives the selected attribute, and the factor of all
+// attributes follows every click.
+TEST_F(Dialogs, CostDriverRatingsShowTheirMultipliersAndTheFactorFollows) {
+    cCostDriverDlg dlg(SampleAttributes());
+    EXPECT_EQ(dlg.FactorText(), "Effort Adjustment Factor: 1.00");
+    EXPECT_EQ(dlg.RatingRadioText(kVeryLow), "Very Low") << "not defined for Data";
+    EXPECT_EQ(dlg.RatingRadioText(kLow), "Low (0.94)");
+    EXPECT_EQ(dlg.RatingRadioText(kVeryHigh), "Very High (1.16)");
+    dlg.OnRating(kVeryHigh);
+    dlg.OnSelectRow(4);
+    EXPECT_EQ(dlg.RatingRadioText(kVeryLow), "Very Low (1.46)");
+    dlg.OnRating(kHigh);
+    EXPECT_EQ(dlg.FactorText(), FormatNumber("Effort Adjustment Factor: %.2f", 1.16 * 0.86));
 }
 
 TEST_F(Dialogs, CostDriverGroupsRememberTheirRows) {

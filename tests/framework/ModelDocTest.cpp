@@ -137,6 +137,35 @@ TEST_F(ModelDocTest, SaveOfANeverSavedDocumentAsksForANameAndCancelKeepsItModifi
     EXPECT_EQ(platform.Messages().back(), "Save changes to COCOMO1?");
 }
 
+// Save As of a document never saved proposes its title as the file name, with the kind's
+// extension; a saved one proposes its own file.
+TEST_F(ModelDocTest, SaveAsProposesTheTitleWithTheKindsExtension) {
+    struct Case {
+        const char* title;
+        const char* windowTitle;
+        const char* proposed;
+    };
+    const Case cases[] = {
+        {"", "COCOMO1", "COCOMO1.CCM"},
+        {"Order entry", "COCOMO2", "Order entry.CCM"},
+        {" Billing/Invoices ", "COCOMO3", "Billing_Invoices.CCM"},
+        {"..", "COCOMO4", "COCOMO.CCM"},
+    };
+    for (const Case& c : cases) {
+        cPlainDoc doc(context);
+        doc.SetDocumentTitle(c.windowTitle);
+        doc.SetDescriptionTexts(c.title, "", "");
+        platform.ExpectSaveFileName("");
+        EXPECT_FALSE(doc.OnFileSaveAs());
+        EXPECT_EQ(platform.saveProposals.back(), c.proposed);
+    }
+    cPlainDoc saved(context);
+    ASSERT_TRUE(saved.SaveAs(dir.File("kept.CCM")));
+    platform.ExpectSaveFileName("");
+    EXPECT_FALSE(saved.OnFileSaveAs());
+    EXPECT_EQ(platform.saveProposals.back(), dir.File("kept.CCM"));
+}
+
 TEST_F(ModelDocTest, ClosingAModifiedDocumentFollowsTheAnswer) {
     struct Case {
         MessageAnswer answer;

@@ -62,6 +62,10 @@ TEST_F(FpDialogTest, LanguageListIsSortedAndSelectsByPrefix) {
     doc.SetSelectedLanguage(cLanguage("j", 53));
     cFunctionPointCountDlg dialog = CountDialog();
     EXPECT_EQ(dialog.GetLanguageList(), (std::vector<std::string>{"Ada 95", "C", "Java", "None"}));
+    ASSERT_EQ(dialog.GetLanguageItems().size(), 4u);
+    EXPECT_EQ(dialog.GetLanguageItems()[2].rfind("Java  (", 0), 0u);
+    EXPECT_EQ(dialog.GetLanguageItems()[2].substr(dialog.GetLanguageItems()[2].size() - 9),
+              " SLOC/FP)");
     EXPECT_EQ(dialog.GetLanguageText(), "Java") << "the first entry that begins with the name";
     doc.SetSelectedLanguage(cLanguage("Pascal", 91));
     EXPECT_EQ(CountDialog().GetLanguageSelection(), -1);
@@ -119,8 +123,13 @@ TEST_F(FpDialogTest, RatingsOutsideTheScaleOpenAsNoneAndStoreZero) {
         EXPECT_EQ(dialog.GetSelection(2), 5);
         EXPECT_STREQ(dialog.RowLabel(9), "Reuseability:");
         EXPECT_STREQ(dialog.RatingLabel(4), "Significant");
+        EXPECT_EQ(dialog.TotalText(),
+                  "Total Degree of Influence: 5    Value Adjustment Factor: 0.70");
         dialog.Select(3, 4);
         dialog.Select(4, 6);  // no such button
+        EXPECT_EQ(dialog.TotalDegreeOfInfluence(), 9) << "running as the user clicks";
+        EXPECT_EQ(dialog.TotalText(),
+                  "Total Degree of Influence: 9    Value Adjustment Factor: 0.74");
         return dialog.OnOk();
     });
     EXPECT_TRUE(doc.OnValueAdjustmentFactor());
@@ -203,7 +212,7 @@ TEST_F(FpDialogTest, ChoosingAdjustedKeepsTheDetailPercentages) {
 TEST_F(FpDialogTest, ReverseOnAFreshModelOpensWithZerosAndNoMessage) {
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cFpReverseDlg&>(logic);
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "0.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "0.0");
         EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kSlocRow), "0.0");
         EXPECT_EQ(dialog.GetOriginalText(cFpReverseDlg::kAfpRow), "0.0");
         EXPECT_EQ(dialog.GetLanguageText(), "None  (0 SLOC/FP)");
@@ -288,25 +297,21 @@ TEST_P(FpReverseInputTest, RefusesAndSelectsTheOffendingInput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FpReverseInputTest,
-    ::testing::Values(BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfpRow, "12a",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSlocRow, "1 2",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"Empty", cFpReverseDlg::kAfpRow, "  ",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"MinusAlone", cFpReverseDlg::kAfpRow, "-",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"TwoPoints", cFpReverseDlg::kUfpRow, "1.2.3",
-                                   "Please enter a valid floating point number"},
-                      BadInputCase{"NegativeUfp", cFpReverseDlg::kUfpRow, "-1",
-                                   "Unadjusted function points must be greater than zero"},
-                      BadInputCase{"NegativeAfp", cFpReverseDlg::kAfpRow, "-0.5",
-                                   "Adjusted function points must be greater than zero"},
-                      BadInputCase{"NegativeSloc", cFpReverseDlg::kSlocRow, "-100",
-                                   "Source lines of code must be greater than zero"},
-                      BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfpRow,
-                                   kHugeNumber.c_str(),
-                                   "Please enter a valid floating point number"}),
+    ::testing::Values(
+        BadInputCase{"LetterAfterDigits", cFpReverseDlg::kUfpRow, "12a", "Please enter a number."},
+        BadInputCase{"BlankBetweenDigits", cFpReverseDlg::kSlocRow, "1 2",
+                     "Please enter a number."},
+        BadInputCase{"Empty", cFpReverseDlg::kAfpRow, "  ", "Please enter a number."},
+        BadInputCase{"MinusAlone", cFpReverseDlg::kAfpRow, "-", "Please enter a number."},
+        BadInputCase{"TwoPoints", cFpReverseDlg::kUfpRow, "1.2.3", "Please enter a number."},
+        BadInputCase{"NegativeUfp", cFpReverseDlg::kUfpRow, "-1",
+                     "Unadjusted function points cannot be negative."},
+        BadInputCase{"NegativeAfp", cFpReverseDlg::kAfpRow, "-0.5",
+                     "Adjusted function points cannot be negative."},
+        BadInputCase{"NegativeSloc", cFpReverseDlg::kSlocRow, "-100",
+                     "Source lines of code cannot be negative."},
+        BadInputCase{"TooLargeForTheFigures", cFpReverseDlg::kUfpRow, kHugeNumber.c_str(),
+                     "Please enter a number."}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
@@ -321,9 +326,9 @@ TEST_F(FpDialogTest, ReverseReplacesAnImpossibleVafByOne) {
         EXPECT_EQ(dialog.GetOutputText(cFpReverseDlg::kAfpRow), "30.0");
         dialog.SetInputText(cFpReverseDlg::kUfpRow, "7");
         EXPECT_TRUE(dialog.OnCalculate());
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "7.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "7.0");
         dialog.OnReset();
-        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "30.0000000");
+        EXPECT_EQ(dialog.GetInputText(cFpReverseDlg::kUfpRow), "30.0");
         return true;
     });
     doc.OnReverseEngineering();

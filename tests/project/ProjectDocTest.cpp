@@ -124,8 +124,25 @@ TEST_F(ProjectDocTest, ImportChecksTheKindWrittenInTheFile) {
     EXPECT_EQ(project.CocomoModel().GetTitle(), "Imported");
     EXPECT_TRUE(project.IsModified());
 
+    // The imported model has data now: replacing it asks, and No keeps it.
+    EXPECT_TRUE(project.ModelHasData(Model::Cocomo));
+    EXPECT_FALSE(project.ModelHasData(Model::Rayleigh));
+    platform.ExpectOpenFileName(cocomoNamedFpm);
+    platform.ExpectMessage(MessageAnswer::No);
+    project.CocomoModel().SetDescriptionTexts("Kept", "", "");
+    EXPECT_FALSE(project.OnImport(Model::Cocomo));
+    EXPECT_EQ(project.CocomoModel().GetTitle(), "Kept");
+    EXPECT_EQ(platform.Messages().back(),
+              "The project's COCOMO Model has data. Replace it with the model in " +
+                  cocomoNamedFpm + "?");
+
     platform.ExpectOpenFileName("");
     EXPECT_FALSE(project.OnImport(Model::FunctionPoint));
+    // Each import names what it imports and offers that kind's files first.
+    EXPECT_EQ(platform.openTitles,
+              (std::vector<std::string>{"Import COCOMO Model", "Import COCOMO Model",
+                                        "Import COCOMO Model", "Import Function Point Model"}));
+    EXPECT_EQ(platform.lastFilters.back(), "Function Point (*.FPM)|*.FPM|All Files (*.*)|*.*|");
 }
 
 TEST_F(ProjectDocTest, ExportWritesACompleteStandAloneModelFile) {
@@ -150,6 +167,8 @@ TEST_F(ProjectDocTest, ExportedModelsImportIntoAnotherProjectWithTheSameFigures)
         platform.ExpectSaveFileName(dir.File(name));
         ASSERT_TRUE(source.OnExport(model)) << name;
         platform.ExpectOpenFileName(dir.File(name));
+        // The imported size reaches the later models, which then hold data.
+        if (target.ModelHasData(model)) platform.ExpectMessage(MessageAnswer::Yes);
         ASSERT_TRUE(target.OnImport(model)) << name;
     }
     EXPECT_DOUBLE_EQ(target.FunctionPointModel().SourceLinesOfCode(),

@@ -85,6 +85,7 @@ TEST_F(ProjectTransferTest, ImportUnderEverySourceBringsTheModelAndKeepsItsOwnSe
             Json file = StandaloneFigures(path, model);
 
             platform.ExpectOpenFileName(path);
+            if (project->ModelHasData(model)) platform.ExpectMessage(MessageAnswer::Yes);
             ASSERT_TRUE(project->OnImport(model));
             EXPECT_TRUE(project->IsModified());
             Json figures = FiguresOf(*project);

@@ -38,6 +38,7 @@ class AppFormsTest : public QObject {
     void initTestCase() { RegisterAppDesktop(); }
 
     void dialogsAreLightGreyWithBlackText();
+    void dialogsKeepADarkThemesColours();
     void everyShellDialogHasItsOwnForm();
 
     void descriptionShowsTheTextsWithQtLineBreaks();
@@ -67,6 +68,25 @@ void AppFormsTest::dialogsAreLightGreyWithBlackText() {
     // Only dialogs: other windows keep the platform's colours.
     QWidget plain;
     QVERIFY(plain.palette().color(QPalette::Window) != QColor(192, 192, 192));
+}
+
+// A dark theme's dialogs keep the theme's colours: no grey ground under its light text.
+void AppFormsTest::dialogsKeepADarkThemesColours() {
+    QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+    QApplication::setPalette(dark);
+    QApplication::setPalette(dark, "QDialog");
+    cEstimatorApp::ApplyDialogColours();
+    cTestQtPlatform platform;
+    cDescriptionDlg logic("", "", "");
+    cDescriptionForm form(logic, platform);
+    form.ensurePolished();
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(0x30, 0x30, 0x30));
+    QCOMPARE(form.palette().color(QPalette::WindowText), QColor(0xe0, 0xe0, 0xe0));
+    QApplication::setPalette(saved);
+    QApplication::setPalette(saved, "QDialog");
 }
 
 // The registry hands each dialog's logic the form made for its class.
@@ -251,12 +271,16 @@ void AppFormsTest::toolbarConfigurationMirrorsTheBars() {
         QCOMPARE(form.Box(bar)->isChecked(),
                  bar == cToolbarConfigDlg::kFileBar || bar == cToolbarConfigDlg::kRayleighBar);
     }
-    QVERIFY(form.HelpButton() == nullptr);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.Box(cToolbarConfigDlg::kFileBar), Qt::LeftButton, {}, QPoint(6, 6));
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    // Help and F1 open its section, as in every dialog.
+    QVERIFY(form.HelpButton() != nullptr);
+    QTest::mouseClick(form.HelpButton(), Qt::LeftButton);
+    QTest::keyClick(&form, Qt::Key_F1);
+    QCOMPARE(platform.HelpTopics(), (std::vector<int>{45, 45}));
     QTest::keyClick(&form, Qt::Key_C, Qt::AltModifier);  // the "&COCOMO" mnemonic
     QVERIFY(!logic.IsChecked(cToolbarConfigDlg::kFileBar));
     QTRY_VERIFY(logic.IsChecked(cToolbarConfigDlg::kCocomoBar));

@@ -1,6 +1,7 @@
 // The COCOMO dialog forms: each shows its logic's state, hands every edit, radio and
 // button to the logic, and OK, Cancel, Close and Help do what they say. The rules behind
 // them are the logic's and are tested with it.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -178,6 +179,9 @@ void CocomoFormsTest::costDriversListGroupsAndRatings() {
     QVERIFY(unchecked >= 0);
     Click(*form, QStringLiteral("ratingRadio%1").arg(unchecked));
     QVERIFY(logic.IsRatingChecked(unchecked));
+    QCOMPARE(Child<QLabel>(*form, "factorText")->text(), ToQString(logic.FactorText()));
+    QCOMPARE(Child<QAbstractButton>(*form, QStringLiteral("ratingRadio%1").arg(unchecked))->text(),
+             ToQString(logic.RatingRadioText(unchecked)));
     QCOMPARE(shownRows(), logicRows());
     QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), 1);
 }

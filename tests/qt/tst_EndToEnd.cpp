@@ -237,7 +237,8 @@ void EndToEndTest::startupWithAnUnknownFileSaysSo() {
         return MessageAnswer::Ok;
     });
     QVERIFY(app.Start());
-    QCOMPARE(messages, std::vector<std::string>{"This file is not recognized by KORVAL"});
+    QCOMPARE(messages, std::vector<std::string>{"This file is not recognized by KORVAL: " +
+                                                path.toStdString() + " is not a Korval file."});
     QVERIFY(app.MainFrame()->Children().isEmpty());
     QVERIFY(app.MainFrame()->isVisible());
 }

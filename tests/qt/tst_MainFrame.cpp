@@ -2,12 +2,18 @@
 // commands of the File and Window menus, and what it keeps between runs.
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -22,11 +28,14 @@
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
+#include "cli/DocumentExport.h"
 #include "desktop/cChildFrame.h"
 #include "desktop/cCommandTable.h"
 #include "desktop/cReportView.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"
+#include "framework/cUndoHistory.h"
+#include "system/cSystemDoc.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cFrameFixture.h"
 
@@ -59,6 +68,21 @@ std::string SaveNewDocument(cFrameFixture& f, DocumentKind kind, const QString& 
     return document->SaveAs(path.toStdString()) ? path.toStdString() : std::string();
 }
 
+// A system file listing the given member files.
+std::string WriteSystem(const QString& path, const std::vector<std::string>& members) {
+    std::string text = "[KORVAL]\nKORVAL_Type=System\n[Projects]\n";
+    for (std::size_t i = 0; i < members.size(); ++i)
+        text += IndexedKey("File_Name", static_cast<int>(i)) + "=" + members[i] + "\n";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(QByteArray::fromStdString(text));
+    return path.toStdString();
+}
+
+const cSystemDoc& SystemOf(const cChildFrame* child) {
+    return dynamic_cast<const cSystemDoc&>(child->Document());
+}
+
 }  // namespace
 
 class MainFrameTest : public QObject {
@@ -81,7 +105,15 @@ class MainFrameTest : public QObject {
     void saveAsUsesTheKindsFilterAndUpdatesTitleAndRecentFiles();
     void openUsesAllKindsFilterAndOpensByKind();
     void recentFilesKeepFourNewestFirst();
-    void missingRecentFileIsReportedAndKept();
+    void missingRecentFileIsReportedAndDropped();
+    void reopeningAnOpenFileActivatesItsWindow();
+    void droppedFilesOpen();
+    void undoAndRedoAcrossEveryKind();
+    void exportWritesEveryFormatAndCopyBoth();
+    void frequentCommandsHaveTheirOwnShortcuts();
+    void aSensitivityWithHiddenRangesSaysHowToShowThem();
+    void aMemberSavedInKorvalRedrawsEverySystemListingIt();
+    void aMemberChangedOnDiskIsReadAgainAndSaidSo();
     void statusBarShowsReadyAndPrompts();
     void toolTipsSettingOffSilencesToolbars();
     void toolbarConfigurationShowsAndHidesBars();
@@ -89,6 +121,7 @@ class MainFrameTest : public QObject {
     void maximisedWindowComesBackMaximised();
     void damagedPlacementIsIgnored();
     void toolbarLayoutSurvivesARestart();
+    void documentWindowsOpenAsTheLastWasLeft();
     void windowMenuArrangesChildren();
     void aboutBoxShowsVersion();
     void helpCommandsOpenTheirPages();
@@ -112,20 +145,22 @@ void MainFrameTest::menusFollowTheActiveKind_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<bool>("languages");
-    QTest::newRow("project") << 0 << QStringList{"&File",          "&View",   "&Project",
-                                                 "F&unctionPoint", "&COCOMO", "&Rayleigh",
-                                                 "&Options",       "&Window", "&Help"}
+    QTest::newRow("project") << 0
+                             << QStringList{"&File",          "&Edit",   "&View",     "&Project",
+                                            "F&unctionPoint", "&COCOMO", "&Rayleigh", "&Options",
+                                            "&Window",        "&Help"}
                              << true;
     QTest::newRow("function point")
-        << 1 << QStringList{"&File", "&View", "F&unctionPoint", "&Options", "&Window", "&Help"}
+        << 1
+        << QStringList{"&File", "&Edit", "&View", "F&unctionPoint", "&Options", "&Window", "&Help"}
         << true;
-    QTest::newRow("cocomo") << 2 << QStringList{"&File",    "&View",   "&COCOMO",
+    QTest::newRow("cocomo") << 2 << QStringList{"&File",    "&Edit",   "&View", "&COCOMO",
                                                 "&Options", "&Window", "&Help"}
                             << false;
-    QTest::newRow("rayleigh") << 3 << QStringList{"&File",    "&View",   "&Rayleigh",
+    QTest::newRow("rayleigh") << 3 << QStringList{"&File",    "&Edit",   "&View", "&Rayleigh",
                                                   "&Options", "&Window", "&Help"}
                               << false;
-    QTest::newRow("system") << 4 << QStringList{"&File",    "&View",   "&System",
+    QTest::newRow("system") << 4 << QStringList{"&File",    "&Edit",   "&View", "&System",
                                                 "&Options", "&Window", "&Help"}
                             << false;
 }
@@ -140,8 +175,9 @@ void MainFrameTest::menusFollowTheActiveKind() {
     QCOMPARE(f.MenuTitles(), titles);
     QCOMPARE(f.MenuEntries("&Options").contains("&Languages..."), languages);
     QCOMPARE(f.MenuEntries("&File"),
-             (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
-                          "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+             (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "&Export...", "-",
+                          "&Print...", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-",
+                          "E&xit"}));
     QCOMPARE(f.MenuEntries("&Window"), (QStringList{"&Cascade", "&Tile", "&Arrange Icons"}));
     QCOMPARE(f.MenuEntries("&Help"),
              (QStringList{"&Contents", "&Tutorial", "&How to Use Help", "-", "&About Korval..."}));
@@ -276,14 +312,14 @@ void MainFrameTest::fileNewMakesEachKind() {
     cChildFrame* child = f.frame->ActiveChild();
     QVERIFY(child);
     QCOMPARE(static_cast<int>(child->Document().Kind()), row);
-    QCOMPARE(child->windowTitle(), title);
-    QCOMPARE(f.frame->windowTitle(), "Korval - " + title);
+    QCOMPARE(child->windowTitle(), title + " *");  // described, not yet saved
+    QCOMPARE(f.frame->windowTitle(), "Korval - " + title + " *");
     QCOMPARE(child->Document().GetTitle(), std::string("Order entry"));
     QVERIFY(child->Document().IsModified());
     // A second one of the same kind counts on.
     f.OnDialog("New", ChooseKind(row));
     f.frame->RunCommand(kFileNew);
-    QCOMPARE(f.frame->ActiveChild()->windowTitle(), title.chopped(1) + "2");
+    QCOMPARE(f.frame->ActiveChild()->windowTitle(), title.chopped(1) + "2");  // not described
     QVERIFY(f.platform.Unexpected().empty());
     if (row == 2) {
         QTest::qWait(50);
@@ -376,6 +412,12 @@ void MainFrameTest::saveAsUsesTheKindsFilterAndUpdatesTitleAndRecentFiles() {
     QVERIFY(QFile::exists(target));
     QCOMPARE(f.frame->ActiveChild()->windowTitle(), QStringLiteral("plan.CCM"));
     QCOMPARE(f.frame->windowTitle(), QStringLiteral("Korval - plan.CCM"));
+    // Maximised, the name shows once; restored, the frame names it again.
+    f.frame->ActiveChild()->showMaximized();
+    QTest::qWait(20);
+    QVERIFY(f.frame->windowTitle().count(QStringLiteral("plan.CCM")) <= 1);
+    f.frame->ActiveChild()->showNormal();
+    QTRY_COMPARE(f.frame->windowTitle(), QStringLiteral("Korval - plan.CCM"));
     QCOMPARE(f.recentFiles.Entries().front(), target.toStdString());
     QCOMPARE(SettingText("Recent File List/File1"), target);
     QVERIFY(!f.frame->ActiveChild()->Document().IsModified());
@@ -400,7 +442,7 @@ void MainFrameTest::openUsesAllKindsFilterAndOpensByKind() {
                                        "System Level Estimation (*.SLE)"}));
     QVERIFY(f.frame->ActiveChild());
     QCOMPARE(f.frame->ActiveChild()->Document().Kind(), DocumentKind::Cocomo);
-    QCOMPARE(f.MenuTitles().at(2), QStringLiteral("&COCOMO"));
+    QCOMPARE(f.MenuTitles().at(3), QStringLiteral("&COCOMO"));
 }
 
 void MainFrameTest::recentFilesKeepFourNewestFirst() {
@@ -428,19 +470,259 @@ void MainFrameTest::recentFilesKeepFourNewestFirst() {
              (std::vector<std::string>{paths[2], paths[4], paths[3], paths[1]}));
 }
 
-void MainFrameTest::missingRecentFileIsReportedAndKept() {
+void MainFrameTest::missingRecentFileIsReportedAndDropped() {
     cFrameFixture f;
     QTemporaryDir folder;
+    std::string kept = SaveNewDocument(f, DocumentKind::Rayleigh, folder.filePath("kept.RLM"));
     std::string path = SaveNewDocument(f, DocumentKind::Cocomo, folder.filePath("gone.CCM"));
+    QVERIFY(f.frame->OpenFile(kept));
     QVERIFY(f.frame->OpenFile(path));
-    f.frame->ActiveChild()->close();
+    for (cChildFrame* child : f.frame->Children()) child->close();
     QFile::remove(QString::fromStdString(path));
     f.platform.QueueAnswer(MessageAnswer::Ok);
     f.frame->RunCommand(kFileRecent1);
     QCOMPARE(f.platform.Messages(),
-             std::vector<std::string>{"This file is not recognized by KORVAL"});
-    QCOMPARE(f.recentFiles.Entries(), std::vector<std::string>{path});
+             std::vector<std::string>{"Cannot open " + path + ": File not found."});
+    QCOMPARE(f.recentFiles.Entries(), std::vector<std::string>{kept});
     QVERIFY(f.frame->Children().isEmpty());
+    QVERIFY(!f.frame->Action(kFileRecent1 + 1)->isVisible());
+    f.Restart();
+    QCOMPARE(f.recentFiles.Entries(), std::vector<std::string>{kept});
+}
+
+void MainFrameTest::reopeningAnOpenFileActivatesItsWindow() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    std::string path = SaveNewDocument(f, DocumentKind::Cocomo, folder.filePath("plan.CCM"));
+    std::string other = SaveNewDocument(f, DocumentKind::Rayleigh, folder.filePath("other.RLM"));
+    QString link = folder.filePath(QStringLiteral("link.CCM"));
+    QVERIFY(QFile::link(QString::fromStdString(path), link));
+    cChildFrame* first = f.frame->OpenFile(path);
+    QVERIFY(first);
+    // However the path is written, the same file comes back to its one window.
+    const std::string aliases[] = {
+        path,
+        folder.filePath(QStringLiteral("sub/../plan.CCM")).toStdString(),
+        link.toStdString(),
+        QDir(QDir::currentPath()).relativeFilePath(QString::fromStdString(path)).toStdString(),
+    };
+    for (const std::string& alias : aliases) {
+        QVERIFY(f.frame->OpenFile(other));
+        QCOMPARE(f.frame->OpenFile(alias), first);
+        QCOMPARE(f.frame->ActiveChild(), first);
+        QCOMPARE(f.frame->Children().size(), 2);
+    }
+    // A file of the same name elsewhere is another document.
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("copy")));
+    std::string twin = SaveNewDocument(f, DocumentKind::Cocomo, folder.filePath("copy/plan.CCM"));
+    QVERIFY(f.frame->OpenFile(twin) != first);
+    QCOMPARE(f.frame->Children().size(), 3);
+}
+
+void MainFrameTest::frequentCommandsHaveTheirOwnShortcuts() {
+    cFrameFixture f;
+    const std::pair<int, const char*> expected[] = {
+        {kAppExit, "Ctrl+Q"},
+        {kFileOpen, "Ctrl+O"},
+        {kFpCount, "Ctrl+Shift+F"},
+        {kFpValueAdjustment, "Ctrl+Shift+V"},
+        {kCocomoAttributes, "Ctrl+Shift+C"},
+        {kCocomoCostDrivers, "Ctrl+Shift+D"},
+        {kRayleighAttributes, "Ctrl+Shift+R"},
+        {kSystemAttributes, "Ctrl+Shift+A"},
+        {kSystemProjects, "Ctrl+Shift+P"},
+    };
+    for (const auto& [id, keys] : expected)
+        QCOMPARE(f.frame->Action(id)->shortcut(), QKeySequence(QString::fromLatin1(keys)));
+    // One command per key: a project shows the three model menus at once.
+    QMap<QString, int> owners;
+    for (const cCommandInfo& info : cCommandTable::All()) {
+        if (*info.shortcut == '\0') continue;
+        QString keys = QString::fromLatin1(info.shortcut);
+        QVERIFY2(!owners.contains(keys), qPrintable(keys));
+        owners[keys] = info.id;
+    }
+    // Ctrl+Q closes the window as Exit does.
+    f.frame->ShowWithPlacement();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+    QTest::keyClick(f.frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!f.frame->isVisible());
+}
+
+void MainFrameTest::aSensitivityWithHiddenRangesSaysHowToShowThem() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    cChildFrame* child = f.frame->NewDocument(DocumentKind::Cocomo);
+    for (FilterState state : {FilterState::Off, FilterState::On}) {
+        child->Document().SetFilter(cModelDoc::kSensitivityAnalysisSwitch, state);
+        f.frame->statusBar()->clearMessage();
+        f.OnDialog("COCOMO Sensitivity Adjustments", [](QDialog&) { return true; });
+        f.frame->RunCommand(kCocomoSensitivity);
+        QCOMPARE(
+            f.frame->statusBar()->currentMessage().contains(QStringLiteral("Options, Display")),
+            state == FilterState::Off);
+    }
+}
+
+// Initialize of each kind undone gives back the report of before it, with nothing to save;
+// redone it is the change again, to be saved.
+void MainFrameTest::undoAndRedoAcrossEveryKind() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    const std::pair<const char*, int> examples[] = {{"payroll.PRJ", kProjectInitialize},
+                                                    {"payroll.FPM", kFpInitialize},
+                                                    {"order-billing.CCM", kCocomoInitialize},
+                                                    {"claims-portal.RLM", kRayleighInitialize}};
+    for (const auto& [name, initialize] : examples) {
+        QString copy = folder.filePath(QString::fromLatin1(name));
+        QVERIFY(QFile::copy(QStringLiteral(KORVAL_SOURCE_DIR "/examples/") + name, copy));
+        cChildFrame* child = f.frame->OpenFile(copy.toStdString());
+        QVERIFY(child);
+        std::string before = ReportText(child->Document());
+        QVERIFY(!f.frame->Action(kEditUndo)->isEnabled());
+        f.platform.QueueAnswer(MessageAnswer::Yes);
+        f.frame->RunCommand(initialize);
+        std::string changed = ReportText(child->Document());
+        QVERIFY2(changed != before, name);
+        QVERIFY(child->windowTitle().endsWith(QStringLiteral(" *")));
+        QVERIFY(f.frame->Action(kEditUndo)->isEnabled());
+        f.frame->RunCommand(kEditUndo);
+        QCOMPARE(ReportText(child->Document()), before);
+        QVERIFY(!child->Document().IsModified());
+        QCOMPARE(child->windowTitle(), QFileInfo(copy).fileName());
+        QVERIFY(f.frame->Action(kEditRedo)->isEnabled());
+        f.frame->RunCommand(kEditRedo);
+        QCOMPARE(ReportText(child->Document()), changed);
+        QVERIFY(child->Document().IsModified());
+    }
+    // A dialog cancelled changes nothing, so there is nothing to undo.
+    cChildFrame* fresh = f.frame->NewDocument(DocumentKind::Cocomo);
+    f.frame->RunCommand(kCocomoAttributes);  // unscripted: cancelled
+    QVERIFY(!fresh->History().CanUndo());
+}
+
+void MainFrameTest::exportWritesEveryFormatAndCopyBoth() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    QString copy = folder.filePath(QStringLiteral("payroll.PRJ"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_SOURCE_DIR "/examples/payroll.PRJ"), copy));
+    QVERIFY(f.frame->OpenFile(copy.toStdString()));
+    QString proposed;
+    QString target;
+    f.platform.SetSaveFileResponder([&](const std::string& initial, const QStringList&) {
+        proposed = QString::fromStdString(initial);
+        return target.toStdString();
+    });
+    auto exported = [&](const QString& name) {
+        target = folder.filePath(name);
+        f.frame->RunCommand(kFileExport);
+        QFile file(target);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QVERIFY(exported(QStringLiteral("report.pdf")).startsWith("%PDF"));
+    QCOMPARE(proposed, QStringLiteral("Payroll Replacement.pdf"));
+    QVERIFY(korval::testing::PdfText(target).contains(QStringLiteral("681.6")));
+    QVERIFY(exported(QStringLiteral("report.txt")).contains("Adj. Function Points:"));
+    QVERIFY(exported(QStringLiteral("report.html")).contains("<td>681.6</td>"));
+    QJsonParseError error;
+    QJsonDocument json = QJsonDocument::fromJson(exported(QStringLiteral("figures.json")), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QVERIFY(qAbs(json["project"]["functionPoint"]["afp"]["value"].toDouble() - 681.59) < 0.01);
+    QByteArray csv = exported(QStringLiteral("figures.csv"));
+    QVERIFY(csv.startsWith("path,value,low,high"));
+    QVERIFY(csv.contains("functionPoint.afp,681."));
+    // Another extension is refused with a message, and nothing is written.
+    f.platform.QueueAnswer(MessageAnswer::Ok);
+    QVERIFY(exported(QStringLiteral("report.doc")).isEmpty());
+    QVERIFY(f.platform.Messages().back().find("report.doc") != std::string::npos);
+    // A folder that is not there is named with the reason.
+    f.platform.QueueAnswer(MessageAnswer::Ok);
+    QVERIFY(exported(QStringLiteral("gone/report.txt")).isEmpty());
+    QCOMPARE(f.platform.Messages().back(),
+             "Cannot export to " + target.toStdString() + ": No such file or directory.");
+
+    f.frame->RunCommand(kEditCopy);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasText() && data->hasHtml());
+    QVERIFY(data->text().contains(QStringLiteral("Adj. Function Points:")));
+    QVERIFY(data->html().contains(QStringLiteral("<table>")));
+}
+
+void MainFrameTest::droppedFilesOpen() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    std::string first = SaveNewDocument(f, DocumentKind::Cocomo, folder.filePath("one.CCM"));
+    std::string second = SaveNewDocument(f, DocumentKind::Rayleigh, folder.filePath("two.RLM"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(first)),
+                  QUrl::fromLocalFile(QString::fromStdString(second)),
+                  QUrl(QStringLiteral("https://example.org/three.PRJ"))});
+    QPoint centre = f.frame->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(f.frame.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    drop.ignore();
+    QApplication::sendEvent(f.frame.get(), &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(f.frame->Children().size(), 2);
+    QCOMPARE(f.frame->ActiveChild()->Document().GetPathName(), second);
+    // Text is not a file: the window refuses it.
+    QMimeData text;
+    text.setText(QStringLiteral("plan.CCM"));
+    QDragEnterEvent refused(centre, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.ignore();
+    QApplication::sendEvent(f.frame.get(), &refused);
+    QVERIFY(!refused.isAccepted());
+}
+
+void MainFrameTest::aMemberSavedInKorvalRedrawsEverySystemListingIt() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    std::string member = SaveNewDocument(f, DocumentKind::Project, folder.filePath("member.PRJ"));
+    cChildFrame* first =
+        f.frame->OpenFile(WriteSystem(folder.filePath("first.SLE"), {"member.PRJ", "member.PRJ"}));
+    cChildFrame* second = f.frame->OpenFile(WriteSystem(folder.filePath("second.SLE"), {member}));
+    QVERIFY(first && second);
+    int layouts = second->View().LayoutCount();
+    cChildFrame* project = f.frame->OpenFile(member);
+    project->Document().SetDescriptionTexts("Renamed", "", "");
+    f.frame->RunCommand(kFileSave);
+    for (const cChildFrame* system : {first, second}) {
+        for (const auto& listed : SystemOf(system).GetMembers())
+            QCOMPARE(listed->GetTitle(), std::string("Renamed"));
+        QVERIFY(!system->Document().IsModified());
+        QVERIFY(!system->windowTitle().contains('*'));
+    }
+    QVERIFY(second->View().LayoutCount() > layouts);
+    QVERIFY(f.frame->statusBar()->currentMessage().contains(QStringLiteral("member.PRJ")));
+}
+
+void MainFrameTest::aMemberChangedOnDiskIsReadAgainAndSaidSo() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    std::string member = SaveNewDocument(f, DocumentKind::Project, folder.filePath("member.PRJ"));
+    cChildFrame* system = f.frame->OpenFile(WriteSystem(folder.filePath("plan.SLE"), {member}));
+    QVERIFY(system);
+    // Another program (or another Korval) replaces the file as Korval saves: by a rename.
+    std::unique_ptr<cModelDoc> elsewhere = f.logic.NewDocument(DocumentKind::Project);
+    elsewhere->SetDescriptionTexts("Changed elsewhere", "", "");
+    QVERIFY(elsewhere->SaveAs(member));
+    QTRY_COMPARE(SystemOf(system).GetMembers()[0]->GetTitle(), std::string("Changed elsewhere"));
+    QVERIFY(f.frame->statusBar()->currentMessage().contains(QStringLiteral("changed on disk")));
+    QVERIFY(!system->Document().IsModified());
+    // And the watch holds for the next change.
+    elsewhere->SetDescriptionTexts("Changed again", "", "");
+    QVERIFY(elsewhere->SaveToFile());
+    QTRY_COMPARE(SystemOf(system).GetMembers()[0]->GetTitle(), std::string("Changed again"));
 }
 
 void MainFrameTest::statusBarShowsReadyAndPrompts() {
@@ -565,6 +847,22 @@ void MainFrameTest::toolbarLayoutSurvivesARestart() {
     QVERIFY(!f.frame->Action(kViewStatusBar)->isChecked());
 }
 
+void MainFrameTest::documentWindowsOpenAsTheLastWasLeft() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    cChildFrame* first = f.frame->NewDocument(DocumentKind::Cocomo);
+    QVERIFY(!first->isMaximized());
+    first->showMaximized();
+    QVERIFY(f.frame->NewDocument(DocumentKind::Rayleigh)->isMaximized());
+    f.Restart();
+    f.frame->ShowWithPlacement();
+    cChildFrame* later = f.frame->NewDocument(DocumentKind::Cocomo);
+    QVERIFY(later->isMaximized());
+    later->showMinimized();  // says nothing
+    later->showNormal();
+    QVERIFY(!f.frame->NewDocument(DocumentKind::Project)->isMaximized());
+}
+
 void MainFrameTest::windowMenuArrangesChildren() {
     cFrameFixture f;
     f.frame->ShowWithPlacement();
@@ -588,6 +886,24 @@ void MainFrameTest::windowMenuArrangesChildren() {
     QCOMPARE(children[0]->geometry().bottom() + 1, bottom);
     QCOMPARE(children[1]->geometry().bottom() + 1, bottom);
     QVERIFY(!children[0]->geometry().intersects(children[1]->geometry()));
+
+    // The menu lists the open documents, the active one checked; choosing one activates it.
+    auto* menu = f.frame->menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    QVERIFY(menu);
+    emit menu->aboutToShow();
+    emit menu->aboutToShow();  // listed once however often it opens
+    QList<QAction*> entries;
+    for (QAction* action : menu->actions()) {
+        if (action->property("documentEntry").toBool() && !action->isSeparator()) entries << action;
+    }
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries[0]->text(), "&1 " + children[0]->windowTitle());
+    int active = children.indexOf(f.frame->ActiveChild());
+    QVERIFY(active >= 0);
+    for (int i = 0; i < entries.size(); ++i) QCOMPARE(entries[i]->isChecked(), i == active);
+    entries[0]->trigger();
+    QCOMPARE(f.frame->ActiveChild(), children[0]);
+    QVERIFY(!children[0]->isMinimized());
 }
 
 void MainFrameTest::aboutBoxShowsVersion() {

@@ -2,11 +2,16 @@
 // the settings store, prompts answered without blocking, dialogs found by their logic,
 // and help topics that lead somewhere.
 #include <QApplication>
+#include <QDialog>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/qt/AppDesktop.h"
@@ -80,6 +85,7 @@ class QtPlatformServicesTest : public QObject {
     void waitCursorNests();
     void everyDialogHelpTopicHasASection();
     void helpWindowShowsTopicsAndFallsBackToContents();
+    void helpOverAModalDialogIsAboveItAndTakesInput();
     void helpPagesAndTutorialAreInstalled();
 };
 
@@ -241,10 +247,43 @@ void QtPlatformServicesTest::waitCursorNests() {
 
 void QtPlatformServicesTest::everyDialogHelpTopicHasASection() {
     QList<int> topics = TopicsInSources();
-    for (int topic : {34, 35, 38, 39, 41, 136, 228, 229, 246, 247}) QVERIFY(topics.contains(topic));
+    for (int topic : {34, 35, 38, 39, 41, 44, 45, 46, 47, 136, 228, 229, 230, 236, 246, 247, 248})
+        QVERIFY(topics.contains(topic));
     cHelpWindow help(cHelpWindow::DefaultHelpFolder());
     for (int topic : topics) QVERIFY2(help.HasTopic(topic), qPrintable(QString::number(topic)));
     QVERIFY(!help.HasTopic(9999));
+}
+
+// Help asked for inside a modal dialog opens above it and can be used while the dialog
+// waits: a click reaches it through the windowing system, as a user's does.
+void QtPlatformServicesTest::helpOverAModalDialogIsAboveItAndTakesInput() {
+    cQtPlatformServices platform;
+    QDialog dialog;
+    dialog.resize(200, 100);
+    bool checked = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        auto close = qScopeGuard([&] { dialog.accept(); });  // even when a check fails
+        QVERIFY(QApplication::activeModalWidget() == &dialog);
+        platform.ShowHelpTopic(41);
+        cHelpWindow& help = platform.HelpWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QCOMPARE(help.windowHandle()->transientParent(), dialog.windowHandle());
+        QCOMPARE(help.CurrentPage(), QStringLiteral("reference.html#topic-41"));
+        QPushButton* contents = nullptr;
+        for (QPushButton* button : help.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("&Contents")) contents = button;
+        }
+        QVERIFY(contents != nullptr);
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {},
+                          contents->mapTo(&help, contents->rect().center()));
+        QTRY_COMPARE(help.CurrentPage(), QStringLiteral("index.html"));
+        checked = true;
+    });
+    dialog.exec();
+    QVERIFY(checked);
+    // Once the dialog is gone the help window stands alone and stays open.
+    QVERIFY(platform.HelpWindow().isVisible());
+    platform.CloseHelp();
 }
 
 void QtPlatformServicesTest::helpWindowShowsTopicsAndFallsBackToContents() {

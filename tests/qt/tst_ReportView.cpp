@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
+#include <cmath>
 
 #include "app/qt/QtText.h"
 #include "app/qt/cQtPrintJob.h"
@@ -58,6 +59,33 @@ std::pair<int, int> InkedSpan(const QImage& image) {
     return {left, right};
 }
 
+// The contrast ratio of two colours as accessibility guidelines measure it (1 to 21).
+double ContrastRatio(QRgb first, QRgb second) {
+    auto luminance = [](QRgb colour) {
+        auto channel = [](int value) {
+            double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+               0.0722 * channel(qBlue(colour));
+    };
+    double a = luminance(first);
+    double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// The strongest contrast any pixel of the image has against its top left corner (the
+// background): the report's text at its darkest or lightest.
+double StrongestContrast(const QImage& image) {
+    QRgb background = image.pixel(0, 0);
+    double strongest = 1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            strongest = std::max(strongest, ContrastRatio(image.pixel(x, y), background));
+    }
+    return strongest;
+}
+
 }  // namespace
 
 class ReportViewTest : public QObject {
@@ -78,6 +106,8 @@ class ReportViewTest : public QObject {
     void keyboardScrollsAsTheTableSays();
     void paintShowsTheReportAndFollowsTheDocument();
     void scrollingPaintsWithoutLayingOutAgain();
+    void reportTextIsReadableUnderEveryPalette_data();
+    void reportTextIsReadableUnderEveryPalette();
 };
 
 void ReportViewTest::printFontIsTwelvePointTimesResolvedToLiberationSerif_data() {
@@ -325,6 +355,38 @@ void ReportViewTest::paintShowsTheReportAndFollowsTheDocument() {
     QCOMPARE(changed.count(), 1);
     QImage after = view.viewport()->grab().toImage();
     QVERIFY(korval::testing::InkedPixels(after) > korval::testing::InkedPixels(before));
+}
+
+void ReportViewTest::reportTextIsReadableUnderEveryPalette_data() {
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(0x2a, 0x2a, 0x2a) << QColor(0xe0, 0xe0, 0xe0);
+    QTest::newRow("dark blue") << QColor(0x10, 0x18, 0x30) << QColor(0xd0, 0xd8, 0xff);
+}
+
+// The report on screen takes its background and its text from the palette, so a dark theme
+// gives light text on a dark ground instead of black on dark grey.
+void ReportViewTest::reportTextIsReadableUnderEveryPalette() {
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, 3);
+    cReportView view(document, platform);
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Window, base.darker(110));
+    palette.setColor(QPalette::WindowText, text);
+    view.setPalette(palette);
+    view.resize(400, 200);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QImage image = view.viewport()->grab().toImage();
+    QCOMPARE(QColor(image.pixel(0, 0)), base);
+    QVERIFY2(StrongestContrast(image) >= 7.0,
+             qPrintable(QStringLiteral("contrast %1").arg(StrongestContrast(image))));
 }
 
 // The report is laid out once for the view's font and width: scrolling and repainting draw

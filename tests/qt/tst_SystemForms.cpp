@@ -223,8 +223,10 @@ void SystemFormsTest::missingProjectBrowseShowsTheReplacement() {
     QCOMPARE(Child<QLabel>(*form, "secondLabel")->text(), QString());
     QVERIFY(!Child<QLabel>(*form, "iconLabel")->pixmap().isNull());
     auto* browse = Child<QPushButton>(*form, "browseButton");
-    QVERIFY(browse->isDefault());
-    QVERIFY(!Child<QPushButton>(*form, "okButton")->isDefault());
+    // Enter presses OK; Alt+B browses.
+    QVERIFY(!browse->isDefault() && !browse->autoDefault());
+    QVERIFY(Child<QPushButton>(*form, "okButton")->isDefault());
+    QCOMPARE(browse->text(), QStringLiteral("&Browse..."));
 
     platform_->SetOpenFileResponder(
         [](const std::string&, const QStringList&) { return std::string("/new/b.PRJ"); });

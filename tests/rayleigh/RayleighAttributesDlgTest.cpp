@@ -73,6 +73,27 @@ TEST_F(RayleighAttributesDlgTest, PreviewsUseTheRoundedTimeAndTheWholeMeasure) {
     }
 }
 
+// As the user types, the previews follow without leaving the field; a half-typed text
+// leaves them as they were and says nothing.
+TEST_F(RayleighAttributesDlgTest, PreviewsFollowTheTypingQuietly) {
+    cRayleighDoc doc(context);
+    doc.SetSourceLines(150000);
+    doc.SetSchedule(16);
+    Dlg dialog(platform, doc);
+    dialog.SetText(Dlg::kScheduleField, "20");
+    dialog.PreviewAsTyped();
+    EXPECT_EQ(dialog.GetText(Dlg::kBuildTimeField), "15.0");
+    for (const char* partial : {"", "-", "0", "1e"}) {
+        dialog.SetText(Dlg::kScheduleField, partial);
+        dialog.PreviewAsTyped();
+        EXPECT_EQ(dialog.GetText(Dlg::kBuildTimeField), "15.0") << partial;
+    }
+    dialog.SetText(Dlg::kScheduleField, "2.5");
+    dialog.PreviewAsTyped();
+    EXPECT_EQ(dialog.GetText(Dlg::kBuildTimeField), "1.9");
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
 TEST_F(RayleighAttributesDlgTest, AFixedTypeLeavesTheListUnchanged) {
     cRayleighDoc doc(context);
     platform.ExpectDialog([](cDialogLogic& logic) {

@@ -7,6 +7,8 @@
 #include "documents/cDocumentFactory.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cModelDoc.h"
+#include "project/cProjectDoc.h"
+#include "rayleigh/cRayleighDoc.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/cScriptedPlatform.h"
 
@@ -46,6 +48,22 @@ TEST(RayleighExamplesTest, SavedAndReopenedExamplesKeepTheirFigures) {
     }
     EXPECT_GE(examples, 2);
     EXPECT_TRUE(platform.Messages().empty());
+}
+
+// New models start from the application type most estimates are for, in a model of its own
+// and in a project's.
+TEST(RayleighExamplesTest, NewModelsSelectBusinessSystemsFromTheShippedProfile) {
+    testing::cScriptedPlatform platform;
+    cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
+    std::unique_ptr<cModelDoc> model = app.NewDocument(DocumentKind::Rayleigh);
+    std::unique_ptr<cModelDoc> project = app.NewDocument(DocumentKind::Project);
+    for (const cRayleighDoc* rayleigh :
+         {dynamic_cast<const cRayleighDoc*>(model.get()),
+          dynamic_cast<const cProjectDoc&>(*project).GetRayleighModel()}) {
+        ASSERT_NE(rayleigh, nullptr);
+        ASSERT_NE(rayleigh->SelectedApplicationType(), nullptr);
+        EXPECT_EQ(rayleigh->SelectedApplicationType()->Name(), "Business Systems");
+    }
 }
 
 }  // namespace

@@ -43,8 +43,8 @@ TEST(IsNumberTextTest, PlainDecimalsOnly) {
 TEST_F(RayleighReverseDlgTest, OpensWithTheDocumentInEveryColumn) {
     cRayleighDoc& doc = Document();
     Dlg dialog(platform, doc);
-    EXPECT_EQ(dialog.GetInputText(Dlg::kSlocRow), "50000.0000000");
-    EXPECT_EQ(dialog.GetInputText(Dlg::kScheduleRow), "20.0000000");
+    EXPECT_EQ(dialog.GetInputText(Dlg::kSlocRow), "50000.0");
+    EXPECT_EQ(dialog.GetInputText(Dlg::kScheduleRow), "20.0");
     EXPECT_EQ(dialog.GetOriginalText(Dlg::kScheduleRow), "20.0");
     EXPECT_EQ(dialog.GetOutputText(Dlg::kSlocRow), "50000.0");
     EXPECT_DOUBLE_EQ(dialog.GetOriginal(Dlg::kMbiRow), NominalMbi());
@@ -65,7 +65,7 @@ TEST_F(RayleighReverseDlgTest, DoublingTheSizeWithTheScheduleFixedRaisesTheIndex
     ASSERT_TRUE(dialog.OnCalculate());
     EXPECT_NEAR(dialog.GetOutput(Dlg::kMbiRow) - dialog.GetOriginal(Dlg::kMbiRow), 3, 1e-9);
     EXPECT_EQ(dialog.GetOutput(Dlg::kScheduleRow), 20);
-    EXPECT_EQ(dialog.GetInputText(Dlg::kSlocRow), "100000.0000000");
+    EXPECT_EQ(dialog.GetInputText(Dlg::kSlocRow), "100000.0");
     EXPECT_NEAR(dialog.GetBuildup(), 8 * std::pow(2.0, dialog.GetOriginal(Dlg::kMbiRow) + 2), 1e-9);
 }
 
@@ -122,7 +122,7 @@ TEST_F(RayleighReverseDlgTest, ResetReturnsToTheOriginalBuildup) {
     dialog.OnReset();
     EXPECT_EQ(dialog.GetModifyRow(), Dlg::kSlocRow);
     EXPECT_EQ(dialog.GetFixedRow(), Dlg::kScheduleRow);
-    EXPECT_EQ(dialog.GetInputText(Dlg::kScheduleRow), "20.0000000");
+    EXPECT_EQ(dialog.GetInputText(Dlg::kScheduleRow), "20.0");
     dialog.OnFixedRadio(Dlg::kMbiRow);
     dialog.SetInputText(Dlg::kSlocRow, "50000");
     ASSERT_TRUE(dialog.OnCalculate());
@@ -152,12 +152,12 @@ struct RefusedCase {
 
 TEST_F(RayleighReverseDlgTest, InputsAreCheckedInOrderAndTheRefusedRowBecomesModify) {
     const RefusedCase cases[] = {
-        {Dlg::kSlocRow, "5e4", "Please enter a valid floating point number"},
-        {Dlg::kSlocRow, "-", "Source lines of code must be greater than 0"},
-        {Dlg::kSlocRow, "0", "Source lines of code must be greater than 0"},
-        {Dlg::kScheduleRow, "+20", "Please enter a valid floating point number"},
-        {Dlg::kScheduleRow, "-20", "Time to develop must be greater than 0 months"},
-        {Dlg::kMbiRow, "1 5", "Please enter a valid floating point number"},
+        {Dlg::kSlocRow, "5e4", "Please enter a number."},
+        {Dlg::kSlocRow, "-", "Please enter a number."},
+        {Dlg::kSlocRow, "0", "Source lines of code must be greater than zero."},
+        {Dlg::kScheduleRow, "+20", "Please enter a number."},
+        {Dlg::kScheduleRow, "-20", "Time to develop must be greater than zero."},
+        {Dlg::kMbiRow, "1 5", "Please enter a number."},
     };
     for (const RefusedCase& c : cases) {
         Dlg dialog(platform, Document());
@@ -189,7 +189,7 @@ TEST_F(RayleighReverseDlgTest, WithoutASizeEveryStepAsksForOne) {
     dialog.OnModifyRadio(Dlg::kScheduleRow);
     dialog.OnFixedRadio(Dlg::kMbiRow);
     for (const std::string& message : platform.Messages()) {
-        EXPECT_EQ(message, "Source lines of code must be greater than 0");
+        EXPECT_EQ(message, "Source lines of code must be greater than zero.");
     }
     EXPECT_EQ(dialog.GetModifyRow(), Dlg::kSlocRow);
     dialog.SetInputText(Dlg::kSlocRow, "1000");

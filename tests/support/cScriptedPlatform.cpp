@@ -71,8 +71,17 @@ std::string cScriptedPlatform::PromptOpenFileName(const std::string&, const std:
     return TakeStep(StepKind::OpenFile, "open file dialog", step) ? step.path : std::string();
 }
 
-std::string cScriptedPlatform::PromptSaveFileName(const std::string&, const std::string& filters,
-                                                  const std::string&) {
+std::string cScriptedPlatform::PromptOpenFileNameTitled(const std::string& title,
+                                                        const std::string& initial,
+                                                        const std::string& filters,
+                                                        const std::string&) {
+    openTitles.push_back(title);
+    return PromptOpenFileName(initial, filters);
+}
+
+std::string cScriptedPlatform::PromptSaveFileName(const std::string& initial,
+                                                  const std::string& filters, const std::string&) {
+    saveProposals.push_back(initial);
     lastFilters.push_back(filters);
     Step step;
     return TakeStep(StepKind::SaveFile, "save file dialog", step) ? step.path : std::string();

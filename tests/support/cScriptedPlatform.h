@@ -36,10 +36,15 @@ class cScriptedPlatform : public cPlatformServices {
     std::tm fixedNow{};
     std::vector<std::string> existingFiles;  // FileExists answers true for these too
     std::vector<std::string> deletedFiles;
+    std::vector<std::string> openTitles;     // the titles of titled open-file dialogs
+    std::vector<std::string> saveProposals;  // the names save-file dialogs started with
 
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
     bool RunDialog(cDialogLogic& dialog) override;
     std::string PromptOpenFileName(const std::string& initial, const std::string& filters) override;
+    std::string PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
+                                         const std::string& filters,
+                                         const std::string& defaultExtension) override;
     std::string PromptSaveFileName(const std::string& initial, const std::string& filters,
                                    const std::string& defaultExtension) override;
     bool FileExists(const std::string& path) override;

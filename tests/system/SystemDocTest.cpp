@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -226,6 +227,7 @@ TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     EXPECT_FALSE(system.GetMembers()[1]->IsFound());
     EXPECT_EQ(system.GetMembers()[1]->GetFileName(), dir.File("lost.prj"));
     EXPECT_TRUE(system.IsModified());
+    EXPECT_EQ(platform.openTitles, std::vector<std::string>{cMissingProjectDlg::kBrowseTitle});
 
     ASSERT_TRUE(system.SaveModel(path));
     EXPECT_EQ(ReadProfileValue("Projects", "File_Name00", "", 256, path), replacement);
@@ -378,7 +380,7 @@ TEST_F(SystemDocTest, AttributesDialogChecksNumbersAndEnablesTheDesignEdits) {
     system.SetAttributes(-4, 10, false, 2, 3);
     platform.ExpectDialog([&](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cSystemAttributesDlg&>(logic);
-        EXPECT_EQ(dialog.productDesignTdevText, "0") << "a negative value is shown as 0";
+        EXPECT_EQ(dialog.productDesignTdevText, "0.0") << "a negative value is shown as 0";
         EXPECT_FALSE(dialog.AreProductDesignEditsEnabled());
         dialog.OnUserSpecified();
         EXPECT_TRUE(dialog.AreProductDesignEditsEnabled());
@@ -393,6 +395,23 @@ TEST_F(SystemDocTest, AttributesDialogChecksNumbersAndEnablesTheDesignEdits) {
     EXPECT_TRUE(system.IsProductDesignUserSpecified());
     EXPECT_DOUBLE_EQ(system.GetTotalTdev(), 7.5);
     EXPECT_TRUE(system.IsModified());
+}
+
+// Figures are shown as the report shows them, and a field left as shown keeps its value.
+TEST_F(SystemDocTest, AttributesDialogShowsReportPrecisionAndKeepsUntouchedValues) {
+    cSystemDoc system(context);
+    system.SetAttributes(0.4714260620718, 213.1666549, true, 2, 3);
+    platform.ExpectDialog([&](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cSystemAttributesDlg&>(logic);
+        EXPECT_EQ(dialog.productDesignTdevText, "0.5");
+        EXPECT_EQ(dialog.productDesignEffortText, "213.2");
+        dialog.finalTestTdevText = "2.25";
+        return dialog.OnOk();
+    });
+    ASSERT_TRUE(system.OnAttributes());
+    EXPECT_DOUBLE_EQ(system.GetProductDesignTdev(), 0.4714260620718);
+    EXPECT_DOUBLE_EQ(system.GetProductDesignEffort(), 213.1666549);
+    EXPECT_DOUBLE_EQ(system.GetFinalTestTdev(), 2.25);
 }
 
 TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
@@ -417,6 +436,74 @@ TEST_F(SystemDocTest, ReportShowsTotalsScheduleAndSummary) {
           "PROJECT SUMMARY INFORMATION:", ">6"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
+}
+
+// An open system follows its member files: each file changed, gone or come back is read
+// again once, however often it is listed, and the system itself is not marked modified.
+TEST_F(SystemDocTest, MemberFilesChangedOnDiskAreReadAgainWithoutMarkingTheSystem) {
+    std::string shared = WriteProject("shared.prj", "Before");
+    std::string other = WriteProject("other.prj", "Other");
+    std::string path = dir.File("system.sle");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\nKORVAL_Type=System\n[Projects]\nFile_Name00=shared.prj\n"
+                       "File_Name01=other.prj\nFile_Name02=later.prj\nFile_Name03=shared.prj\n");
+    platform.ExpectDialogCancel();  // later.prj is not there yet
+    cSystemDoc system(context);
+    ASSERT_TRUE(system.LoadModel(path));
+    const auto& members = system.GetMembers();
+    EXPECT_EQ(system.MemberFiles(),
+              (std::vector<std::string>{shared, other, dir.File("later.prj")}));
+    EXPECT_TRUE(system.RereadChangedMembers().empty()) << "nothing changed yet";
+
+    auto touch = [](const std::string& file) {
+        std::filesystem::last_write_time(
+            file, std::filesystem::last_write_time(file) + std::chrono::seconds(2));
+    };
+    WriteProject("shared.prj", "After");
+    touch(shared);
+    EXPECT_EQ(system.RereadChangedMembers(), std::vector<std::string>{shared});
+    EXPECT_EQ(members[0]->GetTitle(), "After");
+    EXPECT_EQ(members[3]->GetTitle(), "After");
+    EXPECT_EQ(members[0]->GetFunctionPointModel(), members[3]->GetFunctionPointModel())
+        << "a file listed twice is still read once";
+
+    WriteProject("later.prj", "Later");
+    std::filesystem::remove(other);
+    EXPECT_EQ(system.RereadChangedMembers(),
+              (std::vector<std::string>{other, dir.File("later.prj")}));
+    EXPECT_FALSE(members[1]->IsFound());
+    EXPECT_TRUE(members[2]->IsFound());
+    EXPECT_EQ(members[2]->GetTitle(), "Later");
+    EXPECT_EQ(members[2]->GetFileName(), "later.prj") << "the name stays as written";
+    EXPECT_FALSE(system.IsModified());
+    EXPECT_TRUE(system.RereadChangedMembers().empty());
+}
+
+TEST_F(SystemDocTest, MembersBlockNamesEachFileAndCountsTheMissing) {
+    WriteProject("alpha.prj", "Alpha");
+    std::string path = dir.File("system.sle");
+    TempDir::WriteFile(path,
+                       "[KORVAL]\nKORVAL_Type=System\n[Filter_Values]\nIntermediate_Totals=OFF\n"
+                       "[Projects]\nFile_Name00=alpha.prj\nFile_Name01=gone.prj\n");
+    platform.ExpectDialogCancel();
+    cSystemDoc system(context);
+    ASSERT_TRUE(system.LoadModel(path));
+    EXPECT_EQ(system.MissingMemberCount(), 1u);
+    cTextReportSurface surface;
+    cDrawContext dc(surface);
+    int y = 5;
+    system.DrawReport(dc, y, 0);
+    dc.layout.DrawAll(surface);
+    std::string text = surface.Render();
+    std::size_t block = text.find("PROJECT MEMBERS:");
+    ASSERT_NE(block, std::string::npos) << "shown even without the summary table\n" << text;
+    std::string members = text.substr(block);
+    for (const char* line :
+         {"    Project Number", "Title", "File", "    1", "Alpha", "alpha.prj", "    2",
+          "file not found", "gone.prj", "    Member Files Not Found:", "1 of 2"}) {
+        EXPECT_NE(members.find(line), std::string::npos) << line << "\n" << members;
+    }
+    EXPECT_LT(members.find("gone.prj"), members.find("Member Files Not Found:"));
 }
 
 TEST_F(SystemDocTest, DisplayOptionsShowOnlyTheSystemSwitches) {

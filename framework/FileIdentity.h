@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace korval {
+
+// Whether two paths name one file: symbolic links, "." and ".." and relative paths are
+// resolved first, and hard links count as the same file.
+bool IsSameFile(const std::string& first, const std::string& second);
+
+// Why the file at path cannot be read, in the words the user is shown ("File not found",
+// "Permission denied", ...); empty when it can be read.
+std::string FileReadProblem(const std::string& path);
+
+// What tells a changed file from the one read before: its size and modification time.
+struct FileStamp {
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file at path; none when there is no file.
+std::optional<FileStamp> StampOfFile(const std::string& path);
+
+}  // namespace korval
