@@ -1,4 +1,5 @@
 // The COCOMO report body of cCocomoDoc, laid out row by row from the current figures.
+#include "cocomo/CocomoChart.h"
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
 
@@ -43,6 +44,10 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += DrawTotals(dc, y, flags, sensitivity);
     if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = CocomoPhaseChart(GetStaffingProfile());
+        if (!chart.series.empty()) total += DrawChart(dc, y, "Phase Staffing Chart", chart, flags);
+    }
     return FinishReport(dc, total);
 }
 

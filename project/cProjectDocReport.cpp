@@ -4,10 +4,24 @@
 
 #include "cocomo/cCocomoDoc.h"
 #include "functionpoint/cFunctionPointDoc.h"
+#include "project/ProjectChart.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 
 namespace korval {
+
+namespace {
+
+// The models' charts give way to the project's own, which shows both plans on one axis.
+int DrawWithoutCharts(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model) {
+    FilterState charts = model.GetFilter(cModelDoc::kChartsSwitch);
+    model.SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);
+    int advanced = model.DrawReport(dc, y, flags);
+    model.SetFilter(cModelDoc::kChartsSwitch, charts);
+    return advanced;
+}
+
+}  // namespace
 
 // A model's sensitivity results are shown only where they mean something for the project's
 // chosen source; the model's own switch comes back afterwards.
@@ -16,7 +30,7 @@ int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cMode
     bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (projectShowsSensitivity && suppressSensitivity)
         model.SetFilter(kSensitivityAnalysisSwitch, FilterState::Off);
-    int advanced = model.DrawReport(dc, y, flags);
+    int advanced = DrawWithoutCharts(dc, y, flags, model);
     if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, FilterState::On);
     return advanced;
 }
@@ -40,7 +54,15 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
     y += gap;
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);
-    total += rayleigh_->DrawReport(dc, y, flags);
+    total += DrawWithoutCharts(dc, y, flags, *rayleigh_);
+
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = ProjectPlanChart(GetPlan());
+        if (!chart.series.empty()) {
+            y += gap;
+            total += gap + DrawChart(dc, y, "Staffing Chart: COCOMO and Putnam", chart, flags);
+        }
+    }
     return FinishReport(dc, total);
 }
 

@@ -53,8 +53,8 @@ double cChartLayout::DataRight() const {
     }
     for (const ChartMarker& marker : spec_.markers) right = std::max(right, marker.x);
     for (const ChartPeak& peak : spec_.peaks) right = std::max(right, peak.x);
-    for (const GanttRow& row : spec_.rows) {
-        for (const GanttBar& bar : row.bars) right = std::max(right, bar.end);
+    for (const GanttChartRow& row : spec_.rows) {
+        for (const GanttChartBar& bar : row.bars) right = std::max(right, bar.end);
     }
     return right;
 }
@@ -105,7 +105,7 @@ cChartLayout::Frame cChartLayout::GanttFrame(int width, int height, int legendLi
     frame.plot.top = lineHeight_ / 2;
     frame.plot.bottom = std::max(frame.plot.top + 1, height - BelowPlot(legendLines));
     int nameWidth = 0;
-    for (const GanttRow& row : spec_.rows) {
+    for (const GanttChartRow& row : spec_.rows) {
         nameWidth = std::max(nameWidth, surface_.TextWidth(row.name));
     }
     frame.plot.left = std::min(nameWidth, width * 3 / 10) + charWidth_;
@@ -228,17 +228,45 @@ void cChartLayout::DrawSeries(cChartPicture& picture, const Frame& frame,
     picture.Polyline(std::move(line), series.line);
 }
 
+namespace {
+
+bool Overlaps(const SurfaceRect& a, const SurfaceRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool OverlapsAny(const SurfaceRect& box, const std::vector<SurfaceRect>& placed) {
+    return std::any_of(placed.begin(), placed.end(),
+                       [&](const SurfaceRect& other) { return Overlaps(box, other); });
+}
+
+}  // namespace
+
+// Each step's name stands centred above it; a name wider than its step may reach over its
+// neighbours, lifted a line at a time until it is clear of the names placed before it.
 void cChartLayout::DrawStepLabels(cChartPicture& picture, const Frame& frame,
                                   const ChartSeries& series) const {
     if (series.shape != SeriesShape::kSteps) return;
+    std::vector<SurfaceRect> placed;
+    int gap = lineHeight_ / 8;
     for (std::size_t i = 0; i + 1 < series.points.size() && i < series.stepLabels.size(); ++i) {
         const std::string& text = series.stepLabels[i];
-        int left = X(frame, series.points[i].x);
-        int right = X(frame, series.points[i + 1].x);
-        if (text.empty() || surface_.TextWidth(text) + charWidth_ > right - left) continue;
-        int top = Y(frame, series.points[i].y) - lineHeight_ - lineHeight_ / 8;
-        if (top < frame.plot.top) top = Y(frame, series.points[i].y) + lineHeight_ / 8;
-        Label(picture, text, {(left + right) / 2, top}, TextFlags::kCenter);
+        if (text.empty()) continue;
+        int width = surface_.TextWidth(text);
+        int middle = (X(frame, series.points[i].x) + X(frame, series.points[i + 1].x)) / 2;
+        int left = std::clamp(middle - width / 2, frame.plot.left + gap,
+                              std::max(frame.plot.left + gap, frame.plot.right - width - gap));
+        int stepTop = Y(frame, series.points[i].y);
+        SurfaceRect box{left, stepTop - lineHeight_ - gap, left + width, stepTop - gap};
+        while (box.top >= frame.plot.top && OverlapsAny(box, placed)) {
+            box.top -= lineHeight_;
+            box.bottom -= lineHeight_;
+        }
+        if (box.top < frame.plot.top) {
+            // No room above: inside the step, below its edge.
+            box = {left, stepTop + gap, left + width, stepTop + gap + lineHeight_};
+            if (box.bottom > frame.plot.bottom || OverlapsAny(box, placed)) continue;
+        }
+        placed.push_back(Label(picture, text, {box.left, box.top}, TextFlags::kBase, true));
     }
 }
 
@@ -251,9 +279,9 @@ void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame) const
         int top = frame.plot.bottom - row * lineHeight_ * 5 / 4;
         bool fitsRight = x + charWidth_ / 2 + surface_.TextWidth(marker.label) <= frame.plot.right;
         if (fitsRight)
-            Label(picture, marker.label, {x + charWidth_ / 2, top}, TextFlags::kBase);
+            Label(picture, marker.label, {x + charWidth_ / 2, top}, TextFlags::kBase, true);
         else
-            Label(picture, marker.label, {x - charWidth_ / 2, top}, TextFlags::kRight);
+            Label(picture, marker.label, {x - charWidth_ / 2, top}, TextFlags::kRight, true);
         ++row;
     }
 }
@@ -267,9 +295,9 @@ void cChartLayout::DrawPeaks(cChartPicture& picture, const Frame& frame) const {
         if (top < frame.plot.top) top = at.y + half;
         bool fitsRight = at.x + 2 * half + surface_.TextWidth(peak.label) <= frame.plot.right;
         if (fitsRight)
-            Label(picture, peak.label, {at.x + 2 * half, top}, TextFlags::kBase);
+            Label(picture, peak.label, {at.x + 2 * half, top}, TextFlags::kBase, true);
         else
-            Label(picture, peak.label, {at.x - 2 * half, top}, TextFlags::kRight);
+            Label(picture, peak.label, {at.x - 2 * half, top}, TextFlags::kRight, true);
     }
 }
 
@@ -296,11 +324,11 @@ void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) con
     int nameEvery = std::max(1, static_cast<int>(std::ceil(lineHeight_ / rowHeight)));
     int nameWidth = frame.plot.left - charWidth_;
     for (int i = 0; i < count; ++i) {
-        const GanttRow& row = spec_.rows[static_cast<std::size_t>(i)];
+        const GanttChartRow& row = spec_.rows[static_cast<std::size_t>(i)];
         double top = frame.plot.top + i * rowHeight;
         int barTop = static_cast<int>(std::lround(top + rowHeight * 0.15));
         int barBottom = std::max(barTop + 1, static_cast<int>(std::lround(top + rowHeight * 0.85)));
-        for (const GanttBar& bar : row.bars) {
+        for (const GanttChartBar& bar : row.bars) {
             SurfaceRect box{X(frame, bar.start), barTop, X(frame, bar.end), barBottom};
             if (box.right <= box.left) box.right = box.left + 1;
             const AreaStyle& style =
@@ -331,7 +359,7 @@ std::vector<cChartLayout::LegendEntry> cChartLayout::Legend() const {
     for (const ChartCategory& category : spec_.categories)
         legend.push_back({category.name, true, {}, category.area});
     bool missing = std::any_of(spec_.rows.begin(), spec_.rows.end(),
-                               [](const GanttRow& row) { return row.missing; });
+                               [](const GanttChartRow& row) { return row.missing; });
     if (missing)
         legend.push_back({spec_.missingLabel, true, {}, {Tone::kShade, Hatch::kNone, false}});
     return legend;
@@ -378,18 +406,21 @@ void cChartLayout::DrawLegend(cChartPicture& picture,
     }
 }
 
-void cChartLayout::Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
-                         unsigned align) const {
+SurfaceRect cChartLayout::Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
+                                unsigned align, bool onPaper) const {
     std::string shown = text;
     while (!shown.empty() && surface_.TextWidth(shown) > picture.Width()) shown.pop_back();
-    if (shown.empty()) return;
+    if (shown.empty()) return {at.x, at.y, at.x, at.y};
     int width = surface_.TextWidth(shown);
     int left = at.x;
     if ((align & TextFlags::kAlignMask) == TextFlags::kCenter) left = at.x - width / 2;
     if ((align & TextFlags::kAlignMask) == TextFlags::kRight) left = at.x - width;
     left = std::max(0, std::min(left, picture.Width() - width));
     int top = std::clamp(at.y, 0, std::max(0, picture.Height() - lineHeight_));
+    SurfaceRect box{left, top, left + width, top + lineHeight_};
+    if (onPaper) picture.Rect(box, Tone::kPaper);
     picture.Text(std::move(shown), {left, top}, TextFlags::kBase);
+    return box;
 }
 
 }  // namespace korval

@@ -65,9 +65,10 @@ class cChartLayout {
               const AreaStyle& style) const;
     void BarArea(cChartPicture& picture, const SurfaceRect& bar, const AreaStyle& style,
                  bool outlineOnly) const;
-    // Text kept inside the chart: moved in from an edge it would cross.
-    void Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
-               unsigned align) const;
+    // Text kept inside the chart: moved in from an edge it would cross. A label over the
+    // plot's lines clears its place first (onPaper). Returns the box the text takes.
+    SurfaceRect Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
+                      unsigned align, bool onPaper = false) const;
 
     const ChartSpec& spec_;
     const cReportSurface& surface_;
