@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/cModelDoc.h"
+#include "system/SystemPlan.h"
 #include "system/cSystemProjectDoc.h"
 
 namespace korval {
@@ -60,6 +61,9 @@ class cSystemDoc : public cModelDoc {
     std::vector<ScheduleRow> CumulativeSchedule() const;
     // When the final test and evaluation phase starts: the latest integration and test end.
     double LatestIntegrationEnd() const;
+    // The Gantt rows of the system's phases on the cumulative schedule and the staffing
+    // they sum to; linear in the members.
+    SystemPlan GetPlan() const;
 
   protected:
     bool WriteIdentity(const std::string& path) override;
