@@ -419,7 +419,9 @@ int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, con
         return total + DrawChartTable(dc, y, ChartTable::Of(chart), flags);
     }
     const PageMetrics& m = dc.metrics;
-    int y0 = std::max(y, m.topMargin);
+    // Half a line apart from the rows before, whatever spacing they end with.
+    int from = std::max(y, m.topMargin);
+    int y0 = from + m.text.height / 2;
     int headingHeight = m.text.height * 3 / 2;
     int width = ChartWidth(m);
     int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
@@ -444,7 +446,7 @@ int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, con
         cChartLayout(chart, dc.surface).LayOut(width, height));
     dc.layout.Add(std::move(item));
     y = chartTop + height + m.text.height / 2;
-    return y - y0;
+    return y - from;
 }
 
 int cModelDoc::DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table,

@@ -89,6 +89,7 @@ class cSystemDoc : public cModelDoc {
     int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawCharts(cDrawContext& dc, int& y, unsigned& flags);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
     double productDesignTdev_ = 0;

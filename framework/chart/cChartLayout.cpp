@@ -106,7 +106,8 @@ cChartLayout::Frame cChartLayout::GanttFrame(int width, int height, int legendLi
     frame.plot.bottom = std::max(frame.plot.top + 1, height - BelowPlot(legendLines));
     int nameWidth = 0;
     for (const GanttChartRow& row : spec_.rows) {
-        nameWidth = std::max(nameWidth, surface_.TextWidth(row.name));
+        nameWidth = std::max(nameWidth,
+                             surface_.TextWidth(row.missing ? row.name + " (missing)" : row.name));
     }
     frame.plot.left = std::min(nameWidth, width * 3 / 10) + charWidth_;
     frame.plot.right = std::max(frame.plot.left + 1, width - 3 * charWidth_);
@@ -339,7 +340,7 @@ void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) con
             BarArea(picture, box, style, row.missing);
         }
         if (i % nameEvery != 0) continue;
-        std::string name = row.name;
+        std::string name = row.missing ? row.name + " (missing)" : row.name;
         while (!name.empty() && surface_.TextWidth(name) > nameWidth) name.pop_back();
         int middle = static_cast<int>(std::lround(top + rowHeight / 2));
         Label(picture, name, {nameWidth, middle - lineHeight_ / 2}, TextFlags::kRight);
