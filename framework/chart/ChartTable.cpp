@@ -61,7 +61,7 @@ ChartTable GanttTable(const ChartSpec& spec) {
     table.named = true;
     table.header = {"Member", "Phase", spec.xUnit};
     for (const GanttChartRow& row : spec.rows) {
-        std::string name = row.missing ? row.name + " (" + spec.missingLabel + ")" : row.name;
+        std::string name = row.missing ? row.name + " (missing)" : row.name;
         if (row.bars.empty()) table.rows.push_back({name, "", ""});
         for (const GanttChartBar& bar : row.bars) {
             std::size_t category = static_cast<std::size_t>(
