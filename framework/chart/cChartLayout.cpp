@@ -89,7 +89,11 @@ cChartLayout::Frame cChartLayout::XyFrame(int width, int height, int legendLines
     frame.plot.top = lineHeight_ * 3 / 2;
     frame.plot.bottom = std::max(frame.plot.top + 1, height - BelowPlot(legendLines));
     int plotHeight = frame.plot.bottom - frame.plot.top;
-    frame.y = ChartScale::Covering(0, DataTop(), std::clamp(plotHeight / (2 * lineHeight_), 2, 10));
+    // A line and a half of room above the highest value for the labels standing on it.
+    int headroom = lineHeight_ * 3 / 2;
+    double top = DataTop();
+    if (plotHeight > 2 * headroom) top *= static_cast<double>(plotHeight) / (plotHeight - headroom);
+    frame.y = ChartScale::Covering(0, top, std::clamp(plotHeight / (2 * lineHeight_), 2, 10));
     int labelWidth = 0;
     for (double tick : frame.y.Ticks()) {
         labelWidth = std::max(labelWidth, surface_.TextWidth(frame.y.TickText(tick)));
@@ -144,9 +148,11 @@ cChartPicture cChartLayout::LayOut(int width, int height) const {
         DrawYAxis(picture, frame);
         DrawXAxis(picture, frame, true);
         for (const ChartSeries& series : spec_.series) DrawSeries(picture, frame, series);
-        for (const ChartSeries& series : spec_.series) DrawStepLabels(picture, frame, series);
-        DrawMarkers(picture, frame);
-        DrawPeaks(picture, frame);
+        std::vector<SurfaceRect> placed;
+        DrawMarkers(picture, frame, placed);
+        for (const ChartSeries& series : spec_.series)
+            DrawStepLabels(picture, frame, series, placed);
+        DrawPeaks(picture, frame, placed);
         Label(picture, spec_.yUnit, {0, 0}, TextFlags::kBase);
     }
     DrawLegend(picture, lines);
@@ -242,12 +248,23 @@ bool OverlapsAny(const SurfaceRect& box, const std::vector<SurfaceRect>& placed)
 
 }  // namespace
 
+std::optional<SurfaceRect> cChartLayout::ClearPlace(const Frame& frame, SurfaceRect box, int step,
+                                                    const std::vector<SurfaceRect>& placed) const {
+    while (box.top >= frame.plot.top && box.bottom <= frame.plot.bottom) {
+        if (!OverlapsAny(box, placed)) return box;
+        box.top += step;
+        box.bottom += step;
+    }
+    return std::nullopt;
+}
+
 // Each step's name stands centred above it; a name wider than its step may reach over its
-// neighbours, lifted a line at a time until it is clear of the names placed before it.
+// neighbours, lifted a line at a time until it is clear of the names placed before it, or
+// else inside the step below its edge.
 void cChartLayout::DrawStepLabels(cChartPicture& picture, const Frame& frame,
-                                  const ChartSeries& series) const {
+                                  const ChartSeries& series,
+                                  std::vector<SurfaceRect>& placed) const {
     if (series.shape != SeriesShape::kSteps) return;
-    std::vector<SurfaceRect> placed;
     int gap = lineHeight_ / 8;
     for (std::size_t i = 0; i + 1 < series.points.size() && i < series.stepLabels.size(); ++i) {
         const std::string& text = series.stepLabels[i];
@@ -257,48 +274,57 @@ void cChartLayout::DrawStepLabels(cChartPicture& picture, const Frame& frame,
         int left = std::clamp(middle - width / 2, frame.plot.left + gap,
                               std::max(frame.plot.left + gap, frame.plot.right - width - gap));
         int stepTop = Y(frame, series.points[i].y);
-        SurfaceRect box{left, stepTop - lineHeight_ - gap, left + width, stepTop - gap};
-        while (box.top >= frame.plot.top && OverlapsAny(box, placed)) {
-            box.top -= lineHeight_;
-            box.bottom -= lineHeight_;
+        std::optional<SurfaceRect> box =
+            ClearPlace(frame, {left, stepTop - lineHeight_ - gap, left + width, stepTop - gap},
+                       -lineHeight_, placed);
+        if (!box) {
+            box =
+                ClearPlace(frame, {left, stepTop + gap, left + width, stepTop + gap + lineHeight_},
+                           lineHeight_, placed);
         }
-        if (box.top < frame.plot.top) {
-            // No room above: inside the step, below its edge.
-            box = {left, stepTop + gap, left + width, stepTop + gap + lineHeight_};
-            if (box.bottom > frame.plot.bottom || OverlapsAny(box, placed)) continue;
-        }
-        placed.push_back(Label(picture, text, {box.left, box.top}, TextFlags::kBase, true));
+        if (box)
+            placed.push_back(Label(picture, text, {box->left, box->top}, TextFlags::kBase, true));
     }
 }
 
-void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame) const {
-    int row = 1;
+void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame,
+                               std::vector<SurfaceRect>& placed) const {
     for (const ChartMarker& marker : spec_.markers) {
         int x = X(frame, marker.x);
         picture.Line({x, frame.plot.top}, {x, frame.plot.bottom}, {DashStyle::kDashed, 1});
         // Labels stand just above the time axis, where the curves are low.
-        int top = frame.plot.bottom - row * lineHeight_ * 5 / 4;
-        bool fitsRight = x + charWidth_ / 2 + surface_.TextWidth(marker.label) <= frame.plot.right;
-        if (fitsRight)
-            Label(picture, marker.label, {x + charWidth_ / 2, top}, TextFlags::kBase, true);
-        else
-            Label(picture, marker.label, {x - charWidth_ / 2, top}, TextFlags::kRight, true);
-        ++row;
+        int width = surface_.TextWidth(marker.label);
+        int left = x + charWidth_ / 2;
+        if (left + width > frame.plot.right) left = x - charWidth_ / 2 - width;
+        int top = frame.plot.bottom - lineHeight_ * 5 / 4;
+        std::optional<SurfaceRect> box =
+            ClearPlace(frame, {left, top, left + width, top + lineHeight_}, -lineHeight_, placed);
+        if (box) {
+            placed.push_back(
+                Label(picture, marker.label, {box->left, box->top}, TextFlags::kBase, true));
+        }
     }
 }
 
-void cChartLayout::DrawPeaks(cChartPicture& picture, const Frame& frame) const {
+void cChartLayout::DrawPeaks(cChartPicture& picture, const Frame& frame,
+                             std::vector<SurfaceRect>& placed) const {
     int half = std::max(2, charWidth_ / 3);
     for (const ChartPeak& peak : spec_.peaks) {
         SurfacePoint at{X(frame, peak.x), Y(frame, peak.y)};
         picture.Rect({at.x - half, at.y - half, at.x + half, at.y + half}, Tone::kInk);
-        int top = at.y - half - lineHeight_;
-        if (top < frame.plot.top) top = at.y + half;
-        bool fitsRight = at.x + 2 * half + surface_.TextWidth(peak.label) <= frame.plot.right;
-        if (fitsRight)
-            Label(picture, peak.label, {at.x + 2 * half, top}, TextFlags::kBase, true);
-        else
-            Label(picture, peak.label, {at.x - 2 * half, top}, TextFlags::kRight, true);
+        int width = surface_.TextWidth(peak.label);
+        int left = at.x + 2 * half;
+        if (left + width > frame.plot.right) left = at.x - 2 * half - width;
+        SurfaceRect above{left, at.y - half - lineHeight_, left + width, at.y - half};
+        std::optional<SurfaceRect> box = ClearPlace(frame, above, -lineHeight_, placed);
+        if (!box) {
+            box = ClearPlace(frame, {left, at.y + half, left + width, at.y + half + lineHeight_},
+                             lineHeight_, placed);
+        }
+        if (box) {
+            placed.push_back(
+                Label(picture, peak.label, {box->left, box->top}, TextFlags::kBase, true));
+        }
     }
 }
 
