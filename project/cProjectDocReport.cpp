@@ -3,25 +3,13 @@
 #include <algorithm>
 
 #include "cocomo/cCocomoDoc.h"
+#include "framework/NumberText.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "project/ProjectChart.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 
 namespace korval {
-
-namespace {
-
-// The models' charts give way to the project's own, which shows both plans on one axis.
-int DrawWithoutCharts(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model) {
-    FilterState charts = model.GetFilter(cModelDoc::kChartsSwitch);
-    model.SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);
-    int advanced = model.DrawReport(dc, y, flags);
-    model.SetFilter(cModelDoc::kChartsSwitch, charts);
-    return advanced;
-}
-
-}  // namespace
 
 // A model's sensitivity results are shown only where they mean something for the project's
 // chosen source; the model's own switch comes back afterwards.
@@ -30,9 +18,42 @@ int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cMode
     bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (projectShowsSensitivity && suppressSensitivity)
         model.SetFilter(kSensitivityAnalysisSwitch, FilterState::Off);
-    int advanced = DrawWithoutCharts(dc, y, flags, model);
+    int advanced = DrawModelRows(dc, y, flags, model);
     if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, FilterState::On);
     return advanced;
+}
+
+// The models' staffing comes after all their rows, in the project's own block; their
+// charts give way to the project's own, which shows both plans on one axis.
+int cProjectDoc::DrawModelRows(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model) {
+    FilterState staffing = model.GetFilter(kStaffingSwitch);
+    FilterState charts = model.GetFilter(kChartsSwitch);
+    model.SetFilter(kStaffingSwitch, FilterState::Off);
+    model.SetFilter(kChartsSwitch, FilterState::Off);
+    int advanced = model.DrawReport(dc, y, flags);
+    model.SetFilter(kStaffingSwitch, staffing);
+    model.SetFilter(kChartsSwitch, charts);
+    return advanced;
+}
+
+int cProjectDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags) {
+    ProjectPlan plan = GetPlan();
+    int total = DrawRow(dc, y, "STAFFING INFORMATION:", "", "", "", flags, 0.5);
+    total += DrawRow(dc, y, "", "COCOMO Phases", "", "", flags, 0.05);
+    total += cocomo_->DrawStaffingRows(dc, y, flags);
+    total += DrawRow(dc, y, "", "    Adjusted Effort:",
+                     FormatNumber("%-3.1lf person months", plan.cocomoEffort), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "Putnam Curve", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "    Main Build:",
+                     FormatNumber("%-3.1lf - ", plan.rayleighStartMonth) +
+                         FormatNumber("%-3.1lf calendar months", plan.rayleighPeakMonth),
+                     "", flags, 0.5);
+    total += rayleigh_->DrawStaffingRows(dc, y, flags);
+    if (!plan.rayleigh.periods.empty()) {
+        total += DrawRow(dc, y, "", "    (months counted from the start of the main build)", "", "",
+                         flags, 0.5);
+    }
+    return total;
 }
 
 int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
@@ -54,8 +75,12 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
     y += gap;
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);
-    total += DrawWithoutCharts(dc, y, flags, *rayleigh_);
+    total += DrawModelRows(dc, y, flags, *rayleigh_);
 
+    if (GetFilter(kStaffingSwitch) == FilterState::On) {
+        y += gap;
+        total += gap + DrawStaffingBlock(dc, y, flags);
+    }
     if (GetFilter(kChartsSwitch) == FilterState::On) {
         ChartSpec chart = ProjectPlanChart(GetPlan());
         if (!chart.series.empty()) {

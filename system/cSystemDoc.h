@@ -89,6 +89,8 @@ class cSystemDoc : public cModelDoc {
     int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
+    int DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
     int DrawCharts(cDrawContext& dc, int& y, unsigned& flags);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;

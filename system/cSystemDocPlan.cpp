@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/FiniteFigure.h"
+#include "framework/NumberText.h"
 #include "framework/cStaffingTabulator.h"
 #include "system/cSystemDoc.h"
 
@@ -61,6 +62,56 @@ SystemPlan cSystemDoc::GetPlan() const {
     plan.staffing = tabulator.Table();
     plan.placedEffort = tabulator.PlacedEffort();
     return plan;
+}
+
+// --- Report ----------------------------------------------------------------------------
+
+namespace {
+
+std::string Months(double value) {
+    return FormatNumber("%-3.1lf", FiniteFigure(value));
+}
+
+}  // namespace
+
+int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags) {
+    SystemPlan plan = GetPlan();
+    int total = DrawRow(dc, y, "STAFFING INFORMATION:", "", "", "", flags, 0.5);
+    const StaffingPeriod* peak = nullptr;
+    for (const StaffingPeriod& period : plan.staffing.periods) {
+        if (!peak || period.staff > peak->staff) peak = &period;
+    }
+    total +=
+        DrawRow(dc, y, "", "Peak Staff:", FormatNumber("%-3.1lf FSP", peak ? peak->staff : 0.0),
+                peak ? FormatNumber("in month %d", peak->month) : std::string(), flags, 0.5);
+    total += DrawRow(dc, y, "", "Average Staff:",
+                     FormatNumber("%-3.1lf FSP", StaffQuotient(plan.placedEffort, plan.endMonth)),
+                     "", flags, 0.5);
+    total += DrawRow(dc, y, "",
+                     "Placed Effort:", FormatNumber("%-3.1lf person months", plan.placedEffort), "",
+                     flags, 0.5);
+    if (!members_.empty()) total += DrawMemberTimeline(dc, y, flags, plan);
+    return total;
+}
+
+int cSystemDoc::DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags,
+                                   const SystemPlan& plan) {
+    int total = DrawRow(dc, y, "", "Members' Timeline (calendar months)", "", "", flags, 0.05);
+    total += DrawArrayRow(dc, y, {"Project", "Prog.", "Prog.", "Prog.", "I&T", "I&T"}, flags, 0.05);
+    total += DrawArrayRow(dc, y, {"Number", "Start", "End", "Staff", "End", "Staff"}, flags, 0.05);
+    for (const GanttRow& row : plan.rows) {
+        if (row.kind != GanttRow::Kind::Member) continue;
+        const StaffingStep& programming = row.phases[0];
+        const StaffingStep& integration = row.phases[1];
+        std::vector<std::string> items = {
+            FormatNumber("%d", row.member), Months(programming.startMonth),
+            Months(programming.endMonth),   Months(programming.staff),
+            Months(integration.endMonth),   Months(integration.staff)};
+        if (row.missing) items.push_back("(missing)");
+        double spacing = row.member < static_cast<int>(members_.size()) ? 0.05 : 0.5;
+        total += DrawArrayRow(dc, y, items, flags, spacing);
+    }
+    return total;
 }
 
 }  // namespace korval

@@ -98,6 +98,7 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (intermediate) total += DrawSchedule(dc, y, flags);
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
+    if (GetFilter(kStaffingSwitch) == FilterState::On) total += DrawStaffingBlock(dc, y, flags);
     if (GetFilter(kChartsSwitch) == FilterState::On) total += DrawCharts(dc, y, flags);
     return FinishReport(dc, total);
 }

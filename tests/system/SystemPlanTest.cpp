@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "framework/cTextReportSurface.h"
 #include "system/cSystemDoc.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/cScriptedPlatform.h"
@@ -117,6 +118,28 @@ TEST_F(SystemPlanTest, LongSchedulesUseLongerPeriodsAndPhasesWithoutTimeAreNotPl
     EXPECT_NEAR(plan.placedEffort, 3000 * 4.0, 1e-6) << "product design has no time";
     EXPECT_NEAR(plan.staffing.TotalEffort(), plan.placedEffort, 1e-6);
     EXPECT_EQ(plan.staffing.periods.back().month, 4501);
+}
+
+TEST_F(SystemPlanTest, StaffingBlockFollowsEveryOtherRow) {
+    cSystemDoc system(context);
+    system.SetAttributes(4, 20, true, 2, 10);
+    AddMembers(system, {Member(10, 50, 6, 30), Member(3, 9, 2, 4)});
+    auto report = [&system] {
+        cTextReportSurface surface;
+        system.LayOutReport(surface).DrawAll(surface);
+        return surface.Render();
+    };
+    system.SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
+    std::string without = report();
+    system.SetFilter(cModelDoc::kStaffingSwitch, FilterState::On);
+    std::string with = report();
+    ASSERT_EQ(with.substr(0, without.size()), without);
+    std::string block = with.substr(without.size());
+    for (const char* expected :
+         {"STAFFING INFORMATION:", "Peak Staff:", "8.0 FSP", "in month 15",
+          "Placed Effort:", "123.0 person months", "Members' Timeline", "(missing)"}) {
+        EXPECT_NE(block.find(expected), std::string::npos) << expected << "\n" << block;
+    }
 }
 
 TEST_F(SystemPlanTest, EmptySystemHasItsOwnPhasesOnly) {
