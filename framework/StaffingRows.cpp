@@ -1,9 +1,33 @@
 #include "framework/StaffingRows.h"
 
+#include <algorithm>
+
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 
 namespace korval {
+
+namespace {
+
+// On paper, moves y to the next page when the next `rows` rows would not all fit on this
+// one, so a table's heading is never left alone at the foot of a page. Returns the height
+// skipped.
+int KeepRowsTogether(const cDrawContext& dc, int& y, int rows) {
+    const PageMetrics& m = dc.metrics;
+    if (!m.paged || m.bodyHeight <= 0) return 0;
+    int y0 = std::max(y, m.topMargin);
+    int offset = y0 - m.topMargin;
+    int positionOnPage = offset % m.bodyHeight;
+    int needed = rows * (m.text.height + m.text.height / 20 + 1);
+    if (positionOnPage == 0 || positionOnPage + needed <= m.bodyHeight || needed > m.bodyHeight)
+        return 0;
+    int next = y0 - positionOnPage + m.bodyHeight;
+    int skipped = next - y;
+    y = next;
+    return skipped;
+}
+
+}  // namespace
 
 int DrawStaffingTableRows(const cModelDoc& doc, cDrawContext& dc, int& y, unsigned flags,
                           const StaffingTable& table) {
@@ -12,7 +36,9 @@ int DrawStaffingTableRows(const cModelDoc& doc, cDrawContext& dc, int& y, unsign
                               ? std::string("    Staffing by Month")
                               : FormatNumber("    Staffing by Periods of %d Months",
                                              static_cast<int>(table.periodMonths));
-    int total = doc.DrawRow(dc, y, "", heading, "", "", flags, 0.05);
+    // The heading, the column titles and the first month stay on one page.
+    int total = KeepRowsTogether(dc, y, 4);
+    total += doc.DrawRow(dc, y, "", heading, "", "", flags, 0.05);
     total += doc.DrawArrayRow(dc, y, {"Month", "Staff", "Effort", "Cumulative"}, flags, 0.05);
     total += doc.DrawArrayRow(dc, y, {"", "(FSP)", "(PM)", "Effort (PM)"}, flags, 0.05);
     for (std::size_t i = 0; i < table.periods.size(); ++i) {

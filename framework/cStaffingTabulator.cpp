@@ -1,6 +1,7 @@
 #include "framework/cStaffingTabulator.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "framework/FiniteFigure.h"
@@ -54,7 +55,9 @@ StaffingTable cStaffingTabulator::Table() const {
         double effort = cumulative - before;
         double length = month - static_cast<double>(point - 1) * periodMonths_;
         double staff = length > 0 ? effort / length : 0;
-        table.periods.push_back({static_cast<int>(std::ceil(month)), staff, effort, cumulative});
+        // An absurd schedule's month numbers stop at the largest int.
+        int number = static_cast<int>(std::min(std::ceil(month), static_cast<double>(INT_MAX)));
+        table.periods.push_back({number, staff, effort, cumulative});
         before = cumulative;
     }
     return table;

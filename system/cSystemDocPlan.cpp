@@ -76,7 +76,10 @@ std::string Months(double value) {
 
 int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags,
                                   const SystemPlan& plan) {
-    int total = DrawRow(dc, y, "STAFFING INFORMATION:", "", "", "", flags, 0.5);
+    // Half a line apart from the rows before, as the summary table's heading is.
+    int gap = dc.metrics.text.height / 2;
+    y += gap;
+    int total = gap + DrawRow(dc, y, "STAFFING INFORMATION:", "", "", "", flags, 0.5);
     const StaffingPeriod* peak = nullptr;
     for (const StaffingPeriod& period : plan.staffing.periods) {
         if (!peak || period.staff > peak->staff) peak = &period;
@@ -96,17 +99,16 @@ int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags,
 
 int cSystemDoc::DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags,
                                    const SystemPlan& plan) {
+    // The phases' ends are in the cumulative schedule above; the timeline adds where each
+    // member starts and the staff of its phases.
     int total = DrawRow(dc, y, "", "Members' Timeline (calendar months)", "", "", flags, 0.05);
-    total += DrawArrayRow(dc, y, {"Project", "Prog.", "Prog.", "Prog.", "I&T", "I&T"}, flags, 0.05);
-    total += DrawArrayRow(dc, y, {"Number", "Start", "End", "Staff", "End", "Staff"}, flags, 0.05);
+    total += DrawArrayRow(dc, y, {"Project", "Start", "Prog.", "I&T"}, flags, 0.05);
+    total += DrawArrayRow(dc, y, {"Number", "", "Staff", "Staff"}, flags, 0.05);
     for (const GanttRow& row : plan.rows) {
         if (row.kind != GanttRow::Kind::Member) continue;
-        const StaffingStep& programming = row.phases[0];
-        const StaffingStep& integration = row.phases[1];
-        std::vector<std::string> items = {
-            FormatNumber("%d", row.member), Months(programming.startMonth),
-            Months(programming.endMonth),   Months(programming.staff),
-            Months(integration.endMonth),   Months(integration.staff)};
+        std::vector<std::string> items = {FormatNumber("%d", row.member),
+                                          Months(row.phases[0].startMonth),
+                                          Months(row.phases[0].staff), Months(row.phases[1].staff)};
         if (row.missing) items.push_back("(missing)");
         double spacing = row.member < static_cast<int>(members_.size()) ? 0.05 : 0.5;
         total += DrawArrayRow(dc, y, items, flags, spacing);

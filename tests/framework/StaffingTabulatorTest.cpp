@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "framework/cStaffingTabulator.h"
@@ -54,6 +55,21 @@ TEST(StaffingTabulatorTest, StaffIsTheEffortOverThePeriodsLength) {
     EXPECT_NEAR(table.periods[7].staff, 5, 1e-9);
     EXPECT_NEAR(table.periods[7].effort, 15, 1e-9);
     EXPECT_EQ(table.periods[7].month, 24);
+}
+
+TEST(StaffingTabulatorTest, AbsurdSchedulesStayFiniteAndBounded) {
+    double largest = std::numeric_limits<double>::max();
+    cStaffingTabulator tabulator(largest);
+    tabulator.Add({"a", 0, largest, 1, largest});
+    tabulator.Add({"b", 1, 2, 1e308, 1e308});
+    StaffingTable table = tabulator.Table();
+    EXPECT_LE(table.periods.size(), static_cast<std::size_t>(kMaxStaffingPeriods) + 1);
+    for (const StaffingPeriod& period : table.periods) {
+        EXPECT_TRUE(std::isfinite(period.staff) && std::isfinite(period.effort) &&
+                    std::isfinite(period.cumulativeEffort));
+        EXPECT_GE(period.effort, 0);
+        EXPECT_GT(period.month, 0);
+    }
 }
 
 TEST(StaffingTabulatorTest, NoScheduleGivesNoPeriods) {
