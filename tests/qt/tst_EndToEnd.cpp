@@ -245,6 +245,12 @@ void EndToEndTest::chartsPrintWithTheirLabels_data() {
                                                                   "Peak",
                                                                   "Months",
                                                                   "People"};
+    QTest::newRow("system") << "enterprise.SLE"
+                            << QStringList{
+                                   "Schedule Chart",       "System Staffing Chart",
+                                   "Product design",       "Integration and test",
+                                   "Final test",           "archive-migration.PRJ (missing)",
+                                   "Missing project file", "System staffing,"};
     QTest::newRow("cocomo") << "flight-management.CCM"
                             << QStringList{"Phase Staffing Chart", "COCOMO phases,", "Months"};
 }
