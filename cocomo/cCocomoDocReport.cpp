@@ -1,4 +1,5 @@
 // The COCOMO report body of cCocomoDoc, laid out row by row from the current figures.
+#include "cocomo/CocomoChart.h"
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
 #include "framework/StaffingRows.h"
@@ -49,6 +50,10 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
         total += DrawStaffingRows(dc, y, flags);
     }
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, sensitivity);
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = CocomoPhaseChart(GetStaffingProfile());
+        if (!chart.series.empty()) total += DrawChart(dc, y, "Phase Staffing Chart", chart, flags);
+    }
     return FinishReport(dc, total);
 }
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "framework/ProfileAccess.h"
@@ -13,6 +14,8 @@
 #include "framework/cDocObserver.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileStore.h"
+#include "framework/chart/ChartTable.h"
+#include "framework/chart/cChartLayout.h"
 
 namespace korval {
 
@@ -367,7 +370,8 @@ int cModelDoc::PlaceRow(cDrawContext& dc, int& y, std::span<const Cell> cells, u
                        page,
                        {cell.x, top, m.rightEdge, top + height},
                        flags & ~TextFlags::kMeasureOnly,
-                       std::string(cell.text)});
+                       std::string(cell.text),
+                       nullptr});
     }
     int next = top + height + static_cast<int>(m.text.height * spacing);
     y = next;
@@ -392,6 +396,74 @@ int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::str
             {dc.metrics.column[1] + static_cast<int>(i) * dc.metrics.columnStep, items[i]});
     }
     return PlaceRow(dc, y, cells, flags, spacing);
+}
+
+namespace {
+
+// Charts take the report's width from its second column, but no more than reads well on a
+// wide window, and no less than leaves room for their axes on a narrow one.
+int ChartWidth(const PageMetrics& m) {
+    int available = m.rightEdge - m.column[1];
+    return std::max(std::min(available, 90 * m.columnUnit), 40 * m.columnUnit);
+}
+
+// On the screen, where nothing bounds it, a chart is kept within about a printed page.
+int ChartMaxHeight(const PageMetrics& m) {
+    return m.paged ? m.bodyHeight : 50 * m.text.height;
+}
+
+}  // namespace
+
+int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+                         unsigned flags) const {
+    if (!dc.surface.DrawsGraphics()) {
+        int total = DrawRow(dc, y, "", heading, "", "", flags, 0.5);
+        return total + DrawChartTable(dc, y, ChartTable::Of(chart), flags);
+    }
+    const PageMetrics& m = dc.metrics;
+    // Half a line apart from the rows before, whatever spacing they end with.
+    int from = std::max(y, m.topMargin);
+    int y0 = from + m.text.height / 2;
+    int headingHeight = m.text.height * 3 / 2;
+    int width = ChartWidth(m);
+    int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
+    int top = RowTop(m, y0, headingHeight + height);
+    int page = PageOfRow(m, top);
+    int left = m.column[1];
+    unsigned placed = flags & ~TextFlags::kMeasureOnly;
+    dc.layout.Add({cReportItem::Kind::kText,
+                   page,
+                   {left, top, m.rightEdge, top + m.text.height},
+                   placed,
+                   std::string(heading),
+                   nullptr});
+    int chartTop = top + headingHeight;
+    cReportItem item{cReportItem::Kind::kChart,
+                     page,
+                     {left, chartTop, left + width, chartTop + height},
+                     placed,
+                     std::string(heading),
+                     nullptr};
+    item.chart = std::make_shared<const cChartPicture>(
+        cChartLayout(chart, dc.surface).LayOut(width, height));
+    dc.layout.Add(std::move(item));
+    y = chartTop + height + m.text.height / 2;
+    return y - from;
+}
+
+int cModelDoc::DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table,
+                              unsigned flags) const {
+    auto row = [&](const std::vector<std::string>& cells, double spacing) {
+        if (!table.named) return DrawArrayRow(dc, y, cells, flags, spacing);
+        auto cell = [&](std::size_t i) { return i < cells.size() ? cells[i] : std::string(); };
+        return DrawRow(dc, y, "", cell(0), cell(1), cell(2), flags, spacing);
+    };
+    int total = 0;
+    for (const std::string& note : table.notes) total += DrawRow(dc, y, "", note, "", "", flags, 0);
+    if (!table.notes.empty()) y += dc.metrics.text.height / 2;
+    total += row(table.header, 0);
+    for (const std::vector<std::string>& cells : table.rows) total += row(cells, 0);
+    return total + dc.metrics.text.height / 2;
 }
 
 void cModelDoc::DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,

@@ -12,6 +12,9 @@
 
 namespace korval {
 
+struct ChartSpec;
+struct ChartTable;
+
 class cDocObserver;
 class cDisplayOptionsDlg;
 
@@ -116,6 +119,12 @@ class cModelDoc {
     // Item i at column 1 + i x column step.
     int DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
                      unsigned flags, double spacing) const;
+    // A chart block under its heading: on surfaces with graphics the heading row and the
+    // chart laid out once at the report's second column, moved whole to the next page when
+    // they would cross the bottom edge, as a row is; on the character surface the heading
+    // and the chart's table as rows. Returns the height advanced.
+    int DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+                  unsigned flags) const;
     // The bands above and below a printed page's body.
     void DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
                         std::string_view centre, std::string_view right) const;
@@ -154,6 +163,7 @@ class cModelDoc {
     };
     int PlaceRow(cDrawContext& dc, int& y, std::span<const Cell> cells, unsigned flags,
                  double spacing) const;
+    int DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table, unsigned flags) const;
     void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
                   std::string_view centre, std::string_view right) const;
 

@@ -1,11 +1,13 @@
 // The project report: the project's description, then each model's own report under its
 // heading, one and a half lines apart.
 #include <algorithm>
+#include <iterator>
 
 #include "cocomo/cCocomoDoc.h"
 #include "framework/CostReport.h"
 #include "framework/NumberText.h"
 #include "functionpoint/cFunctionPointDoc.h"
+#include "project/ProjectChart.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -23,15 +25,17 @@ int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cMode
     return advanced;
 }
 
-// The models' staffing and cost come after all their rows, in the project's own blocks.
+// The models' staffing and cost come after all their rows, in the project's own blocks;
+// their charts give way to the project's own, which shows both plans on one axis.
 int cProjectDoc::DrawModelRows(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model) {
-    FilterState staffing = model.GetFilter(kStaffingSwitch);
-    FilterState cost = model.GetFilter(kCostSwitch);
-    model.SetFilter(kStaffingSwitch, FilterState::Off);
-    model.SetFilter(kCostSwitch, FilterState::Off);
+    const cModelDoc::FilterSwitch heldBack[] = {kStaffingSwitch, kCostSwitch, kChartsSwitch};
+    FilterState kept[std::size(heldBack)];
+    for (std::size_t i = 0; i < std::size(heldBack); ++i) {
+        kept[i] = model.GetFilter(heldBack[i]);
+        model.SetFilter(heldBack[i], FilterState::Off);
+    }
     int advanced = model.DrawReport(dc, y, flags);
-    model.SetFilter(kStaffingSwitch, staffing);
-    model.SetFilter(kCostSwitch, cost);
+    for (std::size_t i = 0; i < std::size(heldBack); ++i) model.SetFilter(heldBack[i], kept[i]);
     return advanced;
 }
 
@@ -83,6 +87,13 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (ShowsCost(*this, cost_)) {
         y += gap;
         total += gap + DrawCost(dc, y, flags);
+    }
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = ProjectPlanChart(GetPlan());
+        if (!chart.series.empty()) {
+            y += gap;
+            total += gap + DrawChart(dc, y, "Staffing Chart: COCOMO and Putnam", chart, flags);
+        }
     }
     return FinishReport(dc, total);
 }

@@ -3,6 +3,7 @@
 #include "framework/NumberText.h"
 #include "framework/StaffingRows.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "rayleigh/RayleighChart.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -28,6 +29,10 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
         total += DrawStaffingRows(dc, y, flags);
     }
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, ranges);
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = RayleighStaffingChart(*this, ranges);
+        if (!chart.series.empty()) total += DrawChart(dc, y, "Staffing Chart", chart, flags);
+    }
     return FinishReport(dc, total);
 }
 

@@ -110,9 +110,11 @@ class cSystemDoc : public cModelDoc {
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
     int DrawMembers(cDrawContext& dc, int& y, unsigned& flags);
-    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
+    // The staffing block and the charts share one plan of the report's pass.
+    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
     int DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
     int DrawCost(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawCharts(cDrawContext& dc, int& y, unsigned& flags, const SystemPlan& plan);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
     // Where the members' relative paths were looked up when the system was read.

@@ -74,8 +74,8 @@ std::string Months(double value) {
 
 }  // namespace
 
-int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags) {
-    SystemPlan plan = GetPlan();
+int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags,
+                                  const SystemPlan& plan) {
     // Half a line apart from the rows before, as the summary table's heading is.
     int gap = dc.metrics.text.height / 2;
     y += gap;

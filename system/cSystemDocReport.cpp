@@ -1,10 +1,13 @@
 // The system report: totals, the cumulative schedule of the members, a summary table,
 // the list of members with the files they come from, and the plan's blocks.
+#include <optional>
+
 #include "framework/CostReport.h"
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "framework/TextUtil.h"
 #include "rayleigh/RayleighFormulas.h"
+#include "system/SystemChart.h"
 #include "system/cSystemDoc.h"
 
 namespace korval {
@@ -119,6 +122,17 @@ int cSystemDoc::DrawMembers(cDrawContext& dc, int& y, unsigned& flags) {
     return advanced;
 }
 
+// The Gantt chart of the cumulative schedule, then the staffing it sums to.
+int cSystemDoc::DrawCharts(cDrawContext& dc, int& y, unsigned& flags, const SystemPlan& plan) {
+    ChartSpec gantt = SystemGanttChart(plan);
+    int advanced = 0;
+    if (!gantt.rows.empty()) advanced += DrawChart(dc, y, "Schedule Chart", gantt, flags);
+    ChartSpec staffing = SystemStaffingChart(plan);
+    if (!staffing.series.empty())
+        advanced += DrawChart(dc, y, "System Staffing Chart", staffing, flags);
+    return advanced;
+}
+
 int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = DrawRow(dc, y, "SYSTEM LEVEL ESTIMATION INFORMATION:", "", "", "", flags, 0.5);
     total += cModelDoc::DrawReport(dc, y, flags);
@@ -129,8 +143,13 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
     if (!members_.empty()) total += DrawMembers(dc, y, flags);
-    if (GetFilter(kStaffingSwitch) == FilterState::On) total += DrawStaffingBlock(dc, y, flags);
+    bool staffing = GetFilter(kStaffingSwitch) == FilterState::On;
+    bool charts = GetFilter(kChartsSwitch) == FilterState::On;
+    std::optional<SystemPlan> plan;
+    if (staffing || charts) plan = GetPlan();
+    if (staffing) total += DrawStaffingBlock(dc, y, flags, *plan);
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags);
+    if (charts) total += DrawCharts(dc, y, flags, *plan);
     return FinishReport(dc, total);
 }
 

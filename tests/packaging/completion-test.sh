@@ -35,6 +35,9 @@ expect "pdf text" korval-cli report plan.PRJ --format ""
 expect "csv text" korval-cli plan plan.PRJ --format ""
 expect "Rayleigh.Rlm folder model.ccm plan.PRJ" korval-cli plan ""
 expect "json text" korval-cli diff a b --format ""
+expect "png svg" korval-cli chart plan.PRJ --format ""
+expect "chart" korval-cli ch
+expect "Rayleigh.Rlm folder model.ccm plan.PRJ" korval-cli chart ""
 expect "Cocomo" korval-cli new C
 expect "Project" korval-cli new P
 expect "Rayleigh.Rlm folder model.ccm plan.PRJ" korval-cli report ""
