@@ -1,0 +1,78 @@
+#include "framework/ReportRows.h"
+
+#include <algorithm>
+#include <string>
+
+namespace korval {
+
+namespace {
+
+// On paper a row that would cross the bottom edge starts the next page instead, so every
+// row lies whole between the top margin and the bottom edge of exactly one page, and the
+// page count taken from the report's height holds every row.
+int RowTop(const PageMetrics& m, int y0, int height) {
+    if (!m.paged || m.bodyHeight <= 0) return y0;
+    int offset = y0 - m.topMargin;
+    int pageIndex = offset / m.bodyHeight;
+    int positionOnPage = offset - pageIndex * m.bodyHeight;
+    if (positionOnPage > 0 && positionOnPage + height > m.bodyHeight) {
+        return m.topMargin + (pageIndex + 1) * m.bodyHeight;
+    }
+    return y0;
+}
+
+int PageOfRow(const PageMetrics& m, int top) {
+    if (!m.paged || m.bodyHeight <= 0) return 1;
+    return (top - m.topMargin) / m.bodyHeight + 1;
+}
+
+void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
+              std::string_view centre, std::string_view right) {
+    if (!left.empty()) surface.DrawText(left, band, TextFlags::kBase);
+    if (!centre.empty()) surface.DrawText(centre, band, TextFlags::kCenter);
+    if (!right.empty()) surface.DrawText(right, band, TextFlags::kRight);
+}
+
+}  // namespace
+
+void DrawPageHeaderBand(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
+                        std::string_view centre, std::string_view right) {
+    DrawBand(surface,
+             {metrics.leftMargin, metrics.topMargin / 2, metrics.rightEdge, metrics.topMargin},
+             left, centre, right);
+}
+
+void DrawPageFooterBand(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
+                        std::string_view centre, std::string_view right) {
+    int top = metrics.bottomEdge + metrics.topMargin / 3;
+    DrawBand(surface, {metrics.leftMargin, top, metrics.rightEdge, top + metrics.text.height}, left,
+             centre, right);
+}
+
+int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, unsigned flags,
+                   double spacing) {
+    const PageMetrics& m = dc.metrics;
+    int y0 = std::max(y, m.topMargin);
+    int height = 0;
+    for (const ReportCell& cell : cells) {
+        if (cell.text.empty()) continue;
+        SurfaceRect rect{cell.x, y0, m.rightEdge, y0 + m.text.height};
+        height =
+            std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
+    }
+    int top = RowTop(m, y0, height);
+    int page = PageOfRow(m, top);
+    for (const ReportCell& cell : cells) {
+        if (cell.text.empty()) continue;
+        dc.layout.Add({cReportItem::Kind::kText,
+                       page,
+                       {cell.x, top, m.rightEdge, top + height},
+                       flags & ~TextFlags::kMeasureOnly,
+                       std::string(cell.text)});
+    }
+    int next = top + height + static_cast<int>(m.text.height * spacing);
+    y = next;
+    return next - y0;
+}
+
+}  // namespace korval

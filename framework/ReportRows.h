@@ -1,0 +1,30 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "framework/cDrawContext.h"
+
+namespace korval {
+
+// One cell of a report row: the left edge it starts at and its text.
+struct ReportCell {
+    int x = 0;
+    std::string_view text;
+};
+
+// Places one row of cells at y, as tall as its tallest cell, and moves y below it by the
+// spacing (in lines); empty cells are skipped. On paper a row that would cross the bottom
+// edge starts the next page. Returns the height advanced. Every report's rows, the
+// documents' and the others', are placed by it.
+int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, unsigned flags,
+                   double spacing);
+
+// The bands above and below a printed page's body, each with a text at its left, centre
+// and right (empty texts are left out).
+void DrawPageHeaderBand(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
+                        std::string_view centre, std::string_view right);
+void DrawPageFooterBand(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
+                        std::string_view centre, std::string_view right);
+
+}  // namespace korval
