@@ -35,18 +35,18 @@ std::vector<char*> NullTerminated(std::vector<std::string>& texts) {
     return pointers;
 }
 
-}  // namespace
-
-int PrintPdfThroughDesktop(const std::string& desktopProgram, const std::string& file,
-                           const std::string& output, const std::string& profile,
-                           std::ostream& err) {
+// Runs the desktop program headless with the arguments after its name; its exit status.
+int RunDesktopHeadless(const std::string& desktopProgram, std::vector<std::string> arguments,
+                       const std::string& what, const std::string& output,
+                       const std::string& profile, std::ostream& err) {
     if (::access(desktopProgram.c_str(), X_OK) != 0) {
-        err << "korval-cli: PDF output needs the desktop application, which is not installed "
+        err << "korval-cli: " << what
+            << " output needs the desktop application, which is not installed "
                "beside korval-cli ("
             << desktopProgram << ")\n";
         return cCliRunner::kFileError;
     }
-    std::vector<std::string> arguments = {desktopProgram, kPrintPdfOption, file, output};
+    arguments.insert(arguments.begin(), desktopProgram);
     if (!profile.empty()) {
         arguments.push_back("--profile");
         arguments.push_back(profile);
@@ -68,6 +68,22 @@ int PrintPdfThroughDesktop(const std::string& desktopProgram, const std::string&
         return cCliRunner::kFileError;
     }
     return WEXITSTATUS(status);
+}
+
+}  // namespace
+
+int PrintPdfThroughDesktop(const std::string& desktopProgram, const std::string& file,
+                           const std::string& output, const std::string& profile,
+                           std::ostream& err) {
+    return RunDesktopHeadless(desktopProgram, {kPrintPdfOption, file, output}, "PDF", output,
+                              profile, err);
+}
+
+int DrawChartsThroughDesktop(const std::string& desktopProgram, const std::string& file,
+                             const std::string& output, const std::string& format,
+                             const std::string& profile, std::ostream& err) {
+    return RunDesktopHeadless(desktopProgram, {kPrintChartOption, file, output, "--format", format},
+                              "Chart", output, profile, err);
 }
 
 }  // namespace korval

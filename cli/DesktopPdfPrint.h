@@ -8,6 +8,7 @@ namespace korval {
 // The desktop application's headless print: the option and the name korval-cli looks for.
 inline constexpr const char* kDesktopProgramName = "korval";
 inline constexpr const char* kPrintPdfOption = "--print-pdf";
+inline constexpr const char* kPrintChartOption = "--print-chart";
 
 // korval-cli's PDF output without loading Qt itself: the desktop program prints the
 // report headless (`korval --print-pdf FILE OUT [--profile INI]` on the offscreen
@@ -17,5 +18,11 @@ inline constexpr const char* kPrintPdfOption = "--print-pdf";
 int PrintPdfThroughDesktop(const std::string& desktopProgram, const std::string& file,
                            const std::string& output, const std::string& profile,
                            std::ostream& err);
+
+// korval-cli's chart images the same way: `korval --print-chart FILE OUT --format svg|png
+// [--profile INI]` draws the report's charts as they print.
+int DrawChartsThroughDesktop(const std::string& desktopProgram, const std::string& file,
+                             const std::string& output, const std::string& format,
+                             const std::string& profile, std::ostream& err);
 
 }  // namespace korval

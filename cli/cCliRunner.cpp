@@ -27,8 +27,9 @@ namespace korval {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: korval-cli report  FILE [--profile INI] [--format text|pdf -o OUT]\n"
+    "usage: korval-cli report  FILE [--profile INI] [--format text|pdf|svg|png -o OUT]\n"
     "       korval-cli figures FILE [--profile INI] [--format json|csv]\n"
+    "       korval-cli chart   FILE [--profile INI] [--format svg|png] -o OUT\n"
     "       korval-cli diff    FILE_A FILE_B [--profile INI] [--format text|json]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
@@ -51,9 +52,23 @@ std::filesystem::path ExecutableFolder() {
     return FolderOf(program);
 }
 
+bool EndsWith(const std::string& text, std::string_view end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Charts go to a file: SVG, or PNG when asked for or when the file is named so.
+bool KnownChartFormat(Invocation& call) {
+    if (call.output.empty()) return false;
+    if (call.format.empty())
+        call.format = EndsWith(ToLowerAscii(call.output), ".png") ? "png" : "svg";
+    return call.format == "svg" || call.format == "png";
+}
+
 // Each command's formats, the first one the default.
 bool KnownFormat(Invocation& call,
                  const std::map<std::string, cCliRunner::ReportFormat>& reportFormats) {
+    if (call.command == "chart") return KnownChartFormat(call);
     const std::map<std::string, std::vector<std::string>> formats = {
         {"report", {"text"}},
         {"figures", {"json", "csv"}},
@@ -90,10 +105,15 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
         }
     }
     std::size_t wanted =
-        (call.command == "report" || call.command == "figures" || call.command == "calibrate") ? 1
-        : (call.command == "new" || call.command == "resave" || call.command == "diff")        ? 2
-                                                                                               : 0;
+        (call.command == "report" || call.command == "figures" || call.command == "chart" ||
+         call.command == "calibrate")
+            ? 1
+        : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
+                                                                                        : 0;
     if (wanted == 0 || call.operands.size() != wanted) return std::nullopt;
+    // A report as an image is its charts.
+    if (call.command == "report" && (call.format == "svg" || call.format == "png"))
+        call.command = "chart";
     if (!KnownFormat(call, formats)) return std::nullopt;
     return call;
 }
@@ -164,6 +184,11 @@ bool cCliRunner::RegisterReportFormat(const std::string& name, ReportFormat form
     return reportFormats_.emplace(name, std::move(format)).second;
 }
 
+bool cCliRunner::RegisterChartFormat(const std::string& name, ReportFormat format) {
+    if (!format) return false;
+    return chartFormats_.emplace(name, std::move(format)).second;
+}
+
 int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     switch (FindInfoOption(args)) {
         case InfoOption::Help:
@@ -188,6 +213,11 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         return PrintPdfThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),
                                       call->operands[0], call->output, call->profile, err);
     }
+    if (call->command == "chart" && chartFormats_.count(call->format) == 0) {
+        return DrawChartsThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),
+                                        call->operands[0], call->output, call->format,
+                                        call->profile, err);
+    }
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
     if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
@@ -209,7 +239,10 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         if (!document) return kFileError;
     }
 
-    if (call->command == "report" && call->format != "text") {
+    if (call->command == "chart") {
+        platform.FlushMessages();
+        return chartFormats_.at(call->format)(*document, call->output, err);
+    } else if (call->command == "report" && call->format != "text") {
         platform.FlushMessages();
         return reportFormats_.at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {

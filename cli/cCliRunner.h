@@ -10,7 +10,7 @@ namespace korval {
 
 class cModelDoc;
 
-// korval-cli: report, figures, diff, new and resave; --help and --version. Exit status 0 on
+// korval-cli: report, figures, chart, diff, new and resave; --help and --version. Exit status 0 on
 // success, 1 when a file cannot be opened, is not a Korval file or cannot be saved, 2 on
 // bad usage. diff exits as diff does: 0 equal, 1 different, 2 when it cannot compare.
 class cCliRunner {
@@ -24,6 +24,10 @@ class cCliRunner {
         std::function<int(cModelDoc& document, const std::string& output, std::ostream& err)>;
     // Given by the executable's main before Run; false when the name is taken.
     bool RegisterReportFormat(const std::string& name, ReportFormat format);
+    // A format of the chart command ("svg", "png"), with the same signature: writes the
+    // report's charts to the output path. Without one of its own the runner hands chart
+    // output to the desktop program beside it (DrawChartsThroughDesktop).
+    bool RegisterChartFormat(const std::string& name, ReportFormat format);
 
     static constexpr int kSuccess = 0;
     static constexpr int kFileError = 1;
@@ -33,6 +37,7 @@ class cCliRunner {
 
   private:
     std::map<std::string, ReportFormat> reportFormats_;
+    std::map<std::string, ReportFormat> chartFormats_;
 };
 
 }  // namespace korval

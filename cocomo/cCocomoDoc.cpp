@@ -253,4 +253,23 @@ PhaseFigures cCocomoDoc::GetProgrammingPhaseFigures() const {
     return figures;
 }
 
+StaffingProfile cCocomoDoc::GetStaffingProfile() const {
+    PhaseFigures design = GetPhaseFigures(Phase::ProductDesign);
+    PhaseFigures programming = GetProgrammingPhaseFigures();
+    PhaseFigures integration = GetPhaseFigures(Phase::IntegrationAndTest);
+    double programmingEffort =
+        FiniteFigure(programming.detailedDesign.value + programming.codeAndUnitTest.value);
+    StaffingProfile profile;
+    double start = 0;
+    auto add = [&](const char* name, const PhaseFigures& phase, double effort) {
+        double end = FiniteFigure(start + phase.schedule.value);
+        profile.steps.push_back({name, start, end, phase.staff.value, effort});
+        start = end;
+    };
+    add("Product Design", design, design.effort.value);
+    add("Programming", programming, programmingEffort);
+    add("Integration and Test", integration, integration.effort.value);
+    return profile;
+}
+
 }  // namespace korval

@@ -9,6 +9,7 @@
 #include "cocomo/PhaseFigures.h"
 #include "cocomo/cCostDriverAttribute.h"
 #include "cocomo/cPhaseDistribution.h"
+#include "framework/StaffingProfile.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
@@ -70,6 +71,9 @@ class cCocomoDoc : public cModelDoc {
     double GetTimeToDevelop() const { return GetTimeToDevelopRange().value; }
     PhaseFigures GetPhaseFigures(Phase phase) const;
     PhaseFigures GetProgrammingPhaseFigures() const;
+    // The three phases end to end from month 0 (product design, programming, integration
+    // and test), each a step of its average staff; the nominal figures.
+    StaffingProfile GetStaffingProfile() const;
     // The size in KSLOC with the two size class sizes that enclose it as its low and high;
     // nothing for a size below 2 or from 512 KSLOC on.
     std::optional<RangedFigure> GetInterpolationBounds() const;

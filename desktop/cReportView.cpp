@@ -21,10 +21,9 @@ cReportView::cReportView(cModelDoc& document, cPlatformServices& platform, QWidg
     : QAbstractScrollArea(parent), document_(document), platform_(platform) {
     setObjectName(QStringLiteral("reportView"));
     setFocusPolicy(Qt::StrongFocus);
+    // The report follows the palette: its text colour on its base, light or dark.
     viewport()->setAutoFillBackground(true);
-    QPalette palette = viewport()->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(palette);
+    viewport()->setBackgroundRole(QPalette::Base);
     document_.AddObserver(this);
     ApplyScrollSizes();
 }

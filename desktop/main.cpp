@@ -5,6 +5,7 @@
 #include "app/CommandLineInfo.h"
 #include "app/qt/QtText.h"
 #include "cli/DesktopPdfPrint.h"
+#include "desktop/CliChartFormat.h"
 #include "desktop/CliPdfFormat.h"
 #include "desktop/cEstimatorApp.h"
 #include "desktop/cStartupProbe.h"
@@ -14,6 +15,11 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == korval::kPrintPdfOption) {
         return korval::PrintPdfHeadless(std::vector<std::string>(argv + 2, argv + argc), std::cout,
                                         std::cerr);
+    }
+    // korval-cli's chart images, drawn without a window.
+    if (argc > 1 && std::string_view(argv[1]) == korval::kPrintChartOption) {
+        return korval::DrawChartsHeadless(std::vector<std::string>(argv + 2, argv + argc),
+                                          std::cout, std::cerr);
     }
     // --help and --version answer before Qt looks for a display.
     if (std::optional<int> status =

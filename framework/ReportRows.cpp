@@ -7,10 +7,18 @@ namespace korval {
 
 namespace {
 
-// On paper a row that would cross the bottom edge starts the next page instead, so every
-// row lies whole between the top margin and the bottom edge of exactly one page, and the
-// page count taken from the report's height holds every row.
-int RowTop(const PageMetrics& m, int y0, int height) {
+void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
+              std::string_view centre, std::string_view right) {
+    if (!left.empty()) surface.DrawText(left, band, TextFlags::kBase);
+    if (!centre.empty()) surface.DrawText(centre, band, TextFlags::kCenter);
+    if (!right.empty()) surface.DrawText(right, band, TextFlags::kRight);
+}
+
+}  // namespace
+
+// Every row lies whole between the top margin and the bottom edge of exactly one page, so
+// the page count taken from the report's height holds every row.
+int ReportRowTop(const PageMetrics& m, int y0, int height) {
     if (!m.paged || m.bodyHeight <= 0) return y0;
     int offset = y0 - m.topMargin;
     int pageIndex = offset / m.bodyHeight;
@@ -21,19 +29,10 @@ int RowTop(const PageMetrics& m, int y0, int height) {
     return y0;
 }
 
-int PageOfRow(const PageMetrics& m, int top) {
+int ReportPageOfRow(const PageMetrics& m, int top) {
     if (!m.paged || m.bodyHeight <= 0) return 1;
     return (top - m.topMargin) / m.bodyHeight + 1;
 }
-
-void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
-              std::string_view centre, std::string_view right) {
-    if (!left.empty()) surface.DrawText(left, band, TextFlags::kBase);
-    if (!centre.empty()) surface.DrawText(centre, band, TextFlags::kCenter);
-    if (!right.empty()) surface.DrawText(right, band, TextFlags::kRight);
-}
-
-}  // namespace
 
 void DrawPageHeaderBand(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
                         std::string_view centre, std::string_view right) {
@@ -60,15 +59,16 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
         height =
             std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
     }
-    int top = RowTop(m, y0, height);
-    int page = PageOfRow(m, top);
+    int top = ReportRowTop(m, y0, height);
+    int page = ReportPageOfRow(m, top);
     for (const ReportCell& cell : cells) {
         if (cell.text.empty()) continue;
         dc.layout.Add({cReportItem::Kind::kText,
                        page,
                        {cell.x, top, m.rightEdge, top + height},
                        flags & ~TextFlags::kMeasureOnly,
-                       std::string(cell.text)});
+                       std::string(cell.text),
+                       nullptr});
     }
     int next = top + height + static_cast<int>(m.text.height * spacing);
     y = next;

@@ -17,6 +17,12 @@ struct ReportCell {
 // spacing (in lines); empty cells are skipped. On paper a row that would cross the bottom
 // edge starts the next page. Returns the height advanced. Every report's rows, the
 // documents' and the others', are placed by it.
+// Where a row (or block) of the height starting at y0 goes: on paper one that would cross
+// the bottom edge starts the next page, so it lies whole on exactly one page.
+int ReportRowTop(const PageMetrics& metrics, int y0, int height);
+// The printed page, counted from 1, of a row at that top; 1 on surfaces without pages.
+int ReportPageOfRow(const PageMetrics& metrics, int top);
+
 int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, unsigned flags,
                    double spacing);
 

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "framework/ProfileAccess.h"
 #include "framework/ReportRows.h"
@@ -12,16 +14,27 @@
 #include "framework/cDocObserver.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileStore.h"
+#include "framework/chart/ChartTable.h"
+#include "framework/chart/cChartLayout.h"
 
 namespace korval {
 
 namespace {
 
 constexpr const char* kFilterSection = "Filter_Values";
-constexpr const char* kFilterKeys[] = {"Description", "Totals", "Intermediate_Totals",
-                                       "SensitivityAnalysis", "PhaseDistribution"};
-constexpr FilterState kFilterDefaults[] = {FilterState::On, FilterState::On, FilterState::On,
-                                           FilterState::Off, FilterState::Off};
+constexpr const char* kFilterKeys[] = {"Description",
+                                       "Totals",
+                                       "Intermediate_Totals",
+                                       "SensitivityAnalysis",
+                                       "PhaseDistribution",
+                                       "Staffing",
+                                       "Cost",
+                                       "Charts"};
+// Files written before the staffing, cost and chart blocks existed lack their keys and
+// show the blocks.
+constexpr FilterState kFilterDefaults[] = {FilterState::On,  FilterState::On,  FilterState::On,
+                                           FilterState::Off, FilterState::Off, FilterState::On,
+                                           FilterState::On,  FilterState::On};
 constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary", "RayleighSummary",
                                          "ProjectSummary", "SystemSummary"};
 
@@ -243,6 +256,9 @@ void cModelDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     dialog.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, filter_[kIntermediateTotalsSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kTotalsBox, filter_[kTotalsSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, filter_[kSensitivityAnalysisSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kStaffingBox, filter_[kStaffingSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kCostBox, filter_[kCostSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kChartsBox, filter_[kChartsSwitch]);
 }
 
 void cModelDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
@@ -251,6 +267,17 @@ void cModelDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
     filter_[kIntermediateTotalsSwitch] = dialog.Result(cDisplayOptionsDlg::kIntermediateTotalsBox);
     filter_[kTotalsSwitch] = dialog.Result(cDisplayOptionsDlg::kTotalsBox);
     filter_[kSensitivityAnalysisSwitch] = dialog.Result(cDisplayOptionsDlg::kSensitivityBox);
+    StorePlanSwitches(dialog);
+}
+
+void cModelDoc::StorePlanSwitches(const cDisplayOptionsDlg& dialog) {
+    constexpr std::pair<FilterSwitch, cDisplayOptionsDlg::Box> kPlanBoxes[] = {
+        {kStaffingSwitch, cDisplayOptionsDlg::kStaffingBox},
+        {kCostSwitch, cDisplayOptionsDlg::kCostBox},
+        {kChartsSwitch, cDisplayOptionsDlg::kChartsBox}};
+    for (auto [which, box] : kPlanBoxes) {
+        if (dialog.IsVisible(box)) filter_[which] = dialog.Result(box);
+    }
 }
 
 void cModelDoc::OnDisplayOptions() {
@@ -318,6 +345,72 @@ int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::str
             {dc.metrics.column[1] + static_cast<int>(i) * dc.metrics.columnStep, items[i]});
     }
     return PlaceReportRow(dc, y, cells, flags, spacing);
+}
+
+namespace {
+
+// Charts take the report's width from its second column, but no more than reads well on a
+// wide window, and no less than leaves room for their axes on a narrow one.
+int ChartWidth(const PageMetrics& m) {
+    int available = m.rightEdge - m.column[1];
+    return std::max(std::min(available, 90 * m.columnUnit), 40 * m.columnUnit);
+}
+
+// On the screen, where nothing bounds it, a chart is kept within about a printed page.
+int ChartMaxHeight(const PageMetrics& m) {
+    return m.paged ? m.bodyHeight : 50 * m.text.height;
+}
+
+}  // namespace
+
+int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+                         unsigned flags) const {
+    if (!dc.surface.DrawsGraphics()) {
+        int total = DrawRow(dc, y, "", heading, "", "", flags, 0.5);
+        return total + DrawChartTable(dc, y, ChartTable::Of(chart), flags);
+    }
+    const PageMetrics& m = dc.metrics;
+    int y0 = std::max(y, m.topMargin);
+    int headingHeight = m.text.height * 3 / 2;
+    int width = ChartWidth(m);
+    int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
+    int top = ReportRowTop(m, y0, headingHeight + height);
+    int page = ReportPageOfRow(m, top);
+    int left = m.column[1];
+    unsigned placed = flags & ~TextFlags::kMeasureOnly;
+    dc.layout.Add({cReportItem::Kind::kText,
+                   page,
+                   {left, top, m.rightEdge, top + m.text.height},
+                   placed,
+                   std::string(heading),
+                   nullptr});
+    int chartTop = top + headingHeight;
+    cReportItem item{cReportItem::Kind::kChart,
+                     page,
+                     {left, chartTop, left + width, chartTop + height},
+                     placed,
+                     std::string(heading),
+                     nullptr};
+    item.chart = std::make_shared<const cChartPicture>(
+        cChartLayout(chart, dc.surface).LayOut(width, height));
+    dc.layout.Add(std::move(item));
+    y = chartTop + height + m.text.height / 2;
+    return y - y0;
+}
+
+int cModelDoc::DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table,
+                              unsigned flags) const {
+    auto row = [&](const std::vector<std::string>& cells, double spacing) {
+        if (!table.named) return DrawArrayRow(dc, y, cells, flags, spacing);
+        auto cell = [&](std::size_t i) { return i < cells.size() ? cells[i] : std::string(); };
+        return DrawRow(dc, y, "", cell(0), cell(1), cell(2), flags, spacing);
+    };
+    int total = 0;
+    for (const std::string& note : table.notes) total += DrawRow(dc, y, "", note, "", "", flags, 0);
+    if (!table.notes.empty()) y += dc.metrics.text.height / 2;
+    total += row(table.header, 0);
+    for (const std::vector<std::string>& cells : table.rows) total += row(cells, 0);
+    return total + dc.metrics.text.height / 2;
 }
 
 void cModelDoc::DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics,

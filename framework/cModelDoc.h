@@ -12,6 +12,9 @@
 
 namespace korval {
 
+struct ChartSpec;
+struct ChartTable;
+
 class cDocObserver;
 class cDisplayOptionsDlg;
 
@@ -26,6 +29,9 @@ class cModelDoc {
         kIntermediateTotalsSwitch,
         kSensitivityAnalysisSwitch,
         kPhaseDistributionSwitch,
+        kStaffingSwitch,
+        kCostSwitch,
+        kChartsSwitch,
         kFilterSwitchCount
     };
     static constexpr std::size_t kTitleLimit = 50;
@@ -113,6 +119,12 @@ class cModelDoc {
     // Item i at column 1 + i x column step.
     int DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
                      unsigned flags, double spacing) const;
+    // A chart block under its heading: on surfaces with graphics the heading row and the
+    // chart laid out once at the report's second column, moved whole to the next page when
+    // they would cross the bottom edge, as a row is; on the character surface the heading
+    // and the chart's table as rows. Returns the height advanced.
+    int DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+                  unsigned flags) const;
     // The bands above and below a printed page's body.
     void DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,
                         std::string_view centre, std::string_view right) const;
@@ -132,6 +144,9 @@ class cModelDoc {
     // Display Options: which values the dialog starts with and which are stored back.
     virtual void FillDisplayOptions(cDisplayOptionsDlg& dialog) const;
     virtual void StoreDisplayOptions(const cDisplayOptionsDlg& dialog);
+    // Stores the Staffing, Cost and Charts boxes the dialog shows; a hidden box keeps its
+    // switch.
+    void StorePlanSwitches(const cDisplayOptionsDlg& dialog);
     // A save starts from an empty file instead of the file's old content.
     virtual bool ReplacesWholeFile() const { return false; }
 
@@ -142,6 +157,8 @@ class cModelDoc {
     void ReportSaveFailure(const std::string& path);
 
   private:
+    int DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table, unsigned flags) const;
+
     cAppContext& context_;
     DocumentKind kind_;
     std::string pathName_;
@@ -152,8 +169,9 @@ class cModelDoc {
     int extentWidth_ = 1000;
     int extentHeight_ = 400;
     std::string summarySection_;
-    FilterState filter_[kFilterSwitchCount] = {FilterState::On, FilterState::On, FilterState::On,
-                                               FilterState::Off, FilterState::Off};
+    FilterState filter_[kFilterSwitchCount] = {FilterState::On,  FilterState::On,  FilterState::On,
+                                               FilterState::Off, FilterState::Off, FilterState::On,
+                                               FilterState::On,  FilterState::On};
     std::string title_;
     std::string preparedBy_;
     std::string description_;

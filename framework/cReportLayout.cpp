@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/chart/cChartPicture.h"
+
 namespace korval {
 
 void cReportLayout::Add(cReportItem item) {
@@ -36,8 +38,12 @@ std::vector<const cReportItem*> cReportLayout::Within(int top, int bottom) const
 }
 
 void cReportLayout::Draw(cReportSurface& surface, const cReportItem& item, int shift) const {
-    // Text is placed from the top of a one-line box and flows below it when it wraps.
     int top = item.box.top - shift;
+    if (item.kind == cReportItem::Kind::kChart) {
+        if (item.chart) item.chart->Draw(surface, item.box.left, top);
+        return;
+    }
+    // Text is placed from the top of a one-line box and flows below it when it wraps.
     surface.DrawText(item.text, {item.box.left, top, item.box.right, top + metrics_.text.height},
                      item.flags);
 }

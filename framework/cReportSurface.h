@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace korval {
@@ -27,6 +28,32 @@ struct SurfaceRect {
     int top = 0;
     int right = 0;
     int bottom = 0;
+    bool operator==(const SurfaceRect&) const = default;
+};
+
+struct SurfacePoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const SurfacePoint&) const = default;
+};
+
+// How dark a line or an area is drawn. Paper prints ink black on white; the screen takes
+// its ink from the palette's text colour, so a chart reads in a dark palette too.
+enum class Tone {
+    kInk,    // text, axes, series
+    kFaint,  // grid lines
+    kShade,  // a light area behind hatching or a band
+};
+
+enum class DashStyle { kSolid, kDashed, kDotted };
+
+// A drawn line: dashes and weight tell series apart without colour, as on black and white
+// paper. Weight 1 is a hairline of about a screen pixel or 0.75 point; the surface scales it.
+struct LineStyle {
+    DashStyle dash = DashStyle::kSolid;
+    int weight = 1;
+    Tone tone = Tone::kInk;
+    bool operator==(const LineStyle&) const = default;
 };
 
 // A device that reports can be laid out on: a screen view, a printer page, a PDF page,
@@ -49,6 +76,20 @@ class cReportSurface {
     // Draws (or with kMeasureOnly only measures) the text in the rectangle; returns the
     // height the text takes.
     virtual int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) = 0;
+
+    // Graphics for charts. A surface without graphics (the command line's character grid)
+    // says so, and reports give it a chart's table instead of its drawing.
+    virtual bool DrawsGraphics() const { return true; }
+    // The width one line of the text takes (an estimate from the average character width
+    // unless the surface measures it).
+    virtual int TextWidth(std::string_view text) const;
+    virtual void DrawLine(SurfacePoint from, SurfacePoint to, const LineStyle& style) = 0;
+    virtual void DrawPolyline(std::span<const SurfacePoint> points, const LineStyle& style) = 0;
+    virtual void FillRect(const SurfaceRect& rect, Tone tone) = 0;
+    virtual void FillPolygon(std::span<const SurfacePoint> points, Tone tone) = 0;
+    // One line of text with its top at the point, placed left of, around or right of x
+    // by the alignment of the flags (kBase: starts at x).
+    virtual void DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) = 0;
 };
 
 }  // namespace korval

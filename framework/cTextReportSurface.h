@@ -30,6 +30,14 @@ class cTextReportSurface : public cReportSurface {
     }
     int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) override;
 
+    // Characters draw no lines: reports print a chart's table here instead.
+    bool DrawsGraphics() const override { return false; }
+    void DrawLine(SurfacePoint, SurfacePoint, const LineStyle&) override {}
+    void DrawPolyline(std::span<const SurfacePoint>, const LineStyle&) override {}
+    void FillRect(const SurfaceRect&, Tone) override {}
+    void FillPolygon(std::span<const SurfacePoint>, Tone) override {}
+    void DrawTextAt(std::string_view, SurfacePoint, unsigned) override {}
+
     // The drawn text, line by line, without trailing blanks.
     std::string Render() const;
 

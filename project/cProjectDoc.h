@@ -5,6 +5,7 @@
 
 #include "cocomo/CocomoTables.h"
 #include "framework/cModelDoc.h"
+#include "project/ProjectPlan.h"
 #include "rayleigh/RayleighSensitivityType.h"
 
 namespace korval {
@@ -49,6 +50,9 @@ class cProjectDoc : public cModelDoc {
     RayleighSensitivityType GetSavedRayleighSensitivityType() const {
         return savedRayleighSensitivityType_;
     }
+    // The COCOMO phase profile and the Putnam curve on one time axis (see ProjectPlan).
+    ProjectPlan GetPlan() const;
+
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "framework/RangedFigure.h"
+#include "framework/StaffingTable.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cApplicationTypeList.h"
@@ -68,6 +70,25 @@ class cRayleighDoc : public cModelDoc {
     RangedFigure ManpowerBuildupIndexRange() const;
     double ManpowerBuildupIndex() const { return ManpowerBuildupIndexRange().value; }
 
+    // Putnam's figures from the same inputs as the MBI (see PutnamFormulas.h): the low
+    // effort pairs with the low MBI (smaller size, higher productivity, longer build) and
+    // every range is ordered low <= value <= high. 0 where the MBI is 0 for lack of
+    // inputs (no application type, no productivity or no build time) and without size.
+    // Life-cycle effort K, in person years and in person months.
+    RangedFigure LifeCycleEffortYearsRange() const;
+    RangedFigure LifeCycleEffortMonthsRange() const;
+    double LifeCycleEffortMonths() const { return LifeCycleEffortMonthsRange().value; }
+    // Effort by the end of the main build, E(y) = K (1 - e^(-1/2)).
+    RangedFigure MainBuildEffortYearsRange() const;
+    RangedFigure MainBuildEffortMonthsRange() const;
+    double MainBuildEffortMonths() const { return MainBuildEffortMonthsRange().value; }
+    // Peak staff m(y), in people, at the end of the main build.
+    RangedFigure PeakStaffRange() const;
+    double PeakStaff() const { return PeakStaffRange().value; }
+    // The staffing curve of the nominal figures month by month from the start of the main
+    // build (see MakeRayleighStaffingTable).
+    StaffingTable GetStaffingTable() const;
+
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
@@ -90,6 +111,18 @@ class cRayleighDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
+    // The size, productivity measure and main build time (months) the MBI and Putnam's
+    // figures are computed from, each with its range; nothing without an application type.
+    struct PutnamInputs {
+        RangedFigure sloc;
+        RangedFigure measure;
+        RangedFigure buildMonths;
+    };
+    std::optional<PutnamInputs> GetPutnamInputs() const;
+    // figure(sloc, measure, build years) at the nominal inputs and at both ends.
+    template <class Figure>
+    RangedFigure PutnamRange(Figure figure) const;
+
     std::string ProfilePath(const std::string& path) const;
     void LoadModelSection(const std::string& path);
     void LoadSensitivitySection(const std::string& path);

@@ -2,6 +2,7 @@
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "rayleigh/RayleighChart.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -22,6 +23,10 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On)
         total += DrawInputRows(dc, y, flags, ranges);
     if (GetFilter(kTotalsSwitch) == FilterState::On) total += DrawMbiRows(dc, y, flags, ranges);
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = RayleighStaffingChart(*this, ranges);
+        if (!chart.series.empty()) total += DrawChart(dc, y, "Staffing Chart", chart, flags);
+    }
     return FinishReport(dc, total);
 }
 

@@ -265,6 +265,7 @@ void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
     SetFilter(kTotalsSwitch, dialog.Result(cDisplayOptionsDlg::kTotalsBox));
     SetFilter(kIntermediateTotalsSwitch, dialog.Result(cDisplayOptionsDlg::kIntermediateTotalsBox));
     SetFilter(kSensitivityAnalysisSwitch, dialog.Result(cDisplayOptionsDlg::kSensitivityBox));
+    StorePlanSwitches(dialog);
 }
 
 bool cSystemDoc::OnAttributes() {

@@ -1,45 +1,12 @@
 #include "app/qt/cPdfReportWriter.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPrinter>
 
 #include "app/qt/QtText.h"
 #include "app/qt/cQtPrintJob.h"
 
 namespace korval {
-
-namespace {
-// QGuiApplication keeps references to argc and argv for its whole life.
-int gArgc = 3;
-char gProgram[] = "korval-cli";
-char gPlatformOption[] = "-platform";
-char gPlatform[] = "offscreen";
-char* gArgv[] = {gProgram, gPlatformOption, gPlatform, nullptr};
-
-QtMessageHandler gPreviousHandler = nullptr;
-
-// The command line's stderr carries korval-cli's own messages only: Qt's remarks about
-// its environment (no runtime folder, no display) are not for the user of a report.
-void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
-    if (gPreviousHandler != nullptr) gPreviousHandler(type, context, message);
-}
-}  // namespace
-
-cPdfReportWriter::cPdfReportWriter() {
-    if (QCoreApplication::instance() == nullptr) {
-        gPreviousHandler = qInstallMessageHandler(KeepQtQuiet);
-        ownApplication_ = std::make_unique<QGuiApplication>(gArgc, gArgv);
-    }
-}
-
-cPdfReportWriter::~cPdfReportWriter() {
-    if (ownApplication_) {
-        ownApplication_.reset();
-        qInstallMessageHandler(gPreviousHandler);
-    }
-}
 
 bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const std::tm& jobTime,
                              std::string& error) {

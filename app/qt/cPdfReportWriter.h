@@ -1,10 +1,9 @@
 #pragma once
 
 #include <ctime>
-#include <memory>
 #include <string>
 
-class QGuiApplication;
+#include "app/qt/cOffscreenApplication.h"
 
 namespace korval {
 
@@ -15,16 +14,13 @@ class cModelDoc;
 // for the writer's lifetime.
 class cPdfReportWriter {
   public:
-    cPdfReportWriter();
-    ~cPdfReportWriter();
-
     // False, with the reason in error, when the file could not be written.
     bool Write(cModelDoc& document, const std::string& path, const std::tm& jobTime,
                std::string& error);
     int PagesWritten() const { return pages_; }
 
   private:
-    std::unique_ptr<QGuiApplication> ownApplication_;
+    cOffscreenApplication application_;
     int pages_ = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "app/qt/cQtReportSurface.h"
 
 #include <QPainter>
+#include <QPalette>
+#include <QPolygon>
 #include <QRect>
 #include <algorithm>
 
@@ -11,11 +13,113 @@ namespace korval {
 
 cQtReportSurface::cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device)
     : painter_(painter), font_(font), metrics_(font, device) {
+    // A weight-1 line is about a screen pixel: three quarters of a point.
+    if (device != nullptr) lineUnit_ = std::max(1, (device->logicalDpiY() + 48) / 96);
     if (painter_ != nullptr) {
         painter_->setFont(font_);
         painter_->setPen(Qt::black);
         painter_->setBackgroundMode(Qt::TransparentMode);
+        painter_->setRenderHint(QPainter::Antialiasing, true);
     }
+}
+
+void cQtReportSurface::SetPalette(const QPalette& palette) {
+    ink_ = palette.color(QPalette::Text);
+    paper_ = palette.color(QPalette::Base);
+    UseTextPen();
+}
+
+QColor cQtReportSurface::ColorOf(Tone tone) const {
+    // Faint and shade lie between paper and ink, so they read on light and dark palettes.
+    auto mix = [this](double inkShare) {
+        return QColor::fromRgbF(
+            static_cast<float>(paper_.redF() + (ink_.redF() - paper_.redF()) * inkShare),
+            static_cast<float>(paper_.greenF() + (ink_.greenF() - paper_.greenF()) * inkShare),
+            static_cast<float>(paper_.blueF() + (ink_.blueF() - paper_.blueF()) * inkShare));
+    };
+    switch (tone) {
+        case Tone::kFaint:
+            return mix(0.45);
+        case Tone::kShade:
+            return mix(0.12);
+        case Tone::kInk:
+            break;
+    }
+    return ink_;
+}
+
+void cQtReportSurface::UseTextPen() {
+    if (Painting()) painter_->setPen(QPen(ink_));
+}
+
+void cQtReportSurface::UseLine(const LineStyle& style) {
+    QPen pen(ColorOf(style.tone), std::max(1, style.weight) * lineUnit_);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    switch (style.dash) {
+        case DashStyle::kDashed:
+            pen.setDashPattern({5, 3});
+            break;
+        case DashStyle::kDotted:
+            pen.setDashPattern({1, 2});
+            break;
+        case DashStyle::kSolid:
+            break;
+    }
+    painter_->setPen(pen);
+    painter_->setBrush(Qt::NoBrush);
+}
+
+int cQtReportSurface::TextWidth(std::string_view text) const {
+    return metrics_.horizontalAdvance(ToQString(std::string(text)));
+}
+
+void cQtReportSurface::DrawLine(SurfacePoint from, SurfacePoint to, const LineStyle& style) {
+    if (!Painting()) return;
+    UseLine(style);
+    painter_->drawLine(from.x, from.y, to.x, to.y);
+    UseTextPen();
+}
+
+namespace {
+QPolygon ToQPolygon(std::span<const SurfacePoint> points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (SurfacePoint point : points) polygon.append(QPoint(point.x, point.y));
+    return polygon;
+}
+}  // namespace
+
+void cQtReportSurface::DrawPolyline(std::span<const SurfacePoint> points, const LineStyle& style) {
+    if (!Painting() || points.size() < 2) return;
+    UseLine(style);
+    painter_->drawPolyline(ToQPolygon(points));
+    UseTextPen();
+}
+
+void cQtReportSurface::FillRect(const SurfaceRect& rect, Tone tone) {
+    if (!Painting()) return;
+    painter_->fillRect(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)),
+                       ColorOf(tone));
+}
+
+void cQtReportSurface::FillPolygon(std::span<const SurfacePoint> points, Tone tone) {
+    if (!Painting() || points.size() < 3) return;
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(ColorOf(tone));
+    painter_->drawPolygon(ToQPolygon(points));
+    painter_->setBrush(Qt::NoBrush);
+    UseTextPen();
+}
+
+void cQtReportSurface::DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) {
+    if (!Painting()) return;
+    QString qtText = ToQString(PrintableText(text));
+    int width = metrics_.horizontalAdvance(qtText);
+    int left = at.x;
+    if ((flags & TextFlags::kAlignMask) == TextFlags::kCenter) left -= width / 2;
+    if ((flags & TextFlags::kAlignMask) == TextFlags::kRight) left -= width;
+    painter_->drawText(QPoint(left, at.y + metrics_.ascent()), qtText);
 }
 
 TextMetrics cQtReportSurface::GetTextMetrics() const {

@@ -1,17 +1,21 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 
 #include "framework/cReportSurface.h"
 
 class QPainter;
+class QPalette;
 
 namespace korval {
 
 // Report text through a QPainter: metrics from the surface's font on its device, text
 // placed in its rectangle with the report's alignment and wrapping flags. Line breaks
-// stored as CR LF break lines here as they do in the report's edit fields.
+// stored as CR LF break lines here as they do in the report's edit fields. Charts are
+// painted in black on white, or in the colours of a palette (SetPalette); line weights grow
+// with the device's resolution, so a hairline stays visible on paper.
 class cQtReportSurface : public cReportSurface {
   public:
     // painter may be null: every call then only measures.
@@ -19,6 +23,16 @@ class cQtReportSurface : public cReportSurface {
 
     TextMetrics GetTextMetrics() const override;
     int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) override;
+    int TextWidth(std::string_view text) const override;
+    void DrawLine(SurfacePoint from, SurfacePoint to, const LineStyle& style) override;
+    void DrawPolyline(std::span<const SurfacePoint> points, const LineStyle& style) override;
+    void FillRect(const SurfaceRect& rect, Tone tone) override;
+    void FillPolygon(std::span<const SurfacePoint> points, Tone tone) override;
+    void DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) override;
+
+    // Ink from the palette's text colour over its base colour; tones between the two.
+    void SetPalette(const QPalette& palette);
+    QColor ColorOf(Tone tone) const;
 
     const QFont& Font() const { return font_; }
     // The Qt text flags for the report's flags.
@@ -30,11 +44,17 @@ class cQtReportSurface : public cReportSurface {
   private:
     static bool IsPlainLine(std::string_view text, unsigned flags);
     int PlainLineHeight();
+    bool Painting() const { return painter_ != nullptr; }
+    void UseLine(const LineStyle& style);
+    void UseTextPen();
 
     QPainter* painter_;
     QFont font_;
     QFontMetrics metrics_;
     int plainLineHeight_ = -1;
+    int lineUnit_ = 1;  // device units of a weight-1 line
+    QColor ink_ = Qt::black;
+    QColor paper_ = Qt::white;
 };
 
 }  // namespace korval

@@ -20,6 +20,8 @@ cQtScreenSurface::cQtScreenSurface(QPainter* painter, const QWidget& view,
       clientWidth_(clientArea.width()),
       clientHeight_(clientArea.height()),
       ppiX_(clientArea.logicalDpiX()),
-      ppiY_(clientArea.logicalDpiY()) {}
+      ppiY_(clientArea.logicalDpiY()) {
+    SetPalette(clientArea.palette());
+}
 
 }  // namespace korval

@@ -7,7 +7,7 @@ class QWidget;
 namespace korval {
 
 // The report on screen: the view's font, the screen's size and resolution, the visible
-// area of the view as client area.
+// area of the view as client area, and the colours of its palette.
 class cQtScreenSurface : public cQtReportSurface {
   public:
     // painter may be null for a measuring pass.

@@ -40,7 +40,11 @@ TEST(CliRunnerTest, UsageErrorsExitWithTwo) {
                                                {"report", "a", "--format", "json"},
                                                {"figures", "a", "--format", "text"},
                                                {"diff", "a"},
-                                               {"diff", "a", "b", "--format", "csv"}}) {
+                                               {"diff", "a", "b", "--format", "csv"},
+                                               {"chart", "a"},
+                                               {"chart", "a", "--format", "svg"},
+                                               {"chart", "a", "--format", "pdf", "-o", "x"},
+                                               {"chart", "a", "b", "-o", "x.svg"}}) {
         CliResult result = RunCli(args);
         EXPECT_EQ(result.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(result.err.find("usage:"), std::string::npos);
@@ -150,6 +154,43 @@ TEST(CliRunnerTest, ReportFormatsAreTheRunnersOwn) {
     CliResult text = run(runner, {"report", example, "--format", "text"});
     EXPECT_EQ(text.status, cCliRunner::kSuccess);
     EXPECT_EQ(text.out, RunCli({"report", example}).out);
+}
+
+// The chart command writes through the runner's chart formats: SVG unless PNG is asked for
+// or the output is named so; a report asked for as an image is its charts.
+TEST(CliRunnerTest, ChartFormatsFollowTheFormatOrTheOutputsName) {
+    std::vector<std::string> written;
+    auto format = [&written](const char* name) {
+        return [&written, name](cModelDoc&, const std::string& output, std::ostream&) {
+            written.push_back(std::string(name) + " " + output);
+            return 0;
+        };
+    };
+    cCliRunner runner;
+    EXPECT_TRUE(runner.RegisterChartFormat("svg", format("svg")));
+    EXPECT_TRUE(runner.RegisterChartFormat("png", format("png")));
+    EXPECT_FALSE(runner.RegisterChartFormat("png", format("png")));
+    std::string example = std::string(KORVAL_SOURCE_DIR) + "/examples/payroll.PRJ";
+    struct Case {
+        std::vector<std::string> args;
+        std::string written;
+    };
+    const Case cases[] = {
+        {{"chart", example, "-o", "a.svg"}, "svg a.svg"},
+        {{"chart", example, "-o", "b.PNG"}, "png b.PNG"},
+        {{"chart", example, "-o", "c", "--format", "png"}, "png c"},
+        {{"chart", example, "--format", "svg", "-o", "d.png"}, "svg d.png"},
+        {{"report", example, "--format", "png", "-o", "e.png"}, "png e.png"},
+    };
+    for (const Case& c : cases) {
+        written.clear();
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--profile", KORVAL_DEFAULTS_PROFILE});
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runner.Run(args, out, err), cCliRunner::kSuccess) << err.str();
+        EXPECT_EQ(written, std::vector<std::string>{c.written});
+    }
 }
 
 TEST(CliRunnerTest, TextsPrintWithLineFeedsAndNoOtherControlCharacters) {

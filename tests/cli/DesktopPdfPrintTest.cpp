@@ -55,6 +55,31 @@ TEST(DesktopPdfPrintTest, HandsTheJobOverAndGivesBackTheStatus) {
     }
 }
 
+TEST(DesktopPdfPrintTest, ChartsAreHandedOverWithTheirFormat) {
+    struct Case {
+        std::string format;
+        std::string profile;
+        const char* arguments;
+    };
+    const Case cases[] = {
+        {"svg", "", "--print-chart\nin.prj\nout.svg\n--format\nsvg\noffscreen\n"},
+        {"png", "my.ini",
+         "--print-chart\nin.prj\nout.svg\n--format\npng\n--profile\nmy.ini\noffscreen\n"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        std::string program = FakeDesktop(dir, "exit 0");
+        std::ostringstream err;
+        EXPECT_EQ(DrawChartsThroughDesktop(program, "in.prj", "out.svg", c.format, c.profile, err),
+                  0);
+        EXPECT_EQ(TempDir::ReadFile(dir.File("arguments")), c.arguments);
+    }
+    std::ostringstream err;
+    EXPECT_EQ(DrawChartsThroughDesktop("/nonexistent/korval", "in.prj", "out.svg", "svg", "", err),
+              1);
+    EXPECT_NE(err.str().find("Chart output needs the desktop application"), std::string::npos);
+}
+
 TEST(DesktopPdfPrintTest, WithoutTheDesktopProgramSaysSoAndFails) {
     TempDir dir;
     std::ostringstream err;

@@ -35,6 +35,9 @@ expect "--help --version" korval-cli --
 expect "csv json" korval-cli figures plan.PRJ --format ""
 expect "pdf text" korval-cli report plan.PRJ --format ""
 expect "json text" korval-cli diff a b --format ""
+expect "png svg" korval-cli chart plan.PRJ --format ""
+expect "chart" korval-cli ch
+expect "Rayleigh.Rlm folder model.ccm plan.PRJ" korval-cli chart ""
 expect "Cocomo" korval-cli new C
 expect "Project" korval-cli new P
 expect "Rayleigh.Rlm folder model.ccm plan.PRJ" korval-cli report ""

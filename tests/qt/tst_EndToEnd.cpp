@@ -28,9 +28,11 @@ using namespace korval::testing;
 
 namespace {
 
-// Remembers the cells of every row as the report lays them out, one line per row.
+// Remembers the cells of every row as the report lays them out, one line per row. It takes
+// charts as drawings, as paper does, so the rows are those the printed pages show.
 class cRowCollector : public cTextReportSurface {
   public:
+    bool DrawsGraphics() const override { return true; }
     struct Row {
         QStringList cells;
         bool wraps = false;

@@ -17,6 +17,18 @@ class cRecordingSurface : public cReportSurface {
         SurfaceRect rect;
         unsigned flags;
     };
+    // One graphic call: its kind, its points (a rectangle's two corners), line style, tone
+    // and, for text at a point, the text.
+    struct Shape {
+        enum class Kind { kLine, kPolyline, kRect, kPolygon, kText };
+        Kind kind;
+        std::vector<SurfacePoint> points;
+        LineStyle line;
+        Tone tone = Tone::kInk;
+        std::string text;
+        // What the shape covers; text by the surface's character width and line height.
+        SurfaceRect bounds;
+    };
 
     bool printer = false;
     int width = 850;
@@ -26,6 +38,7 @@ class cRecordingSurface : public cReportSurface {
     int charWidth = 8;
     std::vector<Drawn> drawn;
     int measured = 0;  // calls that only measured
+    std::vector<Shape> shapes;
 
     bool IsPrinter() const override { return printer; }
     int DeviceWidth() const override { return width; }
@@ -36,6 +49,14 @@ class cRecordingSurface : public cReportSurface {
     int PixelsPerInchY() const override { return pixelsPerInch; }
     TextMetrics GetTextMetrics() const override { return {lineHeight, charWidth, 2 * charWidth}; }
     int DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) override;
+    void DrawLine(SurfacePoint from, SurfacePoint to, const LineStyle& style) override;
+    void DrawPolyline(std::span<const SurfacePoint> points, const LineStyle& style) override;
+    void FillRect(const SurfaceRect& rect, Tone tone) override;
+    void FillPolygon(std::span<const SurfacePoint> points, Tone tone) override;
+    void DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) override;
+
+    // The texts drawn at a point, in order.
+    std::vector<std::string> ShapeTexts() const;
 
     // Texts drawn, in order.
     std::vector<std::string> Texts() const;

@@ -1,0 +1,72 @@
+#include "framework/chart/ChartScale.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "framework/NumberText.h"
+
+namespace korval {
+
+namespace {
+
+// The smallest round step of at least raw: 1, 2, 2.5, 5 or 10 times its power of ten.
+double RoundStep(double raw, int& decimals) {
+    double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double mantissa : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        double step = mantissa * power;
+        if (step >= raw * (1 - 1e-9)) {
+            int exponent = static_cast<int>(std::lround(std::log10(power)));
+            if (mantissa == 10.0) ++exponent;
+            decimals = std::max(0, -exponent) + (mantissa == 2.5 ? 1 : 0);
+            if (mantissa == 2.5 && exponent > 0) decimals = 0;
+            return step;
+        }
+    }
+    return raw;  // not reached: 10 x power is always at least raw
+}
+
+}  // namespace
+
+ChartScale ChartScale::Covering(double low, double high, int maxTicks) {
+    ChartScale scale;
+    if (!std::isfinite(low) || !std::isfinite(high) || !(high > low)) {
+        if (std::isfinite(low) && std::isfinite(high) && high == low && low != 0) {
+            low = std::min(0.0, low);
+            high = std::max(0.0, high);
+        } else {
+            return scale;
+        }
+    }
+    int steps = std::max(1, maxTicks);
+    double raw = (high - low) / steps;
+    scale.step = RoundStep(raw, scale.decimals);
+    scale.low = std::floor(low / scale.step + 1e-9) * scale.step;
+    scale.high = std::ceil(high / scale.step - 1e-9) * scale.step;
+    // Rounding the ends out may take one step more than asked for.
+    while ((scale.high - scale.low) / scale.step > steps + 1e-9) {
+        scale.step = RoundStep(scale.step * (1 + 1e-6), scale.decimals);
+        scale.low = std::floor(low / scale.step + 1e-9) * scale.step;
+        scale.high = std::ceil(high / scale.step - 1e-9) * scale.step;
+    }
+    if (scale.high <= scale.low) scale.high = scale.low + scale.step;
+    return scale;
+}
+
+std::vector<double> ChartScale::Ticks() const {
+    std::vector<double> ticks;
+    long count = std::lround((high - low) / step);
+    ticks.reserve(static_cast<std::size_t>(count + 1));
+    for (long i = 0; i <= count; ++i) ticks.push_back(low + static_cast<double>(i) * step);
+    return ticks;
+}
+
+std::string ChartScale::TickText(double value) const {
+    if (std::fabs(value) < step * 1e-9) value = 0;
+    return FormatNumber("%.*f", decimals, value);
+}
+
+double ChartScale::Fraction(double value) const {
+    return (value - low) / (high - low);
+}
+
+}  // namespace korval

@@ -1,0 +1,99 @@
+#include "framework/chart/ChartTable.h"
+
+#include <algorithm>
+
+#include "framework/NumberText.h"
+#include "framework/chart/ChartScale.h"
+
+namespace korval {
+
+namespace {
+
+constexpr int kTableSteps = 12;
+
+std::string Figure(double value) {
+    return FormatNumber("%.1f", value);
+}
+
+double PointValue(const ChartSeries& series, std::size_t i, bool upper) {
+    return upper && i < series.upper.size() ? series.upper[i] : series.points[i].y;
+}
+
+double RightOf(const ChartSpec& spec) {
+    double right = 0;
+    for (const ChartSeries& series : spec.series) {
+        for (const ChartPoint& point : series.points) right = std::max(right, point.x);
+    }
+    for (const GanttRow& row : spec.rows) {
+        for (const GanttBar& bar : row.bars) right = std::max(right, bar.end);
+    }
+    return right;
+}
+
+ChartTable XyTable(const ChartSpec& spec) {
+    ChartTable table;
+    for (const ChartSeries& series : spec.series) {
+        if (!series.name.empty()) table.notes.push_back(series.column + ": " + series.name);
+    }
+    for (const ChartMarker& marker : spec.markers)
+        table.notes.push_back(marker.label + " at " + Figure(marker.x) + " " + spec.xUnit);
+    for (const ChartPeak& peak : spec.peaks) {
+        table.notes.push_back(peak.label + " at " + Figure(peak.x) + " " + spec.xUnit);
+    }
+    table.header.push_back(spec.xUnit);
+    for (const ChartSeries& series : spec.series) table.header.push_back(series.column);
+    ChartScale scale = ChartScale::Covering(0, RightOf(spec), kTableSteps);
+    for (double x : scale.Ticks()) {
+        std::vector<std::string> row = {scale.TickText(x)};
+        for (const ChartSeries& series : spec.series) {
+            std::string value = Figure(SeriesValueAt(series, x));
+            if (series.shape == SeriesShape::kBand)
+                value += "-" + Figure(SeriesValueAt(series, x, true));
+            row.push_back(value);
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+ChartTable GanttTable(const ChartSpec& spec) {
+    ChartTable table;
+    table.named = true;
+    table.header = {"Member", "Phase", spec.xUnit};
+    for (const GanttRow& row : spec.rows) {
+        std::string name = row.missing ? row.name + " (" + spec.missingLabel + ")" : row.name;
+        if (row.bars.empty()) table.rows.push_back({name, "", ""});
+        for (const GanttBar& bar : row.bars) {
+            std::size_t category = static_cast<std::size_t>(
+                std::clamp(bar.category, 0, static_cast<int>(spec.categories.size()) - 1));
+            table.rows.push_back({name, spec.categories[category].name,
+                                  Figure(bar.start) + " - " + Figure(bar.end)});
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+double SeriesValueAt(const ChartSeries& series, double x, bool upper) {
+    const std::vector<ChartPoint>& points = series.points;
+    if (points.empty() || x < points.front().x || x > points.back().x) return 0;
+    auto after = std::upper_bound(points.begin(), points.end(), x,
+                                  [](double value, const ChartPoint& p) { return value < p.x; });
+    std::size_t i = static_cast<std::size_t>(after - points.begin()) - 1;
+    if (series.shape == SeriesShape::kSteps) {
+        // The last point ends the steps.
+        return i + 1 < points.size() ? PointValue(series, i, upper) : 0;
+    }
+    if (i + 1 >= points.size()) return PointValue(series, i, upper);
+    double span = points[i + 1].x - points[i].x;
+    double share = span > 0 ? (x - points[i].x) / span : 0;
+    return PointValue(series, i, upper) +
+           share * (PointValue(series, i + 1, upper) - PointValue(series, i, upper));
+}
+
+ChartTable ChartTable::Of(const ChartSpec& spec) {
+    return spec.IsGantt() ? GanttTable(spec) : XyTable(spec);
+}
+
+}  // namespace korval

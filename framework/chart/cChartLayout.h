@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/chart/ChartScale.h"
+#include "framework/chart/ChartSpec.h"
+#include "framework/chart/cChartPicture.h"
+
+namespace korval {
+
+// Lays a chart out in a rectangle of a surface: round axes covering the data with their
+// units, grid, series, markers, Gantt rows and the legend below, every part inside the
+// rectangle. Text is measured on the surface, so the picture fits the font it is drawn in.
+class cChartLayout {
+  public:
+    cChartLayout(const ChartSpec& spec, const cReportSurface& surface);
+
+    // The height the chart asks for: a fixed number of lines, a Gantt chart a line and a
+    // half per row, at most maxHeight (a printed page's body).
+    static int PreferredHeight(const ChartSpec& spec, const TextMetrics& text, int maxHeight);
+
+    cChartPicture LayOut(int width, int height) const;
+
+  private:
+    struct LegendEntry {
+        std::string text;
+        bool area;  // an area sample; otherwise a line sample
+        LineStyle line;
+        AreaStyle fill;
+    };
+    struct Frame {
+        SurfaceRect plot;
+        ChartScale x;
+        ChartScale y;
+    };
+
+    std::vector<LegendEntry> Legend() const;
+    std::vector<std::vector<const LegendEntry*>> LegendLines(const std::vector<LegendEntry>& legend,
+                                                             int width) const;
+    int LegendLineHeight() const { return lineHeight_ * 5 / 4; }
+    int BelowPlot(int legendLines) const;
+    double DataRight() const;
+    double DataTop() const;
+
+    ChartScale XScale(int plotWidth) const;
+    Frame XyFrame(int width, int height, int legendLines) const;
+    Frame GanttFrame(int width, int height, int legendLines) const;
+
+    int X(const Frame& frame, double x) const;
+    int Y(const Frame& frame, double y) const;
+
+    void DrawXAxis(cChartPicture& picture, const Frame& frame, bool grid) const;
+    void DrawYAxis(cChartPicture& picture, const Frame& frame) const;
+    void DrawSeries(cChartPicture& picture, const Frame& frame, const ChartSeries& series) const;
+    void DrawStepLabels(cChartPicture& picture, const Frame& frame,
+                        const ChartSeries& series) const;
+    void DrawMarkers(cChartPicture& picture, const Frame& frame) const;
+    void DrawPeaks(cChartPicture& picture, const Frame& frame) const;
+    void DrawGanttRows(cChartPicture& picture, const Frame& frame) const;
+    void DrawLegend(cChartPicture& picture,
+                    const std::vector<std::vector<const LegendEntry*>>& lines) const;
+
+    void Area(cChartPicture& picture, const std::vector<SurfacePoint>& outline,
+              const AreaStyle& style) const;
+    void BarArea(cChartPicture& picture, const SurfaceRect& bar, const AreaStyle& style,
+                 bool outlineOnly) const;
+    // Text kept inside the chart: moved in from an edge it would cross.
+    void Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
+               unsigned align) const;
+
+    const ChartSpec& spec_;
+    const cReportSurface& surface_;
+    int lineHeight_;
+    int charWidth_;
+    int hatchSpacing_;
+};
+
+}  // namespace korval

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "cocomo/cCocomoDoc.h"
+#include "rayleigh/cRayleighDoc.h"
+#include "tests/project/ProjectTestSupport.h"
+
+namespace korval::testing {
+namespace {
+
+using ProjectPlanTest = ProjectTest;
+
+TEST_F(ProjectPlanTest, BothPlansShareTheTimeAxisOfEveryExample) {
+    for (const char* example : {"payroll.PRJ", "web-shop.PRJ", "ground-station.PRJ"}) {
+        SCOPED_TRACE(example);
+        std::unique_ptr<cProjectDoc> project = OpenCopy(example);
+        ProjectPlan plan = project->GetPlan();
+        const cCocomoDoc& cocomo = *project->GetCocomoModel();
+        const cRayleighDoc& rayleigh = *project->GetRayleighModel();
+
+        ASSERT_EQ(plan.cocomo.steps.size(), 3u);
+        EXPECT_NEAR(plan.cocomoEffort, cocomo.GetAdjustedEffort(), 1e-6 * plan.cocomoEffort);
+        EXPECT_NEAR(plan.cocomo.EndMonth(), cocomo.GetTimeToDevelop(), 1e-9);
+        // The main build ends, and the curve peaks, where the COCOMO phases end.
+        EXPECT_DOUBLE_EQ(plan.rayleighPeakMonth, cocomo.GetTimeToDevelop());
+        EXPECT_NEAR(plan.rayleighStartMonth + rayleigh.MainBuildPhaseTime(), plan.rayleighPeakMonth,
+                    1e-9);
+        EXPECT_GT(plan.rayleighStartMonth, 0.0);
+        EXPECT_DOUBLE_EQ(plan.putnamEffort, rayleigh.LifeCycleEffortMonths());
+        EXPECT_DOUBLE_EQ(plan.putnamMainBuildEffort, rayleigh.MainBuildEffortMonths());
+        ASSERT_FALSE(plan.rayleigh.periods.empty());
+        EXPECT_NEAR(plan.rayleigh.TotalEffort(), plan.putnamEffort, 0.03 * plan.putnamEffort);
+    }
+}
+
+TEST_F(ProjectPlanTest, NewProjectHasNoPlan) {
+    cProjectDoc project(context);
+    ProjectPlan plan = project.GetPlan();
+    EXPECT_EQ(plan.cocomoEffort, 0.0);
+    EXPECT_EQ(plan.putnamEffort, 0.0);
+    EXPECT_TRUE(plan.rayleigh.periods.empty());
+    EXPECT_EQ(plan.rayleighStartMonth, 0.0);
+}
+
+}  // namespace
+}  // namespace korval::testing
