@@ -1,6 +1,7 @@
 #include "calibration/CalibrationReport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "framework/NumberText.h"
@@ -8,6 +9,7 @@
 #include "framework/TextUtil.h"
 #include "framework/cDrawContext.h"
 #include "framework/cTextReportSurface.h"
+#include "framework/chart/ChartSpec.h"
 
 namespace korval {
 
@@ -17,6 +19,10 @@ constexpr double kRowSpacing = 0.5;
 constexpr double kTableSpacing = 0.0;
 // At most this many problems are listed; the count of the rest closes the list.
 constexpr std::size_t kListedProblems = 50;
+// At most this many projects are marked on a chart; a longer history shows an even sample.
+constexpr std::size_t kChartedProjects = 300;
+// Figure columns of the tables, in column units: room for "Fitted Dev." and a gap.
+constexpr int kTableStep = 6;
 
 class cReportWriter {
   public:
@@ -42,11 +48,18 @@ class cReportWriter {
         placed.reserve(cells.size());
         for (std::size_t i = 0; i < cells.size(); ++i) {
             int x = i == 0 ? m.column[1] + 2 * m.columnUnit
-                           : m.column[2] + static_cast<int>(i - 1) * m.columnStep;
+                           : m.column[2] + static_cast<int>(i - 1) * kTableStep * m.columnUnit;
             placed.push_back({x, cells[i]});
         }
         height_ +=
             PlaceReportRow(dc_, y_, placed, TextFlags::kBase, last ? kRowSpacing : kTableSpacing);
+    }
+
+    // A chart on surfaces that draw; the character grid leaves it out, the table above
+    // holds what it shows.
+    void Chart(std::string_view heading, const ChartSpec& chart) {
+        if (!dc_.surface.DrawsGraphics()) return;
+        height_ += PlaceReportChart(dc_, y_, heading, chart, TextFlags::kBase);
     }
 
     cReportLayout Finish() {
@@ -178,6 +191,62 @@ void AccuracySection(cReportWriter& report, const Calibration& calibration) {
                 "Leave-one-out estimates each project from a calibration without it.");
 }
 
+// A project's mark: a small cross of two unnamed strokes, left out of the legend.
+void AddCross(ChartSpec& chart, ChartPoint at, double size) {
+    ChartSeries stroke;
+    stroke.points = {{at.x - size, at.y - size}, {at.x + size, at.y + size}};
+    chart.series.push_back(stroke);
+    stroke.points = {{at.x - size, at.y + size}, {at.x + size, at.y - size}};
+    chart.series.push_back(std::move(stroke));
+}
+
+// Estimated against actual effort with both axes in log10 of person-months, the line where
+// the estimate is right and the band within 25 % of it. Efforts below one person-month lie
+// off the axes, which start at 1.
+ChartSpec ScatterChart(const std::vector<EstimatePoint>& points, bool calibrated) {
+    ChartSpec chart;
+    chart.xUnit = "Actual effort, log10 PM (1 = 10 PM, 2 = 100 PM)";
+    chart.yUnit = "Estimate, log10 PM";
+    std::vector<ChartPoint> marks;
+    double top = 1;
+    std::size_t every = points.size() / kChartedProjects + 1;
+    for (std::size_t i = 0; i < points.size(); i += every) {
+        double estimate = calibrated ? points[i].calibrated : points[i].current;
+        if (!(points[i].actual >= 1) || !(estimate >= 1)) continue;
+        marks.push_back({std::log10(points[i].actual), std::log10(estimate)});
+        top = std::max({top, marks.back().x, marks.back().y});
+    }
+    double low = -std::log10(0.75);  // where the band's lower edge leaves the axis
+    ChartSeries band;
+    band.name = "Within 25 %";
+    band.column = "Within 25 %";
+    band.shape = SeriesShape::kBand;
+    band.line.tone = Tone::kFaint;
+    band.points = {{low, 0}, {top, top + std::log10(0.75)}};
+    band.upper = {low + std::log10(1.25), top + std::log10(1.25)};
+    chart.series.push_back(std::move(band));
+    ChartSeries exact;
+    exact.name = "Estimate = actual";
+    exact.column = exact.name;
+    exact.line.dash = DashStyle::kDashed;
+    exact.points = {{0, 0}, {top, top}};
+    chart.series.push_back(std::move(exact));
+    ChartSeries legend;
+    legend.name = "Project";
+    legend.column = legend.name;
+    chart.series.push_back(std::move(legend));
+    for (const ChartPoint& mark : marks) AddCross(chart, mark, top / 60);
+    return chart;
+}
+
+void ChartSection(cReportWriter& report, const CocomoCalibration& cocomo) {
+    if (cocomo.points.empty()) return;
+    report.Chart("COCOMO effort, profile in use: estimated against actual",
+                 ScatterChart(cocomo.points, false));
+    report.Chart("COCOMO effort, calibrated: estimated against actual",
+                 ScatterChart(cocomo.points, true));
+}
+
 }  // namespace
 
 cReportLayout LayOutCalibrationReport(const Calibration& calibration, cReportSurface& surface) {
@@ -188,6 +257,7 @@ cReportLayout LayOutCalibrationReport(const Calibration& calibration, cReportSur
     PutnamSection(report, calibration.putnam);
     FunctionPointSection(report, calibration.functionPoints);
     AccuracySection(report, calibration);
+    ChartSection(report, calibration.cocomo);
     return report.Finish();
 }
 

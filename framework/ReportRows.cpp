@@ -1,7 +1,11 @@
 #include "framework/ReportRows.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+
+#include "framework/chart/cChartLayout.h"
+#include "framework/chart/cChartPicture.h"
 
 namespace korval {
 
@@ -12,6 +16,18 @@ void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view
     if (!left.empty()) surface.DrawText(left, band, TextFlags::kBase);
     if (!centre.empty()) surface.DrawText(centre, band, TextFlags::kCenter);
     if (!right.empty()) surface.DrawText(right, band, TextFlags::kRight);
+}
+
+// Charts take the report's width from its second column, but no more than reads well on a
+// wide window, and no less than leaves room for their axes on a narrow one.
+int ChartWidth(const PageMetrics& m) {
+    int available = m.rightEdge - m.column[1];
+    return std::max(std::min(available, 90 * m.columnUnit), 40 * m.columnUnit);
+}
+
+// On the screen, where nothing bounds it, a chart is kept within about a printed page.
+int ChartMaxHeight(const PageMetrics& m) {
+    return m.paged ? m.bodyHeight : 50 * m.text.height;
 }
 
 }  // namespace
@@ -73,6 +89,37 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
     int next = top + height + static_cast<int>(m.text.height * spacing);
     y = next;
     return next - y0;
+}
+
+int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+                     unsigned flags) {
+    const PageMetrics& m = dc.metrics;
+    int y0 = std::max(y, m.topMargin);
+    int headingHeight = m.text.height * 3 / 2;
+    int width = ChartWidth(m);
+    int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
+    int top = ReportRowTop(m, y0, headingHeight + height);
+    int page = ReportPageOfRow(m, top);
+    int left = m.column[1];
+    unsigned placed = flags & ~TextFlags::kMeasureOnly;
+    dc.layout.Add({cReportItem::Kind::kText,
+                   page,
+                   {left, top, m.rightEdge, top + m.text.height},
+                   placed,
+                   std::string(heading),
+                   nullptr});
+    int chartTop = top + headingHeight;
+    cReportItem item{cReportItem::Kind::kChart,
+                     page,
+                     {left, chartTop, left + width, chartTop + height},
+                     placed,
+                     std::string(heading),
+                     nullptr};
+    item.chart = std::make_shared<const cChartPicture>(
+        cChartLayout(chart, dc.surface).LayOut(width, height));
+    dc.layout.Add(std::move(item));
+    y = chartTop + height + m.text.height / 2;
+    return y - y0;
 }
 
 }  // namespace korval

@@ -7,6 +7,8 @@
 
 namespace korval {
 
+struct ChartSpec;
+
 // One cell of a report row: the left edge it starts at and its text.
 struct ReportCell {
     int x = 0;
@@ -25,6 +27,12 @@ int ReportPageOfRow(const PageMetrics& metrics, int top);
 
 int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, unsigned flags,
                    double spacing);
+
+// Places a chart under its heading as one block that moves whole to the next page on paper,
+// as wide as the report allows from column 1; for surfaces that draw graphics. Returns the
+// height advanced.
+int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+                     unsigned flags);
 
 // The bands above and below a printed page's body, each with a text at its left, centre
 // and right (empty texts are left out).

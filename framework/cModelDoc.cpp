@@ -15,7 +15,6 @@
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileStore.h"
 #include "framework/chart/ChartTable.h"
-#include "framework/chart/cChartLayout.h"
 
 namespace korval {
 
@@ -347,55 +346,13 @@ int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::str
     return PlaceReportRow(dc, y, cells, flags, spacing);
 }
 
-namespace {
-
-// Charts take the report's width from its second column, but no more than reads well on a
-// wide window, and no less than leaves room for their axes on a narrow one.
-int ChartWidth(const PageMetrics& m) {
-    int available = m.rightEdge - m.column[1];
-    return std::max(std::min(available, 90 * m.columnUnit), 40 * m.columnUnit);
-}
-
-// On the screen, where nothing bounds it, a chart is kept within about a printed page.
-int ChartMaxHeight(const PageMetrics& m) {
-    return m.paged ? m.bodyHeight : 50 * m.text.height;
-}
-
-}  // namespace
-
 int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
                          unsigned flags) const {
     if (!dc.surface.DrawsGraphics()) {
         int total = DrawRow(dc, y, "", heading, "", "", flags, 0.5);
         return total + DrawChartTable(dc, y, ChartTable::Of(chart), flags);
     }
-    const PageMetrics& m = dc.metrics;
-    int y0 = std::max(y, m.topMargin);
-    int headingHeight = m.text.height * 3 / 2;
-    int width = ChartWidth(m);
-    int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
-    int top = ReportRowTop(m, y0, headingHeight + height);
-    int page = ReportPageOfRow(m, top);
-    int left = m.column[1];
-    unsigned placed = flags & ~TextFlags::kMeasureOnly;
-    dc.layout.Add({cReportItem::Kind::kText,
-                   page,
-                   {left, top, m.rightEdge, top + m.text.height},
-                   placed,
-                   std::string(heading),
-                   nullptr});
-    int chartTop = top + headingHeight;
-    cReportItem item{cReportItem::Kind::kChart,
-                     page,
-                     {left, chartTop, left + width, chartTop + height},
-                     placed,
-                     std::string(heading),
-                     nullptr};
-    item.chart = std::make_shared<const cChartPicture>(
-        cChartLayout(chart, dc.surface).LayOut(width, height));
-    dc.layout.Add(std::move(item));
-    y = chartTop + height + m.text.height / 2;
-    return y - y0;
+    return PlaceReportChart(dc, y, heading, chart, flags);
 }
 
 int cModelDoc::DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table,

@@ -32,6 +32,9 @@ inline constexpr int kHelpTutorial = 32806;
 inline constexpr int kOptionsDisplay = 32771;
 inline constexpr int kOptionsLanguages = 32797;
 inline constexpr int kOptionsResetProfile = 32843;
+inline constexpr int kOptionsDefaultsProfile = 32850;
+// Tools
+inline constexpr int kToolsCalibrate = 32851;
 
 // Function point
 inline constexpr int kFpCount = 32772;

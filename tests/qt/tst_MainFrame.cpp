@@ -98,11 +98,13 @@ class MainFrameTest : public QObject {
 void MainFrameTest::menuWithNoDocument() {
     cFrameFixture f;
     f.frame->ShowWithPlacement();
-    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
+    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Tools", "&Options", "&Help"}));
     QCOMPARE(f.MenuEntries("&File"), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-",
                                                   "Recent File", "-", "E&xit"}));
     QCOMPARE(f.MenuEntries("&Options"),
-             (QStringList{"&Display...", "&Languages...", "-", "&Reset Defaults Profile..."}));
+             (QStringList{"&Display...", "&Languages...", "-", "Defaults &Profile...",
+                          "&Reset Defaults Profile..."}));
+    QCOMPARE(f.MenuEntries("&Tools"), (QStringList{"&Calibrate from History..."}));
     QVERIFY(!f.frame->Action(kOptionsDisplay)->isEnabled());
     QCOMPARE(f.frame->windowTitle(), QStringLiteral("Korval"));
     korval::testing::SaveScreenshot(*f.frame, "main-empty");
@@ -112,20 +114,22 @@ void MainFrameTest::menusFollowTheActiveKind_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<bool>("languages");
-    QTest::newRow("project") << 0 << QStringList{"&File",          "&View",   "&Project",
-                                                 "F&unctionPoint", "&COCOMO", "&Rayleigh",
-                                                 "&Options",       "&Window", "&Help"}
+    QTest::newRow("project") << 0
+                             << QStringList{"&File",   "&View",     "&Project", "F&unctionPoint",
+                                            "&COCOMO", "&Rayleigh", "&Tools",   "&Options",
+                                            "&Window", "&Help"}
                              << true;
     QTest::newRow("function point")
-        << 1 << QStringList{"&File", "&View", "F&unctionPoint", "&Options", "&Window", "&Help"}
+        << 1
+        << QStringList{"&File", "&View", "F&unctionPoint", "&Tools", "&Options", "&Window", "&Help"}
         << true;
-    QTest::newRow("cocomo") << 2 << QStringList{"&File",    "&View",   "&COCOMO",
+    QTest::newRow("cocomo") << 2 << QStringList{"&File",    "&View",   "&COCOMO", "&Tools",
                                                 "&Options", "&Window", "&Help"}
                             << false;
-    QTest::newRow("rayleigh") << 3 << QStringList{"&File",    "&View",   "&Rayleigh",
+    QTest::newRow("rayleigh") << 3 << QStringList{"&File",    "&View",   "&Rayleigh", "&Tools",
                                                   "&Options", "&Window", "&Help"}
                               << false;
-    QTest::newRow("system") << 4 << QStringList{"&File",    "&View",   "&System",
+    QTest::newRow("system") << 4 << QStringList{"&File",    "&View",   "&System", "&Tools",
                                                 "&Options", "&Window", "&Help"}
                             << false;
 }
@@ -153,7 +157,7 @@ void MainFrameTest::menusFollowTheActiveKind() {
     }
     // Closing the last document brings the short menu back.
     f.frame->ActiveChild()->close();
-    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
+    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Tools", "&Options", "&Help"}));
 }
 
 // Toolbar icons draw each size when it is first asked for; whatever is asked, in any mode,
