@@ -1,4 +1,5 @@
 #include "cli/FiguresJson.h"
+#include "cli/PlanFigures.h"
 #include "cocomo/cCocomoDoc.h"
 
 namespace korval {
@@ -45,6 +46,7 @@ Json CocomoFigures(cCocomoDoc& document) {
     for (const cCostDriverAttribute& attribute : document.GetCostDrivers())
         drivers.push_back(CostDriverJson(attribute));
     figures["costDrivers"] = std::move(drivers);
+    figures["plan"] = CocomoPlanJson(document);
     return figures;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/FiguresJson.h"
+#include "cli/PlanFigures.h"
 #include "project/cProjectDoc.h"
 
 namespace korval {
@@ -22,6 +23,7 @@ Json ProjectFigures(cProjectDoc& document) {
     figures["functionPoint"] = FunctionPointFigures(document.FunctionPointModel());
     figures["cocomo"] = CocomoFigures(document.CocomoModel());
     figures["rayleigh"] = RayleighFigures(document.RayleighModel());
+    figures["plan"] = ProjectPlanJson(document);
     return figures;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/FiguresJson.h"
+#include "cli/PlanFigures.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -32,6 +33,7 @@ Json RayleighFigures(cRayleighDoc& document) {
     figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi.value)},
                                {"low", MbiLevelText(mbi.low)},
                                {"high", MbiLevelText(mbi.high)}};
+    figures["plan"] = RayleighPlanJson(document);
     return figures;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/FiguresJson.h"
+#include "cli/PlanFigures.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "system/cSystemDoc.h"
 
@@ -41,6 +42,7 @@ Json SystemFigures(cSystemDoc& document) {
                                {"integrationEnd", NumberJson(schedule[i].integrationEnd)}});
     }
     figures["members"] = std::move(members);
+    figures["plan"] = SystemPlanJson(document);
     return figures;
 }
 

@@ -15,6 +15,7 @@
 #include "cli/DesktopPdfPrint.h"
 #include "cli/FiguresJson.h"
 #include "cli/FiguresTable.h"
+#include "cli/PlanFigures.h"
 #include "cli/cCliPlatform.h"
 #include "cli/cDocumentDiff.h"
 #include "documents/cDocumentFactory.h"
@@ -29,6 +30,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: korval-cli report  FILE [--profile INI] [--format text|pdf|svg|png -o OUT]\n"
     "       korval-cli figures FILE [--profile INI] [--format json|csv]\n"
+    "       korval-cli plan    FILE [--profile INI] [--format text|csv]\n"
     "       korval-cli chart   FILE [--profile INI] [--format svg|png] -o OUT\n"
     "       korval-cli diff    FILE_A FILE_B [--profile INI] [--format text|json]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
@@ -72,6 +74,7 @@ bool KnownFormat(Invocation& call,
     const std::map<std::string, std::vector<std::string>> formats = {
         {"report", {"text"}},
         {"figures", {"json", "csv"}},
+        {"plan", {"text", "csv"}},
         {"diff", {"text", "json"}},
         {"calibrate", {"text", "json"}}};
     auto own = formats.find(call.command);
@@ -105,8 +108,8 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
         }
     }
     std::size_t wanted =
-        (call.command == "report" || call.command == "figures" || call.command == "chart" ||
-         call.command == "calibrate")
+        (call.command == "report" || call.command == "figures" || call.command == "plan" ||
+         call.command == "chart" || call.command == "calibrate")
             ? 1
         : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
                                                                                         : 0;
@@ -175,6 +178,19 @@ int RunCalibrate(cEstimatorAppLogic& app, const Invocation& call, std::ostream& 
         WriteCalibratedProfile(calibration, CalibrationItems(calibration), call.output);
     err << "korval-cli: " << written.message << '\n';
     return written.ok ? cCliRunner::kSuccess : cCliRunner::kFileError;
+}
+
+// The staffing table of the document; a kind without one is told as an error.
+int PrintPlan(const cModelDoc& document, const std::string& format, std::ostream& out,
+              std::ostream& err) {
+    std::optional<StaffingTable> table = DocumentStaffingTable(document);
+    if (!table) {
+        err << "korval-cli: a " << document.KindInfo().typeName
+            << " document has no staffing plan\n";
+        return cCliRunner::kUsageError;
+    }
+    out << (format == "csv" ? StaffingCsv(*table) : StaffingText(*table));
+    return cCliRunner::kSuccess;
 }
 
 }  // namespace
@@ -251,6 +267,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         out << FiguresCsv(DocumentFigures(*document));
     } else if (call->command == "figures") {
         out << DumpFigures(DocumentFigures(*document)) << '\n';
+    } else if (call->command == "plan") {
+        return PrintPlan(*document, call->format, out, err);
     } else if (!document->SaveAs(call->operands[1])) {
         return kFileError;
     }

@@ -99,6 +99,9 @@ class cCocomoDoc : public cModelDoc {
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // The staffing block without its heading: the phases end to end with their staff; a
+    // project shows it too.
+    int DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags);
 
   protected:
     bool SaveOwnSections(const std::string& path) override;

@@ -1,6 +1,8 @@
 // The COCOMO report body of cCocomoDoc, laid out row by row from the current figures.
+#include "cocomo/CocomoChart.h"
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
+#include "framework/StaffingRows.h"
 
 namespace korval {
 
@@ -43,6 +45,14 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += DrawTotals(dc, y, flags, sensitivity);
     if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
+    if (GetFilter(kStaffingSwitch) == FilterState::On) {
+        total += DrawRow(dc, y, "", "Staffing", "", "", flags, 0.05);
+        total += DrawStaffingRows(dc, y, flags);
+    }
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = CocomoPhaseChart(GetStaffingProfile());
+        if (!chart.series.empty()) total += DrawChart(dc, y, "Phase Staffing Chart", chart, flags);
+    }
     return FinishReport(dc, total);
 }
 
@@ -99,6 +109,10 @@ int cCocomoDoc::DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags,
     advanced += entry("        Adjusted Effort:", kEffortFormat, integration.effort);
     advanced += scheduleAndStaff(integration);
     return advanced;
+}
+
+int cCocomoDoc::DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags) {
+    return DrawStaffingProfileRows(*this, dc, y, flags, GetStaffingProfile());
 }
 
 }  // namespace korval

@@ -94,7 +94,9 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
 int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
                      unsigned flags) {
     const PageMetrics& m = dc.metrics;
-    int y0 = std::max(y, m.topMargin);
+    // Half a line apart from the rows before, whatever spacing they end with.
+    int from = std::max(y, m.topMargin);
+    int y0 = from + m.text.height / 2;
     int headingHeight = m.text.height * 3 / 2;
     int width = ChartWidth(m);
     int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
@@ -119,7 +121,7 @@ int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const C
         cChartLayout(chart, dc.surface).LayOut(width, height));
     dc.layout.Add(std::move(item));
     y = chartTop + height + m.text.height / 2;
-    return y - y0;
+    return y - from;
 }
 
 }  // namespace korval

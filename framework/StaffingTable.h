@@ -4,6 +4,10 @@
 
 namespace korval {
 
+// The most periods a staffing table lists: a century of months. A longer schedule is
+// tabulated in periods of several months.
+inline constexpr int kMaxStaffingPeriods = 1200;
+
 // One period of a staffing table: efforts in person months, staff in people. The staff is
 // the period's effort over its length, so a table's staff and effort always agree.
 struct StaffingPeriod {

@@ -43,6 +43,7 @@ enum class Tone {
     kInk,    // text, axes, series
     kFaint,  // grid lines
     kShade,  // a light area behind hatching or a band
+    kPaper,  // the background: clears the place of a label over lines
 };
 
 enum class DashStyle { kSolid, kDashed, kDotted };

@@ -118,8 +118,11 @@ class cProjectDoc : public cModelDoc {
     void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
+    // Both models' staffing under one heading, after every model's rows.
+    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
                         bool suppressSensitivity);
+    int DrawModelRows(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model);
 
     std::unique_ptr<cCocomoDoc> cocomo_;
     std::unique_ptr<cFunctionPointDoc> functionPoint_;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "cocomo/cCocomoDoc.h"
+#include "framework/NumberText.h"
 #include "functionpoint/cFunctionPointDoc.h"
+#include "project/ProjectChart.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -16,9 +18,42 @@ int cProjectDoc::DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cMode
     bool projectShowsSensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     if (projectShowsSensitivity && suppressSensitivity)
         model.SetFilter(kSensitivityAnalysisSwitch, FilterState::Off);
-    int advanced = model.DrawReport(dc, y, flags);
+    int advanced = DrawModelRows(dc, y, flags, model);
     if (projectShowsSensitivity) model.SetFilter(kSensitivityAnalysisSwitch, FilterState::On);
     return advanced;
+}
+
+// The models' staffing comes after all their rows, in the project's own block; their
+// charts give way to the project's own, which shows both plans on one axis.
+int cProjectDoc::DrawModelRows(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model) {
+    FilterState staffing = model.GetFilter(kStaffingSwitch);
+    FilterState charts = model.GetFilter(kChartsSwitch);
+    model.SetFilter(kStaffingSwitch, FilterState::Off);
+    model.SetFilter(kChartsSwitch, FilterState::Off);
+    int advanced = model.DrawReport(dc, y, flags);
+    model.SetFilter(kStaffingSwitch, staffing);
+    model.SetFilter(kChartsSwitch, charts);
+    return advanced;
+}
+
+int cProjectDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags) {
+    ProjectPlan plan = GetPlan();
+    int total = DrawRow(dc, y, "STAFFING INFORMATION:", "", "", "", flags, 0.5);
+    total += DrawRow(dc, y, "", "COCOMO Phases", "", "", flags, 0.05);
+    total += cocomo_->DrawStaffingRows(dc, y, flags);
+    total += DrawRow(dc, y, "", "    Adjusted Effort:",
+                     FormatNumber("%-3.1lf person months", plan.cocomoEffort), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "Putnam Curve", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "    Main Build:",
+                     FormatNumber("%-3.1lf - ", plan.rayleighStartMonth) +
+                         FormatNumber("%-3.1lf calendar months", plan.rayleighPeakMonth),
+                     "", flags, 0.5);
+    total += rayleigh_->DrawStaffingRows(dc, y, flags);
+    if (!plan.rayleigh.periods.empty()) {
+        total += DrawRow(dc, y, "", "    (months counted from the start of the main build)", "", "",
+                         flags, 0.5);
+    }
+    return total;
 }
 
 int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
@@ -40,7 +75,19 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 
     y += gap;
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);
-    total += rayleigh_->DrawReport(dc, y, flags);
+    total += DrawModelRows(dc, y, flags, *rayleigh_);
+
+    if (GetFilter(kStaffingSwitch) == FilterState::On) {
+        y += gap;
+        total += gap + DrawStaffingBlock(dc, y, flags);
+    }
+    if (GetFilter(kChartsSwitch) == FilterState::On) {
+        ChartSpec chart = ProjectPlanChart(GetPlan());
+        if (!chart.series.empty()) {
+            y += gap;
+            total += gap + DrawChart(dc, y, "Staffing Chart: COCOMO and Putnam", chart, flags);
+        }
+    }
     return FinishReport(dc, total);
 }
 

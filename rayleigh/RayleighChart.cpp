@@ -65,8 +65,8 @@ ChartSpec RayleighStaffingChart(const cRayleighDoc& document, bool ranges) {
                                          RayleighCurvePoints(effort.high, build.low / 12.0, end)));
     }
     ChartSeries curve;
-    curve.name = FormatNumber("Staffing, life-cycle effort %.1f person-months",
-                              effort.value * 12.0);
+    curve.name =
+        FormatNumber("Staffing, life-cycle effort %.1f person-months", effort.value * 12.0);
     curve.column = "Staff";
     curve.line = PutnamCurveLine();
     curve.points = RayleighCurvePoints(effort.value, years, end);

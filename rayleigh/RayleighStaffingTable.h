@@ -4,8 +4,8 @@
 
 namespace korval {
 
-// The longest staffing table a report or an export lists: a century of months.
-inline constexpr int kMaxStaffingMonths = 1200;
+// The longest Rayleigh table: the curve is listed month by month, up to this many.
+inline constexpr int kMaxStaffingMonths = kMaxStaffingPeriods;
 
 // The main build time, as a multiple of it, at which the Norden-Rayleigh staffing falls
 // to a tenth of its peak (about 2.77): where the monthly table's tail ends.

@@ -103,6 +103,9 @@ class cRayleighDoc : public cModelDoc {
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // The staffing block without its heading: Putnam's efforts and peak staff (ranges with
+    // the sensitivity switch) and the monthly staffing table; a project shows it too.
+    int DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags);
 
   protected:
     bool SaveOwnSections(const std::string& path) override;

@@ -1,6 +1,7 @@
 // The Rayleigh report body of cRayleighDoc and the report switches it offers.
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
+#include "framework/StaffingRows.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "rayleigh/RayleighChart.h"
 #include "rayleigh/RayleighFormulas.h"
@@ -23,6 +24,10 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On)
         total += DrawInputRows(dc, y, flags, ranges);
     if (GetFilter(kTotalsSwitch) == FilterState::On) total += DrawMbiRows(dc, y, flags, ranges);
+    if (GetFilter(kStaffingSwitch) == FilterState::On) {
+        total += DrawRow(dc, y, "", "Staffing", "", "", flags, 0.05);
+        total += DrawStaffingRows(dc, y, flags);
+    }
     if (GetFilter(kChartsSwitch) == FilterState::On) {
         ChartSpec chart = RayleighStaffingChart(*this, ranges);
         if (!chart.series.empty()) total += DrawChart(dc, y, "Staffing Chart", chart, flags);
@@ -81,6 +86,30 @@ int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ra
     int total = DrawRow(dc, y, "", "Manpower Buildup Index", "", "", flags, 0.05);
     total += DrawRow(dc, y, "", "    (MBI) Level:", MbiLevelText(mbi.value), range, flags, 0.5);
     return total;
+}
+
+int cRayleighDoc::DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags) {
+    bool ranges = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
+    auto range = [ranges](const RangedFigure& figure) {
+        return ranges ? RangeText(figure.low, figure.high) : std::string();
+    };
+    auto effortRows = [&](std::string_view label, const RangedFigure& months,
+                          const RangedFigure& years) {
+        int rows = DrawRow(dc, y, "", label, FormatNumber("%-3.1lf person months", months.value),
+                           range(months), flags, 0.05);
+        return rows + DrawRow(dc, y, "", "", FormatNumber("%-3.2lf person years", years.value),
+                              ranges ? FormatNumber("(%-3.2lf - %3.2lf)", years.low, years.high)
+                                     : std::string(),
+                              flags, 0.5);
+    };
+    int total = effortRows("    Life-Cycle Effort (K):", LifeCycleEffortMonthsRange(),
+                           LifeCycleEffortYearsRange());
+    total += effortRows("    Main Build Effort:", MainBuildEffortMonthsRange(),
+                        MainBuildEffortYearsRange());
+    RangedFigure peak = PeakStaffRange();
+    total += DrawRow(dc, y, "", "    Peak Staff:", FormatNumber("%-3.1lf FSP", peak.value),
+                     range(peak), flags, 0.5);
+    return total + DrawStaffingTableRows(*this, dc, y, flags, GetStaffingTable());
 }
 
 // --- Display options -------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/cModelDoc.h"
+#include "system/SystemPlan.h"
 #include "system/cSystemProjectDoc.h"
 
 namespace korval {
@@ -60,6 +61,9 @@ class cSystemDoc : public cModelDoc {
     std::vector<ScheduleRow> CumulativeSchedule() const;
     // When the final test and evaluation phase starts: the latest integration and test end.
     double LatestIntegrationEnd() const;
+    // The Gantt rows of the system's phases on the cumulative schedule and the staffing
+    // they sum to; linear in the members.
+    SystemPlan GetPlan() const;
 
   protected:
     bool WriteIdentity(const std::string& path) override;
@@ -85,6 +89,9 @@ class cSystemDoc : public cModelDoc {
     int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
+    int DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
+    int DrawCharts(cDrawContext& dc, int& y, unsigned& flags);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
     double productDesignTdev_ = 0;

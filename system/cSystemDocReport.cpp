@@ -2,6 +2,7 @@
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "rayleigh/RayleighFormulas.h"
+#include "system/SystemChart.h"
 #include "system/cSystemDoc.h"
 
 namespace korval {
@@ -76,6 +77,18 @@ int cSystemDoc::DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags) {
     return advanced;
 }
 
+// The Gantt chart of the cumulative schedule, then the staffing it sums to.
+int cSystemDoc::DrawCharts(cDrawContext& dc, int& y, unsigned& flags) {
+    SystemPlan plan = GetPlan();
+    ChartSpec gantt = SystemGanttChart(plan);
+    int advanced = 0;
+    if (!gantt.rows.empty()) advanced += DrawChart(dc, y, "Schedule Chart", gantt, flags);
+    ChartSpec staffing = SystemStaffingChart(plan);
+    if (!staffing.series.empty())
+        advanced += DrawChart(dc, y, "System Staffing Chart", staffing, flags);
+    return advanced;
+}
+
 int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = DrawRow(dc, y, "SYSTEM LEVEL ESTIMATION INFORMATION:", "", "", "", flags, 0.5);
     total += cModelDoc::DrawReport(dc, y, flags);
@@ -85,6 +98,8 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (intermediate) total += DrawSchedule(dc, y, flags);
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
+    if (GetFilter(kStaffingSwitch) == FilterState::On) total += DrawStaffingBlock(dc, y, flags);
+    if (GetFilter(kChartsSwitch) == FilterState::On) total += DrawCharts(dc, y, flags);
     return FinishReport(dc, total);
 }
 

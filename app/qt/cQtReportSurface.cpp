@@ -42,6 +42,8 @@ QColor cQtReportSurface::ColorOf(Tone tone) const {
             return mix(0.45);
         case Tone::kShade:
             return mix(0.12);
+        case Tone::kPaper:
+            return paper_;
         case Tone::kInk:
             break;
     }

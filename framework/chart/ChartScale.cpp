@@ -62,7 +62,13 @@ std::vector<double> ChartScale::Ticks() const {
 
 std::string ChartScale::TickText(double value) const {
     if (std::fabs(value) < step * 1e-9) value = 0;
-    return FormatNumber("%.*f", decimals, value);
+    // Whole ticks of a 2.5 or 0.5 step read as whole numbers: 0, 2.5, 5, 7.5, 10.
+    std::string text = FormatNumber("%.*f", decimals, value);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text;
 }
 
 double ChartScale::Fraction(double value) const {

@@ -11,7 +11,7 @@ struct ChartScale {
     double low = 0;
     double high = 1;
     double step = 1;
-    int decimals = 0;  // decimals a tick needs to show its value exactly
+    int decimals = 0;  // the most decimals a tick needs to show its value exactly
 
     // The scale covering [low, high] with at most maxTicks steps (at least one). An empty
     // or inverted range, or one that is not finite, gives 0 to 1.

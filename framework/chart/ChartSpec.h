@@ -60,16 +60,16 @@ struct ChartCategory {
     AreaStyle area;
 };
 
-struct GanttBar {
+struct GanttChartBar {
     double start = 0;
     double end = 0;
     int category = 0;
 };
 
 // One Gantt row (a system member). A missing member's bars are outlines only.
-struct GanttRow {
+struct GanttChartRow {
     std::string name;
-    std::vector<GanttBar> bars;
+    std::vector<GanttChartBar> bars;
     bool missing = false;
 };
 
@@ -81,7 +81,7 @@ struct ChartSpec {
     std::vector<ChartPeak> peaks;
     // A Gantt chart: rows of bars over the time axis, one legend entry per category.
     std::vector<ChartCategory> categories;
-    std::vector<GanttRow> rows;
+    std::vector<GanttChartRow> rows;
     std::string missingLabel = "Missing project file";
 
     bool IsGantt() const { return !categories.empty(); }

@@ -24,8 +24,8 @@ double RightOf(const ChartSpec& spec) {
     for (const ChartSeries& series : spec.series) {
         for (const ChartPoint& point : series.points) right = std::max(right, point.x);
     }
-    for (const GanttRow& row : spec.rows) {
-        for (const GanttBar& bar : row.bars) right = std::max(right, bar.end);
+    for (const GanttChartRow& row : spec.rows) {
+        for (const GanttChartBar& bar : row.bars) right = std::max(right, bar.end);
     }
     return right;
 }
@@ -60,10 +60,10 @@ ChartTable GanttTable(const ChartSpec& spec) {
     ChartTable table;
     table.named = true;
     table.header = {"Member", "Phase", spec.xUnit};
-    for (const GanttRow& row : spec.rows) {
-        std::string name = row.missing ? row.name + " (" + spec.missingLabel + ")" : row.name;
+    for (const GanttChartRow& row : spec.rows) {
+        std::string name = row.missing ? row.name + " (missing)" : row.name;
         if (row.bars.empty()) table.rows.push_back({name, "", ""});
-        for (const GanttBar& bar : row.bars) {
+        for (const GanttChartBar& bar : row.bars) {
             std::size_t category = static_cast<std::size_t>(
                 std::clamp(bar.category, 0, static_cast<int>(spec.categories.size()) - 1));
             table.rows.push_back({name, spec.categories[category].name,

@@ -53,8 +53,8 @@ double cChartLayout::DataRight() const {
     }
     for (const ChartMarker& marker : spec_.markers) right = std::max(right, marker.x);
     for (const ChartPeak& peak : spec_.peaks) right = std::max(right, peak.x);
-    for (const GanttRow& row : spec_.rows) {
-        for (const GanttBar& bar : row.bars) right = std::max(right, bar.end);
+    for (const GanttChartRow& row : spec_.rows) {
+        for (const GanttChartBar& bar : row.bars) right = std::max(right, bar.end);
     }
     return right;
 }
@@ -89,7 +89,11 @@ cChartLayout::Frame cChartLayout::XyFrame(int width, int height, int legendLines
     frame.plot.top = lineHeight_ * 3 / 2;
     frame.plot.bottom = std::max(frame.plot.top + 1, height - BelowPlot(legendLines));
     int plotHeight = frame.plot.bottom - frame.plot.top;
-    frame.y = ChartScale::Covering(0, DataTop(), std::clamp(plotHeight / (2 * lineHeight_), 2, 10));
+    // A line and a half of room above the highest value for the labels standing on it.
+    int headroom = lineHeight_ * 3 / 2;
+    double top = DataTop();
+    if (plotHeight > 2 * headroom) top *= static_cast<double>(plotHeight) / (plotHeight - headroom);
+    frame.y = ChartScale::Covering(0, top, std::clamp(plotHeight / (2 * lineHeight_), 2, 10));
     int labelWidth = 0;
     for (double tick : frame.y.Ticks()) {
         labelWidth = std::max(labelWidth, surface_.TextWidth(frame.y.TickText(tick)));
@@ -105,8 +109,9 @@ cChartLayout::Frame cChartLayout::GanttFrame(int width, int height, int legendLi
     frame.plot.top = lineHeight_ / 2;
     frame.plot.bottom = std::max(frame.plot.top + 1, height - BelowPlot(legendLines));
     int nameWidth = 0;
-    for (const GanttRow& row : spec_.rows) {
-        nameWidth = std::max(nameWidth, surface_.TextWidth(row.name));
+    for (const GanttChartRow& row : spec_.rows) {
+        nameWidth = std::max(nameWidth,
+                             surface_.TextWidth(row.missing ? row.name + " (missing)" : row.name));
     }
     frame.plot.left = std::min(nameWidth, width * 3 / 10) + charWidth_;
     frame.plot.right = std::max(frame.plot.left + 1, width - 3 * charWidth_);
@@ -143,9 +148,11 @@ cChartPicture cChartLayout::LayOut(int width, int height) const {
         DrawYAxis(picture, frame);
         DrawXAxis(picture, frame, true);
         for (const ChartSeries& series : spec_.series) DrawSeries(picture, frame, series);
-        for (const ChartSeries& series : spec_.series) DrawStepLabels(picture, frame, series);
-        DrawMarkers(picture, frame);
-        DrawPeaks(picture, frame);
+        std::vector<SurfaceRect> placed;
+        DrawMarkers(picture, frame, placed);
+        for (const ChartSeries& series : spec_.series)
+            DrawStepLabels(picture, frame, series, placed);
+        DrawPeaks(picture, frame, placed);
         Label(picture, spec_.yUnit, {0, 0}, TextFlags::kBase);
     }
     DrawLegend(picture, lines);
@@ -228,48 +235,96 @@ void cChartLayout::DrawSeries(cChartPicture& picture, const Frame& frame,
     picture.Polyline(std::move(line), series.line);
 }
 
+namespace {
+
+bool Overlaps(const SurfaceRect& a, const SurfaceRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool OverlapsAny(const SurfaceRect& box, const std::vector<SurfaceRect>& placed) {
+    return std::any_of(placed.begin(), placed.end(),
+                       [&](const SurfaceRect& other) { return Overlaps(box, other); });
+}
+
+}  // namespace
+
+std::optional<SurfaceRect> cChartLayout::ClearPlace(const Frame& frame, SurfaceRect box, int step,
+                                                    const std::vector<SurfaceRect>& placed) const {
+    while (box.top >= frame.plot.top && box.bottom <= frame.plot.bottom) {
+        if (!OverlapsAny(box, placed)) return box;
+        box.top += step;
+        box.bottom += step;
+    }
+    return std::nullopt;
+}
+
+// Each step's name stands centred above it; a name wider than its step may reach over its
+// neighbours, lifted a line at a time until it is clear of the names placed before it, or
+// else inside the step below its edge.
 void cChartLayout::DrawStepLabels(cChartPicture& picture, const Frame& frame,
-                                  const ChartSeries& series) const {
+                                  const ChartSeries& series,
+                                  std::vector<SurfaceRect>& placed) const {
     if (series.shape != SeriesShape::kSteps) return;
+    int gap = lineHeight_ / 8;
     for (std::size_t i = 0; i + 1 < series.points.size() && i < series.stepLabels.size(); ++i) {
         const std::string& text = series.stepLabels[i];
-        int left = X(frame, series.points[i].x);
-        int right = X(frame, series.points[i + 1].x);
-        if (text.empty() || surface_.TextWidth(text) + charWidth_ > right - left) continue;
-        int top = Y(frame, series.points[i].y) - lineHeight_ - lineHeight_ / 8;
-        if (top < frame.plot.top) top = Y(frame, series.points[i].y) + lineHeight_ / 8;
-        Label(picture, text, {(left + right) / 2, top}, TextFlags::kCenter);
+        if (text.empty()) continue;
+        int width = surface_.TextWidth(text);
+        int middle = (X(frame, series.points[i].x) + X(frame, series.points[i + 1].x)) / 2;
+        int left = std::clamp(middle - width / 2, frame.plot.left + gap,
+                              std::max(frame.plot.left + gap, frame.plot.right - width - gap));
+        int stepTop = Y(frame, series.points[i].y);
+        std::optional<SurfaceRect> box =
+            ClearPlace(frame, {left, stepTop - lineHeight_ - gap, left + width, stepTop - gap},
+                       -lineHeight_, placed);
+        if (!box) {
+            box =
+                ClearPlace(frame, {left, stepTop + gap, left + width, stepTop + gap + lineHeight_},
+                           lineHeight_, placed);
+        }
+        if (box)
+            placed.push_back(Label(picture, text, {box->left, box->top}, TextFlags::kBase, true));
     }
 }
 
-void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame) const {
-    int row = 1;
+void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame,
+                               std::vector<SurfaceRect>& placed) const {
     for (const ChartMarker& marker : spec_.markers) {
         int x = X(frame, marker.x);
         picture.Line({x, frame.plot.top}, {x, frame.plot.bottom}, {DashStyle::kDashed, 1});
         // Labels stand just above the time axis, where the curves are low.
-        int top = frame.plot.bottom - row * lineHeight_ * 5 / 4;
-        bool fitsRight = x + charWidth_ / 2 + surface_.TextWidth(marker.label) <= frame.plot.right;
-        if (fitsRight)
-            Label(picture, marker.label, {x + charWidth_ / 2, top}, TextFlags::kBase);
-        else
-            Label(picture, marker.label, {x - charWidth_ / 2, top}, TextFlags::kRight);
-        ++row;
+        int width = surface_.TextWidth(marker.label);
+        int left = x + charWidth_ / 2;
+        if (left + width > frame.plot.right) left = x - charWidth_ / 2 - width;
+        int top = frame.plot.bottom - lineHeight_ * 5 / 4;
+        std::optional<SurfaceRect> box =
+            ClearPlace(frame, {left, top, left + width, top + lineHeight_}, -lineHeight_, placed);
+        if (box) {
+            placed.push_back(
+                Label(picture, marker.label, {box->left, box->top}, TextFlags::kBase, true));
+        }
     }
 }
 
-void cChartLayout::DrawPeaks(cChartPicture& picture, const Frame& frame) const {
+void cChartLayout::DrawPeaks(cChartPicture& picture, const Frame& frame,
+                             std::vector<SurfaceRect>& placed) const {
     int half = std::max(2, charWidth_ / 3);
     for (const ChartPeak& peak : spec_.peaks) {
         SurfacePoint at{X(frame, peak.x), Y(frame, peak.y)};
         picture.Rect({at.x - half, at.y - half, at.x + half, at.y + half}, Tone::kInk);
-        int top = at.y - half - lineHeight_;
-        if (top < frame.plot.top) top = at.y + half;
-        bool fitsRight = at.x + 2 * half + surface_.TextWidth(peak.label) <= frame.plot.right;
-        if (fitsRight)
-            Label(picture, peak.label, {at.x + 2 * half, top}, TextFlags::kBase);
-        else
-            Label(picture, peak.label, {at.x - 2 * half, top}, TextFlags::kRight);
+        int width = surface_.TextWidth(peak.label);
+        int left = at.x + 2 * half;
+        if (left + width > frame.plot.right) left = at.x - 2 * half - width;
+        SurfaceRect above{left, at.y - half - lineHeight_, left + width, at.y - half};
+        std::optional<SurfaceRect> box = ClearPlace(frame, above, -lineHeight_, placed);
+        if (!box) {
+            box = ClearPlace(frame, {left, at.y + half, left + width, at.y + half + lineHeight_},
+                             lineHeight_, placed);
+        }
+        if (box) {
+            placed.push_back(
+                Label(picture, peak.label, {box->left, box->top}, TextFlags::kBase, true));
+        }
     }
 }
 
@@ -296,11 +351,11 @@ void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) con
     int nameEvery = std::max(1, static_cast<int>(std::ceil(lineHeight_ / rowHeight)));
     int nameWidth = frame.plot.left - charWidth_;
     for (int i = 0; i < count; ++i) {
-        const GanttRow& row = spec_.rows[static_cast<std::size_t>(i)];
+        const GanttChartRow& row = spec_.rows[static_cast<std::size_t>(i)];
         double top = frame.plot.top + i * rowHeight;
         int barTop = static_cast<int>(std::lround(top + rowHeight * 0.15));
         int barBottom = std::max(barTop + 1, static_cast<int>(std::lround(top + rowHeight * 0.85)));
-        for (const GanttBar& bar : row.bars) {
+        for (const GanttChartBar& bar : row.bars) {
             SurfaceRect box{X(frame, bar.start), barTop, X(frame, bar.end), barBottom};
             if (box.right <= box.left) box.right = box.left + 1;
             const AreaStyle& style =
@@ -311,7 +366,7 @@ void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) con
             BarArea(picture, box, style, row.missing);
         }
         if (i % nameEvery != 0) continue;
-        std::string name = row.name;
+        std::string name = row.missing ? row.name + " (missing)" : row.name;
         while (!name.empty() && surface_.TextWidth(name) > nameWidth) name.pop_back();
         int middle = static_cast<int>(std::lround(top + rowHeight / 2));
         Label(picture, name, {nameWidth, middle - lineHeight_ / 2}, TextFlags::kRight);
@@ -331,7 +386,7 @@ std::vector<cChartLayout::LegendEntry> cChartLayout::Legend() const {
     for (const ChartCategory& category : spec_.categories)
         legend.push_back({category.name, true, {}, category.area});
     bool missing = std::any_of(spec_.rows.begin(), spec_.rows.end(),
-                               [](const GanttRow& row) { return row.missing; });
+                               [](const GanttChartRow& row) { return row.missing; });
     if (missing)
         legend.push_back({spec_.missingLabel, true, {}, {Tone::kShade, Hatch::kNone, false}});
     return legend;
@@ -378,18 +433,21 @@ void cChartLayout::DrawLegend(cChartPicture& picture,
     }
 }
 
-void cChartLayout::Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
-                         unsigned align) const {
+SurfaceRect cChartLayout::Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
+                                unsigned align, bool onPaper) const {
     std::string shown = text;
     while (!shown.empty() && surface_.TextWidth(shown) > picture.Width()) shown.pop_back();
-    if (shown.empty()) return;
+    if (shown.empty()) return {at.x, at.y, at.x, at.y};
     int width = surface_.TextWidth(shown);
     int left = at.x;
     if ((align & TextFlags::kAlignMask) == TextFlags::kCenter) left = at.x - width / 2;
     if ((align & TextFlags::kAlignMask) == TextFlags::kRight) left = at.x - width;
     left = std::max(0, std::min(left, picture.Width() - width));
     int top = std::clamp(at.y, 0, std::max(0, picture.Height() - lineHeight_));
+    SurfaceRect box{left, top, left + width, top + lineHeight_};
+    if (onPaper) picture.Rect(box, Tone::kPaper);
     picture.Text(std::move(shown), {left, top}, TextFlags::kBase);
+    return box;
 }
 
 }  // namespace korval

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,10 +54,17 @@ class cChartLayout {
     void DrawXAxis(cChartPicture& picture, const Frame& frame, bool grid) const;
     void DrawYAxis(cChartPicture& picture, const Frame& frame) const;
     void DrawSeries(cChartPicture& picture, const Frame& frame, const ChartSeries& series) const;
-    void DrawStepLabels(cChartPicture& picture, const Frame& frame,
-                        const ChartSeries& series) const;
-    void DrawMarkers(cChartPicture& picture, const Frame& frame) const;
-    void DrawPeaks(cChartPicture& picture, const Frame& frame) const;
+    // Labels over the plot are placed clear of the ones placed before (placed).
+    void DrawStepLabels(cChartPicture& picture, const Frame& frame, const ChartSeries& series,
+                        std::vector<SurfaceRect>& placed) const;
+    void DrawMarkers(cChartPicture& picture, const Frame& frame,
+                     std::vector<SurfaceRect>& placed) const;
+    void DrawPeaks(cChartPicture& picture, const Frame& frame,
+                   std::vector<SurfaceRect>& placed) const;
+    // The box of a plot label moved up (step < 0) or down a line at a time until it is
+    // clear of the placed ones; nothing when it leaves the plot first.
+    std::optional<SurfaceRect> ClearPlace(const Frame& frame, SurfaceRect box, int step,
+                                          const std::vector<SurfaceRect>& placed) const;
     void DrawGanttRows(cChartPicture& picture, const Frame& frame) const;
     void DrawLegend(cChartPicture& picture,
                     const std::vector<std::vector<const LegendEntry*>>& lines) const;
@@ -65,9 +73,10 @@ class cChartLayout {
               const AreaStyle& style) const;
     void BarArea(cChartPicture& picture, const SurfaceRect& bar, const AreaStyle& style,
                  bool outlineOnly) const;
-    // Text kept inside the chart: moved in from an edge it would cross.
-    void Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
-               unsigned align) const;
+    // Text kept inside the chart: moved in from an edge it would cross. A label over the
+    // plot's lines clears its place first (onPaper). Returns the box the text takes.
+    SurfaceRect Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
+                      unsigned align, bool onPaper = false) const;
 
     const ChartSpec& spec_;
     const cReportSurface& surface_;

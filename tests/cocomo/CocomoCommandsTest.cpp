@@ -161,7 +161,7 @@ TEST_F(Commands, DisplayOptionsOfferTheFiveSwitches) {
     });
     document->OnDisplayOptions();
     EXPECT_EQ(document->GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::On);
-    EXPECT_EQ(ReportRows(*document).size(), 22u);
+    EXPECT_EQ(ReportRows(*document).size(), 22u + 5u) << "with the staffing block";
 }
 
 }  // namespace

@@ -17,11 +17,15 @@ TEST_F(Report, DefaultSwitchesShowDescriptionTotalsAndNoRanges) {
     d->SetDescriptionTexts("Billing", "M. Chen", "Order entry");
     d->SetCocomoSensitivity(10, 0, 0,
                             CocomoSensitivityType::Sloc);  // ranges exist but are not shown
-    EXPECT_EQ(ReportRows(*d),
-              (Rows{"Title: | Billing", "Prepared By: | M. Chen", "Description: | Order entry",
-                    "Source Lines of Code: | 32000.0", "Nominal Effort: | 145.5 person months",
-                    "Adjusted Effort: | 145.5 person months",
-                    "Time to Develop: | 14.3 calendar months"}));
+    EXPECT_EQ(
+        ReportRows(*d),
+        (Rows{"Title: | Billing", "Prepared By: | M. Chen", "Description: | Order entry",
+              "Source Lines of Code: | 32000.0", "Nominal Effort: | 145.5 person months",
+              "Adjusted Effort: | 145.5 person months", "Time to Develop: | 14.3 calendar months",
+              "Staffing", "    Phase | Calendar Months | Average Staff",
+              "    Product Design: | 0.0 - 3.7 | 6.7 FSP",
+              "    Programming: | 3.7 - 10.6 | 12.3 FSP",
+              "    Integration and Test: | 10.6 - 14.3 | 9.8 FSP"}));
 }
 
 TEST_F(Report, RangesFollowTheSensitivityType) {

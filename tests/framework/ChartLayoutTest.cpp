@@ -369,7 +369,7 @@ TEST_F(ChartBlockTest, CharacterSurfacePrintsTheChartsTable) {
           "15            12.3          10.0-16.0"}},
         {PhaseProfile(), {"Months        COCOMO        Curve", "0             4.1           0.0"}},
         {Gantt(4),
-         {"Staffing Chart", "Member 4 (Missing project file)", "Integration and test", "Final test",
+         {"Staffing Chart", "Member 4 (missing)", "Integration and test", "Final test",
           "25.0 - 28.0"}},
     };
     for (const Case& c : cases) {

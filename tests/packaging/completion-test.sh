@@ -34,6 +34,8 @@ expect "json text" korval-cli calibrate history.csv --format ""
 expect "--help --version" korval-cli --
 expect "csv json" korval-cli figures plan.PRJ --format ""
 expect "pdf text" korval-cli report plan.PRJ --format ""
+expect "csv text" korval-cli plan plan.PRJ --format ""
+expect "Rayleigh.Rlm folder model.ccm plan.PRJ" korval-cli plan ""
 expect "json text" korval-cli diff a b --format ""
 expect "png svg" korval-cli chart plan.PRJ --format ""
 expect "chart" korval-cli ch

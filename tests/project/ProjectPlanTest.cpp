@@ -32,6 +32,26 @@ TEST_F(ProjectPlanTest, BothPlansShareTheTimeAxisOfEveryExample) {
     }
 }
 
+// The staffing block comes after every row the project showed before, and the models'
+// own staffing blocks only within it.
+TEST_F(ProjectPlanTest, StaffingBlockFollowsEveryModelsRows) {
+    std::unique_ptr<cProjectDoc> project = OpenCopy("payroll.PRJ");
+    project->SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
+    std::string without = ReportOf(*project);
+    project->SetFilter(cModelDoc::kStaffingSwitch, FilterState::On);
+    std::string with = ReportOf(*project);
+    ASSERT_EQ(with.substr(0, without.size()), without);
+    std::string block = with.substr(without.size());
+    for (const char* expected :
+         {"STAFFING INFORMATION:", "COCOMO Phases", "Integration and Test:", "Putnam Curve",
+          "Main Build:", "Life-Cycle Effort (K):", "Staffing by Month"}) {
+        EXPECT_NE(block.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(with.find("Staffing by Month"), with.rfind("Staffing by Month"));
+    EXPECT_EQ(project->GetRayleighModel()->GetFilter(cModelDoc::kStaffingSwitch), FilterState::On)
+        << "the models' switches come back";
+}
+
 TEST_F(ProjectPlanTest, NewProjectHasNoPlan) {
     cProjectDoc project(context);
     ProjectPlan plan = project.GetPlan();

@@ -93,6 +93,9 @@ class EndToEndTest : public QObject {
     void cliPrintsTheSamePagesWithoutADisplay_data();
     void cliPrintsTheSamePagesWithoutADisplay();
     void cliPdfNeedsAnOutputFile();
+    void chartsPrintWithTheirLabels_data();
+    void chartsPrintWithTheirLabels();
+    void cliDrawsChartsAsSvgAndPng();
     void startupWithAnUnknownFileSaysSo();
 
   private:
@@ -223,6 +226,86 @@ void EndToEndTest::cliPdfNeedsAnOutputFile() {
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(cli.exitCode(), 2);
     QVERIFY(cli.readAllStandardError().contains("usage:"));
+}
+
+void EndToEndTest::chartsPrintWithTheirLabels_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("project") << "payroll.PRJ"
+                             << QStringList{"Staffing Chart: COCOMO and Putnam",
+                                            "COCOMO phases,",
+                                            "Putnam life cycle,",
+                                            "End of main build",
+                                            "Months",
+                                            "People",
+                                            "Programming"};
+    QTest::newRow("rayleigh") << "order-entry.RLM" << QStringList{"Staffing Chart",
+                                                                  "Staffing, life-cycle effort",
+                                                                  "End of main build",
+                                                                  "Peak",
+                                                                  "Months",
+                                                                  "People"};
+    QTest::newRow("cocomo") << "flight-management.CCM"
+                            << QStringList{"Phase Staffing Chart", "COCOMO phases,", "Months"};
+}
+
+// Each chart's heading, legend, marks and axis units are on the printed pages as text.
+void EndToEndTest::chartsPrintWithTheirLabels() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, labels);
+    cTestQtPlatform platform;
+    platform.AcceptInformation();
+    QDir::setCurrent(QStringLiteral(KORVAL_SOURCE_DIR "/examples"));
+    cEstimatorAppLogic logic(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
+    logic.LoadExtensions();
+    std::unique_ptr<cModelDoc> document = logic.OpenByKind(file.toStdString());
+    QVERIFY(document);
+    QTemporaryDir folder;
+    QString pdf = folder.filePath("charts.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    cQtPrintJob::SetUpPdfPrinter(printer, pdf);
+    QVERIFY(cQtPrintJob(*document, platform.Now()).Run(printer) >= 1);
+    QString words = NormalisedLines(PdfText(pdf)).join(' ');
+    for (const QString& label : labels) QVERIFY2(words.contains(label), qPrintable(label));
+
+    // Without the Charts switch none of them is printed.
+    document->SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);
+    QVERIFY(cQtPrintJob(*document, platform.Now()).Run(printer) >= 1);
+    QVERIFY(!NormalisedLines(PdfText(pdf)).join(' ').contains(labels.front()));
+}
+
+// korval-cli draws the charts into SVG and PNG images through the desktop program.
+void EndToEndTest::cliDrawsChartsAsSvgAndPng() {
+    QTemporaryDir folder;
+    QString example = QStringLiteral(KORVAL_SOURCE_DIR "/examples/payroll.PRJ");
+    for (const QString& name : {QStringLiteral("plan.svg"), QStringLiteral("plan.png")}) {
+        QProcess cli;
+        cli.start(
+            QStringLiteral(KORVAL_CLI_PATH),
+            {"chart", example, "--profile", KORVAL_DEFAULTS_PROFILE, "-o", folder.filePath(name)});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+    }
+    QFile svg(folder.filePath("plan.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QByteArray content = svg.readAll();
+    QVERIFY(content.contains("<svg"));
+    QVERIFY(content.contains("Staffing Chart: COCOMO and Putnam"));
+    QVERIFY(content.contains("End of main build"));
+    QImage png(folder.filePath("plan.png"));
+    QVERIFY(!png.isNull());
+    QVERIFY(png.width() > 600);
+    QVERIFY(InkedPixels(png) > 5000);
+
+    // A report without charts writes no image.
+    QProcess none;
+    none.start(QStringLiteral(KORVAL_CLI_PATH),
+               {"chart", QStringLiteral(KORVAL_SOURCE_DIR "/examples/payroll.FPM"), "--profile",
+                KORVAL_DEFAULTS_PROFILE, "-o", folder.filePath("none.svg")});
+    QVERIFY(none.waitForFinished(60000));
+    QCOMPARE(none.exitCode(), 1);
+    QVERIFY(none.readAllStandardError().contains("no charts"));
+    QVERIFY(!QFile::exists(folder.filePath("none.svg")));
 }
 
 void EndToEndTest::startupWithAnUnknownFileSaysSo() {

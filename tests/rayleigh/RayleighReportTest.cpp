@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 
+#include "framework/NumberText.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "tests/rayleigh/RayleighTestSupport.h"
 #include "tests/support/cRecordingSurface.h"
@@ -46,6 +48,7 @@ class RayleighReportTest : public RayleighDocFixture {
     // Only the Intermediate_Totals and Totals blocks, with or without ranges.
     void ShowBodyOnly(cRayleighDoc& doc, bool ranges) {
         doc.SetFilter(cModelDoc::kDescriptionSwitch, FilterState::Off);
+        doc.SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
         doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch,
                       ranges ? FilterState::On : FilterState::Off);
     }
@@ -74,9 +77,9 @@ TEST_F(RayleighReportTest, NewDocumentShowsZerosAndLevelZero) {
 
 TEST_F(RayleighReportTest, AllSwitchesOffLeaveAnEmptyBody) {
     cRayleighDoc doc(context);
-    for (auto which :
-         {cModelDoc::kDescriptionSwitch, cModelDoc::kTotalsSwitch,
-          cModelDoc::kIntermediateTotalsSwitch, cModelDoc::kSensitivityAnalysisSwitch}) {
+    for (auto which : {cModelDoc::kDescriptionSwitch, cModelDoc::kTotalsSwitch,
+                       cModelDoc::kIntermediateTotalsSwitch, cModelDoc::kSensitivityAnalysisSwitch,
+                       cModelDoc::kStaffingSwitch}) {
         doc.SetFilter(which, FilterState::Off);
     }
     EXPECT_TRUE(Report(doc).empty());
@@ -149,10 +152,45 @@ TEST_F(RayleighReportTest, DescriptionBlockComesFirst) {
     cRayleighDoc doc(context);
     doc.SetDescriptionTexts("Portal", "J. Moreau", "Claims");
     doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::Off);
+    doc.SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
     std::vector<Row> rows = Report(doc);
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows[0], (Row{"", "Title:", "Portal", ""}));
     EXPECT_EQ(rows[3][1], "Source Lines of Code:");
+}
+
+TEST_F(RayleighReportTest, StaffingBlockFollowsEveryOtherRow) {
+    cRayleighDoc doc(context);
+    doc.SetSelectedApplication(2);  // Custom, PI 12
+    doc.SetSourceLines(50000);
+    doc.SetSchedule(20);
+    doc.SetRayleighSensitivity(10, 0, 3, 0, RayleighSensitivityType::Sloc);
+    doc.SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
+    std::vector<Row> without = Report(doc);
+    doc.SetFilter(cModelDoc::kStaffingSwitch, FilterState::On);
+    std::vector<Row> rows = Report(doc);
+    ASSERT_GT(rows.size(), without.size());
+    EXPECT_TRUE(std::equal(without.begin(), without.end(), rows.begin()))
+        << "every existing row stays where it is";
+    std::size_t block = without.size();
+    EXPECT_EQ(rows[block], (Row{"", "Staffing", "", ""}));
+    RangedFigure k = doc.LifeCycleEffortMonthsRange();
+    EXPECT_EQ(rows[block + 1],
+              (Row{"", "    Life-Cycle Effort (K):", FormatNumber("%-3.1lf person months", k.value),
+                   FormatNumber("(%-3.1lf - %3.1lf)", k.low, k.high)}));
+    EXPECT_EQ(rows[block + 2][2],
+              FormatNumber("%-3.2lf person years", doc.LifeCycleEffortYearsRange().value));
+    EXPECT_EQ(rows[block + 5][1], "    Peak Staff:");
+    EXPECT_EQ(rows[block + 6][1], "    Staffing by Month");
+    // A header of two rows, then one row a month of the table.
+    EXPECT_EQ(rows.size(), block + 9 + doc.GetStaffingTable().periods.size());
+    // The table's columns lie closer than the report's: the last one lands in column 2.
+    EXPECT_EQ(rows.back()[2], FormatNumber("%-3.1lf", doc.GetStaffingTable().TotalEffort()));
+
+    doc.SetFilter(cModelDoc::kSensitivityAnalysisSwitch, FilterState::Off);
+    rows = Report(doc);
+    EXPECT_EQ(rows[rows.size() - doc.GetStaffingTable().periods.size() - 9 + 1][3], "")
+        << "ranges need the sensitivity switch";
 }
 
 TEST_F(RayleighReportTest, DisplayOptionsHidePhaseDistribution) {
