@@ -89,9 +89,10 @@ class cSystemDoc : public cModelDoc {
     int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
-    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
+    // The staffing block and the charts share one plan of the report's pass.
+    int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
     int DrawMemberTimeline(cDrawContext& dc, int& y, unsigned flags, const SystemPlan& plan);
-    int DrawCharts(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawCharts(cDrawContext& dc, int& y, unsigned& flags, const SystemPlan& plan);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
     double productDesignTdev_ = 0;

@@ -74,8 +74,8 @@ std::string Months(double value) {
 
 }  // namespace
 
-int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags) {
-    SystemPlan plan = GetPlan();
+int cSystemDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags,
+                                  const SystemPlan& plan) {
     int total = DrawRow(dc, y, "STAFFING INFORMATION:", "", "", "", flags, 0.5);
     const StaffingPeriod* peak = nullptr;
     for (const StaffingPeriod& period : plan.staffing.periods) {

@@ -78,8 +78,7 @@ int cSystemDoc::DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags) {
 }
 
 // The Gantt chart of the cumulative schedule, then the staffing it sums to.
-int cSystemDoc::DrawCharts(cDrawContext& dc, int& y, unsigned& flags) {
-    SystemPlan plan = GetPlan();
+int cSystemDoc::DrawCharts(cDrawContext& dc, int& y, unsigned& flags, const SystemPlan& plan) {
     ChartSpec gantt = SystemGanttChart(plan);
     int advanced = 0;
     if (!gantt.rows.empty()) advanced += DrawChart(dc, y, "Schedule Chart", gantt, flags);
@@ -98,8 +97,13 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (intermediate) total += DrawSchedule(dc, y, flags);
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
-    if (GetFilter(kStaffingSwitch) == FilterState::On) total += DrawStaffingBlock(dc, y, flags);
-    if (GetFilter(kChartsSwitch) == FilterState::On) total += DrawCharts(dc, y, flags);
+    bool staffing = GetFilter(kStaffingSwitch) == FilterState::On;
+    bool charts = GetFilter(kChartsSwitch) == FilterState::On;
+    if (staffing || charts) {
+        SystemPlan plan = GetPlan();
+        if (staffing) total += DrawStaffingBlock(dc, y, flags, plan);
+        if (charts) total += DrawCharts(dc, y, flags, plan);
+    }
     return FinishReport(dc, total);
 }
 

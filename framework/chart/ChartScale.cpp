@@ -49,14 +49,26 @@ ChartScale ChartScale::Covering(double low, double high, int maxTicks) {
         scale.high = std::ceil(high / scale.step - 1e-9) * scale.step;
     }
     if (scale.high <= scale.low) scale.high = scale.low + scale.step;
+    // Ends rounded out beyond the largest double keep the data's own ends.
+    if (!std::isfinite(scale.low) || !std::isfinite(scale.high) ||
+        !std::isfinite((scale.high - scale.low) / scale.step)) {
+        scale.low = low;
+        scale.high = high;
+        scale.step = (high - low) / steps;
+        if (!std::isfinite(scale.step) || !(scale.step > 0)) return ChartScale{};
+    }
     return scale;
 }
 
 std::vector<double> ChartScale::Ticks() const {
     std::vector<double> ticks;
-    long count = std::lround((high - low) / step);
+    double steps = (high - low) / step;
+    long count = std::isfinite(steps) ? std::clamp(std::lround(steps), 0L, 1000L) : 0L;
     ticks.reserve(static_cast<std::size_t>(count + 1));
-    for (long i = 0; i <= count; ++i) ticks.push_back(low + static_cast<double>(i) * step);
+    // The last tick is the end itself: adding steps up to it may round past the largest
+    // double.
+    for (long i = 0; i < count; ++i) ticks.push_back(low + static_cast<double>(i) * step);
+    ticks.push_back(high);
     return ticks;
 }
 

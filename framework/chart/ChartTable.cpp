@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "framework/chart/ChartScale.h"
 
@@ -12,7 +13,7 @@ namespace {
 constexpr int kTableSteps = 12;
 
 std::string Figure(double value) {
-    return FormatNumber("%.1f", value);
+    return FormatNumber("%.1f", FiniteFigure(value));
 }
 
 double PointValue(const ChartSeries& series, std::size_t i, bool upper) {

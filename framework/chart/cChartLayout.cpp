@@ -113,7 +113,7 @@ cChartLayout::Frame cChartLayout::GanttFrame(int width, int height, int legendLi
         nameWidth = std::max(nameWidth,
                              surface_.TextWidth(row.missing ? row.name + " (missing)" : row.name));
     }
-    frame.plot.left = std::min(nameWidth, width * 3 / 10) + charWidth_;
+    frame.plot.left = std::min(nameWidth, width * 2 / 5) + charWidth_;
     frame.plot.right = std::max(frame.plot.left + 1, width - 3 * charWidth_);
     frame.x = XScale(frame.plot.right - frame.plot.left);
     return frame;
@@ -215,18 +215,18 @@ void cChartLayout::DrawSeries(cChartPicture& picture, const Frame& frame,
         return;
     }
     if (series.shape == SeriesShape::kSteps) {
+        // The steps' outline from the base and back to it; the area under them is one
+        // polygon, so a long staffing table costs one shape and its hatching runs on.
         int base = Y(frame, 0);
         for (std::size_t i = 0; i + 1 < series.points.size(); ++i) {
-            SurfaceRect step{X(frame, series.points[i].x), Y(frame, series.points[i].y),
-                             X(frame, series.points[i + 1].x), base};
-            if (step.right > step.left && step.bottom > step.top)
-                Area(picture, RectOutline(step), series.area);
-            line.push_back({step.left, step.top});
-            line.push_back({step.right, step.top});
+            int top = Y(frame, series.points[i].y);
+            line.push_back({X(frame, series.points[i].x), top});
+            line.push_back({X(frame, series.points[i + 1].x), top});
         }
         if (!line.empty()) {
             line.insert(line.begin(), {line.front().x, base});
             line.push_back({line.back().x, base});
+            Area(picture, line, series.area);
         }
     } else {
         for (const ChartPoint& point : series.points)

@@ -6,14 +6,15 @@ std::span<const SurfacePoint> cChartPicture::PointsOf(const Part& part) const {
     return {points_.data() + part.firstPoint, part.pointCount};
 }
 
-std::size_t cChartPicture::AddPoints(const std::vector<SurfacePoint>& points) {
+std::size_t cChartPicture::AddPoints(std::span<const SurfacePoint> points) {
     std::size_t first = points_.size();
     points_.insert(points_.end(), points.begin(), points.end());
     return first;
 }
 
 void cChartPicture::Line(SurfacePoint from, SurfacePoint to, const LineStyle& style) {
-    parts_.push_back({Shape::kLine, style, style.tone, 0, AddPoints({from, to}), 2, 0});
+    const SurfacePoint ends[] = {from, to};
+    parts_.push_back({Shape::kLine, style, style.tone, 0, AddPoints(ends), 2, 0});
 }
 
 void cChartPicture::Polyline(std::vector<SurfacePoint> points, const LineStyle& style) {
@@ -22,13 +23,8 @@ void cChartPicture::Polyline(std::vector<SurfacePoint> points, const LineStyle& 
 }
 
 void cChartPicture::Rect(const SurfaceRect& rect, Tone tone) {
-    parts_.push_back({Shape::kRect,
-                      {},
-                      tone,
-                      0,
-                      AddPoints({{rect.left, rect.top}, {rect.right, rect.bottom}}),
-                      2,
-                      0});
+    const SurfacePoint corners[] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    parts_.push_back({Shape::kRect, {}, tone, 0, AddPoints(corners), 2, 0});
 }
 
 void cChartPicture::Polygon(std::vector<SurfacePoint> points, Tone tone) {
@@ -38,7 +34,8 @@ void cChartPicture::Polygon(std::vector<SurfacePoint> points, Tone tone) {
 
 void cChartPicture::Text(std::string text, SurfacePoint at, unsigned flags) {
     texts_.push_back(std::move(text));
-    parts_.push_back({Shape::kText, {}, Tone::kInk, flags, AddPoints({at}), 1, texts_.size() - 1});
+    const SurfacePoint place[] = {at};
+    parts_.push_back({Shape::kText, {}, Tone::kInk, flags, AddPoints(place), 1, texts_.size() - 1});
 }
 
 void cChartPicture::Draw(cReportSurface& surface, int left, int top) const {

@@ -43,7 +43,7 @@ class cChartPicture {
     void Draw(cReportSurface& surface, int left, int top) const;
 
   private:
-    std::size_t AddPoints(const std::vector<SurfacePoint>& points);
+    std::size_t AddPoints(std::span<const SurfacePoint> points);
 
     int width_;
     int height_;

@@ -161,7 +161,8 @@ TEST_F(Commands, DisplayOptionsOfferTheFiveSwitches) {
     });
     document->OnDisplayOptions();
     EXPECT_EQ(document->GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::On);
-    EXPECT_EQ(ReportRows(*document).size(), 22u + 5u) << "with the staffing block";
+    EXPECT_EQ(ReportRows(*document).size(), 22u + 5u + 1u)
+        << "with the staffing block and the chart's heading";
 }
 
 }  // namespace

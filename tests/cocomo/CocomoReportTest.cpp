@@ -25,7 +25,7 @@ TEST_F(Report, DefaultSwitchesShowDescriptionTotalsAndNoRanges) {
               "Staffing", "    Phase | Calendar Months | Average Staff",
               "    Product Design: | 0.0 - 3.7 | 6.7 FSP",
               "    Programming: | 3.7 - 10.6 | 12.3 FSP",
-              "    Integration and Test: | 10.6 - 14.3 | 9.8 FSP"}));
+              "    Integration and Test: | 10.6 - 14.3 | 9.8 FSP", "Phase Staffing Chart"}));
 }
 
 TEST_F(Report, RangesFollowTheSensitivityType) {

@@ -36,6 +36,7 @@ TEST_F(ProjectPlanTest, BothPlansShareTheTimeAxisOfEveryExample) {
 // own staffing blocks only within it.
 TEST_F(ProjectPlanTest, StaffingBlockFollowsEveryModelsRows) {
     std::unique_ptr<cProjectDoc> project = OpenCopy("payroll.PRJ");
+    project->SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);  // the charts come last
     project->SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
     std::string without = ReportOf(*project);
     project->SetFilter(cModelDoc::kStaffingSwitch, FilterState::On);

@@ -22,7 +22,7 @@ class RayleighDocFixture : public ::testing::Test {
     RayleighDocFixture() {
         TempDir::WriteFile(
             context.defaultsProfilePath,
-            "[Filter_Values]\r\nSensitivityAnalysis=ON\r\n"
+            "[Filter_Values]\r\nSensitivityAnalysis=ON\r\nCharts=OFF\r\n"
             "[Application_Types]\r\n"
             "Application_Type_Name00=Business\r\nApplication_Type_User00=FALSE\r\n"
             "Application_Type_Prod00=PI\r\nApplication_Type_Val00=17\r\nApplication_Type_SD00=3\r\n"

@@ -129,6 +129,7 @@ TEST_F(SystemPlanTest, StaffingBlockFollowsEveryOtherRow) {
         system.LayOutReport(surface).DrawAll(surface);
         return surface.Render();
     };
+    system.SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);  // the charts come last
     system.SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
     std::string without = report();
     system.SetFilter(cModelDoc::kStaffingSwitch, FilterState::On);
