@@ -9,6 +9,9 @@
 
 #include "app/CommandLineInfo.h"
 #include "app/cEstimatorAppLogic.h"
+#include "calibration/CalibratedProfile.h"
+#include "calibration/CalibrationReport.h"
+#include "cli/CalibrationJson.h"
 #include "cli/DesktopPdfPrint.h"
 #include "cli/DocumentExport.h"
 #include "cli/FiguresJson.h"
@@ -33,6 +36,7 @@ constexpr const char* kUsage =
     "       korval-cli diff    FILE_A FILE_B [--profile INI] [--format text|json]\n"
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
+    "       korval-cli calibrate HISTORY.csv [--profile INI] [-o OUT.ini] [--format text|json]\n"
     "       korval-cli --help | --version\n"
     "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
 
@@ -68,10 +72,12 @@ bool KnownChartFormat(Invocation& call) {
 bool KnownFormat(Invocation& call,
                  const std::map<std::string, cCliRunner::ReportFormat>& reportFormats) {
     if (call.command == "chart") return KnownChartFormat(call);
-    const std::map<std::string, std::vector<std::string>> formats = {{"report", {"text"}},
-                                                                     {"figures", {"json", "csv"}},
-                                                                     {"plan", {"text", "csv"}},
-                                                                     {"diff", {"text", "json"}}};
+    const std::map<std::string, std::vector<std::string>> formats = {
+        {"report", {"text"}},
+        {"figures", {"json", "csv"}},
+        {"plan", {"text", "csv"}},
+        {"diff", {"text", "json"}},
+        {"calibrate", {"text", "json"}}};
     auto own = formats.find(call.command);
     if (own == formats.end()) return true;  // new and resave print nothing
     if (call.format.empty()) call.format = own->second.front();
@@ -104,7 +110,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
     }
     std::size_t wanted =
         (call.command == "report" || call.command == "figures" || call.command == "plan" ||
-         call.command == "chart")
+         call.command == "chart" || call.command == "calibrate")
             ? 1
         : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
                                                                                         : 0;
@@ -145,6 +151,28 @@ int RunDiff(cEstimatorAppLogic& app, const Invocation& call, std::ostream& out, 
         out << diff.Text();
     }
     return diff.Equal() ? cCliRunner::kSuccess : cCliRunner::kDifferent;
+}
+
+// Prints the calibration and, given -o, writes the calibrated profile with every fitted
+// value. A history that gave no project is a file error.
+int RunCalibrate(cEstimatorAppLogic& app, const Invocation& call, std::ostream& out,
+                 std::ostream& err) {
+    CalibrationBaseline baseline = ReadCalibrationBaseline(app.Context());
+    Calibration calibration = CalibrateFromFile(call.operands[0], baseline);
+    for (const std::string& problem : calibration.history.ProblemTexts()) {
+        err << "korval-cli: " << PrintableText(problem) << '\n';
+    }
+    if (calibration.history.projects.empty()) return cCliRunner::kFileError;
+    if (call.format == "json") {
+        out << DumpFigures(CalibrationJson(calibration)) << '\n';
+    } else {
+        out << CalibrationReportText(calibration);
+    }
+    if (call.output.empty()) return cCliRunner::kSuccess;
+    ProfileWriteOutcome written =
+        WriteCalibratedProfile(calibration, CalibrationItems(calibration), call.output);
+    err << "korval-cli: " << written.message << '\n';
+    return written.ok ? cCliRunner::kSuccess : cCliRunner::kFileError;
 }
 
 // The staffing table of the document; a kind without one is told as an error.
@@ -207,6 +235,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
     app.LoadExtensions();
     if (call->command == "diff") return RunDiff(app, *call, out, err);
+    if (call->command == "calibrate") return RunCalibrate(app, *call, out, err);
 
     std::unique_ptr<cModelDoc> document;
     if (call->command == "new") {

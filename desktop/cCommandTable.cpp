@@ -46,6 +46,11 @@ const std::vector<cCommandInfo>& Table() {
         {kOptionsLanguages, "&Languages...", "Add, delete, or modify languages", "", ""},
         {kOptionsResetProfile, "&Reset Defaults Profile...",
          "Remove your own copy of the defaults profile and use the installed one again", "", ""},
+        {kOptionsDefaultsProfile, "Defaults &Profile...",
+         "Choose the defaults profile Korval starts with", "", ""},
+        {kToolsCalibrate, "&Calibrate from History...",
+         "Fit the models to your organisation's completed projects\nCalibrate from History", "",
+         ""},
 
         {kFpCount, "&Function Point Count...",
          "Input the number of user functions\nFunction Point Count", "Ctrl+Shift+F", "FC"},
@@ -209,12 +214,18 @@ std::vector<cMenuLayout> ModelMenus(DocumentKind kind) {
     return {};
 }
 
+const cMenuLayout kToolsMenu{"&Tools", {kToolsCalibrate}};
+
 cMenuLayout OptionsMenu(std::optional<DocumentKind> kind) {
     bool languages =
         !kind || *kind == DocumentKind::FunctionPoint || *kind == DocumentKind::Project;
-    if (languages)
-        return {"&Options", {kOptionsDisplay, kOptionsLanguages, kSeparator, kOptionsResetProfile}};
-    return {"&Options", {kOptionsDisplay, kSeparator, kOptionsResetProfile}};
+    if (languages) {
+        return {"&Options",
+                {kOptionsDisplay, kOptionsLanguages, kSeparator, kOptionsDefaultsProfile,
+                 kOptionsResetProfile}};
+    }
+    return {"&Options",
+            {kOptionsDisplay, kSeparator, kOptionsDefaultsProfile, kOptionsResetProfile}};
 }
 
 std::string PromptPart(const char* prompt, bool tip) {
@@ -252,6 +263,7 @@ std::vector<cMenuLayout> cCommandTable::MenuBar(std::optional<DocumentKind> kind
     if (kind) {
         for (cMenuLayout& menu : ModelMenus(*kind)) bar.push_back(std::move(menu));
     }
+    bar.push_back(kToolsMenu);
     bar.push_back(OptionsMenu(kind));
     if (kind) bar.push_back(kWindowMenu);
     bar.push_back(kHelpMenu);

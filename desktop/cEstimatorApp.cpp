@@ -4,9 +4,11 @@
 #include <QPalette>
 #include <cstdlib>
 
+#include "app/RememberedProfile.h"
 #include "app/cEstimatorAppLogic.h"
 #include "app/qt/AppDesktop.h"
 #include "app/qt/QtText.h"
+#include "calibration/qt/CalibrationDesktop.h"
 #include "cocomo/qt/CocomoDesktop.h"
 #include "desktop/cMainFrame.h"
 #include "documents/cDocumentFactory.h"
@@ -54,6 +56,7 @@ void cEstimatorApp::RegisterFormsAndCommands() {
     RegisterRayleighDesktop();
     RegisterProjectDesktop();
     RegisterSystemDesktop();
+    RegisterCalibrationDesktop();
 }
 
 bool cEstimatorApp::Start() {
@@ -64,10 +67,11 @@ bool cEstimatorApp::Start() {
     // The five document kinds are fixed (cDocumentKind::All); their views come from
     // CreateReportView. The defaults profile is needed before the frame so that the
     // frame's commands can reach it.
+    std::string named = NamedStartupProfile(std::getenv("KORVAL_PROFILE"), platform_);
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
-        ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
+        ToStdString(QCoreApplication::applicationDirPath()), named.c_str());
     logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
-    logic_->UseUserProfileUnlessNamed(std::getenv("KORVAL_PROFILE"));
+    logic_->UseUserProfileUnlessNamed(named.c_str());
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
     platform_.SetMainWindow(mainFrame_.get());

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "framework/ProfileAccess.h"
+#include "framework/ReportRows.h"
 #include "framework/SaveAsProposal.h"
 #include "framework/TextUtil.h"
 #include "framework/cDescriptionDlg.h"
@@ -15,7 +16,6 @@
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileStore.h"
 #include "framework/chart/ChartTable.h"
-#include "framework/chart/cChartLayout.h"
 
 namespace korval {
 
@@ -328,91 +328,25 @@ cReportLayout cModelDoc::LayOutReport(cReportSurface& surface) {
 
 // --- Row layout --------------------------------------------------------------------
 
-namespace {
-
-// On paper a row that would cross the bottom edge starts the next page instead, so every
-// row lies whole between the top margin and the bottom edge of exactly one page, and the
-// page count taken from the report's height holds every row.
-int RowTop(const PageMetrics& m, int y0, int height) {
-    if (!m.paged || m.bodyHeight <= 0) return y0;
-    int offset = y0 - m.topMargin;
-    int pageIndex = offset / m.bodyHeight;
-    int positionOnPage = offset - pageIndex * m.bodyHeight;
-    if (positionOnPage > 0 && positionOnPage + height > m.bodyHeight) {
-        return m.topMargin + (pageIndex + 1) * m.bodyHeight;
-    }
-    return y0;
-}
-
-int PageOfRow(const PageMetrics& m, int top) {
-    if (!m.paged || m.bodyHeight <= 0) return 1;
-    return (top - m.topMargin) / m.bodyHeight + 1;
-}
-
-}  // namespace
-
-int cModelDoc::PlaceRow(cDrawContext& dc, int& y, std::span<const Cell> cells, unsigned flags,
-                        double spacing) const {
-    const PageMetrics& m = dc.metrics;
-    int y0 = std::max(y, m.topMargin);
-    int height = 0;
-    for (const Cell& cell : cells) {
-        if (cell.text.empty()) continue;
-        SurfaceRect rect{cell.x, y0, m.rightEdge, y0 + m.text.height};
-        height =
-            std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
-    }
-    int top = RowTop(m, y0, height);
-    int page = PageOfRow(m, top);
-    for (const Cell& cell : cells) {
-        if (cell.text.empty()) continue;
-        dc.layout.Add({cReportItem::Kind::kText,
-                       page,
-                       {cell.x, top, m.rightEdge, top + height},
-                       flags & ~TextFlags::kMeasureOnly,
-                       std::string(cell.text),
-                       nullptr});
-    }
-    int next = top + height + static_cast<int>(m.text.height * spacing);
-    y = next;
-    return next - y0;
-}
-
 int cModelDoc::DrawRow(cDrawContext& dc, int& y, std::string_view c0, std::string_view c1,
                        std::string_view c2, std::string_view c3, unsigned flags,
                        double spacing) const {
     const PageMetrics& m = dc.metrics;
-    const Cell cells[] = {
+    const ReportCell cells[] = {
         {m.column[0], c0}, {m.column[1], c1}, {m.column[2], c2}, {m.column[3], c3}};
-    return PlaceRow(dc, y, cells, flags, spacing);
+    return PlaceReportRow(dc, y, cells, flags, spacing);
 }
 
 int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::string>& items,
                             unsigned flags, double spacing) const {
-    std::vector<Cell> cells;
+    std::vector<ReportCell> cells;
     cells.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         cells.push_back(
             {dc.metrics.column[1] + static_cast<int>(i) * dc.metrics.columnStep, items[i]});
     }
-    return PlaceRow(dc, y, cells, flags, spacing);
+    return PlaceReportRow(dc, y, cells, flags, spacing);
 }
-
-namespace {
-
-// Charts take the report's width from its second column, but no more than reads well on a
-// wide window, and no less than leaves room for their axes on a narrow one.
-int ChartWidth(const PageMetrics& m) {
-    int available = m.rightEdge - m.column[1];
-    return std::max(std::min(available, 90 * m.columnUnit), 40 * m.columnUnit);
-}
-
-// On the screen, where nothing bounds it, a chart is kept within about a printed page.
-int ChartMaxHeight(const PageMetrics& m) {
-    return m.paged ? m.bodyHeight : 50 * m.text.height;
-}
-
-}  // namespace
 
 int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
                          unsigned flags) const {
@@ -420,35 +354,7 @@ int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, con
         int total = DrawRow(dc, y, "", heading, "", "", flags, 0.5);
         return total + DrawChartTable(dc, y, ChartTable::Of(chart), flags);
     }
-    const PageMetrics& m = dc.metrics;
-    // Half a line apart from the rows before, whatever spacing they end with.
-    int from = std::max(y, m.topMargin);
-    int y0 = from + m.text.height / 2;
-    int headingHeight = m.text.height * 3 / 2;
-    int width = ChartWidth(m);
-    int height = cChartLayout::PreferredHeight(chart, m.text, ChartMaxHeight(m) - headingHeight);
-    int top = RowTop(m, y0, headingHeight + height);
-    int page = PageOfRow(m, top);
-    int left = m.column[1];
-    unsigned placed = flags & ~TextFlags::kMeasureOnly;
-    dc.layout.Add({cReportItem::Kind::kText,
-                   page,
-                   {left, top, m.rightEdge, top + m.text.height},
-                   placed,
-                   std::string(heading),
-                   nullptr});
-    int chartTop = top + headingHeight;
-    cReportItem item{cReportItem::Kind::kChart,
-                     page,
-                     {left, chartTop, left + width, chartTop + height},
-                     placed,
-                     std::string(heading),
-                     nullptr};
-    item.chart = std::make_shared<const cChartPicture>(
-        cChartLayout(chart, dc.surface).LayOut(width, height));
-    dc.layout.Add(std::move(item));
-    y = chartTop + height + m.text.height / 2;
-    return y - from;
+    return PlaceReportChart(dc, y, heading, chart, flags);
 }
 
 int cModelDoc::DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table,
@@ -466,27 +372,16 @@ int cModelDoc::DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table,
     return total + dc.metrics.text.height / 2;
 }
 
-void cModelDoc::DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
-                         std::string_view centre, std::string_view right) const {
-    if (!left.empty()) surface.DrawText(left, band, TextFlags::kBase);
-    if (!centre.empty()) surface.DrawText(centre, band, TextFlags::kCenter);
-    if (!right.empty()) surface.DrawText(right, band, TextFlags::kRight);
-}
-
 void cModelDoc::DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics,
                                std::string_view left, std::string_view centre,
                                std::string_view right) const {
-    DrawBand(surface,
-             {metrics.leftMargin, metrics.topMargin / 2, metrics.rightEdge, metrics.topMargin},
-             left, centre, right);
+    DrawPageHeaderBand(surface, metrics, left, centre, right);
 }
 
 void cModelDoc::DrawPageFooter(cReportSurface& surface, const PageMetrics& metrics,
                                std::string_view left, std::string_view centre,
                                std::string_view right) const {
-    int top = metrics.bottomEdge + metrics.topMargin / 3;
-    DrawBand(surface, {metrics.leftMargin, top, metrics.rightEdge, top + metrics.text.height}, left,
-             centre, right);
+    DrawPageFooterBand(surface, metrics, left, centre, right);
 }
 
 }  // namespace korval

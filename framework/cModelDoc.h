@@ -157,15 +157,7 @@ class cModelDoc {
     void ReportSaveFailure(const std::string& path);
 
   private:
-    struct Cell {
-        int x;
-        std::string_view text;
-    };
-    int PlaceRow(cDrawContext& dc, int& y, std::span<const Cell> cells, unsigned flags,
-                 double spacing) const;
     int DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table, unsigned flags) const;
-    void DrawBand(cReportSurface& surface, const SurfaceRect& band, std::string_view left,
-                  std::string_view centre, std::string_view right) const;
 
     cAppContext& context_;
     DocumentKind kind_;

@@ -38,6 +38,9 @@ inline constexpr int kHelpTutorial = 32806;
 inline constexpr int kOptionsDisplay = 32771;
 inline constexpr int kOptionsLanguages = 32797;
 inline constexpr int kOptionsResetProfile = 32843;
+inline constexpr int kOptionsDefaultsProfile = 32861;
+// Tools
+inline constexpr int kToolsCalibrate = 32862;
 
 // Function point
 inline constexpr int kFpCount = 32772;

@@ -1,5 +1,6 @@
 #include "app/qt/AppDesktop.h"
 
+#include "app/RememberedProfile.h"
 #include "app/cAboutDlg.h"
 #include "app/cFileNewDlg.h"
 #include "app/cToolbarConfigDlg.h"
@@ -62,6 +63,9 @@ void RegisterSharedCommands() {
 
 void RegisterAppDesktop() {
     RegisterShellForms();
+    cDocumentCommands::RegisterFrameCommand(
+        commands::kOptionsDefaultsProfile,
+        [](cAppContext& context) { ChooseRememberedProfile(context.platform); });
     RegisterSharedCommands();
 }
 

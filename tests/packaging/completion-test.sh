@@ -29,6 +29,8 @@ expect() {
 }
 
 expect "figures" korval-cli fi
+expect "calibrate" korval-cli cal
+expect "json text" korval-cli calibrate history.csv --format ""
 expect "--help --version" korval-cli --
 expect "csv json" korval-cli figures plan.PRJ --format ""
 expect "pdf text" korval-cli report plan.PRJ --format ""

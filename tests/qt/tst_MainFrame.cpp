@@ -89,6 +89,7 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void everyCommandHasItsOwnId();
     void menuWithNoDocument();
     void menusFollowTheActiveKind_data();
     void menusFollowTheActiveKind();
@@ -128,14 +129,27 @@ class MainFrameTest : public QObject {
     void resetDefaultsProfileRemovesTheUsersCopy();
 };
 
+// Branches adding commands side by side once gave two commands one id: the menu then ran
+// whichever handler came first.
+void MainFrameTest::everyCommandHasItsOwnId() {
+    QSet<int> seen;
+    for (const cCommandInfo& command : cCommandTable::All()) {
+        QVERIFY2(!seen.contains(command.id),
+                 qPrintable(QString("id %1 used twice").arg(command.id)));
+        seen.insert(command.id);
+    }
+}
+
 void MainFrameTest::menuWithNoDocument() {
     cFrameFixture f;
     f.frame->ShowWithPlacement();
-    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
+    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Tools", "&Options", "&Help"}));
     QCOMPARE(f.MenuEntries("&File"), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-",
                                                   "Recent File", "-", "E&xit"}));
     QCOMPARE(f.MenuEntries("&Options"),
-             (QStringList{"&Display...", "&Languages...", "-", "&Reset Defaults Profile..."}));
+             (QStringList{"&Display...", "&Languages...", "-", "Defaults &Profile...",
+                          "&Reset Defaults Profile..."}));
+    QCOMPARE(f.MenuEntries("&Tools"), (QStringList{"&Calibrate from History..."}));
     QVERIFY(!f.frame->Action(kOptionsDisplay)->isEnabled());
     QCOMPARE(f.frame->windowTitle(), QStringLiteral("Korval"));
     korval::testing::SaveScreenshot(*f.frame, "main-empty");
@@ -147,21 +161,21 @@ void MainFrameTest::menusFollowTheActiveKind_data() {
     QTest::addColumn<bool>("languages");
     QTest::newRow("project") << 0
                              << QStringList{"&File",          "&Edit",   "&View",     "&Project",
-                                            "F&unctionPoint", "&COCOMO", "&Rayleigh", "&Options",
-                                            "&Window",        "&Help"}
+                                            "F&unctionPoint", "&COCOMO", "&Rayleigh", "&Tools",
+                                            "&Options",       "&Window", "&Help"}
                              << true;
     QTest::newRow("function point")
-        << 1
-        << QStringList{"&File", "&Edit", "&View", "F&unctionPoint", "&Options", "&Window", "&Help"}
+        << 1 << QStringList{"&File",  "&Edit",    "&View",   "F&unctionPoint",
+                            "&Tools", "&Options", "&Window", "&Help"}
         << true;
-    QTest::newRow("cocomo") << 2 << QStringList{"&File",    "&Edit",   "&View", "&COCOMO",
-                                                "&Options", "&Window", "&Help"}
+    QTest::newRow("cocomo") << 2 << QStringList{"&File",  "&Edit",    "&View",   "&COCOMO",
+                                                "&Tools", "&Options", "&Window", "&Help"}
                             << false;
-    QTest::newRow("rayleigh") << 3 << QStringList{"&File",    "&Edit",   "&View", "&Rayleigh",
-                                                  "&Options", "&Window", "&Help"}
+    QTest::newRow("rayleigh") << 3 << QStringList{"&File",  "&Edit",    "&View",   "&Rayleigh",
+                                                  "&Tools", "&Options", "&Window", "&Help"}
                               << false;
-    QTest::newRow("system") << 4 << QStringList{"&File",    "&Edit",   "&View", "&System",
-                                                "&Options", "&Window", "&Help"}
+    QTest::newRow("system") << 4 << QStringList{"&File",  "&Edit",    "&View",   "&System",
+                                                "&Tools", "&Options", "&Window", "&Help"}
                             << false;
 }
 
@@ -189,7 +203,7 @@ void MainFrameTest::menusFollowTheActiveKind() {
     }
     // Closing the last document brings the short menu back.
     f.frame->ActiveChild()->close();
-    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Options", "&Help"}));
+    QCOMPARE(f.MenuTitles(), (QStringList{"&File", "&View", "&Tools", "&Options", "&Help"}));
 }
 
 // Toolbar icons draw each size when it is first asked for; whatever is asked, in any mode,
