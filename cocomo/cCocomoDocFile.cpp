@@ -56,7 +56,8 @@ bool cCocomoDoc::SaveOwnSections(const std::string& path) {
     written = SaveModeConstants(path) && written;
     written = SaveCostDrivers(path) && written;
     written = SaveSensitivity(path) && written;
-    return SavePhaseDistribution(path) && written;
+    written = SavePhaseDistribution(path) && written;
+    return WriteCocomoUncertainty(uncertainty_, path) && written;
 }
 
 bool cCocomoDoc::SaveModelSection(const std::string& path) {
@@ -141,6 +142,7 @@ bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadCostDriverRatings(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
+    uncertainty_ = ReadCocomoUncertainty(path, costDrivers_.size());
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
+#include "functionpoint/FunctionPointFormulas.h"
 #include "functionpoint/LanguageProfile.h"
 
 namespace korval {
@@ -88,11 +89,15 @@ RangedFigure cFunctionPointDoc::UnadjustedRange(double ufp) const {
     return figure;
 }
 
-double cFunctionPointDoc::ValueAdjustmentFactor() const {
+double cFunctionPointDoc::TotalDegreeOfInfluence() const {
     // Ratings read from a file are kept as they were written, so their sum may leave 32 bits.
     std::int64_t sum = 0;
     for (int rating : ratings_) sum += rating;
-    return 0.65 + 0.01 * static_cast<double>(sum);
+    return static_cast<double>(sum);
+}
+
+double cFunctionPointDoc::ValueAdjustmentFactor() const {
+    return ValueAdjustmentFactorFor(TotalDegreeOfInfluence());
 }
 
 RangedFigure cFunctionPointDoc::AdjustedFunctionPointsRange() const {
@@ -158,6 +163,7 @@ void cFunctionPointDoc::ResetToDefaults() {
     selectedLanguage_ = cLanguage();
     ratings_ = Ratings{};
     sensitivity_ = FpSensitivitySettings{};
+    uncertainty_ = {};
 }
 
 }  // namespace korval

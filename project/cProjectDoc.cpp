@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* kProjectSensitivitySection = "Project_Sensitivity_Analysis";
 constexpr const char* kSourceKey = "Selected_Project_Sen";
+constexpr const char* kUncertaintySection = "Project_Uncertainty";
 // The models' own keys for the settings a project keeps aside.
 constexpr const char* kCocomoSensitivitySection = "COCOMO_Sensitivity_Analysis";
 constexpr const char* kCocomoTypeKey = "Selected_COCOMO_Sen";
@@ -138,6 +139,7 @@ void cProjectDoc::ResetToDefaults() {
 
 void cProjectDoc::ResetProjectState() {
     fpmCcmDescription_ = FilterState::On;
+    simulation_ = {};
     cModelDoc::ResetToDefaults();
     sensitivitySource_ = SensitivitySource::FunctionPoint;
     KeepCocomoSensitivityAside();
@@ -192,6 +194,7 @@ bool cProjectDoc::LoadOwnSections(const std::string& path) {
             if (EqualsNoCase(source, SourceToken(candidate))) sensitivitySource_ = candidate;
         }
     }
+    simulation_ = ReadSimulationSettings(kUncertaintySection, path);
     if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
     if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
     FlowFigures(Change::Everything);
@@ -203,7 +206,14 @@ bool cProjectDoc::SaveOwnSections(const std::string& path) {
            WriteKeptAsideCocomoSettings(path) && rayleigh_->SaveModel(path) &&
            WriteKeptAsideRayleighType(path) && WriteFilterValues(path) &&
            WriteProfileValue(kProjectSensitivitySection, kSourceKey,
-                             SourceToken(sensitivitySource_), path);
+                             SourceToken(sensitivitySource_), path) &&
+           WriteSimulationRun(path);
+}
+
+bool cProjectDoc::WriteSimulationRun(const std::string& path) const {
+    if (simulation_ == SimulationSettings{} && !HasSimulationSection(kUncertaintySection, path))
+        return true;
+    return WriteSimulationSettings(kUncertaintySection, simulation_, path);
 }
 
 // The file keeps each model's own sensitivity settings, not those the project imposes:

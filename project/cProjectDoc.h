@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cocomo/CocomoTables.h"
+#include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 
@@ -49,6 +50,10 @@ class cProjectDoc : public cModelDoc {
     RayleighSensitivityType GetSavedRayleighSensitivityType() const {
         return savedRayleighSensitivityType_;
     }
+    // The simulation run of the whole project (its models' inputs stay with each model).
+    const SimulationSettings& GetSimulationSettings() const { return simulation_; }
+    void SetSimulationSettings(const SimulationSettings& settings) { simulation_ = settings; }
+
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
@@ -109,6 +114,7 @@ class cProjectDoc : public cModelDoc {
     void ResetProjectState();
     bool WriteKeptAsideCocomoSettings(const std::string& path) const;
     bool WriteKeptAsideRayleighType(const std::string& path) const;
+    bool WriteSimulationRun(const std::string& path) const;
     // Marks the project modified and redraws when the model was changed by its command;
     // the figures flow on from the change first.
     void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
@@ -125,6 +131,7 @@ class cProjectDoc : public cModelDoc {
     double savedCocomoSlocSensitivity_ = 0;
     CocomoSensitivityType savedCocomoSensitivityType_ = CocomoSensitivityType::Sloc;
     RayleighSensitivityType savedRayleighSensitivityType_ = RayleighSensitivityType::ProjectRanges;
+    SimulationSettings simulation_;
 };
 
 }  // namespace korval

@@ -5,6 +5,7 @@
 #include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
+#include "rayleigh/RayleighUncertainty.h"
 #include "rayleigh/cApplicationTypeList.h"
 
 namespace korval {
@@ -60,6 +61,10 @@ class cRayleighDoc : public cModelDoc {
     void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
                                 int pmPercent, RayleighSensitivityType type);
 
+    // What the simulation varies; none unless the file or the Uncertainty dialog gave it.
+    const RayleighUncertainty& GetUncertainty() const { return uncertainty_; }
+    void SetUncertainty(const RayleighUncertainty& uncertainty) { uncertainty_ = uncertainty; }
+
     // --- Outputs ---------------------------------------------------------------------
     // Main build phase time in months; low and high by the sensitivity type.
     RangedFigure MainBuildPhaseTimeRange() const;
@@ -113,6 +118,7 @@ class cRayleighDoc : public cModelDoc {
     int piSensitivity_ = 0;
     int pmSensitivityPercent_ = 0;
     RayleighSensitivityType sensitivityType_ = RayleighSensitivityType::Sloc;
+    RayleighUncertainty uncertainty_;
 };
 
 }  // namespace korval

@@ -45,7 +45,8 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
            sensitivity("SLOC_Sen", FormatNumber("%lf", slocSensitivityPercent_)) &&
            sensitivity("Schedule_Sen", FormatNumber("%lf", scheduleSensitivityPercent_)) &&
            sensitivity("Productivity_Index_Sen", FormatNumber("%d", piSensitivity_)) &&
-           sensitivity("Productivity_Measure_Sen", FormatNumber("%d", pmSensitivityPercent_));
+           sensitivity("Productivity_Measure_Sen", FormatNumber("%d", pmSensitivityPercent_)) &&
+           WriteRayleighUncertainty(uncertainty_, path);
 }
 
 // A value the file lacks or spoils keeps the one it had: the sections always read.
@@ -56,6 +57,7 @@ bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;
     LoadSensitivitySection(path);
+    uncertainty_ = ReadRayleighUncertainty(path);
     return true;
 }
 
