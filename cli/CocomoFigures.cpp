@@ -45,6 +45,17 @@ Json CocomoFigures(cCocomoDoc& document) {
     for (const cCostDriverAttribute& attribute : document.GetCostDrivers())
         drivers.push_back(CostDriverJson(attribute));
     figures["costDrivers"] = std::move(drivers);
+
+    const CostRate& cost = document.GetCostRate();
+    if (cost.IsPriced()) {
+        figures["cost"] = CostJson(cost, {{"nominalEffort", document.GetNominalEffortRange()},
+                                          {"adjustedEffort", document.GetAdjustedEffortRange()},
+                                          {"productDesign", design.effort},
+                                          {"programming", document.GetProgrammingEffortRange()},
+                                          {"detailedDesign", programming.detailedDesign},
+                                          {"codeAndUnitTest", programming.codeAndUnitTest},
+                                          {"integrationAndTest", integration.effort}});
+    }
     return figures;
 }
 

@@ -22,6 +22,12 @@ Json RangeJson(const RangedFigure& figure) {
                 {"high", NumberJson(figure.high)}};
 }
 
+Json CostJson(const CostRate& cost, std::initializer_list<PricedEffort> efforts) {
+    Json object{{"rate", NumberJson(cost.rate)}, {"currency", cost.currency}};
+    for (const auto& [key, effort] : efforts) object[key] = RangeJson(cost.CostOf(effort));
+    return object;
+}
+
 namespace {
 
 // Texts from files may hold any byte: each prints with its line breaks as \n and without

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <utility>
 
+#include "framework/CostRate.h"
 #include "framework/RangedFigure.h"
 
 namespace korval {
@@ -32,6 +35,10 @@ Json ProjectFigures(cProjectDoc& document);
 Json SystemFigures(cSystemDoc& document);
 
 Json RangeJson(const RangedFigure& figure);
+// The "cost" object of a priced document: "rate", "currency", then the cost of each named
+// effort (person-months) as a range. Only written when the rate is above 0.
+using PricedEffort = std::pair<const char*, RangedFigure>;
+Json CostJson(const CostRate& cost, std::initializer_list<PricedEffort> efforts);
 
 // The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
 // instead of stopping the program.

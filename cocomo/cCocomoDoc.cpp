@@ -43,6 +43,7 @@ void cCocomoDoc::ResetToDefaults() {
     adjustedSensitivity_ = 0;
     sensitivityType_ = CocomoSensitivityType::Sloc;
     uncertainty_ = {};
+    cost_ = DefaultCostRate(DefaultsProfile());
 
     struct DefaultTables {
         std::vector<cCostDriverAttribute> costDrivers;
@@ -234,6 +235,11 @@ PhaseFigures cCocomoDoc::GetProgrammingPhaseFigures() const {
     figures.staff =
         StaffFor(SumOf(figures.detailedDesign, figures.codeAndUnitTest), figures.schedule);
     return figures;
+}
+
+RangedFigure cCocomoDoc::GetProgrammingEffortRange() const {
+    PhaseFigures programming = GetProgrammingPhaseFigures();
+    return SumOf(programming.detailedDesign, programming.codeAndUnitTest);
 }
 
 }  // namespace korval

@@ -10,6 +10,8 @@
 #include "cocomo/PhaseFigures.h"
 #include "cocomo/cCostDriverAttribute.h"
 #include "cocomo/cPhaseDistribution.h"
+#include "framework/CostRate.h"
+#include "framework/CostReport.h"
 #include "framework/cModelDoc.h"
 
 namespace korval {
@@ -75,9 +77,20 @@ class cCocomoDoc : public cModelDoc {
     double GetTimeToDevelop() const { return GetTimeToDevelopRange().value; }
     PhaseFigures GetPhaseFigures(Phase phase) const;
     PhaseFigures GetProgrammingPhaseFigures() const;
+    // The programming phase's effort: detailed design plus code and unit test.
+    RangedFigure GetProgrammingEffortRange() const;
     // The size in KSLOC with the two size class sizes that enclose it as its low and high;
     // nothing for a size below 2 or from 512 KSLOC on.
     std::optional<RangedFigure> GetInterpolationBounds() const;
+
+    // --- Cost ---------------------------------------------------------------------
+    const CostRate& GetCostRate() const { return cost_; }
+    void SetCostRate(const CostRate& cost) { cost_ = cost; }
+    // The efforts the rate prices, in report order, each with its range where the report
+    // shows the effort's range.
+    std::vector<CostRow> CostRows(bool sensitivity) const;
+    // A project shows its models' costs in one block of its own, after every model.
+    void SetCostBlockShown(bool shown) { costBlockShown_ = shown; }
 
     // --- Tables -------------------------------------------------------------------
     void LoadCostDrivers(const std::string& file);
@@ -97,6 +110,7 @@ class cCocomoDoc : public cModelDoc {
     void OnSensitivityAnalysis();
     // The what-if calculator; it never changes the document.
     void OnReverseEngineering();
+    bool OnCost();
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
@@ -128,6 +142,8 @@ class cCocomoDoc : public cModelDoc {
 
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
+    int DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
+    bool ShowsNominalRange(bool sensitivity) const;
     int DrawFigureRow(cDrawContext& dc, int& y, unsigned& flags, std::string_view label,
                       const char* format, const RangedFigure& figure, bool showRange);
 
@@ -143,6 +159,8 @@ class cCocomoDoc : public cModelDoc {
     CocomoSensitivityType sensitivityType_ = CocomoSensitivityType::Sloc;
     std::vector<cPhaseDistribution> phaseDistribution_;
     CocomoUncertainty uncertainty_;
+    CostRate cost_;
+    bool costBlockShown_ = true;
 };
 
 }  // namespace korval

@@ -7,6 +7,7 @@
 #include "cocomo/cCocomoReverseDlg.h"
 #include "cocomo/cCocomoSensitivityDlg.h"
 #include "cocomo/cCostDriverDlg.h"
+#include "framework/cCostDlg.h"
 
 namespace korval {
 
@@ -59,6 +60,17 @@ void cCocomoDoc::OnReverseEngineering() {
     cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(),
                              GetModeConstants(developmentMode_));
     Platform().RunDialog(dialog);
+}
+
+bool cCocomoDoc::OnCost() {
+    std::optional<CostRate> cost =
+        cCostDlg::Ask(Platform(), "COCOMO Cost",
+                      "The rate prices the nominal and adjusted effort and each phase.", cost_);
+    if (!cost) return false;
+    cost_ = *cost;
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
 }
 
 }  // namespace korval

@@ -57,7 +57,8 @@ bool cCocomoDoc::SaveOwnSections(const std::string& path) {
     written = SaveCostDrivers(path) && written;
     written = SaveSensitivity(path) && written;
     written = SavePhaseDistribution(path) && written;
-    return WriteCocomoUncertainty(uncertainty_, path) && written;
+    written = WriteCocomoUncertainty(uncertainty_, path) && written;
+    return WriteCostSection(cost_, path) && written;
 }
 
 bool cCocomoDoc::SaveModelSection(const std::string& path) {
@@ -143,6 +144,7 @@ bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadSensitivity(path);
     LoadPhaseFractions(path);
     uncertainty_ = ReadCocomoUncertainty(path, costDrivers_.size());
+    cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }
 

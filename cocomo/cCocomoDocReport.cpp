@@ -43,7 +43,35 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += DrawTotals(dc, y, flags, sensitivity);
     if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
+    if (costBlockShown_ && ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, sensitivity);
     return FinishReport(dc, total);
+}
+
+bool cCocomoDoc::ShowsNominalRange(bool sensitivity) const {
+    return sensitivity && (sensitivityType_ == CocomoSensitivityType::Sloc ||
+                           sensitivityType_ == CocomoSensitivityType::NominalEffort);
+}
+
+std::vector<CostRow> cCocomoDoc::CostRows(bool sensitivity) const {
+    PhaseFigures design = GetPhaseFigures(Phase::ProductDesign);
+    PhaseFigures programming = GetProgrammingPhaseFigures();
+    PhaseFigures integration = GetPhaseFigures(Phase::IntegrationAndTest);
+    return {
+        {"Nominal Effort:", GetNominalEffortRange(), ShowsNominalRange(sensitivity)},
+        {"Adjusted Effort:", GetAdjustedEffortRange(), sensitivity},
+        {"Product Design Phase:", design.effort, sensitivity},
+        {"Programming Phase:", GetProgrammingEffortRange(), sensitivity},
+        {"    Detailed Design:", programming.detailedDesign, sensitivity},
+        {"    Code and Unit Test:", programming.codeAndUnitTest, sensitivity},
+        {"Integration and Test Phase:", integration.effort, sensitivity},
+    };
+}
+
+// Under its own heading after every other row, so that pricing an estimate moves nothing.
+int cCocomoDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity) {
+    int advanced = DrawRow(dc, y, "", "Cost", "", "", flags, kRowSpacing);
+    advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "    ");
+    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", CostRows(sensitivity));
 }
 
 // Each quantity shows a range only when the sensitivity type varies it or what it
@@ -54,10 +82,8 @@ int cCocomoDoc::DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensi
         advanced +=
             DrawFigureRow(dc, y, flags, "Source Lines of Code:", kSizeFormat, GetSourceLinesRange(),
                           sensitivity && sensitivityType_ == CocomoSensitivityType::Sloc);
-        advanced += DrawFigureRow(
-            dc, y, flags, "Nominal Effort:", kEffortFormat, GetNominalEffortRange(),
-            sensitivity && (sensitivityType_ == CocomoSensitivityType::Sloc ||
-                            sensitivityType_ == CocomoSensitivityType::NominalEffort));
+        advanced += DrawFigureRow(dc, y, flags, "Nominal Effort:", kEffortFormat,
+                                  GetNominalEffortRange(), ShowsNominalRange(sensitivity));
         advanced += DrawFigureRow(dc, y, flags, "Adjusted Effort:", kEffortFormat,
                                   GetAdjustedEffortRange(), sensitivity);
     }

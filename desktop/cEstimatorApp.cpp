@@ -8,11 +8,13 @@
 #include "app/qt/AppDesktop.h"
 #include "app/qt/QtText.h"
 #include "cocomo/qt/CocomoDesktop.h"
+#include "desktop/SimulationDesktop.h"
 #include "desktop/cMainFrame.h"
 #include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
 #include "rayleigh/qt/RayleighDesktop.h"
+#include "simulation/SimulationReport.h"
 #include "system/qt/SystemDesktop.h"
 
 namespace korval {
@@ -51,6 +53,7 @@ void cEstimatorApp::RegisterFormsAndCommands() {
     RegisterRayleighDesktop();
     RegisterProjectDesktop();
     RegisterSystemDesktop();
+    RegisterSimulationDesktop();
 }
 
 bool cEstimatorApp::Start() {
@@ -64,6 +67,7 @@ bool cEstimatorApp::Start() {
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
         ToStdString(QCoreApplication::applicationDirPath()), std::getenv("KORVAL_PROFILE"));
     logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
+    logic_->Context().reportAppendix = &SimulationReportAppendix;
     logic_->UseUserProfileUnlessNamed(std::getenv("KORVAL_PROFILE"));
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);

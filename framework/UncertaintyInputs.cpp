@@ -138,6 +138,7 @@ SimulationSettings ReadSimulationSettings(std::string_view section, const std::s
     settings.targetEffort = ReadNonNegative(section, "Target_Effort", path);
     settings.targetCost = ReadNonNegative(section, "Target_Cost", path);
     settings.targetTime = ReadNonNegative(section, "Target_TDEV", path);
+    settings.rate = ReadThreePoint(section, "Rate", path);
     settings.correlatedMembers =
         EqualsNoCase(ReadProfileValue(section, "Members", "", kValueBuffer, path), "CORRELATED");
     return settings;
@@ -153,7 +154,8 @@ bool WriteSimulationSettings(std::string_view section, const SimulationSettings&
                              path) &&
            WriteOptionalNumber(section, "Target_Effort", settings.targetEffort, path) &&
            WriteOptionalNumber(section, "Target_Cost", settings.targetCost, path) &&
-           WriteOptionalNumber(section, "Target_TDEV", settings.targetTime, path);
+           WriteOptionalNumber(section, "Target_TDEV", settings.targetTime, path) &&
+           WriteThreePoint(section, "Rate", settings.rate, path);
 }
 
 bool HasSimulationSection(std::string_view section, const std::string& path) {

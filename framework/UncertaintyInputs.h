@@ -42,6 +42,8 @@ struct SimulationSettings {
     std::optional<double> targetTime;
     // Systems only: every member draws the same quantile of each input.
     bool correlatedMembers = false;
+    // The labour rate per person-month, when it is uncertain (kinds with a cost only).
+    std::optional<ThreePointEstimate> rate;
 
     bool operator==(const SimulationSettings&) const = default;
 };

@@ -8,7 +8,10 @@ const char* cDisplayOptionsDlg::Label(Box box) {
                                                    "COCOMO Phase Distribution",
                                                    "Intermediate Totals",
                                                    "Totals",
-                                                   "Sensitivity Analysis"};
+                                                   "Sensitivity Analysis",
+                                                   "Staffing",
+                                                   "Cost",
+                                                   "Charts"};
     return kLabels[box];
 }
 

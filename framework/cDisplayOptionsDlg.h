@@ -5,7 +5,7 @@
 
 namespace korval {
 
-// Display Options: six report switches. A box whose value is not applicable is hidden;
+// Display Options: nine report switches. A box whose value is not applicable is hidden;
 // on OK every box gives ON when checked and OFF when not (a hidden box gives OFF).
 class cDisplayOptionsDlg : public cDialogLogic {
   public:
@@ -16,6 +16,9 @@ class cDisplayOptionsDlg : public cDialogLogic {
         kIntermediateTotalsBox,  // "Intermediate Totals"
         kTotalsBox,              // "Totals"
         kSensitivityBox,         // "Sensitivity Analysis"
+        kStaffingBox,            // "Staffing"
+        kCostBox,                // "Cost"
+        kChartsBox,              // "Charts"
         kBoxCount
     };
     static const char* Label(Box box);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
@@ -17,10 +18,19 @@ namespace korval {
 namespace {
 
 constexpr const char* kFilterSection = "Filter_Values";
-constexpr const char* kFilterKeys[] = {"Description", "Totals", "Intermediate_Totals",
-                                       "SensitivityAnalysis", "PhaseDistribution"};
-constexpr FilterState kFilterDefaults[] = {FilterState::On, FilterState::On, FilterState::On,
-                                           FilterState::Off, FilterState::Off};
+constexpr const char* kFilterKeys[] = {"Description",
+                                       "Totals",
+                                       "Intermediate_Totals",
+                                       "SensitivityAnalysis",
+                                       "PhaseDistribution",
+                                       "Staffing",
+                                       "Cost",
+                                       "Charts"};
+// Files written before the staffing, cost and chart blocks existed lack their keys and
+// show the blocks.
+constexpr FilterState kFilterDefaults[] = {FilterState::On,  FilterState::On,  FilterState::On,
+                                           FilterState::Off, FilterState::Off, FilterState::On,
+                                           FilterState::On,  FilterState::On};
 constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary", "RayleighSummary",
                                          "ProjectSummary", "SystemSummary"};
 
@@ -242,6 +252,9 @@ void cModelDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     dialog.SetValue(cDisplayOptionsDlg::kIntermediateTotalsBox, filter_[kIntermediateTotalsSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kTotalsBox, filter_[kTotalsSwitch]);
     dialog.SetValue(cDisplayOptionsDlg::kSensitivityBox, filter_[kSensitivityAnalysisSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kStaffingBox, filter_[kStaffingSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kCostBox, filter_[kCostSwitch]);
+    dialog.SetValue(cDisplayOptionsDlg::kChartsBox, filter_[kChartsSwitch]);
 }
 
 void cModelDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
@@ -250,6 +263,17 @@ void cModelDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
     filter_[kIntermediateTotalsSwitch] = dialog.Result(cDisplayOptionsDlg::kIntermediateTotalsBox);
     filter_[kTotalsSwitch] = dialog.Result(cDisplayOptionsDlg::kTotalsBox);
     filter_[kSensitivityAnalysisSwitch] = dialog.Result(cDisplayOptionsDlg::kSensitivityBox);
+    StorePlanSwitches(dialog);
+}
+
+void cModelDoc::StorePlanSwitches(const cDisplayOptionsDlg& dialog) {
+    constexpr std::pair<FilterSwitch, cDisplayOptionsDlg::Box> kPlanBoxes[] = {
+        {kStaffingSwitch, cDisplayOptionsDlg::kStaffingBox},
+        {kCostSwitch, cDisplayOptionsDlg::kCostBox},
+        {kChartsSwitch, cDisplayOptionsDlg::kChartsBox}};
+    for (auto [which, box] : kPlanBoxes) {
+        if (dialog.IsVisible(box)) filter_[which] = dialog.Result(box);
+    }
 }
 
 void cModelDoc::OnDisplayOptions() {

@@ -26,6 +26,9 @@ class cModelDoc {
         kIntermediateTotalsSwitch,
         kSensitivityAnalysisSwitch,
         kPhaseDistributionSwitch,
+        kStaffingSwitch,
+        kCostSwitch,
+        kChartsSwitch,
         kFilterSwitchCount
     };
     static constexpr std::size_t kTitleLimit = 50;
@@ -132,6 +135,9 @@ class cModelDoc {
     // Display Options: which values the dialog starts with and which are stored back.
     virtual void FillDisplayOptions(cDisplayOptionsDlg& dialog) const;
     virtual void StoreDisplayOptions(const cDisplayOptionsDlg& dialog);
+    // Stores the Staffing, Cost and Charts boxes the dialog shows; a hidden box keeps its
+    // switch.
+    void StorePlanSwitches(const cDisplayOptionsDlg& dialog);
     // A save starts from an empty file instead of the file's old content.
     virtual bool ReplacesWholeFile() const { return false; }
 
@@ -161,8 +167,9 @@ class cModelDoc {
     int extentWidth_ = 1000;
     int extentHeight_ = 400;
     std::string summarySection_;
-    FilterState filter_[kFilterSwitchCount] = {FilterState::On, FilterState::On, FilterState::On,
-                                               FilterState::Off, FilterState::Off};
+    FilterState filter_[kFilterSwitchCount] = {FilterState::On,  FilterState::On,  FilterState::On,
+                                               FilterState::Off, FilterState::Off, FilterState::On,
+                                               FilterState::On,  FilterState::On};
     std::string title_;
     std::string preparedBy_;
     std::string description_;

@@ -70,6 +70,11 @@ int cFunctionPointDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 void cFunctionPointDoc::FillDisplayOptions(cDisplayOptionsDlg& dialog) const {
     cModelDoc::FillDisplayOptions(dialog);
     dialog.SetValue(cDisplayOptionsDlg::kPhaseDistributionBox, FilterState::NotApplicable);
+    // A function point count has no staffing, cost or chart of its own.
+    for (cDisplayOptionsDlg::Box box :
+         {cDisplayOptionsDlg::kStaffingBox, cDisplayOptionsDlg::kCostBox,
+          cDisplayOptionsDlg::kChartsBox})
+        dialog.SetValue(box, FilterState::NotApplicable);
 }
 
 void cFunctionPointDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {

@@ -4,6 +4,7 @@
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
+#include "framework/cCostDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
@@ -63,6 +64,7 @@ double cProjectDoc::FunctionPointSlocPercentage() const {
 // have made stale is handed on: a model keeps what its own commands gave it (COCOMO's
 // attributes hand back the size as their dialog shows it) until its source changes.
 void cProjectDoc::FlowFigures(Change change) {
+    ImposeCostOnModels();
     const bool sizeIntoCocomo = change == Change::Everything || change == Change::NewCocomo;
     const bool sizeIntoRayleigh = change == Change::Everything || change == Change::NewRayleigh;
     const bool fpRangeIntoCocomo = change == Change::Everything || change == Change::Sensitivity ||
@@ -88,6 +90,31 @@ void cProjectDoc::FlowFigures(Change change) {
     rayleigh_->SetScheduleRange(schedule.low, schedule.high);
     RangedFigure size = cocomo_->GetSourceLinesRange();
     rayleigh_->SetSourceLinesRange(size.low, size.high);
+}
+
+// Every change can have brought a new model (an import, an Initialize): the rate is handed
+// to both each time, and their own Cost blocks give way to the project's.
+void cProjectDoc::ImposeCostOnModels() {
+    cocomo_->SetCostRate(cost_);
+    rayleigh_->SetCostRate(cost_);
+    cocomo_->SetCostBlockShown(false);
+    rayleigh_->SetCostBlockShown(false);
+}
+
+void cProjectDoc::SetCostRate(const CostRate& cost) {
+    cost_ = cost;
+    ImposeCostOnModels();
+}
+
+bool cProjectDoc::OnCost() {
+    std::optional<CostRate> cost = cCostDlg::Ask(
+        Platform(), "Project Cost",
+        "One rate for the project: it prices the COCOMO and the Rayleigh efforts.", cost_);
+    if (!cost) return false;
+    SetCostRate(*cost);
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
 }
 
 bool cProjectDoc::CocomoCarriesFpRange() const {
@@ -141,6 +168,7 @@ void cProjectDoc::ResetProjectState() {
     fpmCcmDescription_ = FilterState::On;
     simulation_ = {};
     cModelDoc::ResetToDefaults();
+    cost_ = DefaultCostRate(DefaultsProfile());
     sensitivitySource_ = SensitivitySource::FunctionPoint;
     KeepCocomoSensitivityAside();
     KeepRayleighTypeAside();
@@ -197,6 +225,8 @@ bool cProjectDoc::LoadOwnSections(const std::string& path) {
     simulation_ = ReadSimulationSettings(kUncertaintySection, path);
     if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
     if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
+    // The models have read the file's one [Cost] section: the project's rate.
+    cost_ = cocomo_->GetCostRate();
     FlowFigures(Change::Everything);
     return functionPointLoaded && cocomoLoaded && rayleighLoaded;
 }

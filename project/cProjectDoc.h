@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cocomo/CocomoTables.h"
+#include "framework/CostRate.h"
 #include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
@@ -57,7 +58,13 @@ class cProjectDoc : public cModelDoc {
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
 
+    // One rate prices the whole project: both models carry it (and an exported model
+    // keeps it), whatever rate an imported model came with.
+    const CostRate& GetCostRate() const { return cost_; }
+    void SetCostRate(const CostRate& cost);
+
     // Project menu.
+    bool OnCost();
     bool OnImport(Model model);
     bool OnExport(Model model);
     void OnUseSensitivity(SensitivitySource source);
@@ -120,6 +127,8 @@ class cProjectDoc : public cModelDoc {
     void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
     void AfterSensitivityCommand(const cModelDoc& model);
     void CopySwitchesIntoModels();
+    void ImposeCostOnModels();
+    int DrawCost(cDrawContext& dc, int& y, unsigned flags);
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,
                         bool suppressSensitivity);
 
@@ -132,6 +141,7 @@ class cProjectDoc : public cModelDoc {
     CocomoSensitivityType savedCocomoSensitivityType_ = CocomoSensitivityType::Sloc;
     RayleighSensitivityType savedRayleighSensitivityType_ = RayleighSensitivityType::ProjectRanges;
     SimulationSettings simulation_;
+    CostRate cost_;
 };
 
 }  // namespace korval

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cocomo/cCocomoDoc.h"
+#include "framework/CostReport.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -41,7 +42,27 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     y += gap;
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);
     total += rayleigh_->DrawReport(dc, y, flags);
+
+    if (ShowsCost(*this, cost_)) {
+        y += gap;
+        total += gap + DrawCost(dc, y, flags);
+    }
     return FinishReport(dc, total);
+}
+
+// Both models priced at the project's rate, side by side after every model's rows, with
+// ranges where each model's report shows them.
+int cProjectDoc::DrawCost(cDrawContext& dc, int& y, unsigned flags) {
+    bool sensitivity = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
+    int advanced = DrawRow(dc, y, "COST INFORMATION:", "", "", "", flags, 0.5);
+    advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "");
+    advanced += DrawRow(dc, y, "", "COCOMO", "", "", flags, 0.5);
+    advanced += DrawCostFigureRows(
+        *this, dc, y, flags, cost_, "    ",
+        cocomo_->CostRows(sensitivity && sensitivitySource_ != SensitivitySource::Rayleigh));
+    advanced += DrawRow(dc, y, "", "Rayleigh", "", "", flags, 0.5);
+    return advanced +
+           DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", rayleigh_->CostRows(sensitivity));
 }
 
 }  // namespace korval

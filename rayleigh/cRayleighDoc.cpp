@@ -5,7 +5,9 @@
 #include "framework/FiniteFigure.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
+#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/RayleighFormulas.h"
+#include "rayleigh/RayleighStaffingTable.h"
 
 namespace korval {
 
@@ -71,10 +73,9 @@ RangedFigure cRayleighDoc::MainBuildPhaseTimeRange() const {
     return RangedFigure::Exact(nominal);
 }
 
-RangedFigure cRayleighDoc::ManpowerBuildupIndexRange() const {
+std::optional<cRayleighDoc::PutnamInputs> cRayleighDoc::GetPutnamInputs() const {
     const cApplicationType* type = SelectedApplicationType();
-    if (!type) return {};
-    RangedFigure build = MainBuildPhaseTimeRange();
+    if (!type) return std::nullopt;
     const cProductivity& productivity = type->Productivity();
 
     RangedFigure sloc = RangedFigure::Exact(sourceLines_);
@@ -98,11 +99,63 @@ RangedFigure cRayleighDoc::ManpowerBuildupIndexRange() const {
         measure.low = pm - delta;
         measure.high = pm + delta;
     }
+    return PutnamInputs{sloc, measure, MainBuildPhaseTimeRange()};
+}
 
+RangedFigure cRayleighDoc::ManpowerBuildupIndexRange() const {
+    std::optional<PutnamInputs> in = GetPutnamInputs();
+    if (!in) return {};
     // A longer build, a smaller size and a higher productivity give the lower buildup.
-    return {ComputeMbi(build.value, sourceLines_, pm),
-            ComputeMbi(build.high, sloc.low, measure.high),
-            ComputeMbi(build.low, sloc.high, measure.low)};
+    return {ComputeMbi(in->buildMonths.value, sourceLines_, in->measure.value),
+            ComputeMbi(in->buildMonths.high, in->sloc.low, in->measure.high),
+            ComputeMbi(in->buildMonths.low, in->sloc.high, in->measure.low)};
+}
+
+// The ends pair the inputs as the MBI's do. Inputs that do not enclose their value (a
+// project's size range given so) or an end without a figure (a productivity or build
+// range reaching 0) would leave the ends out of order; the range then spans all three.
+template <class Figure>
+RangedFigure cRayleighDoc::PutnamRange(Figure figure) const {
+    std::optional<PutnamInputs> in = GetPutnamInputs();
+    if (!in) return {};
+    double value = figure(in->sloc.value, in->measure.value, in->buildMonths.value / 12.0);
+    double low = figure(in->sloc.low, in->measure.high, in->buildMonths.high / 12.0);
+    double high = figure(in->sloc.high, in->measure.low, in->buildMonths.low / 12.0);
+    return {value, std::min({low, high, value}), std::max({low, high, value})};
+}
+
+RangedFigure cRayleighDoc::LifeCycleEffortYearsRange() const {
+    return PutnamRange(
+        [](double sloc, double pm, double years) { return LifeCycleEffortYears(sloc, pm, years); });
+}
+
+RangedFigure cRayleighDoc::LifeCycleEffortMonthsRange() const {
+    return PutnamRange([](double sloc, double pm, double years) {
+        return FiniteFigure(LifeCycleEffortYears(sloc, pm, years) * 12.0);
+    });
+}
+
+RangedFigure cRayleighDoc::MainBuildEffortYearsRange() const {
+    return PutnamRange([](double sloc, double pm, double years) {
+        return MainBuildEffortYears(LifeCycleEffortYears(sloc, pm, years));
+    });
+}
+
+RangedFigure cRayleighDoc::MainBuildEffortMonthsRange() const {
+    return PutnamRange([](double sloc, double pm, double years) {
+        return FiniteFigure(MainBuildEffortYears(LifeCycleEffortYears(sloc, pm, years)) * 12.0);
+    });
+}
+
+RangedFigure cRayleighDoc::PeakStaffRange() const {
+    return PutnamRange([](double sloc, double pm, double years) {
+        return korval::PeakStaff(LifeCycleEffortYears(sloc, pm, years), years);
+    });
+}
+
+StaffingTable cRayleighDoc::GetStaffingTable() const {
+    double years = MainBuildPhaseTime() / 12.0;
+    return MakeRayleighStaffingTable(LifeCycleEffortYearsRange().value, years);
 }
 
 // --- Reset, load and save ------------------------------------------------------------------
@@ -126,6 +179,7 @@ void cRayleighDoc::ResetToDefaults() {
     sourceLines_ = 0.0;
     schedule_ = 0.0;
     buildPhasePercentage_ = kDefaultBuildPhasePercentage;
+    cost_ = DefaultCostRate(DefaultsProfile());
     sourceLinesEditable_ = true;
     scheduleEditable_ = true;
     slocSensitivityPercent_ = slocLow_ = slocHigh_ = 0.0;

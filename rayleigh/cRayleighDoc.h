@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "framework/CostRate.h"
+#include "framework/CostReport.h"
 #include "framework/RangedFigure.h"
+#include "framework/StaffingTable.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/RayleighUncertainty.h"
@@ -73,6 +77,34 @@ class cRayleighDoc : public cModelDoc {
     RangedFigure ManpowerBuildupIndexRange() const;
     double ManpowerBuildupIndex() const { return ManpowerBuildupIndexRange().value; }
 
+    // Putnam's figures from the same inputs as the MBI (see PutnamFormulas.h): the low
+    // effort pairs with the low MBI (smaller size, higher productivity, longer build) and
+    // every range is ordered low <= value <= high. 0 where the MBI is 0 for lack of
+    // inputs (no application type, no productivity or no build time) and without size.
+    // Life-cycle effort K, in person years and in person months.
+    RangedFigure LifeCycleEffortYearsRange() const;
+    RangedFigure LifeCycleEffortMonthsRange() const;
+    double LifeCycleEffortMonths() const { return LifeCycleEffortMonthsRange().value; }
+    // Effort by the end of the main build, E(y) = K (1 - e^(-1/2)).
+    RangedFigure MainBuildEffortYearsRange() const;
+    RangedFigure MainBuildEffortMonthsRange() const;
+    double MainBuildEffortMonths() const { return MainBuildEffortMonthsRange().value; }
+    // Peak staff m(y), in people, at the end of the main build.
+    RangedFigure PeakStaffRange() const;
+    double PeakStaff() const { return PeakStaffRange().value; }
+    // The staffing curve of the nominal figures month by month from the start of the main
+    // build (see MakeRayleighStaffingTable).
+    StaffingTable GetStaffingTable() const;
+
+    // --- Cost ----------------------------------------------------------------------------
+    const CostRate& GetCostRate() const { return cost_; }
+    void SetCostRate(const CostRate& cost) { cost_ = cost; }
+    // The efforts the rate prices, in report order, each with its range where the report
+    // shows ranges.
+    std::vector<CostRow> CostRows(bool ranges) const;
+    // A project shows its models' costs in one block of its own, after every model.
+    void SetCostBlockShown(bool shown) { costBlockShown_ = shown; }
+
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
@@ -84,6 +116,7 @@ class cRayleighDoc : public cModelDoc {
     void OnAttributes();
     void OnSensitivityAnalysis();
     void OnReverseEngineering();
+    bool OnCost();
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
@@ -95,12 +128,25 @@ class cRayleighDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
+    // The size, productivity measure and main build time (months) the MBI and Putnam's
+    // figures are computed from, each with its range; nothing without an application type.
+    struct PutnamInputs {
+        RangedFigure sloc;
+        RangedFigure measure;
+        RangedFigure buildMonths;
+    };
+    std::optional<PutnamInputs> GetPutnamInputs() const;
+    // figure(sloc, measure, build years) at the nominal inputs and at both ends.
+    template <class Figure>
+    RangedFigure PutnamRange(Figure figure) const;
+
     std::string ProfilePath(const std::string& path) const;
     void LoadModelSection(const std::string& path);
     void LoadSensitivitySection(const std::string& path);
     int DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags);
     int DrawInputRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
     int DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
+    int DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool ranges);
 
     double sourceLines_ = 0.0;
     double schedule_ = 0.0;
@@ -119,6 +165,8 @@ class cRayleighDoc : public cModelDoc {
     int pmSensitivityPercent_ = 0;
     RayleighSensitivityType sensitivityType_ = RayleighSensitivityType::Sloc;
     RayleighUncertainty uncertainty_;
+    CostRate cost_;
+    bool costBlockShown_ = true;
 };
 
 }  // namespace korval

@@ -2,6 +2,7 @@
 // values, marks the document modified and redraws its views; Cancel changes nothing.
 #include <optional>
 
+#include "framework/cCostDlg.h"
 #include "rayleigh/cRayleighAttributesDlg.h"
 #include "rayleigh/cRayleighDoc.h"
 #include "rayleigh/cRayleighReverseDlg.h"
@@ -24,6 +25,17 @@ void cRayleighDoc::OnSensitivityAnalysis() {
         sensitivityType_ = *checked;
     SetModifiedFlag();
     UpdateAllViews();
+}
+
+bool cRayleighDoc::OnCost() {
+    std::optional<CostRate> cost =
+        cCostDlg::Ask(Platform(), "Rayleigh Cost",
+                      "The rate prices the life-cycle and main build efforts.", cost_);
+    if (!cost) return false;
+    cost_ = *cost;
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
 }
 
 void cRayleighDoc::OnAttributes() {

@@ -22,7 +22,20 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On)
         total += DrawInputRows(dc, y, flags, ranges);
     if (GetFilter(kTotalsSwitch) == FilterState::On) total += DrawMbiRows(dc, y, flags, ranges);
+    if (costBlockShown_ && ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, ranges);
     return FinishReport(dc, total);
+}
+
+std::vector<CostRow> cRayleighDoc::CostRows(bool ranges) const {
+    return {{"Life-Cycle Effort:", LifeCycleEffortMonthsRange(), ranges},
+            {"Main Build Effort:", MainBuildEffortMonthsRange(), ranges}};
+}
+
+// Under its own heading after every other row, so that pricing an estimate moves nothing.
+int cRayleighDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags, bool ranges) {
+    int advanced = DrawRow(dc, y, "", "Cost", "", "", flags, 0.5);
+    advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "    ");
+    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "    ", CostRows(ranges));
 }
 
 int cRayleighDoc::DrawSensitivityRow(cDrawContext& dc, int& y, unsigned& flags) {

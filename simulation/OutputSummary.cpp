@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/FiniteFigure.h"
+
 namespace korval {
 
 namespace {
@@ -54,15 +56,20 @@ OutputSummary Summarize(std::vector<double> values) {
     OutputSummary summary;
     if (values.empty()) return summary;
     std::sort(values.begin(), values.end());
-    double n = static_cast<double>(values.size());
-    // Sums of the differences from the first value: all equal values give it exactly.
-    double origin = values.front();
-    double sum = 0;
-    for (double value : values) sum += value - origin;
-    summary.mean = origin + sum / n;
+    // Running mean and squared deviations (Welford), in sorted order: all equal values give
+    // their value exactly, and figures near the largest double do not overflow the sum.
+    double mean = 0;
     double squares = 0;
-    for (double value : values) squares += (value - summary.mean) * (value - summary.mean);
-    summary.standardDeviation = values.size() > 1 ? std::sqrt(squares / (n - 1)) : 0;
+    double count = 0;
+    for (double value : values) {
+        count += 1;
+        double delta = value - mean;
+        mean += delta / count;
+        squares += delta * (value - mean);
+    }
+    summary.mean = FiniteFigure(mean);
+    summary.standardDeviation =
+        values.size() > 1 ? FiniteFigure(std::sqrt(squares / (count - 1))) : 0;
     summary.minimum = values.front();
     summary.maximum = values.back();
     summary.p10 = SortedQuantile(values, 0.10);

@@ -43,6 +43,7 @@ constexpr OutputSpec kTotalTimeToDevelop{"totalTimeToDevelop", "Total time to de
                                          "Total TDEV", "months", TargetKind::Time};
 constexpr OutputSpec kTotalSourceLines{"totalSourceLines", "Total source lines of code",
                                        "Total SLOC", "SLOC", TargetKind::None};
+constexpr OutputSpec kCost{"cost", "Cost", "Cost", "", TargetKind::Cost};
 constexpr OutputSpec kSystemMbi{"systemMbi", "System MBI", "System MBI", "", TargetKind::None};
 
 // One kind's trial: the outputs it gives and how one trial computes them.
@@ -50,7 +51,43 @@ struct TrialPlan {
     std::vector<OutputSpec> outputs;
     bool sharedBySlot = false;
     std::function<void(cTrialDraws&, double*)> run;
+    std::string currency;
 };
+
+// The price of an effort in a trial: the document's rate, or one drawn from its
+// three-point rate. Only a priced document (a rate above 0, or a rate range) has a cost.
+class cTrialCost {
+  public:
+    cTrialCost(const CostRate& rate, const SimulationSettings& run, cSamplerFactory& samplers)
+        : rate_(rate), range_(samplers.Make(run.rate, run.shape)) {}
+
+    bool IsPriced() const { return rate_.IsPriced() || range_.has_value(); }
+    double Cost(cTrialDraws& draws, double effort) const {
+        if (!range_) return rate_.CostOf(effort);
+        return CostRate::Checked(range_->Quantile(draws.Uniform(kRateDraw)), rate_.currency)
+            .CostOf(effort);
+    }
+
+  private:
+    CostRate rate_;
+    std::optional<cThreePointSampler> range_;
+};
+
+// Adds the cost output after the others when the document is priced.
+template <class Trial>
+TrialPlan Priced(TrialPlan plan, const CostRate& rate, const SimulationSettings& run,
+                 cSamplerFactory& samplers, Trial effortOf) {
+    auto cost = std::make_shared<cTrialCost>(rate, run, samplers);
+    if (!cost->IsPriced()) return plan;
+    std::size_t at = plan.outputs.size();
+    plan.outputs.push_back(kCost);
+    plan.currency = rate.currency;
+    plan.run = [inner = plan.run, cost, at, effortOf](cTrialDraws& draws, double* out) {
+        inner(draws, out);
+        out[at] = cost->Cost(draws, effortOf(out));
+    };
+    return plan;
+}
 
 void PutRayleigh(const RayleighTrial& trial, double* out) {
     out[0] = trial.timeToDevelop;
@@ -61,67 +98,88 @@ void PutRayleigh(const RayleighTrial& trial, double* out) {
 
 TrialPlan CocomoPlan(const cCocomoDoc& document) {
     cSamplerFactory samplers;
-    auto model = std::make_shared<cCocomoTrialModel>(document, document.GetUncertainty(),
-                                                     document.GetUncertainty().run.shape, samplers);
-    return {{kAdjustedEffort, kTimeToDevelop}, false, [model](cTrialDraws& draws, double* out) {
-                CocomoTrial trial = model->Run(draws, std::nullopt);
-                out[0] = trial.adjustedEffort;
-                out[1] = trial.timeToDevelop;
-            }};
+    const SimulationSettings& run = document.GetUncertainty().run;
+    auto model = std::make_shared<cCocomoTrialModel>(document, document.GetUncertainty(), run.shape,
+                                                     samplers);
+    TrialPlan plan{{kAdjustedEffort, kTimeToDevelop},
+                   false,
+                   [model](cTrialDraws& draws, double* out) {
+                       CocomoTrial trial = model->Run(draws, std::nullopt);
+                       out[0] = trial.adjustedEffort;
+                       out[1] = trial.timeToDevelop;
+                   },
+                   {}};
+    return Priced(std::move(plan), document.GetCostRate(), run, samplers,
+                  [](const double* out) { return out[0]; });
 }
 
 TrialPlan FunctionPointPlan(const cFunctionPointDoc& document) {
     cSamplerFactory samplers;
     auto model = std::make_shared<cFunctionPointTrialModel>(
         document, document.GetUncertainty(), document.GetUncertainty().run.shape, samplers);
-    return {
-        {kAdjustedFunctionPoints, kSourceLines}, false, [model](cTrialDraws& draws, double* out) {
-            FunctionPointTrial trial = model->Run(draws);
-            out[0] = trial.adjustedFunctionPoints;
-            out[1] = trial.sourceLines;
-        }};
+    return {{kAdjustedFunctionPoints, kSourceLines},
+            false,
+            [model](cTrialDraws& draws, double* out) {
+                FunctionPointTrial trial = model->Run(draws);
+                out[0] = trial.adjustedFunctionPoints;
+                out[1] = trial.sourceLines;
+            },
+            {}};
 }
 
 TrialPlan RayleighPlan(const cRayleighDoc& document) {
     cSamplerFactory samplers;
-    auto model = std::make_shared<cRayleighTrialModel>(
-        document, document.GetUncertainty(), document.GetUncertainty().run.shape, samplers);
-    return {{kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi},
-            false,
-            [model](cTrialDraws& draws, double* out) {
-                PutRayleigh(model->Run(draws, std::nullopt, std::nullopt), out);
-            }};
+    const SimulationSettings& run = document.GetUncertainty().run;
+    auto model = std::make_shared<cRayleighTrialModel>(document, document.GetUncertainty(),
+                                                       run.shape, samplers);
+    TrialPlan plan{{kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi},
+                   false,
+                   [model](cTrialDraws& draws, double* out) {
+                       PutRayleigh(model->Run(draws, std::nullopt, std::nullopt), out);
+                   },
+                   {}};
+    return Priced(std::move(plan), document.GetCostRate(), run, samplers,
+                  [](const double* out) { return out[1]; });
 }
 
 TrialPlan ProjectPlan(const cProjectDoc& document) {
     cSamplerFactory samplers;
-    auto model = std::make_shared<cProjectTrialModel>(
-        document, document.GetSimulationSettings().shape, samplers);
-    return {{kAdjustedEffort, kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi, kSourceLines},
-            false,
-            [model](cTrialDraws& draws, double* out) {
-                ProjectTrial trial = model->Run(draws);
-                out[0] = trial.cocomo.adjustedEffort;
-                out[1] = trial.cocomo.timeToDevelop;
-                out[2] = trial.rayleigh.mainBuildEffort;
-                out[3] = trial.rayleigh.peakStaff;
-                out[4] = trial.rayleigh.mbi;
-                out[5] = trial.cocomo.sourceLines;
-            }};
+    const SimulationSettings& run = document.GetSimulationSettings();
+    auto model = std::make_shared<cProjectTrialModel>(document, run.shape, samplers);
+    TrialPlan plan{
+        {kAdjustedEffort, kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi, kSourceLines},
+        false,
+        [model](cTrialDraws& draws, double* out) {
+            ProjectTrial trial = model->Run(draws);
+            out[0] = trial.cocomo.adjustedEffort;
+            out[1] = trial.cocomo.timeToDevelop;
+            out[2] = trial.rayleigh.mainBuildEffort;
+            out[3] = trial.rayleigh.peakStaff;
+            out[4] = trial.rayleigh.mbi;
+            out[5] = trial.cocomo.sourceLines;
+        },
+        {}};
+    return Priced(std::move(plan), document.GetCostRate(), run, samplers,
+                  [](const double* out) { return out[0]; });
 }
 
 TrialPlan SystemPlan(const cSystemDoc& document) {
+    cSamplerFactory samplers;
+    const SimulationSettings& run = document.GetSimulationSettings();
     auto model = std::make_shared<cSystemTrialModel>(document);
-    return {{kTotalEffort, kTotalTimeToDevelop, kTotalSourceLines, kSystemMbi},
-            document.GetSimulationSettings().correlatedMembers,
-            [model](cTrialDraws& draws, double* out) {
-                thread_local std::vector<MemberFigures> scratch;
-                SystemTotals totals = model->Run(draws, scratch);
-                out[0] = totals.totalEffort;
-                out[1] = totals.totalTdev;
-                out[2] = totals.totalSloc;
-                out[3] = totals.systemMbi;
-            }};
+    TrialPlan plan{{kTotalEffort, kTotalTimeToDevelop, kTotalSourceLines, kSystemMbi},
+                   run.correlatedMembers,
+                   [model](cTrialDraws& draws, double* out) {
+                       thread_local std::vector<MemberFigures> scratch;
+                       SystemTotals totals = model->Run(draws, scratch);
+                       out[0] = totals.totalEffort;
+                       out[1] = totals.totalTdev;
+                       out[2] = totals.totalSloc;
+                       out[3] = totals.systemMbi;
+                   },
+                   {}};
+    return Priced(std::move(plan), document.GetCostRate(), run, samplers,
+                  [](const double* out) { return out[0]; });
 }
 
 TrialPlan PlanFor(const cModelDoc& document) {
@@ -282,7 +340,7 @@ SimulationResults Simulate(const cModelDoc& document, const SimulationRequest& r
         summary.key = spec.key;
         summary.label = spec.label;
         summary.shortLabel = spec.shortLabel;
-        summary.unit = spec.unit;
+        summary.unit = spec.target == TargetKind::Cost ? plan.currency : spec.unit;
         summary.targetKind = spec.target;
         summary.target = TargetFor(spec.target, results.run);
         if (summary.target)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/CostRate.h"
 #include "framework/NumberText.h"
 #include "simulation/Simulate.h"
 
@@ -15,6 +16,11 @@ constexpr double kTableSpacing = 0.05;
 
 std::string Figure(double value) {
     return FormatNumber("%-3.1lf", value);
+}
+
+// Money in whole units with thousands grouped, as the cost block shows it.
+std::string FigureOf(const OutputSummary& output, double value) {
+    return output.targetKind == TargetKind::Cost ? MoneyText(value, "") : Figure(value);
 }
 
 std::string UnitWords(const std::string& unit) {
@@ -47,24 +53,24 @@ int DrawSimulationResults(const cModelDoc& document, cDrawContext& dc, int& y,
     int advanced = document.DrawRow(dc, y, "UNCERTAINTY (MONTE CARLO SIMULATION):", "", "", "",
                                     flags, kRowSpacing);
     advanced += document.DrawRow(dc, y, "", "Trials:", RunText(results), "", flags, kRowSpacing);
-    advanced +=
-        document.DrawRow(dc, y, "", "Three-Point Estimates:",
-                         results.run.shape == ThreePointShape::Pert ? "PERT (beta)" : "Triangular",
-                         "", flags, kRowSpacing);
+    advanced += document.DrawRow(dc, y, "", "Three-Point Estimates:", ShapeText(results), "", flags,
+                                 kRowSpacing);
     advanced += document.DrawArrayRow(
         dc, y, {"Figure", "Mean", "Std. Dev.", "P10", "P50", "P80", "P90"}, flags, kTableSpacing);
     for (const OutputSummary& output : results.outputs) {
-        advanced += document.DrawArrayRow(
-            dc, y,
-            {output.shortLabel, Figure(output.mean), Figure(output.standardDeviation),
-             Figure(output.p10), Figure(output.p50), Figure(output.p80), Figure(output.p90)},
-            flags, kTableSpacing);
+        advanced +=
+            document.DrawArrayRow(dc, y,
+                                  {output.shortLabel, FigureOf(output, output.mean),
+                                   FigureOf(output, output.standardDeviation),
+                                   FigureOf(output, output.p10), FigureOf(output, output.p50),
+                                   FigureOf(output, output.p80), FigureOf(output, output.p90)},
+                                  flags, kTableSpacing);
     }
     for (const OutputSummary& output : results.outputs) {
         if (!output.target || !output.probabilityOfTarget) continue;
         advanced += document.DrawRow(
             dc, y, "",
-            "Chance of " + output.shortLabel + " <= " + Figure(*output.target) +
+            "Chance of " + output.shortLabel + " <= " + FigureOf(output, *output.target) +
                 UnitWords(output.unit) + ":",
             FormatNumber("%.1f %%", *output.probabilityOfTarget * 100), "", flags, kRowSpacing);
     }

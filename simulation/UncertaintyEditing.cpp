@@ -91,14 +91,24 @@ bool StoreChanged(const Value& old, const Value& changed, Setter set) {
     return true;
 }
 
+constexpr const char* kRateLabel = "Labour rate per person month";
+
+// The run as the dialog accepted it, with the rate row read back when there is one.
+SimulationSettings RunOf(const cUncertaintyDlg& dialog, int rateRow) {
+    SimulationSettings run = dialog.GetRun();
+    if (rateRow >= 0) run.rate = dialog.GetThreePoint(rateRow);
+    return run;
+}
+
 template <class Document, class Rows>
-bool EditModel(Document& document, const char* title) {
+bool EditModel(Document& document, const char* title, bool priced) {
     auto uncertainty = document.GetUncertainty();
     cUncertaintyDlg dialog(document.Platform(), title, uncertainty.run);
     Rows rows(dialog, uncertainty);
+    int rate = priced ? dialog.AddThreePoint(kRateLabel, uncertainty.run.rate) : -1;
     if (!document.Platform().RunDialog(dialog)) return false;
     auto changed = rows.Read(dialog, uncertainty);
-    changed.run = dialog.GetRun();
+    changed.run = RunOf(dialog, rate);
     return StoreChanged(uncertainty, changed,
                         [&](const auto& value) { document.SetUncertainty(value); });
 }
@@ -109,11 +119,12 @@ bool EditProject(cProjectDoc& project) {
     FunctionPointRows fp(dialog, project.FunctionPointModel().GetUncertainty());
     CocomoRows cocomo(dialog, project.CocomoModel().GetUncertainty());
     RayleighRows rayleigh(dialog, project.RayleighModel().GetUncertainty());
+    int rate = dialog.AddThreePoint(kRateLabel, project.GetSimulationSettings().rate);
     if (!project.Platform().RunDialog(dialog)) return false;
     cFunctionPointDoc& fpModel = project.FunctionPointModel();
     cCocomoDoc& cocomoModel = project.CocomoModel();
     cRayleighDoc& rayleighModel = project.RayleighModel();
-    bool changed = StoreChanged(project.GetSimulationSettings(), dialog.GetRun(),
+    bool changed = StoreChanged(project.GetSimulationSettings(), RunOf(dialog, rate),
                                 [&](const auto& v) { project.SetSimulationSettings(v); });
     changed |= StoreChanged(fpModel.GetUncertainty(), fp.Read(dialog, fpModel.GetUncertainty()),
                             [&](const auto& v) { fpModel.SetUncertainty(v); });
@@ -129,21 +140,23 @@ bool EditProject(cProjectDoc& project) {
 bool EditSystem(cSystemDoc& system) {
     SimulationSettings run = system.GetSimulationSettings();
     cUncertaintyDlg dialog(system.Platform(), "System Uncertainty", run);
+    int rate = dialog.AddThreePoint(kRateLabel, run.rate);
     int correlated = dialog.AddSwitch(
         "Members fully correlated (every member draws the same quantile)", run.correlatedMembers);
     if (!system.Platform().RunDialog(dialog)) return false;
-    SimulationSettings changed = dialog.GetRun();
+    SimulationSettings changed = RunOf(dialog, rate);
     changed.correlatedMembers = dialog.GetSwitch(correlated);
     return StoreChanged(run, changed, [&](const auto& v) { system.SetSimulationSettings(v); });
 }
 
 bool EditByKind(cModelDoc& document) {
     if (auto* cocomo = dynamic_cast<cCocomoDoc*>(&document))
-        return EditModel<cCocomoDoc, CocomoRows>(*cocomo, "COCOMO Uncertainty");
+        return EditModel<cCocomoDoc, CocomoRows>(*cocomo, "COCOMO Uncertainty", true);
     if (auto* fp = dynamic_cast<cFunctionPointDoc*>(&document))
-        return EditModel<cFunctionPointDoc, FunctionPointRows>(*fp, "Function Point Uncertainty");
+        return EditModel<cFunctionPointDoc, FunctionPointRows>(*fp, "Function Point Uncertainty",
+                                                               false);
     if (auto* rayleigh = dynamic_cast<cRayleighDoc*>(&document))
-        return EditModel<cRayleighDoc, RayleighRows>(*rayleigh, "Rayleigh Uncertainty");
+        return EditModel<cRayleighDoc, RayleighRows>(*rayleigh, "Rayleigh Uncertainty", true);
     if (auto* project = dynamic_cast<cProjectDoc*>(&document)) return EditProject(*project);
     if (auto* system = dynamic_cast<cSystemDoc*>(&document)) return EditSystem(*system);
     return false;

@@ -20,10 +20,11 @@ struct ThreePointKey {
     const char* key;
 };
 
-constexpr ThreePointKey kThreePointKeys[] = {{kCocomoUncertaintySection, "SLOC"},
-                                             {kRayleighUncertaintySection, "SLOC"},
-                                             {kRayleighUncertaintySection, "TDEV"},
-                                             {kFunctionPointUncertaintySection, "UFP"}};
+constexpr ThreePointKey kThreePointKeys[] = {
+    {kCocomoUncertaintySection, "SLOC"},   {kRayleighUncertaintySection, "SLOC"},
+    {kRayleighUncertaintySection, "TDEV"}, {kFunctionPointUncertaintySection, "UFP"},
+    {kCocomoUncertaintySection, "Rate"},   {kRayleighUncertaintySection, "Rate"},
+    {"Project_Uncertainty", "Rate"},       {"System_Uncertainty", "Rate"}};
 constexpr const char* kRunSections[] = {kCocomoUncertaintySection, kRayleighUncertaintySection,
                                         kFunctionPointUncertaintySection, "Project_Uncertainty",
                                         "System_Uncertainty"};

@@ -8,6 +8,7 @@
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
+#include "framework/cCostDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cProfileFileScope.h"
 #include "system/SystemRollup.h"
@@ -75,6 +76,7 @@ void cSystemDoc::ResetToDefaults() {
     totalAdjustedFunctionPoints_ = 0;
     systemMbi_ = 0;
     simulation_ = {};
+    cost_ = DefaultCostRate(DefaultsProfile());
 }
 
 std::unique_ptr<cSystemProjectDoc> cSystemDoc::CreateMember() {
@@ -139,6 +141,10 @@ void cSystemDoc::RecalculateSystem() {
     systemMbi_ = totals.systemMbi;
 }
 
+double cSystemDoc::MemberEffort(const MemberFigures& figures) {
+    return FiniteFigure(figures.integrationEffort + figures.programmingEffort);
+}
+
 void cSystemDoc::RefreshTotals() {
     if (!productDesignUserSpecified_) DeriveProductDesign();
     RecalculateSystem();
@@ -172,6 +178,7 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
                             simulation_.correlatedMembers ? "CORRELATED" : "INDEPENDENT", path))) {
         return false;
     }
+    if (!WriteCostSection(cost_, path)) return false;
     for (std::size_t i = 0; i < members_.size(); ++i) {
         if (!WriteProfileValue(kProjectsSection, NumberedKey("File_Name", i),
                                members_[i]->GetFileName(), path) ||
@@ -204,6 +211,7 @@ bool cSystemDoc::LoadOwnSections(const std::string& path) {
     finalTestTdev_ = ReadNumber(kEstimationSection, "Integration_And_Test_TDEV", path);
     finalTestEffort_ = ReadNumber(kEstimationSection, "Integration_And_Test_Effort", path);
     simulation_ = ReadSimulationSettings(kUncertaintySection, path);
+    cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     LoadMembers(path);
     RefreshTotals();
     return true;
@@ -254,6 +262,7 @@ void cSystemDoc::StoreDisplayOptions(const cDisplayOptionsDlg& dialog) {
     SetFilter(kTotalsSwitch, dialog.Result(cDisplayOptionsDlg::kTotalsBox));
     SetFilter(kIntermediateTotalsSwitch, dialog.Result(cDisplayOptionsDlg::kIntermediateTotalsBox));
     SetFilter(kSensitivityAnalysisSwitch, dialog.Result(cDisplayOptionsDlg::kSensitivityBox));
+    StorePlanSwitches(dialog);
 }
 
 bool cSystemDoc::OnAttributes() {
@@ -262,6 +271,17 @@ bool cSystemDoc::OnAttributes() {
     SetAttributes(dialog.ProductDesignTdev(), dialog.ProductDesignEffort(),
                   dialog.IsUserSpecified(), dialog.FinalTestTdev(), dialog.FinalTestEffort());
     RefreshTotals();
+    SetModifiedFlag();
+    UpdateAllViews();
+    return true;
+}
+
+bool cSystemDoc::OnCost() {
+    std::optional<CostRate> cost =
+        cCostDlg::Ask(Platform(), "System Cost",
+                      "The rate prices the system's totals and every member project alike.", cost_);
+    if (!cost) return false;
+    cost_ = *cost;
     SetModifiedFlag();
     UpdateAllViews();
     return true;

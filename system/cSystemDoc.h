@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/CostRate.h"
 #include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "system/SystemRollup.h"
@@ -32,6 +33,15 @@ class cSystemDoc : public cModelDoc {
     // Commands of the System menu.
     bool OnAttributes();
     bool OnProjects();
+    bool OnCost();
+
+    // The system's own rate prices its totals and every member alike, whatever rate a
+    // member's file holds: one programme, one rate.
+    const CostRate& GetCostRate() const { return cost_; }
+    void SetCostRate(const CostRate& cost) { cost_ = cost; }
+    // What a member costs: its programming and integration and test effort (the efforts it
+    // adds to the system's total) at the system's rate.
+    static double MemberEffort(const MemberFigures& figures);
 
     const std::vector<std::unique_ptr<cSystemProjectDoc>>& GetMembers() const { return members_; }
     // Replaces the member list (the Projects dialog's OK).
@@ -91,6 +101,7 @@ class cSystemDoc : public cModelDoc {
     int DrawSchedule(cDrawContext& dc, int& y, unsigned& flags);
     int DrawTotalTime(cDrawContext& dc, int& y, unsigned& flags);
     int DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags);
+    int DrawCost(cDrawContext& dc, int& y, unsigned& flags);
 
     std::vector<std::unique_ptr<cSystemProjectDoc>> members_;
     double productDesignTdev_ = 0;
@@ -104,6 +115,7 @@ class cSystemDoc : public cModelDoc {
     double totalAdjustedFunctionPoints_ = 0;
     double systemMbi_ = 0;
     SimulationSettings simulation_;
+    CostRate cost_;
 };
 
 }  // namespace korval

@@ -1,4 +1,5 @@
 // The system report: totals, the cumulative schedule of the members and a summary table.
+#include "framework/CostReport.h"
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "rayleigh/RayleighFormulas.h"
@@ -76,6 +77,23 @@ int cSystemDoc::DrawProjectSummary(cDrawContext& dc, int& y, unsigned& flags) {
     return advanced;
 }
 
+// The system's phases, each member and the total at the system's rate, after every other
+// row. One row per member, as the summary table has.
+int cSystemDoc::DrawCost(cDrawContext& dc, int& y, unsigned& flags) {
+    int advanced = DrawRow(dc, y, "SYSTEM COST INFORMATION:", "", "", "", flags, 0.5);
+    advanced += DrawCostRateRow(*this, dc, y, flags, cost_, "");
+    std::vector<CostRow> rows;
+    rows.reserve(members_.size() + 3);
+    rows.push_back({"Product Design:", RangedFigure::Exact(productDesignEffort_)});
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        rows.push_back({FormatNumber("Project %d:", static_cast<int>(i + 1)),
+                        RangedFigure::Exact(MemberEffort(members_[i]->Figures()))});
+    }
+    rows.push_back({"Final Test and Eval.:", RangedFigure::Exact(finalTestEffort_)});
+    rows.push_back({"Total:", RangedFigure::Exact(totalEffort_)});
+    return advanced + DrawCostFigureRows(*this, dc, y, flags, cost_, "", rows);
+}
+
 int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     int total = DrawRow(dc, y, "SYSTEM LEVEL ESTIMATION INFORMATION:", "", "", "", flags, 0.5);
     total += cModelDoc::DrawReport(dc, y, flags);
@@ -85,6 +103,7 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (intermediate) total += DrawSchedule(dc, y, flags);
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
+    if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags);
     return FinishReport(dc, total);
 }
 

@@ -5,15 +5,19 @@
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/AppCommands.h"
 #include "app/qt/cAboutForm.h"
+#include "app/qt/cCostForm.h"
 #include "app/qt/cDescriptionForm.h"
 #include "app/qt/cDialogFormRegistry.h"
 #include "app/qt/cDisplayOptionsForm.h"
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
+#include "app/qt/cUncertaintyForm.h"
+#include "framework/cCostDlg.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cModelDoc.h"
+#include "framework/cUncertaintyDlg.h"
 
 namespace korval {
 
@@ -21,6 +25,10 @@ namespace {
 
 void RegisterShellForms() {
     cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>();
+    // One Cost form for every priced kind; each kind registers its own Cost command.
+    cDialogFormRegistry::RegisterForm<cCostForm, cCostDlg>();
+    // One Uncertainty form for every kind; the desktop registers the Uncertainty commands.
+    cDialogFormRegistry::RegisterForm<cUncertaintyForm, cUncertaintyDlg>();
     cDialogFormRegistry::RegisterForm<cDisplayOptionsForm, cDisplayOptionsDlg>();
     cDialogFormRegistry::RegisterForm<cToolbarConfigForm, cToolbarConfigDlg>();
     cDialogFormRegistry::RegisterForm<cFileNewForm, cFileNewDlg>();

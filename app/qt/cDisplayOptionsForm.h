@@ -9,7 +9,7 @@ class QCheckBox;
 
 namespace korval {
 
-// Display Options: six check boxes; a box the logic hides is not shown.
+// Display Options: one check box a switch; a box the logic hides is not shown.
 class cDisplayOptionsForm : public cDialogForm {
     Q_OBJECT
   public:

@@ -31,6 +31,8 @@ void RegisterCocomoDesktop() {
                                 DocumentCommand<cCocomoDoc, &cCocomoDoc::OnSensitivityAnalysis>());
     cDocumentCommands::Register(kind, commands::kCocomoReverse,
                                 DocumentCommand<cCocomoDoc, &cCocomoDoc::OnReverseEngineering>());
+    cDocumentCommands::Register(kind, commands::kCocomoCost,
+                                DocumentCommand<cCocomoDoc, &cCocomoDoc::OnCost>());
 }
 
 }  // namespace korval

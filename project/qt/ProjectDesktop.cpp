@@ -103,6 +103,10 @@ void RegisterModelMenus() {
         {commands::kRayleighReverse, DocumentCommand<Doc, &Doc::OnRayleighReverseEngineering>()},
         {commands::kRayleighInitialize, DocumentCommand<Doc, &Doc::OnRayleighInitialize>()},
         {commands::kOptionsLanguages, DocumentCommand<Doc, &Doc::OnLanguages>()},
+        // One rate prices the project: the models' Cost entries open the project's.
+        {commands::kProjectCost, DocumentCommand<Doc, &Doc::OnCost>()},
+        {commands::kCocomoCost, DocumentCommand<Doc, &Doc::OnCost>()},
+        {commands::kRayleighCost, DocumentCommand<Doc, &Doc::OnCost>()},
     };
     for (const Forwarded& entry : kForwarded)
         cDocumentCommands::Register(kKind, entry.command, entry.handler);

@@ -28,6 +28,8 @@ void RegisterRayleighDesktop() {
     cDocumentCommands::Register(
         kind, commands::kRayleighReverse,
         DocumentCommand<cRayleighDoc, &cRayleighDoc::OnReverseEngineering>());
+    cDocumentCommands::Register(kind, commands::kRayleighCost,
+                                DocumentCommand<cRayleighDoc, &cRayleighDoc::OnCost>());
 }
 
 }  // namespace korval

@@ -24,6 +24,8 @@ void RegisterSystemDesktop() {
                                 DocumentCommand<cSystemDoc, &cSystemDoc::OnAttributes>());
     cDocumentCommands::Register(kind, commands::kSystemProjects,
                                 DocumentCommand<cSystemDoc, &cSystemDoc::OnProjects>());
+    cDocumentCommands::Register(kind, commands::kSystemCost,
+                                DocumentCommand<cSystemDoc, &cSystemDoc::OnCost>());
 }
 
 }  // namespace korval

@@ -48,6 +48,29 @@ TEST_F(ModelDocTest, FilterValuesReadCaseInsensitivelyAndKeepUnknownTokens) {
     EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::NotApplicable);
 }
 
+TEST_F(ModelDocTest, PlanSwitchesReadOnWhereTheFileLacksThemAndRoundTrip) {
+    // A file written before the staffing, cost and chart blocks shows them.
+    std::string old = dir.File("old.ccm");
+    TempDir::WriteFile(old, "[Filter_Values]\nDescription=ON\nTotals=OFF\n");
+    cPlainDoc doc(context);
+    doc.SetFilter(cModelDoc::kStaffingSwitch, FilterState::Off);
+    ASSERT_TRUE(doc.LoadModel(old));
+    for (cModelDoc::FilterSwitch which :
+         {cModelDoc::kStaffingSwitch, cModelDoc::kCostSwitch, cModelDoc::kChartsSwitch})
+        EXPECT_EQ(doc.GetFilter(which), FilterState::On) << which;
+
+    doc.SetFilter(cModelDoc::kCostSwitch, FilterState::Off);
+    std::string path = dir.File("new.ccm");
+    ASSERT_TRUE(doc.SaveModel(path));
+    EXPECT_EQ(ReadProfileValue("Filter_Values", "Staffing", "", 10, path), "ON");
+    EXPECT_EQ(ReadProfileValue("Filter_Values", "Cost", "", 10, path), "OFF");
+    EXPECT_EQ(ReadProfileValue("Filter_Values", "Charts", "", 10, path), "ON");
+    cPlainDoc reader(context);
+    ASSERT_TRUE(reader.LoadModel(path));
+    EXPECT_EQ(reader.GetFilter(cModelDoc::kCostSwitch), FilterState::Off);
+    EXPECT_EQ(reader.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+}
+
 TEST_F(ModelDocTest, UnknownSwitchValueIsWrittenAsUnknownAndReadsBackUnchanged) {
     cPlainDoc doc(context);
     doc.SetFilter(cModelDoc::kTotalsSwitch, static_cast<FilterState>(3));
@@ -232,11 +255,18 @@ TEST_F(ModelDocTest, DisplayOptionsHideNotApplicableBoxesAndStoreOffForThem) {
         EXPECT_TRUE(dialog.IsChecked(cDisplayOptionsDlg::kDescriptionBox));
         EXPECT_FALSE(dialog.IsChecked(cDisplayOptionsDlg::kSensitivityBox));
         dialog.SetChecked(cDisplayOptionsDlg::kSensitivityBox, true);
+        EXPECT_TRUE(dialog.IsChecked(cDisplayOptionsDlg::kStaffingBox));
+        EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kChartsBox));
+        dialog.SetChecked(cDisplayOptionsDlg::kStaffingBox, false);
         return true;
     });
+    doc.SetFilter(cModelDoc::kChartsSwitch, FilterState::NotApplicable);
     doc.OnDisplayOptions();
     EXPECT_EQ(doc.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
     EXPECT_EQ(doc.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::On);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kStaffingSwitch), FilterState::Off);
+    EXPECT_EQ(doc.GetFilter(cModelDoc::kChartsSwitch), FilterState::NotApplicable)
+        << "a hidden plan box keeps its switch";
     EXPECT_TRUE(doc.IsModified());
 }
 

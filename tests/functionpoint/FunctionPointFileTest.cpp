@@ -56,6 +56,9 @@ TEST_F(FpFileTest, FreshModelWritesEveryKeyInOrder) {
                                          "Intermediate_Totals",
                                          "SensitivityAnalysis",
                                          "PhaseDistribution",
+                                         "Staffing",
+                                         "Cost",
+                                         "Charts",
                                          "[FunctionCounts]"};
     for (int cell = 0; cell < kFunctionCellCount; ++cell)
         expected.push_back(FunctionWeightKey(cell));

@@ -182,6 +182,9 @@ TEST_F(FpReportTest, DisplayOptionsOfferFourSwitches) {
         EXPECT_TRUE(dialog.IsVisible(cDisplayOptionsDlg::kSensitivityBox));
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kModelDescriptionsBox));
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kPhaseDistributionBox));
+        for (auto box : {cDisplayOptionsDlg::kStaffingBox, cDisplayOptionsDlg::kCostBox,
+                         cDisplayOptionsDlg::kChartsBox})
+            EXPECT_FALSE(dialog.IsVisible(box)) << box;
         dialog.SetChecked(cDisplayOptionsDlg::kSensitivityBox, true);
         dialog.SetChecked(cDisplayOptionsDlg::kTotalsBox, false);
         return true;

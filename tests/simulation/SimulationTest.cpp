@@ -6,7 +6,6 @@
 #include "cocomo/cCocomoDoc.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "project/cProjectDoc.h"
-#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
 #include "simulation/Distributions.h"
 #include "system/cSystemDoc.h"
@@ -22,40 +21,35 @@ struct Expected {
     double value;
 };
 
-// Putnam's main build effort and peak staff of the document's inputs, in months.
-std::pair<double, double> PutnamFigures(const cRayleighDoc& rayleigh) {
-    const cApplicationType* type = rayleigh.SelectedApplicationType();
-    double years = rayleigh.MainBuildPhaseTime() / 12.0;
-    double lifeCycle = LifeCycleEffortYears(rayleigh.GetSourceLines(),
-                                            type ? type->Productivity().Measure() : 0, years);
-    return {MainBuildEffortYears(lifeCycle) * 12.0, PeakStaff(lifeCycle, years)};
-}
-
 std::vector<Expected> DeterministicFigures(const cModelDoc& document) {
     if (auto* cocomo = dynamic_cast<const cCocomoDoc*>(&document))
         return {{"adjustedEffort", cocomo->GetAdjustedEffort()},
-                {"timeToDevelop", cocomo->GetTimeToDevelop()}};
+                {"timeToDevelop", cocomo->GetTimeToDevelop()},
+                {"cost", cocomo->GetCostRate().CostOf(cocomo->GetAdjustedEffort())}};
     if (auto* fp = dynamic_cast<const cFunctionPointDoc*>(&document))
         return {{"adjustedFunctionPoints", fp->AdjustedFunctionPoints()},
                 {"sourceLines", fp->SourceLinesOfCode()}};
     if (auto* rayleigh = dynamic_cast<const cRayleighDoc*>(&document)) {
-        auto [effort, staff] = PutnamFigures(*rayleigh);
         return {{"timeToDevelop", rayleigh->GetSchedule()},
-                {"mainBuildEffort", effort},
-                {"peakStaff", staff},
-                {"mbi", rayleigh->ManpowerBuildupIndex()}};
+                {"mainBuildEffort", rayleigh->MainBuildEffortMonths()},
+                {"peakStaff", rayleigh->PeakStaff()},
+                {"mbi", rayleigh->ManpowerBuildupIndex()},
+                {"cost", rayleigh->GetCostRate().CostOf(rayleigh->MainBuildEffortMonths())}};
     }
     if (auto* project = dynamic_cast<const cProjectDoc*>(&document)) {
-        auto [effort, staff] = PutnamFigures(*project->GetRayleighModel());
+        const cRayleighDoc& rayleigh = *project->GetRayleighModel();
         return {{"adjustedEffort", project->GetCocomoModel()->GetAdjustedEffort()},
                 {"timeToDevelop", project->GetCocomoModel()->GetTimeToDevelop()},
-                {"mainBuildEffort", effort},
-                {"peakStaff", staff},
+                {"mainBuildEffort", rayleigh.MainBuildEffortMonths()},
+                {"peakStaff", rayleigh.PeakStaff()},
                 {"mbi", project->GetRayleighModel()->ManpowerBuildupIndex()},
-                {"sourceLines", project->GetCocomoModel()->GetSourceLinesRange().value}};
+                {"sourceLines", project->GetCocomoModel()->GetSourceLinesRange().value},
+                {"cost",
+                 project->GetCostRate().CostOf(project->GetCocomoModel()->GetAdjustedEffort())}};
     }
     auto& system = dynamic_cast<const cSystemDoc&>(document);
-    return {{"totalEffort", system.GetTotalEffort()},
+    return {{"cost", system.GetCostRate().CostOf(system.GetTotalEffort())},
+            {"totalEffort", system.GetTotalEffort()},
             {"totalTimeToDevelop", system.GetTotalTdev()},
             {"totalSourceLines", system.GetTotalSloc()},
             {"systemMbi", system.GetSystemMbi()}};

@@ -23,10 +23,14 @@ class SimulationTest : public ::testing::Test {
     cScriptedPlatform platform;
     cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
 
+    // The documents keep the application's context: it lives as long as the test.
     std::unique_ptr<cModelDoc> Open(const std::string& path) {
-        cEstimatorAppLogic app(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
-        app.LoadExtensions();
-        return app.OpenByKind(path);
+        if (!app_) {
+            app_ = std::make_unique<cEstimatorAppLogic>(platform, KORVAL_DEFAULTS_PROFILE,
+                                                        &CreateDocument);
+            app_->LoadExtensions();
+        }
+        return app_->OpenByKind(path);
     }
 
     // The file's text without any of its uncertainty sections.
@@ -52,6 +56,10 @@ class SimulationTest : public ::testing::Test {
         TempDir::WriteFile(path, WithoutUncertainty(text) + added);
         return path;
     }
+
+  private:
+    // After the platform, so it goes first.
+    std::unique_ptr<cEstimatorAppLogic> app_;
 };
 
 }  // namespace korval::testing

@@ -2,7 +2,9 @@
 
 #include "cocomo/cCocomoDoc.h"
 #include "framework/cUncertaintyDlg.h"
+#include "functionpoint/cFunctionPointDoc.h"
 #include "project/cProjectDoc.h"
+#include "rayleigh/cRayleighDoc.h"
 #include "simulation/UncertaintyEditing.h"
 #include "system/cSystemDoc.h"
 #include "tests/simulation/SimulationTestSupport.h"
@@ -57,7 +59,8 @@ TEST_F(SimulationTest, TheSystemDialogChoosesCorrelatedMembers) {
     cSystemDoc system(context);
     platform.ExpectDialog([](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cUncertaintyDlg&>(logic);
-        EXPECT_EQ(dialog.ThreePointCount(), 0);
+        EXPECT_EQ(dialog.ThreePointCount(), 1);  // the labour rate
+        EXPECT_EQ(dialog.ThreePointLabel(0), "Labour rate per person month");
         dialog.SetSwitch(0, true);
         return dialog.OnOk();
     });

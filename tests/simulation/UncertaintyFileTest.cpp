@@ -75,7 +75,8 @@ TEST_F(SimulationTest, SettingsSurviveSaveAndOpenForEveryKind) {
     c.size = ThreePointEstimate{1000.5, 2000, 4000};
     c.driverRanges.at(1) = RatingRange{kLow, kVeryHigh};
     c.modelErrorSpread = 0.25;
-    c.run = {ThreePointShape::Pert, 5000, 77, 120.5, std::nullopt, 18, false};
+    c.run = {ThreePointShape::Pert, 5000, 77,    120.5,
+             std::nullopt,          18,   false, ThreePointEstimate{9000, 10000, 12000.5}};
     cocomo.SetUncertainty(c);
 
     auto rayleighDoc = Open(CopyExample("claims-portal.RLM"));

@@ -427,10 +427,14 @@ TEST_F(SystemDocTest, DisplayOptionsShowOnlyTheSystemSwitches) {
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kSensitivityBox));
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kPhaseDistributionBox));
         EXPECT_FALSE(dialog.IsVisible(cDisplayOptionsDlg::kModelDescriptionsBox));
+        EXPECT_TRUE(dialog.IsVisible(cDisplayOptionsDlg::kChartsBox));
         dialog.SetChecked(cDisplayOptionsDlg::kTotalsBox, false);
+        dialog.SetChecked(cDisplayOptionsDlg::kChartsBox, false);
         return true;
     });
     system.OnDisplayOptions();
+    EXPECT_EQ(system.GetFilter(cModelDoc::kChartsSwitch), FilterState::Off);
+    EXPECT_EQ(system.GetFilter(cModelDoc::kStaffingSwitch), FilterState::On);
     EXPECT_EQ(system.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
     EXPECT_EQ(system.GetFilter(cModelDoc::kSensitivityAnalysisSwitch), FilterState::Off);
 }
