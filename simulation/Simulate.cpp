@@ -29,7 +29,7 @@ constexpr OutputSpec kAdjustedEffort{"adjustedEffort", "Adjusted effort", "Adj. 
 constexpr OutputSpec kTimeToDevelop{"timeToDevelop", "Time to develop", "TDEV", "months",
                                     TargetKind::Time};
 constexpr OutputSpec kMainBuildEffort{"mainBuildEffort", "Main build effort (Putnam)",
-                                      "Putnam Effort", "PM", TargetKind::Effort};
+                                      "Putnam Eff.", "PM", TargetKind::Effort};
 constexpr OutputSpec kPeakStaff{"peakStaff", "Peak staff", "Peak Staff", "people",
                                 TargetKind::None};
 constexpr OutputSpec kMbi{"mbi", "Manpower buildup index", "MBI", "", TargetKind::None};

@@ -68,11 +68,12 @@ int DrawSimulationResults(const cModelDoc& document, cDrawContext& dc, int& y,
     }
     for (const OutputSummary& output : results.outputs) {
         if (!output.target || !output.probabilityOfTarget) continue;
+        // The chance of staying within the target, the share of trials that did.
         advanced += document.DrawRow(
-            dc, y, "",
-            "Chance of " + output.shortLabel + " <= " + FigureOf(output, *output.target) +
-                UnitWords(output.unit) + ":",
-            FormatNumber("%.1f %%", *output.probabilityOfTarget * 100), "", flags, kRowSpacing);
+            dc, y, "", output.shortLabel + " Target:",
+            FigureOf(output, *output.target) + UnitWords(output.unit) +
+                FormatNumber(" met in %.1f %% of trials", *output.probabilityOfTarget * 100),
+            "", flags, kRowSpacing);
     }
     return advanced;
 }
