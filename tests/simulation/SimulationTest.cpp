@@ -131,6 +131,34 @@ TEST_F(SimulationTest, EffortPercentilesAreTheEffortsOfTheSizePercentiles) {
     }
 }
 
+// A certain effort at an uncertain rate: the cost's percentiles are the effort priced at
+// the rate's percentiles, and the cost is measured against the cost target.
+TEST_F(SimulationTest, CostPercentilesAreTheEffortPricedAtTheRatePercentiles) {
+    auto document = Open(CopyExample("flight-management.CCM"));
+    auto& cocomo = dynamic_cast<cCocomoDoc&>(*document);
+    ASSERT_TRUE(cocomo.GetCostRate().IsPriced());
+    CocomoUncertainty uncertainty = cocomo.GetUncertainty();
+    ThreePointEstimate rate{10000, 14000, 20000};
+    uncertainty.run.rate = rate;
+    uncertainty.run.trials = 20000;
+    uncertainty.run.targetCost = 8e6;
+    cocomo.SetUncertainty(uncertainty);
+    SimulationResults results = Simulate(cocomo);
+    const OutputSummary* cost = results.Find("cost");
+    ASSERT_NE(cost, nullptr);
+    EXPECT_EQ(cost->unit, cocomo.GetCostRate().currency);
+    double effort = cocomo.GetAdjustedEffort();
+    EXPECT_EQ(results.Find("adjustedEffort")->standardDeviation, 0);
+    for (double percent : {10.0, 50.0, 90.0}) {
+        double p = percent / 100;
+        double error = 4 * std::sqrt(p * (1 - p) / 20000);
+        EXPECT_GE(cost->ValueAt(percent), effort * TriangularQuantile(rate, p - error));
+        EXPECT_LE(cost->ValueAt(percent), effort * TriangularQuantile(rate, p + error));
+    }
+    ASSERT_TRUE(cost->probabilityOfTarget);
+    EXPECT_DOUBLE_EQ(*cost->probabilityOfTarget, cost->ProbabilityAtMost(8e6));
+}
+
 TEST_F(SimulationTest, SameSeedGivesTheSameBytesOnAnyNumberOfThreads) {
     auto document = Open(CopyExample("flight-management.CCM"));
     auto& cocomo = dynamic_cast<cCocomoDoc&>(*document);
