@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <variant>
 
 #include "app/CommandLineInfo.h"
 #include "app/cEstimatorAppLogic.h"
@@ -17,12 +18,17 @@
 #include "cli/FiguresJson.h"
 #include "cli/FiguresTable.h"
 #include "cli/PlanFigures.h"
+#include "cli/SimulationJson.h"
 #include "cli/cCliPlatform.h"
 #include "cli/cDocumentDiff.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
+#include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"
+#include "simulation/Simulate.h"
+#include "simulation/SimulationReport.h"
+#include "simulation/UncertaintyFileCheck.h"
 
 namespace korval {
 
@@ -37,6 +43,8 @@ constexpr const char* kUsage =
     "       korval-cli new     KIND OUT [--profile INI]\n"
     "       korval-cli resave  FILE OUT [--profile INI]\n"
     "       korval-cli calibrate HISTORY.csv [--profile INI] [-o OUT.ini] [--format text|json]\n"
+    "       korval-cli simulate FILE [--profile INI] [--trials N] [--seed S] [--budget PM]\n"
+    "                           [--deadline MONTHS] [--threads N]\n"
     "       korval-cli --help | --version\n"
     "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
 
@@ -46,7 +54,14 @@ struct Invocation {
     std::string profile;
     std::string format;  // empty: the command's first format
     std::string output;
+    // simulate's options as given, checked by the command itself.
+    std::map<std::string, std::string> simulation;
 };
+
+bool IsSimulationOption(const std::string& arg) {
+    return arg == "--trials" || arg == "--seed" || arg == "--budget" || arg == "--deadline" ||
+           arg == "--threads";
+}
 
 std::filesystem::path ExecutableFolder() {
     std::error_code error;
@@ -102,6 +117,9 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
                                  : arg == "--format" ? call.format
                                                      : call.output;
             value = args[++i];
+        } else if (IsSimulationOption(arg) && call.command == "simulate") {
+            if (i + 1 >= args.size()) return std::nullopt;
+            call.simulation[arg] = args[++i];
         } else if (arg.rfind("--", 0) == 0) {
             return std::nullopt;
         } else {
@@ -110,7 +128,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
     }
     std::size_t wanted =
         (call.command == "report" || call.command == "figures" || call.command == "plan" ||
-         call.command == "chart" || call.command == "calibrate")
+         call.command == "chart" || call.command == "calibrate" || call.command == "simulate")
             ? 1
         : (call.command == "new" || call.command == "resave" || call.command == "diff") ? 2
                                                                                         : 0;
@@ -189,6 +207,43 @@ int PrintPlan(const cModelDoc& document, const std::string& format, std::ostream
     return cCliRunner::kSuccess;
 }
 
+// The request from simulate's options, or the message about the first one that is wrong.
+std::variant<SimulationRequest, std::string> SimulationRequestOf(const Invocation& call) {
+    SimulationRequest request;
+    for (const auto& [option, text] : call.simulation) {
+        if (option == "--trials" || option == "--seed" || option == "--threads") {
+            std::optional<std::uint64_t> count = ParseSimulationCount(text);
+            if (!count) return option + " needs a whole number, not \"" + text + "\"";
+            if (option == "--seed") {
+                request.seed = *count;
+            } else if (option == "--threads") {
+                if (*count < 1 || *count > 256) return "--threads needs a number from 1 to 256";
+                request.threads = static_cast<unsigned>(*count);
+            } else {
+                request.trials = static_cast<std::int64_t>(
+                    std::min<std::uint64_t>(*count, static_cast<std::uint64_t>(kMaxTrials) + 1));
+            }
+        } else {
+            std::optional<double> value = ParseSimulationNumber(text);
+            if (!value) return option + " needs a number, not \"" + text + "\"";
+            (option == "--budget" ? request.targetEffort : request.targetTime) = *value;
+        }
+    }
+    std::string problem = SimulationRequestProblem(request);
+    if (!problem.empty()) return problem;
+    return request;
+}
+
+int RunSimulate(const cModelDoc& document,
+                const std::variant<SimulationRequest, std::string>& request, std::ostream& out,
+                std::ostream& err) {
+    for (const std::string& problem : UncertaintyFileProblems(document.GetPathName()))
+        err << "korval-cli: " << document.GetPathName() << ": " << problem << '\n';
+    SimulationResults results = Simulate(document, std::get<SimulationRequest>(request));
+    out << DumpFigures(SimulationJson(results)) << '\n';
+    return cCliRunner::kSuccess;
+}
+
 }  // namespace
 
 bool cCliRunner::RegisterReportFormat(const std::string& name, ReportFormat format) {
@@ -230,8 +285,14 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
                                         call->operands[0], call->output, call->format,
                                         call->profile, err);
     }
+    std::variant<SimulationRequest, std::string> simulation = SimulationRequestOf(*call);
+    if (const std::string* problem = std::get_if<std::string>(&simulation)) {
+        err << "korval-cli: " << *problem << '\n';
+        return kUsageError;
+    }
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
+    app.Context().reportAppendix = &SimulationReportAppendix;
     if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
     app.LoadExtensions();
     if (call->command == "diff") return RunDiff(app, *call, out, err);
@@ -265,6 +326,9 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         out << DumpFigures(DocumentFigures(*document)) << '\n';
     } else if (call->command == "plan") {
         return PrintPlan(*document, call->format, out, err);
+    } else if (call->command == "simulate") {
+        platform.FlushMessages();
+        return RunSimulate(*document, simulation, out, err);
     } else if (!document->SaveAs(call->operands[1])) {
         return kFileError;
     }

@@ -10,9 +10,10 @@ namespace korval {
 
 class cModelDoc;
 
-// korval-cli: report, figures, chart, diff, new and resave; --help and --version. Exit status 0 on
-// success, 1 when a file cannot be opened, is not a Korval file or cannot be saved, 2 on
-// bad usage. diff exits as diff does: 0 equal, 1 different, 2 when it cannot compare.
+// korval-cli: report, figures, plan, chart, calibrate, diff, new, resave and simulate; --help
+// and --version. Exit status 0 on success, 1 when a file cannot be opened, is not a Korval
+// file or cannot be saved, 2 on bad usage. diff exits as diff does: 0 equal, 1 different, 2
+// when it cannot compare.
 class cCliRunner {
   public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

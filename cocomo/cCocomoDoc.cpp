@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cocomo/CocomoFormulas.h"
 #include "cocomo/FiniteFigure.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
@@ -10,7 +11,6 @@ namespace korval {
 
 namespace {
 
-constexpr double kKslocPerSloc = 0.001;
 constexpr double kPercent = 0.01;
 
 bool IsPercentage(double percent) {
@@ -42,6 +42,7 @@ void cCocomoDoc::ResetToDefaults() {
     nominalSensitivity_ = 0;
     adjustedSensitivity_ = 0;
     sensitivityType_ = CocomoSensitivityType::Sloc;
+    uncertainty_ = {};
     cost_ = DefaultCostRate(DefaultsProfile());
 
     struct DefaultTables {
@@ -103,13 +104,11 @@ ModeConstants cCocomoDoc::GetModeConstants(DevelopmentMode mode) const {
 // --- Effort and schedule -----------------------------------------------------------
 
 double cCocomoDoc::NominalEffortOf(double sourceLines) const {
-    ModeConstants c = GetModeConstants(developmentMode_);
-    return FiniteFigure(c.a * std::pow(sourceLines * kKslocPerSloc, c.b));
+    return NominalEffortFor(GetModeConstants(developmentMode_), sourceLines);
 }
 
 double cCocomoDoc::ScheduleOf(double adjustedEffort) const {
-    ModeConstants c = GetModeConstants(developmentMode_);
-    return FiniteFigure(c.tm * std::pow(adjustedEffort, c.te));
+    return ScheduleFor(GetModeConstants(developmentMode_), adjustedEffort);
 }
 
 RangedFigure cCocomoDoc::GetNominalEffortRange() const {
@@ -171,23 +170,7 @@ std::optional<RangedFigure> cCocomoDoc::GetInterpolationBounds() const {
 }
 
 double cCocomoDoc::FractionFor(const cPhaseDistribution& row) const {
-    double ksloc = Ksloc();
-    if (ksloc <= SizeClassKsloc(kSizeS)) return row.GetFraction(kSizeS);
-    // Organic products of 128 KSLOC and more use L: the organic VL column is never read.
-    if (developmentMode_ == DevelopmentMode::Organic && ksloc >= SizeClassKsloc(kSizeL))
-        return row.GetFraction(kSizeL);
-    if (developmentMode_ != DevelopmentMode::Organic && ksloc >= SizeClassKsloc(kSizeVL))
-        return row.GetFraction(kSizeVL);
-    for (int lower = kSizeS; lower < kSizeVL; ++lower) {
-        double from = SizeClassKsloc(lower);
-        double to = SizeClassKsloc(lower + 1);
-        if (ksloc >= from && ksloc < to) {
-            double g = (ksloc - from) / (to - from);
-            return row.GetFraction(lower) +
-                   (row.GetFraction(lower + 1) - row.GetFraction(lower)) * g;
-        }
-    }
-    return row.GetFraction(kSizeS);
+    return PhaseFractionAt(row, developmentMode_, Ksloc());
 }
 
 const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cocomo/CocomoTables.h"
+#include "cocomo/CocomoUncertainty.h"
 #include "cocomo/PhaseFigures.h"
 #include "cocomo/cCostDriverAttribute.h"
 #include "cocomo/cPhaseDistribution.h"
@@ -61,6 +62,10 @@ class cCocomoDoc : public cModelDoc {
     const std::vector<cPhaseDistribution>& GetPhaseDistribution() const {
         return phaseDistribution_;
     }
+
+    // What the simulation varies; none unless the file or the Uncertainty dialog gave it.
+    const CocomoUncertainty& GetUncertainty() const { return uncertainty_; }
+    void SetUncertainty(const CocomoUncertainty& uncertainty) { uncertainty_ = uncertainty; }
 
     // --- Figures (each with its low and high value; the plain getters give the value) ---
     RangedFigure GetNominalEffortRange() const;
@@ -158,6 +163,7 @@ class cCocomoDoc : public cModelDoc {
     double adjustedSensitivity_ = 0;
     CocomoSensitivityType sensitivityType_ = CocomoSensitivityType::Sloc;
     std::vector<cPhaseDistribution> phaseDistribution_;
+    CocomoUncertainty uncertainty_;
     CostRate cost_;
 };
 

@@ -57,6 +57,7 @@ bool cCocomoDoc::SaveOwnSections(const std::string& path) {
     written = SaveCostDrivers(path) && written;
     written = SaveSensitivity(path) && written;
     written = SavePhaseDistribution(path) && written;
+    written = WriteCocomoUncertainty(uncertainty_, path) && written;
     return WriteCostSection(cost_, path) && written;
 }
 
@@ -142,6 +143,7 @@ bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadCostDriverRatings(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
+    uncertainty_ = ReadCocomoUncertainty(path, costDrivers_.size());
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }

@@ -69,6 +69,10 @@ const std::vector<cCommandInfo>& Table() {
          "Adjust Function Point estimates using \"what-if\" analysis\nFunction Point Reverse "
          "Engineering",
          "", "RE"},
+        {kFpUncertainty, "&Uncertainty...",
+         "Ranges of the inputs for the Monte Carlo simulation and its trials and targets\nFunction "
+         "Point Uncertainty",
+         "", ""},
         {kFpInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kCocomoAttributes, "&Attributes...",
@@ -90,6 +94,10 @@ const std::vector<cCommandInfo>& Table() {
          "RE"},
         {kCocomoCost, "C&ost...",
          "Input the labour rate per person month and its currency\nCOCOMO Cost", "", ""},
+        {kCocomoUncertainty, "&Uncertainty...",
+         "Ranges of the inputs for the Monte Carlo simulation and its trials and targets\nCOCOMO "
+         "Uncertainty",
+         "", ""},
         {kCocomoInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kRayleighAttributes, "&Attributes...",
@@ -109,6 +117,10 @@ const std::vector<cCommandInfo>& Table() {
          "RE"},
         {kRayleighCost, "&Cost...",
          "Input the labour rate per person month and its currency\nRayleigh Cost", "", ""},
+        {kRayleighUncertainty, "&Uncertainty...",
+         "Ranges of the inputs for the Monte Carlo simulation and its trials and targets\nRayleigh "
+         "Uncertainty",
+         "", ""},
         {kRayleighInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kImportFp, "Import &FP Model...",
@@ -141,6 +153,10 @@ const std::vector<cCommandInfo>& Table() {
          "", "uR"},
         {kProjectCost, "&Cost...",
          "Input the project's labour rate per person month and its currency\nProject Cost", "", ""},
+        {kProjectUncertainty, "&Uncertainty...",
+         "Ranges of the inputs for the Monte Carlo simulation and its trials and targets\nProject "
+         "Uncertainty",
+         "", ""},
         {kProjectInitialize, "&Initialize", "Reset all data to their default values", "", ""},
 
         {kSystemAttributes, "&Attributes...",
@@ -154,6 +170,10 @@ const std::vector<cCommandInfo>& Table() {
          "", "SD"},
         {kSystemCost, "&Cost...",
          "Input the system's labour rate per person month and its currency\nSystem Cost", "", ""},
+        {kSystemUncertainty, "&Uncertainty...",
+         "Ranges of the inputs for the Monte Carlo simulation and its trials and targets\nSystem "
+         "Uncertainty",
+         "", ""},
         {kSystemInitialize, "&Initialize", "Reset all data to their default values", "", ""},
     };
     return table;
@@ -178,25 +198,27 @@ const cMenuLayout kWindowMenu{"&Window", {kWindowCascade, kWindowTile, kWindowAr
 const cMenuLayout kHelpMenu{"&Help",
                             {kHelpContents, kHelpTutorial, kHelpUsing, kSeparator, kAppAbout}};
 
-const cMenuLayout kFunctionPointMenu{"F&unctionPoint",
-                                     {kFpCount, kFpValueAdjustment, kFpDescription, kSeparator,
-                                      kFpSensitivity, kFpReverse, kSeparator, kFpInitialize}};
+const cMenuLayout kFunctionPointMenu{
+    "F&unctionPoint",
+    {kFpCount, kFpValueAdjustment, kFpDescription, kSeparator, kFpSensitivity, kFpReverse,
+     kFpUncertainty, kSeparator, kFpInitialize}};
 const cMenuLayout kCocomoMenu{
     "&COCOMO",
     {kCocomoAttributes, kCocomoCostDrivers, kCocomoDescription, kSeparator, kCocomoSensitivity,
-     kCocomoReverse, kSeparator, kCocomoCost, kSeparator, kCocomoInitialize}};
+     kCocomoReverse, kCocomoUncertainty, kSeparator, kCocomoCost, kSeparator, kCocomoInitialize}};
 const cMenuLayout kRayleighMenu{
     "&Rayleigh",
     {kRayleighAttributes, kRayleighDescription, kSeparator, kRayleighSensitivity, kRayleighReverse,
-     kSeparator, kRayleighCost, kSeparator, kRayleighInitialize}};
+     kRayleighUncertainty, kSeparator, kRayleighCost, kSeparator, kRayleighInitialize}};
 const cMenuLayout kProjectMenu{
     "&Project",
     {kImportFp, kImportCocomo, kImportRayleigh, kSeparator, kExportFp, kExportCocomo,
-     kExportRayleigh, kSeparator, kProjectDescription, kProjectCost, kSeparator, kUseFpSensitivity,
-     kUseCocomoSensitivity, kUseRayleighSensitivity, kSeparator, kProjectInitialize}};
+     kExportRayleigh, kSeparator, kProjectDescription, kProjectCost, kProjectUncertainty,
+     kSeparator, kUseFpSensitivity, kUseCocomoSensitivity, kUseRayleighSensitivity, kSeparator,
+     kProjectInitialize}};
 const cMenuLayout kSystemMenu{"&System",
                               {kSystemAttributes, kSystemProjects, kSystemDescription, kSystemCost,
-                               kSeparator, kSystemInitialize}};
+                               kSystemUncertainty, kSeparator, kSystemInitialize}};
 
 std::vector<cMenuLayout> ModelMenus(DocumentKind kind) {
     switch (kind) {

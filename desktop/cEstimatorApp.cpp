@@ -10,11 +10,13 @@
 #include "app/qt/QtText.h"
 #include "calibration/qt/CalibrationDesktop.h"
 #include "cocomo/qt/CocomoDesktop.h"
+#include "desktop/SimulationDesktop.h"
 #include "desktop/cMainFrame.h"
 #include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
 #include "rayleigh/qt/RayleighDesktop.h"
+#include "simulation/SimulationReport.h"
 #include "system/qt/SystemDesktop.h"
 
 namespace korval {
@@ -57,6 +59,7 @@ void cEstimatorApp::RegisterFormsAndCommands() {
     RegisterProjectDesktop();
     RegisterSystemDesktop();
     RegisterCalibrationDesktop();
+    RegisterSimulationDesktop();
 }
 
 bool cEstimatorApp::Start() {
@@ -71,6 +74,7 @@ bool cEstimatorApp::Start() {
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
         ToStdString(QCoreApplication::applicationDirPath()), named.c_str());
     logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
+    logic_->Context().reportAppendix = &SimulationReportAppendix;
     logic_->UseUserProfileUnlessNamed(named.c_str());
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,9 @@
 #include "framework/cUserProfile.h"
 
 namespace korval {
+
+class cModelDoc;
+struct cDrawContext;
 
 // What every document needs from the running application: the platform services, the
 // path of the defaults profile and the file extensions in use.
@@ -18,6 +22,9 @@ struct cAppContext {
     std::array<std::string, 5> extensions{".PRJ", ".FPM", ".CCM", ".RLM", ".SLE"};
     // Set when no profile was named: the shipped profile with the user's own copy in front.
     std::optional<cUserProfile> userProfile{};
+    // Blocks a program adds after every row of a document's report (the simulation's
+    // results); it returns the height advanced. None: reports end with the kind's rows.
+    std::function<int(const cModelDoc&, cDrawContext&, int& y)> reportAppendix{};
 
     // The file a change to the defaults profile goes to: the named profile itself, or the
     // user's copy, made on the first change (the user is told where) and read from then on.

@@ -322,7 +322,12 @@ int cModelDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
 cReportLayout cModelDoc::LayOutReport(cReportSurface& surface) {
     cDrawContext dc(surface);
     int y = 5;
-    dc.layout.SetHeight(DrawReport(dc, y, TextFlags::kBase));
+    int total = DrawReport(dc, y, TextFlags::kBase);
+    if (context_.reportAppendix) {
+        int appended = context_.reportAppendix(*this, dc, y);
+        if (appended > 0) total = FinishReport(dc, total + appended);
+    }
+    dc.layout.SetHeight(total);
     return std::move(dc.layout);
 }
 

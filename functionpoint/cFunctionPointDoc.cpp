@@ -5,6 +5,7 @@
 
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
+#include "functionpoint/FunctionPointFormulas.h"
 #include "functionpoint/LanguageProfile.h"
 #include "functionpoint/cValueAdjustmentDlg.h"
 
@@ -89,11 +90,15 @@ RangedFigure cFunctionPointDoc::UnadjustedRange(double ufp) const {
     return figure;
 }
 
-double cFunctionPointDoc::ValueAdjustmentFactor() const {
+double cFunctionPointDoc::TotalDegreeOfInfluence() const {
     // Ratings read from a file are kept as they were written, so their sum may leave 32 bits.
     std::int64_t sum = 0;
     for (int rating : ratings_) sum += rating;
-    return cValueAdjustmentDlg::FactorOf(sum);
+    return static_cast<double>(sum);
+}
+
+double cFunctionPointDoc::ValueAdjustmentFactor() const {
+    return ValueAdjustmentFactorFor(TotalDegreeOfInfluence());
 }
 
 RangedFigure cFunctionPointDoc::AdjustedFunctionPointsRange() const {
@@ -159,6 +164,7 @@ void cFunctionPointDoc::ResetToDefaults() {
     selectedLanguage_ = cLanguage();
     ratings_ = Ratings{};
     sensitivity_ = FpSensitivitySettings{};
+    uncertainty_ = {};
 }
 
 }  // namespace korval

@@ -7,6 +7,7 @@
 #include "framework/cModelDoc.h"
 #include "functionpoint/FpSensitivity.h"
 #include "functionpoint/FunctionPointCells.h"
+#include "functionpoint/FunctionPointUncertainty.h"
 #include "functionpoint/cFunctionCount.h"
 #include "functionpoint/cLanguage.h"
 #include "functionpoint/cLanguageTable.h"
@@ -62,6 +63,12 @@ class cFunctionPointDoc : public cModelDoc {
                         const std::array<int, kFunctionTypeCount>& typePercentages,
                         int unadjustedPercentage, int adjustedPercentage, SensitivityType type);
 
+    // What the simulation varies; none unless the file or the Uncertainty dialog gave it.
+    const FunctionPointUncertainty& GetUncertainty() const { return uncertainty_; }
+    void SetUncertainty(const FunctionPointUncertainty& uncertainty) { uncertainty_ = uncertainty; }
+    // The total degree of influence of the ratings (the VAF is 0.65 + 0.01 x it).
+    double TotalDegreeOfInfluence() const;
+
     // The 15 default weights from [FunctionCounts] of the defaults profile.
     void LoadWeights();
 
@@ -107,6 +114,7 @@ class cFunctionPointDoc : public cModelDoc {
     cLanguageTable languages_;
     Ratings ratings_{};
     FpSensitivitySettings sensitivity_;
+    FunctionPointUncertainty uncertainty_;
 };
 
 }  // namespace korval

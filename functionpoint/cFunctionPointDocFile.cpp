@@ -78,7 +78,7 @@ bool cFunctionPointDoc::SaveSensitivity(const std::string& path) const {
 
 bool cFunctionPointDoc::SaveOwnSections(const std::string& path) {
     return SaveFunctionCounts(path) && SaveLanguageSection(path) && SaveRatings(path) &&
-           SaveSensitivity(path);
+           SaveSensitivity(path) && WriteFunctionPointUncertainty(uncertainty_, path);
 }
 
 // A weight or count that does not begin with a number keeps its previous value, as a
@@ -132,6 +132,7 @@ bool cFunctionPointDoc::LoadOwnSections(const std::string& path) {
     LoadFunctionCounts(path);
     LoadRatings(path);
     LoadSensitivity(path);
+    uncertainty_ = ReadFunctionPointUncertainty(path);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "framework/cDialogLogic.h"
 #include "functionpoint/FunctionPointCells.h"
+#include "functionpoint/FunctionPointFormulas.h"
 
 namespace korval {
 
@@ -34,7 +35,7 @@ class cValueAdjustmentDlg : public cDialogLogic {
 
     // The factor a total degree of influence gives: 0.65 + 0.01 per degree.
     static double FactorOf(std::int64_t totalDegree) {
-        return 0.65 + 0.01 * static_cast<double>(totalDegree);
+        return ValueAdjustmentFactorFor(static_cast<double>(totalDegree));
     }
     // The running total of the fourteen selections and the factor it gives, shown as the
     // user clicks: "Total Degree of Influence: 37    Value Adjustment Factor: 1.02".

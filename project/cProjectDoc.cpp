@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kProjectSensitivitySection = "Project_Sensitivity_Analysis";
 constexpr const char* kSourceKey = "Selected_Project_Sen";
+constexpr const char* kUncertaintySection = "Project_Uncertainty";
 // The models' own keys for the settings a project keeps aside.
 constexpr const char* kCocomoSensitivitySection = "COCOMO_Sensitivity_Analysis";
 constexpr const char* kCocomoTypeKey = "Selected_COCOMO_Sen";
@@ -163,6 +164,7 @@ void cProjectDoc::ResetToDefaults() {
 
 void cProjectDoc::ResetProjectState() {
     fpmCcmDescription_ = FilterState::On;
+    simulation_ = {};
     cModelDoc::ResetToDefaults();
     cost_ = DefaultCostRate(DefaultsProfile());
     sensitivitySource_ = SensitivitySource::FunctionPoint;
@@ -218,6 +220,7 @@ bool cProjectDoc::LoadOwnSections(const std::string& path) {
             if (EqualsNoCase(source, SourceToken(candidate))) sensitivitySource_ = candidate;
         }
     }
+    simulation_ = ReadSimulationSettings(kUncertaintySection, path);
     if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
     if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
     // The models have read the file's one [Cost] section: the project's rate.
@@ -231,7 +234,14 @@ bool cProjectDoc::SaveOwnSections(const std::string& path) {
            WriteKeptAsideCocomoSettings(path) && rayleigh_->SaveModel(path) &&
            WriteKeptAsideRayleighType(path) && WriteFilterValues(path) &&
            WriteProfileValue(kProjectSensitivitySection, kSourceKey,
-                             SourceToken(sensitivitySource_), path);
+                             SourceToken(sensitivitySource_), path) &&
+           WriteSimulationRun(path);
+}
+
+bool cProjectDoc::WriteSimulationRun(const std::string& path) const {
+    if (simulation_ == SimulationSettings{} && !HasSimulationSection(kUncertaintySection, path))
+        return true;
+    return WriteSimulationSettings(kUncertaintySection, simulation_, path);
 }
 
 // The file keeps each model's own sensitivity settings, not those the project imposes:

@@ -5,6 +5,7 @@
 
 #include "cocomo/CocomoTables.h"
 #include "framework/CostRate.h"
+#include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "project/ProjectPlan.h"
 #include "rayleigh/RayleighSensitivityType.h"
@@ -53,6 +54,10 @@ class cProjectDoc : public cModelDoc {
     }
     // The COCOMO phase profile and the Putnam curve on one time axis (see ProjectPlan).
     ProjectPlan GetPlan() const;
+
+    // The simulation run of the whole project (its models' inputs stay with each model).
+    const SimulationSettings& GetSimulationSettings() const { return simulation_; }
+    void SetSimulationSettings(const SimulationSettings& settings) { simulation_ = settings; }
 
     // (S - L) x 100 / S of the function point SLOC; 0 when S is 0.
     double FunctionPointSlocPercentage() const;
@@ -122,6 +127,7 @@ class cProjectDoc : public cModelDoc {
     void ResetProjectState();
     bool WriteKeptAsideCocomoSettings(const std::string& path) const;
     bool WriteKeptAsideRayleighType(const std::string& path) const;
+    bool WriteSimulationRun(const std::string& path) const;
     // Marks the project modified and redraws when the model was changed by its command;
     // the figures flow on from the change first.
     void AfterModelCommand(const cModelDoc& model, std::optional<Change> change = std::nullopt);
@@ -143,6 +149,7 @@ class cProjectDoc : public cModelDoc {
     double savedCocomoSlocSensitivity_ = 0;
     CocomoSensitivityType savedCocomoSensitivityType_ = CocomoSensitivityType::Sloc;
     RayleighSensitivityType savedRayleighSensitivityType_ = RayleighSensitivityType::ProjectRanges;
+    SimulationSettings simulation_;
     CostRate cost_;
 };
 

@@ -188,6 +188,7 @@ void cRayleighDoc::ResetToDefaults() {
     const cApplicationType* type = SelectedApplicationType();
     piSensitivity_ = type ? type->StandardDeviation() : 0;
     sensitivityType_ = RayleighSensitivityType::Sloc;
+    uncertainty_ = {};
 }
 
 }  // namespace korval

@@ -9,6 +9,7 @@
 #include "framework/StaffingTable.h"
 #include "framework/cModelDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
+#include "rayleigh/RayleighUncertainty.h"
 #include "rayleigh/cApplicationTypeList.h"
 
 namespace korval {
@@ -63,6 +64,10 @@ class cRayleighDoc : public cModelDoc {
     // number), PI steps outside 0..10 or a type outside 0..4 store 0.
     void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
                                 int pmPercent, RayleighSensitivityType type);
+
+    // What the simulation varies; none unless the file or the Uncertainty dialog gave it.
+    const RayleighUncertainty& GetUncertainty() const { return uncertainty_; }
+    void SetUncertainty(const RayleighUncertainty& uncertainty) { uncertainty_ = uncertainty; }
 
     // --- Outputs ---------------------------------------------------------------------
     // Main build phase time in months; low and high by the sensitivity type.
@@ -160,6 +165,7 @@ class cRayleighDoc : public cModelDoc {
     int piSensitivity_ = 0;
     int pmSensitivityPercent_ = 0;
     RayleighSensitivityType sensitivityType_ = RayleighSensitivityType::Sloc;
+    RayleighUncertainty uncertainty_;
     CostRate cost_;
 };
 

@@ -46,7 +46,7 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
            sensitivity("Schedule_Sen", FormatNumber("%lf", scheduleSensitivityPercent_)) &&
            sensitivity("Productivity_Index_Sen", FormatNumber("%d", piSensitivity_)) &&
            sensitivity("Productivity_Measure_Sen", FormatNumber("%d", pmSensitivityPercent_)) &&
-           WriteCostSection(cost_, path);
+           WriteRayleighUncertainty(uncertainty_, path) && WriteCostSection(cost_, path);
 }
 
 // A value the file lacks or spoils keeps the one it had: the sections always read.
@@ -57,6 +57,7 @@ bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;
     LoadSensitivitySection(path);
+    uncertainty_ = ReadRayleighUncertainty(path);
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }

@@ -11,6 +11,7 @@
 #include "framework/cCostDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cProfileFileScope.h"
+#include "system/SystemRollup.h"
 #include "system/cMemberProjectCache.h"
 #include "system/cMissingProjectDlg.h"
 #include "system/cSystemAttributesDlg.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr const char* kEstimationSection = "System_Level_Estimation";
 constexpr const char* kProjectsSection = "Projects";
+constexpr const char* kUncertaintySection = "System_Uncertainty";
 
 std::string NumberedKey(const char* prefix, std::size_t index) {
     return IndexedKey(prefix, static_cast<int>(index));
@@ -73,6 +75,7 @@ void cSystemDoc::ResetToDefaults() {
     totalSloc_ = 0;
     totalAdjustedFunctionPoints_ = 0;
     systemMbi_ = 0;
+    simulation_ = {};
     cost_ = DefaultCostRate(DefaultsProfile());
 }
 
@@ -101,61 +104,41 @@ void cSystemDoc::SetAttributes(double productDesignTdev, double productDesignEff
 }
 
 void cSystemDoc::DeriveProductDesign() {
-    productDesignTdev_ = 0;
-    productDesignEffort_ = 0;
-    for (const auto& member : members_) {
-        MemberFigures figures = member->Figures();
-        productDesignTdev_ = FiniteFigure(productDesignTdev_ + figures.productDesignTdev);
-        productDesignEffort_ = FiniteFigure(productDesignEffort_ + figures.productDesignEffort);
-    }
+    SystemPhases phases = DeriveProductDesignFrom(Phases(), members_.size(), FiguresOfMember());
+    productDesignTdev_ = phases.productDesignTdev;
+    productDesignEffort_ = phases.productDesignEffort;
 }
 
-template <class Visitor>
-void cSystemDoc::VisitSchedule(Visitor visit) const {
-    double cumulative = productDesignTdev_;
-    for (const auto& member : members_) {
-        MemberFigures figures = member->Figures();
-        cumulative = FiniteFigure(cumulative + figures.programmingTdev);
-        visit(ScheduleRow{cumulative, FiniteFigure(cumulative + figures.integrationTdev)});
-    }
+SystemPhases cSystemDoc::Phases() const {
+    return {productDesignTdev_, productDesignEffort_, finalTestTdev_, finalTestEffort_};
+}
+
+std::function<MemberFigures(std::size_t)> cSystemDoc::FiguresOfMember() const {
+    return [this](std::size_t i) { return members_[i]->Figures(); };
 }
 
 std::vector<cSystemDoc::ScheduleRow> cSystemDoc::CumulativeSchedule() const {
     std::vector<ScheduleRow> rows;
     rows.reserve(members_.size());
-    VisitSchedule([&rows](const ScheduleRow& row) { rows.push_back(row); });
+    VisitCumulativeSchedule(productDesignTdev_, members_.size(), FiguresOfMember(),
+                            [&rows](double programmingEnd, double integrationEnd) {
+                                rows.push_back(ScheduleRow{programmingEnd, integrationEnd});
+                            });
     return rows;
 }
 
 // Row by row: a system of 100,000 members need not hold its whole schedule for this.
 double cSystemDoc::LatestIntegrationEnd() const {
-    double latest = productDesignTdev_;
-    VisitSchedule([&latest](const ScheduleRow& row) {
-        if (row.integrationEnd > latest) latest = row.integrationEnd;
-    });
-    return latest;
+    return LatestIntegrationEndOf(productDesignTdev_, members_.size(), FiguresOfMember());
 }
 
 void cSystemDoc::RecalculateSystem() {
-    totalAdjustedFunctionPoints_ = 0;
-    totalSloc_ = 0;
-    totalEffort_ = productDesignEffort_;
-    double weighted = 0;
-    for (const auto& member : members_) {
-        MemberFigures figures = member->Figures();
-        // Sums of absurd figures stop at the largest double instead of reaching infinity.
-        totalAdjustedFunctionPoints_ =
-            FiniteFigure(totalAdjustedFunctionPoints_ + figures.adjustedFunctionPoints);
-        totalSloc_ = FiniteFigure(totalSloc_ + figures.sourceLines);
-        totalEffort_ = FiniteFigure(totalEffort_ + MemberEffort(figures));
-        // A member without size (none, or below 0) adds nothing: its MBI is minus
-        // infinity, and 0 x minus infinity would leave the system MBI undefined.
-        if (figures.sourceLines > 0)
-            weighted = FiniteFigure(weighted + figures.mbi * figures.sourceLines);
-    }
-    totalEffort_ = FiniteFigure(totalEffort_ + finalTestEffort_);
-    totalTdev_ = FiniteFigure(finalTestTdev_ + LatestIntegrationEnd());
-    systemMbi_ = FiniteFigure(totalSloc_ != 0 ? weighted / totalSloc_ : weighted);
+    SystemTotals totals = RollUpSystem(Phases(), members_.size(), FiguresOfMember());
+    totalAdjustedFunctionPoints_ = totals.totalAdjustedFunctionPoints;
+    totalSloc_ = totals.totalSloc;
+    totalEffort_ = totals.totalEffort;
+    totalTdev_ = totals.totalTdev;
+    systemMbi_ = totals.systemMbi;
 }
 
 double cSystemDoc::MemberEffort(const MemberFigures& figures) {
@@ -187,6 +170,12 @@ bool cSystemDoc::SaveOwnSections(const std::string& path) {
                            FormatNumber("%lf", finalTestTdev_), path) ||
         !WriteProfileValue(kEstimationSection, "Integration_And_Test_Effort",
                            FormatNumber("%lf", finalTestEffort_), path)) {
+        return false;
+    }
+    if (simulation_ != SimulationSettings{} &&
+        !(WriteSimulationSettings(kUncertaintySection, simulation_, path) &&
+          WriteProfileValue(kUncertaintySection, "Members",
+                            simulation_.correlatedMembers ? "CORRELATED" : "INDEPENDENT", path))) {
         return false;
     }
     if (!WriteCostSection(cost_, path)) return false;
@@ -221,6 +210,7 @@ bool cSystemDoc::LoadOwnSections(const std::string& path) {
     }
     finalTestTdev_ = ReadNumber(kEstimationSection, "Integration_And_Test_TDEV", path);
     finalTestEffort_ = ReadNumber(kEstimationSection, "Integration_And_Test_Effort", path);
+    simulation_ = ReadSimulationSettings(kUncertaintySection, path);
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     LoadMembers(path);
     RefreshTotals();

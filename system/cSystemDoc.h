@@ -1,14 +1,17 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/CostRate.h"
+#include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "system/SystemPlan.h"
+#include "system/SystemRollup.h"
 #include "system/cSystemProjectDoc.h"
 
 namespace korval {
@@ -67,6 +70,10 @@ class cSystemDoc : public cModelDoc {
     void SetAttributes(double productDesignTdev, double productDesignEffort, bool userSpecified,
                        double finalTestTdev, double finalTestEffort);
 
+    // The simulation run of the system, with whether its members vary together.
+    const SimulationSettings& GetSimulationSettings() const { return simulation_; }
+    void SetSimulationSettings(const SimulationSettings& settings) { simulation_ = settings; }
+
     double GetTotalEffort() const { return totalEffort_; }
     double GetTotalTdev() const { return totalTdev_; }
     double GetTotalSloc() const { return totalSloc_; }
@@ -97,9 +104,8 @@ class cSystemDoc : public cModelDoc {
     void StoreDisplayOptions(const cDisplayOptionsDlg& dialog) override;
 
   private:
-    // Calls visit with each member's row of the cumulative schedule, in order.
-    template <class Visitor>
-    void VisitSchedule(Visitor visit) const;
+    SystemPhases Phases() const;
+    std::function<MemberFigures(std::size_t)> FiguresOfMember() const;
     void LoadMembers(const std::string& path);
     // The Missing Project File dialog: the file to read instead, or none.
     std::optional<std::string> AskForMissingProject(const std::string& fileName);
@@ -129,6 +135,7 @@ class cSystemDoc : public cModelDoc {
     double totalSloc_ = 0;
     double totalAdjustedFunctionPoints_ = 0;
     double systemMbi_ = 0;
+    SimulationSettings simulation_;
     CostRate cost_;
 };
 

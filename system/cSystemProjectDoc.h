@@ -47,6 +47,9 @@ class cSystemProjectDoc {
     const std::string& GetTitle() const;
     const std::string& GetPreparedBy() const;
     const std::string& GetDescription() const;
+    // The member's project (shared with the members listing the same file); none before
+    // the member is loaded.
+    const cProjectDoc* GetProject() const { return project_.get(); }
     // The project's models; none before the member is loaded.
     const cFunctionPointDoc* GetFunctionPointModel() const;
     const cCocomoDoc* GetCocomoModel() const;

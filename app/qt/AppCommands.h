@@ -48,6 +48,7 @@ inline constexpr int kFpInitialize = 32773;
 inline constexpr int kFpDescription = 32782;
 inline constexpr int kFpValueAdjustment = 32783;
 inline constexpr int kFpSensitivity = 32790;
+inline constexpr int kFpUncertainty = 32856;
 inline constexpr int kFpReverse = 32795;
 // COCOMO
 inline constexpr int kCocomoAttributes = 32778;
@@ -57,6 +58,7 @@ inline constexpr int kCocomoInitialize = 32781;
 inline constexpr int kCocomoSensitivity = 32791;
 inline constexpr int kCocomoReverse = 32794;
 inline constexpr int kCocomoCost = 32850;
+inline constexpr int kCocomoUncertainty = 32854;
 // Rayleigh
 inline constexpr int kRayleighAttributes = 32798;
 inline constexpr int kRayleighDescription = 32799;
@@ -64,6 +66,7 @@ inline constexpr int kRayleighSensitivity = 32800;
 inline constexpr int kRayleighReverse = 32801;
 inline constexpr int kRayleighInitialize = 32802;
 inline constexpr int kRayleighCost = 32851;
+inline constexpr int kRayleighUncertainty = 32855;
 // Project
 inline constexpr int kImportFp = 32774;
 inline constexpr int kExportFp = 32775;
@@ -77,12 +80,14 @@ inline constexpr int kUseRayleighSensitivity = 32803;
 inline constexpr int kExportRayleigh = 32804;
 inline constexpr int kImportRayleigh = 32805;
 inline constexpr int kProjectCost = 32852;
+inline constexpr int kProjectUncertainty = 32857;
 // System
 inline constexpr int kSystemAttributes = 32839;
 inline constexpr int kSystemProjects = 32840;
 inline constexpr int kSystemDescription = 32841;
 inline constexpr int kSystemInitialize = 32842;
 inline constexpr int kSystemCost = 32853;
+inline constexpr int kSystemUncertainty = 32858;
 
 // Placeholders in menu layouts.
 inline constexpr int kSeparator = 0;

@@ -13,10 +13,12 @@
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
+#include "app/qt/cUncertaintyForm.h"
 #include "framework/cCostDlg.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cModelDoc.h"
+#include "framework/cUncertaintyDlg.h"
 
 namespace korval {
 
@@ -26,6 +28,8 @@ void RegisterShellForms() {
     cDialogFormRegistry::RegisterForm<cDescriptionForm, cDescriptionDlg>();
     // One Cost form for every priced kind; each kind registers its own Cost command.
     cDialogFormRegistry::RegisterForm<cCostForm, cCostDlg>();
+    // One Uncertainty form for every kind; the desktop registers the Uncertainty commands.
+    cDialogFormRegistry::RegisterForm<cUncertaintyForm, cUncertaintyDlg>();
     cDialogFormRegistry::RegisterForm<cDisplayOptionsForm, cDisplayOptionsDlg>();
     cDialogFormRegistry::RegisterForm<cToolbarConfigForm, cToolbarConfigDlg>();
     cDialogFormRegistry::RegisterForm<cFileNewForm, cFileNewDlg>();

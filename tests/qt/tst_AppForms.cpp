@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "app/cAboutDlg.h"
@@ -19,10 +20,12 @@
 #include "app/qt/cDisplayOptionsForm.h"
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
+#include "app/qt/cUncertaintyForm.h"
 #include "desktop/cEstimatorApp.h"
 #include "framework/cCostDlg.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "framework/cUncertaintyDlg.h"
 #include "tests/qt/support/FormTesting.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cTestQtPlatform.h"
@@ -55,6 +58,7 @@ class AppFormsTest : public QObject {
     void fileNewListsTheFiveKinds();
     void aboutShowsNameVersionAndCopyright();
     void costShowsTheRateAndRefusesANegativeOne();
+    void uncertaintyShowsItsRowsAndHandsEditsBack();
 };
 
 void AppFormsTest::dialogsAreLightGreyWithBlackText() {
@@ -347,6 +351,34 @@ void AppFormsTest::costShowsTheRateAndRefusesANegativeOne() {
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(logic.Result(), (CostRate{12500.5, "CHF"}));
     CheckHelpAndDismiss(form, platform, cCostDlg::kHelpTopic);
+}
+
+void AppFormsTest::uncertaintyShowsItsRowsAndHandsEditsBack() {
+    cTestQtPlatform platform;
+    cUncertaintyDlg logic(platform, "COCOMO Uncertainty", SimulationSettings{});
+    logic.AddThreePoint("Source lines of code", ThreePointEstimate{100, 200, 400});
+    logic.AddNumber("Model error spread", std::nullopt, 0, 2);
+    logic.AddSwitch("Productivity index varies", false);
+    cUncertaintyForm form(logic, platform);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("COCOMO Uncertainty"));
+    QCOMPARE(form.findChild<QLineEdit*>("threePointEdit0_1")->text(), QStringLiteral("200"));
+    QCOMPARE(form.findChild<QLineEdit*>("runEdit0")->text(), QStringLiteral("10000"));
+
+    auto* pessimistic = form.findChild<QLineEdit*>("threePointEdit0_2");
+    pessimistic->selectAll();
+    QTest::keyClicks(pessimistic, "500");
+    QTest::keyClicks(form.findChild<QLineEdit*>("numberEdit0"), "0.5");
+    form.findChild<QCheckBox*>("switchBox0")->setChecked(true);
+    QTest::mouseClick(form.findChild<QRadioButton*>("pertRadio"), Qt::LeftButton);
+    QTest::mouseClick(form.OkButton(), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(logic.GetThreePoint(0), (ThreePointEstimate{100, 200, 500}));
+    QCOMPARE(logic.GetNumber(0), std::optional<double>(0.5));
+    QVERIFY(logic.GetSwitch(0));
+    QCOMPARE(logic.GetRun().shape, ThreePointShape::Pert);
+    korval::testing::SaveScreenshot(form, "uncertainty");
 }
 
 QTEST_MAIN(AppFormsTest)

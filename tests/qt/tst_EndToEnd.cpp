@@ -20,6 +20,7 @@
 #include "documents/cDocumentFactory.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"
+#include "simulation/SimulationReport.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cTestQtPlatform.h"
 
@@ -207,6 +208,7 @@ void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
     platform.AcceptInformation();
     QDir::setCurrent(QFileInfo(file).absolutePath());
     cEstimatorAppLogic logic(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument);
+    logic.Context().reportAppendix = &SimulationReportAppendix;  // as the start-up does
     logic.LoadExtensions();
     std::unique_ptr<cModelDoc> document =
         logic.OpenByKind(QFileInfo(file).fileName().toStdString());

@@ -198,8 +198,8 @@ void MainFrameTest::menusFollowTheActiveKind() {
     if (kind == 2) {
         QCOMPARE(f.MenuEntries("&COCOMO"),
                  (QStringList{"&Attributes...", "&Cost Drivers...", "&Description...", "-",
-                              "&Sensitivity Analysis...", "&Reverse Engineering...", "-",
-                              "C&ost...", "-", "&Initialize"}));
+                              "&Sensitivity Analysis...", "&Reverse Engineering...",
+                              "&Uncertainty...", "-", "C&ost...", "-", "&Initialize"}));
     }
     // Closing the last document brings the short menu back.
     f.frame->ActiveChild()->close();

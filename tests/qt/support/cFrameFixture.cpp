@@ -8,11 +8,14 @@
 #include "desktop/cEstimatorApp.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/cDialogLogic.h"
+#include "simulation/SimulationReport.h"
 
 namespace korval::testing {
 
 cFrameFixture::cFrameFixture() : logic(platform, KORVAL_DEFAULTS_PROFILE, &CreateDocument) {
     cEstimatorApp::RegisterFormsAndCommands();
+    // As the start-up hands it to the documents: reports end with the simulation's results.
+    logic.Context().reportAppendix = &SimulationReportAppendix;
     cTestQtPlatform::ClearSettings();
     platform.SetDialogResponder([this](QDialog& form, cDialogLogic& dialog) {
         QString title = ToQString(dialog.Title());

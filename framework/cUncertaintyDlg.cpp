@@ -1,0 +1,221 @@
+#include "framework/cUncertaintyDlg.h"
+
+#include "framework/DialogFieldCheck.h"
+#include "framework/NumberText.h"
+#include "framework/cPlatformServices.h"
+
+namespace korval {
+
+namespace {
+
+const std::string kNoText;
+
+std::string OptionalText(const std::optional<double>& value) {
+    return value ? FieldText(*value) : std::string();
+}
+
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+template <class Rows>
+bool IsRow(const Rows& rows, int row) {
+    return row >= 0 && row < static_cast<int>(rows.size());
+}
+
+}  // namespace
+
+cUncertaintyDlg::cUncertaintyDlg(cPlatformServices& platform, std::string title,
+                                 const SimulationSettings& run)
+    : platform_(platform), title_(std::move(title)), run_(run), shape_(run.shape) {
+    runTexts_[kTrialsField] = FormatNumber("%lld", static_cast<long long>(run.trials));
+    runTexts_[kSeedField] = FormatNumber("%llu", static_cast<unsigned long long>(run.seed));
+    runTexts_[kEffortTargetField] = OptionalText(run.targetEffort);
+    runTexts_[kTimeTargetField] = OptionalText(run.targetTime);
+}
+
+int cUncertaintyDlg::AddThreePoint(std::string label,
+                                   const std::optional<ThreePointEstimate>& estimate) {
+    ThreePointRow row{std::move(label), {}, estimate};
+    if (estimate) {
+        row.texts = {FieldText(estimate->optimistic), FieldText(estimate->mostLikely),
+                     FieldText(estimate->pessimistic)};
+    }
+    threePoints_.push_back(std::move(row));
+    return ThreePointCount() - 1;
+}
+
+int cUncertaintyDlg::AddNumber(std::string label, const std::optional<double>& value, double min,
+                               double max) {
+    numbers_.push_back({std::move(label), OptionalText(value), value, min, max});
+    return NumberCount() - 1;
+}
+
+int cUncertaintyDlg::AddSwitch(std::string label, bool on) {
+    switches_.push_back({std::move(label), on});
+    return SwitchCount() - 1;
+}
+
+const char* cUncertaintyDlg::RunFieldLabel(int field) {
+    static constexpr const char* kLabels[kRunFieldCount] = {
+        "Trials:", "Seed:", "Effort target (person months):", "Time target (calendar months):"};
+    return field >= 0 && field < kRunFieldCount ? kLabels[field] : "";
+}
+
+const std::string& cUncertaintyDlg::GetRunText(int field) const {
+    return field >= 0 && field < kRunFieldCount ? runTexts_[static_cast<std::size_t>(field)]
+                                                : kNoText;
+}
+
+void cUncertaintyDlg::SetRunText(int field, std::string text) {
+    if (field >= 0 && field < kRunFieldCount)
+        runTexts_[static_cast<std::size_t>(field)] = std::move(text);
+}
+
+const std::string& cUncertaintyDlg::ThreePointLabel(int row) const {
+    return IsRow(threePoints_, row) ? threePoints_[static_cast<std::size_t>(row)].label : kNoText;
+}
+
+const std::string& cUncertaintyDlg::GetThreePointText(int row, int part) const {
+    if (!IsRow(threePoints_, row) || part < 0 || part > kPessimistic) return kNoText;
+    return threePoints_[static_cast<std::size_t>(row)].texts[static_cast<std::size_t>(part)];
+}
+
+void cUncertaintyDlg::SetThreePointText(int row, int part, std::string text) {
+    if (!IsRow(threePoints_, row) || part < 0 || part > kPessimistic) return;
+    threePoints_[static_cast<std::size_t>(row)].texts[static_cast<std::size_t>(part)] =
+        std::move(text);
+}
+
+const std::string& cUncertaintyDlg::NumberLabel(int row) const {
+    return IsRow(numbers_, row) ? numbers_[static_cast<std::size_t>(row)].label : kNoText;
+}
+
+const std::string& cUncertaintyDlg::GetNumberText(int row) const {
+    return IsRow(numbers_, row) ? numbers_[static_cast<std::size_t>(row)].text : kNoText;
+}
+
+void cUncertaintyDlg::SetNumberText(int row, std::string text) {
+    if (IsRow(numbers_, row)) numbers_[static_cast<std::size_t>(row)].text = std::move(text);
+}
+
+const std::string& cUncertaintyDlg::SwitchLabel(int row) const {
+    return IsRow(switches_, row) ? switches_[static_cast<std::size_t>(row)].label : kNoText;
+}
+
+bool cUncertaintyDlg::GetSwitch(int row) const {
+    return IsRow(switches_, row) && switches_[static_cast<std::size_t>(row)].on;
+}
+
+void cUncertaintyDlg::SetSwitch(int row, bool on) {
+    if (IsRow(switches_, row)) switches_[static_cast<std::size_t>(row)].on = on;
+}
+
+const std::optional<ThreePointEstimate>& cUncertaintyDlg::GetThreePoint(int row) const {
+    static const std::optional<ThreePointEstimate> kNone;
+    return IsRow(threePoints_, row) ? threePoints_[static_cast<std::size_t>(row)].value : kNone;
+}
+
+const std::optional<double>& cUncertaintyDlg::GetNumber(int row) const {
+    static const std::optional<double> kNone;
+    return IsRow(numbers_, row) ? numbers_[static_cast<std::size_t>(row)].value : kNone;
+}
+
+bool cUncertaintyDlg::Refuse(Focus focus, const std::string& message) {
+    focus_ = focus;
+    platform_.ShowMessage(message);
+    return false;
+}
+
+bool cUncertaintyDlg::CheckRun(SimulationSettings& run) {
+    using Area = Focus::Area;
+    std::optional<std::uint64_t> trials = ParseSimulationCount(runTexts_[kTrialsField]);
+    if (!trials)
+        return Refuse({Area::Run, kTrialsField, 0}, "The number of trials must be a whole number.");
+    std::int64_t count = *trials > static_cast<std::uint64_t>(kMaxTrials)
+                             ? kMaxTrials + 1
+                             : static_cast<std::int64_t>(*trials);
+    if (std::string problem = TrialsProblem(count); !problem.empty())
+        return Refuse({Area::Run, kTrialsField, 0}, problem);
+    std::optional<std::uint64_t> seed = ParseSimulationCount(runTexts_[kSeedField]);
+    if (!seed) return Refuse({Area::Run, kSeedField, 0}, "The seed must be a whole number.");
+    run.trials = count;
+    run.seed = *seed;
+    run.shape = shape_;
+    const std::pair<int, std::optional<double> SimulationSettings::*> targets[] = {
+        {kEffortTargetField, &SimulationSettings::targetEffort},
+        {kTimeTargetField, &SimulationSettings::targetTime}};
+    for (const auto& [field, member] : targets) {
+        const std::string& text = runTexts_[static_cast<std::size_t>(field)];
+        if (IsBlank(text)) {
+            run.*member = std::nullopt;
+            continue;
+        }
+        std::optional<double> value = ParseSimulationNumber(text);
+        std::string name = field == kEffortTargetField ? "The effort target" : "The time target";
+        if (!value) return Refuse({Area::Run, field, 0}, name + " must be a number.");
+        if (std::string problem = TargetProblem(name, *value); !problem.empty())
+            return Refuse({Area::Run, field, 0}, problem);
+        run.*member = value;
+    }
+    return true;
+}
+
+bool cUncertaintyDlg::CheckThreePoints() {
+    for (int r = 0; r < ThreePointCount(); ++r) {
+        ThreePointRow& row = threePoints_[static_cast<std::size_t>(r)];
+        int blanks = 0;
+        for (const std::string& text : row.texts) blanks += IsBlank(text) ? 1 : 0;
+        if (blanks == 3) {
+            row.value.reset();
+            continue;
+        }
+        std::array<double, 3> values{};
+        for (int part = 0; part < 3; ++part) {
+            std::optional<double> value =
+                ParseSimulationNumber(row.texts[static_cast<std::size_t>(part)]);
+            if (!value) {
+                return Refuse({Focus::Area::ThreePoint, r, part},
+                              row.label + ": give all three values as numbers, or none.");
+            }
+            values[static_cast<std::size_t>(part)] = *value;
+        }
+        ThreePointEstimate estimate{values[0], values[1], values[2]};
+        if (std::string problem = ThreePointProblem(row.label, estimate); !problem.empty()) {
+            int part = estimate.optimistic > estimate.mostLikely ? kOptimistic : kPessimistic;
+            for (int i = 0; i < 3; ++i) {
+                if (values[static_cast<std::size_t>(i)] < 0) part = i;
+            }
+            return Refuse({Focus::Area::ThreePoint, r, part}, problem);
+        }
+        row.value = estimate;
+    }
+    return true;
+}
+
+bool cUncertaintyDlg::CheckNumbers() {
+    for (int r = 0; r < NumberCount(); ++r) {
+        NumberRow& row = numbers_[static_cast<std::size_t>(r)];
+        if (IsBlank(row.text)) {
+            row.value.reset();
+            continue;
+        }
+        std::optional<double> value = ParseSimulationNumber(row.text);
+        if (!value || *value < row.min || *value > row.max) {
+            return Refuse({Focus::Area::Number, r, 0},
+                          row.label + FormatNumber(" must be a number from %g to %g, or empty.",
+                                                   row.min, row.max));
+        }
+        row.value = value;
+    }
+    return true;
+}
+
+bool cUncertaintyDlg::OnOk() {
+    SimulationSettings run = run_;
+    if (!CheckRun(run) || !CheckThreePoints() || !CheckNumbers()) return false;
+    run_ = run;
+    return true;
+}
+
+}  // namespace korval

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/UncertaintyInputs.h"
+#include "framework/cDialogLogic.h"
+
+namespace korval {
+
+class cPlatformServices;
+
+// Uncertainty: what the simulation varies and how it runs. Every kind fills it with its
+// own inputs (rows of three-point estimates, single numbers, switches) over the run fields
+// every kind shares (distribution, trials, seed, effort and time targets). A row left
+// empty is certain; OK refuses, naming the field, a row with a value missing or out of
+// order, a value that is not a number, trials outside 1..1,000,000 and negative targets.
+class cUncertaintyDlg : public cDialogLogic {
+  public:
+    enum RunField { kTrialsField, kSeedField, kEffortTargetField, kTimeTargetField };
+    static constexpr int kRunFieldCount = 4;
+    enum Part { kOptimistic, kMostLikely, kPessimistic };
+
+    cUncertaintyDlg(cPlatformServices& platform, std::string title, const SimulationSettings& run);
+
+    const char* Title() const override { return title_.c_str(); }
+    int HelpTopic() const override { return kHelpTopic; }
+    static constexpr int kHelpTopic = 300;
+
+    // --- Building the dialog (each returns the row's index) -------------------------
+    int AddThreePoint(std::string label, const std::optional<ThreePointEstimate>& estimate);
+    // A number that may be left empty (none), within min..max.
+    int AddNumber(std::string label, const std::optional<double>& value, double min, double max);
+    int AddSwitch(std::string label, bool on);
+
+    // --- Fields -----------------------------------------------------------------------
+    static const char* RunFieldLabel(int field);
+    const std::string& GetRunText(int field) const;
+    void SetRunText(int field, std::string text);
+    ThreePointShape GetShape() const { return shape_; }
+    void SetShape(ThreePointShape shape) { shape_ = shape; }
+
+    int ThreePointCount() const { return static_cast<int>(threePoints_.size()); }
+    const std::string& ThreePointLabel(int row) const;
+    const std::string& GetThreePointText(int row, int part) const;
+    void SetThreePointText(int row, int part, std::string text);
+
+    int NumberCount() const { return static_cast<int>(numbers_.size()); }
+    const std::string& NumberLabel(int row) const;
+    const std::string& GetNumberText(int row) const;
+    void SetNumberText(int row, std::string text);
+
+    int SwitchCount() const { return static_cast<int>(switches_.size()); }
+    const std::string& SwitchLabel(int row) const;
+    bool GetSwitch(int row) const;
+    void SetSwitch(int row, bool on);
+
+    // Where the focus goes after a refused OK: a run field, a three-point row's part or a
+    // number row.
+    struct Focus {
+        enum class Area { Run, ThreePoint, Number } area = Area::Run;
+        int row = kTrialsField;
+        int part = 0;
+    };
+    const Focus& GetFocus() const { return focus_; }
+
+    // Checks every field; false (the dialog stays open, the focus on the field) after
+    // telling the user what is wrong.
+    bool OnOk();
+
+    // --- Accepted values (valid after OnOk returned true) -------------------------------
+    const SimulationSettings& GetRun() const { return run_; }
+    const std::optional<ThreePointEstimate>& GetThreePoint(int row) const;
+    const std::optional<double>& GetNumber(int row) const;
+
+  private:
+    struct ThreePointRow {
+        std::string label;
+        std::array<std::string, 3> texts;
+        std::optional<ThreePointEstimate> value;
+    };
+    struct NumberRow {
+        std::string label;
+        std::string text;
+        std::optional<double> value;
+        double min = 0;
+        double max = 0;
+    };
+    struct SwitchRow {
+        std::string label;
+        bool on = false;
+    };
+
+    bool Refuse(Focus focus, const std::string& message);
+    bool CheckRun(SimulationSettings& run);
+    bool CheckThreePoints();
+    bool CheckNumbers();
+
+    cPlatformServices& platform_;
+    std::string title_;
+    SimulationSettings run_;
+    ThreePointShape shape_;
+    std::array<std::string, kRunFieldCount> runTexts_;
+    std::vector<ThreePointRow> threePoints_;
+    std::vector<NumberRow> numbers_;
+    std::vector<SwitchRow> switches_;
+    Focus focus_;
+};
+
+}  // namespace korval

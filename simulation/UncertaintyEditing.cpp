@@ -1,0 +1,174 @@
+#include "simulation/UncertaintyEditing.h"
+
+#include "cocomo/cCocomoDoc.h"
+#include "framework/cUncertaintyDlg.h"
+#include "functionpoint/cFunctionPointDoc.h"
+#include "project/cProjectDoc.h"
+#include "rayleigh/cRayleighDoc.h"
+#include "system/cSystemDoc.h"
+
+namespace korval {
+
+namespace {
+
+constexpr const char* kSizeLabel = "Source lines of code";
+constexpr const char* kSpreadLabel = "Model error spread (of its logarithm)";
+constexpr const char* kProductivityLabel =
+    "Productivity index varies (normal, the application type's standard deviation)";
+
+std::optional<double> SpreadOrNone(double spread) {
+    return spread > 0 ? std::optional<double>(spread) : std::nullopt;
+}
+
+std::optional<double> Lowest(const std::optional<InfluenceRange>& range) {
+    return range ? std::optional<double>(range->lowest) : std::nullopt;
+}
+std::optional<double> Highest(const std::optional<InfluenceRange>& range) {
+    return range ? std::optional<double>(range->highest) : std::nullopt;
+}
+std::optional<InfluenceRange> RangeOf(const std::optional<double>& lowest,
+                                      const std::optional<double>& highest) {
+    if (!lowest || !highest) return std::nullopt;
+    InfluenceRange range{*lowest, *highest};
+    if (!InfluenceRangeProblem(range).empty()) return std::nullopt;
+    return range;
+}
+
+// The rows of each model, added to a dialog and read back from it.
+struct CocomoRows {
+    int size;
+    int spread;
+    CocomoRows(cUncertaintyDlg& dialog, const CocomoUncertainty& u)
+        : size(dialog.AddThreePoint(kSizeLabel, u.size)),
+          spread(dialog.AddNumber(kSpreadLabel, SpreadOrNone(u.modelErrorSpread), 0,
+                                  kMaxModelErrorSpread)) {}
+    CocomoUncertainty Read(const cUncertaintyDlg& dialog, CocomoUncertainty u) const {
+        u.size = dialog.GetThreePoint(size);
+        u.modelErrorSpread = dialog.GetNumber(spread).value_or(0);
+        return u;
+    }
+};
+
+struct FunctionPointRows {
+    int ufp;
+    int lowest;
+    int highest;
+    FunctionPointRows(cUncertaintyDlg& dialog, const FunctionPointUncertainty& u)
+        : ufp(dialog.AddThreePoint("Unadjusted function points", u.unadjustedFunctionPoints)),
+          lowest(dialog.AddNumber("Lowest total degree of influence",
+                                  Lowest(u.totalDegreeOfInfluence), 0, kMaxTotalDegreeOfInfluence)),
+          highest(dialog.AddNumber("Highest total degree of influence",
+                                   Highest(u.totalDegreeOfInfluence), 0,
+                                   kMaxTotalDegreeOfInfluence)) {}
+    FunctionPointUncertainty Read(const cUncertaintyDlg& dialog, FunctionPointUncertainty u) const {
+        u.unadjustedFunctionPoints = dialog.GetThreePoint(ufp);
+        u.totalDegreeOfInfluence = RangeOf(dialog.GetNumber(lowest), dialog.GetNumber(highest));
+        return u;
+    }
+};
+
+struct RayleighRows {
+    int size;
+    int tdev;
+    int productivity;
+    RayleighRows(cUncertaintyDlg& dialog, const RayleighUncertainty& u)
+        : size(dialog.AddThreePoint(kSizeLabel, u.size)),
+          tdev(dialog.AddThreePoint("Time to develop (calendar months)", u.timeToDevelop)),
+          productivity(dialog.AddSwitch(kProductivityLabel, u.productivityVaries)) {}
+    RayleighUncertainty Read(const cUncertaintyDlg& dialog, RayleighUncertainty u) const {
+        u.size = dialog.GetThreePoint(size);
+        u.timeToDevelop = dialog.GetThreePoint(tdev);
+        u.productivityVaries = dialog.GetSwitch(productivity);
+        return u;
+    }
+};
+
+// Stores the new value when it differs; true when it did.
+template <class Value, class Setter>
+bool StoreChanged(const Value& old, const Value& changed, Setter set) {
+    if (changed == old) return false;
+    set(changed);
+    return true;
+}
+
+constexpr const char* kRateLabel = "Labour rate per person month";
+
+// The run as the dialog accepted it, with the rate row read back when there is one.
+SimulationSettings RunOf(const cUncertaintyDlg& dialog, int rateRow) {
+    SimulationSettings run = dialog.GetRun();
+    if (rateRow >= 0) run.rate = dialog.GetThreePoint(rateRow);
+    return run;
+}
+
+template <class Document, class Rows>
+bool EditModel(Document& document, const char* title, bool priced) {
+    auto uncertainty = document.GetUncertainty();
+    cUncertaintyDlg dialog(document.Platform(), title, uncertainty.run);
+    Rows rows(dialog, uncertainty);
+    int rate = priced ? dialog.AddThreePoint(kRateLabel, uncertainty.run.rate) : -1;
+    if (!document.Platform().RunDialog(dialog)) return false;
+    auto changed = rows.Read(dialog, uncertainty);
+    changed.run = RunOf(dialog, rate);
+    return StoreChanged(uncertainty, changed,
+                        [&](const auto& value) { document.SetUncertainty(value); });
+}
+
+bool EditProject(cProjectDoc& project) {
+    cUncertaintyDlg dialog(project.Platform(), "Project Uncertainty",
+                           project.GetSimulationSettings());
+    FunctionPointRows fp(dialog, project.FunctionPointModel().GetUncertainty());
+    CocomoRows cocomo(dialog, project.CocomoModel().GetUncertainty());
+    RayleighRows rayleigh(dialog, project.RayleighModel().GetUncertainty());
+    int rate = dialog.AddThreePoint(kRateLabel, project.GetSimulationSettings().rate);
+    if (!project.Platform().RunDialog(dialog)) return false;
+    cFunctionPointDoc& fpModel = project.FunctionPointModel();
+    cCocomoDoc& cocomoModel = project.CocomoModel();
+    cRayleighDoc& rayleighModel = project.RayleighModel();
+    bool changed = StoreChanged(project.GetSimulationSettings(), RunOf(dialog, rate),
+                                [&](const auto& v) { project.SetSimulationSettings(v); });
+    changed |= StoreChanged(fpModel.GetUncertainty(), fp.Read(dialog, fpModel.GetUncertainty()),
+                            [&](const auto& v) { fpModel.SetUncertainty(v); });
+    changed |= StoreChanged(cocomoModel.GetUncertainty(),
+                            cocomo.Read(dialog, cocomoModel.GetUncertainty()),
+                            [&](const auto& v) { cocomoModel.SetUncertainty(v); });
+    changed |= StoreChanged(rayleighModel.GetUncertainty(),
+                            rayleigh.Read(dialog, rayleighModel.GetUncertainty()),
+                            [&](const auto& v) { rayleighModel.SetUncertainty(v); });
+    return changed;
+}
+
+bool EditSystem(cSystemDoc& system) {
+    SimulationSettings run = system.GetSimulationSettings();
+    cUncertaintyDlg dialog(system.Platform(), "System Uncertainty", run);
+    int rate = dialog.AddThreePoint(kRateLabel, run.rate);
+    int correlated = dialog.AddSwitch(
+        "Members fully correlated (every member draws the same quantile)", run.correlatedMembers);
+    if (!system.Platform().RunDialog(dialog)) return false;
+    SimulationSettings changed = RunOf(dialog, rate);
+    changed.correlatedMembers = dialog.GetSwitch(correlated);
+    return StoreChanged(run, changed, [&](const auto& v) { system.SetSimulationSettings(v); });
+}
+
+bool EditByKind(cModelDoc& document) {
+    if (auto* cocomo = dynamic_cast<cCocomoDoc*>(&document))
+        return EditModel<cCocomoDoc, CocomoRows>(*cocomo, "COCOMO Uncertainty", true);
+    if (auto* fp = dynamic_cast<cFunctionPointDoc*>(&document))
+        return EditModel<cFunctionPointDoc, FunctionPointRows>(*fp, "Function Point Uncertainty",
+                                                               false);
+    if (auto* rayleigh = dynamic_cast<cRayleighDoc*>(&document))
+        return EditModel<cRayleighDoc, RayleighRows>(*rayleigh, "Rayleigh Uncertainty", true);
+    if (auto* project = dynamic_cast<cProjectDoc*>(&document)) return EditProject(*project);
+    if (auto* system = dynamic_cast<cSystemDoc*>(&document)) return EditSystem(*system);
+    return false;
+}
+
+}  // namespace
+
+bool EditUncertainty(cModelDoc& document) {
+    if (!EditByKind(document)) return false;
+    document.SetModifiedFlag();
+    document.UpdateAllViews();
+    return true;
+}
+
+}  // namespace korval
