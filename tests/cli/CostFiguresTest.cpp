@@ -235,6 +235,9 @@ TEST_F(CostFiguresTest, AFileWithoutCostShowsNoCostAnywhere) {
         std::unique_ptr<cModelDoc> unpriced = Open(Copy(kind, false));
         std::unique_ptr<cModelDoc> priced = Open(Copy(kind, true));
         ASSERT_TRUE(unpriced && priced);
+        // The charts come after the cost; without them the cost block is the report's end.
+        unpriced->SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);
+        priced->SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);
         EXPECT_EQ(kind.rate(*unpriced).rate, 0);
         Json figures = DocumentFigures(*unpriced);
         EXPECT_EQ(CountCostKeys(figures), 0);

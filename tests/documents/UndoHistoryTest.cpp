@@ -68,6 +68,7 @@ TEST_F(UndoHistoryTest, EveryExampleComesBackAsItWasAfterAChange) {
     for (const auto& entry :
          std::filesystem::directory_iterator(std::string(KORVAL_SOURCE_DIR) + "/examples")) {
         if (entry.path().extension() == ".SLE") continue;  // a member is missing on purpose
+        if (entry.path().extension() == ".csv") continue;  // a history, not a document
         std::string copy = dir.File(entry.path().filename().string());
         std::filesystem::copy_file(entry.path(), copy);
         std::unique_ptr<cModelDoc> document = app.OpenByKind(copy);

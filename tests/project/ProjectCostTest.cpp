@@ -54,6 +54,7 @@ TEST_F(ProjectCostTest, ModelsThatComeInTakeTheProjectsRate) {
     std::string engine = dir.File("engine-control.RLM");
     TempDir::WriteFile(engine, TempDir::ReadFile(ExamplePath("engine-control.RLM")));
     platform.ExpectOpenFileName(engine);
+    platform.ExpectMessage(MessageAnswer::Yes);  // the project's Rayleigh model has data
     ASSERT_TRUE(project->OnImport(Model::Rayleigh));
     ExpectPricedAt(*project, projectRate);
 
@@ -65,8 +66,9 @@ TEST_F(ProjectCostTest, ModelsThatComeInTakeTheProjectsRate) {
     EXPECT_EQ(reopened.GetCostRate(), projectRate);
 }
 
-TEST_F(ProjectCostTest, TheCostBlockComesLastAndFollowsItsSwitch) {
+TEST_F(ProjectCostTest, TheCostBlockFollowsTheModelsAndItsSwitch) {
     std::unique_ptr<cProjectDoc> project = OpenCopy("ground-station.PRJ");
+    project->SetFilter(cModelDoc::kChartsSwitch, FilterState::Off);  // the charts follow the cost
     std::string priced = ReportOf(*project);
     ASSERT_NE(priced.find("COST INFORMATION:"), std::string::npos);
     EXPECT_GT(priced.find("COST INFORMATION:"), priced.find("STAFFING INFORMATION:"));
