@@ -194,7 +194,7 @@ void cMainFrame::CreateToolbars() {
             }
             QAction* action = actions_.at(id);
             if (action->icon().isNull())
-                action->setIcon(CommandIcon(cCommandTable::Find(id)->glyph, tile));
+                action->setIcon(CommandIcon(id, cCommandTable::Find(id)->glyph, tile));
             bar->addAction(action);
             if (!toolTips_) bar->widgetForAction(action)->installEventFilter(blocker);
         }

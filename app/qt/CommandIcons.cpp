@@ -1,14 +1,21 @@
 #include "app/qt/CommandIcons.h"
 
+#include <QFile>
 #include <QFont>
+#include <QGuiApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <string>
+
+#include "app/qt/AppCommands.h"
 
 namespace korval {
 
@@ -119,19 +126,48 @@ QPixmap GlyphPixmap(const char* glyph, const QColor& tile, int size) {
     return pixmap;
 }
 
+// The pictograms' strokes are "currentColor": they take the colour of the buttons' text
+// so that they read on light and dark toolbars alike. Each file is read once.
+QByteArray DrawingIn(const QString& file, const QColor& colour) {
+    static QHash<QString, QByteArray> files;
+    auto found = files.constFind(file);
+    if (found == files.constEnd()) {
+        QFile source(file);
+        found = files.insert(file, source.open(QIODevice::ReadOnly) ? source.readAll() : "");
+    }
+    QByteArray drawing = *found;
+    return drawing.replace("currentColor", colour.name().toLatin1());
+}
+
+QPixmap DrawingPixmap(const QString& file, const QColor& colour, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(DrawingIn(file, colour));
+    QPainter p(&pixmap);
+    renderer.render(&p, QRectF(0, 0, size, size));
+    p.end();
+    return pixmap;
+}
+
+QColor ButtonTextColour() {
+    return QGuiApplication::palette().color(QPalette::ButtonText);
+}
+
 constexpr int kGlyphSizes[] = {16, 18, 20, 24, 32};
 
 // The icon of a glyph drawn at 16, 18, 20, 24 and 32 pixels, each size drawn when it is
 // first asked for: a toolbar shows one size only, and drawing every size of every button
 // up front was most of the main window's construction. Each request is answered as by an
 // icon holding all five pixmaps: a request for one of the five sizes finds that pixmap
-// alone, and any other request first draws all five.
+// alone, and any other request first draws all five. A pictogram drawn from a file
+// follows the palette: when the buttons' text colour changes, it is drawn afresh.
 class cGlyphIconEngine : public QIconEngine {
   public:
-    cGlyphIconEngine(std::string glyph, const QColor& tile)
-        : glyph_(std::move(glyph)), tile_(tile) {}
+    cGlyphIconEngine(std::string glyph, const QColor& tile, QString drawing = {})
+        : glyph_(std::move(glyph)), tile_(tile), drawing_(std::move(drawing)) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        ForgetIfRecoloured();
         Draw(size);
         return drawn_.pixmap(size, 1.0, mode, state);
     }
@@ -162,21 +198,75 @@ class cGlyphIconEngine : public QIconEngine {
     void Draw(const QSize& size) {
         for (int side : kGlyphSizes) {
             if ((IsGlyphSize(size) && side != size.width()) || drawnSides_.contains(side)) continue;
-            drawn_.addPixmap(GlyphPixmap(glyph_.c_str(), tile_, side));
+            drawn_.addPixmap(drawing_.isEmpty() ? GlyphPixmap(glyph_.c_str(), tile_, side)
+                                                : DrawingPixmap(drawing_, strokes_, side));
             drawnSides_ << side;
         }
+    }
+    void ForgetIfRecoloured() {
+        if (drawing_.isEmpty() || ButtonTextColour() == strokes_) return;
+        strokes_ = ButtonTextColour();
+        drawn_ = QIcon();
+        drawnSides_.clear();
     }
 
     std::string glyph_;
     QColor tile_;
+    QString drawing_;
+    QColor strokes_;
     QIcon drawn_;
     QList<int> drawnSides_;
 };
+
+// The drawing of each toolbar command; the kinds share one pictogram per task.
+QString DrawingOf(int commandId) {
+    using namespace commands;
+    static const QHash<int, const char*> drawings = {
+        {kFileNew, "new"},
+        {kFileOpen, "open"},
+        {kFileSave, "save"},
+        {kFilePrint, "print"},
+        {kHelp, "help"},
+        {kImportFp, "import-f"},
+        {kImportCocomo, "import-c"},
+        {kImportRayleigh, "import-r"},
+        {kExportFp, "export-f"},
+        {kExportCocomo, "export-c"},
+        {kExportRayleigh, "export-r"},
+        {kSystemAttributes, "phases"},
+        {kSystemProjects, "projects"},
+        {kSystemDescription, "description"},
+        {kProjectDescription, "description"},
+        {kUseFpSensitivity, "use-sensitivity-f"},
+        {kUseCocomoSensitivity, "use-sensitivity-c"},
+        {kUseRayleighSensitivity, "use-sensitivity-r"},
+        {kFpCount, "function-count"},
+        {kFpValueAdjustment, "value-adjustment"},
+        {kFpDescription, "description"},
+        {kFpSensitivity, "sensitivity"},
+        {kFpReverse, "reverse"},
+        {kCocomoAttributes, "code-size"},
+        {kCocomoCostDrivers, "cost-drivers"},
+        {kCocomoDescription, "description"},
+        {kCocomoSensitivity, "sensitivity"},
+        {kCocomoReverse, "reverse"},
+        {kRayleighAttributes, "staffing-curve"},
+        {kRayleighDescription, "description"},
+        {kRayleighSensitivity, "sensitivity"},
+        {kRayleighReverse, "reverse"},
+    };
+    const char* name = drawings.value(commandId, nullptr);
+    return name ? QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)) : QString();
+}
 
 }  // namespace
 
 QIcon CommandIcon(const char* glyph, const QColor& tile) {
     return QIcon(new cGlyphIconEngine(glyph, tile));
+}
+
+QIcon CommandIcon(int commandId, const char* glyph, const QColor& tile) {
+    return QIcon(new cGlyphIconEngine(glyph, tile, DrawingOf(commandId)));
 }
 
 QColor ToolbarColour(int barId) {

@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "app/cToolbarConfigDlg.h"
 #include "app/qt/AppCommands.h"
@@ -95,6 +96,7 @@ class MainFrameTest : public QObject {
     void menusFollowTheActiveKind();
     void sevenToolbarsWithCaptionsAndButtons();
     void toolbarIconsAnswerAsIfEverySizeWereDrawn();
+    void everyToolbarCommandHasADrawingInThePalettesTextColour();
     void commandsEnabledOnlyWhereTheKindHandlesThem();
     void fileNewMakesEachKind_data();
     void fileNewMakesEachKind();
@@ -210,15 +212,22 @@ void MainFrameTest::menusFollowTheActiveKind() {
 // the answer is the one an icon holding all five drawn sizes gives.
 void MainFrameTest::toolbarIconsAnswerAsIfEverySizeWereDrawn() {
     const QColor tile(40, 80, 170);
-    for (const char* glyph : {"C", "new", "print"}) {
+    const std::function<QIcon()> icons[] = {
+        [&] { return CommandIcon("C", tile); },
+        [&] { return CommandIcon("new", tile); },
+        [&] { return CommandIcon("print", tile); },
+        [&] { return CommandIcon(kFpCount, "FC", tile); },
+        [&] { return CommandIcon(kFileSave, "save", tile); },
+    };
+    for (const auto& icon : icons) {
         QIcon drawn;
         for (int side : {16, 18, 20, 24, 32})
-            drawn.addPixmap(CommandIcon(glyph, tile).pixmap(QSize(side, side), 1.0));
-        QCOMPARE(CommandIcon(glyph, tile).availableSizes(), drawn.availableSizes());
-        QVERIFY(!CommandIcon(glyph, tile).isNull());
+            drawn.addPixmap(icon().pixmap(QSize(side, side), 1.0));
+        QCOMPARE(icon().availableSizes(), drawn.availableSizes());
+        QVERIFY(!icon().isNull());
         for (int side : {16, 18, 22, 32, 40}) {
             for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
-                QIcon lazy = CommandIcon(glyph, tile);
+                QIcon lazy = icon();
                 QSize size(side, side);
                 QCOMPARE(lazy.actualSize(size, mode), drawn.actualSize(size, mode));
                 QCOMPARE(lazy.pixmap(size, 1.0, mode).toImage(),
@@ -226,6 +235,56 @@ void MainFrameTest::toolbarIconsAnswerAsIfEverySizeWereDrawn() {
             }
         }
     }
+}
+
+// Every toolbar button shows a pictogram, not a lettered tile, stroked in the buttons' text
+// colour: it is drawn at every size and turns light when the palette turns dark, without
+// the icon being made again.
+void MainFrameTest::everyToolbarCommandHasADrawingInThePalettesTextColour() {
+    const QPalette original = QGuiApplication::palette();
+    QPalette light = original, dark = original;
+    light.setColor(QPalette::ButtonText, QColor(20, 20, 20));
+    dark.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+    const QColor tile(40, 80, 170);
+    // Whether the image has ink and its solid pixels are all of the colour (give or take
+    // the rounding of antialiased edges).
+    auto inkedIn = [](const QImage& picture, const QColor& colour) {
+        const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+        int solid = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() < 128) continue;
+                ++solid;
+                if (std::abs(pixel.red() - colour.red()) > 8 ||
+                    std::abs(pixel.green() - colour.green()) > 8 ||
+                    std::abs(pixel.blue() - colour.blue()) > 8)
+                    return false;
+            }
+        }
+        return solid > 0;
+    };
+    for (const cToolbarLayout& layout : cCommandTable::Toolbars()) {
+        for (int id : layout.buttons) {
+            if (id == kSeparator) continue;
+            const char* glyph = cCommandTable::Find(id)->glyph;
+            QVERIFY2(!cCommandTable::Find(id)->ToolTip().empty(), glyph);
+            QVERIFY2(!cCommandTable::Find(id)->StatusText().empty(), glyph);
+            QIcon icon = CommandIcon(id, glyph, tile);
+            for (int side : {16, 24, 32}) {
+                QSize size(side, side);
+                QGuiApplication::setPalette(light);
+                QImage onLight = icon.pixmap(size, 1.0).toImage();
+                QGuiApplication::setPalette(dark);
+                QImage onDark = icon.pixmap(size, 1.0).toImage();
+                QVERIFY2(onLight.size() == size, glyph);
+                QVERIFY2(inkedIn(onLight, light.color(QPalette::ButtonText)), glyph);
+                QVERIFY2(inkedIn(onDark, dark.color(QPalette::ButtonText)), glyph);
+                QVERIFY2(onLight != CommandIcon(glyph, tile).pixmap(size, 1.0).toImage(), glyph);
+            }
+        }
+    }
+    QGuiApplication::setPalette(original);
 }
 
 void MainFrameTest::sevenToolbarsWithCaptionsAndButtons() {
