@@ -69,6 +69,18 @@ std::optional<int> cLanguageDlg::ReadMultiplier() {
 }
 
 // The list shows the table sorted; the item selected in it is the one Modify changes.
+std::vector<std::string> cLanguageDlg::GetListFigures() const {
+    std::vector<std::string> figures;
+    figures.reserve(list_.size());
+    for (const std::string& name : list_) {
+        int entry = table_.FindExactName(name);
+        bool counts = entry >= 0 && !IsNoneLanguageName(name);
+        figures.push_back(counts ? std::to_string(table_.At(entry).GetMultiplier()) + " SLOC/FP"
+                                 : "");
+    }
+    return figures;
+}
+
 void cLanguageDlg::RefillList(const std::string& selectName) {
     list_ = table_.SortedNames();
     selectedIndex_ = -1;

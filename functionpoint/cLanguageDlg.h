@@ -42,6 +42,9 @@ class cLanguageDlg : public cDialogLogic {
     // The sorted list, "None" included, and the item selected in it (-1: none).
     const std::vector<std::string>& GetList() const { return list_; }
     int GetSelectedIndex() const { return selectedIndex_; }
+    // Beside each item of the list, its source lines per function point ("53 SLOC/FP");
+    // empty beside "None", which counts no lines.
+    std::vector<std::string> GetListFigures() const;
     // Clicking an item: the name and multiplier fields take that language.
     void OnSelectItem(int index);
 

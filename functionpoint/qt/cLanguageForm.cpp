@@ -12,6 +12,7 @@
 #include "app/qt/FormWidgets.h"
 #include "app/qt/QtText.h"
 #include "functionpoint/cLanguageDlg.h"
+#include "functionpoint/qt/cLanguageListDelegate.h"
 
 namespace korval {
 
@@ -38,7 +39,9 @@ cLanguageForm::cLanguageForm(cLanguageDlg& logic, cPlatformServices& platform, Q
     name_->setMaxLength(static_cast<int>(cLanguageDlg::kNameLimit));
     list_->setObjectName(QStringLiteral("languageList"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setMinimumSize(260, 220);
+    list_->setMinimumSize(320, 220);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setItemDelegate(new cLanguageListDelegate(list_));
     setDefaults_->setObjectName(QStringLiteral("setDefaultsBox"));
     setCurrentModel_->setObjectName(QStringLiteral("setCurrentModelBox"));
 
@@ -130,6 +133,11 @@ void cLanguageForm::Refresh() {
         list_->clear();
         list_->addItems(items);
     }
+    // A modified multiplier keeps the item, so the figures are set afresh every time.
+    std::vector<std::string> figures = logic_.GetListFigures();
+    for (int row = 0; row < list_->count(); ++row)
+        list_->item(row)->setData(cLanguageListDelegate::kFigureRole,
+                                  ToQString(figures.at(static_cast<std::size_t>(row))));
     int selected = logic_.GetSelectedIndex();
     list_->setCurrentRow(selected);
     if (selected < 0)

@@ -145,6 +145,24 @@ TEST_F(LanguageDlgTest, AddAppendsAndSelectsTheNewLanguage) {
     EXPECT_EQ(dialog.GetMultiplierText(), "45") << "name and multiplier stay in their fields";
 }
 
+// The figure beside each list item is that language's multiplier, following every change.
+TEST_F(LanguageDlgTest, ListFiguresFollowTheTable) {
+    WriteModel();
+    cLanguageDlg dialog(context, modelPath, modelPath);
+    EXPECT_EQ(dialog.GetListFigures(), (std::vector<std::string>{"91 SLOC/FP", ""}));
+    Fill(dialog, "Ada", "71");
+    ASSERT_TRUE(dialog.OnAdd());
+    EXPECT_EQ(dialog.GetList(), (std::vector<std::string>{"Ada", "Cobol", "None"}));
+    EXPECT_EQ(dialog.GetListFigures(), (std::vector<std::string>{"71 SLOC/FP", "91 SLOC/FP", ""}));
+    dialog.OnSelectItem(1);
+    Fill(dialog, "Cobol", "107");
+    ASSERT_TRUE(dialog.OnModify());
+    EXPECT_EQ(dialog.GetListFigures(), (std::vector<std::string>{"71 SLOC/FP", "107 SLOC/FP", ""}));
+    dialog.OnSelectItem(0);
+    ASSERT_TRUE(dialog.OnDelete());
+    EXPECT_EQ(dialog.GetListFigures(), (std::vector<std::string>{"107 SLOC/FP", ""}));
+}
+
 TEST_F(LanguageDlgTest, ModifyRenamesTheSelectedLanguage) {
     cLanguageDlg dialog(context, "", "");
     dialog.OnSelectItem(1);  // C

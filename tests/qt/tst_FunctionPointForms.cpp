@@ -22,6 +22,7 @@
 #include "functionpoint/cLanguageDlg.h"
 #include "functionpoint/cValueAdjustmentDlg.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
+#include "functionpoint/qt/cLanguageListDelegate.h"
 #include "tests/qt/support/FormTesting.h"
 #include "tests/qt/support/cTestQtPlatform.h"
 
@@ -269,9 +270,15 @@ void FunctionPointFormsTest::languagesListFieldsAndButtons() {
     auto listShowsLogic = [&] {
         QStringList items;
         for (const std::string& name : logic->GetList()) items << ToQString(name);
-        QStringList shown;
-        for (int row = 0; row < list->count(); ++row) shown << list->item(row)->text();
-        return shown == items && list->currentRow() == logic->GetSelectedIndex();
+        QStringList figures;
+        for (const std::string& figure : logic->GetListFigures()) figures << ToQString(figure);
+        QStringList shown, shownFigures;
+        for (int row = 0; row < list->count(); ++row) {
+            shown << list->item(row)->text();
+            shownFigures << list->item(row)->data(cLanguageListDelegate::kFigureRole).toString();
+        }
+        return shown == items && shownFigures == figures &&
+               list->currentRow() == logic->GetSelectedIndex();
     };
     QVERIFY(listShowsLogic());
     QVERIFY(IsChecked(*form, "setDefaultsBox"));
@@ -288,6 +295,11 @@ void FunctionPointFormsTest::languagesListFieldsAndButtons() {
     QVERIFY(logic->GetTable().FindLanguage("Zeta Script") >= 0);
     QVERIFY(listShowsLogic());
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Zeta Script"));
+
+    Retype(Child<QLineEdit>(*form, "multiplierEdit"), "64");
+    Click(*form, "modifyButton");
+    QCOMPARE(list->currentItem()->data(cLanguageListDelegate::kFigureRole).toString(),
+             QStringLiteral("64 SLOC/FP"));
 
     Click(*form, "deleteButton");
     QVERIFY(logic->GetTable().FindLanguage("Zeta Script") < 0);
