@@ -106,8 +106,9 @@ int CachedSimulationAppendix(const cModelDoc& document, cDrawContext& dc, int& y
     }
     if (!results) results = cache.Last(document);
     if (!results) {
-        return document.DrawRow(dc, y, kHeading, "Simulating...", "", "", TextFlags::kBase,
-                                kRowSpacing);
+        int advanced = document.DrawRow(dc, y, kHeading, "", "", "", TextFlags::kBase, kRowSpacing);
+        return advanced +
+               document.DrawRow(dc, y, "", "Simulating...", "", "", TextFlags::kBase, kRowSpacing);
     }
     if (results->outputs.empty()) return 0;
     return DrawSimulationResults(document, dc, y, *results);
