@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "desktop/cChildFrame.h"
 #include "desktop/cMainFrame.h"
@@ -87,11 +88,12 @@ void cBackgroundSimulation::Finish() {
     run->thread.join();
     poll_.stop();
     ShowProgress(false);
+    std::vector<const cModelDoc*> open;
+    for (cChildFrame* child : frame_.Children()) open.push_back(&child->Document());
+    // Results of windows closed since are of no use any more.
+    cache_.KeepOnly(open);
     cModelDoc* document = OpenDocument(run->document);
-    if (!document) {
-        cache_.Forget(*run->document);
-        return;
-    }
+    if (!document) return;
     if (!run->results) return;
     // A run the user cancelled is kept as results without outputs: the report drops the
     // block until the next edit instead of starting the run again at once.

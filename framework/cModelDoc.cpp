@@ -60,7 +60,7 @@ bool IsSameFile(const std::string& a, const std::string& b) {
 }  // namespace
 
 cModelDoc::cModelDoc(cAppContext& context, DocumentKind kind)
-    : context_(context), kind_(kind), revision_(NextRevision()) {
+    : context_(context), kind_(kind), revision_(NextRevision()), identity_(revision_) {
     if (kind == DocumentKind::Project || kind == DocumentKind::System) extentHeight_ = 800;
 }
 

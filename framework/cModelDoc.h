@@ -61,6 +61,9 @@ class cModelDoc {
     // and is never given twice in a run, not even to another document: what a result
     // computed from the document (the simulation's) is kept under.
     std::uint64_t Revision() const { return revision_; }
+    // The revision the document was made with: tells it from an earlier document that
+    // lived at the same address.
+    std::uint64_t Identity() const { return identity_; }
     void AddObserver(cDocObserver* observer);
     void RemoveObserver(cDocObserver* observer);
     void UpdateAllViews();
@@ -170,6 +173,7 @@ class cModelDoc {
     std::string documentTitle_;
     bool modified_ = false;
     std::uint64_t revision_;
+    std::uint64_t identity_;
     std::vector<cDocObserver*> observers_;
 
     int extentWidth_ = 1000;

@@ -1,5 +1,6 @@
 #include "simulation/cSimulationCache.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korval {
@@ -12,12 +13,14 @@ const SimulationResults* cSimulationCache::Current(const cModelDoc& document) co
 
 const SimulationResults* cSimulationCache::Last(const cModelDoc& document) const {
     auto found = entries_.find(&document);
-    return found == entries_.end() ? nullptr : &found->second.results;
+    // Another document that lived at the same address left its results behind.
+    if (found == entries_.end() || found->second.identity != document.Identity()) return nullptr;
+    return &found->second.results;
 }
 
 void cSimulationCache::Store(const cModelDoc& document, std::uint64_t revision,
                              SimulationResults results) {
-    entries_[&document] = Entry{revision, std::move(results)};
+    entries_[&document] = Entry{document.Identity(), revision, std::move(results)};
 }
 
 const SimulationResults& cSimulationCache::Get(const cModelDoc& document,
@@ -30,8 +33,10 @@ const SimulationResults& cSimulationCache::Get(const cModelDoc& document,
     return entries_[&document].results;
 }
 
-void cSimulationCache::Forget(const cModelDoc& document) {
-    entries_.erase(&document);
+void cSimulationCache::KeepOnly(const std::vector<const cModelDoc*>& open) {
+    std::erase_if(entries_, [&open](const auto& entry) {
+        return std::find(open.begin(), open.end(), entry.first) == open.end();
+    });
 }
 
 }  // namespace korval

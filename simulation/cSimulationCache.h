@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "framework/cModelDoc.h"
 #include "simulation/SimulationResults.h"
@@ -26,11 +27,12 @@ class cSimulationCache {
     // run is not kept.
     const SimulationResults& Get(const cModelDoc& document,
                                  const std::function<SimulationResults()>& run);
-    // Forgets a document that closes, so another one at its address starts empty.
-    void Forget(const cModelDoc& document);
+    // Forgets every document but the ones still open.
+    void KeepOnly(const std::vector<const cModelDoc*>& open);
 
   private:
     struct Entry {
+        std::uint64_t identity = 0;
         std::uint64_t revision = 0;
         SimulationResults results;
     };

@@ -66,7 +66,9 @@ TEST_F(SimulationCacheTest, OlderResultsStayAsTheLastWhileTheCurrentAreMissing) 
     EXPECT_EQ(cache.Current(cocomo), nullptr);
     EXPECT_EQ(cache.Last(cocomo)->Find("adjustedEffort")->p50, late.Find("adjustedEffort")->p50);
 
-    cache.Forget(cocomo);
+    cache.KeepOnly({document.get()});
+    EXPECT_NE(cache.Last(cocomo), nullptr);
+    cache.KeepOnly({});
     EXPECT_EQ(cache.Last(cocomo), nullptr);
 }
 
