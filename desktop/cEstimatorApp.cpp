@@ -11,12 +11,12 @@
 #include "calibration/qt/CalibrationDesktop.h"
 #include "cocomo/qt/CocomoDesktop.h"
 #include "desktop/SimulationDesktop.h"
+#include "desktop/cBackgroundSimulation.h"
 #include "desktop/cMainFrame.h"
 #include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
 #include "rayleigh/qt/RayleighDesktop.h"
-#include "simulation/SimulationReport.h"
 #include "system/qt/SystemDesktop.h"
 
 namespace korval {
@@ -24,6 +24,8 @@ namespace korval {
 cEstimatorApp::cEstimatorApp(QStringList arguments) : arguments_(std::move(arguments)) {}
 
 cEstimatorApp::~cEstimatorApp() {
+    if (logic_) logic_->Context().reportAppendix = nullptr;
+    simulation_.reset();
     mainFrame_.reset();
     platform_.SetMainWindow(nullptr);
 }
@@ -74,10 +76,13 @@ bool cEstimatorApp::Start() {
     std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
         ToStdString(QCoreApplication::applicationDirPath()), named.c_str());
     logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
-    logic_->Context().reportAppendix = &SimulationReportAppendix;
     logic_->UseUserProfileUnlessNamed(named.c_str());
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
+    simulation_ = std::make_unique<cBackgroundSimulation>(*mainFrame_);
+    logic_->Context().reportAppendix = [this](const cModelDoc& document, cDrawContext& dc, int& y) {
+        return simulation_->Appendix(document, dc, y);
+    };
     platform_.SetMainWindow(mainFrame_.get());
 
     logic_->LoadExtensions();

@@ -10,6 +10,7 @@ namespace korval {
 
 class cEstimatorAppLogic;
 class cMainFrame;
+class cBackgroundSimulation;
 
 // The desktop application object over the running QApplication: start-up in its fixed
 // order, the main frame, the platform services and the recent-file list.
@@ -42,6 +43,7 @@ class cEstimatorApp {
     cRecentFileList recentFiles_{cRecentFileList::kDefaultSize};
     std::unique_ptr<cEstimatorAppLogic> logic_;
     std::unique_ptr<cMainFrame> mainFrame_;
+    std::unique_ptr<cBackgroundSimulation> simulation_;
 };
 
 }  // namespace korval

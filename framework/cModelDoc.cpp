@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -20,6 +21,11 @@
 namespace korval {
 
 namespace {
+
+std::uint64_t NextRevision() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 constexpr const char* kFilterSection = "Filter_Values";
 constexpr const char* kFilterKeys[] = {"Description",
@@ -53,7 +59,8 @@ bool IsSameFile(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-cModelDoc::cModelDoc(cAppContext& context, DocumentKind kind) : context_(context), kind_(kind) {
+cModelDoc::cModelDoc(cAppContext& context, DocumentKind kind)
+    : context_(context), kind_(kind), revision_(NextRevision()), identity_(revision_) {
     if (kind == DocumentKind::Project || kind == DocumentKind::System) extentHeight_ = 800;
 }
 
@@ -182,7 +189,14 @@ bool cModelDoc::LoadModel(const std::string& path) {
     cProfileFileScope scope(path);
     SetSummarySection(KindInfo().summarySection);
     LoadBasePart(path);
-    return LoadOwnSections(path);
+    bool loaded = LoadOwnSections(path);
+    revision_ = NextRevision();
+    return loaded;
+}
+
+void cModelDoc::SetModifiedFlag(bool modified) {
+    modified_ = modified;
+    if (modified) revision_ = NextRevision();
 }
 
 void cModelDoc::ResetToDefaults() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,7 +56,14 @@ class cModelDoc {
     const std::string& GetDocumentTitle() const { return documentTitle_; }
     void SetDocumentTitle(const std::string& title) { documentTitle_ = title; }
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    void SetModifiedFlag(bool modified = true);
+    // Changes with every edit (each time the document is marked modified) and every load,
+    // and is never given twice in a run, not even to another document: what a result
+    // computed from the document (the simulation's) is kept under.
+    std::uint64_t Revision() const { return revision_; }
+    // The revision the document was made with: tells it from an earlier document that
+    // lived at the same address.
+    std::uint64_t Identity() const { return identity_; }
     void AddObserver(cDocObserver* observer);
     void RemoveObserver(cDocObserver* observer);
     void UpdateAllViews();
@@ -164,6 +172,8 @@ class cModelDoc {
     std::string pathName_;
     std::string documentTitle_;
     bool modified_ = false;
+    std::uint64_t revision_;
+    std::uint64_t identity_;
     std::vector<cDocObserver*> observers_;
 
     int extentWidth_ = 1000;

@@ -235,6 +235,44 @@ bool AllFinite(const std::vector<double>& values) {
     return true;
 }
 
+// Runs the plan's trials and summarises each output; the plan holds copies of what it
+// needs, so this may run on any thread while the document changes.
+SimulationResults RunPlan(SimulationResults results, const TrialPlan& plan, unsigned threads,
+                          SimulationControl* control) {
+    std::size_t trials = static_cast<std::size_t>(results.run.trials);
+    std::size_t outputCount = plan.outputs.size();
+    std::vector<std::vector<double>> columns(outputCount, std::vector<double>(trials));
+    std::uint64_t seed = results.run.seed;
+    auto runBlock = [&](std::int64_t first, std::int64_t last) {
+        std::vector<double> row(outputCount);
+        for (std::int64_t trial = first; trial < last; ++trial) {
+            cTrialDraws draws(seed, static_cast<std::uint64_t>(trial), plan.sharedBySlot);
+            plan.run(draws, row.data());
+            for (std::size_t k = 0; k < outputCount; ++k)
+                columns[k][static_cast<std::size_t>(trial)] = row[k];
+        }
+    };
+    results.cancelled = !RunTrialBlocks(results.run.trials, threads, runBlock, control);
+    if (results.cancelled) return results;
+
+    for (std::size_t k = 0; k < outputCount; ++k) {
+        // The MBI of no size has no value (minus infinity): no trials to summarise.
+        if (!AllFinite(columns[k])) continue;
+        OutputSummary summary = Summarize(std::move(columns[k]));
+        const OutputSpec& spec = plan.outputs[k];
+        summary.key = spec.key;
+        summary.label = spec.label;
+        summary.shortLabel = spec.shortLabel;
+        summary.unit = spec.target == TargetKind::Cost ? plan.currency : spec.unit;
+        summary.targetKind = spec.target;
+        summary.target = TargetFor(spec.target, results.run);
+        if (summary.target)
+            summary.probabilityOfTarget = summary.ProbabilityAtMost(*summary.target);
+        results.outputs.push_back(std::move(summary));
+    }
+    return results;
+}
+
 }  // namespace
 
 const OutputSummary* SimulationResults::Find(std::string_view key) const {
@@ -304,50 +342,24 @@ std::string SimulationRequestProblem(const SimulationRequest& request) {
     return {};
 }
 
-SimulationResults Simulate(const cModelDoc& document, const SimulationRequest& request,
-                           SimulationControl* control) {
+PreparedSimulation PrepareSimulation(const cModelDoc& document, const SimulationRequest& request) {
     SimulationResults results;
     results.kind = KindKey(document);
     results.run = EffectiveSettings(document, request);
     results.uncertain = HasUncertainty(document);
     TrialPlan plan = PlanFor(document);
-    if (!plan.run || !SimulationRequestProblem(request).empty() ||
-        !TrialsProblem(results.run.trials).empty()) {
-        return results;
-    }
-
-    std::size_t trials = static_cast<std::size_t>(results.run.trials);
-    std::size_t outputCount = plan.outputs.size();
-    std::vector<std::vector<double>> columns(outputCount, std::vector<double>(trials));
-    std::uint64_t seed = results.run.seed;
-    auto runBlock = [&](std::int64_t first, std::int64_t last) {
-        std::vector<double> row(outputCount);
-        for (std::int64_t trial = first; trial < last; ++trial) {
-            cTrialDraws draws(seed, static_cast<std::uint64_t>(trial), plan.sharedBySlot);
-            plan.run(draws, row.data());
-            for (std::size_t k = 0; k < outputCount; ++k)
-                columns[k][static_cast<std::size_t>(trial)] = row[k];
-        }
+    unsigned threads = request.threads;
+    bool runnable = plan.run && SimulationRequestProblem(request).empty() &&
+                    TrialsProblem(results.run.trials).empty();
+    return [results = std::move(results), plan = std::move(plan), threads,
+            runnable](SimulationControl* control) {
+        return runnable ? RunPlan(results, plan, threads, control) : results;
     };
-    results.cancelled = !RunTrialBlocks(results.run.trials, request.threads, runBlock, control);
-    if (results.cancelled) return results;
+}
 
-    for (std::size_t k = 0; k < outputCount; ++k) {
-        // The MBI of no size has no value (minus infinity): no trials to summarise.
-        if (!AllFinite(columns[k])) continue;
-        OutputSummary summary = Summarize(std::move(columns[k]));
-        const OutputSpec& spec = plan.outputs[k];
-        summary.key = spec.key;
-        summary.label = spec.label;
-        summary.shortLabel = spec.shortLabel;
-        summary.unit = spec.target == TargetKind::Cost ? plan.currency : spec.unit;
-        summary.targetKind = spec.target;
-        summary.target = TargetFor(spec.target, results.run);
-        if (summary.target)
-            summary.probabilityOfTarget = summary.ProbabilityAtMost(*summary.target);
-        results.outputs.push_back(std::move(summary));
-    }
-    return results;
+SimulationResults Simulate(const cModelDoc& document, const SimulationRequest& request,
+                           SimulationControl* control) {
+    return PrepareSimulation(document, request)(control);
 }
 
 }  // namespace korval

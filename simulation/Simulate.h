@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "framework/cModelDoc.h"
@@ -20,6 +21,12 @@ std::string SimulationRequestProblem(const SimulationRequest& request);
 // Runs the document's trials over the threads asked for. The results depend only on the
 // document, its settings and the request's overrides, never on the threads: each trial
 // draws from a stream of its own and the values are summarised in trial order.
+// A run made ready on the document's thread: it holds copies of everything the trials read,
+// so it may be called on another thread, once or more, while the document changes.
+using PreparedSimulation = std::function<SimulationResults(SimulationControl*)>;
+PreparedSimulation PrepareSimulation(const cModelDoc& document,
+                                     const SimulationRequest& request = {});
+
 SimulationResults Simulate(const cModelDoc& document, const SimulationRequest& request = {},
                            SimulationControl* control = nullptr);
 

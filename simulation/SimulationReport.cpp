@@ -6,6 +6,8 @@
 #include "framework/CostRate.h"
 #include "framework/NumberText.h"
 #include "simulation/Simulate.h"
+#include "simulation/SimulationChart.h"
+#include "simulation/cSimulationCache.h"
 
 namespace korval {
 
@@ -45,13 +47,26 @@ std::string ShapeText(const SimulationResults& results) {
     return results.run.shape == ThreePointShape::Pert ? "PERT (beta)" : "Triangular";
 }
 
+constexpr const char* kHeading = "UNCERTAINTY (MONTE CARLO SIMULATION):";
+
+int DrawSimulationCharts(const cModelDoc& document, cDrawContext& dc, int& y,
+                         const SimulationResults& results, unsigned flags) {
+    int advanced = 0;
+    for (const OutputSummary* output : ChartedOutputs(results)) {
+        advanced += document.DrawChart(dc, y, output->label + " Histogram",
+                                       SimulationHistogramChart(*output), flags);
+        advanced += document.DrawChart(dc, y, output->label + " S-Curve",
+                                       SimulationSCurveChart(*output), flags);
+    }
+    return advanced;
+}
+
 }  // namespace
 
 int DrawSimulationResults(const cModelDoc& document, cDrawContext& dc, int& y,
                           const SimulationResults& results) {
     unsigned flags = TextFlags::kBase;
-    int advanced = document.DrawRow(dc, y, "UNCERTAINTY (MONTE CARLO SIMULATION):", "", "", "",
-                                    flags, kRowSpacing);
+    int advanced = document.DrawRow(dc, y, kHeading, "", "", "", flags, kRowSpacing);
     advanced += document.DrawRow(dc, y, "", "Trials:", RunText(results), "", flags, kRowSpacing);
     advanced += document.DrawRow(dc, y, "", "Three-Point Estimates:", ShapeText(results), "", flags,
                                  kRowSpacing);
@@ -75,14 +90,37 @@ int DrawSimulationResults(const cModelDoc& document, cDrawContext& dc, int& y,
                 FormatNumber(" met in %.1f %% of trials", *output.probabilityOfTarget * 100),
             "", flags, kRowSpacing);
     }
+    if (document.GetFilter(cModelDoc::kChartsSwitch) == FilterState::On)
+        advanced += DrawSimulationCharts(document, dc, y, results, flags);
     return advanced;
 }
 
-int SimulationReportAppendix(const cModelDoc& document, cDrawContext& dc, int& y) {
+int CachedSimulationAppendix(const cModelDoc& document, cDrawContext& dc, int& y,
+                             cSimulationCache& cache,
+                             const std::function<void(const cModelDoc&)>& startRun) {
     if (!HasUncertainty(document)) return 0;
-    SimulationResults results = Simulate(document);
-    if (results.outputs.empty()) return 0;
-    return DrawSimulationResults(document, dc, y, results);
+    const SimulationResults* results = cache.Current(document);
+    if (!results) {
+        startRun(document);
+        results = cache.Current(document);
+    }
+    if (!results) results = cache.Last(document);
+    if (!results) {
+        int advanced = document.DrawRow(dc, y, kHeading, "", "", "", TextFlags::kBase, kRowSpacing);
+        return advanced +
+               document.DrawRow(dc, y, "", "Simulating...", "", "", TextFlags::kBase, kRowSpacing);
+    }
+    if (results->outputs.empty()) return 0;
+    return DrawSimulationResults(document, dc, y, *results);
+}
+
+int SimulationReportAppendix(const cModelDoc& document, cDrawContext& dc, int& y) {
+    // One program's documents, each kept under its revision: laying a report out again
+    // (the desktop's print preview, then its PDF) runs no trials twice.
+    static cSimulationCache cache;
+    return CachedSimulationAppendix(document, dc, y, cache, [](const cModelDoc& pending) {
+        cache.Get(pending, [&pending] { return Simulate(pending); });
+    });
 }
 
 }  // namespace korval

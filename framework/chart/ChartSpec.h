@@ -83,8 +83,13 @@ struct ChartSpec {
     std::vector<ChartCategory> categories;
     std::vector<GanttChartRow> rows;
     std::string missingLabel = "Missing project file";
+    // The x axis starts at the round step below the lowest x instead of at 0: a spread of
+    // values far from 0, as a simulation's histogram.
+    bool xFromData = false;
 
     bool IsGantt() const { return !categories.empty(); }
+    // Where the x axis starts: 0, or the lowest x of the series and markers.
+    double XStart() const;
 };
 
 }  // namespace korval

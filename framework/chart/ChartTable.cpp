@@ -43,7 +43,7 @@ ChartTable XyTable(const ChartSpec& spec) {
     }
     table.header.push_back(spec.xUnit);
     for (const ChartSeries& series : spec.series) table.header.push_back(series.column);
-    ChartScale scale = ChartScale::Covering(0, RightOf(spec), kTableSteps);
+    ChartScale scale = ChartScale::Covering(spec.XStart(), RightOf(spec), kTableSteps);
     for (double x : scale.Ticks()) {
         std::vector<std::string> row = {scale.TickText(x)};
         for (const ChartSeries& series : spec.series) {
@@ -91,6 +91,16 @@ double SeriesValueAt(const ChartSeries& series, double x, bool upper) {
     double share = span > 0 ? (x - points[i].x) / span : 0;
     return PointValue(series, i, upper) +
            share * (PointValue(series, i + 1, upper) - PointValue(series, i, upper));
+}
+
+double ChartSpec::XStart() const {
+    if (!xFromData) return 0;
+    double left = RightOf(*this);
+    for (const ChartSeries& each : series) {
+        for (const ChartPoint& point : each.points) left = std::min(left, point.x);
+    }
+    for (const ChartMarker& marker : markers) left = std::min(left, marker.x);
+    return left;
 }
 
 ChartTable ChartTable::Of(const ChartSpec& spec) {

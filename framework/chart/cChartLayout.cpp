@@ -71,11 +71,12 @@ double cChartLayout::DataTop() const {
 
 ChartScale cChartLayout::XScale(int plotWidth) const {
     double right = DataRight();
+    double left = spec_.XStart();
     // Labels at least three characters apart, and no more than a dozen of them.
     int labelWidth =
-        surface_.TextWidth(ChartScale::Covering(0, right, 10).TickText(right)) + 3 * charWidth_;
+        surface_.TextWidth(ChartScale::Covering(left, right, 10).TickText(right)) + 3 * charWidth_;
     int ticks = std::clamp(plotWidth / std::max(1, labelWidth), 2, 12);
-    return ChartScale::Covering(0, right, ticks);
+    return ChartScale::Covering(left, right, ticks);
 }
 
 int cChartLayout::BelowPlot(int legendLines) const {

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -98,6 +99,7 @@ class EndToEndTest : public QObject {
     void chartsPrintWithTheirLabels();
     void cliDrawsChartsAsSvgAndPng();
     void startupWithAnUnknownFileSaysSo();
+    void simulationRunsOffTheGuiThreadOncePerRevision();
 
   private:
     void AddExampleRows();
@@ -334,6 +336,35 @@ void EndToEndTest::startupWithAnUnknownFileSaysSo() {
                                                 path.toStdString() + " is not a Korval file."});
     QVERIFY(app.MainFrame()->Children().isEmpty());
     QVERIFY(app.MainFrame()->isVisible());
+}
+
+// The desktop's report shows "Simulating..." until the run on its own thread is done, then
+// its results; laying out again reuses them and an edit runs the trials afresh.
+void EndToEndTest::simulationRunsOffTheGuiThreadOncePerRevision() {
+    cEstimatorApp app(
+        {QStringLiteral("korval"), QStringLiteral(KORVAL_SOURCE_DIR "/examples/web-shop.PRJ")});
+    app.Platform().SetMessageResponder(
+        [](const std::string&, MessageButtons) { return MessageAnswer::Ok; });
+    QVERIFY(app.Start());
+    cChildFrame* child = app.MainFrame()->ActiveChild();
+    QVERIFY(child);
+    cModelDoc& document = child->Document();
+    auto report = [&document] {
+        cTextReportSurface surface;
+        cReportLayout layout = document.LayOutReport(surface);
+        layout.DrawAll(surface);
+        return surface.Render();
+    };
+    QVERIFY(report().find("Simulating...") != std::string::npos);
+    QTRY_VERIFY_WITH_TIMEOUT(report().find("P90") != std::string::npos, 60000);
+    std::string done = report();
+    QCOMPARE(report(), done);
+    QVERIFY(done.find("Simulating...") == std::string::npos);
+
+    // An edit keeps the last results on show while the new run is under way.
+    document.SetModifiedFlag();
+    QVERIFY(report().find("P90") != std::string::npos);
+    QTRY_VERIFY_WITH_TIMEOUT(!app.MainFrame()->findChild<QProgressBar*>()->isVisible(), 60000);
 }
 
 QTEST_MAIN(EndToEndTest)
