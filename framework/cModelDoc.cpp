@@ -194,6 +194,10 @@ bool cModelDoc::LoadModel(const std::string& path) {
     return loaded;
 }
 
+void cModelDoc::MarkFiguresChanged() {
+    revision_ = NextRevision();
+}
+
 void cModelDoc::SetModifiedFlag(bool modified) {
     modified_ = modified;
     if (modified) revision_ = NextRevision();

@@ -61,6 +61,9 @@ class cModelDoc {
     // and is never given twice in a run, not even to another document: what a result
     // computed from the document (the simulation's) is kept under.
     std::uint64_t Revision() const { return revision_; }
+    // Figures changed without an edit of the document's own (a system's member file read
+    // again): results computed from it are stale, yet there is nothing to save.
+    void MarkFiguresChanged();
     // The revision the document was made with: tells it from an earlier document that
     // lived at the same address.
     std::uint64_t Identity() const { return identity_; }

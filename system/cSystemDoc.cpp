@@ -267,6 +267,7 @@ std::vector<std::string> cSystemDoc::RereadChangedMembers() {
     }
     if (!reread.empty()) {
         RefreshTotals();
+        MarkFiguresChanged();
         UpdateAllViews();
     }
     return reread;

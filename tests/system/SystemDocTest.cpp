@@ -461,7 +461,9 @@ TEST_F(SystemDocTest, MemberFilesChangedOnDiskAreReadAgainWithoutMarkingTheSyste
     };
     WriteProject("shared.prj", "After");
     touch(shared);
+    std::uint64_t revision = system.Revision();
     EXPECT_EQ(system.RereadChangedMembers(), std::vector<std::string>{shared});
+    EXPECT_NE(system.Revision(), revision) << "results computed from the old member are stale";
     EXPECT_EQ(members[0]->GetTitle(), "After");
     EXPECT_EQ(members[3]->GetTitle(), "After");
     EXPECT_EQ(members[0]->GetFunctionPointModel(), members[3]->GetFunctionPointModel())
