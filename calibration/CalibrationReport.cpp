@@ -9,7 +9,7 @@
 #include "framework/TextUtil.h"
 #include "framework/cDrawContext.h"
 #include "framework/cTextReportSurface.h"
-#include "framework/chart/ChartSpec.h"
+#include "framework/chart/ChartContent.h"
 
 namespace korval {
 
@@ -57,7 +57,7 @@ class cReportWriter {
 
     // A chart on surfaces that draw; the character grid leaves it out, the table above
     // holds what it shows.
-    void Chart(std::string_view heading, const ChartSpec& chart) {
+    void Chart(std::string_view heading, const ChartContent& chart) {
         if (!dc_.surface.DrawsGraphics()) return;
         height_ += PlaceReportChart(dc_, y_, heading, chart, TextFlags::kBase);
     }
@@ -192,7 +192,7 @@ void AccuracySection(cReportWriter& report, const Calibration& calibration) {
 }
 
 // A project's mark: a small cross of two unnamed strokes, left out of the legend.
-void AddCross(ChartSpec& chart, ChartPoint at, double size) {
+void AddCross(ChartContent& chart, ChartPoint at, double size) {
     ChartSeries stroke;
     stroke.points = {{at.x - size, at.y - size}, {at.x + size, at.y + size}};
     chart.series.push_back(stroke);
@@ -203,8 +203,8 @@ void AddCross(ChartSpec& chart, ChartPoint at, double size) {
 // Estimated against actual effort with both axes in log10 of person-months, the line where
 // the estimate is right and the band within 25 % of it. Efforts below one person-month lie
 // off the axes, which start at 1.
-ChartSpec ScatterChart(const std::vector<EstimatePoint>& points, bool calibrated) {
-    ChartSpec chart;
+ChartContent ScatterChart(const std::vector<EstimatePoint>& points, bool calibrated) {
+    ChartContent chart;
     chart.xUnit = "Actual effort, log10 PM (1 = 10 PM, 2 = 100 PM)";
     chart.yUnit = "Estimate, log10 PM";
     std::vector<ChartPoint> marks;

@@ -5,8 +5,8 @@
 
 namespace korval {
 
-ChartSpec CocomoPhaseChart(const StaffingProfile& profile) {
-    ChartSpec chart;
+ChartContent CocomoPhaseChart(const StaffingProfile& profile) {
+    ChartContent chart;
     ChartSeries steps = PhaseStepsSeries(
         profile, FormatNumber("COCOMO phases, %.1f person-months", profile.TotalEffort()), "Staff");
     if (steps.points.empty()) return chart;

@@ -51,7 +51,7 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     }
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, sensitivity);
     if (GetFilter(kChartsSwitch) == FilterState::On) {
-        ChartSpec chart = CocomoPhaseChart(GetStaffingProfile());
+        ChartContent chart = CocomoPhaseChart(GetStaffingProfile());
         if (!chart.series.empty()) total += DrawChart(dc, y, "Phase Staffing Chart", chart, flags);
     }
     return FinishReport(dc, total);

@@ -91,7 +91,7 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
     return next - y0;
 }
 
-int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartContent& chart,
                      unsigned flags) {
     const PageMetrics& m = dc.metrics;
     // Half a line apart from the rows before, whatever spacing they end with.

@@ -7,7 +7,7 @@
 
 namespace korval {
 
-struct ChartSpec;
+struct ChartContent;
 
 // One cell of a report row: the left edge it starts at and its text.
 struct ReportCell {
@@ -31,7 +31,7 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
 // Places a chart under its heading as one block that moves whole to the next page on paper,
 // as wide as the report allows from column 1; for surfaces that draw graphics. Returns the
 // height advanced.
-int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+int PlaceReportChart(cDrawContext& dc, int& y, std::string_view heading, const ChartContent& chart,
                      unsigned flags);
 
 // The bands above and below a printed page's body, each with a text at its left, centre

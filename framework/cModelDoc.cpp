@@ -371,8 +371,8 @@ int cModelDoc::DrawArrayRow(cDrawContext& dc, int& y, const std::vector<std::str
     return PlaceReportRow(dc, y, cells, flags, spacing);
 }
 
-int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
-                         unsigned flags) const {
+int cModelDoc::DrawChart(cDrawContext& dc, int& y, std::string_view heading,
+                         const ChartContent& chart, unsigned flags) const {
     if (!dc.surface.DrawsGraphics()) {
         int total = DrawRow(dc, y, "", heading, "", "", flags, 0.5);
         return total + DrawChartTable(dc, y, ChartTable::Of(chart), flags);

@@ -13,7 +13,7 @@
 
 namespace korval {
 
-struct ChartSpec;
+struct ChartContent;
 struct ChartTable;
 
 class cDocObserver;
@@ -134,7 +134,7 @@ class cModelDoc {
     // chart laid out once at the report's second column, moved whole to the next page when
     // they would cross the bottom edge, as a row is; on the character surface the heading
     // and the chart's table as rows. Returns the height advanced.
-    int DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartSpec& chart,
+    int DrawChart(cDrawContext& dc, int& y, std::string_view heading, const ChartContent& chart,
                   unsigned flags) const;
     // The bands above and below a printed page's body.
     void DrawPageHeader(cReportSurface& surface, const PageMetrics& metrics, std::string_view left,

@@ -27,8 +27,8 @@ ChartSeries PutnamSeries(const ProjectPlan& plan) {
 
 }  // namespace
 
-ChartSpec ProjectPlanChart(const ProjectPlan& plan) {
-    ChartSpec chart;
+ChartContent ProjectPlanChart(const ProjectPlan& plan) {
+    ChartContent chart;
     ChartSeries steps = PhaseStepsSeries(
         plan.cocomo, FormatNumber("COCOMO phases, %.1f person-months", plan.cocomoEffort),
         "COCOMO");

@@ -89,7 +89,7 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
         total += gap + DrawCost(dc, y, flags);
     }
     if (GetFilter(kChartsSwitch) == FilterState::On) {
-        ChartSpec chart = ProjectPlanChart(GetPlan());
+        ChartContent chart = ProjectPlanChart(GetPlan());
         if (!chart.series.empty()) {
             y += gap;
             total += gap + DrawChart(dc, y, "Staffing Chart: COCOMO and Putnam", chart, flags);

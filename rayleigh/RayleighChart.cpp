@@ -55,8 +55,8 @@ std::vector<ChartPoint> RayleighCurvePoints(double lifeCycleEffortYears, double 
     return points;
 }
 
-ChartSpec RayleighStaffingChart(const cRayleighDoc& document, bool ranges) {
-    ChartSpec chart;
+ChartContent RayleighStaffingChart(const cRayleighDoc& document, bool ranges) {
+    ChartContent chart;
     RangedFigure effort = document.LifeCycleEffortYearsRange();
     RangedFigure build = document.MainBuildPhaseTimeRange();
     double years = build.value / 12.0;

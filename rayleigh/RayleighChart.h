@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/chart/ChartSpec.h"
+#include "framework/chart/ChartContent.h"
 
 namespace korval {
 
@@ -21,7 +21,7 @@ double RayleighChartEndMonth(double buildYears);
 // The staffing chart of a Rayleigh model: the curve with the end of the main build and the
 // peak marked, the band between the low and high curves when ranges are shown. Empty
 // (no series) without an effort.
-ChartSpec RayleighStaffingChart(const cRayleighDoc& document, bool ranges);
+ChartContent RayleighStaffingChart(const cRayleighDoc& document, bool ranges);
 
 // The curve's line: a heavy solid line, as on every chart that shows it.
 LineStyle PutnamCurveLine();

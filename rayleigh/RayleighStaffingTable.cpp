@@ -34,8 +34,8 @@ StaffingTable MakeRayleighStaffingTable(double lifeCycleEffortYears, double buil
     StaffingTable table;
     if (!(lifeCycleEffortYears > 0.0) || !(buildYears > 0.0)) return table;
     double tailMonths = FiniteFigure(std::ceil(RayleighTailFactor() * buildYears * 12.0));
-    int months = static_cast<int>(std::min(tailMonths, static_cast<double>(kMaxStaffingMonths)));
-    table.truncated = tailMonths > kMaxStaffingMonths;
+    int months = static_cast<int>(std::min(tailMonths, static_cast<double>(kMaxStaffingPeriods)));
+    table.truncated = tailMonths > kMaxStaffingPeriods;
     table.periods.reserve(static_cast<std::size_t>(months));
     double effortMonths = FiniteFigure(lifeCycleEffortYears * 12.0);
     double before = 0.0;

@@ -30,7 +30,7 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     }
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags, ranges);
     if (GetFilter(kChartsSwitch) == FilterState::On) {
-        ChartSpec chart = RayleighStaffingChart(*this, ranges);
+        ChartContent chart = RayleighStaffingChart(*this, ranges);
         if (!chart.series.empty()) total += DrawChart(dc, y, "Staffing Chart", chart, flags);
     }
     return FinishReport(dc, total);

@@ -16,7 +16,7 @@ namespace korval {
 
 namespace {
 
-struct OutputSpec {
+struct OutputDefinition {
     const char* key;
     const char* label;
     const char* shortLabel;
@@ -24,31 +24,32 @@ struct OutputSpec {
     TargetKind target;
 };
 
-constexpr OutputSpec kAdjustedEffort{"adjustedEffort", "Adjusted effort", "Adj. Effort", "PM",
-                                     TargetKind::Effort};
-constexpr OutputSpec kTimeToDevelop{"timeToDevelop", "Time to develop", "TDEV", "months",
-                                    TargetKind::Time};
-constexpr OutputSpec kMainBuildEffort{"mainBuildEffort", "Main build effort (Putnam)",
-                                      "Putnam Eff.", "PM", TargetKind::Effort};
-constexpr OutputSpec kPeakStaff{"peakStaff", "Peak staff", "Peak Staff", "people",
-                                TargetKind::None};
-constexpr OutputSpec kMbi{"mbi", "Manpower buildup index", "MBI", "", TargetKind::None};
-constexpr OutputSpec kAdjustedFunctionPoints{"adjustedFunctionPoints", "Adjusted function points",
-                                             "Adj. FP", "FP", TargetKind::None};
-constexpr OutputSpec kSourceLines{"sourceLines", "Source lines of code", "SLOC", "SLOC",
-                                  TargetKind::None};
-constexpr OutputSpec kTotalEffort{"totalEffort", "Total effort", "Total Effort", "PM",
-                                  TargetKind::Effort};
-constexpr OutputSpec kTotalTimeToDevelop{"totalTimeToDevelop", "Total time to develop",
-                                         "Total TDEV", "months", TargetKind::Time};
-constexpr OutputSpec kTotalSourceLines{"totalSourceLines", "Total source lines of code",
-                                       "Total SLOC", "SLOC", TargetKind::None};
-constexpr OutputSpec kCost{"cost", "Cost", "Cost", "", TargetKind::Cost};
-constexpr OutputSpec kSystemMbi{"systemMbi", "System MBI", "System MBI", "", TargetKind::None};
+constexpr OutputDefinition kAdjustedEffort{"adjustedEffort", "Adjusted effort", "Adj. Effort", "PM",
+                                           TargetKind::Effort};
+constexpr OutputDefinition kTimeToDevelop{"timeToDevelop", "Time to develop", "TDEV", "months",
+                                          TargetKind::Time};
+constexpr OutputDefinition kMainBuildEffort{"mainBuildEffort", "Main build effort (Putnam)",
+                                            "Putnam Eff.", "PM", TargetKind::Effort};
+constexpr OutputDefinition kPeakStaff{"peakStaff", "Peak staff", "Peak Staff", "people",
+                                      TargetKind::None};
+constexpr OutputDefinition kMbi{"mbi", "Manpower buildup index", "MBI", "", TargetKind::None};
+constexpr OutputDefinition kAdjustedFunctionPoints{
+    "adjustedFunctionPoints", "Adjusted function points", "Adj. FP", "FP", TargetKind::None};
+constexpr OutputDefinition kSourceLines{"sourceLines", "Source lines of code", "SLOC", "SLOC",
+                                        TargetKind::None};
+constexpr OutputDefinition kTotalEffort{"totalEffort", "Total effort", "Total Effort", "PM",
+                                        TargetKind::Effort};
+constexpr OutputDefinition kTotalTimeToDevelop{"totalTimeToDevelop", "Total time to develop",
+                                               "Total TDEV", "months", TargetKind::Time};
+constexpr OutputDefinition kTotalSourceLines{"totalSourceLines", "Total source lines of code",
+                                             "Total SLOC", "SLOC", TargetKind::None};
+constexpr OutputDefinition kCost{"cost", "Cost", "Cost", "", TargetKind::Cost};
+constexpr OutputDefinition kSystemMbi{"systemMbi", "System MBI", "System MBI", "",
+                                      TargetKind::None};
 
 // One kind's trial: the outputs it gives and how one trial computes them.
 struct TrialPlan {
-    std::vector<OutputSpec> outputs;
+    std::vector<OutputDefinition> outputs;
     bool sharedBySlot = false;
     std::function<void(cTrialDraws&, double*)> run;
     std::string currency;
@@ -259,13 +260,13 @@ SimulationResults RunPlan(SimulationResults results, const TrialPlan& plan, unsi
         // The MBI of no size has no value (minus infinity): no trials to summarise.
         if (!AllFinite(columns[k])) continue;
         OutputSummary summary = Summarize(std::move(columns[k]));
-        const OutputSpec& spec = plan.outputs[k];
-        summary.key = spec.key;
-        summary.label = spec.label;
-        summary.shortLabel = spec.shortLabel;
-        summary.unit = spec.target == TargetKind::Cost ? plan.currency : spec.unit;
-        summary.targetKind = spec.target;
-        summary.target = TargetFor(spec.target, results.run);
+        const OutputDefinition& output = plan.outputs[k];
+        summary.key = output.key;
+        summary.label = output.label;
+        summary.shortLabel = output.shortLabel;
+        summary.unit = output.target == TargetKind::Cost ? plan.currency : output.unit;
+        summary.targetKind = output.target;
+        summary.target = TargetFor(output.target, results.run);
         if (summary.target)
             summary.probabilityOfTarget = summary.ProbabilityAtMost(*summary.target);
         results.outputs.push_back(std::move(summary));

@@ -22,8 +22,8 @@ std::string AxisUnit(const OutputSummary& output) {
 
 }  // namespace
 
-ChartSpec SimulationHistogramChart(const OutputSummary& output) {
-    ChartSpec chart;
+ChartContent SimulationHistogramChart(const OutputSummary& output) {
+    ChartContent chart;
     chart.xUnit = AxisUnit(output);
     chart.yUnit = "Trials";
     chart.xFromData = true;
@@ -43,8 +43,8 @@ ChartSpec SimulationHistogramChart(const OutputSummary& output) {
     return chart;
 }
 
-ChartSpec SimulationSCurveChart(const OutputSummary& output) {
-    ChartSpec chart;
+ChartContent SimulationSCurveChart(const OutputSummary& output) {
+    ChartContent chart;
     chart.xUnit = AxisUnit(output);
     chart.yUnit = "Probability";
     chart.xFromData = true;

@@ -32,8 +32,8 @@ int CategoryOf(const GanttRow& row, std::size_t phase) {
 
 }  // namespace
 
-ChartSpec SystemGanttChart(const SystemPlan& plan) {
-    ChartSpec chart;
+ChartContent SystemGanttChart(const SystemPlan& plan) {
+    ChartContent chart;
     chart.yUnit.clear();
     if (plan.rows.empty()) return chart;
     chart.categories = PhaseCategories();
@@ -52,8 +52,8 @@ ChartSpec SystemGanttChart(const SystemPlan& plan) {
     return chart;
 }
 
-ChartSpec SystemStaffingChart(const SystemPlan& plan) {
-    ChartSpec chart;
+ChartContent SystemStaffingChart(const SystemPlan& plan) {
+    ChartContent chart;
     const StaffingTable& table = plan.staffing;
     if (table.periods.empty()) return chart;
     ChartSeries staffing;

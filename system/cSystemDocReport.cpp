@@ -124,10 +124,10 @@ int cSystemDoc::DrawMembers(cDrawContext& dc, int& y, unsigned& flags) {
 
 // The Gantt chart of the cumulative schedule, then the staffing it sums to.
 int cSystemDoc::DrawCharts(cDrawContext& dc, int& y, unsigned& flags, const SystemPlan& plan) {
-    ChartSpec gantt = SystemGanttChart(plan);
+    ChartContent gantt = SystemGanttChart(plan);
     int advanced = 0;
     if (!gantt.rows.empty()) advanced += DrawChart(dc, y, "Schedule Chart", gantt, flags);
-    ChartSpec staffing = SystemStaffingChart(plan);
+    ChartContent staffing = SystemStaffingChart(plan);
     if (!staffing.series.empty())
         advanced += DrawChart(dc, y, "System Staffing Chart", staffing, flags);
     return advanced;

@@ -19,9 +19,13 @@ QFont cQtPrinterSurface::PrintFont(int pixelsPerInchY) {
 }
 
 cQtPrinterSurface::cQtPrinterSurface(QPainter& painter, const QPaintDevice& device)
-    : cQtReportSurface(&painter, PrintFont(device.logicalDpiY()), &device),
-      width_(device.width()),
-      height_(device.height()),
+    : cQtPrinterSurface(&painter, device, device.width(), device.height()) {}
+
+cQtPrinterSurface::cQtPrinterSurface(QPainter* painter, const QPaintDevice& device, int width,
+                                     int height)
+    : cQtReportSurface(painter, PrintFont(device.logicalDpiY()), &device),
+      width_(width),
+      height_(height),
       ppiX_(device.logicalDpiX()),
       ppiY_(device.logicalDpiY()) {}
 

@@ -24,6 +24,10 @@ class cQtPrinterSurface : public cQtReportSurface {
     int PixelsPerInchX() const override { return ppiX_; }
     int PixelsPerInchY() const override { return ppiY_; }
 
+  protected:
+    // A sheet of the given size on the device; painter may be null for a measuring pass.
+    cQtPrinterSurface(QPainter* painter, const QPaintDevice& device, int width, int height);
+
   private:
     int width_;
     int height_;

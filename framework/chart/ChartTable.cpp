@@ -20,33 +20,33 @@ double PointValue(const ChartSeries& series, std::size_t i, bool upper) {
     return upper && i < series.upper.size() ? series.upper[i] : series.points[i].y;
 }
 
-double RightOf(const ChartSpec& spec) {
+double RightOf(const ChartContent& content) {
     double right = 0;
-    for (const ChartSeries& series : spec.series) {
+    for (const ChartSeries& series : content.series) {
         for (const ChartPoint& point : series.points) right = std::max(right, point.x);
     }
-    for (const GanttChartRow& row : spec.rows) {
+    for (const GanttChartRow& row : content.rows) {
         for (const GanttChartBar& bar : row.bars) right = std::max(right, bar.end);
     }
     return right;
 }
 
-ChartTable XyTable(const ChartSpec& spec) {
+ChartTable XyTable(const ChartContent& content) {
     ChartTable table;
-    for (const ChartSeries& series : spec.series) {
+    for (const ChartSeries& series : content.series) {
         if (!series.name.empty()) table.notes.push_back(series.column + ": " + series.name);
     }
-    for (const ChartMarker& marker : spec.markers)
-        table.notes.push_back(marker.label + " at " + Figure(marker.x) + " " + spec.xUnit);
-    for (const ChartPeak& peak : spec.peaks) {
-        table.notes.push_back(peak.label + " at " + Figure(peak.x) + " " + spec.xUnit);
+    for (const ChartMarker& marker : content.markers)
+        table.notes.push_back(marker.label + " at " + Figure(marker.x) + " " + content.xUnit);
+    for (const ChartPeak& peak : content.peaks) {
+        table.notes.push_back(peak.label + " at " + Figure(peak.x) + " " + content.xUnit);
     }
-    table.header.push_back(spec.xUnit);
-    for (const ChartSeries& series : spec.series) table.header.push_back(series.column);
-    ChartScale scale = ChartScale::Covering(spec.XStart(), RightOf(spec), kTableSteps);
+    table.header.push_back(content.xUnit);
+    for (const ChartSeries& series : content.series) table.header.push_back(series.column);
+    ChartScale scale = ChartScale::Covering(content.XStart(), RightOf(content), kTableSteps);
     for (double x : scale.Ticks()) {
         std::vector<std::string> row = {scale.TickText(x)};
-        for (const ChartSeries& series : spec.series) {
+        for (const ChartSeries& series : content.series) {
             std::string value = Figure(SeriesValueAt(series, x));
             if (series.shape == SeriesShape::kBand)
                 value += "-" + Figure(SeriesValueAt(series, x, true));
@@ -57,17 +57,17 @@ ChartTable XyTable(const ChartSpec& spec) {
     return table;
 }
 
-ChartTable GanttTable(const ChartSpec& spec) {
+ChartTable GanttTable(const ChartContent& content) {
     ChartTable table;
     table.named = true;
-    table.header = {"Member", "Phase", spec.xUnit};
-    for (const GanttChartRow& row : spec.rows) {
+    table.header = {"Member", "Phase", content.xUnit};
+    for (const GanttChartRow& row : content.rows) {
         std::string name = row.missing ? row.name + " (missing)" : row.name;
         if (row.bars.empty()) table.rows.push_back({name, "", ""});
         for (const GanttChartBar& bar : row.bars) {
             std::size_t category = static_cast<std::size_t>(
-                std::clamp(bar.category, 0, static_cast<int>(spec.categories.size()) - 1));
-            table.rows.push_back({name, spec.categories[category].name,
+                std::clamp(bar.category, 0, static_cast<int>(content.categories.size()) - 1));
+            table.rows.push_back({name, content.categories[category].name,
                                   Figure(bar.start) + " - " + Figure(bar.end)});
         }
     }
@@ -93,7 +93,7 @@ double SeriesValueAt(const ChartSeries& series, double x, bool upper) {
            share * (PointValue(series, i + 1, upper) - PointValue(series, i, upper));
 }
 
-double ChartSpec::XStart() const {
+double ChartContent::XStart() const {
     if (!xFromData) return 0;
     double left = RightOf(*this);
     for (const ChartSeries& each : series) {
@@ -103,8 +103,8 @@ double ChartSpec::XStart() const {
     return left;
 }
 
-ChartTable ChartTable::Of(const ChartSpec& spec) {
-    return spec.IsGantt() ? GanttTable(spec) : XyTable(spec);
+ChartTable ChartTable::Of(const ChartContent& content) {
+    return content.IsGantt() ? GanttTable(content) : XyTable(content);
 }
 
 }  // namespace korval

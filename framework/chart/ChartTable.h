@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/chart/ChartSpec.h"
+#include "framework/chart/ChartContent.h"
 
 namespace korval {
 
@@ -17,7 +17,7 @@ struct ChartTable {
     // Rows start with a name (a member) and take the report's wide columns.
     bool named = false;
 
-    static ChartTable Of(const ChartSpec& spec);
+    static ChartTable Of(const ChartContent& content);
 };
 
 // The series' value at x: a curve between its points, a step's level, nothing outside.

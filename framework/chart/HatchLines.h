@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-#include "framework/chart/ChartSpec.h"
+#include "framework/chart/ChartContent.h"
 
 namespace korval {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "framework/StaffingProfile.h"
-#include "framework/chart/ChartSpec.h"
+#include "framework/chart/ChartContent.h"
 
 namespace korval {
 

@@ -27,18 +27,19 @@ std::vector<SurfacePoint> Closed(std::vector<SurfacePoint> points) {
 
 }  // namespace
 
-cChartLayout::cChartLayout(const ChartSpec& spec, const cReportSurface& surface)
-    : spec_(spec),
+cChartLayout::cChartLayout(const ChartContent& content, const cReportSurface& surface)
+    : content_(content),
       surface_(surface),
       lineHeight_(std::max(1, surface.GetTextMetrics().height)),
       charWidth_(std::max(1, surface.GetTextMetrics().aveCharWidth)),
       hatchSpacing_(std::max(3, surface.GetTextMetrics().height / 3)) {}
 
-int cChartLayout::PreferredHeight(const ChartSpec& spec, const TextMetrics& text, int maxHeight) {
+int cChartLayout::PreferredHeight(const ChartContent& content, const TextMetrics& text,
+                                  int maxHeight) {
     int line = std::max(1, text.height);
     int wanted = kXyChartLines * line;
-    if (spec.IsGantt()) {
-        int rows = static_cast<int>(spec.rows.size());
+    if (content.IsGantt()) {
+        int rows = static_cast<int>(content.rows.size());
         wanted = std::max(kMinimumGanttLines * line, 6 * line + rows * line * 3 / 2);
     }
     return maxHeight > 0 ? std::min(wanted, maxHeight) : wanted;
@@ -48,12 +49,12 @@ int cChartLayout::PreferredHeight(const ChartSpec& spec, const TextMetrics& text
 
 double cChartLayout::DataRight() const {
     double right = 0;
-    for (const ChartSeries& series : spec_.series) {
+    for (const ChartSeries& series : content_.series) {
         for (const ChartPoint& point : series.points) right = std::max(right, point.x);
     }
-    for (const ChartMarker& marker : spec_.markers) right = std::max(right, marker.x);
-    for (const ChartPeak& peak : spec_.peaks) right = std::max(right, peak.x);
-    for (const GanttChartRow& row : spec_.rows) {
+    for (const ChartMarker& marker : content_.markers) right = std::max(right, marker.x);
+    for (const ChartPeak& peak : content_.peaks) right = std::max(right, peak.x);
+    for (const GanttChartRow& row : content_.rows) {
         for (const GanttChartBar& bar : row.bars) right = std::max(right, bar.end);
     }
     return right;
@@ -61,17 +62,17 @@ double cChartLayout::DataRight() const {
 
 double cChartLayout::DataTop() const {
     double top = 0;
-    for (const ChartSeries& series : spec_.series) {
+    for (const ChartSeries& series : content_.series) {
         for (const ChartPoint& point : series.points) top = std::max(top, point.y);
         for (double high : series.upper) top = std::max(top, high);
     }
-    for (const ChartPeak& peak : spec_.peaks) top = std::max(top, peak.y);
+    for (const ChartPeak& peak : content_.peaks) top = std::max(top, peak.y);
     return top;
 }
 
 ChartScale cChartLayout::XScale(int plotWidth) const {
     double right = DataRight();
-    double left = spec_.XStart();
+    double left = content_.XStart();
     // Labels at least three characters apart, and no more than a dozen of them.
     int labelWidth =
         surface_.TextWidth(ChartScale::Covering(left, right, 10).TickText(right)) + 3 * charWidth_;
@@ -110,7 +111,7 @@ cChartLayout::Frame cChartLayout::GanttFrame(int width, int height, int legendLi
     frame.plot.top = lineHeight_ / 2;
     frame.plot.bottom = std::max(frame.plot.top + 1, height - BelowPlot(legendLines));
     int nameWidth = 0;
-    for (const GanttChartRow& row : spec_.rows) {
+    for (const GanttChartRow& row : content_.rows) {
         nameWidth = std::max(nameWidth,
                              surface_.TextWidth(row.missing ? row.name + " (missing)" : row.name));
     }
@@ -139,7 +140,7 @@ cChartPicture cChartLayout::LayOut(int width, int height) const {
     std::vector<LegendEntry> legend = Legend();
     std::vector<std::vector<const LegendEntry*>> lines = LegendLines(legend, width);
     int legendLines = static_cast<int>(lines.size());
-    if (spec_.IsGantt()) {
+    if (content_.IsGantt()) {
         Frame frame = GanttFrame(width, height, legendLines);
         DrawXAxis(picture, frame, true);
         DrawGanttRows(picture, frame);
@@ -148,13 +149,13 @@ cChartPicture cChartLayout::LayOut(int width, int height) const {
         Frame frame = XyFrame(width, height, legendLines);
         DrawYAxis(picture, frame);
         DrawXAxis(picture, frame, true);
-        for (const ChartSeries& series : spec_.series) DrawSeries(picture, frame, series);
+        for (const ChartSeries& series : content_.series) DrawSeries(picture, frame, series);
         std::vector<SurfaceRect> placed;
         DrawMarkers(picture, frame, placed);
-        for (const ChartSeries& series : spec_.series)
+        for (const ChartSeries& series : content_.series)
             DrawStepLabels(picture, frame, series, placed);
         DrawPeaks(picture, frame, placed);
-        Label(picture, spec_.yUnit, {0, 0}, TextFlags::kBase);
+        Label(picture, content_.yUnit, {0, 0}, TextFlags::kBase);
     }
     DrawLegend(picture, lines);
     return picture;
@@ -173,7 +174,7 @@ void cChartLayout::DrawXAxis(cChartPicture& picture, const Frame& frame, bool gr
               TextFlags::kCenter);
     }
     picture.Line({plot.left, plot.bottom}, {plot.right, plot.bottom}, {});
-    Label(picture, spec_.xUnit,
+    Label(picture, content_.xUnit,
           {(plot.left + plot.right) / 2, plot.bottom + lineHeight_ / 4 + lineHeight_},
           TextFlags::kCenter);
 }
@@ -290,7 +291,7 @@ void cChartLayout::DrawStepLabels(cChartPicture& picture, const Frame& frame,
 
 void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame,
                                std::vector<SurfaceRect>& placed) const {
-    for (const ChartMarker& marker : spec_.markers) {
+    for (const ChartMarker& marker : content_.markers) {
         int x = X(frame, marker.x);
         picture.Line({x, frame.plot.top}, {x, frame.plot.bottom}, {DashStyle::kDashed, 1});
         // Labels stand just above the time axis, where the curves are low.
@@ -310,7 +311,7 @@ void cChartLayout::DrawMarkers(cChartPicture& picture, const Frame& frame,
 void cChartLayout::DrawPeaks(cChartPicture& picture, const Frame& frame,
                              std::vector<SurfaceRect>& placed) const {
     int half = std::max(2, charWidth_ / 3);
-    for (const ChartPeak& peak : spec_.peaks) {
+    for (const ChartPeak& peak : content_.peaks) {
         SurfacePoint at{X(frame, peak.x), Y(frame, peak.y)};
         picture.Rect({at.x - half, at.y - half, at.x + half, at.y + half}, Tone::kInk);
         int width = surface_.TextWidth(peak.label);
@@ -345,14 +346,14 @@ void cChartLayout::BarArea(cChartPicture& picture, const SurfaceRect& bar, const
 }
 
 void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) const {
-    int count = static_cast<int>(spec_.rows.size());
+    int count = static_cast<int>(content_.rows.size());
     if (count == 0) return;
     double rowHeight = static_cast<double>(frame.plot.bottom - frame.plot.top) / count;
     // Names as often as they fit one below the other.
     int nameEvery = std::max(1, static_cast<int>(std::ceil(lineHeight_ / rowHeight)));
     int nameWidth = frame.plot.left - charWidth_;
     for (int i = 0; i < count; ++i) {
-        const GanttChartRow& row = spec_.rows[static_cast<std::size_t>(i)];
+        const GanttChartRow& row = content_.rows[static_cast<std::size_t>(i)];
         double top = frame.plot.top + i * rowHeight;
         int barTop = static_cast<int>(std::lround(top + rowHeight * 0.15));
         int barBottom = std::max(barTop + 1, static_cast<int>(std::lround(top + rowHeight * 0.85)));
@@ -360,9 +361,9 @@ void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) con
             SurfaceRect box{X(frame, bar.start), barTop, X(frame, bar.end), barBottom};
             if (box.right <= box.left) box.right = box.left + 1;
             const AreaStyle& style =
-                spec_
-                    .categories[static_cast<std::size_t>(
-                        std::clamp(bar.category, 0, static_cast<int>(spec_.categories.size()) - 1))]
+                content_
+                    .categories[static_cast<std::size_t>(std::clamp(
+                        bar.category, 0, static_cast<int>(content_.categories.size()) - 1))]
                     .area;
             BarArea(picture, box, style, row.missing);
         }
@@ -378,18 +379,18 @@ void cChartLayout::DrawGanttRows(cChartPicture& picture, const Frame& frame) con
 
 std::vector<cChartLayout::LegendEntry> cChartLayout::Legend() const {
     std::vector<LegendEntry> legend;
-    for (const ChartSeries& series : spec_.series) {
+    for (const ChartSeries& series : content_.series) {
         if (series.name.empty()) continue;
         bool area = series.shape == SeriesShape::kBand ||
                     (series.shape == SeriesShape::kSteps && series.area.filled);
         legend.push_back({series.name, area, series.line, series.area});
     }
-    for (const ChartCategory& category : spec_.categories)
+    for (const ChartCategory& category : content_.categories)
         legend.push_back({category.name, true, {}, category.area});
-    bool missing = std::any_of(spec_.rows.begin(), spec_.rows.end(),
+    bool missing = std::any_of(content_.rows.begin(), content_.rows.end(),
                                [](const GanttChartRow& row) { return row.missing; });
     if (missing)
-        legend.push_back({spec_.missingLabel, true, {}, {Tone::kShade, Hatch::kNone, false}});
+        legend.push_back({content_.missingLabel, true, {}, {Tone::kShade, Hatch::kNone, false}});
     return legend;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/chart/ChartContent.h"
 #include "framework/chart/ChartScale.h"
-#include "framework/chart/ChartSpec.h"
 #include "framework/chart/cChartPicture.h"
 
 namespace korval {
@@ -15,11 +15,11 @@ namespace korval {
 // rectangle. Text is measured on the surface, so the picture fits the font it is drawn in.
 class cChartLayout {
   public:
-    cChartLayout(const ChartSpec& spec, const cReportSurface& surface);
+    cChartLayout(const ChartContent& content, const cReportSurface& surface);
 
     // The height the chart asks for: a fixed number of lines, a Gantt chart a line and a
     // half per row, at most maxHeight (a printed page's body).
-    static int PreferredHeight(const ChartSpec& spec, const TextMetrics& text, int maxHeight);
+    static int PreferredHeight(const ChartContent& content, const TextMetrics& text, int maxHeight);
 
     cChartPicture LayOut(int width, int height) const;
 
@@ -78,7 +78,7 @@ class cChartLayout {
     SurfaceRect Label(cChartPicture& picture, const std::string& text, SurfacePoint at,
                       unsigned align, bool onPaper = false) const;
 
-    const ChartSpec& spec_;
+    const ChartContent& content_;
     const cReportSurface& surface_;
     int lineHeight_;
     int charWidth_;

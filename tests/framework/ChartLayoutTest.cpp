@@ -124,22 +124,23 @@ ChartSeries Curve(std::string name, double peakX, double peakY, LineStyle line) 
     return series;
 }
 
-ChartSpec StaffingCurve() {
-    ChartSpec spec;
-    spec.series.push_back(Curve("Staffing, 27.3 person-years", 15, 12.3, {DashStyle::kSolid, 2}));
+ChartContent StaffingCurve() {
+    ChartContent content;
+    content.series.push_back(
+        Curve("Staffing, 27.3 person-years", 15, 12.3, {DashStyle::kSolid, 2}));
     ChartSeries band = Curve("Low - high", 15, 10, {});
     band.shape = SeriesShape::kBand;
     band.column = "Range";
     band.area = {Tone::kShade, Hatch::kForward, true};
     for (const ChartPoint& point : band.points) band.upper.push_back(point.y * 1.6);
-    spec.series.push_back(band);
-    spec.markers.push_back({15, "End of main build"});
-    spec.peaks.push_back({15, 12.3, "Peak 12.3 people"});
-    return spec;
+    content.series.push_back(band);
+    content.markers.push_back({15, "End of main build"});
+    content.peaks.push_back({15, 12.3, "Peak 12.3 people"});
+    return content;
 }
 
-ChartSpec PhaseProfile() {
-    ChartSpec spec;
+ChartContent PhaseProfile() {
+    ChartContent content;
     ChartSeries steps;
     steps.name = "COCOMO phases, 131.0 person-months";
     steps.column = "COCOMO";
@@ -147,32 +148,33 @@ ChartSpec PhaseProfile() {
     steps.area = {Tone::kShade, Hatch::kBackward, true};
     steps.points = {{0, 4.1}, {3.5, 7.9}, {9.5, 6.2}, {13.8, 0}};
     steps.stepLabels = {"Product design", "Programming", "Integration and test"};
-    spec.series.push_back(steps);
-    spec.series.push_back(Curve("Putnam, 150.2 person-months", 11, 8.4, {DashStyle::kDashed, 2}));
-    return spec;
+    content.series.push_back(steps);
+    content.series.push_back(
+        Curve("Putnam, 150.2 person-months", 11, 8.4, {DashStyle::kDashed, 2}));
+    return content;
 }
 
-ChartSpec Gantt(int members) {
-    ChartSpec spec;
-    spec.yUnit.clear();
-    spec.categories = {{"Product design", {Tone::kShade, Hatch::kHorizontal, true}},
-                       {"Programming", {Tone::kShade, Hatch::kForward, true}},
-                       {"Integration and test", {Tone::kShade, Hatch::kCross, true}},
-                       {"Final test", {Tone::kFaint, Hatch::kNone, true}}};
-    spec.rows.push_back({"Product design", {{0, 6, 0}}, false});
+ChartContent Gantt(int members) {
+    ChartContent content;
+    content.yUnit.clear();
+    content.categories = {{"Product design", {Tone::kShade, Hatch::kHorizontal, true}},
+                          {"Programming", {Tone::kShade, Hatch::kForward, true}},
+                          {"Integration and test", {Tone::kShade, Hatch::kCross, true}},
+                          {"Final test", {Tone::kFaint, Hatch::kNone, true}}};
+    content.rows.push_back({"Product design", {{0, 6, 0}}, false});
     for (int i = 0; i < members; ++i) {
         double start = 6 + (i % 7);
-        spec.rows.push_back({"Member " + std::to_string(i + 1),
-                             {{start, start + 9, 1}, {start + 9, start + 13, 2}},
-                             i % 5 == 3});
+        content.rows.push_back({"Member " + std::to_string(i + 1),
+                                {{start, start + 9, 1}, {start + 9, start + 13, 2}},
+                                i % 5 == 3});
     }
-    spec.rows.push_back({"Final test", {{19 + 6, 19 + 9, 3}}, false});
-    return spec;
+    content.rows.push_back({"Final test", {{19 + 6, 19 + 9, 3}}, false});
+    return content;
 }
 
 struct ChartCase {
     const char* name;
-    ChartSpec spec;
+    ChartContent content;
 };
 
 std::vector<ChartCase> ChartCases() {
@@ -180,13 +182,13 @@ std::vector<ChartCase> ChartCases() {
             {"phase profile", PhaseProfile()},
             {"small Gantt", Gantt(4)},
             {"large Gantt", Gantt(1000)},
-            {"empty", ChartSpec{}}};
+            {"empty", ChartContent{}}};
 }
 
-std::vector<Shape> Drawn(const ChartSpec& spec, const cRecordingSurface& measures, int width,
+std::vector<Shape> Drawn(const ChartContent& content, const cRecordingSurface& measures, int width,
                          int height) {
     cRecordingSurface surface = measures;
-    cChartLayout(spec, surface).LayOut(width, height).Draw(surface, 0, 0);
+    cChartLayout(content, surface).LayOut(width, height).Draw(surface, 0, 0);
     return surface.shapes;
 }
 
@@ -197,7 +199,7 @@ TEST(ChartLayoutTest, EverythingLiesInsideTheChart) {
         for (auto [width, height] : sizes) {
             SCOPED_TRACE(std::string(c.name) + " " + std::to_string(width) + "x" +
                          std::to_string(height));
-            std::vector<Shape> shapes = Drawn(c.spec, surface, width, height);
+            std::vector<Shape> shapes = Drawn(c.content, surface, width, height);
             EXPECT_FALSE(shapes.empty());
             for (const Shape& shape : shapes) {
                 EXPECT_GE(shape.bounds.left, 0) << shape.text;
@@ -214,7 +216,7 @@ TEST(ChartLayoutTest, EverySeriesMarkerAndPeakIsDrawn) {
     cRecordingSurface surface;
     for (const ChartCase& c : ChartCases()) {
         SCOPED_TRACE(c.name);
-        std::vector<Shape> shapes = Drawn(c.spec, surface, 700, 360);
+        std::vector<Shape> shapes = Drawn(c.content, surface, 700, 360);
         auto texts = [&] {
             std::vector<std::string> all;
             for (const Shape& s : shapes)
@@ -227,17 +229,17 @@ TEST(ChartLayoutTest, EverySeriesMarkerAndPeakIsDrawn) {
         std::size_t lines = std::count_if(shapes.begin(), shapes.end(), [](const Shape& s) {
             return s.kind == Shape::Kind::kPolyline && s.points.size() > 4;
         });
-        EXPECT_GE(lines, c.spec.series.size());
-        for (const ChartSeries& series : c.spec.series)
+        EXPECT_GE(lines, c.content.series.size());
+        for (const ChartSeries& series : c.content.series)
             EXPECT_TRUE(has(series.name)) << series.name;
-        for (const ChartMarker& marker : c.spec.markers) EXPECT_TRUE(has(marker.label));
-        for (const ChartPeak& peak : c.spec.peaks) EXPECT_TRUE(has(peak.label));
-        for (const ChartCategory& category : c.spec.categories) EXPECT_TRUE(has(category.name));
-        if (c.spec.IsGantt()) {
-            EXPECT_TRUE(has(c.spec.missingLabel));
+        for (const ChartMarker& marker : c.content.markers) EXPECT_TRUE(has(marker.label));
+        for (const ChartPeak& peak : c.content.peaks) EXPECT_TRUE(has(peak.label));
+        for (const ChartCategory& category : c.content.categories) EXPECT_TRUE(has(category.name));
+        if (c.content.IsGantt()) {
+            EXPECT_TRUE(has(c.content.missingLabel));
         }
-        if (!c.spec.xUnit.empty()) {
-            EXPECT_TRUE(has(c.spec.xUnit));
+        if (!c.content.xUnit.empty()) {
+            EXPECT_TRUE(has(c.content.xUnit));
         }
     }
 }
@@ -246,7 +248,7 @@ TEST(ChartLayoutTest, EverySeriesMarkerAndPeakIsDrawn) {
 TEST(ChartLayoutTest, AxesCoverTheData) {
     cRecordingSurface surface;
     struct Case {
-        ChartSpec spec;
+        ChartContent content;
         double right;
         double top;
     };
@@ -254,7 +256,7 @@ TEST(ChartLayoutTest, AxesCoverTheData) {
         {StaffingCurve(), 45, 12.3 * 1.6}, {PhaseProfile(), 33, 8.4}, {Gantt(4), 28, 0}};
     for (const Case& c : cases) {
         double largest = 0;
-        for (const Shape& shape : Drawn(c.spec, surface, 700, 360)) {
+        for (const Shape& shape : Drawn(c.content, surface, 700, 360)) {
             if (shape.kind == Shape::Kind::kText && IsWholeNumberText(shape.text))
                 largest = std::max(largest, ParseLeadingDouble(shape.text));
         }
@@ -268,8 +270,8 @@ TEST(ChartLayoutTest, AxesCoverTheData) {
 // Rows, a chart, rows: the chart after `before` rows.
 class cChartDoc : public cModelDoc {
   public:
-    cChartDoc(cAppContext& context, ChartSpec spec, int before)
-        : cModelDoc(context, DocumentKind::Cocomo), spec_(std::move(spec)), before_(before) {
+    cChartDoc(cAppContext& context, ChartContent content, int before)
+        : cModelDoc(context, DocumentKind::Cocomo), content_(std::move(content)), before_(before) {
         SetFilter(kDescriptionSwitch, FilterState::Off);
     }
 
@@ -277,13 +279,13 @@ class cChartDoc : public cModelDoc {
         int total = 0;
         for (int i = 0; i < before_; ++i)
             total += DrawRow(dc, y, "", "Row " + std::to_string(i), "value", "", flags, 0.5);
-        total += DrawChart(dc, y, "Staffing Chart", spec_, flags);
+        total += DrawChart(dc, y, "Staffing Chart", content_, flags);
         total += DrawRow(dc, y, "", "After", "value", "", flags, 0.5);
         return FinishReport(dc, total);
     }
 
   private:
-    ChartSpec spec_;
+    ChartContent content_;
     int before_;
 };
 
@@ -307,7 +309,7 @@ TEST_F(ChartBlockTest, ChartLiesWholeOnOnePageOfAnyHeight) {
             for (int before : {0, 7, 13, 29, 40}) {
                 SCOPED_TRACE(std::string(c.name) +
                              FormatNumber(" page %d, %d rows before", pageHeight, before));
-                cChartDoc doc(context, c.spec, before);
+                cChartDoc doc(context, c.content, before);
                 cRecordingSurface printer;
                 printer.printer = true;
                 printer.height = pageHeight;
@@ -359,7 +361,7 @@ TEST_F(ChartBlockTest, ScreenDrawsTheChartWhenItReachesIntoTheBand) {
 
 TEST_F(ChartBlockTest, CharacterSurfacePrintsTheChartsTable) {
     struct Case {
-        ChartSpec spec;
+        ChartContent content;
         std::vector<std::string> lines;
     };
     const Case cases[] = {
@@ -373,7 +375,7 @@ TEST_F(ChartBlockTest, CharacterSurfacePrintsTheChartsTable) {
           "25.0 - 28.0"}},
     };
     for (const Case& c : cases) {
-        cChartDoc doc(context, c.spec, 1);
+        cChartDoc doc(context, c.content, 1);
         cTextReportSurface text;
         doc.LayOutReport(text).DrawAll(text);
         std::string rendered = text.Render();

@@ -75,7 +75,7 @@ TEST_F(PutnamFiguresTest, TableIsEmptyWithoutInputsAndBoundedForAbsurdOnes) {
     EXPECT_TRUE(MakeRayleighStaffingTable(0, 1).periods.empty());
     EXPECT_TRUE(MakeRayleighStaffingTable(3, 0).periods.empty());
     StaffingTable longest = MakeRayleighStaffingTable(1e6, 1e8);
-    EXPECT_EQ(longest.periods.size(), static_cast<std::size_t>(kMaxStaffingMonths));
+    EXPECT_EQ(longest.periods.size(), static_cast<std::size_t>(kMaxStaffingPeriods));
     EXPECT_TRUE(longest.truncated);
     EXPECT_NEAR(RayleighTailFactor(), 2.77, 0.01);
     EXPECT_NEAR(RayleighStaffAt(1, 1, RayleighTailFactor()) / PeakStaff(1, 1), 0.1, 1e-9);

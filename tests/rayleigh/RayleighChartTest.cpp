@@ -29,7 +29,7 @@ TEST_F(RayleighChartTest, CurvePeaksAtTheEndOfTheMainBuildAndTheBandEnclosesIt) 
         doc.SetSourceLines(50000);
         doc.SetSchedule(20);
         doc.SetRayleighSensitivity(10, 10, 2, 10, c.type);
-        ChartSpec chart = RayleighStaffingChart(doc, c.ranges);
+        ChartContent chart = RayleighStaffingChart(doc, c.ranges);
         ASSERT_EQ(chart.series.size(), c.series);
         const ChartSeries& curve = chart.series.back();
         double build = doc.MainBuildPhaseTime();

@@ -60,7 +60,7 @@ TEST_F(SimulationChartTest, HistogramsCountEveryTrialAndSCurvesRiseToOne) {
         ASSERT_EQ(charted.size(), 3u);  // effort, time to develop and cost
         for (const OutputSummary* output : charted) {
             SCOPED_TRACE(output->key);
-            ChartSpec histogram = SimulationHistogramChart(*output);
+            ChartContent histogram = SimulationHistogramChart(*output);
             ASSERT_EQ(histogram.series.size(), 1u);
             const std::vector<ChartPoint>& bars = histogram.series[0].points;
             double counted =
@@ -69,7 +69,7 @@ TEST_F(SimulationChartTest, HistogramsCountEveryTrialAndSCurvesRiseToOne) {
             EXPECT_EQ(counted, static_cast<double>(test.trials));
             EXPECT_LT(bars.front().x, bars.back().x);
 
-            ChartSpec curve = SimulationSCurveChart(*output);
+            ChartContent curve = SimulationSCurveChart(*output);
             ASSERT_EQ(curve.series.size(), 1u);
             const std::vector<ChartPoint>& points = curve.series[0].points;
             for (std::size_t i = 1; i < points.size(); ++i) {
@@ -87,7 +87,7 @@ TEST_F(SimulationChartTest, HistogramsCountEveryTrialAndSCurvesRiseToOne) {
 TEST_F(SimulationChartTest, SCurveMarksTheMedianTheP80AndTheTarget) {
     SimulationResults results = Run({20000, 40000, 90000}, ThreePointShape::Triangular, 1000, 500);
     const OutputSummary& effort = *results.Find("adjustedEffort");
-    ChartSpec curve = SimulationSCurveChart(effort);
+    ChartContent curve = SimulationSCurveChart(effort);
     ASSERT_EQ(curve.markers.size(), 3u);
     EXPECT_EQ(curve.markers[0].label, "P50");
     EXPECT_EQ(curve.markers[0].x, effort.p50);

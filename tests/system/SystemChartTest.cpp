@@ -36,7 +36,7 @@ SystemPlan PlanOf(int members) {
 TEST(SystemChartTest, GanttRowsFollowThePlan) {
     for (int members : {0, 1, 3, 1000}) {
         SystemPlan plan = PlanOf(members);
-        ChartSpec gantt = SystemGanttChart(plan);
+        ChartContent gantt = SystemGanttChart(plan);
         ASSERT_TRUE(gantt.IsGantt());
         ASSERT_EQ(gantt.rows.size(), plan.rows.size());
         EXPECT_EQ(gantt.rows.front().bars.at(0).category, 0);
@@ -57,7 +57,7 @@ TEST(SystemChartTest, GanttRowsFollowThePlan) {
 
 TEST(SystemChartTest, StaffingStepsFollowTheTable) {
     SystemPlan plan = PlanOf(3);
-    ChartSpec chart = SystemStaffingChart(plan);
+    ChartContent chart = SystemStaffingChart(plan);
     ASSERT_EQ(chart.series.size(), 1u);
     const ChartSeries& steps = chart.series[0];
     EXPECT_EQ(steps.shape, SeriesShape::kSteps);

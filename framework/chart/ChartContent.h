@@ -73,7 +73,7 @@ struct GanttChartRow {
     bool missing = false;
 };
 
-struct ChartSpec {
+struct ChartContent {
     std::string xUnit = "Months";
     std::string yUnit = "People";
     std::vector<ChartSeries> series;
