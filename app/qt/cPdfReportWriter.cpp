@@ -1,7 +1,7 @@
 #include "app/qt/cPdfReportWriter.h"
 
 #include <QFileInfo>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include "app/qt/QtText.h"
 #include "app/qt/cQtPrintJob.h"
@@ -12,10 +12,14 @@ bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const
                              std::string& error) {
     pages_ = 0;
     QString file = ToQString(path);
-    QPrinter printer(QPrinter::HighResolution);
-    cQtPrintJob::SetUpPdfPrinter(printer, file);
-    cQtPrintJob job(document, jobTime);
-    pages_ = job.Run(printer);
+    {
+        // The PDF engine a PDF printer would use, without the printer support plugin:
+        // loading it asks the print system for its printers, which costs more than
+        // printing a small report.
+        QPdfWriter writer(file);
+        cQtPrintJob::SetUpPdfWriter(writer);
+        pages_ = cQtPrintJob(document, jobTime).Run(writer);
+    }
     if (pages_ == 0 || !QFileInfo(file).isFile() || QFileInfo(file).size() == 0) {
         error = "cannot write " + path;
         return false;

@@ -83,6 +83,15 @@ std::vector<Word> PdfWords(const QString& path) {
     return words;
 }
 
+// The pages and every word's box on them, without the file's metadata (its date).
+QStringList PdfLayout(const QString& path) {
+    QStringList boxes;
+    for (const QString& line : RunTool("pdftotext", {"-bbox", path, "-"}).split('\n')) {
+        if (line.contains("<page ") || line.contains("<word ")) boxes << line.trimmed();
+    }
+    return boxes;
+}
+
 }  // namespace
 
 class PrintPathTest : public QObject {
@@ -98,6 +107,8 @@ class PrintPathTest : public QObject {
     void pageRangePrintsOnlyThosePages();
     void previewShowsTheAnnouncedPages();
     void pdfWriterReportsAnUnwritableFile();
+    void pdfWriterPagesMatchThePdfPrinter_data();
+    void pdfWriterPagesMatchThePdfPrinter();
 };
 
 void PrintPathTest::everyRowOnceWithinTheAnnouncedPages_data() {
@@ -259,6 +270,44 @@ void PrintPathTest::pdfWriterReportsAnUnwritableFile() {
     QTemporaryDir folder;
     QVERIFY(writer.Write(document, folder.filePath("ok.pdf").toStdString(), JobTime(), error));
     QCOMPARE(writer.PagesWritten(), 1);
+}
+
+void PrintPathTest::pdfWriterPagesMatchThePdfPrinter_data() {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("one page") << 5;
+    QTest::newRow("several pages") << 140;
+    QTest::newRow("many pages") << 400;
+}
+
+// korval-cli's PDF (cPdfReportWriter) and File, Print to a PDF printer give the same pages:
+// same paper, same words at the same places, same title.
+void PrintPathTest::pdfWriterPagesMatchThePdfPrinter() {
+    QFETCH(int, rows);
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, rows);
+    document.SetDescriptionTexts("Print test", "Tester", "Two lines\r\nof description");
+    QTemporaryDir folder;
+    PrintedPdf printed = PrintToPdf(document, folder.filePath("printer.pdf"), QPageSize::A4);
+    QString written = folder.filePath("writer.pdf");
+    cPdfReportWriter writer;
+    std::string error;
+    QVERIFY(writer.Write(document, written.toStdString(), JobTime(), error));
+    QCOMPARE(writer.PagesWritten(), printed.printed);
+    QCOMPARE(PdfPageCount(written), PdfPageCount(printed.path));
+    QCOMPARE(PdfLayout(written), PdfLayout(printed.path));
+    QString writtenInfo = RunTool("pdfinfo", {written});
+    QString printedInfo = RunTool("pdfinfo", {printed.path});
+    for (const QString& field :
+         {QStringLiteral("Title:"), QStringLiteral("Creator:"), QStringLiteral("Page size:")}) {
+        auto line = [&field](const QString& info) {
+            for (const QString& each : info.split('\n'))
+                if (each.startsWith(field)) return each;
+            return QString();
+        };
+        QVERIFY(!line(printedInfo).isEmpty());
+        QCOMPARE(line(writtenInfo), line(printedInfo));
+    }
 }
 
 QTEST_MAIN(PrintPathTest)
