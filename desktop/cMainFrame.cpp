@@ -32,6 +32,7 @@
 #include "app/qt/AppCommands.h"
 #include "app/qt/CommandIcons.h"
 #include "app/qt/QtText.h"
+#include "app/qt/VectorUnitState.h"
 #include "app/qt/cDocumentCommands.h"
 #include "app/qt/cHelpWindow.h"
 #include "app/qt/cPdfReportWriter.h"
@@ -466,6 +467,7 @@ cChildFrame* cMainFrame::OpenFile(const std::string& path) {
         RememberPath(path);
         return open;
     }
+    ClearUpperVectorState();
     std::unique_ptr<cModelDoc> document = logic_.OpenByKind(path);
     if (!document) return nullptr;
     RememberPath(path);

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "app/qt/VectorUnitState.h"
 #include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtScreenSurface.h"
 #include "framework/PageMetrics.h"
@@ -37,6 +38,7 @@ cReportView::~cReportView() {
 bool cReportView::EnsureLayout() {
     cQtScreenSurface surface(nullptr, *this, *viewport());
     if (layout_ && layout_->Metrics() == PageMetrics::Compute(surface)) return false;
+    ClearUpperVectorState();
     layout_ = document_.LayOutReport(surface);
     ++layoutCount_;
     return true;

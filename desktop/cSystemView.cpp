@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "app/qt/QtText.h"
+#include "app/qt/VectorUnitState.h"
 #include "framework/TextUtil.h"
 #include "system/cSystemDoc.h"
 
@@ -35,6 +36,7 @@ cSystemDoc& cSystemView::System() const {
 
 QStringList cSystemView::ReadChangedSourcesAgain() {
     QStringList files;
+    ClearUpperVectorState();
     for (const std::string& file : System().RereadChangedMembers()) files << ToQString(file);
     if (!files.isEmpty()) emit SourcesReadAgain(files);
     return files;

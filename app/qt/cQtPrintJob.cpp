@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include "app/qt/QtText.h"
+#include "app/qt/VectorUnitState.h"
 #include "app/qt/cQtPrinterSurface.h"
 #include "framework/cModelDoc.h"
 #include "framework/cReportPrinter.h"
@@ -41,6 +42,7 @@ int cQtPrintJob::RunPages(QPagedPaintDevice& device, int first, int last) {
     if (!painter.begin(&device)) return 0;
     cQtPrinterSurface surface(painter, device);
     cReportPrinter cycle(document_, surface);
+    ClearUpperVectorState();
     lastPage_ = cycle.BeginPrinting(jobTime_);
     last = last < 0 ? lastPage_ : qMin(last, lastPage_);
     int printed = 0;
