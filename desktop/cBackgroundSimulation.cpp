@@ -46,7 +46,21 @@ int cBackgroundSimulation::Appendix(const cModelDoc& document, cDrawContext& dc,
                                     [this](const cModelDoc& pending) { Start(pending); });
 }
 
+void cBackgroundSimulation::HoldRuns() {
+    held_ = true;
+}
+
+void cBackgroundSimulation::ReleaseRuns() {
+    held_ = false;
+    const cModelDoc* requested = std::exchange(heldRequest_, nullptr);
+    if (cModelDoc* document = OpenDocument(requested)) Start(*document);
+}
+
 void cBackgroundSimulation::Start(const cModelDoc& document) {
+    if (held_) {
+        heldRequest_ = &document;
+        return;
+    }
     if (run_) {
         if (run_->document == &document && run_->revision == document.Revision()) return;
         // Another document or an older revision: its results would be drawn nowhere.

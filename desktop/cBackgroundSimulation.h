@@ -31,6 +31,12 @@ class cBackgroundSimulation : public QObject {
     // What the desktop hands its documents as the report appendix.
     int Appendix(const cModelDoc& document, cDrawContext& dc, int& y);
 
+    // While held, a run asked for is only noted (the report shows "Simulating..."); the
+    // release starts the last one asked for if its document is still open. The start-up
+    // holds runs until the first paint, so trials on every core do not slow it down.
+    void HoldRuns();
+    void ReleaseRuns();
+
   private:
     struct Run {
         const cModelDoc* document = nullptr;
@@ -52,6 +58,8 @@ class cBackgroundSimulation : public QObject {
     cMainFrame& frame_;
     cSimulationCache cache_;
     std::unique_ptr<Run> run_;
+    bool held_ = false;
+    const cModelDoc* heldRequest_ = nullptr;
     QTimer poll_;
     int polls_ = 0;
     QProgressBar* progress_ = nullptr;

@@ -5,6 +5,7 @@
 #include "app/qt/CommandIcons.h"
 #include "app/qt/QtText.h"
 #include "desktop/ReportViewFactory.h"
+#include "desktop/cAfterFirstPaint.h"
 #include "desktop/cReportView.h"
 #include "framework/cModelDoc.h"
 #include "framework/cUndoHistory.h"
@@ -29,7 +30,10 @@ cChildFrame::cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices&
       history_(std::make_unique<cUndoHistory>(*document_)),
       view_(CreateReportView(*document_, platform)) {
     // An opened document matches its file: undoing back to here leaves nothing to save.
-    if (!document_->GetPathName().empty() && !document_->IsModified()) history_->MarkSaved();
+    if (!document_->GetPathName().empty() && !document_->IsModified()) {
+        openedStatePending_ = true;
+        cAfterFirstPaint::Run(*view_->viewport(), [this] { TakeOpenedState(); });
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowIcon(DocumentKindIcon(document_->Kind()));
@@ -41,6 +45,17 @@ cChildFrame::cChildFrame(std::unique_ptr<cModelDoc> document, cPlatformServices&
 cChildFrame::~cChildFrame() {
     // The view leaves the document's observers before the document goes.
     delete view_;
+}
+
+cUndoHistory& cChildFrame::History() {
+    TakeOpenedState();
+    return *history_;
+}
+
+void cChildFrame::TakeOpenedState() {
+    if (!openedStatePending_) return;
+    openedStatePending_ = false;
+    history_->MarkSaved();
 }
 
 void cChildFrame::RefreshTitle() {

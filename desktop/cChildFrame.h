@@ -22,7 +22,7 @@ class cChildFrame : public QMdiSubWindow {
     cModelDoc& Document() const { return *document_; }
     cReportView& View() const { return *view_; }
     // The document's undo and redo.
-    cUndoHistory& History() const { return *history_; }
+    cUndoHistory& History();
 
     // The main frame has already asked (at exit): close without asking again.
     void SetCloseConfirmed(bool confirmed) { closeConfirmed_ = confirmed; }
@@ -37,10 +37,16 @@ class cChildFrame : public QMdiSubWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The opened document's state as its file holds it, for undo to know when it is back
+    // there; a snapshot writes the document out, so it waits for the report's first paint
+    // unless the history is wanted sooner.
+    void TakeOpenedState();
+
     std::unique_ptr<cModelDoc> document_;
     std::unique_ptr<cUndoHistory> history_;
     cReportView* view_;
     bool closeConfirmed_ = false;
+    bool openedStatePending_ = false;
 };
 
 }  // namespace korval

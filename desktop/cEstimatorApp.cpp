@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/RememberedProfile.h"
@@ -11,8 +12,11 @@
 #include "calibration/qt/CalibrationDesktop.h"
 #include "cocomo/qt/CocomoDesktop.h"
 #include "desktop/SimulationDesktop.h"
+#include "desktop/cAfterFirstPaint.h"
 #include "desktop/cBackgroundSimulation.h"
+#include "desktop/cChildFrame.h"
 #include "desktop/cMainFrame.h"
+#include "desktop/cReportView.h"
 #include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
@@ -65,6 +69,9 @@ void cEstimatorApp::RegisterFormsAndCommands() {
 }
 
 bool cEstimatorApp::Start() {
+    // Nothing on screen waits for settings to reach the disk or for a simulation: both
+    // wait for the first paint (see StartDeferredWork).
+    platform_.HoldSettingWrites();
     ApplyDialogColours();
     RegisterFormsAndCommands();
     recentFiles_.Load(platform_);
@@ -80,6 +87,7 @@ bool cEstimatorApp::Start() {
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);
     simulation_ = std::make_unique<cBackgroundSimulation>(*mainFrame_);
+    simulation_->HoldRuns();
     logic_->Context().reportAppendix = [this](const cModelDoc& document, cDrawContext& dc, int& y) {
         return simulation_->Appendix(document, dc, y);
     };
@@ -90,9 +98,23 @@ bool cEstimatorApp::Start() {
     mainFrame_->repaint();
 
     std::string path = CommandLinePath(arguments_);
-    if (!path.empty()) mainFrame_->OpenFile(path);
+    cChildFrame* opened = path.empty() ? nullptr : mainFrame_->OpenFile(path);
     logic_->CheckDefaultsProfile();
+    StartDeferredWork(opened);
     return true;
+}
+
+void cEstimatorApp::StartDeferredWork(cChildFrame* opened) {
+    auto work = [this] {
+        platform_.ReleaseSettingWrites();
+        simulation_->ReleaseRuns();
+    };
+    // The main window painted itself above; a document opened from the command line is
+    // painted at the event loop's first turn.
+    if (opened != nullptr)
+        cAfterFirstPaint::Run(*opened->View().viewport(), work);
+    else
+        QTimer::singleShot(0, mainFrame_.get(), work);
 }
 
 }  // namespace korval

@@ -11,6 +11,7 @@ namespace korval {
 class cEstimatorAppLogic;
 class cMainFrame;
 class cBackgroundSimulation;
+class cChildFrame;
 
 // The desktop application object over the running QApplication: start-up in its fixed
 // order, the main frame, the platform services and the recent-file list.
@@ -38,6 +39,10 @@ class cEstimatorApp {
     static std::string CommandLinePath(const QStringList& arguments);
 
   private:
+    // Writes the settings held since the start and lets simulations run, once the first
+    // window the user waits for (the opened document's report, or the main window) painted.
+    void StartDeferredWork(cChildFrame* opened);
+
     QStringList arguments_;
     cQtPlatformServices platform_;
     cRecentFileList recentFiles_{cRecentFileList::kDefaultSize};

@@ -484,8 +484,15 @@ void cMainFrame::RememberDocumentState(Qt::WindowStates state) {
 
 void cMainFrame::RememberPath(const std::string& path) {
     recentFiles_.Add(path);
-    recentFiles_.Save(platform_);
+    SaveRecentFiles();
     RefreshRecentFileActions();
+}
+
+void cMainFrame::SaveRecentFiles() {
+    // The list's four keys in one write of the settings file, not four.
+    platform_.HoldSettingWrites();
+    recentFiles_.Save(platform_);
+    platform_.ReleaseSettingWrites();
 }
 
 // --- Commands ----------------------------------------------------------------------
@@ -625,7 +632,7 @@ void cMainFrame::RunCommand(int commandId) {
                     std::string path =
                         recentFiles_.Entries()[index];  // the list changes as it opens
                     if (!OpenFile(path) && recentFiles_.RemoveIfGone(path, platform_)) {
-                        recentFiles_.Save(platform_);
+                        SaveRecentFiles();
                         RefreshRecentFileActions();
                     }
                 }

@@ -5,6 +5,7 @@
 
 #include "app/qt/QtText.h"
 #include "app/qt/VectorUnitState.h"
+#include "desktop/cAfterFirstPaint.h"
 #include "framework/TextUtil.h"
 #include "system/cSystemDoc.h"
 
@@ -27,7 +28,12 @@ cSystemView::cSystemView(cModelDoc& document, cPlatformServices& platform, QWidg
     };
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, onChange);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, onChange);
-    WatchMemberFiles();
+    // A thousand watches take longer than painting the report: they start after its first
+    // paint, and whatever changed since the members were read is read again then.
+    cAfterFirstPaint::Run(*viewport(), [this] {
+        ReadChangedSourcesAgain();
+        WatchMemberFiles();
+    });
 }
 
 cSystemDoc& cSystemView::System() const {

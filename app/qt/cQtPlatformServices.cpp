@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,6 +25,16 @@ namespace {
 QSettings Store() {
     return QSettings(QStringLiteral("Korval"), QStringLiteral("Korval"));
 }
+
+// A held store would write itself at the event loop's next turn (QSettings posts itself an
+// update request on every change): its writes wait for the release instead.
+class cHeldWriteFilter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::UpdateRequest;
+    }
+};
 
 QString SettingKey(const std::string& section, const std::string& key) {
     return ToQString(section) + '/' + ToQString(key);
@@ -77,6 +88,7 @@ cQtPlatformServices::cQtPlatformServices() = default;
 
 cQtPlatformServices::~cQtPlatformServices() {
     while (waitCursorDepth_ > 0) EndWaitCursor();
+    heldSettings_.reset();
     delete helpWindow_.data();
 }
 
@@ -209,14 +221,31 @@ std::tm cQtPlatformServices::Now() {
 
 std::string cQtPlatformServices::ReadSetting(const std::string& section, const std::string& key,
                                              const std::string& defaultValue) {
-    QVariant value = Store().value(SettingKey(section, key));
+    QVariant value = heldSettings_ ? heldSettings_->value(SettingKey(section, key))
+                                   : Store().value(SettingKey(section, key));
     return value.isValid() ? ToStdString(value.toString()) : defaultValue;
 }
 
 void cQtPlatformServices::WriteSetting(const std::string& section, const std::string& key,
                                        const std::string& value) {
+    if (heldSettings_) {
+        heldSettings_->setValue(SettingKey(section, key), ToQString(value));
+        return;
+    }
     QSettings store = Store();
     store.setValue(SettingKey(section, key), ToQString(value));
+}
+
+void cQtPlatformServices::HoldSettingWrites() {
+    if (settingHolds_++ > 0) return;
+    heldSettings_ = std::make_unique<QSettings>(QStringLiteral("Korval"), QStringLiteral("Korval"));
+    heldSettings_->installEventFilter(new cHeldWriteFilter(heldSettings_.get()));
+}
+
+void cQtPlatformServices::ReleaseSettingWrites() {
+    if (settingHolds_ == 0) return;
+    // The store writes its changes, if any, when it goes.
+    if (--settingHolds_ == 0) heldSettings_.reset();
 }
 
 }  // namespace korval

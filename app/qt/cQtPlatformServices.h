@@ -3,11 +3,13 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "framework/cPlatformServices.h"
 
 class QDialog;
 class QFileDialog;
+class QSettings;
 
 namespace korval {
 
@@ -67,6 +69,12 @@ class cQtPlatformServices : public cPlatformServices {
     void WriteSetting(const std::string& section, const std::string& key,
                       const std::string& value) override;
 
+    // Each QSettings write of its own is a synced write of the whole file. While held,
+    // writes go into one store kept open and reach the disk once, when the last hold is
+    // released (or this object goes); reads see them at once. Holds nest.
+    void HoldSettingWrites();
+    void ReleaseSettingWrites();
+
     // Help beyond the dialogs' topics: the contents page, how to use help, the tutorial.
     virtual void ShowHelpPage(const QString& page);
     cHelpWindow& HelpWindow();
@@ -83,6 +91,8 @@ class cQtPlatformServices : public cPlatformServices {
     FileResponder openFileResponder_;
     FileResponder saveFileResponder_;
     int waitCursorDepth_ = 0;
+    std::unique_ptr<QSettings> heldSettings_;
+    int settingHolds_ = 0;
 };
 
 }  // namespace korval

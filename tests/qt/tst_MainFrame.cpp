@@ -30,6 +30,7 @@
 #include "app/qt/cFileNewForm.h"
 #include "app/qt/cToolbarConfigForm.h"
 #include "cli/DocumentExport.h"
+#include "desktop/cAfterFirstPaint.h"
 #include "desktop/cChildFrame.h"
 #include "desktop/cCommandTable.h"
 #include "desktop/cReportView.h"
@@ -112,6 +113,8 @@ class MainFrameTest : public QObject {
     void reopeningAnOpenFileActivatesItsWindow();
     void droppedFilesOpen();
     void undoAndRedoAcrossEveryKind();
+    void workAfterTheFirstPaintRunsOnceAfterIt();
+    void undoAfterTheFirstPaintReturnsToTheOpenedFile();
     void exportWritesEveryFormatAndCopyBoth();
     void frequentCommandsHaveTheirOwnShortcuts();
     void aSensitivityWithHiddenRangesSaysHowToShowThem();
@@ -675,6 +678,53 @@ void MainFrameTest::undoAndRedoAcrossEveryKind() {
     cChildFrame* fresh = f.frame->NewDocument(DocumentKind::Cocomo);
     f.frame->RunCommand(kCocomoAttributes);  // unscripted: cancelled
     QVERIFY(!fresh->History().CanUndo());
+}
+
+void MainFrameTest::workAfterTheFirstPaintRunsOnceAfterIt() {
+    QWidget widget;
+    widget.resize(200, 100);
+    int runs = 0;
+    bool paintedBefore = false;
+    cAfterFirstPaint::Run(widget, [&] {
+        ++runs;
+        paintedBefore = widget.isVisible();
+    });
+    // Not shown, never painted: nothing runs however long the loop turns.
+    QTest::qWait(20);
+    QCOMPARE(runs, 0);
+    widget.show();
+    QTRY_COMPARE(runs, 1);
+    QVERIFY(paintedBefore);
+    widget.repaint();
+    widget.update();
+    QTest::qWait(20);
+    QCOMPARE(runs, 1);
+    // The work goes with its widget.
+    auto gone = std::make_unique<QWidget>();
+    bool ranForGone = false;
+    cAfterFirstPaint::Run(*gone, [&] { ranForGone = true; });
+    gone->show();
+    gone.reset();
+    QTest::qWait(20);
+    QVERIFY(!ranForGone);
+}
+
+void MainFrameTest::undoAfterTheFirstPaintReturnsToTheOpenedFile() {
+    cFrameFixture f;
+    f.frame->ShowWithPlacement();
+    QTemporaryDir folder;
+    QString copy = folder.filePath(QStringLiteral("order-billing.CCM"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_SOURCE_DIR "/examples/order-billing.CCM"), copy));
+    cChildFrame* child = f.frame->OpenFile(copy.toStdString());
+    QVERIFY(child);
+    QVERIFY(QTest::qWaitForWindowExposed(child));
+    QTest::qWait(20);
+    f.platform.QueueAnswer(MessageAnswer::Yes);
+    f.frame->RunCommand(kCocomoInitialize);
+    QVERIFY(child->Document().IsModified());
+    f.frame->RunCommand(kEditUndo);
+    QVERIFY(!child->Document().IsModified());
+    QCOMPARE(child->windowTitle(), QStringLiteral("order-billing.CCM"));
 }
 
 void MainFrameTest::exportWritesEveryFormatAndCopyBoth() {

@@ -77,6 +77,7 @@ class QtPlatformServicesTest : public QObject {
     void lineBreaksAtTheBoundary_data();
     void lineBreaksAtTheBoundary();
     void settingsLiveInTheKorvalStore();
+    void heldSettingWritesReachTheDiskOnceReleased();
     void messagesGoToTheResponder();
     void fileDialogsGoToTheirResponders();
     void runDialogFindsTheFormByTheLogicsClass();
@@ -153,6 +154,51 @@ void QtPlatformServicesTest::settingsLiveInTheKorvalStore() {
              QStringLiteral("0 1 -1 -1 -1 -1 1 2 3 4"));
     QCOMPARE(store.value("Recent File List/File1").toString(), QStringLiteral("/tmp/a b.PRJ"));
     QVERIFY(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    korval::testing::cTestQtPlatform::ClearSettings();
+}
+
+namespace {
+// The settings file as it is on disk. Read without a QSettings: constructing one writes
+// what others in the process hold.
+QByteArray SettingsFileBytes() {
+    static const QString path =
+        QSettings(QStringLiteral("Korval"), QStringLiteral("Korval")).fileName();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+void QtPlatformServicesTest::heldSettingWritesReachTheDiskOnceReleased() {
+    korval::testing::cTestQtPlatform::ClearSettings();
+    {
+        cQtPlatformServices platform;
+        platform.WriteSetting("Settings", "Before", "1");
+        QByteArray before = SettingsFileBytes();
+        QVERIFY(before.contains("Before=1"));
+        platform.HoldSettingWrites();
+        platform.HoldSettingWrites();
+        platform.WriteSetting("Recent File List", "File1", "/tmp/held.PRJ");
+        platform.WriteSetting("Recent File List", "File2", "");
+        // Read back at once, written neither now nor at the event loop's next turn.
+        QCOMPARE(platform.ReadSetting("Recent File List", "File1", ""),
+                 std::string("/tmp/held.PRJ"));
+        QCoreApplication::processEvents();
+        QTest::qWait(10);
+        QCOMPARE(SettingsFileBytes(), before);
+        // The inner release leaves them held; the outer one writes them.
+        platform.ReleaseSettingWrites();
+        QCOMPARE(SettingsFileBytes(), before);
+        platform.ReleaseSettingWrites();
+        QVERIFY(SettingsFileBytes().contains("File1=/tmp/held.PRJ"));
+        // Released again: writes go straight to the disk as before; an extra release is harmless.
+        platform.ReleaseSettingWrites();
+        platform.WriteSetting("Settings", "After", "2");
+        QVERIFY(SettingsFileBytes().contains("After=2"));
+        // Held when the platform goes: written then, not lost.
+        platform.HoldSettingWrites();
+        platform.WriteSetting("Settings", "AtExit", "3");
+    }
+    QVERIFY(SettingsFileBytes().contains("AtExit=3"));
     korval::testing::cTestQtPlatform::ClearSettings();
 }
 
