@@ -1,5 +1,6 @@
 #include "app/qt/cQtReportSurface.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
@@ -161,6 +162,18 @@ int cQtReportSurface::PlainLineHeight() {
     return plainLineHeight_;
 }
 
+// Where Qt's rectangle layout puts one plain line (at the top, aligned in the box), without
+// laying it out as a paragraph: printed reports draw thousands of such lines. Left-aligned
+// text needs no width, so it is shaped only once, to be drawn.
+void cQtReportSurface::DrawPlainLine(const QString& text, const QRect& box, unsigned flags) {
+    QFontMetricsF exact(painter_->font(), painter_->device());
+    unsigned align = flags & TextFlags::kAlignMask;
+    qreal left = box.left();
+    if (align == TextFlags::kRight) left += box.width() - exact.horizontalAdvance(text);
+    if (align == TextFlags::kCenter) left += (box.width() - exact.horizontalAdvance(text)) / 2;
+    painter_->drawText(QPointF(left, box.top() + exact.ascent()), text);
+}
+
 int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {
     bool draw = painter_ != nullptr && !(flags & TextFlags::kMeasureOnly);
     if (!draw && IsPlainLine(text, flags)) return PlainLineHeight();
@@ -169,6 +182,10 @@ int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, u
               qMax(1, rect.bottom - rect.top));
     int qtFlags = QtTextFlags(flags);
     if (!draw) return metrics_.boundingRect(box, qtFlags, qtText).height();
+    if (IsPrinter() && IsPlainLine(text, flags) && !(flags & TextFlags::kExpandTabs)) {
+        DrawPlainLine(qtText, box, flags);
+        return PlainLineHeight();
+    }
     // Drawing lays the text out once and gives the rectangle it took.
     QRect taken;
     painter_->drawText(box, qtFlags, qtText, &taken);

@@ -8,6 +8,7 @@
 
 class QPainter;
 class QPalette;
+class QRect;
 
 namespace korval {
 
@@ -46,6 +47,7 @@ class cQtReportSurface : public cReportSurface {
   private:
     static bool IsPlainLine(std::string_view text, unsigned flags);
     int PlainLineHeight();
+    void DrawPlainLine(const QString& text, const QRect& box, unsigned flags);
     bool Painting() const { return painter_ != nullptr; }
     void UseLine(const LineStyle& style);
     void UseTextPen();

@@ -2,6 +2,8 @@
 // once on one of them between the top margin and the bottom edge, each page carries its
 // header and footer, and Print Preview goes the same way.
 #include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -11,6 +13,7 @@
 
 #include "app/qt/cPdfReportWriter.h"
 #include "app/qt/cQtPrintJob.h"
+#include "app/qt/cQtPrinterSurface.h"
 #include "desktop/cReportView.h"
 #include "framework/cReportPrinter.h"
 #include "tests/qt/support/QtTestFiles.h"
@@ -109,6 +112,8 @@ class PrintPathTest : public QObject {
     void pdfWriterReportsAnUnwritableFile();
     void pdfWriterPagesMatchThePdfPrinter_data();
     void pdfWriterPagesMatchThePdfPrinter();
+    void plainLinesSitWhereQtsTextLayoutPutsThem_data();
+    void plainLinesSitWhereQtsTextLayoutPutsThem();
 };
 
 void PrintPathTest::everyRowOnceWithinTheAnnouncedPages_data() {
@@ -308,6 +313,50 @@ void PrintPathTest::pdfWriterPagesMatchThePdfPrinter() {
         QVERIFY(!line(printedInfo).isEmpty());
         QCOMPARE(line(writtenInfo), line(printedInfo));
     }
+}
+
+void PrintPathTest::plainLinesSitWhereQtsTextLayoutPutsThem_data() {
+    QTest::addColumn<unsigned>("flags");
+    QTest::newRow("left") << 0u;
+    QTest::newRow("centred") << TextFlags::kCenter;
+    QTest::newRow("right") << TextFlags::kRight;
+}
+
+// A printed plain line is drawn without Qt's paragraph layout; it lands where that layout
+// puts it, at every alignment, and takes the height it takes.
+void PrintPathTest::plainLinesSitWhereQtsTextLayoutPutsThem() {
+    QFETCH(unsigned, flags);
+    const std::vector<std::string> lines = {
+        "Adjusted Effort:", "12,345.6 person months", "(0.5 - 1.4)", "PAYROLL.PRJ", "i", "Wm W"};
+    QTemporaryDir folder;
+    auto print = [&](const QString& name, bool throughSurface) {
+        QPdfWriter writer(folder.filePath(name));
+        cQtPrintJob::SetUpPdfWriter(writer);
+        QPainter painter(&writer);
+        cQtPrinterSurface surface(painter, writer);
+        std::vector<int> heights;
+        int top = 500;
+        for (const std::string& line : lines) {
+            SurfaceRect box{400, top, 400 + 3000 + 17 * static_cast<int>(line.size()), top + 400};
+            if (throughSurface) {
+                heights.push_back(surface.DrawText(line, box, flags));
+            } else {
+                QRect taken;
+                painter.drawText(QRect(box.left, box.top, box.right - box.left, 400),
+                                 cQtReportSurface::QtTextFlags(flags), QString::fromStdString(line),
+                                 &taken);
+                heights.push_back(taken.height());
+            }
+            top += 350;
+        }
+        return heights;
+    };
+    std::vector<int> drawn = print("surface.pdf", true);
+    std::vector<int> laidOut = print("layout.pdf", false);
+    QCOMPARE(drawn, laidOut);
+    QStringList words = PdfLayout(folder.filePath("surface.pdf"));
+    QCOMPARE(words.size(), 1 + 12);  // the page and its words
+    QCOMPARE(words, PdfLayout(folder.filePath("layout.pdf")));
 }
 
 QTEST_MAIN(PrintPathTest)
