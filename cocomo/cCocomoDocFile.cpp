@@ -73,7 +73,7 @@ bool cCocomoDoc::SaveModeConstants(const std::string& path) {
     for (DevelopmentMode mode : kDevelopmentModes) {
         const ModeConstants& c = modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
         const double values[] = {c.a, c.b, c.tm, c.te};
-        std::array<std::string, 4> keys = ModeConstantKeys(mode);
+        std::array<ProfileKey, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             written =
                 WriteProfileValue(kModeConstantsSection, keys[i], TwoDecimals(values[i]), path) &&
@@ -90,7 +90,7 @@ bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
         const cCostDriverAttribute& attribute = costDrivers_[i];
         const CostDriverGroup* group = FindCostDriverGroup(attribute.GetGroup());
         if (!group) continue;
-        auto write = [&](const std::string& prefix, const std::string& value) {
+        auto write = [&](std::string_view prefix, const std::string& value) {
             written =
                 WriteProfileValue(group->section, NumberedKey(prefix, indexes[i]), value, path) &&
                 written;
@@ -124,7 +124,7 @@ bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
         const PhaseSection* section = FindPhaseSection(row.GetName());
         if (!section) continue;
         for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-            std::string key = NumberedKey(
+            ProfileKey key = NumberedKey(
                 PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
             written = WriteProfileValue(row.GetName(), key, TwoDecimals(row.GetFraction(sizeClass)),
                                         path) &&
@@ -209,7 +209,7 @@ void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
         const PhaseSection* section = FindPhaseSection(row.GetName());
         if (!section) continue;
         for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-            std::string key = NumberedKey(
+            ProfileKey key = NumberedKey(
                 PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
             std::optional<double> fraction = TryParseLeadingDouble(
                 ReadProfileValue(row.GetName(), key, "-1", kFileFractionBuffer, path));

@@ -47,7 +47,7 @@ void cCocomoDoc::LoadCostDrivers(const std::string& file) {
 
 double cCocomoDoc::ReadMultiplier(std::string_view section, std::string_view keyPrefix, int index,
                                   const std::string& file) {
-    std::string key = NumberedKey(keyPrefix, index);
+    ProfileKey key = NumberedKey(keyPrefix, index);
     std::string text = ReadProfileValue(section, key, "", kMultiplierBuffer, file);
     double multiplier = ParseLeadingDouble(text);
     if (multiplier >= kSmallestMultiplier) return multiplier;
@@ -78,7 +78,7 @@ void cCocomoDoc::LoadModeConstants(const std::string& file) {
     for (DevelopmentMode mode : kDevelopmentModes) {
         ModeConstants& constants = modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
         double* fields[] = {&constants.a, &constants.b, &constants.tm, &constants.te};
-        std::array<std::string, 4> keys = ModeConstantKeys(mode);
+        std::array<ProfileKey, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             double value = ParseLeadingDouble(
                 ReadProfileValue(kModeConstantsSection, keys[i], "", kModeConstantBuffer, file));
@@ -115,7 +115,7 @@ void cCocomoDoc::LoadPhaseDistribution() {
 // a fraction out of range, instead of passing for 0.
 double cCocomoDoc::ReadPhaseFraction(std::string_view section, std::string_view keyPrefix,
                                      int index, double builtInDefault) {
-    std::string key = NumberedKey(keyPrefix, index);
+    ProfileKey key = NumberedKey(keyPrefix, index);
     std::optional<double> fraction = TryParseLeadingDouble(
         ReadProfileValue(section, key, "-1", kFractionBuffer, DefaultsProfile()));
     if (fraction && *fraction == kAbsentFraction) return builtInDefault;

@@ -87,8 +87,8 @@ TEST_F(LanguageTableTest, LoadStopsAtOneHundredEntriesIncludingNone) {
     std::string path = dir.File("long.fpm");
     std::string content = "[Languages]\n";
     for (int i = 0; i < 120; ++i) {
-        content +=
-            LanguageNameKey(i) + "=L" + std::to_string(i) + "\n" + LanguageMultKey(i) + "=1\n";
+        content += LanguageNameKey(i).String() + "=L" + std::to_string(i) + "\n" +
+                   LanguageMultKey(i).String() + "=1\n";
     }
     TempDir::WriteFile(path, content);
     cLanguageTable table;
