@@ -89,7 +89,7 @@ void cCocomoDoc::LoadModeConstants(const std::string& file) {
 
 void cCocomoDoc::LoadPhaseDistribution() {
     cProfileFileScope scope(DefaultsProfile());
-    phaseDistribution_.clear();
+    phaseDistribution_ = std::make_shared<std::vector<cPhaseDistribution>>();
     int firstRow = 0;
     for (const PhaseSection& section : PhaseSections()) {
         for (int index = 0; index < section.rows; ++index) {
@@ -127,8 +127,8 @@ double cCocomoDoc::ReadPhaseFraction(std::string_view section, std::string_view 
 bool cCocomoDoc::AddPhaseRow(std::string_view name, double s, double i, double m, double l,
                              double vl) {
     try {
-        phaseDistribution_.emplace_back(std::string(name),
-                                        std::array<double, kSizeClassCount>{s, i, m, l, vl});
+        EditPhaseDistribution().emplace_back(std::string(name),
+                                             std::array<double, kSizeClassCount>{s, i, m, l, vl});
     } catch (const std::bad_alloc&) {
         Platform().ShowMessage(kMemoryMessage);
         return false;

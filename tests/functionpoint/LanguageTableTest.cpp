@@ -105,6 +105,29 @@ TEST_F(LanguageTableTest, EmptyPathMeansTheDefaultsProfile) {
     EXPECT_EQ(table.Names(), (std::vector<std::string>{"None", "Ada 95", "C", "Java"}));
 }
 
+// New documents share the defaults profile's table; a file's table or one set on a
+// document is that document's alone.
+TEST_F(LanguageTableTest, TableOfOneDocumentNeverChangesAnother) {
+    std::string path = dir.File("model.FPM");
+    TempDir::WriteFile(path,
+                       "[Languages]\r\nLanguageName00=Cobol\r\nLanguageMult00=107\r\n"
+                       "Selected_Language=Cobol\r\nSelected_Language_Mult=107\r\n");
+    cFunctionPointDoc fromFile(context);
+    ASSERT_TRUE(fromFile.LoadModel(path));
+    cFunctionPointDoc edited(context);
+    cLanguageTable own;
+    own.ResetToNone();
+    ASSERT_TRUE(own.AddLanguage("Forth", 60));
+    edited.SetLanguageTable(own);
+    const std::vector<std::string> defaults = {"None", "Ada 95", "C", "Java"};
+    EXPECT_EQ(fromFile.GetLanguageTable().Names(), (std::vector<std::string>{"None", "Cobol"}));
+    EXPECT_EQ(fromFile.GetSelectedLanguage().GetName(), "Cobol");
+    EXPECT_EQ(edited.GetLanguageTable().Names(), (std::vector<std::string>{"None", "Forth"}));
+    EXPECT_EQ(cFunctionPointDoc(context).GetLanguageTable().Names(), defaults);
+    fromFile.ResetToDefaults();
+    EXPECT_EQ(fromFile.GetLanguageTable().Names(), defaults);
+}
+
 TEST_F(LanguageTableTest, BundledProfileHoldsTheWholePublishedTable) {
     std::string path = KORVAL_DEFAULTS_PROFILE;
     cLanguageTable table;
