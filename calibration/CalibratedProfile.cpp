@@ -76,7 +76,7 @@ void ApplyMode(cIniFile& ini, const CocomoModeFit& fit) {
         modes.assign(kDevelopmentModes.begin(), kDevelopmentModes.end());
     }
     for (DevelopmentMode mode : modes) {
-        std::array<std::string, 4> keys = ModeConstantKeys(mode);
+        std::array<ProfileKey, 4> keys = ModeConstantKeys(mode);
         ini.Set(kModeConstantsSection, keys[0], ModeConstantText(fit.calibrated.a).value_or("0"));
         // b only when it was fitted, or when one equation stands for every mode.
         if (fit.bTogether || !fit.mode)

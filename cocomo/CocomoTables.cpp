@@ -99,25 +99,26 @@ std::string_view RatingName(int rating) {
                                                 : std::string_view();
 }
 
-std::string NumberedKey(std::string_view prefix, int index) {
-    return IndexedKey(prefix.substr(0, 28), index);
+ProfileKey NumberedKey(std::string_view prefix, int index) {
+    return ProfileKey(prefix.substr(0, 28)).Number(index);
 }
 
-std::string CostDriverMultiplierKey(const CostDriverGroup& group, int rating) {
-    return std::string(group.word) + "_CDA_" + std::string(RatingKeyPart(rating)) + "_Mult";
+ProfileKey CostDriverMultiplierKey(const CostDriverGroup& group, int rating) {
+    return ProfileKey(group.word).Append("_CDA_").Append(RatingKeyPart(rating)).Append("_Mult");
 }
 
-std::string CostDriverNameKey(const CostDriverGroup& group) {
-    return std::string(group.word) + "_CDA_Name";
+ProfileKey CostDriverNameKey(const CostDriverGroup& group) {
+    return ProfileKey(group.word).Append("_CDA_Name");
 }
 
-std::string CostDriverValueKey(const CostDriverGroup& group) {
-    return std::string(group.word) + "_CDA_Value";
+ProfileKey CostDriverValueKey(const CostDriverGroup& group) {
+    return ProfileKey(group.word).Append("_CDA_Value");
 }
 
-std::array<std::string, 4> ModeConstantKeys(DevelopmentMode mode) {
-    std::string word(kModeWords[static_cast<std::size_t>(ModeIndex(mode))]);
-    return {word + "_PM_Nom_Mult", word + "_PM_Nom_Exp", word + "_TDEV_Mult", word + "_TDEV_Exp"};
+std::array<ProfileKey, 4> ModeConstantKeys(DevelopmentMode mode) {
+    std::string_view word = kModeWords[static_cast<std::size_t>(ModeIndex(mode))];
+    return {ProfileKey(word).Append("_PM_Nom_Mult"), ProfileKey(word).Append("_PM_Nom_Exp"),
+            ProfileKey(word).Append("_TDEV_Mult"), ProfileKey(word).Append("_TDEV_Exp")};
 }
 
 const std::array<ModeConstants, kDevelopmentModeCount>& BuiltInModeConstants() {
@@ -148,14 +149,16 @@ const PhaseSection* FindPhaseSection(std::string_view name) {
     return nullptr;
 }
 
-std::string PhaseKeyPrefix(const PhaseSection& section, int sizeClass, PhaseKeyStyle style) {
+ProfileKey PhaseKeyPrefix(const PhaseSection& section, int sizeClass, PhaseKeyStyle style) {
     std::string_view stem = section.keyStem;
     if (style == PhaseKeyStyle::ModelFile && section.name == "Effort_PDP_Semidetached" &&
         sizeClass == kSizeVL) {
         stem = "Effort_PDP_Org";
     }
-    return std::string(stem) + "_" +
-           std::string(kSizeClassParts[static_cast<std::size_t>(sizeClass)]) + "_Per";
+    return ProfileKey(stem)
+        .Append("_")
+        .Append(kSizeClassParts[static_cast<std::size_t>(sizeClass)])
+        .Append("_Per");
 }
 
 const std::array<double, kSizeClassCount>& BuiltInPhaseFractions(int row) {

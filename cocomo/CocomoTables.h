@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/ProfileKey.h"
+
 // The fixed vocabulary of the COCOMO model: modes, model types, sensitivity types,
 // ratings and size classes, the built-in constants, and the section and key names of
 // the cost driver, mode constant and phase distribution tables.
@@ -82,16 +84,16 @@ std::string_view RatingKeyPart(int rating);
 std::string_view RatingName(int rating);
 
 // A numbered key: the prefix (at most 28 characters) and a two-digit index.
-std::string NumberedKey(std::string_view prefix, int index);
+ProfileKey NumberedKey(std::string_view prefix, int index);
 // "Product_CDA_VL_Mult" and the like; the rating part is left out for the name and the
 // value keys ("Product_CDA_Name", "Product_CDA_Value").
-std::string CostDriverMultiplierKey(const CostDriverGroup& group, int rating);
-std::string CostDriverNameKey(const CostDriverGroup& group);
-std::string CostDriverValueKey(const CostDriverGroup& group);
+ProfileKey CostDriverMultiplierKey(const CostDriverGroup& group, int rating);
+ProfileKey CostDriverNameKey(const CostDriverGroup& group);
+ProfileKey CostDriverValueKey(const CostDriverGroup& group);
 
 inline constexpr std::string_view kModeConstantsSection = "Development_Mode_Constants";
 // The four keys of a mode, in reading order: PM_Nom_Mult, PM_Nom_Exp, TDEV_Mult, TDEV_Exp.
-std::array<std::string, 4> ModeConstantKeys(DevelopmentMode mode);
+std::array<ProfileKey, 4> ModeConstantKeys(DevelopmentMode mode);
 const std::array<ModeConstants, kDevelopmentModeCount>& BuiltInModeConstants();
 
 const std::array<PhaseSection, kPhaseSectionCount>& PhaseSections();
@@ -99,7 +101,7 @@ const PhaseSection* FindPhaseSection(std::string_view name);
 // The key prefix of one size class in a phase section. Model files keep the semidetached
 // effort VL fractions under the organic key name; defaults profiles do not.
 enum class PhaseKeyStyle { DefaultsProfile, ModelFile };
-std::string PhaseKeyPrefix(const PhaseSection& section, int sizeClass, PhaseKeyStyle style);
+ProfileKey PhaseKeyPrefix(const PhaseSection& section, int sizeClass, PhaseKeyStyle style);
 // The built-in fractions of row 0..20 of the table.
 const std::array<double, kSizeClassCount>& BuiltInPhaseFractions(int row);
 // Size of each size class in KSLOC: 2, 8, 32, 128, 512.

@@ -22,10 +22,10 @@ std::optional<int> ParseRating(std::string_view text) {
 
 std::optional<RatingRange> ReadRatingRange(std::size_t index, const std::string& path) {
     int number = static_cast<int>(index);
-    std::optional<int> lowest = ParseRating(
-        ReadProfileValue(kSection, IndexedKey("Driver_Lowest", number), "", kTokenBuffer, path));
-    std::optional<int> highest = ParseRating(
-        ReadProfileValue(kSection, IndexedKey("Driver_Highest", number), "", kTokenBuffer, path));
+    std::optional<int> lowest = ParseRating(ReadProfileValue(
+        kSection, ProfileKey("Driver_Lowest").Number(number), "", kTokenBuffer, path));
+    std::optional<int> highest = ParseRating(ReadProfileValue(
+        kSection, ProfileKey("Driver_Highest").Number(number), "", kTokenBuffer, path));
     if (!lowest || !highest || *lowest > *highest) return std::nullopt;
     return RatingRange{*lowest, *highest};
 }
@@ -66,8 +66,10 @@ bool WriteCocomoUncertainty(const CocomoUncertainty& uncertainty, const std::str
         int number = static_cast<int>(i);
         std::string lowest = range ? std::string(RatingKeyPart(range->lowest)) : std::string();
         std::string highest = range ? std::string(RatingKeyPart(range->highest)) : std::string();
-        if (!WriteOptionalValue(kSection, IndexedKey("Driver_Lowest", number), lowest, path) ||
-            !WriteOptionalValue(kSection, IndexedKey("Driver_Highest", number), highest, path)) {
+        if (!WriteOptionalValue(kSection, ProfileKey("Driver_Lowest").Number(number), lowest,
+                                path) ||
+            !WriteOptionalValue(kSection, ProfileKey("Driver_Highest").Number(number), highest,
+                                path)) {
             return false;
         }
     }

@@ -33,7 +33,6 @@ void cCocomoDoc::ResetToDefaults() {
     cModelDoc::ResetToDefaults();
     sourceLines_ = 0;
     costDrivers_.clear();
-    phaseDistribution_.clear();
     developmentMode_ = DevelopmentMode::Semidetached;
     modelType_ = ModelType::Intermediate;
     modeConstants_ = BuiltInModeConstants();
@@ -48,7 +47,7 @@ void cCocomoDoc::ResetToDefaults() {
     struct DefaultTables {
         std::vector<cCostDriverAttribute> costDrivers;
         std::array<ModeConstants, kDevelopmentModeCount> modeConstants{};
-        std::vector<cPhaseDistribution> phaseDistribution;
+        std::shared_ptr<std::vector<cPhaseDistribution>> phaseDistribution;
     };
     static cProfileMemo<DefaultTables> defaults;
     cProfileFileScope scope(DefaultsProfile());
@@ -177,7 +176,13 @@ const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {
     if (!IsModeValid()) return nullptr;
     std::size_t index =
         static_cast<std::size_t>(kPhaseRowsPerMode * ModeIndex(developmentMode_) + offset);
-    return index < phaseDistribution_.size() ? &phaseDistribution_[index] : nullptr;
+    return index < phaseDistribution_->size() ? &(*phaseDistribution_)[index] : nullptr;
+}
+
+std::vector<cPhaseDistribution>& cCocomoDoc::EditPhaseDistribution() {
+    if (phaseDistribution_.use_count() > 1)
+        phaseDistribution_ = std::make_shared<std::vector<cPhaseDistribution>>(*phaseDistribution_);
+    return *phaseDistribution_;
 }
 
 namespace {

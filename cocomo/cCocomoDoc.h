@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,7 +61,7 @@ class cCocomoDoc : public cModelDoc {
     // The constants of a mode; all 0 for a mode outside 0..2.
     ModeConstants GetModeConstants(DevelopmentMode mode) const;
     const std::vector<cPhaseDistribution>& GetPhaseDistribution() const {
-        return phaseDistribution_;
+        return *phaseDistribution_;
     }
 
     // What the simulation varies; none unless the file or the Uncertainty dialog gave it.
@@ -162,7 +163,12 @@ class cCocomoDoc : public cModelDoc {
     double nominalSensitivity_ = 0;
     double adjustedSensitivity_ = 0;
     CocomoSensitivityType sensitivityType_ = CocomoSensitivityType::Sloc;
-    std::vector<cPhaseDistribution> phaseDistribution_;
+    // Shared with the defaults profile's table and every other document that has not
+    // changed it (a system's members each read the same fractions): written only through
+    // EditPhaseDistribution, which copies it first when it is shared.
+    std::shared_ptr<std::vector<cPhaseDistribution>> phaseDistribution_ =
+        std::make_shared<std::vector<cPhaseDistribution>>();
+    std::vector<cPhaseDistribution>& EditPhaseDistribution();
     CocomoUncertainty uncertainty_;
     CostRate cost_;
 };

@@ -73,7 +73,7 @@ bool cCocomoDoc::SaveModeConstants(const std::string& path) {
     for (DevelopmentMode mode : kDevelopmentModes) {
         const ModeConstants& c = modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
         const double values[] = {c.a, c.b, c.tm, c.te};
-        std::array<std::string, 4> keys = ModeConstantKeys(mode);
+        std::array<ProfileKey, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             written =
                 WriteProfileValue(kModeConstantsSection, keys[i], TwoDecimals(values[i]), path) &&
@@ -90,7 +90,7 @@ bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
         const cCostDriverAttribute& attribute = costDrivers_[i];
         const CostDriverGroup* group = FindCostDriverGroup(attribute.GetGroup());
         if (!group) continue;
-        auto write = [&](const std::string& prefix, const std::string& value) {
+        auto write = [&](std::string_view prefix, const std::string& value) {
             written =
                 WriteProfileValue(group->section, NumberedKey(prefix, indexes[i]), value, path) &&
                 written;
@@ -118,13 +118,13 @@ bool cCocomoDoc::SaveSensitivity(const std::string& path) {
 
 bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
     bool written = true;
-    std::vector<int> indexes = PhaseRowIndexes(phaseDistribution_);
-    for (std::size_t i = 0; i < phaseDistribution_.size(); ++i) {
-        const cPhaseDistribution& row = phaseDistribution_[i];
+    std::vector<int> indexes = PhaseRowIndexes(*phaseDistribution_);
+    for (std::size_t i = 0; i < phaseDistribution_->size(); ++i) {
+        const cPhaseDistribution& row = (*phaseDistribution_)[i];
         const PhaseSection* section = FindPhaseSection(row.GetName());
         if (!section) continue;
         for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-            std::string key = NumberedKey(
+            ProfileKey key = NumberedKey(
                 PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
             written = WriteProfileValue(row.GetName(), key, TwoDecimals(row.GetFraction(sizeClass)),
                                         path) &&
@@ -199,23 +199,24 @@ void cCocomoDoc::LoadSensitivity(const std::string& path) {
 // The file overrides the defaults profile's fractions value by value; a missing key keeps
 // the defaults profile's value.
 void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
-    if (phaseDistribution_.empty()) {
+    if (phaseDistribution_->empty()) {
         Platform().ShowMessage("no array");
         return;
     }
-    std::vector<int> indexes = PhaseRowIndexes(phaseDistribution_);
-    for (std::size_t i = 0; i < phaseDistribution_.size(); ++i) {
-        cPhaseDistribution& row = phaseDistribution_[i];
-        const PhaseSection* section = FindPhaseSection(row.GetName());
+    std::vector<int> indexes = PhaseRowIndexes(*phaseDistribution_);
+    for (std::size_t i = 0; i < phaseDistribution_->size(); ++i) {
+        const PhaseSection* section = FindPhaseSection((*phaseDistribution_)[i].GetName());
         if (!section) continue;
         for (int sizeClass = 0; sizeClass < kSizeClassCount; ++sizeClass) {
-            std::string key = NumberedKey(
+            ProfileKey key = NumberedKey(
                 PhaseKeyPrefix(*section, sizeClass, PhaseKeyStyle::ModelFile), indexes[i]);
             std::optional<double> fraction = TryParseLeadingDouble(
-                ReadProfileValue(row.GetName(), key, "-1", kFileFractionBuffer, path));
+                ReadProfileValue(section->name, key, "-1", kFileFractionBuffer, path));
             if (fraction && *fraction == kAbsentFraction) continue;
             if (fraction && *fraction >= 0 && *fraction <= 1) {
-                row.SetFraction(sizeClass, *fraction);
+                // A file saved from the defaults holds their fractions: the table stays shared.
+                if (*fraction != (*phaseDistribution_)[i].GetFraction(sizeClass))
+                    EditPhaseDistribution()[i].SetFraction(sizeClass, *fraction);
             } else {
                 Platform().ShowMessage(InvalidProfileEntryText(key));
             }

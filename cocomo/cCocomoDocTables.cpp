@@ -47,7 +47,7 @@ void cCocomoDoc::LoadCostDrivers(const std::string& file) {
 
 double cCocomoDoc::ReadMultiplier(std::string_view section, std::string_view keyPrefix, int index,
                                   const std::string& file) {
-    std::string key = NumberedKey(keyPrefix, index);
+    ProfileKey key = NumberedKey(keyPrefix, index);
     std::string text = ReadProfileValue(section, key, "", kMultiplierBuffer, file);
     double multiplier = ParseLeadingDouble(text);
     if (multiplier >= kSmallestMultiplier) return multiplier;
@@ -78,7 +78,7 @@ void cCocomoDoc::LoadModeConstants(const std::string& file) {
     for (DevelopmentMode mode : kDevelopmentModes) {
         ModeConstants& constants = modeConstants_[static_cast<std::size_t>(ModeIndex(mode))];
         double* fields[] = {&constants.a, &constants.b, &constants.tm, &constants.te};
-        std::array<std::string, 4> keys = ModeConstantKeys(mode);
+        std::array<ProfileKey, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             double value = ParseLeadingDouble(
                 ReadProfileValue(kModeConstantsSection, keys[i], "", kModeConstantBuffer, file));
@@ -89,7 +89,7 @@ void cCocomoDoc::LoadModeConstants(const std::string& file) {
 
 void cCocomoDoc::LoadPhaseDistribution() {
     cProfileFileScope scope(DefaultsProfile());
-    phaseDistribution_.clear();
+    phaseDistribution_ = std::make_shared<std::vector<cPhaseDistribution>>();
     int firstRow = 0;
     for (const PhaseSection& section : PhaseSections()) {
         for (int index = 0; index < section.rows; ++index) {
@@ -115,7 +115,7 @@ void cCocomoDoc::LoadPhaseDistribution() {
 // a fraction out of range, instead of passing for 0.
 double cCocomoDoc::ReadPhaseFraction(std::string_view section, std::string_view keyPrefix,
                                      int index, double builtInDefault) {
-    std::string key = NumberedKey(keyPrefix, index);
+    ProfileKey key = NumberedKey(keyPrefix, index);
     std::optional<double> fraction = TryParseLeadingDouble(
         ReadProfileValue(section, key, "-1", kFractionBuffer, DefaultsProfile()));
     if (fraction && *fraction == kAbsentFraction) return builtInDefault;
@@ -127,8 +127,8 @@ double cCocomoDoc::ReadPhaseFraction(std::string_view section, std::string_view 
 bool cCocomoDoc::AddPhaseRow(std::string_view name, double s, double i, double m, double l,
                              double vl) {
     try {
-        phaseDistribution_.emplace_back(std::string(name),
-                                        std::array<double, kSizeClassCount>{s, i, m, l, vl});
+        EditPhaseDistribution().emplace_back(std::string(name),
+                                             std::array<double, kSizeClassCount>{s, i, m, l, vl});
     } catch (const std::bad_alloc&) {
         Platform().ShowMessage(kMemoryMessage);
         return false;

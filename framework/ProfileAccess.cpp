@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "framework/NumberText.h"
+#include "framework/ProfileKey.h"
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
 #include "framework/cProfileStore.h"
@@ -69,20 +70,9 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
 }
 
 std::string IndexedKey(std::string_view stem, int index) {
+    char digits[12];
     std::string key(stem);
-    long long magnitude = index;
-    if (magnitude < 0) {
-        key += '-';
-        magnitude = -magnitude;
-    }
-    char digits[24];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude > 0);
-    if (count < 2) digits[count++] = '0';
-    while (count > 0) key += digits[--count];
+    key.append(digits, WriteTwoDigitNumber(index, digits));
     return key;
 }
 

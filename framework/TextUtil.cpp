@@ -25,9 +25,8 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
+bool EqualsFoldingCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    if (a == b) return true;  // names are nearly always spelled as written
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     }
@@ -118,14 +117,6 @@ std::string FileNameOf(std::string_view path) {
 
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.parent_path();
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-    return text.substr(begin, end - begin);
 }
 
 }  // namespace korval

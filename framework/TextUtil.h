@@ -10,8 +10,20 @@ namespace korval {
 
 std::string Trim(std::string_view text);
 // Without the blanks (spaces and tabs) at either end, as INI names and values are read.
-std::string_view TrimBlanks(std::string_view text);
-bool EqualsNoCase(std::string_view a, std::string_view b);
+// Inline, as EqualsNoCase: INI readers call both for every line and every lookup.
+inline std::string_view TrimBlanks(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    return text.substr(begin, end - begin);
+}
+// Equal but for ASCII letter case, for texts of one length that differ in their bytes.
+bool EqualsFoldingCase(std::string_view a, std::string_view b);
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+    // Names are nearly always spelled as written.
+    return a.size() == b.size() && (a == b || EqualsFoldingCase(a, b));
+}
 // A hash that is equal for names equal without regard to ASCII case.
 std::size_t HashNoCase(std::string_view text);
 std::string ToLowerAscii(std::string_view text);

@@ -24,42 +24,42 @@ std::string_view UnquotedValue(std::string_view text) {
     return value;
 }
 
-// Eight bytes with every ASCII capital made small: 0x20 added to each byte from 'A' to 'Z',
-// all eight at once.
-std::uint64_t FoldCase(std::uint64_t word) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    std::uint64_t low = word & (0x7F * kOnes);
-    std::uint64_t fromA = low + (0x80 - 'A') * kOnes;      // top bit: byte >= 'A'
-    std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kOnes;  // top bit: byte > 'Z'
-    std::uint64_t capitals = fromA & ~pastZ & ~word & (0x80 * kOnes);
-    return word | (capitals >> 2);
+// Eight bytes of the name from at, with bit 5 set in every byte: names that differ only in
+// ASCII letter case give the same word (a few other bytes pair up too, '_' with DEL, '['
+// with '{', which only costs a comparison more when two such names meet).
+std::uint64_t FoldedWordAt(std::string_view name, std::size_t at) {
+    std::uint64_t word;
+    std::memcpy(&word, name.data() + at, 8);
+    return word | 0x2020202020202020ull;
 }
 
 // A hash of the section and the name read eight bytes at a time, equal for names that
-// differ only in ASCII case.
+// differ only in ASCII case. A name's last bytes are read as the eight bytes that end it,
+// overlapping the word before: one step instead of one per byte left over.
 std::size_t HashOf(std::uint32_t section, std::string_view name) {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-    std::uint64_t hash = (section + 1) * kMultiplier ^ name.size();
+    std::uint64_t hash = (std::uint64_t{section} + 1) * kMultiplier ^ name.size();
     auto mix = [&hash](std::uint64_t word) {
-        hash = (hash ^ FoldCase(word)) * kMultiplier;
+        hash = (hash ^ word) * kMultiplier;
         hash ^= hash >> 29;
     };
-    std::size_t at = 0;
-    for (; at + 8 <= name.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, name.data() + at, 8);
-        mix(word);
-    }
-    if (at < name.size()) {
+    if (name.size() >= 8) {
+        std::size_t at = 0;
+        for (; at + 8 <= name.size(); at += 8) mix(FoldedWordAt(name, at));
+        if (at < name.size()) mix(FoldedWordAt(name, name.size() - 8));
+    } else {
         std::uint64_t tail = 0;
-        for (std::size_t i = at; i < name.size(); ++i)
-            tail |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * (i - at));
+        for (std::size_t i = 0; i < name.size(); ++i)
+            tail |= std::uint64_t{static_cast<unsigned char>(name[i]) | 0x20u} << (8 * i);
         mix(tail);
     }
     hash ^= hash >> 32;
     hash *= 0xD6E8FEB86659FD93ull;
     return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
+
+// Header names are hashed as if they stood under a section no key stands under.
+constexpr std::uint32_t kHeaderHashSeed = UINT32_MAX;
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -112,7 +112,25 @@ cIniView cIniView::Parse(std::string content) {
         view.IndexLine(text.substr(pos, end - pos), static_cast<std::uint32_t>(pos));
         pos = lf == std::string_view::npos ? text.size() : lf + 1;
     }
+    view.IndexHeaders();
     return view;
+}
+
+// Readers ask for sections a file lacks (the uncertainty sections of older files) as often
+// as for those it has: a section is found by hash, not by going through every header.
+void cIniView::IndexHeaders() {
+    headerSlots_.assign(std::bit_ceil(2 * headers_.size() + 1), 0);
+    std::size_t mask = headerSlots_.size() - 1;
+    for (std::uint32_t header = 0; header < headers_.size(); ++header) {
+        std::string_view name = Text(headers_[header]);
+        for (std::size_t slot = HashOf(kHeaderHashSeed, name) & mask;; slot = (slot + 1) & mask) {
+            if (headerSlots_[slot] == 0) {
+                headerSlots_[slot] = header + 1;
+                break;
+            }
+            if (EqualsNoCase(Text(headers_[headerSlots_[slot] - 1]), name)) break;  // first wins
+        }
+    }
 }
 
 void cIniView::IndexLine(std::string_view line, std::uint32_t offset) {
@@ -152,10 +170,14 @@ void cIniView::AddKey(std::uint32_t section, Span name, Span value) {
 
 std::optional<std::uint32_t> cIniView::SectionOf(std::string_view name) const {
     if (lastSection_ && EqualsNoCase(name, Text(headers_[*lastSection_]))) return lastSection_;
-    for (std::uint32_t i = 0; i < headers_.size(); ++i) {
-        if (EqualsNoCase(Text(headers_[i]), name)) {
-            lastSection_ = i;
-            return i;
+    if (headerSlots_.empty()) return std::nullopt;
+    std::size_t mask = headerSlots_.size() - 1;
+    for (std::size_t slot = HashOf(kHeaderHashSeed, name) & mask; headerSlots_[slot] != 0;
+         slot = (slot + 1) & mask) {
+        std::uint32_t header = headerSlots_[slot] - 1;
+        if (EqualsNoCase(Text(headers_[header]), name)) {
+            lastSection_ = header;
+            return header;
         }
     }
     return std::nullopt;

@@ -36,14 +36,16 @@ class cIniView {
     };
 
     void IndexLine(std::string_view line, std::uint32_t offset);
+    void IndexHeaders();
     void AddKey(std::uint32_t section, Span name, Span value);
     std::optional<std::uint32_t> SectionOf(std::string_view name) const;
     std::string_view Text(Span span) const { return {bytes_.data() + span.offset, span.length}; }
 
     std::string bytes_;
-    std::vector<Span> headers_;         // every section header's name, in file order
-    std::vector<Key> keys_;             // the first key of each name in each section
-    std::vector<std::uint32_t> slots_;  // open addressing over keys_: index + 1, 0 free
+    std::vector<Span> headers_;               // every section header's name, in file order
+    std::vector<Key> keys_;                   // the first key of each name in each section
+    std::vector<std::uint32_t> slots_;        // open addressing over keys_: index + 1, 0 free
+    std::vector<std::uint32_t> headerSlots_;  // the same over the first header of each name
     // Readers go through a section key by key: the section found last is tried first, and
     // the key after the one found last.
     mutable std::optional<std::uint32_t> lastSection_;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <memory>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cDocObserver.h"
 #include "framework/cProfileFileScope.h"
+#include "framework/cProfileMemo.h"
 #include "framework/cProfileStore.h"
 #include "framework/chart/ChartTable.h"
 
@@ -114,10 +116,34 @@ bool cModelDoc::WriteFilterValues(const std::string& path) {
     return true;
 }
 
-bool cModelDoc::ReadFilterValues(const std::string& path) {
+namespace {
+
+using FilterTokens = std::array<std::string, cModelDoc::kFilterSwitchCount>;
+
+FilterTokens ReadFilterTokens(const std::string& path) {
     cProfileFileScope scope(path);
+    FilterTokens tokens;
+    for (int i = 0; i < cModelDoc::kFilterSwitchCount; ++i)
+        tokens[i] = ReadProfileValue(kFilterSection, kFilterKeys[i], "", 10, path);
+    return tokens;
+}
+
+// Every new document takes the defaults profile's switches, and a system creates hundreds:
+// they are read once while the profile is unchanged.
+const FilterTokens& DefaultsProfileFilterTokens(const std::string& profile) {
+    static cProfileMemo<FilterTokens> memo;
+    return memo.Get(profile, [&] { return ReadFilterTokens(profile); });
+}
+
+}  // namespace
+
+bool cModelDoc::ReadFilterValues(const std::string& path) {
+    FilterTokens fromFile;
+    if (path != DefaultsProfile()) fromFile = ReadFilterTokens(path);
+    const FilterTokens& tokens =
+        path == DefaultsProfile() ? DefaultsProfileFilterTokens(path) : fromFile;
     for (int i = 0; i < kFilterSwitchCount; ++i) {
-        std::string token = ReadProfileValue(kFilterSection, kFilterKeys[i], "", 10, path);
+        const std::string& token = tokens[i];
         if (token.empty()) {
             filter_[i] = kFilterDefaults[i];
         } else if (std::optional<FilterState> state = ParseFilterToken(token)) {

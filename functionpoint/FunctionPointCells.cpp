@@ -34,12 +34,11 @@ constexpr std::string_view kCharacteristicLabels[kSystemCharacteristicCount] = {
     "Installation Ease:",   "Operational Ease:",
     "Multiple Sites:",      "Facilitate Change:"};
 
-std::string CellKey(int cell, std::string_view suffix) {
-    std::string key(kTypeKeyWords[FunctionTypeOfCell(cell)]);
-    key += '_';
-    key += kComplexityKeyWords[ComplexityOfFunctionCell(cell)];
-    key += suffix;
-    return key;
+ProfileKey CellKey(int cell, std::string_view suffix) {
+    return ProfileKey(kTypeKeyWords[FunctionTypeOfCell(cell)])
+        .Append("_")
+        .Append(kComplexityKeyWords[ComplexityOfFunctionCell(cell)])
+        .Append(suffix);
 }
 
 }  // namespace
@@ -52,11 +51,11 @@ std::string_view FunctionComplexityLabel(FunctionComplexity complexity) {
     return kComplexityLabels[complexity];
 }
 
-std::string FunctionWeightKey(int cell) {
+ProfileKey FunctionWeightKey(int cell) {
     return CellKey(cell, "_Mult");
 }
 
-std::string FunctionCountKey(int cell) {
+ProfileKey FunctionCountKey(int cell) {
     return CellKey(cell, "_Value");
 }
 

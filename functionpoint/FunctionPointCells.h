@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/ProfileKey.h"
+
 // The fixed layout of a function point count: five function types in three complexities
 // (15 cells) and fourteen general system characteristics. Every loop, file section and
 // dialog walks them in this order.
@@ -44,9 +46,9 @@ std::string_view FunctionTypeLabel(FunctionType type);
 std::string_view FunctionComplexityLabel(FunctionComplexity complexity);
 // "External_Input_Simple_Mult": the weight key of [FunctionCounts] (and the cell
 // percentage key of [FP_Sensitivity_Analysis]).
-std::string FunctionWeightKey(int cell);
+ProfileKey FunctionWeightKey(int cell);
 // "External_Input_Simple_Value": the count key of [FunctionCounts].
-std::string FunctionCountKey(int cell);
+ProfileKey FunctionCountKey(int cell);
 // "External_Input_Total_Mult": the type percentage key of [FP_Sensitivity_Analysis].
 std::string FunctionTypeTotalKey(FunctionType type);
 // The built-in weight of a cell, used when the defaults profile has none.

@@ -15,18 +15,14 @@ namespace {
 constexpr std::size_t kNameBuffer = 51;
 constexpr std::size_t kMultiplierBuffer = 5;
 
-std::string NumberedKey(const char* stem, int number) {
-    return IndexedKey(stem, number);
-}
-
 }  // namespace
 
-std::string LanguageNameKey(int number) {
-    return NumberedKey("LanguageName", number);
+ProfileKey LanguageNameKey(int number) {
+    return ProfileKey("LanguageName").Number(number);
 }
 
-std::string LanguageMultKey(int number) {
-    return NumberedKey("LanguageMult", number);
+ProfileKey LanguageMultKey(int number) {
+    return ProfileKey("LanguageMult").Number(number);
 }
 
 bool LoadLanguages(std::string& path, cLanguageTable& table, cAppContext& context) {
@@ -38,7 +34,7 @@ bool LoadLanguages(std::string& path, cLanguageTable& table, cAppContext& contex
         std::string name =
             ReadProfileString(kLanguagesSection, LanguageNameKey(number), "", kNameBuffer, path);
         if (name.empty()) return true;
-        std::string multiplierKey = LanguageMultKey(number);
+        ProfileKey multiplierKey = LanguageMultKey(number);
         int multiplier = ParseLeadingInt(
             ReadProfileString(kLanguagesSection, multiplierKey, "", kMultiplierBuffer, path));
         if (multiplier <= 0) {
@@ -69,7 +65,7 @@ bool SaveLanguages(const std::string& path, const cLanguageTable& table) {
 bool BlankSurplusLanguages(const std::string& path, int count, int knownCount) {
     cProfileFileScope scope(path);
     for (int index = count < 1 ? 1 : count;; ++index) {
-        std::string nameKey = LanguageNameKey(index - 1);
+        ProfileKey nameKey = LanguageNameKey(index - 1);
         bool present =
             !ReadProfileString(kLanguagesSection, nameKey, "", kNameBuffer, path).empty();
         if (index >= knownCount && !present) break;

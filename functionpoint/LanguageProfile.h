@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/ProfileKey.h"
 #include "framework/cAppContext.h"
 #include "functionpoint/cLanguage.h"
 #include "functionpoint/cLanguageTable.h"
@@ -15,8 +16,8 @@ inline constexpr const char* kLanguagesSection = "Languages";
 inline constexpr int kLanguageLoadLimit = 100;
 
 // "LanguageName00", "LanguageMult00", ...: table entry i (i >= 1) has number i - 1.
-std::string LanguageNameKey(int number);
-std::string LanguageMultKey(int number);
+ProfileKey LanguageNameKey(int number);
+ProfileKey LanguageMultKey(int number);
 
 // Fills the table from a profile: "None" first, then the numbered entries up to the first
 // empty name. A multiplier that is missing, not a number or not above 0 ends the load with

@@ -148,15 +148,14 @@ void cFunctionPointDoc::ResetToDefaults() {
     cModelDoc::ResetToDefaults();
     struct DefaultTables {
         FunctionCounts weights{};
-        cLanguageTable languages;
+        std::shared_ptr<const cLanguageTable> languages;
     };
     static cProfileMemo<DefaultTables> defaults;
     cProfileFileScope scope(DefaultsProfile());
     const DefaultTables& tables = defaults.Get(DefaultsProfile(), [this] {
         counts_ = FunctionCounts{};
         LoadWeights();
-        std::string fromDefaults;
-        LoadLanguages(fromDefaults, languages_, Context());
+        ReadLanguages("");
         return DefaultTables{counts_, languages_};
     });
     counts_ = tables.weights;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "framework/RangedFigure.h"
@@ -51,8 +52,10 @@ class cFunctionPointDoc : public cModelDoc {
 
     const cLanguage& GetSelectedLanguage() const { return selectedLanguage_; }
     void SetSelectedLanguage(const cLanguage& language) { selectedLanguage_ = language; }
-    const cLanguageTable& GetLanguageTable() const { return languages_; }
-    void SetLanguageTable(const cLanguageTable& table) { languages_ = table; }
+    const cLanguageTable& GetLanguageTable() const { return *languages_; }
+    void SetLanguageTable(const cLanguageTable& table) {
+        languages_ = std::make_shared<const cLanguageTable>(table);
+    }
 
     const FpSensitivitySettings& GetSensitivity() const { return sensitivity_; }
     SensitivityType GetSensitivityType() const { return sensitivity_.type; }
@@ -107,11 +110,16 @@ class cFunctionPointDoc : public cModelDoc {
     void LoadFunctionCounts(const std::string& path);
     void LoadRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);
+    // The language table of a model file (or, for an empty path, of the defaults profile)
+    // and the language it selects.
+    void ReadLanguages(std::string path);
     int DrawFigureRows(cDrawContext& dc, int& y, unsigned& flags) const;
 
     FunctionCounts counts_{};
     cLanguage selectedLanguage_;
-    cLanguageTable languages_;
+    // Never changed in place: a new document shares the defaults profile's table, and a
+    // file's table replaces it whole.
+    std::shared_ptr<const cLanguageTable> languages_ = std::make_shared<const cLanguageTable>();
     Ratings ratings_{};
     FpSensitivitySettings sensitivity_;
     FunctionPointUncertainty uncertainty_;

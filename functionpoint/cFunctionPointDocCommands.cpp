@@ -11,7 +11,7 @@
 namespace korval {
 
 bool cFunctionPointDoc::OnFunctionPointCount() {
-    cFunctionPointCountDlg dialog(Platform(), counts_, selectedLanguage_, languages_);
+    cFunctionPointCountDlg dialog(Platform(), counts_, selectedLanguage_, *languages_);
     if (!Platform().RunDialog(dialog)) return false;
     counts_ = dialog.GetFunctionCounts();
     selectedLanguage_ = dialog.GetSelectedLanguage();
@@ -58,9 +58,7 @@ bool cFunctionPointDoc::OnLanguages(const std::string& modelPath) {
     }
     cLanguageDlg dialog(Context(), editPath, modelPath);
     if (!Platform().RunDialog(dialog)) return false;
-    std::string reloadPath = modelPath;
-    LoadLanguages(reloadPath, languages_, Context());
-    ReadSelectedLanguage(reloadPath, languages_, selectedLanguage_);
+    ReadLanguages(modelPath);
     SetModifiedFlag();
     UpdateAllViews();
     return true;

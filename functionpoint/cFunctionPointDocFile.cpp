@@ -43,7 +43,7 @@ bool cFunctionPointDoc::SaveFunctionCounts(const std::string& path) const {
 
 // Keys of a longer table saved earlier are emptied, so a deleted language never returns.
 bool cFunctionPointDoc::SaveLanguageSection(const std::string& path) const {
-    return SaveLanguages(path, languages_) && BlankSurplusLanguages(path, languages_.Count()) &&
+    return SaveLanguages(path, *languages_) && BlankSurplusLanguages(path, languages_->Count()) &&
            WriteSelectedLanguage(path, selectedLanguage_);
 }
 
@@ -122,13 +122,18 @@ void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
     SetSensitivity(settings);
 }
 
+void cFunctionPointDoc::ReadLanguages(std::string path) {
+    auto table = std::make_shared<cLanguageTable>();
+    LoadLanguages(path, *table, Context());
+    ReadSelectedLanguage(path, *table, selectedLanguage_);
+    languages_ = std::move(table);
+}
+
 // A language table that ends on a bad entry keeps the languages before it (the user has
 // been told), and other values the file lacks or spoils keep their defaults: the
 // sections always read.
 bool cFunctionPointDoc::LoadOwnSections(const std::string& path) {
-    std::string languagePath = path;
-    LoadLanguages(languagePath, languages_, Context());
-    ReadSelectedLanguage(languagePath, languages_, selectedLanguage_);
+    ReadLanguages(path);
     LoadFunctionCounts(path);
     LoadRatings(path);
     LoadSensitivity(path);

@@ -21,7 +21,7 @@ void cFunctionPointDoc::LoadWeights() {
     const std::string& path = DefaultsProfile();
     cProfileFileScope scope(path);
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
-        std::string key = FunctionWeightKey(cell);
+        ProfileKey key = FunctionWeightKey(cell);
         std::string text =
             ReadProfileValue(kCountsSection, key, FormatNumber("%d", BuiltInFunctionWeight(cell)),
                              kDefaultWeightBuffer, path);

@@ -4,6 +4,7 @@
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/ProfileKey.h"
 #include "framework/TextUtil.h"
 #include "framework/cPlatformServices.h"
 #include "rayleigh/RayleighFormulas.h"
@@ -26,26 +27,24 @@ constexpr std::size_t kValBuffer = 9;
 constexpr std::size_t kSdBuffer = 3;
 constexpr std::size_t kSelectionBuffer = 20;
 
-std::string EntryKey(const char* stem, int number) {
-    return IndexedKey(stem, number);
+ProfileKey EntryKey(const char* stem, int number) {
+    return ProfileKey(stem).Number(number);
 }
 
-std::string Read(const std::string& key, std::size_t buffer, const std::string& path) {
+std::string Read(std::string_view key, std::size_t buffer, const std::string& path) {
     return ReadProfileString(kApplicationTypesSection, key, "", buffer, path);
 }
 
-std::string KeyValueText(std::string_view prefix, const std::string& key,
-                         std::string_view separator, const std::string& value) {
+std::string KeyValueText(std::string_view prefix, std::string_view key, std::string_view separator,
+                         const std::string& value) {
     return std::string(prefix) + CutToChars(key, 40) + std::string(separator) + value;
 }
 
-void ShowInvalidEntry(cPlatformServices& platform, const std::string& key,
-                      const std::string& value) {
+void ShowInvalidEntry(cPlatformServices& platform, std::string_view key, const std::string& value) {
     platform.ShowMessage(KeyValueText("Invalid entry:  ", key, " = ", value));
 }
 
-void ShowInvalidValue(cPlatformServices& platform, const std::string& key,
-                      const std::string& value) {
+void ShowInvalidValue(cPlatformServices& platform, std::string_view key, const std::string& value) {
     platform.ShowMessage(KeyValueText("Invalid value:  ", key, " = ", value));
 }
 
@@ -62,19 +61,19 @@ bool Store(cApplicationTypeList& list, const cApplicationType& entry, cPlatformS
 // One entry of the table; nothing (after telling the user) when it is invalid.
 std::optional<cApplicationType> ReadEntry(int number, const std::string& name,
                                           const std::string& path, cPlatformServices& platform) {
-    std::string userKey = EntryKey(kUserKey, number);
+    ProfileKey userKey = EntryKey(kUserKey, number);
     std::string user = Read(userKey, kUserBuffer, path);
     if (user != "TRUE" && user != "FALSE") {
         ShowInvalidEntry(platform, userKey, user);
         return std::nullopt;
     }
-    std::string prodKey = EntryKey(kProdKey, number);
+    ProfileKey prodKey = EntryKey(kProdKey, number);
     std::string prod = Read(prodKey, kProdBuffer, path);
     if (prod != "PI" && prod != "PM") {
         ShowInvalidEntry(platform, prodKey, prod);
         return std::nullopt;
     }
-    std::string valKey = EntryKey(kValKey, number);
+    ProfileKey valKey = EntryKey(kValKey, number);
     std::string val = Read(valKey, kValBuffer, path);
     double value = static_cast<double>(ParseLeadingInt(val));
     cProductivity productivity;
@@ -89,7 +88,7 @@ std::optional<cApplicationType> ReadEntry(int number, const std::string& name,
         ShowInvalidValue(platform, valKey, val);
         return std::nullopt;
     }
-    std::string sdKey = EntryKey(kSdKey, number);
+    ProfileKey sdKey = EntryKey(kSdKey, number);
     std::string sd = Read(sdKey, kSdBuffer, path);
     int deviation = ParseLeadingInt(sd);
     if (deviation < 0 || deviation > cApplicationType::kMaxStandardDeviation) {
@@ -112,7 +111,7 @@ int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
     bool first = true;
     int result = 0;
     for (int number = 0;;) {
-        std::string nameKey = EntryKey(kNameKey, number);
+        ProfileKey nameKey = EntryKey(kNameKey, number);
         std::string name = Read(nameKey, kNameBuffer, path);
         if (name.empty()) {
             result = 1;

@@ -180,6 +180,35 @@ TEST_F(ModelFile, FileTablesReplaceTheDefaults) {
     EXPECT_EQ(table[14].GetFraction(kSizeI), 0.18);
 }
 
+// Documents share the defaults profile's phase table until one of them holds other
+// fractions: a file's own fractions, or the defaults after the profile changed, never reach
+// another document.
+TEST_F(ModelFile, PhaseTableOfOneDocumentNeverChangesAnother) {
+    auto fresh = NewDocument();
+    std::string path = dir.File("phases.CCM");
+    ASSERT_TRUE(fresh->SaveModel(path));
+    std::string saved = TempDir::ReadFile(path);
+    std::string unchangedPath = dir.File("unchanged.CCM");
+    TempDir::WriteFile(unchangedPath, saved);
+    ASSERT_TRUE(WriteProfileValue("Effort_PDP_Organic", "Effort_PDP_Org_S_Per00", "0.42", path));
+
+    auto fromDefaults = NewDocument();
+    ASSERT_TRUE(fromDefaults->LoadModel(unchangedPath));
+    auto changed = NewDocument();
+    ASSERT_TRUE(changed->LoadModel(path));
+    double builtIn = fresh->GetPhaseDistribution()[0].GetFraction(kSizeS);
+    EXPECT_NE(builtIn, 0.42);
+    EXPECT_EQ(changed->GetPhaseDistribution()[0].GetFraction(kSizeS), 0.42);
+    for (const cCocomoDoc* other : {fresh.get(), fromDefaults.get(), NewDocument().get()})
+        EXPECT_EQ(other->GetPhaseDistribution()[0].GetFraction(kSizeS), builtIn);
+
+    std::string resaved = dir.File("resaved.CCM");
+    ASSERT_TRUE(fresh->SaveModel(resaved));
+    EXPECT_EQ(TempDir::ReadFile(resaved), saved) << "a shared table saves as its own did";
+    changed->ResetToDefaults();
+    EXPECT_EQ(changed->GetPhaseDistribution()[0].GetFraction(kSizeS), builtIn);
+}
+
 TEST_F(ModelFile, DamagedFilesOpenWithDefaultsAndFiniteFigures) {
     const std::vector<std::vector<std::string>> files = {
         {"[KORVAL]", "KORVAL_Type=Cocomo"},

@@ -88,6 +88,25 @@ TEST(IniViewTest, ReadsRandomFilesAsTheIniReader) {
     }
 }
 
+// Many sections, and names of every length around the eight-byte words the index hashes,
+// alike but for one byte at the start, in the middle or at the end.
+TEST(IniViewTest, ReadsManySectionsAndAlikeNamesAsTheIniReader) {
+    std::vector<std::string> names;
+    for (std::size_t length : {1, 7, 8, 9, 15, 16, 17, 24, 25}) {
+        for (std::size_t at : {std::size_t{0}, length / 2, length - 1}) {
+            std::string name(length, 'k');
+            name[at] = 'Q';
+            names.push_back(name);
+        }
+    }
+    std::string text;
+    for (int section = 0; section < 12; ++section) {
+        text += "[Effort_PDP_Semidetached_" + std::to_string(section % 10) + "]\n";
+        for (const std::string& name : names) text += name + "=" + std::to_string(section) + "\n";
+    }
+    ExpectSameReading(text);
+}
+
 TEST(IniViewTest, ReadOnlyScopeAnswersReadsAndDropsWrites) {
     TempDir dir;
     std::string path = dir.File("member.prj");

@@ -48,6 +48,23 @@ TEST_F(ModelDocTest, FilterValuesReadCaseInsensitivelyAndKeepUnknownTokens) {
     EXPECT_EQ(doc.GetFilter(cModelDoc::kPhaseDistributionSwitch), FilterState::NotApplicable);
 }
 
+// The defaults profile's switches are read once for every new document, and again once
+// the profile changed; an unknown token keeps what the document had, as in any file.
+TEST_F(ModelDocTest, NewDocumentsTakeTheDefaultsProfilesSwitchesAsItIsNow) {
+    WriteProfile("[Filter_Values]\nTotals=OFF\nDescription=maybe\n");
+    cPlainDoc first(context);
+    EXPECT_EQ(first.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+    EXPECT_EQ(first.GetFilter(cModelDoc::kDescriptionSwitch), FilterState::On);
+    ASSERT_TRUE(WriteProfileValue("Filter_Values", "Totals", "ON", context.defaultsProfilePath));
+    cPlainDoc second(context);
+    EXPECT_EQ(second.GetFilter(cModelDoc::kTotalsSwitch), FilterState::On);
+    second.SetFilter(cModelDoc::kDescriptionSwitch, FilterState::Off);
+    second.ResetToDefaults();
+    EXPECT_EQ(second.GetFilter(cModelDoc::kDescriptionSwitch), FilterState::Off)
+        << "the unknown token leaves the switch as it was";
+    EXPECT_EQ(first.GetFilter(cModelDoc::kTotalsSwitch), FilterState::Off);
+}
+
 TEST_F(ModelDocTest, PlanSwitchesReadOnWhereTheFileLacksThemAndRoundTrip) {
     // A file written before the staffing, cost and chart blocks shows them.
     std::string old = dir.File("old.ccm");

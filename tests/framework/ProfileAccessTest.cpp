@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "framework/ProfileAccess.h"
+#include "framework/ProfileKey.h"
 #include "framework/TextUtil.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileStore.h"
@@ -170,6 +171,20 @@ TEST(ProfileAccessTest, IndexedKeysWriteTheIndexAsPercent2Point2d) {
     EXPECT_EQ(IndexedKey("X", 123), "X123");
     EXPECT_EQ(IndexedKey("X", -1), "X-01");
     EXPECT_EQ(IndexedKey("X", -2147483647 - 1), "X-2147483648");
+}
+
+// Key names built on the stack read as IndexedKey writes them.
+TEST(ProfileAccessTest, ProfileKeysNumberAsIndexedKeys) {
+    for (int number :
+         {0, 1, 9, 10, 42, 99, 100, 123, 4567, -1, -10, -99, -100, 2147483647, -2147483647 - 1}) {
+        EXPECT_EQ(ProfileKey("Stem_").Number(number), IndexedKey("Stem_", number)) << number;
+    }
+    EXPECT_EQ(ProfileKey("Product").Append("_CDA_").Append("VL").Append("_Mult").Number(3),
+              "Product_CDA_VL_Mult03");
+    EXPECT_EQ(ProfileKey(), "");
+    std::string longStem(100, 'x');
+    EXPECT_EQ(ProfileKey(longStem).View(), longStem.substr(0, ProfileKey::kCapacity));
+    EXPECT_EQ(ProfileKey(longStem).Number(7).View().size(), ProfileKey::kCapacity);
 }
 
 TEST(ProfileAccessTest, FolderOfAPath) {

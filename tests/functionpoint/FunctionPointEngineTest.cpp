@@ -27,7 +27,7 @@ TEST_F(FpEngineTest, FreshDocumentHasOnlyZeroFiguresAndTheProfileDefaults) {
     const int standard[] = {3, 4, 6, 4, 5, 7, 7, 10, 15, 5, 7, 10, 3, 4, 6};
     for (int cell = 0; cell < kFunctionCellCount; ++cell) {
         EXPECT_EQ(doc.GetFunctionCount(cell), cFunctionCount(0, standard[cell]))
-            << FunctionWeightKey(cell);
+            << FunctionWeightKey(cell).View();
     }
     EXPECT_TRUE(platform.Messages().empty());
 }

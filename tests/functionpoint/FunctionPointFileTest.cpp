@@ -61,12 +61,12 @@ TEST_F(FpFileTest, FreshModelWritesEveryKeyInOrder) {
                                          "Charts",
                                          "[FunctionCounts]"};
     for (int cell = 0; cell < kFunctionCellCount; ++cell)
-        expected.push_back(FunctionWeightKey(cell));
+        expected.push_back(FunctionWeightKey(cell).String());
     for (int cell = 0; cell < kFunctionCellCount; ++cell)
-        expected.push_back(FunctionCountKey(cell));
+        expected.push_back(FunctionCountKey(cell).String());
     expected.push_back("[Languages]");
     for (int i = 0; i < 3; ++i) {
-        expected.push_back(LanguageNameKey(i));
+        expected.push_back(LanguageNameKey(i).String());
         expected.push_back("LanguageMult0" + std::to_string(i));
     }
     expected.insert(expected.end(),
@@ -75,7 +75,7 @@ TEST_F(FpFileTest, FreshModelWritesEveryKeyInOrder) {
         expected.emplace_back(SystemCharacteristicKey(i));
     expected.insert(expected.end(), {"[FP_Sensitivity_Analysis]", "Selected_FP_Sen"});
     for (int cell = 0; cell < kFunctionCellCount; ++cell)
-        expected.push_back(FunctionWeightKey(cell));
+        expected.push_back(FunctionWeightKey(cell).String());
     expected.insert(expected.end(), {"External_Input_Total_Mult", "External_Inquiry_Total_Mult",
                                      "External_Interface_Total_Mult", "External_Output_Total_Mult",
                                      "Logical_Internal_Total_Mult", "Total_Unadjusted_FP_Sen",

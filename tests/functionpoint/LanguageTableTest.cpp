@@ -87,8 +87,8 @@ TEST_F(LanguageTableTest, LoadStopsAtOneHundredEntriesIncludingNone) {
     std::string path = dir.File("long.fpm");
     std::string content = "[Languages]\n";
     for (int i = 0; i < 120; ++i) {
-        content +=
-            LanguageNameKey(i) + "=L" + std::to_string(i) + "\n" + LanguageMultKey(i) + "=1\n";
+        content += LanguageNameKey(i).String() + "=L" + std::to_string(i) + "\n" +
+                   LanguageMultKey(i).String() + "=1\n";
     }
     TempDir::WriteFile(path, content);
     cLanguageTable table;
@@ -103,6 +103,29 @@ TEST_F(LanguageTableTest, EmptyPathMeansTheDefaultsProfile) {
     LoadLanguages(path, table, context);
     EXPECT_EQ(path, context.defaultsProfilePath);
     EXPECT_EQ(table.Names(), (std::vector<std::string>{"None", "Ada 95", "C", "Java"}));
+}
+
+// New documents share the defaults profile's table; a file's table or one set on a
+// document is that document's alone.
+TEST_F(LanguageTableTest, TableOfOneDocumentNeverChangesAnother) {
+    std::string path = dir.File("model.FPM");
+    TempDir::WriteFile(path,
+                       "[Languages]\r\nLanguageName00=Cobol\r\nLanguageMult00=107\r\n"
+                       "Selected_Language=Cobol\r\nSelected_Language_Mult=107\r\n");
+    cFunctionPointDoc fromFile(context);
+    ASSERT_TRUE(fromFile.LoadModel(path));
+    cFunctionPointDoc edited(context);
+    cLanguageTable own;
+    own.ResetToNone();
+    ASSERT_TRUE(own.AddLanguage("Forth", 60));
+    edited.SetLanguageTable(own);
+    const std::vector<std::string> defaults = {"None", "Ada 95", "C", "Java"};
+    EXPECT_EQ(fromFile.GetLanguageTable().Names(), (std::vector<std::string>{"None", "Cobol"}));
+    EXPECT_EQ(fromFile.GetSelectedLanguage().GetName(), "Cobol");
+    EXPECT_EQ(edited.GetLanguageTable().Names(), (std::vector<std::string>{"None", "Forth"}));
+    EXPECT_EQ(cFunctionPointDoc(context).GetLanguageTable().Names(), defaults);
+    fromFile.ResetToDefaults();
+    EXPECT_EQ(fromFile.GetLanguageTable().Names(), defaults);
 }
 
 TEST_F(LanguageTableTest, BundledProfileHoldsTheWholePublishedTable) {
