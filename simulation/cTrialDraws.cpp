@@ -18,7 +18,9 @@ std::uint64_t cTrialDraws::StreamSeed(std::uint64_t seed, std::uint64_t trial) {
 }
 
 cTrialDraws::cTrialDraws(std::uint64_t seed, std::uint64_t trial, bool sharedBySlot)
-    : engine_(StreamSeed(seed, trial)), sharedBySlot_(sharedBySlot) {}
+    : engine_(StreamSeed(seed, trial)), sharedBySlot_(sharedBySlot) {
+    if (sharedBySlot_) slots_.fill(0);
+}
 
 double cTrialDraws::Next() {
     // The top 53 bits, centred in their interval: (k + 0.5) / 2^53.

@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
+
+#include "simulation/cMersenneStream.h"
 
 namespace korval {
 
@@ -19,8 +20,8 @@ enum DrawSlot : int {
     kDrawSlotCount = kFirstDriverDraw + 100
 };
 
-// The uniform numbers of one trial, from a stream of its own: std::mt19937_64 (whose
-// sequence the C++ standard fixes) seeded from the run's seed and the trial's number, so
+// The uniform numbers of one trial, from a stream of its own: std::mt19937_64's sequence
+// (which the C++ standard fixes) seeded from the run's seed and the trial's number, so
 // a trial draws the same numbers whichever thread runs it and whatever ran before.
 class cTrialDraws {
   public:
@@ -34,9 +35,10 @@ class cTrialDraws {
   private:
     double Next();
 
-    std::mt19937_64 engine_;
+    cMersenneStream engine_;
     bool sharedBySlot_;
-    std::array<double, kDrawSlotCount> slots_{};
+    // Cleared only when shared: a trial of independent draws never reads it.
+    std::array<double, kDrawSlotCount> slots_;
 };
 
 }  // namespace korval

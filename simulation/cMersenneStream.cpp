@@ -1,0 +1,73 @@
+#include "simulation/cMersenneStream.h"
+
+namespace korval {
+
+namespace {
+
+// The parameters of std::mt19937_64, as the C++ standard gives them.
+constexpr std::uint64_t kSeedMultiplier = 6364136223846793005ULL;
+constexpr std::uint64_t kTwistMatrix = 0xB5026F5AA96619E9ULL;
+constexpr std::uint64_t kLowerMask = (1ULL << 31) - 1;
+constexpr std::uint64_t kUpperMask = ~kLowerMask;
+
+std::uint64_t Twisted(std::uint64_t word, std::uint64_t nextWord, std::uint64_t farWord) {
+    std::uint64_t y = (word & kUpperMask) | (nextWord & kLowerMask);
+    return farWord ^ (y >> 1) ^ ((y & 1) ? kTwistMatrix : 0);
+}
+
+std::uint64_t Tempered(std::uint64_t y) {
+    y ^= (y >> 29) & 0x5555555555555555ULL;
+    y ^= (y << 17) & 0x71D67FFFEDA60000ULL;
+    y ^= (y << 37) & 0xFFF7EEE000000000ULL;
+    return y ^ (y >> 43);
+}
+
+}  // namespace
+
+cMersenneStream::cMersenneStream(std::uint64_t seed) {
+    words_[0] = seed;
+}
+
+void cMersenneStream::SeedUpTo(int word) {
+    for (; seeded_ <= word; ++seeded_) {
+        std::uint64_t previous = words_[static_cast<std::size_t>(seeded_ - 1)];
+        words_[static_cast<std::size_t>(seeded_)] =
+            kSeedMultiplier * (previous ^ (previous >> 62)) + static_cast<std::uint64_t>(seeded_);
+    }
+}
+
+// Word k of the first half takes the untwisted words k, k + 1 and k + 156; of the second
+// half the untwisted k, k + 1 and the twisted k - 156 (the last word wraps to word 0).
+void cMersenneStream::TwistWord(int word) {
+    std::size_t k = static_cast<std::size_t>(word);
+    std::size_t next = (k + 1) % kWords;
+    std::size_t far = (k + kShift) % kWords;
+    words_[k] = Twisted(words_[k], words_[next], words_[far]);
+}
+
+void cMersenneStream::FinishTwist() {
+    SeedUpTo(kWords - 1);
+    for (; twisted_ < kWords; ++twisted_) TwistWord(twisted_);
+}
+
+void cMersenneStream::Twist() {
+    twisted_ = 0;
+    FinishTwist();
+    next_ = 0;
+}
+
+std::uint64_t cMersenneStream::operator()() {
+    if (next_ == kWords) Twist();
+    if (next_ >= twisted_) {
+        if (next_ < kShift) {
+            SeedUpTo(next_ + kShift);
+            TwistWord(next_);
+            twisted_ = next_ + 1;
+        } else {
+            FinishTwist();
+        }
+    }
+    return Tempered(words_[static_cast<std::size_t>(next_++)]);
+}
+
+}  // namespace korval
