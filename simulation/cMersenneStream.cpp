@@ -22,6 +22,10 @@ std::uint64_t Tempered(std::uint64_t y) {
     return y ^ (y >> 43);
 }
 
+std::uint64_t SeededAfter(std::uint64_t previous, int word) {
+    return kSeedMultiplier * (previous ^ (previous >> 62)) + static_cast<std::uint64_t>(word);
+}
+
 }  // namespace
 
 cMersenneStream::cMersenneStream(std::uint64_t seed) {
@@ -30,10 +34,29 @@ cMersenneStream::cMersenneStream(std::uint64_t seed) {
 
 void cMersenneStream::SeedUpTo(int word) {
     for (; seeded_ <= word; ++seeded_) {
-        std::uint64_t previous = words_[static_cast<std::size_t>(seeded_ - 1)];
         words_[static_cast<std::size_t>(seeded_)] =
-            kSeedMultiplier * (previous ^ (previous >> 62)) + static_cast<std::uint64_t>(seeded_);
+            SeededAfter(words_[static_cast<std::size_t>(seeded_ - 1)], seeded_);
     }
+}
+
+void cMersenneStream::SeedTogether(const std::array<cMersenneStream*, kSeededTogether>& streams) {
+    constexpr int kLastWord = kShift + kNumbersSeededTogether - 1;
+    std::array<std::uint64_t*, kSeededTogether> words{};
+    std::array<std::uint64_t, kSeededTogether> last{};
+    for (std::size_t i = 0; i < kSeededTogether; ++i) {
+        if (streams[i]->seeded_ != 1) return;
+        words[i] = streams[i]->words_.data();
+        last[i] = words[i][0];
+    }
+    for (int word = 1; word <= kLastWord; ++word) {
+        // Unrolled, the chains stay in registers.
+#pragma GCC unroll 4
+        for (std::size_t i = 0; i < kSeededTogether; ++i) {
+            last[i] = SeededAfter(last[i], word);
+            words[i][word] = last[i];
+        }
+    }
+    for (cMersenneStream* stream : streams) stream->seeded_ = kLastWord + 1;
 }
 
 // Word k of the first half takes the untwisted words k, k + 1 and k + 156; of the second

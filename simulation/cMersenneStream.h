@@ -17,9 +17,18 @@ class cMersenneStream {
 
     std::uint64_t operator()();
 
+    // Seeds, in each of the streams (just made), the words their first numbers read. The
+    // seeding is a chain of multiplications each waiting for the last; the chains of
+    // several streams run side by side keep the processor busy where one leaves it
+    // waiting. Numbers past those are seeded as they are read, as in any stream.
+    static constexpr int kSeededTogether = 4;
+    static void SeedTogether(const std::array<cMersenneStream*, kSeededTogether>& streams);
+
   private:
     static constexpr int kWords = 312;
     static constexpr int kShift = 156;
+    // The numbers SeedTogether prepares: as many as a project's trial reads.
+    static constexpr int kNumbersSeededTogether = 8;
 
     void SeedUpTo(int word);
     void TwistWord(int word);

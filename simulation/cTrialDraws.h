@@ -30,6 +30,12 @@ class cTrialDraws {
     // A number in (0, 1), never 0 nor 1, so that every quantile is finite.
     double Uniform(int slot);
 
+    // The draws of the trials first..first+3, their streams seeded together (see
+    // cMersenneStream::SeedTogether): the same numbers as made one by one, sooner.
+    static constexpr int kGroupSize = cMersenneStream::kSeededTogether;
+    static std::array<cTrialDraws, kGroupSize> Group(std::uint64_t seed, std::uint64_t first,
+                                                     bool sharedBySlot);
+
     static std::uint64_t StreamSeed(std::uint64_t seed, std::uint64_t trial);
 
   private:
