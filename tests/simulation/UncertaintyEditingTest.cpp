@@ -72,7 +72,7 @@ constexpr const char* kDriverRanges =
     "[COCOMO_Uncertainty]\r\nDriver_Lowest02=H\r\nDriver_Highest02=VH\r\n"
     "Driver_Lowest07=N\r\nDriver_Highest07=H\r\n";
 
-// CPLX (the third driver) ranges from High to Very High and MODP (the eighth) from Nominal
+// CPLX (the third driver) ranges from High to Very High and ACAP (the eighth) from Nominal
 // to High; RELY has no Extra High rating.
 TEST_F(SimulationTest, TheCocomoDialogEditsEachCostDriversRatingRange) {
     auto document = Open(CopyExample("flight-management.CCM", kDriverRanges));
