@@ -65,8 +65,8 @@ class cTrialCost {
     bool IsPriced() const { return rate_.IsPriced() || range_.has_value(); }
     double Cost(cTrialDraws& draws, double effort) const {
         if (!range_) return rate_.CostOf(effort);
-        return CostRate::Checked(range_->Quantile(draws.Uniform(kRateDraw)), rate_.currency)
-            .CostOf(effort);
+        // The figure needs no currency: no copy of its text in every trial.
+        return CostRate::Checked(range_->Quantile(draws.Uniform(kRateDraw)), {}).CostOf(effort);
     }
 
   private:
