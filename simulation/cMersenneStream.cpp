@@ -60,36 +60,34 @@ void cMersenneStream::SeedTogether(const std::array<cMersenneStream*, kSeededTog
 }
 
 // Word k of the first half takes the untwisted words k, k + 1 and k + 156; of the second
-// half the untwisted k, k + 1 and the twisted k - 156 (the last word wraps to word 0).
-void cMersenneStream::TwistWord(int word) {
-    std::size_t k = static_cast<std::size_t>(word);
-    std::size_t next = (k + 1) % kWords;
-    std::size_t far = (k + kShift) % kWords;
-    words_[k] = Twisted(words_[k], words_[next], words_[far]);
-}
-
-void cMersenneStream::FinishTwist() {
+// half the untwisted k, k + 1 and the twisted k - 156; the last word wraps to word 0.
+// Split so, each loop reads its words without wrapping indices, as the standard engine's.
+void cMersenneStream::TwistFrom(int first) {
     SeedUpTo(kWords - 1);
-    for (; twisted_ < kWords; ++twisted_) TwistWord(twisted_);
+    std::uint64_t* x = words_.data();
+    int k = first;
+    for (; k < kWords - kShift; ++k) x[k] = Twisted(x[k], x[k + 1], x[k + kShift]);
+    for (; k < kWords - 1; ++k) x[k] = Twisted(x[k], x[k + 1], x[k + kShift - kWords]);
+    x[kWords - 1] = Twisted(x[kWords - 1], x[0], x[kShift - 1]);
+    twisted_ = kWords;
 }
 
-void cMersenneStream::Twist() {
-    twisted_ = 0;
-    FinishTwist();
-    next_ = 0;
+void cMersenneStream::Advance() {
+    if (next_ == kWords) {
+        next_ = 0;
+        TwistFrom(0);
+    } else if (next_ < kShift) {
+        SeedUpTo(next_ + kShift);
+        std::size_t k = static_cast<std::size_t>(next_);
+        words_[k] = Twisted(words_[k], words_[k + 1], words_[k + kShift]);
+        twisted_ = next_ + 1;
+    } else {
+        TwistFrom(twisted_);
+    }
 }
 
 std::uint64_t cMersenneStream::operator()() {
-    if (next_ == kWords) Twist();
-    if (next_ >= twisted_) {
-        if (next_ < kShift) {
-            SeedUpTo(next_ + kShift);
-            TwistWord(next_);
-            twisted_ = next_ + 1;
-        } else {
-            FinishTwist();
-        }
-    }
+    if (next_ >= twisted_) Advance();
     return Tempered(words_[static_cast<std::size_t>(next_++)]);
 }
 

@@ -31,9 +31,10 @@ class cMersenneStream {
     static constexpr int kNumbersSeededTogether = 8;
 
     void SeedUpTo(int word);
-    void TwistWord(int word);
-    void FinishTwist();
-    void Twist();
+    // Twists the words first..311 of this round (the earlier ones are twisted).
+    void TwistFrom(int first);
+    // Makes the word the next number is tempered from ready.
+    void Advance();
 
     std::array<std::uint64_t, kWords> words_;
     int seeded_ = 1;   // words 0..seeded_-1 hold their seeded value (or a twisted one)
