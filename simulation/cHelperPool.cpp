@@ -19,9 +19,11 @@ struct cHelperPool::Batch {
     std::atomic<std::int64_t> done{0};
 };
 
+// Never destroyed: a run still going while the program's statics are destroyed (a
+// background simulation cancelled by the window it belongs to) finds its pool in place.
 cHelperPool& cHelperPool::Shared() {
-    static cHelperPool pool;
-    return pool;
+    static cHelperPool* pool = new cHelperPool;
+    return *pool;
 }
 
 cHelperPool::~cHelperPool() {

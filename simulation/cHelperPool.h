@@ -24,7 +24,7 @@ class cHelperPool {
     cHelperPool(const cHelperPool&) = delete;
     cHelperPool& operator=(const cHelperPool&) = delete;
 
-    // The pool of the program's runs.
+    // The pool of the program's runs, kept until the program ends.
     static cHelperPool& Shared();
 
     // Runs job(0), ..., job(count - 1), each once, on the calling thread and up to `helpers`
