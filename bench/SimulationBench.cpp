@@ -86,9 +86,10 @@ std::unique_ptr<korval::cModelDoc> OpenProject() {
     return project;
 }
 
-double Simulated(const korval::cModelDoc& document, std::int64_t trials) {
+double Simulated(const korval::cModelDoc& document, std::int64_t trials, unsigned threads = 0) {
     korval::SimulationRequest request;
     request.trials = trials;
+    request.threads = threads;
     return SecondsOf([&] { benchmark::DoNotOptimize(korval::Simulate(document, request)); });
 }
 
@@ -107,6 +108,13 @@ BENCHMARK(BM_SimulateSystem)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// The same 10,000 trials on one thread: what the second core saves, start-up included.
+void BM_SimulateProjectOneThread(benchmark::State& state) {
+    auto project = OpenProject();
+    for (auto _ : state) state.SetIterationTime(Simulated(*project, 10000, 1));
+}
+BENCHMARK(BM_SimulateProjectOneThread)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // 20,000 trials against 10,000 of the same project.
 void BM_ProjectTrialsDoubled(benchmark::State& state) {

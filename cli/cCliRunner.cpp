@@ -44,7 +44,7 @@ constexpr const char* kUsage =
     "       korval-cli resave  FILE OUT [--profile INI]\n"
     "       korval-cli calibrate HISTORY.csv [--profile INI] [-o OUT.ini] [--format text|json]\n"
     "       korval-cli simulate FILE [--profile INI] [--trials N] [--seed S] [--budget PM]\n"
-    "                           [--deadline MONTHS] [--threads N]\n"
+    "                           [--cost-target AMOUNT] [--deadline MONTHS] [--threads N]\n"
     "       korval-cli --help | --version\n"
     "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
 
@@ -60,7 +60,7 @@ struct Invocation {
 
 bool IsSimulationOption(const std::string& arg) {
     return arg == "--trials" || arg == "--seed" || arg == "--budget" || arg == "--deadline" ||
-           arg == "--threads";
+           arg == "--threads" || arg == "--cost-target";
 }
 
 std::filesystem::path ExecutableFolder() {
@@ -226,7 +226,9 @@ std::variant<SimulationRequest, std::string> SimulationRequestOf(const Invocatio
         } else {
             std::optional<double> value = ParseSimulationNumber(text);
             if (!value) return option + " needs a number, not \"" + text + "\"";
-            (option == "--budget" ? request.targetEffort : request.targetTime) = *value;
+            (option == "--budget"        ? request.targetEffort
+             : option == "--cost-target" ? request.targetCost
+                                         : request.targetTime) = *value;
         }
     }
     std::string problem = SimulationRequestProblem(request);

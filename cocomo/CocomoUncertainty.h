@@ -8,21 +8,13 @@
 
 namespace korval {
 
-// The lowest and the highest rating a cost driver may take (kVeryLow..kExtraHigh); every
-// defined rating between them is equally likely.
-struct RatingRange {
-    int lowest = 0;
-    int highest = 0;
-
-    bool operator==(const RatingRange&) const = default;
-};
-
 // What a COCOMO model is unsure of: its size, the ratings of some cost drivers and the
 // model's own error (a log-normal factor with median 1 and this spread of its logarithm).
 struct CocomoUncertainty {
     SimulationSettings run;
     std::optional<ThreePointEstimate> size;
-    // One entry per cost driver of the model, in its order; none for a certain rating.
+    // One entry per cost driver of the model, in its order (ratings kVeryLow..kExtraHigh;
+    // every defined rating between the two is equally likely); none for a certain rating.
     std::vector<std::optional<RatingRange>> driverRanges;
     double modelErrorSpread = 0;
 

@@ -23,6 +23,15 @@ struct ThreePointEstimate {
     bool operator==(const ThreePointEstimate&) const = default;
 };
 
+// The lowest and the highest of a row of ordered ratings an input may take (numbered from
+// 0, lowest first).
+struct RatingRange {
+    int lowest = 0;
+    int highest = 0;
+
+    bool operator==(const RatingRange&) const = default;
+};
+
 // Why the estimate cannot be simulated, naming the input; empty when it can: every value
 // a finite number not below 0, optimistic <= most likely <= pessimistic.
 std::string ThreePointProblem(std::string_view inputName, const ThreePointEstimate& estimate);

@@ -56,6 +56,28 @@ int cUncertaintyDlg::AddSwitch(std::string label, bool on) {
     return SwitchCount() - 1;
 }
 
+void cUncertaintyDlg::PairAsRange(int lowestRow, int highestRow, std::string name) {
+    if (IsRow(numbers_, lowestRow) && IsRow(numbers_, highestRow))
+        numberPairs_.push_back({lowestRow, highestRow, std::move(name)});
+}
+
+int cUncertaintyDlg::AddRatingRange(std::string label, std::string current,
+                                    std::vector<std::string> ratingNames,
+                                    std::vector<bool> hasRating,
+                                    const std::optional<RatingRange>& range) {
+    hasRating.resize(ratingNames.size(), false);
+    RatingRangeRow row{std::move(label),     std::move(current),     std::move(ratingNames),
+                       std::move(hasRating), {kNoRating, kNoRating}, range};
+    if (range) row.ends = {range->lowest, range->highest};
+    ratingRanges_.push_back(std::move(row));
+    return RatingRangeCount() - 1;
+}
+
+bool cUncertaintyDlg::RatingRangeRow::Has(int rating) const {
+    return rating >= 0 && rating < static_cast<int>(hasRating.size()) &&
+           hasRating[static_cast<std::size_t>(rating)];
+}
+
 const char* cUncertaintyDlg::RunFieldLabel(int field) {
     static constexpr const char* kLabels[kRunFieldCount] = {
         "Trials:", "Seed:", "Effort target (person months):", "Time target (calendar months):"};
@@ -111,6 +133,45 @@ void cUncertaintyDlg::SetSwitch(int row, bool on) {
     if (IsRow(switches_, row)) switches_[static_cast<std::size_t>(row)].on = on;
 }
 
+const std::string& cUncertaintyDlg::RatingRangeLabel(int row) const {
+    return IsRow(ratingRanges_, row) ? ratingRanges_[static_cast<std::size_t>(row)].label : kNoText;
+}
+
+const std::string& cUncertaintyDlg::CurrentRating(int row) const {
+    return IsRow(ratingRanges_, row) ? ratingRanges_[static_cast<std::size_t>(row)].current
+                                     : kNoText;
+}
+
+std::vector<int> cUncertaintyDlg::RatingChoices(int row) const {
+    std::vector<int> choices;
+    if (!IsRow(ratingRanges_, row)) return choices;
+    const RatingRangeRow& range = ratingRanges_[static_cast<std::size_t>(row)];
+    for (int rating = 0; rating < static_cast<int>(range.ratingNames.size()); ++rating) {
+        bool chosen = rating == range.ends[kLowestEnd] || rating == range.ends[kHighestEnd];
+        if (range.Has(rating) || chosen) choices.push_back(rating);
+    }
+    return choices;
+}
+
+const std::string& cUncertaintyDlg::RatingName(int row, int rating) const {
+    if (!IsRow(ratingRanges_, row)) return kNoText;
+    const std::vector<std::string>& names =
+        ratingRanges_[static_cast<std::size_t>(row)].ratingNames;
+    return IsRow(names, rating) ? names[static_cast<std::size_t>(rating)] : kNoText;
+}
+
+int cUncertaintyDlg::GetRangeEnd(int row, int end) const {
+    if (!IsRow(ratingRanges_, row) || (end != kLowestEnd && end != kHighestEnd)) return kNoRating;
+    return ratingRanges_[static_cast<std::size_t>(row)].ends[static_cast<std::size_t>(end)];
+}
+
+void cUncertaintyDlg::SetRangeEnd(int row, int end, int rating) {
+    if (!IsRow(ratingRanges_, row) || (end != kLowestEnd && end != kHighestEnd)) return;
+    RatingRangeRow& range = ratingRanges_[static_cast<std::size_t>(row)];
+    bool known = rating >= 0 && rating < static_cast<int>(range.ratingNames.size());
+    range.ends[static_cast<std::size_t>(end)] = known ? rating : kNoRating;
+}
+
 const std::optional<ThreePointEstimate>& cUncertaintyDlg::GetThreePoint(int row) const {
     static const std::optional<ThreePointEstimate> kNone;
     return IsRow(threePoints_, row) ? threePoints_[static_cast<std::size_t>(row)].value : kNone;
@@ -119,6 +180,11 @@ const std::optional<ThreePointEstimate>& cUncertaintyDlg::GetThreePoint(int row)
 const std::optional<double>& cUncertaintyDlg::GetNumber(int row) const {
     static const std::optional<double> kNone;
     return IsRow(numbers_, row) ? numbers_[static_cast<std::size_t>(row)].value : kNone;
+}
+
+const std::optional<RatingRange>& cUncertaintyDlg::GetRatingRange(int row) const {
+    static const std::optional<RatingRange> kNone;
+    return IsRow(ratingRanges_, row) ? ratingRanges_[static_cast<std::size_t>(row)].value : kNone;
 }
 
 bool cUncertaintyDlg::Refuse(Focus focus, const std::string& message) {
@@ -211,9 +277,61 @@ bool cUncertaintyDlg::CheckNumbers() {
     return true;
 }
 
+// Each number is valid on its own by now; a range needs both ends, in order.
+bool cUncertaintyDlg::CheckNumberPairs() {
+    for (const NumberPair& pair : numberPairs_) {
+        const std::optional<double>& lowest = numbers_[static_cast<std::size_t>(pair.lowest)].value;
+        const std::optional<double>& highest =
+            numbers_[static_cast<std::size_t>(pair.highest)].value;
+        if (lowest.has_value() != highest.has_value()) {
+            return Refuse({Focus::Area::Number, lowest ? pair.highest : pair.lowest, 0},
+                          pair.name + ": give both the lowest and the highest value, or neither.");
+        }
+        if (lowest && *lowest > *highest) {
+            return Refuse({Focus::Area::Number, pair.lowest, 0},
+                          pair.name + ": the lowest value is above the highest one.");
+        }
+    }
+    return true;
+}
+
+bool cUncertaintyDlg::CheckRatingRanges() {
+    for (int r = 0; r < RatingRangeCount(); ++r) {
+        RatingRangeRow& row = ratingRanges_[static_cast<std::size_t>(r)];
+        int lowest = row.ends[kLowestEnd];
+        int highest = row.ends[kHighestEnd];
+        if (lowest == kNoRating && highest == kNoRating) {
+            row.value.reset();
+            continue;
+        }
+        if (lowest == kNoRating || highest == kNoRating) {
+            return Refuse(
+                {Focus::Area::RatingRange, r, lowest == kNoRating ? kLowestEnd : kHighestEnd},
+                row.label + ": choose both the lowest and the highest rating, or neither.");
+        }
+        for (int end : {kLowestEnd, kHighestEnd}) {
+            int rating = row.ends[static_cast<std::size_t>(end)];
+            if (!row.Has(rating)) {
+                return Refuse({Focus::Area::RatingRange, r, end},
+                              row.label + " has no " + RatingName(r, rating) + " rating.");
+            }
+        }
+        if (lowest > highest) {
+            return Refuse({Focus::Area::RatingRange, r, kLowestEnd},
+                          row.label + ": the lowest rating (" + RatingName(r, lowest) +
+                              ") is above the highest (" + RatingName(r, highest) + ").");
+        }
+        row.value = RatingRange{lowest, highest};
+    }
+    return true;
+}
+
 bool cUncertaintyDlg::OnOk() {
     SimulationSettings run = run_;
-    if (!CheckRun(run) || !CheckThreePoints() || !CheckNumbers()) return false;
+    if (!CheckRun(run) || !CheckThreePoints() || !CheckNumbers() || !CheckNumberPairs() ||
+        !CheckRatingRanges()) {
+        return false;
+    }
     run_ = run;
     return true;
 }

@@ -14,9 +14,11 @@ class cPlatformServices;
 
 // Uncertainty: what the simulation varies and how it runs. Every kind fills it with its
 // own inputs (rows of three-point estimates, single numbers, switches) over the run fields
-// every kind shares (distribution, trials, seed, effort and time targets). A row left
-// empty is certain; OK refuses, naming the field, a row with a value missing or out of
-// order, a value that is not a number, trials outside 1..1,000,000 and negative targets.
+// every kind shares (distribution, trials, seed, effort and time targets), and rows of
+// rating ranges (a cost driver's lowest and highest rating). A row left empty is certain;
+// OK refuses, naming the field, a row with a value missing or out of order, a value that is
+// not a number, a range given by one end or a rating the row does not have, trials outside
+// 1..1,000,000 and negative targets.
 class cUncertaintyDlg : public cDialogLogic {
   public:
     enum RunField { kTrialsField, kSeedField, kEffortTargetField, kTimeTargetField };
@@ -34,6 +36,13 @@ class cUncertaintyDlg : public cDialogLogic {
     // A number that may be left empty (none), within min..max.
     int AddNumber(std::string label, const std::optional<double>& value, double min, double max);
     int AddSwitch(std::string label, bool on);
+    // Makes two number rows the lowest and highest value of one range named `name`: both
+    // or neither must be given, the lowest not above the highest.
+    void PairAsRange(int lowestRow, int highestRow, std::string name);
+    // A row of ratings, lowest first: their names, which of them the input has, the one it
+    // has now (shown beside the range) and its range, none for a certain rating.
+    int AddRatingRange(std::string label, std::string current, std::vector<std::string> ratingNames,
+                       std::vector<bool> hasRating, const std::optional<RatingRange>& range);
 
     // --- Fields -----------------------------------------------------------------------
     static const char* RunFieldLabel(int field);
@@ -57,10 +66,23 @@ class cUncertaintyDlg : public cDialogLogic {
     bool GetSwitch(int row) const;
     void SetSwitch(int row, bool on);
 
-    // Where the focus goes after a refused OK: a run field, a three-point row's part or a
-    // number row.
+    static constexpr int kNoRating = -1;
+    enum RangeEnd { kLowestEnd, kHighestEnd };
+    int RatingRangeCount() const { return static_cast<int>(ratingRanges_.size()); }
+    const std::string& RatingRangeLabel(int row) const;
+    const std::string& CurrentRating(int row) const;
+    // The ratings a row offers, lowest first: those it has, and a chosen one it lacks (read
+    // from a file) so that it shows until OK refuses it.
+    std::vector<int> RatingChoices(int row) const;
+    const std::string& RatingName(int row, int rating) const;
+    // kNoRating, or the rating chosen at that end.
+    int GetRangeEnd(int row, int end) const;
+    void SetRangeEnd(int row, int end, int rating);
+
+    // Where the focus goes after a refused OK: a run field, a three-point row's part, a
+    // number row or a rating range's end.
     struct Focus {
-        enum class Area { Run, ThreePoint, Number } area = Area::Run;
+        enum class Area { Run, ThreePoint, Number, RatingRange } area = Area::Run;
         int row = kTrialsField;
         int part = 0;
     };
@@ -74,6 +96,7 @@ class cUncertaintyDlg : public cDialogLogic {
     const SimulationSettings& GetRun() const { return run_; }
     const std::optional<ThreePointEstimate>& GetThreePoint(int row) const;
     const std::optional<double>& GetNumber(int row) const;
+    const std::optional<RatingRange>& GetRatingRange(int row) const;
 
   private:
     struct ThreePointRow {
@@ -92,11 +115,28 @@ class cUncertaintyDlg : public cDialogLogic {
         std::string label;
         bool on = false;
     };
+    struct NumberPair {
+        int lowest = 0;
+        int highest = 0;
+        std::string name;
+    };
+    struct RatingRangeRow {
+        std::string label;
+        std::string current;
+        std::vector<std::string> ratingNames;
+        std::vector<bool> hasRating;
+        std::array<int, 2> ends{kNoRating, kNoRating};
+        std::optional<RatingRange> value;
+
+        bool Has(int rating) const;
+    };
 
     bool Refuse(Focus focus, const std::string& message);
     bool CheckRun(SimulationSettings& run);
     bool CheckThreePoints();
     bool CheckNumbers();
+    bool CheckNumberPairs();
+    bool CheckRatingRanges();
 
     cPlatformServices& platform_;
     std::string title_;
@@ -106,6 +146,8 @@ class cUncertaintyDlg : public cDialogLogic {
     std::vector<ThreePointRow> threePoints_;
     std::vector<NumberRow> numbers_;
     std::vector<SwitchRow> switches_;
+    std::vector<NumberPair> numberPairs_;
+    std::vector<RatingRangeRow> ratingRanges_;
     Focus focus_;
 };
 

@@ -65,8 +65,8 @@ class cTrialCost {
     bool IsPriced() const { return rate_.IsPriced() || range_.has_value(); }
     double Cost(cTrialDraws& draws, double effort) const {
         if (!range_) return rate_.CostOf(effort);
-        return CostRate::Checked(range_->Quantile(draws.Uniform(kRateDraw)), rate_.currency)
-            .CostOf(effort);
+        // The figure needs no currency: no copy of its text in every trial.
+        return CostRate::Checked(range_->Quantile(draws.Uniform(kRateDraw)), {}).CostOf(effort);
     }
 
   private:
@@ -246,11 +246,22 @@ SimulationResults RunPlan(SimulationResults results, const TrialPlan& plan, unsi
     std::uint64_t seed = results.run.seed;
     auto runBlock = [&](std::int64_t first, std::int64_t last) {
         std::vector<double> row(outputCount);
-        for (std::int64_t trial = first; trial < last; ++trial) {
-            cTrialDraws draws(seed, static_cast<std::uint64_t>(trial), plan.sharedBySlot);
+        auto runTrial = [&](cTrialDraws& draws, std::int64_t trial) {
             plan.run(draws, row.data());
             for (std::size_t k = 0; k < outputCount; ++k)
                 columns[k][static_cast<std::size_t>(trial)] = row[k];
+        };
+        constexpr std::int64_t kGroup = cTrialDraws::kGroupSize;
+        std::int64_t trial = first;
+        for (; trial + kGroup <= last; trial += kGroup) {
+            auto group =
+                cTrialDraws::Group(seed, static_cast<std::uint64_t>(trial), plan.sharedBySlot);
+            for (std::int64_t i = 0; i < kGroup; ++i)
+                runTrial(group[static_cast<std::size_t>(i)], trial + i);
+        }
+        for (; trial < last; ++trial) {
+            cTrialDraws draws(seed, static_cast<std::uint64_t>(trial), plan.sharedBySlot);
+            runTrial(draws, trial);
         }
     };
     results.cancelled = !RunTrialBlocks(results.run.trials, threads, runBlock, control);

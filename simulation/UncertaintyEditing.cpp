@@ -1,6 +1,7 @@
 #include "simulation/UncertaintyEditing.h"
 
 #include "cocomo/cCocomoDoc.h"
+#include "cocomo/cCostDriverDlg.h"
 #include "framework/cUncertaintyDlg.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "project/cProjectDoc.h"
@@ -34,17 +35,46 @@ std::optional<InfluenceRange> RangeOf(const std::optional<double>& lowest,
     return range;
 }
 
+// One rating range row per cost driver, with the rating names the Cost Driver Attributes
+// dialog shows and only the ratings the driver defines.
+int AddDriverRange(cUncertaintyDlg& dialog, const cCostDriverAttribute& driver,
+                   const std::optional<RatingRange>& range) {
+    std::vector<std::string> names;
+    std::vector<bool> defined;
+    for (int rating = 0; rating < kRatingCount; ++rating) {
+        names.emplace_back(cCostDriverDlg::RatingLabel(rating));
+        defined.push_back(driver.IsRatingDefined(rating));
+    }
+    return dialog.AddRatingRange(driver.GetName(), cCostDriverDlg::RatingLabel(driver.GetRating()),
+                                 std::move(names), std::move(defined), range);
+}
+
 // The rows of each model, added to a dialog and read back from it.
 struct CocomoRows {
     int size;
     int spread;
-    CocomoRows(cUncertaintyDlg& dialog, const CocomoUncertainty& u)
-        : size(dialog.AddThreePoint(kSizeLabel, u.size)),
-          spread(dialog.AddNumber(kSpreadLabel, SpreadOrNone(u.modelErrorSpread), 0,
-                                  kMaxModelErrorSpread)) {}
+    int firstDriver;
+    std::size_t drivers;
+    CocomoRows(cUncertaintyDlg& dialog, const cCocomoDoc& document)
+        : size(dialog.AddThreePoint(kSizeLabel, document.GetUncertainty().size)),
+          spread(dialog.AddNumber(kSpreadLabel,
+                                  SpreadOrNone(document.GetUncertainty().modelErrorSpread), 0,
+                                  kMaxModelErrorSpread)),
+          firstDriver(dialog.RatingRangeCount()),
+          drivers(document.GetCostDrivers().size()) {
+        const std::vector<std::optional<RatingRange>>& ranges =
+            document.GetUncertainty().driverRanges;
+        for (std::size_t i = 0; i < drivers; ++i) {
+            AddDriverRange(dialog, document.GetCostDrivers()[i],
+                           i < ranges.size() ? ranges[i] : std::nullopt);
+        }
+    }
     CocomoUncertainty Read(const cUncertaintyDlg& dialog, CocomoUncertainty u) const {
         u.size = dialog.GetThreePoint(size);
         u.modelErrorSpread = dialog.GetNumber(spread).value_or(0);
+        u.driverRanges.resize(drivers);
+        for (std::size_t i = 0; i < drivers; ++i)
+            u.driverRanges[i] = dialog.GetRatingRange(firstDriver + static_cast<int>(i));
         return u;
     }
 };
@@ -53,13 +83,17 @@ struct FunctionPointRows {
     int ufp;
     int lowest;
     int highest;
-    FunctionPointRows(cUncertaintyDlg& dialog, const FunctionPointUncertainty& u)
-        : ufp(dialog.AddThreePoint("Unadjusted function points", u.unadjustedFunctionPoints)),
+    FunctionPointRows(cUncertaintyDlg& dialog, const cFunctionPointDoc& document)
+        : ufp(dialog.AddThreePoint("Unadjusted function points",
+                                   document.GetUncertainty().unadjustedFunctionPoints)),
           lowest(dialog.AddNumber("Lowest total degree of influence",
-                                  Lowest(u.totalDegreeOfInfluence), 0, kMaxTotalDegreeOfInfluence)),
+                                  Lowest(document.GetUncertainty().totalDegreeOfInfluence), 0,
+                                  kMaxTotalDegreeOfInfluence)),
           highest(dialog.AddNumber("Highest total degree of influence",
-                                   Highest(u.totalDegreeOfInfluence), 0,
-                                   kMaxTotalDegreeOfInfluence)) {}
+                                   Highest(document.GetUncertainty().totalDegreeOfInfluence), 0,
+                                   kMaxTotalDegreeOfInfluence)) {
+        dialog.PairAsRange(lowest, highest, "Total degree of influence");
+    }
     FunctionPointUncertainty Read(const cUncertaintyDlg& dialog, FunctionPointUncertainty u) const {
         u.unadjustedFunctionPoints = dialog.GetThreePoint(ufp);
         u.totalDegreeOfInfluence = RangeOf(dialog.GetNumber(lowest), dialog.GetNumber(highest));
@@ -71,10 +105,12 @@ struct RayleighRows {
     int size;
     int tdev;
     int productivity;
-    RayleighRows(cUncertaintyDlg& dialog, const RayleighUncertainty& u)
-        : size(dialog.AddThreePoint(kSizeLabel, u.size)),
-          tdev(dialog.AddThreePoint("Time to develop (calendar months)", u.timeToDevelop)),
-          productivity(dialog.AddSwitch(kProductivityLabel, u.productivityVaries)) {}
+    RayleighRows(cUncertaintyDlg& dialog, const cRayleighDoc& document)
+        : size(dialog.AddThreePoint(kSizeLabel, document.GetUncertainty().size)),
+          tdev(dialog.AddThreePoint("Time to develop (calendar months)",
+                                    document.GetUncertainty().timeToDevelop)),
+          productivity(
+              dialog.AddSwitch(kProductivityLabel, document.GetUncertainty().productivityVaries)) {}
     RayleighUncertainty Read(const cUncertaintyDlg& dialog, RayleighUncertainty u) const {
         u.size = dialog.GetThreePoint(size);
         u.timeToDevelop = dialog.GetThreePoint(tdev);
@@ -104,7 +140,7 @@ template <class Document, class Rows>
 bool EditModel(Document& document, const char* title, bool priced) {
     auto uncertainty = document.GetUncertainty();
     cUncertaintyDlg dialog(document.Platform(), title, uncertainty.run);
-    Rows rows(dialog, uncertainty);
+    Rows rows(dialog, document);
     int rate = priced ? dialog.AddThreePoint(kRateLabel, uncertainty.run.rate) : -1;
     if (!document.Platform().RunDialog(dialog)) return false;
     auto changed = rows.Read(dialog, uncertainty);
@@ -116,9 +152,9 @@ bool EditModel(Document& document, const char* title, bool priced) {
 bool EditProject(cProjectDoc& project) {
     cUncertaintyDlg dialog(project.Platform(), "Project Uncertainty",
                            project.GetSimulationSettings());
-    FunctionPointRows fp(dialog, project.FunctionPointModel().GetUncertainty());
-    CocomoRows cocomo(dialog, project.CocomoModel().GetUncertainty());
-    RayleighRows rayleigh(dialog, project.RayleighModel().GetUncertainty());
+    FunctionPointRows fp(dialog, project.FunctionPointModel());
+    CocomoRows cocomo(dialog, project.CocomoModel());
+    RayleighRows rayleigh(dialog, project.RayleighModel());
     int rate = dialog.AddThreePoint(kRateLabel, project.GetSimulationSettings().rate);
     if (!project.Platform().RunDialog(dialog)) return false;
     cFunctionPointDoc& fpModel = project.FunctionPointModel();

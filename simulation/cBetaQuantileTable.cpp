@@ -12,6 +12,7 @@ using Policy = boost::math::policies::policy<boost::math::policies::promote_doub
 
 cBetaQuantileTable::Half::Half(double shapeA, double shapeB)
     : a(shapeA),
+      inverseA(1 / shapeA),
       step(std::pow(0.5, 1 / shapeA) / kIntervals),
       values(kIntervals + 1),
       slopes(kIntervals + 1) {
@@ -31,7 +32,7 @@ cBetaQuantileTable::Half::Half(double shapeA, double shapeB)
 }
 
 double cBetaQuantileTable::Half::Quantile(double p) const {
-    double position = std::pow(p, 1 / a) / step;
+    double position = std::pow(p, inverseA) / step;
     int node = static_cast<int>(position);
     if (node >= kIntervals) node = kIntervals - 1;
     std::size_t i = static_cast<std::size_t>(node);

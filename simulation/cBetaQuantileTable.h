@@ -25,6 +25,7 @@ class cBetaQuantileTable {
     // One half: the quantile of beta(a, b) for p up to 1/2.
     struct Half {
         double a = 1;
+        double inverseA = 1;         // 1 / a, once rather than at every draw
         double step = 0;             // in s = p^(1/a)
         std::vector<double> values;  // Q at the nodes
         std::vector<double> slopes;  // dQ/ds at the nodes

@@ -18,7 +18,21 @@ std::uint64_t cTrialDraws::StreamSeed(std::uint64_t seed, std::uint64_t trial) {
 }
 
 cTrialDraws::cTrialDraws(std::uint64_t seed, std::uint64_t trial, bool sharedBySlot)
-    : engine_(StreamSeed(seed, trial)), sharedBySlot_(sharedBySlot) {}
+    : engine_(StreamSeed(seed, trial)), sharedBySlot_(sharedBySlot) {
+    if (sharedBySlot_) slots_.fill(0);
+}
+
+std::array<cTrialDraws, cTrialDraws::kGroupSize> cTrialDraws::Group(std::uint64_t seed,
+                                                                    std::uint64_t first,
+                                                                    bool sharedBySlot) {
+    static_assert(kGroupSize == 4);
+    std::array<cTrialDraws, kGroupSize> group{
+        cTrialDraws(seed, first, sharedBySlot), cTrialDraws(seed, first + 1, sharedBySlot),
+        cTrialDraws(seed, first + 2, sharedBySlot), cTrialDraws(seed, first + 3, sharedBySlot)};
+    cMersenneStream::SeedTogether(
+        {&group[0].engine_, &group[1].engine_, &group[2].engine_, &group[3].engine_});
+    return group;
+}
 
 double cTrialDraws::Next() {
     // The top 53 bits, centred in their interval: (k + 0.5) / 2^53.

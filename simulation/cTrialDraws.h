@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
+
+#include "simulation/cMersenneStream.h"
 
 namespace korval {
 
@@ -19,8 +20,8 @@ enum DrawSlot : int {
     kDrawSlotCount = kFirstDriverDraw + 100
 };
 
-// The uniform numbers of one trial, from a stream of its own: std::mt19937_64 (whose
-// sequence the C++ standard fixes) seeded from the run's seed and the trial's number, so
+// The uniform numbers of one trial, from a stream of its own: std::mt19937_64's sequence
+// (which the C++ standard fixes) seeded from the run's seed and the trial's number, so
 // a trial draws the same numbers whichever thread runs it and whatever ran before.
 class cTrialDraws {
   public:
@@ -29,14 +30,21 @@ class cTrialDraws {
     // A number in (0, 1), never 0 nor 1, so that every quantile is finite.
     double Uniform(int slot);
 
+    // The draws of the trials first..first+3, their streams seeded together (see
+    // cMersenneStream::SeedTogether): the same numbers as made one by one, sooner.
+    static constexpr int kGroupSize = cMersenneStream::kSeededTogether;
+    static std::array<cTrialDraws, kGroupSize> Group(std::uint64_t seed, std::uint64_t first,
+                                                     bool sharedBySlot);
+
     static std::uint64_t StreamSeed(std::uint64_t seed, std::uint64_t trial);
 
   private:
     double Next();
 
-    std::mt19937_64 engine_;
+    cMersenneStream engine_;
     bool sharedBySlot_;
-    std::array<double, kDrawSlotCount> slots_{};
+    // Cleared only when shared: a trial of independent draws never reads it.
+    std::array<double, kDrawSlotCount> slots_;
 };
 
 }  // namespace korval

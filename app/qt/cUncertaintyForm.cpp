@@ -2,12 +2,15 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/qt/FormWidgets.h"
 #include "app/qt/QtText.h"
@@ -90,13 +93,64 @@ cUncertaintyForm::cUncertaintyForm(cUncertaintyDlg& logic, cPlatformServices& pl
     auto* runBox = new QGroupBox(QStringLiteral("Simulation"), this);
     runBox->setLayout(run);
 
+    auto* left = new QVBoxLayout;
+    left->addLayout(inputs);
+    left->addWidget(runBox);
+    left->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    if (logic_.RatingRangeCount() > 0) columns->addWidget(MakeRatingRanges(), 0, Qt::AlignTop);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(inputs);
-    layout->addWidget(runBox);
+    layout->addLayout(columns);
     layout->addSpacing(6);
     layout->addWidget(MakeButtonBox());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     FocusField(threePoints_.empty() ? runFields_[0] : threePoints_.front()[0]);
+}
+
+// Lowest and highest offer no rating (certain) and the ratings the row has.
+QComboBox* cUncertaintyForm::MakeRangeEnd(int row, int end) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(QStringLiteral("%1Rating%2")
+                           .arg(end == cUncertaintyDlg::kLowestEnd ? QStringLiteral("lowest")
+                                                                   : QStringLiteral("highest"))
+                           .arg(row));
+    box->addItem(QString(), cUncertaintyDlg::kNoRating);
+    for (int rating : logic_.RatingChoices(row))
+        box->addItem(ToQString(logic_.RatingName(row, rating)), rating);
+    box->setCurrentIndex(std::max(0, box->findData(logic_.GetRangeEnd(row, end))));
+    connect(box, &QComboBox::activated, this, [this, box, row, end](int index) {
+        logic_.SetRangeEnd(row, end, box->itemData(index).toInt());
+    });
+    return box;
+}
+
+QGroupBox* cUncertaintyForm::MakeRatingRanges() {
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    grid->addWidget(new QLabel(QStringLiteral("Rated now"), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Lowest"), this), 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Highest"), this), 0, 3);
+    for (int row = 0; row < logic_.RatingRangeCount(); ++row) {
+        std::array<QComboBox*, 2> ends{MakeRangeEnd(row, cUncertaintyDlg::kLowestEnd),
+                                       MakeRangeEnd(row, cUncertaintyDlg::kHighestEnd)};
+        grid->addWidget(BuddyLabel(ToQString(logic_.RatingRangeLabel(row)), ends[0], this), row + 1,
+                        0);
+        grid->addWidget(new QLabel(ToQString(logic_.CurrentRating(row)), this), row + 1, 1);
+        grid->addWidget(ends[0], row + 1, 2);
+        grid->addWidget(ends[1], row + 1, 3);
+        rangeEnds_.push_back(ends);
+    }
+    auto* hint = new QLabel(QStringLiteral("Each rating from the lowest to the highest is "
+                                           "equally likely; leave both empty to keep the rating."),
+                            this);
+    hint->setWordWrap(true);
+    grid->addWidget(hint, logic_.RatingRangeCount() + 1, 0, 1, 4);
+    auto* box = new QGroupBox(QStringLiteral("Cost driver ratings"), this);
+    box->setObjectName(QStringLiteral("ratingRangesBox"));
+    box->setLayout(grid);
+    return box;
 }
 
 void cUncertaintyForm::FocusRefusedField() {
@@ -107,6 +161,8 @@ void cUncertaintyForm::FocusRefusedField() {
         FocusField(threePoints_[row][static_cast<std::size_t>(focus.part)]);
     } else if (focus.area == Area::Number && row < numbers_.size()) {
         FocusField(numbers_[row]);
+    } else if (focus.area == Area::RatingRange && row < rangeEnds_.size()) {
+        FocusField(rangeEnds_[row][focus.part == cUncertaintyDlg::kHighestEnd ? 1 : 0]);
     } else if (focus.area == Area::Run && row < runFields_.size()) {
         FocusField(runFields_[row]);
     }

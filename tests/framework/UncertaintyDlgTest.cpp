@@ -167,5 +167,120 @@ TEST_F(UncertaintyDlgTest, RefusesBadSettingsNamingTheField) {
     }
 }
 
+// A driver rated Very Low to Very High (no Extra High), as the cost driver table defines it.
+class RatingRangeDlgTest : public ::testing::Test {
+  protected:
+    testing::cScriptedPlatform platform;
+    cUncertaintyDlg dialog{platform, "COCOMO Uncertainty", SimulationSettings{}};
+    int lowest = dialog.AddNumber("Lowest total degree of influence", std::nullopt, 0, 70);
+    int highest = dialog.AddNumber("Highest total degree of influence", std::nullopt, 0, 70);
+    int rely =
+        dialog.AddRatingRange("RELY Required Software Reliability", "Nominal",
+                              {"Very Low", "Low", "Nominal", "High", "Very High", "Extra High"},
+                              {true, true, true, true, true, false}, std::nullopt);
+
+    RatingRangeDlgTest() { dialog.PairAsRange(lowest, highest, "Total degree of influence"); }
+};
+
+TEST_F(RatingRangeDlgTest, OffersTheDriversRatingsAndAcceptsARangeOrNone) {
+    EXPECT_EQ(dialog.RatingRangeLabel(rely), "RELY Required Software Reliability");
+    EXPECT_EQ(dialog.CurrentRating(rely), "Nominal");
+    EXPECT_EQ(dialog.RatingChoices(rely), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(dialog.RatingName(rely, 4), "Very High");
+    ASSERT_TRUE(dialog.OnOk());
+    EXPECT_FALSE(dialog.GetRatingRange(rely));
+    EXPECT_FALSE(dialog.GetNumber(lowest));
+
+    dialog.SetRangeEnd(rely, cUncertaintyDlg::kLowestEnd, 1);
+    dialog.SetRangeEnd(rely, cUncertaintyDlg::kHighestEnd, 1);
+    dialog.SetNumberText(lowest, "30");
+    dialog.SetNumberText(highest, "30");
+    ASSERT_TRUE(dialog.OnOk());
+    EXPECT_EQ(dialog.GetRatingRange(rely), (RatingRange{1, 1}));
+    EXPECT_EQ(dialog.GetNumber(highest), 30);
+
+    dialog.SetRangeEnd(rely, cUncertaintyDlg::kLowestEnd, cUncertaintyDlg::kNoRating);
+    dialog.SetRangeEnd(rely, cUncertaintyDlg::kHighestEnd, cUncertaintyDlg::kNoRating);
+    ASSERT_TRUE(dialog.OnOk());
+    EXPECT_FALSE(dialog.GetRatingRange(rely));
+}
+
+TEST(RatingRangeDlg, ARatingFromTheFileThatTheDriverLacksShowsUntilOkRefusesIt) {
+    testing::cScriptedPlatform platform;
+    cUncertaintyDlg dialog{platform, "COCOMO Uncertainty", SimulationSettings{}};
+    int row =
+        dialog.AddRatingRange("SCED Required Development Schedule", "Nominal",
+                              {"Very Low", "Low", "Nominal", "High", "Very High", "Extra High"},
+                              {true, true, true, true, true, false}, RatingRange{2, 5});
+    EXPECT_EQ(dialog.RatingChoices(row), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(dialog.GetRangeEnd(row, cUncertaintyDlg::kHighestEnd), 5);
+    platform.ExpectMessage();
+    EXPECT_FALSE(dialog.OnOk());
+    EXPECT_EQ(platform.Messages().back(),
+              "SCED Required Development Schedule has no Extra High rating.");
+}
+
+struct RangeCase {
+    const char* name;
+    const char* lowest;
+    const char* highest;
+    int lowestRating;
+    int highestRating;
+    Area area;
+    int row;   // the number row, or the rating range row (0)
+    int part;  // the range end of a rating range
+    const char* message;
+};
+
+TEST_F(RatingRangeDlgTest, RefusesARangeGivenByOneEndOutOfOrderOrOfAMissingRating) {
+    constexpr int kNone = cUncertaintyDlg::kNoRating;
+    constexpr int kLow = cUncertaintyDlg::kLowestEnd;
+    constexpr int kHigh = cUncertaintyDlg::kHighestEnd;
+    const RangeCase cases[] = {
+        {"influence lowest only", "30", "", kNone, kNone, Area::Number, 1, 0,
+         "Total degree of influence: give both the lowest and the highest value, or neither."},
+        {"influence highest only", "", "40", kNone, kNone, Area::Number, 0, 0,
+         "Total degree of influence: give both the lowest and the highest value, or neither."},
+        {"influence out of order", "50", "40", kNone, kNone, Area::Number, 0, 0,
+         "Total degree of influence: the lowest value is above the highest one."},
+        {"influence beyond 70", "30", "71", kNone, kNone, Area::Number, 1, 0,
+         "Highest total degree of influence must be a number from 0 to 70, or empty."},
+        {"driver lowest only", "", "", 1, kNone, Area::RatingRange, 0, kHigh,
+         "RELY Required Software Reliability: choose both the lowest and the highest rating, "
+         "or neither."},
+        {"driver highest only", "", "", kNone, 3, Area::RatingRange, 0, kLow,
+         "RELY Required Software Reliability: choose both the lowest and the highest rating, "
+         "or neither."},
+        {"driver out of order", "", "", 4, 1, Area::RatingRange, 0, kLow,
+         "RELY Required Software Reliability: the lowest rating (Very High) is above the "
+         "highest (Low)."},
+        {"driver lacks the rating", "", "", 2, 5, Area::RatingRange, 0, kHigh,
+         "RELY Required Software Reliability has no Extra High rating."},
+    };
+    for (const RangeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::cScriptedPlatform local;
+        cUncertaintyDlg bad(local, "COCOMO Uncertainty", SimulationSettings{});
+        int low = bad.AddNumber("Lowest total degree of influence", std::nullopt, 0, 70);
+        int high = bad.AddNumber("Highest total degree of influence", std::nullopt, 0, 70);
+        bad.PairAsRange(low, high, "Total degree of influence");
+        int driver =
+            bad.AddRatingRange("RELY Required Software Reliability", "Nominal",
+                               {"Very Low", "Low", "Nominal", "High", "Very High", "Extra High"},
+                               {true, true, true, true, true, false}, std::nullopt);
+        bad.SetNumberText(low, c.lowest);
+        bad.SetNumberText(high, c.highest);
+        bad.SetRangeEnd(driver, kLow, c.lowestRating);
+        bad.SetRangeEnd(driver, kHigh, c.highestRating);
+        local.ExpectMessage();
+        EXPECT_FALSE(bad.OnOk());
+        ASSERT_EQ(local.Messages().size(), 1u);
+        EXPECT_EQ(local.Messages().front(), c.message);
+        EXPECT_EQ(bad.GetFocus().area, c.area);
+        EXPECT_EQ(bad.GetFocus().row, c.row);
+        EXPECT_EQ(bad.GetFocus().part, c.part);
+    }
+}
+
 }  // namespace
 }  // namespace korval

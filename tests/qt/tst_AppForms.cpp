@@ -1,6 +1,7 @@
 // The forms of the shell's dialogs: each shows its logic's state, hands every change to
 // the logic, and OK, Cancel and Help do what the buttons say.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,6 +60,7 @@ class AppFormsTest : public QObject {
     void aboutShowsNameVersionAndCopyright();
     void costShowsTheRateAndRefusesANegativeOne();
     void uncertaintyShowsItsRowsAndHandsEditsBack();
+    void uncertaintyRatingRangesOfferTheRatingsAndFocusARefusedEnd();
 };
 
 void AppFormsTest::dialogsAreLightGreyWithBlackText() {
@@ -379,6 +381,41 @@ void AppFormsTest::uncertaintyShowsItsRowsAndHandsEditsBack() {
     QVERIFY(logic.GetSwitch(0));
     QCOMPARE(logic.GetRun().shape, ThreePointShape::Pert);
     korval::testing::SaveScreenshot(form, "uncertainty");
+}
+
+void AppFormsTest::uncertaintyRatingRangesOfferTheRatingsAndFocusARefusedEnd() {
+    cTestQtPlatform platform;
+    cUncertaintyDlg logic(platform, "COCOMO Uncertainty", SimulationSettings{});
+    logic.AddRatingRange("RELY Required Software Reliability", "Nominal",
+                         {"Very Low", "Low", "Nominal", "High", "Very High", "Extra High"},
+                         {true, true, true, true, true, false}, std::nullopt);
+    cUncertaintyForm form(logic, platform);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* lowest = form.findChild<QComboBox*>("lowestRating0");
+    auto* highest = form.findChild<QComboBox*>("highestRating0");
+    QVERIFY(lowest && highest);
+    QCOMPARE(lowest->count(), 6);  // none and the five ratings the driver has
+    QCOMPARE(lowest->currentText(), QString());
+    QCOMPARE(lowest->itemText(5), QStringLiteral("Very High"));
+
+    lowest->setFocus();
+    QTest::keyClick(lowest, Qt::Key_Down);
+    QTest::keyClick(lowest, Qt::Key_Down);
+    QCOMPARE(lowest->currentText(), QStringLiteral("Low"));
+    QTest::mouseClick(form.OkButton(), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QCOMPARE(platform.Messages().back(),
+             std::string("RELY Required Software Reliability: choose both the lowest and the "
+                         "highest rating, or neither."));
+    QCOMPARE(QApplication::focusWidget(), highest);
+
+    highest->setFocus();
+    for (int i = 0; i < 4; ++i) QTest::keyClick(highest, Qt::Key_Down);
+    QTest::mouseClick(form.OkButton(), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(logic.GetRatingRange(0), std::optional<RatingRange>(RatingRange{1, 3}));
+    korval::testing::SaveScreenshot(form, "uncertainty-ratings");
 }
 
 QTEST_MAIN(AppFormsTest)

@@ -68,5 +68,66 @@ TEST_F(SimulationTest, TheSystemDialogChoosesCorrelatedMembers) {
     EXPECT_TRUE(system.GetSimulationSettings().correlatedMembers);
 }
 
+constexpr const char* kDriverRanges =
+    "[COCOMO_Uncertainty]\r\nDriver_Lowest02=H\r\nDriver_Highest02=VH\r\n"
+    "Driver_Lowest07=N\r\nDriver_Highest07=H\r\n";
+
+// CPLX (the third driver) ranges from High to Very High and ACAP (the eighth) from Nominal
+// to High; RELY has no Extra High rating.
+TEST_F(SimulationTest, TheCocomoDialogEditsEachCostDriversRatingRange) {
+    auto document = Open(CopyExample("flight-management.CCM", kDriverRanges));
+    platform.ExpectDialog([](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cUncertaintyDlg&>(logic);
+        EXPECT_EQ(dialog.RatingRangeCount(), 15);
+        EXPECT_EQ(dialog.RatingRangeLabel(0), "RELY Required Software Reliability");
+        EXPECT_EQ(dialog.RatingChoices(0),
+                  (std::vector<int>{kVeryLow, kLow, kNominal, kHigh, kVeryHigh}));
+        EXPECT_EQ(dialog.RatingName(0, kExtraHigh), "Extra High");
+        EXPECT_EQ(dialog.GetRangeEnd(2, cUncertaintyDlg::kLowestEnd), kHigh);
+        EXPECT_EQ(dialog.GetRangeEnd(2, cUncertaintyDlg::kHighestEnd), kVeryHigh);
+        dialog.SetRangeEnd(0, cUncertaintyDlg::kLowestEnd, kLow);
+        dialog.SetRangeEnd(0, cUncertaintyDlg::kHighestEnd, kHigh);
+        dialog.SetRangeEnd(7, cUncertaintyDlg::kLowestEnd, cUncertaintyDlg::kNoRating);
+        dialog.SetRangeEnd(7, cUncertaintyDlg::kHighestEnd, cUncertaintyDlg::kNoRating);
+        return dialog.OnOk();
+    });
+    ASSERT_TRUE(EditUncertainty(*document));
+    const CocomoUncertainty& u = dynamic_cast<cCocomoDoc&>(*document).GetUncertainty();
+    ASSERT_EQ(u.driverRanges.size(), 15u);
+    EXPECT_EQ(u.driverRanges[0], (RatingRange{kLow, kHigh}));
+    EXPECT_EQ(u.driverRanges[2], (RatingRange{kHigh, kVeryHigh}));
+    EXPECT_FALSE(u.driverRanges[7]);
+}
+
+// The project's COCOMO model varies its drivers in every project trial, so its dialog has
+// them too; the influence range given by one end is refused, not dropped.
+TEST_F(SimulationTest, TheProjectDialogHasTheDriversAndRefusesHalfAnInfluenceRange) {
+    auto document = Open(CopyExample(
+        "payroll.PRJ",
+        std::string("[Function_Point_Uncertainty]\r\nTDI_Lowest=36\r\nTDI_Highest=48\r\n") +
+            kDriverRanges));
+    platform.ExpectDialog([this](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<cUncertaintyDlg&>(logic);
+        EXPECT_EQ(dialog.RatingRangeCount(), 15);
+        EXPECT_EQ(dialog.GetRangeEnd(7, cUncertaintyDlg::kHighestEnd), kHigh);
+        dialog.SetRangeEnd(14, cUncertaintyDlg::kLowestEnd, kNominal);
+        dialog.SetRangeEnd(14, cUncertaintyDlg::kHighestEnd, kVeryHigh);
+        EXPECT_EQ(dialog.NumberLabel(1), "Highest total degree of influence");
+        dialog.SetNumberText(1, "");
+        platform.ExpectMessage();
+        EXPECT_FALSE(dialog.OnOk());
+        EXPECT_EQ(platform.Messages().back(),
+                  "Total degree of influence: give both the lowest and the highest value, or "
+                  "neither.");
+        dialog.SetNumberText(0, "");
+        return dialog.OnOk();
+    });
+    ASSERT_TRUE(EditUncertainty(*document));
+    auto& project = dynamic_cast<cProjectDoc&>(*document);
+    EXPECT_EQ(project.GetCocomoModel()->GetUncertainty().driverRanges.at(14),
+              (RatingRange{kNominal, kVeryHigh}));
+    EXPECT_FALSE(project.GetFunctionPointModel()->GetUncertainty().totalDegreeOfInfluence);
+}
+
 }  // namespace
 }  // namespace korval

@@ -138,6 +138,8 @@ TEST_F(SimulationTest, SimulateRefusesBadOptionsWithAClearMessage) {
         {{"--seed", "nan"}, "--seed needs a whole number"},
         {{"--budget", "nan"}, "--budget needs a number, not \"nan\""},
         {{"--deadline", "-2"}, "time target cannot be below 0"},
+        {{"--cost-target", "12k"}, "--cost-target needs a number, not \"12k\""},
+        {{"--cost-target", "-1"}, "cost target cannot be below 0"},
         {{"--threads", "0"}, "--threads needs a number from 1 to 256"},
     };
     for (const auto& [options, message] : cases) {
@@ -163,6 +165,22 @@ TEST_F(SimulationTest, SimulatePrintsEveryPercentileAndWarnsOfSpoiledSettings) {
         EXPECT_NE(result.out.find(key), std::string::npos) << key;
     }
     EXPECT_NE(result.err.find("SLOC_Most_Likely is not a number"), std::string::npos);
+}
+
+// The file's cost target (9,000,000) gives way to the option's, as the other targets do.
+TEST_F(SimulationTest, SimulateTakesTheCostTargetFromTheCommandLine) {
+    std::string file = CopyExample("flight-management.CCM");
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "\"target\": 1.0,\n      \"probabilityOfTarget\": 0.0"},
+        {"1e12", "\"target\": 1000000000000.0,\n      \"probabilityOfTarget\": 1.0"},
+    };
+    for (const auto& [target, expected] : cases) {
+        CliResult result = RunCli({"simulate", file, "--trials", "200", "--cost-target", target});
+        ASSERT_EQ(result.status, cCliRunner::kSuccess) << result.err;
+        std::size_t cost = result.out.find("\"cost\": {");
+        ASSERT_NE(cost, std::string::npos);
+        EXPECT_NE(result.out.find(expected, cost), std::string::npos) << result.out.substr(cost);
+    }
 }
 
 }  // namespace
