@@ -32,6 +32,7 @@ cUncertaintyDlg::cUncertaintyDlg(cPlatformServices& platform, std::string title,
     runTexts_[kSeedField] = FormatNumber("%llu", static_cast<unsigned long long>(run.seed));
     runTexts_[kEffortTargetField] = OptionalText(run.targetEffort);
     runTexts_[kTimeTargetField] = OptionalText(run.targetTime);
+    runTexts_[kCostTargetField] = OptionalText(run.targetCost);
 }
 
 int cUncertaintyDlg::AddThreePoint(std::string label,
@@ -56,6 +57,10 @@ int cUncertaintyDlg::AddSwitch(std::string label, bool on) {
     return SwitchCount() - 1;
 }
 
+void cUncertaintyDlg::OfferCostTarget(std::string currency) {
+    costCurrency_ = std::move(currency);
+}
+
 void cUncertaintyDlg::PairAsRange(int lowestRow, int highestRow, std::string name) {
     if (IsRow(numbers_, lowestRow) && IsRow(numbers_, highestRow))
         numberPairs_.push_back({lowestRow, highestRow, std::move(name)});
@@ -78,10 +83,18 @@ bool cUncertaintyDlg::RatingRangeRow::Has(int rating) const {
            hasRating[static_cast<std::size_t>(rating)];
 }
 
-const char* cUncertaintyDlg::RunFieldLabel(int field) {
+bool cUncertaintyDlg::HasRunField(int field) const {
+    if (field == kCostTargetField) return costCurrency_.has_value();
+    return field >= 0 && field < kRunFieldCount;
+}
+
+std::string cUncertaintyDlg::RunFieldLabel(int field) const {
+    if (!HasRunField(field)) return {};
+    if (field == kCostTargetField)
+        return costCurrency_->empty() ? "Cost target:" : "Cost target (" + *costCurrency_ + "):";
     static constexpr const char* kLabels[kRunFieldCount] = {
         "Trials:", "Seed:", "Effort target (person months):", "Time target (calendar months):"};
-    return field >= 0 && field < kRunFieldCount ? kLabels[field] : "";
+    return kLabels[field];
 }
 
 const std::string& cUncertaintyDlg::GetRunText(int field) const {
@@ -208,18 +221,24 @@ bool cUncertaintyDlg::CheckRun(SimulationSettings& run) {
     run.trials = count;
     run.seed = *seed;
     run.shape = shape_;
-    const std::pair<int, std::optional<double> SimulationSettings::*> targets[] = {
-        {kEffortTargetField, &SimulationSettings::targetEffort},
-        {kTimeTargetField, &SimulationSettings::targetTime}};
-    for (const auto& [field, member] : targets) {
+    struct Target {
+        int field;
+        std::optional<double> SimulationSettings::*member;
+        const char* name;
+    };
+    static constexpr Target kTargets[] = {
+        {kEffortTargetField, &SimulationSettings::targetEffort, "The effort target"},
+        {kTimeTargetField, &SimulationSettings::targetTime, "The time target"},
+        {kCostTargetField, &SimulationSettings::targetCost, "The cost target"}};
+    for (const auto& [field, member, name] : kTargets) {
+        if (!HasRunField(field)) continue;
         const std::string& text = runTexts_[static_cast<std::size_t>(field)];
         if (IsBlank(text)) {
             run.*member = std::nullopt;
             continue;
         }
         std::optional<double> value = ParseSimulationNumber(text);
-        std::string name = field == kEffortTargetField ? "The effort target" : "The time target";
-        if (!value) return Refuse({Area::Run, field, 0}, name + " must be a number.");
+        if (!value) return Refuse({Area::Run, field, 0}, std::string(name) + " must be a number.");
         if (std::string problem = TargetProblem(name, *value); !problem.empty())
             return Refuse({Area::Run, field, 0}, problem);
         run.*member = value;

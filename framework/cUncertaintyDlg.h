@@ -14,15 +14,22 @@ class cPlatformServices;
 
 // Uncertainty: what the simulation varies and how it runs. Every kind fills it with its
 // own inputs (rows of three-point estimates, single numbers, switches) over the run fields
-// every kind shares (distribution, trials, seed, effort and time targets), and rows of
+// every kind shares (distribution, trials, seed, effort and time targets, and the cost target
+// of the kinds that price their effort), and rows of
 // rating ranges (a cost driver's lowest and highest rating). A row left empty is certain;
 // OK refuses, naming the field, a row with a value missing or out of order, a value that is
 // not a number, a range given by one end or a rating the row does not have, trials outside
 // 1..1,000,000 and negative targets.
 class cUncertaintyDlg : public cDialogLogic {
   public:
-    enum RunField { kTrialsField, kSeedField, kEffortTargetField, kTimeTargetField };
-    static constexpr int kRunFieldCount = 4;
+    enum RunField {
+        kTrialsField,
+        kSeedField,
+        kEffortTargetField,
+        kTimeTargetField,
+        kCostTargetField
+    };
+    static constexpr int kRunFieldCount = 5;
     enum Part { kOptimistic, kMostLikely, kPessimistic };
 
     cUncertaintyDlg(cPlatformServices& platform, std::string title, const SimulationSettings& run);
@@ -36,6 +43,9 @@ class cUncertaintyDlg : public cDialogLogic {
     // A number that may be left empty (none), within min..max.
     int AddNumber(std::string label, const std::optional<double>& value, double min, double max);
     int AddSwitch(std::string label, bool on);
+    // Shows the cost target, in the document's currency (none: no unit in the label). A
+    // dialog without it keeps the cost target the settings had.
+    void OfferCostTarget(std::string currency);
     // Makes two number rows the lowest and highest value of one range named `name`: both
     // or neither must be given, the lowest not above the highest.
     void PairAsRange(int lowestRow, int highestRow, std::string name);
@@ -45,7 +55,8 @@ class cUncertaintyDlg : public cDialogLogic {
                        std::vector<bool> hasRating, const std::optional<RatingRange>& range);
 
     // --- Fields -----------------------------------------------------------------------
-    static const char* RunFieldLabel(int field);
+    bool HasRunField(int field) const;
+    std::string RunFieldLabel(int field) const;
     const std::string& GetRunText(int field) const;
     void SetRunText(int field, std::string text);
     ThreePointShape GetShape() const { return shape_; }
@@ -143,6 +154,7 @@ class cUncertaintyDlg : public cDialogLogic {
     SimulationSettings run_;
     ThreePointShape shape_;
     std::array<std::string, kRunFieldCount> runTexts_;
+    std::optional<std::string> costCurrency_;
     std::vector<ThreePointRow> threePoints_;
     std::vector<NumberRow> numbers_;
     std::vector<SwitchRow> switches_;

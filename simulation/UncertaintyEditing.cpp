@@ -129,6 +129,12 @@ bool StoreChanged(const Value& old, const Value& changed, Setter set) {
 
 constexpr const char* kRateLabel = "Labour rate per person month";
 
+// The rate and the cost target, for the kinds whose effort is priced; the row of the rate.
+int AddPricing(cUncertaintyDlg& dialog, const CostRate& cost, const SimulationSettings& run) {
+    dialog.OfferCostTarget(cost.currency);
+    return dialog.AddThreePoint(kRateLabel, run.rate);
+}
+
 // The run as the dialog accepted it, with the rate row read back when there is one.
 SimulationSettings RunOf(const cUncertaintyDlg& dialog, int rateRow) {
     SimulationSettings run = dialog.GetRun();
@@ -136,12 +142,13 @@ SimulationSettings RunOf(const cUncertaintyDlg& dialog, int rateRow) {
     return run;
 }
 
+// A kind without a cost (none) offers neither the rate nor the cost target.
 template <class Document, class Rows>
-bool EditModel(Document& document, const char* title, bool priced) {
+bool EditModel(Document& document, const char* title, const CostRate* cost) {
     auto uncertainty = document.GetUncertainty();
     cUncertaintyDlg dialog(document.Platform(), title, uncertainty.run);
     Rows rows(dialog, document);
-    int rate = priced ? dialog.AddThreePoint(kRateLabel, uncertainty.run.rate) : -1;
+    int rate = cost ? AddPricing(dialog, *cost, uncertainty.run) : -1;
     if (!document.Platform().RunDialog(dialog)) return false;
     auto changed = rows.Read(dialog, uncertainty);
     changed.run = RunOf(dialog, rate);
@@ -155,7 +162,7 @@ bool EditProject(cProjectDoc& project) {
     FunctionPointRows fp(dialog, project.FunctionPointModel());
     CocomoRows cocomo(dialog, project.CocomoModel());
     RayleighRows rayleigh(dialog, project.RayleighModel());
-    int rate = dialog.AddThreePoint(kRateLabel, project.GetSimulationSettings().rate);
+    int rate = AddPricing(dialog, project.GetCostRate(), project.GetSimulationSettings());
     if (!project.Platform().RunDialog(dialog)) return false;
     cFunctionPointDoc& fpModel = project.FunctionPointModel();
     cCocomoDoc& cocomoModel = project.CocomoModel();
@@ -176,7 +183,7 @@ bool EditProject(cProjectDoc& project) {
 bool EditSystem(cSystemDoc& system) {
     SimulationSettings run = system.GetSimulationSettings();
     cUncertaintyDlg dialog(system.Platform(), "System Uncertainty", run);
-    int rate = dialog.AddThreePoint(kRateLabel, run.rate);
+    int rate = AddPricing(dialog, system.GetCostRate(), run);
     int correlated = dialog.AddSwitch(
         "Members fully correlated (every member draws the same quantile)", run.correlatedMembers);
     if (!system.Platform().RunDialog(dialog)) return false;
@@ -187,12 +194,14 @@ bool EditSystem(cSystemDoc& system) {
 
 bool EditByKind(cModelDoc& document) {
     if (auto* cocomo = dynamic_cast<cCocomoDoc*>(&document))
-        return EditModel<cCocomoDoc, CocomoRows>(*cocomo, "COCOMO Uncertainty", true);
+        return EditModel<cCocomoDoc, CocomoRows>(*cocomo, "COCOMO Uncertainty",
+                                                 &cocomo->GetCostRate());
     if (auto* fp = dynamic_cast<cFunctionPointDoc*>(&document))
         return EditModel<cFunctionPointDoc, FunctionPointRows>(*fp, "Function Point Uncertainty",
-                                                               false);
+                                                               nullptr);
     if (auto* rayleigh = dynamic_cast<cRayleighDoc*>(&document))
-        return EditModel<cRayleighDoc, RayleighRows>(*rayleigh, "Rayleigh Uncertainty", true);
+        return EditModel<cRayleighDoc, RayleighRows>(*rayleigh, "Rayleigh Uncertainty",
+                                                     &rayleigh->GetCostRate());
     if (auto* project = dynamic_cast<cProjectDoc*>(&document)) return EditProject(*project);
     if (auto* system = dynamic_cast<cSystemDoc*>(&document)) return EditSystem(*system);
     return false;

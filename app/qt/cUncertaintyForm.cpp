@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -79,30 +80,40 @@ cUncertaintyForm::cUncertaintyForm(cUncertaintyDlg& logic, cPlatformServices& pl
     run->addWidget(new QLabel(QStringLiteral("Three-point estimates:"), this), 0, 0);
     run->addWidget(triangular, 0, 1);
     run->addWidget(pert, 0, 2);
+    int runLine = 1;
     for (int field = 0; field < cUncertaintyDlg::kRunFieldCount; ++field) {
+        if (!logic_.HasRunField(field)) continue;
         QLineEdit* edit = NumberEdit(QStringLiteral("runEdit%1").arg(field), kDigits, this);
         ShowText(edit, logic_.GetRunText(field));
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
             logic_.SetRunText(field, ToStdString(text));
         });
-        run->addWidget(BuddyLabel(ToQString(cUncertaintyDlg::RunFieldLabel(field)), edit, this),
-                       field + 1, 0);
-        run->addWidget(edit, field + 1, 1, 1, 2);
+        run->addWidget(BuddyLabel(ToQString(logic_.RunFieldLabel(field)), edit, this), runLine, 0);
+        run->addWidget(edit, runLine++, 1, 1, 2);
         runFields_[static_cast<std::size_t>(field)] = edit;
     }
     auto* runBox = new QGroupBox(QStringLiteral("Simulation"), this);
     runBox->setLayout(run);
 
-    auto* left = new QVBoxLayout;
+    auto* inputsPage = new QWidget(this);
+    auto* left = new QVBoxLayout(inputsPage);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addLayout(inputs);
     left->addWidget(runBox);
     left->addStretch(1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    if (logic_.RatingRangeCount() > 0) columns->addWidget(MakeRatingRanges(), 0, Qt::AlignTop);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
+    if (logic_.RatingRangeCount() > 0) {
+        // The driver grid on a page of its own keeps the dialog within a laptop's screen.
+        tabs_ = new QTabWidget(this);
+        tabs_->setObjectName(QStringLiteral("uncertaintyTabs"));
+        left->setContentsMargins(9, 9, 9, 9);
+        tabs_->addTab(inputsPage, QStringLiteral("&Inputs and run"));
+        tabs_->addTab(MakeRatingRanges(), QStringLiteral("Cost &driver ratings"));
+        layout->addWidget(tabs_);
+    } else {
+        layout->addWidget(inputsPage);
+    }
     layout->addSpacing(6);
     layout->addWidget(MakeButtonBox());
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -126,7 +137,7 @@ QComboBox* cUncertaintyForm::MakeRangeEnd(int row, int end) {
     return box;
 }
 
-QGroupBox* cUncertaintyForm::MakeRatingRanges() {
+QWidget* cUncertaintyForm::MakeRatingRanges() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(QStringLiteral("Rated now"), this), 0, 1);
@@ -147,25 +158,34 @@ QGroupBox* cUncertaintyForm::MakeRatingRanges() {
                             this);
     hint->setWordWrap(true);
     grid->addWidget(hint, logic_.RatingRangeCount() + 1, 0, 1, 4);
-    auto* box = new QGroupBox(QStringLiteral("Cost driver ratings"), this);
-    box->setObjectName(QStringLiteral("ratingRangesBox"));
-    box->setLayout(grid);
-    return box;
+    grid->setRowStretch(logic_.RatingRangeCount() + 2, 1);
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("ratingRangesBox"));
+    page->setLayout(grid);
+    return page;
 }
 
-void cUncertaintyForm::FocusRefusedField() {
+QWidget* cUncertaintyForm::RefusedField() const {
     const cUncertaintyDlg::Focus& focus = logic_.GetFocus();
     using Area = cUncertaintyDlg::Focus::Area;
     std::size_t row = static_cast<std::size_t>(focus.row);
-    if (focus.area == Area::ThreePoint && row < threePoints_.size()) {
-        FocusField(threePoints_[row][static_cast<std::size_t>(focus.part)]);
-    } else if (focus.area == Area::Number && row < numbers_.size()) {
-        FocusField(numbers_[row]);
-    } else if (focus.area == Area::RatingRange && row < rangeEnds_.size()) {
-        FocusField(rangeEnds_[row][focus.part == cUncertaintyDlg::kHighestEnd ? 1 : 0]);
-    } else if (focus.area == Area::Run && row < runFields_.size()) {
-        FocusField(runFields_[row]);
+    if (focus.area == Area::ThreePoint && row < threePoints_.size())
+        return threePoints_[row][static_cast<std::size_t>(focus.part)];
+    if (focus.area == Area::Number && row < numbers_.size()) return numbers_[row];
+    if (focus.area == Area::RatingRange && row < rangeEnds_.size())
+        return rangeEnds_[row][focus.part == cUncertaintyDlg::kHighestEnd ? 1 : 0];
+    if (focus.area == Area::Run && row < runFields_.size()) return runFields_[row];
+    return nullptr;
+}
+
+// The refused field may sit on the page not shown.
+void cUncertaintyForm::FocusRefusedField() {
+    QWidget* field = RefusedField();
+    if (!field) return;
+    for (int page = 0; tabs_ && page < tabs_->count(); ++page) {
+        if (tabs_->widget(page)->isAncestorOf(field)) tabs_->setCurrentIndex(page);
     }
+    FocusField(field);
 }
 
 bool cUncertaintyForm::ApplyToLogic() {

@@ -4,21 +4,20 @@
 #include <vector>
 
 #include "app/qt/cDialogForm.h"
+#include "framework/cUncertaintyDlg.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLineEdit;
+class QTabWidget;
 
 namespace korval {
 
-class cUncertaintyDlg;
-
 // Uncertainty: one row of optimistic, most likely and pessimistic fields per uncertain
 // input, the single numbers and switches of the kind, then the run (distribution, trials,
-// seed, targets), and beside them, when the kind has rating ranges (COCOMO's cost drivers),
-// a compact grid of each input's current, lowest and highest rating. Built from whatever
+// seed, targets), and, when the kind has rating ranges (COCOMO's cost drivers), on a second
+// page a compact grid of each input's current, lowest and highest rating. Built from whatever
 // rows the dialog logic holds, so every kind shares it.
 class cUncertaintyForm : public cDialogForm {
     Q_OBJECT
@@ -28,8 +27,9 @@ class cUncertaintyForm : public cDialogForm {
 
   private:
     bool ApplyToLogic() override;
+    QWidget* RefusedField() const;
     void FocusRefusedField();
-    QGroupBox* MakeRatingRanges();
+    QWidget* MakeRatingRanges();
     QComboBox* MakeRangeEnd(int row, int end);
 
     cUncertaintyDlg& logic_;
@@ -38,7 +38,8 @@ class cUncertaintyForm : public cDialogForm {
     std::vector<QLineEdit*> numbers_;
     std::vector<QCheckBox*> switches_;
     std::vector<std::array<QComboBox*, 2>> rangeEnds_;
-    std::array<QLineEdit*, 4> runFields_{};
+    std::array<QLineEdit*, cUncertaintyDlg::kRunFieldCount> runFields_{};
+    QTabWidget* tabs_ = nullptr;
 };
 
 }  // namespace korval

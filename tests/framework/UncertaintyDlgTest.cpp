@@ -167,6 +167,78 @@ TEST_F(UncertaintyDlgTest, RefusesBadSettingsNamingTheField) {
     }
 }
 
+// Every target reads alike: empty is no target, a number not below 0 is the target, and
+// anything else is refused naming that target.
+TEST(UncertaintyTargets, EachTargetIsCheckedAndNamedAlike) {
+    struct TargetCase {
+        int field;
+        const char* text;
+        std::optional<double> accepted;
+        const char* message;  // nullptr when accepted
+    };
+    using Dlg = cUncertaintyDlg;
+    const TargetCase cases[] = {
+        {Dlg::kEffortTargetField, "300", 300, nullptr},
+        {Dlg::kEffortTargetField, " ", std::nullopt, nullptr},
+        {Dlg::kEffortTargetField, "-1", std::nullopt, "The effort target cannot be below 0."},
+        {Dlg::kTimeTargetField, "18.5", 18.5, nullptr},
+        {Dlg::kTimeTargetField, "inf", std::nullopt, "The time target must be a number."},
+        {Dlg::kCostTargetField, "1500000", 1500000, nullptr},
+        {Dlg::kCostTargetField, "", std::nullopt, nullptr},
+        {Dlg::kCostTargetField, "0", 0, nullptr},
+        {Dlg::kCostTargetField, "-0.5", std::nullopt, "The cost target cannot be below 0."},
+        {Dlg::kCostTargetField, "nan", std::nullopt, "The cost target must be a number."},
+        {Dlg::kCostTargetField, "2e6", 2000000, nullptr},
+        {Dlg::kCostTargetField, "1,000", std::nullopt, "The cost target must be a number."},
+    };
+    std::optional<double> SimulationSettings::*members[] = {
+        nullptr, nullptr, &SimulationSettings::targetEffort, &SimulationSettings::targetTime,
+        &SimulationSettings::targetCost};
+    for (const TargetCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.field) + " '" + c.text + "'");
+        testing::cScriptedPlatform platform;
+        SimulationSettings run;
+        run.targetEffort = 10;
+        run.targetTime = 10;
+        run.targetCost = 10;
+        cUncertaintyDlg dialog(platform, "Project Uncertainty", run);
+        dialog.OfferCostTarget("EUR");
+        dialog.SetRunText(c.field, c.text);
+        if (c.message) {
+            platform.ExpectMessage();
+            EXPECT_FALSE(dialog.OnOk());
+            ASSERT_EQ(platform.Messages().size(), 1u);
+            EXPECT_EQ(platform.Messages().front(), c.message);
+            EXPECT_EQ(dialog.GetFocus().area, Area::Run);
+            EXPECT_EQ(dialog.GetFocus().row, c.field);
+            continue;
+        }
+        ASSERT_TRUE(dialog.OnOk());
+        EXPECT_EQ(dialog.GetRun().*members[c.field], c.accepted);
+    }
+}
+
+TEST(UncertaintyTargets, CostTargetShowsOnlyWhenOfferedAndOtherwiseKeepsTheFilesValue) {
+    testing::cScriptedPlatform platform;
+    SimulationSettings run;
+    run.targetCost = 250000;
+    cUncertaintyDlg unpriced(platform, "Function Point Uncertainty", run);
+    EXPECT_FALSE(unpriced.HasRunField(cUncertaintyDlg::kCostTargetField));
+    EXPECT_EQ(unpriced.RunFieldLabel(cUncertaintyDlg::kCostTargetField), "");
+    unpriced.SetRunText(cUncertaintyDlg::kCostTargetField, "nan");  // not shown: not checked
+    ASSERT_TRUE(unpriced.OnOk());
+    EXPECT_EQ(unpriced.GetRun().targetCost, 250000);
+
+    cUncertaintyDlg priced(platform, "COCOMO Uncertainty", run);
+    priced.OfferCostTarget("EUR");
+    EXPECT_TRUE(priced.HasRunField(cUncertaintyDlg::kCostTargetField));
+    EXPECT_EQ(priced.GetRunText(cUncertaintyDlg::kCostTargetField), "250000");
+    EXPECT_EQ(priced.RunFieldLabel(cUncertaintyDlg::kCostTargetField), "Cost target (EUR):");
+    cUncertaintyDlg noCurrency(platform, "COCOMO Uncertainty", run);
+    noCurrency.OfferCostTarget("");
+    EXPECT_EQ(noCurrency.RunFieldLabel(cUncertaintyDlg::kCostTargetField), "Cost target:");
+}
+
 // A driver rated Very Low to Very High (no Extra High), as the cost driver table defines it.
 class RatingRangeDlgTest : public ::testing::Test {
   protected:

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "app/cAboutDlg.h"
@@ -367,6 +368,8 @@ void AppFormsTest::uncertaintyShowsItsRowsAndHandsEditsBack() {
     QCOMPARE(form.windowTitle(), QStringLiteral("COCOMO Uncertainty"));
     QCOMPARE(form.findChild<QLineEdit*>("threePointEdit0_1")->text(), QStringLiteral("200"));
     QCOMPARE(form.findChild<QLineEdit*>("runEdit0")->text(), QStringLiteral("10000"));
+    QVERIFY(!form.findChild<QLineEdit*>("runEdit4"));  // no cost target unless offered
+    QVERIFY(!form.findChild<QTabWidget*>("uncertaintyTabs"));
 
     auto* pessimistic = form.findChild<QLineEdit*>("threePointEdit0_2");
     pessimistic->selectAll();
@@ -389,9 +392,16 @@ void AppFormsTest::uncertaintyRatingRangesOfferTheRatingsAndFocusARefusedEnd() {
     logic.AddRatingRange("RELY Required Software Reliability", "Nominal",
                          {"Very Low", "Low", "Nominal", "High", "Very High", "Extra High"},
                          {true, true, true, true, true, false}, std::nullopt);
+    logic.OfferCostTarget("EUR");
     cUncertaintyForm form(logic, platform);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* costTarget = form.findChild<QLineEdit*>("runEdit4");
+    QVERIFY(costTarget && costTarget->isVisible());
+    QTest::keyClicks(costTarget, "900000");
+    auto* tabs = form.findChild<QTabWidget*>("uncertaintyTabs");
+    QVERIFY(tabs);
+    tabs->setCurrentIndex(1);
     auto* lowest = form.findChild<QComboBox*>("lowestRating0");
     auto* highest = form.findChild<QComboBox*>("highestRating0");
     QVERIFY(lowest && highest);
@@ -403,8 +413,10 @@ void AppFormsTest::uncertaintyRatingRangesOfferTheRatingsAndFocusARefusedEnd() {
     QTest::keyClick(lowest, Qt::Key_Down);
     QTest::keyClick(lowest, Qt::Key_Down);
     QCOMPARE(lowest->currentText(), QStringLiteral("Low"));
+    tabs->setCurrentIndex(0);  // the refusal brings the drivers' tab back
     QTest::mouseClick(form.OkButton(), Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Rejected));
+    QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(platform.Messages().back(),
              std::string("RELY Required Software Reliability: choose both the lowest and the "
                          "highest rating, or neither."));
@@ -415,6 +427,7 @@ void AppFormsTest::uncertaintyRatingRangesOfferTheRatingsAndFocusARefusedEnd() {
     QTest::mouseClick(form.OkButton(), Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(logic.GetRatingRange(0), std::optional<RatingRange>(RatingRange{1, 3}));
+    QCOMPARE(logic.GetRun().targetCost, std::optional<double>(900000));
     korval::testing::SaveScreenshot(form, "uncertainty-ratings");
 }
 
