@@ -58,7 +58,8 @@ void cCocomoDoc::OnReverseEngineering() {
     cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(),
                                           GetAdjustedEffort(), GetTimeToDevelop()};
     cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(),
-                             GetModeConstants(developmentMode_));
+                             GetModeConstants(developmentMode_),
+                             cProbabilitySolve::FetchFor(*this));
     Platform().RunDialog(dialog);
 }
 

@@ -40,7 +40,8 @@ bool cFunctionPointDoc::OnSensitivityAnalysis() {
 
 void cFunctionPointDoc::OnReverseEngineering() {
     cFpReverseDlg dialog(Platform(), UnadjustedFunctionPoints(), AdjustedFunctionPoints(),
-                         SourceLinesOfCode(), ValueAdjustmentFactor(), selectedLanguage_);
+                         SourceLinesOfCode(), ValueAdjustmentFactor(), selectedLanguage_,
+                         cProbabilitySolve::FetchFor(*this));
     Platform().RunDialog(dialog);
 }
 

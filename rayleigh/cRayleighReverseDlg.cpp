@@ -45,7 +45,12 @@ bool IsNumberText(std::string_view text) {
 }
 
 cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document)
-    : platform_(platform), percentage_(document.GetBuildPhasePercentage()) {
+    : platform_(platform),
+      percentage_(document.GetBuildPhasePercentage()),
+      probability_(platform,
+                   {{"mainBuildEffort", "Main build effort (PM)", document.MainBuildEffortMonths()},
+                    {"timeToDevelop", "Main build time, TDEV (months)", document.GetSchedule()}},
+                   cProbabilitySolve::FetchFor(document)) {
     if (const cApplicationType* type = document.SelectedApplicationType())
         measure_ = type->Productivity().Measure();
     double mbi = document.ManpowerBuildupIndex();
@@ -90,6 +95,7 @@ void cRayleighReverseDlg::OnReset() {
     modify_ = kSlocRow;
     fixed_ = kScheduleRow;
     focus_ = kSlocRow;
+    probability_.SetTarget(1, outputs_[kScheduleRow]);
 }
 
 void cRayleighReverseDlg::SetModifyRow(Row row) {
@@ -144,6 +150,7 @@ bool cRayleighReverseDlg::OnCalculate() {
         case kRowCount:
             break;
     }
+    probability_.SetTarget(1, schedule);
     ShowInputs(inputs);
     return true;
 }
