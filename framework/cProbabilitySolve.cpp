@@ -143,7 +143,10 @@ std::string cProbabilitySolve::GetNote() const {
     if (NothingVaries())
         return "No input varies in the Uncertainty settings, so every probability gives the "
                "model's figures.";
-    std::size_t trials = answer_.sorted.empty() ? 0 : answer_.sorted.front().size();
+    std::size_t trials = 0;
+    for (const std::vector<double>& sorted : answer_.sorted)
+        trials = std::max(trials, sorted.size());
+    if (trials == 0) return "The simulation gives none of these figures.";
     return FormatNumber("%s of %zu simulated trials stay within these figures.",
                         (PercentText(percent_) + "%").c_str(), trials);
 }

@@ -1,6 +1,7 @@
 #include "rayleigh/cRayleighReverseDlg.h"
 
 #include <cmath>
+#include <utility>
 
 #include "framework/DialogFieldCheck.h"
 #include "framework/NumberText.h"
@@ -44,13 +45,14 @@ bool IsNumberText(std::string_view text) {
     return true;
 }
 
-cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document)
+cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document,
+                                         cProbabilitySolve::Fetch fetch)
     : platform_(platform),
       percentage_(document.GetBuildPhasePercentage()),
       probability_(platform,
                    {{"mainBuildEffort", "Main build effort (PM)", document.MainBuildEffortMonths()},
                     {"timeToDevelop", "Main build time, TDEV (months)", document.GetSchedule()}},
-                   cProbabilitySolve::FetchFor(document)) {
+                   std::move(fetch)) {
     if (const cApplicationType* type = document.SelectedApplicationType())
         measure_ = type->Productivity().Measure();
     double mbi = document.ManpowerBuildupIndex();

@@ -25,8 +25,9 @@ class cRayleighReverseDlg : public cDialogLogic {
   public:
     enum Row { kSlocRow, kScheduleRow, kMbiRow, kRowCount };
 
-    // The group reads the document's simulation through its program (FetchFor).
-    cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document);
+    // fetch reads the document's simulation; without one the group says it has none.
+    cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document,
+                        cProbabilitySolve::Fetch fetch = {});
 
     const char* Title() const override { return "Rayleigh Reverse Engineering"; }
     int HelpTopic() const override { return 248; }

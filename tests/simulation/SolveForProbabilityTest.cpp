@@ -4,6 +4,7 @@
 #include "cocomo/cCocomoReverseDlg.h"
 #include "functionpoint/cFpReverseDlg.h"
 #include "functionpoint/cFunctionPointDoc.h"
+#include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 #include "rayleigh/cRayleighReverseDlg.h"
 #include "simulation/CalculatorOutputs.h"
@@ -89,6 +90,45 @@ TEST_F(SolveForProbability, P50P80AndP90AreTheReportsPercentilesToTheBit) {
             EXPECT_EQ(SolveAt(group, "90", 1), second->p90);
         });
     }
+}
+
+TEST_F(SolveForProbability, AProjectsCalculatorsReadTheProjectsSimulation) {
+    auto document = OpenExample("web-shop.PRJ");
+    ASSERT_TRUE(document);
+    auto& project = dynamic_cast<cProjectDoc&>(*document);
+    SimulationResults report = Simulate(project);
+    struct Forwarded {
+        void (cProjectDoc::*command)();
+        std::vector<const char*> keys;
+    };
+    const Forwarded forwarded[] = {
+        {&cProjectDoc::OnCocomoReverseEngineering, {"adjustedEffort", "timeToDevelop"}},
+        {&cProjectDoc::OnRayleighReverseEngineering, {"mainBuildEffort", "timeToDevelop"}},
+        // A project simulates no function points, only the size they flow on as.
+        {&cProjectDoc::OnFunctionPointReverseEngineering, {nullptr, "sourceLines"}}};
+    for (const Forwarded& calculator : forwarded) {
+        platform.ExpectDialog([&](cDialogLogic& dialog) {
+            cProbabilitySolve* group = GroupOf(dialog);
+            EXPECT_NE(group, nullptr);
+            if (!group) return true;
+            for (int output = 0; output < 2; ++output) {
+                const char* key = calculator.keys[static_cast<std::size_t>(output)];
+                SCOPED_TRACE(key ? key : "none");
+                if (!key) {
+                    EXPECT_EQ(group->GetValue(output), std::nullopt);
+                    continue;
+                }
+                const OutputSummary* summary = report.Find(key);
+                EXPECT_NE(summary, nullptr);
+                if (summary) {
+                    EXPECT_EQ(group->GetValue(output), summary->p80);
+                }
+            }
+            return true;
+        });
+        (project.*calculator.command)();
+    }
+    EXPECT_TRUE(platform.AllStepsUsed());
 }
 
 TEST_F(SolveForProbability, FiguresRiseWithTheProbabilityAndTheCalculatorsOutputsHaveAChance) {
