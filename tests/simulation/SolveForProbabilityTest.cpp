@@ -8,8 +8,6 @@
 #include "rayleigh/cRayleighDoc.h"
 #include "rayleigh/cRayleighReverseDlg.h"
 #include "simulation/CalculatorOutputs.h"
-#include "simulation/SimulationReport.h"
-#include "simulation/cSimulationCache.h"
 #include "tests/simulation/SimulationTestSupport.h"
 
 namespace korval {
@@ -149,17 +147,6 @@ TEST_F(SolveForProbability, FiguresRiseWithTheProbabilityAndTheCalculatorsOutput
             EXPECT_NE(group.GetChance(1), std::nullopt);
         });
     }
-}
-
-TEST_F(SolveForProbability, AskingForManyProbabilitiesRunsTheTrialsOnce) {
-    auto document = OpenExample("flight-management.CCM");
-    ASSERT_TRUE(document);
-    WithGroup(*document, [&](cProbabilitySolve& group) {
-        const SimulationResults* stored = ProgramSimulationCache().Current(*document);
-        ASSERT_NE(stored, nullptr);
-        for (const char* percent : {"20", "60", "95"}) SolveAt(group, percent, 0);
-        EXPECT_EQ(ProgramSimulationCache().Current(*document), stored);
-    });
 }
 
 TEST_F(SolveForProbability, WithEveryInputCertainEveryProbabilityGivesTheModelsFigure) {
