@@ -49,10 +49,17 @@ int cBackgroundSimulation::Appendix(const cModelDoc& document, cDrawContext& dc,
 
 SimulatedOutputs cBackgroundSimulation::CalculatorOutputs(const cModelDoc& document,
                                                           const std::vector<std::string>& keys) {
-    return CachedCalculatorOutputs(document, keys, cache_, [this](const cModelDoc& pending) {
-        Start(pending);
-        return Progress();
-    });
+    SimulatedOutputs answer =
+        CachedCalculatorOutputs(document, keys, cache_, [this](const cModelDoc& pending) {
+            Start(pending);
+            return Progress();
+        });
+    if (answer.status == SimulatedOutputs::Status::Running) {
+        answer.cancel = [this] {
+            if (run_) run_->control.cancel = true;
+        };
+    }
+    return answer;
 }
 
 double cBackgroundSimulation::Progress() const {

@@ -23,7 +23,9 @@ struct SimulatedOutputs {
     // Share of the trials done while running (0..1).
     double progress = 0;
     // Per key asked for, in that order; empty for an output the kind does not simulate.
-    std::vector<std::vector<double>> sorted;
+    std::vector<std::vector<double>> sorted{};
+    // Stops the run while Running (the desktop's Cancel); none where a run cannot be stopped.
+    std::function<void()> cancel{};
 };
 
 // The outputs (by their keys, as the simulation JSON names them) of the document's current

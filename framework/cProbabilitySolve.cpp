@@ -72,6 +72,11 @@ bool cProbabilitySolve::OnSolve() {
     return true;
 }
 
+void cProbabilitySolve::OnCancel() {
+    // The run stops on its own thread; the next Poll hears that it was cancelled.
+    if (CanCancel()) answer_.cancel();
+}
+
 bool cProbabilitySolve::Poll() {
     if (!fetch_ || !IsRunning()) return false;
     SimulatedOutputs before = answer_;

@@ -56,6 +56,10 @@ class cProbabilitySolve {
     // Asks the simulation again while its run is under way; true when the answer changed.
     bool Poll();
     bool IsRunning() const { return answer_.status == SimulatedOutputs::Status::Running; }
+    // A running simulation can be stopped from the calculator, whose window keeps the
+    // application's own Cancel out of reach.
+    bool CanCancel() const { return IsRunning() && answer_.cancel != nullptr; }
+    void OnCancel();
 
     // The output's figure at the probability: none while the simulation has no answer.
     std::optional<double> GetValue(int output) const;

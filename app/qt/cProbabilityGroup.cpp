@@ -27,7 +27,8 @@ cProbabilityGroup::cProbabilityGroup(cProbabilitySolve& logic, QWidget* parent)
       logic_(logic),
       percent_(NumberEdit(QStringLiteral("probabilityEdit"), 4, this)),
       valueHeading_(Heading({}, this)),
-      note_(new QLabel(this)) {
+      note_(new QLabel(this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("probabilityGroup"));
     auto* solve = new QPushButton(QStringLiteral("&Solve"), this);
     solve->setObjectName(QStringLiteral("solveButton"));
@@ -49,13 +50,20 @@ cProbabilityGroup::cProbabilityGroup(cProbabilitySolve& logic, QWidget* parent)
     }
     note_->setObjectName(QStringLiteral("probabilityNote"));
     note_->setWordWrap(true);
-    grid->addWidget(note_, 2 + kShownOutputs, 0, 1, 3);
+    grid->addWidget(note_, 2 + kShownOutputs, 0, 1, 2);
+    cancel_->setObjectName(QStringLiteral("cancelSimulationButton"));
+    cancel_->setAutoDefault(false);
+    grid->addWidget(cancel_, 2 + kShownOutputs, 2);
 
     connect(percent_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.SetPercentText(ToStdString(text)); });
     // Enter in the probability solves; it is no calculator input.
     connect(percent_, &QLineEdit::returnPressed, this, [this] { Solve(); });
     connect(solve, &QPushButton::clicked, this, [this] { Solve(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        logic_.OnCancel();
+        Refresh();
+    });
     poll_.setInterval(kPollMilliseconds);
     connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
     Refresh();
@@ -84,6 +92,7 @@ void cProbabilityGroup::Refresh() {
         ShowText(chances_[output], shown ? logic_.GetChanceText(output) : std::string());
     }
     note_->setText(ToQString(logic_.GetNote()));
+    cancel_->setVisible(logic_.CanCancel());
     if (logic_.IsRunning() && !poll_.isActive()) poll_.start();
 }
 

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace korval {
 
@@ -35,6 +36,7 @@ class cProbabilityGroup : public QGroupBox {
     std::array<QLineEdit*, kShownOutputs> values_{};
     std::array<QLineEdit*, kShownOutputs> chances_{};
     QLabel* note_;
+    QPushButton* cancel_;
     QTimer poll_;
 };
 

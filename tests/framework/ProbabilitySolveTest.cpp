@@ -102,6 +102,22 @@ TEST(ProbabilitySolve, ARunningSimulationShowsItsProgressUntilItsFiguresArrive) 
     EXPECT_EQ(solve.GetNote(), "80% of 101 simulated trials stay within these figures.");
 }
 
+TEST(ProbabilitySolve, OnlyARunningSimulationCanBeCancelled) {
+    testing::cScriptedPlatform platform;
+    int cancelled = 0;
+    FakeSimulation simulation{{Status::Running, 0.5, {}, [&cancelled] { ++cancelled; }}};
+    cProbabilitySolve solve(platform, Outputs(), simulation.Fetch());
+    ASSERT_TRUE(solve.CanCancel());
+    solve.OnCancel();
+    EXPECT_EQ(cancelled, 1);
+    simulation.answer = {Status::Cancelled, 0.5, {}, [&cancelled] { ++cancelled; }};
+    EXPECT_TRUE(solve.Poll());
+    EXPECT_FALSE(solve.CanCancel());
+    solve.OnCancel();
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_NE(solve.GetNote().find("cancelled"), std::string::npos);
+}
+
 TEST(ProbabilitySolve, WithoutUncertaintyEveryProbabilityGivesTheModelsFigures) {
     testing::cScriptedPlatform platform;
     FakeSimulation simulation{{Status::NotUncertain, 0, {}}};

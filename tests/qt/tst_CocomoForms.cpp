@@ -270,7 +270,8 @@ void CocomoFormsTest::reverseSolvesForProbabilityOnceTheRunEnds() {
         ready.sorted[0].push_back(1 + i);
         ready.sorted[1].push_back(11 + i);
     }
-    SimulatedOutputs answer{SimulatedOutputs::Status::Running, 0.5, {}};
+    int cancelled = 0;
+    SimulatedOutputs answer{SimulatedOutputs::Status::Running, 0.5, {}, [&] { ++cancelled; }};
     cCocomoReverseDlg logic(*platform_, {32000, 145.5, 145.5, 14.3}, 1.0,
                             document->GetModeConstants(DevelopmentMode::Semidetached),
                             [&answer](const std::vector<std::string>&) { return answer; });
@@ -278,10 +279,14 @@ void CocomoFormsTest::reverseSolvesForProbabilityOnceTheRunEnds() {
     auto* note = form->findChild<QLabel*>("probabilityNote");
     QCOMPARE(note->text(), QStringLiteral("Simulating... 50%"));
     QCOMPARE(Text(*form, "probabilityValue0"), QString());
+    QVERIFY(!Child<QPushButton>(*form, "cancelSimulationButton")->isHidden());
+    Click(*form, "cancelSimulationButton");
+    QCOMPARE(cancelled, 1);
 
     answer = ready;  // the background run ends; the group asks again by itself
     QTRY_COMPARE(Text(*form, "probabilityValue0"), QStringLiteral("161.0"));
     QCOMPARE(Text(*form, "probabilityValue1"), QStringLiteral("171.0"));
+    QVERIFY(Child<QPushButton>(*form, "cancelSimulationButton")->isHidden());
     QCOMPARE(Text(*form, "probabilityChance0"), QStringLiteral("72%"));  // 145.5 PM
 
     auto* probability = Child<QLineEdit>(*form, "probabilityEdit");
