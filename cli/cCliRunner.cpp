@@ -19,6 +19,7 @@
 #include "cli/FiguresTable.h"
 #include "cli/PlanFigures.h"
 #include "cli/SimulationJson.h"
+#include "cli/SimulationPercentiles.h"
 #include "cli/cCliPlatform.h"
 #include "cli/cDocumentDiff.h"
 #include "documents/cDocumentFactory.h"
@@ -45,6 +46,7 @@ constexpr const char* kUsage =
     "       korval-cli calibrate HISTORY.csv [--profile INI] [-o OUT.ini] [--format text|json]\n"
     "       korval-cli simulate FILE [--profile INI] [--trials N] [--seed S] [--budget PM]\n"
     "                           [--cost-target AMOUNT] [--deadline MONTHS] [--threads N]\n"
+    "                           [--percentile P[,P...]]...\n"
     "       korval-cli --help | --version\n"
     "KIND is one of Project, FunctionPoint, Cocomo, Rayleigh, System.\n";
 
@@ -56,6 +58,8 @@ struct Invocation {
     std::string output;
     // simulate's options as given, checked by the command itself.
     std::map<std::string, std::string> simulation;
+    // simulate's --percentile texts, each a comma list; the option may be repeated.
+    std::vector<std::string> percentiles;
 };
 
 bool IsSimulationOption(const std::string& arg) {
@@ -117,6 +121,9 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
                                  : arg == "--format" ? call.format
                                                      : call.output;
             value = args[++i];
+        } else if (arg == "--percentile" && call.command == "simulate") {
+            if (i + 1 >= args.size()) return std::nullopt;
+            call.percentiles.push_back(args[++i]);
         } else if (IsSimulationOption(arg) && call.command == "simulate") {
             if (i + 1 >= args.size()) return std::nullopt;
             call.simulation[arg] = args[++i];
@@ -237,12 +244,12 @@ std::variant<SimulationRequest, std::string> SimulationRequestOf(const Invocatio
 }
 
 int RunSimulate(const cModelDoc& document,
-                const std::variant<SimulationRequest, std::string>& request, std::ostream& out,
-                std::ostream& err) {
+                const std::variant<SimulationRequest, std::string>& request,
+                const std::vector<double>& percentiles, std::ostream& out, std::ostream& err) {
     for (const std::string& problem : UncertaintyFileProblems(document.GetPathName()))
         err << "korval-cli: " << document.GetPathName() << ": " << problem << '\n';
     SimulationResults results = Simulate(document, std::get<SimulationRequest>(request));
-    out << DumpFigures(SimulationJson(results)) << '\n';
+    out << DumpFigures(WithPercentiles(SimulationJson(results), results, percentiles)) << '\n';
     return cCliRunner::kSuccess;
 }
 
@@ -292,6 +299,12 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         err << "korval-cli: " << *problem << '\n';
         return kUsageError;
     }
+    std::variant<std::vector<double>, std::string> percentiles =
+        ParsePercentiles(call->percentiles);
+    if (const std::string* problem = std::get_if<std::string>(&percentiles)) {
+        err << "korval-cli: " << *problem << '\n';
+        return kUsageError;
+    }
     cCliPlatform platform(err);
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
     app.Context().reportAppendix = &SimulationReportAppendix;
@@ -330,7 +343,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         return PrintPlan(*document, call->format, out, err);
     } else if (call->command == "simulate") {
         platform.FlushMessages();
-        return RunSimulate(*document, simulation, out, err);
+        return RunSimulate(*document, simulation, std::get<std::vector<double>>(percentiles), out,
+                           err);
     } else if (!document->SaveAs(call->operands[1])) {
         return kFileError;
     }

@@ -15,6 +15,7 @@
 #include "framework/CostReport.h"
 #include "framework/StaffingProfile.h"
 #include "framework/cModelDoc.h"
+#include "framework/cProbabilitySolve.h"
 
 namespace korval {
 
@@ -113,6 +114,9 @@ class cCocomoDoc : public cModelDoc {
     void OnSensitivityAnalysis();
     // The what-if calculator; it never changes the document.
     void OnReverseEngineering();
+    // The calculator solving for probability over the simulation given: a project hands
+    // its own, so the figures are those of the project's report.
+    void OnReverseEngineeringWith(cProbabilitySolve::Fetch simulation);
     bool OnCost();
 
     void ResetToDefaults() override;

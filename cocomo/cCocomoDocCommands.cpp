@@ -1,6 +1,7 @@
 // The COCOMO menu commands of cCocomoDoc. Each dialog works on a copy; OK stores the
 // values, marks the document modified and redraws its views; Cancel changes nothing.
 #include <new>
+#include <utility>
 
 #include "cocomo/cCocomoAttributesDlg.h"
 #include "cocomo/cCocomoDoc.h"
@@ -55,10 +56,14 @@ void cCocomoDoc::OnSensitivityAnalysis() {
 }
 
 void cCocomoDoc::OnReverseEngineering() {
+    OnReverseEngineeringWith(cProbabilitySolve::FetchFor(*this));
+}
+
+void cCocomoDoc::OnReverseEngineeringWith(cProbabilitySolve::Fetch simulation) {
     cCocomoReverseDlg::Values starting = {EffectiveSourceLines(), GetNominalEffort(),
                                           GetAdjustedEffort(), GetTimeToDevelop()};
     cCocomoReverseDlg dialog(Platform(), starting, GetEffortAdjustmentFactor(),
-                             GetModeConstants(developmentMode_));
+                             GetModeConstants(developmentMode_), std::move(simulation));
     Platform().RunDialog(dialog);
 }
 

@@ -76,13 +76,18 @@ std::string ReadOnlyText(double value) {
 }  // namespace
 
 cCocomoReverseDlg::cCocomoReverseDlg(cPlatformServices& platform, const Values& starting,
-                                     double effortAdjustmentFactor, const ModeConstants& constants)
+                                     double effortAdjustmentFactor, const ModeConstants& constants,
+                                     cProbabilitySolve::Fetch fetch)
     : platform_(platform),
       starting_(starting),
       inputs_(starting),
       outputs_(starting),
       factor_(effortAdjustmentFactor),
-      constants_(constants) {
+      constants_(constants),
+      probability_(platform,
+                   {{"adjustedEffort", "Adjusted effort (PM)", starting[kAdjustedEffortRow]},
+                    {"timeToDevelop", "Time to develop (months)", starting[kTimeToDevelopRow]}},
+                   std::move(fetch)) {
     OnReset();
 }
 
@@ -214,6 +219,8 @@ void cCocomoReverseDlg::Compute() {
         default:
             break;
     }
+    probability_.SetTarget(0, adjusted);
+    probability_.SetTarget(1, time);
 }
 
 }  // namespace korval

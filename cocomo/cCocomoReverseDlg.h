@@ -5,6 +5,7 @@
 
 #include "cocomo/CocomoTables.h"
 #include "framework/cDialogLogic.h"
+#include "framework/cProbabilitySolve.h"
 
 namespace korval {
 
@@ -13,7 +14,9 @@ class cPlatformServices;
 // COCOMO Reverse Engineering: a what-if calculator. From any one of size, nominal effort,
 // adjusted effort or time to develop it derives the other three with the model's
 // equations, forwards or backwards, using the effort adjustment factor and the mode
-// constants taken when it opened. It never changes the document.
+// constants taken when it opened. Its "Solve for probability" group gives the adjusted
+// effort and time to develop that a probability of the simulated trials stay within.
+// It never changes the document.
 class cCocomoReverseDlg : public cDialogLogic {
   public:
     enum Row {
@@ -26,8 +29,10 @@ class cCocomoReverseDlg : public cDialogLogic {
     using Values = std::array<double, kRowCount>;
 
     // Opens with the document's figures as starting values and outputs, then runs Reset.
+    // fetch reads the document's simulation; without one the group says it has none.
     cCocomoReverseDlg(cPlatformServices& platform, const Values& starting,
-                      double effortAdjustmentFactor, const ModeConstants& constants);
+                      double effortAdjustmentFactor, const ModeConstants& constants,
+                      cProbabilitySolve::Fetch fetch = {});
 
     const char* Title() const override { return "COCOMO Reverse Engineering"; }
     int HelpTopic() const override { return 247; }
@@ -60,6 +65,10 @@ class cCocomoReverseDlg : public cDialogLogic {
     // the user about a bad input.
     bool OnCalculate();
 
+    // Adjusted effort, then time to develop; the Output column's are the targets.
+    cProbabilitySolve& Probability() { return probability_; }
+    const cProbabilitySolve& Probability() const { return probability_; }
+
   private:
     void ReadInputs();
     bool ValidateInputs();
@@ -78,6 +87,7 @@ class cCocomoReverseDlg : public cDialogLogic {
     ModeConstants constants_;
     Row modify_ = kSourceLinesRow;
     Row focus_ = kSourceLinesRow;
+    cProbabilitySolve probability_;
 };
 
 }  // namespace korval

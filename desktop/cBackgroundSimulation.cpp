@@ -9,6 +9,7 @@
 
 #include "desktop/cChildFrame.h"
 #include "desktop/cMainFrame.h"
+#include "simulation/CalculatorOutputs.h"
 #include "simulation/SimulationReport.h"
 
 namespace korval {
@@ -56,6 +57,28 @@ void cBackgroundSimulation::ReleaseRuns() {
     if (cModelDoc* document = OpenDocument(requested)) Start(*document);
 }
 
+SimulatedOutputs cBackgroundSimulation::CalculatorOutputs(const cModelDoc& document,
+                                                          const std::vector<std::string>& keys) {
+    SimulatedOutputs answer =
+        CachedCalculatorOutputs(document, keys, cache_, [this](const cModelDoc& pending) {
+            Start(pending);
+            return Progress();
+        });
+    if (answer.status == SimulatedOutputs::Status::Running) {
+        answer.cancel = [this] {
+            if (run_) run_->control.cancel = true;
+        };
+    }
+    return answer;
+}
+
+double cBackgroundSimulation::Progress() const {
+    if (!run_) return 0;
+    std::int64_t trials = std::max<std::int64_t>(1, run_->trials);
+    return std::clamp(
+        static_cast<double>(run_->control.completedTrials) / static_cast<double>(trials), 0.0, 1.0);
+}
+
 void cBackgroundSimulation::Start(const cModelDoc& document) {
     if (held_) {
         heldRequest_ = &document;
@@ -93,8 +116,7 @@ void cBackgroundSimulation::Poll() {
         return;
     }
     if (++polls_ == kQuietPolls) ShowProgress(true);
-    std::int64_t trials = std::max<std::int64_t>(1, run_->trials);
-    progress_->setValue(static_cast<int>(100 * run_->control.completedTrials / trials));
+    progress_->setValue(static_cast<int>(100 * Progress()));
 }
 
 void cBackgroundSimulation::Finish() {

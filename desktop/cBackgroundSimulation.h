@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
+#include "framework/SimulatedOutputs.h"
 #include "framework/cDrawContext.h"
 #include "simulation/Simulate.h"
 #include "simulation/cSimulationCache.h"
@@ -30,6 +33,10 @@ class cBackgroundSimulation : public QObject {
 
     // What the desktop hands its documents as the report appendix.
     int Appendix(const cModelDoc& document, cDrawContext& dc, int& y);
+    // What the desktop hands the what-if calculators: the same cached results, or the
+    // same background run started for them (its progress while it runs).
+    SimulatedOutputs CalculatorOutputs(const cModelDoc& document,
+                                       const std::vector<std::string>& keys);
 
     // While held, a run asked for is only noted (the report shows "Simulating..."); the
     // release starts the last one asked for if its document is still open. The start-up
@@ -49,6 +56,8 @@ class cBackgroundSimulation : public QObject {
     };
 
     void Start(const cModelDoc& document);
+    // Share of the trials the run has done.
+    double Progress() const;
     void Poll();
     void Finish();
     // The document when it is still open; a run may outlive the window it started for.

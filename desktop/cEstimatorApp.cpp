@@ -28,7 +28,10 @@ namespace korval {
 cEstimatorApp::cEstimatorApp(QStringList arguments) : arguments_(std::move(arguments)) {}
 
 cEstimatorApp::~cEstimatorApp() {
-    if (logic_) logic_->Context().reportAppendix = nullptr;
+    if (logic_) {
+        logic_->Context().reportAppendix = nullptr;
+        logic_->Context().simulatedOutputs = nullptr;
+    }
     simulation_.reset();
     mainFrame_.reset();
     platform_.SetMainWindow(nullptr);
@@ -90,6 +93,10 @@ bool cEstimatorApp::Start() {
     simulation_->HoldRuns();
     logic_->Context().reportAppendix = [this](const cModelDoc& document, cDrawContext& dc, int& y) {
         return simulation_->Appendix(document, dc, y);
+    };
+    logic_->Context().simulatedOutputs = [this](const cModelDoc& document,
+                                                const std::vector<std::string>& keys) {
+        return simulation_->CalculatorOutputs(document, keys);
     };
     platform_.SetMainWindow(mainFrame_.get());
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/SimulatedOutputs.h"
 #include "framework/cPlatformServices.h"
 #include "framework/cUserProfile.h"
 
@@ -25,6 +26,9 @@ struct cAppContext {
     // Blocks a program adds after every row of a document's report (the simulation's
     // results); it returns the height advanced. None: reports end with the kind's rows.
     std::function<int(const cModelDoc&, cDrawContext&, int& y)> reportAppendix{};
+    // The simulation's trials for the what-if calculators' "Solve for probability". None:
+    // the calculators say the simulation is not available.
+    SimulatedOutputsSource simulatedOutputs{};
 
     // The file a change to the defaults profile goes to: the named profile itself, or the
     // user's copy, made on the first change (the user is told where) and read from then on.

@@ -41,8 +41,13 @@ double Quotient(double numerator, double denominator) {
 }  // namespace
 
 cFpReverseDlg::cFpReverseDlg(cPlatformServices& platform, double ufp, double afp, double sloc,
-                             double vaf, const cLanguage& language)
-    : platform_(platform), language_(language) {
+                             double vaf, const cLanguage& language, cProbabilitySolve::Fetch fetch)
+    : platform_(platform),
+      language_(language),
+      probability_(platform,
+                   {{"adjustedFunctionPoints", "Adjusted function points (FP)", afp},
+                    {"sourceLines", "Source lines of code (SLOC)", sloc}},
+                   std::move(fetch)) {
     inputs_ = outputs_ = originals_ = {ufp, afp, sloc};
     if (vaf < 0.65 || vaf > 1.35) {
         platform_.ShowMessage("PCA not within acceptable range and set to default of 1.0");
@@ -123,6 +128,8 @@ bool cFpReverseDlg::OnCalculate() {
         if (!std::isfinite(output)) return Refuse(modify_, kNotANumberMessage);
     }
     outputs_ = result;
+    probability_.SetTarget(0, outputs_[kAfpRow]);
+    probability_.SetTarget(1, outputs_[kSlocRow]);
     ShowInputs();
     return true;
 }

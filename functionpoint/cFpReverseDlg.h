@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/cDialogLogic.h"
+#include "framework/cProbabilitySolve.h"
 #include "functionpoint/cLanguage.h"
 
 namespace korval {
@@ -12,15 +13,19 @@ class cPlatformServices;
 
 // The function point what-if calculator: from a target number of unadjusted function
 // points, adjusted function points or source lines it works out the other two with the
-// model's value adjustment factor and language multiplier. It never changes the model.
+// model's value adjustment factor and language multiplier. A function point model estimates
+// size, not effort, so its "Solve for probability" group gives the adjusted function points
+// and source lines that a probability of the simulated trials stay within. It never
+// changes the model.
 class cFpReverseDlg : public cDialogLogic {
   public:
     enum Row { kUfpRow, kAfpRow, kSlocRow, kRowCount };
 
     // Prepares and opens the calculator on the model's figures. A value adjustment factor
     // outside 0.65..1.35 is reported and replaced by 1.0.
+    // fetch reads the model's simulation; without one the group says it has none.
     cFpReverseDlg(cPlatformServices& platform, double ufp, double afp, double sloc, double vaf,
-                  const cLanguage& language);
+                  const cLanguage& language, cProbabilitySolve::Fetch fetch = {});
 
     const char* Title() const override { return "Function Point Reverse Engineering"; }
     int HelpTopic() const override { return 246; }
@@ -47,6 +52,10 @@ class cFpReverseDlg : public cDialogLogic {
     bool OnCalculate();
     void OnReset();
 
+    // Adjusted function points, then source lines; the Output column's are the targets.
+    cProbabilitySolve& Probability() { return probability_; }
+    const cProbabilitySolve& Probability() const { return probability_; }
+
   private:
     bool ReadInputs();
     bool Refuse(Row row, const std::string& message);
@@ -63,6 +72,7 @@ class cFpReverseDlg : public cDialogLogic {
     std::string languageText_;
     Row modify_ = kUfpRow;
     Row focus_ = kUfpRow;
+    cProbabilitySolve probability_;
 };
 
 }  // namespace korval

@@ -6,6 +6,7 @@
 
 #include "framework/RangedFigure.h"
 #include "framework/cModelDoc.h"
+#include "framework/cProbabilitySolve.h"
 #include "functionpoint/FpSensitivity.h"
 #include "functionpoint/FunctionPointCells.h"
 #include "functionpoint/FunctionPointUncertainty.h"
@@ -88,6 +89,9 @@ class cFunctionPointDoc : public cModelDoc {
     bool OnSensitivityAnalysis();
     // The what-if calculator; it never changes the document.
     void OnReverseEngineering();
+    // The calculator solving for probability over the simulation given: a project hands
+    // its own, so the figures are those of the project's report.
+    void OnReverseEngineeringWith(cProbabilitySolve::Fetch simulation);
     // Language Customization on the document's own file (after asking whether to edit
     // that file or the defaults profile) or, for a model without a file, on the defaults
     // profile. On OK the table and the selected language are read again from the model

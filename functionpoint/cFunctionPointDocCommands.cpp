@@ -39,8 +39,13 @@ bool cFunctionPointDoc::OnSensitivityAnalysis() {
 }
 
 void cFunctionPointDoc::OnReverseEngineering() {
+    OnReverseEngineeringWith(cProbabilitySolve::FetchFor(*this));
+}
+
+void cFunctionPointDoc::OnReverseEngineeringWith(cProbabilitySolve::Fetch simulation) {
     cFpReverseDlg dialog(Platform(), UnadjustedFunctionPoints(), AdjustedFunctionPoints(),
-                         SourceLinesOfCode(), ValueAdjustmentFactor(), selectedLanguage_);
+                         SourceLinesOfCode(), ValueAdjustmentFactor(), selectedLanguage_,
+                         std::move(simulation));
     Platform().RunDialog(dialog);
 }
 

@@ -323,7 +323,7 @@ void cProjectDoc::OnFunctionPointSensitivity() {
 }
 
 void cProjectDoc::OnFunctionPointReverseEngineering() {
-    functionPoint_->OnReverseEngineering();
+    functionPoint_->OnReverseEngineeringWith(cProbabilitySolve::FetchFor(*this));
 }
 
 void cProjectDoc::OnFunctionPointInitialize() {
@@ -355,7 +355,7 @@ void cProjectDoc::OnCocomoSensitivity() {
 }
 
 void cProjectDoc::OnCocomoReverseEngineering() {
-    cocomo_->OnReverseEngineering();
+    cocomo_->OnReverseEngineeringWith(cProbabilitySolve::FetchFor(*this));
 }
 
 void cProjectDoc::OnCocomoInitialize() {
@@ -385,7 +385,7 @@ void cProjectDoc::OnRayleighSensitivity() {
 }
 
 void cProjectDoc::OnRayleighReverseEngineering() {
-    rayleigh_->OnReverseEngineering();
+    rayleigh_->OnReverseEngineeringWith(cProbabilitySolve::FetchFor(*this));
 }
 
 void cProjectDoc::OnRayleighInitialize() {

@@ -8,6 +8,7 @@
 #include "framework/RangedFigure.h"
 #include "framework/StaffingTable.h"
 #include "framework/cModelDoc.h"
+#include "framework/cProbabilitySolve.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/RayleighUncertainty.h"
 #include "rayleigh/cApplicationTypeList.h"
@@ -114,6 +115,9 @@ class cRayleighDoc : public cModelDoc {
     void OnAttributes();
     void OnSensitivityAnalysis();
     void OnReverseEngineering();
+    // The calculator solving for probability over the simulation given: a project hands
+    // its own, so the figures are those of the project's report.
+    void OnReverseEngineeringWith(cProbabilitySolve::Fetch simulation);
     bool OnCost();
 
     void ResetToDefaults() override;

@@ -1,6 +1,7 @@
 // The Rayleigh menu commands of cRayleighDoc. Each dialog works on a copy; OK stores the
 // values, marks the document modified and redraws its views; Cancel changes nothing.
 #include <optional>
+#include <utility>
 
 #include "framework/cCostDlg.h"
 #include "rayleigh/cRayleighAttributesDlg.h"
@@ -55,7 +56,11 @@ void cRayleighDoc::OnAttributes() {
 }
 
 void cRayleighDoc::OnReverseEngineering() {
-    cRayleighReverseDlg dialog(Platform(), *this);
+    OnReverseEngineeringWith(cProbabilitySolve::FetchFor(*this));
+}
+
+void cRayleighDoc::OnReverseEngineeringWith(cProbabilitySolve::Fetch simulation) {
+    cRayleighReverseDlg dialog(Platform(), *this, std::move(simulation));
     Platform().RunDialog(dialog);
 }
 

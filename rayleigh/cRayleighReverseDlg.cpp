@@ -1,6 +1,7 @@
 #include "rayleigh/cRayleighReverseDlg.h"
 
 #include <cmath>
+#include <utility>
 
 #include "framework/DialogFieldCheck.h"
 #include "framework/NumberText.h"
@@ -44,8 +45,14 @@ bool IsNumberText(std::string_view text) {
     return true;
 }
 
-cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document)
-    : platform_(platform), percentage_(document.GetBuildPhasePercentage()) {
+cRayleighReverseDlg::cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document,
+                                         cProbabilitySolve::Fetch fetch)
+    : platform_(platform),
+      percentage_(document.GetBuildPhasePercentage()),
+      probability_(platform,
+                   {{"mainBuildEffort", "Main build effort (PM)", document.MainBuildEffortMonths()},
+                    {"timeToDevelop", "Main build time, TDEV (months)", document.GetSchedule()}},
+                   std::move(fetch)) {
     if (const cApplicationType* type = document.SelectedApplicationType())
         measure_ = type->Productivity().Measure();
     double mbi = document.ManpowerBuildupIndex();
@@ -90,6 +97,7 @@ void cRayleighReverseDlg::OnReset() {
     modify_ = kSlocRow;
     fixed_ = kScheduleRow;
     focus_ = kSlocRow;
+    probability_.SetTarget(1, outputs_[kScheduleRow]);
 }
 
 void cRayleighReverseDlg::SetModifyRow(Row row) {
@@ -144,6 +152,7 @@ bool cRayleighReverseDlg::OnCalculate() {
         case kRowCount:
             break;
     }
+    probability_.SetTarget(1, schedule);
     ShowInputs(inputs);
     return true;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "framework/cDialogLogic.h"
+#include "framework/cProbabilitySolve.h"
 
 namespace korval {
 
@@ -17,12 +18,16 @@ bool IsNumberText(std::string_view text);
 
 // "Rayleigh Reverse Engineering": a what-if calculator over size (SLOC), time to develop
 // (TDEV) and manpower buildup index (MBI). The user modifies one row, holds another fixed
-// and sees the third. It never changes the document.
+// and sees the third. Its "Solve for probability" group gives the main build effort and
+// time that a probability of the simulated trials stay within. It never changes the
+// document.
 class cRayleighReverseDlg : public cDialogLogic {
   public:
     enum Row { kSlocRow, kScheduleRow, kMbiRow, kRowCount };
 
-    cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document);
+    // fetch reads the document's simulation; without one the group says it has none.
+    cRayleighReverseDlg(cPlatformServices& platform, const cRayleighDoc& document,
+                        cProbabilitySolve::Fetch fetch = {});
 
     const char* Title() const override { return "Rayleigh Reverse Engineering"; }
     int HelpTopic() const override { return 248; }
@@ -59,6 +64,11 @@ class cRayleighReverseDlg : public cDialogLogic {
     // Every column back to the document's figures, Modify SLOC with TDEV fixed.
     void OnReset();
 
+    // Main build effort, then main build time; the Output column's TDEV is the time's
+    // target (the calculator works out no effort).
+    cProbabilitySolve& Probability() { return probability_; }
+    const cProbabilitySolve& Probability() const { return probability_; }
+
   private:
     bool ReadInputs(double values[kRowCount]);
     bool Refuse(Row row, const std::string& message);
@@ -77,6 +87,7 @@ class cRayleighReverseDlg : public cDialogLogic {
     Row modify_ = kSlocRow;
     Row fixed_ = kScheduleRow;
     Row focus_ = kSlocRow;
+    cProbabilitySolve probability_;
 };
 
 }  // namespace korval

@@ -4,22 +4,11 @@
 #include <cmath>
 
 #include "framework/FiniteFigure.h"
+#include "framework/SortedQuantile.h"
 
 namespace korval {
 
 namespace {
-
-// The quantile between order statistics (x[(n - 1) p], interpolated): equal neighbours give
-// their value exactly.
-double SortedQuantile(const std::vector<double>& sorted, double p) {
-    if (sorted.empty()) return 0;
-    double position = std::clamp(p, 0.0, 1.0) * static_cast<double>(sorted.size() - 1);
-    std::size_t below = static_cast<std::size_t>(position);
-    if (below + 1 >= sorted.size()) return sorted.back();
-    double fraction = position - static_cast<double>(below);
-    if (fraction == 0) return sorted[below];
-    return sorted[below] + fraction * (sorted[below + 1] - sorted[below]);
-}
 
 std::vector<HistogramBin> HistogramOf(const std::vector<double>& sorted) {
     if (sorted.empty()) return {};
@@ -47,9 +36,7 @@ double OutputSummary::ValueAt(double percent) const {
 }
 
 double OutputSummary::ProbabilityAtMost(double value) const {
-    if (sorted.empty()) return 0;
-    auto end = std::upper_bound(sorted.begin(), sorted.end(), value);
-    return static_cast<double>(end - sorted.begin()) / static_cast<double>(sorted.size());
+    return SortedShareAtMost(sorted, value);
 }
 
 OutputSummary Summarize(std::vector<double> values) {

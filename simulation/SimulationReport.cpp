@@ -114,11 +114,16 @@ int CachedSimulationAppendix(const cModelDoc& document, cDrawContext& dc, int& y
     return DrawSimulationResults(document, dc, y, *results);
 }
 
-int SimulationReportAppendix(const cModelDoc& document, cDrawContext& dc, int& y) {
+cSimulationCache& ProgramSimulationCache() {
     // One program's documents, each kept under its revision: laying a report out again
     // (the desktop's print preview, then its PDF) runs no trials twice.
     static cSimulationCache cache;
-    return CachedSimulationAppendix(document, dc, y, cache, [](const cModelDoc& pending) {
+    return cache;
+}
+
+int SimulationReportAppendix(const cModelDoc& document, cDrawContext& dc, int& y) {
+    cSimulationCache& cache = ProgramSimulationCache();
+    return CachedSimulationAppendix(document, dc, y, cache, [&cache](const cModelDoc& pending) {
         cache.Get(pending, [&pending] { return Simulate(pending); });
     });
 }

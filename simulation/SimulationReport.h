@@ -24,6 +24,10 @@ int CachedSimulationAppendix(const cModelDoc& document, cDrawContext& dc, int& y
                              cSimulationCache& cache,
                              const std::function<void(const cModelDoc&)>& startRun);
 
+// The cache of the programs that simulate on the spot (korval-cli, printing): the report's
+// block and the what-if calculators read the same results.
+cSimulationCache& ProgramSimulationCache();
+
 // What the programs hand their documents for the end of every report: a document with
 // uncertainty settings is simulated and its results block drawn; any other gets nothing,
 // so its report stays as it always was.

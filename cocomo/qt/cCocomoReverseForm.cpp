@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "app/qt/FormWidgets.h"
 #include "app/qt/QtText.h"
@@ -22,7 +23,10 @@ enum Column { kRadioColumn, kInputColumn, kOutputColumn, kOriginalColumn };
 
 cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServices& platform,
                                        QWidget* parent)
-    : cDialogForm(logic, platform, parent), logic_(logic), modifyRadios_(new QButtonGroup(this)) {
+    : cDialogForm(logic, platform, parent),
+      logic_(logic),
+      probability_(new cProbabilityGroup(logic.Probability(), this)),
+      modifyRadios_(new QButtonGroup(this)) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     for (int column = 0; column < 3; ++column) {
@@ -51,8 +55,12 @@ cCocomoReverseForm::cCocomoReverseForm(cCocomoReverseDlg& logic, cPlatformServic
     CalculatorButtons calculator =
         CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
+    auto* calculatorAndProbability = new QVBoxLayout;
+    calculatorAndProbability->addLayout(grid);
+    calculatorAndProbability->addWidget(probability_);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(calculatorAndProbability);
     layout->addSpacing(12);
     layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,6 +91,7 @@ void cCocomoReverseForm::Refresh() {
         ShowText(outputs_[row], logic_.GetOutputText(which));
         ShowText(originals_[row], logic_.GetOriginalText(which));
     }
+    probability_->Refresh();
 }
 
 }  // namespace korval

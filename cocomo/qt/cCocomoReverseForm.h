@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/qt/cDialogForm.h"
+#include "app/qt/cProbabilityGroup.h"
 #include "cocomo/cCocomoReverseDlg.h"
 
 class QButtonGroup;
@@ -25,6 +26,7 @@ class cCocomoReverseForm : public cDialogForm {
     using Fields = std::array<QLineEdit*, cCocomoReverseDlg::kRowCount>;
 
     cCocomoReverseDlg& logic_;
+    cProbabilityGroup* probability_;
     QButtonGroup* modifyRadios_;
     Fields inputs_{};
     Fields outputs_{};

@@ -34,6 +34,7 @@ QGroupBox* FigureColumn(const QString& title, const QString& name,
 cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
+      probability_(new cProbabilityGroup(logic.Probability(), this)),
       modifyRadios_(new QButtonGroup(this)),
       language_(new QLineEdit(this)) {
     auto* input = new QGroupBox(QStringLiteral("Input"), this);
@@ -65,8 +66,12 @@ cFpReverseForm::cFpReverseForm(cFpReverseDlg& logic, cPlatformServices& platform
     CalculatorButtons calculator =
         CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
+    auto* calculatorAndProbability = new QVBoxLayout;
+    calculatorAndProbability->addLayout(groups);
+    calculatorAndProbability->addWidget(probability_);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(groups);
+    layout->addLayout(calculatorAndProbability);
     layout->addSpacing(8);
     layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -98,6 +103,7 @@ void cFpReverseForm::Refresh() {
         ShowText(originals_[row], logic_.GetOriginalText(which));
     }
     ShowText(language_, logic_.GetLanguageText());
+    probability_->Refresh();
 }
 
 }  // namespace korval

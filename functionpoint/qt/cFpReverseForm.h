@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/qt/cDialogForm.h"
+#include "app/qt/cProbabilityGroup.h"
 #include "functionpoint/cFpReverseDlg.h"
 
 class QButtonGroup;
@@ -24,6 +25,7 @@ class cFpReverseForm : public cDialogForm {
     using Fields = std::array<QLineEdit*, cFpReverseDlg::kRowCount>;
 
     cFpReverseDlg& logic_;
+    cProbabilityGroup* probability_;
     QButtonGroup* modifyRadios_;
     QLineEdit* language_;
     Fields inputs_{};

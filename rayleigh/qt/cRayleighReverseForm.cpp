@@ -61,6 +61,7 @@ QGroupBox* FieldColumn(const QString& title, const QString& prefix, int digits, 
 cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platform, QWidget* parent)
     : cDialogForm(logic, platform, parent),
       logic_(logic),
+      probability_(new cProbabilityGroup(logic.Probability(), this)),
       modifyRadios_(new QButtonGroup(this)),
       fixedRadios_(new QButtonGroup(this)) {
     auto* groups = new QHBoxLayout;
@@ -84,8 +85,12 @@ cRayleighReverseForm::cRayleighReverseForm(Dlg& logic, cPlatformServices& platfo
     CalculatorButtons calculator =
         CalculatorColumn(MakeButtonBox(QDialogButtonBox::Close, Qt::Vertical), this);
 
+    auto* calculatorAndProbability = new QVBoxLayout;
+    calculatorAndProbability->addLayout(groups);
+    calculatorAndProbability->addWidget(probability_);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(groups);
+    layout->addLayout(calculatorAndProbability);
     layout->addSpacing(8);
     layout->addLayout(calculator.column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -123,6 +128,7 @@ void cRayleighReverseForm::Refresh() {
         ShowText(outputs_[row], logic_.GetOutputText(which));
         ShowText(originals_[row], logic_.GetOriginalText(which));
     }
+    probability_->Refresh();
 }
 
 }  // namespace korval

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/qt/cDialogForm.h"
+#include "app/qt/cProbabilityGroup.h"
 #include "rayleigh/cRayleighReverseDlg.h"
 
 class QButtonGroup;
@@ -25,6 +26,7 @@ class cRayleighReverseForm : public cDialogForm {
     void FocusInput();
 
     cRayleighReverseDlg& logic_;
+    cProbabilityGroup* probability_;
     QButtonGroup* modifyRadios_;
     QButtonGroup* fixedRadios_;
     Fields inputs_{};

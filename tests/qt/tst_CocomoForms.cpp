@@ -47,6 +47,7 @@ class CocomoFormsTest : public QObject {
     void sensitivityRefusalKeepsTheFormOpen();
 
     void reverseShowsAllColumnsAndCalculates();
+    void reverseSolvesForProbabilityOnceTheRunEnds();
 
   private:
     std::unique_ptr<QDialog> Form(cDialogLogic& logic) {
@@ -259,6 +260,47 @@ void CocomoFormsTest::reverseShowsAllColumnsAndCalculates() {
     Click(*form, "resetButton");
     QCOMPARE(logic->GetModifyRow(), cCocomoReverseDlg::kSourceLinesRow);
     QVERIFY(showsLogic());
+}
+
+void CocomoFormsTest::reverseSolvesForProbabilityOnceTheRunEnds() {
+    auto document = Document();
+    // 1 .. 201 person months and 11 .. 211 months: P percent is 1 + 2P and 11 + 2P.
+    SimulatedOutputs ready{SimulatedOutputs::Status::Ready, 1, {{}, {}}};
+    for (int i = 0; i <= 200; ++i) {
+        ready.sorted[0].push_back(1 + i);
+        ready.sorted[1].push_back(11 + i);
+    }
+    int cancelled = 0;
+    SimulatedOutputs answer{SimulatedOutputs::Status::Running, 0.5, {}, [&] { ++cancelled; }};
+    cCocomoReverseDlg logic(*platform_, {32000, 145.5, 145.5, 14.3}, 1.0,
+                            document->GetModeConstants(DevelopmentMode::Semidetached),
+                            [&answer](const std::vector<std::string>&) { return answer; });
+    auto form = Form(logic);
+    auto* note = form->findChild<QLabel*>("probabilityNote");
+    QCOMPARE(note->text(), QStringLiteral("Simulating... 50%"));
+    QCOMPARE(Text(*form, "probabilityValue0"), QString());
+    QVERIFY(!Child<QPushButton>(*form, "cancelSimulationButton")->isHidden());
+    Click(*form, "cancelSimulationButton");
+    QCOMPARE(cancelled, 1);
+
+    answer = ready;  // the background run ends; the group asks again by itself
+    QTRY_COMPARE(Text(*form, "probabilityValue0"), QStringLiteral("161.0"));
+    QCOMPARE(Text(*form, "probabilityValue1"), QStringLiteral("171.0"));
+    QVERIFY(Child<QPushButton>(*form, "cancelSimulationButton")->isHidden());
+    QCOMPARE(Text(*form, "probabilityChance0"), QStringLiteral("72%"));  // 145.5 PM
+
+    auto* probability = Child<QLineEdit>(*form, "probabilityEdit");
+    Retype(probability, "100");
+    Click(*form, "solveButton");
+    QCOMPARE(platform_->Messages().size(), std::size_t{1});
+    QCOMPARE(form->focusWidget(), probability);
+    QCOMPARE(Text(*form, "probabilityValue0"), QStringLiteral("161.0"));
+
+    Retype(probability, "50");
+    Click(*form, "solveButton");
+    QCOMPARE(Text(*form, "probabilityValue0"), QStringLiteral("101.0"));
+    QCOMPARE(note->text(),
+             QStringLiteral("50% of 201 simulated trials stay within these figures."));
 }
 
 QTEST_MAIN(CocomoFormsTest)
