@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
-#include <sstream>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -64,28 +64,40 @@ void Exercise(cModelDoc& document, const std::string& output) {
     static_cast<void>(document.SaveAs(output));
 }
 
+// What the program sets up once per session: the platform (its messages go nowhere) and
+// the application with the extensions of the defaults profile. Without KORVAL_PROFILE the
+// input is the defaults profile too, and its extensions are read with every input.
+struct Session {
+    std::string input = ScratchPath("input.ini");
+    std::string output = ScratchPath("output.ini");
+    const char* namedProfile = std::getenv("KORVAL_PROFILE");
+    std::ostream nowhere{nullptr};
+    cCliPlatform platform{nowhere};
+    cEstimatorAppLogic app{platform, namedProfile != nullptr ? namedProfile : input,
+                           &CreateDocument};
+
+    Session() { app.LoadExtensions(); }
+};
+
 // Opens the input as kind (or as the kind it says it is). Only the input's and the
 // output's files are forgotten afterwards: the defaults profile stays parsed, as it does
 // in the program.
 int FuzzDocument(std::optional<DocumentKind> kind, const std::uint8_t* data, std::size_t size) {
-    static const std::string input = ScratchPath("input.ini");
-    static const std::string output = ScratchPath("output.ini");
+    static Session session;
+    const std::string& input = session.input;
+    const std::string& output = session.output;
     std::ofstream(input, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-    std::ostringstream discard;
-    cCliPlatform platform(discard);
-    const char* profile = std::getenv("KORVAL_PROFILE");
-    cEstimatorAppLogic app(platform, profile != nullptr ? profile : input, &CreateDocument);
-    app.LoadExtensions();
+    if (session.namedProfile == nullptr) session.app.LoadExtensions();
     std::unique_ptr<cModelDoc> document;
     if (kind) {
-        document = CreateDocument(*kind, app.Context());
+        document = CreateDocument(*kind, session.app.Context());
         document->SetPathName(input);
         // What could not be read stays as reset, and is exercised all the same.
         static_cast<void>(document->LoadModel(input));
     } else {
-        document = app.OpenByKind(input);
+        document = session.app.OpenByKind(input);
     }
     if (document) Exercise(*document, output);
     document.reset();

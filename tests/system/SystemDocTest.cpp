@@ -204,6 +204,38 @@ TEST_F(SystemDocTest, AnInvalidUserSpecifiedFlagIsReportedAndTheDesignDerived) {
         << "a value that is not a number keeps the reset value";
 }
 
+// Offsets and schedule figures are read through a buffer of 20 characters: a longer number
+// reads as the 19 characters kept, with the sign it has, never wrapped round.
+TEST_F(SystemDocTest, ALongNumberReadsAsTheCharactersTheReadBufferKeeps) {
+    const std::string nines(330, '9');
+    struct Case {
+        std::string stored;
+        double expected;
+    };
+    const Case cases[] = {
+        {nines, 9999999999999999999.0},
+        {"+" + nines, 999999999999999999.0},
+        {"-" + nines, -999999999999999999.0},
+        {"1" + std::string(330, '0'), 1e18},
+        {"12." + std::string(330, '5'), 12.5555555555555555},
+        {"0." + std::string(330, '0') + "7", 0.0},
+    };
+    std::string member = WriteProject("member.prj", "Member");
+    for (const Case& c : cases) {
+        std::string path = dir.File("long.sle");
+        TempDir::WriteFile(path,
+                           "[KORVAL]\nKORVAL_Type=System\n[System_Level_Estimation]\n"
+                           "Integration_And_Test_TDEV=" +
+                               c.stored + "\n[Projects]\nFile_Name00=" + member +
+                               "\nStart_Offset00=" + c.stored + "\n");
+        cProfileStore::Instance().Forget(path);
+        cSystemDoc system(context);
+        ASSERT_TRUE(system.LoadModel(path)) << c.stored;
+        ASSERT_EQ(system.GetMembers().size(), 1u);
+        EXPECT_EQ(system.GetMembers()[0]->GetStartOffset(), c.expected) << c.stored;
+        EXPECT_EQ(system.GetFinalTestTdev(), c.expected) << c.stored;
+    }
+}
 TEST_F(SystemDocTest, AMissingMemberCanBeReplacedOrKept) {
     std::string replacement = WriteProject("replacement.prj", "Replacement");
     std::string path = dir.File("system.sle");
