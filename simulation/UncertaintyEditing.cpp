@@ -55,8 +55,9 @@ struct CocomoRows {
     int spread;
     int firstDriver;
     std::size_t drivers;
-    CocomoRows(cUncertaintyDlg& dialog, const cCocomoDoc& document)
-        : size(dialog.AddThreePoint(kSizeLabel, document.GetUncertainty().size)),
+    CocomoRows(cUncertaintyDlg& dialog, const cCocomoDoc& document,
+               const char* sizeLabel = kSizeLabel)
+        : size(dialog.AddThreePoint(sizeLabel, document.GetUncertainty().size)),
           spread(dialog.AddNumber(kSpreadLabel,
                                   SpreadOrNone(document.GetUncertainty().modelErrorSpread), 0,
                                   kMaxModelErrorSpread)),
@@ -105,8 +106,9 @@ struct RayleighRows {
     int size;
     int tdev;
     int productivity;
-    RayleighRows(cUncertaintyDlg& dialog, const cRayleighDoc& document)
-        : size(dialog.AddThreePoint(kSizeLabel, document.GetUncertainty().size)),
+    RayleighRows(cUncertaintyDlg& dialog, const cRayleighDoc& document,
+                 const char* sizeLabel = kSizeLabel)
+        : size(dialog.AddThreePoint(sizeLabel, document.GetUncertainty().size)),
           tdev(dialog.AddThreePoint("Time to develop (calendar months)",
                                     document.GetUncertainty().timeToDevelop)),
           productivity(
@@ -160,8 +162,9 @@ bool EditProject(cProjectDoc& project) {
     cUncertaintyDlg dialog(project.Platform(), "Project Uncertainty",
                            project.GetSimulationSettings());
     FunctionPointRows fp(dialog, project.FunctionPointModel());
-    CocomoRows cocomo(dialog, project.CocomoModel());
-    RayleighRows rayleigh(dialog, project.RayleighModel());
+    // Both models have a size row: the labels (and any message about them) say whose it is.
+    CocomoRows cocomo(dialog, project.CocomoModel(), "COCOMO source lines of code");
+    RayleighRows rayleigh(dialog, project.RayleighModel(), "Rayleigh source lines of code");
     int rate = AddPricing(dialog, project.GetCostRate(), project.GetSimulationSettings());
     if (!project.Platform().RunDialog(dialog)) return false;
     cFunctionPointDoc& fpModel = project.FunctionPointModel();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "cocomo/cCocomoDoc.h"
 #include "framework/cUncertaintyDlg.h"
 #include "functionpoint/cFunctionPointDoc.h"
@@ -109,6 +111,11 @@ TEST_F(SimulationTest, TheProjectDialogHasTheDriversAndRefusesHalfAnInfluenceRan
     platform.ExpectDialog([this](cDialogLogic& logic) {
         auto& dialog = dynamic_cast<cUncertaintyDlg&>(logic);
         EXPECT_EQ(dialog.RatingRangeCount(), 15);
+        // Both models have a size: a message about one must say which.
+        std::set<std::string> labels;
+        for (int row = 0; row < dialog.ThreePointCount(); ++row)
+            EXPECT_TRUE(labels.insert(dialog.ThreePointLabel(row)).second)
+                << dialog.ThreePointLabel(row);
         EXPECT_EQ(dialog.GetRangeEnd(7, cUncertaintyDlg::kHighestEnd), kHigh);
         dialog.SetRangeEnd(14, cUncertaintyDlg::kLowestEnd, kNominal);
         dialog.SetRangeEnd(14, cUncertaintyDlg::kHighestEnd, kVeryHigh);
