@@ -78,12 +78,26 @@ void CheckTrials(const char* section, const std::string& path, std::vector<std::
         FormatNumber(" %lld trials are run.", static_cast<long long>(kDefaultTrials)));
 }
 
+// A seed that cannot be read runs the default one: say so, or two runs the user believes
+// differ would give the same figures.
+void CheckSeed(const char* section, const std::string& path, std::vector<std::string>& problems) {
+    std::string text = ReadProfileValue(section, "Seed", "", kBuffer, path);
+    if (text.empty() || ParseSimulationCount(text)) return;
+    problems.push_back(
+        Where(section, "Seed") + " = " + text +
+        ": is not a whole number from 0 to 18446744073709551615." +
+        FormatNumber(" Seed %llu is used.", static_cast<unsigned long long>(kDefaultSeed)));
+}
+
 }  // namespace
 
 std::vector<std::string> UncertaintyFileProblems(const std::string& path) {
     std::vector<std::string> problems;
     for (const ThreePointKey& entry : kThreePointKeys) CheckThreePoint(entry, path, problems);
-    for (const char* section : kRunSections) CheckTrials(section, path, problems);
+    for (const char* section : kRunSections) {
+        CheckTrials(section, path, problems);
+        CheckSeed(section, path, problems);
+    }
     return problems;
 }
 

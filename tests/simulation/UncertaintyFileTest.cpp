@@ -47,25 +47,30 @@ TEST_F(SimulationTest, GarbageInTheSectionReadsAsNoUncertainty) {
     EXPECT_EQ(results.Find("adjustedEffort")->p90, cocomo.GetAdjustedEffort());
 
     std::vector<std::string> problems = UncertaintyFileProblems(document->GetPathName());
-    ASSERT_EQ(problems.size(), 2u);
+    ASSERT_EQ(problems.size(), 3u);
     EXPECT_NE(problems[0].find("SLOC_Most_Likely is not a number"), std::string::npos);
     EXPECT_NE(problems[1].find("Trials = 0"), std::string::npos);
+    EXPECT_NE(problems[2].find("Seed = xyz"), std::string::npos);
 }
 
 TEST_F(SimulationTest, ThreePointsOutOfOrderAreDroppedAndNamed) {
     auto path = CopyExample("claims-portal.RLM",
                             "[Rayleigh_Uncertainty]\nSLOC_Optimistic=900\nSLOC_Most_Likely=500\n"
                             "SLOC_Pessimistic=1000\nTDEV_Optimistic=10\nTDEV_Most_Likely=12\n"
-                            "TDEV_Pessimistic=20\nTrials=1000000000\n");
+                            "TDEV_Pessimistic=20\nTrials=1000000000\nSeed=" +
+                                std::string(330, '9') + "\n");
     auto document = Open(path);
     const RayleighUncertainty& read = dynamic_cast<cRayleighDoc&>(*document).GetUncertainty();
     EXPECT_FALSE(read.size);
     EXPECT_EQ(read.timeToDevelop, (ThreePointEstimate{10, 12, 20}));
     EXPECT_EQ(read.run.trials, kDefaultTrials);
+    EXPECT_EQ(read.run.seed, kDefaultSeed);
     std::vector<std::string> problems = UncertaintyFileProblems(path);
-    ASSERT_EQ(problems.size(), 2u);
+    ASSERT_EQ(problems.size(), 3u);
     EXPECT_NE(problems[0].find("optimistic value is above the most likely"), std::string::npos);
     EXPECT_NE(problems[1].find("cannot exceed"), std::string::npos);
+    EXPECT_NE(problems[2].find("Seed = 999"), std::string::npos);
+    EXPECT_NE(problems[2].find("Seed 1 is used."), std::string::npos);
 }
 
 TEST_F(SimulationTest, SettingsSurviveSaveAndOpenForEveryKind) {
