@@ -12,9 +12,10 @@ using Target = int (*)(const std::uint8_t* data, std::size_t size);
 
 // The INI reader alone: parse, look up, change and write back, and read what was written.
 int FuzzIniReader(const std::uint8_t* data, std::size_t size);
-// Any bytes opened as the program opens a file (by the kind written in it).
+// Any bytes opened as the program opens a file (by the kind written in it), reported,
+// exported and saved.
 int FuzzOpenFile(const std::uint8_t* data, std::size_t size);
-// Any bytes loaded by one kind's loader, whatever kind the file says it is.
+// Any bytes loaded by one kind's loader, whatever kind the file says it is, and exported.
 int FuzzCocomoLoader(const std::uint8_t* data, std::size_t size);
 int FuzzFunctionPointLoader(const std::uint8_t* data, std::size_t size);
 int FuzzRayleighLoader(const std::uint8_t* data, std::size_t size);
