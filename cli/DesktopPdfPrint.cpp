@@ -35,14 +35,14 @@ std::vector<char*> NullTerminated(std::vector<std::string>& texts) {
     return pointers;
 }
 
-// Runs the desktop program headless with the arguments after its name; its exit status.
+// Runs a program of the desktop application headless with the arguments after its name;
+// its exit status. needed says what output needs the program, for the message when it is
+// missing.
 int RunDesktopHeadless(const std::string& desktopProgram, std::vector<std::string> arguments,
-                       const std::string& what, const std::string& output,
+                       const std::string& needed, const std::string& output,
                        const std::string& profile, std::ostream& err) {
     if (::access(desktopProgram.c_str(), X_OK) != 0) {
-        err << "korval-cli: " << what
-            << " output needs the desktop application, which is not installed "
-               "beside korval-cli ("
+        err << "korval-cli: " << needed << ", which is not installed beside korval-cli ("
             << desktopProgram << ")\n";
         return cCliRunner::kFileError;
     }
@@ -72,10 +72,11 @@ int RunDesktopHeadless(const std::string& desktopProgram, std::vector<std::strin
 
 }  // namespace
 
-int PrintPdfThroughDesktop(const std::string& desktopProgram, const std::string& file,
-                           const std::string& output, const std::string& profile,
-                           std::ostream& err) {
-    return RunDesktopHeadless(desktopProgram, {kPrintPdfOption, file, output}, "PDF", output,
+int PrintPdfThroughRenderer(const std::string& renderer, const std::string& file,
+                            const std::string& output, const std::string& profile,
+                            std::ostream& err) {
+    return RunDesktopHeadless(renderer, {file, output},
+                              "PDF output needs the desktop application's PDF renderer", output,
                               profile, err);
 }
 
@@ -83,7 +84,7 @@ int DrawChartsThroughDesktop(const std::string& desktopProgram, const std::strin
                              const std::string& output, const std::string& format,
                              const std::string& profile, std::ostream& err) {
     return RunDesktopHeadless(desktopProgram, {kPrintChartOption, file, output, "--format", format},
-                              "Chart", output, profile, err);
+                              "Chart output needs the desktop application", output, profile, err);
 }
 
 }  // namespace korval

@@ -103,7 +103,7 @@ bool KnownFormat(Invocation& call,
     for (const std::string& format : own->second) {
         if (format == call.format) return true;
     }
-    // "pdf" without a writer of its own is printed by the desktop program.
+    // "pdf" without a writer of its own is printed by the desktop's PDF renderer.
     bool reportFormat = call.format == "pdf" || reportFormats.count(call.format) != 0;
     return call.command == "report" && reportFormat && !call.output.empty();
 }
@@ -286,8 +286,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
                                                       ExecutableFolder(), profileVariable)
                                                 : call->profile;
     if (call->command == "report" && call->format == "pdf" && reportFormats_.count("pdf") == 0) {
-        return PrintPdfThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),
-                                      call->operands[0], call->output, call->profile, err);
+        return PrintPdfThroughRenderer((ExecutableFolder() / kPdfRendererName).string(),
+                                       call->operands[0], call->output, call->profile, err);
     }
     if (call->command == "chart" && chartFormats_.count(call->format) == 0) {
         return DrawChartsThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),

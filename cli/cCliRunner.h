@@ -20,7 +20,7 @@ class cCliRunner {
 
     // A report format beyond "text": writes the document's report to the output path given
     // with -o and returns the exit status. Without a "pdf" format of its own the runner
-    // hands PDF output to the desktop program beside it (PrintPdfThroughDesktop).
+    // hands PDF output to the desktop's PDF renderer beside it (PrintPdfThroughRenderer).
     using ReportFormat =
         std::function<int(cModelDoc& document, const std::string& output, std::ostream& err)>;
     // Given by the executable's main before Run; false when the name is taken.

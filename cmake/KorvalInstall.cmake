@@ -31,13 +31,13 @@ configure_file(${linux_source}/korval.metainfo.xml.in
   ${linux_build}/${KORVAL_APP_ID}.metainfo.xml @ONLY)
 configure_file(${linux_source}/korval-mime.xml.in ${linux_build}/${KORVAL_APP_ID}.xml @ONLY)
 configure_file(${linux_source}/changelog.in ${linux_build}/changelog @ONLY)
-foreach(page korval korval-cli)
+foreach(page korval korval-cli korval-pdf)
   configure_file(${linux_source}/${page}.1.in ${linux_build}/${page}.1 @ONLY)
 endforeach()
 
 # Manual pages and the changelog are installed compressed, as Debian wants them.
 set(compressed)
-foreach(file korval.1 korval-cli.1 changelog)
+foreach(file korval.1 korval-cli.1 korval-pdf.1 changelog)
   add_custom_command(OUTPUT ${linux_build}/${file}.gz
     COMMAND gzip -9nc ${linux_build}/${file} > ${linux_build}/${file}.gz
     DEPENDS ${linux_build}/${file}
@@ -72,7 +72,7 @@ install(FILES ${linux_build}/${KORVAL_APP_ID}.metainfo.xml
 install(FILES ${linux_build}/${KORVAL_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${linux_source}/korval.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${KORVAL_APP_ID}.svg)
-install(FILES ${linux_build}/korval.1.gz ${linux_build}/korval-cli.1.gz
+install(FILES ${linux_build}/korval.1.gz ${linux_build}/korval-cli.1.gz ${linux_build}/korval-pdf.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 foreach(command korval korval-cli)
   install(FILES ${linux_source}/korval.bash-completion
@@ -81,7 +81,8 @@ endforeach()
 install(FILES ${linux_source}/copyright ${linux_build}/changelog.gz DESTINATION ${korval_doc_dir})
 
 if(TARGET korval)
-  install(TARGETS korval RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # korval-cli finds both beside itself: korval-pdf prints its PDF output, korval its charts.
+  install(TARGETS korval korval-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # Wayland finds the window's icon and entry through the desktop file's name.
   target_compile_definitions(korval PRIVATE KORVAL_APP_ID="${KORVAL_APP_ID}")
 endif()

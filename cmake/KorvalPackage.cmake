@@ -14,9 +14,9 @@ set(CPACK_PACKAGE_DESCRIPTION
   "several projects up into one estimate, and what-if calculators solve each\n"
   "model backwards from a target.\n"
   "\n"
-  "The package holds the Qt desktop application and korval-cli, which prints\n"
+  "The package holds the Qt desktop application, korval-cli, which prints\n"
   "reports, figures as JSON or CSV and the differences between two estimates\n"
-  "for scripts.")
+  "for scripts, and korval-pdf, which prints reports to PDF for korval-cli.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

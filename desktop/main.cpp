@@ -6,14 +6,15 @@
 #include "app/qt/QtText.h"
 #include "cli/DesktopPdfPrint.h"
 #include "desktop/CliChartFormat.h"
-#include "desktop/CliPdfFormat.h"
 #include "desktop/cEstimatorApp.h"
 #include "desktop/cStartupProbe.h"
+#include "desktop/pdf/CliPdfFormat.h"
 
 int main(int argc, char** argv) {
     // korval-cli's PDF output, printed without a window.
     if (argc > 1 && std::string_view(argv[1]) == korval::kPrintPdfOption) {
-        return korval::PrintPdfHeadless(std::vector<std::string>(argv + 2, argv + argc), std::cout,
+        return korval::PrintPdfHeadless("korval --print-pdf",
+                                        std::vector<std::string>(argv + 2, argv + argc), std::cout,
                                         std::cerr);
     }
     // korval-cli's chart images, drawn without a window.

@@ -1,10 +1,12 @@
 #include "app/qt/cPdfReportWriter.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPdfWriter>
 
 #include "app/qt/QtText.h"
-#include "app/qt/cQtPrintJob.h"
+#include "app/qt/cQtPagedReport.h"
+#include "app/qt/cQtPrinterSurface.h"
 
 namespace korval {
 
@@ -17,14 +19,19 @@ bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const
         // loading it asks the print system for its printers, which costs more than
         // printing a small report.
         QPdfWriter writer(file);
-        cQtPrintJob::SetUpPdfWriter(writer);
-        pages_ = cQtPrintJob(document, jobTime).Run(writer);
+        cQtPagedReport::SetUpPdfWriter(writer);
+        pages_ = cQtPagedReport(document, jobTime).Run(writer);
     }
     if (pages_ == 0 || !QFileInfo(file).isFile() || QFileInfo(file).size() == 0) {
         error = "cannot write " + path;
         return false;
     }
     return true;
+}
+
+void cPdfReportWriter::LoadFonts() {
+    QFontMetrics metrics(cQtPrinterSurface::PrintFont(cQtPagedReport::kPdfResolution));
+    metrics.horizontalAdvance(QStringLiteral("0"));
 }
 
 }  // namespace korval

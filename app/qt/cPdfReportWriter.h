@@ -19,6 +19,10 @@ class cPdfReportWriter {
                std::string& error);
     int PagesWritten() const { return pages_; }
 
+    // Finds and opens the print font at the resolution of PDF pages: a process that starts
+    // Qt for one report does it while the report is read. Needs a Qt application.
+    static void LoadFonts();
+
   private:
     cOffscreenApplication application_;
     int pages_ = 0;

@@ -3,7 +3,6 @@
 #include <QString>
 #include <ctime>
 
-class QPagedPaintDevice;
 class QPdfWriter;
 class QPrinter;
 
@@ -12,7 +11,8 @@ namespace korval {
 class cModelDoc;
 
 // The one print path of the program: Print, Print Preview and PDF output all lay the
-// report out through the document's print cycle on a printer surface, page by page.
+// report out through the document's print cycle on a printer surface, page by page
+// (cQtPagedReport); this adds what a printer brings: its page range and document name.
 class cQtPrintJob {
   public:
     cQtPrintJob(cModelDoc& document, const std::tm& jobTime);
@@ -33,8 +33,6 @@ class cQtPrintJob {
     static void SetUpPdfWriter(QPdfWriter& writer);
 
   private:
-    int RunPages(QPagedPaintDevice& device, int first, int last);
-
     cModelDoc& document_;
     std::tm jobTime_;
     int lastPage_ = 0;

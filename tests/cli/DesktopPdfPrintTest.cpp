@@ -1,5 +1,6 @@
-// korval-cli hands PDF output to the desktop program: the arguments and the offscreen
-// platform it passes, the exit status it gives back, and a build without the program.
+// korval-cli hands PDF output to the desktop's PDF renderer and charts to the desktop
+// program: the arguments and the offscreen platform it passes, the exit status it gives
+// back, and a build without the program.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -13,8 +14,8 @@ namespace {
 
 using testing::TempDir;
 
-// A stand-in for the desktop program: a script that writes its arguments and its platform
-// variable, one a line, then ends as the given shell command ends.
+// A stand-in for the renderer or the desktop program: a script that writes its arguments and its
+// platform variable, one a line, then ends as the given shell command ends.
 std::string FakeDesktop(const TempDir& dir, const std::string& ending) {
     std::string path = dir.File("korval");
     TempDir::WriteFile(path,
@@ -37,18 +38,17 @@ TEST(DesktopPdfPrintTest, HandsTheJobOverAndGivesBackTheStatus) {
         bool messageExpected;
     };
     const Case cases[] = {
-        {"exit 0", "", 0, "--print-pdf\nin.prj\nout.pdf\noffscreen\n", false},
-        {"exit 0", "my.ini", 0, "--print-pdf\nin.prj\nout.pdf\n--profile\nmy.ini\noffscreen\n",
-         false},
-        {"exit 1", "", 1, "--print-pdf\nin.prj\nout.pdf\noffscreen\n", false},
-        {"exit 2", "", 2, "--print-pdf\nin.prj\nout.pdf\noffscreen\n", false},
-        {"kill -9 $$", "", 1, "--print-pdf\nin.prj\nout.pdf\noffscreen\n", true},
+        {"exit 0", "", 0, "in.prj\nout.pdf\noffscreen\n", false},
+        {"exit 0", "my.ini", 0, "in.prj\nout.pdf\n--profile\nmy.ini\noffscreen\n", false},
+        {"exit 1", "", 1, "in.prj\nout.pdf\noffscreen\n", false},
+        {"exit 2", "", 2, "in.prj\nout.pdf\noffscreen\n", false},
+        {"kill -9 $$", "", 1, "in.prj\nout.pdf\noffscreen\n", true},
     };
     for (const Case& c : cases) {
         TempDir dir;
         std::string program = FakeDesktop(dir, c.ending);
         std::ostringstream err;
-        int status = PrintPdfThroughDesktop(program, "in.prj", "out.pdf", c.profile, err);
+        int status = PrintPdfThroughRenderer(program, "in.prj", "out.pdf", c.profile, err);
         EXPECT_EQ(status, c.status) << c.ending;
         EXPECT_EQ(TempDir::ReadFile(dir.File("arguments")), c.arguments) << c.ending;
         EXPECT_EQ(!err.str().empty(), c.messageExpected) << c.ending << ": " << err.str();
@@ -80,14 +80,14 @@ TEST(DesktopPdfPrintTest, ChartsAreHandedOverWithTheirFormat) {
     EXPECT_NE(err.str().find("Chart output needs the desktop application"), std::string::npos);
 }
 
-TEST(DesktopPdfPrintTest, WithoutTheDesktopProgramSaysSoAndFails) {
+TEST(DesktopPdfPrintTest, WithoutTheRendererSaysSoAndFails) {
     TempDir dir;
     std::ostringstream err;
-    EXPECT_EQ(PrintPdfThroughDesktop(dir.File("korval"), "in.prj", "out.pdf", "", err), 1);
+    EXPECT_EQ(PrintPdfThroughRenderer(dir.File("korval-pdf"), "in.prj", "out.pdf", "", err), 1);
     EXPECT_EQ(err.str(),
-              "korval-cli: PDF output needs the desktop application, which is not installed "
-              "beside korval-cli (" +
-                  dir.File("korval") + ")\n");
+              "korval-cli: PDF output needs the desktop application's PDF renderer, which is not "
+              "installed beside korval-cli (" +
+                  dir.File("korval-pdf") + ")\n");
     EXPECT_FALSE(TempDir::ReadFile(dir.File("out.pdf")).size() > 0);
 }
 

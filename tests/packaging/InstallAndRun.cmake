@@ -27,12 +27,13 @@ set(expected
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/man/man1/korval.1.gz
   share/man/man1/korval-cli.1.gz
+  share/man/man1/korval-pdf.1.gz
   share/bash-completion/completions/korval
   share/bash-completion/completions/korval-cli
   share/doc/korval/copyright
   share/doc/korval/changelog.gz)
 if(DESKTOP)
-  list(APPEND expected bin/korval)
+  list(APPEND expected bin/korval bin/korval-pdf)
 endif()
 if(EXISTS ${BUILD_DIR}/linux/icons)
   list(APPEND expected share/icons/hicolor/48x48/apps/${APP_ID}.png)
@@ -46,7 +47,7 @@ endforeach()
 # Nothing else: no tests, benchmarks or libraries, and nothing outside /usr.
 file(GLOB_RECURSE installed RELATIVE ${WORK}/root ${WORK}/root/*)
 foreach(file ${installed})
-  if(NOT file MATCHES "^usr/(bin/korval(-cli)?|share/(korval|applications|metainfo|mime/packages|icons/hicolor|man/man1|bash-completion/completions|doc/korval)/)")
+  if(NOT file MATCHES "^usr/(bin/korval(-cli|-pdf)?|share/(korval|applications|metainfo|mime/packages|icons/hicolor|man/man1|bash-completion/completions|doc/korval)/)")
     message(FATAL_ERROR "${file} should not be installed")
   endif()
 endforeach()
@@ -82,7 +83,7 @@ endif()
 
 set(programs korval-cli)
 if(DESKTOP)
-  list(APPEND programs korval)
+  list(APPEND programs korval korval-pdf)
 endif()
 foreach(program ${programs})
   execute_process(

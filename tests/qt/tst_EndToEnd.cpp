@@ -95,6 +95,7 @@ class EndToEndTest : public QObject {
     void cliPrintsTheSamePagesWithoutADisplay_data();
     void cliPrintsTheSamePagesWithoutADisplay();
     void cliPdfNeedsAnOutputFile();
+    void cliPdfGoesThroughTheRenderer();
     void chartsPrintWithTheirLabels_data();
     void chartsPrintWithTheirLabels();
     void cliDrawsChartsAsSvgAndPng();
@@ -221,6 +222,44 @@ void EndToEndTest::cliPrintsTheSamePagesWithoutADisplay() {
     int printed = cQtPrintJob(*document, platform.Now()).Run(printer);
     QCOMPARE(PdfPageCount(cliPdf), printed);
     QCOMPARE(BodyLines(cliPdf), BodyLines(guiPdf));
+    // Every word at the same place.
+    QCOMPARE(PdfWordBoxes(cliPdf), PdfWordBoxes(guiPdf));
+}
+
+// korval-cli hands its PDF output to the renderer beside it, korval-pdf, and names it when
+// it is missing; the desktop program's --print-pdf prints the same pages.
+void EndToEndTest::cliPdfGoesThroughTheRenderer() {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("bin"));
+    QString bin = folder.filePath(QStringLiteral("bin"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_CLI_PATH), bin + "/korval-cli"));
+    QString example = QStringLiteral(KORVAL_SOURCE_DIR "/examples/payroll.PRJ");
+    auto run = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments + QStringList{"--profile", KORVAL_DEFAULTS_PROFILE});
+        process.waitForFinished(60000);
+        return std::pair{process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    };
+    auto cliReport = [&](const QString& pdf) {
+        return run(bin + "/korval-cli", {"report", example, "--format", "pdf", "-o", pdf});
+    };
+    auto [missingStatus, missingMessage] = cliReport(folder.filePath("missing.pdf"));
+    QCOMPARE(missingStatus, 1);
+    QCOMPARE(missingMessage,
+             "korval-cli: PDF output needs the desktop application's PDF "
+             "renderer, which is not installed beside korval-cli (" +
+                 bin + "/korval-pdf)\n");
+    QVERIFY(!QFile::exists(folder.filePath("missing.pdf")));
+
+    // Beside the renderer alone, without the desktop program.
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_PDF_RENDERER_PATH), bin + "/korval-pdf"));
+    QString cliPdf = folder.filePath("cli.pdf");
+    QCOMPARE(cliReport(cliPdf), std::pair(0, QString()));
+    QString desktopPdf = folder.filePath("desktop.pdf");
+    QCOMPARE(run(KORVAL_DESKTOP_PATH, {"--print-pdf", example, desktopPdf}),
+             std::pair(0, QString()));
+    QVERIFY(PdfPageCount(cliPdf) > 1);
+    QCOMPARE(PdfWordBoxes(cliPdf), PdfWordBoxes(desktopPdf));
 }
 
 void EndToEndTest::cliPdfNeedsAnOutputFile() {

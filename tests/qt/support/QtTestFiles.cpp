@@ -31,6 +31,21 @@ QString PdfText(const QString& path, int page) {
     return RunTool(QStringLiteral("pdftotext"), arguments);
 }
 
+QStringList PdfWordBoxes(const QString& path) {
+    static const QRegularExpression date(QStringLiteral(">\\d\\d/\\d\\d/\\d{4}<"));
+    static const QRegularExpression time(QStringLiteral(">\\d\\d:\\d\\d[AP]M<"));
+    QStringList boxes;
+    const QString boxed =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, "-"});
+    for (QString line : boxed.split('\n')) {
+        if (!line.contains(QStringLiteral("<page ")) && !line.contains(QStringLiteral("<word ")))
+            continue;
+        line.replace(date, QStringLiteral(">DATE<")).replace(time, QStringLiteral(">TIME<"));
+        boxes << line.trimmed();
+    }
+    return boxes;
+}
+
 QStringList NormalisedLines(const QString& text) {
     QStringList lines;
     for (QString line : text.split('\n')) {

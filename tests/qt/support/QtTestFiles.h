@@ -16,6 +16,9 @@ QString RunTool(const QString& program, const QStringList& arguments);
 int PdfPageCount(const QString& path);
 // The text of one page, or of all pages with page 0 (pdftotext -layout).
 QString PdfText(const QString& path, int page = 0);
+// Every page and every word's box on it (pdftotext -bbox), with the footer's job date and
+// time as DATE and TIME: the printed pages without the minute they were printed in.
+QStringList PdfWordBoxes(const QString& path);
 // Lines of text with runs of blanks made single and ends trimmed; blank lines dropped.
 QStringList NormalisedLines(const QString& text);
 // Saves a picture of the widget under $KORVAL_SCREENSHOT_DIR when that is set.

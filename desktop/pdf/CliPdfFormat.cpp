@@ -1,0 +1,65 @@
+#include "desktop/pdf/CliPdfFormat.h"
+
+#include <ctime>
+#include <ostream>
+#include <thread>
+
+#include "app/qt/cOffscreenApplication.h"
+#include "app/qt/cPdfReportWriter.h"
+#include "cli/cCliRunner.h"
+#include "desktop/pdf/cThreadHandoff.h"
+
+namespace korval {
+
+namespace {
+
+int WritePdf(cModelDoc& document, const std::string& output, std::ostream& err) {
+    std::time_t now = std::time(nullptr);
+    std::tm jobTime{};
+    localtime_r(&now, &jobTime);
+    cPdfReportWriter writer;
+    std::string error;
+    if (!writer.Write(document, output, jobTime, error)) {
+        err << "korval-cli: " << error << '\n';
+        return cCliRunner::kFileError;
+    }
+    return cCliRunner::kSuccess;
+}
+
+}  // namespace
+
+void RegisterPdfReportFormat(cCliRunner& runner) {
+    runner.RegisterReportFormat("pdf", &WritePdf);
+}
+
+int PrintPdfHeadless(std::string_view command, const std::vector<std::string>& arguments,
+                     std::ostream& out, std::ostream& err) {
+    if (arguments.size() < 2) {
+        err << "usage: " << command << " FILE OUT.pdf [--profile INI]\n";
+        return cCliRunner::kUsageError;
+    }
+    std::vector<std::string> report = {"report", arguments[0], "--format",
+                                       "pdf",    "-o",         arguments[1]};
+    report.insert(report.end(), arguments.begin() + 2, arguments.end());
+    // Reading the document needs no Qt, and starting Qt (its libraries, platform and fonts)
+    // takes about as long: the document is read on a thread of its own meanwhile, and its
+    // pages are drawn on this thread, where Qt started. The core reads numbers and names
+    // without the C locale, which Qt sets from the environment as it starts.
+    cThreadHandoff qtThread;
+    std::thread reader([&] {
+        cCliRunner runner;
+        runner.RegisterReportFormat(
+            "pdf",
+            [&qtThread](cModelDoc& document, const std::string& output, std::ostream& messages) {
+                return qtThread.Call([&] { return WritePdf(document, output, messages); });
+            });
+        qtThread.Finish(runner.Run(report, out, err));
+    });
+    cOffscreenApplication application;
+    cPdfReportWriter::LoadFonts();
+    int status = qtThread.Serve();
+    reader.join();
+    return status;
+}
+
+}  // namespace korval
