@@ -1,10 +1,12 @@
 #include "app/qt/cPdfReportWriter.h"
 
+#include <QBuffer>
 #include <QFileInfo>
-#include <QFontMetrics>
+#include <QPainter>
 #include <QPdfWriter>
 
 #include "app/qt/QtText.h"
+#include "app/qt/cPlainTextGlyphs.h"
 #include "app/qt/cQtPagedReport.h"
 #include "app/qt/cQtPrinterSurface.h"
 
@@ -30,8 +32,15 @@ bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const
 }
 
 void cPdfReportWriter::LoadFonts() {
-    QFontMetrics metrics(cQtPrinterSurface::PrintFont(cQtPagedReport::kPdfResolution));
-    metrics.horizontalAdvance(QStringLiteral("0"));
+    // The font as a painter on PDF pages has it; nothing is drawn, as a font drawn with
+    // would be embedded in this PDF in memory, which costs as long as finding the font.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    cQtPagedReport::SetUpPdfWriter(writer);
+    QPainter painter(&writer);
+    painter.setFont(cQtPrinterSurface::PrintFont(writer.logicalDpiY()));
+    cPlainTextGlyphs::For(painter.font(), writer);
 }
 
 }  // namespace korval

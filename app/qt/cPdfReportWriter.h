@@ -19,8 +19,9 @@ class cPdfReportWriter {
                std::string& error);
     int PagesWritten() const { return pages_; }
 
-    // Finds and opens the print font at the resolution of PDF pages: a process that starts
-    // Qt for one report does it while the report is read. Needs a Qt application.
+    // Finds and opens the print font at the resolution of PDF pages and makes its glyph
+    // table: a process that starts Qt for one report does it while the report is read.
+    // Needs a Qt application.
     static void LoadFonts();
 
   private:

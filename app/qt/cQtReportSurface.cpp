@@ -1,6 +1,7 @@
 #include "app/qt/cQtReportSurface.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "app/qt/QtText.h"
+#include "app/qt/cPlainTextGlyphs.h"
 #include "framework/TextUtil.h"
 
 namespace korval {
@@ -162,30 +164,58 @@ int cQtReportSurface::PlainLineHeight() {
     return plainLineHeight_;
 }
 
+// The glyph table of the painter's font where glyphs can be drawn without their text: the
+// PDF engine writes them with the font's own map back to the characters, while a preview's
+// recording or an SVG needs each line's text.
+const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() {
+    if (!plainTextGlyphsLooked_) {
+        plainTextGlyphsLooked_ = true;
+        if (painter_->paintEngine() != nullptr &&
+            painter_->paintEngine()->type() == QPaintEngine::Pdf) {
+            plainTextGlyphs_ = cPlainTextGlyphs::For(painter_->font(), *painter_->device());
+        }
+    }
+    return plainTextGlyphs_.get();
+}
+
 // Where Qt's rectangle layout puts one plain line (at the top, aligned in the box), without
-// laying it out as a paragraph: printed reports draw thousands of such lines. Left-aligned
-// text needs no width, so it is shaped only once, to be drawn.
-void cQtReportSurface::DrawPlainLine(const QString& text, const QRect& box, unsigned flags) {
-    QFontMetricsF exact(painter_->font(), painter_->device());
+// laying it out as a paragraph: printed reports draw thousands of such lines. On PDF pages
+// the line's glyphs come from the font's table instead of being shaped again; elsewhere
+// left-aligned text needs no width, so it is shaped only once, to be drawn.
+void cQtReportSurface::DrawPlainLine(std::string_view text, const QRect& box, unsigned flags) {
+    if (plainAscent_ < 0)
+        plainAscent_ = QFontMetricsF(painter_->font(), painter_->device()).ascent();
+    const cPlainTextGlyphs* glyphs = PlainTextGlyphs();
+    QString qtText = glyphs != nullptr ? QString() : ToQString(text);
+    auto width = [&] {
+        return glyphs != nullptr
+                   ? glyphs->Width(text)
+                   : QFontMetricsF(painter_->font(), painter_->device()).horizontalAdvance(qtText);
+    };
     unsigned align = flags & TextFlags::kAlignMask;
     qreal left = box.left();
-    if (align == TextFlags::kRight) left += box.width() - exact.horizontalAdvance(text);
-    if (align == TextFlags::kCenter) left += (box.width() - exact.horizontalAdvance(text)) / 2;
-    painter_->drawText(QPointF(left, box.top() + exact.ascent()), text);
+    if (align == TextFlags::kRight) left += box.width() - width();
+    if (align == TextFlags::kCenter) left += (box.width() - width()) / 2;
+    QPointF origin(left, box.top() + plainAscent_);
+    if (glyphs != nullptr)
+        glyphs->Draw(*painter_, text, origin);
+    else
+        painter_->drawText(origin, qtText);
 }
 
 int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {
     bool draw = painter_ != nullptr && !(flags & TextFlags::kMeasureOnly);
-    if (!draw && IsPlainLine(text, flags)) return PlainLineHeight();
-    QString qtText = ToQtLineBreaks(PrintableText(text));
+    bool plain = IsPlainLine(text, flags);
+    if (!draw && plain) return PlainLineHeight();
     QRect box(rect.left, rect.top, qMax(1, rect.right - rect.left),
               qMax(1, rect.bottom - rect.top));
-    int qtFlags = QtTextFlags(flags);
-    if (!draw) return metrics_.boundingRect(box, qtFlags, qtText).height();
-    if (IsPrinter() && IsPlainLine(text, flags) && !(flags & TextFlags::kExpandTabs)) {
-        DrawPlainLine(qtText, box, flags);
+    if (draw && plain && IsPrinter() && !(flags & TextFlags::kExpandTabs)) {
+        DrawPlainLine(text, box, flags);
         return PlainLineHeight();
     }
+    QString qtText = ToQtLineBreaks(PrintableText(text));
+    int qtFlags = QtTextFlags(flags);
+    if (!draw) return metrics_.boundingRect(box, qtFlags, qtText).height();
     // Drawing lays the text out once and gives the rectangle it took.
     QRect taken;
     painter_->drawText(box, qtFlags, qtText, &taken);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <memory>
 
 #include "framework/cReportSurface.h"
 
@@ -11,6 +12,8 @@ class QPalette;
 class QRect;
 
 namespace korval {
+
+class cPlainTextGlyphs;
 
 // Report text through a QPainter: metrics from the surface's font on its device, text
 // placed in its rectangle with the report's alignment and wrapping flags. Line breaks
@@ -47,7 +50,8 @@ class cQtReportSurface : public cReportSurface {
   private:
     static bool IsPlainLine(std::string_view text, unsigned flags);
     int PlainLineHeight();
-    void DrawPlainLine(const QString& text, const QRect& box, unsigned flags);
+    void DrawPlainLine(std::string_view text, const QRect& box, unsigned flags);
+    const cPlainTextGlyphs* PlainTextGlyphs();
     bool Painting() const { return painter_ != nullptr; }
     void UseLine(const LineStyle& style);
     void UseTextPen();
@@ -56,6 +60,9 @@ class cQtReportSurface : public cReportSurface {
     QFont font_;
     QFontMetrics metrics_;
     int plainLineHeight_ = -1;
+    qreal plainAscent_ = -1;
+    std::shared_ptr<const cPlainTextGlyphs> plainTextGlyphs_;
+    bool plainTextGlyphsLooked_ = false;
     int lineUnit_ = 1;  // device units of a weight-1 line
     QColor ink_ = Qt::black;
     QColor paper_ = Qt::white;

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "app/qt/cPdfReportWriter.h"
+#include "app/qt/cPlainTextGlyphs.h"
 #include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtPrinterSurface.h"
 #include "desktop/cReportView.h"
@@ -114,6 +115,8 @@ class PrintPathTest : public QObject {
     void pdfWriterPagesMatchThePdfPrinter();
     void plainLinesSitWhereQtsTextLayoutPutsThem_data();
     void plainLinesSitWhereQtsTextLayoutPutsThem();
+    void glyphTablesDrawWhatQtShapes_data();
+    void glyphTablesDrawWhatQtShapes();
 };
 
 void PrintPathTest::everyRowOnceWithinTheAnnouncedPages_data() {
@@ -357,6 +360,61 @@ void PrintPathTest::plainLinesSitWhereQtsTextLayoutPutsThem() {
     QStringList words = PdfLayout(folder.filePath("surface.pdf"));
     QCOMPARE(words.size(), 1 + 12);  // the page and its words
     QCOMPARE(words, PdfLayout(folder.filePath("layout.pdf")));
+}
+
+void PrintPathTest::glyphTablesDrawWhatQtShapes_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("printFont");
+    QTest::newRow("print font") << QString() << true;
+    for (const char* family : {"DejaVu Sans", "DejaVu Serif", "Liberation Mono", "Nimbus Roman"})
+        QTest::newRow(family) << QString::fromLatin1(family) << false;
+}
+
+// A font's glyph table, where it has one, puts every glyph where Qt's shaping puts it, at
+// whole and fractional origins; the print font has one, so PDF pages are drawn from it.
+void PrintPathTest::glyphTablesDrawWhatQtShapes() {
+    QFETCH(QString, family);
+    QFETCH(bool, printFont);
+    const std::vector<std::string> lines = {
+        "Adjusted Effort: 12,345.6 person months", "office affluent fluff (0.5 - 1.4)",
+        "AVAWAY To. Ty. LT fi fl ffi", "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", "Wm W i"};
+    QTemporaryDir folder;
+    QStringList widthsDiffering;
+    auto print = [&](const QString& name, bool fromTable) {
+        QPdfWriter writer(folder.filePath(name));
+        cQtPrintJob::SetUpPdfWriter(writer);
+        QPainter painter(&writer);
+        QFont font = cQtPrinterSurface::PrintFont(writer.logicalDpiY());
+        if (!printFont) font.setFamily(family);
+        painter.setFont(font);
+        std::shared_ptr<const cPlainTextGlyphs> table =
+            cPlainTextGlyphs::For(painter.font(), writer);
+        if (!table) return false;
+        qreal top = 500.01;
+        for (const std::string& line : lines) {
+            for (qreal left : {400.0, 1000.01}) {
+                if (fromTable)
+                    table->Draw(painter, line, QPointF(left, top));
+                else
+                    painter.drawText(QPointF(left, top), QString::fromStdString(line));
+                if (fromTable &&
+                    table->Width(line) != QFontMetricsF(painter.font(), &writer)
+                                              .horizontalAdvance(QString::fromStdString(line)))
+                    widthsDiffering << QString::fromStdString(line);
+                top += 350.25;
+            }
+        }
+        return true;
+    };
+    if (!print("table.pdf", true)) {
+        QVERIFY2(!printFont, "the print font draws plain text glyph by glyph");
+        QSKIP("this font joins or moves glyphs of plain text");
+    }
+    print("shaped.pdf", false);
+    QCOMPARE(widthsDiffering, QStringList());
+    QStringList words = PdfLayout(folder.filePath("table.pdf"));
+    QVERIFY(words.size() > 20);
+    QCOMPARE(words, PdfLayout(folder.filePath("shaped.pdf")));
 }
 
 QTEST_MAIN(PrintPathTest)

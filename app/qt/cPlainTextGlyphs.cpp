@@ -1,0 +1,136 @@
+#include "app/qt/cPlainTextGlyphs.h"
+
+#include <QGlyphRun>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <vector>
+
+namespace korval {
+
+namespace {
+
+// Qt's text units (64ths of a pixel) of a coordinate, as Qt converts a point it draws text at.
+std::int32_t TextUnits(qreal coordinate) {
+    return static_cast<std::int32_t>(coordinate * 64);
+}
+
+// Appends, from the symbols 0 to count - 1, a sequence holding every ordered pair of them
+// once as neighbours (a de Bruijn sequence of order 2, less its closing symbol): for each
+// symbol s in turn, s itself and then s after each larger symbol.
+void AppendEveryPair(int count, const std::function<void(int)>& append) {
+    for (int first = 0; first < count; ++first) {
+        append(first);
+        for (int second = first + 1; second < count; ++second) {
+            append(first);
+            append(second);
+        }
+    }
+    append(0);
+}
+
+// Every printable ASCII character alone, then every pair of them as neighbours and the
+// triples that fonts join into one glyph: a font that shapes this one glyph per character,
+// each glyph with its own advance, shapes every line of printable ASCII so.
+QString ProbeText() {
+    QString text;
+    for (char c = ' '; c <= '~'; ++c) text += QLatin1Char(c);
+    AppendEveryPair('~' - ' ' + 1,
+                    [&text](int symbol) { text += QLatin1Char(char(' ' + symbol)); });
+    text += QStringLiteral("ffi ffl fff fft ffb ffh ffj ffk");
+    return text;
+}
+
+struct ShapedGlyph {
+    quint32 glyph;
+    std::int32_t x;  // in text units
+};
+
+// The text as Qt's text layout shapes it on one line; empty when its glyphs come from more
+// than one font or are not one per character.
+std::vector<ShapedGlyph> ShapeOnOneLine(const QString& text, const QFont& font,
+                                        const QPaintDevice& device, QRawFont& rawFont) {
+    QTextLayout layout(text, font, const_cast<QPaintDevice*>(&device));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e9);
+    layout.endLayout();
+    std::vector<ShapedGlyph> glyphs;
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        if (glyphs.empty()) rawFont = run.rawFont();
+        if (run.rawFont() != rawFont) return {};
+        QList<quint32> indexes = run.glyphIndexes();
+        QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            glyphs.push_back(
+                {indexes[i], static_cast<std::int32_t>(std::lround(positions[i].x() * 64))});
+    }
+    if (glyphs.size() != static_cast<std::size_t>(text.size())) return {};
+    return glyphs;
+}
+
+}  // namespace
+
+std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::Make(const QFont& font,
+                                                               const QPaintDevice& device) {
+    const QString text = ProbeText();
+    auto table = std::make_shared<cPlainTextGlyphs>();
+    std::vector<ShapedGlyph> shaped = ShapeOnOneLine(text, font, device, table->font_);
+    if (shaped.empty()) return nullptr;
+    for (int i = 0; i < kCount; ++i) {
+        table->glyphs_[i] = shaped[i].glyph;
+        table->advances_[i] = shaped[i + 1].x - shaped[i].x;
+        if (shaped[i].glyph == 0) return nullptr;  // a character the font lacks
+    }
+    for (std::size_t i = 0; i + 1 < shaped.size(); ++i) {
+        int c = Index(text[static_cast<qsizetype>(i)].toLatin1());
+        if (shaped[i].glyph != table->glyphs_[c] ||
+            shaped[i + 1].x - shaped[i].x != table->advances_[c])
+            return nullptr;
+    }
+    return table;
+}
+
+std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::For(const QFont& font,
+                                                              const QPaintDevice& device) {
+    static std::mutex mutex;
+    static std::map<QString, std::shared_ptr<const cPlainTextGlyphs>> tables;
+    QFont resolved(font, &device);
+    QString key = resolved.key() + QLatin1Char('@') + QString::number(device.logicalDpiX()) +
+                  QLatin1Char('x') + QString::number(device.logicalDpiY());
+    std::lock_guard lock(mutex);
+    auto found = tables.find(key);
+    if (found == tables.end()) found = tables.emplace(key, Make(resolved, device)).first;
+    return found->second;
+}
+
+qreal cPlainTextGlyphs::Width(std::string_view text) const {
+    std::int32_t width = 0;
+    for (char c : text) width += advances_[Index(c)];
+    return width / 64.0;
+}
+
+void cPlainTextGlyphs::Draw(QPainter& painter, std::string_view text, const QPointF& origin) const {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(static_cast<qsizetype>(text.size()));
+    positions.reserve(static_cast<qsizetype>(text.size()));
+    std::int32_t x = TextUnits(origin.x());
+    const qreal y = TextUnits(origin.y()) / 64.0;
+    for (char c : text) {
+        indexes.append(glyphs_[Index(c)]);
+        positions.append(QPointF(x / 64.0, y));
+        x += advances_[Index(c)];
+    }
+    QGlyphRun run;
+    run.setRawFont(font_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(0, 0), run);
+}
+
+}  // namespace korval
