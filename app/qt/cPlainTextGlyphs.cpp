@@ -108,10 +108,18 @@ std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::For(const QFont& font,
     return found->second;
 }
 
-qreal cPlainTextGlyphs::Width(std::string_view text) const {
+std::int32_t cPlainTextGlyphs::WidthInTextUnits(std::string_view text) const {
     std::int32_t width = 0;
     for (char c : text) width += advances_[Index(c)];
-    return width / 64.0;
+    return width;
+}
+
+qreal cPlainTextGlyphs::Width(std::string_view text) const {
+    return WidthInTextUnits(text) / 64.0;
+}
+
+int cPlainTextGlyphs::RoundedWidth(std::string_view text) const {
+    return (WidthInTextUnits(text) + 32) >> 6;
 }
 
 void cPlainTextGlyphs::Draw(QPainter& painter, std::string_view text, const QPointF& origin) const {

@@ -27,6 +27,8 @@ class cPlainTextGlyphs {
 
     // The width of a line of printable ASCII, as Qt's text layout measures it.
     qreal Width(std::string_view text) const;
+    // The same in whole pixels, rounded as QFontMetrics rounds it.
+    int RoundedWidth(std::string_view text) const;
     // Draws a line of printable ASCII with its baseline's left end at origin, glyph for
     // glyph where drawing the text through Qt's text layout would put it.
     void Draw(QPainter& painter, std::string_view text, const QPointF& origin) const;
@@ -39,6 +41,7 @@ class cPlainTextGlyphs {
     static std::shared_ptr<const cPlainTextGlyphs> Make(const QFont& font,
                                                         const QPaintDevice& device);
     static int Index(char c) { return c - kFirst; }
+    std::int32_t WidthInTextUnits(std::string_view text) const;
 
     QRawFont font_;
     std::array<quint32, kCount> glyphs_{};

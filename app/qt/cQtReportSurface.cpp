@@ -77,6 +77,9 @@ void cQtReportSurface::UseLine(const LineStyle& style) {
 }
 
 int cQtReportSurface::TextWidth(std::string_view text) const {
+    if (painter_ != nullptr && IsPlainLine(text, 0)) {
+        if (const cPlainTextGlyphs* glyphs = PlainTextGlyphs()) return glyphs->RoundedWidth(text);
+    }
     return metrics_.horizontalAdvance(ToQString(std::string(text)));
 }
 
@@ -167,7 +170,7 @@ int cQtReportSurface::PlainLineHeight() {
 // The glyph table of the painter's font where glyphs can be drawn without their text: the
 // PDF engine writes them with the font's own map back to the characters, while a preview's
 // recording or an SVG needs each line's text.
-const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() {
+const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() const {
     if (!plainTextGlyphsLooked_) {
         plainTextGlyphsLooked_ = true;
         if (painter_->paintEngine() != nullptr &&

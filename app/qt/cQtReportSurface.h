@@ -51,7 +51,7 @@ class cQtReportSurface : public cReportSurface {
     static bool IsPlainLine(std::string_view text, unsigned flags);
     int PlainLineHeight();
     void DrawPlainLine(std::string_view text, const QRect& box, unsigned flags);
-    const cPlainTextGlyphs* PlainTextGlyphs();
+    const cPlainTextGlyphs* PlainTextGlyphs() const;
     bool Painting() const { return painter_ != nullptr; }
     void UseLine(const LineStyle& style);
     void UseTextPen();
@@ -61,8 +61,8 @@ class cQtReportSurface : public cReportSurface {
     QFontMetrics metrics_;
     int plainLineHeight_ = -1;
     qreal plainAscent_ = -1;
-    std::shared_ptr<const cPlainTextGlyphs> plainTextGlyphs_;
-    bool plainTextGlyphsLooked_ = false;
+    mutable std::shared_ptr<const cPlainTextGlyphs> plainTextGlyphs_;
+    mutable bool plainTextGlyphsLooked_ = false;
     int lineUnit_ = 1;  // device units of a weight-1 line
     QColor ink_ = Qt::black;
     QColor paper_ = Qt::white;

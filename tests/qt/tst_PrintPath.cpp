@@ -397,10 +397,13 @@ void PrintPathTest::glyphTablesDrawWhatQtShapes() {
                     table->Draw(painter, line, QPointF(left, top));
                 else
                     painter.drawText(QPointF(left, top), QString::fromStdString(line));
+                QString text = QString::fromStdString(line);
                 if (fromTable &&
-                    table->Width(line) != QFontMetricsF(painter.font(), &writer)
-                                              .horizontalAdvance(QString::fromStdString(line)))
-                    widthsDiffering << QString::fromStdString(line);
+                    (table->Width(line) !=
+                         QFontMetricsF(painter.font(), &writer).horizontalAdvance(text) ||
+                     table->RoundedWidth(line) !=
+                         QFontMetrics(painter.font(), &writer).horizontalAdvance(text)))
+                    widthsDiffering << text;
                 top += 350.25;
             }
         }
