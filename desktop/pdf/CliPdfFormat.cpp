@@ -13,6 +13,8 @@ namespace korval {
 
 namespace {
 
+// The runner's "--format pdf": the report's printed pages through the desktop's print path,
+// without a display.
 int WritePdf(cModelDoc& document, const std::string& output, std::ostream& err) {
     std::time_t now = std::time(nullptr);
     std::tm jobTime{};
@@ -27,10 +29,6 @@ int WritePdf(cModelDoc& document, const std::string& output, std::ostream& err) 
 }
 
 }  // namespace
-
-void RegisterPdfReportFormat(cCliRunner& runner) {
-    runner.RegisterReportFormat("pdf", &WritePdf);
-}
 
 int PrintPdfHeadless(std::string_view command, const std::vector<std::string>& arguments,
                      std::ostream& out, std::ostream& err) {

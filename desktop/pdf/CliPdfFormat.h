@@ -7,12 +7,6 @@
 
 namespace korval {
 
-class cCliRunner;
-
-// Gives a command-line runner its "--format pdf": the report's printed pages through the
-// desktop's print path, without a display.
-void RegisterPdfReportFormat(cCliRunner& runner);
-
 // `korval-pdf FILE OUT [--profile INI]` and `korval --print-pdf FILE OUT [--profile INI]`:
 // what korval-cli hands its PDF output to. The file opens and prints as `korval-cli report
 // FILE --format pdf -o OUT` would, with korval-cli's messages and exit status; the file is
