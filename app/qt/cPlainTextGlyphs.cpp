@@ -1,5 +1,6 @@
 #include "app/qt/cPlainTextGlyphs.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
@@ -95,16 +96,30 @@ std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::Make(const QFont& font
     return table;
 }
 
+namespace {
+
+std::mutex gTablesMutex;
+std::map<QString, std::shared_ptr<const cPlainTextGlyphs>> gTables;
+
+// The tables hold fonts of the Qt application: they go with it, before its font database.
+void ForgetTables() {
+    std::lock_guard lock(gTablesMutex);
+    gTables.clear();
+}
+
+}  // namespace
+
 std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::For(const QFont& font,
                                                               const QPaintDevice& device) {
-    static std::mutex mutex;
-    static std::map<QString, std::shared_ptr<const cPlainTextGlyphs>> tables;
     QFont resolved(font, &device);
     QString key = resolved.key() + QLatin1Char('@') + QString::number(device.logicalDpiX()) +
                   QLatin1Char('x') + QString::number(device.logicalDpiY());
-    std::lock_guard lock(mutex);
-    auto found = tables.find(key);
-    if (found == tables.end()) found = tables.emplace(key, Make(resolved, device)).first;
+    std::lock_guard lock(gTablesMutex);
+    auto found = gTables.find(key);
+    if (found == gTables.end()) {
+        if (gTables.empty()) qAddPostRoutine(&ForgetTables);
+        found = gTables.emplace(key, Make(resolved, device)).first;
+    }
     return found->second;
 }
 
