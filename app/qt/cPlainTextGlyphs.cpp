@@ -21,8 +21,8 @@ std::int32_t TextUnits(qreal coordinate) {
 }
 
 // Appends, from the symbols 0 to count - 1, a sequence holding every ordered pair of them
-// once as neighbours (a de Bruijn sequence of order 2, less its closing symbol): for each
-// symbol s in turn, s itself and then s after each larger symbol.
+// once as neighbours (a de Bruijn sequence of order 2, opened into a line): for each symbol
+// s in turn, s itself and then s before each larger symbol; the first symbol closes it.
 void AppendEveryPair(int count, const std::function<void(int)>& append) {
     for (int first = 0; first < count; ++first) {
         append(first);
@@ -51,27 +51,31 @@ struct ShapedGlyph {
     std::int32_t x;  // in text units
 };
 
-// The text as Qt's text layout shapes it on one line; empty when its glyphs come from more
+struct ShapedLine {
+    QRawFont font;
+    std::vector<ShapedGlyph> glyphs;
+};
+
+// The text as Qt's text layout shapes it on one line; no glyphs when they come from more
 // than one font or are not one per character.
-std::vector<ShapedGlyph> ShapeOnOneLine(const QString& text, const QFont& font,
-                                        const QPaintDevice& device, QRawFont& rawFont) {
+ShapedLine ShapeOnOneLine(const QString& text, const QFont& font, const QPaintDevice& device) {
     QTextLayout layout(text, font, const_cast<QPaintDevice*>(&device));
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(1e9);
     layout.endLayout();
-    std::vector<ShapedGlyph> glyphs;
+    ShapedLine shaped;
     for (const QGlyphRun& run : line.glyphRuns()) {
-        if (glyphs.empty()) rawFont = run.rawFont();
-        if (run.rawFont() != rawFont) return {};
+        if (shaped.glyphs.empty()) shaped.font = run.rawFont();
+        if (run.rawFont() != shaped.font) return {};
         QList<quint32> indexes = run.glyphIndexes();
         QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i)
-            glyphs.push_back(
+            shaped.glyphs.push_back(
                 {indexes[i], static_cast<std::int32_t>(std::lround(positions[i].x() * 64))});
     }
-    if (glyphs.size() != static_cast<std::size_t>(text.size())) return {};
-    return glyphs;
+    if (shaped.glyphs.size() != static_cast<std::size_t>(text.size())) return {};
+    return shaped;
 }
 
 }  // namespace
@@ -79,18 +83,20 @@ std::vector<ShapedGlyph> ShapeOnOneLine(const QString& text, const QFont& font,
 std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::Make(const QFont& font,
                                                                const QPaintDevice& device) {
     const QString text = ProbeText();
+    const ShapedLine shaped = ShapeOnOneLine(text, font, device);
+    const std::vector<ShapedGlyph>& glyphs = shaped.glyphs;
+    if (glyphs.empty()) return nullptr;
     auto table = std::make_shared<cPlainTextGlyphs>();
-    std::vector<ShapedGlyph> shaped = ShapeOnOneLine(text, font, device, table->font_);
-    if (shaped.empty()) return nullptr;
+    table->font_ = shaped.font;
     for (int i = 0; i < kCount; ++i) {
-        table->glyphs_[i] = shaped[i].glyph;
-        table->advances_[i] = shaped[i + 1].x - shaped[i].x;
-        if (shaped[i].glyph == 0) return nullptr;  // a character the font lacks
+        if (glyphs[i].glyph == 0) return nullptr;  // a character the font lacks
+        table->glyphs_[i] = glyphs[i].glyph;
+        table->advances_[i] = glyphs[i + 1].x - glyphs[i].x;
     }
-    for (std::size_t i = 0; i + 1 < shaped.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < glyphs.size(); ++i) {
         int c = Index(text[static_cast<qsizetype>(i)].toLatin1());
-        if (shaped[i].glyph != table->glyphs_[c] ||
-            shaped[i + 1].x - shaped[i].x != table->advances_[c])
+        if (glyphs[i].glyph != table->glyphs_[c] ||
+            glyphs[i + 1].x - glyphs[i].x != table->advances_[c])
             return nullptr;
     }
     return table;
