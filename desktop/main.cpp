@@ -8,6 +8,7 @@
 #include "desktop/CliChartFormat.h"
 #include "desktop/CliPdfFormat.h"
 #include "desktop/cEstimatorApp.h"
+#include "desktop/cFontWarmUp.h"
 #include "desktop/cStartupProbe.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
             korval::AnswerDesktopInfoOption({argv + 1, argv + argc}, std::cout)) {
         return *status;
     }
+    korval::cFontWarmUp fonts;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korval"));
     QApplication::setApplicationName(QStringLiteral("Korval"));
@@ -39,6 +41,9 @@ int main(int argc, char** argv) {
         return *status;
     korval::cStartupProbe::InstallIfRequested();
     korval::cEstimatorApp app(QApplication::arguments());
-    if (!app.Start()) return 1;
+    fonts.ApplicationReady();
+    bool started = app.Start();
+    fonts.Finish();
+    if (!started) return 1;
     return QApplication::exec();
 }

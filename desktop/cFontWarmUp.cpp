@@ -1,0 +1,70 @@
+#include "desktop/cFontWarmUp.h"
+
+#include <fontconfig/fontconfig.h>
+#include <pthread.h>
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <atomic>
+
+namespace korval {
+
+namespace {
+std::atomic<cFontWarmUp*> running{nullptr};
+}  // namespace
+
+cFontWarmUp::cFontWarmUp() : thread_([this] { Run(); }) {
+    running = this;
+}
+
+cFontWarmUp::~cFontWarmUp() {
+    running = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        if (application_ == Application::kStarting) application_ = Application::kGone;
+    }
+    changed_.notify_all();
+    Finish();
+}
+
+void cFontWarmUp::ApplicationReady() {
+    SetApplication(Application::kReady);
+}
+
+void cFontWarmUp::Finish() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void cFontWarmUp::AwaitConfiguration() {
+    if (cFontWarmUp* warmUp = running) warmUp->AwaitConfigured();
+}
+
+void cFontWarmUp::Run() {
+    pthread_setname_np(pthread_self(), "korval-fonts");
+    FcInit();
+    {
+        std::lock_guard lock(mutex_);
+        configured_ = true;
+    }
+    changed_.notify_all();
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return application_ != Application::kStarting; });
+    bool ready = application_ == Application::kReady;
+    lock.unlock();
+    if (ready) QFontDatabase::families();
+}
+
+void cFontWarmUp::SetApplication(Application state) {
+    {
+        std::lock_guard lock(mutex_);
+        application_ = state;
+    }
+    changed_.notify_all();
+}
+
+void cFontWarmUp::AwaitConfigured() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return configured_; });
+}
+
+}  // namespace korval
