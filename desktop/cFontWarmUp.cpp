@@ -10,8 +10,34 @@
 namespace korval {
 
 namespace {
+
 std::atomic<cFontWarmUp*> running{nullptr};
+// Set before main by StartEarly, while the process has one thread.
+pthread_t earlyThread;
+std::atomic<bool> earlyStarted{false};
+
+void* LoadConfiguration(void*) {
+    FcInit();
+    return nullptr;
+}
+
+// Waits for the configuration started early, if it was and no warm-up took it yet.
+bool JoinEarlyStart() {
+    if (!earlyStarted.exchange(false)) return false;
+    pthread_join(earlyThread, nullptr);
+    return true;
+}
+
 }  // namespace
+
+void cFontWarmUp::StartEarly(int argc, char** argv, char** /*environment*/) {
+    if (StartsEarly(argc, argv))
+        earlyStarted = pthread_create(&earlyThread, nullptr, &LoadConfiguration, nullptr) == 0;
+}
+
+bool cFontWarmUp::StartsEarly(int argc, char** argv) {
+    return argc < 2 || argv[1] == nullptr || argv[1][0] != '-';
+}
 
 cFontWarmUp::cFontWarmUp() : thread_([this] { Run(); }) {
     running = this;
@@ -41,7 +67,7 @@ void cFontWarmUp::AwaitConfiguration() {
 
 void cFontWarmUp::Run() {
     pthread_setname_np(pthread_self(), "korval-fonts");
-    FcInit();
+    if (!JoinEarlyStart()) FcInit();
     {
         std::lock_guard lock(mutex_);
         configured_ = true;

@@ -16,8 +16,16 @@ namespace korval {
 //   main thread asking for a font meanwhile waits for the list instead of making its own).
 // AwaitConfiguration() goes before the first text is measured, or Qt would parse the
 // configuration a second time; Finish() before the application ends.
+// The desktop's executable starts the configuration's loading sooner still, from its
+// pre-initialisation functions (StartEarly), which run before the libraries' own
+// initialisers: fontconfig and the libraries it reads with need none of theirs.
 class cFontWarmUp {
   public:
+    // Starts loading fontconfig's configuration at once when the arguments start the
+    // desktop (no option first); the next warm-up constructed takes the work over.
+    static void StartEarly(int argc, char** argv, char** environment);
+    static bool StartsEarly(int argc, char** argv);
+
     cFontWarmUp();
     // Leaves Qt's fonts alone if the application never became ready, then waits.
     ~cFontWarmUp();

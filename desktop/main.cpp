@@ -11,6 +11,11 @@
 #include "desktop/cFontWarmUp.h"
 #include "desktop/cStartupProbe.h"
 
+// The desktop's fonts start loading before the libraries' own initialisation.
+[[gnu::section(".preinit_array"),
+  gnu::used]] static void (*const kStartFontWarmUp)(int, char**,
+                                                    char**) = &korval::cFontWarmUp::StartEarly;
+
 int main(int argc, char** argv) {
     // korval-cli's PDF output, printed without a window.
     if (argc > 1 && std::string_view(argv[1]) == korval::kPrintPdfOption) {

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "app/qt/CommandIcons.h"
 #include "app/qt/IconMasks.h"
@@ -73,6 +74,8 @@ class DesktopStartTest : public QObject {
     void aToolbarBuiltUnderTheStyleDefersItsExtensionIcon();
     void fontWarmUpFillsTheFontDatabase();
     void fontWarmUpEndsWhenTheApplicationNeverBecameReady();
+    void fontsStartBeforeMainOnlyForTheDesktop();
+    void aWarmUpTakesOverTheEarlyStart();
 };
 
 void DesktopStartTest::pictogramsMatchTheirSvgAtEverySizeAndColour() {
@@ -200,6 +203,45 @@ void DesktopStartTest::fontWarmUpEndsWhenTheApplicationNeverBecameReady() {
         cFontWarmUp warmUp;
     }
     cFontWarmUp::AwaitConfiguration();
+}
+
+void DesktopStartTest::fontsStartBeforeMainOnlyForTheDesktop() {
+    // The headless printing, --help and Qt's own options start no desktop.
+    struct Case {
+        std::vector<const char*> arguments;
+        bool early;
+    };
+    const Case cases[] = {
+        {{"korval"}, true},
+        {{"korval", "plan.prj"}, true},
+        {{"korval", "--print-pdf", "plan.prj", "plan.pdf"}, false},
+        {{"korval", "--print-chart", "plan.prj", "plan.svg"}, false},
+        {{"korval", "--help"}, false},
+        {{"korval", "-style", "fusion"}, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<char*> argv;
+        for (const char* argument : c.arguments) argv.push_back(const_cast<char*>(argument));
+        argv.push_back(nullptr);
+        QCOMPARE(cFontWarmUp::StartsEarly(static_cast<int>(c.arguments.size()), argv.data()),
+                 c.early);
+    }
+}
+
+void DesktopStartTest::aWarmUpTakesOverTheEarlyStart() {
+    char program[] = "korval";
+    char* argv[] = {program, nullptr};
+    cFontWarmUp::StartEarly(1, argv, nullptr);
+    {
+        cFontWarmUp warmUp;
+        cFontWarmUp::AwaitConfiguration();
+        warmUp.ApplicationReady();
+        warmUp.Finish();
+    }
+    // A second warm-up finds nothing started early and loads (or finds) the configuration.
+    cFontWarmUp again;
+    cFontWarmUp::AwaitConfiguration();
+    QVERIFY(!QFontDatabase::families().isEmpty());
 }
 
 QTEST_MAIN(DesktopStartTest)
