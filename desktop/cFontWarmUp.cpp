@@ -35,8 +35,13 @@ void cFontWarmUp::StartEarly(int argc, char** argv, char** /*environment*/) {
         earlyStarted = pthread_create(&earlyThread, nullptr, &LoadConfiguration, nullptr) == 0;
 }
 
+// The desktop takes no options (RefuseDesktopOptions): any argument like one is printing,
+// an answer such as --help, or a refusal, none of which waits for the thread.
 bool cFontWarmUp::StartsEarly(int argc, char** argv) {
-    return argc < 2 || argv[1] == nullptr || argv[1][0] != '-';
+    for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
+        if (argv[i][0] == '-' && argv[i][1] != '\0') return false;
+    }
+    return true;
 }
 
 cFontWarmUp::cFontWarmUp() : thread_([this] { Run(); }) {

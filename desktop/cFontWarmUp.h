@@ -22,7 +22,7 @@ namespace korval {
 class cFontWarmUp {
   public:
     // Starts loading fontconfig's configuration at once when the arguments start the
-    // desktop (no option first); the next warm-up constructed takes the work over.
+    // desktop (no option among them); the next warm-up constructed takes the work over.
     static void StartEarly(int argc, char** argv, char** environment);
     static bool StartsEarly(int argc, char** argv);
 

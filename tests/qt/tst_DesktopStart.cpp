@@ -206,7 +206,7 @@ void DesktopStartTest::fontWarmUpEndsWhenTheApplicationNeverBecameReady() {
 }
 
 void DesktopStartTest::fontsStartBeforeMainOnlyForTheDesktop() {
-    // The headless printing, --help and Qt's own options start no desktop.
+    // The headless printing, --help anywhere and Qt's own options start no desktop.
     struct Case {
         std::vector<const char*> arguments;
         bool early;
@@ -217,6 +217,8 @@ void DesktopStartTest::fontsStartBeforeMainOnlyForTheDesktop() {
         {{"korval", "--print-pdf", "plan.prj", "plan.pdf"}, false},
         {{"korval", "--print-chart", "plan.prj", "plan.svg"}, false},
         {{"korval", "--help"}, false},
+        {{"korval", "plan.prj", "--version"}, false},
+        {{"korval", "plan.prj", "-"}, true},
         {{"korval", "-style", "fusion"}, false},
     };
     for (const Case& c : cases) {
