@@ -15,6 +15,7 @@
 #include "desktop/cAfterFirstPaint.h"
 #include "desktop/cBackgroundSimulation.h"
 #include "desktop/cChildFrame.h"
+#include "desktop/cDeferredIconStyle.h"
 #include "desktop/cMainFrame.h"
 #include "desktop/cReportView.h"
 #include "documents/cDocumentFactory.h"
@@ -75,6 +76,7 @@ bool cEstimatorApp::Start() {
     // Nothing on screen waits for settings to reach the disk or for a simulation: both
     // wait for the first paint (see StartDeferredWork).
     platform_.HoldSettingWrites();
+    cDeferredIconStyle::Install();
     ApplyDialogColours();
     RegisterFormsAndCommands();
     recentFiles_.Load(platform_);

@@ -40,6 +40,7 @@
 #include "cli/DocumentExport.h"
 #include "desktop/cChildFrame.h"
 #include "desktop/cCommandTable.h"
+#include "desktop/cFontWarmUp.h"
 #include "desktop/cReportView.h"
 #include "framework/FileIdentity.h"
 #include "framework/NumberText.h"
@@ -124,6 +125,8 @@ cMainFrame::cMainFrame(cEstimatorAppLogic& logic, cQtPlatformServices& platform,
 
     CreateActions();
     CreateToolbars();
+    // The status bar measures the first text.
+    cFontWarmUp::AwaitConfiguration();
     CreateStatusBar();
     RefreshRecentFileActions();
     RebuildMenuBar();

@@ -7,8 +7,14 @@
 #include "cli/DesktopPdfPrint.h"
 #include "desktop/CliChartFormat.h"
 #include "desktop/cEstimatorApp.h"
+#include "desktop/cFontWarmUp.h"
 #include "desktop/cStartupProbe.h"
 #include "desktop/pdf/CliPdfFormat.h"
+
+// The desktop's fonts start loading before the libraries' own initialisation.
+[[gnu::section(".preinit_array"),
+  gnu::used]] static void (*const kStartFontWarmUp)(int, char**,
+                                                    char**) = &korval::cFontWarmUp::StartEarly;
 
 int main(int argc, char** argv) {
     // korval-cli's PDF output, printed without a window.
@@ -27,6 +33,7 @@ int main(int argc, char** argv) {
             korval::AnswerDesktopInfoOption({argv + 1, argv + argc}, std::cout)) {
         return *status;
     }
+    korval::cFontWarmUp fonts;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korval"));
     QApplication::setApplicationName(QStringLiteral("Korval"));
@@ -40,6 +47,9 @@ int main(int argc, char** argv) {
         return *status;
     korval::cStartupProbe::InstallIfRequested();
     korval::cEstimatorApp app(QApplication::arguments());
-    if (!app.Start()) return 1;
+    fonts.ApplicationReady();
+    bool started = app.Start();
+    fonts.Finish();
+    if (!started) return 1;
     return QApplication::exec();
 }

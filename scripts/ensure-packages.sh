@@ -49,7 +49,7 @@ ensure_locale() {
 }
 
 KORVAL_BUILD_PACKAGES="cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev libboost-dev libbenchmark-dev clang-format libcsv-dev"
-KORVAL_GUI_PACKAGES="qt6-base-dev qt6-svg-dev fonts-liberation xvfb xauth poppler-utils"
+KORVAL_GUI_PACKAGES="qt6-base-dev qt6-svg-dev libfontconfig-dev fonts-liberation xvfb xauth poppler-utils"
 # The validators of the desktop entry, metainfo, MIME types, manual pages and figures schema,
 # and the icon renderer the build draws the PNG icons with.
 KORVAL_TEST_PACKAGES="desktop-file-utils appstream shared-mime-info python3-jsonschema groff-base librsvg2-bin"

@@ -1,21 +1,21 @@
 #include "app/qt/CommandIcons.h"
 
-#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <string>
 
 #include "app/qt/AppCommands.h"
+#include "app/qt/IconMasks.h"
 
 namespace korval {
 
@@ -126,34 +126,12 @@ QPixmap GlyphPixmap(const char* glyph, const QColor& tile, int size) {
     return pixmap;
 }
 
-// The pictograms' strokes are "currentColor": they take the colour of the buttons' text
-// so that they read on light and dark toolbars alike. Each file is read once.
-QByteArray DrawingIn(const QString& file, const QColor& colour) {
-    static QHash<QString, QByteArray> files;
-    auto found = files.constFind(file);
-    if (found == files.constEnd()) {
-        QFile source(file);
-        found = files.insert(file, source.open(QIODevice::ReadOnly) ? source.readAll() : "");
-    }
-    QByteArray drawing = *found;
-    return drawing.replace("currentColor", colour.name().toLatin1());
-}
-
-QPixmap DrawingPixmap(const QString& file, const QColor& colour, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(DrawingIn(file, colour));
-    QPainter p(&pixmap);
-    renderer.render(&p, QRectF(0, 0, size, size));
-    p.end();
-    return pixmap;
-}
-
 QColor ButtonTextColour() {
     return QGuiApplication::palette().color(QPalette::ButtonText);
 }
 
-constexpr int kGlyphSizes[] = {16, 18, 20, 24, 32};
+// Every glyph is drawn at the sizes the pictograms' masks were rendered at.
+constexpr const auto& kGlyphSizes = kIconMaskSides;
 
 // The icon of a glyph drawn at 16, 18, 20, 24 and 32 pixels, each size drawn when it is
 // first asked for: a toolbar shows one size only, and drawing every size of every button
@@ -199,7 +177,7 @@ class cGlyphIconEngine : public QIconEngine {
         for (int side : kGlyphSizes) {
             if ((IsGlyphSize(size) && side != size.width()) || drawnSides_.contains(side)) continue;
             drawn_.addPixmap(drawing_.isEmpty() ? GlyphPixmap(glyph_.c_str(), tile_, side)
-                                                : DrawingPixmap(drawing_, strokes_, side));
+                                                : PictogramPixmap(drawing_, strokes_, side));
             drawnSides_ << side;
         }
     }
@@ -218,7 +196,7 @@ class cGlyphIconEngine : public QIconEngine {
     QList<int> drawnSides_;
 };
 
-// The drawing of each toolbar command; the kinds share one pictogram per task.
+// The pictogram of each toolbar command (resources/icons); the kinds share one per task.
 QString DrawingOf(int commandId) {
     using namespace commands;
     static const QHash<int, const char*> drawings = {
@@ -256,10 +234,26 @@ QString DrawingOf(int commandId) {
         {kRayleighReverse, "reverse"},
     };
     const char* name = drawings.value(commandId, nullptr);
-    return name ? QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)) : QString();
+    return name ? QString::fromLatin1(name) : QString();
 }
 
 }  // namespace
+
+// The mask as coverage of a solid colour, as the SVG renderer blends its strokes.
+QPixmap PictogramPixmap(const QString& name, const QColor& colour, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (const unsigned char* coverage = IconMask(name.toStdString(), size)) {
+        QRgb solid = colour.rgb();
+        for (int y = 0; y < size; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < size; ++x)
+                line[x] = qPremultiply(
+                    qRgba(qRed(solid), qGreen(solid), qBlue(solid), coverage[y * size + x]));
+        }
+    }
+    return QPixmap::fromImage(std::move(image));
+}
 
 QIcon CommandIcon(const char* glyph, const QColor& tile) {
     return QIcon(new cGlyphIconEngine(glyph, tile));
