@@ -28,23 +28,12 @@ int cQtPrintJob::Run(QPrinter& printer) {
     return printed;
 }
 
-int cQtPrintJob::Run(QPdfWriter& writer) {
-    cQtPagedReport pages(document_, jobTime_);
-    int printed = pages.Run(writer);
-    lastPage_ = pages.LastPage();
-    return printed;
-}
-
 void cQtPrintJob::SetUpPdfPrinter(QPrinter& printer, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setFullPage(true);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     printer.setCreator(QStringLiteral("Korval"));
-}
-
-void cQtPrintJob::SetUpPdfWriter(QPdfWriter& writer) {
-    cQtPagedReport::SetUpPdfWriter(writer);
 }
 
 }  // namespace korval

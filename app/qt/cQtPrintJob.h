@@ -3,7 +3,6 @@
 #include <QString>
 #include <ctime>
 
-class QPdfWriter;
 class QPrinter;
 
 namespace korval {
@@ -20,17 +19,12 @@ class cQtPrintJob {
     // Prints the pages the printer asks for (all of them unless a range is set).
     // Returns the number of pages printed; 0 when the printer could not be started.
     int Run(QPrinter& printer);
-    // Prints every page into a PDF writer: the pages of a PDF printer, without the printer
-    // support plugin (loading it asks the print system for its printers).
-    int Run(QPdfWriter& writer);
     // The page count the measuring pass announced in the last run.
     int LastPage() const { return lastPage_; }
 
     // A printer that writes a PDF file: high resolution, the paper's edges as printable
     // area (the report keeps its own margins).
     static void SetUpPdfPrinter(QPrinter& printer, const QString& path);
-    // The same page setup for a PDF writer: A4, 1200 dots per inch, no margins.
-    static void SetUpPdfWriter(QPdfWriter& writer);
 
   private:
     cModelDoc& document_;

@@ -13,6 +13,7 @@
 
 #include "app/qt/cPdfReportWriter.h"
 #include "app/qt/cPlainTextGlyphs.h"
+#include "app/qt/cQtPagedReport.h"
 #include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtPrinterSurface.h"
 #include "desktop/cReportView.h"
@@ -334,7 +335,7 @@ void PrintPathTest::plainLinesSitWhereQtsTextLayoutPutsThem() {
     QTemporaryDir folder;
     auto print = [&](const QString& name, bool throughSurface) {
         QPdfWriter writer(folder.filePath(name));
-        cQtPrintJob::SetUpPdfWriter(writer);
+        cQtPagedReport::SetUpPdfWriter(writer);
         QPainter painter(&writer);
         cQtPrinterSurface surface(painter, writer);
         std::vector<int> heights;
@@ -382,7 +383,7 @@ void PrintPathTest::glyphTablesDrawWhatQtShapes() {
     QStringList widthsDiffering;
     auto print = [&](const QString& name, bool fromTable) {
         QPdfWriter writer(folder.filePath(name));
-        cQtPrintJob::SetUpPdfWriter(writer);
+        cQtPagedReport::SetUpPdfWriter(writer);
         QPainter painter(&writer);
         QFont font = cQtPrinterSurface::PrintFont(writer.logicalDpiY());
         if (!printFont) font.setFamily(family);
