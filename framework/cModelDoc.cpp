@@ -15,6 +15,7 @@
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cDocObserver.h"
+#include "framework/cMessageCapture.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
 #include "framework/cProfileStore.h"
@@ -101,6 +102,10 @@ bool cModelDoc::SetSummarySection(std::string_view name) {
         }
     }
     return false;
+}
+
+cPlatformServices& cModelDoc::Platform() const {
+    return cMessageCapture::Route(context_.platform);
 }
 
 void cModelDoc::SetReportExtent(int width, int height) {

@@ -3,8 +3,9 @@
 namespace korval {
 
 namespace {
-// The innermost scope; scopes nest and end in reverse order.
-cReadOnlyProfileScope* gInnermost = nullptr;
+// The innermost scope of each thread (members load on helper threads); scopes nest and end
+// in reverse order.
+thread_local cReadOnlyProfileScope* gInnermost = nullptr;
 }  // namespace
 
 cReadOnlyProfileScope::cReadOnlyProfileScope(std::string path)

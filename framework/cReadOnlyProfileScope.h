@@ -18,7 +18,7 @@ class cReadOnlyProfileScope {
     cReadOnlyProfileScope(const cReadOnlyProfileScope&) = delete;
     cReadOnlyProfileScope& operator=(const cReadOnlyProfileScope&) = delete;
 
-    // The view of the innermost scope on path, or null when no scope holds it.
+    // The view of this thread's innermost scope on path, or null when none holds it.
     static const cIniView* ViewOf(const std::string& path);
 
   private:

@@ -1,6 +1,10 @@
 #include "system/cMemberProjectCache.h"
 
+#include <unordered_set>
+#include <utility>
+
 #include "framework/ProfileAccess.h"
+#include "framework/cHelperPool.h"
 #include "framework/cProfileStore.h"
 #include "framework/cReadOnlyProfileScope.h"
 
@@ -11,30 +15,87 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
     return relative && !baseFolder_.empty() ? (baseFolder_ / path).string() : path;
 }
 
+cMemberProjectCache::Loaded cMemberProjectCache::Load(const std::string& path) {
+    cMessageCapture capture(context_.platform);
+    Loaded loaded;
+    try {
+        if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
+            capture.ShowMessage(problem, MessageButtons::Ok);
+        } else {
+            auto project = std::make_shared<cProjectDoc>(context_);
+            {
+                // A member is never saved: it is read through a view of its bytes, so the
+                // store neither parses nor keeps its file.
+                cReadOnlyProfileScope view(path);
+                // A member whose file exists opens with what could be read, as the desktop
+                // opens it.
+                static_cast<void>(project->LoadModel(path));
+            }
+            loaded.project = std::move(project);
+        }
+    } catch (...) {
+        loaded.failure = std::current_exception();
+    }
+    loaded.messages = capture.Take();
+    return loaded;
+}
+
+void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsigned helpers) {
+    std::vector<std::string> unread;
+    std::unordered_set<std::string> listed;
+    for (const std::string& path : paths) {
+        if (!read_.contains(path) && !ahead_.contains(path) && listed.insert(path).second)
+            unread.push_back(path);
+    }
+    if (unread.size() < 2) return;
+    if (!missing_) {
+        // The first project made reads the defaults' tables, which every other then shares:
+        // made here, before the helpers start, its messages wait for their turn.
+        cMessageCapture capture(context_.platform);
+        missing_ = std::make_shared<cProjectDoc>(context_);
+        firstProjectMessages_ = capture.Take();
+    }
+    std::vector<Loaded> loaded(unread.size());
+    cHelperPool::Shared().Run(static_cast<std::int64_t>(unread.size()), helpers,
+                              [&](std::int64_t index) {
+                                  auto at = static_cast<std::size_t>(index);
+                                  loaded[at] = Load(unread[at]);
+                              });
+    for (std::size_t i = 0; i < unread.size(); ++i)
+        ahead_.emplace(std::move(unread[i]), std::move(loaded[i]));
+}
+
+void cMemberProjectCache::ShowFirstProjectMessages() {
+    cMessageCapture::ShowTo(context_.platform, std::exchange(firstProjectMessages_, {}));
+}
+
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
     std::shared_ptr<const cProjectDoc>& project = read_[path];
     if (project) return project;
-    if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
-        context_.platform.ShowMessage(problem);
-        project = Missing();
-        return project;
-    }
-    auto loaded = std::make_shared<cProjectDoc>(context_);
-    {
-        // A member is never saved: it is read through a view of its bytes, so the store
-        // neither parses nor keeps its file.
-        cReadOnlyProfileScope view(path);
-        // A member whose file exists opens with what could be read, as the desktop opens it.
-        static_cast<void>(loaded->LoadModel(path));
+    Loaded loaded;
+    if (auto ahead = ahead_.find(path); ahead != ahead_.end()) {
+        loaded = std::move(ahead->second);
+        ahead_.erase(ahead);
+    } else {
+        loaded = Load(path);
     }
     // A member is read once and never saved: a system of hundreds of members need not keep
     // their files in memory.
     cProfileStore::Instance().Forget(path);
-    project = std::move(loaded);
+    if (loaded.failure) std::rethrow_exception(loaded.failure);
+    if (!loaded.project) {
+        cMessageCapture::ShowTo(context_.platform, loaded.messages);
+        project = Missing();
+        return project;
+    }
+    ShowFirstProjectMessages();
+    cMessageCapture::ShowTo(context_.platform, loaded.messages);
+    project = std::move(loaded.project);
     return project;
 }
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Missing() {
+    ShowFirstProjectMessages();
     if (!missing_) missing_ = std::make_shared<cProjectDoc>(context_);
     return missing_;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
+#include "framework/cMessageCapture.h"
 #include "project/cProjectDoc.h"
 
 namespace korval {
@@ -21,16 +24,37 @@ class cMemberProjectCache {
 
     // Where the member's file is.
     std::string Resolve(const std::string& path) const;
+    // Reads the files at paths (which exist) ahead, each once, on the calling thread and up
+    // to `helpers` helper threads, while the caller holds the defaults profile in a scope. Nothing
+    // is shown yet: Read hands each project out with the messages its reading gave, and Missing the
+    // messages making the first project gave, so the user is told the same things in the same order
+    // as when the members are read one after the other.
+    void ReadAhead(const std::vector<std::string>& paths, unsigned helpers);
     // The project read from the file at path (which exists).
     std::shared_ptr<const cProjectDoc> Read(const std::string& path);
     // The project of a member whose file is missing: as reset.
     std::shared_ptr<const cProjectDoc> Missing();
 
   private:
+    // A file's project (none when the file is too large to read) and what reading it showed.
+    struct Loaded {
+        std::shared_ptr<const cProjectDoc> project;
+        std::vector<cMessageCapture::Message> messages;
+        std::exception_ptr failure;
+    };
+
+    // Safe on any thread while the defaults profile is held and its tables are read.
+    Loaded Load(const std::string& path);
+    void ShowFirstProjectMessages();
+
     cAppContext& context_;
     std::filesystem::path baseFolder_;
     std::unordered_map<std::string, std::shared_ptr<const cProjectDoc>> read_;
+    std::unordered_map<std::string, Loaded> ahead_;
     std::shared_ptr<const cProjectDoc> missing_;
+    // Made ahead, the missing members' project read the defaults' tables before any other
+    // did: what that showed waits for the first member that makes a project.
+    std::vector<cMessageCapture::Message> firstProjectMessages_;
 };
 
 }  // namespace korval

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 
 #include "framework/FiniteFigure.h"
@@ -217,24 +218,43 @@ bool cSystemDoc::LoadOwnSections(const std::string& path) {
     return true;
 }
 
+std::vector<cSystemDoc::MemberEntry> cSystemDoc::ReadMemberEntries(const std::string& path) {
+    std::vector<MemberEntry> entries;
+    for (std::size_t i = 0;; ++i) {
+        std::string fileName =
+            ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
+        if (fileName.empty()) break;
+        double startOffset = ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path);
+        entries.push_back({std::move(fileName), startOffset});
+    }
+    return entries;
+}
+
 void cSystemDoc::LoadMembers(const std::string& path) {
     cWaitCursor wait(Platform());
     // Every member resets itself from the defaults profile: keep it parsed for the whole load.
     cProfileFileScope defaults(DefaultsProfile());
     memberFolder_ = FolderOf(path);
     cMemberProjectCache projects(Context(), memberFolder_);
+    std::vector<MemberEntry> entries = ReadMemberEntries(path);
+    // The files are read on every core first; the members then take them in order, with
+    // the messages each file gave, as if each were read in its turn.
+    std::vector<std::string> present;
+    for (const MemberEntry& entry : entries) {
+        std::string resolved = projects.Resolve(entry.fileName);
+        if (Platform().FileExists(resolved)) present.push_back(std::move(resolved));
+    }
+    unsigned cores = std::thread::hardware_concurrency();
+    if (cores > 1) projects.ReadAhead(present, cores - 1);
     // The user is asked once about each missing file, however often it is listed.
     std::unordered_map<std::string, std::optional<std::string>> replacements;
-    for (std::size_t i = 0;; ++i) {
-        std::string fileName =
-            ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
-        if (fileName.empty()) break;
+    for (const MemberEntry& entry : entries) {
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
-        bool found = member->LoadModel(fileName, projects);
-        member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
+        bool found = member->LoadModel(entry.fileName, projects);
+        member->SetStartOffset(entry.startOffset);
         if (!found) {
-            auto [answer, unasked] = replacements.try_emplace(fileName);
-            if (unasked) answer->second = AskForMissingProject(fileName);
+            auto [answer, unasked] = replacements.try_emplace(entry.fileName);
+            if (unasked) answer->second = AskForMissingProject(entry.fileName);
             if (answer->second) {
                 // The member takes the chosen name even when that file cannot be read
                 // either; it then stays listed as missing.

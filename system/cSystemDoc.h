@@ -106,6 +106,12 @@ class cSystemDoc : public cModelDoc {
   private:
     SystemPhases Phases() const;
     std::function<MemberFigures(std::size_t)> FiguresOfMember() const;
+    // A member as the system file lists it.
+    struct MemberEntry {
+        std::string fileName;
+        double startOffset = 0;
+    };
+    static std::vector<MemberEntry> ReadMemberEntries(const std::string& path);
     void LoadMembers(const std::string& path);
     // The Missing Project File dialog: the file to read instead, or none.
     std::optional<std::string> AskForMissingProject(const std::string& fileName);
