@@ -98,6 +98,7 @@ class cCocomoDoc : public cModelDoc {
 
     // --- Tables -------------------------------------------------------------------
     void LoadCostDrivers(const std::string& file);
+    void LoadFileCostDrivers(const std::string& path);
     double ReadMultiplier(std::string_view section, std::string_view keyPrefix, int index,
                           const std::string& file);
     bool AddCostDriver(std::string_view group, std::string_view name, double veryLow, double low,
@@ -149,6 +150,7 @@ class cCocomoDoc : public cModelDoc {
     void LoadCostDriverRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);
     void LoadPhaseFractions(const std::string& path);
+    void ReadPhaseFractions(const std::string& path);
 
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);

@@ -4,6 +4,7 @@
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cSectionMemo.h"
 
 namespace korval {
 
@@ -139,7 +140,7 @@ bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
 bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadModeConstants(path);
-    LoadCostDrivers(path);
+    LoadFileCostDrivers(path);
     LoadCostDriverRatings(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
@@ -196,9 +197,39 @@ void cCocomoDoc::LoadSensitivity(const std::string& path) {
                          ParseSensitivityTypeToken(type).value_or(CocomoSensitivityType::Sloc));
 }
 
+// Members of a system carry the cost drivers of the defaults they were made from: a table
+// read once is shared by every file that holds its sections alike.
+void cCocomoDoc::LoadFileCostDrivers(const std::string& path) {
+    static const std::vector<std::string_view> sections = [] {
+        std::vector<std::string_view> names;
+        for (const CostDriverGroup& group : CostDriverGroups()) names.push_back(group.section);
+        return names;
+    }();
+    static cSectionMemo<std::vector<cCostDriverAttribute>> memo;
+    costDrivers_ = memo.Read(path, sections, nullptr, Platform(), [&] {
+        LoadCostDrivers(path);
+        return costDrivers_;
+    });
+}
+
+// What the file's fractions make of the defaults' table, shared as the cost drivers are:
+// the result depends on the table it starts from too.
+void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
+    static const std::vector<std::string_view> sections = [] {
+        std::vector<std::string_view> names;
+        for (const PhaseSection& section : PhaseSections()) names.push_back(section.name);
+        return names;
+    }();
+    static cSectionMemo<std::shared_ptr<std::vector<cPhaseDistribution>>> memo;
+    phaseDistribution_ = memo.Read(path, sections, phaseDistribution_, Platform(), [&] {
+        ReadPhaseFractions(path);
+        return phaseDistribution_;
+    });
+}
+
 // The file overrides the defaults profile's fractions value by value; a missing key keeps
 // the defaults profile's value.
-void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
+void cCocomoDoc::ReadPhaseFractions(const std::string& path) {
     if (phaseDistribution_->empty()) {
         Platform().ShowMessage("no array");
         return;

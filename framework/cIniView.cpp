@@ -109,9 +109,20 @@ cIniView cIniView::Parse(std::string content) {
         std::size_t lf = text.find('\n', pos);
         std::size_t end = lf == std::string_view::npos ? text.size() : lf;
         if (lf != std::string_view::npos && end > pos && text[end - 1] == '\r') --end;
+        std::size_t headers = view.headers_.size();
         view.IndexLine(text.substr(pos, end - pos), static_cast<std::uint32_t>(pos));
-        pos = lf == std::string_view::npos ? text.size() : lf + 1;
+        std::size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+        if (view.headers_.size() != headers) {
+            if (!view.bodies_.empty())
+                view.bodies_.back().length =
+                    static_cast<std::uint32_t>(pos) - view.bodies_.back().offset;
+            view.bodies_.push_back({static_cast<std::uint32_t>(next), 0});
+        }
+        pos = next;
     }
+    if (!view.bodies_.empty())
+        view.bodies_.back().length =
+            static_cast<std::uint32_t>(text.size()) - view.bodies_.back().offset;
     view.IndexHeaders();
     return view;
 }
@@ -207,6 +218,12 @@ std::optional<std::string_view> cIniView::Find(std::string_view section,
 
 bool cIniView::HasSection(std::string_view section) const {
     return SectionOf(TrimBlanks(section)).has_value();
+}
+
+std::optional<std::string_view> cIniView::SectionText(std::string_view section) const {
+    std::optional<std::uint32_t> found = SectionOf(TrimBlanks(section));
+    if (!found) return std::nullopt;
+    return Text(bodies_[*found]);
 }
 
 }  // namespace korval

@@ -23,6 +23,9 @@ class cIniView {
     // The value as stored: valid as long as the view.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
+    // The bytes of the section as the file holds them, from the line after its (first)
+    // header up to the next header: every key read from the section depends on these alone.
+    std::optional<std::string_view> SectionText(std::string_view section) const;
 
   private:
     struct Span {
@@ -43,6 +46,7 @@ class cIniView {
 
     std::string bytes_;
     std::vector<Span> headers_;               // every section header's name, in file order
+    std::vector<Span> bodies_;                // the lines under each header
     std::vector<Key> keys_;                   // the first key of each name in each section
     std::vector<std::uint32_t> slots_;        // open addressing over keys_: index + 1, 0 free
     std::vector<std::uint32_t> headerSlots_;  // the same over the first header of each name

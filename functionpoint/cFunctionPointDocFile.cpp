@@ -2,6 +2,7 @@
 // read after the description and report filter of the document base.
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cSectionMemo.h"
 #include "functionpoint/LanguageProfile.h"
 #include "functionpoint/cFunctionPointDoc.h"
 
@@ -122,9 +123,18 @@ void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
     SetSensitivity(settings);
 }
 
+// Members of a system carry the languages of the defaults they were made from: a table read
+// once is shared by every file that holds the section alike.
 void cFunctionPointDoc::ReadLanguages(std::string path) {
-    auto table = std::make_shared<cLanguageTable>();
-    LoadLanguages(path, *table, Context());
+    static const std::vector<std::string_view> sections = {kLanguagesSection};
+    static cSectionMemo<std::shared_ptr<const cLanguageTable>> memo;
+    if (path.empty()) path = DefaultsProfile();
+    std::shared_ptr<const cLanguageTable> table =
+        memo.Read(path, sections, nullptr, Platform(), [&] {
+            auto read = std::make_shared<cLanguageTable>();
+            LoadLanguages(path, *read, Context());
+            return std::shared_ptr<const cLanguageTable>(std::move(read));
+        });
     ReadSelectedLanguage(path, *table, selectedLanguage_);
     languages_ = std::move(table);
 }
