@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "framework/cIniView.h"
@@ -23,7 +24,7 @@ class cReadOnlyProfileScope {
 
   private:
     std::string path_;
-    cIniView view_;
+    std::unique_ptr<cIniView> view_;
     cReadOnlyProfileScope* outer_;
 };
 
