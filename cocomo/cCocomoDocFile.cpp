@@ -141,7 +141,6 @@ bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadModeConstants(path);
     LoadFileCostDrivers(path);
-    LoadCostDriverRatings(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
     uncertainty_ = ReadCocomoUncertainty(path, costDrivers_.size());
@@ -197,8 +196,9 @@ void cCocomoDoc::LoadSensitivity(const std::string& path) {
                          ParseSensitivityTypeToken(type).value_or(CocomoSensitivityType::Sloc));
 }
 
-// Members of a system carry the cost drivers of the defaults they were made from: a table
-// read once is shared by every file that holds its sections alike.
+// Members of a system carry the cost drivers of the defaults they were made from, rated
+// alike more often than not: a table read and rated once is shared by every file that holds
+// its sections alike (the ratings stand in the same sections).
 void cCocomoDoc::LoadFileCostDrivers(const std::string& path) {
     static const std::vector<std::string_view> sections = [] {
         std::vector<std::string_view> names;
@@ -208,6 +208,7 @@ void cCocomoDoc::LoadFileCostDrivers(const std::string& path) {
     static cSectionMemo<std::vector<cCostDriverAttribute>> memo;
     costDrivers_ = memo.Read(path, sections, nullptr, Platform(), [&] {
         LoadCostDrivers(path);
+        LoadCostDriverRatings(path);
         return costDrivers_;
     });
 }

@@ -1,6 +1,7 @@
 #include "rayleigh/ApplicationTypeProfile.h"
 
 #include <new>
+#include <utility>
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
@@ -106,33 +107,44 @@ cApplicationType BuiltInApplicationType() {
 
 }  // namespace
 
-int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
-                         cPlatformServices& platform) {
-    bool first = true;
-    int result = 0;
+ApplicationTypeTable ReadApplicationTypeTable(const std::string& path,
+                                              cPlatformServices& platform) {
+    ApplicationTypeTable table;
     for (int number = 0;;) {
         ProfileKey nameKey = EntryKey(kNameKey, number);
         std::string name = Read(nameKey, kNameBuffer, path);
         if (name.empty()) {
-            result = 1;
+            table.complete = 1;
             break;
         }
         std::optional<cApplicationType> entry = ReadEntry(number, name, path, platform);
         if (!entry) break;
-        if (first) {
-            list.ClearApplicationTypes();
-            first = false;
-        }
+        if (!table.entries) table.entries.emplace();
+        cApplicationTypeList& list = *table.entries;
         if (list.FindApplicationType(name) >= 0) {
             platform.ShowMessage(
                 KeyValueText("Duplicate application type name:  ", nameKey, " =", name));
             break;
         }
-        if (!Store(list, *entry, platform)) return 0;
+        if (!Store(list, *entry, platform)) return table;
         number = list.Count();
     }
-    if (first && list.IsEmpty()) Store(list, BuiltInApplicationType(), platform);
-    return result;
+    return table;
+}
+
+int ApplyApplicationTypeTable(ApplicationTypeTable table, cApplicationTypeList& list,
+                              cPlatformServices& platform) {
+    if (table.entries) {
+        list = std::move(*table.entries);
+    } else if (list.IsEmpty()) {
+        Store(list, BuiltInApplicationType(), platform);
+    }
+    return table.complete;
+}
+
+int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
+                         cPlatformServices& platform) {
+    return ApplyApplicationTypeTable(ReadApplicationTypeTable(path, platform), list, platform);
 }
 
 bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path) {

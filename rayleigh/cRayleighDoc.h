@@ -107,6 +107,7 @@ class cRayleighDoc : public cModelDoc {
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
+    void LoadFileApplicationTypes(const std::string& path);
     [[nodiscard]] bool SaveApplicationTypes(const std::string& path) const;
     // Takes the stored selection when it lies inside the list.
     void ReadSelectedApplication(const std::string& path);

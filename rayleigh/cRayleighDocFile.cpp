@@ -52,7 +52,7 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
 // A value the file lacks or spoils keeps the one it had: the sections always read.
 bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
-    LoadApplicationTypes(path);
+    LoadFileApplicationTypes(path);
     ReadSelectedApplication(path);
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;

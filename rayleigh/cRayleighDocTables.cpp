@@ -2,6 +2,7 @@
 // profile or a model file.
 #include <optional>
 
+#include "framework/cSectionMemo.h"
 #include "rayleigh/ApplicationTypeProfile.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -13,6 +14,17 @@ std::string cRayleighDoc::ProfilePath(const std::string& path) const {
 
 int cRayleighDoc::LoadApplicationTypes(const std::string& path) {
     return korval::LoadApplicationTypes(applicationTypes_, ProfilePath(path), Platform());
+}
+
+// Members of a system carry the application types of the defaults they were made from: a
+// table read once is shared by every file that holds the section alike.
+void cRayleighDoc::LoadFileApplicationTypes(const std::string& path) {
+    static const std::vector<std::string_view> sections = {kApplicationTypesSection};
+    static cSectionMemo<ApplicationTypeTable> memo;
+    ApplicationTypeTable table = memo.Read(path, sections, nullptr, Platform(), [&] {
+        return ReadApplicationTypeTable(path, Platform());
+    });
+    ApplyApplicationTypeTable(std::move(table), applicationTypes_, Platform());
 }
 
 bool cRayleighDoc::SaveApplicationTypes(const std::string& path) const {
