@@ -124,19 +124,25 @@ void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
 }
 
 // Members of a system carry the languages of the defaults they were made from: a table read
-// once is shared by every file that holds the section alike.
+// once, with the selection kept in its section, is shared by every file that holds the
+// section alike.
 void cFunctionPointDoc::ReadLanguages(std::string path) {
+    struct TableAndSelection {
+        std::shared_ptr<const cLanguageTable> table;
+        cLanguage selection;
+    };
     static const std::vector<std::string_view> sections = {kLanguagesSection};
-    static cSectionMemo<std::shared_ptr<const cLanguageTable>> memo;
+    static cSectionMemo<TableAndSelection> memo;
     if (path.empty()) path = DefaultsProfile();
-    std::shared_ptr<const cLanguageTable> table =
-        memo.Read(path, sections, nullptr, Platform(), [&] {
-            auto read = std::make_shared<cLanguageTable>();
-            LoadLanguages(path, *read, Context());
-            return std::shared_ptr<const cLanguageTable>(std::move(read));
-        });
-    ReadSelectedLanguage(path, *table, selectedLanguage_);
-    languages_ = std::move(table);
+    TableAndSelection read = memo.Read(path, sections, nullptr, Platform(), [&] {
+        auto table = std::make_shared<cLanguageTable>();
+        LoadLanguages(path, *table, Context());
+        TableAndSelection result{table, cLanguage()};
+        ReadSelectedLanguage(path, *table, result.selection);
+        return result;
+    });
+    selectedLanguage_ = std::move(read.selection);
+    languages_ = std::move(read.table);
 }
 
 // A language table that ends on a bad entry keeps the languages before it (the user has

@@ -53,7 +53,6 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
 bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadFileApplicationTypes(path);
-    ReadSelectedApplication(path);
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;
     LoadSensitivitySection(path);

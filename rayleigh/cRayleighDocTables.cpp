@@ -17,14 +17,21 @@ int cRayleighDoc::LoadApplicationTypes(const std::string& path) {
 }
 
 // Members of a system carry the application types of the defaults they were made from: a
-// table read once is shared by every file that holds the section alike.
+// table read once, with the selection kept in its section, is shared by every file that
+// holds the section alike.
 void cRayleighDoc::LoadFileApplicationTypes(const std::string& path) {
+    struct TableAndSelection {
+        ApplicationTypeTable table;
+        std::optional<int> selection;
+    };
     static const std::vector<std::string_view> sections = {kApplicationTypesSection};
-    static cSectionMemo<ApplicationTypeTable> memo;
-    ApplicationTypeTable table = memo.Read(path, sections, nullptr, Platform(), [&] {
-        return ReadApplicationTypeTable(path, Platform());
+    static cSectionMemo<TableAndSelection> memo;
+    TableAndSelection read = memo.Read(path, sections, nullptr, Platform(), [&] {
+        ApplicationTypeTable table = ReadApplicationTypeTable(path, Platform());
+        return TableAndSelection{std::move(table), ReadSelectedApplicationIndex(path)};
     });
-    ApplyApplicationTypeTable(std::move(table), applicationTypes_, Platform());
+    ApplyApplicationTypeTable(std::move(read.table), applicationTypes_, Platform());
+    if (read.selection) SetSelectedApplication(*read.selection);
 }
 
 bool cRayleighDoc::SaveApplicationTypes(const std::string& path) const {
