@@ -55,7 +55,7 @@ class cCocomoDoc : public cModelDoc {
     void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent,
                               CocomoSensitivityType type);
 
-    const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return costDrivers_; }
+    const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return *costDrivers_; }
     // Chooses the rating with this multiplier for the attribute at the index; false when
     // there is no such attribute or rating.
     bool SetCostDriverMultiplier(std::size_t index, double multiplier);
@@ -162,7 +162,11 @@ class cCocomoDoc : public cModelDoc {
     DevelopmentMode developmentMode_ = DevelopmentMode::Semidetached;
     ModelType modelType_ = ModelType::Intermediate;
     double sourceLines_ = 0;
-    std::vector<cCostDriverAttribute> costDrivers_;
+    // Shared by every document read from the same table (new documents share the
+    // defaults'), changed through EditCostDrivers, which copies it first when it is shared.
+    std::shared_ptr<std::vector<cCostDriverAttribute>> costDrivers_ =
+        std::make_shared<std::vector<cCostDriverAttribute>>();
+    std::vector<cCostDriverAttribute>& EditCostDrivers();
     std::array<ModeConstants, kDevelopmentModeCount> modeConstants_{};
     bool slocEditable_ = true;
     double slocSensitivity_ = 0;

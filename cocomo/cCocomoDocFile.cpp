@@ -86,9 +86,9 @@ bool cCocomoDoc::SaveModeConstants(const std::string& path) {
 
 bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
     bool written = true;
-    std::vector<int> indexes = CostDriverIndexes(costDrivers_);
-    for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
-        const cCostDriverAttribute& attribute = costDrivers_[i];
+    std::vector<int> indexes = CostDriverIndexes(*costDrivers_);
+    for (std::size_t i = 0; i < costDrivers_->size(); ++i) {
+        const cCostDriverAttribute& attribute = (*costDrivers_)[i];
         const CostDriverGroup* group = FindCostDriverGroup(attribute.GetGroup());
         if (!group) continue;
         auto write = [&](std::string_view prefix, const std::string& value) {
@@ -143,7 +143,7 @@ bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadFileCostDrivers(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
-    uncertainty_ = ReadCocomoUncertainty(path, costDrivers_.size());
+    uncertainty_ = ReadCocomoUncertainty(path, costDrivers_->size());
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }
@@ -170,15 +170,15 @@ void cCocomoDoc::LoadModelSection(const std::string& path) {
 
 // A stored value that is none of the attribute's multipliers leaves it at Nominal.
 void cCocomoDoc::LoadCostDriverRatings(const std::string& path) {
-    std::vector<int> indexes = CostDriverIndexes(costDrivers_);
-    for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
-        const CostDriverGroup* group = FindCostDriverGroup(costDrivers_[i].GetGroup());
+    std::vector<int> indexes = CostDriverIndexes(*costDrivers_);
+    for (std::size_t i = 0; i < costDrivers_->size(); ++i) {
+        const CostDriverGroup* group = FindCostDriverGroup((*costDrivers_)[i].GetGroup());
         if (!group) continue;
         std::string text =
             ReadProfileValue(group->section, NumberedKey(CostDriverValueKey(*group), indexes[i]),
                              "1.0", kRatingValueBuffer, path);
         if (std::optional<double> value = TryParseLeadingDouble(text))
-            costDrivers_[i].SetCurrentMultiplier(*value);
+            EditCostDrivers()[i].SetCurrentMultiplier(*value);
     }
 }
 
@@ -205,7 +205,7 @@ void cCocomoDoc::LoadFileCostDrivers(const std::string& path) {
         for (const CostDriverGroup& group : CostDriverGroups()) names.push_back(group.section);
         return names;
     }();
-    static cSectionMemo<std::vector<cCostDriverAttribute>> memo;
+    static cSectionMemo<std::shared_ptr<std::vector<cCostDriverAttribute>>> memo;
     costDrivers_ = memo.Read(path, sections, nullptr, Platform(), [&] {
         LoadCostDrivers(path);
         LoadCostDriverRatings(path);

@@ -15,9 +15,22 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
     return relative && !baseFolder_.empty() ? (baseFolder_ / path).string() : path;
 }
 
+bool cMemberProjectCache::Exists(const std::string& resolved) {
+    auto [known, unasked] = exists_.try_emplace(resolved, false);
+    if (unasked) known->second = context_.platform.FileExists(resolved);
+    return known->second;
+}
+
+std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) const {
+    auto found = stamps_.find(path);
+    return found != stamps_.end() ? found->second : StampOfFile(path);
+}
+
 cMemberProjectCache::Loaded cMemberProjectCache::Load(const std::string& path) {
     cMessageCapture capture(context_.platform);
     Loaded loaded;
+    // Taken before reading: a change while the file is read shows as a change afterwards.
+    loaded.stamp = StampOfFile(path);
     try {
         if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
             capture.ShowMessage(problem, MessageButtons::Ok);
@@ -83,6 +96,7 @@ std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& 
     // their files in memory.
     cProfileStore::Instance().Forget(path);
     if (loaded.failure) std::rethrow_exception(loaded.failure);
+    stamps_[path] = loaded.stamp;
     if (!loaded.project) {
         cMessageCapture::ShowTo(context_.platform, loaded.messages);
         project = Missing();

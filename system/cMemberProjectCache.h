@@ -3,10 +3,12 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "framework/FileIdentity.h"
 #include "framework/cMessageCapture.h"
 #include "project/cProjectDoc.h"
 
@@ -24,6 +26,8 @@ class cMemberProjectCache {
 
     // Where the member's file is.
     std::string Resolve(const std::string& path) const;
+    // Whether a file is there (the platform is asked once per file).
+    bool Exists(const std::string& resolved);
     // Reads the files at paths (which exist) ahead, each once, on the calling thread and up
     // to `helpers` helper threads, while the caller holds the defaults profile in a scope. Nothing
     // is shown yet: Read hands each project out with the messages its reading gave, and Missing the
@@ -32,6 +36,8 @@ class cMemberProjectCache {
     void ReadAhead(const std::vector<std::string>& paths, unsigned helpers);
     // The project read from the file at path (which exists).
     std::shared_ptr<const cProjectDoc> Read(const std::string& path);
+    // The stamp the file at path had just before Read read it.
+    std::optional<FileStamp> StampOf(const std::string& path) const;
     // The project of a member whose file is missing: as reset.
     std::shared_ptr<const cProjectDoc> Missing();
 
@@ -39,6 +45,7 @@ class cMemberProjectCache {
     // A file's project (none when the file is too large to read) and what reading it showed.
     struct Loaded {
         std::shared_ptr<const cProjectDoc> project;
+        std::optional<FileStamp> stamp;
         std::vector<cMessageCapture::Message> messages;
         std::exception_ptr failure;
     };
@@ -51,6 +58,8 @@ class cMemberProjectCache {
     std::filesystem::path baseFolder_;
     std::unordered_map<std::string, std::shared_ptr<const cProjectDoc>> read_;
     std::unordered_map<std::string, Loaded> ahead_;
+    std::unordered_map<std::string, std::optional<FileStamp>> stamps_;
+    std::unordered_map<std::string, bool> exists_;
     std::shared_ptr<const cProjectDoc> missing_;
     // Made ahead, the missing members' project read the defaults' tables before any other
     // did: what that showed waits for the first member that makes a project.

@@ -242,7 +242,7 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     std::vector<std::string> present;
     for (const MemberEntry& entry : entries) {
         std::string resolved = projects.Resolve(entry.fileName);
-        if (Platform().FileExists(resolved)) present.push_back(std::move(resolved));
+        if (projects.Exists(resolved)) present.push_back(std::move(resolved));
     }
     unsigned cores = std::thread::hardware_concurrency();
     if (cores > 1) projects.ReadAhead(present, cores - 1);

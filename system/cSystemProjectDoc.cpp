@@ -25,13 +25,14 @@ bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& 
     found_ = false;
     std::string resolved = projects.Resolve(path);
     resolvedPath_ = resolved;
-    stamp_ = StampOfFile(resolved);
-    if (!context_.platform.FileExists(resolved)) {
+    if (!projects.Exists(resolved)) {
+        stamp_ = StampOfFile(resolved);
         project_ = projects.Missing();
         return false;
     }
     found_ = true;
     project_ = projects.Read(resolved);
+    stamp_ = projects.StampOf(resolved);
     return true;
 }
 
