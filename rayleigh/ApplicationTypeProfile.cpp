@@ -109,35 +109,49 @@ cApplicationType BuiltInApplicationType() {
 
 ApplicationTypeTable ReadApplicationTypeTable(const std::string& path,
                                               cPlatformServices& platform) {
-    ApplicationTypeTable table;
+    std::optional<cApplicationTypeList> entries;
+    int complete = 0;
     for (int number = 0;;) {
         ProfileKey nameKey = EntryKey(kNameKey, number);
         std::string name = Read(nameKey, kNameBuffer, path);
         if (name.empty()) {
-            table.complete = 1;
+            complete = 1;
             break;
         }
         std::optional<cApplicationType> entry = ReadEntry(number, name, path, platform);
         if (!entry) break;
-        if (!table.entries) table.entries.emplace();
-        cApplicationTypeList& list = *table.entries;
-        if (list.FindApplicationType(name) >= 0) {
+        if (!entries) entries.emplace();
+        if (entries->FindApplicationType(name) >= 0) {
             platform.ShowMessage(
                 KeyValueText("Duplicate application type name:  ", nameKey, " =", name));
             break;
         }
-        if (!Store(list, *entry, platform)) return table;
-        number = list.Count();
+        if (!Store(*entries, *entry, platform)) break;
+        number = entries->Count();
     }
-    return table;
+    if (!entries) return {nullptr, complete};
+    return {std::make_shared<const cApplicationTypeList>(std::move(*entries)), complete};
 }
 
-int ApplyApplicationTypeTable(ApplicationTypeTable table, cApplicationTypeList& list,
+int ApplyApplicationTypeTable(const ApplicationTypeTable& table, cApplicationTypeList& list,
                               cPlatformServices& platform) {
     if (table.entries) {
-        list = std::move(*table.entries);
+        list = *table.entries;
     } else if (list.IsEmpty()) {
         Store(list, BuiltInApplicationType(), platform);
+    }
+    return table.complete;
+}
+
+int ApplyApplicationTypeTable(const ApplicationTypeTable& table,
+                              std::shared_ptr<const cApplicationTypeList>& list,
+                              cPlatformServices& platform) {
+    if (table.entries) {
+        list = table.entries;
+    } else if (list->IsEmpty()) {
+        cApplicationTypeList builtIn;
+        Store(builtIn, BuiltInApplicationType(), platform);
+        list = std::make_shared<const cApplicationTypeList>(std::move(builtIn));
     }
     return table.complete;
 }

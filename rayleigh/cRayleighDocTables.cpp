@@ -13,7 +13,10 @@ std::string cRayleighDoc::ProfilePath(const std::string& path) const {
 }
 
 int cRayleighDoc::LoadApplicationTypes(const std::string& path) {
-    return korval::LoadApplicationTypes(applicationTypes_, ProfilePath(path), Platform());
+    cApplicationTypeList list = *applicationTypes_;
+    int complete = korval::LoadApplicationTypes(list, ProfilePath(path), Platform());
+    applicationTypes_ = std::make_shared<const cApplicationTypeList>(std::move(list));
+    return complete;
 }
 
 // Members of a system carry the application types of the defaults they were made from: a
@@ -30,12 +33,12 @@ void cRayleighDoc::LoadFileApplicationTypes(const std::string& path) {
         ApplicationTypeTable table = ReadApplicationTypeTable(path, Platform());
         return TableAndSelection{std::move(table), ReadSelectedApplicationIndex(path)};
     });
-    ApplyApplicationTypeTable(std::move(read.table), applicationTypes_, Platform());
+    ApplyApplicationTypeTable(read.table, applicationTypes_, Platform());
     if (read.selection) SetSelectedApplication(*read.selection);
 }
 
 bool cRayleighDoc::SaveApplicationTypes(const std::string& path) const {
-    return korval::SaveApplicationTypes(applicationTypes_, ProfilePath(path));
+    return korval::SaveApplicationTypes(*applicationTypes_, ProfilePath(path));
 }
 
 void cRayleighDoc::ReadSelectedApplication(const std::string& path) {
