@@ -60,10 +60,10 @@ void MakeTextsPrintable(Json& value) {
 
 }  // namespace
 
-std::string DumpFigures(const Json& figures) {
-    Json printable = figures;
-    MakeTextsPrintable(printable);
-    return printable.dump(2, ' ', false, Json::error_handler_t::replace);
+// By value: the figures of a large system are made printable where they are, not copied.
+std::string DumpFigures(Json figures) {
+    MakeTextsPrintable(figures);
+    return figures.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 Json DocumentFigures(cModelDoc& document) {
