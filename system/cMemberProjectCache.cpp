@@ -7,6 +7,7 @@
 #include "framework/cHelperPool.h"
 #include "framework/cProfileStore.h"
 #include "framework/cReadOnlyProfileScope.h"
+#include "system/cSystemProjectDoc.h"
 
 namespace korval {
 
@@ -17,8 +18,23 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
 
 bool cMemberProjectCache::Exists(const std::string& resolved) {
     auto [known, unasked] = exists_.try_emplace(resolved, false);
-    if (unasked) known->second = context_.platform.FileExists(resolved);
+    if (unasked) {
+        auto ahead = ahead_.find(resolved);
+        known->second =
+            ahead != ahead_.end() ? ahead->second.exists : context_.platform.FileExists(resolved);
+    }
     return known->second;
+}
+
+const MemberFigures& cMemberProjectCache::FiguresOf(const std::string& path) {
+    auto found = figures_.find(path);
+    if (found != figures_.end()) return found->second;
+    return figures_.emplace(path, cSystemProjectDoc::FiguresOf(*Read(path))).first->second;
+}
+
+const MemberFigures& cMemberProjectCache::MissingFigures() {
+    if (!missingFigures_) missingFigures_ = cSystemProjectDoc::FiguresOf(*Missing());
+    return *missingFigures_;
 }
 
 std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) const {
@@ -44,6 +60,7 @@ cMemberProjectCache::Loaded cMemberProjectCache::Load(const std::string& path) {
                 // opens it.
                 static_cast<void>(project->LoadModel(path));
             }
+            loaded.figures = cSystemProjectDoc::FiguresOf(*project);
             loaded.project = std::move(project);
         }
     } catch (...) {
@@ -51,6 +68,12 @@ cMemberProjectCache::Loaded cMemberProjectCache::Load(const std::string& path) {
     }
     loaded.messages = capture.Take();
     return loaded;
+}
+
+cMemberProjectCache::Loaded cMemberProjectCache::LoadIfPresent(const std::string& path) {
+    Loaded loaded;
+    loaded.exists = cMessageCapture::Route(context_.platform).FileExists(path);
+    return loaded.exists ? Load(path) : loaded;
 }
 
 void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsigned helpers) {
@@ -72,7 +95,7 @@ void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsig
     cHelperPool::Shared().Run(static_cast<std::int64_t>(unread.size()), helpers,
                               [&](std::int64_t index) {
                                   auto at = static_cast<std::size_t>(index);
-                                  loaded[at] = Load(unread[at]);
+                                  loaded[at] = LoadIfPresent(unread[at]);
                               });
     for (std::size_t i = 0; i < unread.size(); ++i)
         ahead_.emplace(std::move(unread[i]), std::move(loaded[i]));
@@ -97,6 +120,7 @@ std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& 
     cProfileStore::Instance().Forget(path);
     if (loaded.failure) std::rethrow_exception(loaded.failure);
     stamps_[path] = loaded.stamp;
+    if (loaded.project) figures_[path] = loaded.figures;
     if (!loaded.project) {
         cMessageCapture::ShowTo(context_.platform, loaded.messages);
         project = Missing();

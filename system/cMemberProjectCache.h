@@ -11,6 +11,7 @@
 #include "framework/FileIdentity.h"
 #include "framework/cMessageCapture.h"
 #include "project/cProjectDoc.h"
+#include "system/MemberFigures.h"
 
 namespace korval {
 
@@ -26,10 +27,11 @@ class cMemberProjectCache {
 
     // Where the member's file is.
     std::string Resolve(const std::string& path) const;
-    // Whether a file is there (the platform is asked once per file).
+    // Whether a file is there (the platform is asked once per file, on a helper thread when
+    // the file was read ahead).
     bool Exists(const std::string& resolved);
-    // Reads the files at paths (which exist) ahead, each once, on the calling thread and up
-    // to `helpers` helper threads, while the caller holds the defaults profile in a scope. Nothing
+    // Reads the files at paths that exist ahead, each once, on the calling thread and up to
+    // `helpers` helper threads, while the caller holds the defaults profile in a scope. Nothing
     // is shown yet: Read hands each project out with the messages its reading gave, and Missing the
     // messages making the first project gave, so the user is told the same things in the same order
     // as when the members are read one after the other.
@@ -38,20 +40,28 @@ class cMemberProjectCache {
     std::shared_ptr<const cProjectDoc> Read(const std::string& path);
     // The stamp the file at path had just before Read read it.
     std::optional<FileStamp> StampOf(const std::string& path) const;
+    // The figures of the project Read gave for path, and of the missing members' project:
+    // worked out once per file (on the helper that read it ahead), as a system asks for
+    // them again and again.
+    const MemberFigures& FiguresOf(const std::string& path);
+    const MemberFigures& MissingFigures();
     // The project of a member whose file is missing: as reset.
     std::shared_ptr<const cProjectDoc> Missing();
 
   private:
     // A file's project (none when the file is too large to read) and what reading it showed.
     struct Loaded {
+        bool exists = true;
         std::shared_ptr<const cProjectDoc> project;
         std::optional<FileStamp> stamp;
+        MemberFigures figures;
         std::vector<cMessageCapture::Message> messages;
         std::exception_ptr failure;
     };
 
     // Safe on any thread while the defaults profile is held and its tables are read.
     Loaded Load(const std::string& path);
+    Loaded LoadIfPresent(const std::string& path);
     void ShowFirstProjectMessages();
 
     cAppContext& context_;
@@ -59,6 +69,8 @@ class cMemberProjectCache {
     std::unordered_map<std::string, std::shared_ptr<const cProjectDoc>> read_;
     std::unordered_map<std::string, Loaded> ahead_;
     std::unordered_map<std::string, std::optional<FileStamp>> stamps_;
+    std::unordered_map<std::string, MemberFigures> figures_;
+    std::optional<MemberFigures> missingFigures_;
     std::unordered_map<std::string, bool> exists_;
     std::shared_ptr<const cProjectDoc> missing_;
     // Made ahead, the missing members' project read the defaults' tables before any other

@@ -239,13 +239,13 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     std::vector<MemberEntry> entries = ReadMemberEntries(path);
     // The files are read on every core first; the members then take them in order, with
     // the messages each file gave, as if each were read in its turn.
-    std::vector<std::string> present;
-    for (const MemberEntry& entry : entries) {
-        std::string resolved = projects.Resolve(entry.fileName);
-        if (projects.Exists(resolved)) present.push_back(std::move(resolved));
-    }
     unsigned cores = std::thread::hardware_concurrency();
-    if (cores > 1) projects.ReadAhead(present, cores - 1);
+    if (cores > 1) {
+        std::vector<std::string> files;
+        files.reserve(entries.size());
+        for (const MemberEntry& entry : entries) files.push_back(projects.Resolve(entry.fileName));
+        projects.ReadAhead(files, cores - 1);
+    }
     // The user is asked once about each missing file, however often it is listed.
     std::unordered_map<std::string, std::optional<std::string>> replacements;
     for (const MemberEntry& entry : entries) {

@@ -28,11 +28,13 @@ bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& 
     if (!projects.Exists(resolved)) {
         stamp_ = StampOfFile(resolved);
         project_ = projects.Missing();
+        figures_ = projects.MissingFigures();
         return false;
     }
     found_ = true;
     project_ = projects.Read(resolved);
     stamp_ = projects.StampOf(resolved);
+    figures_ = projects.FiguresOf(resolved);
     return true;
 }
 
@@ -65,12 +67,16 @@ const cRayleighDoc* cSystemProjectDoc::GetRayleighModel() const {
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {
+    return figures_;
+}
+
+MemberFigures cSystemProjectDoc::FiguresOf(const cProjectDoc& project) {
     MemberFigures figures;
-    if (const cFunctionPointDoc* fp = GetFunctionPointModel()) {
+    if (const cFunctionPointDoc* fp = project.GetFunctionPointModel()) {
         figures.adjustedFunctionPoints = fp->AdjustedFunctionPoints();
         figures.sourceLines = fp->SourceLinesOfCode();
     }
-    if (const cCocomoDoc* cocomo = GetCocomoModel()) {
+    if (const cCocomoDoc* cocomo = project.GetCocomoModel()) {
         PhaseFigures design = cocomo->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
         PhaseFigures programming = cocomo->GetProgrammingPhaseFigures();
         PhaseFigures integration = cocomo->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
@@ -82,7 +88,7 @@ MemberFigures cSystemProjectDoc::Figures() const {
         figures.integrationEffort = integration.effort.value;
         figures.integrationTdev = integration.schedule.value;
     }
-    if (const cRayleighDoc* rayleigh = GetRayleighModel()) {
+    if (const cRayleighDoc* rayleigh = project.GetRayleighModel()) {
         figures.mbi = rayleigh->ManpowerBuildupIndex();
     }
     return figures;

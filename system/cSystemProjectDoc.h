@@ -57,6 +57,9 @@ class cSystemProjectDoc {
 
     // Virtual so a test can stand in a member with known figures.
     virtual MemberFigures Figures() const;
+    // What a project gives a system. A member's project never changes once read: its
+    // figures are worked out when it is read and kept.
+    static MemberFigures FiguresOf(const cProjectDoc& project);
 
   private:
     cAppContext& context_;
@@ -64,6 +67,7 @@ class cSystemProjectDoc {
     std::string fileName_;
     std::string resolvedPath_;
     std::optional<FileStamp> stamp_;
+    MemberFigures figures_;
     double startOffset_ = 0;
     bool found_ = false;
     EditState editState_ = EditState::Kept;

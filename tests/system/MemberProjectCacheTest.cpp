@@ -109,12 +109,7 @@ class MemberProjectCacheTest : public ::testing::Test {
                                                   std::optional<unsigned> helpers) {
         cProfileFileScope defaults(context.defaultsProfilePath);
         cMemberProjectCache projects(context);
-        if (helpers) {
-            std::vector<std::string> present;
-            for (const std::string& file : files)
-                if (std::filesystem::exists(file)) present.push_back(file);
-            projects.ReadAhead(present, *helpers);
-        }
+        if (helpers) projects.ReadAhead(files, *helpers);
         std::vector<MemberOutcome> outcomes;
         for (const std::string& file : files) {
             cSystemProjectDoc member(context);
