@@ -1,6 +1,5 @@
 #include "system/cMemberProjectCache.h"
 
-#include <unordered_set>
 #include <utility>
 
 #include "framework/ProfileAccess.h"
@@ -17,19 +16,20 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
 }
 
 bool cMemberProjectCache::Exists(const std::string& resolved) {
-    auto [known, unasked] = exists_.try_emplace(resolved, false);
-    if (unasked) {
-        auto ahead = ahead_.find(resolved);
-        known->second =
-            ahead != ahead_.end() ? ahead->second.exists : context_.platform.FileExists(resolved);
-    }
-    return known->second;
+    File& file = files_[resolved];
+    if (!file.exists) file.exists = context_.platform.FileExists(resolved);
+    return *file.exists;
+}
+
+std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) const {
+    auto found = files_.find(path);
+    bool read = found != files_.end() && found->second.state == File::State::HandedOut;
+    return read ? found->second.stamp : StampOfFile(path);
 }
 
 const MemberFigures& cMemberProjectCache::FiguresOf(const std::string& path) {
-    auto found = figures_.find(path);
-    if (found != figures_.end()) return found->second;
-    return figures_.emplace(path, cSystemProjectDoc::FiguresOf(*Read(path))).first->second;
+    std::shared_ptr<const cProjectDoc> project = Read(path);
+    return project == missing_ ? MissingFigures() : files_[path].figures;
 }
 
 const MemberFigures& cMemberProjectCache::MissingFigures() {
@@ -37,16 +37,10 @@ const MemberFigures& cMemberProjectCache::MissingFigures() {
     return *missingFigures_;
 }
 
-std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) const {
-    auto found = stamps_.find(path);
-    return found != stamps_.end() ? found->second : StampOfFile(path);
-}
-
-cMemberProjectCache::Loaded cMemberProjectCache::Load(const std::string& path) {
+void cMemberProjectCache::Load(const std::string& path, File& file) {
     cMessageCapture capture(context_.platform);
-    Loaded loaded;
     // Taken before reading: a change while the file is read shows as a change afterwards.
-    loaded.stamp = StampOfFile(path);
+    file.stamp = StampOfFile(path);
     try {
         if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
             capture.ShowMessage(problem, MessageButtons::Ok);
@@ -60,45 +54,42 @@ cMemberProjectCache::Loaded cMemberProjectCache::Load(const std::string& path) {
                 // opens it.
                 static_cast<void>(project->LoadModel(path));
             }
-            loaded.figures = cSystemProjectDoc::FiguresOf(*project);
-            loaded.project = std::move(project);
+            file.figures = cSystemProjectDoc::FiguresOf(*project);
+            file.project = std::move(project);
         }
     } catch (...) {
-        loaded.failure = std::current_exception();
+        file.failure = std::current_exception();
     }
-    loaded.messages = capture.Take();
-    return loaded;
+    file.messages = capture.Take();
 }
 
-cMemberProjectCache::Loaded cMemberProjectCache::LoadIfPresent(const std::string& path) {
-    Loaded loaded;
-    loaded.exists = cMessageCapture::Route(context_.platform).FileExists(path);
-    return loaded.exists ? Load(path) : loaded;
+void cMemberProjectCache::LoadIfPresent(const std::string& path, File& file) {
+    if (!file.exists) file.exists = cMessageCapture::Route(context_.platform).FileExists(path);
+    if (*file.exists) Load(path, file);
 }
 
 void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsigned helpers) {
-    std::vector<std::string> unread;
-    std::unordered_set<std::string> listed;
+    std::vector<std::pair<const std::string*, File*>> unread;
     for (const std::string& path : paths) {
-        if (!read_.contains(path) && !ahead_.contains(path) && listed.insert(path).second)
-            unread.push_back(path);
+        auto [entry, added] = files_.try_emplace(path);
+        File& file = entry->second;
+        if (file.state != File::State::Unread) continue;
+        file.state = File::State::ReadAhead;
+        unread.emplace_back(&entry->first, &file);
     }
-    if (unread.size() < 2) return;
-    if (!missing_) {
+    if (!missing_ && !unread.empty()) {
         // The first project made reads the defaults' tables, which every other then shares:
         // made here, before the helpers start, its messages wait for their turn.
         cMessageCapture capture(context_.platform);
         missing_ = std::make_shared<cProjectDoc>(context_);
         firstProjectMessages_ = capture.Take();
     }
-    std::vector<Loaded> loaded(unread.size());
+    // Each job fills its own file's record: the map itself is left alone meanwhile.
     cHelperPool::Shared().Run(static_cast<std::int64_t>(unread.size()), helpers,
                               [&](std::int64_t index) {
-                                  auto at = static_cast<std::size_t>(index);
-                                  loaded[at] = LoadIfPresent(unread[at]);
+                                  auto [path, file] = unread[static_cast<std::size_t>(index)];
+                                  LoadIfPresent(*path, *file);
                               });
-    for (std::size_t i = 0; i < unread.size(); ++i)
-        ahead_.emplace(std::move(unread[i]), std::move(loaded[i]));
 }
 
 void cMemberProjectCache::ShowFirstProjectMessages() {
@@ -106,30 +97,26 @@ void cMemberProjectCache::ShowFirstProjectMessages() {
 }
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
-    std::shared_ptr<const cProjectDoc>& project = read_[path];
-    if (project) return project;
-    Loaded loaded;
-    if (auto ahead = ahead_.find(path); ahead != ahead_.end()) {
-        loaded = std::move(ahead->second);
-        ahead_.erase(ahead);
-    } else {
-        loaded = Load(path);
-    }
+    File& file = files_[path];
+    if (file.state == File::State::HandedOut) return file.project;
+    if (file.state == File::State::Unread) Load(path, file);
     // A member is read once and never saved: a system of hundreds of members need not keep
     // their files in memory.
     cProfileStore::Instance().Forget(path);
-    if (loaded.failure) std::rethrow_exception(loaded.failure);
-    stamps_[path] = loaded.stamp;
-    if (loaded.project) figures_[path] = loaded.figures;
-    if (!loaded.project) {
-        cMessageCapture::ShowTo(context_.platform, loaded.messages);
-        project = Missing();
-        return project;
+    if (file.failure) {
+        file.state = File::State::Unread;
+        std::rethrow_exception(std::exchange(file.failure, nullptr));
     }
-    ShowFirstProjectMessages();
-    cMessageCapture::ShowTo(context_.platform, loaded.messages);
-    project = std::move(loaded.project);
-    return project;
+    file.state = File::State::HandedOut;
+    if (!file.project) {
+        cMessageCapture::ShowTo(context_.platform, file.messages);
+        file.project = Missing();
+    } else {
+        ShowFirstProjectMessages();
+        cMessageCapture::ShowTo(context_.platform, file.messages);
+    }
+    file.messages = {};
+    return file.project;
 }
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Missing() {

@@ -49,9 +49,13 @@ class cMemberProjectCache {
     std::shared_ptr<const cProjectDoc> Missing();
 
   private:
-    // A file's project (none when the file is too large to read) and what reading it showed.
-    struct Loaded {
-        bool exists = true;
+    // What is known of one file: whether it is there, and once read its project (the
+    // missing members' one when the file is too large to read), its stamp, its figures and
+    // what reading it showed, until Read shows that.
+    struct File {
+        enum class State { Unread, ReadAhead, HandedOut };
+        State state = State::Unread;
+        std::optional<bool> exists;
         std::shared_ptr<const cProjectDoc> project;
         std::optional<FileStamp> stamp;
         MemberFigures figures;
@@ -59,20 +63,16 @@ class cMemberProjectCache {
         std::exception_ptr failure;
     };
 
-    // Safe on any thread while the defaults profile is held and its tables are read.
-    Loaded Load(const std::string& path);
-    Loaded LoadIfPresent(const std::string& path);
+    // Both safe on any thread while the defaults profile is held and its tables are read.
+    void Load(const std::string& path, File& file);
+    void LoadIfPresent(const std::string& path, File& file);
     void ShowFirstProjectMessages();
 
     cAppContext& context_;
     std::filesystem::path baseFolder_;
-    std::unordered_map<std::string, std::shared_ptr<const cProjectDoc>> read_;
-    std::unordered_map<std::string, Loaded> ahead_;
-    std::unordered_map<std::string, std::optional<FileStamp>> stamps_;
-    std::unordered_map<std::string, MemberFigures> figures_;
-    std::optional<MemberFigures> missingFigures_;
-    std::unordered_map<std::string, bool> exists_;
+    std::unordered_map<std::string, File> files_;
     std::shared_ptr<const cProjectDoc> missing_;
+    std::optional<MemberFigures> missingFigures_;
     // Made ahead, the missing members' project read the defaults' tables before any other
     // did: what that showed waits for the first member that makes a project.
     std::vector<cMessageCapture::Message> firstProjectMessages_;
