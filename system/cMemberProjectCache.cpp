@@ -16,9 +16,11 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
 }
 
 bool cMemberProjectCache::Exists(const std::string& resolved) {
-    File& file = files_[resolved];
-    if (!file.exists) file.exists = context_.platform.FileExists(resolved);
-    return *file.exists;
+    auto found = files_.find(resolved);
+    if (found != files_.end() && found->second.exists) return *found->second.exists;
+    bool exists = context_.platform.FileExists(resolved);
+    if (exists) files_[resolved].exists = true;
+    return exists;
 }
 
 std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) const {
@@ -27,14 +29,18 @@ std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) c
     return read ? found->second.stamp : StampOfFile(path);
 }
 
-const MemberFigures& cMemberProjectCache::FiguresOf(const std::string& path) {
-    std::shared_ptr<const cProjectDoc> project = Read(path);
-    return project == missing_ ? MissingFigures() : files_[path].figures;
+std::shared_ptr<const MemberProject> cMemberProjectCache::MemberOf(const std::string& path) {
+    static_cast<void>(Read(path));
+    return files_[path].member;
 }
 
-const MemberFigures& cMemberProjectCache::MissingFigures() {
-    if (!missingFigures_) missingFigures_ = cSystemProjectDoc::FiguresOf(*Missing());
-    return *missingFigures_;
+std::shared_ptr<const MemberProject> cMemberProjectCache::MissingMember() {
+    if (!missingMember_) {
+        std::shared_ptr<const cProjectDoc> project = Missing();
+        missingMember_ = std::make_shared<const MemberProject>(
+            MemberProject{project, cSystemProjectDoc::FiguresOf(*project)});
+    }
+    return missingMember_;
 }
 
 void cMemberProjectCache::Load(const std::string& path, File& file) {
@@ -54,8 +60,9 @@ void cMemberProjectCache::Load(const std::string& path, File& file) {
                 // opens it.
                 static_cast<void>(project->LoadModel(path));
             }
-            file.figures = cSystemProjectDoc::FiguresOf(*project);
-            file.project = std::move(project);
+            MemberFigures figures = cSystemProjectDoc::FiguresOf(*project);
+            file.member =
+                std::make_shared<const MemberProject>(MemberProject{std::move(project), figures});
         }
     } catch (...) {
         file.failure = std::current_exception();
@@ -90,6 +97,10 @@ void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsig
                                   auto [path, file] = unread[static_cast<std::size_t>(index)];
                                   LoadIfPresent(*path, *file);
                               });
+    // Nothing need be kept of a file that is not there: its members share the missing one.
+    for (const auto& [path, file] : unread) {
+        if (!*file->exists) files_.erase(files_.find(*path));
+    }
 }
 
 void cMemberProjectCache::ShowFirstProjectMessages() {
@@ -98,7 +109,7 @@ void cMemberProjectCache::ShowFirstProjectMessages() {
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
     File& file = files_[path];
-    if (file.state == File::State::HandedOut) return file.project;
+    if (file.state == File::State::HandedOut) return file.member->project;
     if (file.state == File::State::Unread) Load(path, file);
     // A member is read once and never saved: a system of hundreds of members need not keep
     // their files in memory.
@@ -108,15 +119,15 @@ std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& 
         std::rethrow_exception(std::exchange(file.failure, nullptr));
     }
     file.state = File::State::HandedOut;
-    if (!file.project) {
+    if (!file.member) {
         cMessageCapture::ShowTo(context_.platform, file.messages);
-        file.project = Missing();
+        file.member = MissingMember();
     } else {
         ShowFirstProjectMessages();
         cMessageCapture::ShowTo(context_.platform, file.messages);
     }
     file.messages = {};
-    return file.project;
+    return file.member->project;
 }
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Missing() {

@@ -11,7 +11,7 @@
 #include "framework/FileIdentity.h"
 #include "framework/cMessageCapture.h"
 #include "project/cProjectDoc.h"
-#include "system/MemberFigures.h"
+#include "system/MemberProject.h"
 
 namespace korval {
 
@@ -40,11 +40,10 @@ class cMemberProjectCache {
     std::shared_ptr<const cProjectDoc> Read(const std::string& path);
     // The stamp the file at path had just before Read read it.
     std::optional<FileStamp> StampOf(const std::string& path) const;
-    // The figures of the project Read gave for path, and of the missing members' project:
-    // worked out once per file (on the helper that read it ahead), as a system asks for
-    // them again and again.
-    const MemberFigures& FiguresOf(const std::string& path);
-    const MemberFigures& MissingFigures();
+    // The project Read gives for path with its figures (worked out on the helper that read
+    // the file ahead), and the same for the missing members' project.
+    std::shared_ptr<const MemberProject> MemberOf(const std::string& path);
+    std::shared_ptr<const MemberProject> MissingMember();
     // The project of a member whose file is missing: as reset.
     std::shared_ptr<const cProjectDoc> Missing();
 
@@ -56,9 +55,8 @@ class cMemberProjectCache {
         enum class State { Unread, ReadAhead, HandedOut };
         State state = State::Unread;
         std::optional<bool> exists;
-        std::shared_ptr<const cProjectDoc> project;
+        std::shared_ptr<const MemberProject> member;
         std::optional<FileStamp> stamp;
-        MemberFigures figures;
         std::vector<cMessageCapture::Message> messages;
         std::exception_ptr failure;
     };
@@ -72,7 +70,7 @@ class cMemberProjectCache {
     std::filesystem::path baseFolder_;
     std::unordered_map<std::string, File> files_;
     std::shared_ptr<const cProjectDoc> missing_;
-    std::optional<MemberFigures> missingFigures_;
+    std::shared_ptr<const MemberProject> missingMember_;
     // Made ahead, the missing members' project read the defaults' tables before any other
     // did: what that showed waits for the first member that makes a project.
     std::vector<cMessageCapture::Message> firstProjectMessages_;

@@ -218,16 +218,27 @@ bool cSystemDoc::LoadOwnSections(const std::string& path) {
     return true;
 }
 
-std::vector<cSystemDoc::MemberEntry> cSystemDoc::ReadMemberEntries(const std::string& path) {
-    std::vector<MemberEntry> entries;
+std::string cSystemDoc::MemberFileName(const std::string& path, std::size_t index) {
+    return ReadProfileValue(kProjectsSection, NumberedKey("File_Name", index), "", 256, path);
+}
+
+// The files are read on every core first, a run of members at a time (so that what is known
+// of files that are not there never piles up); the members then take them in order, with the
+// messages each file gave, as if each were read in its turn.
+void cSystemDoc::ReadMembersAhead(const std::string& path, cMemberProjectCache& projects) {
+    unsigned cores = std::thread::hardware_concurrency();
+    if (cores < 2) return;
+    constexpr std::size_t kRun = 512;
+    std::vector<std::string> files;
     for (std::size_t i = 0;; ++i) {
-        std::string fileName =
-            ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
-        if (fileName.empty()) break;
-        double startOffset = ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path);
-        entries.push_back({std::move(fileName), startOffset});
+        std::string fileName = MemberFileName(path, i);
+        if (!fileName.empty()) files.push_back(projects.Resolve(fileName));
+        if (fileName.empty() || files.size() == kRun) {
+            projects.ReadAhead(files, cores - 1);
+            files.clear();
+        }
+        if (fileName.empty()) return;
     }
-    return entries;
 }
 
 void cSystemDoc::LoadMembers(const std::string& path) {
@@ -236,25 +247,18 @@ void cSystemDoc::LoadMembers(const std::string& path) {
     cProfileFileScope defaults(DefaultsProfile());
     memberFolder_ = FolderOf(path);
     cMemberProjectCache projects(Context(), memberFolder_);
-    std::vector<MemberEntry> entries = ReadMemberEntries(path);
-    // The files are read on every core first; the members then take them in order, with
-    // the messages each file gave, as if each were read in its turn.
-    unsigned cores = std::thread::hardware_concurrency();
-    if (cores > 1) {
-        std::vector<std::string> files;
-        files.reserve(entries.size());
-        for (const MemberEntry& entry : entries) files.push_back(projects.Resolve(entry.fileName));
-        projects.ReadAhead(files, cores - 1);
-    }
+    ReadMembersAhead(path, projects);
     // The user is asked once about each missing file, however often it is listed.
     std::unordered_map<std::string, std::optional<std::string>> replacements;
-    for (const MemberEntry& entry : entries) {
+    for (std::size_t i = 0;; ++i) {
+        std::string fileName = MemberFileName(path, i);
+        if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
-        bool found = member->LoadModel(entry.fileName, projects);
-        member->SetStartOffset(entry.startOffset);
+        bool found = member->LoadModel(fileName, projects);
+        member->SetStartOffset(ReadNumber(kProjectsSection, NumberedKey("Start_Offset", i), path));
         if (!found) {
-            auto [answer, unasked] = replacements.try_emplace(entry.fileName);
-            if (unasked) answer->second = AskForMissingProject(entry.fileName);
+            auto [answer, unasked] = replacements.try_emplace(fileName);
+            if (unasked) answer->second = AskForMissingProject(fileName);
             if (answer->second) {
                 // The member takes the chosen name even when that file cannot be read
                 // either; it then stays listed as missing.

@@ -27,14 +27,12 @@ bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& 
     resolvedPath_ = resolved;
     if (!projects.Exists(resolved)) {
         stamp_ = StampOfFile(resolved);
-        project_ = projects.Missing();
-        figures_ = projects.MissingFigures();
+        read_ = projects.MissingMember();
         return false;
     }
     found_ = true;
-    project_ = projects.Read(resolved);
+    read_ = projects.MemberOf(resolved);
     stamp_ = projects.StampOf(resolved);
-    figures_ = projects.FiguresOf(resolved);
     return true;
 }
 
@@ -43,31 +41,31 @@ bool cSystemProjectDoc::HasChangedOnDisk() const {
 }
 
 const std::string& cSystemProjectDoc::GetTitle() const {
-    return project_ ? project_->GetTitle() : kNoText;
+    return read_ ? read_->project->GetTitle() : kNoText;
 }
 
 const std::string& cSystemProjectDoc::GetPreparedBy() const {
-    return project_ ? project_->GetPreparedBy() : kNoText;
+    return read_ ? read_->project->GetPreparedBy() : kNoText;
 }
 
 const std::string& cSystemProjectDoc::GetDescription() const {
-    return project_ ? project_->GetDescription() : kNoText;
+    return read_ ? read_->project->GetDescription() : kNoText;
 }
 
 const cFunctionPointDoc* cSystemProjectDoc::GetFunctionPointModel() const {
-    return project_ ? project_->GetFunctionPointModel() : nullptr;
+    return read_ ? read_->project->GetFunctionPointModel() : nullptr;
 }
 
 const cCocomoDoc* cSystemProjectDoc::GetCocomoModel() const {
-    return project_ ? project_->GetCocomoModel() : nullptr;
+    return read_ ? read_->project->GetCocomoModel() : nullptr;
 }
 
 const cRayleighDoc* cSystemProjectDoc::GetRayleighModel() const {
-    return project_ ? project_->GetRayleighModel() : nullptr;
+    return read_ ? read_->project->GetRayleighModel() : nullptr;
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {
-    return figures_;
+    return read_ ? read_->figures : MemberFigures{};
 }
 
 MemberFigures cSystemProjectDoc::FiguresOf(const cProjectDoc& project) {

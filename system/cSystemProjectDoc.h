@@ -7,6 +7,7 @@
 #include "framework/FileIdentity.h"
 #include "project/cProjectDoc.h"
 #include "system/MemberFigures.h"
+#include "system/MemberProject.h"
 
 namespace korval {
 
@@ -49,7 +50,7 @@ class cSystemProjectDoc {
     const std::string& GetDescription() const;
     // The member's project (shared with the members listing the same file); none before
     // the member is loaded.
-    const cProjectDoc* GetProject() const { return project_.get(); }
+    const cProjectDoc* GetProject() const { return read_ ? read_->project.get() : nullptr; }
     // The project's models; none before the member is loaded.
     const cFunctionPointDoc* GetFunctionPointModel() const;
     const cCocomoDoc* GetCocomoModel() const;
@@ -63,11 +64,10 @@ class cSystemProjectDoc {
 
   private:
     cAppContext& context_;
-    std::shared_ptr<const cProjectDoc> project_;
+    std::shared_ptr<const MemberProject> read_;
     std::string fileName_;
     std::string resolvedPath_;
     std::optional<FileStamp> stamp_;
-    MemberFigures figures_;
     double startOffset_ = 0;
     bool found_ = false;
     EditState editState_ = EditState::Kept;
