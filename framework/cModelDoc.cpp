@@ -19,6 +19,7 @@
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
 #include "framework/cProfileStore.h"
+#include "framework/cSectionMemo.h"
 #include "framework/chart/ChartTable.h"
 
 namespace korval {
@@ -140,11 +141,19 @@ const FilterTokens& DefaultsProfileFilterTokens(const std::string& profile) {
     return memo.Get(profile, [&] { return ReadFilterTokens(profile); });
 }
 
+// A system's members and their models mostly hold the same switches: the section is read
+// once per distinct text (see cSectionMemo).
+FilterTokens FileFilterTokens(const std::string& path, cPlatformServices& platform) {
+    static const std::vector<std::string_view> sections = {kFilterSection};
+    static cSectionMemo<FilterTokens> memo;
+    return memo.Read(path, sections, nullptr, platform, [&] { return ReadFilterTokens(path); });
+}
+
 }  // namespace
 
 bool cModelDoc::ReadFilterValues(const std::string& path) {
     FilterTokens fromFile;
-    if (path != DefaultsProfile()) fromFile = ReadFilterTokens(path);
+    if (path != DefaultsProfile()) fromFile = FileFilterTokens(path, Platform());
     const FilterTokens& tokens =
         path == DefaultsProfile() ? DefaultsProfileFilterTokens(path) : fromFile;
     for (int i = 0; i < kFilterSwitchCount; ++i) {

@@ -48,7 +48,9 @@ void cMemberProjectCache::Load(const std::string& path, File& file) {
     // Taken before reading: a change while the file is read shows as a change afterwards.
     file.stamp = StampOfFile(path);
     try {
-        if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
+        // A stamp's size is that of a regular file, which the size check is about.
+        std::string problem = file.stamp ? DocumentSizeProblem(path, file.stamp->size) : "";
+        if (!problem.empty()) {
             capture.ShowMessage(problem, MessageButtons::Ok);
         } else {
             auto project = std::make_shared<cProjectDoc>(context_);
