@@ -151,6 +151,7 @@ class cCocomoDoc : public cModelDoc {
     void LoadSensitivity(const std::string& path);
     void LoadPhaseFractions(const std::string& path);
     void ReadPhaseFractions(const std::string& path);
+    CocomoUncertainty LoadFileUncertainty(const std::string& path);
 
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);

@@ -143,7 +143,7 @@ bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadFileCostDrivers(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
-    uncertainty_ = ReadCocomoUncertainty(path, costDrivers_->size());
+    uncertainty_ = LoadFileUncertainty(path);
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }
@@ -211,6 +211,16 @@ void cCocomoDoc::LoadFileCostDrivers(const std::string& path) {
         LoadCostDriverRatings(path);
         return costDrivers_;
     });
+}
+
+// Most files hold no uncertainty, or the same: read once per distinct section text (and
+// number of cost drivers, whose ranges it holds).
+CocomoUncertainty cCocomoDoc::LoadFileUncertainty(const std::string& path) {
+    static const std::vector<std::string_view> sections = {kCocomoUncertaintySection};
+    static cSectionMemo<CocomoUncertainty> memo;
+    std::size_t drivers = costDrivers_->size();
+    return memo.Read(path, sections, nullptr, drivers, Platform(),
+                     [&] { return ReadCocomoUncertainty(path, drivers); });
 }
 
 // What the file's fractions make of the defaults' table, shared as the cost drivers are:

@@ -153,7 +153,12 @@ bool cFunctionPointDoc::LoadOwnSections(const std::string& path) {
     LoadFunctionCounts(path);
     LoadRatings(path);
     LoadSensitivity(path);
-    uncertainty_ = ReadFunctionPointUncertainty(path);
+    // Most files hold no uncertainty, or the same: read once per distinct section text.
+    static const std::vector<std::string_view> uncertaintySections = {
+        kFunctionPointUncertaintySection};
+    static cSectionMemo<FunctionPointUncertainty> uncertaintyMemo;
+    uncertainty_ = uncertaintyMemo.Read(path, uncertaintySections, nullptr, Platform(),
+                                        [&] { return ReadFunctionPointUncertainty(path); });
     return true;
 }
 

@@ -123,22 +123,24 @@ TEST(SharedTablesTest, ASharedTableIsExactlyTheTableReadKeyByKey) {
         project.FunctionPointModel().SetCount(2, 40);
         ASSERT_TRUE(project.SaveAs(original));
     }
-    std::vector<Section> base = SplitSections(TempDir::ReadFile(original));
-    std::vector<std::size_t> tables;
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        const std::string& header = base[i].header;
-        if (header == "[Languages]" || header == "[Application_Types]" ||
-            header == "[Filter_Values]" || header.find("_CDA_Group]") != std::string::npos ||
-            header.find("_PDP_") != std::string::npos) {
-            tables.push_back(i);
-        }
-    }
-    ASSERT_EQ(tables.size(), 1u + 1u + 1u + 4u + 6u);
-
+    // A project as saved from the defaults, and one with uncertainty in every model.
+    const std::string bases[] = {original,
+                                 std::string(KORVAL_SOURCE_DIR) + "/examples/ground-station.PRJ"};
     std::mt19937 random(7);
-    for (int variant = 0; variant < 200; ++variant) {
-        std::vector<Section> sections = base;
-        int changes = variant == 0 ? 0 : 1 + static_cast<int>(random() % 3);
+    for (int variant = 0; variant < 300; ++variant) {
+        std::vector<Section> sections = SplitSections(TempDir::ReadFile(bases[variant % 2]));
+        std::vector<std::size_t> tables;
+        for (std::size_t i = 0; i < sections.size(); ++i) {
+            const std::string& header = sections[i].header;
+            if (header == "[Languages]" || header == "[Application_Types]" ||
+                header == "[Filter_Values]" || header.find("_CDA_Group]") != std::string::npos ||
+                header.find("_PDP_") != std::string::npos ||
+                header.find("_Uncertainty]") != std::string::npos) {
+                tables.push_back(i);
+            }
+        }
+        ASSERT_GE(tables.size(), 1u + 1u + 1u + 4u + 6u);
+        int changes = variant < 2 ? 0 : 1 + static_cast<int>(random() % 3);
         for (int i = 0; i < changes; ++i)
             Vary(sections, tables[random() % tables.size()], static_cast<int>(random() % 9),
                  random);
