@@ -105,22 +105,27 @@ void cFunctionPointDoc::LoadRatings(const std::string& path) {
     }
 }
 
+// Some twenty keys, mostly alike in every member: read once per distinct section text.
 void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
-    auto readPercentage = [&](std::string_view key) {
-        return ParseLeadingInt(
-            ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
-    };
-    FpSensitivitySettings settings;
-    std::string token =
-        ReadProfileValue(kSensitivitySection, "Selected_FP_Sen", "", kSensitivityBuffer, path);
-    settings.type = ParseFpSensitivityType(token).value_or(SensitivityType::ADJ_FP);
-    for (int cell = 0; cell < kFunctionCellCount; ++cell)
-        settings.cellPercentages[cell] = readPercentage(FunctionWeightKey(cell));
-    for (FunctionType type : kTypeKeyOrder)
-        settings.typePercentages[type] = readPercentage(FunctionTypeTotalKey(type));
-    settings.unadjustedPercentage = readPercentage("Total_Unadjusted_FP_Sen");
-    settings.adjustedPercentage = readPercentage("Total_Adjusted_FP_Sen");
-    SetSensitivity(settings);
+    static const std::vector<std::string_view> sections = {kSensitivitySection};
+    static cSectionMemo<FpSensitivitySettings> memo;
+    SetSensitivity(memo.Read(path, sections, nullptr, Platform(), [&] {
+        auto readPercentage = [&](std::string_view key) {
+            return ParseLeadingInt(
+                ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
+        };
+        FpSensitivitySettings settings;
+        std::string token =
+            ReadProfileValue(kSensitivitySection, "Selected_FP_Sen", "", kSensitivityBuffer, path);
+        settings.type = ParseFpSensitivityType(token).value_or(SensitivityType::ADJ_FP);
+        for (int cell = 0; cell < kFunctionCellCount; ++cell)
+            settings.cellPercentages[cell] = readPercentage(FunctionWeightKey(cell));
+        for (FunctionType type : kTypeKeyOrder)
+            settings.typePercentages[type] = readPercentage(FunctionTypeTotalKey(type));
+        settings.unadjustedPercentage = readPercentage("Total_Unadjusted_FP_Sen");
+        settings.adjustedPercentage = readPercentage("Total_Adjusted_FP_Sen");
+        return settings;
+    }));
 }
 
 // Members of a system carry the languages of the defaults they were made from: a table read

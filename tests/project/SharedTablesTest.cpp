@@ -135,7 +135,8 @@ TEST(SharedTablesTest, ASharedTableIsExactlyTheTableReadKeyByKey) {
             if (header == "[Languages]" || header == "[Application_Types]" ||
                 header == "[Filter_Values]" || header.find("_CDA_Group]") != std::string::npos ||
                 header.find("_PDP_") != std::string::npos ||
-                header.find("_Uncertainty]") != std::string::npos) {
+                header.find("_Uncertainty]") != std::string::npos ||
+                header == "[FP_Sensitivity_Analysis]") {
                 tables.push_back(i);
             }
         }
