@@ -48,8 +48,18 @@ namespace {
 
 // Texts from files may hold any byte: each prints with its line breaks as \n and without
 // control characters.
+// A text with none of the bytes that printing changes (controls other than LF, DEL, tabs and
+// the lead byte of the C1 controls) prints as it is: most texts, so they are left alone.
+bool PrintsAsItIs(const std::string& text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\n') || byte == 0x7F || byte == 0xC2;
+    });
+}
+
 void MakeTextsPrintable(Json& value) {
     if (value.is_string()) {
+        if (PrintsAsItIs(value.get_ref<const std::string&>())) return;
         std::string text = PrintableText(value.get_ref<const std::string&>());
         std::replace(text.begin(), text.end(), '\t', ' ');
         value = std::move(text);
@@ -60,10 +70,10 @@ void MakeTextsPrintable(Json& value) {
 
 }  // namespace
 
-std::string DumpFigures(const Json& figures) {
-    Json printable = figures;
-    MakeTextsPrintable(printable);
-    return printable.dump(2, ' ', false, Json::error_handler_t::replace);
+// By value: the figures of a large system are made printable where they are, not copied.
+std::string DumpFigures(Json figures) {
+    MakeTextsPrintable(figures);
+    return figures.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 Json DocumentFigures(cModelDoc& document) {

@@ -45,7 +45,7 @@ CostRate DocumentCostRate(const cModelDoc& document);
 
 // The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
 // instead of stopping the program.
-std::string DumpFigures(const Json& figures);
+std::string DumpFigures(Json figures);
 Json NumberJson(double value);
 
 }  // namespace korval

@@ -32,7 +32,7 @@ cCocomoDoc::cCocomoDoc(cAppContext& context) : cModelDoc(context, DocumentKind::
 void cCocomoDoc::ResetToDefaults() {
     cModelDoc::ResetToDefaults();
     sourceLines_ = 0;
-    costDrivers_.clear();
+    costDrivers_ = std::make_shared<std::vector<cCostDriverAttribute>>();
     developmentMode_ = DevelopmentMode::Semidetached;
     modelType_ = ModelType::Intermediate;
     modeConstants_ = BuiltInModeConstants();
@@ -45,7 +45,7 @@ void cCocomoDoc::ResetToDefaults() {
     cost_ = DefaultCostRate(DefaultsProfile());
 
     struct DefaultTables {
-        std::vector<cCostDriverAttribute> costDrivers;
+        std::shared_ptr<std::vector<cCostDriverAttribute>> costDrivers;
         std::array<ModeConstants, kDevelopmentModeCount> modeConstants{};
         std::shared_ptr<std::vector<cPhaseDistribution>> phaseDistribution;
     };
@@ -92,7 +92,8 @@ void cCocomoDoc::SetCocomoSensitivity(double slocPercent, double nominalPercent,
 }
 
 bool cCocomoDoc::SetCostDriverMultiplier(std::size_t index, double multiplier) {
-    return index < costDrivers_.size() && costDrivers_[index].SetCurrentMultiplier(multiplier);
+    return index < costDrivers_->size() &&
+           EditCostDrivers()[index].SetCurrentMultiplier(multiplier);
 }
 
 ModeConstants cCocomoDoc::GetModeConstants(DevelopmentMode mode) const {
@@ -128,11 +129,11 @@ RangedFigure cCocomoDoc::GetNominalEffortRange() const {
 }
 
 double cCocomoDoc::GetEffortAdjustmentFactor() const {
-    return cCostDriverAttribute::EffortAdjustmentFactor(costDrivers_);
+    return cCostDriverAttribute::EffortAdjustmentFactor(*costDrivers_);
 }
 
 RangedFigure cCocomoDoc::GetAdjustedEffortRange() const {
-    if (costDrivers_.empty()) return {};
+    if (costDrivers_->empty()) return {};
     RangedFigure nominal = GetNominalEffortRange();
     double factor = GetEffortAdjustmentFactor();
     RangedFigure adjusted = RangedFigure::Exact(FiniteFigure(factor * nominal.value));
@@ -177,6 +178,12 @@ const cPhaseDistribution* cCocomoDoc::PhaseRow(int offset) const {
     std::size_t index =
         static_cast<std::size_t>(kPhaseRowsPerMode * ModeIndex(developmentMode_) + offset);
     return index < phaseDistribution_->size() ? &(*phaseDistribution_)[index] : nullptr;
+}
+
+std::vector<cCostDriverAttribute>& cCocomoDoc::EditCostDrivers() {
+    if (costDrivers_.use_count() > 1)
+        costDrivers_ = std::make_shared<std::vector<cCostDriverAttribute>>(*costDrivers_);
+    return *costDrivers_;
 }
 
 std::vector<cPhaseDistribution>& cCocomoDoc::EditPhaseDistribution() {

@@ -55,7 +55,7 @@ class cCocomoDoc : public cModelDoc {
     void SetCocomoSensitivity(double slocPercent, double nominalPercent, double adjustedPercent,
                               CocomoSensitivityType type);
 
-    const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return costDrivers_; }
+    const std::vector<cCostDriverAttribute>& GetCostDrivers() const { return *costDrivers_; }
     // Chooses the rating with this multiplier for the attribute at the index; false when
     // there is no such attribute or rating.
     bool SetCostDriverMultiplier(std::size_t index, double multiplier);
@@ -98,6 +98,7 @@ class cCocomoDoc : public cModelDoc {
 
     // --- Tables -------------------------------------------------------------------
     void LoadCostDrivers(const std::string& file);
+    void LoadFileCostDrivers(const std::string& path);
     double ReadMultiplier(std::string_view section, std::string_view keyPrefix, int index,
                           const std::string& file);
     bool AddCostDriver(std::string_view group, std::string_view name, double veryLow, double low,
@@ -149,6 +150,8 @@ class cCocomoDoc : public cModelDoc {
     void LoadCostDriverRatings(const std::string& path);
     void LoadSensitivity(const std::string& path);
     void LoadPhaseFractions(const std::string& path);
+    void ReadPhaseFractions(const std::string& path);
+    CocomoUncertainty LoadFileUncertainty(const std::string& path);
 
     int DrawTotals(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
     int DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags, bool sensitivity);
@@ -160,7 +163,11 @@ class cCocomoDoc : public cModelDoc {
     DevelopmentMode developmentMode_ = DevelopmentMode::Semidetached;
     ModelType modelType_ = ModelType::Intermediate;
     double sourceLines_ = 0;
-    std::vector<cCostDriverAttribute> costDrivers_;
+    // Shared by every document read from the same table (new documents share the
+    // defaults'), changed through EditCostDrivers, which copies it first when it is shared.
+    std::shared_ptr<std::vector<cCostDriverAttribute>> costDrivers_ =
+        std::make_shared<std::vector<cCostDriverAttribute>>();
+    std::vector<cCostDriverAttribute>& EditCostDrivers();
     std::array<ModeConstants, kDevelopmentModeCount> modeConstants_{};
     bool slocEditable_ = true;
     double slocSensitivity_ = 0;

@@ -23,13 +23,13 @@ void cCocomoDoc::OnAttributes() {
 }
 
 void cCocomoDoc::OnCostDrivers() {
-    if (costDrivers_.empty()) {
+    if (costDrivers_->empty()) {
         Platform().ShowMessage("No cost driver attributes could be found.");
         return;
     }
     std::vector<cCostDriverAttribute> working;
     try {
-        working = costDrivers_;
+        working = *costDrivers_;
     } catch (const std::bad_alloc&) {
         Platform().ShowMessage("Memory allocation error");
         return;
@@ -37,8 +37,8 @@ void cCocomoDoc::OnCostDrivers() {
     cCostDriverDlg dialog(std::move(working));
     if (!Platform().RunDialog(dialog)) return;
     const std::vector<cCostDriverAttribute>& edited = dialog.GetAttributes();
-    for (std::size_t i = 0; i < edited.size() && i < costDrivers_.size(); ++i)
-        costDrivers_[i] = edited[i];
+    std::vector<cCostDriverAttribute>& drivers = EditCostDrivers();
+    for (std::size_t i = 0; i < edited.size() && i < drivers.size(); ++i) drivers[i] = edited[i];
     SetModifiedFlag();
     UpdateAllViews();
 }

@@ -4,6 +4,7 @@
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cSectionMemo.h"
 
 namespace korval {
 
@@ -85,9 +86,9 @@ bool cCocomoDoc::SaveModeConstants(const std::string& path) {
 
 bool cCocomoDoc::SaveCostDrivers(const std::string& path) {
     bool written = true;
-    std::vector<int> indexes = CostDriverIndexes(costDrivers_);
-    for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
-        const cCostDriverAttribute& attribute = costDrivers_[i];
+    std::vector<int> indexes = CostDriverIndexes(*costDrivers_);
+    for (std::size_t i = 0; i < costDrivers_->size(); ++i) {
+        const cCostDriverAttribute& attribute = (*costDrivers_)[i];
         const CostDriverGroup* group = FindCostDriverGroup(attribute.GetGroup());
         if (!group) continue;
         auto write = [&](std::string_view prefix, const std::string& value) {
@@ -139,11 +140,10 @@ bool cCocomoDoc::SavePhaseDistribution(const std::string& path) {
 bool cCocomoDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
     LoadModeConstants(path);
-    LoadCostDrivers(path);
-    LoadCostDriverRatings(path);
+    LoadFileCostDrivers(path);
     LoadSensitivity(path);
     LoadPhaseFractions(path);
-    uncertainty_ = ReadCocomoUncertainty(path, costDrivers_.size());
+    uncertainty_ = LoadFileUncertainty(path);
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }
@@ -170,15 +170,15 @@ void cCocomoDoc::LoadModelSection(const std::string& path) {
 
 // A stored value that is none of the attribute's multipliers leaves it at Nominal.
 void cCocomoDoc::LoadCostDriverRatings(const std::string& path) {
-    std::vector<int> indexes = CostDriverIndexes(costDrivers_);
-    for (std::size_t i = 0; i < costDrivers_.size(); ++i) {
-        const CostDriverGroup* group = FindCostDriverGroup(costDrivers_[i].GetGroup());
+    std::vector<int> indexes = CostDriverIndexes(*costDrivers_);
+    for (std::size_t i = 0; i < costDrivers_->size(); ++i) {
+        const CostDriverGroup* group = FindCostDriverGroup((*costDrivers_)[i].GetGroup());
         if (!group) continue;
         std::string text =
             ReadProfileValue(group->section, NumberedKey(CostDriverValueKey(*group), indexes[i]),
                              "1.0", kRatingValueBuffer, path);
         if (std::optional<double> value = TryParseLeadingDouble(text))
-            costDrivers_[i].SetCurrentMultiplier(*value);
+            EditCostDrivers()[i].SetCurrentMultiplier(*value);
     }
 }
 
@@ -196,9 +196,51 @@ void cCocomoDoc::LoadSensitivity(const std::string& path) {
                          ParseSensitivityTypeToken(type).value_or(CocomoSensitivityType::Sloc));
 }
 
+// Members of a system carry the cost drivers of the defaults they were made from, rated
+// alike more often than not: a table read and rated once is shared by every file that holds
+// its sections alike (the ratings stand in the same sections).
+void cCocomoDoc::LoadFileCostDrivers(const std::string& path) {
+    static const std::vector<std::string_view> sections = [] {
+        std::vector<std::string_view> names;
+        for (const CostDriverGroup& group : CostDriverGroups()) names.push_back(group.section);
+        return names;
+    }();
+    static cSectionMemo<std::shared_ptr<std::vector<cCostDriverAttribute>>> memo;
+    costDrivers_ = memo.Read(path, sections, nullptr, Platform(), [&] {
+        LoadCostDrivers(path);
+        LoadCostDriverRatings(path);
+        return costDrivers_;
+    });
+}
+
+// Most files hold no uncertainty, or the same: read once per distinct section text (and
+// number of cost drivers, whose ranges it holds).
+CocomoUncertainty cCocomoDoc::LoadFileUncertainty(const std::string& path) {
+    static const std::vector<std::string_view> sections = {kCocomoUncertaintySection};
+    static cSectionMemo<CocomoUncertainty> memo;
+    std::size_t drivers = costDrivers_->size();
+    return memo.Read(path, sections, nullptr, drivers, Platform(),
+                     [&] { return ReadCocomoUncertainty(path, drivers); });
+}
+
+// What the file's fractions make of the defaults' table, shared as the cost drivers are:
+// the result depends on the table it starts from too.
+void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
+    static const std::vector<std::string_view> sections = [] {
+        std::vector<std::string_view> names;
+        for (const PhaseSection& section : PhaseSections()) names.push_back(section.name);
+        return names;
+    }();
+    static cSectionMemo<std::shared_ptr<std::vector<cPhaseDistribution>>> memo;
+    phaseDistribution_ = memo.Read(path, sections, phaseDistribution_, Platform(), [&] {
+        ReadPhaseFractions(path);
+        return phaseDistribution_;
+    });
+}
+
 // The file overrides the defaults profile's fractions value by value; a missing key keeps
 // the defaults profile's value.
-void cCocomoDoc::LoadPhaseFractions(const std::string& path) {
+void cCocomoDoc::ReadPhaseFractions(const std::string& path) {
     if (phaseDistribution_->empty()) {
         Platform().ShowMessage("no array");
         return;

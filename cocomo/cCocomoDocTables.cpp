@@ -25,7 +25,7 @@ constexpr double kAbsentFraction = -1;
 
 void cCocomoDoc::LoadCostDrivers(const std::string& file) {
     cProfileFileScope scope(file);
-    costDrivers_.clear();
+    costDrivers_ = std::make_shared<std::vector<cCostDriverAttribute>>();
     for (const CostDriverGroup& group : CostDriverGroups()) {
         for (int index = 0; index < kMaxAttributesPerGroup; ++index) {
             std::string name = ReadProfileValue(
@@ -61,7 +61,7 @@ bool cCocomoDoc::AddCostDriver(std::string_view group, std::string_view name, do
                                double low, double nominal, double high, double veryHigh,
                                double extraHigh) {
     try {
-        costDrivers_.emplace_back(
+        EditCostDrivers().emplace_back(
             std::string(group), std::string(name),
             std::array<double, kRatingCount>{veryLow, low, nominal, high, veryHigh, extraHigh});
     } catch (const std::bad_alloc&) {

@@ -107,11 +107,13 @@ bool CheckFileVersion(const std::string& path, cPlatformServices& platform) {
 
 std::string DocumentSizeProblem(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uintmax_t>(info.st_size) <= cProfileStore::kDocumentSizeLimit) {
-        return {};
-    }
-    return path + " is " + std::to_string(info.st_size) +
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    return DocumentSizeProblem(path, static_cast<std::uintmax_t>(info.st_size));
+}
+
+std::string DocumentSizeProblem(const std::string& path, std::uintmax_t size) {
+    if (size <= cProfileStore::kDocumentSizeLimit) return {};
+    return path + " is " + std::to_string(size) +
            " bytes: too large for a Korval document (at most 64 MB)";
 }
 

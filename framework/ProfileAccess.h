@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,8 @@ bool CheckFileVersion(const std::string& path, cPlatformServices& platform);
 // Why the file cannot be a Korval document because of its size (naming the file and its
 // size), or empty when its size is fine or it does not exist.
 std::string DocumentSizeProblem(const std::string& path);
+// The same for a regular file of that size, already looked at.
+std::string DocumentSizeProblem(const std::string& path, std::uintmax_t size);
 // True when the path ends in ".PRJ" in any letter case.
 bool IsProjectFilePath(std::string_view path);
 

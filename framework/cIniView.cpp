@@ -84,41 +84,67 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 }  // namespace
 
 cIniView cIniView::Read(const std::string& path) {
-    std::string content;
-    if (!ReadWholeFile(path, content)) return cIniView();
-    return Parse(std::move(content));
+    cIniView view;
+    view.Reread(path);
+    return view;
+}
+
+void cIniView::Reread(const std::string& path) {
+    if (!ReadWholeFile(path, bytes_)) bytes_.clear();
+    IndexHeaders();
 }
 
 cIniView cIniView::Parse(std::string content) {
     cIniView view;
-    // Offsets are 32 bits: a larger file is no Korval document and reads as empty.
-    if (content.size() >= UINT32_MAX) return view;
     view.bytes_ = std::move(content);
-    std::string_view text = view.bytes_;
-    std::size_t lines = 1;
-    for (const char* at = text.data();
-         (at = static_cast<const char*>(std::memchr(at, '\n', text.data() + text.size() - at))) !=
-         nullptr;
-         ++at) {
-        ++lines;
-    }
-    view.keys_.reserve(lines);
-    view.slots_.assign(std::bit_ceil(2 * lines), 0);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t lf = text.find('\n', pos);
-        std::size_t end = lf == std::string_view::npos ? text.size() : lf;
-        if (lf != std::string_view::npos && end > pos && text[end - 1] == '\r') --end;
-        view.IndexLine(text.substr(pos, end - pos), static_cast<std::uint32_t>(pos));
-        pos = lf == std::string_view::npos ? text.size() : lf + 1;
-    }
     view.IndexHeaders();
     return view;
 }
 
+std::size_t cIniView::Footprint() const {
+    return bytes_.capacity() + (headers_.capacity() + bodies_.capacity()) * sizeof(Span) +
+           headerSlots_.capacity() * sizeof(std::uint32_t) + indexed_.capacity() +
+           keys_.capacity() * sizeof(Key) + slots_.capacity() * sizeof(std::uint32_t);
+}
+
+// Only headers are found up front, by their '[' (values hardly ever hold one): a '[' after
+// nothing but blanks on its line starts a header, and the header's lines run to the next.
 // Readers ask for sections a file lacks (the uncertainty sections of older files) as often
 // as for those it has: a section is found by hash, not by going through every header.
 void cIniView::IndexHeaders() {
+    headers_.clear();
+    bodies_.clear();
+    keys_.clear();
+    slots_.clear();
+    lastSection_.reset();
+    nextKey_ = 0;
+    // Offsets are 32 bits: a larger file is no Korval document and reads as empty.
+    if (bytes_.size() >= UINT32_MAX) bytes_.clear();
+    const char* begin = bytes_.data();
+    const char* end = begin + bytes_.size();
+    for (const char* at = begin;
+         at < end && (at = static_cast<const char*>(std::memchr(at, '[', end - at))) != nullptr;
+         ++at) {
+        const char* lineStart = at;
+        while (lineStart > begin && (lineStart[-1] == ' ' || lineStart[-1] == '\t')) --lineStart;
+        if (lineStart > begin && lineStart[-1] != '\n') continue;
+        const char* lf = static_cast<const char*>(std::memchr(at, '\n', end - at));
+        const char* lineEnd = lf != nullptr ? lf : end;
+        if (lf != nullptr && lineEnd > at && lineEnd[-1] == '\r') --lineEnd;
+        std::string_view inner(at + 1, static_cast<std::size_t>(lineEnd - at - 1));
+        std::size_t close = inner.find(']');
+        headers_.push_back(
+            SpanOf(TrimBlanks(close == std::string_view::npos ? inner : inner.substr(0, close))));
+        auto lineOffset = static_cast<std::uint32_t>(lineStart - begin);
+        if (!bodies_.empty()) bodies_.back().length = lineOffset - bodies_.back().offset;
+        auto bodyOffset = static_cast<std::uint32_t>(lf != nullptr ? lf + 1 - begin : end - begin);
+        bodies_.push_back({bodyOffset, 0});
+        if (lf == nullptr) break;
+        at = lf;
+    }
+    if (!bodies_.empty())
+        bodies_.back().length = static_cast<std::uint32_t>(bytes_.size()) - bodies_.back().offset;
+    indexed_.assign(headers_.size(), 0);
     headerSlots_.assign(std::bit_ceil(2 * headers_.size() + 1), 0);
     std::size_t mask = headerSlots_.size() - 1;
     for (std::uint32_t header = 0; header < headers_.size(); ++header) {
@@ -133,38 +159,53 @@ void cIniView::IndexHeaders() {
     }
 }
 
-void cIniView::IndexLine(std::string_view line, std::uint32_t offset) {
-    auto spanOf = [&](std::string_view part) {
-        return Span{offset + static_cast<std::uint32_t>(part.data() - line.data()),
-                    static_cast<std::uint32_t>(part.size())};
-    };
-    std::string_view trimmed = TrimBlanks(line);
-    if (!trimmed.empty() && trimmed.front() == '[') {
-        std::string_view inner = trimmed.substr(1);
-        std::size_t close = inner.find(']');
-        headers_.push_back(
-            spanOf(TrimBlanks(close == std::string_view::npos ? inner : inner.substr(0, close))));
-        return;
+// The section's key lines join keys_ in file order, the first of each name kept.
+void cIniView::IndexSection(std::uint32_t header) const {
+    indexed_[header] = 1;
+    std::size_t first = keys_.size();
+    std::string_view body = Text(bodies_[header]);
+    std::size_t pos = 0;
+    while (pos < body.size()) {
+        std::size_t lf = body.find('\n', pos);
+        std::size_t end = lf == std::string_view::npos ? body.size() : lf;
+        if (lf != std::string_view::npos && end > pos && body[end - 1] == '\r') --end;
+        std::string_view line = body.substr(pos, end - pos);
+        pos = lf == std::string_view::npos ? body.size() : lf + 1;
+        std::string_view trimmed = TrimBlanks(line);
+        std::size_t equals = line.find('=');
+        if ((!trimmed.empty() && trimmed.front() == ';') || equals == std::string_view::npos)
+            continue;
+        keys_.push_back({header, SpanOf(TrimBlanks(line.substr(0, equals))),
+                         SpanOf(UnquotedValue(line.substr(equals + 1)))});
     }
-    std::size_t equals = line.find('=');
-    bool isComment = !trimmed.empty() && trimmed.front() == ';';
-    if (headers_.empty() || isComment || equals == std::string_view::npos) return;
-    AddKey(static_cast<std::uint32_t>(headers_.size() - 1),
-           spanOf(TrimBlanks(line.substr(0, equals))),
-           spanOf(UnquotedValue(line.substr(equals + 1))));
+    MakeRoomForKeys(first, keys_.size());
+    std::size_t kept = first;
+    for (std::size_t i = first; i < keys_.size(); ++i) {
+        if (InsertKey(i, static_cast<std::uint32_t>(kept + 1))) keys_[kept++] = keys_[i];
+    }
+    keys_.resize(kept);
 }
 
-void cIniView::AddKey(std::uint32_t section, Span name, Span value) {
-    std::string_view text = Text(name);
+// Keeps the table at most half full; a larger table takes the keys indexed before anew
+// (each already the first of its name).
+void cIniView::MakeRoomForKeys(std::size_t indexed, std::size_t count) const {
+    if (2 * count <= slots_.size()) return;
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(4 * count, 64)), 0);
+    for (std::size_t i = 0; i < indexed; ++i) InsertKey(i, static_cast<std::uint32_t>(i + 1));
+}
+
+bool cIniView::InsertKey(std::size_t index, std::uint32_t slotValue) const {
+    const Key& key = keys_[index];
+    std::string_view name = Text(key.name);
     std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = HashOf(section, text) & mask;; slot = (slot + 1) & mask) {
+    for (std::size_t slot = HashOf(key.section, name) & mask;; slot = (slot + 1) & mask) {
         if (slots_[slot] == 0) {
-            keys_.push_back({section, name, value});
-            slots_[slot] = static_cast<std::uint32_t>(keys_.size());
-            return;
+            slots_[slot] = slotValue;
+            return true;
         }
         const Key& taken = keys_[slots_[slot] - 1];
-        if (taken.section == section && EqualsNoCase(Text(taken.name), text)) return;  // first wins
+        if (taken.section == key.section && EqualsNoCase(Text(taken.name), name))
+            return false;  // first wins
     }
 }
 
@@ -186,7 +227,9 @@ std::optional<std::uint32_t> cIniView::SectionOf(std::string_view name) const {
 std::optional<std::string_view> cIniView::Find(std::string_view section,
                                                std::string_view key) const {
     std::optional<std::uint32_t> found = SectionOf(TrimBlanks(section));
-    if (!found || slots_.empty()) return std::nullopt;
+    if (!found) return std::nullopt;
+    if (!indexed_[*found]) IndexSection(*found);
+    if (slots_.empty()) return std::nullopt;
     std::string_view name = TrimBlanks(key);
     auto matches = [&](std::size_t index) {
         return keys_[index].section == *found && EqualsNoCase(Text(keys_[index].name), name);
@@ -207,6 +250,12 @@ std::optional<std::string_view> cIniView::Find(std::string_view section,
 
 bool cIniView::HasSection(std::string_view section) const {
     return SectionOf(TrimBlanks(section)).has_value();
+}
+
+std::optional<std::string_view> cIniView::SectionText(std::string_view section) const {
+    std::optional<std::uint32_t> found = SectionOf(TrimBlanks(section));
+    if (!found) return std::nullopt;
+    return Text(bodies_[*found]);
 }
 
 }  // namespace korval

@@ -15,9 +15,11 @@
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cDocObserver.h"
+#include "framework/cMessageCapture.h"
 #include "framework/cProfileFileScope.h"
 #include "framework/cProfileMemo.h"
 #include "framework/cProfileStore.h"
+#include "framework/cSectionMemo.h"
 #include "framework/chart/ChartTable.h"
 
 namespace korval {
@@ -103,6 +105,10 @@ bool cModelDoc::SetSummarySection(std::string_view name) {
     return false;
 }
 
+cPlatformServices& cModelDoc::Platform() const {
+    return cMessageCapture::Route(context_.platform);
+}
+
 void cModelDoc::SetReportExtent(int width, int height) {
     extentWidth_ = width;
     extentHeight_ = height;
@@ -135,11 +141,19 @@ const FilterTokens& DefaultsProfileFilterTokens(const std::string& profile) {
     return memo.Get(profile, [&] { return ReadFilterTokens(profile); });
 }
 
+// A system's members and their models mostly hold the same switches: the section is read
+// once per distinct text (see cSectionMemo).
+FilterTokens FileFilterTokens(const std::string& path, cPlatformServices& platform) {
+    static const std::vector<std::string_view> sections = {kFilterSection};
+    static cSectionMemo<FilterTokens> memo;
+    return memo.Read(path, sections, nullptr, platform, [&] { return ReadFilterTokens(path); });
+}
+
 }  // namespace
 
 bool cModelDoc::ReadFilterValues(const std::string& path) {
     FilterTokens fromFile;
-    if (path != DefaultsProfile()) fromFile = ReadFilterTokens(path);
+    if (path != DefaultsProfile()) fromFile = FileFilterTokens(path, Platform());
     const FilterTokens& tokens =
         path == DefaultsProfile() ? DefaultsProfileFilterTokens(path) : fromFile;
     for (int i = 0; i < kFilterSwitchCount; ++i) {

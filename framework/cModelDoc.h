@@ -47,7 +47,8 @@ class cModelDoc {
     DocumentKind Kind() const { return kind_; }
     const cDocumentKind& KindInfo() const { return cDocumentKind::Of(kind_); }
     cAppContext& Context() const { return context_; }
-    cPlatformServices& Platform() const { return context_.platform; }
+    // The context's platform, or the message capture of the thread loading the document.
+    cPlatformServices& Platform() const;
     const std::string& DefaultsProfile() const { return context_.defaultsProfilePath; }
 
     // What the platform document keeps: path, window title, modified flag, views.

@@ -37,6 +37,7 @@ class cPlatformServices {
     virtual std::string PromptSaveFileName(const std::string& initial, const std::string& filters,
                                            const std::string& defaultExtension) = 0;
 
+    // May be asked on helper threads too (a system's members are looked for there).
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
 

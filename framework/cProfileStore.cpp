@@ -93,6 +93,7 @@ void cProfileStore::ReleaseIfLarge(const std::string& path, const Entry& entry) 
 }
 
 void cProfileStore::Forget(const std::string& path) {
+    std::lock_guard lock(mutex_);
     auto found = cache_.find(path);
     if (found == cache_.end() || found->second.scopeDepth > 0) return;
     if (lastEntry_ == &found->second) {
@@ -104,6 +105,7 @@ void cProfileStore::Forget(const std::string& path) {
 
 std::optional<std::string> cProfileStore::Read(const std::string& path, std::string_view section,
                                                std::string_view key, std::size_t bufferSize) {
+    std::lock_guard lock(mutex_);
     Entry& entry = Acquire(path);
     std::optional<std::string_view> found = entry.ini.Find(section, key);
     std::optional<std::string> value;
@@ -114,6 +116,7 @@ std::optional<std::string> cProfileStore::Read(const std::string& path, std::str
 
 bool cProfileStore::Write(const std::string& path, std::string_view section, std::string_view key,
                           std::string_view value) {
+    std::lock_guard lock(mutex_);
     Entry& entry = Acquire(path);
     entry.ini.Set(section, key, value);
     entry.dirty = true;
@@ -149,6 +152,7 @@ bool cProfileStore::Flush(const std::string& path, Entry& entry) {
 }
 
 void cProfileStore::BeginScope(const std::string& path) {
+    std::lock_guard lock(mutex_);
     Entry& entry = Acquire(path);
     ++entry.scopeDepth;
 }
@@ -167,15 +171,18 @@ cProfileStore::Entry* cProfileStore::LeaveScope(const std::string& path) {
 }
 
 bool cProfileStore::CommitScope(const std::string& path) {
+    std::lock_guard lock(mutex_);
     Entry* pending = LeaveScope(path);
     return pending == nullptr || WriteOut(path, *pending);
 }
 
 void cProfileStore::DropScope(const std::string& path) {
+    std::lock_guard lock(mutex_);
     if (LeaveScope(path) != nullptr) Forget(path);
 }
 
 bool cProfileStore::ReplaceWhole(const std::string& path, const std::string& content) {
+    std::lock_guard lock(mutex_);
     ++writeCount_;
     ReplaceOutcome outcome = ReplaceFileAtomically(path, content);
     lastErrorReadOnly_ = outcome.readOnly;
@@ -188,6 +195,7 @@ bool cProfileStore::ReplaceWhole(const std::string& path, const std::string& con
 }
 
 void cProfileStore::StartEmpty(const std::string& path) {
+    std::lock_guard lock(mutex_);
     Entry& entry = Acquire(path);
     entry.ini = cIniFile();
     entry.dirty = true;
@@ -195,10 +203,12 @@ void cProfileStore::StartEmpty(const std::string& path) {
 }
 
 std::uint64_t cProfileStore::Generation(const std::string& path) {
+    std::lock_guard lock(mutex_);
     return Acquire(path).generation;
 }
 
 void cProfileStore::Clear() {
+    std::lock_guard lock(mutex_);
     lastEntry_ = nullptr;
     lastPath_ = nullptr;
     for (auto it = cache_.begin(); it != cache_.end();) {

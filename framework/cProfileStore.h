@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +16,8 @@ namespace korval {
 // while its size and modification time stay the same; inside a file scope (see
 // cProfileFileScope) reads do not even look at the disk, and writes are collected and
 // replace the file once, atomically, when the outermost scope commits. A write outside
-// any scope replaces the file at once.
+// any scope replaces the file at once. Its calls may come from several threads (a system's
+// members load on helper threads and read the defaults profile): each runs alone.
 class cProfileStore {
   public:
     // No Korval document comes near this size: a larger file is not read at all (it reads
@@ -59,9 +62,9 @@ class cProfileStore {
     // member projects) need not stay in memory.
     void Forget(const std::string& path);
     // Files parsed from disk since start: lets tests and benchmarks prove a file is read once.
-    std::uint64_t ParseCount() const { return parseCount_; }
+    std::uint64_t ParseCount() const { return parseCount_.load(); }
     // Files written to disk since start: a document save writes its file once.
-    std::uint64_t WriteCount() const { return writeCount_; }
+    std::uint64_t WriteCount() const { return writeCount_.load(); }
 
   private:
     struct Entry {
@@ -84,11 +87,13 @@ class cProfileStore {
     [[nodiscard]] bool Flush(const std::string& path, Entry& entry);
     void ReleaseIfLarge(const std::string& path, const Entry& entry);
 
+    // Recursive: a public call that forgets a file goes through Forget.
+    std::recursive_mutex mutex_;
     std::unordered_map<std::string, Entry> cache_;
     std::string lastError_;
     bool lastErrorReadOnly_ = false;
-    std::uint64_t parseCount_ = 0;
-    std::uint64_t writeCount_ = 0;
+    std::atomic<std::uint64_t> parseCount_ = 0;
+    std::atomic<std::uint64_t> writeCount_ = 0;
     std::uint64_t nextGeneration_ = 1;
     // The entry used last: table loaders read hundreds of keys of one file in a row.
     const std::string* lastPath_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "framework/cIniView.h"
@@ -18,12 +19,12 @@ class cReadOnlyProfileScope {
     cReadOnlyProfileScope(const cReadOnlyProfileScope&) = delete;
     cReadOnlyProfileScope& operator=(const cReadOnlyProfileScope&) = delete;
 
-    // The view of the innermost scope on path, or null when no scope holds it.
+    // The view of this thread's innermost scope on path, or null when none holds it.
     static const cIniView* ViewOf(const std::string& path);
 
   private:
     std::string path_;
-    cIniView view_;
+    std::unique_ptr<cIniView> view_;
     cReadOnlyProfileScope* outer_;
 };
 

@@ -3,6 +3,7 @@
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/TextUtil.h"
+#include "framework/cMessageCapture.h"
 #include "framework/cProfileFileScope.h"
 
 namespace korval {
@@ -38,12 +39,12 @@ bool LoadLanguages(std::string& path, cLanguageTable& table, cAppContext& contex
         int multiplier = ParseLeadingInt(
             ReadProfileString(kLanguagesSection, multiplierKey, "", kMultiplierBuffer, path));
         if (multiplier <= 0) {
-            context.platform.ShowMessage("Invalid profile entry:  " +
-                                         CutToChars(multiplierKey, 40));
+            cMessageCapture::Route(context.platform)
+                .ShowMessage("Invalid profile entry:  " + CutToChars(multiplierKey, 40));
             return false;
         }
         if (!table.AddLanguage(name, multiplier)) {
-            context.platform.ShowMessage("Memory allocation error");
+            cMessageCapture::Route(context.platform).ShowMessage("Memory allocation error");
             return false;
         }
     }

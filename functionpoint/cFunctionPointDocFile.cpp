@@ -2,6 +2,7 @@
 // read after the description and report filter of the document base.
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cSectionMemo.h"
 #include "functionpoint/LanguageProfile.h"
 #include "functionpoint/cFunctionPointDoc.h"
 
@@ -104,29 +105,49 @@ void cFunctionPointDoc::LoadRatings(const std::string& path) {
     }
 }
 
+// Some twenty keys, mostly alike in every member: read once per distinct section text.
 void cFunctionPointDoc::LoadSensitivity(const std::string& path) {
-    auto readPercentage = [&](std::string_view key) {
-        return ParseLeadingInt(
-            ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
-    };
-    FpSensitivitySettings settings;
-    std::string token =
-        ReadProfileValue(kSensitivitySection, "Selected_FP_Sen", "", kSensitivityBuffer, path);
-    settings.type = ParseFpSensitivityType(token).value_or(SensitivityType::ADJ_FP);
-    for (int cell = 0; cell < kFunctionCellCount; ++cell)
-        settings.cellPercentages[cell] = readPercentage(FunctionWeightKey(cell));
-    for (FunctionType type : kTypeKeyOrder)
-        settings.typePercentages[type] = readPercentage(FunctionTypeTotalKey(type));
-    settings.unadjustedPercentage = readPercentage("Total_Unadjusted_FP_Sen");
-    settings.adjustedPercentage = readPercentage("Total_Adjusted_FP_Sen");
-    SetSensitivity(settings);
+    static const std::vector<std::string_view> sections = {kSensitivitySection};
+    static cSectionMemo<FpSensitivitySettings> memo;
+    SetSensitivity(memo.Read(path, sections, nullptr, Platform(), [&] {
+        auto readPercentage = [&](std::string_view key) {
+            return ParseLeadingInt(
+                ReadProfileValue(kSensitivitySection, key, "0", kSensitivityBuffer, path));
+        };
+        FpSensitivitySettings settings;
+        std::string token =
+            ReadProfileValue(kSensitivitySection, "Selected_FP_Sen", "", kSensitivityBuffer, path);
+        settings.type = ParseFpSensitivityType(token).value_or(SensitivityType::ADJ_FP);
+        for (int cell = 0; cell < kFunctionCellCount; ++cell)
+            settings.cellPercentages[cell] = readPercentage(FunctionWeightKey(cell));
+        for (FunctionType type : kTypeKeyOrder)
+            settings.typePercentages[type] = readPercentage(FunctionTypeTotalKey(type));
+        settings.unadjustedPercentage = readPercentage("Total_Unadjusted_FP_Sen");
+        settings.adjustedPercentage = readPercentage("Total_Adjusted_FP_Sen");
+        return settings;
+    }));
 }
 
+// Members of a system carry the languages of the defaults they were made from: a table read
+// once, with the selection kept in its section, is shared by every file that holds the
+// section alike.
 void cFunctionPointDoc::ReadLanguages(std::string path) {
-    auto table = std::make_shared<cLanguageTable>();
-    LoadLanguages(path, *table, Context());
-    ReadSelectedLanguage(path, *table, selectedLanguage_);
-    languages_ = std::move(table);
+    struct TableAndSelection {
+        std::shared_ptr<const cLanguageTable> table;
+        cLanguage selection;
+    };
+    static const std::vector<std::string_view> sections = {kLanguagesSection};
+    static cSectionMemo<TableAndSelection> memo;
+    if (path.empty()) path = DefaultsProfile();
+    TableAndSelection read = memo.Read(path, sections, nullptr, Platform(), [&] {
+        auto table = std::make_shared<cLanguageTable>();
+        LoadLanguages(path, *table, Context());
+        TableAndSelection result{table, cLanguage()};
+        ReadSelectedLanguage(path, *table, result.selection);
+        return result;
+    });
+    selectedLanguage_ = std::move(read.selection);
+    languages_ = std::move(read.table);
 }
 
 // A language table that ends on a bad entry keeps the languages before it (the user has
@@ -137,7 +158,12 @@ bool cFunctionPointDoc::LoadOwnSections(const std::string& path) {
     LoadFunctionCounts(path);
     LoadRatings(path);
     LoadSensitivity(path);
-    uncertainty_ = ReadFunctionPointUncertainty(path);
+    // Most files hold no uncertainty, or the same: read once per distinct section text.
+    static const std::vector<std::string_view> uncertaintySections = {
+        kFunctionPointUncertaintySection};
+    static cSectionMemo<FunctionPointUncertainty> uncertaintyMemo;
+    uncertainty_ = uncertaintyMemo.Read(path, uncertaintySections, nullptr, Platform(),
+                                        [&] { return ReadFunctionPointUncertainty(path); });
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "framework/TextUtil.h"
 #include "framework/cCostDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "framework/cSectionMemo.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -220,7 +221,12 @@ bool cProjectDoc::LoadOwnSections(const std::string& path) {
             if (EqualsNoCase(source, SourceToken(candidate))) sensitivitySource_ = candidate;
         }
     }
-    simulation_ = ReadSimulationSettings(kUncertaintySection, path);
+    // Most files hold no uncertainty, or the same: read once per distinct section text.
+    static const std::vector<std::string_view> uncertaintySections = {kUncertaintySection};
+    static cSectionMemo<SimulationSettings> uncertaintyMemo;
+    simulation_ = uncertaintyMemo.Read(path, uncertaintySections, nullptr, Platform(), [&] {
+        return ReadSimulationSettings(kUncertaintySection, path);
+    });
     if (CocomoCarriesFpRange()) KeepCocomoSensitivityAside();
     if (RayleighShowsProjectRanges()) KeepRayleighTypeAside();
     // The models have read the file's one [Cost] section: the project's rate.

@@ -1,6 +1,7 @@
 #include "rayleigh/ApplicationTypeProfile.h"
 
 #include <new>
+#include <utility>
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
@@ -106,33 +107,58 @@ cApplicationType BuiltInApplicationType() {
 
 }  // namespace
 
-int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
-                         cPlatformServices& platform) {
-    bool first = true;
-    int result = 0;
+ApplicationTypeTable ReadApplicationTypeTable(const std::string& path,
+                                              cPlatformServices& platform) {
+    std::optional<cApplicationTypeList> entries;
+    int complete = 0;
     for (int number = 0;;) {
         ProfileKey nameKey = EntryKey(kNameKey, number);
         std::string name = Read(nameKey, kNameBuffer, path);
         if (name.empty()) {
-            result = 1;
+            complete = 1;
             break;
         }
         std::optional<cApplicationType> entry = ReadEntry(number, name, path, platform);
         if (!entry) break;
-        if (first) {
-            list.ClearApplicationTypes();
-            first = false;
-        }
-        if (list.FindApplicationType(name) >= 0) {
+        if (!entries) entries.emplace();
+        if (entries->FindApplicationType(name) >= 0) {
             platform.ShowMessage(
                 KeyValueText("Duplicate application type name:  ", nameKey, " =", name));
             break;
         }
-        if (!Store(list, *entry, platform)) return 0;
-        number = list.Count();
+        if (!Store(*entries, *entry, platform)) break;
+        number = entries->Count();
     }
-    if (first && list.IsEmpty()) Store(list, BuiltInApplicationType(), platform);
-    return result;
+    if (!entries) return {nullptr, complete};
+    return {std::make_shared<const cApplicationTypeList>(std::move(*entries)), complete};
+}
+
+int ApplyApplicationTypeTable(const ApplicationTypeTable& table, cApplicationTypeList& list,
+                              cPlatformServices& platform) {
+    if (table.entries) {
+        list = *table.entries;
+    } else if (list.IsEmpty()) {
+        Store(list, BuiltInApplicationType(), platform);
+    }
+    return table.complete;
+}
+
+int ApplyApplicationTypeTable(const ApplicationTypeTable& table,
+                              std::shared_ptr<const cApplicationTypeList>& list,
+                              cPlatformServices& platform) {
+    if (table.entries) {
+        list = table.entries;
+    } else if (list->IsEmpty()) {
+        cApplicationTypeList builtIn;
+        Store(builtIn, BuiltInApplicationType(), platform);
+        list = std::make_shared<const cApplicationTypeList>(std::move(builtIn));
+    }
+    return table.complete;
+}
+
+int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
+                         cPlatformServices& platform) {
+    return ApplyApplicationTypeTable(ReadApplicationTypeTable(path, platform), list, platform);
 }
 
 bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,20 @@ inline constexpr const char* kSelectedApplicationKey = "Selected_application";
 // when the table ended at its first empty name, 0 when reading stopped early.
 int LoadApplicationTypes(cApplicationTypeList& list, const std::string& path,
                          cPlatformServices& platform);
+// The same in two steps: what the table holds (the entries once a valid one was read, the
+// user told of the entry that ended the reading), whatever list it goes into, and then the
+// list it makes of a document's list.
+struct ApplicationTypeTable {
+    std::shared_ptr<const cApplicationTypeList> entries;
+    int complete = 0;  // what LoadApplicationTypes returns
+};
+ApplicationTypeTable ReadApplicationTypeTable(const std::string& path, cPlatformServices& platform);
+int ApplyApplicationTypeTable(const ApplicationTypeTable& table, cApplicationTypeList& list,
+                              cPlatformServices& platform);
+// The same for a list shared between documents: it takes the table's own entries.
+int ApplyApplicationTypeTable(const ApplicationTypeTable& table,
+                              std::shared_ptr<const cApplicationTypeList>& list,
+                              cPlatformServices& platform);
 // Writes every entry (name, PI or PM as given, value, deviation, user flag); false when a
 // write failed.
 [[nodiscard]] bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& path);

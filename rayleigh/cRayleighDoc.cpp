@@ -30,7 +30,7 @@ cRayleighDoc::cRayleighDoc(cAppContext& context) : cModelDoc(context, DocumentKi
 }
 
 const cApplicationType* cRayleighDoc::SelectedApplicationType() const {
-    return applicationTypes_.At(selectedApplication_);
+    return applicationTypes_->At(selectedApplication_);
 }
 
 void cRayleighDoc::SetSourceLinesRange(double low, double high) {
@@ -48,7 +48,7 @@ void cRayleighDoc::SetSensitivityType(RayleighSensitivityType type) {
 }
 
 void cRayleighDoc::SetSelectedApplication(int index) {
-    if (applicationTypes_.At(index)) selectedApplication_ = index;
+    if (applicationTypes_->At(index)) selectedApplication_ = index;
 }
 
 void cRayleighDoc::SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
@@ -164,7 +164,7 @@ void cRayleighDoc::ResetToDefaults() {
     cProfileFileScope scope(DefaultsProfile());
     cModelDoc::ResetToDefaults();
     struct DefaultTables {
-        cApplicationTypeList applicationTypes;
+        std::shared_ptr<const cApplicationTypeList> applicationTypes;
         int selectedApplication = 0;
     };
     static cProfileMemo<DefaultTables> defaults;

@@ -32,7 +32,7 @@ class cRayleighDoc : public cModelDoc {
     double GetSourceLines() const { return sourceLines_; }
     double GetSchedule() const { return schedule_; }
     int GetBuildPhasePercentage() const { return buildPhasePercentage_; }
-    const cApplicationTypeList& GetApplicationTypes() const { return applicationTypes_; }
+    const cApplicationTypeList& GetApplicationTypes() const { return *applicationTypes_; }
     int GetSelectedApplication() const { return selectedApplication_; }
     // The selected entry; nullptr only while the list is empty.
     const cApplicationType* SelectedApplicationType() const;
@@ -107,6 +107,7 @@ class cRayleighDoc : public cModelDoc {
     // --- Application type table --------------------------------------------------------
     // An empty path means the defaults profile.
     int LoadApplicationTypes(const std::string& path);
+    void LoadFileApplicationTypes(const std::string& path);
     [[nodiscard]] bool SaveApplicationTypes(const std::string& path) const;
     // Takes the stored selection when it lies inside the list.
     void ReadSelectedApplication(const std::string& path);
@@ -156,7 +157,10 @@ class cRayleighDoc : public cModelDoc {
     double sourceLines_ = 0.0;
     double schedule_ = 0.0;
     int buildPhasePercentage_ = kDefaultBuildPhasePercentage;
-    cApplicationTypeList applicationTypes_;
+    // Shared by every document read from the same table (new documents share the
+    // defaults'); a change goes to a copy of its own.
+    std::shared_ptr<const cApplicationTypeList> applicationTypes_ =
+        std::make_shared<const cApplicationTypeList>();
     int selectedApplication_ = 0;
     bool sourceLinesEditable_ = true;
     bool scheduleEditable_ = true;

@@ -42,10 +42,11 @@ bool cRayleighDoc::OnCost() {
 void cRayleighDoc::OnAttributes() {
     cRayleighAttributesDlg dialog(Platform(), *this);
     if (!Platform().RunDialog(dialog)) return;
-    for (int i = 0; i < applicationTypes_.Count(); ++i) {
-        if (const cApplicationType* copy = dialog.GetWorkingCopy(i))
-            *applicationTypes_.At(i) = *copy;
+    auto edited = std::make_shared<cApplicationTypeList>(*applicationTypes_);
+    for (int i = 0; i < edited->Count(); ++i) {
+        if (const cApplicationType* copy = dialog.GetWorkingCopy(i)) *edited->At(i) = *copy;
     }
+    applicationTypes_ = std::move(edited);
     // A read-only field shows a rounded value; the document keeps the exact one.
     if (sourceLinesEditable_) sourceLines_ = dialog.GetSourceLines();
     if (scheduleEditable_) schedule_ = dialog.GetSchedule();

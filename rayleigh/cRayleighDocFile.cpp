@@ -6,6 +6,7 @@
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/cSectionMemo.h"
 #include "rayleigh/ApplicationTypeProfile.h"
 #include "rayleigh/cRayleighDoc.h"
 
@@ -52,12 +53,15 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
 // A value the file lacks or spoils keeps the one it had: the sections always read.
 bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     LoadModelSection(path);
-    LoadApplicationTypes(path);
-    ReadSelectedApplication(path);
+    LoadFileApplicationTypes(path);
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;
     LoadSensitivitySection(path);
-    uncertainty_ = ReadRayleighUncertainty(path);
+    // Most files hold no uncertainty, or the same: read once per distinct section text.
+    static const std::vector<std::string_view> uncertaintySections = {kRayleighUncertaintySection};
+    static cSectionMemo<RayleighUncertainty> uncertaintyMemo;
+    uncertainty_ = uncertaintyMemo.Read(path, uncertaintySections, nullptr, Platform(),
+                                        [&] { return ReadRayleighUncertainty(path); });
     cost_ = ReadCostSection(path, DefaultCostRate(DefaultsProfile()).currency);
     return true;
 }

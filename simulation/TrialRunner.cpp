@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "simulation/cHelperPool.h"
+#include "framework/cHelperPool.h"
 
 namespace korval {
 

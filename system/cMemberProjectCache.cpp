@@ -1,8 +1,12 @@
 #include "system/cMemberProjectCache.h"
 
+#include <utility>
+
 #include "framework/ProfileAccess.h"
+#include "framework/cHelperPool.h"
 #include "framework/cProfileStore.h"
 #include "framework/cReadOnlyProfileScope.h"
+#include "system/cSystemProjectDoc.h"
 
 namespace korval {
 
@@ -11,30 +15,125 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
     return relative && !baseFolder_.empty() ? (baseFolder_ / path).string() : path;
 }
 
+bool cMemberProjectCache::Exists(const std::string& resolved) {
+    auto found = files_.find(resolved);
+    if (found != files_.end() && found->second.exists) return *found->second.exists;
+    bool exists = context_.platform.FileExists(resolved);
+    if (exists) files_[resolved].exists = true;
+    return exists;
+}
+
+std::optional<FileStamp> cMemberProjectCache::StampOf(const std::string& path) const {
+    auto found = files_.find(path);
+    bool read = found != files_.end() && found->second.state == File::State::HandedOut;
+    return read ? found->second.stamp : StampOfFile(path);
+}
+
+std::shared_ptr<const MemberProject> cMemberProjectCache::MemberOf(const std::string& path) {
+    static_cast<void>(Read(path));
+    return files_[path].member;
+}
+
+std::shared_ptr<const MemberProject> cMemberProjectCache::MissingMember() {
+    if (!missingMember_) {
+        std::shared_ptr<const cProjectDoc> project = Missing();
+        missingMember_ = std::make_shared<const MemberProject>(
+            MemberProject{project, cSystemProjectDoc::FiguresOf(*project)});
+    }
+    return missingMember_;
+}
+
+void cMemberProjectCache::Load(const std::string& path, File& file) {
+    cMessageCapture capture(context_.platform);
+    // Taken before reading: a change while the file is read shows as a change afterwards.
+    file.stamp = StampOfFile(path);
+    try {
+        // A stamp's size is that of a regular file, which the size check is about.
+        std::string problem = file.stamp ? DocumentSizeProblem(path, file.stamp->size) : "";
+        if (!problem.empty()) {
+            capture.ShowMessage(problem, MessageButtons::Ok);
+        } else {
+            auto project = std::make_shared<cProjectDoc>(context_);
+            {
+                // A member is never saved: it is read through a view of its bytes, so the
+                // store neither parses nor keeps its file.
+                cReadOnlyProfileScope view(path);
+                // A member whose file exists opens with what could be read, as the desktop
+                // opens it.
+                static_cast<void>(project->LoadModel(path));
+            }
+            MemberFigures figures = cSystemProjectDoc::FiguresOf(*project);
+            file.member =
+                std::make_shared<const MemberProject>(MemberProject{std::move(project), figures});
+        }
+    } catch (...) {
+        file.failure = std::current_exception();
+    }
+    file.messages = capture.Take();
+}
+
+void cMemberProjectCache::LoadIfPresent(const std::string& path, File& file) {
+    if (!file.exists) file.exists = cMessageCapture::Route(context_.platform).FileExists(path);
+    if (*file.exists) Load(path, file);
+}
+
+void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsigned helpers) {
+    std::vector<std::pair<const std::string*, File*>> unread;
+    for (const std::string& path : paths) {
+        auto [entry, added] = files_.try_emplace(path);
+        File& file = entry->second;
+        if (file.state != File::State::Unread) continue;
+        file.state = File::State::ReadAhead;
+        unread.emplace_back(&entry->first, &file);
+    }
+    if (!missing_ && !unread.empty()) {
+        // The first project made reads the defaults' tables, which every other then shares:
+        // made here, before the helpers start, its messages wait for their turn.
+        cMessageCapture capture(context_.platform);
+        missing_ = std::make_shared<cProjectDoc>(context_);
+        firstProjectMessages_ = capture.Take();
+    }
+    // Each job fills its own file's record: the map itself is left alone meanwhile.
+    cHelperPool::Shared().Run(static_cast<std::int64_t>(unread.size()), helpers,
+                              [&](std::int64_t index) {
+                                  auto [path, file] = unread[static_cast<std::size_t>(index)];
+                                  LoadIfPresent(*path, *file);
+                              });
+    // Nothing need be kept of a file that is not there: its members share the missing one.
+    for (const auto& [path, file] : unread) {
+        if (!*file->exists) files_.erase(files_.find(*path));
+    }
+}
+
+void cMemberProjectCache::ShowFirstProjectMessages() {
+    cMessageCapture::ShowTo(context_.platform, std::exchange(firstProjectMessages_, {}));
+}
+
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Read(const std::string& path) {
-    std::shared_ptr<const cProjectDoc>& project = read_[path];
-    if (project) return project;
-    if (std::string problem = DocumentSizeProblem(path); !problem.empty()) {
-        context_.platform.ShowMessage(problem);
-        project = Missing();
-        return project;
-    }
-    auto loaded = std::make_shared<cProjectDoc>(context_);
-    {
-        // A member is never saved: it is read through a view of its bytes, so the store
-        // neither parses nor keeps its file.
-        cReadOnlyProfileScope view(path);
-        // A member whose file exists opens with what could be read, as the desktop opens it.
-        static_cast<void>(loaded->LoadModel(path));
-    }
+    File& file = files_[path];
+    if (file.state == File::State::HandedOut) return file.member->project;
+    if (file.state == File::State::Unread) Load(path, file);
     // A member is read once and never saved: a system of hundreds of members need not keep
     // their files in memory.
     cProfileStore::Instance().Forget(path);
-    project = std::move(loaded);
-    return project;
+    if (file.failure) {
+        file.state = File::State::Unread;
+        std::rethrow_exception(std::exchange(file.failure, nullptr));
+    }
+    file.state = File::State::HandedOut;
+    if (!file.member) {
+        cMessageCapture::ShowTo(context_.platform, file.messages);
+        file.member = MissingMember();
+    } else {
+        ShowFirstProjectMessages();
+        cMessageCapture::ShowTo(context_.platform, file.messages);
+    }
+    file.messages = {};
+    return file.member->project;
 }
 
 std::shared_ptr<const cProjectDoc> cMemberProjectCache::Missing() {
+    ShowFirstProjectMessages();
     if (!missing_) missing_ = std::make_shared<cProjectDoc>(context_);
     return missing_;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 
 #include "framework/FiniteFigure.h"
@@ -217,17 +218,40 @@ bool cSystemDoc::LoadOwnSections(const std::string& path) {
     return true;
 }
 
+std::string cSystemDoc::MemberFileName(const std::string& path, std::size_t index) {
+    return ReadProfileValue(kProjectsSection, NumberedKey("File_Name", index), "", 256, path);
+}
+
+// The files are read on every core first, a run of members at a time (so that what is known
+// of files that are not there never piles up); the members then take them in order, with the
+// messages each file gave, as if each were read in its turn.
+void cSystemDoc::ReadMembersAhead(const std::string& path, cMemberProjectCache& projects) {
+    unsigned cores = std::thread::hardware_concurrency();
+    if (cores < 2) return;
+    constexpr std::size_t kRun = 512;
+    std::vector<std::string> files;
+    for (std::size_t i = 0;; ++i) {
+        std::string fileName = MemberFileName(path, i);
+        if (!fileName.empty()) files.push_back(projects.Resolve(fileName));
+        if (fileName.empty() || files.size() == kRun) {
+            projects.ReadAhead(files, cores - 1);
+            files.clear();
+        }
+        if (fileName.empty()) return;
+    }
+}
+
 void cSystemDoc::LoadMembers(const std::string& path) {
     cWaitCursor wait(Platform());
     // Every member resets itself from the defaults profile: keep it parsed for the whole load.
     cProfileFileScope defaults(DefaultsProfile());
     memberFolder_ = FolderOf(path);
     cMemberProjectCache projects(Context(), memberFolder_);
+    ReadMembersAhead(path, projects);
     // The user is asked once about each missing file, however often it is listed.
     std::unordered_map<std::string, std::optional<std::string>> replacements;
     for (std::size_t i = 0;; ++i) {
-        std::string fileName =
-            ReadProfileValue(kProjectsSection, NumberedKey("File_Name", i), "", 256, path);
+        std::string fileName = MemberFileName(path, i);
         if (fileName.empty()) break;
         std::unique_ptr<cSystemProjectDoc> member = CreateMember();
         bool found = member->LoadModel(fileName, projects);

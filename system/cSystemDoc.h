@@ -19,6 +19,8 @@ namespace korval {
 // A system level estimation: member project files combined into one estimate with a
 // cumulative schedule, plus the system's own product design and final test phases.
 // The file holds only the members' paths; their data are read afresh on every open.
+class cMemberProjectCache;
+
 class cSystemDoc : public cModelDoc {
   public:
     explicit cSystemDoc(cAppContext& context);
@@ -106,6 +108,8 @@ class cSystemDoc : public cModelDoc {
   private:
     SystemPhases Phases() const;
     std::function<MemberFigures(std::size_t)> FiguresOfMember() const;
+    static std::string MemberFileName(const std::string& path, std::size_t index);
+    void ReadMembersAhead(const std::string& path, cMemberProjectCache& projects);
     void LoadMembers(const std::string& path);
     // The Missing Project File dialog: the file to read instead, or none.
     std::optional<std::string> AskForMissingProject(const std::string& fileName);

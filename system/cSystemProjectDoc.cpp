@@ -25,13 +25,14 @@ bool cSystemProjectDoc::LoadModel(const std::string& path, cMemberProjectCache& 
     found_ = false;
     std::string resolved = projects.Resolve(path);
     resolvedPath_ = resolved;
-    stamp_ = StampOfFile(resolved);
-    if (!context_.platform.FileExists(resolved)) {
-        project_ = projects.Missing();
+    if (!projects.Exists(resolved)) {
+        stamp_ = StampOfFile(resolved);
+        read_ = projects.MissingMember();
         return false;
     }
     found_ = true;
-    project_ = projects.Read(resolved);
+    read_ = projects.MemberOf(resolved);
+    stamp_ = projects.StampOf(resolved);
     return true;
 }
 
@@ -40,36 +41,40 @@ bool cSystemProjectDoc::HasChangedOnDisk() const {
 }
 
 const std::string& cSystemProjectDoc::GetTitle() const {
-    return project_ ? project_->GetTitle() : kNoText;
+    return read_ ? read_->project->GetTitle() : kNoText;
 }
 
 const std::string& cSystemProjectDoc::GetPreparedBy() const {
-    return project_ ? project_->GetPreparedBy() : kNoText;
+    return read_ ? read_->project->GetPreparedBy() : kNoText;
 }
 
 const std::string& cSystemProjectDoc::GetDescription() const {
-    return project_ ? project_->GetDescription() : kNoText;
+    return read_ ? read_->project->GetDescription() : kNoText;
 }
 
 const cFunctionPointDoc* cSystemProjectDoc::GetFunctionPointModel() const {
-    return project_ ? project_->GetFunctionPointModel() : nullptr;
+    return read_ ? read_->project->GetFunctionPointModel() : nullptr;
 }
 
 const cCocomoDoc* cSystemProjectDoc::GetCocomoModel() const {
-    return project_ ? project_->GetCocomoModel() : nullptr;
+    return read_ ? read_->project->GetCocomoModel() : nullptr;
 }
 
 const cRayleighDoc* cSystemProjectDoc::GetRayleighModel() const {
-    return project_ ? project_->GetRayleighModel() : nullptr;
+    return read_ ? read_->project->GetRayleighModel() : nullptr;
 }
 
 MemberFigures cSystemProjectDoc::Figures() const {
+    return read_ ? read_->figures : MemberFigures{};
+}
+
+MemberFigures cSystemProjectDoc::FiguresOf(const cProjectDoc& project) {
     MemberFigures figures;
-    if (const cFunctionPointDoc* fp = GetFunctionPointModel()) {
+    if (const cFunctionPointDoc* fp = project.GetFunctionPointModel()) {
         figures.adjustedFunctionPoints = fp->AdjustedFunctionPoints();
         figures.sourceLines = fp->SourceLinesOfCode();
     }
-    if (const cCocomoDoc* cocomo = GetCocomoModel()) {
+    if (const cCocomoDoc* cocomo = project.GetCocomoModel()) {
         PhaseFigures design = cocomo->GetPhaseFigures(cCocomoDoc::Phase::ProductDesign);
         PhaseFigures programming = cocomo->GetProgrammingPhaseFigures();
         PhaseFigures integration = cocomo->GetPhaseFigures(cCocomoDoc::Phase::IntegrationAndTest);
@@ -81,7 +86,7 @@ MemberFigures cSystemProjectDoc::Figures() const {
         figures.integrationEffort = integration.effort.value;
         figures.integrationTdev = integration.schedule.value;
     }
-    if (const cRayleighDoc* rayleigh = GetRayleighModel()) {
+    if (const cRayleighDoc* rayleigh = project.GetRayleighModel()) {
         figures.mbi = rayleigh->ManpowerBuildupIndex();
     }
     return figures;

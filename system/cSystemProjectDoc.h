@@ -7,6 +7,7 @@
 #include "framework/FileIdentity.h"
 #include "project/cProjectDoc.h"
 #include "system/MemberFigures.h"
+#include "system/MemberProject.h"
 
 namespace korval {
 
@@ -49,7 +50,7 @@ class cSystemProjectDoc {
     const std::string& GetDescription() const;
     // The member's project (shared with the members listing the same file); none before
     // the member is loaded.
-    const cProjectDoc* GetProject() const { return project_.get(); }
+    const cProjectDoc* GetProject() const { return read_ ? read_->project.get() : nullptr; }
     // The project's models; none before the member is loaded.
     const cFunctionPointDoc* GetFunctionPointModel() const;
     const cCocomoDoc* GetCocomoModel() const;
@@ -57,10 +58,13 @@ class cSystemProjectDoc {
 
     // Virtual so a test can stand in a member with known figures.
     virtual MemberFigures Figures() const;
+    // What a project gives a system. A member's project never changes once read: its
+    // figures are worked out when it is read and kept.
+    static MemberFigures FiguresOf(const cProjectDoc& project);
 
   private:
     cAppContext& context_;
-    std::shared_ptr<const cProjectDoc> project_;
+    std::shared_ptr<const MemberProject> read_;
     std::string fileName_;
     std::string resolvedPath_;
     std::optional<FileStamp> stamp_;

@@ -80,11 +80,38 @@ TEST(IniViewTest, ReadsRandomFilesAsTheIniReader) {
     const std::string pieces[] = {"[", "]",  "=",     ";",     " ",      "\t", "\"",
                                   "'", "\r", "\n",    "\r\n",  "S",      "s",  "K",
                                   "k", "v",  "[S]\n", "K=v\n", "[s]\r\n"};
-    for (int file = 0; file < 300; ++file) {
+    for (int file = 0; file < 2000; ++file) {
         std::string text;
         int length = static_cast<int>(random() % 60);
         for (int i = 0; i < length; ++i) text += pieces[random() % std::size(pieces)];
         ExpectSameReading(text);
+    }
+}
+
+// What a section reads depends on its text alone: the same text under a header of its own,
+// in a file of nothing else, reads the same for every key (tables are shared on that).
+TEST(IniViewTest, ASectionReadsAsItsTextAlone) {
+    std::mt19937 random(20261207);
+    const std::string pieces[] = {
+        "[", "]", "=", ";", " ",     "\t",    "\"",      "'",      "\r",    "\n",  "S",
+        "s", "K", "k", "v", "[S]\n", "K=v\n", "[s]\r\n", " [T]\n", "k=w\n", "[S]", "x[S]\n"};
+    for (int file = 0; file < 1000; ++file) {
+        std::string text;
+        int length = static_cast<int>(random() % 60);
+        for (int i = 0; i < length; ++i) text += pieces[random() % std::size(pieces)];
+        cIniView view = cIniView::Parse(text);
+        std::vector<std::string> names = NamesIn(text);
+        for (const std::string& section : names) {
+            std::optional<std::string_view> sectionText = view.SectionText(section);
+            EXPECT_EQ(sectionText.has_value(), view.HasSection(section));
+            if (!sectionText) continue;
+            cIniView alone = cIniView::Parse("[Alone]\n" + std::string(*sectionText));
+            for (const std::string& key : names) {
+                EXPECT_EQ(alone.Find("Alone", key), view.Find(section, key))
+                    << "[" << section << "] " << key << " in\n"
+                    << text;
+            }
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-#include "simulation/cHelperPool.h"
+#include "framework/cHelperPool.h"
 
 #include <algorithm>
 #include <atomic>
