@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -41,12 +40,8 @@ class cSectionMemo {
         if (view == nullptr) return read();
         std::vector<std::optional<std::string_view>> texts;
         texts.reserve(sections.size());
-        std::size_t hash = std::hash<const void*>{}(basis.get()) * 31 + variant;
-        for (std::string_view section : sections) {
-            texts.push_back(view->SectionText(section));
-            hash = hash * 31 + (texts.back() ? std::hash<std::string_view>{}(*texts.back()) : 1);
-        }
-        if (std::shared_ptr<const Entry> entry = Find(hash, texts, basis, variant)) {
+        for (std::string_view section : sections) texts.push_back(view->SectionText(section));
+        if (std::shared_ptr<const Entry> entry = Find(texts, basis, variant)) {
             cMessageCapture::ShowTo(cMessageCapture::Route(platform), entry->messages);
             return entry->value;
         }
@@ -57,7 +52,6 @@ class cSectionMemo {
             entry->messages = capture.Take();
         }
         cMessageCapture::ShowTo(cMessageCapture::Route(platform), entry->messages);
-        entry->hash = hash;
         entry->basis = basis;
         entry->variant = variant;
         for (const std::optional<std::string_view>& text : texts)
@@ -73,7 +67,6 @@ class cSectionMemo {
     static constexpr std::size_t kKeptLimit = 8;
 
     struct Entry {
-        std::size_t hash = 0;
         std::shared_ptr<const void> basis;
         std::size_t variant = 0;
         std::vector<std::optional<std::string>> texts;
@@ -81,14 +74,15 @@ class cSectionMemo {
         std::vector<cMessageCapture::Message> messages;
     };
 
-    std::shared_ptr<const Entry> Find(std::size_t hash,
-                                      const std::vector<std::optional<std::string_view>>& texts,
+    // The texts are compared as they are, not hashed first: a kept table almost always
+    // matches, and a hash would read every byte once more; one that differs mostly does so
+    // early.
+    std::shared_ptr<const Entry> Find(const std::vector<std::optional<std::string_view>>& texts,
                                       const std::shared_ptr<const void>& basis,
                                       std::size_t variant) {
         std::lock_guard lock(mutex_);
         for (const std::shared_ptr<const Entry>& entry : entries_) {
-            if (entry->hash == hash && entry->basis == basis && entry->variant == variant &&
-                SameTexts(*entry, texts))
+            if (entry->basis == basis && entry->variant == variant && SameTexts(*entry, texts))
                 return entry;
         }
         return nullptr;
