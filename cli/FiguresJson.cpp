@@ -47,20 +47,12 @@ CostRate DocumentCostRate(const cModelDoc& document) {
 namespace {
 
 // Texts from files may hold any byte: each prints with its line breaks as \n and without
-// control characters.
-// A text with none of the bytes that printing changes (controls other than LF, DEL, tabs and
-// the lead byte of the C1 controls) prints as it is: most texts, so they are left alone.
-bool PrintsAsItIs(const std::string& text) {
-    return std::none_of(text.begin(), text.end(), [](char c) {
-        auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && byte != '\n') || byte == 0x7F || byte == 0xC2;
-    });
-}
-
+// control characters. Most texts print as they are, and are left alone.
 void MakeTextsPrintable(Json& value) {
     if (value.is_string()) {
-        if (PrintsAsItIs(value.get_ref<const std::string&>())) return;
-        std::string text = PrintableText(value.get_ref<const std::string&>());
+        const std::string& stored = value.get_ref<const std::string&>();
+        if (IsPrintableAsItIs(stored) && stored.find('\t') == std::string::npos) return;
+        std::string text = PrintableText(stored);
         std::replace(text.begin(), text.end(), '\t', ' ');
         value = std::move(text);
     } else if (value.is_structured()) {

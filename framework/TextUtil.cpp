@@ -1,5 +1,7 @@
 #include "framework/TextUtil.h"
 
+#include <algorithm>
+
 namespace korval {
 
 namespace {
@@ -93,6 +95,13 @@ std::string PrintableText(std::string_view text) {
         }
     }
     return out;
+}
+
+bool IsPrintableAsItIs(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7F || byte == 0xC2;
+    });
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

@@ -37,6 +37,10 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize);
 // LF, and every other control character (C0 but the tab, DEL, C1) goes. Tabs stay for the
 // report surfaces to expand.
 std::string PrintableText(std::string_view text);
+// Whether PrintableText would give the text back unchanged, found without a copy (most
+// texts are). It may say no of a text that would stay as it is (any C2 byte counts as the
+// lead of a C1 control), never yes of one that would change.
+bool IsPrintableAsItIs(std::string_view text);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 // The part of a path after its last '/' or '\'.
 std::string FileNameOf(std::string_view path);

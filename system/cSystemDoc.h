@@ -16,11 +16,11 @@
 
 namespace korval {
 
+class cMemberProjectCache;
+
 // A system level estimation: member project files combined into one estimate with a
 // cumulative schedule, plus the system's own product design and final test phases.
 // The file holds only the members' paths; their data are read afresh on every open.
-class cMemberProjectCache;
-
 class cSystemDoc : public cModelDoc {
   public:
     explicit cSystemDoc(cAppContext& context);
