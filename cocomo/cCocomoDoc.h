@@ -29,6 +29,8 @@ class cCocomoDoc : public cModelDoc {
     enum class Phase { ProductDesign, IntegrationAndTest };
 
     explicit cCocomoDoc(cAppContext& context);
+    // The same model under a new identity (see cModelDoc).
+    explicit cCocomoDoc(const cCocomoDoc& other) = default;
 
     // --- Inputs -------------------------------------------------------------------
     DevelopmentMode GetDevelopmentMode() const { return developmentMode_; }

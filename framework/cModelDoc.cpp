@@ -68,6 +68,23 @@ cModelDoc::cModelDoc(cAppContext& context, DocumentKind kind)
     if (kind == DocumentKind::Project || kind == DocumentKind::System) extentHeight_ = 800;
 }
 
+cModelDoc::cModelDoc(const cModelDoc& other)
+    : context_(other.context_),
+      kind_(other.kind_),
+      pathName_(other.pathName_),
+      documentTitle_(other.documentTitle_),
+      modified_(other.modified_),
+      revision_(NextRevision()),
+      identity_(revision_),
+      extentWidth_(other.extentWidth_),
+      extentHeight_(other.extentHeight_),
+      summarySection_(other.summarySection_),
+      title_(other.title_),
+      preparedBy_(other.preparedBy_),
+      description_(other.description_) {
+    std::copy(std::begin(other.filter_), std::end(other.filter_), std::begin(filter_));
+}
+
 cModelDoc::~cModelDoc() = default;
 
 void cModelDoc::SetPathName(const std::string& path) {

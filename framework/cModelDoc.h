@@ -41,7 +41,6 @@ class cModelDoc {
 
     cModelDoc(cAppContext& context, DocumentKind kind);
     virtual ~cModelDoc();
-    cModelDoc(const cModelDoc&) = delete;
     cModelDoc& operator=(const cModelDoc&) = delete;
 
     DocumentKind Kind() const { return kind_; }
@@ -144,6 +143,10 @@ class cModelDoc {
                         std::string_view centre, std::string_view right) const;
 
   protected:
+    // A document in the same state under a new identity and revision, watched by nobody:
+    // the model documents copy themselves only explicitly, to make many documents from one
+    // reset state.
+    cModelDoc(const cModelDoc& other);
     // The identity a save writes first: model kinds write the version unless the file is a
     // project file; project and system documents write their type and version.
     [[nodiscard]] virtual bool WriteIdentity(const std::string& path);
@@ -171,6 +174,8 @@ class cModelDoc {
   private:
     int DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table, unsigned flags) const;
 
+    // Every member but the revision, the identity and the observers is copied by the copy
+    // constructor: a new member goes there too.
     cAppContext& context_;
     DocumentKind kind_;
     std::string pathName_;

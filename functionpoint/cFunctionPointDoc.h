@@ -25,6 +25,8 @@ class cFunctionPointDoc : public cModelDoc {
     using Ratings = std::array<int, kSystemCharacteristicCount>;
 
     explicit cFunctionPointDoc(cAppContext& context);
+    // The same model under a new identity (see cModelDoc).
+    explicit cFunctionPointDoc(const cFunctionPointDoc& other) = default;
 
     // --- Figures (each with the low and high values of the sensitivity settings; the
     // plain getters give the value) ---

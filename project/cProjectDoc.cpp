@@ -51,6 +51,19 @@ cProjectDoc::cProjectDoc(cAppContext& context)
     ResetProjectState();
 }
 
+cProjectDoc::cProjectDoc(const cProjectDoc& other)
+    : cModelDoc(other),
+      cocomo_(std::make_unique<cCocomoDoc>(*other.cocomo_)),
+      functionPoint_(std::make_unique<cFunctionPointDoc>(*other.functionPoint_)),
+      rayleigh_(std::make_unique<cRayleighDoc>(*other.rayleigh_)),
+      fpmCcmDescription_(other.fpmCcmDescription_),
+      sensitivitySource_(other.sensitivitySource_),
+      savedCocomoSlocSensitivity_(other.savedCocomoSlocSensitivity_),
+      savedCocomoSensitivityType_(other.savedCocomoSensitivityType_),
+      savedRayleighSensitivityType_(other.savedRayleighSensitivityType_),
+      simulation_(other.simulation_),
+      cost_(other.cost_) {}
+
 cProjectDoc::~cProjectDoc() = default;
 
 double cProjectDoc::FunctionPointSlocPercentage() const {

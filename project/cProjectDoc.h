@@ -26,6 +26,9 @@ class cProjectDoc : public cModelDoc {
     enum class Model { FunctionPoint, Cocomo, Rayleigh };
 
     explicit cProjectDoc(cAppContext& context);
+    // The same project with models of its own: a system makes its members' projects from
+    // one reset project instead of reading the defaults again for each.
+    explicit cProjectDoc(const cProjectDoc& other);
     ~cProjectDoc() override;
 
     void ResetToDefaults() override;

@@ -27,6 +27,8 @@ class cRayleighDoc : public cModelDoc {
     static constexpr double kMaxInputValue = 999999999.0;
 
     explicit cRayleighDoc(cAppContext& context);
+    // The same model under a new identity (see cModelDoc).
+    explicit cRayleighDoc(const cRayleighDoc& other) = default;
 
     // --- Inputs ----------------------------------------------------------------------
     double GetSourceLines() const { return sourceLines_; }

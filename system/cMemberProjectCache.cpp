@@ -43,7 +43,14 @@ std::shared_ptr<const MemberProject> cMemberProjectCache::MissingMember() {
     return missingMember_;
 }
 
-void cMemberProjectCache::Load(const std::string& path, File& file) {
+std::shared_ptr<cProjectDoc> cMemberProjectCache::MakeProject(cPlatformServices& shownTo,
+                                                              const ResetProject* reset) const {
+    if (!reset || !reset->project) return std::make_shared<cProjectDoc>(context_);
+    cMessageCapture::ShowTo(shownTo, reset->messages);
+    return std::make_shared<cProjectDoc>(*reset->project);
+}
+
+void cMemberProjectCache::Load(const std::string& path, File& file, const ResetProject* reset) {
     cMessageCapture capture(context_.platform);
     // Taken before reading: a change while the file is read shows as a change afterwards.
     file.stamp = StampOfFile(path);
@@ -53,7 +60,7 @@ void cMemberProjectCache::Load(const std::string& path, File& file) {
         if (!problem.empty()) {
             capture.ShowMessage(problem, MessageButtons::Ok);
         } else {
-            auto project = std::make_shared<cProjectDoc>(context_);
+            std::shared_ptr<cProjectDoc> project = MakeProject(capture, reset);
             {
                 // A member is never saved: it is read through a view of its bytes, so the
                 // store neither parses nor keeps its file.
@@ -72,9 +79,10 @@ void cMemberProjectCache::Load(const std::string& path, File& file) {
     file.messages = capture.Take();
 }
 
-void cMemberProjectCache::LoadIfPresent(const std::string& path, File& file) {
+void cMemberProjectCache::LoadIfPresent(const std::string& path, File& file,
+                                        const ResetProject& reset) {
     if (!file.exists) file.exists = cMessageCapture::Route(context_.platform).FileExists(path);
-    if (*file.exists) Load(path, file);
+    if (*file.exists) Load(path, file, &reset);
 }
 
 void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsigned helpers) {
@@ -93,11 +101,19 @@ void cMemberProjectCache::ReadAhead(const std::vector<std::string>& paths, unsig
         missing_ = std::make_shared<cProjectDoc>(context_);
         firstProjectMessages_ = capture.Take();
     }
+    // Reading the defaults for every member cost as much as reading its file: the members
+    // are made from one project made again here, showing what that showed.
+    ResetProject reset;
+    if (unread.size() > 1) {
+        cMessageCapture capture(context_.platform);
+        reset.project = std::make_shared<cProjectDoc>(context_);
+        reset.messages = capture.Take();
+    }
     // Each job fills its own file's record: the map itself is left alone meanwhile.
     cHelperPool::Shared().Run(static_cast<std::int64_t>(unread.size()), helpers,
                               [&](std::int64_t index) {
                                   auto [path, file] = unread[static_cast<std::size_t>(index)];
-                                  LoadIfPresent(*path, *file);
+                                  LoadIfPresent(*path, *file, reset);
                               });
     // Nothing need be kept of a file that is not there: its members share the missing one.
     for (const auto& [path, file] : unread) {

@@ -61,9 +61,18 @@ class cMemberProjectCache {
         std::exception_ptr failure;
     };
 
+    // A project as reset, made once for a batch of reads, and what making one again shows:
+    // copying it gives the project the constructor gives while the defaults stay as they are.
+    struct ResetProject {
+        std::shared_ptr<const cProjectDoc> project;
+        std::vector<cMessageCapture::Message> messages;
+    };
+
     // Both safe on any thread while the defaults profile is held and its tables are read.
-    void Load(const std::string& path, File& file);
-    void LoadIfPresent(const std::string& path, File& file);
+    void Load(const std::string& path, File& file, const ResetProject* reset = nullptr);
+    void LoadIfPresent(const std::string& path, File& file, const ResetProject& reset);
+    std::shared_ptr<cProjectDoc> MakeProject(cPlatformServices& shownTo,
+                                             const ResetProject* reset) const;
     void ShowFirstProjectMessages();
 
     cAppContext& context_;

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
 #include "framework/cDisplayOptionsDlg.h"
 #include "framework/cTextReportSurface.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cRayleighDoc.h"
+#include "tests/project/ProjectTestSupport.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/cScriptedPlatform.h"
 
@@ -227,6 +231,44 @@ TEST_F(ProjectDocTest, DisplayOptionsReachTheModels) {
     EXPECT_EQ(project.FunctionPointModel().GetFilter(cModelDoc::kDescriptionSwitch),
               FilterState::On);
     EXPECT_TRUE(project.IsModified());
+}
+
+// A system makes its members' projects by copying one reset project. Each copy must read
+// any file, with good or spoiled defaults, into what a project made anew reads, and leave
+// the project it was copied from as it was.
+TEST_F(ProjectDocTest, ACopiedResetProjectReadsEveryFileAsANewOneDoes) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(KORVAL_SOURCE_DIR "/examples")) {
+        std::string extension = entry.path().extension().string();
+        if (extension != ".csv" && extension != ".SLE") files.push_back(entry.path().string());
+    }
+    std::string spoiled = dir.File("spoiled.prj");
+    TempDir::WriteFile(spoiled, ReplaceAll(TempDir::ReadFile(files.front()), "=", "=x"));
+    files.push_back(spoiled);
+    std::string spoiledDefaults = dir.File("defaults.ini");
+    TempDir::WriteFile(spoiledDefaults,
+                       ReplaceAll(ReplaceAll(TempDir::ReadFile(KORVAL_DEFAULTS_PROFILE),
+                                             "LanguageMult01=320", "LanguageMult01=zz"),
+                                  "Organic_TDEV_Mult=2.5", "Organic_TDEV_Mult=q"));
+    ASSERT_GE(files.size(), 10u);
+    platform.AcceptAllMessages();
+    for (const std::string& defaults : {std::string(KORVAL_DEFAULTS_PROFILE), spoiledDefaults}) {
+        cAppContext defaultsContext{platform, defaults};
+        cProjectDoc reset(defaultsContext);
+        const testing::ProjectView resetView = testing::ViewOf(reset);
+        for (const std::string& file : files) {
+            SCOPED_TRACE(file + " with " + defaults);
+            cProjectDoc made(defaultsContext);
+            cProjectDoc copied(reset);
+            ASSERT_EQ(made.LoadModel(file), copied.LoadModel(file));
+            EXPECT_EQ(testing::ViewOf(copied), testing::ViewOf(made));
+            ASSERT_TRUE(made.SaveAs(dir.File("made.prj")));
+            ASSERT_TRUE(copied.SaveAs(dir.File("copied.prj")));
+            EXPECT_EQ(TempDir::ReadFile(dir.File("copied.prj")),
+                      TempDir::ReadFile(dir.File("made.prj")));
+            EXPECT_EQ(testing::ViewOf(reset), resetView);
+        }
+    }
 }
 
 }  // namespace
