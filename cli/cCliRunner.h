@@ -29,6 +29,10 @@ class cCliRunner {
     // report's charts to the output path. Without one of its own the runner hands chart
     // output to the desktop program beside it (DrawChartsThroughDesktop).
     bool RegisterChartFormat(const std::string& name, ReportFormat format);
+    // The executable's main, whose process ends when Run returns, leaves the document Run
+    // opened to the process's end instead of taking it apart: freeing a large system's
+    // members one by one costs a tenth of reading them.
+    void LeaveDocumentToExit() { leaveDocumentToExit_ = true; }
 
     static constexpr int kSuccess = 0;
     static constexpr int kFileError = 1;
@@ -39,6 +43,7 @@ class cCliRunner {
   private:
     std::map<std::string, ReportFormat> reportFormats_;
     std::map<std::string, ReportFormat> chartFormats_;
+    bool leaveDocumentToExit_ = false;
 };
 
 }  // namespace korval

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <thread>
 
 namespace korval {
 
@@ -64,6 +65,15 @@ void cHelperPool::Serve() {
 void cHelperPool::StartHelpers(unsigned helpers) {
     while (threads_.size() < std::min(helpers, kMaxHelpers))
         threads_.emplace_back([this] { Serve(); });
+}
+
+void cHelperPool::RunOnEveryCore(std::size_t count, std::size_t perRun, const RunOfItems& job) {
+    std::size_t runs = (count + perRun - 1) / perRun;
+    unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    Shared().Run(static_cast<std::int64_t>(runs), cores - 1, [&](std::int64_t index) {
+        std::size_t run = static_cast<std::size_t>(index);
+        job(run, run * perRun, std::min(count, (run + 1) * perRun));
+    });
 }
 
 void cHelperPool::Run(std::int64_t count, unsigned helpers,

@@ -31,6 +31,11 @@ class cHelperPool {
     // of the pool's threads (started as first needed); returns when every job has run.
     void Run(std::int64_t count, unsigned helpers, const std::function<void(std::int64_t)>& job);
 
+    // The items 0 to count - 1 in runs of `perRun` on the calling thread and every other core:
+    // job(run, first, last) takes the items from first up to last.
+    using RunOfItems = std::function<void(std::size_t run, std::size_t first, std::size_t last)>;
+    static void RunOnEveryCore(std::size_t count, std::size_t perRun, const RunOfItems& job);
+
   private:
     struct Batch;
 
