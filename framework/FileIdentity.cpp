@@ -51,12 +51,17 @@ std::string FileReadProblem(const std::string& path) {
 // so a stamp compares equal with one taken through the library.
 std::optional<FileStamp> StampOfFile(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return StampOfStatus(info);
+}
+
+std::optional<FileStamp> StampOfStatus(const struct stat& status) {
+    if (!S_ISREG(status.st_mode)) return std::nullopt;
     using namespace std::chrono;
-    auto sinceEpoch = duration_cast<system_clock::duration>(seconds(info.st_mtim.tv_sec) +
-                                                            nanoseconds(info.st_mtim.tv_nsec));
+    auto sinceEpoch = duration_cast<system_clock::duration>(seconds(status.st_mtim.tv_sec) +
+                                                            nanoseconds(status.st_mtim.tv_nsec));
     FileStamp stamp;
-    stamp.size = static_cast<std::uintmax_t>(info.st_size);
+    stamp.size = static_cast<std::uintmax_t>(status.st_size);
     stamp.modified = file_clock::from_sys(system_clock::time_point(sinceEpoch));
     return stamp;
 }

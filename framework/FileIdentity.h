@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+struct stat;
+
 namespace korval {
 
 // Whether two paths name one file: symbolic links, "." and ".." and relative paths are
@@ -24,5 +26,7 @@ struct FileStamp {
 
 // The stamp of the file at path; none when there is no file.
 std::optional<FileStamp> StampOfFile(const std::string& path);
+// The stamp a stat call's answer gives; none unless it is a regular file's.
+std::optional<FileStamp> StampOfStatus(const struct stat& status);
 
 }  // namespace korval

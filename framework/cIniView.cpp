@@ -1,15 +1,11 @@
 #include "framework/cIniView.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
 
 #include "framework/TextUtil.h"
+#include "framework/cReadOnlyFile.h"
 
 namespace korval {
 
@@ -61,26 +57,6 @@ std::size_t HashOf(std::uint32_t section, std::string_view name) {
 // Header names are hashed as if they stood under a section no key stands under.
 constexpr std::uint32_t kHeaderHashSeed = UINT32_MAX;
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (ok) {
-        content.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t got = 0;
-        while (got < content.size()) {
-            ssize_t n = ::read(fd, content.data() + got, content.size() - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        content.resize(got);
-    }
-    ::close(fd);
-    return ok;
-}
-
 }  // namespace
 
 cIniView cIniView::Read(const std::string& path) {
@@ -90,7 +66,12 @@ cIniView cIniView::Read(const std::string& path) {
 }
 
 void cIniView::Reread(const std::string& path) {
-    if (!ReadWholeFile(path, bytes_)) bytes_.clear();
+    cReadOnlyFile file(path);
+    Reread(file);
+}
+
+void cIniView::Reread(cReadOnlyFile& file) {
+    if (!file.ReadAll(bytes_)) bytes_.clear();
     IndexHeaders();
 }
 

@@ -8,6 +8,8 @@
 
 namespace korval {
 
+class cReadOnlyFile;
+
 // A read-only INI file that is only read: its bytes kept once, names and values found as
 // views into them through one flat index, names compared without regard to ASCII case and
 // without lower-case copies. It reads exactly as cIniFile does (blanks around names and
@@ -22,6 +24,7 @@ class cIniView {
     // Reads the file at path in place of what the view held, in the buffers it already has:
     // a view read again for file after file allocates about once. Empty when unreadable.
     void Reread(const std::string& path);
+    void Reread(cReadOnlyFile& file);
     // What the view keeps allocated, in bytes.
     std::size_t Footprint() const;
 

@@ -29,6 +29,12 @@ cReadOnlyProfileScope::cReadOnlyProfileScope(std::string path)
     gInnermost = this;
 }
 
+cReadOnlyProfileScope::cReadOnlyProfileScope(std::string path, cReadOnlyFile& file)
+    : path_(std::move(path)), view_(TakeView()), outer_(gInnermost) {
+    view_->Reread(file);
+    gInnermost = this;
+}
+
 cReadOnlyProfileScope::~cReadOnlyProfileScope() {
     gInnermost = outer_;
     if (gSpareViews.size() < kSpareViewLimit && view_->Footprint() <= kSpareFootprintLimit)

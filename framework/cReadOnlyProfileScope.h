@@ -7,6 +7,8 @@
 
 namespace korval {
 
+class cReadOnlyFile;
+
 // Reads one profile file through a read-only cIniView for the scope's lifetime, past the
 // profile store: every ReadProfileValue / ReadProfileString of that path is answered from
 // the view, a cProfileFileScope on it holds nothing in the store, and a write to it is
@@ -15,6 +17,8 @@ namespace korval {
 class cReadOnlyProfileScope {
   public:
     explicit cReadOnlyProfileScope(std::string path);
+    // The same, reading the file already open at path.
+    cReadOnlyProfileScope(std::string path, cReadOnlyFile& file);
     ~cReadOnlyProfileScope();
     cReadOnlyProfileScope(const cReadOnlyProfileScope&) = delete;
     cReadOnlyProfileScope& operator=(const cReadOnlyProfileScope&) = delete;

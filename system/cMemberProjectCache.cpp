@@ -5,6 +5,7 @@
 #include "framework/ProfileAccess.h"
 #include "framework/cHelperPool.h"
 #include "framework/cProfileStore.h"
+#include "framework/cReadOnlyFile.h"
 #include "framework/cReadOnlyProfileScope.h"
 #include "system/cSystemProjectDoc.h"
 
@@ -52,8 +53,9 @@ std::shared_ptr<cProjectDoc> cMemberProjectCache::MakeProject(cPlatformServices&
 
 void cMemberProjectCache::Load(const std::string& path, File& file, const ResetProject* reset) {
     cMessageCapture capture(context_.platform);
+    cReadOnlyFile opened(path);
     // Taken before reading: a change while the file is read shows as a change afterwards.
-    file.stamp = StampOfFile(path);
+    file.stamp = opened.Stamp();
     try {
         // A stamp's size is that of a regular file, which the size check is about.
         std::string problem = file.stamp ? DocumentSizeProblem(path, file.stamp->size) : "";
@@ -64,7 +66,7 @@ void cMemberProjectCache::Load(const std::string& path, File& file, const ResetP
             {
                 // A member is never saved: it is read through a view of its bytes, so the
                 // store neither parses nor keeps its file.
-                cReadOnlyProfileScope view(path);
+                cReadOnlyProfileScope view(path, opened);
                 // A member whose file exists opens with what could be read, as the desktop
                 // opens it.
                 static_cast<void>(project->LoadModel(path));

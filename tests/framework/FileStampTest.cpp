@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "framework/FileIdentity.h"
+#include "framework/cReadOnlyFile.h"
 #include "tests/support/TempDir.h"
 
 namespace korval {
@@ -25,8 +26,8 @@ std::optional<FileStamp> LibraryStamp(const std::string& path) {
     return stamp;
 }
 
-// A stamp taken with one stat call must compare equal with the library's, or a file
-// stamped one way would look changed when stamped the other.
+// A stamp taken with one stat call, or from the file opened to be read, must compare equal
+// with the library's, or a file stamped one way would look changed when stamped the other.
 TEST(FileStampTest, OneStatCallGivesTheLibrarysStamp) {
     TempDir folder;
     std::string file = folder.File("member.prj");
@@ -55,6 +56,12 @@ TEST(FileStampTest, OneStatCallGivesTheLibrarysStamp) {
         std::optional<FileStamp> stamp = StampOfFile(path);
         EXPECT_EQ(stamp.has_value(), check.stamped);
         EXPECT_EQ(stamp, LibraryStamp(path));
+        // Opened to be read, the file gives the same stamp, and its bytes only if stamped.
+        cReadOnlyFile opened(path);
+        EXPECT_EQ(opened.Stamp(), stamp);
+        std::string bytes = "before";
+        EXPECT_EQ(opened.ReadAll(bytes), check.stamped);
+        EXPECT_EQ(bytes, check.stamped ? TempDir::ReadFile(path) : "before");
     }
 }
 
