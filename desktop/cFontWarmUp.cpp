@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <atomic>
 
+#include "framework/AnotherCore.h"
+
 namespace korval {
 
 namespace {
@@ -17,6 +19,7 @@ pthread_t earlyThread;
 std::atomic<bool> earlyStarted{false};
 
 void* LoadConfiguration(void*) {
+    FreeOfStartingCore();
     FcInit();
     return nullptr;
 }
@@ -31,8 +34,16 @@ bool JoinEarlyStart() {
 }  // namespace
 
 void cFontWarmUp::StartEarly(int argc, char** argv, char** /*environment*/) {
-    if (StartsEarly(argc, argv))
-        earlyStarted = pthread_create(&earlyThread, nullptr, &LoadConfiguration, nullptr) == 0;
+    if (!StartsEarly(argc, argv)) return;
+    // On another core at once: the loader and Qt keep this one busy for longer than the
+    // configuration takes.
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    bool aimed = AimAtAnotherCore(attributes);
+    earlyStarted =
+        pthread_create(&earlyThread, &attributes, &LoadConfiguration, nullptr) == 0 ||
+        (aimed && pthread_create(&earlyThread, nullptr, &LoadConfiguration, nullptr) == 0);
+    pthread_attr_destroy(&attributes);
 }
 
 // The desktop takes no options (RefuseDesktopOptions): any argument like one is printing,
@@ -63,7 +74,7 @@ void cFontWarmUp::ApplicationReady() {
 }
 
 void cFontWarmUp::Finish() {
-    if (thread_.joinable()) thread_.join();
+    thread_.Join();
 }
 
 void cFontWarmUp::AwaitConfiguration() {

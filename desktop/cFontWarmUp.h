@@ -2,7 +2,8 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <thread>
+
+#include "framework/cThreadOnAnotherCore.h"
 
 namespace korval {
 
@@ -50,7 +51,7 @@ class cFontWarmUp {
     std::condition_variable changed_;
     bool configured_ = false;
     Application application_ = Application::kStarting;
-    std::thread thread_;  // last: it starts once the members above exist
+    cThreadOnAnotherCore thread_;  // last: it starts once the members above exist
 };
 
 }  // namespace korval

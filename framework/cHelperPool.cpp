@@ -64,7 +64,7 @@ void cHelperPool::Serve() {
 
 void cHelperPool::StartHelpers(unsigned helpers) {
     while (threads_.size() < std::min(helpers, kMaxHelpers))
-        threads_.emplace_back([this] { Serve(); });
+        threads_.push_back(std::make_unique<cThreadOnAnotherCore>([this] { Serve(); }));
 }
 
 void cHelperPool::RunOnEveryCore(std::size_t count, std::size_t perRun, const RunOfItems& job) {

@@ -6,8 +6,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
+
+#include "framework/cThreadOnAnotherCore.h"
 
 namespace korval {
 
@@ -47,7 +48,7 @@ class cHelperPool {
     std::condition_variable wake_;
     std::deque<std::shared_ptr<Batch>> batches_;
     bool stopping_ = false;
-    std::vector<std::jthread> threads_;
+    std::vector<std::unique_ptr<cThreadOnAnotherCore>> threads_;
 };
 
 }  // namespace korval

@@ -2,12 +2,12 @@
 
 #include <ctime>
 #include <ostream>
-#include <thread>
 
 #include "app/qt/cOffscreenApplication.h"
 #include "app/qt/cPdfReportWriter.h"
 #include "cli/cCliRunner.h"
 #include "desktop/pdf/cThreadHandoff.h"
+#include "framework/cThreadOnAnotherCore.h"
 
 namespace korval {
 
@@ -44,7 +44,7 @@ int PrintPdfHeadless(std::string_view command, const std::vector<std::string>& a
     // pages are drawn on this thread, where Qt started. The core reads numbers and names
     // without the C locale, which Qt sets from the environment as it starts.
     cThreadHandoff qtThread;
-    std::thread reader([&] {
+    cThreadOnAnotherCore reader([&] {
         cCliRunner runner;
         runner.RegisterReportFormat(
             "pdf",
@@ -56,7 +56,7 @@ int PrintPdfHeadless(std::string_view command, const std::vector<std::string>& a
     cOffscreenApplication application;
     cPdfReportWriter::LoadFonts();
     int status = qtThread.Serve();
-    reader.join();
+    reader.Join();
     return status;
 }
 
