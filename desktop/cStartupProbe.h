@@ -6,7 +6,7 @@ namespace korval {
 
 // Lets a benchmark measure start-up: with KORVAL_EXIT_AFTER_PAINT=window the application
 // quits after the main window's first paint, with =report after the first paint of a
-// report view, and writes the moment of that paint to stdout ("painted at" and the
+// report view, and writes the moment that paint is done to stdout ("painted at" and the
 // monotonic clock in nanoseconds). Without the variable it is never installed.
 class cStartupProbe : public QObject {
   public:
