@@ -52,6 +52,15 @@ cUndoHistory& cChildFrame::History() {
     return *history_;
 }
 
+// Nothing is recorded before the opened state is taken: Record goes through History.
+bool cChildFrame::CanUndo() const {
+    return !openedStatePending_ && history_->CanUndo();
+}
+
+bool cChildFrame::CanRedo() const {
+    return !openedStatePending_ && history_->CanRedo();
+}
+
 void cChildFrame::TakeOpenedState() {
     if (!openedStatePending_) return;
     openedStatePending_ = false;

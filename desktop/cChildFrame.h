@@ -23,6 +23,10 @@ class cChildFrame : public QMdiSubWindow {
     cReportView& View() const { return *view_; }
     // The document's undo and redo.
     cUndoHistory& History();
+    // Whether Undo and Redo have anything to take back, asked without taking the opened
+    // state: the commands are refreshed before the report's first paint.
+    bool CanUndo() const;
+    bool CanRedo() const;
 
     // The main frame has already asked (at exit): close without asking again.
     void SetCloseConfirmed(bool confirmed) { closeConfirmed_ = confirmed; }

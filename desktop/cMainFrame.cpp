@@ -533,8 +533,8 @@ void cMainFrame::UpdateCommandStates() {
         if (checkable) action->setChecked(handler->checked(child->Document()));
     }
     actions_.at(kViewStatusBar)->setChecked(!statusBar()->isHidden());
-    actions_.at(kEditUndo)->setEnabled(child != nullptr && child->History().CanUndo());
-    actions_.at(kEditRedo)->setEnabled(child != nullptr && child->History().CanRedo());
+    actions_.at(kEditUndo)->setEnabled(child != nullptr && child->CanUndo());
+    actions_.at(kEditRedo)->setEnabled(child != nullptr && child->CanRedo());
 }
 
 bool cMainFrame::RunDocumentCommand(int commandId) {

@@ -717,11 +717,15 @@ void MainFrameTest::undoAfterTheFirstPaintReturnsToTheOpenedFile() {
     QVERIFY(QFile::copy(QStringLiteral(KORVAL_SOURCE_DIR "/examples/order-billing.CCM"), copy));
     cChildFrame* child = f.frame->OpenFile(copy.toStdString());
     QVERIFY(child);
+    // Nothing to take back yet, known without writing the opened state out before the paint.
+    QVERIFY(!f.frame->Action(kEditUndo)->isEnabled());
+    QVERIFY(!f.frame->Action(kEditRedo)->isEnabled());
     QVERIFY(QTest::qWaitForWindowExposed(child));
     QTest::qWait(20);
     f.platform.QueueAnswer(MessageAnswer::Yes);
     f.frame->RunCommand(kCocomoInitialize);
     QVERIFY(child->Document().IsModified());
+    QVERIFY(f.frame->Action(kEditUndo)->isEnabled());
     f.frame->RunCommand(kEditUndo);
     QVERIFY(!child->Document().IsModified());
     QCOMPARE(child->windowTitle(), QStringLiteral("order-billing.CCM"));
