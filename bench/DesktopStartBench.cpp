@@ -53,7 +53,7 @@ void BM_StartAgainstBareWindow(benchmark::State& state) {
         [] { return RunDesktop("window", {}); });
 }
 BENCHMARK(BM_StartAgainstBareWindow)
-    ->Iterations(10)
+    ->Iterations(20)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -72,7 +72,7 @@ void BM_SystemPaintAgainstFigures(benchmark::State& state) {
 }
 BENCHMARK(BM_SystemPaintAgainstFigures)
     ->Arg(1000)
-    ->Iterations(5)
+    ->Iterations(10)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -61,7 +61,7 @@ BENCHMARK(BM_FiguresAgainstIniParse)
     ->Arg(200)
     ->Arg(1000)
     ->Arg(5000)
-    ->Iterations(5)
+    ->Iterations(15)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -78,7 +78,7 @@ void BM_FiguresAgainstLeanParse(benchmark::State& state) {
 }
 BENCHMARK(BM_FiguresAgainstLeanParse)
     ->Arg(1000)
-    ->Iterations(5)
+    ->Iterations(15)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

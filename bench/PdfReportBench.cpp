@@ -37,7 +37,7 @@ BENCHMARK(BM_PdfAgainstTextReport)
     ->Arg(200)
     ->Arg(1000)
     ->Arg(5000)
-    ->Iterations(3)
+    ->Iterations(5)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
