@@ -24,6 +24,8 @@ class cMemberProjectCache;
 class cSystemDoc : public cModelDoc {
   public:
     explicit cSystemDoc(cAppContext& context);
+    // Only projects are made by copying (from one reset project); a system never is.
+    cSystemDoc(const cSystemDoc&) = delete;
     ~cSystemDoc() override;
 
     void ResetToDefaults() override;
