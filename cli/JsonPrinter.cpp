@@ -120,6 +120,10 @@ void PrintInto(Output& out, Json& value, std::size_t indent, JsonPreparation pre
 }  // namespace
 
 void PrintJson(std::ostream& stream, Json value, JsonPreparation prepare) {
+    if (!HoldsLongArray(value)) {
+        stream << Printed(value, prepare);
+        return;
+    }
     Output out{stream, {}};
     PrintInto(out, value, 0, prepare);
     stream << out.text;

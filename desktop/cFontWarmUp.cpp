@@ -37,13 +37,7 @@ void cFontWarmUp::StartEarly(int argc, char** argv, char** /*environment*/) {
     if (!StartsEarly(argc, argv)) return;
     // On another core at once: the loader and Qt keep this one busy for longer than the
     // configuration takes.
-    pthread_attr_t attributes;
-    pthread_attr_init(&attributes);
-    bool aimed = AimAtAnotherCore(attributes);
-    earlyStarted =
-        pthread_create(&earlyThread, &attributes, &LoadConfiguration, nullptr) == 0 ||
-        (aimed && pthread_create(&earlyThread, nullptr, &LoadConfiguration, nullptr) == 0);
-    pthread_attr_destroy(&attributes);
+    earlyStarted = CreateThreadOnAnotherCore(earlyThread, &LoadConfiguration, nullptr) == 0;
 }
 
 // The desktop takes no options (RefuseDesktopOptions): any argument like one is printing,

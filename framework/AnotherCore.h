@@ -9,9 +9,10 @@ namespace korval {
 // busy, as a program starting up does, though another core is idle. A thread aimed at
 // another core starts there at once, then frees itself to run anywhere.
 
-// Sets the attributes of a thread to be made so that it starts on a core, other than the
-// caller's, that the process may use; false, the attributes unchanged, when there is none.
-bool AimAtAnotherCore(pthread_attr_t& attributes);
+// pthread_create for a thread aimed at a core, other than the caller's, that the process
+// may use; where there is none, or it is refused (a container's narrower set), the thread
+// starts where threads start. Returns what pthread_create returned.
+int CreateThreadOnAnotherCore(pthread_t& thread, void* (*start)(void*), void* argument);
 // What such a thread does first: lets itself run on every core the process may use again.
 void FreeOfStartingCore();
 

@@ -7,14 +7,7 @@
 namespace korval {
 
 cThreadOnAnotherCore::cThreadOnAnotherCore(std::function<void()> body) : body_(std::move(body)) {
-    pthread_attr_t attributes;
-    ::pthread_attr_init(&attributes);
-    bool aimed = AimAtAnotherCore(attributes);
-    int failed = ::pthread_create(&thread_, &attributes, &Run, this);
-    ::pthread_attr_destroy(&attributes);
-    // A core the process may use can still be refused (a container's narrower set): then
-    // the thread starts where threads start.
-    if (failed != 0 && aimed) failed = ::pthread_create(&thread_, nullptr, &Run, this);
+    int failed = CreateThreadOnAnotherCore(thread_, &Run, this);
     if (failed != 0) throw std::system_error(failed, std::generic_category(), "pthread_create");
     joinable_ = true;
 }
