@@ -48,7 +48,7 @@ ensure_locale() {
     korval_as_root locale-gen >/dev/null || true
 }
 
-KORVAL_BUILD_PACKAGES="cmake ninja-build g++ libgtest-dev libgmock-dev nlohmann-json3-dev libboost-dev libbenchmark-dev clang-format libcsv-dev"
+KORVAL_BUILD_PACKAGES="cmake ninja-build g++ zlib1g-dev libgtest-dev libgmock-dev nlohmann-json3-dev libboost-dev libbenchmark-dev clang-format libcsv-dev"
 KORVAL_GUI_PACKAGES="qt6-base-dev qt6-svg-dev libfontconfig-dev fonts-liberation xvfb xauth poppler-utils"
 # The validators of the desktop entry, metainfo, MIME types, manual pages and figures schema,
 # and the icon renderer the build draws the PNG icons with.

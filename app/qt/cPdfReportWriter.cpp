@@ -1,25 +1,67 @@
 #include "app/qt/cPdfReportWriter.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include "app/qt/QtText.h"
+#include "app/qt/VectorUnitState.h"
 #include "app/qt/cPlainTextGlyphs.h"
 #include "app/qt/cQtPagedReport.h"
+#include "app/qt/cQtPdfSurface.h"
 #include "app/qt/cQtPrinterSurface.h"
+#include "framework/cReportPrinter.h"
+#include "pdfwriter/cPdfDocument.h"
 
 namespace korval {
+
+namespace {
+
+// The pages drawn straight into a PDF document: Qt measures and lays out text as on a PDF
+// printer, and each line is written as one run. Qt's PDF engine writes every glyph with its
+// own positioning and takes several times as long. Null when a font could not be embedded.
+std::unique_ptr<cPdfDocument> DrawPages(cModelDoc& document, const std::tm& jobTime) {
+    // A PDF device never painted on gives the pages' size and resolution.
+    QBuffer nowhere;
+    QPdfWriter model(&nowhere);
+    cQtPagedReport::SetUpPdfWriter(model);
+    QRect paper = model.pageLayout().fullRectPoints();
+    auto pdf = std::make_unique<cPdfDocument>(paper.width(), paper.height(),
+                                              cQtPagedReport::kPdfResolution);
+    cQtPdfSurface surface(*pdf, model);
+    cReportPrinter cycle(document, surface);
+    ClearUpperVectorState();
+    int last = cycle.BeginPrinting(jobTime);
+    for (int page = 1; page <= last; ++page) {
+        pdf->BeginPage();
+        cycle.PrintPage(page);
+        pdf->EndPage();
+    }
+    if (!surface.AllFontsEmbedded()) return nullptr;
+    return pdf;
+}
+
+}  // namespace
 
 bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const std::tm& jobTime,
                              std::string& error) {
     pages_ = 0;
     QString file = ToQString(path);
-    {
-        // The PDF engine a PDF printer would use, without the printer support plugin:
-        // loading it asks the print system for its printers, which costs more than
-        // printing a small report.
+    if (std::unique_ptr<cPdfDocument> pdf = DrawPages(document, jobTime)) {
+        cPdfDocument::Info info{cReportPrinter::FooterFileName(document), "Korval",
+                                std::time(nullptr)};
+        if (pdf->Write(path, info)) {
+            pages_ = pdf->PageCount();
+            return true;
+        }
+        QFile::remove(file);
+    } else {
+        // Text in a font that cannot be embedded as TrueType: Qt's PDF engine embeds any.
+        // It is the engine a PDF printer would use, without the printer support plugin:
+        // loading it asks the print system for its printers, which costs more than printing
+        // a small report.
         QPdfWriter writer(file);
         cQtPagedReport::SetUpPdfWriter(writer);
         pages_ = cQtPagedReport(document, jobTime).Run(writer);

@@ -15,11 +15,6 @@ namespace korval {
 
 namespace {
 
-// Qt's text units (64ths of a pixel) of a coordinate, as Qt converts a point it draws text at.
-std::int32_t TextUnits(qreal coordinate) {
-    return static_cast<std::int32_t>(coordinate * 64);
-}
-
 // Appends, from the symbols 0 to count - 1, a sequence holding every ordered pair of them
 // once as neighbours (a de Bruijn sequence of order 2, opened into a line): for each symbol
 // s in turn, s itself and then s before each larger symbol; the first symbol closes it.
@@ -129,6 +124,11 @@ std::shared_ptr<const cPlainTextGlyphs> cPlainTextGlyphs::For(const QFont& font,
     return found->second;
 }
 
+// Qt's text units (64ths of a pixel) of a coordinate, as Qt converts a point it draws text at.
+std::int32_t cPlainTextGlyphs::TextUnits(qreal coordinate) {
+    return static_cast<std::int32_t>(coordinate * 64);
+}
+
 std::int32_t cPlainTextGlyphs::WidthInTextUnits(std::string_view text) const {
     std::int32_t width = 0;
     for (char c : text) width += advances_[Index(c)];
@@ -148,13 +148,11 @@ void cPlainTextGlyphs::Draw(QPainter& painter, std::string_view text, const QPoi
     QList<QPointF> positions;
     indexes.reserve(static_cast<qsizetype>(text.size()));
     positions.reserve(static_cast<qsizetype>(text.size()));
-    std::int32_t x = TextUnits(origin.x());
     const qreal y = TextUnits(origin.y()) / 64.0;
-    for (char c : text) {
-        indexes.append(glyphs_[Index(c)]);
-        positions.append(QPointF(x / 64.0, y));
-        x += advances_[Index(c)];
-    }
+    ForEachGlyph(text, origin, [&](quint32 glyph, qreal x, qreal, char) {
+        indexes.append(glyph);
+        positions.append(QPointF(x, y));
+    });
     QGlyphRun run;
     run.setRawFont(font_);
     run.setGlyphIndexes(indexes);

@@ -32,6 +32,11 @@ class cPlainTextGlyphs {
     // Draws a line of printable ASCII with its baseline's left end at origin, glyph for
     // glyph where drawing the text through Qt's text layout would put it.
     void Draw(QPainter& painter, std::string_view text, const QPointF& origin) const;
+    // The same glyphs one by one: each(glyph, x, advance, character), x and advance in
+    // device pixels, the baseline being origin's.
+    template <typename Each>
+    void ForEachGlyph(std::string_view text, const QPointF& origin, Each each) const;
+    const QRawFont& Font() const { return font_; }
 
   private:
     static constexpr char kFirst = ' ';
@@ -43,10 +48,22 @@ class cPlainTextGlyphs {
     static int Index(char c) { return c - kFirst; }
     std::int32_t WidthInTextUnits(std::string_view text) const;
 
+    static std::int32_t TextUnits(qreal coordinate);
+
     QRawFont font_;
     std::array<quint32, kCount> glyphs_{};
     // In Qt's text units: 64ths of a device pixel.
     std::array<std::int32_t, kCount> advances_{};
 };
+
+template <typename Each>
+void cPlainTextGlyphs::ForEachGlyph(std::string_view text, const QPointF& origin, Each each) const {
+    // Positions in Qt's text units, as Qt converts the point it draws text at.
+    std::int32_t x = TextUnits(origin.x());
+    for (char c : text) {
+        each(glyphs_[Index(c)], x / 64.0, advances_[Index(c)] / 64.0, c);
+        x += advances_[Index(c)];
+    }
+}
 
 }  // namespace korval

@@ -16,7 +16,7 @@ namespace korval {
 
 cQtReportSurface::cQtReportSurface(QPainter* painter, const QFont& font, const QPaintDevice* device,
                                    const QColor& textColour)
-    : painter_(painter), font_(font), metrics_(font, device) {
+    : painter_(painter), font_(font), device_(device), metrics_(font, device) {
     // A weight-1 line is about a screen pixel: three quarters of a point.
     if (device != nullptr) lineUnit_ = std::max(1, (device->logicalDpiY() + 48) / 96);
     if (painter_ != nullptr) {
@@ -58,26 +58,33 @@ void cQtReportSurface::UseTextPen() {
     if (Painting()) painter_->setPen(QPen(ink_));
 }
 
-void cQtReportSurface::UseLine(const LineStyle& style) {
-    QPen pen(ColorOf(style.tone), std::max(1, style.weight) * lineUnit_);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    switch (style.dash) {
+int cQtReportSurface::LineWidth(const LineStyle& style) const {
+    return std::max(1, style.weight) * lineUnit_;
+}
+
+QList<qreal> cQtReportSurface::DashPattern(DashStyle dash) {
+    switch (dash) {
         case DashStyle::kDashed:
-            pen.setDashPattern({5, 3});
-            break;
+            return {5, 3};
         case DashStyle::kDotted:
-            pen.setDashPattern({1, 2});
-            break;
+            return {1, 2};
         case DashStyle::kSolid:
             break;
     }
+    return {};
+}
+
+void cQtReportSurface::UseLine(const LineStyle& style) {
+    QPen pen(ColorOf(style.tone), LineWidth(style));
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (style.dash != DashStyle::kSolid) pen.setDashPattern(DashPattern(style.dash));
     painter_->setPen(pen);
     painter_->setBrush(Qt::NoBrush);
 }
 
 int cQtReportSurface::TextWidth(std::string_view text) const {
-    if (painter_ != nullptr && IsPlainLine(text, 0)) {
+    if (IsPlainLine(text, 0)) {
         if (const cPlainTextGlyphs* glyphs = PlainTextGlyphs()) return glyphs->RoundedWidth(text);
     }
     return metrics_.horizontalAdvance(ToQString(std::string(text)));
@@ -167,15 +174,21 @@ int cQtReportSurface::PlainLineHeight() {
     return plainLineHeight_;
 }
 
-// The glyph table of the painter's font where glyphs can be drawn without their text: the
-// PDF engine writes them with the font's own map back to the characters, while a preview's
-// recording or an SVG needs each line's text.
+// Glyphs can be drawn without their text on PDF pages: the PDF engine writes them with the
+// font's own map back to the characters, while a preview's recording or an SVG needs each
+// line's text.
+bool cQtReportSurface::DrawsPlainLinesAsGlyphs() const {
+    return painter_ != nullptr && painter_->paintEngine() != nullptr &&
+           painter_->paintEngine()->type() == QPaintEngine::Pdf;
+}
+
 const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() const {
     if (!plainTextGlyphsLooked_) {
         plainTextGlyphsLooked_ = true;
-        if (painter_->paintEngine() != nullptr &&
-            painter_->paintEngine()->type() == QPaintEngine::Pdf) {
-            plainTextGlyphs_ = cPlainTextGlyphs::For(painter_->font(), *painter_->device());
+        if (DrawsPlainLinesAsGlyphs()) {
+            plainTextGlyphs_ = painter_ != nullptr
+                                   ? cPlainTextGlyphs::For(painter_->font(), *painter_->device())
+                                   : cPlainTextGlyphs::For(font_, *device_);
         }
     }
     return plainTextGlyphs_.get();
@@ -185,25 +198,28 @@ const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() const {
 // laying it out as a paragraph: printed reports draw thousands of such lines. On PDF pages
 // the line's glyphs come from the font's table instead of being shaped again; elsewhere
 // left-aligned text needs no width, so it is shaped only once, to be drawn.
-void cQtReportSurface::DrawPlainLine(std::string_view text, const QRect& box, unsigned flags) {
-    if (plainAscent_ < 0)
-        plainAscent_ = QFontMetricsF(painter_->font(), painter_->device()).ascent();
+QPointF cQtReportSurface::PlainLineOrigin(std::string_view text, const QRect& box, unsigned flags) {
+    const QFont& font = painter_ != nullptr ? painter_->font() : font_;
+    const QPaintDevice* device = painter_ != nullptr ? painter_->device() : device_;
+    if (plainAscent_ < 0) plainAscent_ = QFontMetricsF(font, device).ascent();
     const cPlainTextGlyphs* glyphs = PlainTextGlyphs();
-    QString qtText = glyphs != nullptr ? QString() : ToQString(text);
     auto width = [&] {
-        return glyphs != nullptr
-                   ? glyphs->Width(text)
-                   : QFontMetricsF(painter_->font(), painter_->device()).horizontalAdvance(qtText);
+        return glyphs != nullptr ? glyphs->Width(text)
+                                 : QFontMetricsF(font, device).horizontalAdvance(ToQString(text));
     };
     unsigned align = flags & TextFlags::kAlignMask;
     qreal left = box.left();
     if (align == TextFlags::kRight) left += box.width() - width();
     if (align == TextFlags::kCenter) left += (box.width() - width()) / 2;
-    QPointF origin(left, box.top() + plainAscent_);
-    if (glyphs != nullptr)
+    return {left, box.top() + plainAscent_};
+}
+
+void cQtReportSurface::DrawPlainLine(std::string_view text, const QRect& box, unsigned flags) {
+    QPointF origin = PlainLineOrigin(text, box, flags);
+    if (const cPlainTextGlyphs* glyphs = PlainTextGlyphs())
         glyphs->Draw(*painter_, text, origin);
     else
-        painter_->drawText(origin, qtText);
+        painter_->drawText(origin, ToQString(text));
 }
 
 int cQtReportSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QList>
+#include <QPointF>
 #include <memory>
 
 #include "framework/cReportSurface.h"
@@ -46,18 +48,30 @@ class cQtReportSurface : public cReportSurface {
 
   protected:
     QPainter* Painter() const { return painter_; }
+    const QFontMetrics& Metrics() const { return metrics_; }
+    // One line of printable ASCII, which every surface draws alike whatever its letters.
+    static bool IsPlainLine(std::string_view text, unsigned flags);
+    // Whether plain lines are measured and drawn with the font's glyph table, without
+    // shaping them: on PDF pages, whose engine maps the glyphs back to the characters.
+    virtual bool DrawsPlainLinesAsGlyphs() const;
+    // The glyph table of the surface's font, where plain lines are drawn as glyphs.
+    const cPlainTextGlyphs* PlainTextGlyphs() const;
+    // Where a plain line's baseline starts in its box, as Qt's rectangle layout puts it.
+    QPointF PlainLineOrigin(std::string_view text, const QRect& box, unsigned flags);
+    // The width of a line of the style, in device units, and its dash pattern in widths.
+    int LineWidth(const LineStyle& style) const;
+    static QList<qreal> DashPattern(DashStyle dash);
 
   private:
-    static bool IsPlainLine(std::string_view text, unsigned flags);
     int PlainLineHeight();
     void DrawPlainLine(std::string_view text, const QRect& box, unsigned flags);
-    const cPlainTextGlyphs* PlainTextGlyphs() const;
     bool Painting() const { return painter_ != nullptr; }
     void UseLine(const LineStyle& style);
     void UseTextPen();
 
     QPainter* painter_;
     QFont font_;
+    const QPaintDevice* device_;
     QFontMetrics metrics_;
     int plainLineHeight_ = -1;
     qreal plainAscent_ = -1;

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QWidget>
+#include <cmath>
 
 namespace korval::testing {
 
@@ -29,6 +30,26 @@ QString PdfText(const QString& path, int page) {
     if (page > 0) arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
     arguments << path << QStringLiteral("-");
     return RunTool(QStringLiteral("pdftotext"), arguments);
+}
+
+QString FirstLayoutDifference(const QStringList& actual, const QStringList& expected,
+                              double points) {
+    if (actual.size() != expected.size()) return QStringLiteral("a different number of words");
+    QRegularExpression wordPattern(
+        "<word xMin=\"([^\"]+)\" yMin=\"([^\"]+)\" xMax=\"([^\"]+)\" "
+        "yMax=\"([^\"]+)\">([^<]*)</word>");
+    for (qsizetype i = 0; i < actual.size(); ++i) {
+        QRegularExpressionMatch got = wordPattern.match(actual[i]);
+        QRegularExpressionMatch want = wordPattern.match(expected[i]);
+        bool same =
+            got.hasMatch() == want.hasMatch() &&
+            (got.hasMatch() ? got.captured(5) == want.captured(5) : actual[i] == expected[i]);
+        for (int edge = 1; same && got.hasMatch() && edge <= 4; ++edge)
+            same =
+                std::abs(got.captured(edge).toDouble() - want.captured(edge).toDouble()) <= points;
+        if (!same) return actual[i] + QStringLiteral(" against ") + expected[i];
+    }
+    return {};
 }
 
 QStringList PdfWordBoxes(const QString& path) {

@@ -19,6 +19,12 @@ QString PdfText(const QString& path, int page = 0);
 // Every page and every word's box on it (pdftotext -bbox), with the footer's job date and
 // time as DATE and TIME: the printed pages without the minute they were printed in.
 QStringList PdfWordBoxes(const QString& path);
+// The first line where two lists of pages and word boxes (pdftotext -bbox) differ by more
+// than the distance in points, or by a word or a page; empty when they agree. Two PDF
+// writers place the same glyphs alike to within rounding, not to the last digit pdftotext
+// prints.
+QString FirstLayoutDifference(const QStringList& actual, const QStringList& expected,
+                              double points);
 // Lines of text with runs of blanks made single and ends trimmed; blank lines dropped.
 QStringList NormalisedLines(const QString& text);
 // Saves a picture of the widget under $KORVAL_SCREENSHOT_DIR when that is set.

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "pdfwriter/cPdfContent.h"
+#include "pdfwriter/cPdfFont.h"
+
+namespace korval {
+
+// A PDF file being drawn page by page: pages of one size whose content is given in device
+// units (so many per inch, y growing downwards from the top left corner), text as runs of
+// glyphs from embedded TrueType fonts. Each page is compressed as it is finished.
+class cPdfDocument {
+  public:
+    struct Info {
+        std::string title;
+        std::string creator;
+        std::time_t created = 0;
+    };
+
+    cPdfDocument(double pageWidthPoints, double pageHeightPoints, int unitsPerInch);
+    ~cPdfDocument();
+
+    // The number by which text runs name the font; none when its tables cannot be embedded.
+    std::optional<int> AddFont(std::string name, cTrueTypeTables tables);
+
+    void BeginPage();
+    // The page begun last.
+    cPdfContent& Page() { return page_; }
+    // A run of glyphs of the font on one baseline; size in device units per em.
+    void ShowGlyphs(int font, double size, double baseline, std::span<const PlacedGlyph> glyphs);
+    void EndPage();
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+
+    // The whole file.
+    std::string Bytes(const Info& info) const;
+    // False when the file could not be written whole.
+    bool Write(const std::string& path, const Info& info) const;
+
+  private:
+    double widthPoints_;
+    double heightPoints_;
+    double pointsPerUnit_;
+    std::vector<std::unique_ptr<cPdfFont>> fonts_;
+    cPdfContent page_;
+    std::vector<std::string> pages_;  // compressed operators
+};
+
+}  // namespace korval
