@@ -1,12 +1,15 @@
 // The one print path: a measuring pass announces the pages, every row is printed exactly
 // once on one of them between the top margin and the bottom edge, each page carries its
 // header and footer, and Print Preview goes the same way.
+#include <QFontDatabase>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -114,6 +117,7 @@ class PrintPathTest : public QObject {
     void pdfWriterReportsAnUnwritableFile();
     void pdfWriterPagesMatchThePdfPrinter_data();
     void pdfWriterPagesMatchThePdfPrinter();
+    void pdfWriterPrintsInAFontWithoutTrueTypeOutlines();
     void plainLinesSitWhereQtsTextLayoutPutsThem_data();
     void plainLinesSitWhereQtsTextLayoutPutsThem();
     void glyphTablesDrawWhatQtShapes_data();
@@ -419,6 +423,49 @@ void PrintPathTest::glyphTablesDrawWhatQtShapes() {
     QStringList words = PdfLayout(folder.filePath("table.pdf"));
     QVERIFY(words.size() > 20);
     QCOMPARE(words, PdfLayout(folder.filePath("shaped.pdf")));
+}
+
+// A print font whose outlines are not TrueType's (OpenType with CFF outlines) cannot be
+// embedded by Korval's own writer: the report still comes out whole, in that font, through
+// Qt's PDF engine. The renderer runs in a process of its own, whose fonts are configured to
+// take such a font for the print font.
+void PrintPathTest::pdfWriterPrintsInAFontWithoutTrueTypeOutlines() {
+    QString family;
+    for (const QString& each : QFontDatabase::families()) {
+        QRawFont raw = QRawFont::fromFont(QFont(each));
+        if (raw.familyName() == each && !raw.fontTable("CFF ").isEmpty() &&
+            raw.fontTable("glyf").isEmpty() && raw.supportsCharacter(QLatin1Char('K'))) {
+            // Families of one name from several foundries are listed as "Name [Foundry]".
+            family = each.section(QStringLiteral(" ["), 0, 0);
+            break;
+        }
+    }
+    if (family.isEmpty()) QSKIP("no font with CFF outlines is installed");
+    QTemporaryDir folder;
+    QFile config(folder.filePath("fonts.conf"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(
+        QStringLiteral(
+            "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+            "<fontconfig><include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
+            "<match target=\"pattern\"><test name=\"family\"><string>Times New Roman</string>"
+            "</test><edit name=\"family\" mode=\"prepend\" binding=\"strong\"><string>%1"
+            "</string></edit></match></fontconfig>\n")
+            .arg(family)
+            .toUtf8());
+    config.close();
+    QString pdf = folder.filePath("cff.pdf");
+    QProcess renderer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+    renderer.setProcessEnvironment(environment);
+    renderer.start(QStringLiteral(KORVAL_PDF_RENDERER_PATH),
+                   {QStringLiteral(KORVAL_SOURCE_DIR "/examples/payroll.PRJ"), pdf});
+    QVERIFY(renderer.waitForFinished(60000));
+    QCOMPARE(renderer.exitCode(), 0);
+    QVERIFY(PdfPageCount(pdf) >= 1);
+    QVERIFY(RunTool("pdffonts", {pdf}).contains(QString(family).remove(QLatin1Char(' '))));
+    QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("Payroll Replacement")));
 }
 
 QTEST_MAIN(PrintPathTest)
