@@ -78,12 +78,12 @@ std::string TextString(std::string_view utf8) {
     return out + '>';
 }
 
-std::string Deflate(std::string_view bytes) {
+std::string Deflate(std::string_view bytes, Compression compression) {
     uLongf size = compressBound(static_cast<uLong>(bytes.size()));
     std::string out(size, '\0');
     compress2(reinterpret_cast<Bytef*>(out.data()), &size,
               reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
-              Z_DEFAULT_COMPRESSION);
+              compression == Compression::kFastest ? Z_BEST_SPEED : Z_DEFAULT_COMPRESSION);
     out.resize(size);
     return out;
 }

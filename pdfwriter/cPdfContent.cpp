@@ -12,7 +12,8 @@ void cPdfContent::Number(double value, int decimals) {
 }
 
 double cPdfContent::Rounded(double value, int decimals) {
-    double scale = std::pow(10.0, decimals);
+    static constexpr double kScales[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    const double scale = kScales[decimals];
     return std::round(value * scale) / scale;
 }
 

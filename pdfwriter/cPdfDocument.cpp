@@ -66,11 +66,11 @@ void cPdfDocument::EndPage() {
     pdf::AppendNumber(operators, heightPoints_);
     operators += " cm\n";
     operators += page_.Operators();
-    pages_.push_back(pdf::Deflate(operators));
+    pages_.Add(std::move(operators));
     page_ = cPdfContent();
 }
 
-std::string cPdfDocument::Bytes(const Info& info) const {
+std::string cPdfDocument::Bytes(const Info& info) {
     cPdfObjects objects;
     const int catalog = objects.Reserve(), tree = objects.Reserve(),
               information = objects.Reserve(), resources = objects.Reserve();
@@ -92,7 +92,7 @@ std::string cPdfDocument::Bytes(const Info& info) const {
     pdf::AppendNumber(box, heightPoints_);
     box += ']';
     std::string kids;
-    for (const std::string& operators : pages_) {
+    for (const std::string& operators : pages_.Finish()) {
         int page = objects.Reserve(), content = objects.Reserve();
         objects.Add(page, "<</Type /Page /Parent " + Ref(tree) + " /MediaBox " + box +
                               " /Resources " + Ref(resources) + " /Contents " + Ref(content) +
@@ -100,12 +100,12 @@ std::string cPdfDocument::Bytes(const Info& info) const {
         objects.AddCompressedStream(content, "", operators);
         kids += Ref(page) + " ";
     }
-    objects.Add(
-        tree, "<</Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages_.size()) + ">>");
+    objects.Add(tree, "<</Type /Pages /Kids [" + kids + "] /Count " +
+                          std::to_string(pages_.Count()) + ">>");
     return objects.Finish(catalog, information);
 }
 
-bool cPdfDocument::Write(const std::string& path, const Info& info) const {
+bool cPdfDocument::Write(const std::string& path, const Info& info) {
     std::string bytes = Bytes(info);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pdfwriter/cPageCompressor.h"
 #include "pdfwriter/cPdfContent.h"
 #include "pdfwriter/cPdfFont.h"
 
@@ -14,7 +15,8 @@ namespace korval {
 
 // A PDF file being drawn page by page: pages of one size whose content is given in device
 // units (so many per inch, y growing downwards from the top left corner), text as runs of
-// glyphs from embedded TrueType fonts. Each page is compressed as it is finished.
+// glyphs from embedded TrueType fonts. Pages are compressed on another core as they are
+// finished.
 class cPdfDocument {
   public:
     struct Info {
@@ -35,12 +37,12 @@ class cPdfDocument {
     // A run of glyphs of the font on one baseline; size in device units per em.
     void ShowGlyphs(int font, double size, double baseline, std::span<const PlacedGlyph> glyphs);
     void EndPage();
-    int PageCount() const { return static_cast<int>(pages_.size()); }
+    int PageCount() const { return static_cast<int>(pages_.Count()); }
 
-    // The whole file.
-    std::string Bytes(const Info& info) const;
+    // The whole file; no page can be added after it.
+    std::string Bytes(const Info& info);
     // False when the file could not be written whole.
-    bool Write(const std::string& path, const Info& info) const;
+    bool Write(const std::string& path, const Info& info);
 
   private:
     double widthPoints_;
@@ -48,7 +50,7 @@ class cPdfDocument {
     double pointsPerUnit_;
     std::vector<std::unique_ptr<cPdfFont>> fonts_;
     cPdfContent page_;
-    std::vector<std::string> pages_;  // compressed operators
+    cPageCompressor pages_;
 };
 
 }  // namespace korval

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pdfwriter/PdfSyntax.h"
+#include "pdfwriter/cPageCompressor.h"
 #include "pdfwriter/cPdfContent.h"
 #include "pdfwriter/cPdfDocument.h"
 #include "pdfwriter/cTrueTypeTables.h"
@@ -219,6 +220,24 @@ std::string Inflate(const std::string& data) {
               Z_OK);
     out.resize(size);
     return out;
+}
+
+// Pages compressed beside the drawing come back whole and in the order they were added,
+// however the two threads share them.
+TEST(PageCompressorTest, EveryPageComesBackInOrder) {
+    std::mt19937 random(11);
+    std::vector<std::string> pages;
+    cPageCompressor compressor;
+    for (int page = 0; page < 60; ++page) {
+        std::string operators(std::uniform_int_distribution<std::size_t>(0, 40000)(random), '\0');
+        for (char& c : operators) c = static_cast<char>('a' + random() % 7);
+        pages.push_back(operators);
+        compressor.Add(operators);
+    }
+    const std::vector<std::string>& compressed = compressor.Finish();
+    ASSERT_EQ(compressed.size(), pages.size());
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        EXPECT_EQ(Inflate(compressed[page]), pages[page]) << "page " << page;
 }
 
 // A written file read back through its cross-reference table: every object where the table
