@@ -27,6 +27,8 @@
 #include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
 #include "framework/cTextReportSurface.h"
+#include "pdfwriter/PdfReportOutput.h"
+#include "pdfwriter/PrintFontCache.h"
 #include "simulation/Simulate.h"
 #include "simulation/SimulationReport.h"
 #include "simulation/UncertaintyFileCheck.h"
@@ -44,6 +46,29 @@ struct cDocumentLeftToExit {
         static auto* kept = new std::vector<std::unique_ptr<cModelDoc>>;
         if (leave && document) kept->push_back(std::move(document));
     }
+};
+
+// The document's messages while its pages may still go to the PDF renderer, which gives
+// them again: held back, and given at the end unless the renderer took over.
+class cHeldMessages {
+  public:
+    cHeldMessages(std::ostream& err, bool hold) : err_(err), holding_(hold) {}
+    ~cHeldMessages() { Emit(); }
+    std::ostream& Stream() { return holding_ ? static_cast<std::ostream&>(held_) : err_; }
+    void Emit() {
+        if (holding_) err_ << held_.str();
+        held_.str("");
+    }
+    // The renderer takes over: what is held, and what comes after, is dropped.
+    void Discard() {
+        held_.str("");
+        holding_ = false;
+    }
+
+  private:
+    std::ostream& err_;
+    bool holding_;
+    std::ostringstream held_;
 };
 
 constexpr const char* kUsage =
@@ -296,9 +321,15 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     std::string profile = call->profile.empty() ? cEstimatorAppLogic::GetDefaultsProfilePath(
                                                       ExecutableFolder(), profileVariable)
                                                 : call->profile;
+    // PDF pages are drawn here, without Qt, when the renderer measured the print font in
+    // the font set-up as it is now; otherwise the renderer prints them and measures it.
+    const std::string renderer = (ExecutableFolder() / kPdfRendererName).string();
+    std::optional<PrintFontMetrics> printFont;
     if (call->command == "report" && call->format == "pdf" && reportFormats_.count("pdf") == 0) {
-        return PrintPdfThroughRenderer((ExecutableFolder() / kPdfRendererName).string(),
-                                       call->operands[0], call->output, call->profile, err);
+        printFont = printfont::LoadCurrent(renderer);
+        if (!printFont)
+            return PrintPdfThroughRenderer(renderer, call->operands[0], call->output, call->profile,
+                                           err);
     }
     if (call->command == "chart" && chartFormats_.count(call->format) == 0) {
         return DrawChartsThroughDesktop((ExecutableFolder() / kDesktopProgramName).string(),
@@ -316,7 +347,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         err << "korval-cli: " << *problem << '\n';
         return kUsageError;
     }
-    cCliPlatform platform(err);
+    cHeldMessages held(err, printFont.has_value());
+    cCliPlatform platform(held.Stream());
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
     app.Context().reportAppendix = &SimulationReportAppendix;
     if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
@@ -339,6 +371,22 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         if (!document) return kFileError;
     }
 
+    if (printFont) {
+        PdfReportOutcome written =
+            WriteReportPdf(*document, *printFont, call->output, platform.Now());
+        platform.FlushMessages();
+        if (written.result == PdfReportResult::kNeedsTextLayout) {
+            held.Discard();
+            return PrintPdfThroughRenderer(renderer, call->operands[0], call->output, call->profile,
+                                           err);
+        }
+        held.Emit();
+        if (written.result == PdfReportResult::kCannotWrite) {
+            err << "korval-cli: cannot write " << call->output << '\n';
+            return kFileError;
+        }
+        return kSuccess;
+    }
     if (call->command == "chart") {
         platform.FlushMessages();
         return chartFormats_.at(call->format)(*document, call->output, err);

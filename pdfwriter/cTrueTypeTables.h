@@ -39,6 +39,7 @@ class cTrueTypeTables {
     std::string Subset(std::span<const std::uint16_t> glyphs) const;
 
     std::string_view Table(std::string_view tag) const;
+    const std::map<std::string, std::string, std::less<>>& All() const { return tables_; }
     static int Int16(std::string_view table, std::size_t at);
     static std::uint32_t UInt16(std::string_view table, std::size_t at);
     static std::uint32_t UInt32(std::string_view table, std::size_t at);

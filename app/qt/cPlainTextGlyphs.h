@@ -37,6 +37,9 @@ class cPlainTextGlyphs {
     template <typename Each>
     void ForEachGlyph(std::string_view text, const QPointF& origin, Each each) const;
     const QRawFont& Font() const { return font_; }
+    // The glyph and the advance (in Qt's text units) of a printable ASCII character.
+    quint32 GlyphOf(char c) const { return glyphs_[Index(c)]; }
+    std::int32_t AdvanceOf(char c) const { return advances_[Index(c)]; }
 
   private:
     static constexpr char kFirst = ' ';

@@ -6,6 +6,7 @@
 #include "app/qt/QtText.h"
 #include "app/qt/cPlainTextGlyphs.h"
 #include "framework/TextUtil.h"
+#include "pdfwriter/ReportGraphics.h"
 #include "pdfwriter/cPdfDocument.h"
 
 namespace korval {
@@ -16,22 +17,16 @@ PdfColor PdfColorOf(const QColor& color) {
     return {color.redF(), color.greenF(), color.blueF()};
 }
 
-std::vector<PdfPoint> PdfPointsOf(std::span<const SurfacePoint> points) {
-    std::vector<PdfPoint> converted;
-    converted.reserve(points.size());
-    for (SurfacePoint point : points)
-        converted.push_back({static_cast<double>(point.x), static_cast<double>(point.y)});
-    return converted;
-}
+}  // namespace
 
 // The font's PostScript-like name: its family and style without spaces.
-std::string FontName(const QRawFont& font) {
+std::string cQtPdfSurface::FontName(const QRawFont& font) {
     QString name = font.familyName() + QLatin1Char('-') + font.styleName();
     name.remove(QLatin1Char(' '));
     return ToStdString(name);
 }
 
-cTrueTypeTables TablesOf(const QRawFont& font) {
+cTrueTypeTables cQtPdfSurface::TablesOf(const QRawFont& font) {
     cTrueTypeTables tables;
     auto take = [&](std::string_view tag) {
         QByteArray bytes = font.fontTable(std::string(tag).c_str());
@@ -41,8 +36,6 @@ cTrueTypeTables TablesOf(const QRawFont& font) {
     for (std::string_view tag : cTrueTypeTables::kHinting) take(tag);
     return tables;
 }
-
-}  // namespace
 
 cQtPdfSurface::cQtPdfSurface(cPdfDocument& document, const QPaintDevice& device)
     : cQtPrinterSurface(nullptr, device, device.width(), device.height()),
@@ -145,35 +138,22 @@ void cQtPdfSurface::DrawTextAt(std::string_view text, SurfacePoint at, unsigned 
     DrawLaidOut([&](QPainter& painter) { painter.drawText(origin, qtText); });
 }
 
-void cQtPdfSurface::UseLine(const LineStyle& style) {
-    const double width = LineWidth(style);
-    std::vector<double> dashes;
-    for (qreal dash : DashPattern(style.dash)) dashes.push_back(dash * width);
-    document_.Page().SetLine(width, dashes);
-    document_.Page().SetStrokeColor(PdfColorOf(ColorOf(style.tone)));
-}
-
 void cQtPdfSurface::DrawLine(SurfacePoint from, SurfacePoint to, const LineStyle& style) {
-    UseLine(style);
-    PdfPoint points[] = {{double(from.x), double(from.y)}, {double(to.x), double(to.y)}};
-    document_.Page().StrokePolyline(points);
+    SurfacePoint ends[] = {from, to};
+    paper::StrokeLines(document_.Page(), ends, style, LineUnit(), PdfColorOf(ColorOf(style.tone)));
 }
 
 void cQtPdfSurface::DrawPolyline(std::span<const SurfacePoint> points, const LineStyle& style) {
-    if (points.size() < 2) return;
-    UseLine(style);
-    document_.Page().StrokePolyline(PdfPointsOf(points));
+    paper::StrokeLines(document_.Page(), points, style, LineUnit(),
+                       PdfColorOf(ColorOf(style.tone)));
 }
 
 void cQtPdfSurface::FillRect(const SurfaceRect& rect, Tone tone) {
-    document_.Page().SetFillColor(PdfColorOf(ColorOf(tone)));
-    document_.Page().FillRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    paper::FillRect(document_.Page(), rect, PdfColorOf(ColorOf(tone)));
 }
 
 void cQtPdfSurface::FillPolygon(std::span<const SurfacePoint> points, Tone tone) {
-    if (points.size() < 3) return;
-    document_.Page().SetFillColor(PdfColorOf(ColorOf(tone)));
-    document_.Page().FillPolygon(PdfPointsOf(points));
+    paper::FillPolygon(document_.Page(), points, PdfColorOf(ColorOf(tone)));
 }
 
 }  // namespace korval

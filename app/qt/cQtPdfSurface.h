@@ -8,6 +8,7 @@
 
 #include "app/qt/cQtPrinterSurface.h"
 #include "app/qt/cTextRunRecorder.h"
+#include "pdfwriter/cTrueTypeTables.h"
 
 namespace korval {
 
@@ -22,6 +23,10 @@ class cQtPdfSurface : public cQtPrinterSurface {
   public:
     cQtPdfSurface(cPdfDocument& document, const QPaintDevice& device);
     ~cQtPdfSurface() override;
+
+    // The tables of a font to embed, and its name as a PDF names it.
+    static cTrueTypeTables TablesOf(const QRawFont& font);
+    static std::string FontName(const QRawFont& font);
 
     // False once text was drawn in a font the document cannot embed (outlines other than
     // TrueType's): the pages are then incomplete.
@@ -38,7 +43,6 @@ class cQtPdfSurface : public cQtPrinterSurface {
     bool DrawsPlainLinesAsGlyphs() const override { return true; }
 
   private:
-    void UseLine(const LineStyle& style);
     // Draws what the painter of the recorder laid out.
     template <typename Paint>
     void DrawLaidOut(Paint paint);

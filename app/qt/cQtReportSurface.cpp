@@ -11,6 +11,8 @@
 #include "app/qt/QtText.h"
 #include "app/qt/cPlainTextGlyphs.h"
 #include "framework/TextUtil.h"
+#include "pdfwriter/PrintFontMetrics.h"
+#include "pdfwriter/ReportGraphics.h"
 
 namespace korval {
 
@@ -18,7 +20,7 @@ cQtReportSurface::cQtReportSurface(QPainter* painter, const QFont& font, const Q
                                    const QColor& textColour)
     : painter_(painter), font_(font), device_(device), metrics_(font, device) {
     // A weight-1 line is about a screen pixel: three quarters of a point.
-    if (device != nullptr) lineUnit_ = std::max(1, (device->logicalDpiY() + 48) / 96);
+    if (device != nullptr) lineUnit_ = paper::LineUnit(device->logicalDpiY());
     if (painter_ != nullptr) {
         painter_->setFont(font_);
         painter_->setPen(textColour);
@@ -35,23 +37,11 @@ void cQtReportSurface::SetPalette(const QPalette& palette) {
 
 QColor cQtReportSurface::ColorOf(Tone tone) const {
     // Faint and shade lie between paper and ink, so they read on light and dark palettes.
-    auto mix = [this](double inkShare) {
-        return QColor::fromRgbF(
-            static_cast<float>(paper_.redF() + (ink_.redF() - paper_.redF()) * inkShare),
-            static_cast<float>(paper_.greenF() + (ink_.greenF() - paper_.greenF()) * inkShare),
-            static_cast<float>(paper_.blueF() + (ink_.blueF() - paper_.blueF()) * inkShare));
-    };
-    switch (tone) {
-        case Tone::kFaint:
-            return mix(0.45);
-        case Tone::kShade:
-            return mix(0.12);
-        case Tone::kPaper:
-            return paper_;
-        case Tone::kInk:
-            break;
-    }
-    return ink_;
+    const double inkShare = paper::InkShare(tone);
+    return QColor::fromRgbF(
+        static_cast<float>(paper_.redF() + (ink_.redF() - paper_.redF()) * inkShare),
+        static_cast<float>(paper_.greenF() + (ink_.greenF() - paper_.greenF()) * inkShare),
+        static_cast<float>(paper_.blueF() + (ink_.blueF() - paper_.blueF()) * inkShare));
 }
 
 void cQtReportSurface::UseTextPen() {
@@ -59,26 +49,17 @@ void cQtReportSurface::UseTextPen() {
 }
 
 int cQtReportSurface::LineWidth(const LineStyle& style) const {
-    return std::max(1, style.weight) * lineUnit_;
-}
-
-QList<qreal> cQtReportSurface::DashPattern(DashStyle dash) {
-    switch (dash) {
-        case DashStyle::kDashed:
-            return {5, 3};
-        case DashStyle::kDotted:
-            return {1, 2};
-        case DashStyle::kSolid:
-            break;
-    }
-    return {};
+    return paper::LineWidth(style, lineUnit_);
 }
 
 void cQtReportSurface::UseLine(const LineStyle& style) {
     QPen pen(ColorOf(style.tone), LineWidth(style));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    if (style.dash != DashStyle::kSolid) pen.setDashPattern(DashPattern(style.dash));
+    if (style.dash != DashStyle::kSolid) {
+        std::vector<double> dashes = paper::DashPattern(style.dash);
+        pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+    }
     painter_->setPen(pen);
     painter_->setBrush(Qt::NoBrush);
 }
@@ -163,8 +144,7 @@ int cQtReportSurface::QtTextFlags(unsigned flags) {
 // One line of plain ASCII takes one line's height whatever its letters: its glyphs all come
 // from the surface's font.
 bool cQtReportSurface::IsPlainLine(std::string_view text, unsigned flags) {
-    if (text.empty() || (flags & TextFlags::kWordBreak)) return false;
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    return korval::IsPlainLine(text, flags);
 }
 
 int cQtReportSurface::PlainLineHeight() {
@@ -194,6 +174,13 @@ const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() const {
     return plainTextGlyphs_.get();
 }
 
+qreal cQtReportSurface::PlainLineAscent() {
+    const QFont& font = painter_ != nullptr ? painter_->font() : font_;
+    const QPaintDevice* device = painter_ != nullptr ? painter_->device() : device_;
+    if (plainAscent_ < 0) plainAscent_ = QFontMetricsF(font, device).ascent();
+    return plainAscent_;
+}
+
 // Where Qt's rectangle layout puts one plain line (at the top, aligned in the box), without
 // laying it out as a paragraph: printed reports draw thousands of such lines. On PDF pages
 // the line's glyphs come from the font's table instead of being shaped again; elsewhere
@@ -201,7 +188,7 @@ const cPlainTextGlyphs* cQtReportSurface::PlainTextGlyphs() const {
 QPointF cQtReportSurface::PlainLineOrigin(std::string_view text, const QRect& box, unsigned flags) {
     const QFont& font = painter_ != nullptr ? painter_->font() : font_;
     const QPaintDevice* device = painter_ != nullptr ? painter_->device() : device_;
-    if (plainAscent_ < 0) plainAscent_ = QFontMetricsF(font, device).ascent();
+    const qreal ascent = PlainLineAscent();
     const cPlainTextGlyphs* glyphs = PlainTextGlyphs();
     auto width = [&] {
         return glyphs != nullptr ? glyphs->Width(text)
@@ -211,7 +198,7 @@ QPointF cQtReportSurface::PlainLineOrigin(std::string_view text, const QRect& bo
     qreal left = box.left();
     if (align == TextFlags::kRight) left += box.width() - width();
     if (align == TextFlags::kCenter) left += (box.width() - width()) / 2;
-    return {left, box.top() + plainAscent_};
+    return {left, box.top() + ascent};
 }
 
 void cQtReportSurface::DrawPlainLine(std::string_view text, const QRect& box, unsigned flags) {

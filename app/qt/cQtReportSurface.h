@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
-#include <QList>
 #include <QPointF>
 #include <memory>
 
@@ -43,6 +42,10 @@ class cQtReportSurface : public cReportSurface {
     QColor ColorOf(Tone tone) const;
 
     const QFont& Font() const { return font_; }
+    // How far below its top a plain line's baseline lies, and the same in whole units for
+    // text placed at a point.
+    qreal PlainLineAscent();
+    int PointAscent() const { return metrics_.ascent(); }
     // The Qt text flags for the report's flags.
     static int QtTextFlags(unsigned flags);
 
@@ -58,9 +61,9 @@ class cQtReportSurface : public cReportSurface {
     const cPlainTextGlyphs* PlainTextGlyphs() const;
     // Where a plain line's baseline starts in its box, as Qt's rectangle layout puts it.
     QPointF PlainLineOrigin(std::string_view text, const QRect& box, unsigned flags);
-    // The width of a line of the style, in device units, and its dash pattern in widths.
+    // The width of a line of the style, in device units.
     int LineWidth(const LineStyle& style) const;
-    static QList<qreal> DashPattern(DashStyle dash);
+    int LineUnit() const { return lineUnit_; }
 
   private:
     int PlainLineHeight();

@@ -1,11 +1,13 @@
 #include "desktop/pdf/CliPdfFormat.h"
 
 #include <ctime>
+#include <filesystem>
 #include <ostream>
 
 #include "app/qt/cOffscreenApplication.h"
 #include "app/qt/cPdfReportWriter.h"
 #include "cli/cCliRunner.h"
+#include "desktop/pdf/PrintFontMeasurement.h"
 #include "desktop/pdf/cThreadHandoff.h"
 #include "framework/cThreadOnAnotherCore.h"
 
@@ -25,6 +27,9 @@ int WritePdf(cModelDoc& document, const std::string& output, std::ostream& err) 
         err << "korval-cli: " << error << '\n';
         return cCliRunner::kFileError;
     }
+    // The next report korval-cli prints needs no renderer while the fonts stay as they are.
+    std::error_code unknown;
+    KeepPrintFontMetrics(std::filesystem::read_symlink("/proc/self/exe", unknown).string());
     return cCliRunner::kSuccess;
 }
 

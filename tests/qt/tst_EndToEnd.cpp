@@ -96,6 +96,7 @@ class EndToEndTest : public QObject {
     void cliPrintsTheSamePagesWithoutADisplay();
     void cliPdfNeedsAnOutputFile();
     void cliPdfGoesThroughTheRenderer();
+    void cliPdfAfterTheRendererMeasuredThePrintFont();
     void chartsPrintWithTheirLabels_data();
     void chartsPrintWithTheirLabels();
     void cliDrawsChartsAsSvgAndPng();
@@ -260,6 +261,48 @@ void EndToEndTest::cliPdfGoesThroughTheRenderer() {
              std::pair(0, QString()));
     QVERIFY(PdfPageCount(cliPdf) > 1);
     QCOMPARE(PdfWordBoxes(cliPdf), PdfWordBoxes(desktopPdf));
+}
+
+// Once the renderer has measured the print font, korval-cli draws reports of plain lines
+// itself: every run gives the same pages, and a document's messages once, whether its pages
+// were drawn here or handed to the renderer (a report whose text needs Qt's layout).
+void EndToEndTest::cliPdfAfterTheRendererMeasuredThePrintFont() {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("bin"));
+    QString bin = folder.filePath(QStringLiteral("bin"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_CLI_PATH), bin + "/korval-cli"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVAL_PDF_RENDERER_PATH), bin + "/korval-pdf"));
+    QString plain = folder.filePath(QStringLiteral("plain.SLE"));
+    QFile system(plain);
+    QVERIFY(system.open(QIODevice::WriteOnly));
+    system.write(
+        "[KORVAL]\r\nKORVAL_Type=System\r\nVersion=4.1\r\n[Projects]\r\n"
+        "File_Name00=" KORVAL_SOURCE_DIR
+        "/examples/payroll.PRJ\r\n"
+        "File_Name01=absent.PRJ\r\n");
+    system.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder.filePath(QStringLiteral("cache")));
+    auto report = [&](const QString& file, const QString& pdf) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(bin + "/korval-cli", {"report", file, "--profile", KORVAL_DEFAULTS_PROFILE,
+                                            "--format", "pdf", "-o", pdf});
+        process.waitForFinished(60000);
+        return std::pair{process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    };
+    const QString absent = QStringLiteral("korval-cli: absent.PRJ File not found\n");
+    for (const QString& file :
+         {plain, QStringLiteral(KORVAL_SOURCE_DIR "/examples/payroll.PRJ"), plain}) {
+        QString first = folder.filePath("first.pdf"), second = folder.filePath("second.pdf");
+        auto [status, messages] = report(file, first);
+        QCOMPARE(status, 0);
+        QCOMPARE(messages, file == plain ? absent : QString());
+        QVERIFY(QFile::exists(folder.filePath("cache/korval/print-font")));
+        QCOMPARE(report(file, second), std::pair(0, messages));
+        QVERIFY(PdfPageCount(second) >= 1);
+        QCOMPARE(PdfWordBoxes(second), PdfWordBoxes(first));
+    }
 }
 
 void EndToEndTest::cliPdfNeedsAnOutputFile() {

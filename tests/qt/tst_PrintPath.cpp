@@ -20,7 +20,9 @@
 #include "app/qt/cQtPrintJob.h"
 #include "app/qt/cQtPrinterSurface.h"
 #include "desktop/cReportView.h"
+#include "desktop/pdf/PrintFontMeasurement.h"
 #include "framework/cReportPrinter.h"
+#include "pdfwriter/PdfReportOutput.h"
 #include "tests/qt/support/QtTestFiles.h"
 #include "tests/qt/support/cNumberedRowsDoc.h"
 #include "tests/qt/support/cTestQtPlatform.h"
@@ -118,6 +120,8 @@ class PrintPathTest : public QObject {
     void pdfWriterPagesMatchThePdfPrinter_data();
     void pdfWriterPagesMatchThePdfPrinter();
     void pdfWriterPrintsInAFontWithoutTrueTypeOutlines();
+    void pagesFromThePrintFontsMetricsMatchQts_data();
+    void pagesFromThePrintFontsMetricsMatchQts();
     void plainLinesSitWhereQtsTextLayoutPutsThem_data();
     void plainLinesSitWhereQtsTextLayoutPutsThem();
     void glyphTablesDrawWhatQtShapes_data();
@@ -466,6 +470,47 @@ void PrintPathTest::pdfWriterPrintsInAFontWithoutTrueTypeOutlines() {
     QVERIFY(PdfPageCount(pdf) >= 1);
     QVERIFY(RunTool("pdffonts", {pdf}).contains(QString(family).remove(QLatin1Char(' '))));
     QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("Payroll Replacement")));
+}
+
+void PrintPathTest::pagesFromThePrintFontsMetricsMatchQts_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("withoutQt");
+    QTest::newRow("one page") << 5 << "One line" << true;
+    QTest::newRow("several pages") << 140 << "" << true;
+    QTest::newRow("many pages") << 400 << "Counted from the baseline" << true;
+    QTest::newRow("a description of two lines") << 5 << "Two lines\r\nof description" << false;
+    QTest::newRow("another script") << 5 << "\u00DCber" << false;
+}
+
+// korval-cli draws the pages itself from the print font's metrics as Qt measured them: the
+// same words at the same places, to the last digit, as the PDF renderer draws through Qt;
+// a text only Qt's layout can place leaves the pages to the renderer.
+void PrintPathTest::pagesFromThePrintFontsMetricsMatchQts() {
+    QFETCH(int, rows);
+    QFETCH(QString, description);
+    QFETCH(bool, withoutQt);
+    std::optional<PrintFontMetrics> font = MeasurePrintFont();
+    QVERIFY(font);
+    cTestQtPlatform platform;
+    cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+    cNumberedRowsDoc document(context, rows);
+    document.SetDescriptionTexts("Print test", "Tester", description.toStdString());
+    QTemporaryDir folder;
+    QString ours = folder.filePath("metrics.pdf");
+    PdfReportOutcome outcome = WriteReportPdf(document, *font, ours.toStdString(), JobTime());
+    if (!withoutQt) {
+        QCOMPARE(outcome.result, PdfReportResult::kNeedsTextLayout);
+        QVERIFY(!QFile::exists(ours));
+        return;
+    }
+    QCOMPARE(outcome.result, PdfReportResult::kWritten);
+    QString qts = folder.filePath("qt.pdf");
+    cPdfReportWriter writer;
+    std::string error;
+    QVERIFY(writer.Write(document, qts.toStdString(), JobTime(), error));
+    QCOMPARE(outcome.pages, writer.PagesWritten());
+    QCOMPARE(FirstLayoutDifference(PdfLayout(ours), PdfLayout(qts), 0), QString());
 }
 
 QTEST_MAIN(PrintPathTest)

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "framework/cReportSurface.h"
+#include "pdfwriter/cTrueTypeTables.h"
+
+namespace korval {
+
+// What a printed page needs of the print font to measure and draw lines of plain text
+// (printable ASCII) exactly as Qt does on a PDF page: each character's glyph and advance as
+// Qt shapes them, the heights Qt's layout gives, the page's size and resolution, and the
+// font's tables to embed. The desktop's PDF renderer takes them from Qt, and the command
+// line uses them without loading Qt.
+struct PrintFontMetrics {
+    static constexpr char kFirst = ' ';
+    static constexpr char kLast = '~';
+    static constexpr int kCount = kLast - kFirst + 1;
+
+    std::string fontName;
+    double pixelSize = 0;  // device units per em
+    std::array<std::uint16_t, kCount> glyphs{};
+    std::array<std::int32_t, kCount> advances{};  // 64ths of a device unit
+    double lineAscent = 0;                        // a plain line's baseline below its top
+    int pointAscent = 0;                          // the same, whole, for text placed at a point
+    TextMetrics text;
+    int plainLineHeight = 0;
+    int emptyTextHeight = 0;  // the height Qt's layout gives an empty text
+    int emptyWrappedTextHeight = 0;
+    // A text that may wrap but fits on one line: its height and its baseline below its top.
+    int wrappedLineHeight = 0;
+    double wrappedLineAscent = 0;
+    int deviceWidth = 0;
+    int deviceHeight = 0;
+    int dpiX = 0;
+    int dpiY = 0;
+    double pageWidthPoints = 0;
+    double pageHeightPoints = 0;
+    cTrueTypeTables tables;
+
+    // The width of a plain line in 64ths of a device unit.
+    std::int32_t Width64(std::string_view line) const;
+    std::uint16_t GlyphOf(char c) const { return glyphs[static_cast<std::size_t>(c - kFirst)]; }
+    std::int32_t AdvanceOf(char c) const { return advances[static_cast<std::size_t>(c - kFirst)]; }
+};
+
+// One line of printable ASCII, not wrapped: every surface draws it alike whatever its
+// letters, one glyph per character.
+bool IsPlainLine(std::string_view text, unsigned flags);
+
+}  // namespace korval
