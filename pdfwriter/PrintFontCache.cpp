@@ -101,6 +101,19 @@ bool ReadNumbers(std::string_view text, Values&... values) {
     return !in.fail() && (in >> std::ws).eof();
 }
 
+// The overhang, then the number of lines and each line's baseline and height.
+bool ReadWrapped(std::string_view text, PrintFontMetrics& font) {
+    std::istringstream in{std::string(text)};
+    std::size_t lines = 0;
+    in >> font.largestOverhang >> lines;
+    if (in.fail() || lines > 1000) return false;
+    font.wrappedBaselines.resize(lines);
+    font.wrappedHeights.resize(lines);
+    for (std::size_t line = 0; line < lines; ++line)
+        in >> font.wrappedBaselines[line] >> font.wrappedHeights[line];
+    return !in.fail() && (in >> std::ws).eof();
+}
+
 // The metrics' lines, the first of which was read already.
 bool ParseMetrics(cCacheReader& reader, std::string_view first, PrintFontMetrics& font) {
     std::optional<std::string_view> line = first;
@@ -129,7 +142,7 @@ bool ParseMetrics(cCacheReader& reader, std::string_view first, PrintFontMetrics
            ReadNumbers(*text, font.text.height, font.text.aveCharWidth, font.text.maxCharWidth) &&
            ReadNumbers(*heights, font.plainLineHeight, font.emptyTextHeight,
                        font.emptyWrappedTextHeight) &&
-           ReadNumbers(*wrapped, font.wrappedLineHeight, font.wrappedLineAscent) &&
+           ReadWrapped(*wrapped, font) &&
            ReadNumbers(*device, font.deviceWidth, font.deviceHeight, font.dpiX, font.dpiY,
                        font.pageWidthPoints, font.pageHeightPoints);
 }
@@ -197,8 +210,11 @@ std::string Serialize(const FontSetup& setup, const PrintFontMetrics& font) {
            std::to_string(font.text.aveCharWidth) + " " + std::to_string(font.text.maxCharWidth);
     out += "\nheights " + std::to_string(font.plainLineHeight) + " " +
            std::to_string(font.emptyTextHeight) + " " + std::to_string(font.emptyWrappedTextHeight);
-    out += "\nwrapped " + std::to_string(font.wrappedLineHeight) + " " +
-           Number(font.wrappedLineAscent);
+    out += "\nwrapped " + std::to_string(font.largestOverhang) + " " +
+           std::to_string(font.wrappedBaselines.size());
+    for (std::size_t line = 0; line < font.wrappedBaselines.size(); ++line)
+        out += " " + Number(font.wrappedBaselines[line]) + " " +
+               std::to_string(font.wrappedHeights[line]);
     out += "\ndevice " + std::to_string(font.deviceWidth) + " " +
            std::to_string(font.deviceHeight) + " " + std::to_string(font.dpiX) + " " +
            std::to_string(font.dpiY) + " " + Number(font.pageWidthPoints) + " " +

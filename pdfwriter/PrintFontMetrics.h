@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/cReportSurface.h"
 #include "pdfwriter/cTrueTypeTables.h"
@@ -30,9 +31,13 @@ struct PrintFontMetrics {
     int plainLineHeight = 0;
     int emptyTextHeight = 0;  // the height Qt's layout gives an empty text
     int emptyWrappedTextHeight = 0;
-    // A text that may wrap but fits on one line: its height and its baseline below its top.
-    int wrappedLineHeight = 0;
-    double wrappedLineAscent = 0;
+    // A text that may wrap, by its number of lines: the baseline of each line below the
+    // text's top, and the height of so many lines (the first entries for one line).
+    std::vector<double> wrappedBaselines;
+    std::vector<int> wrappedHeights;
+    // How far a glyph's ink reaches past its advance at most, in 64ths: Qt's line breaking
+    // counts it for the last glyph on a line.
+    std::int32_t largestOverhang = 0;
     int deviceWidth = 0;
     int deviceHeight = 0;
     int dpiX = 0;

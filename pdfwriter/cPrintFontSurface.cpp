@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "framework/TextUtil.h"
+#include "pdfwriter/PlainParagraphs.h"
 #include "pdfwriter/ReportGraphics.h"
 #include "pdfwriter/cPdfDocument.h"
 
@@ -51,34 +53,44 @@ void cPrintFontSurface::ShowLine(std::string_view text, double x, double baselin
 int cPrintFontSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsigned flags) {
     const bool wraps = (flags & TextFlags::kWordBreak) != 0;
     if (text.empty()) return wraps ? font_.emptyWrappedTextHeight : font_.emptyTextHeight;
+    // The box as Qt takes it: at least one unit wide.
+    const int boxWidth = std::max(1, rect.right - rect.left);
+    if (wraps) return DrawWrapped(text, rect.left, rect.top, boxWidth, flags);
     // Tabs are expanded only where there are tabs, and a plain line has none.
-    if (!IsPlainLine(text, flags & ~TextFlags::kWordBreak)) {
+    if (!IsPlainLine(text, flags)) {
         needsTextLayout_ = true;
         return font_.plainLineHeight;
     }
-    // The box as Qt takes it: at least one unit wide.
-    const int boxWidth = std::max(1, rect.right - rect.left);
-    const std::int32_t width64 = font_.Width64(text);
-    const unsigned align = flags & TextFlags::kAlignMask;
-    if (wraps) {
-        // A text that may wrap is drawn here only where it surely fits on one line, from the
-        // left, with no spaces at its ends for the layout to treat apart.
-        if (align != TextFlags::kBase || width64 >= (boxWidth - 1) * 64 || text.front() == ' ' ||
-            text.back() == ' ') {
-            needsTextLayout_ = true;
-            return font_.wrappedLineHeight;
-        }
-        if (!(flags & TextFlags::kMeasureOnly))
-            ShowLine(text, rect.left, rect.top + font_.wrappedLineAscent);
-        return font_.wrappedLineHeight;
-    }
     if (flags & TextFlags::kMeasureOnly) return font_.plainLineHeight;
-    const double width = width64 / 64.0;
+    const double width = font_.Width64(text) / 64.0;
+    const unsigned align = flags & TextFlags::kAlignMask;
     double left = rect.left;
     if (align == TextFlags::kRight) left += boxWidth - width;
     if (align == TextFlags::kCenter) left += (boxWidth - width) / 2;
     ShowLine(text, left, rect.top + font_.lineAscent);
     return font_.plainLineHeight;
+}
+
+// A text that may wrap, drawn here when it is left-aligned and its lines are known to be
+// the ones Qt's layout makes.
+int cPrintFontSurface::DrawWrapped(std::string_view text, int left, int top, int boxWidth,
+                                   unsigned flags) {
+    const std::string printable = PrintableText(text);
+    const bool plain = std::all_of(printable.begin(), printable.end(),
+                                   [](char c) { return (c >= ' ' && c <= '~') || c == '\n'; });
+    std::optional<std::vector<std::string>> lines;
+    if (plain && (flags & TextFlags::kAlignMask) == TextFlags::kBase)
+        lines = BreakIntoLines(printable, font_, std::int64_t{boxWidth} * 64);
+    if (!lines || lines->empty() || lines->size() > font_.wrappedBaselines.size()) {
+        needsTextLayout_ = true;
+        return font_.plainLineHeight;
+    }
+    if (!(flags & TextFlags::kMeasureOnly)) {
+        for (std::size_t line = 0; line < lines->size(); ++line)
+            if (!(*lines)[line].empty())
+                ShowLine((*lines)[line], left, top + font_.wrappedBaselines[line]);
+    }
+    return font_.wrappedHeights[lines->size() - 1];
 }
 
 void cPrintFontSurface::DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) {

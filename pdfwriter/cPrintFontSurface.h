@@ -39,6 +39,7 @@ class cPrintFontSurface : public cReportSurface {
     void DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) override;
 
   private:
+    int DrawWrapped(std::string_view text, int left, int top, int boxWidth, unsigned flags);
     // Draws a plain line with its first glyph's origin at x on the baseline.
     void ShowLine(std::string_view text, double x, double baseline);
 

@@ -3,9 +3,13 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
 
+#include "app/qt/QtText.h"
 #include "app/qt/cPlainTextGlyphs.h"
 #include "app/qt/cQtPagedReport.h"
 #include "app/qt/cQtPdfSurface.h"
@@ -23,18 +27,40 @@ void AppendAll(FcStrList* list, std::vector<std::string>& paths) {
     FcStrListDone(list);
 }
 
-// Where Qt's rectangle layout puts the baseline of a text that may wrap but fits on one
-// line, below the rectangle's top; none unless it starts at the rectangle's left.
-std::optional<qreal> WrappedLineBaseline(const QFont& font, const QPaintDevice& device) {
+// Lines of text that may wrap, as many as korval-cli draws without Qt.
+constexpr int kWrappedLines = 40;
+
+QString Lines(int count) {
+    QStringList lines;
+    for (int line = 0; line < count; ++line) lines << QStringLiteral("0");
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Where Qt's rectangle layout puts the baseline of each line of a text that may wrap,
+// below the rectangle's top; none unless every line starts at the rectangle's left.
+std::optional<std::vector<double>> WrappedBaselines(const QFont& font, const QPaintDevice& device) {
     cTextRunRecorder recorder(device);
     QPainter painter(&recorder);
     painter.setFont(font);
     painter.drawText(QRect(0, 0, 100000, 100000),
-                     cQtReportSurface::QtTextFlags(TextFlags::kWordBreak), QStringLiteral("0"));
+                     cQtReportSurface::QtTextFlags(TextFlags::kWordBreak), Lines(kWrappedLines));
     painter.end();
-    std::vector<cTextRunRecorder::Run> runs = recorder.TakeRuns();
-    if (runs.size() != 1 || runs.front().origin.x() != 0) return std::nullopt;
-    return runs.front().origin.y();
+    std::vector<double> baselines;
+    for (const cTextRunRecorder::Run& run : recorder.TakeRuns()) {
+        if (run.origin.x() != 0) return std::nullopt;
+        baselines.push_back(run.origin.y());
+    }
+    if (baselines.size() != kWrappedLines) return std::nullopt;
+    return baselines;
+}
+
+// How far the ink of a printable ASCII character's glyph reaches past its advance at most.
+std::int32_t LargestOverhang(const QFont& font, const QPaintDevice& device) {
+    QFontMetricsF metrics(font, &device);
+    qreal largest = 0;
+    for (char c = PrintFontMetrics::kFirst; c <= PrintFontMetrics::kLast; ++c)
+        largest = std::max(largest, -metrics.rightBearing(QLatin1Char(c)));
+    return static_cast<std::int32_t>(std::ceil(largest * 64));
 }
 
 }  // namespace
@@ -67,11 +93,14 @@ std::optional<PrintFontMetrics> MeasurePrintFont() {
     font.emptyTextHeight = surface.DrawText("", box, TextFlags::kMeasureOnly);
     font.emptyWrappedTextHeight =
         surface.DrawText("", box, TextFlags::kMeasureOnly | TextFlags::kWordBreak);
-    font.wrappedLineHeight =
-        surface.DrawText("0", box, TextFlags::kMeasureOnly | TextFlags::kWordBreak);
-    std::optional<qreal> baseline = WrappedLineBaseline(surface.Font(), model);
-    if (!baseline) return std::nullopt;
-    font.wrappedLineAscent = *baseline;
+    std::optional<std::vector<double>> baselines = WrappedBaselines(surface.Font(), model);
+    if (!baselines) return std::nullopt;
+    font.wrappedBaselines = *baselines;
+    for (int lines = 1; lines <= kWrappedLines; ++lines) {
+        font.wrappedHeights.push_back(surface.DrawText(
+            ToStdString(Lines(lines)), box, TextFlags::kMeasureOnly | TextFlags::kWordBreak));
+    }
+    font.largestOverhang = LargestOverhang(surface.Font(), model);
     font.deviceWidth = surface.DeviceWidth();
     font.deviceHeight = surface.DeviceHeight();
     font.dpiX = surface.PixelsPerInchX();

@@ -33,8 +33,11 @@ PrintFontMetrics GeneratedFont(unsigned seed) {
     font.plainLineHeight = 232;
     font.emptyTextHeight = 231;
     font.emptyWrappedTextHeight = 233;
-    font.wrappedLineHeight = 234;
-    font.wrappedLineAscent = 177.8125;
+    font.largestOverhang = 12;
+    for (int line = 0; line < 40; ++line) {
+        font.wrappedBaselines.push_back(177.8125 + 230.5 * line);
+        font.wrappedHeights.push_back(231 * (line + 1));
+    }
     font.deviceWidth = 9917;
     font.deviceHeight = 14033;
     font.dpiX = font.dpiY = 1200;
@@ -56,7 +59,9 @@ void ExpectSameFont(const PrintFontMetrics& read, const PrintFontMetrics& writte
     EXPECT_EQ(read.advances, written.advances);
     EXPECT_EQ(read.lineAscent, written.lineAscent);
     EXPECT_EQ(read.text, written.text);
-    EXPECT_EQ(read.wrappedLineAscent, written.wrappedLineAscent);
+    EXPECT_EQ(read.wrappedBaselines, written.wrappedBaselines);
+    EXPECT_EQ(read.wrappedHeights, written.wrappedHeights);
+    EXPECT_EQ(read.largestOverhang, written.largestOverhang);
     EXPECT_EQ(read.deviceHeight, written.deviceHeight);
     EXPECT_EQ(read.tables.All(), written.tables.All());
 }

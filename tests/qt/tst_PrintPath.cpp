@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <random>
 
 #include "app/qt/cPdfReportWriter.h"
 #include "app/qt/cPlainTextGlyphs.h"
@@ -122,6 +123,7 @@ class PrintPathTest : public QObject {
     void pdfWriterPrintsInAFontWithoutTrueTypeOutlines();
     void pagesFromThePrintFontsMetricsMatchQts_data();
     void pagesFromThePrintFontsMetricsMatchQts();
+    void wrappedTextFromThePrintFontsMetricsMatchesQts();
     void plainLinesSitWhereQtsTextLayoutPutsThem_data();
     void plainLinesSitWhereQtsTextLayoutPutsThem();
     void glyphTablesDrawWhatQtShapes_data();
@@ -479,8 +481,17 @@ void PrintPathTest::pagesFromThePrintFontsMetricsMatchQts_data() {
     QTest::newRow("one page") << 5 << "One line" << true;
     QTest::newRow("several pages") << 140 << "" << true;
     QTest::newRow("many pages") << 400 << "Counted from the baseline" << true;
-    QTest::newRow("a description of two lines") << 5 << "Two lines\r\nof description" << false;
+    QTest::newRow("a description of two lines") << 5 << "Two lines\r\nof description" << true;
+    QTest::newRow("a wrapped description")
+        << 5
+        << "Replacement of the mainframe payroll system for 4,200 employees: salary and "
+           "hourly pay runs, tax and pension deductions (bank transfer files) and the "
+           "yearly \"tax statements\".\r\n\r\nCounted from the requirements baseline of "
+           "March; interfaces to HR and general ledger."
+        << true;
     QTest::newRow("another script") << 5 << "\u00DCber" << false;
+    QTest::newRow("hyphens") << 5 << "semi-detached, in-house, 2-3 and--so" << true;
+    QTest::newRow("a slash") << 5 << "and/or" << false;
 }
 
 // korval-cli draws the pages itself from the print font's metrics as Qt measured them: the
@@ -511,6 +522,49 @@ void PrintPathTest::pagesFromThePrintFontsMetricsMatchQts() {
     QVERIFY(writer.Write(document, qts.toStdString(), JobTime(), error));
     QCOMPARE(outcome.pages, writer.PagesWritten());
     QCOMPARE(FirstLayoutDifference(PdfLayout(ours), PdfLayout(qts), 0), QString());
+}
+
+// Descriptions of generated words and punctuation, wrapped over up to a dozen lines, come
+// out as Qt lays them out wherever korval-cli breaks the lines itself.
+void PrintPathTest::wrappedTextFromThePrintFontsMetricsMatchesQts() {
+    std::optional<PrintFontMetrics> font = MeasurePrintFont();
+    QVERIFY(font);
+    const std::vector<std::string> words = {
+        "a",        "I",      "of",   "the",        "Wm",    "mainframe",    "4,200",
+        "(bank",    "files)", "HR;",  "March.",     "\"tax", "done\"",       "it's",
+        "W.",       "12.5",   "ll",   "employees:", "MMMMM", "iii",          "x",
+        "payroll",  "Qt's",   "(a)",  "fit,",       "ok",    "self-service", "real-time",
+        "in-house", "3-4",    "x--y", "well-"};
+    std::mt19937 random(17);
+    int drawnWithoutQt = 0;
+    const int documents = 80;
+    for (int trial = 0; trial < documents; ++trial) {
+        std::string description;
+        const int count = std::uniform_int_distribution<int>(1, 120)(random);
+        for (int word = 0; word < count; ++word) {
+            if (word > 0)
+                description += random() % 15 == 0 ? "\r\n" : random() % 6 == 0 ? "  " : " ";
+            description += words[random() % words.size()];
+        }
+        cTestQtPlatform platform;
+        cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
+        cNumberedRowsDoc document(context, 3);
+        document.SetDescriptionTexts("Wrapped", "Tester", description);
+        QTemporaryDir folder;
+        QString ours = folder.filePath("metrics.pdf");
+        if (WriteReportPdf(document, *font, ours.toStdString(), JobTime()).result !=
+            PdfReportResult::kWritten)
+            continue;
+        ++drawnWithoutQt;
+        QString qts = folder.filePath("qt.pdf");
+        cPdfReportWriter writer;
+        std::string error;
+        QVERIFY(writer.Write(document, qts.toStdString(), JobTime(), error));
+        QVERIFY2(FirstLayoutDifference(PdfLayout(ours), PdfLayout(qts), 0).isEmpty(),
+                 description.c_str());
+    }
+    // Lines close to the width are left to Qt; most descriptions are drawn here.
+    QVERIFY2(drawnWithoutQt >= documents * 3 / 4, QByteArray::number(drawnWithoutQt));
 }
 
 QTEST_MAIN(PrintPathTest)

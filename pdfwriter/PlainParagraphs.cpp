@@ -1,0 +1,132 @@
+#include "pdfwriter/PlainParagraphs.h"
+
+#include <cctype>
+
+namespace korval {
+
+namespace {
+
+bool IsQuote(char c) {
+    return c == '\'' || c == '"';
+}
+bool IsLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// A character whose line breaking with its neighbours is known: letters, digits and the
+// punctuation that joins them without a break, and the hyphen.
+bool IsKnownCharacter(char c) {
+    return IsLetter(c) || IsDigit(c) ||
+           std::string_view(".,:;'\"()-").find(c) != std::string_view::npos;
+}
+
+// A stretch of a paragraph between two places where a line may break, with the spaces
+// before it (none where the break follows a hyphen).
+struct Segment {
+    std::string_view spaces;
+    std::string_view text;
+};
+
+// Splits a word (no spaces) where a line may break inside it, appending its segments; false
+// where its breaks are not known. A line may break after a hyphen followed by a letter, not
+// before a hyphen, nor after one followed by a digit or a hyphen. An opening parenthesis
+// only leads a word (and not after a quote and spaces), and closing punctuation never does:
+// no break is allowed before it even after spaces.
+bool AppendWord(std::string_view spaces, std::string_view word, char endOfWordBefore,
+                std::vector<Segment>& segments) {
+    for (std::size_t at = 0; at < word.size(); ++at) {
+        if (!IsKnownCharacter(word[at]) || (word[at] == '(' && at != 0)) return false;
+    }
+    if (word.front() == '(' && (word.size() == 1 || IsQuote(endOfWordBefore))) return false;
+    if (std::string_view("),.:;").find(word.front()) != std::string_view::npos) return false;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at + 1 < word.size(); ++at) {
+        if (word[at] != '-') continue;
+        const char next = word[at + 1];
+        if (IsLetter(next)) {
+            segments.push_back(
+                {start == 0 ? spaces : std::string_view(), word.substr(start, at + 1 - start)});
+            start = at + 1;
+        } else if (!IsDigit(next) && next != '-') {
+            return false;
+        }
+    }
+    segments.push_back({start == 0 ? spaces : std::string_view(), word.substr(start)});
+    return true;
+}
+
+// The segments of a paragraph; none where its breaks are not known. Spaces at its end hang
+// and are left out.
+std::optional<std::vector<Segment>> SegmentsOf(std::string_view paragraph) {
+    std::vector<Segment> segments;
+    char endOfWordBefore = ' ';
+    for (std::size_t at = 0; at < paragraph.size();) {
+        std::size_t wordStart = paragraph.find_first_not_of(' ', at);
+        if (wordStart == std::string_view::npos) break;
+        std::size_t wordEnd = std::min(paragraph.find(' ', wordStart), paragraph.size());
+        std::string_view word = paragraph.substr(wordStart, wordEnd - wordStart);
+        if (!AppendWord(paragraph.substr(at, wordStart - at), word, endOfWordBefore, segments))
+            return std::nullopt;
+        endOfWordBefore = word.back();
+        at = wordEnd;
+    }
+    return segments;
+}
+
+// One paragraph's lines appended; false where only Qt's layout knows them.
+bool BreakParagraph(std::string_view paragraph, const PrintFontMetrics& font, std::int64_t width64,
+                    std::vector<std::string>& lines) {
+    if (paragraph.empty()) {
+        lines.emplace_back();
+        return true;
+    }
+    if (paragraph.front() == ' ') return false;
+    std::optional<std::vector<Segment>> segments = SegmentsOf(paragraph);
+    if (!segments) return false;
+    // Widths within this of the line's width are too close to call.
+    const std::int64_t doubtful = font.largestOverhang + 64;
+    std::string line;
+    std::int64_t lineWidth = 0;
+    for (const Segment& segment : *segments) {
+        const std::int64_t spacesWidth = font.Width64(segment.spaces);
+        const std::int64_t textWidth = font.Width64(segment.text);
+        if (textWidth + doubtful > width64 || spacesWidth > width64) return false;
+        const std::int64_t extended = lineWidth + spacesWidth + textWidth;
+        if (line.empty()) {
+            line = segment.text;
+            lineWidth = textWidth;
+        } else if (extended > width64 - doubtful && extended <= width64 + 64) {
+            return false;
+        } else if (extended > width64) {
+            lines.push_back(std::move(line));
+            line = segment.text;
+            lineWidth = textWidth;
+        } else {
+            line.append(segment.spaces).append(segment.text);
+            lineWidth = extended;
+        }
+    }
+    lines.push_back(std::move(line));
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> BreakIntoLines(std::string_view text,
+                                                       const PrintFontMetrics& font,
+                                                       std::int64_t width64) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0;;) {
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        if (!BreakParagraph(text.substr(start, end - start), font, width64, lines))
+            return std::nullopt;
+        if (end == text.size()) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace korval
