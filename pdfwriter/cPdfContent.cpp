@@ -36,34 +36,36 @@ void cPdfContent::SetLine(double width, std::span<const double> dashes) {
     }
 }
 
-void cPdfContent::SetStrokeColor(PdfColor color) {
-    if (strokeSet_ && color == stroke_) return;
-    strokeSet_ = true;
-    stroke_ = color;
+void cPdfContent::SetColor(PdfColor color, std::optional<PdfColor>& current,
+                           std::string_view operation) {
+    if (current == color) return;
+    current = color;
     Number(color.red);
     Number(color.green);
     Number(color.blue);
-    out_ += "RG\n";
+    out_ += operation;
+}
+
+void cPdfContent::SetStrokeColor(PdfColor color) {
+    SetColor(color, stroke_, "RG\n");
 }
 
 void cPdfContent::SetFillColor(PdfColor color) {
-    if (fillSet_ && color == fill_) return;
-    fillSet_ = true;
-    fill_ = color;
-    Number(color.red);
-    Number(color.green);
-    Number(color.blue);
-    out_ += "rg\n";
+    SetColor(color, fill_, "rg\n");
 }
 
-void cPdfContent::StrokePolyline(std::span<const PdfPoint> points) {
-    if (points.size() < 2) return;
+void cPdfContent::Path(std::span<const PdfPoint> points) {
     Point(points.front());
     out_ += "m\n";
     for (PdfPoint point : points.subspan(1)) {
         Point(point);
         out_ += "l\n";
     }
+}
+
+void cPdfContent::StrokePolyline(std::span<const PdfPoint> points) {
+    if (points.size() < 2) return;
+    Path(points);
     out_ += "S\n";
 }
 
@@ -77,12 +79,7 @@ void cPdfContent::FillRect(double left, double top, double width, double height)
 
 void cPdfContent::FillPolygon(std::span<const PdfPoint> points) {
     if (points.size() < 3) return;
-    Point(points.front());
-    out_ += "m\n";
-    for (PdfPoint point : points.subspan(1)) {
-        Point(point);
-        out_ += "l\n";
-    }
+    Path(points);
     out_ += "h f*\n";
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,6 +63,9 @@ class cPdfContent {
     // A number as written with so many decimals.
     static double Rounded(double value, int decimals);
     void Point(PdfPoint point);
+    // Moves to the first point and draws lines to the others.
+    void Path(std::span<const PdfPoint> points);
+    void SetColor(PdfColor color, std::optional<PdfColor>& current, std::string_view operation);
     void Number(double value, int decimals = 3);
     void UseFont(std::string_view font, double size);
     void AppendGlyph(std::uint16_t glyph);
@@ -69,8 +73,7 @@ class cPdfContent {
     std::string out_;
     double lineWidth_ = -1;
     std::vector<double> dashes_;
-    bool strokeSet_ = false, fillSet_ = false;
-    PdfColor stroke_, fill_;
+    std::optional<PdfColor> stroke_, fill_;
     std::string font_;
     double fontSize_ = 0;
 };
