@@ -257,7 +257,7 @@ std::optional<std::pair<FontSetup, PrintFontMetrics>> Parse(std::string_view byt
         if (!table) return std::nullopt;
         font.tables.Set(*tag, std::string(*table));
     }
-    if (line != "end" || !reader.AtEnd()) return std::nullopt;
+    if (line != "end" || !reader.AtEnd() || !font.IsSound()) return std::nullopt;
     return std::make_pair(std::move(setup), std::move(font));
 }
 

@@ -10,6 +10,19 @@ std::int32_t PrintFontMetrics::Width64(std::string_view line) const {
     return width;
 }
 
+bool PrintFontMetrics::IsSound() const {
+    const bool advancesSound =
+        std::all_of(advances.begin(), advances.end(),
+                    [](std::int32_t advance) { return advance >= 0 && advance < (1 << 20); });
+    const bool heightsSound = std::all_of(wrappedHeights.begin(), wrappedHeights.end(),
+                                          [](int height) { return height > 0; });
+    return pixelSize > 0 && dpiX > 0 && dpiY > 0 && deviceWidth > 0 && deviceHeight > 0 &&
+           pageWidthPoints > 0 && pageHeightPoints > 0 && text.height > 0 && plainLineHeight > 0 &&
+           emptyTextHeight >= 0 && emptyWrappedTextHeight >= 0 && largestOverhang >= 0 &&
+           !wrappedHeights.empty() && wrappedBaselines.size() == wrappedHeights.size() &&
+           advancesSound && heightsSound && tables.CanEmbed();
+}
+
 bool IsPlainLine(std::string_view text, unsigned flags) {
     if (text.empty() || (flags & TextFlags::kWordBreak)) return false;
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });

@@ -46,6 +46,10 @@ struct PrintFontMetrics {
     double pageHeightPoints = 0;
     cTrueTypeTables tables;
 
+    // Whether the figures can lay a page out: sizes and heights positive, a baseline for
+    // every height, widths that fit a line of any length, tables that embed. A cache that
+    // says otherwise was not written by the renderer.
+    bool IsSound() const;
     // The width of a plain line in 64ths of a device unit.
     std::int32_t Width64(std::string_view line) const;
     std::uint16_t GlyphOf(char c) const { return glyphs[static_cast<std::size_t>(c - kFirst)]; }
