@@ -6,6 +6,7 @@
 
 #include "app/qt/cOffscreenApplication.h"
 #include "app/qt/cPdfReportWriter.h"
+#include "cli/DesktopPdfPrint.h"
 #include "cli/cCliRunner.h"
 #include "desktop/pdf/PrintFontMeasurement.h"
 #include "desktop/pdf/cThreadHandoff.h"
@@ -28,8 +29,11 @@ int WritePdf(cModelDoc& document, const std::string& output, std::ostream& err) 
         return cCliRunner::kFileError;
     }
     // The next report korval-cli prints needs no renderer while the fonts stay as they are.
+    // The renderer korval-cli looks for is the one beside this program (this program, or
+    // the desktop's for its --print-pdf: the same Qt measures the same font).
     std::error_code unknown;
-    KeepPrintFontMetrics(std::filesystem::read_symlink("/proc/self/exe", unknown).string());
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", unknown);
+    KeepPrintFontMetrics((program.parent_path() / kPdfRendererName).string());
     return cCliRunner::kSuccess;
 }
 
