@@ -1,58 +1,34 @@
 #include "pdfwriter/PlainParagraphs.h"
 
-#include <cctype>
+#include <optional>
 
 namespace korval {
 
 namespace {
 
-bool IsQuote(char c) {
-    return c == '\'' || c == '"';
-}
-bool IsLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
-}
-bool IsDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-// A character whose line breaking with its neighbours is known: letters, digits and the
-// punctuation that joins them without a break, and the hyphen.
-bool IsKnownCharacter(char c) {
-    return IsLetter(c) || IsDigit(c) ||
-           std::string_view(".,:;'\"()-").find(c) != std::string_view::npos;
-}
-
 // A stretch of a paragraph between two places where a line may break, with the spaces
-// before it (none where the break follows a hyphen).
+// before it (none where the break falls within a word).
 struct Segment {
     std::string_view spaces;
     std::string_view text;
 };
 
-// Splits a word (no spaces) where a line may break inside it, appending its segments; false
-// where its breaks are not known. A line may break after a hyphen followed by a letter, not
-// before a hyphen, nor after one followed by a digit or a hyphen. An opening parenthesis
-// only leads a word (and not after a quote and spaces), and closing punctuation never does:
-// no break is allowed before it even after spaces.
-bool AppendWord(std::string_view spaces, std::string_view word, char endOfWordBefore,
-                std::vector<Segment>& segments) {
-    for (std::size_t at = 0; at < word.size(); ++at) {
-        if (!IsKnownCharacter(word[at]) || (word[at] == '(' && at != 0)) return false;
-    }
-    if (word.front() == '(' && (word.size() == 1 || IsQuote(endOfWordBefore))) return false;
-    if (std::string_view("),.:;").find(word.front()) != std::string_view::npos) return false;
+// Splits a word (no spaces) where Qt allows a break within it, appending its segments;
+// false where its breaks are not known: a pair of characters whose break depends on more
+// than the pair, or a word Qt does not allow a break before after spaces (whether Qt's
+// layout breaks there all the same is not known here).
+bool AppendWord(std::string_view spaces, std::string_view word, std::optional<char> before,
+                const PrintFontMetrics& font, std::vector<Segment>& segments) {
+    if (before && font.BreakAfterSpaces(*before, word.front()) != '1') return false;
     std::size_t start = 0;
-    for (std::size_t at = 0; at + 1 < word.size(); ++at) {
-        if (word[at] != '-') continue;
-        const char next = word[at + 1];
-        if (IsLetter(next)) {
-            segments.push_back(
-                {start == 0 ? spaces : std::string_view(), word.substr(start, at + 1 - start)});
-            start = at + 1;
-        } else if (!IsDigit(next) && next != '-') {
-            return false;
-        }
+    for (std::size_t at = 1; at < word.size(); ++at) {
+        const char rule = font.BreakWithin(
+            PrintFontMetrics::ContextOf(at >= 2 ? &word[at - 2] : nullptr), word[at - 1], word[at]);
+        if (rule == '0') continue;
+        if (rule != '1') return false;
+        segments.push_back(
+            {start == 0 ? spaces : std::string_view(), word.substr(start, at - start)});
+        start = at;
     }
     segments.push_back({start == 0 ? spaces : std::string_view(), word.substr(start)});
     return true;
@@ -60,15 +36,17 @@ bool AppendWord(std::string_view spaces, std::string_view word, char endOfWordBe
 
 // The segments of a paragraph; none where its breaks are not known. Spaces at its end hang
 // and are left out.
-std::optional<std::vector<Segment>> SegmentsOf(std::string_view paragraph) {
+std::optional<std::vector<Segment>> SegmentsOf(std::string_view paragraph,
+                                               const PrintFontMetrics& font) {
     std::vector<Segment> segments;
-    char endOfWordBefore = ' ';
+    std::optional<char> endOfWordBefore;
     for (std::size_t at = 0; at < paragraph.size();) {
         std::size_t wordStart = paragraph.find_first_not_of(' ', at);
         if (wordStart == std::string_view::npos) break;
         std::size_t wordEnd = std::min(paragraph.find(' ', wordStart), paragraph.size());
         std::string_view word = paragraph.substr(wordStart, wordEnd - wordStart);
-        if (!AppendWord(paragraph.substr(at, wordStart - at), word, endOfWordBefore, segments))
+        if (!AppendWord(paragraph.substr(at, wordStart - at), word, endOfWordBefore, font,
+                        segments))
             return std::nullopt;
         endOfWordBefore = word.back();
         at = wordEnd;
@@ -84,7 +62,7 @@ bool BreakParagraph(std::string_view paragraph, const PrintFontMetrics& font, st
         return true;
     }
     if (paragraph.front() == ' ') return false;
-    std::optional<std::vector<Segment>> segments = SegmentsOf(paragraph);
+    std::optional<std::vector<Segment>> segments = SegmentsOf(paragraph, font);
     if (!segments) return false;
     // Widths within this of the line's width are too close to call.
     const std::int64_t doubtful = font.largestOverhang + 64;

@@ -14,12 +14,12 @@ namespace korval {
 // would make it wider than the width (the spaces before that word hang at its end). The
 // text must be printable ASCII with line feeds.
 //
-// Qt breaks lines where Unicode's line breaking rules allow, which for most punctuation
-// depends on its neighbours. Texts of letters, digits, spaces and . , : ; ' " ( ) - break
-// only after spaces and after hyphens before letters, except in a few arrangements this
-// refuses; other texts, a word wider than the width, and a line that would end within a
-// glyph's overhang of the width (where Qt's decision turns on the last glyph's ink) give
-// none: they need Qt's own layout.
+// Qt breaks lines where Unicode's line breaking rules allow, and Qt's answers for pairs of
+// characters come with the font's metrics. A text with a pair whose break depends on more
+// than the pair (as in numbers), a word Qt allows no break before after spaces, a paragraph that
+// starts with spaces, a word wider than the width, or a line that would end within a
+// glyph's overhang of the width (where Qt's decision turns on the last glyph's ink) gives
+// none: it needs Qt's own layout.
 std::optional<std::vector<std::string>> BreakIntoLines(std::string_view text,
                                                        const PrintFontMetrics& font,
                                                        std::int64_t width64);

@@ -137,8 +137,19 @@ bool ParseMetrics(cCacheReader& reader, std::string_view first, PrintFontMetrics
     auto text = ascent ? next("text") : std::nullopt;
     auto heights = text ? next("heights") : std::nullopt;
     auto wrapped = heights ? next("wrapped") : std::nullopt;
-    auto device = wrapped ? next("device") : std::nullopt;
-    return device && ReadNumbers(*ascent, font.lineAscent, font.pointAscent) &&
+    std::optional<std::string_view> within[PrintFontMetrics::kContexts];
+    bool allRead = wrapped.has_value();
+    for (auto& table : within) {
+        table = allRead ? next("breaks") : std::nullopt;
+        allRead = table.has_value();
+    }
+    auto afterSpaces = allRead ? next("spaced") : std::nullopt;
+    auto device = afterSpaces ? next("device") : std::nullopt;
+    if (!device) return false;
+    for (int context = 0; context < PrintFontMetrics::kContexts; ++context)
+        font.breaksWithin[context] = std::string(*within[context]);
+    font.breaksAfterSpaces = std::string(*afterSpaces);
+    return ReadNumbers(*ascent, font.lineAscent, font.pointAscent) &&
            ReadNumbers(*text, font.text.height, font.text.aveCharWidth, font.text.maxCharWidth) &&
            ReadNumbers(*heights, font.plainLineHeight, font.emptyTextHeight,
                        font.emptyWrappedTextHeight) &&
@@ -215,6 +226,8 @@ std::string Serialize(const FontSetup& setup, const PrintFontMetrics& font) {
     for (std::size_t line = 0; line < font.wrappedBaselines.size(); ++line)
         out += " " + Number(font.wrappedBaselines[line]) + " " +
                std::to_string(font.wrappedHeights[line]);
+    for (const std::string& table : font.breaksWithin) out += "\nbreaks " + table;
+    out += "\nspaced " + font.breaksAfterSpaces;
     out += "\ndevice " + std::to_string(font.deviceWidth) + " " +
            std::to_string(font.deviceHeight) + " " + std::to_string(font.dpiX) + " " +
            std::to_string(font.dpiY) + " " + Number(font.pageWidthPoints) + " " +

@@ -1,6 +1,7 @@
 #include "pdfwriter/PrintFontMetrics.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace korval {
 
@@ -20,7 +21,17 @@ bool PrintFontMetrics::IsSound() const {
            pageWidthPoints > 0 && pageHeightPoints > 0 && text.height > 0 && plainLineHeight > 0 &&
            emptyTextHeight >= 0 && emptyWrappedTextHeight >= 0 && largestOverhang >= 0 &&
            !wrappedHeights.empty() && wrappedBaselines.size() == wrappedHeights.size() &&
-           advancesSound && heightsSound && tables.CanEmbed();
+           advancesSound && heightsSound &&
+           std::all_of(breaksWithin.begin(), breaksWithin.end(),
+                       [](const std::string& table) { return table.size() == kCount * kCount; }) &&
+           breaksAfterSpaces.size() == kCount * kCount && tables.CanEmbed();
+}
+
+PrintFontMetrics::WordContext PrintFontMetrics::ContextOf(const char* before) {
+    if (before == nullptr) return kWordStart;
+    if (std::isdigit(static_cast<unsigned char>(*before))) return kAfterDigit;
+    if (std::isalpha(static_cast<unsigned char>(*before))) return kAfterLetter;
+    return kAfterOther;
 }
 
 bool IsPlainLine(std::string_view text, unsigned flags) {

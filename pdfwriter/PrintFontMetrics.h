@@ -38,6 +38,13 @@ struct PrintFontMetrics {
     // How far a glyph's ink reaches past its advance at most, in 64ths: Qt's line breaking
     // counts it for the last glyph on a line.
     std::int32_t largestOverhang = 0;
+    // Where Qt's line breaking allows a break, by pairs of printable ASCII characters, first
+    // character by rows: between the two within a word, by what comes before the pair in the
+    // word (numbers have rules of their own), and before the second after spaces that follow
+    // the first. '1' allows, '0' does not, '?' depends on more.
+    enum WordContext { kWordStart, kAfterDigit, kAfterLetter, kAfterOther, kContexts };
+    std::array<std::string, kContexts> breaksWithin;
+    std::string breaksAfterSpaces;
     int deviceWidth = 0;
     int deviceHeight = 0;
     int dpiX = 0;
@@ -46,6 +53,19 @@ struct PrintFontMetrics {
     double pageHeightPoints = 0;
     cTrueTypeTables tables;
 
+    // The rule of a pair: '1', '0' or '?', as in the tables.
+    char BreakWithin(WordContext context, char before, char after) const {
+        return breaksWithin[context][PairIndex(before, after)];
+    }
+    // The context of a pair within a word from the character before it, if any.
+    static WordContext ContextOf(const char* before);
+    char BreakAfterSpaces(char before, char after) const {
+        return breaksAfterSpaces[PairIndex(before, after)];
+    }
+    static std::size_t PairIndex(char before, char after) {
+        return static_cast<std::size_t>(before - kFirst) * kCount +
+               static_cast<std::size_t>(after - kFirst);
+    }
     // Whether the figures can lay a page out: sizes and heights positive, a baseline for
     // every height, widths that fit a line of any length, tables that embed. A cache that
     // says otherwise was not written by the renderer.

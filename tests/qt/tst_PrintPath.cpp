@@ -491,7 +491,7 @@ void PrintPathTest::pagesFromThePrintFontsMetricsMatchQts_data() {
         << true;
     QTest::newRow("another script") << 5 << "\u00DCber" << false;
     QTest::newRow("hyphens") << 5 << "semi-detached, in-house, 2-3 and--so" << true;
-    QTest::newRow("a slash") << 5 << "and/or" << false;
+    QTest::newRow("a slash") << 5 << "and/or, +/-15 %" << true;
 }
 
 // korval-cli draws the pages itself from the print font's metrics as Qt measured them: the
@@ -530,11 +530,16 @@ void PrintPathTest::wrappedTextFromThePrintFontsMetricsMatchesQts() {
     std::optional<PrintFontMetrics> font = MeasurePrintFont();
     QVERIFY(font);
     const std::vector<std::string> words = {
-        "a",        "I",      "of",   "the",        "Wm",    "mainframe",    "4,200",
-        "(bank",    "files)", "HR;",  "March.",     "\"tax", "done\"",       "it's",
-        "W.",       "12.5",   "ll",   "employees:", "MMMMM", "iii",          "x",
-        "payroll",  "Qt's",   "(a)",  "fit,",       "ok",    "self-service", "real-time",
-        "in-house", "3-4",    "x--y", "well-"};
+        "a",        "I",      "of",   "the",        "Wm",     "mainframe",    "4,200",
+        "(bank",    "files)", "HR;",  "March.",     "\"tax",  "done\"",       "it's",
+        "W.",       "12.5",   "ll",   "employees:", "MMMMM",  "iii",          "x",
+        "payroll",  "Qt's",   "(a)",  "fit,",       "ok",     "self-service", "real-time",
+        "in-house", "3-4",    "x--y", "well-",      "and/or", "15%",          "$400"};
+    // Rarer words of punctuation whose breaks depend on their neighbours.
+    const std::vector<std::string> oddWords = {
+        "+/-15", "Hi!", "What?", "#3",    "a&b",    "x*y",   "e=mc2", "<tag>", "[1]",
+        "{x}",   "a_b", "~ok",   "@home", "`q`",    "a\\b",  "a|b",   "(see",  "ok)",
+        "2.5/3", "(1)", "--",    "!",     "v1.2.3", "1,2;3", "$(12)", "12%)"};
     std::mt19937 random(17);
     int drawnWithoutQt = 0;
     const int documents = 80;
@@ -544,7 +549,8 @@ void PrintPathTest::wrappedTextFromThePrintFontsMetricsMatchesQts() {
         for (int word = 0; word < count; ++word) {
             if (word > 0)
                 description += random() % 15 == 0 ? "\r\n" : random() % 6 == 0 ? "  " : " ";
-            description += words[random() % words.size()];
+            description += random() % 12 == 0 ? oddWords[random() % oddWords.size()]
+                                              : words[random() % words.size()];
         }
         cTestQtPlatform platform;
         cAppContext context{platform, KORVAL_DEFAULTS_PROFILE};
@@ -563,8 +569,9 @@ void PrintPathTest::wrappedTextFromThePrintFontsMetricsMatchesQts() {
         QVERIFY2(FirstLayoutDifference(PdfLayout(ours), PdfLayout(qts), 0).isEmpty(),
                  description.c_str());
     }
-    // Lines close to the width are left to Qt; most descriptions are drawn here.
-    QVERIFY2(drawnWithoutQt >= documents * 3 / 4, QByteArray::number(drawnWithoutQt));
+    // Lines close to the width and words whose breaks depend on more than a pair are left to
+    // Qt; many descriptions are drawn here all the same.
+    QVERIFY2(drawnWithoutQt >= documents / 4, QByteArray::number(drawnWithoutQt));
 }
 
 QTEST_MAIN(PrintPathTest)

@@ -1,5 +1,8 @@
 #include "tests/support/SyntheticPrintFont.h"
 
+#include <cctype>
+#include <string_view>
+
 namespace korval::testing {
 
 namespace {
@@ -52,6 +55,24 @@ PrintFontMetrics SyntheticPrintFont() {
         font.wrappedBaselines.push_back(178.25 + 230 * line);
         font.wrappedHeights.push_back(230 * (line + 1));
     }
+    // Breaks as a simple rule says: within a word after a hyphen or a slash before a letter;
+    // after spaces before anything but closing punctuation; around '+' and '|' unknown.
+    const std::size_t pairs = PrintFontMetrics::kCount * PrintFontMetrics::kCount;
+    std::string within(pairs, '0');
+    font.breaksAfterSpaces.assign(pairs, '0');
+    for (char before = PrintFontMetrics::kFirst; before <= PrintFontMetrics::kLast; ++before) {
+        for (char after = PrintFontMetrics::kFirst; after <= PrintFontMetrics::kLast; ++after) {
+            const std::size_t at = PrintFontMetrics::PairIndex(before, after);
+            if ((before == '-' || before == '/') && std::isalpha(static_cast<unsigned char>(after)))
+                within[at] = '1';
+            if (std::string_view("),.:;!?/").find(after) == std::string_view::npos && before != '(')
+                font.breaksAfterSpaces[at] = '1';
+            if (std::string_view("+|").find_first_of(std::string{before, after}) !=
+                std::string_view::npos)
+                within[at] = font.breaksAfterSpaces[at] = '?';
+        }
+    }
+    font.breaksWithin.fill(within);
     font.deviceWidth = 9921;
     font.deviceHeight = 14031;
     font.dpiX = font.dpiY = 1200;
