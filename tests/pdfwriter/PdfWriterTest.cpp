@@ -13,28 +13,22 @@
 #include "pdfwriter/cPdfContent.h"
 #include "pdfwriter/cPdfDocument.h"
 #include "pdfwriter/cTrueTypeTables.h"
+#include "tests/support/SyntheticPrintFont.h"
 
 namespace korval {
 namespace {
 
-std::string UInt16s(std::initializer_list<unsigned> values) {
-    std::string bytes;
-    for (unsigned value : values) {
-        bytes += static_cast<char>(value >> 8);
-        bytes += static_cast<char>(value & 0xFF);
-    }
-    return bytes;
-}
+using testing::BigEndian16;
 
 // A simple glyph: one contour, a box, then bytes the subset must copy as they are.
 std::string SimpleGlyph(char fill, std::size_t size) {
-    return UInt16s({1, 0, 0, 100, 100}) + std::string(size, fill);
+    return BigEndian16({1, 0, 0, 100, 100}) + std::string(size, fill);
 }
 
 // A composite glyph of glyphs 1 (with word arguments) and 2 (with a scale).
 std::string CompositeGlyph() {
-    return UInt16s({0xFFFF, 0, 0, 100, 100}) + UInt16s({0x0021, 1, 0, 0}) + UInt16s({0x0008, 2}) +
-           std::string(2, '\0') + UInt16s({0x4000});
+    return BigEndian16({0xFFFF, 0, 0, 100, 100}) + BigEndian16({0x0021, 1, 0, 0}) +
+           BigEndian16({0x0008, 2}) + std::string(2, '\0') + BigEndian16({0x4000});
 }
 
 // Six glyphs: 0 notdef, 1 and 2 simple, 3 a composite of 1 and 2, 4 empty, 5 simple; in
@@ -54,17 +48,17 @@ struct SmallFont {
         }
         offsets.push_back(static_cast<unsigned>(outlines.size() / 2));
         std::string head(54, '\0');
-        head.replace(18, 2, UInt16s({2048}));
-        head.replace(36, 8, UInt16s({0xFF00, 0xFE00, 2000, 1800}));  // -256 -512 2000 1800
+        head.replace(18, 2, BigEndian16({2048}));
+        head.replace(36, 8, BigEndian16({0xFF00, 0xFE00, 2000, 1800}));  // -256 -512 2000 1800
         tables.Set("head", head);
         std::string hhea(36, '\0');
-        hhea.replace(4, 4, UInt16s({1800, 0xFE00}));
-        hhea.replace(34, 2, UInt16s({6}));
+        hhea.replace(4, 4, BigEndian16({1800, 0xFE00}));
+        hhea.replace(34, 2, BigEndian16({6}));
         tables.Set("hhea", hhea);
-        tables.Set("maxp", UInt16s({1, 0, static_cast<unsigned>(glyphs.size())}));
-        tables.Set("hmtx", UInt16s({500, 0, 600, 0, 700, 0, 800, 0, 0, 0, 900, 0}));
+        tables.Set("maxp", BigEndian16({1, 0, static_cast<unsigned>(glyphs.size())}));
+        tables.Set("hmtx", BigEndian16({500, 0, 600, 0, 700, 0, 800, 0, 0, 0, 900, 0}));
         std::string loca;
-        for (unsigned offset : offsets) loca += UInt16s({offset});
+        for (unsigned offset : offsets) loca += BigEndian16({offset});
         tables.Set("loca", loca);
         tables.Set("glyf", outlines);
         tables.Set("prep", "hint");

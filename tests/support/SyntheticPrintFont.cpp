@@ -7,30 +7,21 @@ namespace korval::testing {
 
 namespace {
 
-std::string UInt16s(std::initializer_list<unsigned> values) {
-    std::string bytes;
-    for (unsigned value : values) {
-        bytes += static_cast<char>(value >> 8);
-        bytes += static_cast<char>(value & 0xFF);
-    }
-    return bytes;
-}
-
 cTrueTypeTables SyntheticTables(unsigned glyphs) {
     cTrueTypeTables tables;
     std::string head(54, '\0');
-    head.replace(18, 2, UInt16s({1000}));
+    head.replace(18, 2, BigEndian16({1000}));
     tables.Set("head", head);
     std::string hhea(36, '\0');
-    hhea.replace(4, 4, UInt16s({800, 0xFF38}));
-    hhea.replace(34, 2, UInt16s({1}));
+    hhea.replace(4, 4, BigEndian16({800, 0xFF38}));
+    hhea.replace(34, 2, BigEndian16({1}));
     tables.Set("hhea", hhea);
-    tables.Set("maxp", UInt16s({1, 0, glyphs}));
-    tables.Set("hmtx", UInt16s({500, 0}));
+    tables.Set("maxp", BigEndian16({1, 0, glyphs}));
+    tables.Set("hmtx", BigEndian16({500, 0}));
     std::string outlines, offsets;
     for (unsigned glyph = 0; glyph <= glyphs; ++glyph) {
-        offsets += UInt16s({static_cast<unsigned>(outlines.size() / 2)});
-        if (glyph < glyphs) outlines += UInt16s({1, 0, 0, 500, 700, 0, 0});
+        offsets += BigEndian16({static_cast<unsigned>(outlines.size() / 2)});
+        if (glyph < glyphs) outlines += BigEndian16({1, 0, 0, 500, 700, 0, 0});
     }
     tables.Set("loca", offsets);
     tables.Set("glyf", outlines);
@@ -38,6 +29,15 @@ cTrueTypeTables SyntheticTables(unsigned glyphs) {
 }
 
 }  // namespace
+
+std::string BigEndian16(std::initializer_list<unsigned> values) {
+    std::string bytes;
+    for (unsigned value : values) {
+        bytes += static_cast<char>(value >> 8);
+        bytes += static_cast<char>(value & 0xFF);
+    }
+    return bytes;
+}
 
 PrintFontMetrics SyntheticPrintFont() {
     PrintFontMetrics font;
