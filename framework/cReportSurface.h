@@ -57,6 +57,12 @@ struct LineStyle {
     bool operator==(const LineStyle&) const = default;
 };
 
+// Where a line of the width starts when placed at x by the alignment of the flags (kBase:
+// at x), in whole units as the surfaces draw text at a point.
+int AlignedAtPoint(int x, int width, unsigned flags);
+// Where a line of the width starts in a box of the width at left, aligned by the flags.
+double AlignedInBox(double left, int boxWidth, double width, unsigned flags);
+
 // A device that reports can be laid out on: a screen view, a printer page, a PDF page,
 // the command line's character grid or a test recorder. All values in device units.
 class cReportSurface {

@@ -101,6 +101,17 @@ bool ReadNumbers(std::string_view text, Values&... values) {
     return !in.fail() && (in >> std::ws).eof();
 }
 
+// The variables that choose fonts as they are now: "=" and the value in hexadecimal, or "-"
+// when unset.
+std::vector<std::pair<std::string, std::string>> EnvironmentNow() {
+    std::vector<std::pair<std::string, std::string>> environment;
+    for (std::string_view name : kEnvironment) {
+        const char* value = std::getenv(std::string(name).c_str());
+        environment.emplace_back(name, value != nullptr ? "=" + Hex(value) : "-");
+    }
+    return environment;
+}
+
 // The overhang, then the number of lines and each line's baseline and height.
 bool ReadWrapped(std::string_view text, PrintFontMetrics& font) {
     std::istringstream in{std::string(text)};
@@ -185,10 +196,7 @@ FontSetup CurrentSetup(const std::string& renderer, const std::vector<std::strin
         if (user.front() == '/') all.push_back(user);
     FontSetup setup;
     setup.renderer = renderer;
-    for (std::string_view name : kEnvironment) {
-        const char* value = std::getenv(std::string(name).c_str());
-        setup.environment.emplace_back(name, value != nullptr ? "=" + Hex(value) : "-");
-    }
+    setup.environment = EnvironmentNow();
     for (const std::string& path : all) {
         bool seen = false;
         for (const auto& stamped : setup.stamps) seen = seen || stamped.first == path;
@@ -200,10 +208,7 @@ FontSetup CurrentSetup(const std::string& renderer, const std::vector<std::strin
 FontSetup CurrentSetupOf(const FontSetup& cached) {
     FontSetup now;
     now.renderer = cached.renderer;
-    for (std::string_view name : kEnvironment) {
-        const char* value = std::getenv(std::string(name).c_str());
-        now.environment.emplace_back(name, value != nullptr ? "=" + Hex(value) : "-");
-    }
+    now.environment = EnvironmentNow();
     for (const auto& stamped : cached.stamps)
         now.stamps.emplace_back(stamped.first, StampOf(stamped.first));
     return now;

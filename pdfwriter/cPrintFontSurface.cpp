@@ -62,11 +62,7 @@ int cPrintFontSurface::DrawText(std::string_view text, const SurfaceRect& rect, 
         return font_.plainLineHeight;
     }
     if (flags & TextFlags::kMeasureOnly) return font_.plainLineHeight;
-    const double width = font_.Width64(text) / 64.0;
-    const unsigned align = flags & TextFlags::kAlignMask;
-    double left = rect.left;
-    if (align == TextFlags::kRight) left += boxWidth - width;
-    if (align == TextFlags::kCenter) left += (boxWidth - width) / 2;
+    const double left = AlignedInBox(rect.left, boxWidth, font_.Width64(text) / 64.0, flags);
     ShowLine(text, left, rect.top + font_.lineAscent);
     return font_.plainLineHeight;
 }
@@ -99,11 +95,8 @@ void cPrintFontSurface::DrawTextAt(std::string_view text, SurfacePoint at, unsig
         needsTextLayout_ = true;
         return;
     }
-    const int width = RoundedWidth(font_.Width64(text));
-    int left = at.x;
-    if ((flags & TextFlags::kAlignMask) == TextFlags::kCenter) left -= width / 2;
-    if ((flags & TextFlags::kAlignMask) == TextFlags::kRight) left -= width;
-    ShowLine(text, left, at.y + font_.pointAscent);
+    ShowLine(text, AlignedAtPoint(at.x, RoundedWidth(font_.Width64(text)), flags),
+             at.y + font_.pointAscent);
 }
 
 void cPrintFontSurface::DrawLine(SurfacePoint from, SurfacePoint to, const LineStyle& style) {

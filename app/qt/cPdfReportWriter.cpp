@@ -1,7 +1,6 @@
 #include "app/qt/cPdfReportWriter.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -12,7 +11,7 @@
 #include "app/qt/cQtPagedReport.h"
 #include "app/qt/cQtPdfSurface.h"
 #include "app/qt/cQtPrinterSurface.h"
-#include "framework/cReportPrinter.h"
+#include "pdfwriter/PdfReportOutput.h"
 #include "pdfwriter/cPdfDocument.h"
 
 namespace korval {
@@ -31,14 +30,9 @@ std::unique_ptr<cPdfDocument> DrawPages(cModelDoc& document, const std::tm& jobT
     auto pdf = std::make_unique<cPdfDocument>(paper.width(), paper.height(),
                                               cQtPagedReport::kPdfResolution);
     cQtPdfSurface surface(*pdf, model);
-    cReportPrinter cycle(document, surface);
     ClearUpperVectorState();
-    int last = cycle.BeginPrinting(jobTime);
-    for (int page = 1; page <= last; ++page) {
-        pdf->BeginPage();
-        cycle.PrintPage(page);
-        pdf->EndPage();
-    }
+    PrintPages(document, surface, *pdf, jobTime,
+               [&surface] { return !surface.AllFontsEmbedded(); });
     if (!surface.AllFontsEmbedded()) return nullptr;
     return pdf;
 }
@@ -50,13 +44,10 @@ bool cPdfReportWriter::Write(cModelDoc& document, const std::string& path, const
     pages_ = 0;
     QString file = ToQString(path);
     if (std::unique_ptr<cPdfDocument> pdf = DrawPages(document, jobTime)) {
-        cPdfDocument::Info info{cReportPrinter::FooterFileName(document), "Korval",
-                                std::time(nullptr)};
-        if (pdf->Write(path, info)) {
+        if (WriteReportFile(*pdf, document, path)) {
             pages_ = pdf->PageCount();
             return true;
         }
-        QFile::remove(file);
     } else {
         // Text in a font that cannot be embedded as TrueType: Qt's PDF engine embeds any.
         // It is the engine a PDF printer would use, without the printer support plugin:

@@ -6,6 +6,7 @@
 #include "app/qt/QtText.h"
 #include "app/qt/cPlainTextGlyphs.h"
 #include "framework/TextUtil.h"
+#include "pdfwriter/PrintFontMetrics.h"
 #include "pdfwriter/ReportGraphics.h"
 #include "pdfwriter/cPdfDocument.h"
 
@@ -130,11 +131,8 @@ int cQtPdfSurface::DrawText(std::string_view text, const SurfaceRect& rect, unsi
 
 void cQtPdfSurface::DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) {
     QString qtText = ToQString(PrintableText(text));
-    int width = Metrics().horizontalAdvance(qtText);
-    int left = at.x;
-    if ((flags & TextFlags::kAlignMask) == TextFlags::kCenter) left -= width / 2;
-    if ((flags & TextFlags::kAlignMask) == TextFlags::kRight) left -= width;
-    QPoint origin(left, at.y + Metrics().ascent());
+    QPoint origin(AlignedAtPoint(at.x, Metrics().horizontalAdvance(qtText), flags),
+                  at.y + Metrics().ascent());
     DrawLaidOut([&](QPainter& painter) { painter.drawText(origin, qtText); });
 }
 

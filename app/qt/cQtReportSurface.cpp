@@ -112,10 +112,7 @@ void cQtReportSurface::FillPolygon(std::span<const SurfacePoint> points, Tone to
 void cQtReportSurface::DrawTextAt(std::string_view text, SurfacePoint at, unsigned flags) {
     if (!Painting()) return;
     QString qtText = ToQString(PrintableText(text));
-    int width = metrics_.horizontalAdvance(qtText);
-    int left = at.x;
-    if ((flags & TextFlags::kAlignMask) == TextFlags::kCenter) left -= width / 2;
-    if ((flags & TextFlags::kAlignMask) == TextFlags::kRight) left -= width;
+    int left = AlignedAtPoint(at.x, metrics_.horizontalAdvance(qtText), flags);
     painter_->drawText(QPoint(left, at.y + metrics_.ascent()), qtText);
 }
 
@@ -139,12 +136,6 @@ int cQtReportSurface::QtTextFlags(unsigned flags) {
     if (flags & TextFlags::kWordBreak) qtFlags |= Qt::TextWordWrap;
     if (flags & TextFlags::kExpandTabs) qtFlags |= Qt::TextExpandTabs;
     return qtFlags;
-}
-
-// One line of plain ASCII takes one line's height whatever its letters: its glyphs all come
-// from the surface's font.
-bool cQtReportSurface::IsPlainLine(std::string_view text, unsigned flags) {
-    return korval::IsPlainLine(text, flags);
 }
 
 int cQtReportSurface::PlainLineHeight() {
@@ -194,10 +185,10 @@ QPointF cQtReportSurface::PlainLineOrigin(std::string_view text, const QRect& bo
         return glyphs != nullptr ? glyphs->Width(text)
                                  : QFontMetricsF(font, device).horizontalAdvance(ToQString(text));
     };
-    unsigned align = flags & TextFlags::kAlignMask;
-    qreal left = box.left();
-    if (align == TextFlags::kRight) left += box.width() - width();
-    if (align == TextFlags::kCenter) left += (box.width() - width()) / 2;
+    const unsigned align = flags & TextFlags::kAlignMask;
+    const qreal left = align == TextFlags::kBase
+                           ? box.left()
+                           : AlignedInBox(box.left(), box.width(), width(), flags);
     return {left, box.top() + ascent};
 }
 

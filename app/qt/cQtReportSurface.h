@@ -52,8 +52,6 @@ class cQtReportSurface : public cReportSurface {
   protected:
     QPainter* Painter() const { return painter_; }
     const QFontMetrics& Metrics() const { return metrics_; }
-    // One line of printable ASCII, which every surface draws alike whatever its letters.
-    static bool IsPlainLine(std::string_view text, unsigned flags);
     // Whether plain lines are measured and drawn with the font's glyph table, without
     // shaping them: on PDF pages, whose engine maps the glyphs back to the characters.
     virtual bool DrawsPlainLinesAsGlyphs() const;
