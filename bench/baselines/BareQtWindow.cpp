@@ -1,11 +1,18 @@
 // A bare Qt main window of the desktop application's size that reports the moment its
 // first paint is done and quits, as the application does under KORVAL_EXIT_AFTER_PAINT=window:
 // what any Qt desktop program pays before it shows anything.
+//
+// With --with-font the window measures its font before it shows, as a window with a menu
+// bar, a label or a status message must: Qt then sets up its font database (fontconfig's
+// configuration, the fallback families) and loads the font's face, which the bare window
+// never does.
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -40,6 +47,9 @@ int main(int argc, char** argv) {
     application.installEventFilter(&probe);
     QMainWindow window;
     window.resize(1100, 760);
+    if (argc > 1 && std::strcmp(argv[1], "--with-font") == 0) {
+        static_cast<void>(QFontMetrics(window.font()).height());
+    }
     window.show();
     return QApplication::exec();
 }
