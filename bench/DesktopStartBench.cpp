@@ -46,14 +46,27 @@ double RunDesktop(const std::string& waitFor, const std::vector<std::string>& fi
     return SecondsToPaint(argv, waitFor);
 }
 
+// Whether the build has the desktop; the benchmark is skipped otherwise.
+bool HasDesktop(benchmark::State& state) {
+    if (!DesktopProgram().empty()) return true;
+    state.SkipWithError("built without the desktop");
+    return false;
+}
+
+double BareWindow() {
+    return SecondsToPaint({BareWindowProgram()}, "window");
+}
+
+double WindowWithFont() {
+    return SecondsToPaint({BareWindowProgram(), "--with-font"}, "window");
+}
+
+double DesktopWindow() {
+    return RunDesktop("window", {});
+}
+
 void BM_StartAgainstBareWindow(benchmark::State& state) {
-    if (DesktopProgram().empty()) {
-        state.SkipWithError("built without the desktop");
-        return;
-    }
-    CompareWithBaseline(
-        state, 1.3, [] { return SecondsToPaint({BareWindowProgram()}, "window"); },
-        [] { return RunDesktop("window", {}); });
+    if (HasDesktop(state)) CompareWithBaseline(state, 1.3, BareWindow, DesktopWindow);
 }
 BENCHMARK(BM_StartAgainstBareWindow)
     ->Iterations(20)
@@ -61,15 +74,7 @@ BENCHMARK(BM_StartAgainstBareWindow)
     ->Unit(benchmark::kMillisecond);
 
 void BM_WindowWithFontAgainstBareWindow(benchmark::State& state) {
-    if (DesktopProgram().empty()) {
-        state.SkipWithError("built without the desktop");
-        return;
-    }
-    CompareWithBaseline(
-        state, 1.3, [] { return SecondsToPaint({BareWindowProgram()}, "window"); },
-        [] {
-            return SecondsToPaint({BareWindowProgram(), "--with-font"}, "window");
-        });
+    if (HasDesktop(state)) CompareWithBaseline(state, 1.3, BareWindow, WindowWithFont);
 }
 BENCHMARK(BM_WindowWithFontAgainstBareWindow)
     ->Iterations(20)
@@ -77,16 +82,7 @@ BENCHMARK(BM_WindowWithFontAgainstBareWindow)
     ->Unit(benchmark::kMillisecond);
 
 void BM_StartAgainstWindowWithFont(benchmark::State& state) {
-    if (DesktopProgram().empty()) {
-        state.SkipWithError("built without the desktop");
-        return;
-    }
-    CompareWithBaseline(
-        state, 1.3,
-        [] {
-            return SecondsToPaint({BareWindowProgram(), "--with-font"}, "window");
-        },
-        [] { return RunDesktop("window", {}); });
+    if (HasDesktop(state)) CompareWithBaseline(state, 1.3, WindowWithFont, DesktopWindow);
 }
 BENCHMARK(BM_StartAgainstWindowWithFont)
     ->Iterations(20)
@@ -94,10 +90,7 @@ BENCHMARK(BM_StartAgainstWindowWithFont)
     ->Unit(benchmark::kMillisecond);
 
 void BM_SystemPaintAgainstFigures(benchmark::State& state) {
-    if (DesktopProgram().empty()) {
-        state.SkipWithError("built without the desktop");
-        return;
-    }
+    if (!HasDesktop(state)) return;
     const GeneratedSystem& system = SystemOf(static_cast<int>(state.range(0)));
     auto figures = [&] {
         return Seconds(RunChild({CliProgram(), "figures", system.systemPath}, KorvalEnvironment(),
