@@ -35,6 +35,10 @@ std::string cEstimatorAppLogic::ShippedDataFolder(const std::filesystem::path& e
     return folder;
 }
 
+std::string cEstimatorAppLogic::ProfileProblem(const std::string& path) const {
+    return profileCheck_ ? profileCheck_(path) : std::string();
+}
+
 void cEstimatorAppLogic::UseUserProfileUnlessNamed(const char* profileOverride) {
     if (profileOverride != nullptr && *profileOverride != '\0') return;
     std::string copyPath =
@@ -44,7 +48,17 @@ void cEstimatorAppLogic::UseUserProfileUnlessNamed(const char* profileOverride) 
 
 void cEstimatorAppLogic::UseUserProfile(const std::string& copyPath) {
     cUserProfile& profile = context_.userProfile.emplace(context_.defaultsProfilePath, copyPath);
-    if (!profile.HasCopy()) return;
+    if (!profile.HasCopy() && !profile.CopyIsLink()) return;
+    std::string problem = ProfileProblem(copyPath);
+    if (problem.empty() && profile.CopyIsLink())
+        problem = "it is a symbolic link, and Korval keeps its own files only in place";
+    if (!problem.empty()) {
+        profile.SetCopyProblem(problem);
+        context_.platform.ShowMessage("Your defaults profile " + copyPath + " cannot be used: " +
+                                      problem + ".\nKorval reads the installed defaults profile " +
+                                      profile.ShippedPath() + " instead.");
+        return;
+    }
     if (!profile.BringUpToDate()) {
         context_.platform.ShowMessage("Your defaults in " + copyPath +
                                       " could not take the values of the newer " +
@@ -53,9 +67,20 @@ void cEstimatorAppLogic::UseUserProfile(const std::string& copyPath) {
     context_.defaultsProfilePath = copyPath;
 }
 
+bool cEstimatorAppLogic::KeepNamedProfileIfUsable(const std::string& shippedPath) {
+    std::string problem = ProfileProblem(context_.defaultsProfilePath);
+    if (problem.empty()) return true;
+    context_.platform.ShowMessage(
+        "The defaults profile " + context_.defaultsProfilePath + " cannot be used: " + problem +
+        ".\nKorval reads the installed defaults profile " + shippedPath + " instead.");
+    context_.defaultsProfilePath = shippedPath;
+    return false;
+}
+
 bool cEstimatorAppLogic::ResetDefaultsProfile() {
     cPlatformServices& platform = context_.platform;
-    if (!context_.userProfile || !context_.userProfile->HasCopy()) {
+    if (!context_.userProfile ||
+        (!context_.userProfile->HasCopy() && !context_.userProfile->CopyIsLink())) {
         platform.ShowMessage("Korval reads the defaults profile " + context_.defaultsProfilePath +
                              "; there is no copy of your own to remove.");
         return false;
@@ -70,6 +95,7 @@ bool cEstimatorAppLogic::ResetDefaultsProfile() {
         platform.ShowMessage(profile.CopyPath() + " could not be removed:\n" + profile.LastError());
         return false;
     }
+    profile.SetCopyProblem({});
     context_.defaultsProfilePath = profile.ShippedPath();
     LoadExtensions();
     return true;
@@ -170,6 +196,13 @@ void cEstimatorAppLogic::CheckDefaultsProfile() {
     const std::string& path = context_.defaultsProfilePath;
     if (!context_.platform.FileExists(path)) {
         context_.platform.ShowMessage(path + " not found");
+        return;
+    }
+    if (std::string problem = ProfileProblem(path); !problem.empty()) {
+        context_.platform.ShowMessage("The defaults profile " + path +
+                                      " cannot be used: " + problem +
+                                      ".\nNew documents take no constants or tables "
+                                      "from it.");
         return;
     }
     CheckFileVersion(path, context_.platform);

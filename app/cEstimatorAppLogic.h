@@ -26,6 +26,13 @@ class cEstimatorAppLogic {
     cEstimatorAppLogic(cPlatformServices& platform, std::string defaultsProfilePath,
                        DocumentFactory createDocument);
 
+    // Why a defaults profile cannot be used, empty when it can. The programs pass
+    // DefaultsProfileProblem (this layer names no model); without a check every profile is
+    // used as it is.
+    using ProfileCheck = std::function<std::string(const std::string& path)>;
+    void SetProfileCheck(ProfileCheck check) { profileCheck_ = std::move(check); }
+    std::string ProfileProblem(const std::string& path) const;
+
     cAppContext& Context() { return context_; }
     const std::string& DefaultsProfilePath() const { return context_.defaultsProfilePath; }
 
@@ -40,8 +47,13 @@ class cEstimatorAppLogic {
     // the configuration folder goes in front of the shipped profile.
     void UseUserProfileUnlessNamed(const char* profileOverride);
     // The copy at copyPath is read when it exists (first brought up to date with a newer
-    // shipped profile) and made on the first change to the defaults.
+    // shipped profile) and made on the first change to the defaults. A copy that cannot be
+    // used is not read: the user is told why, and the shipped profile is read instead.
     void UseUserProfile(const std::string& copyPath);
+    // The desktop's start with a named profile (KORVAL_PROFILE, Options, Defaults Profile)
+    // that cannot be used: the user is told why and the shipped profile at shippedPath is
+    // read instead. False when it fell back. (korval-cli refuses such a profile instead.)
+    bool KeepNamedProfileIfUsable(const std::string& shippedPath);
     // Options, Reset Defaults Profile: removes the user's copy after asking; true when removed.
     bool ResetDefaultsProfile();
     // The rule of the Windows program: the program path upper-cased with ".EXE" turned
@@ -78,6 +90,7 @@ class cEstimatorAppLogic {
   private:
     cAppContext context_;
     DocumentFactory createDocument_;
+    ProfileCheck profileCheck_;
     std::array<int, 5> untitledCounters_{};
 };
 

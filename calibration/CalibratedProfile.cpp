@@ -1,14 +1,13 @@
 #include "calibration/CalibratedProfile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "framework/FileReplacement.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/cIniFile.h"
 #include "framework/cProfileStore.h"
+#include "framework/cReadOnlyFile.h"
 #include "functionpoint/LanguageProfile.h"
 #include "rayleigh/ApplicationTypeProfile.h"
 
@@ -38,17 +37,6 @@ std::string LanguageItemLabel(const LanguageFit& fit) {
     std::string was = fit.current ? FormatNumber(" (profile: %d)", *fit.current)
                                   : std::string(" (new in the profile)");
     return fit.name + FormatNumber(": %d SLOC per function point", *fit.fitted) + was;
-}
-
-std::optional<std::string> ReadWhole(const std::string& path) {
-    std::error_code error;
-    auto size = std::filesystem::file_size(path, error);
-    if (error || size > cProfileStore::kDocumentSizeLimit) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return std::move(content).str();
 }
 
 // Where a name stands in a numbered table: its entry, or the first free number for a new
@@ -141,7 +129,8 @@ ProfileWriteOutcome WriteCalibratedProfile(const Calibration& calibration,
         return {false,
                 outputPath + " is the profile in use; the calibrated profile goes to a new file"};
     }
-    std::optional<std::string> content = ReadWhole(calibration.profilePath);
+    std::optional<std::string> content =
+        ReadRegularFile(calibration.profilePath, cProfileStore::kDocumentSizeLimit);
     if (!content) return {false, calibration.profilePath + " cannot be read"};
     cIniFile ini = cIniFile::Parse(std::move(*content));
     std::size_t applied = 0;

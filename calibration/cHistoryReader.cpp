@@ -1,12 +1,8 @@
 #include "calibration/cHistoryReader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-
 #include "calibration/cCsvRecordSplitter.h"
 #include "calibration/cHistoryColumns.h"
+#include "framework/cReadOnlyFile.h"
 
 namespace korval {
 
@@ -79,22 +75,19 @@ void cHistoryReader::Begin(const std::string& path) {
 
 History cHistoryReader::ReadFile(const std::string& path) {
     Begin(path);
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        history_.AddProblem({0, "", "is a folder, not a history file"});
-        return std::move(history_);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        history_.AddProblem({0, "", std::string("cannot be read: ") + std::strerror(errno)});
+    // Only a regular file: /dev/zero or a FIFO would never end or never start.
+    cReadOnlyFile in(path);
+    if (!in.Stamp()) {
+        history_.AddProblem({0, "", "cannot be read: " + in.Problem()});
         return std::move(history_);
     }
     std::string block(kBlockSize, '\0');
     std::string pending;
     std::size_t pendingLength = 0;  // the whole line's length, also past what is kept
-    while (!stopped_ && in) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        std::string_view data(block.data(), static_cast<std::size_t>(in.gcount()));
+    while (!stopped_) {
+        long got = in.ReadSome(block.data(), block.size());
+        if (got <= 0) break;
+        std::string_view data(block.data(), static_cast<std::size_t>(got));
         while (!data.empty() && !stopped_) {
             std::size_t end = data.find('\n');
             std::string_view piece = data.substr(0, end);

@@ -1,5 +1,7 @@
 #include "cli/FiguresTable.h"
 
+#include "framework/TextUtil.h"
+
 namespace korval {
 
 namespace {
@@ -23,7 +25,10 @@ void CollectRows(const Json& node, const std::string& path, std::vector<FigureRo
     }
 }
 
-std::string CsvField(const std::string& text) {
+// Texts from files may hold any byte; control characters never reach a terminal or a
+// spreadsheet (an ESC would drive the terminal the CSV is shown on).
+std::string CsvField(const std::string& stored) {
+    std::string text = IsPrintableAsItIs(stored) ? stored : PrintableText(stored);
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) {

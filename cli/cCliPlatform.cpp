@@ -5,14 +5,16 @@
 
 #include <ctime>
 
+#include "framework/TextUtil.h"
 #include "framework/cDialogLogic.h"
 
 namespace korval {
 
 MessageAnswer cCliPlatform::ShowMessage(const std::string& text, MessageButtons buttons) {
     std::string line;
-    for (char c : text) {
-        if (c == '\r') continue;
+    // Messages name files and titles, which may hold any byte: none reaches the terminal
+    // as a control character.
+    for (char c : PrintableText(text)) {
         if (c == '\n') {
             if (!line.empty() && line.back() != ' ') line += ' ';
         } else {

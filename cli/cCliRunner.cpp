@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -22,10 +21,13 @@
 #include "cli/SimulationPercentiles.h"
 #include "cli/cCliPlatform.h"
 #include "cli/cDocumentDiff.h"
+#include "documents/DefaultsProfileCheck.h"
 #include "documents/cDocumentFactory.h"
 #include "framework/TextUtil.h"
 #include "framework/UncertaintyInputs.h"
 #include "framework/cModelDoc.h"
+#include "framework/cProfileStore.h"
+#include "framework/cReadOnlyFile.h"
 #include "framework/cTextReportSurface.h"
 #include "pdfwriter/PdfReportOutput.h"
 #include "pdfwriter/PrintFontCache.h"
@@ -184,10 +186,7 @@ std::optional<Invocation> Parse(const std::vector<std::string>& args,
 }
 
 std::string FileContent(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return std::move(content).str();
+    return ReadRegularFile(path, cProfileStore::kDocumentSizeLimit).value_or(std::string());
 }
 
 // Exits as diff does: 0 equal, 1 different, 2 when the files cannot be compared.
@@ -279,11 +278,17 @@ std::variant<SimulationRequest, std::string> SimulationRequestOf(const Invocatio
     return request;
 }
 
+// The simulation reads such settings as certain: the user is told which key and why.
+void PrintUncertaintyProblems(const cModelDoc& document, std::ostream& err) {
+    for (const std::string& problem : UncertaintyFileProblems(document.GetPathName()))
+        err << "korval-cli: " << PrintableText(document.GetPathName()) << ": "
+            << PrintableText(problem) << '\n';
+}
+
 int RunSimulate(const cModelDoc& document,
                 const std::variant<SimulationRequest, std::string>& request,
                 const std::vector<double>& percentiles, std::ostream& out, std::ostream& err) {
-    for (const std::string& problem : UncertaintyFileProblems(document.GetPathName()))
-        err << "korval-cli: " << document.GetPathName() << ": " << problem << '\n';
+    PrintUncertaintyProblems(document, err);
     SimulationResults results = Simulate(document, std::get<SimulationRequest>(request));
     out << DumpFigures(WithPercentiles(SimulationJson(results), results, percentiles)) << '\n';
     return cCliRunner::kSuccess;
@@ -302,6 +307,18 @@ bool cCliRunner::RegisterChartFormat(const std::string& name, ReportFormat forma
 }
 
 int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return RunCommand(args, out, err);
+    } catch (const std::exception& error) {
+        err << "korval-cli: " << PrintableText(error.what()) << '\n';
+    } catch (...) {
+        err << "korval-cli: the command stopped with an unknown error\n";
+    }
+    return kFileError;
+}
+
+int cCliRunner::RunCommand(const std::vector<std::string>& args, std::ostream& out,
+                           std::ostream& err) {
     switch (FindInfoOption(args)) {
         case InfoOption::Help:
             out << kUsage;
@@ -321,6 +338,13 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     std::string profile = call->profile.empty() ? cEstimatorAppLogic::GetDefaultsProfilePath(
                                                       ExecutableFolder(), profileVariable)
                                                 : call->profile;
+    // Every new document and every table comes from the profile: one that cannot be used
+    // would print figures from zero constants as if they were an estimate.
+    if (std::string problem = DefaultsProfileProblem(profile); !problem.empty()) {
+        err << "korval-cli: cannot use the defaults profile " << PrintableText(profile) << ": "
+            << problem << '\n';
+        return kFileError;
+    }
     // PDF pages are drawn here, without Qt, when the renderer measured the print font in
     // the font set-up as it is now; otherwise the renderer prints them and measures it.
     const std::string renderer = (ExecutableFolder() / kPdfRendererName).string();
@@ -351,6 +375,7 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
     cCliPlatform platform(held.Stream());
     cEstimatorAppLogic app(platform, profile, &CreateDocument);
     app.Context().reportAppendix = &SimulationReportAppendix;
+    app.SetProfileCheck(&DefaultsProfileProblem);
     if (call->profile.empty()) app.UseUserProfileUnlessNamed(profileVariable);
     app.LoadExtensions();
     if (call->command == "diff") return RunDiff(app, *call, out, err);
@@ -394,6 +419,8 @@ int cCliRunner::Run(const std::vector<std::string>& args, std::ostream& out, std
         platform.FlushMessages();
         return reportFormats_.at(call->format)(*document, call->output, err);
     } else if (call->command == "report") {
+        platform.FlushMessages();
+        PrintUncertaintyProblems(*document, err);
         out << ReportText(*document);
     } else if (call->command == "figures" && call->format == "csv") {
         out << FiguresCsv(DocumentFigures(*document));

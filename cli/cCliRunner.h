@@ -13,7 +13,8 @@ class cModelDoc;
 // korval-cli: report, figures, plan, chart, calibrate, diff, new, resave and simulate; --help
 // and --version. Exit status 0 on success, 1 when a file cannot be opened, is not a Korval
 // file or cannot be saved, 2 on bad usage. diff exits as diff does: 0 equal, 1 different, 2
-// when it cannot compare.
+// when it cannot compare. Whatever a command's libraries throw ends the command with a
+// message and status 1, never with an abort.
 class cCliRunner {
   public:
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
@@ -41,6 +42,8 @@ class cCliRunner {
     static constexpr int kCannotCompare = 2;
 
   private:
+    int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
     std::map<std::string, ReportFormat> reportFormats_;
     std::map<std::string, ReportFormat> chartFormats_;
     bool leaveDocumentToExit_ = false;

@@ -89,9 +89,12 @@ Leaves FigureLeaves(const Json& figures) {
     return leaves;
 }
 
+// A value from a file shows on one line without control characters: a title's ESC bytes
+// would otherwise drive the terminal the differences are shown on.
 std::string ShownValue(const std::optional<Json>& value) {
     if (!value) return "(none)";
-    return value->is_null() ? "null" : ScalarText(*value);
+    if (value->is_null()) return "null";
+    return ReplaceAll(PrintableText(ScalarText(*value)), "\n", "\\n");
 }
 
 // A side that lacks the value has no "a" or "b".
@@ -114,8 +117,8 @@ cDocumentDiff::cDocumentDiff(const std::string& fileA, const std::string& fileB,
 std::string cDocumentDiff::Text() const {
     std::string text;
     auto write = [&text](const char* what, const Change& change) {
-        text += std::string(what) + " " + change.name + ": " + ShownValue(change.a) + " -> " +
-                ShownValue(change.b);
+        text += std::string(what) + " " + PrintableText(change.name) + ": " + ShownValue(change.a) +
+                " -> " + ShownValue(change.b);
         if (change.changePercent) text += FormatNumber(" (%+.2f%%)", *change.changePercent);
         text += '\n';
     };

@@ -96,7 +96,13 @@ void cBackgroundSimulation::Start(const cModelDoc& document) {
     run->trials = SimulationSettingsOf(document).trials;
     Run* started = run.get();
     run->thread = std::jthread([started, prepared = PrepareSimulation(document)] {
-        started->results = prepared(&started->control);
+        try {
+            started->results = prepared(&started->control);
+        } catch (const std::exception& error) {
+            started->failure = error.what();
+        } catch (...) {
+            started->failure = "an unknown error";
+        }
         started->done = true;
     });
     run_ = std::move(run);
@@ -130,6 +136,12 @@ void cBackgroundSimulation::Finish() {
     cache_.KeepOnly(open);
     cModelDoc* document = OpenDocument(run->document);
     if (!document) return;
+    if (!run->failure.empty()) {
+        frame_.statusBar()->showMessage(
+            QStringLiteral("The simulation stopped: %1").arg(QString::fromStdString(run->failure)));
+        // Kept as a run without outputs, as a cancelled one: it is not started again at once.
+        run->results.emplace().cancelled = true;
+    }
     if (!run->results) return;
     // A run the user cancelled is kept as results without outputs: the report drops the
     // block until the next edit instead of starting the run again at once.

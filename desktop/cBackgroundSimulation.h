@@ -52,6 +52,8 @@ class cBackgroundSimulation : public QObject {
         SimulationControl control;
         std::atomic<bool> done{false};
         std::optional<SimulationResults> results;
+        // Why the run stopped when something it called threw; the window stays usable.
+        std::string failure;
         std::jthread thread;
     };
 

@@ -18,6 +18,7 @@
 #include "desktop/cDeferredIconStyle.h"
 #include "desktop/cMainFrame.h"
 #include "desktop/cReportView.h"
+#include "documents/DefaultsProfileCheck.h"
 #include "documents/cDocumentFactory.h"
 #include "functionpoint/qt/FunctionPointDesktop.h"
 #include "project/qt/ProjectDesktop.h"
@@ -85,9 +86,14 @@ bool cEstimatorApp::Start() {
     // CreateReportView. The defaults profile is needed before the frame so that the
     // frame's commands can reach it.
     std::string named = NamedStartupProfile(std::getenv("KORVAL_PROFILE"), platform_);
-    std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(
-        ToStdString(QCoreApplication::applicationDirPath()), named.c_str());
+    std::string folder = ToStdString(QCoreApplication::applicationDirPath());
+    std::string profile = cEstimatorAppLogic::GetDefaultsProfilePath(folder, named.c_str());
     logic_ = std::make_unique<cEstimatorAppLogic>(platform_, profile, &CreateDocument);
+    logic_->SetProfileCheck(&DefaultsProfileProblem);
+    if (!named.empty() && !logic_->KeepNamedProfileIfUsable(
+                              cEstimatorAppLogic::GetDefaultsProfilePath(folder, nullptr))) {
+        named.clear();
+    }
     logic_->UseUserProfileUnlessNamed(named.c_str());
 
     mainFrame_ = std::make_unique<cMainFrame>(*logic_, platform_, recentFiles_);

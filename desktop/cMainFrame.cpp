@@ -46,8 +46,10 @@
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
 #include "framework/SaveAsProposal.h"
+#include "framework/TextUtil.h"
 #include "framework/cModelDoc.h"
 #include "framework/cUndoHistory.h"
+#include "simulation/UncertaintyFileCheck.h"
 
 namespace korval {
 
@@ -474,7 +476,18 @@ cChildFrame* cMainFrame::OpenFile(const std::string& path) {
     std::unique_ptr<cModelDoc> document = logic_.OpenByKind(path);
     if (!document) return nullptr;
     RememberPath(path);
+    ShowUncertaintyProblems(path);
     return AddChild(std::move(document));
+}
+
+// Settings the simulation reads as certain are named where the user looks, not hidden.
+void cMainFrame::ShowUncertaintyProblems(const std::string& path) {
+    std::vector<std::string> problems = UncertaintyFileProblems(path);
+    if (problems.empty()) return;
+    QStringList texts;
+    for (const std::string& problem : problems) texts << ToQString(PrintableText(problem));
+    statusBar()->showMessage(QFileInfo(ToQString(path)).fileName() + QStringLiteral(": ") +
+                             texts.join(QStringLiteral(" ")));
 }
 
 void cMainFrame::RememberDocumentState(Qt::WindowStates state) {
@@ -667,8 +680,9 @@ void cMainFrame::OnFileSave(bool saveAs) {
     cModelDoc& document = child->Document();
     bool saved = saveAs ? document.OnFileSaveAs() : document.SaveToFile();
     child->RefreshTitle();
+    // Saved, or read again from a file changed on disk: the inputs now match the file.
+    if (!document.IsModified() && !document.GetPathName().empty()) child->History().MarkSaved();
     if (saved && !document.GetPathName().empty()) {
-        child->History().MarkSaved();
         RememberPath(document.GetPathName());
         // Systems listing the file show what was just saved, without waiting for the watch.
         for (cChildFrame* other : Children()) other->View().ReadChangedSourcesAgain();

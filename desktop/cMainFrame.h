@@ -76,6 +76,7 @@ class cMainFrame : public QMainWindow {
     void RefreshCaption();
     cChildFrame* AddChild(std::unique_ptr<cModelDoc> document);
     void RememberPath(const std::string& path);
+    void ShowUncertaintyProblems(const std::string& path);
     void SaveRecentFiles();
     // Keeps whether document windows were last maximised or normal.
     void RememberDocumentState(Qt::WindowStates state);

@@ -8,6 +8,7 @@
 #include "desktop/CliChartFormat.h"
 #include "desktop/cEstimatorApp.h"
 #include "desktop/cFontWarmUp.h"
+#include "desktop/cKorvalApplication.h"
 #include "desktop/cStartupProbe.h"
 #include "desktop/pdf/CliPdfFormat.h"
 
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         return *status;
     }
     korval::cFontWarmUp fonts;
-    QApplication application(argc, argv);
+    korval::cKorvalApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korval"));
     QApplication::setApplicationName(QStringLiteral("Korval"));
 #ifdef KORVAL_APP_ID

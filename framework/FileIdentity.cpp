@@ -2,11 +2,10 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <fstream>
 #include <system_error>
+
+#include "framework/cReadOnlyFile.h"
 
 namespace korval {
 
@@ -33,17 +32,12 @@ bool IsSameFile(const std::string& first, const std::string& second) {
 }
 
 std::string FileReadProblem(const std::string& path) {
-    std::error_code error;
-    fs::file_status status = fs::status(fs::path(path), error);
-    if (status.type() == fs::file_type::not_found) return "File not found";
-    if (status.type() == fs::file_type::directory) return "It is a folder, not a file";
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (file) return {};
-    int reason = errno;
-    if (reason == ENOENT) return "File not found";
-    if (reason == EACCES || reason == EPERM) return "Permission denied";
-    return reason != 0 ? std::string(std::strerror(reason)) : std::string("Cannot be read");
+    return cReadOnlyFile(path).Problem();
+}
+
+bool IsSpecialFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
 // One stat call where file_size and last_write_time would make two: a system stamps each

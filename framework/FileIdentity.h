@@ -17,6 +17,10 @@ bool IsSameFile(const std::string& first, const std::string& second);
 // "Permission denied", ...); empty when it can be read.
 std::string FileReadProblem(const std::string& path);
 
+// Whether something that is not a regular file nor a folder is at path (a FIFO, a device, a
+// socket): a member listed there is missing, as reading it would block or never end.
+bool IsSpecialFile(const std::string& path);
+
 // What tells a changed file from the one read before: its size and modification time.
 struct FileStamp {
     std::uintmax_t size = 0;

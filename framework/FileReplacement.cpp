@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,13 +93,29 @@ bool IsLeftoverOf(std::string_view entry, std::string_view fileName) {
     return true;
 }
 
+// A leftover is removed only when no running replacement holds its lock: four saves of one
+// file at once must not remove each other's temporary files before their renames.
 void RemoveLeftovers(const std::string& folder, const std::string& fileName) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
     while (const dirent* entry = ::readdir(dir)) {
-        if (IsLeftoverOf(entry->d_name, fileName)) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        if (!IsLeftoverOf(entry->d_name, fileName)) continue;
+        int fd = ::openat(::dirfd(dir), entry->d_name,
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        ::close(fd);
     }
     ::closedir(dir);
+}
+
+// Whether the name still leads to the open file: a clean-up may have removed a named
+// temporary file between its creation and its lock.
+bool NameLeadsTo(const std::string& path, int fd) {
+    struct stat named {};
+    struct stat open {};
+    return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 &&
+           named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -130,23 +147,35 @@ class cTemporaryFile {
         : folder_(folder), fileName_(fileName) {
         if (::access("/proc/self/fd", X_OK) == 0)
             fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) Discard();
         for (int attempt = 0; fd_ < 0 && attempt < kAttempts; ++attempt) {
             path_ = folder + "/" + TemporaryName(fileName);
             fd_ = ::open(path_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
             if (fd_ < 0) path_.clear();
             if (fd_ < 0 && errno != EEXIST) break;
+            if (fd_ >= 0 && (::flock(fd_, LOCK_EX) != 0 || !NameLeadsTo(path_, fd_))) {
+                path_.clear();  // another save's clean-up took the name: try another
+                Discard();
+            }
         }
     }
     ~cTemporaryFile() {
         int error = errno;
-        if (fd_ >= 0) ::close(fd_);
         if (!path_.empty()) ::unlink(path_.c_str());
+        if (fd_ >= 0) ::close(fd_);
         errno = error;
     }
     cTemporaryFile(const cTemporaryFile&) = delete;
     cTemporaryFile& operator=(const cTemporaryFile&) = delete;
 
     int Descriptor() const { return fd_; }
+
+    void Discard() {
+        int error = errno;
+        ::close(fd_);
+        fd_ = -1;
+        errno = error;
+    }
 
     // Gives the complete file a name beside the target, to be renamed over it.
     bool Link() {
@@ -164,12 +193,9 @@ class cTemporaryFile {
         return false;
     }
 
-    bool Close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
+    // The descriptor, and with it the lock, stays open until the rename: closing it first
+    // would let another save's clean-up take the named file away. The content is synced
+    // before, so closing has nothing left to report.
     bool RenameOver(const std::string& target) {
         if (::rename(path_.c_str(), target.c_str()) != 0) return false;
         path_.clear();
@@ -183,9 +209,19 @@ class cTemporaryFile {
     int fd_ = -1;
 };
 
+bool IsLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 }  // namespace
 
-ReplaceOutcome ReplaceFileAtomically(const std::string& path, std::string_view content) {
+ReplaceOutcome ReplaceFileAtomically(const std::string& path, std::string_view content,
+                                     LinkRule links) {
+    if (links == LinkRule::kRefuse && IsLink(path)) {
+        return {false, false,
+                path + " is a symbolic link; Korval writes its own files only in place"};
+    }
     std::optional<std::string> target = FinalTarget(path);
     if (!target) return Failure(errno);
     if (IsReadOnlyFile(*target)) return {false, true, path + " is read-only"};
@@ -202,7 +238,6 @@ ReplaceOutcome ReplaceFileAtomically(const std::string& path, std::string_view c
     if (!MayRun(ReplaceStep::kWrite) || !WriteAll(fd, content)) return Failure(errno);
     if (!MayRun(ReplaceStep::kSync) || ::fsync(fd) != 0) return Failure(errno);
     if (!MayRun(ReplaceStep::kLink) || !temporary.Link()) return Failure(errno);
-    if (!temporary.Close()) return Failure(errno);
     if (!MayRun(ReplaceStep::kRename) || !temporary.RenameOver(*target)) return Failure(errno);
     // The new content is in place; only its name's durability is still open.
     if (!MayRun(ReplaceStep::kSyncFolder) || !SyncFolder(folder)) return Failure(errno);

@@ -36,6 +36,8 @@ std::string ThreePointProblem(std::string_view inputName, const ThreePointEstima
     for (double value : {estimate.optimistic, estimate.mostLikely, estimate.pessimistic}) {
         if (!std::isfinite(value)) return name + ": every value must be a number.";
         if (value < 0) return name + ": a value cannot be below 0.";
+        if (value > kThreePointCeiling)
+            return name + ": a value cannot be above 1,000,000,000,000.";
     }
     if (estimate.optimistic > estimate.mostLikely)
         return name + ": the optimistic value is above the most likely one.";

@@ -32,8 +32,12 @@ struct RatingRange {
     bool operator==(const RatingRange&) const = default;
 };
 
+// No input of any model comes near this (sizes, months, function points, a rate per
+// person-month in any currency); far beyond it the distributions' own arithmetic overflows.
+inline constexpr double kThreePointCeiling = 1e12;
+
 // Why the estimate cannot be simulated, naming the input; empty when it can: every value
-// a finite number not below 0, optimistic <= most likely <= pessimistic.
+// a finite number from 0 to kThreePointCeiling, optimistic <= most likely <= pessimistic.
 std::string ThreePointProblem(std::string_view inputName, const ThreePointEstimate& estimate);
 
 inline constexpr std::int64_t kDefaultTrials = 10000;

@@ -4,6 +4,13 @@ namespace korval {
 
 std::string cAppContext::DefaultsProfileForWriting() {
     if (!userProfile) return defaultsProfilePath;
+    if (!userProfile->CopyProblem().empty()) {
+        platform.ShowMessage("Your defaults profile " + userProfile->CopyPath() +
+                             " cannot be used: " + userProfile->CopyProblem() +
+                             ".\nOptions, Reset Defaults Profile removes it; your change is not "
+                             "kept.");
+        return {};
+    }
     if (!userProfile->HasCopy()) {
         if (!userProfile->MakeCopy()) {
             platform.ShowMessage("Your defaults could not be kept in " + userProfile->CopyPath() +

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <thread>
 
 namespace korval {
@@ -18,6 +19,11 @@ struct cHelperPool::Batch {
     unsigned helpersLeft = 0;  // under the pool's mutex
     std::atomic<std::int64_t> next{0};
     std::atomic<std::int64_t> done{0};
+    // The first exception a job threw, rethrown on the calling thread: one escaping a
+    // helper thread would end the program. The jobs after it are skipped.
+    std::atomic<bool> failed{false};
+    std::mutex failureMutex;
+    std::exception_ptr failure;
 };
 
 // Never destroyed: a run still going while the program's statics are destroyed (a
@@ -38,7 +44,15 @@ cHelperPool::~cHelperPool() {
 
 void cHelperPool::Work(Batch& batch) {
     for (std::int64_t index = batch.next++; index < batch.count; index = batch.next++) {
-        (*batch.job)(index);
+        if (!batch.failed.load()) {
+            try {
+                (*batch.job)(index);
+            } catch (...) {
+                std::lock_guard lock(batch.failureMutex);
+                if (!batch.failure) batch.failure = std::current_exception();
+                batch.failed.store(true);
+            }
+        }
         batch.done.fetch_add(1);
         batch.done.notify_all();
     }
@@ -99,6 +113,7 @@ void cHelperPool::Run(std::int64_t count, unsigned helpers,
         std::lock_guard lock(mutex_);
         std::erase(batches_, batch);
     }
+    if (batch->failed.load()) std::rethrow_exception(batch->failure);
 }
 
 }  // namespace korval

@@ -29,7 +29,8 @@ class cHelperPool {
     static cHelperPool& Shared();
 
     // Runs job(0), ..., job(count - 1), each once, on the calling thread and up to `helpers`
-    // of the pool's threads (started as first needed); returns when every job has run.
+    // of the pool's threads (started as first needed); returns when every job has run. The
+    // first exception a job throws is thrown here, once every job taken has ended.
     void Run(std::int64_t count, unsigned helpers, const std::function<void(std::int64_t)>& job);
 
     // The items 0 to count - 1 in runs of `perRun` on the calling thread and every other core:

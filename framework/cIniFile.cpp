@@ -55,10 +55,14 @@ std::string_view KeyNameAt(std::string_view text, std::uint32_t offset) {
     return TrimBlanks(text.substr(offset, text.find('=', offset) - offset));
 }
 
+// A value is only ever a value: a line break inside it (a name taken from a CSV cell or a
+// file name) would start a line, or a section, of its own. Callers that keep line breaks
+// write them as a token first; any that still come here become blanks.
 std::string KeyLine(std::string_view key, std::string_view value) {
     std::string line;
     line.reserve(key.size() + 1 + value.size());
-    line.append(key).append(1, '=').append(value);
+    line.append(key).append(1, '=');
+    for (char c : value) line += c == '\r' || c == '\n' ? ' ' : c;
     return line;
 }
 

@@ -53,7 +53,7 @@ constexpr const char* kSummaryNames[] = {"FunctionPointSummary", "CocomoSummary"
 constexpr std::size_t kEncodedDescriptionBuffer = 6 * cModelDoc::kDescriptionLimit + 1;
 
 // Two names of one file (another spelling, a link), or the same name of a file not there.
-bool IsSameFile(const std::string& a, const std::string& b) {
+bool NamesSameFile(const std::string& a, const std::string& b) {
     if (b.empty()) return false;
     struct stat first {};
     struct stat second {};
@@ -72,6 +72,7 @@ cModelDoc::cModelDoc(const cModelDoc& other)
     : context_(other.context_),
       kind_(other.kind_),
       pathName_(other.pathName_),
+      diskStamp_(other.diskStamp_),
       documentTitle_(other.documentTitle_),
       modified_(other.modified_),
       revision_(NextRevision()),
@@ -89,7 +90,14 @@ cModelDoc::~cModelDoc() = default;
 
 void cModelDoc::SetPathName(const std::string& path) {
     pathName_ = path;
+    diskStamp_ = StampOfFile(path);
     documentTitle_ = FileNameOf(path);
+}
+
+bool cModelDoc::FileChangedSinceRead() const {
+    if (pathName_.empty() || !diskStamp_) return false;
+    std::optional<FileStamp> now = StampOfFile(pathName_);
+    return now && *now != *diskStamp_;
 }
 
 void cModelDoc::AddObserver(cDocObserver* observer) {
@@ -270,7 +278,7 @@ bool cModelDoc::SaveAs(const std::string& path) {
     cProfileFileScope scope(path);
     // Another file the user chose to overwrite is replaced whole: none of its old sections
     // may linger in the new document.
-    if (!IsSameFile(path, pathName_)) cProfileStore::Instance().StartEmpty(path);
+    if (!NamesSameFile(path, pathName_)) cProfileStore::Instance().StartEmpty(path);
     bool typed = !WritesTypeOnFileSave() ||
                  WriteProfileValue("KORVAL", "KORVAL_Type", KindInfo().typeName, path);
     if (!typed) {
@@ -289,9 +297,37 @@ bool cModelDoc::SaveAs(const std::string& path) {
 
 bool cModelDoc::SaveToFile() {
     if (pathName_.empty()) return OnFileSaveAs();
+    if (FileChangedSinceRead()) {
+        std::optional<std::size_t> choice = Platform().AskChoice(
+            pathName_ +
+                " has changed on disk since Korval read or saved it.\nReload it and lose the "
+                "changes made here, overwrite it with this document, or save this document "
+                "under another name?",
+            {"Reload", "Overwrite", "Save As..."});
+        if (!choice) return false;
+        if (*choice == 0) {
+            ReloadFromFile();
+            return false;
+        }
+        if (*choice == 2) return OnFileSaveAs();
+    }
     if (SaveAs(pathName_)) return true;
     // A read-only file stays as it is; the document may still go under another name.
     return cProfileStore::Instance().LastErrorIsReadOnly() && OnFileSaveAs();
+}
+
+bool cModelDoc::ReloadFromFile() {
+    std::string problem = FileReadProblem(pathName_);
+    if (!problem.empty()) {
+        Platform().ShowMessage("Cannot reload " + pathName_ + ": " + problem + ".");
+        return false;
+    }
+    ResetToDefaults();
+    bool loaded = LoadModel(pathName_);
+    SetPathName(pathName_);
+    SetModifiedFlag(false);
+    UpdateAllViews();
+    return loaded;
 }
 
 bool cModelDoc::OnFileSaveAs() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/FileIdentity.h"
 #include "framework/FilterState.h"
 #include "framework/cAppContext.h"
 #include "framework/cDocumentKind.h"
@@ -52,7 +54,11 @@ class cModelDoc {
 
     // What the platform document keeps: path, window title, modified flag, views.
     const std::string& GetPathName() const { return pathName_; }
+    // The document's file from now on, as it is on disk at this moment (just read or saved).
     void SetPathName(const std::string& path);
+    // Whether the file was changed on disk (by another program or another Korval) since the
+    // document read or saved it; false for a file that is gone.
+    bool FileChangedSinceRead() const;
     const std::string& GetDocumentTitle() const { return documentTitle_; }
     void SetDocumentTitle(const std::string& title) { documentTitle_ = title; }
     bool IsModified() const { return modified_; }
@@ -94,8 +100,13 @@ class cModelDoc {
     virtual bool IsProjectFile(const std::string& path) const;
     [[nodiscard]] virtual bool WriteFileVersion(const std::string& path);
 
-    // File Save and File Save As. False when nothing was saved (cancelled or failed).
+    // File Save and File Save As. False when nothing was saved (cancelled or failed). Save
+    // over a file changed on disk since it was read asks first: reload it, overwrite it or
+    // save under another name, as editors do.
     [[nodiscard]] virtual bool SaveToFile();
+    // Reads the document's file again, dropping the changes made here; false (the user told)
+    // when it could not be read.
+    bool ReloadFromFile();
     [[nodiscard]] virtual bool OnFileSaveAs();
     // Save As without the dialog: path becomes the document's path, then it is saved.
     [[nodiscard]] bool SaveAs(const std::string& path);
@@ -179,6 +190,7 @@ class cModelDoc {
     cAppContext& context_;
     DocumentKind kind_;
     std::string pathName_;
+    std::optional<FileStamp> diskStamp_;  // the file as last read or written
     std::string documentTitle_;
     bool modified_ = false;
     std::uint64_t revision_;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <ctime>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace korval {
 
@@ -18,6 +21,14 @@ class cPlatformServices {
 
     virtual MessageAnswer ShowMessage(const std::string& text,
                                       MessageButtons buttons = MessageButtons::Ok) = 0;
+    // Asks the user to pick one of the named actions (the first is the default); the index
+    // of the one picked, nothing when the user cancelled. Without a user to ask: cancelled.
+    virtual std::optional<std::size_t> AskChoice(const std::string& text,
+                                                 const std::vector<std::string>& choices) {
+        static_cast<void>(text);
+        static_cast<void>(choices);
+        return std::nullopt;
+    }
     // Runs a dialog modally over its logic; true when the user confirmed it with OK.
     virtual bool RunDialog(cDialogLogic& dialog) = 0;
 

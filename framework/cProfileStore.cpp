@@ -1,13 +1,10 @@
 #include "framework/cProfileStore.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 #include "framework/FileReplacement.h"
 #include "framework/TextUtil.h"
+#include "framework/cReadOnlyFile.h"
 
 namespace korval {
 
@@ -17,34 +14,17 @@ namespace {
 // not stay in memory for the rest of the session.
 constexpr std::uintmax_t kKeepLimit = 8u * 1024u * 1024u;
 
-struct FileStamp {
+struct StoreStamp {
     bool exists = false;
     std::uintmax_t size = 0;
     std::int64_t modified = 0;
 };
 
-FileStamp StampOf(const std::string& path) {
+StoreStamp StampOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
     return {true, static_cast<std::uintmax_t>(info.st_size),
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
-}
-
-// Reads the file into a string of its exact size: reading never holds it twice.
-std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t size) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string content(static_cast<std::size_t>(size), '\0');
-    std::size_t filled = 0;
-    while (filled < content.size()) {
-        ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;  // the file shrank while being read: keep what was there
-        filled += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    content.resize(filled);
-    return content;
 }
 
 }  // namespace
@@ -58,12 +38,12 @@ cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
     if (lastEntry_ != nullptr && lastEntry_->scopeDepth > 0 && *lastPath_ == path)
         return *lastEntry_;
     auto found = cache_.find(path);
-    if (found != cache_.end() && found->second.scopeDepth > 0) {
+    if (found != cache_.end() && (found->second.scopeDepth > 0 || found->second.inMemory)) {
         lastPath_ = &found->first;
         lastEntry_ = &found->second;
         return found->second;
     }
-    FileStamp stamp = StampOf(path);
+    StoreStamp stamp = StampOf(path);
     if (found != cache_.end() && found->second.exists == stamp.exists &&
         found->second.size == stamp.size && found->second.modified == stamp.modified) {
         return found->second;
@@ -73,7 +53,7 @@ cProfileStore::Entry& cProfileStore::Acquire(const std::string& path) {
     entry.size = stamp.size;
     entry.modified = stamp.modified;
     std::optional<std::string> content;
-    if (stamp.exists && stamp.size <= kDocumentSizeLimit) content = ReadWholeFile(path, stamp.size);
+    if (stamp.exists) content = ReadRegularFile(path, kDocumentSizeLimit);
     if (content) {
         entry.ini = cIniFile::Parse(std::move(*content));
         ++parseCount_;
@@ -136,6 +116,10 @@ bool cProfileStore::WriteOut(const std::string& path, Entry& entry) {
 }
 
 bool cProfileStore::Flush(const std::string& path, Entry& entry) {
+    if (entry.inMemory) {
+        entry.dirty = false;
+        return true;
+    }
     ++writeCount_;
     ReplaceOutcome outcome = ReplaceFileAtomically(path, entry.ini.Serialize());
     lastErrorReadOnly_ = outcome.readOnly;
@@ -143,7 +127,7 @@ bool cProfileStore::Flush(const std::string& path, Entry& entry) {
         lastError_ = std::move(outcome.reason);
         return false;
     }
-    FileStamp stamp = StampOf(path);
+    StoreStamp stamp = StampOf(path);
     entry.exists = stamp.exists;
     entry.size = stamp.size;
     entry.modified = stamp.modified;
@@ -184,7 +168,7 @@ void cProfileStore::DropScope(const std::string& path) {
 bool cProfileStore::ReplaceWhole(const std::string& path, const std::string& content) {
     std::lock_guard lock(mutex_);
     ++writeCount_;
-    ReplaceOutcome outcome = ReplaceFileAtomically(path, content);
+    ReplaceOutcome outcome = ReplaceFileAtomically(path, content, LinkRule::kRefuse);
     lastErrorReadOnly_ = outcome.readOnly;
     if (!outcome.ok) {
         lastError_ = std::move(outcome.reason);
@@ -200,6 +184,23 @@ void cProfileStore::StartEmpty(const std::string& path) {
     entry.ini = cIniFile();
     entry.dirty = true;
     entry.generation = nextGeneration_++;
+}
+
+void cProfileStore::KeepInMemory(const std::string& path, std::string content) {
+    std::lock_guard lock(mutex_);
+    Entry& entry = cache_[path];
+    entry.ini = cIniFile::Parse(std::move(content));
+    entry.exists = true;
+    entry.inMemory = true;
+    entry.dirty = false;
+    entry.generation = nextGeneration_++;
+}
+
+std::string cProfileStore::MemoryText(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    auto found = cache_.find(path);
+    if (found == cache_.end() || !found->second.inMemory) return {};
+    return found->second.ini.Serialize();
 }
 
 std::uint64_t cProfileStore::Generation(const std::string& path) {

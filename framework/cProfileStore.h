@@ -42,7 +42,8 @@ class cProfileStore {
     void DropScope(const std::string& path);
 
     // Replaces the file at once with this content, atomically, outside any scope: a copy of
-    // another file. False (with LastError) when it could not be written.
+    // another file that Korval keeps for itself, so a symbolic link in its place is refused,
+    // never followed. False (with LastError) when it could not be written.
     bool ReplaceWhole(const std::string& path, const std::string& content);
 
     // A number that changes whenever the cached content of the file changes (parsed anew or
@@ -51,6 +52,13 @@ class cProfileStore {
 
     // Inside a scope: the file's content is replaced as a whole by what is written next.
     void StartEmpty(const std::string& path);
+
+    // Makes path a file that lives only here, holding content: reads and writes never
+    // reach the disk (whatever may lie at that path there) until Forget. Undo snapshots are
+    // such files: nothing on disk can be planted in their way.
+    void KeepInMemory(const std::string& path, std::string content);
+    // The content of a file kept in memory, as its writes left it.
+    std::string MemoryText(const std::string& path);
 
     // Why the last write failed, in words for the user.
     const std::string& LastError() const { return lastError_; }
@@ -74,6 +82,7 @@ class cProfileStore {
         std::int64_t modified = 0;
         int scopeDepth = 0;
         bool dirty = false;
+        bool inMemory = false;
         std::uint64_t generation = 0;
     };
 

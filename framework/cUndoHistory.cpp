@@ -1,11 +1,7 @@
 #include "framework/cUndoHistory.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "framework/cModelDoc.h"
 #include "framework/cProfileStore.h"
@@ -14,44 +10,24 @@ namespace korval {
 
 namespace {
 
-// A file of its own for one snapshot, gone (and forgotten by the store) with the object.
-// A system reads relative member paths beside its file, so a document with a file keeps its
-// snapshots in that file's folder when it may write there; others use the temporary folder.
+// A snapshot is a file that lives in the profile store's memory only, gone with the object:
+// nothing is written to disk, so no link planted at a guessable name in a shared folder can
+// turn a snapshot into a write to another file. It is named as if it lay beside the
+// document's file, as a system resolves its relative member paths from its file's folder.
 class cSnapshotFile {
   public:
-    explicit cSnapshotFile(const cModelDoc& document) {
+    explicit cSnapshotFile(const cModelDoc& document, std::string content = {}) {
         static std::atomic<unsigned> counter{0};
-        std::filesystem::path folder = std::filesystem::temp_directory_path();
-        if (!document.GetPathName().empty()) {
-            std::filesystem::path own = std::filesystem::path(document.GetPathName()).parent_path();
-            std::error_code error;
-            if (!own.empty() && std::filesystem::is_directory(own, error) &&
-                ::access(own.c_str(), W_OK) == 0) {
-                folder = own;
-            }
-        }
-        path_ = (folder /
-                 (".korval-undo-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
-                    .string();
+        std::filesystem::path folder = std::filesystem::path(document.GetPathName()).parent_path();
+        path_ = (folder / (".korval-undo-" + std::to_string(counter++))).string();
+        cProfileStore::Instance().KeepInMemory(path_, std::move(content));
     }
-    ~cSnapshotFile() {
-        std::error_code error;
-        std::filesystem::remove(path_, error);
-        cProfileStore::Instance().Forget(path_);
-    }
+    ~cSnapshotFile() { cProfileStore::Instance().Forget(path_); }
     cSnapshotFile(const cSnapshotFile&) = delete;
     cSnapshotFile& operator=(const cSnapshotFile&) = delete;
 
     const std::string& Path() const { return path_; }
-    std::string Read() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return std::move(text).str();
-    }
-    void Write(const std::string& text) const {
-        std::ofstream(path_, std::ios::binary | std::ios::trunc) << text;
-    }
+    std::string Read() const { return cProfileStore::Instance().MemoryText(path_); }
 
   private:
     std::string path_;
@@ -102,8 +78,7 @@ bool cUndoHistory::Step(std::vector<State>& from, std::vector<State>& to) {
 
 void cUndoHistory::Restore(const State& state) {
     {
-        cSnapshotFile file(document_);
-        file.Write(state.inputs);
+        cSnapshotFile file(document_, state.inputs);
         document_.ResetToDefaults();
         static_cast<void>(document_.LoadModel(file.Path()));
     }

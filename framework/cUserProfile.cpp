@@ -3,14 +3,13 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "framework/NumberText.h"
 #include "framework/TextUtil.h"
 #include "framework/cIniFile.h"
 #include "framework/cProfileStore.h"
+#include "framework/cReadOnlyFile.h"
 
 namespace korval {
 
@@ -20,11 +19,7 @@ constexpr const char* kVersionSection = "KORVAL";
 constexpr const char* kVersionKey = "Version";
 
 std::optional<std::string> ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return std::move(buffer).str();
+    return ReadRegularFile(path, cProfileStore::kDocumentSizeLimit);
 }
 
 std::string VersionOf(const cIniFile& profile) {
@@ -90,6 +85,12 @@ std::string cUserProfile::DefaultCopyPath(const char* configHome, const char* ho
 bool cUserProfile::HasCopy() const {
     std::error_code error;
     return std::filesystem::is_regular_file(copyPath_, error);
+}
+
+bool cUserProfile::CopyIsLink() const {
+    std::error_code error;
+    return std::filesystem::is_symlink(copyPath_, error) ||
+           std::filesystem::is_symlink(BasePath(), error);
 }
 
 bool cUserProfile::MakeCopy() {

@@ -22,6 +22,11 @@ class cUserProfile {
     const std::string& CopyPath() const { return copyPath_; }
     std::string BasePath() const { return copyPath_ + ".shipped"; }
     bool HasCopy() const;
+    // The copy's place holds a symbolic link: Korval never writes its own files through one.
+    bool CopyIsLink() const;
+    // Why the copy cannot be used (set by whoever checked it); empty when it can.
+    const std::string& CopyProblem() const { return copyProblem_; }
+    void SetCopyProblem(std::string problem) { copyProblem_ = std::move(problem); }
     // The copy when it exists, else the shipped profile.
     std::string ReadPath() const { return HasCopy() ? copyPath_ : shippedPath_; }
 
@@ -42,6 +47,7 @@ class cUserProfile {
     std::string shippedPath_;
     std::string copyPath_;
     std::string lastError_;
+    std::string copyProblem_;
 };
 
 // -1, 0 or 1 as version a ("4.1") is older than, the same as or newer than version b,

@@ -22,6 +22,7 @@
 #include "framework/cProfileStore.h"
 #include "framework/cTextReportSurface.h"
 #include "fuzz/FuzzTargets.h"
+#include "simulation/Simulate.h"
 
 namespace korval::fuzz {
 
@@ -88,7 +89,17 @@ struct Session {
 // Opens the input as kind (or as the kind it says it is). Only the input's and the
 // output's files are forgotten afterwards: the defaults profile stays parsed, as it does
 // in the program.
-int FuzzDocument(std::optional<DocumentKind> kind, const std::uint8_t* data, std::size_t size) {
+// Whatever the file's uncertainty settings hold, the simulation must not throw (an uncaught
+// exception aborts the fuzzer) nor hang.
+void CheckSimulation(const cModelDoc& document) {
+    SimulationRequest request;
+    request.trials = 64;
+    request.threads = 1;
+    (void)Simulate(document, request);
+}
+
+int FuzzDocument(std::optional<DocumentKind> kind, const std::uint8_t* data, std::size_t size,
+                 bool simulate = false) {
     static Session session;
     const std::string& input = session.input;
     const std::string& output = session.output;
@@ -105,7 +116,8 @@ int FuzzDocument(std::optional<DocumentKind> kind, const std::uint8_t* data, std
         (void)CheckedFigures(*document);
     } else {
         document = session.app.OpenByKind(input);
-        if (document) RoundTrip(*document, output);
+        if (document && simulate) CheckSimulation(*document);
+        if (document && !simulate) RoundTrip(*document, output);
     }
     document.reset();
     cProfileStore::Instance().Forget(input);
@@ -119,6 +131,9 @@ int FuzzDocument(std::optional<DocumentKind> kind, const std::uint8_t* data, std
 
 int FuzzOpenFile(const std::uint8_t* data, std::size_t size) {
     return FuzzDocument(std::nullopt, data, size);
+}
+int FuzzSimulation(const std::uint8_t* data, std::size_t size) {
+    return FuzzDocument(std::nullopt, data, size, true);
 }
 int FuzzCocomoLoader(const std::uint8_t* data, std::size_t size) {
     return FuzzDocument(DocumentKind::Cocomo, data, size);

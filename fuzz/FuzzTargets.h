@@ -15,6 +15,9 @@ int FuzzIniReader(const std::uint8_t* data, std::size_t size);
 // Any bytes opened as the program opens a file (by the kind written in it), reported,
 // exported and saved.
 int FuzzOpenFile(const std::uint8_t* data, std::size_t size);
+// Any bytes opened as the program opens a file, then simulated: no distribution setting
+// may throw or hang.
+int FuzzSimulation(const std::uint8_t* data, std::size_t size);
 // Any bytes loaded by one kind's loader, whatever kind the file says it is, and exported.
 int FuzzCocomoLoader(const std::uint8_t* data, std::size_t size);
 int FuzzFunctionPointLoader(const std::uint8_t* data, std::size_t size);
@@ -30,7 +33,7 @@ inline constexpr NamedTarget kTargets[] = {
     {"ini", FuzzIniReader},           {"open", FuzzOpenFile},
     {"cocomo", FuzzCocomoLoader},     {"functionpoint", FuzzFunctionPointLoader},
     {"rayleigh", FuzzRayleighLoader}, {"project", FuzzProjectLoader},
-    {"system", FuzzSystemLoader},
+    {"system", FuzzSystemLoader},     {"simulation", FuzzSimulation},
 };
 
 }  // namespace korval::fuzz

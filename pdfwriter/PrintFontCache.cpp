@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "framework/cReadOnlyFile.h"
 
 namespace korval::printfont {
 
@@ -286,12 +287,10 @@ std::string CachePath() {
 
 std::optional<PrintFontMetrics> LoadCurrent(const std::string& renderer) {
     std::string path = CachePath();
-    std::error_code error;
-    if (path.empty() || std::filesystem::file_size(path, error) > kLargestCache || error)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto cached = Parse(bytes);
+    if (path.empty()) return std::nullopt;
+    std::optional<std::string> bytes = ReadRegularFile(path, kLargestCache);
+    if (!bytes) return std::nullopt;
+    auto cached = Parse(*bytes);
     if (!cached || cached->first.renderer != renderer ||
         CurrentSetupOf(cached->first) != cached->first)
         return std::nullopt;

@@ -19,7 +19,7 @@ std::string cMemberProjectCache::Resolve(const std::string& path) const {
 bool cMemberProjectCache::Exists(const std::string& resolved) {
     auto found = files_.find(resolved);
     if (found != files_.end() && found->second.exists) return *found->second.exists;
-    bool exists = context_.platform.FileExists(resolved);
+    bool exists = context_.platform.FileExists(resolved) && !IsSpecialFile(resolved);
     if (exists) files_[resolved].exists = true;
     return exists;
 }
@@ -83,7 +83,9 @@ void cMemberProjectCache::Load(const std::string& path, File& file, const ResetP
 
 void cMemberProjectCache::LoadIfPresent(const std::string& path, File& file,
                                         const ResetProject& reset) {
-    if (!file.exists) file.exists = cMessageCapture::Route(context_.platform).FileExists(path);
+    if (!file.exists)
+        file.exists =
+            cMessageCapture::Route(context_.platform).FileExists(path) && !IsSpecialFile(path);
     if (*file.exists) Load(path, file, &reset);
 }
 

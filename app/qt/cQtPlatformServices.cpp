@@ -108,6 +108,26 @@ MessageAnswer cQtPlatformServices::ShowMessage(const std::string& text, MessageB
     return CoreAnswer(box.exec());
 }
 
+// Buttons named after the actions, as editors ask about a file changed on disk; Escape
+// cancels.
+std::optional<std::size_t> cQtPlatformServices::AskChoice(const std::string& text,
+                                                          const std::vector<std::string>& choices) {
+    if (messageResponder_) return std::nullopt;
+    QMessageBox box(QMessageBox::Question, ToQString(kProductName), ToQtLineBreaks(text),
+                    QMessageBox::NoButton, DialogParent());
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& choice : choices)
+        buttons.push_back(box.addButton(ToQString(choice), QMessageBox::AcceptRole));
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    if (!buttons.empty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(cancel);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) return i;
+    }
+    return std::nullopt;
+}
+
 bool cQtPlatformServices::RunDialog(cDialogLogic& dialog) {
     std::unique_ptr<QDialog> form = cDialogFormRegistry::Create(dialog, *this, DialogParent());
     if (!form) {

@@ -50,6 +50,8 @@ class cQtPlatformServices : public cPlatformServices {
 
     MessageAnswer ShowMessage(const std::string& text,
                               MessageButtons buttons = MessageButtons::Ok) override;
+    std::optional<std::size_t> AskChoice(const std::string& text,
+                                         const std::vector<std::string>& choices) override;
     bool RunDialog(cDialogLogic& dialog) override;
     std::string PromptOpenFileName(const std::string& initial, const std::string& filters) override;
     std::string PromptOpenFileNameTitled(const std::string& title, const std::string& initial,

@@ -135,5 +135,44 @@ TEST_F(DefaultsProfileTest, ANewerShippedProfileUpdatesTheCopyAtStartKeepingTheU
     EXPECT_TRUE(NewModelKnows(*app, "Rust"));
 }
 
+// A copy that cannot be used is neither read nor written: a link planted in its place (even
+// to a file that reads as a valid profile) and a damaged copy fall back to the shipped
+// profile, and the user is told why.
+TEST_F(DefaultsProfileTest, AnUnusableCopyIsNeitherReadNorWritten) {
+    std::string older = shippedContent;
+    older.replace(older.find("Version=4.1"), 11, "Version=1.0");
+    std::string victim = dir.File("victim.ini");
+    std::filesystem::create_directories(dir.File("config/korval"));
+    const std::pair<const char*, const char*> cases[] = {{"link", "symbolic link"},
+                                                         {"damaged", "it is empty"}};
+    for (const auto& [name, reason] : cases) {
+        std::filesystem::remove(copy);
+        TempDir::WriteFile(victim, older);
+        if (std::string(name) == "link") {
+            std::filesystem::create_symlink(victim, copy);
+        } else {
+            TempDir::WriteFile(copy, "\n");
+        }
+        std::string before = TempDir::ReadFile(copy);
+        auto app = std::make_unique<cEstimatorAppLogic>(
+            platform, cEstimatorAppLogic::GetDefaultsProfilePath(dir.File("usr/bin"), nullptr),
+            &CreateDocument);
+        app->SetProfileCheck([](const std::string& path) {
+            return TempDir::ReadFile(path).size() < 2 ? std::string("it is empty") : std::string();
+        });
+        platform.ExpectMessage();
+        app->UseUserProfile(copy);
+        EXPECT_EQ(app->DefaultsProfilePath(), shipped) << name;
+        ASSERT_FALSE(platform.Messages().empty());
+        EXPECT_NE(platform.Messages().back().find(reason), std::string::npos) << name;
+        EXPECT_EQ(TempDir::ReadFile(victim), older) << name << ": never brought up to date";
+        EXPECT_EQ(TempDir::ReadFile(copy), before) << name;
+        // Nor does a change to the defaults go there.
+        platform.ExpectMessage();
+        EXPECT_EQ(app->Context().DefaultsProfileForWriting(), "") << name;
+        EXPECT_TRUE(platform.AllStepsUsed()) << name;
+    }
+}
+
 }  // namespace
 }  // namespace korval

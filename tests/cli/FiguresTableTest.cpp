@@ -31,7 +31,10 @@ TEST(FiguresTableTest, CsvQuotesAsRfc4180Does) {
         {Json("4,000 staff"), "x,\"4,000 staff\",,\r\n"},
         {Json("say \"hi\""), "x,\"say \"\"hi\"\"\",,\r\n"},
         {Json("two\nlines"), "x,\"two\nlines\",,\r\n"},
-        {Json("cr\rhere"), "x,\"cr\rhere\",,\r\n"},
+        // A lone CR is a line break, as everywhere texts leave Korval; ESC and NUL never reach
+        // the terminal or spreadsheet showing the table.
+        {Json("cr\rhere"), "x,\"cr\nhere\",,\r\n"},
+        {Json(std::string("esc\x1b[31mred\0nul", 15)), "x,esc[31mrednul,,\r\n"},
         {Json(nullptr), "x,,,\r\n"},
         {Json(true), "x,true,,\r\n"},
         {Json(0.1), "x,0.1,,\r\n"},

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -94,6 +95,41 @@ TEST_F(UndoHistoryTest, ASystemGetsItsMembersBack) {
     std::unique_ptr<cModelDoc> system = app.OpenByKind(path);
     ASSERT_TRUE(system);
     CheckUndoAndRedo(*system, path);
+}
+
+// Snapshots never touch the disk: links planted at any name a snapshot could take, in the
+// document's folder or the temporary one, lead nowhere.
+TEST_F(UndoHistoryTest, LinksPlantedWhereSnapshotsCouldGoAreNeverWritten) {
+    std::string victim = dir.File("victim");
+    TempDir::WriteFile(victim, "export PATH=/usr/bin\n");
+    std::string tmp = std::filesystem::temp_directory_path().string();
+    std::vector<std::string> planted;
+    for (const std::string& folder : {dir.Path(), tmp}) {
+        for (int n = 0; n < 64; ++n) {
+            for (const std::string& name :
+                 {".korval-undo-" + std::to_string(n),
+                  ".korval-undo-" + std::to_string(::getpid() + n / 8) + "-" + std::to_string(n)}) {
+                std::string link = folder + "/" + name;
+                std::error_code error;
+                std::filesystem::create_symlink(victim, link, error);
+                if (!error) planted.push_back(link);
+            }
+        }
+    }
+    std::string copy = dir.File("payroll.PRJ");
+    std::filesystem::copy_file(std::string(KORVAL_SOURCE_DIR) + "/examples/payroll.PRJ", copy);
+    std::unique_ptr<cModelDoc> saved = app.OpenByKind(copy);
+    std::unique_ptr<cModelDoc> unsaved = app.NewDocument(DocumentKind::Cocomo);
+    for (cModelDoc* document : {saved.get(), unsaved.get()}) {
+        ASSERT_TRUE(document);
+        cUndoHistory history(*document);
+        history.MarkSaved();
+        ASSERT_TRUE(history.Record([&] { document->SetDescriptionTexts("Changed", "", ""); }));
+        ASSERT_TRUE(history.Undo());
+        ASSERT_TRUE(history.Redo());
+    }
+    EXPECT_EQ(TempDir::ReadFile(victim), "export PATH=/usr/bin\n");
+    for (const std::string& link : planted) std::filesystem::remove(link);
 }
 
 TEST_F(UndoHistoryTest, ANewDocumentUndoesToItsOwnModifiedState) {

@@ -84,6 +84,50 @@ TEST(FileReplacementTest, AProcessKilledAtAnyStepLeavesNothingAfterTheNextSave) 
     }
 }
 
+// Four processes saving one file at once: none removes another's temporary file as a
+// leftover before its rename, so every save succeeds and the file is always whole.
+TEST(FileReplacementTest, ConcurrentSavesOfOneFileAllSucceed) {
+    TempDir dir;
+    std::string path = dir.File("shared.prj");
+    TempDir::WriteFile(path, "start");
+    constexpr int kSavers = 4;
+    constexpr int kSaves = 150;
+    std::vector<pid_t> children;
+    for (int saver = 0; saver < kSavers; ++saver) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::string content(4096, static_cast<char>('a' + saver));
+            int failures = 0;
+            for (int i = 0; i < kSaves; ++i)
+                failures += ReplaceFileAtomically(path, content).ok ? 0 : 1;
+            ::_exit(failures == 0 ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    std::string last = TempDir::ReadFile(path);
+    EXPECT_EQ(last.size(), 4096u);
+    EXPECT_EQ(last.find_first_not_of(last.front()), std::string::npos) << "one writer's content";
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"shared.prj"});
+}
+
+TEST(FileReplacementTest, AKorvalOwnFileIsNeverWrittenThroughALink) {
+    TempDir dir;
+    std::string victim = dir.File("passwd");
+    TempDir::WriteFile(victim, "root:x:0:0\n");
+    std::filesystem::create_symlink(victim, dir.File("korval.ini"));
+    ReplaceOutcome outcome =
+        ReplaceFileAtomically(dir.File("korval.ini"), "[KORVAL]\n", LinkRule::kRefuse);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.reason.find("symbolic link"), std::string::npos);
+    EXPECT_EQ(TempDir::ReadFile(victim), "root:x:0:0\n");
+}
+
 TEST(FileReplacementTest, SavingThroughALinkReplacesItsTargetAndKeepsTheLink) {
     TempDir dir;
     std::filesystem::create_directory(dir.File("real"));

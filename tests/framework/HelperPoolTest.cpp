@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -44,6 +45,18 @@ TEST(HelperPoolTest, RunsFromSeveralThreadsShareThePool) {
     for (const auto& caller : runs) {
         for (const std::atomic<int>& ran : caller) ASSERT_EQ(ran.load(), 20);
     }
+}
+
+// A job that throws on a helper thread would end the program: the caller gets the exception.
+TEST(HelperPoolTest, AJobsExceptionReachesTheCallerAndThePoolGoesOn) {
+    EXPECT_THROW(cHelperPool::Shared().Run(1000, 3,
+                                           [](std::int64_t index) {
+                                               if (index == 10) throw std::domain_error("bad");
+                                           }),
+                 std::domain_error);
+    std::atomic<int> ran{0};
+    cHelperPool::Shared().Run(10, 3, [&](std::int64_t) { ++ran; });
+    EXPECT_EQ(ran.load(), 10);
 }
 
 }  // namespace

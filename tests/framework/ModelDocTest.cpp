@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "framework/ProfileAccess.h"
 #include "framework/cDescriptionDlg.h"
 #include "framework/cDisplayOptionsDlg.h"
@@ -242,6 +244,43 @@ TEST_F(ModelDocTest, SaveAsReplacesAnotherFileWholeAndSaveKeepsForeignSections) 
     EXPECT_NE(TempDir::ReadFile(own).find("[Stale]"), std::string::npos) << "Save works in place";
     EXPECT_EQ(TempDir::ReadFile(other).find("[Stale]"), std::string::npos)
         << "Save As replaces the chosen file whole";
+}
+
+// Another program (or another Korval) wrote the file after it was read: Save asks before it
+// overwrites, as editors do, and each answer does what it says.
+TEST_F(ModelDocTest, SavingOverAFileChangedOnDiskAsksToReloadOverwriteOrSaveAs) {
+    const std::string theirs = "[KORVAL]\nKORVAL_Type=Cocomo\n[CocomoSummary]\nTitle=Theirs\n";
+    struct Case {
+        const char* name;
+        std::optional<std::size_t> choice;
+        bool saved;
+        const char* fileTitle;  // what the file's title is afterwards
+        const char* ownTitle;   // what the document's title is afterwards
+    };
+    const Case cases[] = {{"cancel", std::nullopt, false, "Theirs", "Mine"},
+                          {"reload", 0, false, "Theirs", "Theirs"},
+                          {"overwrite", 1, true, "Mine", "Mine"},
+                          {"save as", 2, true, "Theirs", "Mine"}};
+    for (const Case& c : cases) {
+        std::string path = dir.File(std::string(c.name) + ".ccm");
+        cPlainDoc doc(context);
+        doc.SetDescriptionTexts("Mine", "", "");
+        ASSERT_TRUE(doc.SaveAs(path));
+        doc.SetModifiedFlag();
+        EXPECT_FALSE(doc.FileChangedSinceRead()) << c.name;
+        TempDir::WriteFile(path, theirs + std::string(64, ';'));  // another size, at least
+        cProfileStore::Instance().Clear();
+        ASSERT_TRUE(doc.FileChangedSinceRead()) << c.name;
+        platform.ExpectChoice(c.choice);
+        if (c.choice == std::size_t{2}) platform.ExpectSaveFileName(path + ".mine");
+        EXPECT_EQ(doc.SaveToFile(), c.saved) << c.name;
+        EXPECT_NE(TempDir::ReadFile(path).find(std::string("Title=") + c.fileTitle),
+                  std::string::npos)
+            << c.name;
+        EXPECT_EQ(doc.GetTitle(), c.ownTitle) << c.name;
+        EXPECT_EQ(doc.IsModified(), !c.saved && c.choice != std::size_t{0}) << c.name;
+        EXPECT_TRUE(platform.AllStepsUsed()) << c.name;
+    }
 }
 
 TEST_F(ModelDocTest, DescriptionDialogRefusesTextBeyondItsLimits) {

@@ -15,11 +15,11 @@ cScriptedPlatform::~cScriptedPlatform() {
 }
 
 void cScriptedPlatform::ExpectMessage(MessageAnswer answer) {
-    steps_.push_back({StepKind::Message, answer, {}, {}});
+    steps_.push_back({StepKind::Message, answer, {}, {}, {}});
 }
 
 void cScriptedPlatform::ExpectDialog(DialogScript script) {
-    steps_.push_back({StepKind::Dialog, MessageAnswer::Ok, std::move(script), {}});
+    steps_.push_back({StepKind::Dialog, MessageAnswer::Ok, std::move(script), {}, {}});
 }
 
 void cScriptedPlatform::ExpectDialogCancel() {
@@ -27,11 +27,15 @@ void cScriptedPlatform::ExpectDialogCancel() {
 }
 
 void cScriptedPlatform::ExpectOpenFileName(std::string answer) {
-    steps_.push_back({StepKind::OpenFile, MessageAnswer::Ok, {}, std::move(answer)});
+    steps_.push_back({StepKind::OpenFile, MessageAnswer::Ok, {}, std::move(answer), {}});
 }
 
 void cScriptedPlatform::ExpectSaveFileName(std::string answer) {
-    steps_.push_back({StepKind::SaveFile, MessageAnswer::Ok, {}, std::move(answer)});
+    steps_.push_back({StepKind::SaveFile, MessageAnswer::Ok, {}, std::move(answer), {}});
+}
+
+void cScriptedPlatform::ExpectChoice(std::optional<std::size_t> answer) {
+    steps_.push_back({StepKind::Choice, MessageAnswer::Ok, {}, {}, answer});
 }
 
 bool cScriptedPlatform::TakeStep(StepKind kind, const std::string& what, Step& step) {
@@ -55,6 +59,14 @@ MessageAnswer cScriptedPlatform::ShowMessage(const std::string& text, MessageBut
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
     return step.answer;
+}
+
+std::optional<std::size_t> cScriptedPlatform::AskChoice(const std::string& text,
+                                                        const std::vector<std::string>&) {
+    messages_.push_back(text);
+    Step step;
+    if (!TakeStep(StepKind::Choice, "choice \"" + text + "\"", step)) return std::nullopt;
+    return step.choice;
 }
 
 bool cScriptedPlatform::RunDialog(cDialogLogic& dialog) {

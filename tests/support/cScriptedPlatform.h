@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ class cScriptedPlatform : public cPlatformServices {
     void ExpectDialogCancel();
     void ExpectOpenFileName(std::string answer);
     void ExpectSaveFileName(std::string answer);
+    // Queue the answer to the next choice: the index picked, or none for Cancel.
+    void ExpectChoice(std::optional<std::size_t> answer);
     // Any number of messages are answered OK and logged (for tests that only look at the log).
     void AcceptAllMessages(bool accept = true) { acceptAll_ = accept; }
 
@@ -40,6 +43,8 @@ class cScriptedPlatform : public cPlatformServices {
     std::vector<std::string> saveProposals;  // the names save-file dialogs started with
 
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
+    std::optional<std::size_t> AskChoice(const std::string& text,
+                                         const std::vector<std::string>& choices) override;
     bool RunDialog(cDialogLogic& dialog) override;
     std::string PromptOpenFileName(const std::string& initial, const std::string& filters) override;
     std::string PromptOpenFileNameTitled(const std::string& title, const std::string& initial,
@@ -62,12 +67,13 @@ class cScriptedPlatform : public cPlatformServices {
     std::vector<std::string> lastFilters;
 
   private:
-    enum class StepKind { Message, Dialog, OpenFile, SaveFile };
+    enum class StepKind { Message, Dialog, OpenFile, SaveFile, Choice };
     struct Step {
         StepKind kind;
         MessageAnswer answer = MessageAnswer::Ok;
         DialogScript dialog;
         std::string path;
+        std::optional<std::size_t> choice;
     };
     bool TakeStep(StepKind kind, const std::string& what, Step& step);
 
