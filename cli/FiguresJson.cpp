@@ -109,6 +109,10 @@ Json DocumentFigures(cModelDoc& document) {
             break;
         }
     }
+    Json warnings = Json::array();
+    for (const EstimateWarning& warning : document.Warnings())
+        warnings.push_back(Json{{"code", warning.code}, {"message", warning.message}});
+    figures["warnings"] = std::move(warnings);
     return figures;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/FiguresJson.h"
 #include "cli/PlanFigures.h"
+#include "project/ModelConsistency.h"
 #include "project/cProjectDoc.h"
 
 namespace korval {
@@ -24,6 +25,20 @@ Json ProjectFigures(cProjectDoc& document) {
     figures["cocomo"] = CocomoFigures(document.CocomoModel());
     figures["rayleigh"] = RayleighFigures(document.RayleighModel());
     figures["plan"] = ProjectPlanJson(document);
+    ModelConsistency check = CheckConsistency(document.CocomoModel(), document.RayleighModel());
+    Json consistency = {{"cocomoEffort", NumberJson(check.cocomoEffort)},
+                        {"cocomoTdev", NumberJson(check.cocomoTdev)},
+                        {"ownMainBuildPhaseTime", NumberJson(check.ownMainBuildMonths)},
+                        {"ownMainBuildEffort", NumberJson(check.ownMainBuildEffort)},
+                        {"scheduleFit", std::string(ScheduleFitToken(check.fit))},
+                        {"productivityIndexInUse", NumberJson(check.indexInUse)}};
+    // A figure that cannot be had is left out rather than given as null.
+    if (check.atCocomoScheduleEffort)
+        consistency["mainBuildEffortAtCocomoTdev"] = NumberJson(*check.atCocomoScheduleEffort);
+    if (check.effortRatio) consistency["effortRatio"] = NumberJson(*check.effortRatio);
+    if (check.matchingIndex)
+        consistency["matchingProductivityIndex"] = NumberJson(*check.matchingIndex);
+    figures["consistency"] = std::move(consistency);
     return figures;
 }
 

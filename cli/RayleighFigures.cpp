@@ -1,5 +1,7 @@
 #include "cli/FiguresJson.h"
 #include "cli/PlanFigures.h"
+#include "framework/FiniteFigure.h"
+#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -33,6 +35,17 @@ Json RayleighFigures(cRayleighDoc& document) {
     figures["mbiLevel"] = Json{{"value", MbiLevelText(mbi.value)},
                                {"low", MbiLevelText(mbi.low)},
                                {"high", MbiLevelText(mbi.high)}};
+    PutnamEstimate own = document.OwnEstimate();
+    figures["buildupLevel"] = document.GetBuildupLevel();
+    figures["ownEstimate"] =
+        Json{{"mainBuildPhaseTime", NumberJson(FiniteFigure(own.buildYears * 12.0))},
+             {"lifeCycleEffort", NumberJson(FiniteFigure(own.lifeCycleEffortYears * 12.0))},
+             {"mainBuildEffort",
+              NumberJson(FiniteFigure(MainBuildEffortYears(own.lifeCycleEffortYears) * 12.0))},
+             {"peakStaff", NumberJson(PeakStaff(own.lifeCycleEffortYears, own.buildYears))}};
+    figures["minimumMainBuildPhaseTime"] = NumberJson(document.MinimumMainBuildMonths());
+    figures["scheduleFit"] = std::string(ScheduleFitToken(document.PlannedScheduleFit()));
+    figures["planMainBuildPhaseTime"] = NumberJson(document.PlanBuildMonths());
     figures["plan"] = RayleighPlanJson(document);
     if (document.GetCostRate().IsPriced()) {
         figures["cost"] = CostJson(document.GetCostRate(),

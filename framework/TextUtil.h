@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Small text and path helpers shared by the profile store, the documents and the reports.
 // "Characters" are UTF-8 code points: limits never split a multi-byte sequence.

@@ -421,6 +421,22 @@ int cModelDoc::FinishReport(const cDrawContext& dc, int total) {
     return total;
 }
 
+// After the figures' rows, before the blocks the display options add (staffing, cost,
+// charts): a reviewer reads the figures, then what to doubt of them. Each surface breaks
+// the lines at its own width, as for the description.
+int cModelDoc::DrawWarnings(cDrawContext& dc, int& y) {
+    if (!showsWarnings_) return 0;
+    std::vector<EstimateWarning> warnings = Warnings();
+    if (warnings.empty()) return 0;
+    const int gap = static_cast<int>(3 * dc.metrics.text.height * 0.5);
+    y += gap;
+    int advanced = gap + DrawRow(dc, y, "WARNINGS:", "", "", "", TextFlags::kBase, 0.5);
+    unsigned wrapping = TextFlags::kBase | TextFlags::kWordBreak;
+    for (const EstimateWarning& warning : warnings)
+        advanced += DrawRow(dc, y, "", "Warning:", warning.message, "", wrapping, 0.5);
+    return advanced;
+}
+
 int cModelDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (filter_[kDescriptionSwitch] != FilterState::On) return 0;
     int advanced = DrawRow(dc, y, "", "Title:", title_, "", flags, 0.5);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/EstimateWarning.h"
 #include "framework/FileIdentity.h"
 #include "framework/FilterState.h"
 #include "framework/cAppContext.h"
@@ -114,6 +115,11 @@ class cModelDoc {
     // Lays out the report body into dc.layout, row by row from the current figures;
     // returns the height advanced. The base lays out the description block.
     virtual int DrawReport(cDrawContext& dc, int& y, unsigned flags);
+    // What a reviewer must know before trusting the figures; the report lists them in a
+    // block after its rows (DrawWarnings). None by default.
+    virtual std::vector<EstimateWarning> Warnings() const { return {}; }
+    // A project shows its models' warnings in its own block, not in each model's rows.
+    void ShowWarnings(bool shown) { showsWarnings_ = shown; }
     // The report laid out once on the surface: what printing, print preview, PDF output,
     // the screen and the command line all draw.
     cReportLayout LayOutReport(cReportSurface& surface);
@@ -181,6 +187,8 @@ class cModelDoc {
     [[nodiscard]] bool SaveBasePart(const std::string& path);
     void LoadBasePart(const std::string& path);
     void ReportSaveFailure(const std::string& path);
+    // The WARNINGS block, when there are warnings and the document shows its own.
+    int DrawWarnings(cDrawContext& dc, int& y);
 
   private:
     int DrawChartTable(cDrawContext& dc, int& y, const ChartTable& table, unsigned flags) const;
@@ -191,6 +199,7 @@ class cModelDoc {
     DocumentKind kind_;
     std::string pathName_;
     std::optional<FileStamp> diskStamp_;  // the file as last read or written
+    bool showsWarnings_ = true;
     std::string documentTitle_;
     bool modified_ = false;
     std::uint64_t revision_;

@@ -35,6 +35,8 @@ class cProjectDoc : public cModelDoc {
     bool ReadFilterValues(const std::string& path) override;
     bool WriteFilterValues(const std::string& path) override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // The Rayleigh model's and, where COCOMO and Putnam disagree, the consistency check's.
+    std::vector<EstimateWarning> Warnings() const override;
 
     const cFunctionPointDoc* GetFunctionPointModel() const { return functionPoint_.get(); }
     const cCocomoDoc* GetCocomoModel() const { return cocomo_.get(); }
@@ -138,6 +140,7 @@ class cProjectDoc : public cModelDoc {
     void CopySwitchesIntoModels();
     // Both models' staffing under one heading, after every model's rows.
     int DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags);
+    int DrawConsistencyBlock(cDrawContext& dc, int& y, unsigned flags);
     void ImposeCostOnModels();
     int DrawCost(cDrawContext& dc, int& y, unsigned flags);
     int DrawModelReport(cDrawContext& dc, int& y, unsigned flags, cModelDoc& model,

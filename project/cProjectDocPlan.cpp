@@ -14,10 +14,13 @@ ProjectPlan cProjectDoc::GetPlan() const {
     plan.cocomoEffort = plan.cocomo.TotalEffort();
     plan.rayleigh = rayleigh_->GetStaffingTable();
     // The Rayleigh schedule is COCOMO's time to develop; its main build is the last part
-    // of it, so the curve peaks where the COCOMO phases end.
-    plan.rayleighPeakMonth = std::max(rayleigh_->GetSchedule(), 0.0);
+    // of it, so the curve peaks where the COCOMO phases end when the plan is at it.
+    double schedule = std::max(rayleigh_->GetSchedule(), 0.0);
     plan.rayleighStartMonth =
-        std::max(FiniteFigure(plan.rayleighPeakMonth - rayleigh_->MainBuildPhaseTime()), 0.0);
+        std::max(FiniteFigure(schedule - rayleigh_->MainBuildPhaseTime()), 0.0);
+    // Where COCOMO's schedule is shorter than Putnam's minimum, the curve is his own
+    // estimate: it starts with the planned main build and ends when his does.
+    plan.rayleighPeakMonth = FiniteFigure(plan.rayleighStartMonth + rayleigh_->PlanBuildMonths());
     plan.putnamEffort = rayleigh_->LifeCycleEffortMonths();
     plan.putnamMainBuildEffort = rayleigh_->MainBuildEffortMonths();
     plan.putnamPeakStaff = rayleigh_->PeakStaff();

@@ -7,6 +7,7 @@
 #include "framework/CostReport.h"
 #include "framework/NumberText.h"
 #include "functionpoint/cFunctionPointDoc.h"
+#include "project/ModelConsistency.h"
 #include "project/ProjectChart.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -34,7 +35,9 @@ int cProjectDoc::DrawModelRows(cDrawContext& dc, int& y, unsigned flags, cModelD
         kept[i] = model.GetFilter(heldBack[i]);
         model.SetFilter(heldBack[i], FilterState::Off);
     }
+    model.ShowWarnings(false);
     int advanced = model.DrawReport(dc, y, flags);
+    model.ShowWarnings(true);
     for (std::size_t i = 0; i < std::size(heldBack); ++i) model.SetFilter(heldBack[i], kept[i]);
     return advanced;
 }
@@ -59,6 +62,44 @@ int cProjectDoc::DrawStaffingBlock(cDrawContext& dc, int& y, unsigned flags) {
     return total;
 }
 
+// COCOMO and Putnam side by side on the one size: what a reviewer checks first.
+int cProjectDoc::DrawConsistencyBlock(cDrawContext& dc, int& y, unsigned flags) {
+    ModelConsistency check = CheckConsistency(*cocomo_, *rayleigh_);
+    auto months = [](double value) { return FormatNumber("%-3.1lf calendar months", value); };
+    auto effort = [](double value) { return FormatNumber("%-3.1lf person months", value); };
+    int total = DrawRow(dc, y, "MODEL CONSISTENCY:", "", "", "", flags, 0.5);
+    total +=
+        DrawRow(dc, y, "", "COCOMO Adjusted Effort:", effort(check.cocomoEffort), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "COCOMO TDEV:", months(check.cocomoTdev), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "Putnam's Own Estimate", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "    Main Build Phase Time:", months(check.ownMainBuildMonths), "",
+                     flags, 0.5);
+    total += DrawRow(dc, y, "", "    Main Build Effort:", effort(check.ownMainBuildEffort), "",
+                     flags, 0.5);
+    total += DrawRow(dc, y, "", "Putnam at COCOMO's TDEV", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "    Main Build Effort:",
+                     check.atCocomoScheduleEffort ? effort(*check.atCocomoScheduleEffort)
+                                                  : std::string("outside the MBI scale"),
+                     "", flags, 0.5);
+    total += DrawRow(dc, y, "", "Putnam / COCOMO Effort:",
+                     check.effortRatio ? FormatNumber("%.2f", *check.effortRatio) : std::string(),
+                     "", flags, 0.5);
+    total += DrawRow(dc, y, "", "PI Matching COCOMO:",
+                     check.matchingIndex ? FormatNumber("%.1f", *check.matchingIndex) +
+                                               FormatNumber(" (in use: %.0f)", check.indexInUse)
+                                         : std::string(),
+                     "", flags, 0.5);
+    return total;
+}
+
+std::vector<EstimateWarning> cProjectDoc::Warnings() const {
+    std::vector<EstimateWarning> warnings = rayleigh_->Warnings();
+    for (EstimateWarning& warning :
+         ConsistencyWarnings(CheckConsistency(*cocomo_, *rayleigh_), *rayleigh_))
+        warnings.push_back(std::move(warning));
+    return warnings;
+}
+
 int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     const int gap = static_cast<int>(3 * dc.metrics.text.height * 0.5);
     y = std::max(y, dc.metrics.topMargin);
@@ -80,6 +121,14 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += gap + DrawRow(dc, y, "RAYLEIGH INFORMATION:", "", "", "", flags, 0.5);
     total += DrawModelRows(dc, y, flags, *rayleigh_);
 
+    // The check of one model against the other, and what to doubt, before the blocks the
+    // display options add.
+    if (GetFilter(kTotalsSwitch) == FilterState::On) {
+        y += gap;
+        total += gap + DrawConsistencyBlock(dc, y, flags);
+    }
+    total += DrawWarnings(dc, y);
+
     if (GetFilter(kStaffingSwitch) == FilterState::On) {
         y += gap;
         total += gap + DrawStaffingBlock(dc, y, flags);
@@ -95,6 +144,7 @@ int cProjectDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
             total += gap + DrawChart(dc, y, "Staffing Chart: COCOMO and Putnam", chart, flags);
         }
     }
+
     return FinishReport(dc, total);
 }
 

@@ -118,44 +118,72 @@ template <class Figure>
 RangedFigure cRayleighDoc::PutnamRange(Figure figure) const {
     std::optional<PutnamInputs> in = GetPutnamInputs();
     if (!in) return {};
-    double value = figure(in->sloc.value, in->measure.value, in->buildMonths.value / 12.0);
-    double low = figure(in->sloc.low, in->measure.high, in->buildMonths.high / 12.0);
-    double high = figure(in->sloc.high, in->measure.low, in->buildMonths.low / 12.0);
+    auto planned = [this, &figure](double sloc, double pm, double buildMonths) {
+        return figure(PlanForSchedule(sloc, pm, buildMonths / 12.0, buildupLevel_));
+    };
+    double value = planned(in->sloc.value, in->measure.value, in->buildMonths.value);
+    double low = planned(in->sloc.low, in->measure.high, in->buildMonths.high);
+    double high = planned(in->sloc.high, in->measure.low, in->buildMonths.low);
     return {value, std::min({low, high, value}), std::max({low, high, value})};
 }
 
 RangedFigure cRayleighDoc::LifeCycleEffortYearsRange() const {
-    return PutnamRange(
-        [](double sloc, double pm, double years) { return LifeCycleEffortYears(sloc, pm, years); });
+    return PutnamRange([](const PutnamEstimate& plan) { return plan.lifeCycleEffortYears; });
 }
 
 RangedFigure cRayleighDoc::LifeCycleEffortMonthsRange() const {
-    return PutnamRange([](double sloc, double pm, double years) {
-        return FiniteFigure(LifeCycleEffortYears(sloc, pm, years) * 12.0);
-    });
+    return PutnamRange(
+        [](const PutnamEstimate& plan) { return FiniteFigure(plan.lifeCycleEffortYears * 12.0); });
 }
 
 RangedFigure cRayleighDoc::MainBuildEffortYearsRange() const {
-    return PutnamRange([](double sloc, double pm, double years) {
-        return MainBuildEffortYears(LifeCycleEffortYears(sloc, pm, years));
-    });
+    return PutnamRange(
+        [](const PutnamEstimate& plan) { return MainBuildEffortYears(plan.lifeCycleEffortYears); });
 }
 
 RangedFigure cRayleighDoc::MainBuildEffortMonthsRange() const {
-    return PutnamRange([](double sloc, double pm, double years) {
-        return FiniteFigure(MainBuildEffortYears(LifeCycleEffortYears(sloc, pm, years)) * 12.0);
+    return PutnamRange([](const PutnamEstimate& plan) {
+        return FiniteFigure(MainBuildEffortYears(plan.lifeCycleEffortYears) * 12.0);
     });
 }
 
 RangedFigure cRayleighDoc::PeakStaffRange() const {
-    return PutnamRange([](double sloc, double pm, double years) {
-        return korval::PeakStaff(LifeCycleEffortYears(sloc, pm, years), years);
+    return PutnamRange([](const PutnamEstimate& plan) {
+        return korval::PeakStaff(plan.lifeCycleEffortYears, plan.buildYears);
     });
 }
 
 StaffingTable cRayleighDoc::GetStaffingTable() const {
-    double years = MainBuildPhaseTime() / 12.0;
-    return MakeRayleighStaffingTable(LifeCycleEffortYearsRange().value, years);
+    return MakeRayleighStaffingTable(LifeCycleEffortYearsRange().value, PlanBuildMonths() / 12.0);
+}
+
+PutnamEstimate cRayleighDoc::OwnEstimate() const {
+    const cApplicationType* type = SelectedApplicationType();
+    if (!type) return {};
+    return PutnamEstimateAtMbi(sourceLines_, type->Productivity().Measure(), buildupLevel_);
+}
+
+double cRayleighDoc::MinimumMainBuildMonths() const {
+    const cApplicationType* type = SelectedApplicationType();
+    if (!type) return 0.0;
+    return FiniteFigure(
+        PutnamEstimateAtMbi(sourceLines_, type->Productivity().Measure(), kFastestMbi).buildYears *
+        12.0);
+}
+
+ScheduleFit cRayleighDoc::PlannedScheduleFit() const {
+    const cApplicationType* type = SelectedApplicationType();
+    if (!type) return ScheduleFit::kUndefined;
+    return FitOfSchedule(sourceLines_, type->Productivity().Measure(), MainBuildPhaseTime() / 12.0);
+}
+
+double cRayleighDoc::PlanBuildMonths() const {
+    const cApplicationType* type = SelectedApplicationType();
+    if (!type) return MainBuildPhaseTime();
+    return FiniteFigure(PlanForSchedule(sourceLines_, type->Productivity().Measure(),
+                                        MainBuildPhaseTime() / 12.0, buildupLevel_)
+                            .buildYears *
+                        12.0);
 }
 
 // --- Reset, load and save ------------------------------------------------------------------
@@ -179,6 +207,7 @@ void cRayleighDoc::ResetToDefaults() {
     sourceLines_ = 0.0;
     schedule_ = 0.0;
     buildPhasePercentage_ = kDefaultBuildPhasePercentage;
+    buildupLevel_ = kDefaultBuildupLevel;
     cost_ = DefaultCostRate(DefaultsProfile());
     sourceLinesEditable_ = true;
     scheduleEditable_ = true;

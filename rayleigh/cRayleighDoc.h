@@ -5,10 +5,12 @@
 
 #include "framework/CostRate.h"
 #include "framework/CostReport.h"
+#include "framework/EstimateWarning.h"
 #include "framework/RangedFigure.h"
 #include "framework/StaffingTable.h"
 #include "framework/cModelDoc.h"
 #include "framework/cProbabilitySolve.h"
+#include "rayleigh/PutnamPlan.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/RayleighUncertainty.h"
 #include "rayleigh/cApplicationTypeList.h"
@@ -68,6 +70,11 @@ class cRayleighDoc : public cModelDoc {
     void SetRayleighSensitivity(double slocPercent, double schedulePercent, int piSteps,
                                 int pmPercent, RayleighSensitivityType type);
 
+    // The buildup Putnam's own estimate plans for (0..6; see PutnamPlan.h). A file without
+    // the key reads kDefaultBuildupLevel.
+    int GetBuildupLevel() const { return buildupLevel_; }
+    void SetBuildupLevel(int level) { buildupLevel_ = ClampBuildupLevel(level); }
+
     // What the simulation varies; none unless the file or the Uncertainty dialog gave it.
     const RayleighUncertainty& GetUncertainty() const { return uncertainty_; }
     void SetUncertainty(const RayleighUncertainty& uncertainty) { uncertainty_ = uncertainty; }
@@ -80,10 +87,30 @@ class cRayleighDoc : public cModelDoc {
     RangedFigure ManpowerBuildupIndexRange() const;
     double ManpowerBuildupIndex() const { return ManpowerBuildupIndexRange().value; }
 
+    // Putnam's own estimate at the planned buildup level, from the nominal size and
+    // productivity: main build time and life-cycle effort. Nothing without either.
+    PutnamEstimate OwnEstimate() const;
+    // The shortest main build (months) the MBI scale admits for the nominal size and
+    // productivity: the fastest buildup that still rounds to level 6.
+    double MinimumMainBuildMonths() const;
+    // Where the planned main build (TDEV x the build percentage) lies against the scale.
+    ScheduleFit PlannedScheduleFit() const;
+    // The main build time (months) the staffing figures below plan for: the planned one,
+    // or Putnam's own where the planned one is shorter than the scale admits.
+    double PlanBuildMonths() const;
+    // What a reviewer must know before trusting these figures (a schedule outside the
+    // scale); the report lists them after its rows and the JSON under "warnings".
+    std::vector<EstimateWarning> Warnings() const override;
+    // The rows of Putnam's own estimate and the schedule's fit; a project shows them too.
+    int DrawPutnamEstimateRows(cDrawContext& dc, int& y, unsigned flags);
+
     // Putnam's figures from the same inputs as the MBI (see PutnamFormulas.h): the low
     // effort pairs with the low MBI (smaller size, higher productivity, longer build) and
     // every range is ordered low <= value <= high. 0 where the MBI is 0 for lack of
     // inputs (no application type, no productivity or no build time) and without size.
+    // They follow the plan for the schedule (PlanForSchedule): at the planned schedule
+    // while its MBI level is 0..6, Putnam's own estimate where it is shorter, no less
+    // than the slowest buildup's effort where it is longer.
     // Life-cycle effort K, in person years and in person months.
     RangedFigure LifeCycleEffortYearsRange() const;
     RangedFigure LifeCycleEffortMonthsRange() const;
@@ -144,7 +171,7 @@ class cRayleighDoc : public cModelDoc {
         RangedFigure buildMonths;
     };
     std::optional<PutnamInputs> GetPutnamInputs() const;
-    // figure(sloc, measure, build years) at the nominal inputs and at both ends.
+    // figure(plan) at the nominal inputs and at both ends, each planned by PlanForSchedule.
     template <class Figure>
     RangedFigure PutnamRange(Figure figure) const;
 
@@ -159,6 +186,7 @@ class cRayleighDoc : public cModelDoc {
     double sourceLines_ = 0.0;
     double schedule_ = 0.0;
     int buildPhasePercentage_ = kDefaultBuildPhasePercentage;
+    int buildupLevel_ = kDefaultBuildupLevel;
     // Shared by every document read from the same table (new documents share the
     // defaults'); a change goes to a copy of its own.
     std::shared_ptr<const cApplicationTypeList> applicationTypes_ =

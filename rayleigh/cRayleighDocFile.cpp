@@ -41,6 +41,7 @@ bool cRayleighDoc::SaveOwnSections(const std::string& path) {
     return model("Source_Lines_Code", FormatNumber("%lf", sourceLines_)) &&
            model("Schedule", FormatNumber("%lf", schedule_)) &&
            model("Build_Phase_Percentage", FormatNumber("%d", buildPhasePercentage_)) &&
+           model("Buildup_Level", FormatNumber("%d", buildupLevel_)) &&
            SaveApplicationTypes(path) && WriteSelectedApplication(selectedApplication_, path) &&
            sensitivity("Selected_Rayleigh_Sen", RayleighSensitivityFileToken(sensitivityType_)) &&
            sensitivity("SLOC_Sen", FormatNumber("%lf", slocSensitivityPercent_)) &&
@@ -80,6 +81,10 @@ void cRayleighDoc::LoadModelSection(const std::string& path) {
                     .value_or(schedule_);
     buildPhasePercentage_ = Within(TryParseLeadingInt(read("Build_Phase_Percentage", "75")), 0, 100)
                                 .value_or(buildPhasePercentage_);
+    // Files written before the level was an input plan for a moderate buildup.
+    buildupLevel_ = Within(TryParseLeadingInt(read("Buildup_Level", "")), kSlowestBuildupLevel,
+                           kFastestBuildupLevel)
+                        .value_or(kDefaultBuildupLevel);
 }
 
 void cRayleighDoc::LoadSensitivitySection(const std::string& path) {

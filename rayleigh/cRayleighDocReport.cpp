@@ -3,6 +3,7 @@
 #include "framework/NumberText.h"
 #include "framework/StaffingRows.h"
 #include "framework/cDisplayOptionsDlg.h"
+#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/RayleighChart.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -15,6 +16,28 @@ std::string RangeText(double low, double high) {
     return FormatNumber("(%-3.1lf - %3.1lf)", FiniteFigure(low), FiniteFigure(high));
 }
 
+std::string MonthsText(double months) {
+    return FormatNumber("%-3.1lf calendar months", FiniteFigure(months));
+}
+
+std::string LevelText(int level) {
+    return FormatNumber("%d (", level) + std::string(BuildupLevelName(level)) + ")";
+}
+
+std::string FitText(ScheduleFit fit) {
+    switch (fit) {
+        case ScheduleFit::kWithin:
+            return "within the MBI scale (levels 0 to 6)";
+        case ScheduleFit::kShorterThanFastest:
+            return "shorter than Putnam's minimum";
+        case ScheduleFit::kLongerThanSlowest:
+            return "longer than the slowest buildup (level 0)";
+        case ScheduleFit::kUndefined:
+            break;
+    }
+    return "not defined (no size, productivity or TDEV)";
+}
+
 }  // namespace
 
 int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
@@ -24,6 +47,7 @@ int cRayleighDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (GetFilter(kIntermediateTotalsSwitch) == FilterState::On)
         total += DrawInputRows(dc, y, flags, ranges);
     if (GetFilter(kTotalsSwitch) == FilterState::On) total += DrawMbiRows(dc, y, flags, ranges);
+    total += DrawWarnings(dc, y);
     if (GetFilter(kStaffingSwitch) == FilterState::On) {
         total += DrawRow(dc, y, "", "Staffing", "", "", flags, 0.05);
         total += DrawStaffingRows(dc, y, flags);
@@ -103,6 +127,67 @@ int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ra
     return total;
 }
 
+int cRayleighDoc::DrawPutnamEstimateRows(cDrawContext& dc, int& y, unsigned flags) {
+    PutnamEstimate own = OwnEstimate();
+    double lifeCycleMonths = FiniteFigure(own.lifeCycleEffortYears * 12.0);
+    int total = DrawRow(dc, y, "", "    Putnam's Own Estimate", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "        Buildup Level:", LevelText(buildupLevel_), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "        Main Build Phase Time:", MonthsText(own.buildYears * 12.0),
+                     "", flags, 0.5);
+    total += DrawRow(
+        dc, y, "", "        Main Build Effort:",
+        FormatNumber("%-3.1lf person months", FiniteFigure(MainBuildEffortYears(lifeCycleMonths))),
+        "", flags, 0.5);
+    total += DrawRow(
+        dc, y, "", "        Peak Staff:",
+        FormatNumber("%-3.1lf FSP", korval::PeakStaff(own.lifeCycleEffortYears, own.buildYears)),
+        "", flags, 0.5);
+    total += DrawRow(dc, y, "", "    Minimum Main Build Time", "", "", flags, 0.05);
+    total += DrawRow(dc, y, "", "        (MBI level 6):", MonthsText(MinimumMainBuildMonths()), "",
+                     flags, 0.5);
+    total += DrawRow(dc, y, "", "    Planned Main Build:", FitText(PlannedScheduleFit()), "", flags,
+                     0.5);
+    return total;
+}
+
+std::vector<EstimateWarning> cRayleighDoc::Warnings() const {
+    const cApplicationType* type = SelectedApplicationType();
+    std::string index = type ? FormatNumber("productivity index %.0f",
+                                            RoundHalfAwayFromZero(type->Productivity().Index()))
+                             : std::string();
+    std::string planned = FormatNumber("%.1f months", FiniteFigure(MainBuildPhaseTime()));
+    std::string size = FormatNumber("%.0f SLOC", FiniteFigure(sourceLines_));
+    switch (PlannedScheduleFit()) {
+        case ScheduleFit::kShorterThanFastest: {
+            PutnamEstimate own = OwnEstimate();
+            return {{"putnam.scheduleShorterThanMinimum",
+                     "The planned main build of " + planned +
+                         " is shorter than Putnam's minimum of " +
+                         FormatNumber("%.1f months", MinimumMainBuildMonths()) + " for " + size +
+                         " at " + index +
+                         " (MBI level above 6): the software equation gives no plan for it. The "
+                         "Putnam staffing shown is his own estimate at buildup level " +
+                         LevelText(buildupLevel_) + ", a main build of " +
+                         FormatNumber("%.1f months", FiniteFigure(own.buildYears * 12.0)) + "."}};
+        }
+        case ScheduleFit::kLongerThanSlowest: {
+            PutnamEstimate slowest =
+                PutnamEstimateAtMbi(sourceLines_, type->Productivity().Measure(), kSlowestMbi);
+            return {{"putnam.scheduleLongerThanSlowest",
+                     "The planned main build of " + planned +
+                         " is longer than the slowest buildup Putnam's scale describes (" +
+                         FormatNumber("%.1f months", FiniteFigure(slowest.buildYears * 12.0)) +
+                         " for " + size + " at " + index +
+                         ", MBI level 0): the Putnam effort shown is that level's, not "
+                         "extrapolated below it."}};
+        }
+        case ScheduleFit::kWithin:
+        case ScheduleFit::kUndefined:
+            break;
+    }
+    return {};
+}
+
 int cRayleighDoc::DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags) {
     bool ranges = GetFilter(kSensitivityAnalysisSwitch) == FilterState::On;
     auto range = [ranges](const RangedFigure& figure) {
@@ -117,8 +202,19 @@ int cRayleighDoc::DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags) {
                                      : std::string(),
                               flags, 0.5);
     };
-    int total = effortRows("    Life-Cycle Effort (K):", LifeCycleEffortMonthsRange(),
-                           LifeCycleEffortYearsRange());
+    // Putnam's own estimate and the scale's limits first: they say whether the plan below
+    // is at the planned schedule.
+    int total = DrawPutnamEstimateRows(dc, y, flags);
+    if (PlannedScheduleFit() == ScheduleFit::kShorterThanFastest) {
+        total += DrawRow(dc, y, "",
+                         "    Plan:", "Putnam's own estimate at level " + LevelText(buildupLevel_),
+                         "", flags, 0.5);
+    } else if (PlannedScheduleFit() == ScheduleFit::kLongerThanSlowest) {
+        total += DrawRow(dc, y, "", "    Plan:", "the effort of the slowest buildup (level 0)", "",
+                         flags, 0.5);
+    }
+    total += effortRows("    Life-Cycle Effort (K):", LifeCycleEffortMonthsRange(),
+                        LifeCycleEffortYearsRange());
     total += effortRows("    Main Build Effort:", MainBuildEffortMonthsRange(),
                         MainBuildEffortYearsRange());
     RangedFigure peak = PeakStaffRange();

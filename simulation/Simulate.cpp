@@ -33,6 +33,10 @@ constexpr OutputDefinition kMainBuildEffort{"mainBuildEffort", "Main build effor
 constexpr OutputDefinition kPeakStaff{"peakStaff", "Peak staff", "Peak Staff", "people",
                                       TargetKind::None};
 constexpr OutputDefinition kMbi{"mbi", "Manpower buildup index", "MBI", "", TargetKind::None};
+// 1 in a trial whose schedule the MBI scale does not reach: its mean is their share.
+constexpr OutputDefinition kOutsideScale{"putnamOutsideScale",
+                                         "Share of trials outside the MBI scale", "Outside MBI", "",
+                                         TargetKind::None};
 constexpr OutputDefinition kAdjustedFunctionPoints{
     "adjustedFunctionPoints", "Adjusted function points", "Adj. FP", "FP", TargetKind::None};
 constexpr OutputDefinition kSourceLines{"sourceLines", "Source lines of code", "SLOC", "SLOC",
@@ -95,6 +99,7 @@ void PutRayleigh(const RayleighTrial& trial, double* out) {
     out[1] = trial.mainBuildEffort;
     out[2] = trial.peakStaff;
     out[3] = trial.mbi;
+    out[4] = trial.outsideScale;
 }
 
 TrialPlan CocomoPlan(const cCocomoDoc& document) {
@@ -133,7 +138,7 @@ TrialPlan RayleighPlan(const cRayleighDoc& document) {
     const SimulationSettings& run = document.GetUncertainty().run;
     auto model = std::make_shared<cRayleighTrialModel>(document, document.GetUncertainty(),
                                                        run.shape, samplers);
-    TrialPlan plan{{kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi},
+    TrialPlan plan{{kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi, kOutsideScale},
                    false,
                    [model](cTrialDraws& draws, double* out) {
                        PutRayleigh(model->Run(draws, std::nullopt, std::nullopt), out);
@@ -147,19 +152,20 @@ TrialPlan ProjectPlan(const cProjectDoc& document) {
     cSamplerFactory samplers;
     const SimulationSettings& run = document.GetSimulationSettings();
     auto model = std::make_shared<cProjectTrialModel>(document, run.shape, samplers);
-    TrialPlan plan{
-        {kAdjustedEffort, kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi, kSourceLines},
-        false,
-        [model](cTrialDraws& draws, double* out) {
-            ProjectTrial trial = model->Run(draws);
-            out[0] = trial.cocomo.adjustedEffort;
-            out[1] = trial.cocomo.timeToDevelop;
-            out[2] = trial.rayleigh.mainBuildEffort;
-            out[3] = trial.rayleigh.peakStaff;
-            out[4] = trial.rayleigh.mbi;
-            out[5] = trial.cocomo.sourceLines;
-        },
-        {}};
+    TrialPlan plan{{kAdjustedEffort, kTimeToDevelop, kMainBuildEffort, kPeakStaff, kMbi,
+                    kSourceLines, kOutsideScale},
+                   false,
+                   [model](cTrialDraws& draws, double* out) {
+                       ProjectTrial trial = model->Run(draws);
+                       out[0] = trial.cocomo.adjustedEffort;
+                       out[1] = trial.cocomo.timeToDevelop;
+                       out[2] = trial.rayleigh.mainBuildEffort;
+                       out[3] = trial.rayleigh.peakStaff;
+                       out[4] = trial.rayleigh.mbi;
+                       out[5] = trial.cocomo.sourceLines;
+                       out[6] = trial.rayleigh.outsideScale;
+                   },
+                   {}};
     return Priced(std::move(plan), document.GetCostRate(), run, samplers,
                   [](const double* out) { return out[0]; });
 }

@@ -70,6 +70,9 @@ ProjectTrial cProjectTrialModel::Run(cTrialDraws& draws) const {
     std::optional<double> flowingSize;
     if (source_ == Source::FunctionPoint && functionPoint_.IsUncertain())
         flowingSize = trial.functionPoint.sourceLines;
+    // One size in every model of a trial: a Rayleigh size range reaches COCOMO too.
+    if (source_ == Source::Rayleigh && rayleigh_.HasUncertainSize())
+        flowingSize = rayleigh_.DrawSize(draws);
     trial.cocomo = cocomo_.Run(draws, flowingSize);
     if (source_ == Source::Cocomo && cocomo_.HasUncertainSize())
         flowingSize = trial.cocomo.sourceLines;

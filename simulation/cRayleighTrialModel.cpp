@@ -4,6 +4,7 @@
 
 #include "framework/FiniteFigure.h"
 #include "rayleigh/PutnamFormulas.h"
+#include "rayleigh/PutnamPlan.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
 #include "simulation/Distributions.h"
@@ -20,30 +21,39 @@ cRayleighTrialModel::cRayleighTrialModel(const cRayleighDoc& document,
     : sourceLines_(document.GetSourceLines()),
       timeToDevelop_(document.GetSchedule()),
       buildPhasePercentage_(document.GetBuildPhasePercentage()),
+      buildupLevel_(document.GetBuildupLevel()),
       size_(samplers.Make(uncertainty.size, shape)),
       schedule_(samplers.Make(uncertainty.timeToDevelop, shape)) {
     // Without an application type the MBI is 0, as the document shows it.
     if (const cApplicationType* type = document.SelectedApplicationType()) {
         measure_ = type->Productivity().Measure();
-        index_ = type->Productivity().Index();
-        if (uncertainty.productivityVaries) indexDeviation_ = type->StandardDeviation();
+        // A bounded range: a normal draw clamped at index 0 piled trials at the end of the
+        // scale and, with effort going as P^-3, spread efforts a thousandfold.
+        double index = type->Productivity().Index();
+        if (uncertainty.productivityVaries && measure_ > 0) {
+            index_ =
+                samplers.Make(ThreePointEstimate{std::max(index - kProductivityIndexSpread, 0.0),
+                                                 index, index + kProductivityIndexSpread},
+                              shape);
+        }
     }
 }
 
 double cRayleighTrialModel::Measure(cTrialDraws& draws) const {
-    if (!(indexDeviation_ > 0) || measure_ == 0) return measure_;
-    double index = NormalQuantile(index_, indexDeviation_, draws.Uniform(kProductivityDraw));
+    if (!index_) return measure_;
     cProductivity productivity;
-    productivity.FromIndex(std::max(index, 0.0));
+    productivity.FromIndex(index_->Quantile(draws.Uniform(kProductivityDraw)));
     return productivity.Measure();
+}
+
+double cRayleighTrialModel::DrawSize(cTrialDraws& draws) const {
+    return size_ ? size_->Quantile(draws.Uniform(kSizeDraw)) : sourceLines_;
 }
 
 RayleighTrial cRayleighTrialModel::Run(cTrialDraws& draws, std::optional<double> sourceLines,
                                        std::optional<double> timeToDevelop) const {
     RayleighTrial trial;
-    double size = sourceLines ? *sourceLines
-                  : size_     ? size_->Quantile(draws.Uniform(kSizeDraw))
-                              : sourceLines_;
+    double size = sourceLines ? *sourceLines : DrawSize(draws);
     trial.timeToDevelop = timeToDevelop ? *timeToDevelop
                           : schedule_   ? schedule_->Quantile(draws.Uniform(kScheduleDraw))
                                         : timeToDevelop_;
@@ -51,9 +61,19 @@ RayleighTrial cRayleighTrialModel::Run(cTrialDraws& draws, std::optional<double>
     double buildMonths = FiniteFigure(trial.timeToDevelop * buildPhasePercentage_ * 0.01);
     trial.mbi = ComputeMbi(buildMonths, size, measure);
     double buildYears = buildMonths / kMonthsPerYear;
-    double lifeCycle = LifeCycleEffortYears(size, measure, buildYears);
-    trial.mainBuildEffort = FiniteFigure(MainBuildEffortYears(lifeCycle) * kMonthsPerYear);
-    trial.peakStaff = PeakStaff(lifeCycle, buildYears);
+    PutnamEstimate plan = PlanForSchedule(size, measure, buildYears, buildupLevel_);
+    trial.mainBuildEffort =
+        FiniteFigure(MainBuildEffortYears(plan.lifeCycleEffortYears) * kMonthsPerYear);
+    trial.peakStaff = PeakStaff(plan.lifeCycleEffortYears, plan.buildYears);
+    ScheduleFit fit = FitOfSchedule(size, measure, buildYears);
+    trial.outsideScale =
+        fit == ScheduleFit::kShorterThanFastest || fit == ScheduleFit::kLongerThanSlowest ? 1 : 0;
+    // Less than one person at the peak is no plan: the smallest staff one is, and the trial
+    // counts with those the scale does not reach.
+    if (trial.peakStaff > 0 && trial.peakStaff < kSmallestPeakStaff) {
+        trial.peakStaff = kSmallestPeakStaff;
+        trial.outsideScale = 1;
+    }
     return trial;
 }
 

@@ -30,6 +30,10 @@ class cSystemDoc : public cModelDoc {
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // Members whose file is missing (the totals leave them out) and each member's own
+    // warnings, named by member; past kListedMemberWarnings members, a count.
+    std::vector<EstimateWarning> Warnings() const override;
+    static constexpr std::size_t kListedMemberWarnings = 20;
 
     // Product design from the members' own product design phases.
     void DeriveProductDesign();

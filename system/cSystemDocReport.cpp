@@ -1,11 +1,13 @@
 // The system report: totals, the cumulative schedule of the members, a summary table,
 // the list of members with the files they come from, and the plan's blocks.
+#include <algorithm>
 #include <optional>
 
 #include "framework/CostReport.h"
 #include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "framework/TextUtil.h"
+#include "project/cProjectDoc.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "system/SystemChart.h"
 #include "system/cSystemDoc.h"
@@ -143,6 +145,7 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (totals) total += DrawTotalTime(dc, y, flags);
     if (intermediate && !members_.empty()) total += DrawProjectSummary(dc, y, flags);
     if (!members_.empty()) total += DrawMembers(dc, y, flags);
+    total += DrawWarnings(dc, y);
     bool staffing = GetFilter(kStaffingSwitch) == FilterState::On;
     bool charts = GetFilter(kChartsSwitch) == FilterState::On;
     std::optional<SystemPlan> plan;
@@ -151,6 +154,45 @@ int cSystemDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     if (ShowsCost(*this, cost_)) total += DrawCost(dc, y, flags);
     if (charts) total += DrawCharts(dc, y, flags, *plan);
     return FinishReport(dc, total);
+}
+
+std::vector<EstimateWarning> cSystemDoc::Warnings() const {
+    std::vector<EstimateWarning> warnings;
+    std::size_t missing = 0;
+    std::size_t unlisted = 0;
+    for (const auto& member : members_) {
+        if (!member->IsFound()) {
+            ++missing;
+            continue;
+        }
+        const cProjectDoc* project = member->GetProject();
+        if (!project) continue;
+        for (EstimateWarning& warning : project->Warnings()) {
+            if (warnings.size() == kListedMemberWarnings) {
+                ++unlisted;
+                continue;
+            }
+            warnings.push_back(
+                {warning.code, PrintableText(member->GetFileName()) + ": " + warning.message});
+        }
+    }
+    if (unlisted > 0) {
+        warnings.push_back(
+            {"system.moreMemberWarnings",
+             FormatNumber("%zu more warnings of members are not listed.", unlisted)});
+    }
+    // The members are listed above with "(missing)"; the warning says what that does to the
+    // totals.
+    if (missing > 0) {
+        warnings.insert(warnings.begin(),
+                        {"system.memberMissing",
+                         missing == 1 ? std::string("The totals leave out one member whose file "
+                                                    "could not be read; it counts as nothing.")
+                                      : FormatNumber("The totals leave out %zu members whose files "
+                                                     "could not be read; they count as nothing.",
+                                                     missing)});
+    }
+    return warnings;
 }
 
 }  // namespace korval

@@ -172,8 +172,12 @@ TEST_F(RayleighReportTest, StaffingBlockFollowsEveryOtherRow) {
     ASSERT_GT(rows.size(), without.size());
     EXPECT_TRUE(std::equal(without.begin(), without.end(), rows.begin()))
         << "every existing row stays where it is";
-    std::size_t block = without.size();
-    EXPECT_EQ(rows[block], (Row{"", "Staffing", "", ""}));
+    EXPECT_EQ(rows[without.size()], (Row{"", "Staffing", "", ""}));
+    // Putnam's own estimate and the scale's limits open the block.
+    EXPECT_EQ(rows[without.size() + 1][1], "    Putnam's Own Estimate");
+    EXPECT_EQ(rows[without.size() + 8],
+              (Row{"", "    Planned Main Build:", "within the MBI scale (levels 0 to 6)", ""}));
+    std::size_t block = without.size() + 8;
     RangedFigure k = doc.LifeCycleEffortMonthsRange();
     EXPECT_EQ(rows[block + 1],
               (Row{"", "    Life-Cycle Effort (K):", FormatNumber("%-3.1lf person months", k.value),
