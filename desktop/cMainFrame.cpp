@@ -476,13 +476,25 @@ cChildFrame* cMainFrame::OpenFile(const std::string& path) {
     std::unique_ptr<cModelDoc> document = logic_.OpenByKind(path);
     if (!document) return nullptr;
     RememberPath(path);
-    ShowUncertaintyProblems(path);
-    return AddChild(std::move(document));
+    std::size_t warnings = document->Warnings().size();
+    cChildFrame* child = AddChild(std::move(document));
+    ShowUncertaintyProblems(path, warnings);
+    return child;
 }
 
 // Settings the simulation reads as certain are named where the user looks, not hidden.
-void cMainFrame::ShowUncertaintyProblems(const std::string& path) {
+void cMainFrame::ShowUncertaintyProblems(const std::string& path, std::size_t warnings) {
     std::vector<std::string> problems = UncertaintyFileProblems(path);
+    if (problems.empty() && warnings > 0) {
+        statusBar()->showMessage(
+            QFileInfo(ToQString(path)).fileName() +
+            (warnings == 1 ? QStringLiteral(": one warning about its figures, listed after them "
+                                            "in the report")
+                           : QStringLiteral(": %1 warnings about its figures, listed after them "
+                                            "in the report")
+                                 .arg(warnings)));
+        return;
+    }
     if (problems.empty()) return;
     QStringList texts;
     for (const std::string& problem : problems) texts << ToQString(PrintableText(problem));

@@ -23,9 +23,13 @@ cRayleighAttributesDlg::cRayleighAttributesDlg(cPlatformServices& platform,
                                                const cRayleighDoc& document)
     : platform_(platform),
       document_(document),
+      buildupLevel_(document.GetBuildupLevel()),
       selected_(document.GetSelectedApplication()),
       sourceLinesEditable_(document.IsSourceLinesEditable()),
       scheduleEditable_(document.IsScheduleEditable()) {
+    for (int level = kSlowestBuildupLevel; level <= kFastestBuildupLevel; ++level)
+        levelNames_.push_back(FormatNumber("%d (", level) + std::string(BuildupLevelName(level)) +
+                              ")");
     for (const cApplicationType& type : document.GetApplicationTypes()) {
         names_.push_back(type.Name());
         workingCopies_.push_back(type.IsUserDefined() ? std::optional<cApplicationType>(type)
@@ -193,9 +197,19 @@ void cRayleighAttributesDlg::PreviewAsTyped() {
                    *sourceLines);
 }
 
+void cRayleighAttributesDlg::OnSelectBuildupLevel(int level) {
+    buildupLevel_ = ClampBuildupLevel(level);
+}
+
 bool cRayleighAttributesDlg::OnOk() {
     std::optional<Values> values = ReadFields();
     if (!values) return false;
+    if (values->sourceLines > 0 && (values->schedule <= 0 || values->percentage <= 0)) {
+        platform_.ShowMessage(
+            "A size above 0 needs a time to develop and a main build phase percentage above 0: "
+            "without a main build Putnam's figures would all read 0.");
+        return false;
+    }
     if (IsSelectedUserDefined()) {
         cProductivity& productivity =
             workingCopies_[static_cast<std::size_t>(selected_)]->Productivity();

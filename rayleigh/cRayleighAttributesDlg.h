@@ -47,9 +47,15 @@ class cRayleighAttributesDlg : public cDialogLogic {
     const std::vector<std::string>& GetApplicationTypeNames() const { return names_; }
     int GetSelectedApplication() const { return selected_; }
     bool IsSelectedUserDefined() const;
+    // The "Planned Buildup Level:" drop-down, "0 (very slow)" to "6 (very rapid)": the
+    // level Putnam's own estimate plans for.
+    const std::vector<std::string>& GetBuildupLevelNames() const { return levelNames_; }
+    int GetBuildupLevel() const { return buildupLevel_; }
+    void OnSelectBuildupLevel(int level);
 
     // Each event returns false when a field check refused it (the platform has told the
-    // user); nothing then changes.
+    // user); nothing then changes. OK also refuses a size above 0 with no main build time
+    // (a TDEV or percentage of 0): Putnam's figures of it would read 0 as if valid.
     bool OnSelectApplicationType(int index);
     bool OnIndexRadio();
     bool OnMeasureRadio();
@@ -89,6 +95,8 @@ class cRayleighAttributesDlg : public cDialogLogic {
     const cRayleighDoc& document_;
     std::string texts_[kFieldCount];
     std::vector<std::string> names_;
+    std::vector<std::string> levelNames_;
+    int buildupLevel_ = 0;
     std::vector<std::optional<cApplicationType>> workingCopies_;
     int selected_ = 0;
     Form form_ = Form::Index;

@@ -51,6 +51,7 @@ void cRayleighDoc::OnAttributes() {
     if (sourceLinesEditable_) sourceLines_ = dialog.GetSourceLines();
     if (scheduleEditable_) schedule_ = dialog.GetSchedule();
     buildPhasePercentage_ = dialog.GetBuildPhasePercentage();
+    SetBuildupLevel(dialog.GetBuildupLevel());
     SetSelectedApplication(dialog.GetSelectedApplication());
     SetModifiedFlag();
     UpdateAllViews();

@@ -47,6 +47,7 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
     : cDialogForm(logic, platform, parent),
       logic_(logic),
       applicationTypes_(new QComboBox(this)),
+      buildupLevels_(new QComboBox(this)),
       forms_(new QButtonGroup(this)) {
     applicationTypes_->setObjectName(QStringLiteral("applicationTypeList"));
     applicationTypes_->setMinimumContentsLength(26);
@@ -82,6 +83,15 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
             grid->addWidget(new QLabel(QString::fromLatin1(entry.unit), this), row, 2);
         ++row;
     }
+    buildupLevels_->setObjectName(QStringLiteral("buildupLevelList"));
+    for (const std::string& name : logic_.GetBuildupLevelNames())
+        buildupLevels_->addItem(ToQString(name));
+    buildupLevels_->setToolTip(
+        QStringLiteral("The buildup Putnam's own estimate plans for: 0 is the slowest the MBI "
+                       "scale describes, 6 the fastest."));
+    grid->addWidget(BuddyLabel(QStringLiteral("Planned Buildup Level:"), buildupLevels_, this), row,
+                    0);
+    grid->addWidget(buildupLevels_, row, 1, 1, 2);
     grid->setColumnStretch(3, 1);
 
     for (int field = 0; field < Dlg::kFieldCount; ++field) {
@@ -102,6 +112,10 @@ cRayleighAttributesForm::cRayleighAttributesForm(Dlg& logic, cPlatformServices& 
     });
     connect(applicationTypes_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
         logic_.OnSelectApplicationType(index);
+        Refresh();
+    });
+    connect(buildupLevels_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        logic_.OnSelectBuildupLevel(index);
         Refresh();
     });
 
@@ -136,6 +150,8 @@ void cRayleighAttributesForm::OnLeave(Dlg::Field field) {
 void cRayleighAttributesForm::Refresh() {
     if (applicationTypes_->currentIndex() != logic_.GetSelectedApplication())
         applicationTypes_->setCurrentIndex(logic_.GetSelectedApplication());
+    if (buildupLevels_->currentIndex() != logic_.GetBuildupLevel())
+        buildupLevels_->setCurrentIndex(logic_.GetBuildupLevel());
     CheckButton(forms_, static_cast<int>(logic_.GetProductivityForm()));
     for (QAbstractButton* radio : forms_->buttons())
         radio->setEnabled(logic_.AreFormRadiosEnabled());

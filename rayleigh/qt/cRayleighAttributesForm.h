@@ -27,6 +27,7 @@ class cRayleighAttributesForm : public cDialogForm {
 
     cRayleighAttributesDlg& logic_;
     QComboBox* applicationTypes_;
+    QComboBox* buildupLevels_;
     QButtonGroup* forms_;
     std::array<QLineEdit*, cRayleighAttributesDlg::kFieldCount> fields_{};
 };

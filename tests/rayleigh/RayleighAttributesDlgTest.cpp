@@ -227,6 +227,32 @@ TEST_F(RayleighAttributesDlgTest, FieldChecksStopEveryStep) {
     EXPECT_TRUE(dialog.OnOk());
 }
 
+// The planned buildup level reaches the document on OK; a size without a main build time
+// (TDEV or percentage 0) is refused, as its Putnam figures would all read 0.
+TEST_F(RayleighAttributesDlgTest, TheBuildupLevelIsChosenAndASizeNeedsAMainBuild) {
+    cRayleighDoc doc(context);
+    platform.ExpectDialog([this](cDialogLogic& logic) {
+        auto& dialog = dynamic_cast<Dlg&>(logic);
+        EXPECT_EQ(dialog.GetBuildupLevelNames().front(), "0 (very slow)");
+        EXPECT_EQ(dialog.GetBuildupLevel(), kDefaultBuildupLevel);
+        dialog.OnSelectBuildupLevel(5);
+        dialog.SetText(Dlg::kSourceLinesField, "15000");
+        for (const char* schedule : {"0", "12"}) {
+            dialog.SetText(Dlg::kScheduleField, schedule);
+            for (const char* percentage : {"0", "75"}) {
+                dialog.SetText(Dlg::kPercentageField, percentage);
+                bool refused = std::string(schedule) == "0" || std::string(percentage) == "0";
+                if (refused) platform.ExpectMessage();
+                EXPECT_EQ(dialog.OnOk(), !refused) << schedule << " " << percentage;
+            }
+        }
+        return true;
+    });
+    doc.OnAttributes();
+    EXPECT_EQ(doc.GetBuildupLevel(), 5);
+    EXPECT_EQ(doc.GetSchedule(), 12);
+}
+
 TEST_F(RayleighAttributesDlgTest, ATypeOffTheEditRangesBlocksUntilAnotherIsChosen) {
     cRayleighDoc doc(
         ContextWithTypes("Application_Type_Name00=Slow\r\nApplication_Type_User00="
