@@ -91,6 +91,10 @@ ProfileKey CostDriverMultiplierKey(const CostDriverGroup& group, int rating);
 ProfileKey CostDriverNameKey(const CostDriverGroup& group);
 ProfileKey CostDriverValueKey(const CostDriverGroup& group);
 
+// The sizes of the projects the published 1981 constants were fitted on, in KSLOC.
+inline constexpr double kCalibratedKslocLow = 2.0;
+inline constexpr double kCalibratedKslocHigh = 1000.0;
+
 inline constexpr std::string_view kModeConstantsSection = "Development_Mode_Constants";
 // The four keys of a mode, in reading order: PM_Nom_Mult, PM_Nom_Exp, TDEV_Mult, TDEV_Exp.
 std::array<ProfileKey, 4> ModeConstantKeys(DevelopmentMode mode);

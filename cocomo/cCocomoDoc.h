@@ -124,6 +124,9 @@ class cCocomoDoc : public cModelDoc {
 
     void ResetToDefaults() override;
     int DrawReport(cDrawContext& dc, int& y, unsigned flags) override;
+    // A size outside the range the 1981 calibration covered (about 2 to 1,000 KSLOC), and
+    // a Basic or Advanced model type, which is computed as Intermediate.
+    std::vector<EstimateWarning> Warnings() const override;
     // The staffing block without its heading: the phases end to end with their staff; a
     // project shows it too.
     int DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags);

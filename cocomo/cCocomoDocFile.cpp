@@ -4,6 +4,7 @@
 #include "cocomo/cCocomoDoc.h"
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
 #include "framework/cSectionMemo.h"
 
 namespace korval {
@@ -162,23 +163,37 @@ void cCocomoDoc::LoadModelSection(const std::string& path) {
     } else if (std::optional<ModelType> parsed = ParseModelTypeToken(model)) {
         modelType_ = *parsed;
     }
-    if (std::optional<double> size = TryParseLeadingDouble(
-            ReadProfileValue(kModelSection, "Source_Lines_Code", "0", kSizeBuffer, path))) {
-        sourceLines_ = *size;
+    std::string size = ReadProfileValue(kModelSection, "Source_Lines_Code", "0", kSizeBuffer, path);
+    std::optional<double> value = TryParseLeadingDouble(size);
+    if (value && *value >= 0) {
+        sourceLines_ = *value;
+    } else {
+        // The figures stay as ever (a size that is no number reads as none); the user hears.
+        if (value) sourceLines_ = *value;
+        Platform().ShowMessage(PrintableText(path) + ": [" + std::string(kModelSection) +
+                               "] Source_Lines_Code = " + PrintableText(size) +
+                               (value ? " is below 0." : " is not a number; the size is 0."));
     }
 }
 
-// A stored value that is none of the attribute's multipliers leaves it at Nominal.
+// A stored value that is none of the attribute's multipliers leaves its rating as it was
+// (Nominal from the defaults), and the user is told which rating is used.
 void cCocomoDoc::LoadCostDriverRatings(const std::string& path) {
     std::vector<int> indexes = CostDriverIndexes(*costDrivers_);
     for (std::size_t i = 0; i < costDrivers_->size(); ++i) {
         const CostDriverGroup* group = FindCostDriverGroup((*costDrivers_)[i].GetGroup());
         if (!group) continue;
-        std::string text =
-            ReadProfileValue(group->section, NumberedKey(CostDriverValueKey(*group), indexes[i]),
-                             "1.0", kRatingValueBuffer, path);
-        if (std::optional<double> value = TryParseLeadingDouble(text))
-            EditCostDrivers()[i].SetCurrentMultiplier(*value);
+        ProfileKey key = NumberedKey(CostDriverValueKey(*group), indexes[i]);
+        std::string text = ReadProfileValue(group->section, key, "1.0", kRatingValueBuffer, path);
+        std::optional<double> value = TryParseLeadingDouble(text);
+        cCostDriverAttribute& attribute = EditCostDrivers()[i];
+        if (value && attribute.SetCurrentMultiplier(*value)) continue;
+        Platform().ShowMessage(PrintableText(path) + ": [" + std::string(group->section) + "] " +
+                               key.String() + " = " + PrintableText(text) +
+                               " is none of the multipliers of " + attribute.GetName() +
+                               FormatNumber("; it is rated %s (%.2f).",
+                                            std::string(RatingName(attribute.GetRating())).c_str(),
+                                            attribute.GetCurrentMultiplier()));
     }
 }
 

@@ -45,6 +45,7 @@ int cCocomoDoc::DrawReport(cDrawContext& dc, int& y, unsigned flags) {
     total += DrawTotals(dc, y, flags, sensitivity);
     if (GetFilter(kPhaseDistributionSwitch) == FilterState::On)
         total += DrawPhaseDistribution(dc, y, flags, sensitivity);
+    total += DrawWarnings(dc, y);
     if (GetFilter(kStaffingSwitch) == FilterState::On) {
         total += DrawRow(dc, y, "", "Staffing", "", "", flags, 0.05);
         total += DrawStaffingRows(dc, y, flags);
@@ -141,6 +142,27 @@ int cCocomoDoc::DrawPhaseDistribution(cDrawContext& dc, int& y, unsigned& flags,
 
 int cCocomoDoc::DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags) {
     return DrawStaffingProfileRows(*this, dc, y, flags, GetStaffingProfile());
+}
+
+std::vector<EstimateWarning> cCocomoDoc::Warnings() const {
+    std::vector<EstimateWarning> warnings;
+    if (modelType_ != ModelType::Intermediate) {
+        warnings.push_back(
+            {"cocomo.modelComputedAsIntermediate",
+             std::string("The file names the ") +
+                 (modelType_ == ModelType::Basic ? "Basic" : "Advanced") +
+                 " COCOMO model; Korval computes it as Intermediate COCOMO, with its cost "
+                 "drivers and one phase distribution."});
+    }
+    double ksloc = Ksloc();
+    if (ksloc > 0 && (ksloc < kCalibratedKslocLow || ksloc > kCalibratedKslocHigh)) {
+        warnings.push_back(
+            {"cocomo.sizeOutsideCalibration",
+             FormatNumber("The size of %.1f KSLOC lies outside the range COCOMO was calibrated on "
+                          "(about 2 to 1,000 KSLOC): its figures are extrapolated.",
+                          ksloc)});
+    }
+    return warnings;
 }
 
 }  // namespace korval

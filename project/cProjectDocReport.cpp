@@ -93,7 +93,8 @@ int cProjectDoc::DrawConsistencyBlock(cDrawContext& dc, int& y, unsigned flags) 
 }
 
 std::vector<EstimateWarning> cProjectDoc::Warnings() const {
-    std::vector<EstimateWarning> warnings = rayleigh_->Warnings();
+    std::vector<EstimateWarning> warnings = cocomo_->Warnings();
+    for (EstimateWarning& warning : rayleigh_->Warnings()) warnings.push_back(std::move(warning));
     for (EstimateWarning& warning :
          ConsistencyWarnings(CheckConsistency(*cocomo_, *rayleigh_), *rayleigh_))
         warnings.push_back(std::move(warning));

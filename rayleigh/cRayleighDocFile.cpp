@@ -6,6 +6,7 @@
 
 #include "framework/NumberText.h"
 #include "framework/ProfileAccess.h"
+#include "framework/TextUtil.h"
 #include "framework/cSectionMemo.h"
 #include "rayleigh/ApplicationTypeProfile.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -74,13 +75,30 @@ void cRayleighDoc::LoadModelSection(const std::string& path) {
     // A value that does not begin with a number, or lies outside what the attributes
     // dialog accepts, leaves the field as it was: a negative size or a percentage of
     // -20 would only give figures that mean nothing.
-    sourceLines_ =
-        Within(TryParseLeadingDouble(read("Source_Lines_Code", "0")), 0.0, kMaxInputValue)
-            .value_or(sourceLines_);
-    schedule_ = Within(TryParseLeadingDouble(read("Schedule", "0")), 0.0, kMaxInputValue)
-                    .value_or(schedule_);
-    buildPhasePercentage_ = Within(TryParseLeadingInt(read("Build_Phase_Percentage", "75")), 0, 100)
-                                .value_or(buildPhasePercentage_);
+    // Such a value is named, with the one used instead: never a silent change.
+    auto refused = [&](const char* key, const std::string& text, const std::string& used) {
+        Platform().ShowMessage(PrintableText(path) + ": [" + kModelSection + "] " + key + " = " +
+                               PrintableText(text) + " is outside what the model takes; " + used +
+                               " is used.");
+    };
+    std::string size = read("Source_Lines_Code", "0");
+    if (auto value = Within(TryParseLeadingDouble(size), 0.0, kMaxInputValue)) {
+        sourceLines_ = *value;
+    } else {
+        refused("Source_Lines_Code", size, FormatNumber("%.0f", sourceLines_));
+    }
+    std::string schedule = read("Schedule", "0");
+    if (auto value = Within(TryParseLeadingDouble(schedule), 0.0, kMaxInputValue)) {
+        schedule_ = *value;
+    } else {
+        refused("Schedule", schedule, FormatNumber("%.1f", schedule_));
+    }
+    std::string percentage = read("Build_Phase_Percentage", "75");
+    if (auto value = Within(TryParseLeadingInt(percentage), 0, 100)) {
+        buildPhasePercentage_ = *value;
+    } else {
+        refused("Build_Phase_Percentage", percentage, FormatNumber("%d", buildPhasePercentage_));
+    }
     // Files written before the level was an input plan for a moderate buildup.
     buildupLevel_ = Within(TryParseLeadingInt(read("Buildup_Level", "")), kSlowestBuildupLevel,
                            kFastestBuildupLevel)

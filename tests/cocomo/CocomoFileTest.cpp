@@ -141,7 +141,16 @@ TEST_F(ModelFile, RatingsAndSensitivityFromTheFile) {
     ASSERT_TRUE(
         WriteProfileValue("COCOMO_Sensitivity_Analysis", "Selected_COCOMO_Sen", "adj_pm", path));
     auto reopened = NewDocument();
+    // A value that is no multiplier of its driver is named, with the rating used instead.
+    platform.ExpectMessage();
+    platform.ExpectMessage();
     ASSERT_TRUE(reopened->LoadModel(path));
+    ASSERT_EQ(platform.Messages().size(), 2u);
+    EXPECT_EQ(platform.Messages()[0],
+              path +
+                  ": [Product_CDA_Group] Product_CDA_Value01 = 1.15 is none of the "
+                  "multipliers of DATA Data Base Size; it is rated Nominal (1.00).");
+    EXPECT_NE(platform.Messages()[1].find("Product_CDA_Value02 = high"), std::string::npos);
     EXPECT_EQ(reopened->GetCostDrivers()[0].GetRating(), kHigh);
     EXPECT_EQ(reopened->GetCostDrivers()[1].GetRating(),
               kNominal);  // 1.15 is no multiplier of DATA

@@ -1,3 +1,4 @@
+#include "cli/DocumentExport.h"
 #include "tests/cocomo/CocomoTestSupport.h"
 
 namespace korval::testing {
@@ -93,6 +94,34 @@ TEST_F(Report, ScreenPassStoresTheReportExtent) {
     EXPECT_GT(total, 0);
     EXPECT_EQ(d->GetReportExtentWidth(), 1000);
     EXPECT_EQ(d->GetReportExtentHeight(), total + 50);
+}
+
+// Outside the sizes the constants were fitted on, and for a model type computed as another,
+// the report says so after its figures; within them it says nothing.
+TEST_F(Report, SizesOutsideTheCalibrationAndOtherModelTypesAreNamed) {
+    struct Case {
+        double sourceLines;
+        ModelType model;
+        std::vector<std::string> codes;
+    };
+    const Case cases[] = {
+        {20000, ModelType::Intermediate, {}},
+        {1, ModelType::Intermediate, {"cocomo.sizeOutsideCalibration"}},
+        {1e10, ModelType::Intermediate, {"cocomo.sizeOutsideCalibration"}},
+        {20000, ModelType::Basic, {"cocomo.modelComputedAsIntermediate"}},
+        {2e6,
+         ModelType::Advanced,
+         {"cocomo.modelComputedAsIntermediate", "cocomo.sizeOutsideCalibration"}},
+    };
+    for (const Case& c : cases) {
+        auto document = Estimate(DevelopmentMode::Organic, c.sourceLines);
+        document->SetModelType(c.model);
+        std::vector<std::string> codes;
+        for (const EstimateWarning& warning : document->Warnings()) codes.push_back(warning.code);
+        EXPECT_EQ(codes, c.codes) << c.sourceLines;
+        std::string report = ReportText(*document);
+        EXPECT_EQ(report.find("WARNINGS:") != std::string::npos, !c.codes.empty()) << report;
+    }
 }
 
 }  // namespace

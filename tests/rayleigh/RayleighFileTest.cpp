@@ -139,6 +139,7 @@ TEST_F(RayleighFileTest, MissingIndexStepsTakeTheSelectedDeviationOrZeroAboveTen
     EXPECT_EQ(doc.GetPiSensitivity(), 0);
 }
 
+// Each such value keeps the default and is named on opening, with the value used.
 TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
     struct Case {
         const char* sloc;
@@ -152,8 +153,10 @@ TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
         {"999999999", "0", "100", 999999999, 0, 100}, {"1000000000", "-0.5", "101", 0, 0, 75},
         {"12.5e3", "nan", "80.9", 12500, 0, 80},
     };
+    platform.AcceptAllMessages();
     for (const Case& c : cases) {
         cRayleighDoc doc(context);
+        std::size_t before = platform.Messages().size();
         ASSERT_TRUE(doc.LoadModel(ModelFile(
             std::string("[Rayleigh_Model]\r\nSource_Lines_Code=") + c.sloc +
             "\r\nSchedule=" + c.schedule + "\r\nBuild_Phase_Percentage=" + c.percentage + "\r\n")));
@@ -161,6 +164,14 @@ TEST_F(RayleighFileTest, ModelValuesThatAreNotNumbersKeepTheDefaults) {
         EXPECT_EQ(doc.GetSchedule(), c.wantSchedule) << c.schedule;
         EXPECT_EQ(doc.GetBuildPhasePercentage(), c.wantPercentage) << c.percentage;
         EXPECT_TRUE(std::isfinite(doc.MainBuildPhaseTime()));
+        std::vector<std::string> told(platform.Messages().begin() + before,
+                                      platform.Messages().end());
+        int refused = (c.wantSloc == 0 && std::string(c.sloc) != "0") +
+                      (c.wantSchedule == 0 && std::string(c.schedule) != "0") +
+                      (c.wantPercentage == 75 && std::string(c.percentage) != "75");
+        EXPECT_EQ(told.size(), static_cast<std::size_t>(refused)) << c.sloc;
+        for (const std::string& message : told)
+            EXPECT_NE(message.find("is outside what the model takes"), std::string::npos);
     }
 }
 
