@@ -47,6 +47,15 @@ std::string TwoDecimals(double value) {
 std::string SixDecimals(double value) {
     return FormatNumber("%lf", FiniteFigure(value));
 }
+// Two decimals, as files have always held them, unless the value needs more: a calibrated
+// 2.951 written as 2.95 would add 1.4 % to every effort at 100 KSLOC once the file is read.
+std::string ConstantText(double value) {
+    double finite = FiniteFigure(value);
+    std::string text = TwoDecimals(finite);
+    for (int digits = 3; digits <= 17 && ParseLeadingDouble(text) != finite; ++digits)
+        text = FormatNumber("%.*g", digits, finite);
+    return text;
+}
 std::string MultiplierText(double multiplier) {
     return multiplier == 0 ? "NA" : TwoDecimals(multiplier);
 }
@@ -78,7 +87,7 @@ bool cCocomoDoc::SaveModeConstants(const std::string& path) {
         std::array<ProfileKey, 4> keys = ModeConstantKeys(mode);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             written =
-                WriteProfileValue(kModeConstantsSection, keys[i], TwoDecimals(values[i]), path) &&
+                WriteProfileValue(kModeConstantsSection, keys[i], ConstantText(values[i]), path) &&
                 written;
         }
     }

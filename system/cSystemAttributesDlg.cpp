@@ -31,7 +31,14 @@ bool cSystemAttributesDlg::OnOk() {
                                    &finalTestTdevText, &finalTestEffortText};
     constexpr double kAnyNumber = std::numeric_limits<double>::max();
     for (const std::string* field : fields) {
-        if (!CheckNumberField(platform_, *field, -kAnyNumber, kAnyNumber)) return false;
+        std::optional<double> value = CheckNumberField(platform_, *field, -kAnyNumber, kAnyNumber);
+        if (!value) return false;
+        // A negative time would end the schedule before the last member's integration, a
+        // negative effort take money off the total: neither is an estimate.
+        if (*value < 0) {
+            platform_.ShowMessage("A time or an effort cannot be below 0.");
+            return false;
+        }
     }
     return true;
 }

@@ -176,6 +176,20 @@ std::vector<EstimateWarning> cSystemDoc::Warnings() const {
                 {warning.code, PrintableText(member->GetFileName()) + ": " + warning.message});
         }
     }
+    const std::pair<const char*, double> attributes[] = {
+        {"product design time", productDesignTdev_},
+        {"product design effort", productDesignEffort_},
+        {"final test time", finalTestTdev_},
+        {"final test effort", finalTestEffort_}};
+    for (const auto& [name, value] : attributes) {
+        bool entered = IsProductDesignUserSpecified() || name[0] == 'f';
+        if (entered && value < 0) {
+            warnings.push_back({"system.negativeAttribute",
+                                FormatNumber("The %s is %.1f, below 0: it takes from the totals; "
+                                             "System Attributes takes 0 or more.",
+                                             name, value)});
+        }
+    }
     if (unlisted > 0) {
         warnings.push_back(
             {"system.moreMemberWarnings",

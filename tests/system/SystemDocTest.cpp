@@ -420,6 +420,11 @@ TEST_F(SystemDocTest, AttributesDialogChecksNumbersAndEnablesTheDesignEdits) {
         platform.ExpectMessage();
         EXPECT_FALSE(dialog.OnOk());
         dialog.productDesignTdevText = "5";
+        dialog.finalTestEffortText = "-550000";  // no longer a discount on the total
+        platform.ExpectMessage();
+        EXPECT_FALSE(dialog.OnOk());
+        EXPECT_EQ(platform.Messages().back(), "A time or an effort cannot be below 0.");
+        dialog.finalTestEffortText = "3";
         dialog.finalTestTdevText = "2.5";
         return dialog.OnOk();
     });
@@ -427,6 +432,12 @@ TEST_F(SystemDocTest, AttributesDialogChecksNumbersAndEnablesTheDesignEdits) {
     EXPECT_TRUE(system.IsProductDesignUserSpecified());
     EXPECT_DOUBLE_EQ(system.GetTotalTdev(), 7.5);
     EXPECT_TRUE(system.IsModified());
+
+    // A file that already holds a negative final test says so with its figures.
+    system.SetAttributes(5, 10, true, -1, 3);
+    ASSERT_EQ(system.Warnings().size(), 1u);
+    EXPECT_EQ(system.Warnings()[0].code, "system.negativeAttribute");
+    EXPECT_NE(system.Warnings()[0].message.find("final test time is -1.0"), std::string::npos);
 }
 
 // Figures are shown as the report shows them, and a field left as shown keeps its value.
