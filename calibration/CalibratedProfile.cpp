@@ -30,6 +30,8 @@ std::string TypeItemLabel(const ApplicationTypeFit& fit) {
     return fit.name +
            FormatNumber(": PI %.1f (PM %d), deviation %d", *fit.fittedIndex, *fit.fittedMeasure,
                         *fit.fittedDeviation) +
+           (fit.fittedBuildupLevel ? FormatNumber(", buildup level %d", *fit.fittedBuildupLevel)
+                                   : std::string()) +
            was;
 }
 
@@ -87,6 +89,8 @@ bool ApplyType(cIniFile& ini, const ApplicationTypeFit& fit) {
     set("Application_Type_Prod", "PM");
     set("Application_Type_Val", FormatNumber("%d", *fit.fittedMeasure));
     set("Application_Type_SD", FormatNumber("%d", *fit.fittedDeviation));
+    if (fit.fittedBuildupLevel)
+        set("Application_Type_MBI", FormatNumber("%d", *fit.fittedBuildupLevel));
     return true;
 }
 

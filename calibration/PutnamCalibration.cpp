@@ -7,6 +7,7 @@
 #include "calibration/Statistics.h"
 #include "framework/NumberText.h"
 #include "rayleigh/PutnamFormulas.h"
+#include "rayleigh/PutnamPlan.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cProductivity.h"
 
@@ -72,6 +73,11 @@ ApplicationTypeFit FitType(const TypeGroup& group, const PutnamCalibration& cali
         return fit;
     }
     fit.fittedIndex = IndexOfMeasure(*fit.fittedMeasure);
+    std::vector<double> mbis;
+    for (std::size_t k : group.achieved) mbis.push_back(calibration.achieved[k].mbi);
+    fit.meanMbi = Mean(mbis);
+    if (std::isfinite(fit.meanMbi))
+        fit.fittedBuildupLevel = ClampBuildupLevel(RoundToInt(fit.meanMbi));
     fit.fittedDeviation = std::min(static_cast<int>(RoundHalfAwayFromZero(fit.deviation)),
                                    cApplicationType::kMaxStandardDeviation);
     return fit;
@@ -133,7 +139,11 @@ PutnamCalibration CalibratePutnam(const History& history, const cApplicationType
             ++calibration.withoutDuration;
             continue;
         }
-        calibration.achieved.push_back({index, *achieved});
+        cProductivity productivity;
+        productivity.FromIndex(*achieved);
+        double mbi = ComputeMbi(*project.durationMonths * buildPercentage / 100.0, project.sloc,
+                                productivity.Measure());
+        calibration.achieved.push_back({index, *achieved, mbi});
         if (project.applicationType.empty()) continue;
         auto [at, added] = groupOf.emplace(project.applicationType, groups.size());
         if (added) groups.push_back({project.applicationType, {}});

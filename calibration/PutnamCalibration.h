@@ -29,12 +29,17 @@ struct ApplicationTypeFit {
     std::optional<int> fittedMeasure;
     std::optional<double> fittedIndex;  // the index of the fitted measure
     std::optional<int> fittedDeviation;
+    // The buildup level its projects achieved: the mean of their MBIs, rounded onto the
+    // scale's 0..6. A model of the type plans for it (Putnam's own estimate).
+    double meanMbi = 0;
+    std::optional<int> fittedBuildupLevel;
     std::vector<std::string> notes;
 };
 
 struct AchievedProductivity {
     std::size_t project = 0;
     double index = 0;
+    double mbi = 0;  // the buildup the project achieved: log2(K / y^3) - 2
 };
 
 struct PutnamCalibration {

@@ -67,6 +67,7 @@ Json PutnamJson(const PutnamCalibration& putnam) {
                          {"fittedIndex", OptionalJson(fit.fittedIndex)},
                          {"fittedMeasure", OptionalJson(fit.fittedMeasure)},
                          {"fittedDeviation", OptionalJson(fit.fittedDeviation)},
+                         {"fittedBuildupLevel", OptionalJson(fit.fittedBuildupLevel)},
                          {"notes", fit.notes}});
     }
     return {{"buildPercentage", putnam.buildPercentage},

@@ -19,6 +19,8 @@ constexpr const char* kUserKey = "Application_Type_User";
 constexpr const char* kProdKey = "Application_Type_Prod";
 constexpr const char* kValKey = "Application_Type_Val";
 constexpr const char* kSdKey = "Application_Type_SD";
+// Written by calibration only; tables without it plan for the default buildup level.
+constexpr const char* kMbiKey = "Application_Type_MBI";
 
 // Buffer sizes, terminating NUL included: at most 50, 5, 2, 8 and 2 characters arrive.
 constexpr std::size_t kNameBuffer = cApplicationType::kNameLimit + 1;
@@ -96,7 +98,11 @@ std::optional<cApplicationType> ReadEntry(int number, const std::string& name,
         ShowInvalidValue(platform, sdKey, sd);
         return std::nullopt;
     }
-    return cApplicationType(name, productivity, deviation, user == "TRUE");
+    cApplicationType entry(name, productivity, deviation, user == "TRUE");
+    // A level off the scale is no level: the type plans for the default then.
+    std::optional<int> level = TryParseLeadingInt(Read(EntryKey(kMbiKey, number), kSdBuffer, path));
+    if (level && *level >= 0 && *level <= 6) entry.SetTypicalBuildupLevel(level);
+    return entry;
 }
 
 cApplicationType BuiltInApplicationType() {
@@ -175,6 +181,10 @@ bool SaveApplicationTypes(const cApplicationTypeList& list, const std::string& p
             !write(kValKey, FormatNumber("%d", value)) ||
             !write(kSdKey, FormatNumber("%d", entry.StandardDeviation())) ||
             !write(kUserKey, entry.IsUserDefined() ? "TRUE" : "FALSE")) {
+            return false;
+        }
+        if (entry.TypicalBuildupLevel() &&
+            !write(kMbiKey, FormatNumber("%d", *entry.TypicalBuildupLevel()))) {
             return false;
         }
         ++number;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "rayleigh/cProductivity.h"
@@ -23,6 +24,10 @@ class cApplicationType {
     cProductivity& Productivity() { return productivity_; }
     int StandardDeviation() const { return standardDeviation_; }
     bool IsUserDefined() const { return userDefined_; }
+    // The buildup level (0..6) the type's projects achieved, when calibration gave one; a
+    // model of the type plans for it unless the model names its own.
+    std::optional<int> TypicalBuildupLevel() const { return typicalBuildupLevel_; }
+    void SetTypicalBuildupLevel(std::optional<int> level) { typicalBuildupLevel_ = level; }
 
     void SetName(std::string name) { name_ = std::move(name); }
     void SetProductivity(const cProductivity& productivity) { productivity_ = productivity; }
@@ -34,6 +39,7 @@ class cApplicationType {
     cProductivity productivity_;
     int standardDeviation_ = 0;
     bool userDefined_ = true;
+    std::optional<int> typicalBuildupLevel_;
 };
 
 }  // namespace korval

@@ -157,6 +157,11 @@ StaffingTable cRayleighDoc::GetStaffingTable() const {
     return MakeRayleighStaffingTable(LifeCycleEffortYearsRange().value, PlanBuildMonths() / 12.0);
 }
 
+int cRayleighDoc::DefaultBuildupLevel() const {
+    const cApplicationType* type = SelectedApplicationType();
+    return type ? type->TypicalBuildupLevel().value_or(kDefaultBuildupLevel) : kDefaultBuildupLevel;
+}
+
 PutnamEstimate cRayleighDoc::OwnEstimate() const {
     const cApplicationType* type = SelectedApplicationType();
     if (!type) return {};
@@ -207,7 +212,7 @@ void cRayleighDoc::ResetToDefaults() {
     sourceLines_ = 0.0;
     schedule_ = 0.0;
     buildPhasePercentage_ = kDefaultBuildPhasePercentage;
-    buildupLevel_ = kDefaultBuildupLevel;
+    buildupLevel_ = DefaultBuildupLevel();
     cost_ = DefaultCostRate(DefaultsProfile());
     sourceLinesEditable_ = true;
     scheduleEditable_ = true;

@@ -73,6 +73,8 @@ class cRayleighDoc : public cModelDoc {
     // The buildup Putnam's own estimate plans for (0..6; see PutnamPlan.h). A file without
     // the key reads kDefaultBuildupLevel.
     int GetBuildupLevel() const { return buildupLevel_; }
+    // The selected type's typical level (from calibration), else kDefaultBuildupLevel.
+    int DefaultBuildupLevel() const;
     void SetBuildupLevel(int level) { buildupLevel_ = ClampBuildupLevel(level); }
 
     // What the simulation varies; none unless the file or the Uncertainty dialog gave it.

@@ -58,6 +58,7 @@ bool cRayleighDoc::LoadOwnSections(const std::string& path) {
     LoadFileApplicationTypes(path);
     // A file's shorter table can leave the selection outside the list.
     if (!SelectedApplicationType()) selectedApplication_ = 0;
+    if (buildupLevel_ < kSlowestBuildupLevel) buildupLevel_ = DefaultBuildupLevel();
     LoadSensitivitySection(path);
     // Most files hold no uncertainty, or the same: read once per distinct section text.
     static const std::vector<std::string_view> uncertaintySections = {kRayleighUncertaintySection};
@@ -99,10 +100,11 @@ void cRayleighDoc::LoadModelSection(const std::string& path) {
     } else {
         refused("Build_Phase_Percentage", percentage, FormatNumber("%d", buildPhasePercentage_));
     }
-    // Files written before the level was an input plan for a moderate buildup.
+    // Files written before the level was an input plan for the type's typical buildup (a
+    // moderate one unless calibration gave another); the table and selection are read later.
     buildupLevel_ = Within(TryParseLeadingInt(read("Buildup_Level", "")), kSlowestBuildupLevel,
                            kFastestBuildupLevel)
-                        .value_or(kDefaultBuildupLevel);
+                        .value_or(-1);
 }
 
 void cRayleighDoc::LoadSensitivitySection(const std::string& path) {

@@ -1,5 +1,7 @@
 #include "calibration/CalibratedProfile.h"
+#include "rayleigh/PutnamPlan.h"
 #include "rayleigh/RayleighFormulas.h"
+#include "rayleigh/cRayleighDoc.h"
 #include "tests/calibration/CalibrationTestSupport.h"
 
 namespace korval::testing {
@@ -46,7 +48,17 @@ TEST_F(CalibratedProfileTest, ReadBackGivesTheFittedValues) {
         EXPECT_DOUBLE_EQ(type->Productivity().Measure(), *fit.fittedMeasure);
         EXPECT_DOUBLE_EQ(type->Productivity().Index(), *fit.fittedIndex);
         EXPECT_EQ(type->StandardDeviation(), *fit.fittedDeviation);
+        // The level the type's projects achieved: each project's MBI at its own schedule.
+        ASSERT_TRUE(fit.fittedBuildupLevel) << fit.name;
+        EXPECT_EQ(type->TypicalBuildupLevel(), fit.fittedBuildupLevel) << fit.name;
+        EXPECT_EQ(*fit.fittedBuildupLevel, ClampBuildupLevel(RoundToInt(fit.meanMbi)));
     }
+    // A model of a calibrated type plans for its level unless it names its own.
+    cAppContext calibratedContext{platform, out};
+    cRayleighDoc model(calibratedContext);
+    model.SetSelectedApplication(
+        calibrated.applicationTypes.FindApplicationType(result.putnam.types[0].name));
+    EXPECT_EQ(model.DefaultBuildupLevel(), *result.putnam.types[0].fittedBuildupLevel);
     // The new type comes after the profile's twelve.
     EXPECT_EQ(calibrated.applicationTypes.Count(), baseline.applicationTypes.Count() + 1);
     for (const LanguageFit& fit : result.functionPoints.languages) {
