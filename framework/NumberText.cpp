@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <clocale>
@@ -144,6 +145,51 @@ bool IsWholeNumberText(std::string_view text) {
         if (!IsSpace(text[i])) return false;
     }
     return true;
+}
+
+std::optional<std::string> WithHugeNumbersCapped(std::string_view text) {
+    constexpr std::size_t kLongestWholePart = 15;
+    auto digit = [&text](std::size_t at) {
+        return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]));
+    };
+    std::string out;
+    std::size_t copied = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (!digit(at)) {
+            ++at;
+            continue;
+        }
+        // The whole part, with the thousands separators the cost rows print.
+        std::size_t end = at;
+        std::size_t whole = 0;
+        std::string plain;
+        for (;;) {
+            if (digit(end)) {
+                plain += text[end++];
+                ++whole;
+            } else if (text[end] == ',' && digit(end + 1) && digit(end + 2) && digit(end + 3) &&
+                       !digit(end + 4)) {
+                ++end;
+            } else {
+                break;
+            }
+        }
+        if (end < text.size() && text[end] == '.') {
+            plain += text[end++];
+            while (digit(end)) plain += text[end++];
+        }
+        if (whole > kLongestWholePart) {
+            std::size_t start = at > 0 && text[at - 1] == '-' ? at - 1 : at;
+            out.append(text.substr(copied, start - copied));
+            out += FormatNumber("%.3g (out of range)",
+                                (start < at ? -1 : 1) * ParseLeadingDouble(plain));
+            copied = end;
+        }
+        at = end;
+    }
+    if (copied == 0) return std::nullopt;
+    out.append(text.substr(copied));
+    return out;
 }
 
 }  // namespace korval

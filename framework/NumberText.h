@@ -9,6 +9,12 @@
 // or hex), the way the C library's "leading number" conversions read it.
 namespace korval {
 
+// The text with every number of more than fifteen digits before its point (a figure capped
+// at the largest double, or one far outside any model's range) written in three significant
+// digits with "(out of range)" after it: a report never prints a 309-digit number. Nothing
+// when the text has no such number.
+std::optional<std::string> WithHugeNumbersCapped(std::string_view text);
+
 // printf-style formatting under the C locale ("%-3.1lf", "%.2f", "%d", ...).
 std::string FormatNumber(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

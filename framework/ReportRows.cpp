@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "framework/NumberText.h"
 #include "framework/chart/cChartLayout.h"
 #include "framework/chart/cChartPicture.h"
 
@@ -72,8 +74,9 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
     for (const ReportCell& cell : cells) {
         if (cell.text.empty()) continue;
         SurfaceRect rect{cell.x, y0, m.rightEdge, y0 + m.text.height};
-        height =
-            std::max(height, dc.surface.DrawText(cell.text, rect, flags | TextFlags::kMeasureOnly));
+        std::optional<std::string> capped = WithHugeNumbersCapped(cell.text);
+        height = std::max(height, dc.surface.DrawText(capped ? *capped : cell.text, rect,
+                                                      flags | TextFlags::kMeasureOnly));
     }
     int top = ReportRowTop(m, y0, height);
     int page = ReportPageOfRow(m, top);
@@ -83,7 +86,7 @@ int PlaceReportRow(cDrawContext& dc, int& y, std::span<const ReportCell> cells, 
                        page,
                        {cell.x, top, m.rightEdge, top + height},
                        flags & ~TextFlags::kMeasureOnly,
-                       std::string(cell.text),
+                       WithHugeNumbersCapped(cell.text).value_or(std::string(cell.text)),
                        nullptr});
     }
     int next = top + height + static_cast<int>(m.text.height * spacing);

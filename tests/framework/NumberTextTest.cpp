@@ -88,5 +88,22 @@ TEST(NumberTextTest, LongFormattedTextIsNotCut) {
     EXPECT_EQ(text.substr(text.size() - 3), ".00");
 }
 
+// No report prints a 309-digit number: figures beyond fifteen whole digits (with or without
+// thousands separators) are shown in three digits and said to be out of range.
+TEST(NumberTextTest, HugeNumbersAreShortenedAndNamed) {
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"166.7 person months", std::nullopt},
+        {"123456789012345.0", std::nullopt},  // fifteen digits: a real, if large, figure
+        {FormatNumber("%-3.1lf person months", 1.7976931348623157e308),
+         "1.8e+308 (out of range) person months"},
+        {"(1234567890123456789.0 - 2)", "(1.23e+18 (out of range) - 2)"},
+        {"-99999999999999999 EUR", "-1e+17 (out of range) EUR"},
+        {"1,797,693,134,862,315,708 EUR", "1.8e+18 (out of range) EUR"},
+        {"12,500 EUR per person month", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(WithHugeNumbersCapped(text), expected) << text;
+}
+
 }  // namespace
 }  // namespace korval
