@@ -1,5 +1,6 @@
 #include "calibration/CalibratedProfile.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "framework/FileReplacement.h"
@@ -16,6 +17,8 @@ namespace korval {
 namespace {
 
 constexpr const char* kCalibrationSection = "Calibration";
+// Sizes spanning less than this factor give an exponent that holds for them alone.
+constexpr double kWideSizeRange = 30.0;
 
 std::string ModeItemLabel(const CocomoModeFit& fit) {
     return ModeFitLabel(fit) + FormatNumber(": a = %.3f, b = %.3f (profile: %g, %g)",
@@ -103,19 +106,66 @@ bool ApplyLanguage(cIniFile& ini, const LanguageFit& fit) {
     return true;
 }
 
+template <class Belongs>
+std::vector<EstimatePoint> PointsOf(const std::vector<EstimatePoint>& all, Belongs belongs) {
+    std::vector<EstimatePoint> points;
+    for (const EstimatePoint& point : all)
+        if (belongs(point.project)) points.push_back(point);
+    return points;
+}
+
+// A fitted value is taken only where it estimates its own projects better than the profile
+// does, each project estimated by a fit made without it (leave-one-out): a fit that only
+// describes the projects it came from is no better estimate of the next one.
+CalibrationItem Gated(CalibrationItem item, const std::vector<EstimatePoint>& points) {
+    if (points.size() < 2) return item;
+    ModelAccuracy accuracy = AccuracyOf(points);
+    if (accuracy.leaveOneOut.mmre < accuracy.current.mmre) return item;
+    item.applied = false;
+    item.label += FormatNumber(
+        " - the profile's value is kept: leave-one-out MMRE %.0f %% is no better than its %.0f %%",
+        100 * accuracy.leaveOneOut.mmre, 100 * accuracy.current.mmre);
+    return item;
+}
+
+// An exponent fitted from sizes within a narrow range says little beyond it.
+std::string NarrowSizeNote(const CocomoModeFit& fit, const std::vector<EstimatePoint>& points,
+                           const std::vector<HistoryProject>& projects) {
+    if (!fit.bTogether || points.empty()) return {};
+    double smallest = projects[points.front().project].sloc;
+    double largest = smallest;
+    for (const EstimatePoint& point : points) {
+        smallest = std::min(smallest, projects[point.project].sloc);
+        largest = std::max(largest, projects[point.project].sloc);
+    }
+    if (!(smallest > 0) || largest / smallest >= kWideSizeRange) return {};
+    return FormatNumber(" - b comes from %.0f to %.0f KSLOC only and holds for that range",
+                        smallest / 1000, largest / 1000);
+}
+
 }  // namespace
 
 std::vector<CalibrationItem> CalibrationItems(const Calibration& calibration) {
     std::vector<CalibrationItem> items;
+    const std::vector<HistoryProject>& projects = calibration.history.projects;
     for (std::size_t i = 0; i < calibration.cocomo.modes.size(); ++i) {
         const CocomoModeFit& fit = calibration.cocomo.modes[i];
-        if (fit.HasFit())
-            items.push_back({CalibrationItem::Kind::ModeConstants, i, ModeItemLabel(fit), true});
+        if (!fit.HasFit()) continue;
+        std::vector<EstimatePoint> points = PointsOf(calibration.cocomo.points, [&](std::size_t p) {
+            return !fit.mode || projects[p].mode == fit.mode;
+        });
+        CalibrationItem item{CalibrationItem::Kind::ModeConstants, i,
+                             ModeItemLabel(fit) + NarrowSizeNote(fit, points, projects), true};
+        items.push_back(Gated(std::move(item), points));
     }
     for (std::size_t i = 0; i < calibration.putnam.types.size(); ++i) {
         const ApplicationTypeFit& fit = calibration.putnam.types[i];
-        if (fit.fittedIndex)
-            items.push_back({CalibrationItem::Kind::ApplicationType, i, TypeItemLabel(fit), true});
+        if (!fit.fittedIndex) continue;
+        std::vector<EstimatePoint> points = PointsOf(calibration.putnam.points, [&](std::size_t p) {
+            return projects[p].applicationType == fit.name;
+        });
+        items.push_back(
+            Gated({CalibrationItem::Kind::ApplicationType, i, TypeItemLabel(fit), true}, points));
     }
     for (std::size_t i = 0; i < calibration.functionPoints.languages.size(); ++i) {
         const LanguageFit& fit = calibration.functionPoints.languages[i];

@@ -19,7 +19,8 @@ struct CalibrationItem {
     bool applied = true;
 };
 
-// Every fitted value, ticked.
+// Every fitted value, ticked where it estimates its projects better than the profile in
+// leave-one-out (the label says why one is not); an exponent from a narrow size range says so.
 std::vector<CalibrationItem> CalibrationItems(const Calibration& calibration);
 
 struct ProfileWriteOutcome {

@@ -229,8 +229,11 @@ int RunCalibrate(cEstimatorAppLogic& app, const Invocation& call, std::ostream& 
         out << CalibrationReportText(calibration);
     }
     if (call.output.empty()) return cCliRunner::kSuccess;
-    ProfileWriteOutcome written =
-        WriteCalibratedProfile(calibration, CalibrationItems(calibration), call.output);
+    std::vector<CalibrationItem> items = CalibrationItems(calibration);
+    for (const CalibrationItem& item : items) {
+        if (!item.applied) err << "korval-cli: not written: " << PrintableText(item.label) << '\n';
+    }
+    ProfileWriteOutcome written = WriteCalibratedProfile(calibration, items, call.output);
     err << "korval-cli: " << written.message << '\n';
     return written.ok ? cCliRunner::kSuccess : cCliRunner::kFileError;
 }
