@@ -41,7 +41,7 @@ bool CocomoUncertainty::IsNone() const {
 CocomoUncertainty ReadCocomoUncertainty(const std::string& path, std::size_t driverCount) {
     CocomoUncertainty uncertainty;
     uncertainty.run = ReadSimulationSettings(kSection, path);
-    uncertainty.size = ReadThreePoint(kSection, "SLOC", path);
+    uncertainty.size = ReadThreePoint(kSection, "SLOC", path, kLargestFieldValue);
     uncertainty.driverRanges.resize(driverCount);
     for (std::size_t i = 0; i < driverCount; ++i)
         uncertainty.driverRanges[i] = ReadRatingRange(i, path);

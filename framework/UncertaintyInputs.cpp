@@ -31,13 +31,13 @@ std::string NumberText(double value) {
 
 }  // namespace
 
-std::string ThreePointProblem(std::string_view inputName, const ThreePointEstimate& estimate) {
+std::string ThreePointProblem(std::string_view inputName, const ThreePointEstimate& estimate,
+                              double ceiling) {
     std::string name(inputName);
     for (double value : {estimate.optimistic, estimate.mostLikely, estimate.pessimistic}) {
         if (!std::isfinite(value)) return name + ": every value must be a number.";
         if (value < 0) return name + ": a value cannot be below 0.";
-        if (value > kThreePointCeiling)
-            return name + ": a value cannot be above 1,000,000,000,000.";
+        if (value > ceiling) return name + FormatNumber(": a value cannot be above %.0f.", ceiling);
     }
     if (estimate.optimistic > estimate.mostLikely)
         return name + ": the optimistic value is above the most likely one.";
@@ -96,13 +96,13 @@ bool WriteOptionalNumber(std::string_view section, std::string_view key,
 }
 
 std::optional<ThreePointEstimate> ReadThreePoint(std::string_view section, std::string_view key,
-                                                 const std::string& path) {
+                                                 const std::string& path, double ceiling) {
     std::optional<double> low = ReadNonNegative(section, Joined(key, "_Optimistic"), path);
     std::optional<double> mode = ReadNonNegative(section, Joined(key, "_Most_Likely"), path);
     std::optional<double> high = ReadNonNegative(section, Joined(key, "_Pessimistic"), path);
     if (!low || !mode || !high) return std::nullopt;
     ThreePointEstimate estimate{*low, *mode, *high};
-    if (!ThreePointProblem(key, estimate).empty()) return std::nullopt;
+    if (!ThreePointProblem(key, estimate, ceiling).empty()) return std::nullopt;
     return estimate;
 }
 

@@ -35,10 +35,13 @@ struct RatingRange {
 // No input of any model comes near this (sizes, months, function points, a rate per
 // person-month in any currency); far beyond it the distributions' own arithmetic overflows.
 inline constexpr double kThreePointCeiling = 1e12;
+// The largest size or time to develop the model fields take: their ranges stop there too.
+inline constexpr double kLargestFieldValue = 999999999;
 
 // Why the estimate cannot be simulated, naming the input; empty when it can: every value
 // a finite number from 0 to kThreePointCeiling, optimistic <= most likely <= pessimistic.
-std::string ThreePointProblem(std::string_view inputName, const ThreePointEstimate& estimate);
+std::string ThreePointProblem(std::string_view inputName, const ThreePointEstimate& estimate,
+                              double ceiling = kThreePointCeiling);
 
 inline constexpr std::int64_t kDefaultTrials = 10000;
 inline constexpr std::int64_t kMaxTrials = 1000000;
@@ -75,7 +78,8 @@ std::optional<std::uint64_t> ParseSimulationCount(std::string_view text);
 // Three keys KEY_Optimistic, KEY_Most_Likely and KEY_Pessimistic; nothing when one is
 // missing, is not a number, or the three cannot be simulated.
 std::optional<ThreePointEstimate> ReadThreePoint(std::string_view section, std::string_view key,
-                                                 const std::string& path);
+                                                 const std::string& path,
+                                                 double ceiling = kThreePointCeiling);
 // Writes the three keys, nothing for no estimate (see WriteOptionalValue).
 [[nodiscard]] bool WriteThreePoint(std::string_view section, std::string_view key,
                                    const std::optional<ThreePointEstimate>& estimate,

@@ -36,8 +36,9 @@ cUncertaintyDlg::cUncertaintyDlg(cPlatformServices& platform, std::string title,
 }
 
 int cUncertaintyDlg::AddThreePoint(std::string label,
-                                   const std::optional<ThreePointEstimate>& estimate) {
-    ThreePointRow row{std::move(label), {}, estimate};
+                                   const std::optional<ThreePointEstimate>& estimate,
+                                   double ceiling) {
+    ThreePointRow row{std::move(label), {}, estimate, ceiling};
     if (estimate) {
         row.texts = {FieldText(estimate->optimistic), FieldText(estimate->mostLikely),
                      FieldText(estimate->pessimistic)};
@@ -266,7 +267,8 @@ bool cUncertaintyDlg::CheckThreePoints() {
             values[static_cast<std::size_t>(part)] = *value;
         }
         ThreePointEstimate estimate{values[0], values[1], values[2]};
-        if (std::string problem = ThreePointProblem(row.label, estimate); !problem.empty()) {
+        if (std::string problem = ThreePointProblem(row.label, estimate, row.ceiling);
+            !problem.empty()) {
             int part = estimate.optimistic > estimate.mostLikely ? kOptimistic : kPessimistic;
             for (int i = 0; i < 3; ++i) {
                 if (values[static_cast<std::size_t>(i)] < 0) part = i;

@@ -39,7 +39,10 @@ class cUncertaintyDlg : public cDialogLogic {
     static constexpr int kHelpTopic = 300;
 
     // --- Building the dialog (each returns the row's index) -------------------------
-    int AddThreePoint(std::string label, const std::optional<ThreePointEstimate>& estimate);
+    // A value above ceiling is refused (the size and schedule fields stop at
+    // kLargestFieldValue).
+    int AddThreePoint(std::string label, const std::optional<ThreePointEstimate>& estimate,
+                      double ceiling = kThreePointCeiling);
     // A number that may be left empty (none), within min..max.
     int AddNumber(std::string label, const std::optional<double>& value, double min, double max);
     int AddSwitch(std::string label, bool on);
@@ -114,6 +117,7 @@ class cUncertaintyDlg : public cDialogLogic {
         std::string label;
         std::array<std::string, 3> texts;
         std::optional<ThreePointEstimate> value;
+        double ceiling = kThreePointCeiling;
     };
     struct NumberRow {
         std::string label;

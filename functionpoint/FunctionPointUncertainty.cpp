@@ -23,7 +23,8 @@ std::string InfluenceRangeProblem(const InfluenceRange& range) {
 FunctionPointUncertainty ReadFunctionPointUncertainty(const std::string& path) {
     FunctionPointUncertainty uncertainty;
     uncertainty.run = ReadSimulationSettings(kSection, path);
-    uncertainty.unadjustedFunctionPoints = ReadThreePoint(kSection, "UFP", path);
+    uncertainty.unadjustedFunctionPoints =
+        ReadThreePoint(kSection, "UFP", path, kLargestFieldValue);
     std::optional<double> lowest = ReadNonNegative(kSection, "TDI_Lowest", path);
     std::optional<double> highest = ReadNonNegative(kSection, "TDI_Highest", path);
     if (lowest && highest) {

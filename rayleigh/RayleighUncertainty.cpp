@@ -16,8 +16,8 @@ bool RayleighUncertainty::IsNone() const {
 RayleighUncertainty ReadRayleighUncertainty(const std::string& path) {
     RayleighUncertainty uncertainty;
     uncertainty.run = ReadSimulationSettings(kSection, path);
-    uncertainty.size = ReadThreePoint(kSection, "SLOC", path);
-    uncertainty.timeToDevelop = ReadThreePoint(kSection, "TDEV", path);
+    uncertainty.size = ReadThreePoint(kSection, "SLOC", path, kLargestFieldValue);
+    uncertainty.timeToDevelop = ReadThreePoint(kSection, "TDEV", path, kLargestFieldValue);
     uncertainty.productivityVaries =
         EqualsNoCase(ReadProfileValue(kSection, "Productivity_Index", "", 20, path), "NORMAL");
     return uncertainty;

@@ -57,7 +57,7 @@ struct CocomoRows {
     std::size_t drivers;
     CocomoRows(cUncertaintyDlg& dialog, const cCocomoDoc& document,
                const char* sizeLabel = kSizeLabel)
-        : size(dialog.AddThreePoint(sizeLabel, document.GetUncertainty().size)),
+        : size(dialog.AddThreePoint(sizeLabel, document.GetUncertainty().size, kLargestFieldValue)),
           spread(dialog.AddNumber(kSpreadLabel,
                                   SpreadOrNone(document.GetUncertainty().modelErrorSpread), 0,
                                   kMaxModelErrorSpread)),
@@ -86,7 +86,8 @@ struct FunctionPointRows {
     int highest;
     FunctionPointRows(cUncertaintyDlg& dialog, const cFunctionPointDoc& document)
         : ufp(dialog.AddThreePoint("Unadjusted function points",
-                                   document.GetUncertainty().unadjustedFunctionPoints)),
+                                   document.GetUncertainty().unadjustedFunctionPoints,
+                                   kLargestFieldValue)),
           lowest(dialog.AddNumber("Lowest total degree of influence",
                                   Lowest(document.GetUncertainty().totalDegreeOfInfluence), 0,
                                   kMaxTotalDegreeOfInfluence)),
@@ -108,9 +109,9 @@ struct RayleighRows {
     int productivity;
     RayleighRows(cUncertaintyDlg& dialog, const cRayleighDoc& document,
                  const char* sizeLabel = kSizeLabel)
-        : size(dialog.AddThreePoint(sizeLabel, document.GetUncertainty().size)),
+        : size(dialog.AddThreePoint(sizeLabel, document.GetUncertainty().size, kLargestFieldValue)),
           tdev(dialog.AddThreePoint("Time to develop (calendar months)",
-                                    document.GetUncertainty().timeToDevelop)),
+                                    document.GetUncertainty().timeToDevelop, kLargestFieldValue)),
           productivity(
               dialog.AddSwitch(kProductivityLabel, document.GetUncertainty().productivityVaries)) {}
     RayleighUncertainty Read(const cUncertaintyDlg& dialog, RayleighUncertainty u) const {

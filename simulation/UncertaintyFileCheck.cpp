@@ -18,13 +18,18 @@ constexpr std::size_t kBuffer = 60;
 struct ThreePointKey {
     const char* section;
     const char* key;
+    double ceiling = kThreePointCeiling;
 };
 
 constexpr ThreePointKey kThreePointKeys[] = {
-    {kCocomoUncertaintySection, "SLOC"},   {kRayleighUncertaintySection, "SLOC"},
-    {kRayleighUncertaintySection, "TDEV"}, {kFunctionPointUncertaintySection, "UFP"},
-    {kCocomoUncertaintySection, "Rate"},   {kRayleighUncertaintySection, "Rate"},
-    {"Project_Uncertainty", "Rate"},       {"System_Uncertainty", "Rate"}};
+    {kCocomoUncertaintySection, "SLOC", kLargestFieldValue},
+    {kRayleighUncertaintySection, "SLOC", kLargestFieldValue},
+    {kRayleighUncertaintySection, "TDEV", kLargestFieldValue},
+    {kFunctionPointUncertaintySection, "UFP", kLargestFieldValue},
+    {kCocomoUncertaintySection, "Rate"},
+    {kRayleighUncertaintySection, "Rate"},
+    {"Project_Uncertainty", "Rate"},
+    {"System_Uncertainty", "Rate"}};
 constexpr const char* kRunSections[] = {kCocomoUncertaintySection, kRayleighUncertaintySection,
                                         kFunctionPointUncertaintySection, "Project_Uncertainty",
                                         "System_Uncertainty"};
@@ -59,8 +64,8 @@ void CheckThreePoint(const ThreePointKey& entry, const std::string& path,
                            "certain.");
         return;
     }
-    std::string problem =
-        ThreePointProblem(Where(entry.section, entry.key), {values[0], values[1], values[2]});
+    std::string problem = ThreePointProblem(Where(entry.section, entry.key),
+                                            {values[0], values[1], values[2]}, entry.ceiling);
     if (!problem.empty()) problems.push_back(problem + " The input is taken as certain.");
 }
 

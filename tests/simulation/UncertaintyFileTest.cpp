@@ -4,6 +4,7 @@
 
 #include "cli/cCliRunner.h"
 #include "cocomo/cCocomoDoc.h"
+#include "framework/cUncertaintyDlg.h"
 #include "functionpoint/cFunctionPointDoc.h"
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -71,6 +72,27 @@ TEST_F(SimulationTest, ThreePointsOutOfOrderAreDroppedAndNamed) {
     EXPECT_NE(problems[1].find("cannot exceed"), std::string::npos);
     EXPECT_NE(problems[2].find("Seed = 999"), std::string::npos);
     EXPECT_NE(problems[2].find("Seed 1 is used."), std::string::npos);
+}
+
+// A range beyond what the model's own field takes is dropped and named, in the file and
+// in the Uncertainty dialog alike.
+TEST_F(SimulationTest, RangesBeyondTheFieldsLimitAreRefused) {
+    auto path = CopyExample("claims-portal.RLM",
+                            "[Rayleigh_Uncertainty]\nSLOC_Optimistic=9000\nSLOC_Most_Likely=10000\n"
+                            "SLOC_Pessimistic=999999999999\n");
+    auto document = Open(path);
+    EXPECT_FALSE(dynamic_cast<cRayleighDoc&>(*document).GetUncertainty().size);
+    std::vector<std::string> problems = UncertaintyFileProblems(path);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("[Rayleigh_Uncertainty] SLOC: a value cannot be above 999999999."),
+              std::string::npos)
+        << problems[0];
+
+    cUncertaintyDlg dialog(platform, "Uncertainty", SimulationSettings{});
+    int row = dialog.AddThreePoint("Size", std::nullopt, kLargestFieldValue);
+    for (int part = 0; part < 3; ++part) dialog.SetThreePointText(row, part, "999999999999");
+    platform.ExpectMessage();
+    EXPECT_FALSE(dialog.OnOk());
 }
 
 TEST_F(SimulationTest, SettingsSurviveSaveAndOpenForEveryKind) {
