@@ -31,12 +31,19 @@ cRayleighTrialModel::cRayleighTrialModel(const cRayleighDoc& document,
         // scale and, with effort going as P^-3, spread efforts a thousandfold.
         double index = type->Productivity().Index();
         if (uncertainty.productivityVaries && measure_ > 0) {
-            index_ =
-                samplers.Make(ThreePointEstimate{std::max(index - kProductivityIndexSpread, 0.0),
-                                                 index, index + kProductivityIndexSpread},
-                              shape);
+            double spread = ProductivityIndexSpread(*type);
+            index_ = samplers.Make(
+                ThreePointEstimate{std::max(index - spread, 0.0), index, index + spread}, shape);
         }
     }
+}
+
+// A calibrated type (calibration gives it its typical buildup level beside its PI) spreads as
+// its own projects did; the shipped table's deviations (3 or 4 index points, a factor of
+// eight in effort) describe the industry, not one organisation.
+double ProductivityIndexSpread(const cApplicationType& type) {
+    if (type.TypicalBuildupLevel() && type.StandardDeviation() > 0) return type.StandardDeviation();
+    return kProductivityIndexSpread;
 }
 
 double cRayleighTrialModel::Measure(cTrialDraws& draws) const {

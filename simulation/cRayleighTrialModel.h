@@ -7,6 +7,7 @@
 
 namespace korval {
 
+class cApplicationType;
 class cRayleighDoc;
 struct RayleighUncertainty;
 
@@ -24,6 +25,8 @@ struct RayleighTrial {
 // How far the productivity index varies either side of the type's: an organisation's own
 // projects seldom spread wider. (The type's standard deviation stays the sensitivity range.)
 inline constexpr double kProductivityIndexSpread = 1.0;
+// kProductivityIndexSpread, or the deviation calibration fitted for the type.
+double ProductivityIndexSpread(const cApplicationType& type);
 // The smallest peak staff a trial reports as a plan.
 inline constexpr double kSmallestPeakStaff = 1.0;
 

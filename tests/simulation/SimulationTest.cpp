@@ -10,6 +10,7 @@
 #include "project/cProjectDoc.h"
 #include "rayleigh/cRayleighDoc.h"
 #include "simulation/Distributions.h"
+#include "simulation/cRayleighTrialModel.h"
 #include "system/cSystemDoc.h"
 #include "tests/simulation/SimulationTestSupport.h"
 
@@ -348,6 +349,20 @@ TEST_F(SimulationTest, EverySimulatedFigureStaysWithinTheModelsRange) {
         ASSERT_TRUE(document) << path;
         checkBounds(Simulate(*document, request), path);
     }
+}
+
+// The productivity index spreads one point either side unless calibration fitted the type
+// (its typical buildup level marks it so): then as its own projects spread.
+TEST(ProductivityIndexSpreadTest, OnePointUnlessCalibrationGaveTheTypesOwn) {
+    cProductivity productivity;
+    productivity.FromIndex(12);
+    cApplicationType shipped("Business", productivity, 3, false);
+    EXPECT_EQ(ProductivityIndexSpread(shipped), kProductivityIndexSpread);
+    cApplicationType calibrated = shipped;
+    calibrated.SetTypicalBuildupLevel(2);
+    EXPECT_EQ(ProductivityIndexSpread(calibrated), 3);
+    calibrated.SetStandardDeviation(0);
+    EXPECT_EQ(ProductivityIndexSpread(calibrated), kProductivityIndexSpread);
 }
 
 }  // namespace
