@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kSizeLabel = "Source lines of code";
 constexpr const char* kSpreadLabel = "Model error spread (of its logarithm)";
 constexpr const char* kProductivityLabel =
-    "Productivity index varies (one index point either side of the type's)";
+    "Productivity index varies (one point either side, or a calibrated type's deviation)";
 
 std::optional<double> SpreadOrNone(double spread) {
     return spread > 0 ? std::optional<double>(spread) : std::nullopt;
