@@ -157,6 +157,14 @@ std::vector<EstimateWarning> cRayleighDoc::Warnings() const {
                              : std::string();
     std::string planned = FormatNumber("%.1f months", FiniteFigure(MainBuildPhaseTime()));
     std::string size = FormatNumber("%.0f SLOC", FiniteFigure(sourceLines_));
+    // A file can hold a size without a main build (TDEV or percentage 0), which the dialog
+    // refuses: its Putnam figures all read 0, which is no estimate.
+    if (sourceLines_ > 0 && !(MainBuildPhaseTime() > 0)) {
+        return {{"putnam.noMainBuild",
+                 "The model has a size of " + size +
+                     " but no main build (a TDEV or main build percentage of 0): its Putnam "
+                     "figures read 0 and are no estimate."}};
+    }
     switch (PlannedScheduleFit()) {
         case ScheduleFit::kShorterThanFastest: {
             PutnamEstimate own = OwnEstimate();

@@ -111,5 +111,17 @@ TEST_F(PutnamDocumentTest, ALevelIsReadAndTheFiguresFollowThePlan) {
     EXPECT_NE(TempDir::ReadFile(path).find("Buildup_Level=6"), std::string::npos);
 }
 
+// A file's size without a main build (the dialog refuses it) opens with a warning.
+TEST_F(PutnamDocumentTest, ASizeWithoutAMainBuildIsNamed) {
+    for (const char* model : {"Schedule=0\r\nBuild_Phase_Percentage=80\r\n",
+                              "Schedule=12\r\nBuild_Phase_Percentage=0\r\n"}) {
+        cRayleighDoc doc(context);
+        ASSERT_TRUE(doc.LoadModel(
+            ModelFile(std::string("[Rayleigh_Model]\r\nSource_Lines_Code=15000\r\n") + model)));
+        ASSERT_EQ(doc.Warnings().size(), 1u) << model;
+        EXPECT_EQ(doc.Warnings()[0].code, "putnam.noMainBuild");
+    }
+}
+
 }  // namespace
 }  // namespace korval
