@@ -1,7 +1,5 @@
 #include "cli/FiguresJson.h"
 #include "cli/PlanFigures.h"
-#include "framework/FiniteFigure.h"
-#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/RayleighSensitivityType.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -37,12 +35,10 @@ Json RayleighFigures(cRayleighDoc& document) {
                                {"high", MbiLevelText(mbi.high)}};
     PutnamEstimate own = document.OwnEstimate();
     figures["buildupLevel"] = document.GetBuildupLevel();
-    figures["ownEstimate"] =
-        Json{{"mainBuildPhaseTime", NumberJson(FiniteFigure(own.buildYears * 12.0))},
-             {"lifeCycleEffort", NumberJson(FiniteFigure(own.lifeCycleEffortYears * 12.0))},
-             {"mainBuildEffort",
-              NumberJson(FiniteFigure(MainBuildEffortYears(own.lifeCycleEffortYears) * 12.0))},
-             {"peakStaff", NumberJson(PeakStaff(own.lifeCycleEffortYears, own.buildYears))}};
+    figures["ownEstimate"] = Json{{"mainBuildPhaseTime", NumberJson(own.BuildMonths())},
+                                  {"lifeCycleEffort", NumberJson(own.LifeCycleEffortMonths())},
+                                  {"mainBuildEffort", NumberJson(own.MainBuildEffortMonths())},
+                                  {"peakStaff", NumberJson(own.PeakStaff())}};
     figures["minimumMainBuildPhaseTime"] = NumberJson(document.MinimumMainBuildMonths());
     figures["scheduleFit"] = std::string(ScheduleFitToken(document.PlannedScheduleFit()));
     figures["planMainBuildPhaseTime"] = NumberJson(document.PlanBuildMonths());

@@ -478,12 +478,13 @@ cChildFrame* cMainFrame::OpenFile(const std::string& path) {
     RememberPath(path);
     std::size_t warnings = document->Warnings().size();
     cChildFrame* child = AddChild(std::move(document));
-    ShowUncertaintyProblems(path, warnings);
+    ShowOpeningNotes(path, warnings);
     return child;
 }
 
-// Settings the simulation reads as certain are named where the user looks, not hidden.
-void cMainFrame::ShowUncertaintyProblems(const std::string& path, std::size_t warnings) {
+// What the user should know on opening, in the status bar: settings the simulation reads as
+// certain, else how many warnings the figures carry.
+void cMainFrame::ShowOpeningNotes(const std::string& path, std::size_t warnings) {
     std::vector<std::string> problems = UncertaintyFileProblems(path);
     if (problems.empty() && warnings > 0) {
         statusBar()->showMessage(

@@ -77,7 +77,7 @@ class cMainFrame : public QMainWindow {
     cChildFrame* AddChild(std::unique_ptr<cModelDoc> document);
     void RememberPath(const std::string& path);
     // Settings the simulation reads as certain, else how many warnings the figures have.
-    void ShowUncertaintyProblems(const std::string& path, std::size_t warnings);
+    void ShowOpeningNotes(const std::string& path, std::size_t warnings);
     void SaveRecentFiles();
     // Keeps whether document windows were last maximised or normal.
     void RememberDocumentState(Qt::WindowStates state);

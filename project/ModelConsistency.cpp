@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "cocomo/cCocomoDoc.h"
-#include "framework/FiniteFigure.h"
 #include "framework/NumberText.h"
 #include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/cProductivity.h"
@@ -21,13 +20,14 @@ ModelConsistency CheckConsistency(const cCocomoDoc& cocomo, const cRayleighDoc& 
     double pm = type->Productivity().Measure();
     result.indexInUse = type->Productivity().Index();
     PutnamEstimate own = rayleigh.OwnEstimate();
-    result.ownMainBuildMonths = FiniteFigure(own.buildYears * 12.0);
-    result.ownMainBuildEffort = FiniteFigure(MainBuildEffortYears(own.lifeCycleEffortYears) * 12.0);
+    result.ownMainBuildMonths = own.BuildMonths();
+    result.ownMainBuildEffort = own.MainBuildEffortMonths();
     double buildYears = rayleigh.MainBuildPhaseTime() / 12.0;
     result.fit = FitOfSchedule(sloc, pm, buildYears);
     if (result.fit == ScheduleFit::kWithin) {
         result.atCocomoScheduleEffort =
-            FiniteFigure(MainBuildEffortYears(LifeCycleEffortYears(sloc, pm, buildYears)) * 12.0);
+            PutnamEstimate{buildYears, LifeCycleEffortYears(sloc, pm, buildYears)}
+                .MainBuildEffortMonths();
     }
     double shown = rayleigh.MainBuildEffortMonths();
     if (result.cocomoEffort > 0.0 && shown > 0.0) result.effortRatio = shown / result.cocomoEffort;

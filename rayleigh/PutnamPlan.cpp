@@ -18,6 +18,26 @@ std::string_view BuildupLevelName(int level) {
     return kNames[static_cast<std::size_t>(level)];
 }
 
+std::string BuildupLevelText(int level) {
+    return std::to_string(level) + " (" + std::string(BuildupLevelName(level)) + ")";
+}
+
+double PutnamEstimate::BuildMonths() const {
+    return FiniteFigure(buildYears * 12.0);
+}
+
+double PutnamEstimate::LifeCycleEffortMonths() const {
+    return FiniteFigure(lifeCycleEffortYears * 12.0);
+}
+
+double PutnamEstimate::MainBuildEffortMonths() const {
+    return FiniteFigure(MainBuildEffortYears(lifeCycleEffortYears) * 12.0);
+}
+
+double PutnamEstimate::PeakStaff() const {
+    return korval::PeakStaff(lifeCycleEffortYears, buildYears);
+}
+
 int ClampBuildupLevel(int level) {
     return std::clamp(level, kSlowestBuildupLevel, kFastestBuildupLevel);
 }

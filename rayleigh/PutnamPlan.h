@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Putnam's own estimate and the range of schedules his buildup scale describes. The
@@ -25,6 +26,8 @@ inline constexpr double kSlowestMbi = kSlowestBuildupLevel - 0.5;
 
 // "very slow" .. "very rapid": the scale's words for each level (empty outside 0..6).
 std::string_view BuildupLevelName(int level);
+// "3 (moderate)", as the report and the attributes dialog name a level.
+std::string BuildupLevelText(int level);
 // A level outside the scale is brought to its nearest end.
 int ClampBuildupLevel(int level);
 
@@ -32,9 +35,15 @@ int ClampBuildupLevel(int level);
 double BuildupOfMbi(double mbi);
 
 // Putnam's estimate for a size at a buildup: the main build time and the life-cycle effort.
+// Its figures in the units reports show (months, person-months, people) are capped finite.
 struct PutnamEstimate {
     double buildYears = 0;
     double lifeCycleEffortYears = 0;
+
+    double BuildMonths() const;
+    double LifeCycleEffortMonths() const;
+    double MainBuildEffortMonths() const;  // E(y) = K (1 - e^(-1/2))
+    double PeakStaff() const;              // m(y) = K / (y sqrt(e))
 };
 // At the buildup D = 2^(mbi + 2); nothing (both 0) without size or productivity.
 PutnamEstimate PutnamEstimateAtMbi(double sloc, double pm, double mbi);

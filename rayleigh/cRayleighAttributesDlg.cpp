@@ -28,8 +28,7 @@ cRayleighAttributesDlg::cRayleighAttributesDlg(cPlatformServices& platform,
       sourceLinesEditable_(document.IsSourceLinesEditable()),
       scheduleEditable_(document.IsScheduleEditable()) {
     for (int level = kSlowestBuildupLevel; level <= kFastestBuildupLevel; ++level)
-        levelNames_.push_back(FormatNumber("%d (", level) + std::string(BuildupLevelName(level)) +
-                              ")");
+        levelNames_.push_back(BuildupLevelText(level));
     for (const cApplicationType& type : document.GetApplicationTypes()) {
         names_.push_back(type.Name());
         workingCopies_.push_back(type.IsUserDefined() ? std::optional<cApplicationType>(type)

@@ -132,8 +132,7 @@ RangedFigure cRayleighDoc::LifeCycleEffortYearsRange() const {
 }
 
 RangedFigure cRayleighDoc::LifeCycleEffortMonthsRange() const {
-    return PutnamRange(
-        [](const PutnamEstimate& plan) { return FiniteFigure(plan.lifeCycleEffortYears * 12.0); });
+    return PutnamRange([](const PutnamEstimate& plan) { return plan.LifeCycleEffortMonths(); });
 }
 
 RangedFigure cRayleighDoc::MainBuildEffortYearsRange() const {
@@ -142,15 +141,11 @@ RangedFigure cRayleighDoc::MainBuildEffortYearsRange() const {
 }
 
 RangedFigure cRayleighDoc::MainBuildEffortMonthsRange() const {
-    return PutnamRange([](const PutnamEstimate& plan) {
-        return FiniteFigure(MainBuildEffortYears(plan.lifeCycleEffortYears) * 12.0);
-    });
+    return PutnamRange([](const PutnamEstimate& plan) { return plan.MainBuildEffortMonths(); });
 }
 
 RangedFigure cRayleighDoc::PeakStaffRange() const {
-    return PutnamRange([](const PutnamEstimate& plan) {
-        return korval::PeakStaff(plan.lifeCycleEffortYears, plan.buildYears);
-    });
+    return PutnamRange([](const PutnamEstimate& plan) { return plan.PeakStaff(); });
 }
 
 StaffingTable cRayleighDoc::GetStaffingTable() const {
@@ -162,33 +157,33 @@ int cRayleighDoc::DefaultBuildupLevel() const {
     return type ? type->TypicalBuildupLevel().value_or(kDefaultBuildupLevel) : kDefaultBuildupLevel;
 }
 
-PutnamEstimate cRayleighDoc::OwnEstimate() const {
+std::optional<double> cRayleighDoc::SelectedMeasure() const {
     const cApplicationType* type = SelectedApplicationType();
-    if (!type) return {};
-    return PutnamEstimateAtMbi(sourceLines_, type->Productivity().Measure(), buildupLevel_);
+    if (!type) return std::nullopt;
+    return type->Productivity().Measure();
+}
+
+PutnamEstimate cRayleighDoc::OwnEstimate() const {
+    std::optional<double> pm = SelectedMeasure();
+    return pm ? PutnamEstimateAtMbi(sourceLines_, *pm, buildupLevel_) : PutnamEstimate{};
 }
 
 double cRayleighDoc::MinimumMainBuildMonths() const {
-    const cApplicationType* type = SelectedApplicationType();
-    if (!type) return 0.0;
-    return FiniteFigure(
-        PutnamEstimateAtMbi(sourceLines_, type->Productivity().Measure(), kFastestMbi).buildYears *
-        12.0);
+    std::optional<double> pm = SelectedMeasure();
+    return pm ? PutnamEstimateAtMbi(sourceLines_, *pm, kFastestMbi).BuildMonths() : 0.0;
 }
 
 ScheduleFit cRayleighDoc::PlannedScheduleFit() const {
-    const cApplicationType* type = SelectedApplicationType();
-    if (!type) return ScheduleFit::kUndefined;
-    return FitOfSchedule(sourceLines_, type->Productivity().Measure(), MainBuildPhaseTime() / 12.0);
+    std::optional<double> pm = SelectedMeasure();
+    if (!pm) return ScheduleFit::kUndefined;
+    return FitOfSchedule(sourceLines_, *pm, MainBuildPhaseTime() / 12.0);
 }
 
 double cRayleighDoc::PlanBuildMonths() const {
-    const cApplicationType* type = SelectedApplicationType();
-    if (!type) return MainBuildPhaseTime();
-    return FiniteFigure(PlanForSchedule(sourceLines_, type->Productivity().Measure(),
-                                        MainBuildPhaseTime() / 12.0, buildupLevel_)
-                            .buildYears *
-                        12.0);
+    std::optional<double> pm = SelectedMeasure();
+    if (!pm) return MainBuildPhaseTime();
+    return PlanForSchedule(sourceLines_, *pm, MainBuildPhaseTime() / 12.0, buildupLevel_)
+        .BuildMonths();
 }
 
 // --- Reset, load and save ------------------------------------------------------------------

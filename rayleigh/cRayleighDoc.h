@@ -173,6 +173,8 @@ class cRayleighDoc : public cModelDoc {
         RangedFigure buildMonths;
     };
     std::optional<PutnamInputs> GetPutnamInputs() const;
+    // The selected type's productivity measure; nothing without a type.
+    std::optional<double> SelectedMeasure() const;
     // figure(plan) at the nominal inputs and at both ends, each planned by PlanForSchedule.
     template <class Figure>
     RangedFigure PutnamRange(Figure figure) const;

@@ -3,7 +3,6 @@
 #include "framework/NumberText.h"
 #include "framework/StaffingRows.h"
 #include "framework/cDisplayOptionsDlg.h"
-#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/RayleighChart.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -18,10 +17,6 @@ std::string RangeText(double low, double high) {
 
 std::string MonthsText(double months) {
     return FormatNumber("%-3.1lf calendar months", FiniteFigure(months));
-}
-
-std::string LevelText(int level) {
-    return FormatNumber("%d (", level) + std::string(BuildupLevelName(level)) + ")";
 }
 
 std::string FitText(ScheduleFit fit) {
@@ -129,19 +124,16 @@ int cRayleighDoc::DrawMbiRows(cDrawContext& dc, int& y, unsigned& flags, bool ra
 
 int cRayleighDoc::DrawPutnamEstimateRows(cDrawContext& dc, int& y, unsigned flags) {
     PutnamEstimate own = OwnEstimate();
-    double lifeCycleMonths = FiniteFigure(own.lifeCycleEffortYears * 12.0);
     int total = DrawRow(dc, y, "", "    Putnam's Own Estimate", "", "", flags, 0.05);
-    total += DrawRow(dc, y, "", "        Buildup Level:", LevelText(buildupLevel_), "", flags, 0.5);
-    total += DrawRow(dc, y, "", "        Main Build Phase Time:", MonthsText(own.buildYears * 12.0),
+    total += DrawRow(dc, y, "", "        Buildup Level:", BuildupLevelText(buildupLevel_), "",
+                     flags, 0.5);
+    total += DrawRow(dc, y, "", "        Main Build Phase Time:", MonthsText(own.BuildMonths()), "",
+                     flags, 0.5);
+    total +=
+        DrawRow(dc, y, "", "        Main Build Effort:",
+                FormatNumber("%-3.1lf person months", own.MainBuildEffortMonths()), "", flags, 0.5);
+    total += DrawRow(dc, y, "", "        Peak Staff:", FormatNumber("%-3.1lf FSP", own.PeakStaff()),
                      "", flags, 0.5);
-    total += DrawRow(
-        dc, y, "", "        Main Build Effort:",
-        FormatNumber("%-3.1lf person months", FiniteFigure(MainBuildEffortYears(lifeCycleMonths))),
-        "", flags, 0.5);
-    total += DrawRow(
-        dc, y, "", "        Peak Staff:",
-        FormatNumber("%-3.1lf FSP", korval::PeakStaff(own.lifeCycleEffortYears, own.buildYears)),
-        "", flags, 0.5);
     total += DrawRow(dc, y, "", "    Minimum Main Build Time", "", "", flags, 0.05);
     total += DrawRow(dc, y, "", "        (MBI level 6):", MonthsText(MinimumMainBuildMonths()), "",
                      flags, 0.5);
@@ -175,8 +167,8 @@ std::vector<EstimateWarning> cRayleighDoc::Warnings() const {
                          " at " + index +
                          " (MBI level above 6): the software equation gives no plan for it. The "
                          "Putnam staffing shown is his own estimate at buildup level " +
-                         LevelText(buildupLevel_) + ", a main build of " +
-                         FormatNumber("%.1f months", FiniteFigure(own.buildYears * 12.0)) + "."}};
+                         BuildupLevelText(buildupLevel_) + ", a main build of " +
+                         FormatNumber("%.1f months", own.BuildMonths()) + "."}};
         }
         case ScheduleFit::kLongerThanSlowest: {
             PutnamEstimate slowest =
@@ -184,8 +176,8 @@ std::vector<EstimateWarning> cRayleighDoc::Warnings() const {
             return {{"putnam.scheduleLongerThanSlowest",
                      "The planned main build of " + planned +
                          " is longer than the slowest buildup Putnam's scale describes (" +
-                         FormatNumber("%.1f months", FiniteFigure(slowest.buildYears * 12.0)) +
-                         " for " + size + " at " + index +
+                         FormatNumber("%.1f months", slowest.BuildMonths()) + " for " + size +
+                         " at " + index +
                          ", MBI level 0): the Putnam effort shown is that level's, not "
                          "extrapolated below it."}};
         }
@@ -214,9 +206,9 @@ int cRayleighDoc::DrawStaffingRows(cDrawContext& dc, int& y, unsigned flags) {
     // is at the planned schedule.
     int total = DrawPutnamEstimateRows(dc, y, flags);
     if (PlannedScheduleFit() == ScheduleFit::kShorterThanFastest) {
-        total += DrawRow(dc, y, "",
-                         "    Plan:", "Putnam's own estimate at level " + LevelText(buildupLevel_),
-                         "", flags, 0.5);
+        total += DrawRow(dc, y, "", "    Plan:",
+                         "Putnam's own estimate at level " + BuildupLevelText(buildupLevel_), "",
+                         flags, 0.5);
     } else if (PlannedScheduleFit() == ScheduleFit::kLongerThanSlowest) {
         total += DrawRow(dc, y, "", "    Plan:", "the effort of the slowest buildup (level 0)", "",
                          flags, 0.5);

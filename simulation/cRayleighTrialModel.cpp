@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/FiniteFigure.h"
-#include "rayleigh/PutnamFormulas.h"
 #include "rayleigh/PutnamPlan.h"
 #include "rayleigh/RayleighFormulas.h"
 #include "rayleigh/cRayleighDoc.h"
@@ -69,9 +68,8 @@ RayleighTrial cRayleighTrialModel::Run(cTrialDraws& draws, std::optional<double>
     trial.mbi = ComputeMbi(buildMonths, size, measure);
     double buildYears = buildMonths / kMonthsPerYear;
     PutnamEstimate plan = PlanForSchedule(size, measure, buildYears, buildupLevel_);
-    trial.mainBuildEffort =
-        FiniteFigure(MainBuildEffortYears(plan.lifeCycleEffortYears) * kMonthsPerYear);
-    trial.peakStaff = PeakStaff(plan.lifeCycleEffortYears, plan.buildYears);
+    trial.mainBuildEffort = plan.MainBuildEffortMonths();
+    trial.peakStaff = plan.PeakStaff();
     ScheduleFit fit = FitOfSchedule(size, measure, buildYears);
     trial.outsideScale =
         fit == ScheduleFit::kShorterThanFastest || fit == ScheduleFit::kLongerThanSlowest ? 1 : 0;

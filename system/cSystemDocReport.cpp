@@ -176,13 +176,18 @@ std::vector<EstimateWarning> cSystemDoc::Warnings() const {
                 {warning.code, PrintableText(member->GetFileName()) + ": " + warning.message});
         }
     }
-    const std::pair<const char*, double> attributes[] = {
-        {"product design time", productDesignTdev_},
-        {"product design effort", productDesignEffort_},
-        {"final test time", finalTestTdev_},
-        {"final test effort", finalTestEffort_}};
-    for (const auto& [name, value] : attributes) {
-        bool entered = IsProductDesignUserSpecified() || name[0] == 'f';
+    // Product design is the user's only when specified; otherwise the members give it.
+    struct Attribute {
+        const char* name;
+        double value;
+        bool entered;
+    };
+    const Attribute attributes[] = {
+        {"product design time", productDesignTdev_, productDesignUserSpecified_},
+        {"product design effort", productDesignEffort_, productDesignUserSpecified_},
+        {"final test time", finalTestTdev_, true},
+        {"final test effort", finalTestEffort_, true}};
+    for (const auto& [name, value, entered] : attributes) {
         if (entered && value < 0) {
             warnings.push_back({"system.negativeAttribute",
                                 FormatNumber("The %s is %.1f, below 0: it takes from the totals; "
